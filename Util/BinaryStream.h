@@ -1,0 +1,26 @@
+#pragma once
+// The one abstract byte stream of the system: 64-bit positions, all-or-nothing transfers.
+#include <string>
+
+#include "Util/Types.h"
+
+namespace Velmo::Util
+{
+class BinaryStream
+{
+public:
+    virtual ~BinaryStream() = default;
+
+    // Copies exactly count bytes to buffer and advances, or throws XFileRead.
+    virtual void Read(U32 count, void* buffer) = 0;
+    // Writes exactly count bytes at the position and advances, or throws XFileWrite.
+    virtual void Write(U32 count, const void* data) = 0;
+    virtual U64 Tell() const = 0;
+    // Absolute seek; throws XFileSeek when refused.
+    virtual void Seek(U64 position) = 0;
+    virtual U64 Size() const = 0;
+    virtual bool AtEnd() const = 0;
+    // The name used in every error message about this stream.
+    virtual std::string GetName() const = 0;
+};
+} // namespace Velmo::Util
