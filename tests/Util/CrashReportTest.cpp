@@ -1,0 +1,235 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "Util/AbortHandler.h"
+#include "Util/AbortHandlerScope.h"
+#include "Util/VersionInfo.h"
+#include "Util/XProcessorExceptionWin32.h"
+
+using namespace Velmo;
+using namespace Velmo::Util;
+
+namespace
+{
+std::string ReadFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class CrashReport : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        GTEST_FLAG_SET(death_test_style, "threadsafe");
+        // A death test's child runs SetUp again: it must report into its parent's folder.
+        if (const char* inherited = std::getenv("VELMO_CRASH_TEST_FOLDER"))
+            m_folder = inherited;
+        else
+        {
+            char pattern[] = "/tmp/vantrel-crash-XXXXXX";
+            m_folder = mkdtemp(pattern);
+            setenv("VELMO_CRASH_TEST_FOLDER", m_folder.c_str(), 1);
+        }
+        setenv("TMPDIR", m_folder.c_str(), 1);
+        AbortHandlerGui::SetNoticeProgram("");
+    }
+    void TearDown() override
+    {
+        std::filesystem::remove_all(m_folder);
+        unsetenv("TMPDIR");
+        unsetenv("VELMO_CRASH_TEST_FOLDER");
+    }
+    std::filesystem::path ReportPath() const { return m_folder / "VantrelErr.txt"; }
+
+    std::filesystem::path m_folder;
+};
+
+[[gnu::noinline, gnu::no_sanitize("address", "undefined")]] void Fault()
+{
+    // An address in the unmapped first page that the compiler cannot see, so the store happens.
+    volatile std::uintptr_t address = 16;
+    *reinterpret_cast<volatile int*>(address) = 1;
+}
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Winfinite-recursion"
+[[gnu::noinline]] int Recurse(int depth)
+{
+    volatile char block[1024];
+    block[0] = char(depth);
+    return Recurse(depth + 1) + block[0];
+}
+#pragma GCC diagnostic pop
+
+[[gnu::noinline]] void ThrowThroughNoexcept() noexcept
+{
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wterminate"
+    throw std::runtime_error("escaped");
+#pragma GCC diagnostic pop
+}
+
+const char* const g_firstLine = "Vantrel Version 3,0,0,1 Error File\n";
+} // namespace
+
+TEST_F(CrashReport, AccessViolationWritesReportAndExitsWithOne)
+{
+    EXPECT_EXIT(
+        {
+            AbortHandlerScope scope;
+            Fault();
+        },
+        ::testing::ExitedWithCode(1), "Program has been terminated by an unexpected condition");
+    std::string report = ReadFile(ReportPath());
+    EXPECT_EQ(report.rfind(std::string(g_firstLine) + "Processor exception\n\nException code: 0xC0000005 "
+                                                       "ACCESS_VIOLATION\n",
+                           0),
+              0u)
+        << report;
+    EXPECT_NE(report.find("Registers:\n"), std::string::npos);
+    EXPECT_NE(report.find("\nCall Stack\n"), std::string::npos);
+    EXPECT_NE(report.find("End Call Stack\n"), std::string::npos);
+    // Only the owner may read the report.
+    struct stat info;
+    ASSERT_EQ(stat(ReportPath().c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+}
+
+TEST_F(CrashReport, AbortHasNoExceptionCode)
+{
+    EXPECT_EXIT(
+        {
+            AbortHandlerScope scope;
+            std::abort();
+        },
+        ::testing::ExitedWithCode(1), "");
+    std::string report = ReadFile(ReportPath());
+    EXPECT_EQ(report.rfind(std::string(g_firstLine) + "abort() called\n\nRegisters:\n", 0), 0u) << report;
+    EXPECT_EQ(report.find("Exception code"), std::string::npos);
+}
+
+TEST_F(CrashReport, UnhandledExceptionCallsTerminate)
+{
+    EXPECT_EXIT(
+        {
+            AbortHandlerScope scope;
+            ThrowThroughNoexcept();
+        },
+        ::testing::ExitedWithCode(1), "");
+    std::string report = ReadFile(ReportPath());
+    EXPECT_EQ(report.rfind(std::string(g_firstLine) + "terminate() called\n\nRegisters:\n", 0), 0u) << report;
+}
+
+#ifndef VANTREL_SANITIZE
+TEST_F(CrashReport, StackOverflowIsReported)
+{
+    EXPECT_EXIT(
+        {
+            AbortHandlerScope scope;
+            Recurse(0);
+        },
+        ::testing::ExitedWithCode(1), "");
+    std::string report = ReadFile(ReportPath());
+    EXPECT_NE(report.find("Exception code: 0xC00000FD STACK_OVERFLOW\n"), std::string::npos) << report;
+}
+#endif
+
+TEST_F(CrashReport, PlantedSymbolicLinkIsNotFollowed)
+{
+    std::filesystem::path victim = m_folder / "victim.txt";
+    // The death test's child runs this again: make the setup idempotent.
+    if (!std::filesystem::exists(victim))
+        std::ofstream(victim) << "precious";
+    std::error_code ignored;
+    std::filesystem::create_symlink(victim, ReportPath(), ignored);
+    EXPECT_EXIT(
+        {
+            AbortHandlerScope scope;
+            Fault();
+        },
+        ::testing::ExitedWithCode(1), "");
+    EXPECT_EQ(ReadFile(victim), "precious");
+    EXPECT_FALSE(std::filesystem::is_symlink(ReportPath()));
+}
+
+TEST_F(CrashReport, NoticeProgramGetsTheReportPath)
+{
+    std::filesystem::path marker = m_folder / "notice-args";
+    std::filesystem::path script = m_folder / "notice.sh";
+    std::ofstream(script) << "#!/bin/sh\necho \"$1 $2\" > " << marker.string() << "\n";
+    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+    EXPECT_EXIT(
+        {
+            AbortHandlerGui::SetNoticeProgram(script.string());
+            AbortHandlerScope scope;
+            Fault();
+        },
+        ::testing::ExitedWithCode(1), "");
+    EXPECT_EQ(ReadFile(marker), "--crash-notice " + ReportPath().string() + "\n");
+}
+
+TEST_F(CrashReport, ScopeRestoresPreviousHandlers)
+{
+    struct sigaction before, after;
+    sigaction(SIGSEGV, nullptr, &before);
+    std::terminate_handler terminateBefore = std::get_terminate();
+    {
+        AbortHandlerScope scope;
+        struct sigaction during;
+        sigaction(SIGSEGV, nullptr, &during);
+        EXPECT_NE(during.sa_sigaction, before.sa_sigaction);
+    }
+    sigaction(SIGSEGV, nullptr, &after);
+    EXPECT_EQ(after.sa_sigaction, before.sa_sigaction);
+    EXPECT_EQ(std::get_terminate(), terminateBefore);
+}
+
+TEST(CrashReportText, CodeNamesAndSignals)
+{
+    EXPECT_STREQ(XProcessorExceptionWin32::GetCodeName(0xC0000005), "ACCESS_VIOLATION");
+    EXPECT_STREQ(XProcessorExceptionWin32::GetCodeName(0x80000001), "GUARD_PAGE");
+    EXPECT_STREQ(XProcessorExceptionWin32::GetCodeName(0xC00000FD), "STACK_OVERFLOW");
+    EXPECT_STREQ(XProcessorExceptionWin32::GetCodeName(0x12345678), "");
+    siginfo_t info{};
+    info.si_signo = SIGFPE;
+    info.si_code = FPE_INTDIV;
+    EXPECT_EQ(XProcessorExceptionWin32::CodeForSignal(info), 0xC0000094u);
+    info.si_signo = SIGILL;
+    info.si_code = ILL_ILLOPC;
+    EXPECT_EQ(XProcessorExceptionWin32::CodeForSignal(info), 0xC000001Du);
+}
+
+TEST(CrashReportText, RegistersUseFixedWidths)
+{
+    XProcessorExceptionWin32 report("title\n\n", nullptr, nullptr);
+    std::string text = report.GetText();
+    EXPECT_EQ(text.rfind("title\n\nRegisters:\nRAX=0x", 0), 0u) << text;
+    std::size_t cs = text.find(" CS=0x");
+    ASSERT_NE(cs, std::string::npos);
+    EXPECT_EQ(text.substr(cs + 10, 5), " RIP=");
+    EXPECT_NE(text.find("CrashReportText_RegistersUseFixedWidths"), std::string::npos) << text;
+}
+
+TEST(CrashReportText, VersionComesFromTheBuild)
+{
+    U16 a, b, c, d;
+    VersionInfo().GetFileVersion(a, b, c, d);
+    EXPECT_EQ(a, 3);
+    EXPECT_EQ(b, 0);
+    EXPECT_EQ(c, 0);
+    EXPECT_EQ(d, 1);
+}
