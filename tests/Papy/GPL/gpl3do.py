@@ -1,0 +1,995 @@
+#!/usr/bin/env python3
+"""Generator and checker of GPL .3do files ("3DO4" chunk files), standard library only.
+
+This is a second, independent reading of the format, kept apart from the C++ reader and
+writer so that a mistake made the same way in both still shows.
+
+Commands:
+  gpl3do.py samples OUTDIR            write the sample files (see SAMPLES) into OUTDIR
+  gpl3do.py large PATH [--records N] [--seed S] [--no-extended]
+                                      write a large track-shaped file for the load benchmark
+  gpl3do.py check FILE [--strict] [--no-refs]
+                                      check a file; exit 0 when it is sound, 1 with the reason
+  gpl3do.py list FILE                 print "offset type-text" for each PRIM record, then
+                                      "root <word>" and "handle <name> <offset>" lines
+  gpl3do.py selftest DIR              write the samples to DIR and check each of them
+
+File layout: a 12-byte header {id "3DO4", version 1, size = file length - 12}, then sections
+{id, version 0, size of data} followed by the data and 0-3 padding bytes. Ids are stored with
+their four letters reversed (the id is c0<<24|c1<<16|c2<<8|c3, written little-endian).
+"""
+import argparse
+import os
+import random
+import struct
+import sys
+
+SECTIONS = ("NORM", "XYZS", "PLAN", "STRN", "PRIM", "HAND")
+NULL = 0xFFFFFFFF
+
+
+class FormatError(Exception):
+    pass
+
+
+def chunk_bytes(name):
+    return name[::-1].encode("ascii")
+
+
+def le32(value):
+    return struct.pack("<I", value & 0xFFFFFFFF)
+
+
+def lef(value):
+    return struct.pack("<f", value)
+
+
+# ---------------------------------------------------------------------------------------------
+# Reading records
+# ---------------------------------------------------------------------------------------------
+
+class Cursor:
+    """Reads little-endian words from the PRIM data, never past its end."""
+
+    def __init__(self, data, pos):
+        self.data = data
+        self.pos = pos
+
+    def take(self, n):
+        if self.pos + n > len(self.data):
+            raise FormatError("record at %d runs past the end of PRIM" % self.start)
+        chunk = self.data[self.pos:self.pos + n]
+        self.pos += n
+        return chunk
+
+    def u32(self):
+        return struct.unpack("<I", self.take(4))[0]
+
+    def f32(self):
+        return struct.unpack("<f", self.take(4))[0]
+
+    def count(self, element_size):
+        n = self.u32()
+        if n * element_size > len(self.data) - self.pos:
+            raise FormatError("record at %d: count %d exceeds the section" % (self.start, n))
+        return n
+
+
+class Record:
+    def __init__(self, offset, type_word):
+        self.offset = offset
+        self.type_word = type_word
+        self.text = ""
+        self.children = []   # references walked by a default walk (-1 allowed)
+        self.siblings = []   # object locator plane-test siblings
+        self.vertices = []
+        self.normals = []
+        self.planes = []
+        self.strings = []
+        self.classes = []
+        self.length = 0
+
+
+# Polygon family: type = 27 + 1 (Gouraud) + 2 (Phong) + 4 (textured).
+POLYGON_FIRST_WORD = {
+    31: "GPL 3DO Textured Polygon first word not 0",
+    32: "GPL 3DO Textured Gouraud Polygon first word not 0",
+    33: "GPL Textured Phong Polygon first word not 0",
+    34: "GPL Textured Gouraud Phong Polygon first word not 0",
+}
+
+
+def polygon_features(base):
+    k = base - 27
+    return bool(k & 1), bool(k & 2), bool(k & 4)
+
+
+def read_polygon(c, rec, base, coloured):
+    gouraud, phong, textured = polygon_features(base)
+    if textured and c.u32() != 0:
+        raise FormatError(POLYGON_FIRST_WORD[base])
+    c.take(4)  # colour word
+    n = c.count(4 * (1 + gouraud + phong + 2 * textured))
+    if textured:
+        c.take(8 * n)
+    rec.vertices += [c.u32() for _ in range(n)]
+    if gouraud:
+        c.take(4 * n)
+    if phong:
+        rec.normals += [c.u32() for _ in range(n)]
+    rec.text = "%d%s" % (base, "-8" if coloured else "")
+
+
+def read_scaled_bitmap(c, rec, coloured):
+    rec.vertices.append(c.u32())
+    c.take(4)
+    rec.strings.append(c.u32())
+    c.take(8)
+    rec.text = "3-A" if coloured else "3"
+
+
+def read_object_list(c, rec):
+    n = c.count(4)
+    for _ in range(n):
+        child = c.u32()
+        if child == rec.offset:
+            raise FormatError("GPL 3do Object List self reference")
+        rec.children.append(child)
+    rec.text = "4"
+
+
+# Type 5: features by sub-type; each tuple lists the words from offset 12 on.
+MATERIAL_FIELDS = {
+    1: ("name",), 4: ("class",), 5: ("name", "class"), 8: ("word", "word"),
+    12: ("class", "word", "word"), 13: ("name", "class", "word", "word"),
+    32: ("word",), 36: ("word", "class"), 44: ("word", "class", "word", "word"),
+}
+
+
+def read_material(c, rec):
+    child = c.u32()
+    sub = c.u32()
+    rec.children.append(child)
+    if sub == 17:
+        n = c.count(4)
+        rec.strings += [c.u32() for _ in range(n)]
+    elif sub in MATERIAL_FIELDS:
+        for kind in MATERIAL_FIELDS[sub]:
+            w = c.u32()
+            if kind == "name":
+                rec.strings.append(w)
+            elif kind == "class":
+                rec.classes.append(w)
+    else:
+        raise FormatError("GPL TDO File unknown instruction type")
+    rec.text = "5.%d" % sub
+
+
+# Plane orders: record word order after the plane word.
+PLANE_ORDER_WORDS = {11: 2, 10: 3, 9: 3, 8: 4, 7: 2, 6: 1}
+
+
+def read_plane_order(c, rec, t):
+    rec.planes.append(c.u32())
+    rec.children += [c.u32() for _ in range(PLANE_ORDER_WORDS[t])]
+    rec.text = str(t)
+
+
+def read_transformation(c, rec, t):
+    c.take(28)
+    rec.children.append(c.u32())
+    rec.text = str(t)
+
+
+def read_ext_object(c, rec, strict):
+    rec.strings.append(c.u32())
+    if c.u32() != 0 and strict:
+        raise FormatError("GPL 3DO type 14 second word not zero")
+    rec.text = "14"
+
+
+def read_object_locator(c, rec):
+    words = [c.u32() for _ in range(15)]
+    for i in range(4):
+        rec.planes.append(words[2 * i])
+        rec.siblings.append(words[2 * i + 1])
+    rec.children.append(words[8])
+    if words[9] != NULL:
+        raise FormatError("GPL 3DO Object Locator reserved1 not -1")
+    for k in range(2, 6):
+        if words[8 + k] != 0:
+            raise FormatError("GPL 3DO Object Locator reserved%d not zero" % k)
+    n = words[14]
+    if n * 16 > len(c.data) - c.pos:
+        raise FormatError("record at %d: count %d exceeds the section" % (c.start, n))
+    for _ in range(n):
+        c.take(12)
+        rec.children.append(c.u32())
+    rec.text = "15"
+
+
+def read_number_list(c, rec):
+    n = c.count(4)
+    c.take(4 * n)
+    rec.text = "16"
+
+
+SPLITTER_NAMES = {0: "Distance", 1: "Longitude", 2: "Latitude", 3: "Animation", 4: "State"}
+
+
+def read_splitter(c, rec):
+    sub = c.u32()
+    if sub not in SPLITTER_NAMES:
+        raise FormatError("GPL TDO File unknown instruction type")
+    word, operator = c.u32(), c.u32()
+    n = c.count(8)
+    name = SPLITTER_NAMES[sub]
+    if operator < 1 or operator > 5:
+        raise FormatError("GPL %s Splitter unknown comparison operator" % name)
+    if sub in (1, 2) and word != 0:
+        raise FormatError("GPL %s Splitter reserved not zero" % name)
+    if sub == 0:
+        rec.vertices.append(word)
+    for _ in range(n):
+        c.take(4)
+        rec.children.append(c.u32())
+    rec.text = "17.%d" % sub
+
+
+def read_state_value_setter(c, rec):
+    c.take(8)
+    rec.text = "20"
+
+
+def read_vertex_fixer(c, rec):
+    n = c.count(4)
+    rec.vertices += [c.u32() for _ in range(n)]
+    rec.text = "23"
+
+
+def read_bounding_box(c, rec):
+    rec.vertices += [c.u32() for _ in range(8)]
+    rec.children.append(c.u32())
+    rec.text = "25"
+
+
+def read_line(c, rec):
+    c.take(4)
+    rec.vertices += [c.u32(), c.u32()]
+    rec.text = "8-21"
+
+
+def read_record(data, pos, strict):
+    c = Cursor(data, pos)
+    c.start = pos
+    t = c.u32()
+    rec = Record(pos, t)
+    if t == 3 or t == 2563:
+        read_scaled_bitmap(c, rec, t == 2563)
+    elif t == 4:
+        read_object_list(c, rec)
+    elif t == 5:
+        read_material(c, rec)
+    elif 6 <= t <= 11:
+        read_plane_order(c, rec, t)
+    elif t in (13, 19, 22):
+        read_transformation(c, rec, t)
+    elif t == 14:
+        read_ext_object(c, rec, strict)
+    elif t == 15:
+        read_object_locator(c, rec)
+    elif t == 16:
+        read_number_list(c, rec)
+    elif t == 17:
+        read_splitter(c, rec)
+    elif t == 20:
+        read_state_value_setter(c, rec)
+    elif t == 23:
+        read_vertex_fixer(c, rec)
+    elif t == 25:
+        read_bounding_box(c, rec)
+    elif 27 <= t <= 34:
+        read_polygon(c, rec, t, False)
+    elif 2075 <= t <= 2082:
+        read_polygon(c, rec, t - 0x800, True)
+    elif t == 2069:
+        read_line(c, rec)
+    else:
+        raise FormatError("GPL TDO File unknown instruction type")
+    rec.length = c.pos - pos
+    return rec
+
+
+# ---------------------------------------------------------------------------------------------
+# Reading the container
+# ---------------------------------------------------------------------------------------------
+
+DISPLAY_CLASSES = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 15, 16, 17, 18, 19, 20, 1140}
+
+
+class TdoFile:
+    def __init__(self):
+        self.normals = 0
+        self.vertices = 0
+        self.planes = 0
+        self.strings = {}
+        self.records = []
+        self.root_word = None
+        self.handles = []  # (name offset, node)
+
+
+def parse(data, strict=False):
+    if len(data) < 12:
+        raise FormatError("file shorter than its header")
+    ident, version, size = struct.unpack_from("<4sII", data, 0)
+    if ident != chunk_bytes("3DO4"):
+        raise FormatError("GPL 3do file id not 3DO4")
+    if strict and version != 1:
+        raise FormatError("GPL 3do file unsupported version")
+    if strict and size + 12 != len(data):
+        raise FormatError("GPL 3do file size mismatch")
+    tdo = TdoFile()
+    pos, remaining = 12, size
+    seen_prim = False
+    while remaining != 0:
+        if remaining < 12:
+            raise FormatError("GPL 3do file not enough room left for header")
+        if pos + 12 > len(data):
+            raise FormatError("file ends inside a section header")
+        sid, sversion, ssize = struct.unpack_from("<4sII", data, pos)
+        pos += 12
+        remaining -= 12
+        if sversion != 0:
+            raise FormatError("GPL 3do file unsupported subsection version")
+        if ssize > remaining:
+            raise FormatError("GPL 3do section extends beyond end of file")
+        if pos + ssize > len(data):
+            raise FormatError("file ends inside a section")
+        body = data[pos:pos + ssize]
+        name = sid[::-1].decode("latin-1")
+        if name in ("NORM", "XYZS", "PLAN"):
+            if ssize % 16:
+                raise FormatError("GPL 3do %s size not multiple of 16" % name)
+            for i in range(0, ssize, 16):
+                first = struct.unpack_from("<f", body, i)[0]
+                if name == "NORM" and first != 0.0:
+                    raise FormatError("GPL 3do NORM first value not zero")
+                if name == "XYZS" and strict and first != 0.0:
+                    raise FormatError("GPL 3do XYZS fourth value not zero")
+            count = ssize // 16
+            if name == "NORM":
+                tdo.normals += count
+            elif name == "XYZS":
+                tdo.vertices += count
+            else:
+                tdo.planes += count
+        elif name == "STRN":
+            p = 0
+            while ssize > 0 and p < ssize - 1:
+                end = body.find(b"\0", p)
+                if end < 0:
+                    raise FormatError("GPL 3do STRN string not terminated")
+                tdo.strings[p] = body[p:end].decode("latin-1")
+                p = end + 1
+        elif name == "PRIM":
+            if seen_prim:
+                raise FormatError("GPL 3do second PRIM section")
+            seen_prim = True
+            if ssize < 4:
+                raise FormatError("PRIM shorter than its root word")
+            tdo.root_word = struct.unpack_from("<I", body, 0)[0]
+            at = 4
+            while at < ssize:
+                rec = read_record(body, at, strict)
+                tdo.records.append(rec)
+                at += rec.length
+        elif name == "HAND":
+            if not seen_prim:
+                raise FormatError("GPL 3do HAND section before PRIM section")
+            if ssize % 8:
+                raise FormatError("HAND size not multiple of 8")
+            for i in range(0, ssize, 8):
+                tdo.handles.append(struct.unpack_from("<II", body, i))
+        else:
+            raise FormatError("GPL 3do Unrecognized section type")
+        pos += ssize
+        remaining -= ssize
+        if ssize % 4:
+            pad = 4 - ssize % 4
+            if pad > remaining:
+                raise FormatError("padding extends beyond the header's size")
+            pos += pad
+            remaining -= pad
+    return tdo
+
+
+def check_references(tdo, strict=False):
+    """Every reference names something that exists; the default walk has no cycle."""
+    offsets = {r.offset: r for r in tdo.records}
+    problems = []
+
+    def node(ref, what, rec):
+        if ref != NULL and ref not in offsets:
+            problems.append("record %d (%s): %s %d names no record" % (rec.offset, rec.text, what, ref))
+
+    for r in tdo.records:
+        for ref in r.children:
+            node(ref, "child", r)
+        for ref in r.siblings:
+            node(ref, "sibling", r)
+        for v in r.vertices:
+            if v >= tdo.vertices:
+                problems.append("record %d (%s): vertex %d beyond %d" % (r.offset, r.text, v, tdo.vertices))
+        for v in r.normals:
+            if v >= tdo.normals:
+                problems.append("record %d (%s): normal %d beyond %d" % (r.offset, r.text, v, tdo.normals))
+        for v in r.planes:
+            if v >= tdo.planes:
+                problems.append("record %d (%s): plane %d beyond %d" % (r.offset, r.text, v, tdo.planes))
+        for s in r.strings:
+            if s not in tdo.strings:
+                problems.append("record %d (%s): string offset %d unknown" % (r.offset, r.text, s))
+        for k in r.classes:
+            if strict and k not in DISPLAY_CLASSES:
+                problems.append("record %d (%s): display class %d unknown" % (r.offset, r.text, k))
+    if tdo.root_word is not None and tdo.root_word not in offsets:
+        problems.append("root word %d names no record" % tdo.root_word)
+    for name, ref in tdo.handles:
+        if name not in tdo.strings:
+            problems.append("handle name offset %d unknown" % name)
+        if ref not in offsets:
+            problems.append("handle names no record (%d)" % ref)
+    # Cycle test over the children (iterative colouring).
+    state = {}
+    for start in offsets:
+        if start in state:
+            continue
+        stack = [(start, iter(offsets[start].children))]
+        state[start] = 1
+        while stack:
+            at, it = stack[-1]
+            nxt = next(it, None)
+            if nxt is None:
+                state[at] = 2
+                stack.pop()
+            elif nxt in offsets:
+                if state.get(nxt) == 1:
+                    problems.append("cycle through record %d" % nxt)
+                    return problems
+                if nxt not in state:
+                    state[nxt] = 1
+                    stack.append((nxt, iter(offsets[nxt].children)))
+    return problems
+
+
+# ---------------------------------------------------------------------------------------------
+# Writing
+# ---------------------------------------------------------------------------------------------
+
+class Builder:
+    """Collects tables and records; records name each other by label, resolved at build."""
+
+    def __init__(self):
+        self.vertices = []
+        self.normals = []
+        self.planes = []
+        self.strings = []      # in order; offsets computed from them
+        self.records = []      # (label, function(resolve) -> bytes)
+        self.handles = []      # (name, label)
+        self.root = None
+
+    def vertex(self, x, y, z):
+        self.vertices.append((x, y, z))
+        return len(self.vertices) - 1
+
+    def normal(self, x, y, z):
+        self.normals.append((x, y, z))
+        return len(self.normals) - 1
+
+    def plane(self, a, b, c, d):
+        self.planes.append((a, b, c, d))
+        return len(self.planes) - 1
+
+    def string(self, s):
+        offset = 0
+        for t in self.strings:
+            if t == s:
+                return offset
+            offset += len(t) + 1
+        self.strings.append(s)
+        return offset
+
+    def add(self, label, make):
+        self.records.append((label, make))
+        return label
+
+    def build(self, extra_sections=b""):
+        for name, _ in self.handles:
+            self.string(name)
+        sizes = [len(make(lambda _: 0)) for _, make in self.records]
+        where = {}
+        at = 4
+        for (label, _), size in zip(self.records, sizes):
+            if label is not None:
+                where[label] = at
+            at += size
+
+        def resolve(label):
+            if label is None:
+                return NULL
+            return where[label]
+
+        prim = bytearray(le32(resolve(self.root) if self.root is not None else 0))
+        for label, make in self.records:
+            prim += make(resolve)
+        out = bytearray()
+        if self.normals:
+            out += section("NORM", b"".join(lef(0.0) + lef(x) + lef(y) + lef(z) for x, y, z in self.normals))
+        if self.vertices:
+            out += section("XYZS", b"".join(lef(0.0) + lef(x) + lef(y) + lef(z) for x, y, z in self.vertices))
+        if self.planes:
+            out += section("PLAN", b"".join(lef(a) + lef(b) + lef(c) + lef(d) for a, b, c, d in self.planes))
+        if self.strings:
+            data = b"".join(s.encode("latin-1") + b"\0" for s in self.strings) + b"\xff"
+            out += section("STRN", data, pad=b" ")
+        out += section("PRIM", bytes(prim))
+        if self.handles:
+            out += section("HAND", b"".join(le32(self.string_offset(n)) + le32(resolve(l)) for n, l in self.handles))
+        out += extra_sections
+        return chunk_bytes("3DO4") + le32(1) + le32(len(out)) + bytes(out)
+
+    def string_offset(self, s):
+        return self.string(s)
+
+
+def section(name, data, pad=b"\0"):
+    padding = (4 - len(data) % 4) % 4
+    return chunk_bytes(name) + le32(0) + le32(len(data)) + data + pad * padding
+
+
+def colour(b, g, r, a):
+    return bytes((b, g, r, a))
+
+
+# Record makers: each returns a function of the resolver giving the record's bytes.
+
+def polygon(base, coloured, verts, colour_word=b"\x10\x20\x30\x40", shades=None, normals=None, uvs=None,
+            first_word=0):
+    gouraud, phong, textured = polygon_features(base)
+    n = len(verts)
+    shades = shades or [b"\x01\x02\x03\xff"] * n
+    normals = normals or [0] * n
+    uvs = uvs or [(0.25 * i, 0.5) for i in range(n)]
+
+    def make(_):
+        out = le32(base | (0x800 if coloured else 0))
+        if textured:
+            out += le32(first_word)
+        out += colour_word + le32(n)
+        if textured:
+            out += b"".join(lef(u) + lef(v) for u, v in uvs)
+        out += b"".join(le32(v) for v in verts)
+        if gouraud:
+            out += b"".join(shades)
+        if phong:
+            out += b"".join(le32(v) for v in normals)
+        return out
+    return make
+
+
+def object_list(children):
+    return lambda r: le32(4) + le32(len(children)) + b"".join(le32(r(c)) for c in children)
+
+
+def scaled_bitmap(coloured, vertex, name, height=2.5, colour_word=b"\x0a\x14\x1e\x28", hrev=1, vrev=0):
+    return lambda _: (le32(2563 if coloured else 3) + le32(vertex) + colour_word + le32(name) + lef(height)
+                      + struct.pack("<HH", hrev, vrev))
+
+
+def material(sub, child, words):
+    def make(r):
+        if sub == 17:
+            return le32(5) + le32(r(child)) + le32(17) + le32(len(words)) + b"".join(le32(w) for w in words)
+        return le32(5) + le32(r(child)) + le32(sub) + b"".join(le32(w) for w in words)
+    return make
+
+
+def plane_order(t, plane, children):
+    return lambda r: le32(t) + le32(plane) + b"".join(le32(r(c)) for c in children)
+
+
+def transformation(t, child, values=(1.0, 2.0, 3.0, 0.5, 0.25, 0.125, 1.5)):
+    return lambda r: le32(t) + b"".join(lef(v) for v in values) + le32(r(child))
+
+
+def ext_object(name, second=0):
+    return lambda _: le32(14) + le32(name) + le32(second)
+
+
+def object_locator(planes, siblings, child, entries, reserved=(NULL, 0, 0, 0, 0)):
+    def make(r):
+        out = le32(15)
+        for p, s in zip(planes, siblings):
+            out += le32(p) + le32(r(s))
+        out += le32(r(child)) + b"".join(le32(w) for w in reserved) + le32(len(entries))
+        for x, y, z, obj in entries:
+            out += lef(x) + lef(y) + lef(z) + le32(r(obj))
+        return out
+    return make
+
+
+def number_list(numbers):
+    return lambda _: le32(16) + le32(len(numbers)) + b"".join(le32(n) for n in numbers)
+
+
+def splitter(sub, word, operator, entries):
+    def make(r):
+        out = le32(17) + le32(sub) + le32(word) + le32(operator) + le32(len(entries))
+        for threshold, child in entries:
+            out += (lef(threshold) if sub == 0 else le32(threshold)) + le32(r(child))
+        return out
+    return make
+
+
+def state_value_setter(index, value):
+    return lambda _: le32(20) + le32(index) + le32(value)
+
+
+def vertex_fixer(verts):
+    return lambda _: le32(23) + le32(len(verts)) + b"".join(le32(v) for v in verts)
+
+
+def bounding_box(verts, child):
+    return lambda r: le32(25) + b"".join(le32(v) for v in verts) + le32(r(child))
+
+
+def line(colour_word, a, b):
+    return lambda _: le32(2069) + colour_word + le32(a) + le32(b)
+
+
+# ---------------------------------------------------------------------------------------------
+# Sample files
+# ---------------------------------------------------------------------------------------------
+
+def tables(b, vertices=8):
+    for i in range(vertices):
+        b.vertex(float(i), float(i % 3), -float(i))
+    b.normal(0.0, 0.0, 1.0)
+    b.normal(0.0, 1.0, 0.0)
+    b.plane(1.0, 0.0, 0.0, -2.0)
+    b.plane(0.0, 1.0, 0.0, 0.0)
+
+
+def sample_minimal():
+    """A handful of records: a list of two polygons and a line, the second polygon shared."""
+    b = Builder()
+    tables(b, 4)
+    b.root = "top"
+    b.add("top", object_list(["p1", "p2", "p2", "ln"]))
+    b.add("p1", polygon(27, False, [0, 1, 2], colour_word=b"\0\0\0\x07"))
+    b.add("p2", polygon(27, True, [1, 2, 3]))
+    b.add("ln", line(b"\x10\x20\x30\xff", 0, 3))
+    return b.build()
+
+
+def basic_records(b):
+    """Every record kind of the container, polygon, list, bitmap and transformation families."""
+    srb = b.string("flag.srb")
+    kids = []
+    for coloured in (False, True):
+        for base in range(27, 35):
+            label = "poly%d%s" % (base, "c" if coloured else "")
+            b.add(label, polygon(base, coloured, [0, 1, 2, 3], normals=[0, 1, 0, 1],
+                                 shades=[b"\x01\x02\x03\xff", b"\x05\x06\x07\x00", b"\x80\x80\x80\x80",
+                                         b"\xff\xff\xff\xff"]))
+            kids.append(label)
+    b.add("emptypoly", polygon(34, True, []))
+    kids.append("emptypoly")
+    b.add("bm", scaled_bitmap(False, 5, srb, colour_word=b"\x0a\x14\x1e\x00"))
+    b.add("bmc", scaled_bitmap(True, 6, srb, height=-1.25, hrev=0, vrev=0xFFFF))
+    b.add("t19", transformation(19, "poly27"))
+    b.add("t13", transformation(13, "bm"))
+    b.add("t22", transformation(22, None, (0.0, -1.0, 1e6, 1.5707963705062866, -3.0, 0.0, 0.0)))
+    b.add("bbox", bounding_box([0, 1, 2, 3, 4, 5, 6, 7], "t19"))
+    b.add("svs", state_value_setter(3, 0xFFFFFFFF))
+    b.add("line0", line(b"\x11\x22\x33\x00", 2, 7))
+    b.add("line1", line(b"\x11\x22\x33\x44", 7, 2))
+    b.add("emptylist", object_list([]))
+    kids += ["bmc", "t13", "t22", "bbox", "svs", "line0", "line1", "emptylist", None]
+    return kids
+
+
+def sample_basic():
+    b = Builder()
+    tables(b)
+    b.root = "top"
+    kids = basic_records(b)
+    b.add("top", object_list(kids + ["later"]))
+    b.add("later", object_list(["poly28", "poly28c"]))  # a child named before its record
+    b.handles.append(("body", "later"))
+    b.handles.append(("wheel", "bbox"))
+    b.handles.append(("body", "poly30"))
+    return b.build()
+
+
+def extended_records(b):
+    """Record kinds of the splitter, plane-order, list, locator, external and material families."""
+    tex = b.string("asphalt")
+    tex2 = b.string("grass")
+    ext = b.string("pitcrew")
+    b.add("leaf", polygon(27, False, [0, 1, 2]))
+    b.add("leaf2", polygon(28, True, [2, 1, 0]))
+    kids = []
+    for sub, words in ((1, [tex]), (4, [3]), (5, [tex2, 1140]), (8, [7, 0x3E800000]), (12, [13, 4, 0x3F000000]),
+                       (13, [tex, 0, 9, 0x3F800000]), (17, [tex, tex2, tex]), (32, [2]), (36, [1, 2]),
+                       (44, [5, 20, 1, 0])):
+        label = "mat%d" % sub
+        b.add(label, material(sub, "leaf", words))
+        kids.append(label)
+    b.add("mat17e", material(17, "leaf2", []))
+    kids.append("mat17e")
+    for t, children in ((11, ["leaf", "leaf2"]), (10, ["leaf", None, "leaf2"]), (9, ["leaf", "leaf2", "leaf"]),
+                        (8, ["leaf", "leaf2", None, "leaf"]), (7, ["leaf", "leaf2"]), (6, ["leaf2"])):
+        label = "order%d" % t
+        b.add(label, plane_order(t, 1, children))
+        kids.append(label)
+    b.add("ext", ext_object(ext))
+    b.add("nums", number_list([1, 2, 3, 0xFFFFFFFF]))
+    b.add("nums0", number_list([]))
+    b.add("s0", splitter(0, 4, 2, [(100.0, "leaf"), (250.5, "leaf2")]))
+    b.add("s1", splitter(1, 0, 1, [(10, "leaf"), (0xFFFFFFFF, "leaf2")]))
+    b.add("s2", splitter(2, 0, 3, [(4294967295, "leaf")]))
+    b.add("s3", splitter(3, 30, 5, [(0, "leaf"), (1, "leaf2"), (2, None)]))
+    b.add("s4", splitter(4, 7, 4, []))
+    kids += ["ext", "nums", "nums0", "s0", "s1", "s2", "s3", "s4"]
+    return kids
+
+
+def sample_allkinds():
+    """Every record type except the object locator and the vertex fixer (which make a file a
+    track or a car object)."""
+    b = Builder()
+    tables(b)
+    b.root = "top"
+    kids = basic_records(b) + extended_records(b)
+    b.add("top", object_list(kids))
+    b.handles.append(("everything", "top"))
+    return b.build()
+
+
+def track_file(b, details=3, locators=4, objects_per_locator=2, leaves=None, rnd=None):
+    """A track object: root list {sections list, drawing distances}; sections list {index,
+    detail splits..., locator list ending with -1}; each detail split a list of 8 whose last
+    child is a 4-number link."""
+    rnd = rnd or random.Random(1)
+    leaves = leaves or ["tleaf"]
+    if "tleaf" in leaves:
+        b.add("tleaf", polygon(29, True, [0, 1, 2], normals=[0, 1, 0]))
+    b.root = "troot"
+    b.add("troot", object_list(["tsections", "tdist"]))
+    b.add("tdist", number_list([1, 2, 3, 4, 5, 6, 7, 8, 9, 10]))
+    splits = []
+    for d in range(details):
+        link = "tlink%d" % d
+        b.add(link, number_list([d, d + 1, 0, 1]))
+        grid = [rnd.choice(leaves) for _ in range(7)]
+        b.add("tsplit%d" % d, object_list(grid + [link]))
+        splits.append("tsplit%d" % d)
+    b.add("tindex", number_list(list(range(details))))
+    locs = []
+    for i in range(locators):
+        entries = [(float(i), float(k), 0.5, rnd.choice(leaves)) for k in range(objects_per_locator)]
+        sib = locs[-1] if locs else None
+        b.add("tloc%d" % i, object_locator([0, 1, 0, 1], [sib, None, None, None], rnd.choice(leaves), entries))
+        locs.append("tloc%d" % i)
+    if len(locs) < 1:
+        locs.append("tleaf")
+    b.add("tlocs", object_list(locs + [None]))
+    b.add("tsections", object_list(["tindex"] + splits + ["tlocs"]))
+
+
+def sample_track():
+    b = Builder()
+    tables(b)
+    track_file(b)
+    b.handles.append(("track", "troot"))
+    return b.build()
+
+
+def sample_car():
+    """A car object: a vertex fixer somewhere, and a top list of exactly three children."""
+    b = Builder()
+    tables(b)
+    b.root = "car"
+    b.add("body", polygon(30, True, [0, 1, 2, 3], normals=[0, 0, 1, 1]))
+    b.add("fix", vertex_fixer([0, 1, 2]))
+    b.add("fix0", vertex_fixer([]))
+    b.add("wheels", object_list(["fix", "body"]))
+    b.add("car", object_list(["body", "wheels", "fix0"]))
+    return b.build()
+
+
+SAMPLES = {
+    "minimal.3do": sample_minimal,
+    "basic.3do": sample_basic,
+    "allkinds.3do": sample_allkinds,
+    "track.3do": sample_track,
+    "car.3do": sample_car,
+}
+
+
+def large_file(records, seed, extended=True):
+    """A file of about `records` records (some 40 bytes each on average): a track when extended,
+    otherwise a plain tree of lists over polygons, lines, bitmaps and transformations. Lists
+    share their children, so a child is named by several parents."""
+    rnd = random.Random(seed)
+    b = Builder()
+    for i in range(4096):
+        b.vertex(rnd.uniform(-500, 500), rnd.uniform(-500, 500), rnd.uniform(0, 50))
+    for i in range(64):
+        b.normal(0.0, 0.0, 1.0)
+    for i in range(256):
+        b.plane(1.0, 0.0, 0.0, float(i))
+    srb = b.string("tree.srb")
+    leaves = []
+    count = 0
+    leaf_target = int(records * 0.8)
+    while count < leaf_target:
+        label = "L%d" % count
+        pick = rnd.random()
+        n = rnd.randint(3, 5)
+        verts = [rnd.randrange(4096) for _ in range(n)]
+        if pick < 0.45:
+            b.add(label, polygon(27, rnd.random() < 0.5, verts))
+        elif pick < 0.6:
+            b.add(label, polygon(28, True, verts))
+        elif pick < 0.7:
+            b.add(label, polygon(31, False, verts))
+        elif pick < 0.75:
+            b.add(label, polygon(34, True, verts, normals=[rnd.randrange(64) for _ in range(n)]))
+        elif pick < 0.9:
+            b.add(label, line(b"\x10\x20\x30\xff", verts[0], verts[1]))
+        else:
+            b.add(label, scaled_bitmap(rnd.random() < 0.5, verts[0], srb))
+        leaves.append(label)
+        count += 1
+    groups = leaves
+    level = 0
+    # Lists over random, overlapping picks of the level below (shared children), then
+    # transformations over some of them, until one list remains.
+    while len(groups) > 1:
+        nxt = []
+        for i in range(0, len(groups), 8):
+            label = "G%d_%d" % (level, i)
+            picks = groups[i:i + 8] + [rnd.choice(groups) for _ in range(2)]
+            b.add(label, object_list(picks))
+            count += 1
+            if rnd.random() < 0.3:
+                t = "T" + label
+                b.add(t, transformation(rnd.choice((13, 19, 22)), label))
+                count += 1
+                label = t
+            nxt.append(label)
+        groups = nxt
+        level += 1
+    top = groups[0]
+    if extended:
+        rest = max(records - count, 16)
+        locators = max(rest // 2, 8)
+        track_file(b, details=16, locators=locators, objects_per_locator=2, leaves=[top] + leaves[:1000], rnd=rnd)
+    else:
+        b.root = top
+    b.handles.append(("scene", top))
+    return b.build()
+
+
+# ---------------------------------------------------------------------------------------------
+# Command line
+# ---------------------------------------------------------------------------------------------
+
+def check_file(path, strict=False, refs=True):
+    with open(path, "rb") as f:
+        data = f.read()
+    tdo = parse(data, strict)
+    if refs:
+        problems = check_references(tdo, strict)
+        if problems:
+            raise FormatError("; ".join(problems[:5]))
+    return tdo
+
+
+def main(argv):
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    sub = parser.add_subparsers(dest="command", required=True)
+    p = sub.add_parser("samples")
+    p.add_argument("outdir")
+    p = sub.add_parser("large")
+    p.add_argument("path")
+    p.add_argument("--records", type=int, default=250000)
+    p.add_argument("--seed", type=int, default=7)
+    p.add_argument("--no-extended", action="store_true")
+    p = sub.add_parser("check")
+    p.add_argument("file")
+    p.add_argument("--strict", action="store_true")
+    p.add_argument("--no-refs", action="store_true")
+    p = sub.add_parser("list")
+    p.add_argument("file")
+    p = sub.add_parser("selftest")
+    p.add_argument("dir")
+    args = parser.parse_args(argv)
+
+    if args.command == "samples" or args.command == "selftest":
+        target = args.outdir if args.command == "samples" else args.dir
+        os.makedirs(target, exist_ok=True)
+        for name, make in SAMPLES.items():
+            with open(os.path.join(target, name), "wb") as f:
+                f.write(make())
+        if args.command == "selftest":
+            for name in SAMPLES:
+                check_file(os.path.join(target, name), strict=True)
+            return selftest_rejections()
+        return 0
+    if args.command == "large":
+        data = large_file(args.records, args.seed, not args.no_extended)
+        with open(args.path, "wb") as f:
+            f.write(data)
+        print("%s: %d bytes" % (args.path, len(data)))
+        return 0
+    try:
+        tdo = check_file(args.file, getattr(args, "strict", False), not getattr(args, "no_refs", False))
+    except FormatError as e:
+        print("%s: %s" % (args.file, e))
+        return 1
+    if args.command == "list":
+        for r in tdo.records:
+            print("%d %s" % (r.offset, r.text))
+        print("root %d" % tdo.root_word if tdo.root_word is not None else "root none")
+        for name, ref in tdo.handles:
+            print("handle %s %d" % (tdo.strings.get(name, "?"), ref))
+    else:
+        print("%s: ok, %d records, %d handles" % (args.file, len(tdo.records), len(tdo.handles)))
+    return 0
+
+
+def selftest_rejections():
+    """The checker itself refuses what it must; a checker that accepts anything proves nothing."""
+    cases = []
+    b = Builder()
+    tables(b)
+    b.root = "a"
+    b.add("a", object_list(["a"]))
+    cases.append((b.build(), "GPL 3do Object List self reference"))
+    b = Builder()
+    b.root = "p"
+    b.add("p", polygon(33, False, [], first_word=1))
+    cases.append((b.build(), "GPL Textured Phong Polygon first word not 0"))
+    b = Builder()
+    b.root = "s"
+    b.add("s", splitter(2, 1, 7, []))
+    cases.append((b.build(), "GPL Latitude Splitter unknown comparison operator"))
+    b = Builder()
+    b.root = "x"
+    b.add("x", lambda _: le32(21))
+    cases.append((b.build(), "GPL TDO File unknown instruction type"))
+    b = Builder()
+    tables(b)
+    b.root = "a"
+    b.add("a", object_list(["b"]))
+    b.add("b", object_list(["a"]))
+    cases.append((b.build(), "cycle through record"))
+    failures = 0
+    for data, expected in cases:
+        try:
+            tdo = parse(data, True)
+            problems = check_references(tdo, True)
+            got = "; ".join(problems) if problems else "accepted"
+        except FormatError as e:
+            got = str(e)
+        if expected not in got:
+            print("checker accepted a bad file: expected %r, got %r" % (expected, got))
+            failures += 1
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
