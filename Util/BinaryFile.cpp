@@ -1,0 +1,409 @@
+#include "Util/BinaryFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
+#include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "Util/Exception.h"
+#include "Util/FileSystem.h"
+
+namespace Velmo::Util
+{
+namespace
+{
+constexpr U64 bufferSize = 64 * 1024;
+constexpr U64 maxOffset = U64(std::numeric_limits<off_t>::max());
+
+int OpenFile(const std::string& path, int flags, mode_t permissions = 0)
+{
+    int fd;
+    do
+        fd = open(path.c_str(), flags | O_CLOEXEC | O_NOCTTY, permissions);
+    while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+// Takes the advisory lock that emulates the sharing rules; false when another holder's lock
+// conflicts. A file system without such locks lets the open go ahead unlocked.
+bool LockFile(int fd, bool exclusive)
+{
+    struct flock lock = {};
+    lock.l_type = exclusive ? F_WRLCK : F_RDLCK;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = 0;
+    lock.l_len = 0; // the whole file, however long it grows
+    if (fcntl(fd, F_OFD_SETLK, &lock) == 0)
+        return true;
+    return errno != EAGAIN && errno != EACCES;
+}
+
+// Reads up to count bytes at offset, retrying short and interrupted reads; got tells how many
+// arrived before the end of the file. False on an error of the system.
+bool ReadFully(int fd, U64 offset, U8* data, U64 count, U64& got)
+{
+    got = 0;
+    while (got < count)
+    {
+        std::size_t chunk = std::size_t(std::min<U64>(count - got, 1u << 30));
+        ssize_t result = pread(fd, data + got, chunk, off_t(offset + got));
+        if (result < 0)
+        {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (result == 0)
+            break;
+        got += U64(result);
+    }
+    return true;
+}
+
+bool WriteFully(int fd, U64 offset, const U8* data, U64 count)
+{
+    U64 done = 0;
+    while (done < count)
+    {
+        std::size_t chunk = std::size_t(std::min<U64>(count - done, 1u << 30));
+        ssize_t result = pwrite(fd, data + done, chunk, off_t(offset + done));
+        if (result < 0)
+        {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (result == 0)
+            return false;
+        done += U64(result);
+    }
+    return true;
+}
+
+[[noreturn]] void ThrowOpen(const std::string& path, int error)
+{
+    throw XFileOpen(path, SystemErrorText(error));
+}
+
+// Refuses anything but a regular file (a folder, a device, a pipe) and returns its size.
+U64 CheckRegularFile(int fd, const std::string& path, struct stat& info)
+{
+    if (fstat(fd, &info) != 0)
+        ThrowOpen(path, errno);
+    if (S_ISDIR(info.st_mode))
+        ThrowOpen(path, EISDIR);
+    if (!S_ISREG(info.st_mode))
+        ThrowOpen(path, EINVAL);
+    return U64(info.st_size);
+}
+
+std::string FolderOf(const std::string& path)
+{
+    std::size_t separator = path.rfind('/');
+    return separator == 0 || separator == std::string::npos ? "/" : path.substr(0, separator);
+}
+} // namespace
+
+struct BinaryFile::Handles
+{
+    ~Handles()
+    {
+        if (fd >= 0)
+            close(fd);
+        if (originalFd >= 0)
+            close(originalFd);
+        if (!temporaryPath.empty())
+            unlink(temporaryPath.c_str());
+    }
+
+    Mode mode = Mode::Read;
+    int fd = -1;
+    // CreateAlways: the file replaced at Commit (held open and locked meanwhile) and the
+    // temporary written instead; the temporary path is cleared once it is in place.
+    int originalFd = -1;
+    std::string targetPath;
+    std::string temporaryPath;
+};
+
+BinaryFile* BinaryFile::OpenRead(const std::string& name)
+{
+    return new BinaryFile(name, Mode::Read);
+}
+
+BinaryFile* BinaryFile::OpenUpdate(const std::string& name)
+{
+    return new BinaryFile(name, Mode::Update);
+}
+
+BinaryFile* BinaryFile::CreateNew(const std::string& name)
+{
+    return new BinaryFile(name, Mode::New);
+}
+
+BinaryFile* BinaryFile::CreateAlways(const std::string& name)
+{
+    return new BinaryFile(name, Mode::Replace);
+}
+
+BinaryFile::BinaryFile(const std::string& name, Mode mode)
+    : m_handles(new Handles), m_buffer(new U8[bufferSize])
+{
+    std::string path;
+    if (!ResolvePath(name, path))
+        throw XFileOpen(name, "");
+    m_name = path;
+    m_handles->mode = mode;
+    m_writable = mode != Mode::Read;
+    Handles& handles = *m_handles;
+    struct stat info;
+    const std::string busy = SystemErrorText(EBUSY);
+
+    switch (mode)
+    {
+    case Mode::Read:
+    case Mode::Update:
+        // Non-blocking so that opening a pipe cannot hang; it is refused just below.
+        handles.fd = OpenFile(path, (mode == Mode::Read ? O_RDONLY : O_RDWR) | O_NONBLOCK);
+        if (handles.fd < 0)
+            ThrowOpen(path, errno);
+        m_size = CheckRegularFile(handles.fd, path, info);
+        fcntl(handles.fd, F_SETFL, fcntl(handles.fd, F_GETFL) & ~O_NONBLOCK);
+        if (!LockFile(handles.fd, mode == Mode::Update))
+            throw XFileOpen(path, busy);
+        break;
+
+    case Mode::New:
+        handles.fd = OpenFile(path, O_RDWR | O_CREAT | O_EXCL, 0666);
+        if (handles.fd < 0)
+            ThrowOpen(path, errno);
+        if (!LockFile(handles.fd, true))
+            throw XFileOpen(path, busy);
+        break;
+
+    case Mode::Replace:
+    {
+        // A symbolic link stays a link: the file it names is the one replaced.
+        handles.targetPath = path;
+        char real[PATH_MAX];
+        if (lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode) && realpath(path.c_str(), real))
+            handles.targetPath = real;
+        bool exists = stat(handles.targetPath.c_str(), &info) == 0;
+        if (exists)
+        {
+            if (S_ISDIR(info.st_mode))
+                ThrowOpen(path, EISDIR);
+            handles.originalFd = OpenFile(handles.targetPath, O_RDWR | O_NONBLOCK);
+            if (handles.originalFd < 0)
+                ThrowOpen(path, errno);
+            CheckRegularFile(handles.originalFd, path, info);
+            if (!LockFile(handles.originalFd, true))
+                throw XFileOpen(path, busy);
+        }
+
+        std::string folder = FolderOf(handles.targetPath);
+        std::string base = handles.targetPath.substr(handles.targetPath.rfind('/') + 1).substr(0, 200);
+        static unsigned counter = 0;
+        for (int attempt = 0; handles.fd < 0; ++attempt)
+        {
+            std::string temporary = (folder == "/" ? "" : folder) + "/." + base + "." +
+                                    std::to_string(getpid()) + "." + std::to_string(++counter) +
+                                    ".tmp";
+            handles.fd = OpenFile(temporary, O_RDWR | O_CREAT | O_EXCL, 0666);
+            if (handles.fd >= 0)
+                handles.temporaryPath = temporary;
+            else if (errno != EEXIST || attempt == 100)
+                ThrowOpen(path, errno);
+        }
+        if (exists)
+        {
+            // Ownership can only be kept by a privileged process; the permissions always are.
+            if (fchown(handles.fd, info.st_uid, info.st_gid) != 0)
+            {
+            }
+            if (fchmod(handles.fd, info.st_mode & 07777) != 0)
+                ThrowOpen(path, errno);
+        }
+        LockFile(handles.fd, true);
+        break;
+    }
+    }
+}
+
+BinaryFile::~BinaryFile()
+{
+    // An uncommitted replacement is dropped (the handles remove the temporary); anything
+    // else writes out what is buffered, as closing a file does.
+    if (m_handles->mode != Mode::Replace || m_handles->temporaryPath.empty())
+    {
+        try
+        {
+            Flush();
+        }
+        catch (const XFileWrite&)
+        {
+        }
+    }
+}
+
+void BinaryFile::ReadSlow(U32 count, void* buffer)
+{
+    if (count == 0)
+        return;
+    if (m_position > m_size || count > m_size - m_position)
+        throw XFileRead(m_name);
+    Flush();
+
+    U64 got;
+    if (count >= bufferSize)
+    {
+        if (!ReadFully(m_handles->fd, m_position, static_cast<U8*>(buffer), count, got) || got != count)
+            throw XFileRead(m_name);
+        m_position += count;
+        return;
+    }
+
+    m_bufferStart = m_position;
+    m_bufferLength = 0;
+    if (!ReadFully(m_handles->fd, m_position, m_buffer.get(), bufferSize, got))
+        throw XFileRead(m_name);
+    // Bytes that someone else appended after the size was taken are not served.
+    m_bufferLength = std::min(got, m_size - m_position);
+    if (m_bufferLength < count)
+        throw XFileRead(m_name);
+    std::memcpy(buffer, m_buffer.get(), count);
+    m_position += count;
+}
+
+void BinaryFile::Write(U32 count, const void* data)
+{
+    if (!m_writable)
+        throw XFileWrite(m_name);
+    if (count == 0)
+        return;
+    if (m_position > maxOffset || count > maxOffset - m_position)
+        throw XFileWrite(m_name);
+
+    U64 offset = m_position - m_bufferStart;
+    if (m_position >= m_bufferStart && offset <= m_bufferLength && count <= bufferSize - offset)
+    {
+        std::memcpy(m_buffer.get() + offset, data, count);
+        MarkDirty(offset, offset + count);
+        m_bufferLength = std::max(m_bufferLength, offset + count);
+    }
+    else
+    {
+        Flush();
+        if (count >= bufferSize)
+        {
+            // The buffer may hold bytes this write replaces.
+            m_bufferStart = m_bufferLength = 0;
+            if (!WriteFully(m_handles->fd, m_position, static_cast<const U8*>(data), count))
+            {
+                RefreshSize();
+                throw XFileWrite(m_name);
+            }
+        }
+        else
+        {
+            m_bufferStart = m_position;
+            m_bufferLength = count;
+            std::memcpy(m_buffer.get(), data, count);
+            MarkDirty(0, count);
+        }
+    }
+    m_position += count;
+    m_size = std::max(m_size, m_position);
+}
+
+void BinaryFile::Seek(U64 position)
+{
+    if (position > maxOffset)
+        throw XFileSeek(m_name);
+    m_position = position;
+}
+
+void BinaryFile::Truncate()
+{
+    if (!m_writable)
+        throw XFileWrite(m_name);
+    Flush();
+    m_bufferStart = m_bufferLength = 0;
+    int result;
+    do
+        result = ftruncate(m_handles->fd, off_t(m_position));
+    while (result != 0 && errno == EINTR);
+    if (result != 0)
+    {
+        RefreshSize();
+        throw XFileWrite(m_name);
+    }
+    m_size = m_position;
+}
+
+void BinaryFile::Commit()
+{
+    Flush();
+    if (!m_writable)
+        return;
+    if (fsync(m_handles->fd) != 0)
+        throw XFileWrite(m_name);
+    Handles& handles = *m_handles;
+    if (handles.mode == Mode::Replace && !handles.temporaryPath.empty())
+    {
+        if (rename(handles.temporaryPath.c_str(), handles.targetPath.c_str()) != 0)
+            throw XFileWrite(m_name);
+        handles.temporaryPath.clear();
+        // Make the new name itself durable; a folder that cannot be synced changes nothing.
+        int folder = OpenFile(FolderOf(handles.targetPath), O_RDONLY | O_DIRECTORY);
+        if (folder >= 0)
+        {
+            fsync(folder);
+            close(folder);
+        }
+        if (handles.originalFd >= 0)
+        {
+            close(handles.originalFd);
+            handles.originalFd = -1;
+        }
+    }
+}
+
+void BinaryFile::MarkDirty(U64 begin, U64 end)
+{
+    if (m_dirtyBegin == m_dirtyEnd)
+    {
+        m_dirtyBegin = begin;
+        m_dirtyEnd = end;
+    }
+    else
+    {
+        m_dirtyBegin = std::min(m_dirtyBegin, begin);
+        m_dirtyEnd = std::max(m_dirtyEnd, end);
+    }
+}
+
+void BinaryFile::Flush()
+{
+    if (m_dirtyBegin == m_dirtyEnd)
+        return;
+    U64 begin = m_dirtyBegin, end = m_dirtyEnd;
+    m_dirtyBegin = m_dirtyEnd = 0;
+    if (!WriteFully(m_handles->fd, m_bufferStart + begin, m_buffer.get() + begin, end - begin))
+    {
+        // The bytes are lost; the buffer and the size go back to what the file holds.
+        m_bufferStart = m_bufferLength = 0;
+        RefreshSize();
+        throw XFileWrite(m_name);
+    }
+}
+
+void BinaryFile::RefreshSize() noexcept
+{
+    struct stat info;
+    if (fstat(m_handles->fd, &info) == 0)
+        m_size = U64(info.st_size);
+}
+} // namespace Velmo::Util
