@@ -1,0 +1,19 @@
+# Independent implementations of the PKWARE implode format from Debian's packages, used as
+# oracles by the compression cross-checks. Each is optional: the tests skip without it.
+if(TARGET UtilTests)
+  find_path(VELMO_STORMLIB_INCLUDE StormLib.h)
+  find_library(VELMO_STORMLIB_LIBRARY storm)
+  if(VELMO_STORMLIB_INCLUDE AND VELMO_STORMLIB_LIBRARY)
+    target_include_directories(UtilTests PRIVATE ${VELMO_STORMLIB_INCLUDE})
+    target_link_libraries(UtilTests PRIVATE ${VELMO_STORMLIB_LIBRARY})
+    target_compile_definitions(UtilTests PRIVATE VELMO_HAVE_STORMLIB=1)
+  endif()
+
+  find_path(VELMO_DYNAMITE_INCLUDE libdynamite.h)
+  find_library(VELMO_DYNAMITE_LIBRARY dynamite)
+  if(VELMO_DYNAMITE_INCLUDE AND VELMO_DYNAMITE_LIBRARY)
+    target_include_directories(UtilTests PRIVATE ${VELMO_DYNAMITE_INCLUDE})
+    target_link_libraries(UtilTests PRIVATE ${VELMO_DYNAMITE_LIBRARY})
+    target_compile_definitions(UtilTests PRIVATE VELMO_HAVE_DYNAMITE=1)
+  endif()
+endif()
