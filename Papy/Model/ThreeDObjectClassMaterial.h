@@ -1,0 +1,26 @@
+#pragma once
+// A material for one display class over one child.
+#include "Papy/Model/Colour.h"
+#include "Papy/Model/DisplayClass.h"
+#include "Papy/Model/ThreeDObject.h"
+#include "Papy/Model/ThreeDObjectVisitor.h"
+#include "Papy/Model/ThreeDObjectWalk.h"
+#include "Util/CountedPointer.h"
+
+namespace Velmo::Papy
+{
+class ThreeDObjectClassMaterial : public virtual ThreeDObject
+{
+public:
+    virtual DisplayClass GetClass() const = 0;
+    virtual double GetShininess() const = 0;
+    virtual Colour GetSpecularShade() const = 0;
+    virtual Util::CountedPointer<ThreeDObject> GetChild() const = 0;
+
+    void Accept(ThreeDObjectVisitor& visitor) override
+    {
+        ThreeDObjectWalk::OneChild(visitor, *this, &ThreeDObjectVisitor::EnterClassMaterial,
+                                   &ThreeDObjectClassMaterial::GetChild, &ThreeDObjectVisitor::LeaveClassMaterial);
+    }
+};
+} // namespace Velmo::Papy

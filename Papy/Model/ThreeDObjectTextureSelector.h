@@ -1,0 +1,23 @@
+#pragma once
+// Selects a texture slot over one child.
+#include "Papy/Model/ThreeDObject.h"
+#include "Papy/Model/ThreeDObjectVisitor.h"
+#include "Papy/Model/ThreeDObjectWalk.h"
+#include "Util/CountedPointer.h"
+#include "Util/Types.h"
+
+namespace Velmo::Papy
+{
+class ThreeDObjectTextureSelector : public virtual ThreeDObject
+{
+public:
+    virtual Util::CountedPointer<ThreeDObject> GetChild() const = 0;
+    virtual U32 GetTextureSlot() const = 0;
+
+    void Accept(ThreeDObjectVisitor& visitor) override
+    {
+        ThreeDObjectWalk::OneChild(visitor, *this, &ThreeDObjectVisitor::EnterTextureSelector,
+                                   &ThreeDObjectTextureSelector::GetChild, &ThreeDObjectVisitor::LeaveTextureSelector);
+    }
+};
+} // namespace Velmo::Papy
