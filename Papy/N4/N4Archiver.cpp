@@ -1,0 +1,353 @@
+#include "Papy/N4/N4Archiver.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+#include "Papy/N4/N4TdoFile.h"
+#include "Util/Exception.h"
+#include "Util/StreamIO.h"
+
+namespace Velmo::Papy
+{
+namespace
+{
+// Largest block moved by one stream call.
+constexpr U64 Chunk = U64(1) << 30;
+
+// Converts count values of width bytes between their little-endian file form and the host's
+// form, in place. Nothing to do on a little-endian host.
+void SwapToHost(void* data, U64 count, unsigned width)
+{
+    if constexpr (std::endian::native != std::endian::little)
+    {
+        U8* bytes = static_cast<U8*>(data);
+        for (U64 i = 0; i < count; ++i)
+            std::reverse(bytes + i * width, bytes + (i + 1) * width);
+    }
+    else
+    {
+        (void)data;
+        (void)count;
+        (void)width;
+    }
+}
+
+void ReadBlock(Util::BinaryStream& stream, U64 size, void* out)
+{
+    U8* bytes = static_cast<U8*>(out);
+    while (size > 0)
+    {
+        U32 part = U32(std::min(size, Chunk));
+        stream.Read(part, bytes);
+        bytes += part;
+        size -= part;
+    }
+}
+
+void WriteBlock(Util::BinaryStream& stream, U64 size, const void* data)
+{
+    const U8* bytes = static_cast<const U8*>(data);
+    while (size > 0)
+    {
+        U32 part = U32(std::min(size, Chunk));
+        stream.Write(part, bytes);
+        bytes += part;
+        size -= part;
+    }
+}
+} // namespace
+
+N4Archiver::N4Archiver(const N4ArchiverList& archivers) : m_archivers(archivers)
+{
+}
+
+// -- loading ------------------------------------------------------------------------------
+
+int N4Archiver::Load(Util::BinaryStream& stream, N4TdoFile& file)
+{
+    m_stream = &stream;
+    m_file = &file;
+    LoadClassMap.clear();
+    m_saveClasses.clear();
+    m_saveObjects.clear();
+    m_entries.assign(2, Entry::Unused);
+    m_counter = 1;
+    m_depth = 0;
+    m_padding = 0;
+
+    int root = ReadObject();
+
+    // A few zero bytes after the root object occur in shipped files: they are kept so that
+    // the file can be written back unchanged. Anything else is an error.
+    if (!stream.AtEnd())
+    {
+        U64 left = Util::Remaining(stream);
+        if (left == 0 || left > MaxPadding)
+            Fail("N4 archive size mismatch");
+        U8 tail[MaxPadding];
+        stream.Read(U32(left), tail);
+        if (std::any_of(tail, tail + left, [](U8 b) { return b != 0; }))
+            Fail("N4 archive size mismatch");
+        m_padding = U32(left);
+    }
+    return root;
+}
+
+void N4Archiver::SetEntry(U32 number, Entry entry)
+{
+    if (number >= m_entries.size())
+        m_entries.resize(std::max<size_t>(size_t(number) + 1, m_entries.size() * 2), Entry::Unused);
+    m_entries[number] = entry;
+}
+
+int N4Archiver::ReadObject()
+{
+    U64 position = m_stream->Tell();
+    U32 id = ReadU32();
+    if (id > m_counter)
+        Fail("N4 archive object id error");
+    if (id < m_counter)
+    {
+        if (id == 0)
+            return 0;
+        // A class number is no object; an object whose record is still being read is the
+        // referring object itself or one that contains it, which would make the graph a cycle.
+        Entry entry = id < m_entries.size() ? m_entries[id] : Entry::Unused;
+        if (entry == Entry::Class || entry == Entry::Unused)
+            Fail("N4 archive object id error");
+        if (entry == Entry::Reading)
+            Fail("N4 archive object refers to itself or to an object that contains it");
+        return int(id);
+    }
+
+    ++m_counter;
+    SetEntry(id, Entry::Reading);
+    if (m_depth >= MaxDepth)
+        Fail("N4 archive objects nested too deeply");
+
+    U32 classId = ReadU32();
+    if (classId > m_counter)
+        Fail("N4 archive object class id error");
+    if (classId == m_counter)
+    {
+        auto p = LoadClassMap.find(classId);
+        VELMO_ASSERT_TEXT(p == LoadClassMap.end(), "p == LoadClassMap.end()");
+        ++m_counter;
+        SetEntry(classId, Entry::Class);
+        LoadClassMap[classId] = ReadClassAnnouncement();
+    }
+    auto p = LoadClassMap.find(classId);
+    VELMO_ASSERT_TEXT(p != LoadClassMap.end(), "p != LoadClassMap.end()");
+
+    ++m_depth;
+    p->second->Create(*this, int(id), position, *m_file);
+    --m_depth;
+    SetEntry(id, Entry::Object);
+    return int(id);
+}
+
+const N4ArchivedTdoType* N4Archiver::ReadClassAnnouncement()
+{
+    U32 length = ReadU32();
+    if (length > MaxDescriptorLength)
+        Fail("N4 archive descriptor name too long");
+    char buffer[MaxDescriptorLength];
+    m_stream->Read(length, buffer);
+    const char* end = std::find(buffer, buffer + length, '\0');
+    if (end == buffer + length)
+        Fail("N4 archive descriptor name not terminated");
+    std::string name(static_cast<const char*>(buffer), end);
+    for (const N4ArchivedTdoType* type : m_archivers)
+        if (name == type->GetDescriptorName())
+            return type;
+    Fail("N4 archive unknown descriptor " + name);
+}
+
+void N4Archiver::Fail(const std::string& message) const
+{
+    throw Util::XFileFormat(m_stream->GetName(), message);
+}
+
+S32 N4Archiver::ReadS32()
+{
+    return Util::ReadLE<S32>(*m_stream);
+}
+
+U32 N4Archiver::ReadU32()
+{
+    return Util::ReadLE<U32>(*m_stream);
+}
+
+U8 N4Archiver::ReadU8()
+{
+    return Util::ReadLE<U8>(*m_stream);
+}
+
+F32 N4Archiver::ReadF32()
+{
+    return Util::ReadLE<F32>(*m_stream);
+}
+
+F64 N4Archiver::ReadF64()
+{
+    return Util::ReadLE<F64>(*m_stream);
+}
+
+void N4Archiver::Expect(S32 expected, const char* message)
+{
+    if (ReadS32() != expected)
+        Fail(message);
+}
+
+void N4Archiver::Require(U64 count, U64 elementSize) const
+{
+    if (elementSize != 0 && count > Util::Remaining(*m_stream) / elementSize)
+        throw Util::XFileRead(m_stream->GetName());
+}
+
+void N4Archiver::ReadF64s(U64 count, F64* out)
+{
+    Require(count, sizeof(F64));
+    ReadBlock(*m_stream, count * sizeof(F64), out);
+    SwapToHost(out, count, sizeof(F64));
+}
+
+std::vector<F64> N4Archiver::ReadF64Vector(U64 count)
+{
+    Require(count, sizeof(F64));
+    std::vector<F64> values(count);
+    ReadBlock(*m_stream, count * sizeof(F64), values.data());
+    SwapToHost(values.data(), count, sizeof(F64));
+    return values;
+}
+
+std::vector<S32> N4Archiver::ReadS32Vector(U64 count)
+{
+    Require(count, sizeof(S32));
+    std::vector<S32> values(count);
+    ReadBlock(*m_stream, count * sizeof(S32), values.data());
+    SwapToHost(values.data(), count, sizeof(S32));
+    return values;
+}
+
+std::string N4Archiver::ReadString()
+{
+    return ReadString(*m_stream);
+}
+
+std::string N4Archiver::ReadString(Util::BinaryStream& stream)
+{
+    U32 length = Util::ReadLE<U32>(stream);
+    if (length == 0)
+        return std::string();
+    VELMO_ASSERT_TEXT(length <= 1024L * 1024L, "length <= 1024L * 1024L");
+    if (length > Util::Remaining(stream))
+        throw Util::XFileRead(stream.GetName());
+    std::string buffer(length, '\0');
+    stream.Read(length, buffer.data());
+    VELMO_ASSERT_TEXT(buffer[length - 1] == 0, "buffer[length - 1] == 0");
+    buffer.pop_back();
+    return buffer;
+}
+
+// -- saving -------------------------------------------------------------------------------
+
+void N4Archiver::BeginSave(Util::BinaryStream& stream)
+{
+    m_stream = &stream;
+    LoadClassMap.clear();
+    m_entries.clear();
+    m_saveClasses.clear();
+    m_saveObjects.clear();
+    m_counter = 0;
+}
+
+bool N4Archiver::BeginObject(const ThreeDObject& node, const N4ArchivedTdoType& type, U64& fileOffset)
+{
+    auto [object, isNew] = m_saveObjects.try_emplace(&node, 0);
+    if (!isNew)
+    {
+        WriteU32(object->second);
+        return false;
+    }
+    object->second = ++m_counter;
+    fileOffset = m_stream->Tell();
+    WriteU32(object->second);
+
+    auto [cls, isNewClass] = m_saveClasses.try_emplace(&type, 0);
+    if (!isNewClass)
+    {
+        WriteU32(cls->second);
+        return true;
+    }
+    cls->second = ++m_counter;
+    WriteU32(cls->second);
+    const char* name = type.GetDescriptorName();
+    U32 length = U32(std::strlen(name)) + 1;
+    WriteU32(length);
+    m_stream->Write(length, name);
+    return true;
+}
+
+void N4Archiver::WriteS32(S32 value)
+{
+    Util::WriteLE<S32>(*m_stream, value);
+}
+
+void N4Archiver::WriteU32(U32 value)
+{
+    Util::WriteLE<U32>(*m_stream, value);
+}
+
+void N4Archiver::WriteU8(U8 value)
+{
+    Util::WriteLE<U8>(*m_stream, value);
+}
+
+void N4Archiver::WriteF32(F32 value)
+{
+    Util::WriteLE<F32>(*m_stream, value);
+}
+
+void N4Archiver::WriteF64(F64 value)
+{
+    Util::WriteLE<F64>(*m_stream, value);
+}
+
+void N4Archiver::WriteF64s(const F64* values, U64 count)
+{
+    if constexpr (std::endian::native == std::endian::little)
+        WriteBlock(*m_stream, count * sizeof(F64), values);
+    else
+        for (U64 i = 0; i < count; ++i)
+            WriteF64(values[i]);
+}
+
+void N4Archiver::WriteS32s(const S32* values, U64 count)
+{
+    if constexpr (std::endian::native == std::endian::little)
+        WriteBlock(*m_stream, count * sizeof(S32), values);
+    else
+        for (U64 i = 0; i < count; ++i)
+            WriteS32(values[i]);
+}
+
+void N4Archiver::WriteString(const std::string& text)
+{
+    WriteString(*m_stream, text);
+}
+
+void N4Archiver::WriteString(Util::BinaryStream& stream, const std::string& text)
+{
+    if (text.empty())
+    {
+        Util::WriteLE<U32>(stream, 0);
+        return;
+    }
+    Util::WriteLE<U32>(stream, U32(text.size() + 1));
+    WriteBlock(stream, text.size(), text.data());
+    const U8 nul = 0;
+    stream.Write(1, &nul);
+}
+} // namespace Velmo::Papy

@@ -1,0 +1,122 @@
+#pragma once
+// The state of one load or one save of an N4 object archive (.3do and .ptf files).
+//
+// The archive has no header: it is one object reference, that of the root object, with the
+// whole graph nested inside it. Objects and classes are numbered from one counter, in the
+// order in which they first occur. A reference is an int32:
+//   0                  no object
+//   below the counter  an object read earlier (its number)
+//   the counter        a new object: the int32 class id follows, for a new class (equal to the
+//                      counter again) the class announcement (int32 length, descriptor name
+//                      with its NUL), then the object's record
+//   above the counter  invalid (unsigned comparison)
+// So the first record of a file is object 1 of class 2, and an object referenced twice is
+// stored once. All numbers are little-endian: int32, IEEE single and double.
+//
+// Node readers read their records through the Read... operations, which check every count
+// against the bytes left before anything is allocated; node writers start with BeginObject
+// and write through the Write... operations.
+#include <map>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "Papy/N4/N4ArchivedType.h"
+#include "Util/BinaryStream.h"
+#include "Util/Types.h"
+
+namespace Velmo::Papy
+{
+class N4TdoFile;
+class ThreeDObject;
+
+typedef N4ArchivedType<N4TdoFile> N4ArchivedTdoType;
+typedef std::vector<const N4ArchivedTdoType*> N4ArchiverList;
+
+class N4Archiver
+{
+public:
+    // Deeper nesting of records than any real file needs; refused at load.
+    static constexpr int MaxDepth = 2000;
+    // Longest accepted class announcement, NUL included.
+    static constexpr U32 MaxDescriptorLength = 256;
+    // Longest run of zero bytes accepted (and kept) after the root object.
+    static constexpr U32 MaxPadding = 16;
+
+    explicit N4Archiver(const N4ArchiverList& archivers);
+    N4Archiver(const N4Archiver&) = delete;
+    N4Archiver& operator=(const N4Archiver&) = delete;
+
+    // -- loading ------------------------------------------------------------------------
+    // Reads the root reference and everything below it into file; the stream must then be at
+    // its end (or hold only a few zero bytes, see GetPadding). Returns the root's object id.
+    int Load(Util::BinaryStream& stream, N4TdoFile& file);
+    // Reads one object reference; a new object is created and added to the file before this
+    // returns. Returns the object id (0 for no object).
+    int ReadObject();
+    // The number of zero bytes that followed the root object.
+    U32 GetPadding() const { return m_padding; }
+
+    Util::BinaryStream& GetStream() const { return *m_stream; }
+    // XFileFormat with the stream's name and message.
+    [[noreturn]] void Fail(const std::string& message) const;
+
+    S32 ReadS32();
+    U32 ReadU32();
+    U8 ReadU8();
+    F32 ReadF32();
+    F64 ReadF64();
+    // Reads an int32 that must equal expected, else fails with message.
+    void Expect(S32 expected, const char* message);
+    // Throws the stream's read error unless count elements of elementSize bytes remain.
+    void Require(U64 count, U64 elementSize) const;
+    // Reads count doubles (count checked against the bytes left first) into out.
+    void ReadF64s(U64 count, F64* out);
+    std::vector<F64> ReadF64Vector(U64 count);
+    std::vector<S32> ReadS32Vector(U64 count);
+    // A string: int32 length L including the NUL, L bytes of which the last is 0; L = 0 is the
+    // empty string.
+    std::string ReadString();
+    static std::string ReadString(Util::BinaryStream& stream);
+
+    // -- saving -------------------------------------------------------------------------
+    void BeginSave(Util::BinaryStream& stream);
+    // Writes the reference to node and, at its first appearance, its class part; the node's
+    // file offset becomes the position of its record. True when the caller must write the
+    // record's body next.
+    bool BeginObject(const ThreeDObject& node, const N4ArchivedTdoType& type, U64& fileOffset);
+
+    void WriteS32(S32 value);
+    void WriteU32(U32 value);
+    void WriteU8(U8 value);
+    void WriteF32(F32 value);
+    void WriteF64(F64 value);
+    void WriteF64s(const F64* values, U64 count);
+    void WriteS32s(const S32* values, U64 count);
+    void WriteString(const std::string& text);
+    static void WriteString(Util::BinaryStream& stream, const std::string& text);
+
+private:
+    enum class Entry : U8
+    {
+        Unused,
+        Reading, // an object whose record is being read
+        Object,
+        Class
+    };
+
+    void SetEntry(U32 number, Entry entry);
+    const N4ArchivedTdoType* ReadClassAnnouncement();
+
+    N4ArchiverList m_archivers;
+    N4TdoFile* m_file = nullptr;
+    Util::BinaryStream* m_stream = nullptr;
+    U32 m_counter = 0;
+    int m_depth = 0;
+    U32 m_padding = 0;
+    std::map<U32, const N4ArchivedTdoType*> LoadClassMap;
+    std::vector<Entry> m_entries; // what each number of the load stands for
+    std::unordered_map<const N4ArchivedTdoType*, U32> m_saveClasses;
+    std::unordered_map<const ThreeDObject*, U32> m_saveObjects;
+};
+} // namespace Velmo::Papy

@@ -1,0 +1,57 @@
+#include "Papy/N4/N4Group.h"
+
+#include "Util/Exception.h"
+
+namespace Velmo::Papy
+{
+const N4ArchiverGroup g_N4ArchiverGroup;
+
+N4Group::N4Group(N4TdoFile& file, N4Archiver& archive, int id, U64 position) : N4Node(file, id, position)
+{
+    archive.Expect(1, "N4 3do Group reserved0 not 1");
+    m_name = archive.ReadString();
+    archive.Expect(1, "N4 3do Group reserved1 not 1");
+    archive.Expect(1, "N4 3do Group reserved2 not 1");
+    m_box = ReadBox(archive);
+    archive.Expect(1, "N4 3do Group reserved3 not 1");
+    U32 count = archive.ReadU32();
+    if (archive.ReadU32() != U64(count) * sizeof(U32))
+        archive.Fail("N4 3do Group child array size mismatch");
+    m_children = ReadChildren(archive, count);
+}
+
+Util::CountedPointer<ThreeDObject> N4Group::GetChild(int i) const
+{
+    VELMO_ASSERT(i >= 0 && size_t(i) < m_children.size());
+    return Child(m_children[i]);
+}
+
+void N4Group::InsertChild(const Util::CountedPointer<ThreeDObject>& child, int i)
+{
+    VELMO_ASSERT(i >= 0 && size_t(i) <= m_children.size());
+    m_children.insert(m_children.begin() + i, child->GetId());
+}
+
+void N4Group::RemoveChild(int i)
+{
+    VELMO_ASSERT(i >= 0 && size_t(i) < m_children.size());
+    m_children.erase(m_children.begin() + i);
+}
+
+void N4Group::Write(Util::BinaryStream& stream, U32)
+{
+    N4Archiver& archive = Archive();
+    if (!archive.BeginObject(*this, g_N4ArchiverGroup, m_fileOffset))
+        return;
+    archive.WriteS32(1);
+    archive.WriteString(m_name);
+    archive.WriteS32(1);
+    archive.WriteS32(1);
+    WriteBox(archive, m_box);
+    archive.WriteS32(1);
+    archive.WriteU32(U32(m_children.size()));
+    archive.WriteU32(U32(m_children.size() * sizeof(U32)));
+    for (int child : m_children)
+        WriteChild(child, stream);
+}
+} // namespace Velmo::Papy

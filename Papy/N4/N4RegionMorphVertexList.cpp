@@ -1,0 +1,173 @@
+#include "Papy/N4/N4RegionMorphVertexList.h"
+
+#include <algorithm>
+
+#include "Papy/N4/N4VertexArrays.h"
+#include "Util/Exception.h"
+
+namespace Velmo::Papy
+{
+const N4ArchiverRegionMorphVertexList g_N4ArchiverRegionMorphVertexList;
+
+N4RegionMorphVertexList::N4RegionMorphVertexList(N4TdoFile& file, N4Archiver& archive, int id, U64 position)
+    : N4Node(file, id, position)
+{
+    archive.Expect(1, "N4 3do RegionMorphVertexList reserved0 not 1");
+    archive.Expect(0, "N4 3do RegionMorphVertexList reserved1 not 0");
+    archive.Expect(1, "N4 3do RegionMorphVertexList reserved2 not 1");
+    archive.Expect(1, "N4 3do RegionMorphVertexList reserved3 not 1");
+    U32 n = archive.ReadU32();
+
+    N4VertexArrays arrays(archive, n);
+    auto checkSize = [&](U32 size) {
+        VELMO_ASSERT_TEXT(size == arrays.GetArraySize(), "array_size == vertex_count * sizeof(F64)");
+    };
+    auto checkChannel = [&](U32 size) {
+        VELMO_ASSERT_TEXT(size == arrays.GetArraySize(), "array_size == vertex_count* sizeof(F64)");
+    };
+    auto checkSecondEmpty = [](U32 size) { VELMO_ASSERT_TEXT(size == 0, "array_size ==0"); };
+    arrays.ReadXyz(checkSize, m_vertices);
+    archive.Expect(0, "N4 3do RegionMorphVertexList reserved4 not 0");
+    arrays.ReadXyz(checkSize, m_normals);
+    archive.Expect(0, "N4 3do RegionMorphVertexList reserved5 not 0");
+    archive.Expect(3, "N4 3do RegionMorphVertexList reserved6 not 3");
+    arrays.ReadUv(checkSize, checkSecondEmpty, m_textureVertices);
+    arrays.ReadChannels(checkChannel, 0, 18, m_channels, m_channelValues);
+    arrays.ReadUv(checkSize, checkSecondEmpty, m_specularTextureVertices);
+    arrays.ReadChannels(checkChannel, 20, 22, m_channels, m_channelValues);
+
+    // The morphs are appended as they are read: a bad count runs into the end of the stream
+    // instead of allocating for it.
+    U32 morphCount = archive.ReadU32();
+    for (U32 m = 0; m < morphCount; ++m)
+    {
+        m_morphNames.push_back(archive.ReadString());
+        archive.Expect(8, "N4 3do RegionMorphVertexList reserved7 not 8");
+        m_morphValues.push_back(archive.ReadS32());
+        U32 k = archive.ReadU32();
+        N4VertexArrays morphArrays(archive, k);
+        auto checkMorphSize = [&](U32 size) {
+            VELMO_ASSERT_TEXT(size == morphArrays.GetArraySize(), "array_size == vertex_count * sizeof(F64)");
+        };
+        morphArrays.ReadXyz(checkMorphSize, m_morphedVertices.emplace_back());
+        archive.Expect(0, "N4 3do RegionMorphVertexList reserved8 not 0");
+        morphArrays.ReadXyz(checkMorphSize, m_morphedNormals.emplace_back());
+        archive.Expect(0, "N4 3do RegionMorphVertexList reserved9 not 0");
+        U32 size = archive.ReadU32();
+        VELMO_ASSERT_TEXT(size == U64(k) * sizeof(U32), "array_size == vertex_count * sizeof(U32)");
+        std::vector<S32> indices = archive.ReadS32Vector(k);
+        MorphedIndices.emplace_back(indices.begin(), indices.end());
+    }
+}
+
+int N4RegionMorphVertexList::GetInteger(int i) const
+{
+    VELMO_ASSERT(i >= 0 && size_t(i) < m_channels.size());
+    return m_channels[i];
+}
+
+double N4RegionMorphVertexList::GetFloat(int i) const
+{
+    VELMO_ASSERT(i >= 0 && size_t(i) < m_channelValues.size());
+    return m_channelValues[i];
+}
+
+Vertex N4RegionMorphVertexList::GetVertex(int i) const
+{
+    VELMO_ASSERT(i >= 0 && size_t(i) < m_vertices.size());
+    return m_vertices[i];
+}
+
+Normal N4RegionMorphVertexList::GetNormal(int i) const
+{
+    VELMO_ASSERT(i >= 0 && size_t(i) < m_normals.size());
+    return m_normals[i];
+}
+
+TextureVertex N4RegionMorphVertexList::GetTextureVertex(int i) const
+{
+    VELMO_ASSERT(i >= 0 && size_t(i) < m_textureVertices.size());
+    return m_textureVertices[i];
+}
+
+TextureVertex N4RegionMorphVertexList::GetSpecularTextureVertex(int i) const
+{
+    VELMO_ASSERT(i >= 0 && size_t(i) < m_specularTextureVertices.size());
+    return m_specularTextureVertices[i];
+}
+
+std::string N4RegionMorphVertexList::GetMorphName(int m) const
+{
+    VELMO_ASSERT(m >= 0 && size_t(m) < m_morphNames.size());
+    return m_morphNames[m];
+}
+
+int N4RegionMorphVertexList::GetMorphValue(int m) const
+{
+    VELMO_ASSERT(m >= 0 && size_t(m) < m_morphValues.size());
+    return m_morphValues[m];
+}
+
+size_t N4RegionMorphVertexList::FindMorphed(int m, int v) const
+{
+    VELMO_ASSERT(m >= 0 && size_t(m) < MorphedIndices.size());
+    const std::vector<int>& indices = MorphedIndices[m];
+    return size_t(std::find(indices.begin(), indices.end(), v) - indices.begin());
+}
+
+bool N4RegionMorphVertexList::IsMorphed(int m, int v) const
+{
+    return FindMorphed(m, v) < MorphedIndices[m].size();
+}
+
+Vertex N4RegionMorphVertexList::GetMorphedVertex(int m, int v) const
+{
+    size_t index = FindMorphed(m, v);
+    VELMO_ASSERT_TEXT(index < MorphedIndices[m].size(), "index < MorphedIndices[i].size()");
+    return m_morphedVertices[m][index];
+}
+
+Normal N4RegionMorphVertexList::GetMorphedNormal(int m, int v) const
+{
+    size_t index = FindMorphed(m, v);
+    VELMO_ASSERT_TEXT(index < MorphedIndices[m].size(), "index < MorphedIndices[i].size()");
+    return m_morphedNormals[m][index];
+}
+
+void N4RegionMorphVertexList::Write(Util::BinaryStream&, U32)
+{
+    N4Archiver& archive = Archive();
+    if (!archive.BeginObject(*this, g_N4ArchiverRegionMorphVertexList, m_fileOffset))
+        return;
+    U32 n = U32(m_vertices.size());
+    for (S32 word : {1, 0, 1, 1})
+        archive.WriteS32(word);
+    archive.WriteU32(n);
+    N4VertexArrays::WriteXyz(archive, m_vertices);
+    archive.WriteS32(0);
+    N4VertexArrays::WriteXyz(archive, m_normals);
+    archive.WriteS32(0);
+    archive.WriteS32(3);
+    N4VertexArrays::WriteUv(archive, m_textureVertices);
+    size_t next = 0;
+    N4VertexArrays::WriteChannels(archive, n, 0, 18, m_channels, m_channelValues, next);
+    N4VertexArrays::WriteUv(archive, m_specularTextureVertices);
+    N4VertexArrays::WriteChannels(archive, n, 20, 22, m_channels, m_channelValues, next);
+    archive.WriteU32(U32(m_morphNames.size()));
+    for (size_t m = 0; m < m_morphNames.size(); ++m)
+    {
+        archive.WriteString(m_morphNames[m]);
+        archive.WriteS32(8);
+        archive.WriteS32(m_morphValues[m]);
+        archive.WriteU32(U32(m_morphedVertices[m].size()));
+        N4VertexArrays::WriteXyz(archive, m_morphedVertices[m]);
+        archive.WriteS32(0);
+        N4VertexArrays::WriteXyz(archive, m_morphedNormals[m]);
+        archive.WriteS32(0);
+        const std::vector<int>& indices = MorphedIndices[m];
+        archive.WriteU32(U32(indices.size() * sizeof(U32)));
+        for (int index : indices)
+            archive.WriteS32(index);
+    }
+}
+} // namespace Velmo::Papy

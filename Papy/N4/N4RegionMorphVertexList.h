@@ -1,0 +1,73 @@
+#pragma once
+// A vertex list whose vertices can be morphed: base positions, normals, texture and specular
+// highlight texture coordinates and extra channels as in the plain vertex list, then named
+// morphs, each replacing the position and normal of some base vertices.
+//
+// Record: 1, 0, 1, 1, vertex count N, positions, 0, normals, 0, 3, texture set, channels 0-17,
+// specular set, channels 20-21, morph count M, M morphs. A morph: name, 8, value, count K, K
+// positions, 0, K normals, 0, byte size K x 4 and K base-vertex numbers (entry k says which
+// base vertex the k-th morphed position and normal replace).
+#include <string>
+#include <vector>
+
+#include "Papy/Model/Normal.h"
+#include "Papy/Model/TextureVertex.h"
+#include "Papy/Model/ThreeDObjectMorphVertices.h"
+#include "Papy/Model/Vertex.h"
+#include "Papy/N4/N4ArchivedNode.h"
+#include "Papy/N4/N4Node.h"
+
+namespace Velmo::Papy
+{
+class N4RegionMorphVertexList : public N4Node<ThreeDObjectMorphVertices>
+{
+public:
+    static constexpr const char* DescriptorName = "RegionMorphVertexListDescriptor";
+
+    N4RegionMorphVertexList(N4TdoFile& file, N4Archiver& archive, int id, U64 position);
+
+    std::string GetType() const override { return "RegionMorphVertexList"; }
+    void Write(Util::BinaryStream& stream, U32 offset) override;
+
+    int GetIntegerCount() const override { return int(m_channels.size()); }
+    int GetInteger(int i) const override;
+    int GetFloatCount() const override { return int(m_channelValues.size()); }
+    double GetFloat(int i) const override;
+
+    int GetVertexCount() const override { return int(m_vertices.size()); }
+    Vertex GetVertex(int i) const override;
+    Normal GetNormal(int i) const override;
+    bool HasTextureVertices() const override { return !m_textureVertices.empty(); }
+    TextureVertex GetTextureVertex(int i) const override;
+    bool HasSpecularTextureVertices() const override { return !m_specularTextureVertices.empty(); }
+    TextureVertex GetSpecularTextureVertex(int i) const override;
+    int GetMorphCount() const override { return int(m_morphNames.size()); }
+    std::string GetMorphName(int m) const override;
+    int GetMorphValue(int m) const override;
+    // Whether morph m replaces base vertex v (the first entry for v counts).
+    bool IsMorphed(int m, int v) const override;
+    Vertex GetMorphedVertex(int m, int v) const override;
+    Normal GetMorphedNormal(int m, int v) const override;
+
+private:
+    // The position of base vertex v in the morph's list (its size when v is not in it).
+    size_t FindMorphed(int m, int v) const;
+
+    std::vector<Vertex> m_vertices;
+    std::vector<Normal> m_normals;
+    std::vector<TextureVertex> m_textureVertices;
+    std::vector<TextureVertex> m_specularTextureVertices;
+    std::vector<std::string> m_morphNames;
+    std::vector<int> m_morphValues;
+    std::vector<std::vector<Vertex>> m_morphedVertices;
+    std::vector<std::vector<Normal>> m_morphedNormals;
+    std::vector<std::vector<int>> MorphedIndices;
+    std::vector<int> m_channels;
+    std::vector<double> m_channelValues;
+};
+
+class N4ArchiverRegionMorphVertexList final : public N4ArchivedNode<N4RegionMorphVertexList>
+{
+};
+extern const N4ArchiverRegionMorphVertexList g_N4ArchiverRegionMorphVertexList;
+} // namespace Velmo::Papy

@@ -1,0 +1,212 @@
+#include "Papy/N4/N4TdoFile.h"
+
+#include <limits>
+#include <memory>
+
+#include "Papy/N4/N4Geometry.h"
+#include "Papy/N4/N4Null.h"
+#include "Papy/N4/N4PlainVertexList.h"
+#include "Papy/N4/N4Root.h"
+#include "Papy/N4/N4Shape.h"
+#include "Papy/N4/N4Texture.h"
+#include "Papy/N4/N4TriList.h"
+#include "Papy/N4/N4WriteBuffer.h"
+#include "Util/BinaryFile.h"
+#include "Util/CharBuffer.h"
+#include "Util/Exception.h"
+
+namespace Velmo::Papy
+{
+namespace
+{
+// Makes an archive the file's current one for the life of a load or save.
+class CurrentArchive
+{
+public:
+    CurrentArchive(N4Archiver*& slot, N4Archiver& archive) : m_slot(slot) { m_slot = &archive; }
+    ~CurrentArchive() { m_slot = nullptr; }
+    CurrentArchive(const CurrentArchive&) = delete;
+    CurrentArchive& operator=(const CurrentArchive&) = delete;
+
+private:
+    N4Archiver*& m_slot;
+};
+
+constexpr U64 Chunk = U64(1) << 30;
+} // namespace
+
+N4TdoFile::N4TdoFile(Util::CountedPointer<Util::BinaryStream> stream, const N4ArchiverList& archivers,
+                     FileFactory* factory)
+    : m_factory(factory), m_archivers(archivers)
+{
+    Util::BinaryStream& source = *stream;
+    source.Seek(0);
+    AddNullNodes();
+
+    // The archive is parsed from memory: one read of the whole file into a block that carries
+    // the stream's name, so that every message names the file as before.
+    U64 size = source.Size();
+    if (size > std::numeric_limits<U32>::max())
+        throw Util::XFileFormat(source.GetName(), "N4 archive too large");
+    std::unique_ptr<U8[]> data(new U8[size == 0 ? 1 : size]);
+    for (U64 done = 0; done < size;)
+    {
+        U32 part = U32(std::min(size - done, Chunk));
+        source.Read(part, data.get() + done);
+        done += part;
+    }
+    Util::CharBuffer memory(source.GetName());
+    memory.Attach(U32(size), data.get());
+
+    N4Archiver archive(m_archivers);
+    int rootId;
+    {
+        CurrentArchive current(m_archive, archive);
+        rootId = archive.Load(memory, *this);
+    }
+    VELMO_ASSERT_TEXT(rootId == 1, "root_id == 1");
+    m_padding = archive.GetPadding();
+    m_rootId = -2;
+    AddSubObject(Util::CountedPointer<ThreeDObject>(new N4Root(*this, -2, 1)));
+}
+
+N4TdoFile::N4TdoFile(const N4ArchiverList& archivers, FileFactory* factory)
+    : m_factory(factory), m_archivers(archivers)
+{
+    AddNullNodes();
+}
+
+N4TdoFile::~N4TdoFile() = default;
+
+void N4TdoFile::AddNullNodes()
+{
+    AddSubObject(Util::CountedPointer<ThreeDObject>(new N4Null(0)));
+    AddSubObject(Util::CountedPointer<ThreeDObject>(new N4Null(-1)));
+}
+
+void N4TdoFile::AddSubObject(const Node& node)
+{
+    EnterSubObject(SubObjects, node);
+}
+
+N4Archiver& N4TdoFile::GetArchive() const
+{
+    VELMO_ASSERT(m_archive != nullptr);
+    return *m_archive;
+}
+
+Util::CountedPointer<ThreeDObjectRoot> N4TdoFile::GetRoot() const
+{
+    Util::CountedPointer<ThreeDObjectRoot> root;
+    root = GetSubObject(m_rootId);
+    return root;
+}
+
+TdoFile::Node N4TdoFile::GetSubObject(int id) const
+{
+    return FindSubObject(SubObjects, id);
+}
+
+Util::CountedPointer<ThreeDObjectNull> N4TdoFile::GetNull() const
+{
+    Util::CountedPointer<ThreeDObjectNull> null;
+    null = GetSubObject(0);
+    return null;
+}
+
+Util::CountedPointer<ThreeDObjectHandle> N4TdoFile::FindHandle(const std::string&) const
+{
+    return Util::CountedPointer<ThreeDObjectHandle>();
+}
+
+int N4TdoFile::NewId()
+{
+    return ++m_idCounter;
+}
+
+void N4TdoFile::Save(Util::CountedPointer<Util::BinaryStream>& stream)
+{
+    Util::CountedPointer<ThreeDObjectRoot> root = GetRoot();
+    if (!root)
+        throw Util::XUsage("N4 3do file has no root to save");
+
+    Util::BinaryStream& target = *stream;
+    target.Seek(0);
+    // The archive is written into memory and handed to the stream in one write.
+    N4WriteBuffer buffer(target.GetName());
+    N4Archiver archive(m_archivers);
+    {
+        CurrentArchive current(m_archive, archive);
+        archive.BeginSave(buffer);
+        root->Write(buffer, 0);
+    }
+    const U8 zeros[N4Archiver::MaxPadding] = {};
+    buffer.Write(m_padding, zeros);
+
+    const std::vector<U8>& bytes = buffer.GetBytes();
+    for (U64 done = 0; done < bytes.size();)
+    {
+        U32 part = U32(std::min<U64>(bytes.size() - done, Chunk));
+        target.Write(part, bytes.data() + done);
+        done += part;
+    }
+    // Saving over a longer file must not leave the old tail behind it.
+    if (target.Size() > bytes.size())
+    {
+        if (auto* file = dynamic_cast<Util::BinaryFile*>(&target))
+            file->Truncate();
+        else if (auto* memory = dynamic_cast<N4WriteBuffer*>(&target))
+            memory->Truncate();
+        else
+            throw Util::XFileWrite(target.GetName());
+    }
+}
+
+Util::CountedPointer<ThreeDObjectGeometry> N4TdoFile::CreateGeometry(int id, const Node& first, const Node& second)
+{
+    Util::CountedPointer<ThreeDObjectGeometry> node(new N4Geometry(*this, id, first->GetId(), second->GetId()));
+    AddSubObject(node);
+    return node;
+}
+
+Util::CountedPointer<ThreeDObjectRoot> N4TdoFile::CreateRoot(int id, const Nodes& children)
+{
+    VELMO_ASSERT_TEXT(children.size() == 1, "children.size() == 1");
+    Util::CountedPointer<ThreeDObjectRoot> node(new N4Root(*this, id, children[0]->GetId()));
+    AddSubObject(node);
+    m_rootId = id;
+    return node;
+}
+
+Util::CountedPointer<ThreeDObjectShape> N4TdoFile::CreateShape(int id, const std::string& name, const Node& first,
+                                                               const Node& second)
+{
+    Util::CountedPointer<ThreeDObjectShape> node(new N4Shape(*this, id, name, first->GetId(), second->GetId()));
+    AddSubObject(node);
+    return node;
+}
+
+Util::CountedPointer<ThreeDObjectTexture2> N4TdoFile::CreateTexture2(int id, const std::string& fileName)
+{
+    Util::CountedPointer<ThreeDObjectTexture2> node(new N4Texture(*this, id, fileName));
+    AddSubObject(node);
+    return node;
+}
+
+Util::CountedPointer<ThreeDObjectTriangles> N4TdoFile::CreateTriangles(int id, const std::vector<U32>& indices)
+{
+    Util::CountedPointer<ThreeDObjectTriangles> node(new N4TriList(*this, id, indices));
+    AddSubObject(node);
+    return node;
+}
+
+Util::CountedPointer<ThreeDObjectVertices> N4TdoFile::CreateVertices(
+    int id, const std::vector<Vertex>& vertices, const std::vector<Normal>& normals,
+    const std::vector<TextureVertex>& textureVertices, const std::vector<TextureVertex>& secondTextureVertices)
+{
+    Util::CountedPointer<ThreeDObjectVertices> node(
+        new N4PlainVertexList(*this, id, vertices, normals, textureVertices, secondTextureVertices));
+    AddSubObject(node);
+    return node;
+}
+} // namespace Velmo::Papy
