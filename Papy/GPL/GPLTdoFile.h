@@ -45,11 +45,13 @@ public:
     GPLTdoFile();
     ~GPLTdoFile() override;
 
-    Util::CountedPointer<ThreeDObjectRoot> GetRoot() override;
-    Util::CountedPointer<ThreeDObject> GetSubObject(int id) override;
-    Util::CountedPointer<ThreeDObjectNull> GetNull() override;
-    Util::CountedPointer<ThreeDObjectHandle> FindHandle(const std::string& name) override;
+    Util::CountedPointer<ThreeDObjectRoot> GetRoot() const override;
+    Util::CountedPointer<ThreeDObject> GetSubObject(int id) const override;
+    Util::CountedPointer<ThreeDObjectNull> GetNull() const override;
+    Util::CountedPointer<ThreeDObjectHandle> FindHandle(const std::string& name) const override;
     int NewId() override;
+    // Writing a whole file belongs to the GPL writer, which is not part of this library yet.
+    void Save(Util::CountedPointer<Util::BinaryStream>& stream) override;
 
     // Lookups of the node classes.
     unsigned GetVertexCount() const;
@@ -94,6 +96,7 @@ public:
 private:
     void Initialise();
     void Load(Util::BinaryStream& stream);
+    void CheckSectionOrder(U32 id, U32 size) const;
     void ReadNormals(Util::BinaryStream& stream, const std::vector<U8>& data);
     void ReadVertices(Util::BinaryStream& stream, const std::vector<U8>& data, bool strict);
     void ReadPlanes(Util::BinaryStream& stream, const std::vector<U8>& data);

@@ -1,0 +1,34 @@
+#pragma once
+// The grouping record of a GPL .3do file (type word 4): a count and that many child
+// references (-1 for the null node).
+#include <string>
+#include <vector>
+
+#include "Papy/GPL/GPLNode.h"
+#include "Papy/Model/ThreeDObjectObjectList.h"
+
+namespace Velmo::Papy
+{
+class GPLObjectList : public GPLNode<ThreeDObjectObjectList>
+{
+public:
+    static constexpr U32 TypeWord = 4;
+
+    // Reads the record behind the type word; a list that names itself is refused.
+    GPLObjectList(GPLTdoFile& file, int id, Util::BinaryStream& stream);
+    GPLObjectList(GPLTdoFile& file, int id, std::vector<U32> childIds);
+
+    int GetChildCount() const override;
+    Util::CountedPointer<ThreeDObject> GetChild(int i) const override;
+    void InsertChild(const Util::CountedPointer<ThreeDObject>& child, int i) override;
+    void RemoveChild(int i) override;
+
+    std::string GetType() const override { return "4"; }
+    void Write(Util::BinaryStream& stream, U32 offset) override;
+
+    const std::vector<U32>& GetChildIds() const { return m_childIds; }
+
+private:
+    std::vector<U32> m_childIds;
+};
+} // namespace Velmo::Papy
