@@ -1,0 +1,47 @@
+#include "Papy/Container/CompressedSubFile.h"
+
+#include <algorithm>
+
+#include "Util/Exception.h"
+#include "Util/PkCompression.h"
+#include "Util/StreamIO.h"
+
+namespace Velmo::Papy
+{
+// The sizes come from the container's directory and are not trusted: nothing is allocated
+// before they are checked. The packed bytes must lie inside the parent (else the parent's
+// read error, as a short read would give), and no stream of packedSize bytes can unpack to
+// more than the format's largest expansion of it.
+//
+// The entry is decoded into one byte more than its directory size, so that an entry that
+// unpacks to more than the directory says is refused like one that unpacks to less, instead
+// of being cut short without notice.
+CompressedSubFile::CompressedSubFile(const Util::CountedPointer<Util::BinaryStream>& parent, std::string name,
+                                     U64 offset, U32 packedSize, U32 unpackedSize)
+    : m_buffer(std::move(name))
+{
+    parent->Seek(offset);
+    if (packedSize > Util::Remaining(*parent))
+        throw Util::XFileRead(parent->GetName());
+    std::vector<U8> packed(packedSize);
+    parent->Read(packedSize, packed.data());
+
+    U64 uncompressed_size = unpackedSize;
+    U64 result_size = uncompressed_size + 1; // what an impossible directory size gives
+    if (uncompressed_size <= Util::PkCompression::MaxDecompressedSize(packedSize))
+    {
+        m_data.resize(uncompressed_size + 1);
+        result_size = Util::PkCompression::Decompress(packed.data(), packedSize, m_data.data(),
+                                                      U32(std::min<U64>(m_data.size(), 0xFFFFFFFFu)));
+        m_data.resize(uncompressed_size);
+    }
+    // A damaged entry fails here or in the decoder; either way no partial stream is made.
+    // The assertion's text is what users quote when they report a damaged container:
+    //  - the entry unpacks to fewer bytes than its directory size,
+    //  - or to more (the byte beyond the directory size was produced),
+    //  - or its directory size exceeds what its packed size can ever unpack to.
+    // A damaged entry says nothing about its neighbours: the other entries stay readable.
+    VELMO_ASSERT(result_size == uncompressed_size);
+    m_buffer.Attach(unpackedSize, m_data.data());
+}
+} // namespace Velmo::Papy
