@@ -97,7 +97,7 @@ void PapyDirectory::Resolve(const std::string& path)
 
 const std::string& PapyDirectory::GetParent() const
 {
-    VELMO_ASSERT(!m_root);
+    VELMO_ASSERT_TEXT(!m_root, "!Root");
     return m_parent;
 }
 } // namespace Velmo::Papy
