@@ -26,6 +26,22 @@ void Unwrap(double& a, double& b)
             b += twoPi;
     }
 }
+
+// A section reference that names a node of another kind yields no section; that is refused
+// here rather than followed.
+Util::CountedPointer<ThreeDObjectXSection> GetXSectionNode(const ThreeDObjectTrackSegment& segment, int i)
+{
+    Util::CountedPointer<ThreeDObjectXSection> section = segment.GetXSection(i);
+    VELMO_ASSERT_TEXT(section.Get() != nullptr, "xSection != 0");
+    return section;
+}
+
+Util::CountedPointer<ThreeDObjectFSection> GetFSectionNode(const ThreeDObjectTrackSegment& segment, int i)
+{
+    Util::CountedPointer<ThreeDObjectFSection> section = segment.GetFSection(i);
+    VELMO_ASSERT_TEXT(section.Get() != nullptr, "fSection != 0");
+    return section;
+}
 } // namespace
 
 void ThreeDObjectTrackSegment::GetArc(double& cx, double& cy, double& radius, double& angle) const
@@ -122,13 +138,13 @@ TrackPosition ThreeDObjectTrackSegment::GetPosition(double f, double latitude, b
     int xCount = GetXSectionCount();
     VELMO_ASSERT_TEXT(xCount > 0, "GetXSectionCount() > 0");
     int i = 0;
-    Util::CountedPointer<ThreeDObjectXSection> section = GetXSection(0);
+    Util::CountedPointer<ThreeDObjectXSection> section = GetXSectionNode(*this, 0);
     double sectionLatitude = section->GetLatitude(f);
     Util::CountedPointer<ThreeDObjectXSection> next;
     double nextLatitude = 0;
     while (i + 1 < xCount)
     {
-        next = GetXSection(i + 1);
+        next = GetXSectionNode(*this, i + 1);
         nextLatitude = next->GetLatitude(f);
         if (nextLatitude > latitude)
             break;
@@ -160,7 +176,7 @@ TrackPosition ThreeDObjectTrackSegment::GetPosition(double f, double latitude, b
     VELMO_ASSERT_TEXT(fCount > 0, "GetFSectionCount() > 0");
     for (int k = 0; k < fCount; ++k)
     {
-        Util::CountedPointer<ThreeDObjectFSection> floor = GetFSection(k);
+        Util::CountedPointer<ThreeDObjectFSection> floor = GetFSectionNode(*this, k);
         double boundary = (1 - f) * floor->GetStartLatitude() + f * floor->GetEndLatitude();
         if (boundary > latitude || k + 1 == fCount)
         {

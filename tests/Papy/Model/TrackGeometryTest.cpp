@@ -99,6 +99,13 @@ public:
         m_f.emplace_back(new FakeFSection(lat0, lat1, surface));
         return *this;
     }
+    // A reference to a node of another kind answers an empty pointer.
+    FakeSegment& AddWrongKind()
+    {
+        m_x.emplace_back();
+        m_f.emplace_back();
+        return *this;
+    }
     FakeSegment& ClearX()
     {
         m_x.clear();
@@ -403,7 +410,7 @@ TEST(TrackGeometry, FloorIsTheFirstSectionWhoseBoundaryLiesLeftOfThePoint)
         EXPECT_EQ(segment.GetPosition(0.5, c.latitude, false).Floor, double(c.floor)) << c.latitude;
 }
 
-TEST(TrackGeometry, SegmentWithoutSectionsIsRefused)
+TEST(TrackGeometry, MissingSectionsAreRefused)
 {
     FakeSegment noX = Straight(0, 0, 10, 0);
     noX.ClearX();
@@ -415,6 +422,13 @@ TEST(TrackGeometry, SegmentWithoutSectionsIsRefused)
                     ".\\ThreeDObjectTrackSegment.cpp");
     // The plan geometry needs no sections.
     EXPECT_NEAR(noX.GetLength(), 10, tolerance);
+
+    FakeSegment wrongX = Straight(0, 0, 10, 0);
+    wrongX.ClearX().ClearF().AddWrongKind();
+    ExpectAssertion([&] { wrongX.GetPosition(0.5, 0, false); }, "xSection != 0", ".\\ThreeDObjectTrackSegment.cpp");
+    FakeSegment wrongF = Straight(0, 0, 10, 0);
+    wrongF.ClearF().AddWrongKind();
+    ExpectAssertion([&] { wrongF.GetPosition(0.5, 0, false); }, "fSection != 0", ".\\ThreeDObjectTrackSegment.cpp");
 }
 
 TEST(TrackGeometry, FindSegmentAlongTheTrack)
@@ -486,10 +500,12 @@ TEST(TrackGeometry, TrackAroundCorners)
     EXPECT_NEAR(track.GetPosition(40 + 17.5 * pi, 0).Heading, 7 * pi / 4, tolerance);
 }
 
-TEST(TrackGeometry, TrackWithoutSegmentsIsRefused)
+TEST(TrackGeometry, MissingSegmentsAreRefused)
 {
     FakeTrack track;
     double remaining;
     ExpectAssertion([&] { track.FindSegment(0, remaining); }, "GetSegmentCount() > 0", ".\\ThreeDObjectTrack.cpp");
     ExpectAssertion([&] { track.GetPosition(0, 0); }, "GetSegmentCount() > 0", ".\\ThreeDObjectTrack.cpp");
+    track.Add(nullptr);
+    ExpectAssertion([&] { track.GetPosition(0, 0); }, "segment != 0", ".\\ThreeDObjectTrack.cpp");
 }
