@@ -35,18 +35,20 @@ const Bytes Normals = Floats4({{0, 0, 0, 1}, {0, 0, 1, 0}});
 const Bytes Strings = Bytes{'f', 'l', 'a', 'g', '.', 's', 'r', 'b', 0, 0xFF};
 
 // One record under test at PRIM offset 4, followed by an anchor record (a state value setter)
-// that the record may name: its offset is given to the maker.
+// that the record may name: its offset is given to the maker. The top node is a list of three
+// anchors after them, so that a file made a car object by a vertex fixer has a car's top.
 typedef std::function<Bytes(std::uint32_t anchor)> RecordMaker;
 
 CountedPointer<GPLTdoFile> LoadRecord(const RecordMaker& make)
 {
     const std::uint32_t anchor = 4 + std::uint32_t(make(0).size());
-    ByteBuilder setter;
-    setter.U32(20).U32(1).U32(2);
+    ByteBuilder rest;
+    rest.U32(20).U32(1).U32(2);
+    rest.U32(4).U32(3).U32(anchor).U32(anchor).U32(anchor);
     return Load(FileBytes({{"NORM", Normals},
                            {"XYZS", Vertices},
                            {"STRN", Strings},
-                           {"PRIM", Prim(4, {make(anchor), setter.Get()})}}));
+                           {"PRIM", Prim(anchor + 12, {make(anchor), rest.Get()})}}));
 }
 
 Bytes WriteNode(ThreeDObject& node, std::uint32_t offset, std::size_t room = 4096)

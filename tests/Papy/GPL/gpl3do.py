@@ -5,7 +5,8 @@ This is a second, independent reading of the format, kept apart from the C++ rea
 writer so that a mistake made the same way in both still shows.
 
 Commands:
-  gpl3do.py samples OUTDIR            write the sample files (see SAMPLES) into OUTDIR
+  gpl3do.py samples OUTDIR            write the sample files (see SAMPLES) into OUTDIR, each with
+                                      its listing (NAME.list, as the list command prints it)
   gpl3do.py large PATH [--records N] [--seed S] [--no-extended]
                                       write a large track-shaped file for the load benchmark
   gpl3do.py check FILE [--strict] [--no-refs]
@@ -553,8 +554,11 @@ def colour(b, g, r, a):
 
 # Record makers: each returns a function of the resolver giving the record's bytes.
 
-def polygon(base, coloured, verts, colour_word=b"\x10\x20\x30\x40", shades=None, normals=None, uvs=None,
-            first_word=0):
+def polygon(base, coloured, verts, colour_word=None, shades=None, normals=None, uvs=None, first_word=0):
+    """A polygon record. As the format is written, an uncoloured record holds only its
+    colour-map index (top byte), and a colour or shade of alpha 0 is four zero bytes."""
+    if colour_word is None:
+        colour_word = b"\x10\x20\x30\x40" if coloured else b"\x00\x00\x00\x40"
     gouraud, phong, textured = polygon_features(base)
     n = len(verts)
     shades = shades or [b"\x01\x02\x03\xff"] * n
@@ -680,19 +684,19 @@ def basic_records(b):
         for base in range(27, 35):
             label = "poly%d%s" % (base, "c" if coloured else "")
             b.add(label, polygon(base, coloured, [0, 1, 2, 3], normals=[0, 1, 0, 1],
-                                 shades=[b"\x01\x02\x03\xff", b"\x05\x06\x07\x00", b"\x80\x80\x80\x80",
+                                 shades=[b"\x01\x02\x03\xff", b"\x00\x00\x00\x00", b"\x80\x80\x80\x80",
                                          b"\xff\xff\xff\xff"]))
             kids.append(label)
     b.add("emptypoly", polygon(34, True, []))
     kids.append("emptypoly")
-    b.add("bm", scaled_bitmap(False, 5, srb, colour_word=b"\x0a\x14\x1e\x00"))
+    b.add("bm", scaled_bitmap(False, 5, srb, colour_word=b"\x0a\x14\x1e\x05"))
     b.add("bmc", scaled_bitmap(True, 6, srb, height=-1.25, hrev=0, vrev=0xFFFF))
     b.add("t19", transformation(19, "poly27"))
     b.add("t13", transformation(13, "bm"))
     b.add("t22", transformation(22, None, (0.0, -1.0, 1e6, 1.5707963705062866, -3.0, 0.0, 0.0)))
     b.add("bbox", bounding_box([0, 1, 2, 3, 4, 5, 6, 7], "t19"))
     b.add("svs", state_value_setter(3, 0xFFFFFFFF))
-    b.add("line0", line(b"\x11\x22\x33\x00", 2, 7))
+    b.add("line0", line(b"\x00\x00\x00\x00", 2, 7))
     b.add("line1", line(b"\x11\x22\x33\x44", 7, 2))
     b.add("emptylist", object_list([]))
     kids += ["bmc", "t13", "t22", "bbox", "svs", "line0", "line1", "emptylist", None]
@@ -767,7 +771,7 @@ def track_file(b, details=3, locators=4, objects_per_locator=2, leaves=None, rnd
         b.add("tleaf", polygon(29, True, [0, 1, 2], normals=[0, 1, 0]))
     b.root = "troot"
     b.add("troot", object_list(["tsections", "tdist"]))
-    b.add("tdist", number_list([1, 2, 3, 4, 5, 6, 7, 8, 9, 10]))
+    b.add("tdist", number_list([1, 2, 3, 4, 5, 6, 7, 8]))  # whole groups of four
     splits = []
     for d in range(details):
         link = "tlink%d" % d
@@ -898,6 +902,13 @@ def check_file(path, strict=False, refs=True):
     return tdo
 
 
+def listing(tdo):
+    lines = ["%d %s" % (r.offset, r.text) for r in tdo.records]
+    lines.append("root %d" % tdo.root_word if tdo.root_word is not None else "root none")
+    lines += ["handle %s %d" % (tdo.strings.get(name, "?"), ref) for name, ref in tdo.handles]
+    return "".join(line + "\n" for line in lines)
+
+
 def main(argv):
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     sub = parser.add_subparsers(dest="command", required=True)
@@ -922,8 +933,12 @@ def main(argv):
         target = args.outdir if args.command == "samples" else args.dir
         os.makedirs(target, exist_ok=True)
         for name, make in SAMPLES.items():
+            data = make()
             with open(os.path.join(target, name), "wb") as f:
-                f.write(make())
+                f.write(data)
+            # The checker's own listing of the file, beside it.
+            with open(os.path.join(target, name[:-4] + ".list"), "w") as f:
+                f.write(listing(parse(data)))
         if args.command == "selftest":
             for name in SAMPLES:
                 check_file(os.path.join(target, name), strict=True)
@@ -941,11 +956,7 @@ def main(argv):
         print("%s: %s" % (args.file, e))
         return 1
     if args.command == "list":
-        for r in tdo.records:
-            print("%d %s" % (r.offset, r.text))
-        print("root %d" % tdo.root_word if tdo.root_word is not None else "root none")
-        for name, ref in tdo.handles:
-            print("handle %s %d" % (tdo.strings.get(name, "?"), ref))
+        sys.stdout.write(listing(tdo))
     else:
         print("%s: ok, %d records, %d handles" % (args.file, len(tdo.records), len(tdo.handles)))
     return 0
