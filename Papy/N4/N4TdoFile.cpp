@@ -3,6 +3,8 @@
 #include <limits>
 #include <memory>
 
+#include "Papy/N4/N4AnimatedTransform.h"
+#include "Papy/N4/N4Appearance.h"
 #include "Papy/N4/N4Geometry.h"
 #include "Papy/N4/N4Null.h"
 #include "Papy/N4/N4PlainVertexList.h"
@@ -160,6 +162,30 @@ void N4TdoFile::Save(Util::CountedPointer<Util::BinaryStream>& stream)
         else
             throw Util::XFileWrite(target.GetName());
     }
+}
+
+Util::CountedPointer<ThreeDObjectAnimatedTransform> N4TdoFile::CreateAnimatedTransform(
+    int id, const std::string& name, const std::string& text, double d0, double d1, double d2, double d3, double d4,
+    double d5, const Node& child)
+{
+    const double values[6] = {d0, d1, d2, d3, d4, d5};
+    Util::CountedPointer<ThreeDObjectAnimatedTransform> node(
+        new N4AnimatedTransform(*this, id, name, text, values, child->GetId()));
+    AddSubObject(node);
+    return node;
+}
+
+Util::CountedPointer<ThreeDObjectAppearance> N4TdoFile::CreateAppearance(int id, const std::string& name, double red,
+                                                                       double green, double blue, const Node& first,
+                                                                       const Node& second, const Node& third,
+                                                                       int textureFunction)
+{
+    // Any null node (also the second one, -1) is the absent link 0, as a saved file reads back.
+    auto link = [](const Node& node) { return dynamic_cast<ThreeDObjectNull*>(node.Get()) ? 0 : node->GetId(); };
+    Util::CountedPointer<ThreeDObjectAppearance> node(new N4Appearance(*this, id, name, red, green, blue, link(first),
+                                                                       link(second), link(third), textureFunction));
+    AddSubObject(node);
+    return node;
 }
 
 Util::CountedPointer<ThreeDObjectGeometry> N4TdoFile::CreateGeometry(int id, const Node& first, const Node& second)

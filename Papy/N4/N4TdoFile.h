@@ -40,6 +40,16 @@ public:
     // without a root refuses with XUsage.
     void Save(Util::CountedPointer<Util::BinaryStream>& stream) override;
 
+    Util::CountedPointer<ThreeDObjectAnimatedTransform> CreateAnimatedTransform(int id, const std::string& name,
+                                                                                const std::string& text, double d0,
+                                                                                double d1, double d2, double d3,
+                                                                                double d4, double d5,
+                                                                                const Node& child) override;
+    // textureFunction is the enumeration value 0 to 5 (any other fails the assertion "false").
+    Util::CountedPointer<ThreeDObjectAppearance> CreateAppearance(int id, const std::string& name, double red,
+                                                                  double green, double blue, const Node& first,
+                                                                  const Node& second, const Node& third,
+                                                                  int textureFunction) override;
     Util::CountedPointer<ThreeDObjectGeometry> CreateGeometry(int id, const Node& first, const Node& second) override;
     // children must hold exactly one node; it becomes the file's root.
     Util::CountedPointer<ThreeDObjectRoot> CreateRoot(int id, const Nodes& children) override;
