@@ -16,7 +16,7 @@ public:
     DepthScope()
     {
         if (walkDepth >= ThreeDObjectWalk::MaxDepth)
-            throw Util::XUsage("3D object tree nested more than 10000 levels deep");
+            throw Util::XUsage("3D object tree nested more than 2000 levels deep");
         ++walkDepth;
     }
     ~DepthScope() { --walkDepth; }
