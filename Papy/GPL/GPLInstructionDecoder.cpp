@@ -4,14 +4,38 @@
 #include <map>
 #include <utility>
 
+#include "Papy/GPL/GPLAnimationSplitter.h"
 #include "Papy/GPL/GPLBoundingBox.h"
+#include "Papy/GPL/GPLClassMaterial.h"
+#include "Papy/GPL/GPLClassTexture.h"
+#include "Papy/GPL/GPLClassTextureMaterial.h"
+#include "Papy/GPL/GPLClassTextureSelector.h"
+#include "Papy/GPL/GPLClassTextureSelectorMaterial.h"
+#include "Papy/GPL/GPLDisplayClass.h"
+#include "Papy/GPL/GPLDistanceSplitter.h"
+#include "Papy/GPL/GPLExtObject.h"
+#include "Papy/GPL/GPLLatitudeSplitter.h"
 #include "Papy/GPL/GPLLine.h"
+#include "Papy/GPL/GPLLongitudeSplitter.h"
+#include "Papy/GPL/GPLMaterial.h"
+#include "Papy/GPL/GPLMultipleTextures.h"
+#include "Papy/GPL/GPLNumberList.h"
 #include "Papy/GPL/GPLObjectList.h"
+#include "Papy/GPL/GPLObjectLocator.h"
+#include "Papy/GPL/GPLPlaneCullFront.h"
+#include "Papy/GPL/GPLPlaneOrder2.h"
+#include "Papy/GPL/GPLPlaneOrder2CullFrontBack.h"
+#include "Papy/GPL/GPLPlaneOrder3.h"
+#include "Papy/GPL/GPLPlaneOrder3CullFront.h"
+#include "Papy/GPL/GPLPlaneOrder4CullFrontBack.h"
 #include "Papy/GPL/GPLPolygonFamily.h"
 #include "Papy/GPL/GPLRecord.h"
 #include "Papy/GPL/GPLScaledBitmap.h"
+#include "Papy/GPL/GPLStateSplitter.h"
 #include "Papy/GPL/GPLStateValueSetter.h"
 #include "Papy/GPL/GPLTdoFile.h"
+#include "Papy/GPL/GPLTexture.h"
+#include "Papy/GPL/GPLTextureSelector.h"
 #include "Papy/GPL/GPLTransformationFamily.h"
 #include "Papy/GPL/GPLVertexFixer.h"
 #include "Util/Exception.h"
@@ -50,7 +74,31 @@ constexpr S64 None = GPLInstructionDecoder::NoSubType;
 const GPLInstructionDecoder::Row Rows[] = {
     {3, None, ReadFlagged<GPLScaledBitmap, false>},
     {4, None, Read<GPLObjectList>},
+    {5, 1, ReadWithExtra<GPLTexture>},
+    {5, 4, ReadWithExtra<GPLDisplayClass>},
+    {5, 5, ReadWithExtra<GPLClassTexture>},
+    {5, 8, ReadWithExtra<GPLMaterial>},
+    {5, 12, ReadWithExtra<GPLClassMaterial>},
+    {5, 13, ReadWithExtra<GPLClassTextureMaterial>},
+    {5, 17, ReadWithExtra<GPLMultipleTextures>},
+    {5, 32, ReadWithExtra<GPLTextureSelector>},
+    {5, 36, ReadWithExtra<GPLClassTextureSelector>},
+    {5, 44, ReadWithExtra<GPLClassTextureSelectorMaterial>},
+    {6, None, Read<GPLPlaneCullFront>},
+    {7, None, Read<GPLPlaneOrder2CullFrontBack>},
+    {8, None, Read<GPLPlaneOrder4CullFrontBack>},
+    {9, None, Read<GPLPlaneOrder3CullFront>},
+    {10, None, Read<GPLPlaneOrder3>},
+    {11, None, Read<GPLPlaneOrder2>},
     {13, None, Read<GPLTransformation2>},
+    {14, None, Read<GPLExtObject>},
+    {15, None, Read<GPLObjectLocator>},
+    {16, None, Read<GPLNumberList>},
+    {17, 0, Read<GPLDistanceSplitter>},
+    {17, 1, Read<GPLLongitudeSplitter>},
+    {17, 2, Read<GPLLatitudeSplitter>},
+    {17, 3, Read<GPLAnimationSplitter>},
+    {17, 4, Read<GPLStateSplitter>},
     {19, None, Read<GPLTransformation>},
     {20, None, Read<GPLStateValueSetter>},
     {22, None, Read<GPLTransformation3>},

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "Papy/GPL/GPLGraphCheck.h"
 #include "Papy/GPL/GPLHandle.h"
 #include "Papy/GPL/GPLInstructionDecoder.h"
 #include "Papy/GPL/GPLNull.h"
@@ -142,6 +143,7 @@ void GPLTdoFile::Load(Util::BinaryStream& stream)
     data.clear();
     data.shrink_to_fit();
 
+    GPLGraphCheck::Check(*this);
     if (m_trackSeen)
         GPLTdoFixups::RunTrackFixup(*this);
     else if (m_carSeen)

@@ -1,15 +1,21 @@
 #include "Papy/GPL/GPLTdoFixups.h"
 
+#include "Papy/GPL/GPLCarTdoFixupVisitor.h"
 #include "Papy/GPL/GPLTdoFile.h"
+#include "Papy/GPL/GPLTrackTdoFixupVisitor.h"
+#include "Papy/Model/ThreeDObjectRoot.h"
 
 namespace Velmo::Papy
 {
-// The typed track and car nodes do not exist yet: both objects keep their generic lists.
-void GPLTdoFixups::RunTrackFixup(GPLTdoFile&)
+void GPLTdoFixups::RunTrackFixup(GPLTdoFile& file)
 {
+    GPLTrackTdoFixupVisitor visitor(file);
+    file.GetRoot()->Accept(visitor);
 }
 
-void GPLTdoFixups::RunCarFixup(GPLTdoFile&)
+void GPLTdoFixups::RunCarFixup(GPLTdoFile& file)
 {
+    GPLCarTdoFixupVisitor visitor(file);
+    file.GetRoot()->Accept(visitor);
 }
 } // namespace Velmo::Papy

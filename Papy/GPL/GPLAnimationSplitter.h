@@ -1,0 +1,17 @@
+#pragma once
+// A splitter (type 17, sub-type 3) that picks among its children by an animation tick within a period.
+#include "Papy/GPL/GPLSplitterNode.h"
+#include "Papy/Model/ThreeDObjectAnimationSplitter.h"
+
+namespace Velmo::Papy
+{
+class GPLAnimationSplitter : public GPLSplitterNode<ThreeDObjectAnimationSplitter, GPLAnimationSplitterKind>
+{
+public:
+    // Reads the body behind the sub-type word.
+    GPLAnimationSplitter(GPLTdoFile& file, int id, Util::BinaryStream& stream) : GPLSplitterNode(file, id, stream) {}
+
+    U32 GetPeriod() const override { return m_record.Word; }
+    U32 GetTick(int i) const override { return m_record.Thresholds[i]; }
+};
+} // namespace Velmo::Papy

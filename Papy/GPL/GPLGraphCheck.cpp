@@ -1,0 +1,269 @@
+#include "Papy/GPL/GPLGraphCheck.h"
+
+#include <unordered_map>
+#include <vector>
+
+#include "Papy/GPL/GPLTdoFile.h"
+#include "Papy/Model/ThreeDObjectAnimationSplitter.h"
+#include "Papy/Model/ThreeDObjectBoundingBox.h"
+#include "Papy/Model/ThreeDObjectCarRoot.h"
+#include "Papy/Model/ThreeDObjectClassMaterial.h"
+#include "Papy/Model/ThreeDObjectClassTexture.h"
+#include "Papy/Model/ThreeDObjectClassTextureMaterial.h"
+#include "Papy/Model/ThreeDObjectClassTextureSelector.h"
+#include "Papy/Model/ThreeDObjectClassTextureSelectorMaterial.h"
+#include "Papy/Model/ThreeDObjectDisplayClass.h"
+#include "Papy/Model/ThreeDObjectDistanceSplitter.h"
+#include "Papy/Model/ThreeDObjectHandle.h"
+#include "Papy/Model/ThreeDObjectLatitudeSplitter.h"
+#include "Papy/Model/ThreeDObjectLongitudeSplitter.h"
+#include "Papy/Model/ThreeDObjectMaterial.h"
+#include "Papy/Model/ThreeDObjectMultipleTextures.h"
+#include "Papy/Model/ThreeDObjectObjectList.h"
+#include "Papy/Model/ThreeDObjectObjectLocator.h"
+#include "Papy/Model/ThreeDObjectObjectLocatorList.h"
+#include "Papy/Model/ThreeDObjectPlaneCullFront.h"
+#include "Papy/Model/ThreeDObjectPlaneOrder2.h"
+#include "Papy/Model/ThreeDObjectPlaneOrder2CullFrontBack.h"
+#include "Papy/Model/ThreeDObjectPlaneOrder3.h"
+#include "Papy/Model/ThreeDObjectPlaneOrder3CullFront.h"
+#include "Papy/Model/ThreeDObjectPlaneOrder4CullFrontBack.h"
+#include "Papy/Model/ThreeDObjectProxy.h"
+#include "Papy/Model/ThreeDObjectRoot.h"
+#include "Papy/Model/ThreeDObjectStateSplitter.h"
+#include "Papy/Model/ThreeDObjectTexture.h"
+#include "Papy/Model/ThreeDObjectTextureSelector.h"
+#include "Papy/Model/ThreeDObjectTrackDetailSplit.h"
+#include "Papy/Model/ThreeDObjectTrackRoot.h"
+#include "Papy/Model/ThreeDObjectTrackSections.h"
+#include "Papy/Model/ThreeDObjectTransformation.h"
+#include "Papy/Model/ThreeDObjectVisitor.h"
+#include "Util/Exception.h"
+
+namespace Velmo::Papy
+{
+namespace
+{
+typedef Util::CountedPointer<ThreeDObject> Node;
+
+// Lists the children of one node, the ones a walk would reach, without walking them: each
+// kind's enter operation collects its children through the kind's own getters and declines
+// to go on. Leaves have none.
+class ChildCollector : public ThreeDObjectVisitor
+{
+public:
+    explicit ChildCollector(std::vector<Node>& children) : m_children(children) {}
+
+    bool Enter(ThreeDObject&) override { return false; }
+
+    bool EnterAnimationSplitter(ThreeDObjectAnimationSplitter& n) override { return Items(n); }
+    bool EnterDistanceSplitter(ThreeDObjectDistanceSplitter& n) override { return Items(n); }
+    bool EnterLatitudeSplitter(ThreeDObjectLatitudeSplitter& n) override { return Items(n); }
+    bool EnterLongitudeSplitter(ThreeDObjectLongitudeSplitter& n) override { return Items(n); }
+    bool EnterStateSplitter(ThreeDObjectStateSplitter& n) override { return Items(n); }
+    bool EnterObjectList(ThreeDObjectObjectList& n) override { return Items(n); }
+    bool EnterObjectLocatorList(ThreeDObjectObjectLocatorList& n) override { return Items(n); }
+    bool EnterRoot(ThreeDObjectRoot& n) override { return Items(n); }
+
+    bool EnterBoundingBox(ThreeDObjectBoundingBox& n) override { return Single(n); }
+    bool EnterClassMaterial(ThreeDObjectClassMaterial& n) override { return Single(n); }
+    bool EnterClassTexture(ThreeDObjectClassTexture& n) override { return Single(n); }
+    bool EnterClassTextureMaterial(ThreeDObjectClassTextureMaterial& n) override { return Single(n); }
+    bool EnterClassTextureSelector(ThreeDObjectClassTextureSelector& n) override { return Single(n); }
+    bool EnterClassTextureSelectorMaterial(ThreeDObjectClassTextureSelectorMaterial& n) override { return Single(n); }
+    bool EnterDisplayClass(ThreeDObjectDisplayClass& n) override { return Single(n); }
+    bool EnterMaterial(ThreeDObjectMaterial& n) override { return Single(n); }
+    bool EnterMultipleTextures(ThreeDObjectMultipleTextures& n) override { return Single(n); }
+    bool EnterProxy(ThreeDObjectProxy& n) override { return Single(n); }
+    bool EnterTexture(ThreeDObjectTexture& n) override { return Single(n); }
+    bool EnterTextureSelector(ThreeDObjectTextureSelector& n) override { return Single(n); }
+    bool EnterTransformation(ThreeDObjectTransformation& n) override { return Single(n); }
+
+    bool EnterHandle(ThreeDObjectHandle& n) override
+    {
+        Add([&] { return n.GetObject(); });
+        return false;
+    }
+
+    bool EnterPlaneCullFront(ThreeDObjectPlaneCullFront& n) override
+    {
+        Add([&] { return n.GetFrontChild(); });
+        return false;
+    }
+
+    bool EnterPlaneOrder2(ThreeDObjectPlaneOrder2& n, bool& reverse) override
+    {
+        reverse = false;
+        Add([&] { return n.GetFarChild(); });
+        Add([&] { return n.GetNearChild(); });
+        return false;
+    }
+
+    bool EnterPlaneOrder2CullFrontBack(ThreeDObjectPlaneOrder2CullFrontBack& n, bool& reverse) override
+    {
+        reverse = false;
+        Add([&] { return n.GetBackChild(); });
+        Add([&] { return n.GetFrontChild(); });
+        return false;
+    }
+
+    bool EnterPlaneOrder3(ThreeDObjectPlaneOrder3& n, bool& reverse) override
+    {
+        reverse = false;
+        Add([&] { return n.GetFarChild(); });
+        Add([&] { return n.GetMiddleChild(); });
+        Add([&] { return n.GetNearChild(); });
+        return false;
+    }
+
+    bool EnterPlaneOrder3CullFront(ThreeDObjectPlaneOrder3CullFront& n, bool& reverse) override
+    {
+        reverse = false;
+        Add([&] { return n.GetFarChild(); });
+        Add([&] { return n.GetFrontChild(); });
+        Add([&] { return n.GetNearChild(); });
+        return false;
+    }
+
+    bool EnterPlaneOrder4CullFrontBack(ThreeDObjectPlaneOrder4CullFrontBack& n, bool& reverse) override
+    {
+        reverse = false;
+        Add([&] { return n.GetFarChild(); });
+        Add([&] { return n.GetBackChild(); });
+        Add([&] { return n.GetFrontChild(); });
+        Add([&] { return n.GetNearChild(); });
+        return false;
+    }
+
+    // The siblings are left out: walks do not follow them.
+    bool EnterObjectLocator(ThreeDObjectObjectLocator& n) override
+    {
+        Add([&] { return n.GetChild(); });
+        for (int i = 0; i < n.GetObjectCount(); ++i)
+            Add([&] { return n.GetObject(i); });
+        return false;
+    }
+
+    bool EnterTrackRoot(ThreeDObjectTrackRoot& n) override
+    {
+        Add([&] { return n.GetChild(); });
+        Add([&] { return n.GetDrawingDistances(); });
+        return false;
+    }
+
+    bool EnterTrackSections(ThreeDObjectTrackSections& n) override
+    {
+        Add([&] { return n.GetIndex(); });
+        for (int i = 0; i < n.GetSectionCount(); ++i)
+            Add([&] { return n.GetSection(i); });
+        Add([&] { return n.GetTracksideObjects(); });
+        return false;
+    }
+
+    bool EnterTrackDetailSplit(ThreeDObjectTrackDetailSplit& n, bool& reverse) override
+    {
+        reverse = false;
+        for (int level = 0; level < n.GetLevelCount(); ++level)
+            for (int i = 0; i < n.GetLevelChildCount(level); ++i)
+                Add([&] { return n.GetLevelChild(level, i); });
+        Add([&] { return n.GetLinks(); });
+        return false;
+    }
+
+    bool EnterCarRoot(ThreeDObjectCarRoot& n) override
+    {
+        Add([&] { return n.GetShadow(); });
+        Add([&] { return n.GetCockpit(); });
+        Add([&] { return n.GetCar(); });
+        return false;
+    }
+
+private:
+    template <class Get>
+    void Add(Get get)
+    {
+        try
+        {
+            Node child = get();
+            if (child.Get() != nullptr)
+                m_children.push_back(child);
+        }
+        catch (const Util::XAssertion&)
+        {
+            // An id that names no node: a walk that reaches it fails there.
+        }
+    }
+
+    template <class Kind>
+    bool Items(Kind& n)
+    {
+        for (int i = 0; i < n.GetChildCount(); ++i)
+            Add([&] { return n.GetChild(i); });
+        return false;
+    }
+
+    template <class Kind>
+    bool Single(Kind& n)
+    {
+        Add([&] { return n.GetChild(); });
+        return false;
+    }
+
+    std::vector<Node>& m_children;
+};
+
+enum class Mark : unsigned char
+{
+    OnPath,
+    Done,
+};
+
+struct Frame
+{
+    int id;
+    std::vector<Node> children;
+    std::size_t next;
+};
+
+Frame Open(const Node& node)
+{
+    Frame frame{node->GetId(), {}, 0};
+    ChildCollector collector(frame.children);
+    node->Accept(collector);
+    return frame;
+}
+} // namespace
+
+void GPLGraphCheck::Check(GPLTdoFile& file)
+{
+    std::unordered_map<int, Mark> marks;
+    marks.reserve(file.GetSubObjects().size());
+    std::vector<Frame> path;
+    for (const auto& entry : file.GetSubObjects())
+    {
+        if (marks.count(entry.first) != 0)
+            continue;
+        marks[entry.first] = Mark::OnPath;
+        path.push_back(Open(entry.second));
+        while (!path.empty())
+        {
+            Frame& top = path.back();
+            if (top.next == top.children.size())
+            {
+                marks[top.id] = Mark::Done;
+                path.pop_back();
+                continue;
+            }
+            Node child = top.children[top.next++];
+            auto mark = marks.find(child->GetId());
+            if (mark == marks.end())
+            {
+                marks[child->GetId()] = Mark::OnPath;
+                path.push_back(Open(child));
+            }
+            else if (mark->second == Mark::OnPath)
+                throw Util::XFileFormat(file.GetFileName(), "GPL 3do file node refers to itself or an ancestor");
+        }
+    }
+}
+} // namespace Velmo::Papy

@@ -1,0 +1,38 @@
+#pragma once
+// Type 5, sub-type 17: a list of textures (names in the string table) over one child.
+#include <string>
+
+#include "Papy/GPL/GPLMaterialNode.h"
+#include "Papy/Model/ThreeDObjectMultipleTextures.h"
+
+namespace Velmo::Papy
+{
+class GPLMultipleTextures : public GPLMaterialNode<ThreeDObjectMultipleTextures, 17>
+{
+public:
+    // Reads the count and the names behind the sub-type word; childId is the record's child word.
+    GPLMultipleTextures(GPLTdoFile& file, int id, U32 childId, Util::BinaryStream& stream)
+        : GPLMaterialNode(file, id, childId, stream)
+    {
+    }
+
+    int GetTextureCount() const override { return int(m_record.TextureNames.size()); }
+    // Cuts the list, or fills it up with the empty string.
+    void SetTextureCount(int count) override
+    {
+        std::size_t n = count < 0 ? 0 : std::size_t(count);
+        if (n <= m_record.TextureNames.size())
+            m_record.TextureNames.resize(n);
+        else
+        {
+            U32 empty = GetFile().AddString("");
+            m_record.TextureNames.resize(n, empty);
+        }
+    }
+    std::string GetTextureName(int i) const override { return GetFile().GetString(m_record.TextureNames[i]); }
+    void SetTextureName(int i, const std::string& name) override
+    {
+        m_record.TextureNames[i] = GetFile().AddString(name);
+    }
+};
+} // namespace Velmo::Papy

@@ -1,0 +1,57 @@
+#pragma once
+// What the track and car fix-ups share. A fix-up walks the tree from the root and, on
+// entering certain nodes, replaces some of their children in the file's node table by typed
+// nodes made from those lists; the walk then reaches the new nodes under the same ids.
+//
+// Each node is entered once: a node that several parents name (a shared child, or a handle
+// naming an object of the tree) has its children walked the first time only, so the walk
+// takes time in proportion to the number of references, and no list is converted twice.
+#include <unordered_set>
+#include <vector>
+
+#include "Papy/Model/ThreeDObject.h"
+#include "Papy/Model/ThreeDObjectVisitor.h"
+#include "Util/CountedPointer.h"
+#include "Util/Exception.h"
+
+namespace Velmo::Papy
+{
+class GPLTdoFile;
+
+class GPLTdoFixupVisitor : public ThreeDObjectVisitor
+{
+public:
+    explicit GPLTdoFixupVisitor(GPLTdoFile& file) : m_file(file) {}
+
+    bool Enter(ThreeDObject& node) override { return FirstEntry(node); }
+
+protected:
+    // True the first time a node is entered.
+    bool FirstEntry(ThreeDObject& node) { return m_entered.insert(&node).second; }
+
+    // Replaces child by a Typed node made from it as a List (ThreeDObjectObjectList or
+    // ThreeDObjectNumberList); a child of another kind fails the assertion named. A child that
+    // is already a Typed node (reached before through another parent) stays as it is.
+    template <class Typed, class List>
+    void Replace(const Util::CountedPointer<ThreeDObject>& child, const char* assertion)
+    {
+        if (dynamic_cast<Typed*>(child.Get()) != nullptr)
+            return;
+        List* list = dynamic_cast<List*>(child.Get());
+        if (list == nullptr)
+            Util::ThrowAssertion(assertion, VELMO_SOURCE_UNIT, __LINE__);
+        Util::CountedPointer<ThreeDObject> typed(new Typed(m_file, *list));
+        // The list stays alive until the walk ends, so no later node can take its address.
+        m_replaced.push_back(child);
+        AddToFile(typed);
+    }
+
+    GPLTdoFile& m_file;
+
+private:
+    void AddToFile(const Util::CountedPointer<ThreeDObject>& node);
+
+    std::unordered_set<const ThreeDObject*> m_entered;
+    std::vector<Util::CountedPointer<ThreeDObject>> m_replaced;
+};
+} // namespace Velmo::Papy

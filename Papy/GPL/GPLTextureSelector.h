@@ -1,0 +1,19 @@
+#pragma once
+// Type 5, sub-type 32: selects a texture slot over one child.
+#include "Papy/GPL/GPLMaterialNode.h"
+#include "Papy/Model/ThreeDObjectTextureSelector.h"
+
+namespace Velmo::Papy
+{
+class GPLTextureSelector : public GPLMaterialNode<ThreeDObjectTextureSelector, 32>
+{
+public:
+    // Reads the fields behind the sub-type word; childId is the record's child word.
+    GPLTextureSelector(GPLTdoFile& file, int id, U32 childId, Util::BinaryStream& stream)
+        : GPLMaterialNode(file, id, childId, stream)
+    {
+    }
+
+    U32 GetTextureSlot() const override { return m_record.TextureSlot; }
+};
+} // namespace Velmo::Papy
