@@ -112,6 +112,10 @@ std::vector<FileSearch::Entry> FileSearch::Search(const std::string& token) cons
         return matches;
     if (folder != "/")
         folder += '/';
+    // Entries are reported under the folder as found (absolute, its names as the disk has
+    // them), or under the folder as given when the search keeps it so.
+    if ((m_flags & KeepFolderAsGiven) == 0)
+        reportFolder = folder.substr(0, folder.size() - 1);
 
     auto add = [&](const std::string& name) {
         struct stat info;

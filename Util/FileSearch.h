@@ -51,7 +51,7 @@ public:
     struct Entry
     {
         std::string name;   // as the folder holds it
-        std::string path;   // the folder of the pattern, '/', the name
+        std::string path;   // the folder searched (as on disk; as given with KeepFolderAsGiven), /, name
         bool directory;     // a folder, or a link to one
         U64 size;
         std::time_t modified;
