@@ -66,7 +66,7 @@ U64 PkCompression::MaxDecompressedSize(U32 compressedSize)
 
 // The coder works on the caller's buffers directly and checks the output capacity as the
 // bits are written, so nothing is ever dropped: coded data that does not fit fails the
-// assertion. It never allocates (the match index lives on the stack, about 41 KiB), always
+// assertion. It never allocates (the match index lives on the stack, about 106 KiB), always
 // writes binary mode with a 4096-byte dictionary, and every stream it makes decodes back to
 // the input, the empty one included.
 //
@@ -374,7 +374,7 @@ int Explode(Transfer& dp)
 constexpr U32 dictionarySize = 4096;
 constexpr U32 dictionaryBitCount = 6;
 constexpr U32 longestMatch = 516;
-constexpr U32 hashCount = 2304; // 4 * 255 + 5 * 255 + 1
+constexpr U32 pairHashCount = 2304; // 4 * 255 + 5 * 255 + 1
 constexpr U32 chainSize = 8192; // a power of two above the dictionary size
 constexpr U32 noPosition = 0xFFFFFFFFu;
 
@@ -475,17 +475,24 @@ struct Match
     U32 distance = 0; // 1 is the byte just before
 };
 
-// Positions of every byte pair, chained by the pair's hash 4 * a + 5 * b, nearest first.
+// The match search. Every match of 3 bytes or more starts with the same 3 bytes as the data
+// at the position, so those are searched in chains of positions keyed by a hash of their
+// first 3 bytes, nearest first; a candidate becomes the best only when strictly longer, so
+// ties go to the nearest. When no such match exists the best is a 2-byte one, worth sending
+// only within 256 bytes: the nearest is found in chains keyed by the byte pair's hash
+// 4 * a + 5 * b, walked no further than that.
 class MatchFinder
 {
 public:
     MatchFinder(const U8* data, U32 size) : m_data(data), m_size(size)
     {
-        std::fill(std::begin(m_head), std::end(m_head), noPosition);
+        std::fill(std::begin(m_pairHead), std::end(m_pairHead), noPosition);
+        std::fill(std::begin(m_tripleHead), std::end(m_tripleHead), noPosition);
     }
 
     // The longest match for the bytes at position (within the dictionary, at most 516 bytes
-    // and not past the input's end); of equal lengths the nearest.
+    // and not past the input's end); of equal lengths the nearest. A 2-byte match is only
+    // reported within 256 bytes, as no farther one is ever sent.
     Match Find(U32 position)
     {
         Match best;
@@ -494,42 +501,72 @@ public:
         IndexUpTo(position);
         const U8* here = m_data + position;
         U32 limit = std::min<U32>(longestMatch, m_size - position);
-        U32 bestLength = 1;
-        U32 candidate = m_head[Hash(here)];
-        while (candidate != noPosition)
+        if (limit >= 3)
         {
-            U32 distance = position - candidate;
-            if (distance > dictionarySize)
-                break;
-            const U8* there = m_data + candidate;
-            if (there[bestLength] == here[bestLength] && there[0] == here[0] && there[1] == here[1])
+            U32 bestLength = 2;
+            U32 candidate = m_tripleHead[TripleHash(here)];
+            while (candidate != noPosition)
             {
-                U32 length = MatchLength(there, here, limit);
-                if (length > bestLength)
+                U32 distance = position - candidate;
+                if (distance > dictionarySize)
+                    break;
+                const U8* there = m_data + candidate;
+                if (there[bestLength] == here[bestLength] && there[0] == here[0] && there[1] == here[1] &&
+                    there[2] == here[2])
                 {
-                    bestLength = length;
-                    best.length = length;
-                    best.distance = distance;
-                    if (length >= limit)
-                        break;
+                    U32 length = MatchLength(there, here, limit);
+                    if (length > bestLength)
+                    {
+                        bestLength = length;
+                        best.length = length;
+                        best.distance = distance;
+                        if (length >= limit)
+                            break;
+                    }
                 }
+                candidate = m_tripleChain[candidate & (chainSize - 1)];
             }
-            candidate = m_chain[candidate & (chainSize - 1)];
+            if (best.length != 0)
+                return best;
+        }
+        U32 candidate = m_pairHead[PairHash(here)];
+        while (candidate != noPosition && position - candidate <= 256)
+        {
+            if (m_data[candidate] == here[0] && m_data[candidate + 1] == here[1])
+            {
+                best.length = 2;
+                best.distance = position - candidate;
+                break;
+            }
+            candidate = m_pairChain[candidate & (chainSize - 1)];
         }
         return best;
     }
 
 private:
-    static U32 Hash(const U8* p) { return 4u * p[0] + 5u * p[1]; }
+    static U32 PairHash(const U8* p) { return 4u * p[0] + 5u * p[1]; }
+    static U32 TripleHash(const U8* p)
+    {
+        return ((U32(p[0]) << 16 | U32(p[1]) << 8 | p[2]) * 2654435761u) >> (32 - tripleHashBits);
+    }
 
-    // Enters every position before the given one.
+    // Enters every position before the given one (a position is in the triple chains only
+    // when 3 bytes start there).
     void IndexUpTo(U32 position)
     {
         for (; m_indexed < position; ++m_indexed)
         {
-            U32 hash = Hash(m_data + m_indexed);
-            m_chain[m_indexed & (chainSize - 1)] = m_head[hash];
-            m_head[hash] = m_indexed;
+            const U8* p = m_data + m_indexed;
+            U32 slot = m_indexed & (chainSize - 1);
+            U32 pair = PairHash(p);
+            m_pairChain[slot] = m_pairHead[pair];
+            m_pairHead[pair] = m_indexed;
+            if (m_indexed + 2 < m_size)
+            {
+                U32 triple = TripleHash(p);
+                m_tripleChain[slot] = m_tripleHead[triple];
+                m_tripleHead[triple] = m_indexed;
+            }
         }
     }
 
@@ -550,11 +587,15 @@ private:
         return length;
     }
 
+    static constexpr unsigned tripleHashBits = 13;
+
     const U8* m_data;
     U32 m_size;
     U32 m_indexed = 0;
-    U32 m_head[hashCount];
-    U32 m_chain[chainSize];
+    U32 m_pairHead[pairHashCount];
+    U32 m_pairChain[chainSize];
+    U32 m_tripleHead[1u << tripleHashBits];
+    U32 m_tripleChain[chainSize];
 };
 
 void PutLiteral(BitWriter& out, U8 byte)

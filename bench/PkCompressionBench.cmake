@@ -1,0 +1,10 @@
+# The implode benchmark compares with StormLib's coder and decoder when it is installed.
+if(TARGET PkCompressionBench)
+  find_path(VELMO_BENCH_STORMLIB_INCLUDE StormLib.h)
+  find_library(VELMO_BENCH_STORMLIB_LIBRARY storm)
+  if(VELMO_BENCH_STORMLIB_INCLUDE AND VELMO_BENCH_STORMLIB_LIBRARY)
+    target_include_directories(PkCompressionBench PRIVATE ${VELMO_BENCH_STORMLIB_INCLUDE})
+    target_link_libraries(PkCompressionBench PRIVATE ${VELMO_BENCH_STORMLIB_LIBRARY})
+    target_compile_definitions(PkCompressionBench PRIVATE VELMO_HAVE_STORMLIB=1)
+  endif()
+endif()
