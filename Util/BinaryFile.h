@@ -13,7 +13,12 @@
 // (an existing target's permissions are kept). A stream destroyed without a successful
 // Commit() removes its temporary and leaves the target as it was, so a writer that throws
 // half-way, a full disk or a failed sync changes nothing. Savers therefore call Commit() after
-// the last write, and only then report success.
+// the last write, and only then report success. Saving through a symbolic link replaces the
+// file it names and keeps the link.
+//
+// Names: '\' reads as '/', the name is made absolute and matched without regard to case
+// (for a new file, its folder); the stream's name is that full path. Other writable streams
+// write out what is buffered when destroyed, ignoring errors; Commit() reports them.
 #include <cstring>
 #include <memory>
 #include <string>
