@@ -47,7 +47,7 @@ struct Sample
 // Text, structured binary, all-zero and random inputs over sizes around the transfer and
 // dictionary boundaries (StormLib picks its dictionary by input size: below 1536 bytes 1024,
 // below 3072 bytes 2048, else 4096).
-std::vector<Sample> Samples()
+[[maybe_unused]] std::vector<Sample> Samples()
 {
     std::mt19937 random(2024);
     const char* const words[] = {"track ",    "segment ", "the ",   "wall ",    "of ",     "object ",
@@ -81,14 +81,14 @@ std::vector<Sample> Samples()
     return samples;
 }
 
-Bytes OurCompress(const Bytes& input)
+[[maybe_unused]] Bytes OurCompress(const Bytes& input)
 {
     Bytes out(PkCompression::MaxCompressedSize(U32(input.size())));
     out.resize(PkCompression::Compress(input.data(), U32(input.size()), out.data(), U32(out.size())));
     return out;
 }
 
-Bytes OurDecompress(const Bytes& packed, size_t expected)
+[[maybe_unused]] Bytes OurDecompress(const Bytes& packed, size_t expected)
 {
     Bytes out(expected + 1);
     out.resize(PkCompression::Decompress(packed.data(), U32(packed.size()), out.data(), U32(out.size())));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
@@ -129,7 +130,9 @@ std::vector<std::string> Tokens(const Bytes& stream)
         if (take(1) == 0)
         {
             U8 byte = U8(take(8));
-            tokens.push_back(byte >= 32 && byte < 127 ? std::string(1, char(byte)) : "#" + std::to_string(byte));
+            char text[8];
+            std::snprintf(text, sizeof text, byte >= 32 && byte < 127 ? "%c" : "#%u", unsigned(byte));
+            tokens.push_back(text);
             continue;
         }
         int group = code(PkCompression::lengthBits, PkCompression::lengthCodes, 16);
@@ -140,7 +143,9 @@ std::vector<std::string> Tokens(const Bytes& stream)
         int high = code(PkCompression::distanceBits, PkCompression::distanceCodes, 64);
         unsigned low = length == 2 ? 2 : k;
         U32 distance = (U32(high) << low | take(low)) + 1;
-        tokens.push_back("M" + std::to_string(length) + "/" + std::to_string(distance));
+        char text[32];
+        std::snprintf(text, sizeof text, "M%u/%u", unsigned(length), unsigned(distance));
+        tokens.push_back(text);
     }
 }
 
