@@ -1,14 +1,48 @@
 #include "Papy/GPL/GPLTdoFile.h"
 
+#include <array>
 #include <cstring>
 
+#include "Papy/GPL/GPLBoundingBox.h"
+#include "Papy/GPL/GPLClassMaterial.h"
+#include "Papy/GPL/GPLClassTexture.h"
+#include "Papy/GPL/GPLClassTextureMaterial.h"
+#include "Papy/GPL/GPLDisplayClass.h"
+#include "Papy/GPL/GPLDistanceSplitter.h"
+#include "Papy/GPL/GPLExtObject.h"
 #include "Papy/GPL/GPLGraphCheck.h"
 #include "Papy/GPL/GPLHandle.h"
 #include "Papy/GPL/GPLInstructionDecoder.h"
+#include "Papy/GPL/GPLLine.h"
 #include "Papy/GPL/GPLNull.h"
+#include "Papy/GPL/GPLNumberList.h"
+#include "Papy/GPL/GPLObjectList.h"
+#include "Papy/GPL/GPLObjectLocator.h"
+#include "Papy/GPL/GPLObjectLocatorList.h"
+#include "Papy/GPL/GPLPlaneCullFront.h"
+#include "Papy/GPL/GPLPlaneOrder2.h"
+#include "Papy/GPL/GPLPlaneOrder2CullFrontBack.h"
+#include "Papy/GPL/GPLPlaneOrder3.h"
+#include "Papy/GPL/GPLPlaneOrder3CullFront.h"
+#include "Papy/GPL/GPLPlaneOrder4CullFrontBack.h"
+#include "Papy/GPL/GPLPolygonFamily.h"
+#include "Papy/GPL/GPLProxy.h"
 #include "Papy/GPL/GPLRecord.h"
 #include "Papy/GPL/GPLRoot.h"
+#include "Papy/GPL/GPLScaledBitmap.h"
 #include "Papy/GPL/GPLTdoFixups.h"
+#include "Papy/GPL/GPLTdoPreSave.h"
+#include "Papy/GPL/GPLTdoReSave.h"
+#include "Papy/GPL/GPLTdoSave.h"
+#include "Papy/GPL/GPLTdoSaveCheck.h"
+#include "Papy/GPL/GPLTexture.h"
+#include "Papy/GPL/GPLTrackDetailSplit.h"
+#include "Papy/GPL/GPLTrackDrawingDistances.h"
+#include "Papy/GPL/GPLTrackIndex.h"
+#include "Papy/GPL/GPLTrackLink.h"
+#include "Papy/GPL/GPLTrackRoot.h"
+#include "Papy/GPL/GPLTrackSections.h"
+#include "Papy/GPL/GPLTransformationFamily.h"
 #include "Papy/Model/ChunkHeader.h"
 #include "Papy/Model/Options.h"
 #include "Util/CharBuffer.h"
@@ -306,11 +340,6 @@ Util::CountedPointer<ThreeDObjectHandle> GPLTdoFile::FindHandle(const std::strin
     return Util::CountedPointer<ThreeDObjectHandle>();
 }
 
-void GPLTdoFile::Save(Util::CountedPointer<Util::BinaryStream>&)
-{
-    VELMO_ASSERT_TEXT(false, "false");
-}
-
 int GPLTdoFile::NewId()
 {
     m_nextId += 4;
@@ -413,4 +442,564 @@ void GPLTdoFile::AddSubObject(const Util::CountedPointer<ThreeDObject>& node)
 {
     m_subObjects[node->GetId()] = node;
 }
+
+// ---- Writing and the node factories -------------------------------------------------------
+
+namespace
+{
+// A table section: a header and 16-byte records of four f32 values, written with one write.
+template <class T, class Values>
+void WriteTable(Util::BinaryStream& stream, U32 id, const std::vector<T>& table, Values values)
+{
+    if (table.empty())
+        return;
+    VELMO_ASSERT(table.size() <= (0xFFFFFFFFu - 2 * ChunkHeader::ByteSize) / 16);
+    const U32 size = U32(table.size() * 16);
+    std::vector<U8> data(ChunkHeader::ByteSize + std::size_t(size));
+    Util::EncodeLE<U32>(id, data.data());
+    Util::EncodeLE<U32>(0, data.data() + 4);
+    Util::EncodeLE<U32>(size, data.data() + 8);
+    U8* at = data.data() + ChunkHeader::ByteSize;
+    for (const T& entry : table)
+    {
+        std::array<double, 4> v = values(entry);
+        for (int i = 0; i < 4; ++i)
+            Util::EncodeLE<float>(float(v[i]), at + 4 * i);
+        at += 16;
+    }
+    stream.Write(U32(data.size()), data.data());
+}
+
+// The strings in key order, each with its NUL, then one byte 0xFF, padded with spaces.
+void WriteStrings(Util::BinaryStream& stream, const std::map<U32, std::string>& strings)
+{
+    if (strings.empty())
+        return;
+    std::vector<U8> data(ChunkHeader::ByteSize);
+    for (const auto& entry : strings)
+    {
+        data.insert(data.end(), entry.second.begin(), entry.second.end());
+        data.push_back(0);
+    }
+    data.push_back(0xFF);
+    VELMO_ASSERT(data.size() - ChunkHeader::ByteSize <= 0xFFFFFFF0u);
+    const U32 size = U32(data.size() - ChunkHeader::ByteSize);
+    Util::EncodeLE<U32>(IdStrn, data.data());
+    Util::EncodeLE<U32>(0, data.data() + 4);
+    Util::EncodeLE<U32>(size, data.data() + 8);
+    if (size % 4 != 0)
+        data.insert(data.end(), 4 - size % 4, 0x20);
+    stream.Write(U32(data.size()), data.data());
+}
+
+// A section or file size, which the format keeps in 32 bits.
+U32 SectionSize(U64 end, U64 start, const std::string& name)
+{
+    if (end - start > 0xFFFFFFFFu)
+        throw Util::XFileWrite(name);
+    return U32(end - start);
+}
+} // namespace
+
+void GPLTdoFile::Save(Util::CountedPointer<Util::BinaryStream>& stream)
+{
+    VELMO_ASSERT(stream.Get() != nullptr);
+    Util::CountedPointer<ThreeDObject> top = GetSubObject(int(m_rootOffset));
+
+    // Everything that could stop the save half-way is found before anything changes.
+    GPLTdoSaveCheck check(*this);
+    for (const auto& handle : m_handles)
+        check.Check(handle->GetObject());
+    check.Check(top);
+    GPLTdoPreSave pre(*this);
+    for (auto& entry : m_subObjects)
+        entry.second->Accept(pre);
+
+    // The tables in first-use order. The strings are entered anew into the save table, which
+    // then becomes the string table.
+    m_saveStrings.clear();
+    m_saving = true;
+    try
+    {
+        pre.SetMode(GPLTdoPreSave::Mode::Apply);
+        for (auto& entry : m_subObjects)
+            entry.second->Accept(pre);
+    }
+    catch (...)
+    {
+        m_saving = false;
+        m_saveStrings.clear();
+        throw;
+    }
+    m_saving = false;
+    std::vector<Vertex> vertices = pre.NewVertices();
+    std::vector<Plane> planes = pre.NewPlanes();
+    std::vector<Normal> normals = pre.NewNormals();
+    m_vertices.swap(vertices);
+    m_planes.swap(planes);
+    m_normals.swap(normals);
+    m_strings.swap(m_saveStrings);
+    m_saveStrings.clear();
+
+    Util::BinaryStream& out = *stream;
+    const std::string name = out.GetName();
+    out.Seek(0);
+    ChunkHeader(IdFile, 1, 0).Write(out);
+    WriteTable(out, IdNorm, m_normals, [](const Normal& n) {
+        return std::array<double, 4>{0.0, n.GetX(), n.GetY(), n.GetZ()};
+    });
+    WriteTable(out, IdXyzs, m_vertices, [](const Vertex& v) {
+        return std::array<double, 4>{0.0, v.GetX(), v.GetY(), v.GetZ()};
+    });
+    WriteTable(out, IdPlan, m_planes, [](const Plane& p) {
+        return std::array<double, 4>{p.GetA(), p.GetB(), p.GetC(), p.GetD()};
+    });
+    WriteStrings(out, m_strings);
+
+    // PRIM: the records of every node that the handles and the top node reach, children first.
+    const U64 p0 = out.Tell();
+    const U32 base = SectionSize(p0 + ChunkHeader::ByteSize, 0, name);
+    ChunkHeader(IdPrim, 0, 0).Write(out);
+    Util::WriteLE<U32>(out, m_rootOffset);
+    for (auto& entry : m_subObjects)
+        if (!GPLTdoSave::IsFrameNode(*entry.second))
+            entry.second->ClearFileOffset();
+    GPLTdoSave save(stream, base);
+    for (const auto& handle : m_handles)
+        handle->GetObject()->Accept(save);
+    top->Accept(save);
+    // Locators that only another locator's sibling link names get their records too.
+    save.WriteUnwrittenSiblings();
+    const U64 p1 = out.Tell();
+    out.Seek(p0);
+    ChunkHeader(IdPrim, 0, SectionSize(p1, p0 + ChunkHeader::ByteSize, name)).Write(out);
+    Util::WriteLE<U32>(out, U32(top->GetFileOffset()));
+
+    // Every locator written is written again, now that all the nodes it names have offsets.
+    GPLTdoReSave resave(stream, base);
+    for (ThreeDObjectObjectLocator* locator : save.GetLocators())
+        locator->Accept(resave);
+    out.Seek(p1);
+
+    // HAND: the handles from -3 downwards, so that a reloaded file numbers them the same.
+    const U64 h0 = p1;
+    bool handles = false;
+    for (auto p = m_subObjects.rbegin(); p != m_subObjects.rend(); ++p)
+    {
+        U32 id = U32(p->first);
+        if (id < U32(LastHandleId) || id > U32(FirstHandleId))
+            continue;
+        if (!handles)
+            ChunkHeader(IdHand, 0, 0).Write(out);
+        handles = true;
+        p->second->Write(out, 0);
+    }
+    if (handles)
+    {
+        const U64 h1 = out.Tell();
+        out.Seek(h0);
+        ChunkHeader(IdHand, 0, SectionSize(h1, h0 + ChunkHeader::ByteSize, name)).Write(out);
+        out.Seek(h1);
+    }
+
+    const U64 end = out.Tell();
+    out.Seek(0);
+    ChunkHeader(IdFile, 1, SectionSize(end, ChunkHeader::ByteSize, name)).Write(out);
+    out.Seek(end);
+}
+
+void GPLTdoFile::CheckNewId(int id, bool root)
+{
+    const U32 u = U32(id);
+    if (u >= U32(LastHandleId) && !(root && id == RootId))
+        throw Util::XUsage("GPL node id reserved for the null node, the root or a handle");
+}
+
+U32 GPLTdoFile::ReferenceTo(const Node& node) const
+{
+    if (node.Get() == nullptr)
+        throw Util::XUsage("GPL node given no child");
+    auto p = m_subObjects.find(node->GetId());
+    if (p == m_subObjects.end() || p->second.Get() != node.Get())
+        throw Util::XUsage("GPL node child not in this file");
+    return U32(node->GetId());
+}
+
+std::vector<U32> GPLTdoFile::ReferencesTo(const Nodes& nodes) const
+{
+    std::vector<U32> ids;
+    ids.reserve(nodes.size());
+    for (const Node& node : nodes)
+        ids.push_back(ReferenceTo(node));
+    return ids;
+}
+
+template <class Kind>
+Util::CountedPointer<Kind> GPLTdoFile::Store(Kind* node)
+{
+    Util::CountedPointer<Kind> held(node);
+    Util::CountedPointer<ThreeDObject> entry;
+    entry = held;
+    m_subObjects[node->GetId()] = entry;
+    return held;
+}
+
+namespace
+{
+// A locator tests four planes, each leading to its sibling.
+void CheckPlanes(std::size_t planes, std::size_t siblings)
+{
+    if (planes != 4 || siblings != 4)
+        throw Util::XUsage("GPL object locator needs 4 planes and 4 siblings");
+}
+} // namespace
+
+Util::CountedPointer<ThreeDObjectBoundingBox> GPLTdoFile::CreateBoundingBox(int id,
+                                                                            const std::vector<Vertex>& corners,
+                                                                            const Node& child)
+{
+    CheckNewId(id);
+    if (corners.size() != 8)
+        throw Util::XUsage("GPL bounding box needs 8 corners");
+    U32 childId = ReferenceTo(child);
+    std::array<U32, 8> ids;
+    for (std::size_t i = 0; i < 8; ++i)
+        ids[i] = U32(AddVertex(corners[i]));
+    return Store(new GPLBoundingBox(*this, id, ids, childId));
+}
+
+Util::CountedPointer<ThreeDObjectClassMaterial> GPLTdoFile::CreateClassMaterial(int id, DisplayClass displayClass,
+                                                                                double shininess,
+                                                                                const Colour& specularShade,
+                                                                                const Node& child)
+{
+    CheckNewId(id);
+    U32 childId = ReferenceTo(child);
+    U32 number = U32(GetDisplayClassNumber(displayClass));
+    return Store(new GPLClassMaterial(*this, id, number, shininess, specularShade.GetRed(), specularShade.GetGreen(),
+                                      specularShade.GetBlue(), childId));
+}
+
+Util::CountedPointer<ThreeDObjectClassTexture> GPLTdoFile::CreateClassTexture(int id, DisplayClass displayClass,
+                                                                              const std::string& textureName,
+                                                                              const Node& child)
+{
+    CheckNewId(id);
+    U32 childId = ReferenceTo(child);
+    U32 number = U32(GetDisplayClassNumber(displayClass));
+    return Store(new GPLClassTexture(*this, id, number, AddString(textureName), childId));
+}
+
+Util::CountedPointer<ThreeDObjectClassTextureMaterial> GPLTdoFile::CreateClassTextureMaterial(
+    int id, DisplayClass displayClass, const std::string& textureName, double shininess, const Colour& specularShade,
+    const Node& child)
+{
+    CheckNewId(id);
+    U32 childId = ReferenceTo(child);
+    U32 number = U32(GetDisplayClassNumber(displayClass));
+    return Store(new GPLClassTextureMaterial(*this, id, number, AddString(textureName), shininess,
+                                             specularShade.GetRed(), specularShade.GetGreen(),
+                                             specularShade.GetBlue(), childId));
+}
+
+Util::CountedPointer<ThreeDObjectDisplayClass> GPLTdoFile::CreateDisplayClass(int id, DisplayClass displayClass,
+                                                                              const Node& child)
+{
+    CheckNewId(id);
+    U32 childId = ReferenceTo(child);
+    return Store(new GPLDisplayClass(*this, id, U32(GetDisplayClassNumber(displayClass)), childId));
+}
+
+Util::CountedPointer<ThreeDObjectDistanceSplitter> GPLTdoFile::CreateDistanceSplitter(
+    int id, const Vertex& centre, const Nodes& children, const std::vector<double>& distances)
+{
+    CheckNewId(id);
+    if (children.size() != distances.size())
+        throw Util::XUsage("GPL distance splitter needs one distance per child");
+    std::vector<U32> childIds = ReferencesTo(children);
+    std::vector<float> split(distances.begin(), distances.end());
+    const U32 greaterOrEqual = 2;
+    return Store(new GPLDistanceSplitter(*this, id, U32(AddVertex(centre)), greaterOrEqual, childIds, split));
+}
+
+Util::CountedPointer<ThreeDObjectExtObject> GPLTdoFile::CreateExtObject(int id, const std::string& objectName)
+{
+    CheckNewId(id);
+    return Store(new GPLExtObject(*this, id, AddString(objectName)));
+}
+
+Util::CountedPointer<ThreeDObjectHandle> GPLTdoFile::CreateHandle(const std::string& name, const Node& child)
+{
+    auto root = m_subObjects.find(m_rootId);
+    GPLRoot* gplRoot = root == m_subObjects.end() ? nullptr : dynamic_cast<GPLRoot*>(root->second.Get());
+    if (gplRoot == nullptr)
+        throw Util::XUsage("GPL handle needs a file with a root");
+    if (m_nextHandleId < LastHandleId)
+        throw Util::XUsage("GPL file has too many handles");
+    U32 childId = ReferenceTo(child);
+    const int id = m_nextHandleId;
+    Util::CountedPointer<ThreeDObjectHandle> handle = Store(new GPLHandle(this, id, AddString(name), int(childId)));
+    gplRoot->AddChild(id);
+    m_handles.push_back(handle);
+    --m_nextHandleId;
+    return handle;
+}
+
+Util::CountedPointer<ThreeDObjectLine> GPLTdoFile::CreateLine(int id, const Vertex& from, const Vertex& to,
+                                                              const Colour& colour)
+{
+    CheckNewId(id);
+    U32 fromId = U32(AddVertex(from));
+    U32 toId = U32(AddVertex(to));
+    return Store(new GPLLine(*this, id, fromId, toId, colour));
+}
+
+Util::CountedPointer<ThreeDObjectNull> GPLTdoFile::CreateNull(int id)
+{
+    CheckNewId(id);
+    return Store(new GPLNull(id, 0xFFFFFFFF));
+}
+
+Util::CountedPointer<ThreeDObjectNumberList> GPLTdoFile::CreateNumberList(int id, const std::vector<int>& numbers)
+{
+    CheckNewId(id);
+    return Store(new GPLNumberList(*this, id, std::vector<U32>(numbers.begin(), numbers.end())));
+}
+
+Util::CountedPointer<ThreeDObjectObjectList> GPLTdoFile::CreateObjectList(int id, const Nodes& children)
+{
+    CheckNewId(id);
+    return Store(new GPLObjectList(*this, id, ReferencesTo(children)));
+}
+
+Util::CountedPointer<ThreeDObjectObjectLocator> GPLTdoFile::CreateObjectLocator(
+    int id, const std::vector<Plane>& planes, const Nodes& siblings, const Node& child, const std::vector<double>& x,
+    const std::vector<double>& y, const std::vector<double>& z, const Nodes& objects)
+{
+    CheckNewId(id);
+    CheckPlanes(planes.size(), siblings.size());
+    if (x.size() != objects.size() || y.size() != objects.size() || z.size() != objects.size())
+        throw Util::XUsage("GPL object locator needs one position per located object");
+    std::array<U32, 4> siblingIds;
+    for (std::size_t i = 0; i < 4; ++i)
+        siblingIds[i] = ReferenceTo(siblings[i]);
+    U32 childId = ReferenceTo(child);
+    std::vector<U32> objectIds = ReferencesTo(objects);
+    std::array<U32, 4> planeIds;
+    for (std::size_t i = 0; i < 4; ++i)
+        planeIds[i] = U32(AddPlane(planes[i]));
+    return Store(new GPLObjectLocator(*this, id, planeIds, siblingIds, childId, std::vector<float>(x.begin(), x.end()),
+                                      std::vector<float>(y.begin(), y.end()), std::vector<float>(z.begin(), z.end()),
+                                      objectIds));
+}
+
+Util::CountedPointer<ThreeDObjectObjectLocatorList> GPLTdoFile::CreateObjectLocatorList(int id, const Nodes& children)
+{
+    CheckNewId(id);
+    return Store(new GPLObjectLocatorList(*this, id, ReferencesTo(children)));
+}
+
+Util::CountedPointer<ThreeDObjectPlaneCullFront> GPLTdoFile::CreatePlaneCullFront(int id, const Plane& plane,
+                                                                                  const Node& child)
+{
+    CheckNewId(id);
+    U32 front = ReferenceTo(child);
+    return Store(new GPLPlaneCullFront(*this, id, U32(AddPlane(plane)), front));
+}
+
+Util::CountedPointer<ThreeDObjectPlaneOrder2> GPLTdoFile::CreatePlaneOrder2(int id, const Plane& plane,
+                                                                            const Node& first, const Node& second)
+{
+    CheckNewId(id);
+    U32 a = ReferenceTo(first), b = ReferenceTo(second);
+    return Store(new GPLPlaneOrder2(*this, id, U32(AddPlane(plane)), a, b));
+}
+
+Util::CountedPointer<ThreeDObjectPlaneOrder2CullFrontBack> GPLTdoFile::CreatePlaneOrder2CullFrontBack(
+    int id, const Plane& plane, const Node& first, const Node& second)
+{
+    CheckNewId(id);
+    U32 a = ReferenceTo(first), b = ReferenceTo(second);
+    return Store(new GPLPlaneOrder2CullFrontBack(*this, id, U32(AddPlane(plane)), a, b));
+}
+
+Util::CountedPointer<ThreeDObjectPlaneOrder3> GPLTdoFile::CreatePlaneOrder3(int id, const Plane& plane,
+                                                                            const Node& first, const Node& second,
+                                                                            const Node& third)
+{
+    CheckNewId(id);
+    U32 a = ReferenceTo(first), b = ReferenceTo(second), c = ReferenceTo(third);
+    return Store(new GPLPlaneOrder3(*this, id, U32(AddPlane(plane)), a, b, c));
+}
+
+Util::CountedPointer<ThreeDObjectPlaneOrder3CullFront> GPLTdoFile::CreatePlaneOrder3CullFront(
+    int id, const Plane& plane, const Node& first, const Node& second, const Node& third)
+{
+    CheckNewId(id);
+    U32 a = ReferenceTo(first), b = ReferenceTo(second), c = ReferenceTo(third);
+    return Store(new GPLPlaneOrder3CullFront(*this, id, U32(AddPlane(plane)), a, b, c));
+}
+
+Util::CountedPointer<ThreeDObjectPlaneOrder4CullFrontBack> GPLTdoFile::CreatePlaneOrder4CullFrontBack(
+    int id, const Plane& plane, const Node& first, const Node& second, const Node& third, const Node& fourth)
+{
+    CheckNewId(id);
+    U32 a = ReferenceTo(first), b = ReferenceTo(second), c = ReferenceTo(third), d = ReferenceTo(fourth);
+    return Store(new GPLPlaneOrder4CullFrontBack(*this, id, U32(AddPlane(plane)), a, b, c, d));
+}
+
+Util::CountedPointer<ThreeDObjectPolygon> GPLTdoFile::CreatePolygon(
+    int id, const std::vector<Vertex>& vertices, const Colour& colour, bool hasShades, const std::vector<Colour>& shades,
+    bool hasNormals, const std::vector<Normal>& normals, bool hasTextureVertices,
+    const std::vector<TextureVertex>& textureVertices)
+{
+    CheckNewId(id);
+    // The record keeps one count for all its per-corner lists.
+    if (hasShades && shades.size() != vertices.size())
+        throw Util::XUsage("GPL polygon needs one shade per vertex");
+    if (hasNormals && normals.size() != vertices.size())
+        throw Util::XUsage("GPL polygon needs one normal per vertex");
+    if (hasTextureVertices && textureVertices.size() != vertices.size())
+        throw Util::XUsage("GPL polygon needs one texture vertex per vertex");
+    std::vector<U32> vertexIds;
+    vertexIds.reserve(vertices.size());
+    for (const Vertex& v : vertices)
+        vertexIds.push_back(U32(AddVertex(v)));
+    std::vector<U32> normalIds;
+    if (hasNormals)
+        for (const Normal& n : normals)
+            normalIds.push_back(U32(AddNormal(n)));
+    const int features = (hasShades ? 1 : 0) + (hasNormals ? 2 : 0) + (hasTextureVertices ? 4 : 0);
+    switch (features)
+    {
+    case 0:
+        return Store<ThreeDObjectPolygon>(new GPLPolygon(*this, id, vertexIds, colour));
+    case 1:
+        return Store<ThreeDObjectPolygon>(new GPLGouraudPolygon(*this, id, vertexIds, colour, shades));
+    case 2:
+        return Store<ThreeDObjectPolygon>(new GPLPhongPolygon(*this, id, vertexIds, colour, {}, {}, normalIds));
+    case 3:
+        return Store<ThreeDObjectPolygon>(
+            new GPLGouraudPhongPolygon(*this, id, vertexIds, colour, shades, {}, normalIds));
+    case 4:
+        return Store<ThreeDObjectPolygon>(new GPLTexturedPolygon(*this, id, vertexIds, colour, {}, textureVertices));
+    case 5:
+        return Store<ThreeDObjectPolygon>(
+            new GPLTexturedGouraudPolygon(*this, id, vertexIds, colour, shades, textureVertices));
+    case 6:
+        return Store<ThreeDObjectPolygon>(
+            new GPLTexturedPhongPolygon(*this, id, vertexIds, colour, {}, textureVertices, normalIds));
+    default:
+        return Store<ThreeDObjectPolygon>(
+            new GPLTexturedGouraudPhongPolygon(*this, id, vertexIds, colour, shades, textureVertices, normalIds));
+    }
+}
+
+Util::CountedPointer<ThreeDObjectProxy> GPLTdoFile::CreateProxy(int id, const Node& target)
+{
+    CheckNewId(id);
+    return Store(new GPLProxy(*this, id, int(ReferenceTo(target))));
+}
+
+Util::CountedPointer<ThreeDObjectRoot> GPLTdoFile::CreateRoot(int id, const Nodes& children)
+{
+    CheckNewId(id, true);
+    if (children.empty())
+        throw Util::XUsage("GPL root needs at least one child");
+    std::vector<U32> childIds = ReferencesTo(children);
+    auto root = new GPLRoot(this, id);
+    Util::CountedPointer<ThreeDObjectRoot> held = Store<ThreeDObjectRoot>(root);
+    for (U32 child : childIds)
+        root->AddChild(int(child));
+    m_rootId = id;
+    m_rootOffset = childIds.front();
+    return held;
+}
+
+Util::CountedPointer<ThreeDObjectScaledBitmap> GPLTdoFile::CreateScaledBitmap(int id, const Vertex& vertex,
+                                                                              bool hasScale, double, double,
+                                                                              double height,
+                                                                              const std::string& bitmapName)
+{
+    CheckNewId(id);
+    if (hasScale)
+        return Util::CountedPointer<ThreeDObjectScaledBitmap>();
+    U32 vertexId = U32(AddVertex(vertex));
+    return Store(new GPLScaledBitmap(*this, id, vertexId, AddString(bitmapName), float(height), false));
+}
+
+Util::CountedPointer<ThreeDObjectTexture> GPLTdoFile::CreateTexture(int id, const std::string& textureName,
+                                                                    const Node& child)
+{
+    CheckNewId(id);
+    U32 childId = ReferenceTo(child);
+    return Store(new GPLTexture(*this, id, childId, AddString(textureName)));
+}
+
+Util::CountedPointer<ThreeDObjectTrackDetailSplit> GPLTdoFile::CreateTrackDetailSplit(int id,
+                                                                                      const std::vector<Nodes>& levels,
+                                                                                      const Node& child)
+{
+    CheckNewId(id);
+    if (levels.size() != 3 || levels[0].size() != 4 || levels[1].size() != 2 || levels[2].size() != 1)
+        throw Util::XUsage("GPL only allows track detail with 4/2/1 split");
+    U32 ids[7];
+    std::size_t k = 0;
+    for (const Nodes& level : levels)
+        for (const Node& node : level)
+            ids[k++] = ReferenceTo(node);
+    U32 links = ReferenceTo(child);
+    return Store(new GPLTrackDetailSplit(*this, id, ids, links));
+}
+
+Util::CountedPointer<ThreeDObjectTrackDrawingDistances> GPLTdoFile::CreateTrackDrawingDistances(
+    int id, const std::vector<std::array<int, 4>>& records)
+{
+    CheckNewId(id);
+    return Store(new GPLTrackDrawingDistances(*this, id, records));
+}
+
+Util::CountedPointer<ThreeDObjectTrackIndex> GPLTdoFile::CreateTrackIndex(int id, const std::vector<int>& numbers)
+{
+    CheckNewId(id);
+    return Store(new GPLTrackIndex(*this, id, numbers));
+}
+
+Util::CountedPointer<ThreeDObjectTrackLink> GPLTdoFile::CreateTrackLink(int id, const std::vector<int>& numbers)
+{
+    CheckNewId(id);
+    if (numbers.size() != 4)
+        throw Util::XUsage("GPL only allows track link with 4 links");
+    const int links[4] = {numbers[0], numbers[1], numbers[2], numbers[3]};
+    return Store(new GPLTrackLink(*this, id, links));
+}
+
+Util::CountedPointer<ThreeDObjectTrackRoot> GPLTdoFile::CreateTrackRoot(int id, const Node& first, const Node& second)
+{
+    CheckNewId(id);
+    U32 a = ReferenceTo(first), b = ReferenceTo(second);
+    return Store(new GPLTrackRoot(*this, id, a, b));
+}
+
+Util::CountedPointer<ThreeDObjectTrackSections> GPLTdoFile::CreateTrackSections(int id, const Node& first,
+                                                                                const Nodes& middle, const Node& last)
+{
+    CheckNewId(id);
+    U32 a = ReferenceTo(first);
+    std::vector<U32> ids = ReferencesTo(middle);
+    U32 b = ReferenceTo(last);
+    return Store(new GPLTrackSections(*this, id, a, ids, b));
+}
+
+Util::CountedPointer<ThreeDObjectTransformation> GPLTdoFile::CreateTransformation(
+    int id, double xTranslation, double yTranslation, double zTranslation, double xRotation, double yRotation,
+    double zRotation, double scale, const Node& child)
+{
+    CheckNewId(id);
+    U32 childId = ReferenceTo(child);
+    return Store(new GPLTransformation(*this, id, xTranslation, yTranslation, zTranslation,
+                                       Util::DegreesToRadians(xRotation), Util::DegreesToRadians(yRotation),
+                                       Util::DegreesToRadians(zRotation), scale, childId));
+}
+// ---- End of writing and the node factories ------------------------------------------------
 } // namespace Velmo::Papy

@@ -50,8 +50,6 @@ public:
     Util::CountedPointer<ThreeDObjectNull> GetNull() const override;
     Util::CountedPointer<ThreeDObjectHandle> FindHandle(const std::string& name) const override;
     int NewId() override;
-    // Writing a whole file belongs to the GPL writer, which is not part of this library yet.
-    void Save(Util::CountedPointer<Util::BinaryStream>& stream) override;
 
     // Lookups of the node classes.
     unsigned GetVertexCount() const;
@@ -124,5 +122,109 @@ private:
     bool m_carSeen = false;
     bool m_primSeen = false;
     GPLRoot* m_loadRoot = nullptr;
+
+public:
+    // ---- Writing and the node factories ---------------------------------------------------
+    // Writes the whole file from position 0 of the stream (bytes beyond the new end are left
+    // as they were). Before anything changes, every node the save will write is checked: table
+    // indexes and string offsets (XFileFormat naming the file), references to missing nodes
+    // (the assertion "p != SubObjects.end()"), cycles and references to the root or a handle
+    // (XFileFormat); a save refused there leaves the file object and the stream untouched.
+    // Then the tables are compacted to the entries in use, in first-use order, every node that
+    // a handle or the top node reaches is written once and gets its new file offset; ids stay.
+    void Save(Util::CountedPointer<Util::BinaryStream>& stream) override;
+
+    // The factories make a node with file offset 0 under the given id (replacing a node of
+    // that id) from values in the editor's terms: vertices, planes and normals become table
+    // indexes (an equal entry is reused), names string offsets, display classes GPL numbers,
+    // children their ids. Every argument is checked before anything is stored; a refused call
+    // is an XUsage and leaves the file as it was.
+    Util::CountedPointer<ThreeDObjectBoundingBox> CreateBoundingBox(int id, const std::vector<Vertex>& corners,
+                                                                    const Node& child) override;
+    Util::CountedPointer<ThreeDObjectClassMaterial> CreateClassMaterial(int id, DisplayClass displayClass,
+                                                                        double shininess, const Colour& specularShade,
+                                                                        const Node& child) override;
+    Util::CountedPointer<ThreeDObjectClassTexture> CreateClassTexture(int id, DisplayClass displayClass,
+                                                                      const std::string& textureName,
+                                                                      const Node& child) override;
+    Util::CountedPointer<ThreeDObjectClassTextureMaterial> CreateClassTextureMaterial(
+        int id, DisplayClass displayClass, const std::string& textureName, double shininess,
+        const Colour& specularShade, const Node& child) override;
+    Util::CountedPointer<ThreeDObjectDisplayClass> CreateDisplayClass(int id, DisplayClass displayClass,
+                                                                      const Node& child) override;
+    // The comparison is "greater or equal" (2); distances are stored as f32.
+    Util::CountedPointer<ThreeDObjectDistanceSplitter> CreateDistanceSplitter(
+        int id, const Vertex& centre, const Nodes& children, const std::vector<double>& distances) override;
+    Util::CountedPointer<ThreeDObjectExtObject> CreateExtObject(int id, const std::string& objectName) override;
+    // Takes the next handle id and hangs the handle from the root, which must exist.
+    Util::CountedPointer<ThreeDObjectHandle> CreateHandle(const std::string& name, const Node& child) override;
+    Util::CountedPointer<ThreeDObjectLine> CreateLine(int id, const Vertex& from, const Vertex& to,
+                                                      const Colour& colour) override;
+    Util::CountedPointer<ThreeDObjectNull> CreateNull(int id) override;
+    Util::CountedPointer<ThreeDObjectNumberList> CreateNumberList(int id, const std::vector<int>& numbers) override;
+    Util::CountedPointer<ThreeDObjectObjectList> CreateObjectList(int id, const Nodes& children) override;
+    Util::CountedPointer<ThreeDObjectObjectLocator> CreateObjectLocator(
+        int id, const std::vector<Plane>& planes, const Nodes& siblings, const Node& child,
+        const std::vector<double>& x, const std::vector<double>& y, const std::vector<double>& z,
+        const Nodes& objects) override;
+    Util::CountedPointer<ThreeDObjectObjectLocatorList> CreateObjectLocatorList(int id, const Nodes& children) override;
+    Util::CountedPointer<ThreeDObjectPlaneCullFront> CreatePlaneCullFront(int id, const Plane& plane,
+                                                                          const Node& child) override;
+    Util::CountedPointer<ThreeDObjectPlaneOrder2> CreatePlaneOrder2(int id, const Plane& plane, const Node& first,
+                                                                    const Node& second) override;
+    Util::CountedPointer<ThreeDObjectPlaneOrder2CullFrontBack> CreatePlaneOrder2CullFrontBack(
+        int id, const Plane& plane, const Node& first, const Node& second) override;
+    Util::CountedPointer<ThreeDObjectPlaneOrder3> CreatePlaneOrder3(int id, const Plane& plane, const Node& first,
+                                                                    const Node& second, const Node& third) override;
+    Util::CountedPointer<ThreeDObjectPlaneOrder3CullFront> CreatePlaneOrder3CullFront(
+        int id, const Plane& plane, const Node& first, const Node& second, const Node& third) override;
+    Util::CountedPointer<ThreeDObjectPlaneOrder4CullFrontBack> CreatePlaneOrder4CullFrontBack(
+        int id, const Plane& plane, const Node& first, const Node& second, const Node& third,
+        const Node& fourth) override;
+    // The class follows the three flags; the polygon carries a full colour.
+    Util::CountedPointer<ThreeDObjectPolygon> CreatePolygon(int id, const std::vector<Vertex>& vertices,
+                                                            const Colour& colour, bool hasShades,
+                                                            const std::vector<Colour>& shades, bool hasNormals,
+                                                            const std::vector<Normal>& normals,
+                                                            bool hasTextureVertices,
+                                                            const std::vector<TextureVertex>& textureVertices) override;
+    Util::CountedPointer<ThreeDObjectProxy> CreateProxy(int id, const Node& target) override;
+    // The top node becomes the first child.
+    Util::CountedPointer<ThreeDObjectRoot> CreateRoot(int id, const Nodes& children) override;
+    // GPL bitmaps are sized by a height: with hasScale set nothing is made (an empty pointer).
+    Util::CountedPointer<ThreeDObjectScaledBitmap> CreateScaledBitmap(int id, const Vertex& vertex, bool hasScale,
+                                                                      double scale1, double scale2, double height,
+                                                                      const std::string& bitmapName) override;
+    Util::CountedPointer<ThreeDObjectTexture> CreateTexture(int id, const std::string& textureName,
+                                                            const Node& child) override;
+    // Exactly three levels of 4, 2 and 1 nodes.
+    Util::CountedPointer<ThreeDObjectTrackDetailSplit> CreateTrackDetailSplit(int id, const std::vector<Nodes>& levels,
+                                                                              const Node& child) override;
+    Util::CountedPointer<ThreeDObjectTrackDrawingDistances> CreateTrackDrawingDistances(
+        int id, const std::vector<std::array<int, 4>>& records) override;
+    Util::CountedPointer<ThreeDObjectTrackIndex> CreateTrackIndex(int id, const std::vector<int>& numbers) override;
+    // Exactly four numbers.
+    Util::CountedPointer<ThreeDObjectTrackLink> CreateTrackLink(int id, const std::vector<int>& numbers) override;
+    Util::CountedPointer<ThreeDObjectTrackRoot> CreateTrackRoot(int id, const Node& first, const Node& second) override;
+    Util::CountedPointer<ThreeDObjectTrackSections> CreateTrackSections(int id, const Node& first, const Nodes& middle,
+                                                                        const Node& last) override;
+    // Rotations in degrees; every value is stored as f32.
+    Util::CountedPointer<ThreeDObjectTransformation> CreateTransformation(int id, double xTranslation,
+                                                                          double yTranslation, double zTranslation,
+                                                                          double xRotation, double yRotation,
+                                                                          double zRotation, double scale,
+                                                                          const Node& child) override;
+
+private:
+    // The id a record holds for node, a node of this file; XUsage for anything else.
+    U32 ReferenceTo(const Node& node) const;
+    std::vector<U32> ReferencesTo(const Nodes& nodes) const;
+    // XUsage for the ids of the null node and the handles, which a factory may not replace,
+    // and for the root's id unless the factory makes a root.
+    static void CheckNewId(int id, bool root = false);
+    // Stores a new node under its id and hands it back as its kind.
+    template <class Kind>
+    Util::CountedPointer<Kind> Store(Kind* node);
+    // ---- End of writing and the node factories ---------------------------------------------
 };
 } // namespace Velmo::Papy
