@@ -36,8 +36,9 @@ typedef std::vector<const N4ArchivedTdoType*> N4ArchiverList;
 class N4Archiver
 {
 public:
-    // Deeper nesting of records than any real file needs; refused at load.
-    static constexpr int MaxDepth = 2000;
+    // Deeper nesting of records than any real file needs; refused at load, so that every
+    // loaded tree can also be walked and written (both recurse as deep).
+    static constexpr int MaxDepth = 1000;
     // Longest accepted class announcement, NUL included.
     static constexpr U32 MaxDescriptorLength = 256;
     // Longest run of zero bytes accepted (and kept) after the root object.

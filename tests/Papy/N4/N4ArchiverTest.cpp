@@ -3,6 +3,7 @@
 #include "N4TestSupport.h"
 #include "Papy/Model/ThreeDObjectGroup.h"
 #include "Papy/Model/ThreeDObjectRoot.h"
+#include "Papy/Model/ThreeDObjectVisitor.h"
 #include "Papy/N4/N4Archiver.h"
 
 using namespace Velmo;
@@ -163,8 +164,12 @@ TEST(N4Archiver, NestingLimit)
         return b.Get();
     };
     // The deepest accepted file also writes back (the writer recurses as deep as the reader).
+    // and can be walked.
     Bytes deepest = chain(N4Archiver::MaxDepth);
-    EXPECT_EQ(Save(*Load(deepest)), deepest);
+    auto file = Load(deepest);
+    EXPECT_EQ(Save(*file), deepest);
+    ThreeDObjectVisitor visitor;
+    EXPECT_NO_THROW(file->GetRoot()->Accept(visitor));
     EXPECT_EQ(FormatError(chain(N4Archiver::MaxDepth + 1)), "N4 archive objects nested too deeply");
 }
 

@@ -145,11 +145,13 @@ def channels(a, present, numbers):
 
 # -- node kinds of the .3do structure, meshes, grouping and lights -------------------------
 def write_Geometry(a, n):
+    """Children: the vertices, then the polygons."""
     a.s32(1); a.s32(0); a.s32(1)
     a.ref(n.get('first')); a.ref(n.get('second'))
 
 
 def write_Shape(a, n):
+    """Children: the appearance (or texture), then the geometry."""
     a.s32(1); a.string(n.get('name', '')); a.s32(1); a.s32(1)
     a.ref(n.get('first')); a.ref(n.get('second'))
 
@@ -581,8 +583,8 @@ def sample_structure():
     empty_tris = Node('TriList', indices=[])
     texture1 = Node('Texture', version=1, name='wall.mip')
     texture2 = Node('Texture', version=2, name='road.mip', shared=1)
-    shared_shape = Node('Shape', name='wheel', first=Node('Geometry', first=tris, second=plain),
-                        second=texture2)                                   # referenced twice
+    shared_shape = Node('Shape', name='wheel', first=texture2,
+                        second=Node('Geometry', first=plain, second=tris))  # referenced twice
     morph = Node('RegionMorphVertexList', vertices=vertices[:4], normals=normals[:4],
                  uv=[(0.0, 0.0)] * 4, specular=[(1.0, 1.0)] * 4,
                  channels={2: [2.0] * 4, 21: [21.0] * 4},
@@ -599,11 +601,11 @@ def sample_structure():
                                 ambient=(0.0, 0.5, 0.0), position=[4.0, 5.0, 6.0])],
                  states=[0.0, 1.0, 2.0])
     transform = Node('Transform', name='door', box=[0.0] * 6, translation=[1.0, 2.0, 3.0],
-                     rotation=[10.0, 20.0, 30.0], child=Node('Geometry', first=empty_tris, second=bare))
+                     rotation=[10.0, 20.0, 30.0], child=Node('Geometry', first=bare, second=empty_tris))
     billboard = Node('Billboard', translation=[5.0, 6.0, 7.0], axis=[0.0, 0.0, 1.0], child=shared_shape)
     app = Node('AppNode', integers=list(range(100, 115)), text='app text', child=None)
-    lit = Node('SelfLighting', flags=[1, 0], values=[0.5] * 9, child=Node('Shape', name='', first=None,
-                                                                            second=texture1))
+    lit = Node('SelfLighting', flags=[1, 0], values=[0.5] * 9, child=Node('Shape', name='', first=texture1,
+                                                                            second=None))
     return Node('Group', name='root', box=[-10.0, -10.0, -10.0, 10.0, 10.0, 10.0],
                 children=[lod, state, transform, billboard, app, lit, morph, None,
                           Node('Group', name='nothing', children=[])])
