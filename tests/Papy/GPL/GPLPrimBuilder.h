@@ -94,6 +94,50 @@ public:
         return words;
     }
 
+    // A minimal track whose object-locator list holds the named locators (added by the caller),
+    // labelled: top, sections, distances (10 numbers), index, split0.. (each naming the
+    // setter "detail" seven times), links0.., detail, locators.
+    void AddTrack(const std::vector<std::string>& locators, int sections = 1)
+    {
+        Add("top", ObjectList({Ref("sections"), Ref("distances")}));
+        std::vector<Word> parts{Ref("index")};
+        for (int i = 0; i < sections; ++i)
+            parts.push_back(Ref("split" + std::to_string(i)));
+        parts.push_back(Ref("locators"));
+        Add("sections", ObjectList(parts));
+        Add("distances", NumberList({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+        Add("index", NumberList({0, 1, 2}));
+        for (int i = 0; i < sections; ++i)
+        {
+            std::vector<Word> levels(7, Ref("detail"));
+            levels.push_back(Ref("links" + std::to_string(i)));
+            Add("split" + std::to_string(i), ObjectList(levels));
+            Add("links" + std::to_string(i), NumberList({std::uint32_t(i), 1, 2, 3}));
+        }
+        Add("detail", StateValueSetter());
+        std::vector<Word> list;
+        for (const auto& l : locators)
+            list.push_back(Ref(l));
+        list.push_back(Null);
+        Add("locators", ObjectList(list));
+    }
+
+    // The words of the record under label as built.
+    Bytes RecordOf(const std::string& label) const
+    {
+        const Bytes all = Build(4);
+        std::size_t at = m_offsets.at(label);
+        std::size_t size = 0;
+        std::uint32_t offset = 4;
+        for (const auto& record : m_records)
+        {
+            if (offset == at)
+                size = 4 * record.size();
+            offset += 4 * std::uint32_t(record.size());
+        }
+        return Bytes(all.begin() + std::ptrdiff_t(at), all.begin() + std::ptrdiff_t(at + size));
+    }
+
 private:
     std::map<std::string, std::uint32_t> m_offsets;
     std::vector<std::vector<Word>> m_records;
