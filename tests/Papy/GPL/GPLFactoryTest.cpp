@@ -125,8 +125,10 @@ TEST(GPLFactory, BuiltTreesSaveAndLoadBackAsBuilt)
         CountedPointer<GPLTdoFile> loaded = Load(saved);
         EXPECT_EQ(Dump(*loaded), tree);
         if (build == BuildTrack)
+        {
             EXPECT_NE(dynamic_cast<ThreeDObjectTrackRoot*>(loaded->GetRoot()->GetChild(0).Get()), nullptr)
                 << "the loaded track is fixed up into track nodes";
+        }
         const Bytes again = SaveToBytes(*loaded);
         EXPECT_EQ(SaveToBytes(*Load(again)), again);
     }
