@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "N4F2Support.h"
+#include "Papy/Model/ThreeDObjectAppearance.h"
 #include "Papy/Model/ThreeDObjectPortal.h"
 #include "Papy/Model/ThreeDObjectRoot.h"
 #include "Papy/Model/ThreeDObjectTextureCoords.h"
@@ -253,4 +256,34 @@ TEST(N4TextureCoords, Checks)
     b.New("TextureCoordsDescriptor");
     b.Words({1, 0, 2});
     EXPECT_EQ(FormatError(b.Get(), Ptf()), "N4 ptf TextureCoords reserved2 not 1");
+}
+
+TEST(N4Primitives, GeneratedSampleLoadsAnswersAndSavesUnchanged)
+{
+    auto file = RoundTrip(ReadSample("primitives.3do"), GetN4TdoArchivers());
+    TypeVisitor walk;
+    file->GetRoot()->Accept(walk);
+    // Group, animated transform, geometry, strip, strip, triangle list, vertices; fan (vertices
+    // already written: a reference only, but walked again), portal, shape, appearance, textures.
+    for (const char* type : {"AnimatedTransform", "TriStrip", "TriList", "TriFan", "Portal", "Appearance", "Texture"})
+        EXPECT_NE(std::find(walk.types.begin(), walk.types.end(), type), walk.types.end()) << type;
+
+    Util::CountedPointer<ThreeDObjectAppearance> look;
+    for (int id = 1; id < 64 && !look; ++id)
+    {
+        try
+        {
+            look = file->GetSubObject(id);
+        }
+        catch (const Util::XAssertion&)
+        {
+        }
+    }
+    ASSERT_TRUE(look.Get() != nullptr);
+    EXPECT_EQ(look->GetLinkCount(), 4);
+    EXPECT_TRUE(look->HasSpecularTexture());
+    EXPECT_TRUE(look->HasOtherTexture(3));
+    // The extra link is the base texture again: one node.
+    EXPECT_EQ(look->GetOtherTexture(3).Get(), look->GetTexture().Get());
+    EXPECT_EQ(look->GetTextureFunction(), 5);
 }

@@ -601,6 +601,41 @@ TEST(N4Track, GeneratedSampleLoadsAnswersAndSavesUnchanged)
         EXPECT_NE(std::find(walk.types.begin(), walk.types.end(), type), walk.types.end()) << type;
 }
 
+TEST(N4Track, GeneratedVariantsLoadAnswerAndSaveUnchanged)
+{
+    auto file = RoundTrip(ReadSample("variants.ptf"), Ptf());
+    auto track = TrackOf(*file);
+    EXPECT_EQ(track->GetFloatCount(), 21);
+    ASSERT_EQ(track->GetSegmentCount(), 2);
+    EXPECT_EQ(track->GetSegment(0).Get(), track->GetSegment(1).Get());
+    auto segment = track->GetSegment(0);
+    EXPECT_TRUE(segment->IsCorner());
+    EXPECT_EQ(segment->GetBumpMapEntryCount(), 0);
+    EXPECT_EQ(segment->GetXSection(0)->GetIntegerCount(), 2);
+    auto floor = segment->GetFSection(0);
+    EXPECT_EQ(floor->GetStartLatitude(), -4.5);
+    EXPECT_EQ(floor->GetSurfaceType(), SurfaceRumbleStrip);
+    EXPECT_EQ(floor->GetTrackFunction(), TrackFunctionApronNearPits);
+    EXPECT_TRUE(floor->HasBaseTexture());
+    EXPECT_TRUE(floor->HasLightMapTexture());
+    EXPECT_TRUE(floor->IsHorizontalTexelFixed(0));
+    EXPECT_EQ(floor->GetVerticalTexelSkew(0), 0.3);
+    EXPECT_TRUE(floor->UsesDefaultTexelParameters(1));
+    ASSERT_EQ(segment->GetWSectionCount(), 2);
+    auto wall = segment->GetWSection(0);
+    EXPECT_EQ(wall->GetWallType(), WallForest);
+    EXPECT_FALSE(wall->IsVertical());
+    EXPECT_EQ(wall->GetSplitPoint(0), 0.25);
+    EXPECT_FALSE(wall->HasEntry(0, 0));
+    EXPECT_TRUE(wall->UsesDefaultTexelParameters(1, 0, 0));
+    EXPECT_FALSE(wall->UsesDefaultTexelParameters(1, 0, 1));
+    EXPECT_EQ(wall->GetVerticalTexelSkew(1, 0, 1), 4.0);
+    EXPECT_EQ(segment->GetWSection(1)->GetSubsectionCount(), 0);
+    auto reference = NodeAs<ThreeDObjectTsoReference>(*file, track->GetTracksideObject(0)->GetId());
+    EXPECT_EQ(reference->GetYRotation(), 5.0);
+    EXPECT_FALSE(reference->HasSoundFile());
+}
+
 TEST(N4Track, DamagedFilesEndInOurErrors)
 {
     // Every prefix and many seeded mutations of the track sample and of a .3do made of the
@@ -620,6 +655,8 @@ TEST(N4Track, DamagedFilesEndInOurErrors)
     AppearanceObject(tdo, {NewTexture(), NoLink(), NoLink(), NoLink(), NoLink(), NoLink(), NoLink()});
     tdo.S32(1).Str("v").Words({1, 32}).Zeros(32);
     const std::pair<Bytes, const N4ArchiverList*> samples[] = {{ReadSample("track.ptf"), &Ptf()},
+                                                               {ReadSample("variants.ptf"), &Ptf()},
+                                                               {ReadSample("primitives.3do"), &GetN4TdoArchivers()},
                                                                {TwoSegmentTrack(), &Ptf()},
                                                                {tdo.Get(), &GetN4TdoArchivers()}};
     auto survives = [](const Bytes& bytes, const N4ArchiverList& archivers) {

@@ -641,11 +641,55 @@ def sample_ptf():
                 bumps=[('bump', (1.0, 2.0, 3.0, 4.0), (5.0, 6.0, 7.0, 8.0))])
 
 
+def sample_primitives():
+    """Appearances, an animated transform, a chain of strips, a fan and a portal in a .3do."""
+    plain = Node('PlainVertexList', vertices=[(float(i), 0.0, 0.0) for i in range(5)])
+    chain = Node('TriStrip', indices=[0, 1, 2, 3],                         # strip -> strip -> list
+                 next=Node('TriStrip', indices=[2, 3, 4], next=Node('TriList', indices=[0, 1, 2])))
+    fan = Node('TriFan', indices=[0, 1, 2, 3], next=plain)
+    portal = Node('Portal', name='door', vertices=plain, indices=[0, 1, 2, 2, 3, 4])
+    base = Node('Texture', version=2, name='base.mip', shared=1)
+    look = Node('Appearance', name='look', colour=[0.1, 0.2, 0.3], values=[float(i) for i in range(9)],
+                function=19, links=[base, None, Node('Texture', version=1, name='light.mip'), None, None,
+                                    Node('Texture', version=2, name='spec.mip', shared=0), base])
+    arm = Node('AnimatedTransform', name='arm', text='swing', d=[1.0, 2.0, 3.0, 4.0, 5.0, 6.0],
+               records=[(3, 1.5, 2.5, 3.5, 4.5, 5.5, 6.5, 7.5), (-1, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0)],
+               child=Node('Geometry', first=chain, second=plain))
+    return Node('Group', name='primitives', children=[arm, fan, portal, Node('Shape', name='s', first=chain,
+                                                                                 second=look)])
+
+
+def sample_ptf_variants():
+    """The other versions of the .ptf records: track 6, segment 1, cross section 3, floor 5
+    with base texture and light map, walls 5 and 7 (one without subsections), trackside
+    object 2 and reference 1."""
+    base = Node('Texture', version=2, name='base.mip', shared=0)
+    light = Node('Texture', version=2, name='light.mip', shared=0)
+    app = Node('Appearance', name='two', links=[base, None, light, None, None, None, None], function=2)
+    coords = Node('TextureCoords', count=2, uv=[], channels={0: [1.0, 2.0]})
+    floor = Node('FSection', version=5, latitudes=[-4.5, 4.5], surface=12, function=5, appearance=app,
+                 coords=coords, texels=[(1, 0.5, 0, 0.25, 0.1, 0.2, 0.3), None])
+    wall5 = Node('WSection', version=5, w=[float(i) for i in range(8)], header=[7, 8, 9], direction=1,
+                 wall=2055, subsections=[[None] * 5, [dict(appearance=app, second=coords,
+                                                           links=[None, (0, 1.0, 2.0, 1, 3.0, 4.0)])] + [None] * 4],
+                 boundaries=[0.25])
+    wall7 = Node('WSection', version=7, subsections=[])
+    xsec = Node('XSection', version=3, values=[-6.0, 6.0, 0.5, 1.5, 0.0, 0.0], types=[(0,), (1,)])
+    segment = Node('TrackSegment', version=1, type=1, x=[xsec], f=[floor], w=[wall5, wall7],
+                   geometry=[0.0, 0.0, 10.0, 10.0, 0.0, 1.5707963267948966])
+    tso = Node('TracksideObject', version=2, name='stand', text='stand.3do')
+    ref = Node('TsoReference', version=1, object=tso, p=[1.0, 2.0, 3.0, 4.0, 5.0, 6.0])
+    return Node('Track', version=6, night=1, values=[float(i) for i in range(21)], segments=[segment, segment],
+                objects=[ref])
+
+
 SAMPLES = {
     'structure.3do': lambda: archive_bytes(sample_structure()),
     'structure-padded.3do': lambda: archive_bytes(sample_structure(), padding=1),
     'shared.3do': lambda: archive_bytes(sample_shared()),
     'track.ptf': lambda: archive_bytes(sample_ptf()),
+    'primitives.3do': lambda: archive_bytes(sample_primitives()),
+    'variants.ptf': lambda: archive_bytes(sample_ptf_variants()),
 }
 
 
