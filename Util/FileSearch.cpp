@@ -29,7 +29,7 @@ FileSearch::FileSearch(const std::string& folder, const std::string& patterns, c
     if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
         text = text.substr(1, text.size() - 2);
     if (text.empty())
-        text = ".";
+        text.assign(1, '.');
     for (char& c : text)
         if (c == '\\')
             c = '/';

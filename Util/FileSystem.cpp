@@ -114,7 +114,10 @@ bool MakeAbsolutePath(const std::string& path, std::string& result)
 
     std::string absolute;
     for (const std::string& component : components)
-        absolute += "/" + component;
+    {
+        absolute.push_back('/');
+        absolute.append(component);
+    }
     if (absolute.empty())
         absolute.push_back('/');
     bool fits = absolute.size() < PATH_MAX;
