@@ -28,7 +28,7 @@ public:
     virtual double GetZRotation() const = 0;
     virtual void SetZRotation(double value) = 0;
     virtual int GetStateCount() const = 0;
-    // a zero-filled state record before index i.
+    // A zero-filled state record before index i.
     virtual void InsertState(int i) = 0;
     virtual int GetStateValue(int i) const = 0;
     virtual void SetStateValue(int i, int value) = 0;

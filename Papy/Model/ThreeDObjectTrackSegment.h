@@ -16,7 +16,7 @@ namespace Velmo::Papy
 class ThreeDObjectTrackSegment : public virtual ThreeDObject
 {
 public:
-    // a circular arc in plan.
+    // A circular arc in plan.
     virtual bool IsCorner() const = 0;
     virtual double GetStartX() const = 0;
     virtual double GetStartY() const = 0;
