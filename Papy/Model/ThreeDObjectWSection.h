@@ -36,7 +36,7 @@ public:
     virtual Util::CountedPointer<ThreeDObject> GetEntryTextureCoords(int subsection, int entry) const = 0;
     virtual bool HasEntryBaseTexture(int subsection, int entry) const = 0;
     virtual bool HasEntryLightMapTexture(int subsection, int entry) const = 0;
-    // Texel parameters of texture link of an entry.
+    // Texel parameters of an entry's texture links, numbered from 0: base texture, then light map.
     virtual bool UsesDefaultTexelParameters(int subsection, int entry, int link) const = 0;
     virtual bool IsHorizontalTexelFixed(int subsection, int entry, int link) const = 0;
     virtual double GetHorizontalTexelSize(int subsection, int entry, int link) const = 0;
