@@ -1,6 +1,7 @@
 #include "Papy/GPL/GPLGraphCheck.h"
 
-#include <unordered_map>
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "Papy/GPL/GPLTdoFile.h"
@@ -186,7 +187,7 @@ private:
         {
             Node child = get();
             if (child.Get() != nullptr)
-                m_children.push_back(child);
+                m_children.push_back(std::move(child));
         }
         catch (const Util::XAssertion&)
         {
@@ -214,54 +215,63 @@ private:
 
 enum class Mark : unsigned char
 {
+    Unseen,
     OnPath,
     Done,
 };
 
+// A node on the path of the search: its children stand in the shared list from first on.
 struct Frame
 {
-    int id;
-    std::vector<Node> children;
+    std::size_t index;
+    std::size_t first;
     std::size_t next;
 };
-
-Frame Open(const Node& node)
-{
-    Frame frame{node->GetId(), {}, 0};
-    ChildCollector collector(frame.children);
-    node->Accept(collector);
-    return frame;
-}
 } // namespace
 
 void GPLGraphCheck::Check(GPLTdoFile& file)
 {
-    std::unordered_map<int, Mark> marks;
-    marks.reserve(file.GetSubObjects().size());
+    // The marks stand beside the ids in the table's order (the id taken as unsigned), so a
+    // node's mark is found by a binary search and nothing is allocated per node.
+    const GPLTdoFile::NodeTable& table = file.GetSubObjects();
+    std::vector<U32> ids;
+    ids.reserve(table.size());
+    for (const auto& entry : table)
+        ids.push_back(U32(entry.first));
+    std::vector<Mark> marks(ids.size(), Mark::Unseen);
+    auto indexOf = [&ids](int id) {
+        return std::size_t(std::lower_bound(ids.begin(), ids.end(), U32(id)) - ids.begin());
+    };
+
     std::vector<Frame> path;
-    for (const auto& entry : file.GetSubObjects())
+    std::vector<Node> children;
+    ChildCollector collector(children);
+    auto open = [&](std::size_t index, const Node& node) {
+        marks[index] = Mark::OnPath;
+        path.push_back({index, children.size(), children.size()});
+        node->Accept(collector);
+    };
+    std::size_t start = 0;
+    for (const auto& entry : table)
     {
-        if (marks.count(entry.first) != 0)
-            continue;
-        marks[entry.first] = Mark::OnPath;
-        path.push_back(Open(entry.second));
+        if (marks[start] == Mark::Unseen)
+            open(start, entry.second);
+        ++start;
         while (!path.empty())
         {
             Frame& top = path.back();
-            if (top.next == top.children.size())
+            if (top.next == children.size())
             {
-                marks[top.id] = Mark::Done;
+                marks[top.index] = Mark::Done;
+                children.resize(top.first);
                 path.pop_back();
                 continue;
             }
-            Node child = top.children[top.next++];
-            auto mark = marks.find(child->GetId());
-            if (mark == marks.end())
-            {
-                marks[child->GetId()] = Mark::OnPath;
-                path.push_back(Open(child));
-            }
-            else if (mark->second == Mark::OnPath)
+            Node child = std::move(children[top.next++]);
+            const std::size_t index = indexOf(child->GetId());
+            if (marks[index] == Mark::Unseen)
+                open(index, child);
+            else if (marks[index] == Mark::OnPath)
                 throw Util::XFileFormat(file.GetFileName(), "GPL 3do file node refers to itself or an ancestor");
         }
     }
