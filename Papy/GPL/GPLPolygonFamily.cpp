@@ -30,22 +30,21 @@ GPLPolygonFamily<Index>::GPLPolygonFamily(GPLTdoFile& file, int id, bool coloure
 
     if (Variant.Textured)
     {
-        std::vector<U32> words(2 * std::size_t(count));
-        GPLRecord::ReadWords(stream, words.data(), unsigned(words.size()));
         m_textureVertices.reserve(count);
-        for (U32 i = 0; i < count; ++i)
-            m_textureVertices.emplace_back(GPLRecord::WordToFloat(words[2 * i]),
-                                           GPLRecord::WordToFloat(words[2 * i + 1]));
+        GPLRecord::ReadEach(stream, 2 * count, [this](const U32* words, unsigned n) {
+            for (unsigned i = 0; i + 1 < n; i += 2)
+                m_textureVertices.emplace_back(GPLRecord::WordToFloat(words[i]), GPLRecord::WordToFloat(words[i + 1]));
+        });
     }
     m_vertexIds.resize(count);
     GPLRecord::ReadWords(stream, m_vertexIds.data(), count);
     if (Variant.Gouraud)
     {
-        std::vector<U32> words(count);
-        GPLRecord::ReadWords(stream, words.data(), count);
         m_shades.reserve(count);
-        for (U32 word : words)
-            m_shades.push_back(GPLRecord::WordToColour(word));
+        GPLRecord::ReadEach(stream, count, [this](const U32* words, unsigned n) {
+            for (unsigned i = 0; i < n; ++i)
+                m_shades.push_back(GPLRecord::WordToColour(words[i]));
+        });
     }
     if (Variant.Phong)
     {

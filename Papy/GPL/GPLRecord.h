@@ -16,6 +16,20 @@ class GPLRecord
 public:
     // Reads count words with one read; a short stream fails with its read error.
     static void ReadWords(Util::BinaryStream& stream, U32* words, unsigned count);
+    // Reads count words in blocks of an even number of words and hands each block to
+    // use(words, n), without allocating.
+    template <class Use>
+    static void ReadEach(Util::BinaryStream& stream, U32 count, Use use)
+    {
+        U32 words[64];
+        while (count != 0)
+        {
+            unsigned n = count < 64 ? count : 64;
+            ReadWords(stream, words, n);
+            use(static_cast<const U32*>(words), n);
+            count -= n;
+        }
+    }
     static U32 ReadU32(Util::BinaryStream& stream);
     static float ReadF32(Util::BinaryStream& stream);
 

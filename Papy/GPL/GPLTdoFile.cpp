@@ -268,12 +268,15 @@ void GPLTdoFile::ReadInstructions(Util::BinaryStream&, const std::vector<U8>& da
     records.Attach(size, data.data());
     m_rootOffset = GPLRecord::ReadU32(records);
     auto hint = m_subObjects.end();
+    m_primIndex.assign((size + 3) / 4, m_subObjects.end());
     U32 at = 4;
     while (at < size)
     {
         U32 typeWord = GPLRecord::ReadU32(records);
         Util::CountedPointer<ThreeDObject> node = DecodeInstruction(int(at), typeWord, records);
         hint = m_subObjects.insert_or_assign(hint, int(at), node);
+        if (at % 4 == 0)
+            m_primIndex[at / 4] = hint;
         ++hint;
         if (typeWord == TypeObjectLocator)
             m_trackSeen = true;
@@ -320,6 +323,12 @@ Util::CountedPointer<ThreeDObjectRoot> GPLTdoFile::GetRoot() const
 
 Util::CountedPointer<ThreeDObject> GPLTdoFile::GetSubObject(int id) const
 {
+    if (id >= 0 && id % 4 == 0 && std::size_t(id / 4) < m_primIndex.size())
+    {
+        auto p = m_primIndex[id / 4];
+        if (p != m_subObjects.end())
+            return p->second;
+    }
     auto p = m_subObjects.find(id);
     VELMO_ASSERT_TEXT(p != m_subObjects.end(), "p != SubObjects.end()");
     return p->second;

@@ -103,6 +103,10 @@ private:
     void ReadHandles(Util::BinaryStream& stream, const std::vector<U8>& data);
 
     NodeTable m_subObjects;
+    // The entries of the nodes read from PRIM by their id / 4 (record offsets are multiples of
+    // 4 below the PRIM size), for lookups that do not search the table. Entries are never
+    // erased from the table, so the iterators stay valid; end() where no record starts.
+    std::vector<NodeTable::iterator> m_primIndex;
     std::vector<Vertex> m_vertices;
     std::vector<Plane> m_planes;
     std::vector<Normal> m_normals;
