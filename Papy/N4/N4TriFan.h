@@ -14,7 +14,7 @@ struct N4TriFanTraits
     static constexpr const char* Reserved2 = "N4 3do TriFan reserved2 not 1";
     static constexpr const char* Reserved3 = "N4 3do TriFan reserved3 not 1";
     static constexpr const char* SizeAssertion = "array_size == vertex_count * sizeof(U32)";
-    static constexpr const char* SizeUnit = ".\\N4TriFan";
+    static constexpr const char* SizeUnit = ".\\N4TriFan.cpp";
 };
 
 class N4TriFan : public N4IndexedPrimitive<ThreeDObjectTriangleFan, N4TriFanTraits>

@@ -16,7 +16,7 @@ struct N4TriStripTraits
     static constexpr const char* Reserved2 = "N4 3do TriStrip reserved2 not 1";
     static constexpr const char* Reserved3 = "N4 3do TriStrip reserved3 not 1";
     static constexpr const char* SizeAssertion = "byte_count == vertex_count * sizeof(U32)";
-    static constexpr const char* SizeUnit = ".\\N4TriStrip";
+    static constexpr const char* SizeUnit = ".\\N4TriStrip.cpp";
 };
 
 class N4TriStrip : public N4IndexedPrimitive<ThreeDObjectTriangleStrip, N4TriStripTraits>
