@@ -12,6 +12,6 @@ public:
     GPLAnimationSplitter(GPLTdoFile& file, int id, Util::BinaryStream& stream) : GPLSplitterNode(file, id, stream) {}
 
     U32 GetPeriod() const override { return m_record.Word; }
-    U32 GetTick(int i) const override { return m_record.Thresholds[i]; }
+    U32 GetTick(int i) const override { return m_record.Thresholds[Entry(i)]; }
 };
 } // namespace Velmo::Papy

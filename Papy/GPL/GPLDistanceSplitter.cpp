@@ -29,18 +29,19 @@ GPLDistanceSplitter::GPLDistanceSplitter(GPLTdoFile& file, int id, U32 vertexId,
 
 void GPLDistanceSplitter::DeleteChild(int i)
 {
-    m_record.Thresholds.erase(m_record.Thresholds.begin() + i);
-    m_record.ChildIds.erase(m_record.ChildIds.begin() + i);
+    const std::size_t entry = Entry(i);
+    m_record.Thresholds.erase(m_record.Thresholds.begin() + std::ptrdiff_t(entry));
+    m_record.ChildIds.erase(m_record.ChildIds.begin() + std::ptrdiff_t(entry));
 }
 
 double GPLDistanceSplitter::GetSplitDistance(int i) const
 {
-    return GPLRecord::WordToFloat(m_record.Thresholds[i]);
+    return GPLRecord::WordToFloat(m_record.Thresholds[Entry(i)]);
 }
 
 void GPLDistanceSplitter::SetSplitDistance(int i, double distance)
 {
-    m_record.Thresholds[i] = GPLRecord::FloatToWord(float(distance));
+    m_record.Thresholds[Entry(i)] = GPLRecord::FloatToWord(float(distance));
 }
 
 Vertex GPLDistanceSplitter::GetVertex() const

@@ -13,6 +13,6 @@ public:
     GPLLatitudeSplitter(GPLTdoFile& file, int id, Util::BinaryStream& stream) : GPLSplitterNode(file, id, stream) {}
 
     // The u32 threshold, taken as unsigned.
-    double GetLatitude(int i) const override { return double(m_record.Thresholds[i]); }
+    double GetLatitude(int i) const override { return double(m_record.Thresholds[Entry(i)]); }
 };
 } // namespace Velmo::Papy

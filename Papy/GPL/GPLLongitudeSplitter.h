@@ -13,6 +13,6 @@ public:
     GPLLongitudeSplitter(GPLTdoFile& file, int id, Util::BinaryStream& stream) : GPLSplitterNode(file, id, stream) {}
 
     // The u32 threshold, taken as unsigned.
-    double GetLongitude(int i) const override { return double(m_record.Thresholds[i]); }
+    double GetLongitude(int i) const override { return double(m_record.Thresholds[Entry(i)]); }
 };
 } // namespace Velmo::Papy

@@ -4,6 +4,7 @@
 
 #include "Papy/GPL/GPLMaterialNode.h"
 #include "Papy/Model/ThreeDObjectMultipleTextures.h"
+#include "Util/Exception.h"
 
 namespace Velmo::Papy
 {
@@ -29,10 +30,17 @@ public:
             m_record.TextureNames.resize(n, empty);
         }
     }
-    std::string GetTextureName(int i) const override { return GetFile().GetString(m_record.TextureNames[i]); }
+    std::string GetTextureName(int i) const override { return GetFile().GetString(m_record.TextureNames[Name(i)]); }
     void SetTextureName(int i, const std::string& name) override
     {
-        m_record.TextureNames[i] = GetFile().AddString(name);
+        m_record.TextureNames[Name(i)] = GetFile().AddString(name);
+    }
+
+private:
+    std::size_t Name(int i) const
+    {
+        VELMO_ASSERT(i >= 0 && i < GetTextureCount());
+        return std::size_t(i);
     }
 };
 } // namespace Velmo::Papy

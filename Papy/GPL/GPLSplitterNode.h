@@ -8,11 +8,11 @@
 
 #include "Papy/GPL/GPLNode.h"
 #include "Papy/GPL/GPLSplitterRecord.h"
+#include "Util/Exception.h"
 
 namespace Velmo::Papy
 {
-template <class Kind, const GPLSplitterKind& Splitter>
-class GPLSplitterNode : public GPLNode<Kind>
+template <class Kind, const GPLSplitterKind& Splitter> class GPLSplitterNode : public GPLNode<Kind>
 {
 public:
     std::string GetType() const override { return Splitter.TypeText; }
@@ -25,7 +25,10 @@ public:
 
     U32 GetComparisonOperator() const override { return m_record.ComparisonOperator; }
     int GetChildCount() const override { return int(m_record.ChildIds.size()); }
-    Util::CountedPointer<ThreeDObject> GetChild(int i) const override { return this->Child(m_record.ChildIds[i]); }
+    Util::CountedPointer<ThreeDObject> GetChild(int i) const override
+    {
+        return this->Child(m_record.ChildIds[Entry(i)]);
+    }
 
 protected:
     GPLSplitterNode(GPLTdoFile& file, int id, Util::BinaryStream& stream)
@@ -37,6 +40,13 @@ protected:
         : GPLNode<Kind>(file, id, 0),
           m_record(Splitter, word, comparisonOperator, std::move(thresholds), std::move(childIds))
     {
+    }
+
+    // An entry index checked against the count.
+    std::size_t Entry(int i) const
+    {
+        VELMO_ASSERT(i >= 0 && std::size_t(i) < m_record.ChildIds.size());
+        return std::size_t(i);
     }
 
     GPLSplitterRecord m_record;

@@ -12,6 +12,6 @@ public:
     GPLStateSplitter(GPLTdoFile& file, int id, Util::BinaryStream& stream) : GPLSplitterNode(file, id, stream) {}
 
     U32 GetVariable() const override { return m_record.Word; }
-    U32 GetValue(int i) const override { return m_record.Thresholds[i]; }
+    U32 GetValue(int i) const override { return m_record.Thresholds[Entry(i)]; }
 };
 } // namespace Velmo::Papy
