@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <limits>
+#include <memory>
 
 #include "Papy/N4/N4TdoFile.h"
+#include "Papy/N4/N4WriteBuffer.h"
 #include "Util/Exception.h"
 #include "Util/StreamIO.h"
 
@@ -14,24 +17,6 @@ namespace
 {
 // Largest block moved by one stream call.
 constexpr U64 Chunk = U64(1) << 30;
-
-// Converts count values of width bytes between their little-endian file form and the host's
-// form, in place. Nothing to do on a little-endian host.
-void SwapToHost(void* data, U64 count, unsigned width)
-{
-    if constexpr (std::endian::native != std::endian::little)
-    {
-        U8* bytes = static_cast<U8*>(data);
-        for (U64 i = 0; i < count; ++i)
-            std::reverse(bytes + i * width, bytes + (i + 1) * width);
-    }
-    else
-    {
-        (void)data;
-        (void)count;
-        (void)width;
-    }
-}
 
 void ReadBlock(Util::BinaryStream& stream, U64 size, void* out)
 {
@@ -64,8 +49,28 @@ N4Archiver::N4Archiver(const N4ArchiverList& archivers) : m_archivers(archivers)
 
 // -- loading ------------------------------------------------------------------------------
 
-int N4Archiver::Load(Util::BinaryStream& stream, N4TdoFile& file)
+int N4Archiver::Load(Util::BinaryStream& source, N4TdoFile& file)
 {
+    // The records are decoded from memory: a stream that is not a memory block is read into
+    // one first (it keeps the stream's name, and positions count from the stream's position).
+    std::unique_ptr<U8[]> owned;
+    std::unique_ptr<Util::CharBuffer> block;
+    U64 base = 0;
+    m_memory = dynamic_cast<Util::CharBuffer*>(&source);
+    if (m_memory == nullptr)
+    {
+        base = source.Tell();
+        U64 size = Util::Remaining(source);
+        if (size > std::numeric_limits<U32>::max())
+            throw Util::XFileFormat(source.GetName(), "N4 archive too large");
+        owned.reset(new U8[size == 0 ? 1 : size]);
+        ReadBlock(source, size, owned.get());
+        block = std::make_unique<Util::CharBuffer>(source.GetName());
+        block->Attach(U32(size), owned.get());
+        m_memory = block.get();
+    }
+    m_base = base;
+    Util::BinaryStream& stream = *m_memory;
     m_stream = &stream;
     m_file = &file;
     LoadClassMap.clear();
@@ -91,6 +96,8 @@ int N4Archiver::Load(Util::BinaryStream& stream, N4TdoFile& file)
             Fail("N4 archive size mismatch");
         m_padding = U32(left);
     }
+    m_stream = &source;
+    m_memory = nullptr;
     return root;
 }
 
@@ -103,7 +110,7 @@ void N4Archiver::SetEntry(U32 number, Entry entry)
 
 int N4Archiver::ReadObject()
 {
-    U64 position = m_stream->Tell();
+    U64 position = m_base + m_stream->Tell();
     U32 id = ReadU32();
     if (id > m_counter)
         Fail("N4 archive object id error");
@@ -206,28 +213,42 @@ void N4Archiver::Require(U64 count, U64 elementSize) const
         throw Util::XFileRead(m_stream->GetName());
 }
 
+const U8* N4Archiver::Take(U64 bytes)
+{
+    VELMO_ASSERT(m_memory != nullptr);
+    Require(bytes, 1);
+    const U8* data = m_memory->GetCurrent();
+    m_memory->Seek(m_memory->Tell() + bytes);
+    return data;
+}
+
 void N4Archiver::ReadF64s(U64 count, F64* out)
 {
     Require(count, sizeof(F64));
-    ReadBlock(*m_stream, count * sizeof(F64), out);
-    SwapToHost(out, count, sizeof(F64));
+    const U8* data = Take(count * sizeof(F64));
+    for (U64 i = 0; i < count; ++i)
+        out[i] = Util::DecodeLE<F64>(data + i * sizeof(F64));
 }
 
 std::vector<F64> N4Archiver::ReadF64Vector(U64 count)
 {
     Require(count, sizeof(F64));
-    std::vector<F64> values(count);
-    ReadBlock(*m_stream, count * sizeof(F64), values.data());
-    SwapToHost(values.data(), count, sizeof(F64));
+    const U8* data = Take(count * sizeof(F64));
+    std::vector<F64> values;
+    values.reserve(count);
+    for (U64 i = 0; i < count; ++i)
+        values.push_back(Util::DecodeLE<F64>(data + i * sizeof(F64)));
     return values;
 }
 
 std::vector<S32> N4Archiver::ReadS32Vector(U64 count)
 {
     Require(count, sizeof(S32));
-    std::vector<S32> values(count);
-    ReadBlock(*m_stream, count * sizeof(S32), values.data());
-    SwapToHost(values.data(), count, sizeof(S32));
+    const U8* data = Take(count * sizeof(S32));
+    std::vector<S32> values;
+    values.reserve(count);
+    for (U64 i = 0; i < count; ++i)
+        values.push_back(Util::DecodeLE<S32>(data + i * sizeof(S32)));
     return values;
 }
 
@@ -256,6 +277,7 @@ std::string N4Archiver::ReadString(Util::BinaryStream& stream)
 void N4Archiver::BeginSave(Util::BinaryStream& stream)
 {
     m_stream = &stream;
+    m_output = dynamic_cast<N4WriteBuffer*>(&stream);
     LoadClassMap.clear();
     m_entries.clear();
     m_saveClasses.clear();
@@ -288,6 +310,13 @@ bool N4Archiver::BeginObject(const ThreeDObject& node, const N4ArchivedTdoType& 
     WriteU32(length);
     m_stream->Write(length, name);
     return true;
+}
+
+U8* N4Archiver::Append(U64 bytes)
+{
+    if (m_output == nullptr || !m_output->AtEnd())
+        return nullptr;
+    return m_output->Append(bytes);
 }
 
 void N4Archiver::WriteS32(S32 value)

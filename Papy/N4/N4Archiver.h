@@ -23,6 +23,8 @@
 
 #include "Papy/N4/N4ArchivedType.h"
 #include "Util/BinaryStream.h"
+#include "Util/CharBuffer.h"
+#include "Util/StreamIO.h"
 #include "Util/Types.h"
 
 namespace Velmo::Papy
@@ -59,6 +61,9 @@ public:
     U32 GetPadding() const { return m_padding; }
 
     Util::BinaryStream& GetStream() const { return *m_stream; }
+    // The next bytes of the archive, which a load always reads from memory, and advances past
+    // them; the stream's read error when fewer are left.
+    const U8* Take(U64 bytes);
     // XFileFormat with the stream's name and message.
     [[noreturn]] void Fail(const std::string& message) const;
 
@@ -94,6 +99,20 @@ public:
     void WriteF64(F64 value);
     void WriteF64s(const F64* values, U64 count);
     void WriteS32s(const S32* values, U64 count);
+    // count doubles, value i being valueAt(i), encoded straight into the output.
+    template <class ValueAtT>
+    void WriteF64Array(U64 count, ValueAtT valueAt)
+    {
+        U8* out = Append(count * sizeof(F64));
+        if (out == nullptr)
+        {
+            for (U64 i = 0; i < count; ++i)
+                WriteF64(valueAt(i));
+            return;
+        }
+        for (U64 i = 0; i < count; ++i)
+            Util::EncodeLE<F64>(valueAt(i), out + i * sizeof(F64));
+    }
     void WriteString(const std::string& text);
     static void WriteString(Util::BinaryStream& stream, const std::string& text);
 
@@ -107,11 +126,16 @@ private:
     };
 
     void SetEntry(U32 number, Entry entry);
+    // Room for the next bytes at the end of the output when it is a memory block (else null).
+    U8* Append(U64 bytes);
     const N4ArchivedTdoType* ReadClassAnnouncement();
 
     N4ArchiverList m_archivers;
     N4TdoFile* m_file = nullptr;
     Util::BinaryStream* m_stream = nullptr;
+    Util::CharBuffer* m_memory = nullptr; // the stream of a load
+    class N4WriteBuffer* m_output = nullptr; // the stream of a save, when it is a memory block
+    U64 m_base = 0; // the stream position at which a load began
     U32 m_counter = 0;
     int m_depth = 0;
     U32 m_padding = 0;

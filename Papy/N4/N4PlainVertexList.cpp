@@ -21,7 +21,6 @@ N4PlainVertexList::N4PlainVertexList(N4TdoFile& file, N4Archiver& archive, int i
     archive.Expect(1, "N4 3do PlainVertexList reserved3 not 1");
     U32 n = archive.ReadU32();
 
-    // One scratch block of 3 x n doubles serves every group of arrays.
     N4VertexArrays arrays(archive, n);
     auto checkSize = [&](U32 size) { VELMO_ASSERT_TEXT(size == arrays.GetArraySize(), ArraySize); };
     arrays.ReadXyz(checkSize, m_vertices);

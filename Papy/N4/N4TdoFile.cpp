@@ -68,6 +68,7 @@ N4TdoFile::N4TdoFile(Util::CountedPointer<Util::BinaryStream> stream, const N4Ar
     }
     VELMO_ASSERT_TEXT(rootId == 1, "root_id == 1");
     m_padding = archive.GetPadding();
+    m_loadedSize = size;
     m_rootId = -2;
     AddSubObject(Util::CountedPointer<ThreeDObject>(new N4Root(*this, -2, 1)));
 }
@@ -135,7 +136,7 @@ void N4TdoFile::Save(Util::CountedPointer<Util::BinaryStream>& stream)
     Util::BinaryStream& target = *stream;
     target.Seek(0);
     // The archive is written into memory and handed to the stream in one write.
-    N4WriteBuffer buffer(target.GetName());
+    N4WriteBuffer buffer(target.GetName(), m_loadedSize);
     N4Archiver archive(m_archivers);
     {
         CurrentArchive current(m_archive, archive);
@@ -145,15 +146,15 @@ void N4TdoFile::Save(Util::CountedPointer<Util::BinaryStream>& stream)
     const U8 zeros[N4Archiver::MaxPadding] = {};
     buffer.Write(m_padding, zeros);
 
-    const std::vector<U8>& bytes = buffer.GetBytes();
-    for (U64 done = 0; done < bytes.size();)
+    const U64 size = buffer.Size();
+    for (U64 done = 0; done < size;)
     {
-        U32 part = U32(std::min<U64>(bytes.size() - done, Chunk));
-        target.Write(part, bytes.data() + done);
+        U32 part = U32(std::min<U64>(size - done, Chunk));
+        target.Write(part, buffer.GetData() + done);
         done += part;
     }
     // Saving over a longer file must not leave the old tail behind it.
-    if (target.Size() > bytes.size())
+    if (target.Size() > size)
     {
         if (auto* file = dynamic_cast<Util::BinaryFile*>(&target))
             file->Truncate();

@@ -82,5 +82,6 @@ private:
     N4Archiver* m_archive = nullptr;
     N4ArchiverList m_archivers;
     U32 m_padding = 0;
+    U64 m_loadedSize = 0; // the size of the file as loaded: what a save will likely need
 };
 } // namespace Velmo::Papy

@@ -4,14 +4,6 @@
 
 namespace Velmo::Papy
 {
-F64* N4VertexArrays::Scratch(unsigned count)
-{
-    m_archive.Require(U64(count) * m_n, sizeof(F64));
-    if (m_scratch.size() < U64(count) * m_n)
-        m_scratch.resize(U64(count) * m_n);
-    return m_scratch.data();
-}
-
 void N4VertexArrays::WriteArray(N4Archiver& archive, const std::vector<F64>& values)
 {
     archive.WriteU32(U32(values.size() * sizeof(F64)));
@@ -26,13 +18,10 @@ void N4VertexArrays::WriteUv(N4Archiver& archive, const std::vector<TextureVerte
         archive.WriteU32(0);
         return;
     }
-    std::vector<F64> axis(points.size());
-    for (size_t i = 0; i < points.size(); ++i)
-        axis[i] = points[i].GetU();
-    WriteArray(archive, axis);
-    for (size_t i = 0; i < points.size(); ++i)
-        axis[i] = points[i].GetV();
-    WriteArray(archive, axis);
+    archive.WriteU32(U32(points.size() * sizeof(F64)));
+    archive.WriteF64Array(points.size(), [&](U64 i) { return points[i].GetU(); });
+    archive.WriteU32(U32(points.size() * sizeof(F64)));
+    archive.WriteF64Array(points.size(), [&](U64 i) { return points[i].GetV(); });
 }
 
 void N4VertexArrays::WriteChannels(N4Archiver& archive, U32 n, int first, int end, const std::vector<int>& numbers,

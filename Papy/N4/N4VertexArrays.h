@@ -23,17 +23,16 @@ public:
     template <class CheckT, class PointT>
     void ReadXyz(CheckT check, std::vector<PointT>& out)
     {
-        F64* scratch = nullptr;
-        for (int axis = 0; axis < 3; ++axis)
+        const U8* axis[3];
+        for (int a = 0; a < 3; ++a)
         {
             check(m_archive.ReadU32());
-            if (axis == 0)
-                scratch = Scratch(3);
-            m_archive.ReadF64s(m_n, scratch + axis * U64(m_n));
+            axis[a] = m_archive.Take(GetArraySize());
         }
-        out.resize(m_n);
+        out.clear();
+        out.reserve(m_n);
         for (U64 i = 0; i < m_n; ++i)
-            out[i] = PointT(scratch[i], scratch[m_n + i], scratch[2 * U64(m_n) + i]);
+            out.emplace_back(Value(axis[0], i), Value(axis[1], i), Value(axis[2], i));
     }
 
     // A texture set: a first size word of 0 means no set, and the second (checked by
@@ -41,21 +40,20 @@ public:
     template <class CheckT, class CheckEmptyT>
     void ReadUv(CheckT check, CheckEmptyT checkEmpty, std::vector<TextureVertex>& out)
     {
+        out.clear();
         U32 size = m_archive.ReadU32();
         if (size == 0)
         {
             checkEmpty(m_archive.ReadU32());
-            out.clear();
             return;
         }
         check(size);
-        F64* scratch = Scratch(2);
-        m_archive.ReadF64s(m_n, scratch);
+        const U8* u = m_archive.Take(GetArraySize());
         check(m_archive.ReadU32());
-        m_archive.ReadF64s(m_n, scratch + m_n);
-        out.resize(m_n);
+        const U8* v = m_archive.Take(GetArraySize());
+        out.reserve(m_n);
         for (U64 i = 0; i < m_n; ++i)
-            out[i] = TextureVertex(scratch[i], scratch[m_n + i]);
+            out.emplace_back(Value(u, i), Value(v, i));
     }
 
     // Channels first to end - 1: the number of each present channel is appended to numbers
@@ -80,13 +78,12 @@ public:
     template <class PointT>
     static void WriteXyz(N4Archiver& archive, const std::vector<PointT>& points)
     {
-        std::vector<F64> axis(points.size());
-        for (int a = 0; a < 3; ++a)
-        {
-            for (size_t i = 0; i < points.size(); ++i)
-                axis[i] = a == 0 ? points[i].GetX() : a == 1 ? points[i].GetY() : points[i].GetZ();
-            WriteArray(archive, axis);
-        }
+        archive.WriteU32(U32(points.size() * sizeof(F64)));
+        archive.WriteF64Array(points.size(), [&](U64 i) { return points[i].GetX(); });
+        archive.WriteU32(U32(points.size() * sizeof(F64)));
+        archive.WriteF64Array(points.size(), [&](U64 i) { return points[i].GetY(); });
+        archive.WriteU32(U32(points.size() * sizeof(F64)));
+        archive.WriteF64Array(points.size(), [&](U64 i) { return points[i].GetZ(); });
     }
 
     static void WriteUv(N4Archiver& archive, const std::vector<TextureVertex>& points);
@@ -99,12 +96,10 @@ public:
     static void WriteArray(N4Archiver& archive, const std::vector<F64>& values);
 
 private:
-    // A block of count x n doubles; the bytes for them must be left in the stream, so that a
-    // bad count cannot cause a huge allocation.
-    F64* Scratch(unsigned count);
+    // Value i of an array of doubles in the file.
+    static F64 Value(const U8* array, U64 i) { return Util::DecodeLE<F64>(array + i * sizeof(F64)); }
 
     N4Archiver& m_archive;
     U32 m_n;
-    std::vector<F64> m_scratch;
 };
 } // namespace Velmo::Papy
