@@ -1,8 +1,10 @@
 #include "Papy/GPL/GPLTdoSaveCheck.h"
 
 #include "Papy/GPL/GPLTdoFile.h"
-#include "Papy/GPL/GPLTdoSave.h"
+#include "Papy/Model/ThreeDObjectHandle.h"
+#include "Papy/Model/ThreeDObjectNull.h"
 #include "Papy/Model/ThreeDObjectObjectLocator.h"
+#include "Papy/Model/ThreeDObjectRoot.h"
 #include "Util/Exception.h"
 
 namespace Velmo::Papy
@@ -23,13 +25,15 @@ void GPLTdoSaveCheck::Check(const Util::CountedPointer<ThreeDObject>& node)
     }
 }
 
+// By kind, not by id: a root made by the editor may have any id.
 bool GPLTdoSaveCheck::IsNullOrRefuse(const ThreeDObject& node) const
 {
-    if (!GPLTdoSave::IsFrameNode(node))
-        return false;
-    if (node.GetId() != GPLTdoFile::NullId)
+    if (dynamic_cast<const ThreeDObjectNull*>(&node) != nullptr)
+        return true;
+    if (dynamic_cast<const ThreeDObjectRoot*>(&node) != nullptr ||
+        dynamic_cast<const ThreeDObjectHandle*>(&node) != nullptr)
         throw Util::XFileFormat(m_file.GetFileName(), "GPL 3do file node refers to the root or a handle");
-    return true;
+    return false;
 }
 
 bool GPLTdoSaveCheck::Enter(ThreeDObject& node)

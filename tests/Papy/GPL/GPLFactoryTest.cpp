@@ -321,3 +321,28 @@ TEST(GPLFactory, DisplayClassWithoutGplNumberFails)
     EXPECT_EQ(f.GetSubObjects().size(), nodes);
     EXPECT_EQ(f.GetStrings().size(), 1u);
 }
+
+// The editor can tie a node into its own subtree; such a tree cannot be written, and the save
+// says so before it changes anything.
+TEST(GPLFactory, SaveRefusesATreeTheEditorTiedIntoACycle)
+{
+    GPLTdoFile f;
+    auto leaf = f.CreateLine(f.NewId(), Vertex(0, 0, 0), Vertex(1, 1, 1), White);
+    auto transform = f.CreateTransformation(f.NewId(), 0, 0, 0, 0, 0, 0, 1, leaf);
+    auto list = f.CreateObjectList(f.NewId(), {transform});
+    f.CreateRoot(f.NewId(), {list});
+    transform->SetChild(list);
+    auto* memory = new MemoryStream(Bytes(4, 7));
+    CountedPointer<Velmo::Util::BinaryStream> stream(memory);
+    try
+    {
+        f.Save(stream);
+        ADD_FAILURE() << "saved";
+    }
+    catch (const Velmo::Util::XFileFormat& e)
+    {
+        EXPECT_EQ(e.GetMessage(), "GPL 3do file node refers to itself or an ancestor");
+    }
+    EXPECT_EQ(memory->GetBytes(), Bytes(4, 7));
+    EXPECT_EQ(f.GetVertices().size(), 2u);
+}
