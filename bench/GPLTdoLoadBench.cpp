@@ -30,14 +30,17 @@ bool Generate(const std::string& path, long records, bool extended)
     return std::system(command.c_str()) == 0;
 }
 
-// Loads the file once; returns the seconds taken, or a negative value with the error text.
+// Loads the file once (opening the file and reading it, not destroying the result); returns
+// the seconds taken, or a negative value with the error text.
 double LoadOnce(const std::string& path, std::size_t& nodes, std::string& error)
 {
-    auto start = std::chrono::steady_clock::now();
+    double seconds = 0;
     try
     {
+        auto start = std::chrono::steady_clock::now();
         Util::CountedPointer<Util::BinaryStream> stream(Util::BinaryFile::OpenRead(path));
         Papy::GPLTdoFile file(stream);
+        seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         nodes = file.GetSubObjects().size();
     }
     catch (const Util::Exception& e)
@@ -45,7 +48,7 @@ double LoadOnce(const std::string& path, std::size_t& nodes, std::string& error)
         error = e.GetText();
         return -1;
     }
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return seconds;
 }
 } // namespace
 
