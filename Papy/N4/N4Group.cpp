@@ -1,9 +1,31 @@
 #include "Papy/N4/N4Group.h"
 
+#include "Papy/Model/ThreeDObjectVisitor.h"
 #include "Util/Exception.h"
 
 namespace Velmo::Papy
 {
+namespace
+{
+// Looks for one node in a tree; stops descending once it is found.
+class NodeFinder : public ThreeDObjectVisitor
+{
+public:
+    explicit NodeFinder(const ThreeDObject* target) : m_target(target) {}
+    bool Enter(ThreeDObject& node) override
+    {
+        m_found = m_found || &node == m_target;
+        return !m_found;
+    }
+    void Visit(ThreeDObject& node) override { m_found = m_found || &node == m_target; }
+    bool Found() const { return m_found; }
+
+private:
+    const ThreeDObject* m_target;
+    bool m_found = false;
+};
+} // namespace
+
 const N4ArchiverGroup g_N4ArchiverGroup;
 
 N4Group::N4Group(N4TdoFile& file, N4Archiver& archive, int id, U64 position) : N4Node(file, id, position)
@@ -29,6 +51,12 @@ Util::CountedPointer<ThreeDObject> N4Group::GetChild(int i) const
 void N4Group::InsertChild(const Util::CountedPointer<ThreeDObject>& child, int i)
 {
     VELMO_ASSERT(i >= 0 && size_t(i) <= m_children.size());
+    // A group below itself would make the tree endless: the archive could be written but
+    // never read again.
+    NodeFinder finder(this);
+    child->Accept(finder);
+    if (finder.Found())
+        throw Util::XUsage("N4 3do Group cannot contain itself");
     m_children.insert(m_children.begin() + i, child->GetId());
 }
 

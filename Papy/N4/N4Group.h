@@ -22,6 +22,7 @@ public:
 
     int GetChildCount() const override { return int(m_children.size()); }
     Util::CountedPointer<ThreeDObject> GetChild(int i) const override;
+    // Refuses (XUsage) a child that is the group or holds it.
     void InsertChild(const Util::CountedPointer<ThreeDObject>& child, int i) override;
     void RemoveChild(int i) override;
     BoundingBox GetBoundingBox() const override { return m_box.Get(); }

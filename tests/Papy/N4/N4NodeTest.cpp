@@ -236,6 +236,21 @@ TEST(N4Node, EditsAreWritten)
     s.top->InsertChild(empty, 0);
     s.top->RemoveChild(8); // the null child, now at 8
 
+    // A group may not be put below itself: the saved file could never be read again.
+    auto inner = As<ThreeDObjectGroup>(s.Child(8));
+    for (auto [group, child] : {std::pair{s.top, TdoFile::Node(s.top)}, std::pair{inner, TdoFile::Node(s.top)}})
+    {
+        try
+        {
+            group->InsertChild(child, 0);
+            ADD_FAILURE();
+        }
+        catch (const Util::XUsage& e)
+        {
+            EXPECT_EQ(e.GetText(), "N4 3do Group cannot contain itself");
+        }
+    }
+
     auto file = Load(Save(*s.file));
     auto top = As<ThreeDObjectGroup>(file->GetRoot()->GetChild(0));
     ASSERT_EQ(top->GetChildCount(), 9);
