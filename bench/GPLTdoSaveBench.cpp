@@ -1,6 +1,6 @@
 // Loads a large GPL .3do file and saves it, and prints the save times.
 //
-//   GPLTdoSaveBench [FILE] [--records N] [--runs R]
+//   GPLTdoSaveBench [FILE] [--records N] [--runs R] [--keep]
 //
 // Without FILE, the independent generator writes a track-shaped file of about N records
 // (250000 by default: some 10 MB, lists sharing their children, a few thousand object
@@ -8,7 +8,8 @@
 // it through a replacing file stream beside it: "save" is the Save call (checks, compaction,
 // the three passes and every write into the stream's buffer), "commit" the flush, sync and
 // rename that put the new file in place. A second save of the same file object (tables
-// already compact) is timed too.
+// already compact) is timed too. With --keep the saved file stays beside FILE as FILE.saved
+// (for the independent checker).
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -73,6 +74,7 @@ int main(int argc, char** argv)
     std::string path;
     long records = 250000;
     int runs = 5;
+    bool keep = false;
     for (int i = 1; i < argc; ++i)
     {
         std::string arg = argv[i];
@@ -80,6 +82,8 @@ int main(int argc, char** argv)
             records = std::atol(argv[++i]);
         else if (arg == "--runs" && i + 1 < argc)
             runs = std::max(1, std::atoi(argv[++i]));
+        else if (arg == "--keep")
+            keep = true;
         else
             path = arg;
     }
@@ -123,6 +127,9 @@ int main(int argc, char** argv)
     std::printf("commit (flush, sync, rename): median %.3f s\n", Median(commit));
     std::printf("second save of the same file object: median %.3f s\n", Median(again));
     std::printf("peak memory (ru_maxrss): %.1f MB\n", usage.ru_maxrss / 1024.0);
-    std::remove(target.c_str());
+    if (keep)
+        std::printf("saved file kept: %s\n", target.c_str());
+    else
+        std::remove(target.c_str());
     return 0;
 }
