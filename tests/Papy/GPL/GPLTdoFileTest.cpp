@@ -195,6 +195,9 @@ TEST(GPLTdoFile, SizesBeyondTheStreamFailAsReadsWithoutAllocating)
     Bytes cut = FileBytes({{"PRIM", Prim1}});
     cut.resize(20);
     EXPECT_THROW(Load(cut), XFileRead);
+    // A HAND section that ends inside a record, and a record that runs past PRIM.
+    EXPECT_THROW(Load(FileBytes({{"PRIM", Prim1}, {"HAND", U32s({0, 4, 0})}})), XFileRead);
+    EXPECT_THROW(Load(FileBytes({{"PRIM", Prim(4, {U32s({2069, 0, 1})})}})), XFileRead);
 }
 
 TEST(GPLTdoFile, HeaderOnlyFileLoadsWithoutNodes)
