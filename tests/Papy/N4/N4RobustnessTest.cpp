@@ -26,6 +26,8 @@ const Sample Samples[] = {
     {"structure.3do", GetN4TdoArchivers()},
     {"shared.3do", GetN4TdoArchivers()},
     {"track.ptf", GetN4PtfArchivers()},
+    {"primitives.3do", GetN4TdoArchivers()},
+    {"variants.ptf", GetN4PtfArchivers()},
 };
 
 enum class Outcome
