@@ -202,3 +202,25 @@ TEST(N4Archiver, Strings)
     EXPECT_EQ(N4Archiver::ReadString(out), "ab");
     EXPECT_EQ(N4Archiver::ReadString(out), "");
 }
+
+TEST(N4Archiver, LoadsFromAnyStreamAtItsPosition)
+{
+    // Behind three bytes of something else, in a stream that is not a memory block: the
+    // positions of the objects are those in the stream.
+    N4Builder b;
+    b.New("GroupDescriptor");
+    GroupHead(b, 1);
+    size_t emptyAt = b.Size();
+    EmptyObject(b);
+    N4WriteBuffer stream("stream");
+    stream.Write(3, "abc");
+    stream.Write(U32(b.Size()), b.Get().data());
+    stream.Seek(3);
+
+    N4TdoFile file(GetN4TdoArchivers(), nullptr);
+    N4Archiver archive(GetN4TdoArchivers());
+    EXPECT_EQ(archive.Load(stream, file), 1);
+    EXPECT_TRUE(stream.AtEnd());
+    EXPECT_EQ(file.GetSubObject(1)->GetFileOffset(), 3u);
+    EXPECT_EQ(file.GetSubObject(3)->GetFileOffset(), 3u + emptyAt);
+}
