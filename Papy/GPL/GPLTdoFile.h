@@ -44,6 +44,9 @@ public:
     // A new empty file: only the null node; no root until one is made.
     GPLTdoFile();
     ~GPLTdoFile() override;
+    // Nodes point back to their file, and the lookup index points into this file's table.
+    GPLTdoFile(const GPLTdoFile&) = delete;
+    GPLTdoFile& operator=(const GPLTdoFile&) = delete;
 
     Util::CountedPointer<ThreeDObjectRoot> GetRoot() const override;
     Util::CountedPointer<ThreeDObject> GetSubObject(int id) const override;
