@@ -44,8 +44,9 @@ Nodes EveryPolygon(GPLTdoFile& file)
     for (int features = 0; features < 8; ++features)
     {
         bool s = features & 1, n = features & 2, t = features & 4;
-        polygons.push_back(file.CreatePolygon(file.NewId(), Square(features), White, s, s ? shades : std::vector<Colour>{},
-                                              n, n ? normals : std::vector<Normal>{}, t,
+        polygons.push_back(file.CreatePolygon(file.NewId(), Square(features), White, s,
+                                              s ? shades : std::vector<Colour>{}, n,
+                                              n ? normals : std::vector<Normal>{}, t,
                                               t ? uvs : std::vector<TextureVertex>{}));
     }
     return polygons;
@@ -97,12 +98,13 @@ CountedPointer<GPLTdoFile> BuildTrack()
     for (int i = 0; i < 7; ++i)
         grid.push_back(f.CreateExtObject(f.NewId(), "detail" + std::to_string(i)));
     Node links = f.CreateTrackLink(f.NewId(), {0, 1, 2, 3});
-    Node split = f.CreateTrackDetailSplit(f.NewId(), {{grid[0], grid[1], grid[2], grid[3]}, {grid[4], grid[5]}, {grid[6]}},
-                                          links);
+    Node split = f.CreateTrackDetailSplit(
+        f.NewId(), {{grid[0], grid[1], grid[2], grid[3]}, {grid[4], grid[5]}, {grid[6]}}, links);
     const std::vector<Plane> planes = {Plane(1, 0, 0, 0), Plane(0, 1, 0, 0), Plane(-1, 0, 0, 5), Plane(0, -1, 0, 5)};
     Node first = f.CreateObjectLocator(f.NewId(), planes, {f.GetNull(), f.GetNull(), f.GetNull(), f.GetNull()}, leaf,
                                        {1.5, 2}, {0, 0}, {-3, 4}, {leaf, grid[0]});
-    Node second = f.CreateObjectLocator(f.NewId(), planes, {first, f.GetNull(), first, f.GetNull()}, leaf, {}, {}, {}, {});
+    Node second =
+        f.CreateObjectLocator(f.NewId(), planes, {first, f.GetNull(), first, f.GetNull()}, leaf, {}, {}, {}, {});
     Node locators = f.CreateObjectLocatorList(f.NewId(), {first, second, f.GetNull()});
     Node index = f.CreateTrackIndex(f.NewId(), {0, 1, 2});
     Node sections = f.CreateTrackSections(f.NewId(), index, {split}, locators);
@@ -138,8 +140,8 @@ TEST(GPLFactory, BuiltTreesSaveAndLoadBackAsBuilt)
 TEST(GPLFactory, ConvertsValuesToTheFilesTerms)
 {
     GPLTdoFile f;
-    auto polygon = f.CreatePolygon(f.NewId(), {Vertex(1, 2, 3), Vertex(4, 5, 6), Vertex(1, 2, 3)}, Rust, false, {}, false,
-                                   {}, false, {});
+    auto polygon = f.CreatePolygon(f.NewId(), {Vertex(1, 2, 3), Vertex(4, 5, 6), Vertex(1, 2, 3)}, Rust, false, {},
+                                   false, {}, false, {});
     EXPECT_EQ(polygon->GetVertexId(0), polygon->GetVertexId(2)) << "an equal vertex is reused";
     EXPECT_EQ(f.GetVertices().size(), 2u);
     EXPECT_EQ(polygon->GetType(), "27-8") << "a new polygon carries a full colour";
@@ -223,7 +225,9 @@ TEST(GPLFactory, RefusedCallsLeaveTheFileAsItWas)
     const Case cases[] = {
         {"GPL root needs at least one child", [](GPLTdoFile& f, const Node&) { f.CreateRoot(f.NewId(), {}); }},
         {"GPL polygon needs one shade per vertex",
-         [&](GPLTdoFile& f, const Node&) { f.CreatePolygon(f.NewId(), {v, v, v}, White, true, {White}, false, {}, false, {}); }},
+         [&](GPLTdoFile& f, const Node&) {
+             f.CreatePolygon(f.NewId(), {v, v, v}, White, true, {White}, false, {}, false, {});
+         }},
         {"GPL polygon needs one normal per vertex",
          [&](GPLTdoFile& f, const Node&) {
              f.CreatePolygon(f.NewId(), {v, v}, White, false, {}, true, {Normal(0, 0, 1)}, false, {});
