@@ -858,8 +858,8 @@ Util::CountedPointer<ThreeDObjectPlaneOrder4CullFrontBack> GPLTdoFile::CreatePla
 }
 
 Util::CountedPointer<ThreeDObjectPolygon> GPLTdoFile::CreatePolygon(
-    int id, const std::vector<Vertex>& vertices, const Colour& colour, bool hasShades, const std::vector<Colour>& shades,
-    bool hasNormals, const std::vector<Normal>& normals, bool hasTextureVertices,
+    int id, const std::vector<Vertex>& vertices, const Colour& colour, bool hasShades,
+    const std::vector<Colour>& shades, bool hasNormals, const std::vector<Normal>& normals, bool hasTextureVertices,
     const std::vector<TextureVertex>& textureVertices)
 {
     CheckNewId(id);
