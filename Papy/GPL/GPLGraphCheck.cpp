@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "Papy/GPL/GPLChildReferences.h"
+#include "Papy/GPL/GPLObjectList.h"
 #include "Papy/GPL/GPLTdoFile.h"
 #include "Papy/Model/ThreeDObjectAnimationSplitter.h"
 #include "Papy/Model/ThreeDObjectBoundingBox.h"
@@ -220,43 +222,82 @@ enum class Mark : unsigned char
     Done,
 };
 
-// A node on the path of the search: its children stand in the shared list from first on.
+// A node on the path of the search: its children's indices stand in the shared list from
+// first on.
 struct Frame
 {
     std::size_t index;
     std::size_t first;
     std::size_t next;
 };
+
+// The file's nodes in the table's order (the id taken as unsigned), each found by its id with
+// a binary search, and the indices of their children.
+class NodeIndex
+{
+public:
+    explicit NodeIndex(const GPLTdoFile::NodeTable& table)
+    {
+        m_ids.reserve(table.size());
+        m_nodes.reserve(table.size());
+        for (const auto& entry : table)
+        {
+            m_ids.push_back(U32(entry.first));
+            m_nodes.push_back(entry.second.Get());
+        }
+    }
+
+    std::size_t Size() const { return m_ids.size(); }
+
+    // Appends the indices of node i's children; ids that name no node are left out.
+    void AppendChildren(std::size_t i, std::vector<std::size_t>& children)
+    {
+        ThreeDObject& node = *m_nodes[i];
+        m_childIds.clear();
+        if (const GPLChildReferences* own = dynamic_cast<const GPLChildReferences*>(&node))
+            own->AppendChildIds(m_childIds);
+        else if (const GPLObjectList* list = dynamic_cast<const GPLObjectList*>(&node))
+            m_childIds = list->GetChildIds();
+        else
+        {
+            // Other kinds are asked through their walk's getters.
+            m_childNodes.clear();
+            ChildCollector collector(m_childNodes);
+            node.Accept(collector);
+            for (const Node& child : m_childNodes)
+                m_childIds.push_back(U32(child->GetId()));
+        }
+        for (U32 id : m_childIds)
+        {
+            auto p = std::lower_bound(m_ids.begin(), m_ids.end(), id);
+            if (p != m_ids.end() && *p == id)
+                children.push_back(std::size_t(p - m_ids.begin()));
+        }
+    }
+
+private:
+    std::vector<U32> m_ids;
+    std::vector<ThreeDObject*> m_nodes;
+    std::vector<U32> m_childIds;
+    std::vector<Node> m_childNodes;
+};
 } // namespace
 
 void GPLGraphCheck::Check(GPLTdoFile& file)
 {
-    // The marks stand beside the ids in the table's order (the id taken as unsigned), so a
-    // node's mark is found by a binary search and nothing is allocated per node.
-    const GPLTdoFile::NodeTable& table = file.GetSubObjects();
-    std::vector<U32> ids;
-    ids.reserve(table.size());
-    for (const auto& entry : table)
-        ids.push_back(U32(entry.first));
-    std::vector<Mark> marks(ids.size(), Mark::Unseen);
-    auto indexOf = [&ids](int id) {
-        return std::size_t(std::lower_bound(ids.begin(), ids.end(), U32(id)) - ids.begin());
-    };
-
+    NodeIndex nodes(file.GetSubObjects());
+    std::vector<Mark> marks(nodes.Size(), Mark::Unseen);
     std::vector<Frame> path;
-    std::vector<Node> children;
-    ChildCollector collector(children);
-    auto open = [&](std::size_t index, const Node& node) {
+    std::vector<std::size_t> children;
+    auto open = [&](std::size_t index) {
         marks[index] = Mark::OnPath;
         path.push_back({index, children.size(), children.size()});
-        node->Accept(collector);
+        nodes.AppendChildren(index, children);
     };
-    std::size_t start = 0;
-    for (const auto& entry : table)
+    for (std::size_t start = 0; start < nodes.Size(); ++start)
     {
         if (marks[start] == Mark::Unseen)
-            open(start, entry.second);
-        ++start;
+            open(start);
         while (!path.empty())
         {
             Frame& top = path.back();
@@ -267,11 +308,10 @@ void GPLGraphCheck::Check(GPLTdoFile& file)
                 path.pop_back();
                 continue;
             }
-            Node child = std::move(children[top.next++]);
-            const std::size_t index = indexOf(child->GetId());
-            if (marks[index] == Mark::Unseen)
-                open(index, child);
-            else if (marks[index] == Mark::OnPath)
+            const std::size_t child = children[top.next++];
+            if (marks[child] == Mark::Unseen)
+                open(child);
+            else if (marks[child] == Mark::OnPath)
                 throw Util::XFileFormat(file.GetFileName(), "GPL 3do file node refers to itself or an ancestor");
         }
     }

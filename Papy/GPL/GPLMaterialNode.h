@@ -4,6 +4,7 @@
 // node class names the ones of its kind.
 #include <string>
 
+#include "Papy/GPL/GPLChildReferences.h"
 #include "Papy/GPL/GPLMaterialRecord.h"
 #include "Papy/GPL/GPLNode.h"
 #include "Papy/Model/Colour.h"
@@ -12,9 +13,11 @@
 namespace Velmo::Papy
 {
 template <class Kind, U32 SubType>
-class GPLMaterialNode : public GPLNode<Kind>
+class GPLMaterialNode : public GPLNode<Kind>, public GPLChildReferences
 {
 public:
+    void AppendChildIds(std::vector<U32>& ids) const override { ids.push_back(m_record.ChildId); }
+
     std::string GetType() const override { return m_record.GetTypeText(); }
 
     void Write(Util::BinaryStream& stream, U32 offset) override
@@ -31,9 +34,7 @@ protected:
         : GPLNode<Kind>(file, id, U32(id)), m_record(SubType, childId, stream)
     {
     }
-    GPLMaterialNode(GPLTdoFile& file, int id, U32 childId) : GPLNode<Kind>(file, id, 0), m_record(SubType, childId)
-    {
-    }
+    GPLMaterialNode(GPLTdoFile& file, int id, U32 childId) : GPLNode<Kind>(file, id, 0), m_record(SubType, childId) {}
 
     // The class number mapped by the file at each call (Strict decides about unknown numbers).
     DisplayClass Class() const { return this->GetFile().GetDisplayClass(int(m_record.Class)); }

@@ -149,6 +149,12 @@ void GPLObjectLocator::DeleteObject(int i)
     m_objectIds.erase(m_objectIds.begin() + i);
 }
 
+void GPLObjectLocator::AppendChildIds(std::vector<U32>& ids) const
+{
+    ids.push_back(m_childId);
+    ids.insert(ids.end(), m_objectIds.begin(), m_objectIds.end());
+}
+
 void GPLObjectLocator::Write(Util::BinaryStream& stream, U32 offset)
 {
     SetFileOffset(offset);

@@ -11,12 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "Papy/GPL/GPLChildReferences.h"
 #include "Papy/GPL/GPLNode.h"
 #include "Papy/Model/ThreeDObjectObjectLocator.h"
 
 namespace Velmo::Papy
 {
-class GPLObjectLocator : public GPLNode<ThreeDObjectObjectLocator>
+class GPLObjectLocator : public GPLNode<ThreeDObjectObjectLocator>, public GPLChildReferences
 {
 public:
     static constexpr U32 TypeWord = 15;
@@ -43,6 +44,9 @@ public:
     // The position is narrowed to f32.
     void AddObject(const Util::CountedPointer<ThreeDObject>& object, double x, double y, double z) override;
     void DeleteObject(int i) override;
+
+    // The child and the located objects; the siblings are links that walks do not follow.
+    void AppendChildIds(std::vector<U32>& ids) const override;
 
     std::string GetType() const override { return "15"; }
     void Write(Util::BinaryStream& stream, U32 offset) override;

@@ -3,14 +3,21 @@
 // writing and the plane. A child is addressed by its slot (far first, near last).
 #include <string>
 
+#include "Papy/GPL/GPLChildReferences.h"
 #include "Papy/GPL/GPLNode.h"
 #include "Papy/GPL/GPLPlaneOrderRecord.h"
 
 namespace Velmo::Papy
 {
-template <class Kind, const GPLPlaneOrderKind& Order> class GPLPlaneOrderNode : public GPLNode<Kind>
+template <class Kind, const GPLPlaneOrderKind& Order>
+class GPLPlaneOrderNode : public GPLNode<Kind>, public GPLChildReferences
 {
 public:
+    void AppendChildIds(std::vector<U32>& ids) const override
+    {
+        ids.insert(ids.end(), m_record.ChildIds, m_record.ChildIds + Order.ChildCount);
+    }
+
     std::string GetType() const override { return Order.TypeText; }
 
     void Write(Util::BinaryStream& stream, U32 offset) override

@@ -6,15 +6,22 @@
 #include <utility>
 #include <vector>
 
+#include "Papy/GPL/GPLChildReferences.h"
 #include "Papy/GPL/GPLNode.h"
 #include "Papy/GPL/GPLSplitterRecord.h"
 #include "Util/Exception.h"
 
 namespace Velmo::Papy
 {
-template <class Kind, const GPLSplitterKind& Splitter> class GPLSplitterNode : public GPLNode<Kind>
+template <class Kind, const GPLSplitterKind& Splitter>
+class GPLSplitterNode : public GPLNode<Kind>, public GPLChildReferences
 {
 public:
+    void AppendChildIds(std::vector<U32>& ids) const override
+    {
+        ids.insert(ids.end(), m_record.ChildIds.begin(), m_record.ChildIds.end());
+    }
+
     std::string GetType() const override { return Splitter.TypeText; }
 
     void Write(Util::BinaryStream& stream, U32 offset) override

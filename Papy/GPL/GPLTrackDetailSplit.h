@@ -3,13 +3,14 @@
 // rows of four, two and one (the levels), then the links. Written back as that list.
 #include <string>
 
+#include "Papy/GPL/GPLChildReferences.h"
 #include "Papy/GPL/GPLNode.h"
 #include "Papy/Model/ThreeDObjectObjectList.h"
 #include "Papy/Model/ThreeDObjectTrackDetailSplit.h"
 
 namespace Velmo::Papy
 {
-class GPLTrackDetailSplit : public GPLNode<ThreeDObjectTrackDetailSplit>
+class GPLTrackDetailSplit : public GPLNode<ThreeDObjectTrackDetailSplit>, public GPLChildReferences
 {
 public:
     // Takes over the list's id, file offset and children.
@@ -22,6 +23,12 @@ public:
     int GetLevelChildCount(int level) const override;
     Util::CountedPointer<ThreeDObject> GetLevelChild(int level, int i) const override;
     Util::CountedPointer<ThreeDObject> GetLinks() const override { return Child(m_links); }
+
+    void AppendChildIds(std::vector<U32>& ids) const override
+    {
+        ids.insert(ids.end(), m_levelChildIds, m_levelChildIds + 7);
+        ids.push_back(m_links);
+    }
 
     std::string GetType() const override { return "4"; }
     void Write(Util::BinaryStream& stream, U32 offset) override;

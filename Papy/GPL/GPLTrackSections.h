@@ -4,13 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "Papy/GPL/GPLChildReferences.h"
 #include "Papy/GPL/GPLNode.h"
 #include "Papy/Model/ThreeDObjectObjectList.h"
 #include "Papy/Model/ThreeDObjectTrackSections.h"
 
 namespace Velmo::Papy
 {
-class GPLTrackSections : public GPLNode<ThreeDObjectTrackSections>
+class GPLTrackSections : public GPLNode<ThreeDObjectTrackSections>, public GPLChildReferences
 {
 public:
     // Takes over the list's id, file offset and children.
@@ -21,6 +22,13 @@ public:
     int GetSectionCount() const override { return int(m_middle.size()); }
     Util::CountedPointer<ThreeDObject> GetSection(int i) const override;
     Util::CountedPointer<ThreeDObject> GetTracksideObjects() const override { return Child(m_last); }
+
+    void AppendChildIds(std::vector<U32>& ids) const override
+    {
+        ids.push_back(m_first);
+        ids.insert(ids.end(), m_middle.begin(), m_middle.end());
+        ids.push_back(m_last);
+    }
 
     std::string GetType() const override { return "4"; }
     void Write(Util::BinaryStream& stream, U32 offset) override;
