@@ -41,6 +41,7 @@
 #include "Papy/Model/ThreeDObjectTrackSections.h"
 #include "Papy/Model/ThreeDObjectTransformation.h"
 #include "Papy/Model/ThreeDObjectVisitor.h"
+#include "Papy/Model/ThreeDObjectWalk.h"
 #include "Util/Exception.h"
 
 namespace Velmo::Papy
@@ -287,6 +288,7 @@ void GPLGraphCheck::Check(GPLTdoFile& file)
 {
     NodeIndex nodes(file.GetSubObjects());
     std::vector<Mark> marks(nodes.Size(), Mark::Unseen);
+    std::vector<int> heights(nodes.Size(), 0);
     std::vector<Frame> path;
     std::vector<std::size_t> children;
     auto open = [&](std::size_t index) {
@@ -303,6 +305,14 @@ void GPLGraphCheck::Check(GPLTdoFile& file)
             Frame& top = path.back();
             if (top.next == children.size())
             {
+                // The longest chain of nodes from here down. A walk starts at a node and may
+                // descend MaxDepth levels below it.
+                int height = 0;
+                for (std::size_t c = top.first; c < children.size(); ++c)
+                    height = std::max(height, heights[children[c]]);
+                heights[top.index] = height + 1;
+                if (height > ThreeDObjectWalk::MaxDepth)
+                    throw Util::XFileFormat(file.GetFileName(), "GPL 3do file nodes nested too deeply");
                 marks[top.index] = Mark::Done;
                 children.resize(top.first);
                 path.pop_back();

@@ -6,7 +6,8 @@
 // that walks follow (the child graph; an object locator's four sibling links, which walks
 // do not follow, are left out) once per node, without recursion, so its time is in
 // proportion to the number of references. An id that names no node is not followed here:
-// it loads, and fails when a walk reaches it.
+// it loads, and fails when a walk reaches it. A file whose nodes are nested deeper than a
+// walk may descend is refused as well, so that it fails at load rather than at every walk.
 namespace Velmo::Papy
 {
 class GPLTdoFile;
@@ -14,7 +15,8 @@ class GPLTdoFile;
 class GPLGraphCheck
 {
 public:
-    // Throws XFileFormat(the file's name, "GPL 3do file node refers to itself or an ancestor").
+    // Throws XFileFormat(the file's name, "GPL 3do file node refers to itself or an ancestor"),
+    // or "GPL 3do file nodes nested too deeply".
     static void Check(GPLTdoFile& file);
 };
 } // namespace Velmo::Papy

@@ -11,6 +11,7 @@
 #include "Papy/GPL/GPLTrackRoot.h"
 #include "Papy/Model/ThreeDObjectRoot.h"
 #include "Papy/Model/ThreeDObjectVisitor.h"
+#include "Papy/Model/ThreeDObjectWalk.h"
 #include "Util/Exception.h"
 
 using namespace VelmoTest;
@@ -159,5 +160,26 @@ TEST(GPLGraph, DeepDoublySharedChainLoadsAndWalksQuickly)
         EXPECT_LT(SecondsSince(start), 1.0);
         // Each node once: the root and the chain, and in the track every node but the null node.
         EXPECT_EQ(walker.Distinct(), track ? file->GetSubObjects().size() - 1 : std::size_t(levels + 2));
+    }
+}
+
+TEST(GPLGraph, NestingDeeperThanAWalkMayGoIsRefusedAtLoad)
+{
+    // A chain of transformations; the deepest one a walk from the root reaches is allowed.
+    for (int depth : {ThreeDObjectWalk::MaxDepth, ThreeDObjectWalk::MaxDepth + 1})
+    {
+        PB b;
+        for (int i = 0; i < depth - 1; ++i)
+            b.Add("t" + std::to_string(i), {19, 0, 0, 0, 0, 0, 0, 0x3F800000, PB::Ref("t" + std::to_string(i + 1))});
+        b.Add("t" + std::to_string(depth - 1), PB::StateValueSetter());
+        if (depth == ThreeDObjectWalk::MaxDepth)
+        {
+            auto file = Load(FileWithPrim(b.Build("t0")));
+            OnceWalker walker;
+            EXPECT_NO_THROW(file->GetRoot()->Accept(walker));
+        }
+        else
+            EXPECT_EQ(LoadMessage(FileWithPrim(b.Build("t0"))),
+                      XFileFormat("test.3do", "GPL 3do file nodes nested too deeply").GetText());
     }
 }
