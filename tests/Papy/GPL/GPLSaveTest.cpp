@@ -436,3 +436,67 @@ TEST(GPLSave, WritesFromTheStartWithoutTruncating)
     EXPECT_EQ(Bytes(saved.begin(), saved.begin() + std::ptrdiff_t(alone.size())), alone);
     EXPECT_EQ(Bytes(saved.begin() + std::ptrdiff_t(alone.size()), saved.end()), Bytes(8, 0x5A));
 }
+
+// Damaged files that still load: each save either succeeds, and the saved file loads as the
+// same tree, or is refused with one of our errors before a byte is written.
+TEST(GPLSave, DamagedFilesThatLoadSaveSoundlyOrNotAtAll)
+{
+    std::uint32_t seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return seed >> 8;
+    };
+    int saved = 0, refused = 0;
+    for (const std::string& name : SampleNames())
+    {
+        const Bytes sample = ReadSample(name);
+        for (int round = 0; round < 300; ++round)
+        {
+            Bytes damaged = sample;
+            for (int k = 1 + int(next() % 3); k > 0; --k)
+            {
+                std::size_t at = 12 + next() % (damaged.size() - 12);
+                damaged[at] = std::uint8_t(next() % 4 == 0 ? next() : damaged[at] ^ (1u << (next() % 8)));
+            }
+            CountedPointer<GPLTdoFile> file;
+            try
+            {
+                file = Load(damaged);
+            }
+            catch (const Velmo::Util::Exception&)
+            {
+                continue;
+            }
+            std::string tree;
+            try
+            {
+                tree = Dump(*file);
+            }
+            catch (const Velmo::Util::Exception&)
+            {
+                tree.clear();
+            }
+            auto* memory = new MemoryStream(Bytes(16, 0xEE));
+            CountedPointer<Velmo::Util::BinaryStream> stream(memory);
+            try
+            {
+                file->Save(stream);
+            }
+            catch (const Velmo::Util::Exception&)
+            {
+                ++refused;
+                EXPECT_EQ(memory->GetBytes(), Bytes(16, 0xEE)) << name << " round " << round;
+                continue;
+            }
+            ++saved;
+            CountedPointer<GPLTdoFile> reloaded;
+            ASSERT_NO_THROW(reloaded = Load(memory->GetBytes())) << name << " round " << round;
+            if (!tree.empty())
+            {
+                EXPECT_EQ(Dump(*reloaded), tree) << name << " round " << round;
+            }
+        }
+    }
+    EXPECT_GT(saved, 0);
+    EXPECT_GT(refused, 0);
+}
