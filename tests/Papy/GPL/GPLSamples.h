@@ -51,15 +51,11 @@ inline const std::vector<std::string>& SampleNames()
     return names;
 }
 
-// The folder of the samples, written on first use.
+// The folder of the samples: written by the generator when the test program is built, so
+// that test processes running side by side never see a file half-written.
 inline std::string SampleFolder()
 {
-    static const std::string folder = [] {
-        std::string dir = std::string(VELMO_TEST_BINARY_DIR) + "/gpl3do-samples";
-        RunGenerator("samples \"" + dir + "\"");
-        return dir;
-    }();
-    return folder;
+    return VELMO_GPL_SAMPLE_DIR;
 }
 
 inline std::vector<std::uint8_t> ReadSample(const std::string& name)
