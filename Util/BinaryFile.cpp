@@ -15,7 +15,7 @@ namespace Velmo::Util
 {
 namespace
 {
-constexpr U64 bufferSize = 64 * 1024;
+constexpr U64 bufferSize = 128 * 1024;
 constexpr U64 maxOffset = U64(std::numeric_limits<off_t>::max());
 
 int OpenFile(const std::string& path, int flags, mode_t permissions = 0)
@@ -250,10 +250,20 @@ BinaryFile::~BinaryFile()
 
 void BinaryFile::ReadSlow(U32 count, void* buffer)
 {
+    CloseReadWindow();
     if (count == 0)
         return;
     if (m_position > m_size || count > m_size - m_position)
         throw XFileRead(m_name);
+    // The bytes may be in the buffer already (after a seek or a write within it).
+    U64 offset = m_position - m_bufferStart;
+    if (m_position >= m_bufferStart && offset <= m_bufferLength && count <= m_bufferLength - offset)
+    {
+        std::memcpy(buffer, m_buffer.get() + offset, count);
+        m_position += count;
+        OpenReadWindow();
+        return;
+    }
     Flush();
 
     U64 got;
@@ -275,10 +285,12 @@ void BinaryFile::ReadSlow(U32 count, void* buffer)
         throw XFileRead(m_name);
     std::memcpy(buffer, m_buffer.get(), count);
     m_position += count;
+    OpenReadWindow();
 }
 
 void BinaryFile::Write(U32 count, const void* data)
 {
+    CloseReadWindow();
     if (!m_writable)
         throw XFileWrite(m_name);
     if (count == 0)
@@ -320,6 +332,7 @@ void BinaryFile::Write(U32 count, const void* data)
 
 void BinaryFile::Seek(U64 position)
 {
+    CloseReadWindow();
     if (position > maxOffset)
         throw XFileSeek(m_name);
     m_position = position;
@@ -327,6 +340,7 @@ void BinaryFile::Seek(U64 position)
 
 void BinaryFile::Truncate()
 {
+    CloseReadWindow();
     if (!m_writable)
         throw XFileWrite(m_name);
     Flush();
@@ -387,6 +401,7 @@ void BinaryFile::MarkDirty(U64 begin, U64 end)
 
 void BinaryFile::Flush()
 {
+    CloseReadWindow();
     if (m_dirtyBegin == m_dirtyEnd)
         return;
     U64 begin = m_dirtyBegin, end = m_dirtyEnd;
