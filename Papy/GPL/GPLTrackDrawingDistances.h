@@ -1,6 +1,7 @@
 #pragma once
-// The drawing distances of a track: a number list read as records of four numbers (one to
-// three trailing numbers are dropped), written back as a list of 4 x the record count.
+// The drawing distances of a track: a number list read as records of four numbers. One to
+// three numbers after the last whole record are not part of any record, but they are kept and
+// written back after the records, so a loaded file saves without losing them.
 #include <array>
 #include <string>
 #include <vector>
@@ -33,5 +34,6 @@ private:
     int Value(int i, int k) const;
 
     std::vector<Record> m_records;
+    std::vector<U32> m_trailing;
 };
 } // namespace Velmo::Papy

@@ -80,6 +80,7 @@ TEST(GPLFixUp, TrackFileBecomesItsTrackTree)
     distances = file->GetSubObject(int(b.Offset("distances")));
     ASSERT_EQ(distances->GetRecordCount(), 2);
     EXPECT_EQ(distances->GetFourthValue(1), 8);
+
     CountedPointer<ThreeDObjectTrackDetailSplit> split;
     split = file->GetSubObject(int(b.Offset("split1")));
     EXPECT_EQ(split->GetLevelCount(), 3);
@@ -98,11 +99,12 @@ TEST(GPLFixUp, TrackFileBecomesItsTrackTree)
     ASSERT_TRUE(links.Get());
     EXPECT_EQ(links->GetLink(0), 1);
 
-    // ... and write back the records they were read from, the distances cut to whole records.
-    for (const char* label : {"top", "sections", "index", "split1", "links1", "locators"})
+    // ... and write back the records they were read from; the two distances after the last
+    // whole record are kept too.
+    for (const char* label : {"top", "sections", "index", "split1", "links1", "locators", "distances"})
         EXPECT_EQ(WrittenBytes(*file->GetSubObject(int(b.Offset(label))), b.Offset(label)), b.RecordOf(label))
             << label;
-    EXPECT_EQ(WrittenBytes(*distances, 0), WordBytes({16, 8, 1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(WrittenBytes(*distances, 0), WordBytes({16, 10, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     EXPECT_EQ(distances->GetFileOffset(), 0u);
 }
 
