@@ -651,7 +651,7 @@ def sample_primitives():
     base = Node('Texture', version=2, name='base.mip', shared=1)
     look = Node('Appearance', name='look', colour=[0.1, 0.2, 0.3], values=[float(i) for i in range(9)],
                 function=19, links=[base, None, Node('Texture', version=1, name='light.mip'), None, None,
-                                    Node('Texture', version=2, name='spec.mip', shared=0), base])
+                                    Node('Texture', version=2, name='shine.mip', shared=0), base])
     arm = Node('AnimatedTransform', name='arm', text='swing', d=[1.0, 2.0, 3.0, 4.0, 5.0, 6.0],
                records=[(3, 1.5, 2.5, 3.5, 4.5, 5.5, 6.5, 7.5), (-1, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0)],
                child=Node('Geometry', first=chain, second=plain))
