@@ -1,6 +1,7 @@
 #include "Papy/Container/CompressedSubFile.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "Util/Exception.h"
 #include "Util/PkCompression.h"
@@ -11,7 +12,10 @@ namespace Velmo::Papy
 // The sizes come from the container's directory and are not trusted: nothing is allocated
 // before they are checked. The packed bytes must lie inside the parent (else the parent's
 // read error, as a short read would give), and no stream of packedSize bytes can unpack to
-// more than the format's largest expansion of it.
+// more than the format's largest expansion of it. The block for the unpacked bytes is left
+// uninitialised, so a directory size that the stream does not live up to costs address
+// space, not memory: the decoder touches only what it writes, and the bytes are served only
+// when it wrote every one of them.
 //
 // The entry is decoded into one byte more than its directory size, so that an entry that
 // unpacks to more than the directory says is refused like one that unpacks to less, instead
@@ -30,18 +34,14 @@ CompressedSubFile::CompressedSubFile(const Util::CountedPointer<Util::BinaryStre
     U64 result_size = uncompressed_size + 1; // what an impossible directory size gives
     if (uncompressed_size <= Util::PkCompression::MaxDecompressedSize(packedSize))
     {
-        m_data.resize(uncompressed_size + 1);
-        result_size = Util::PkCompression::Decompress(packed.data(), packedSize, m_data.data(),
-                                                      U32(std::min<U64>(m_data.size(), 0xFFFFFFFFu)));
-        m_data.resize(uncompressed_size);
+        m_data = std::make_unique_for_overwrite<U8[]>(uncompressed_size + 1);
+        result_size = Util::PkCompression::Decompress(packed.data(), packedSize, m_data.get(),
+                                                      U32(std::min<U64>(uncompressed_size + 1, 0xFFFFFFFFu)));
     }
-    // A damaged entry fails here or in the decoder; either way no partial stream is made.
-    // The assertion's text is what users quote when they report a damaged container:
-    //  - the entry unpacks to fewer bytes than its directory size,
-    //  - or to more (the byte beyond the directory size was produced),
-    //  - or its directory size exceeds what its packed size can ever unpack to.
-    // A damaged entry says nothing about its neighbours: the other entries stay readable.
+    // A damaged entry fails here (fewer bytes than its directory size, more, or a size beyond
+    // any stream of its packed size) or in the decoder; either way no partial stream is made,
+    // and the other entries of the container stay readable.
     VELMO_ASSERT(result_size == uncompressed_size);
-    m_buffer.Attach(unpackedSize, m_data.data());
+    m_buffer.Attach(unpackedSize, m_data.get());
 }
 } // namespace Velmo::Papy

@@ -1,8 +1,8 @@
 #pragma once
 // One imploded entry of a container file as a stream of its own: the entry is unpacked into
 // memory once, at construction, and served read-only from there.
+#include <memory>
 #include <string>
-#include <vector>
 
 #include "Util/BinaryStream.h"
 #include "Util/CharBuffer.h"
@@ -30,7 +30,7 @@ public:
     std::string GetName() const override { return m_buffer.GetName(); }
 
 private:
-    std::vector<U8> m_data;
+    std::unique_ptr<U8[]> m_data;
     Util::CharBuffer m_buffer;
 };
 } // namespace Velmo::Papy

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <string>
 #include <vector>
 
@@ -202,4 +204,24 @@ TEST(CompressedSubFile, RefusesEntriesThatDoNotMatchTheirDirectory)
                   c.error)
             << c.what;
     EXPECT_EQ(ErrorOf([&] { CompressedSubFile(parent, "entry", 0, n, 300); }), "");
+}
+
+// A directory size within the format's largest expansion of the packed size, but far beyond
+// what the stream gives, must not cost memory of that size: 1 MiB of packed bytes may claim
+// about 190 MiB, while the stream (nothing but zero-byte literals, no end code) unpacks to
+// under 1 MiB before it is refused.
+TEST(CompressedSubFile, UnfulfilledDirectorySizeCostsNoMemoryOfThatSize)
+{
+    Bytes packed(1 << 20, 0);
+    packed[1] = 4; // binary literals, 1024-byte dictionary
+    const U32 claimed = U32(Util::PkCompression::MaxDecompressedSize(U32(packed.size())));
+    ASSERT_GT(claimed, 150u << 20);
+    Stream parent(new CharBuffer("game.dat", U32(packed.size()), packed.data()));
+
+    rusage before{}, after{};
+    getrusage(RUSAGE_SELF, &before);
+    EXPECT_EQ(ErrorOf([&] { CompressedSubFile(parent, "entry", 0, U32(packed.size()), claimed); }),
+              "Assertion failure at .\\PkCompression.cpp: 99\nresult == CMP_NO_ERROR && dp.InBytesRemaining == 0\n");
+    getrusage(RUSAGE_SELF, &after);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 64L << 10) << "KiB of peak memory";
 }
