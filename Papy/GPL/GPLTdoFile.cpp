@@ -805,6 +805,10 @@ Util::CountedPointer<ThreeDObjectObjectLocator> GPLTdoFile::CreateObjectLocator(
 Util::CountedPointer<ThreeDObjectObjectLocatorList> GPLTdoFile::CreateObjectLocatorList(int id, const Nodes& children)
 {
     CheckNewId(id);
+    // Written as an object list closed by the null node; a list of that null alone is refused
+    // when the file is read back.
+    if (children.empty())
+        throw Util::XUsage("GPL object locator list needs at least one child");
     return Store(new GPLObjectLocatorList(*this, id, ReferencesTo(children)));
 }
 
@@ -994,6 +998,10 @@ Util::CountedPointer<ThreeDObjectTrackSections> GPLTdoFile::CreateTrackSections(
                                                                                 const Nodes& middle, const Node& last)
 {
     CheckNewId(id);
+    // Written as an object list of first, middle and last; read back, such a list needs at
+    // least three entries.
+    if (middle.empty())
+        throw Util::XUsage("GPL track sections need at least one section");
     U32 a = ReferenceTo(first);
     std::vector<U32> ids = ReferencesTo(middle);
     U32 b = ReferenceTo(last);

@@ -258,6 +258,11 @@ TEST(GPLFactory, RefusedCallsLeaveTheFileAsItWas)
          [](GPLTdoFile& f, const Node& c) { f.CreateTrackDetailSplit(f.NewId(), {{c, c, c, c}, {c, c}, {c, c}}, c); }},
         {"GPL only allows track detail with 4/2/1 split",
          [](GPLTdoFile& f, const Node& c) { f.CreateTrackDetailSplit(f.NewId(), {{c, c, c, c}, {c, c}}, c); }},
+        // Both would be written as lists that the file refuses when it is read back.
+        {"GPL object locator list needs at least one child",
+         [](GPLTdoFile& f, const Node&) { f.CreateObjectLocatorList(f.NewId(), {}); }},
+        {"GPL track sections need at least one section",
+         [](GPLTdoFile& f, const Node& c) { f.CreateTrackSections(f.NewId(), c, {}, c); }},
         {"GPL node given no child", [](GPLTdoFile& f, const Node&) { f.CreateTexture(f.NewId(), "t", Node()); }},
         {"GPL node child not in this file",
          [](GPLTdoFile& f, const Node&) {
