@@ -54,19 +54,23 @@ bool HasDotComponent(const std::string& path)
            path.find("/../") != std::string::npos || path.ends_with("/.") || path.ends_with("/..");
 }
 
-const std::string& SearchFolder()
+// A folder of known names, removed when the run ends.
+struct SearchFolder
 {
-    static std::string folder = [] {
-        std::string made = (std::filesystem::temp_directory_path() / ("vantrel-pathfuzz-" + std::to_string(getpid())))
-                               .string();
-        std::filesystem::create_directories(made + "/Sub");
+    SearchFolder()
+        : path((std::filesystem::temp_directory_path() / ("vantrel-pathfuzz-" + std::to_string(getpid()))).string())
+    {
+        std::filesystem::create_directories(path + "/Sub");
         for (const char* name : {"a.3do", "B.TRK", "track.3DO", "Sub/y.3do", ".hidden", "noext"})
-            std::fclose(std::fopen((made + "/" + name).c_str(), "w"));
-        std::atexit([] { std::filesystem::remove_all(SearchFolder()); });
-        return made;
-    }();
-    return folder;
-}
+            std::fclose(std::fopen((path + "/" + name).c_str(), "w"));
+    }
+    ~SearchFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    std::string path;
+};
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -127,7 +131,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     {
         try
         {
-            FileSearch search(SearchFolder(), pattern, '|', U32(name.empty() ? 0 : U8(name[0])) << 3);
+            static SearchFolder folder;
+            U32 bits = name.empty() ? 0 : U8(name[0]);
+            FileSearch search(folder.path, pattern, '|', bits << 3 | (bits & 0x80) << 4);
             int count = 0;
             for (const FileSearch::Entry& entry : search)
             {
