@@ -77,6 +77,8 @@ int N4Archiver::Load(Util::BinaryStream& source, N4TdoFile& file)
     m_saveClasses.clear();
     m_saveObjects.clear();
     m_entries.assign(2, Entry::Unused);
+    m_expandedSizes.assign(2, 0);
+    m_expanding.clear();
     m_counter = 1;
     m_depth = 0;
     m_padding = 0;
@@ -104,8 +106,22 @@ int N4Archiver::Load(Util::BinaryStream& source, N4TdoFile& file)
 void N4Archiver::SetEntry(U32 number, Entry entry)
 {
     if (number >= m_entries.size())
-        m_entries.resize(std::max<size_t>(size_t(number) + 1, m_entries.size() * 2), Entry::Unused);
+    {
+        const size_t size = std::max<size_t>(size_t(number) + 1, m_entries.size() * 2);
+        m_entries.resize(size, Entry::Unused);
+        m_expandedSizes.resize(size, 0);
+    }
     m_entries[number] = entry;
+}
+
+void N4Archiver::CountReference(U32 expandedSize)
+{
+    if (m_expanding.empty())
+        return;
+    U32& total = m_expanding.back();
+    if (expandedSize > MaxExpandedNodes - total)
+        Fail("N4 archive shared objects expand to too many nodes");
+    total += expandedSize;
 }
 
 int N4Archiver::ReadObject()
@@ -125,6 +141,7 @@ int N4Archiver::ReadObject()
             Fail("N4 archive object id error");
         if (entry == Entry::Reading)
             Fail("N4 archive object refers to itself or to an object that contains it");
+        CountReference(m_expandedSizes[id]);
         return int(id);
     }
 
@@ -148,9 +165,14 @@ int N4Archiver::ReadObject()
     VELMO_ASSERT_TEXT(p != LoadClassMap.end(), "p != LoadClassMap.end()");
 
     ++m_depth;
+    m_expanding.push_back(1);
     p->second->Create(*this, int(id), position, *m_file);
+    const U32 expandedSize = m_expanding.back();
+    m_expanding.pop_back();
     --m_depth;
     SetEntry(id, Entry::Object);
+    m_expandedSizes[id] = expandedSize;
+    CountReference(expandedSize);
     return int(id);
 }
 
@@ -337,6 +359,12 @@ void N4Archiver::WriteU8(U8 value)
 void N4Archiver::WriteF32(F32 value)
 {
     Util::WriteLE<F32>(*m_stream, value);
+}
+
+void N4Archiver::WriteF32(F64 value, F32 read)
+{
+    const F64 readValue = read;
+    WriteF32(std::memcmp(&value, &readValue, sizeof(F64)) == 0 ? read : F32(value));
 }
 
 void N4Archiver::WriteF64(F64 value)

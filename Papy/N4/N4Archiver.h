@@ -43,6 +43,10 @@ public:
     static constexpr int MaxDepth = 1000;
     // Longest accepted class announcement, NUL included.
     static constexpr U32 MaxDescriptorLength = 256;
+    // Most nodes a walk of the tree may visit, each shared object counted at every reference
+    // to it. Objects shared inside shared objects multiply: a small file could otherwise hold a
+    // tree whose every walk never ends. Far above what real files hold; refused at load.
+    static constexpr U32 MaxExpandedNodes = U32(1) << 24;
     // Longest run of zero bytes accepted (and kept) after the root object.
     static constexpr U32 MaxPadding = 16;
 
@@ -96,6 +100,10 @@ public:
     void WriteU32(U32 value);
     void WriteU8(U8 value);
     void WriteF32(F32 value);
+    // A single float that a node keeps as a double: the bits read from the file (read) while
+    // the value is still the one they gave, so that a signalling NaN, which turns quiet in a
+    // double, is written back unchanged; else the value rounded to single.
+    void WriteF32(F64 value, F32 read);
     void WriteF64(F64 value);
     void WriteF64s(const F64* values, U64 count);
     void WriteS32s(const S32* values, U64 count);
@@ -126,6 +134,8 @@ private:
     };
 
     void SetEntry(U32 number, Entry entry);
+    // Counts a reference to the object (of that expanded size) in the object being read.
+    void CountReference(U32 expandedSize);
     // Room for the next bytes at the end of the output when it is a memory block (else null).
     U8* Append(U64 bytes);
     const N4ArchivedTdoType* ReadClassAnnouncement();
@@ -141,6 +151,10 @@ private:
     U32 m_padding = 0;
     std::map<U32, const N4ArchivedTdoType*> LoadClassMap;
     std::vector<Entry> m_entries; // what each number of the load stands for
+    // Per object number: the nodes a walk from the object visits (see MaxExpandedNodes).
+    std::vector<U32> m_expandedSizes;
+    // Per object whose record is being read: the expanded size of what it has read so far.
+    std::vector<U32> m_expanding;
     std::unordered_map<const N4ArchivedTdoType*, U32> m_saveClasses;
     std::unordered_map<const ThreeDObject*, U32> m_saveObjects;
 };

@@ -36,8 +36,8 @@ N4FSection::N4FSection(N4TdoFile& file, N4Archiver& archive, int id, U64 positio
     }
     else
     {
-        m_startLatitude = archive.ReadF32();
-        m_endLatitude = archive.ReadF32();
+        m_startLatitude = m_readLatitudes[0] = archive.ReadF32();
+        m_endLatitude = m_readLatitudes[1] = archive.ReadF32();
     }
     m_forcedStraight = archive.ReadU8();
     m_functionCode = archive.ReadS32();
@@ -151,8 +151,8 @@ void N4FSection::Write(Util::BinaryStream& stream, U32)
     }
     else
     {
-        archive.WriteF32(F32(m_startLatitude));
-        archive.WriteF32(F32(m_endLatitude));
+        archive.WriteF32(m_startLatitude, m_readLatitudes[0]);
+        archive.WriteF32(m_endLatitude, m_readLatitudes[1]);
     }
     archive.WriteU8(m_forcedStraight);
     archive.WriteS32(m_functionCode);

@@ -67,6 +67,7 @@ private:
     int m_version = 4;
     double m_startLatitude = 0;
     double m_endLatitude = 0;
+    F32 m_readLatitudes[2] = {}; // version 5: the floats as read (see N4Archiver::WriteF32)
     U8 m_forcedStraight = 0;
     S32 m_functionCode = 0;
     S32 m_surfaceCode = 0;

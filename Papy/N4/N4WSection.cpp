@@ -35,7 +35,7 @@ N4WSection::N4WSection(N4TdoFile& file, N4Archiver& archive, int id, U64 positio
     if (m_version < 5 || m_version > 7)
         archive.Fail("N4 ptf WSection unsupported version");
     for (int k = 0; k < 2; ++k)
-        m_w[k] = m_version == 5 ? archive.ReadF64() : archive.ReadF32();
+        m_w[k] = m_version == 5 ? archive.ReadF64() : (m_readW[k] = archive.ReadF32());
     m_flag = archive.ReadU8();
     m_headerInts[0] = archive.ReadS32();
     for (int k = 2; k < 8; ++k)
@@ -238,7 +238,7 @@ void N4WSection::Write(Util::BinaryStream& stream, U32)
         if (m_version == 5)
             archive.WriteF64(m_w[k]);
         else
-            archive.WriteF32(F32(m_w[k]));
+            archive.WriteF32(m_w[k], m_readW[k]);
     }
     archive.WriteU8(m_flag);
     archive.WriteS32(m_headerInts[0]);

@@ -93,6 +93,7 @@ private:
     int m_version = 6;
     U8 m_flag = 0;
     double m_w[8] = {};
+    F32 m_readW[2] = {}; // versions 6 and 7: W0 and W1 as read (see N4Archiver::WriteF32)
     S32 m_wallCode = 0;
     S32 m_direction = 0;
     S32 m_profile = 0;

@@ -30,12 +30,12 @@ N4XSection::N4XSection(N4TdoFile& file, N4Archiver& archive, int id, U64 positio
             archive.Fail("N4 ptf XSection reserved2 not 0");
         return;
     }
-    m_startLatitude = archive.ReadF32();
+    m_startLatitude = m_readSingles[0] = archive.ReadF32();
     m_startAltitude = archive.ReadF64();
-    m_startSlope = archive.ReadF32();
-    m_endLatitude = archive.ReadF32();
+    m_startSlope = m_readSingles[2] = archive.ReadF32();
+    m_endLatitude = m_readSingles[1] = archive.ReadF32();
     m_endAltitude = archive.ReadF64();
-    m_endSlope = archive.ReadF32();
+    m_endSlope = m_readSingles[3] = archive.ReadF32();
     if (archive.ReadU8() != 0)
         archive.Fail("N4 ptf XSection reserved2 not 0");
     for (int entry = 0; entry < TypeEntryCount; ++entry)
@@ -51,8 +51,11 @@ N4XSection::N4XSection(N4TdoFile& file, N4Archiver& archive, int id, U64 positio
                 archive.Expect(0, "N4 ptf XSection reserved3 not 0");
             break;
         case 2:
-            m_floats.push_back(archive.ReadF32());
-            m_floats.push_back(archive.ReadF32());
+            for (int k = 0; k < 2; ++k)
+            {
+                m_readFloats.push_back(archive.ReadF32());
+                m_floats.push_back(m_readFloats.back());
+            }
             m_integers.push_back(archive.ReadU8());
             m_integers.push_back(archive.ReadU8());
             break;
@@ -107,18 +110,24 @@ void N4XSection::Write(Util::BinaryStream&, U32)
         archive.WriteU8(0);
         return;
     }
-    archive.WriteF32(F32(m_startLatitude));
+    archive.WriteF32(m_startLatitude, m_readSingles[0]);
     archive.WriteF64(m_startAltitude);
-    archive.WriteF32(F32(m_startSlope));
-    archive.WriteF32(F32(m_endLatitude));
+    archive.WriteF32(m_startSlope, m_readSingles[2]);
+    archive.WriteF32(m_endLatitude, m_readSingles[1]);
     archive.WriteF64(m_endAltitude);
-    archive.WriteF32(F32(m_endSlope));
+    archive.WriteF32(m_endSlope, m_readSingles[3]);
     archive.WriteU8(0);
     // The lists hold exactly what the type entries read; nothing changes them afterwards.
     std::size_t nextInteger = 0;
     std::size_t nextFloat = 0;
     auto integer = [&]() { return nextInteger < m_integers.size() ? m_integers[nextInteger++] : 0; };
-    auto floating = [&]() { return nextFloat < m_floats.size() ? m_floats[nextFloat++] : 0.0; };
+    auto floating = [&]() {
+        const std::size_t k = nextFloat++;
+        if (k >= m_floats.size())
+            archive.WriteF32(0.0f);
+        else
+            archive.WriteF32(m_floats[k], k < m_readFloats.size() ? m_readFloats[k] : F32(m_floats[k]));
+    };
     for (int entry = 0; entry < TypeEntryCount; ++entry)
     {
         int type = integer();
@@ -130,8 +139,8 @@ void N4XSection::Write(Util::BinaryStream&, U32)
         }
         else if (type == 2)
         {
-            archive.WriteF32(F32(floating()));
-            archive.WriteF32(F32(floating()));
+            floating();
+            floating();
             archive.WriteU8(U8(integer()));
             archive.WriteU8(U8(integer()));
         }

@@ -54,6 +54,10 @@ private:
     double m_endSlope = 0;
     std::vector<int> m_integers;
     std::vector<double> m_floats;
+    // The single floats as read (start and end latitude, start and end slope, then the type
+    // entries' floats), written back with their bits while the values are unchanged.
+    F32 m_readSingles[4] = {};
+    std::vector<F32> m_readFloats;
 };
 
 class N4ArchiverXSection final : public N4ArchivedNode<N4XSection>

@@ -1,0 +1,85 @@
+// Files that the fuzzing and the review of the N4 readers found mishandled, kept as regression
+// cases: each loads with the reader's error, or loads and saves back to its own bytes.
+#include <gtest/gtest.h>
+
+#include "N4F2Support.h"
+#include "Papy/Model/ThreeDObjectXSection.h"
+
+using namespace Velmo;
+using namespace Velmo::Papy;
+using namespace VelmoTest;
+
+// Single floats kept in doubles are written back with their exact bits, also the signalling
+// NaNs, which a conversion through double would turn quiet.
+TEST(N4Hardening, SignallingNaNFloatsKeepTheirBits)
+{
+    const std::uint32_t quietNaN = 0xFFC00001;
+    const std::uint32_t signallingNaNs[] = {0x7F800001, 0xFFA00000, 0x7F812345, 0x7F800002};
+    for (std::uint32_t nan : signallingNaNs)
+    {
+        SCOPED_TRACE(nan);
+        N4Builder x;
+        x.New("X_SectionDescriptor");
+        x.Words({1, 0, 3}).U32(nan).F64(1).U32(nan).U32(quietNaN).F64(3).F32(-0.5f).U8(0);
+        x.U8(2).U32(nan).F32(0.25f).U8(7).U8(9);
+        x.U8(0);
+        RoundTrip(x.Get(), Ptf());
+
+        N4Builder f;
+        f.New("F_SectionDescriptor");
+        f.Words({1, 0, 5}).U32(nan).F32(2).U8(0).Words({1, 1, 0});
+        RoundTrip(f.Get(), Ptf());
+
+        N4Builder w;
+        w.New("W_SectionDescriptor");
+        w.Words({1, 0, 6}).F32(1).U32(nan).U8(0).S32(0).Doubles({1, 2, 3, 4, 5, 6});
+        w.Words({0, 2049, 0, 1, 2});
+        RoundTrip(w.Get(), Ptf());
+    }
+}
+
+// A value changed in the editor is written rounded to single as before.
+TEST(N4Hardening, ChangedSingleFloatsAreRounded)
+{
+    N4Builder x;
+    x.New("X_SectionDescriptor");
+    x.Words({1, 0, 3}).U32(0x7F800001).F64(1).F32(0.5f).F32(6).F64(3).F32(-0.5f).U8(0).U8(0).U8(0);
+    auto file = Load(x.Get(), Ptf());
+    NodeAs<ThreeDObjectXSection>(*file, 1)->SetLatitude(0.1, 6);
+    auto reloaded = Load(Save(*file), Ptf());
+    EXPECT_EQ(NodeAs<ThreeDObjectXSection>(*reloaded, 1)->GetStartLatitude(), double(0.1f));
+    EXPECT_EQ(NodeAs<ThreeDObjectXSection>(*reloaded, 1)->GetEndLatitude(), 6.0);
+}
+
+namespace
+{
+// A chain of groups, each holding the next one twice: a small file whose tree, walked with
+// the shared nodes expanded, has 2^depth leaves.
+std::uint32_t DoublingGroups(N4Builder& b, int depth)
+{
+    std::uint32_t id = b.New("GroupDescriptor");
+    b.S32(1).Str("g").Words({1, 1}).Doubles({0, 0, 0, 0, 0, 0}).S32(1);
+    if (depth == 0)
+    {
+        b.U32(0).U32(0);
+        return id;
+    }
+    b.U32(2).U32(8);
+    std::uint32_t child = DoublingGroups(b, depth - 1);
+    b.U32(child);
+    return id;
+}
+} // namespace
+
+// Shared nodes nested in shared nodes multiply the walk of the tree; a file whose walk would
+// visit an absurd number of nodes is refused at load instead of hanging every walk after it.
+TEST(N4Hardening, SharingThatExpandsWithoutBoundIsRefused)
+{
+    N4Builder small;
+    DoublingGroups(small, 10);
+    auto file = RoundTrip(small.Get(), GetN4TdoArchivers());
+
+    N4Builder huge;
+    DoublingGroups(huge, 40);
+    EXPECT_EQ(FormatError(huge.Get()), "N4 archive shared objects expand to too many nodes");
+}
