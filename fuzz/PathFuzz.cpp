@@ -1,7 +1,8 @@
 // Wildcards and path splitting on any bytes. The first byte splits the rest into a pattern
 // and a name: the wildcard matcher must agree with a plain table-driven matcher. The whole
 // input is then taken as a path: made absolute it must be stable, and its parts must put it
-// back together. Last, the pattern list is searched in a small folder made for the run.
+// back together, and resolved as a folder below a small folder made for the run, in which
+// the pattern list is then searched.
 #include <unistd.h>
 
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "Papy/Container/PapyDirectory.h"
 #include "Util/Exception.h"
 #include "Util/FileSearch.h"
 #include "Util/FileSystem.h"
@@ -126,12 +128,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
     }
 
+    static SearchFolder folder;
+    // The folder a path below the known folder names, or would be made in.
+    try
+    {
+        Papy::PapyDirectory directory(folder.path + "/" + text);
+        const std::string& path = directory.GetPath();
+        if (path.empty() || path[0] != '/' || path.back() != '/' || HasDotComponent(path))
+            Fail("a folder path that is not absolute and plain");
+        if (!directory.IsRoot() &&
+            (directory.GetName().empty() || directory.GetName().find('/') != std::string::npos ||
+             directory.GetParent() + directory.GetName() + "/" != path))
+            Fail("parent and name do not make the folder path");
+    }
+    catch (const XAssertion&)
+    {
+    }
+
     // The pattern part as a list of patterns, in a folder of known names.
     if (pattern.size() <= 64)
     {
         try
         {
-            static SearchFolder folder;
             U32 bits = name.empty() ? 0 : U8(name[0]);
             FileSearch search(folder.path, pattern, '|', bits << 3 | (bits & 0x80) << 4);
             int count = 0;
