@@ -415,9 +415,18 @@ std::string GPLTdoFile::GetString(U32 offset) const
 U32 GPLTdoFile::AddString(const std::string& text)
 {
     std::map<U32, std::string>& table = m_saving ? m_saveStrings : m_strings;
-    for (const auto& [offset, s] : table)
-        if (s == text)
-            return offset;
+    // A save enters every string of the file anew: its table is searched through the index,
+    // so that a file of many distinct strings saves in linear time.
+    if (m_saving)
+    {
+        auto known = m_saveStringIndex.find(text);
+        if (known != m_saveStringIndex.end())
+            return known->second;
+    }
+    else
+        for (const auto& [offset, s] : table)
+            if (s == text)
+                return offset;
     U32 offset = 0;
     if (!table.empty())
     {
@@ -425,6 +434,8 @@ U32 GPLTdoFile::AddString(const std::string& text)
         offset = last->first + U32(last->second.size()) + 1;
     }
     table.emplace(offset, text);
+    if (m_saving)
+        m_saveStringIndex.emplace(text, offset);
     return offset;
 }
 
@@ -527,6 +538,7 @@ void GPLTdoFile::Save(Util::CountedPointer<Util::BinaryStream>& stream)
     // The tables in first-use order. The strings are entered anew into the save table, which
     // then becomes the string table.
     m_saveStrings.clear();
+    m_saveStringIndex.clear();
     m_saving = true;
     try
     {
@@ -538,9 +550,11 @@ void GPLTdoFile::Save(Util::CountedPointer<Util::BinaryStream>& stream)
     {
         m_saving = false;
         m_saveStrings.clear();
+        m_saveStringIndex.clear();
         throw;
     }
     m_saving = false;
+    m_saveStringIndex.clear();
     std::vector<Vertex> vertices = pre.NewVertices();
     std::vector<Plane> planes = pre.NewPlanes();
     std::vector<Normal> normals = pre.NewNormals();

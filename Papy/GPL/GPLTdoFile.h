@@ -9,6 +9,7 @@
 // each other by id only; a reference is resolved by GetSubObject each time it is followed.
 #include <map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "Papy/Model/DisplayClass.h"
@@ -115,6 +116,8 @@ private:
     std::vector<Normal> m_normals;
     std::map<U32, std::string> m_strings;
     std::map<U32, std::string> m_saveStrings;
+    // The offsets of m_saveStrings by their text, while a save fills it.
+    std::unordered_map<std::string, U32> m_saveStringIndex;
     std::map<int, DisplayClass> m_displayClasses;
     std::vector<Util::CountedPointer<ThreeDObjectHandle>> m_handles;
     U32 m_rootOffset = 0xFFFFFFFF;

@@ -9,6 +9,7 @@
 #include "GPLSamples.h"
 #include "GPLSaveSupport.h"
 #include "GPLTestFile.h"
+#include "Papy/Model/ThreeDObjectExtObject.h"
 #include "Papy/Model/ThreeDObjectLine.h"
 #include "Papy/Model/ThreeDObjectObjectList.h"
 #include "Util/BinaryFile.h"
@@ -188,6 +189,28 @@ TEST(GPLSave, TwoStringsMakeTheDocumentedSectionBytes)
     EXPECT_EQ(Bytes(saved.begin() + 24, saved.begin() + 32), (Bytes{0x61, 0, 0x62, 0x63, 0, 0xFF, 0x20, 0x20}));
     EXPECT_EQ(file->GetString(0), "a");
     EXPECT_EQ(file->GetString(2), "bc");
+}
+
+// A save enters every string anew: one text at two offsets is written once, and the next
+// save starts from an empty table again (a name changed in between replaces the old one).
+TEST(GPLSave, RepeatedTextsAreSavedOnceAndEachSaveStartsAnew)
+{
+    PB prim;
+    prim.Add("top", PB::ObjectList({PB::Ref("x"), PB::Ref("y"), PB::Ref("z")}));
+    prim.Add("x", {14, 0, 0});
+    prim.Add("y", {14, 5, 0});
+    prim.Add("z", {14, 10, 0});
+    CountedPointer<GPLTdoFile> file = Load(FileBytes(
+        {{"STRN", Bytes{'t', 'r', 'e', 'e', 0, 't', 'r', 'e', 'e', 0, 'r', 'o', 'c', 'k', 0, 0xFF}},
+         {"PRIM", prim.Build("top")}}));
+    EXPECT_EQ(SectionOf(SaveToBytes(*file), "STRN"), (Bytes{'t', 'r', 'e', 'e', 0, 'r', 'o', 'c', 'k', 0, 0xFF}));
+
+    CountedPointer<Velmo::Papy::ThreeDObjectExtObject> z;
+    z = file->GetSubObject(int(prim.Offset("z")));
+    z->SetObjectName("tree");
+    const Bytes saved = SaveToBytes(*file);
+    EXPECT_EQ(SectionOf(saved, "STRN"), (Bytes{'t', 'r', 'e', 'e', 0, 0xFF}));
+    EXPECT_EQ(Dump(*Load(saved)), Dump(*file));
 }
 
 // Nodes are written in post-order, children first; a node named twice is written once; the
