@@ -3,6 +3,7 @@
 #include <limits>
 #include <memory>
 
+#include "Papy/Model/ThreeDObjectNull.h"
 #include "Papy/N4/N4AnimatedTransform.h"
 #include "Papy/N4/N4Appearance.h"
 #include "Papy/N4/N4Geometry.h"
@@ -132,6 +133,10 @@ void N4TdoFile::Save(Util::CountedPointer<Util::BinaryStream>& stream)
     Util::CountedPointer<ThreeDObjectRoot> root = GetRoot();
     if (!root)
         throw Util::XUsage("N4 3do file has no root to save");
+    // An archive is its root object: a root over the null node would write the lone reference
+    // 0, which no load accepts.
+    if (dynamic_cast<ThreeDObjectNull*>(root->GetChild(0).Get()) != nullptr)
+        throw Util::XUsage("N4 3do file has no root object to save");
 
     Util::BinaryStream& target = *stream;
     target.Seek(0);

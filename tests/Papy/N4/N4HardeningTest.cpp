@@ -83,3 +83,26 @@ TEST(N4Hardening, SharingThatExpandsWithoutBoundIsRefused)
     DoublingGroups(huge, 40);
     EXPECT_EQ(FormatError(huge.Get()), "N4 archive shared objects expand to too many nodes");
 }
+
+// A root over a null node has no archive to write: saving refuses and leaves the target as it
+// was, instead of writing a file that no load accepts.
+TEST(N4Hardening, SaveRefusesARootOverTheNullNode)
+{
+    for (int nullId : {0, -1})
+    {
+        N4TdoFile file(GetN4TdoArchivers(), nullptr);
+        file.CreateRoot(file.NewId(), {file.GetSubObject(nullId)});
+        auto* buffer = new N4WriteBuffer("saved.3do");
+        Util::CountedPointer<Util::BinaryStream> stream(buffer);
+        try
+        {
+            file.Save(stream);
+            ADD_FAILURE() << nullId;
+        }
+        catch (const Util::XUsage& e)
+        {
+            EXPECT_EQ(e.GetText(), "N4 3do file has no root object to save");
+        }
+        EXPECT_EQ(buffer->Size(), 0u);
+    }
+}
