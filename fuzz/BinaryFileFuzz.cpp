@@ -56,9 +56,10 @@ std::vector<U8> OnDisk(const std::string& path)
     std::vector<U8> bytes;
     if (FILE* file = std::fopen(path.c_str(), "rb"))
     {
-        int c;
-        while ((c = std::fgetc(file)) != EOF)
-            bytes.push_back(U8(c));
+        U8 chunk[65536];
+        size_t got;
+        while ((got = std::fread(chunk, 1, sizeof chunk, file)) != 0)
+            bytes.insert(bytes.end(), chunk, chunk + got);
         std::fclose(file);
     }
     return bytes;
