@@ -13,6 +13,7 @@
 #include "Papy/Model/Vertex.h"
 #include "Papy/N4/N4ArchivedNode.h"
 #include "Papy/N4/N4Node.h"
+#include "Papy/N4/N4VertexData.h"
 
 namespace Velmo::Papy
 {
@@ -31,31 +32,28 @@ public:
     void Write(Util::BinaryStream& stream, U32 offset) override;
 
     // The numbers of the present channels, ascending.
-    int GetIntegerCount() const override { return int(m_channels.size()); }
-    int GetInteger(int i) const override;
-    // The values of the present channels, n per channel, in channel order.
-    int GetFloatCount() const override { return int(m_channelValues.size()); }
-    double GetFloat(int i) const override;
+    int GetIntegerCount() const override { return m_data.GetIntegerCount(); }
+    int GetInteger(int i) const override { return m_data.GetInteger(i); }
+    int GetFloatCount() const override { return m_data.GetFloatCount(); }
+    double GetFloat(int i) const override { return m_data.GetFloat(i); }
 
-    int GetVertexCount() const override { return int(m_vertices.size()); }
-    Vertex GetVertex(int i) const override;
-    void SetVertex(int i, const Vertex& vertex) override;
-    Normal GetNormal(int i) const override;
-    void SetNormal(int i, const Normal& normal) override;
-    bool HasTextureVertices() const override { return !m_textureVertices.empty(); }
-    TextureVertex GetTextureVertex(int i) const override;
-    void SetTextureVertex(int i, const TextureVertex& vertex) override;
-    bool HasSpecularTextureVertices() const override { return !m_specularTextureVertices.empty(); }
-    TextureVertex GetSpecularTextureVertex(int i) const override;
-    void SetSpecularTextureVertex(int i, const TextureVertex& vertex) override;
+    int GetVertexCount() const override { return m_data.GetVertexCount(); }
+    Vertex GetVertex(int i) const override { return m_data.GetVertex(i); }
+    void SetVertex(int i, const Vertex& vertex) override { m_data.SetVertex(i, vertex); }
+    Normal GetNormal(int i) const override { return m_data.GetNormal(i); }
+    void SetNormal(int i, const Normal& normal) override { m_data.SetNormal(i, normal); }
+    bool HasTextureVertices() const override { return m_data.HasTextureVertices(); }
+    TextureVertex GetTextureVertex(int i) const override { return m_data.GetTextureVertex(i); }
+    void SetTextureVertex(int i, const TextureVertex& vertex) override { m_data.SetTextureVertex(i, vertex); }
+    bool HasSpecularTextureVertices() const override { return m_data.HasSpecularTextureVertices(); }
+    TextureVertex GetSpecularTextureVertex(int i) const override { return m_data.GetSpecularTextureVertex(i); }
+    void SetSpecularTextureVertex(int i, const TextureVertex& vertex) override
+    {
+        m_data.SetSpecularTextureVertex(i, vertex);
+    }
 
 private:
-    std::vector<Vertex> m_vertices;
-    std::vector<Normal> m_normals;
-    std::vector<TextureVertex> m_textureVertices;
-    std::vector<TextureVertex> m_specularTextureVertices;
-    std::vector<int> m_channels;
-    std::vector<double> m_channelValues;
+    N4VertexData m_data;
 };
 
 class N4ArchiverPlainVertexList final : public N4ArchivedNode<N4PlainVertexList>

@@ -9,6 +9,14 @@ namespace Velmo::Papy
 {
 const N4ArchiverRegionMorphVertexList g_N4ArchiverRegionMorphVertexList;
 
+namespace
+{
+const N4VertexData::Layout g_layout = {"N4 3do RegionMorphVertexList reserved4 not 0",
+                                       "N4 3do RegionMorphVertexList reserved5 not 0",
+                                       "N4 3do RegionMorphVertexList reserved6 not 3",
+                                       "array_size == vertex_count* sizeof(F64)"};
+}
+
 N4RegionMorphVertexList::N4RegionMorphVertexList(N4TdoFile& file, N4Archiver& archive, int id, U64 position)
     : N4Node(file, id, position)
 {
@@ -18,23 +26,7 @@ N4RegionMorphVertexList::N4RegionMorphVertexList(N4TdoFile& file, N4Archiver& ar
     archive.Expect(1, "N4 3do RegionMorphVertexList reserved3 not 1");
     U32 n = archive.ReadU32();
 
-    N4VertexArrays arrays(archive, n);
-    auto checkSize = [&](U32 size) {
-        VELMO_ASSERT_TEXT(size == arrays.GetArraySize(), "array_size == vertex_count * sizeof(F64)");
-    };
-    auto checkChannel = [&](U32 size) {
-        VELMO_ASSERT_TEXT(size == arrays.GetArraySize(), "array_size == vertex_count* sizeof(F64)");
-    };
-    auto checkSecondEmpty = [](U32 size) { VELMO_ASSERT_TEXT(size == 0, "array_size ==0"); };
-    arrays.ReadXyz(checkSize, m_vertices);
-    archive.Expect(0, "N4 3do RegionMorphVertexList reserved4 not 0");
-    arrays.ReadXyz(checkSize, m_normals);
-    archive.Expect(0, "N4 3do RegionMorphVertexList reserved5 not 0");
-    archive.Expect(3, "N4 3do RegionMorphVertexList reserved6 not 3");
-    arrays.ReadUv(checkSize, checkSecondEmpty, m_textureVertices);
-    arrays.ReadChannels(checkChannel, 0, 18, m_channels, m_channelValues);
-    arrays.ReadUv(checkSize, checkSecondEmpty, m_specularTextureVertices);
-    arrays.ReadChannels(checkChannel, 20, 22, m_channels, m_channelValues);
+    m_data.Read(archive, n, g_layout);
 
     // The morphs are appended as they are read: a bad count runs into the end of the stream
     // instead of allocating for it.
@@ -58,42 +50,6 @@ N4RegionMorphVertexList::N4RegionMorphVertexList(N4TdoFile& file, N4Archiver& ar
         std::vector<S32> indices = archive.ReadS32Vector(k);
         MorphedIndices.emplace_back(indices.begin(), indices.end());
     }
-}
-
-int N4RegionMorphVertexList::GetInteger(int i) const
-{
-    VELMO_ASSERT(i >= 0 && size_t(i) < m_channels.size());
-    return m_channels[i];
-}
-
-double N4RegionMorphVertexList::GetFloat(int i) const
-{
-    VELMO_ASSERT(i >= 0 && size_t(i) < m_channelValues.size());
-    return m_channelValues[i];
-}
-
-Vertex N4RegionMorphVertexList::GetVertex(int i) const
-{
-    VELMO_ASSERT(i >= 0 && size_t(i) < m_vertices.size());
-    return m_vertices[i];
-}
-
-Normal N4RegionMorphVertexList::GetNormal(int i) const
-{
-    VELMO_ASSERT(i >= 0 && size_t(i) < m_normals.size());
-    return m_normals[i];
-}
-
-TextureVertex N4RegionMorphVertexList::GetTextureVertex(int i) const
-{
-    VELMO_ASSERT(i >= 0 && size_t(i) < m_textureVertices.size());
-    return m_textureVertices[i];
-}
-
-TextureVertex N4RegionMorphVertexList::GetSpecularTextureVertex(int i) const
-{
-    VELMO_ASSERT(i >= 0 && size_t(i) < m_specularTextureVertices.size());
-    return m_specularTextureVertices[i];
 }
 
 std::string N4RegionMorphVertexList::GetMorphName(int m) const
@@ -139,20 +95,10 @@ void N4RegionMorphVertexList::Write(Util::BinaryStream&, U32)
     N4Archiver& archive = Archive();
     if (!archive.BeginObject(*this, g_N4ArchiverRegionMorphVertexList, m_fileOffset))
         return;
-    U32 n = U32(m_vertices.size());
     for (S32 word : {1, 0, 1, 1})
         archive.WriteS32(word);
-    archive.WriteU32(n);
-    N4VertexArrays::WriteXyz(archive, m_vertices);
-    archive.WriteS32(0);
-    N4VertexArrays::WriteXyz(archive, m_normals);
-    archive.WriteS32(0);
-    archive.WriteS32(3);
-    N4VertexArrays::WriteUv(archive, m_textureVertices);
-    size_t next = 0;
-    N4VertexArrays::WriteChannels(archive, n, 0, 18, m_channels, m_channelValues, next);
-    N4VertexArrays::WriteUv(archive, m_specularTextureVertices);
-    N4VertexArrays::WriteChannels(archive, n, 20, 22, m_channels, m_channelValues, next);
+    archive.WriteU32(U32(m_data.GetVertexCount()));
+    m_data.Write(archive, g_layout);
     archive.WriteU32(U32(m_morphNames.size()));
     for (size_t m = 0; m < m_morphNames.size(); ++m)
     {

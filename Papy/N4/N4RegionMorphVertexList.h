@@ -16,6 +16,7 @@
 #include "Papy/Model/Vertex.h"
 #include "Papy/N4/N4ArchivedNode.h"
 #include "Papy/N4/N4Node.h"
+#include "Papy/N4/N4VertexData.h"
 
 namespace Velmo::Papy
 {
@@ -29,18 +30,18 @@ public:
     std::string GetType() const override { return "RegionMorphVertexList"; }
     void Write(Util::BinaryStream& stream, U32 offset) override;
 
-    int GetIntegerCount() const override { return int(m_channels.size()); }
-    int GetInteger(int i) const override;
-    int GetFloatCount() const override { return int(m_channelValues.size()); }
-    double GetFloat(int i) const override;
+    int GetIntegerCount() const override { return m_data.GetIntegerCount(); }
+    int GetInteger(int i) const override { return m_data.GetInteger(i); }
+    int GetFloatCount() const override { return m_data.GetFloatCount(); }
+    double GetFloat(int i) const override { return m_data.GetFloat(i); }
 
-    int GetVertexCount() const override { return int(m_vertices.size()); }
-    Vertex GetVertex(int i) const override;
-    Normal GetNormal(int i) const override;
-    bool HasTextureVertices() const override { return !m_textureVertices.empty(); }
-    TextureVertex GetTextureVertex(int i) const override;
-    bool HasSpecularTextureVertices() const override { return !m_specularTextureVertices.empty(); }
-    TextureVertex GetSpecularTextureVertex(int i) const override;
+    int GetVertexCount() const override { return m_data.GetVertexCount(); }
+    Vertex GetVertex(int i) const override { return m_data.GetVertex(i); }
+    Normal GetNormal(int i) const override { return m_data.GetNormal(i); }
+    bool HasTextureVertices() const override { return m_data.HasTextureVertices(); }
+    TextureVertex GetTextureVertex(int i) const override { return m_data.GetTextureVertex(i); }
+    bool HasSpecularTextureVertices() const override { return m_data.HasSpecularTextureVertices(); }
+    TextureVertex GetSpecularTextureVertex(int i) const override { return m_data.GetSpecularTextureVertex(i); }
     int GetMorphCount() const override { return int(m_morphNames.size()); }
     std::string GetMorphName(int m) const override;
     int GetMorphValue(int m) const override;
@@ -53,17 +54,12 @@ private:
     // The position of base vertex v in the morph's list (its size when v is not in it).
     size_t FindMorphed(int m, int v) const;
 
-    std::vector<Vertex> m_vertices;
-    std::vector<Normal> m_normals;
-    std::vector<TextureVertex> m_textureVertices;
-    std::vector<TextureVertex> m_specularTextureVertices;
+    N4VertexData m_data;
     std::vector<std::string> m_morphNames;
     std::vector<int> m_morphValues;
     std::vector<std::vector<Vertex>> m_morphedVertices;
     std::vector<std::vector<Normal>> m_morphedNormals;
     std::vector<std::vector<int>> MorphedIndices;
-    std::vector<int> m_channels;
-    std::vector<double> m_channelValues;
 };
 
 class N4ArchiverRegionMorphVertexList final : public N4ArchivedNode<N4RegionMorphVertexList>
