@@ -23,6 +23,8 @@ fi
 
 generator=()
 command -v ninja >/dev/null && generator=(-G Ninja)
+# A compiler cache, when the machine has one, makes rebuilds of several build folders cheap.
+command -v ccache >/dev/null && generator+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S "$top" -B "$build" "${generator[@]}" "$@"
 else
