@@ -1,0 +1,76 @@
+#pragma once
+// The capabilities of one game folder (and of its DAT container, when it has one): a bag of
+// facets keyed by facet kind. A recognizer's facet-set builder makes the factory empty, fills
+// it with AddFacet and from then on it is only read. Callers never name a game: they ask
+// whether the factory carries a kind (HasFacet<MakeMip>()), take it (GetFacet<MakeMip>()) and
+// call its operations, so one request loads a GPL, N2 or N4 file according to the folder.
+//
+// Factories are shared through CountedPointer<FileFactory>: the registry's cache holds one
+// reference, every open document of that folder another. A facet may keep a plain pointer back
+// to its factory: the factory outlives its facets.
+#include <map>
+#include <type_traits>
+
+#include "Papy/Factory/FacetId.h"
+#include "Util/CountedPointer.h"
+#include "Util/Exception.h"
+
+namespace Velmo::Papy
+{
+class FileFactory
+{
+public:
+    // The base of every facet kind; a kind is an abstract class derived from it, each game
+    // supplies concrete classes derived from the kinds.
+    class Facet
+    {
+    public:
+        Facet() = default;
+        virtual ~Facet() = default;
+        Facet(const Facet&) = delete;
+        Facet& operator=(const Facet&) = delete;
+    };
+
+    FileFactory() = default;
+    FileFactory(const FileFactory&) = delete;
+    FileFactory& operator=(const FileFactory&) = delete;
+
+    // Takes ownership of a newly made facet and keeps it as the factory's facet of kind
+    // FacetT, which is named explicitly (AddFacet<MakeMip>(new SomeMakeMip(...))). A facet of
+    // that kind already present is replaced: the factory releases it, and it lives on only
+    // where another facet still holds it. A null pointer is kept as an empty facet of the kind.
+    template <class FacetT>
+    void AddFacet(std::type_identity_t<FacetT>* facet)
+    {
+        static_assert(std::is_base_of_v<Facet, FacetT>, "a facet kind derives from FileFactory::Facet");
+        Util::CountedPointer<Facet>& slot = m_facets[FacetKind<FacetT>::Id.Get()];
+        Facet* given = facet;
+        if (given != nullptr && slot.Get() == given)
+            return; // already held: wrapping it again would give it two counts
+        slot = Util::CountedPointer<Facet>(given);
+    }
+
+    template <class FacetT>
+    bool HasFacet() const
+    {
+        return m_facets.find(FacetKind<FacetT>::Id.Get()) != m_facets.end();
+    }
+
+    // The facet of kind FacetT, sharing the factory's count. A kind the factory does not carry
+    // fails the assertion "HasFacet<FacetT>()"; callers that may meet such a factory ask
+    // HasFacet first.
+    template <class FacetT>
+    Util::CountedPointer<FacetT> GetFacet() const
+    {
+        VELMO_ASSERT_TEXT(HasFacet<FacetT>(), "HasFacet<FacetT>()");
+        Util::CountedPointer<FacetT> facet;
+        // A down-cast that tests the dynamic type; the builders store each facet under a kind
+        // it derives from, so it does not come out empty.
+        facet = m_facets.find(FacetKind<FacetT>::Id.Get())->second;
+        return facet;
+    }
+
+private:
+    std::map<int, Util::CountedPointer<Facet>> m_facets;
+};
+} // namespace Velmo::Papy

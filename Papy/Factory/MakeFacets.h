@@ -1,0 +1,125 @@
+#pragma once
+// The Make facet kinds: each loads a file object of one type by name and keeps it in a cache,
+// so that every request for one name through one factory gives the same object. Operations in
+// declaration order; the object comes back through the out-parameter first.
+//
+//   MakeCam, MakeMip, MakePbf, MakeSrb, MakeTdo, MakeUnknown   Make (with datOnly), Adopt, PurgeCache
+//   MakeLp                                                     Make, Adopt, PurgeCache, GetTypeCount, GetTypeName
+//   MakeTrk, MakePtf, MakeTrack, MakeLyt                       Make (with datOnly), PurgeCache
+//   MakeRpy                                                    Make, PurgeCache
+//
+// name and extension may each be empty; datOnly skips the loose file and looks only in the
+// folder's DAT container. MakeUnknown's object is the file's stream itself.
+#include <string>
+
+#include "Papy/Factory/FileFactory.h"
+#include "Util/BinaryStream.h"
+#include "Util/CountedPointer.h"
+
+namespace Velmo::Papy
+{
+class TdoFile;
+class CamFile;
+class TrkFile;
+class Track;
+class LpFile;
+class RpyFile;
+class LytFile;
+class MipFile;
+class SrbFile;
+class PbfFile;
+
+// Make, Adopt and PurgeCache over objects of type Object.
+template <class Object>
+class AdoptingMakeKind : public FileFactory::Facet
+{
+public:
+    typedef Object ObjectType;
+
+    virtual void Make(Util::CountedPointer<Object>& object, const std::string& name, const std::string& extension,
+                      bool datOnly) = 0;
+    // Files an object made elsewhere under the key that Make of the same name and extension
+    // uses, replacing what was there.
+    virtual void Adopt(const Util::CountedPointer<Object>& object, const std::string& name,
+                       const std::string& extension) = 0;
+    virtual void PurgeCache() = 0;
+};
+
+// Make and PurgeCache over objects of type Object.
+template <class Object>
+class ShortMakeKind : public FileFactory::Facet
+{
+public:
+    typedef Object ObjectType;
+
+    virtual void Make(Util::CountedPointer<Object>& object, const std::string& name, const std::string& extension,
+                      bool datOnly) = 0;
+    virtual void PurgeCache() = 0;
+};
+
+class MakeTdo : public AdoptingMakeKind<TdoFile>
+{
+};
+
+class MakePtf : public ShortMakeKind<TdoFile>
+{
+};
+
+class MakeCam : public AdoptingMakeKind<CamFile>
+{
+};
+
+class MakeTrack : public ShortMakeKind<Track>
+{
+};
+
+class MakeUnknown : public AdoptingMakeKind<Util::BinaryStream>
+{
+};
+
+class MakeMip : public AdoptingMakeKind<MipFile>
+{
+};
+
+// Racing lines and replays are looked for only as loose files: Make has no datOnly.
+class MakeRpy : public FileFactory::Facet
+{
+public:
+    typedef RpyFile ObjectType;
+
+    virtual void Make(Util::CountedPointer<RpyFile>& object, const std::string& name,
+                      const std::string& extension) = 0;
+    virtual void PurgeCache() = 0;
+};
+
+class MakeSrb : public AdoptingMakeKind<SrbFile>
+{
+};
+
+class MakeLyt : public ShortMakeKind<LytFile>
+{
+};
+
+class MakeTrk : public ShortMakeKind<TrkFile>
+{
+};
+
+class MakeLp : public FileFactory::Facet
+{
+public:
+    typedef LpFile ObjectType;
+
+    virtual void Make(Util::CountedPointer<LpFile>& object, const std::string& name,
+                      const std::string& extension) = 0;
+    virtual void Adopt(const Util::CountedPointer<LpFile>& object, const std::string& name,
+                       const std::string& extension) = 0;
+    virtual void PurgeCache() = 0;
+    // The racing-line types the game knows, by index.
+    virtual int GetTypeCount() = 0;
+    virtual std::string GetTypeName(int i) = 0;
+};
+
+class MakePbf : public AdoptingMakeKind<PbfFile>
+{
+};
+} // namespace Velmo::Papy
