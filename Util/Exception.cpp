@@ -1,22 +1,9 @@
 #include "Util/Exception.h"
 
-#include <cmath>
 #include <sstream>
 
 namespace Velmo::Util
 {
-const double pi = std::acos(-1.0);
-
-double DegreesToRadians(double x)
-{
-    return pi * x / 180;
-}
-
-double RadiansToDegrees(double x)
-{
-    return x / pi * 180;
-}
-
 XAssertion::XAssertion(const char* expression, const char* file, int line)
     : m_expression(expression), m_file(file), m_line(line)
 {

@@ -125,10 +125,6 @@ struct AssertionUnit
     }
 };
 
-extern const double pi;
-
-double DegreesToRadians(double x);
-double RadiansToDegrees(double x);
 } // namespace Velmo::Util
 
 // The unit text of the file that expands the macro, with static storage.

@@ -45,6 +45,7 @@
 #include "Papy/GPL/GPLTransformationFamily.h"
 #include "Papy/Model/ChunkHeader.h"
 #include "Papy/Model/Options.h"
+#include "Util/Angles.h"
 #include "Util/CharBuffer.h"
 #include "Util/Exception.h"
 #include "Util/StreamIO.h"

@@ -1,6 +1,7 @@
 #include "Papy/GPL/GPLTransformationFamily.h"
 
 #include "Papy/GPL/GPLRecord.h"
+#include "Util/Angles.h"
 #include "Util/Exception.h"
 
 namespace Velmo::Papy

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "Util/Angles.h"
 #include "Util/Exception.h"
 
 namespace Velmo::Papy

@@ -57,11 +57,3 @@ TEST(Exception, EveryErrorIsCaughtAsException)
     EXPECT_TRUE(caught([] { ThrowAssertion("x", "u", 1); }));
     EXPECT_TRUE(caught([] { throw XUsage("u"); }));
 }
-
-TEST(Exception, AngleConversions)
-{
-    EXPECT_DOUBLE_EQ(pi, 3.14159265358979323846);
-    EXPECT_DOUBLE_EQ(DegreesToRadians(180), pi);
-    EXPECT_DOUBLE_EQ(RadiansToDegrees(pi / 2), 90);
-    EXPECT_DOUBLE_EQ(RadiansToDegrees(DegreesToRadians(37.5)), 37.5);
-}

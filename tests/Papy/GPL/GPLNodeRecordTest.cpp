@@ -17,6 +17,7 @@
 #include "Papy/GPL/GPLTransformationFamily.h"
 #include "Papy/GPL/GPLVertexFixer.h"
 #include "Papy/Model/ThreeDObjectObjectList.h"
+#include "Util/Angles.h"
 #include "Util/Exception.h"
 
 using namespace VelmoTest;

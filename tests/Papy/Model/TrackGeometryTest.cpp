@@ -8,6 +8,7 @@
 #include "Papy/Model/ThreeDObjectTrack.h"
 #include "Papy/Model/ThreeDObjectTrackSegment.h"
 #include "Papy/Model/ThreeDObjectXSection.h"
+#include "Util/Angles.h"
 #include "Util/Exception.h"
 
 using namespace Velmo;

@@ -1,0 +1,60 @@
+#include "Util/WindowStream.h"
+
+#include "Util/Exception.h"
+
+namespace Velmo::Util
+{
+WindowStream::WindowStream(CountedPointer<BinaryStream> parent, std::string name, U64 base, U64 size)
+    : m_parent(std::move(parent)), m_name(std::move(name)), m_size(size), m_base(base), m_position(0)
+{
+}
+
+// Positions the shared parent; every transfer does this first, since another window or the
+// parent's owner may have moved it.
+void WindowStream::Seek(U64 position)
+{
+    if (position > m_size || m_base + position < m_base)
+        throw XFileSeek(m_name);
+    try
+    {
+        m_parent->Seek(m_base + position);
+    }
+    catch (const XFileSeek&)
+    {
+        throw XFileSeek(m_name);
+    }
+    m_position = position;
+}
+
+void WindowStream::Read(U32 count, void* buffer)
+{
+    if (count > m_size - m_position)
+        throw XFileRead(m_name);
+    Seek(m_position);
+    try
+    {
+        m_parent->Read(count, buffer);
+    }
+    catch (const XFileRead&)
+    {
+        throw XFileRead(m_name);
+    }
+    m_position += count;
+}
+
+void WindowStream::Write(U32 count, const void* data)
+{
+    if (count > m_size - m_position)
+        throw XFileWrite(m_name);
+    Seek(m_position);
+    try
+    {
+        m_parent->Write(count, data);
+    }
+    catch (const XFileWrite&)
+    {
+        throw XFileWrite(m_name);
+    }
+    m_position += count;
+}
+} // namespace Velmo::Util
