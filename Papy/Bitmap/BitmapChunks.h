@@ -1,0 +1,48 @@
+#pragma once
+// Chunk ids and chunk-header helpers of the chunked bitmap formats.
+#include "Papy/Model/ChunkHeader.h"
+#include "Util/BinaryStream.h"
+#include "Util/RecordReader.h"
+
+namespace Velmo::Papy
+{
+namespace BitmapChunk
+{
+constexpr U32 BMAP = MakeChunkId('B', 'M', 'A', 'P');
+constexpr U32 BMHD = MakeChunkId('B', 'M', 'H', 'D');
+constexpr U32 CMAP = MakeChunkId('C', 'M', 'A', 'P');
+constexpr U32 DATA = MakeChunkId('D', 'A', 'T', 'A');
+constexpr U32 MIP = MakeChunkId(' ', 'M', 'I', 'P');
+constexpr U32 MPHD = MakeChunkId('M', 'P', 'H', 'D');
+constexpr U32 SRB = MakeChunkId('S', 'R', 'B', ' ');
+constexpr U32 SRHD = MakeChunkId('S', 'R', 'H', 'D');
+constexpr U32 SRH2 = MakeChunkId('S', 'R', 'H', '2');
+
+// The blank that pads headers and data.
+constexpr U8 Blank = 0x20;
+
+inline ChunkHeader Read(Util::RecordReader& reader)
+{
+    U32 id = reader.ReadU32();
+    U32 version = reader.ReadU32();
+    U32 size = reader.ReadU32();
+    return ChunkHeader(id, version, size);
+}
+
+// A chunk whose size is known only after its contents: the header is written with size 0
+// at Begin and patched at End with the bytes written in between (the stream is left at
+// the end). Contents beyond 4 GiB fail the assertion.
+class SizePatch
+{
+public:
+    SizePatch(Util::BinaryStream& stream, U32 id, U32 version);
+    void End();
+
+private:
+    Util::BinaryStream& m_stream;
+    U32 m_id;
+    U32 m_version;
+    U64 m_start;
+};
+} // namespace BitmapChunk
+} // namespace Velmo::Papy

@@ -1,0 +1,100 @@
+#pragma once
+// One bitmap of the GPL chunked layout ("BMAP": a "BMHD" header, an optional "CMAP" palette
+// and a "DATA" chunk), seen as a Bitmap over its packed pixel bytes. It is a GPL pure bitmap,
+// each level of a GPL MIP section, and the body of the N4 bitmap files.
+//
+// The section keeps the bytes as stored in DATA and the pixel bytes; either is made from the
+// other when first needed (stored: they are one block; imploded: explode on the first pixel
+// access, implode on the first write). Nothing is decoded while reading.
+//
+// Edits and writing: an edit of a section whose stored bytes are imploded drops them, so that
+// Write implodes the current pixels; an unedited section writes its stored bytes unchanged.
+// The block-compressed formats are edited in a decoded copy that is never encoded again:
+// Write refuses such a section (XUsage) rather than write its old blocks.
+#include <string>
+#include <vector>
+
+#include "Papy/Bitmap/Bitmap.h"
+#include "Papy/Bitmap/BitmapSimple.h"
+#include "Papy/Bitmap/Palette.h"
+#include "Papy/Bitmap/PixelFormat.h"
+#include "Papy/Model/ChunkHeader.h"
+#include "Util/BinaryStream.h"
+#include "Util/CountedPointer.h"
+#include "Util/RecordReader.h"
+
+namespace Velmo::Papy
+{
+class GPLBMAPSection : public Bitmap
+{
+public:
+    // Reads one BMAP chunk at the stream's position and leaves the stream after it.
+    // sharedPalette (may be empty) serves a paletted section without a CMAP chunk; maxMethod
+    // is the highest compression method accepted (0 stored, 1 imploded).
+    GPLBMAPSection(Util::BinaryStream& stream, const Util::CountedPointer<Palette>& sharedPalette, U8 maxMethod);
+    GPLBMAPSection(Util::RecordReader& reader, const Util::CountedPointer<Palette>& sharedPalette, U8 maxMethod);
+    // A new 0 x 0 section without pixel bytes, to be resized before pixels are written. A
+    // paletted format takes a new Palette(paletteSize) of its own when ownPalette is set,
+    // sharedPalette otherwise.
+    GPLBMAPSection(U8 format, bool ownPalette, U32 paletteSize, const Util::CountedPointer<Palette>& sharedPalette,
+                   U8 method);
+
+    // A deep copy; a section without a palette of its own takes sharedPalette (or, when that
+    // is empty, a copy of the palette it uses).
+    Util::CountedPointer<GPLBMAPSection> Clone(const Util::CountedPointer<Palette>& sharedPalette) const;
+
+    U32 GetWidth() const override { return m_width; }
+    U32 GetHeight() const override { return m_height; }
+    // New pixel bytes for the size; the last 32-bit word of each row of a 1 x 1 format is
+    // cleared. The pixels of the old size (stored bytes, decoded copy) are dropped.
+    void Resize(U32 height, U32 width) override;
+    Colour GetPixel(U32 row, U32 column) const override;
+    void SetPixel(U32 row, U32 column, const Colour& colour) override;
+
+    // Writes the BMAP chunk at the stream's position.
+    void Write(Util::BinaryStream& stream) const;
+
+    U8 GetFormat() const { return m_format; }
+    U8 GetMethod() const { return m_method; }
+    U32 GetStride() const { return m_stride; }
+    bool IsPaletted() const { return m_format < 3; }
+    bool HasOwnPalette() const { return m_ownPalette; }
+    Util::CountedPointer<Palette> GetPalette() const { return m_palette; }
+    U8 GetRedBits() const;
+    U8 GetGreenBits() const;
+    U8 GetBlueBits() const;
+    U8 GetAlphaBits() const;
+    U8 GetTransparency() const;
+    // Whether pixels were written through the decoded copy of a block-compressed format.
+    bool HasDecodedCopy() const { return bool(m_decoded); }
+
+    // The CMAP chunk: entries of blue, green, red, alpha bytes.
+    static Util::CountedPointer<Palette> ReadPalette(Util::BinaryStream& stream);
+    static Util::CountedPointer<Palette> ReadPalette(Util::RecordReader& reader);
+    static void WritePalette(const Palette& palette, Util::BinaryStream& stream);
+
+private:
+    typedef Util::CountedPointer<std::vector<U8>> Block;
+
+    GPLBMAPSection() = default;
+    void Read(Util::RecordReader& reader, const Util::CountedPointer<Palette>& sharedPalette, U8 maxMethod);
+    static Util::CountedPointer<Palette> ReadPalette(Util::RecordReader& reader, const ChunkHeader& header);
+    void MakePixels() const;
+    void MakeStored() const;
+
+    U8 m_format = 0;
+    const PixelFormat* m_pixelFormat = nullptr;
+    U32 m_height = 0;
+    U32 m_width = 0;
+    U32 m_stride = 0;
+    U8 m_method = 0;
+    bool m_ownPalette = false;
+    Util::CountedPointer<Palette> m_palette;
+    // The stored bytes and the pixel bytes, each made from the other on first need.
+    mutable U32 m_compressedDataSize = 0;
+    mutable Block m_stored;
+    U32 m_uncompressedDataSize = 0;
+    mutable Block m_pixels;
+    Util::CountedPointer<BitmapSimple> m_decoded;
+};
+} // namespace Velmo::Papy

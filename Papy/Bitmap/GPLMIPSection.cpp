@@ -1,0 +1,303 @@
+#include "Papy/Bitmap/GPLMIPSection.h"
+
+#include <algorithm>
+
+#include "Papy/Bitmap/BitmapChunks.h"
+#include "Papy/Bitmap/BitmapOperations.h"
+#include "Papy/Bitmap/Quantise.h"
+#include "Util/Exception.h"
+#include "Util/StreamIO.h"
+
+namespace Velmo::Papy
+{
+namespace
+{
+constexpr U32 HeaderSize = 18;
+constexpr U32 LongHeaderSize = 38;
+constexpr U32 LargestExponent = 31;
+
+// The size of level m of a side of 2^exponent.
+U32 LevelSize(U32 exponent, U32 level)
+{
+    return level > exponent ? 1 : U32(1) << (exponent - level);
+}
+} // namespace
+
+GPLMIPSection::GPLMIPSection(Util::BinaryStream& stream, U32 version)
+{
+    U64 start = stream.Tell();
+    Util::RecordReader reader(stream);
+    Read(reader, version);
+    stream.Seek(start + reader.Tell());
+}
+
+GPLMIPSection::GPLMIPSection(Util::RecordReader& reader, U32 version)
+{
+    Read(reader, version);
+}
+
+void GPLMIPSection::Read(Util::RecordReader& reader, U32 acceptedVersion)
+{
+    const std::string& name = reader.GetName();
+    auto fail = [&name](const char* message) { throw Util::XFileFormat(name, message); };
+
+    ChunkHeader mip = BitmapChunk::Read(reader);
+    if (mip.GetId() != BitmapChunk::MIP)
+        fail("GPL mip id not MIP");
+    if (mip.GetVersion() != 0)
+        fail("GPL mip unsupported version");
+    U64 end = reader.Tell() + mip.GetSize();
+
+    ChunkHeader mphd = BitmapChunk::Read(reader);
+    if (mphd.GetId() != BitmapChunk::MPHD)
+        fail("GPL mip header not found");
+    if (mphd.GetVersion() != acceptedVersion)
+        fail("GPL mip header unsupported version");
+    if (mphd.GetVersion() == 0 && mphd.GetSize() != HeaderSize)
+        fail("GPL mip header incorrect size");
+    if (mphd.GetVersion() == 1 && mphd.GetSize() != LongHeaderSize)
+        fail("N4 mip header incorrect size");
+
+    U8 header[HeaderSize];
+    reader.ReadBytes(header, HeaderSize);
+    U8 format = header[0];
+    U32 widthExponent = Util::DecodeLE<U32>(header + 1);
+    U32 heightExponent = Util::DecodeLE<U32>(header + 5);
+    U8 repeat = header[13];
+    U32 levelCount = Util::DecodeLE<U32>(header + 14);
+    if (repeat > 3)
+        fail("GPL mip repeat value unknown");
+    // Sides of more than 2^31 pixels cannot be held; refusing them keeps 1 << exponent defined.
+    if (widthExponent > LargestExponent || heightExponent > LargestExponent)
+        fail("GPL mip header exponent error");
+    U64 smaller = std::min(widthExponent, heightExponent);
+    U64 larger = std::max(widthExponent, heightExponent);
+    if ((mphd.GetVersion() == 0 && levelCount > smaller + 1) || levelCount > larger + 1)
+        fail("GPL mip bitmap count incorrect");
+
+    m_format = format;
+    m_widthExponent = widthExponent;
+    m_heightExponent = heightExponent;
+    std::copy(header + 9, header + 13, m_headerBytes);
+    m_headerFromFile = true;
+    m_repeatsHorizontally = (repeat & 1) == 0;
+    m_repeatsVertically = (repeat & 2) == 0;
+    m_version = mphd.GetVersion();
+    if (format >= 9)
+        fail("GPL MIP file mip header unknown format");
+
+    if (m_version == 1)
+    {
+        m_unknownValue = reader.ReadU32();
+        m_string = reader.ReadFixedString(StringFieldSize);
+    }
+
+    m_levels.reserve(levelCount);
+    U8 fill[2];
+    reader.ReadBytes(fill, 2);
+    if (fill[0] != BitmapChunk::Blank || fill[1] != BitmapChunk::Blank)
+        fail("GPL MIP file mip header fill byte 0 not blank");
+
+    const PixelFormat& sectionFormat = Format();
+    if (sectionFormat.paletted)
+    {
+        Util::RecordReader peek = reader;
+        if (peek.ReadU32() == BitmapChunk::CMAP)
+            m_sharedPalette = GPLBMAPSection::ReadPalette(reader);
+    }
+
+    for (U32 m = 0; m < levelCount; ++m)
+    {
+        Util::CountedPointer<GPLBMAPSection> level(new GPLBMAPSection(reader, m_sharedPalette, 0));
+        if (level->GetHeight() != LevelSize(m_heightExponent, m))
+            fail("GPL bitmap file height mismatch");
+        if (level->GetWidth() != LevelSize(m_widthExponent, m))
+            fail("GPL bitmap file width mismatch");
+        if (level->GetRedBits() != sectionFormat.redBits)
+            fail("GPL bitmap red mismatch");
+        if (level->GetGreenBits() != sectionFormat.greenBits)
+            fail("GPL bitmap green mismatch");
+        if (level->GetBlueBits() != sectionFormat.blueBits)
+            fail("GPL bitmap blue mismatch");
+        if (level->GetAlphaBits() != sectionFormat.alphaBits)
+            fail("GPL bitmap alpha mismatch");
+        if (level->GetTransparency() != sectionFormat.transparency)
+            fail("GPL bitmap transparency mismatch");
+        if (sectionFormat.paletted)
+        {
+            bool own = level->HasOwnPalette();
+            if ((own && m_sharedPalette) || (m > 0 && own != m_levels[0]->HasOwnPalette()))
+                fail("GPL bitmap palette mismatch");
+        }
+        m_levels.push_back(level);
+    }
+
+    if (reader.Tell() != end)
+        fail("GPL mip incorrect size");
+}
+
+GPLMIPSection::GPLMIPSection(const GPLMIPSection& other)
+    : m_widthExponent(other.m_widthExponent), m_heightExponent(other.m_heightExponent), m_format(other.m_format),
+      m_headerFromFile(other.m_headerFromFile), m_repeatsVertically(other.m_repeatsVertically),
+      m_repeatsHorizontally(other.m_repeatsHorizontally), m_version(other.m_version),
+      m_unknownValue(other.m_unknownValue), m_string(other.m_string)
+{
+    std::copy(other.m_headerBytes, other.m_headerBytes + 4, m_headerBytes);
+    if (other.m_sharedPalette)
+        m_sharedPalette.Reset(new Palette(*other.m_sharedPalette));
+    m_levels.reserve(other.m_levels.size());
+    for (const auto& level : other.m_levels)
+        m_levels.push_back(level->Clone(m_sharedPalette));
+}
+
+GPLMIPSection::GPLMIPSection(U32 height, U32 width, U8 redBits, U8 greenBits, U8 blueBits, U8 alphaBits,
+                             U8 transparency, bool paletted, U32 paletteSize, bool individualPalettes,
+                             bool repeatsHorizontally, bool repeatsVertically, U32 levelCount, U32 firstFormat,
+                             U32 formatCount, U32 version)
+    : m_widthExponent(CeilLog2(width)), m_heightExponent(CeilLog2(height)),
+      m_repeatsVertically(repeatsVertically), m_repeatsHorizontally(repeatsHorizontally), m_version(version)
+{
+    if ((U64(1) << m_widthExponent) != width || (U64(1) << m_heightExponent) != height)
+        throw Util::XUsage("Bitmap dimension not a power of 2");
+
+    if (paletted && paletteSize > 16)
+        throw Util::XUsage("GPL mip only supports 16 colour palettes");
+    // Only the codes that a GPL MIP header may hold (0-8) are candidates.
+    FormatRequest request{redBits, greenBits, blueBits, alphaBits, transparency};
+    std::optional<U8> format =
+        ChoosePixelFormat(firstFormat, formatCount, request, [paletted](U8 code) -> const PixelFormat* {
+            if (code > 8 || (paletted ? code >= 3 : code <= 2))
+                return nullptr;
+            return FindGPLPixelFormat(code);
+        });
+    if (!format)
+        throw Util::XUsage("N4 mip palettes not supported");
+    m_format = *format;
+
+    bool levelPalettes = paletted && individualPalettes;
+    if (paletted && !individualPalettes)
+        m_sharedPalette.Reset(new Palette(paletteSize));
+    m_levels.reserve(levelCount);
+    U32 h = height;
+    U32 w = width;
+    for (U32 m = 0; m < levelCount; ++m)
+    {
+        Util::CountedPointer<GPLBMAPSection> level(
+            new GPLBMAPSection(m_format, levelPalettes, paletteSize, m_sharedPalette, 0));
+        level->Resize(h, w);
+        m_levels.push_back(level);
+        h = std::max<U32>(h / 2, 1);
+        w = std::max<U32>(w / 2, 1);
+    }
+}
+
+Util::CountedPointer<GPLBMAPSection> GPLMIPSection::GetLevel(U32 level) const
+{
+    VELMO_ASSERT(level < m_levels.size());
+    return m_levels[level];
+}
+
+bool GPLMIPSection::HasIndividualPalettes() const
+{
+    return !m_levels.empty() && m_levels[0]->HasOwnPalette();
+}
+
+Util::CountedPointer<Palette> GPLMIPSection::GetPalette(U32 level) const
+{
+    VELMO_ASSERT(level < m_levels.size());
+    if (!IsPaletted())
+        return nullptr;
+    return m_levels[level]->GetPalette();
+}
+
+Colour GPLMIPSection::GetHeaderColour() const
+{
+    return Colour(ChannelValue(m_headerBytes[2], 255), ChannelValue(m_headerBytes[1], 255),
+                  ChannelValue(m_headerBytes[0], 255), ChannelValue(m_headerBytes[3], 255));
+}
+
+const PixelFormat& GPLMIPSection::Format() const
+{
+    const PixelFormat* format = m_format < 9 ? FindGPLPixelFormat(m_format) : nullptr;
+    VELMO_ASSERT_TEXT(format != nullptr, "false");
+    return *format;
+}
+
+U8 GPLMIPSection::GetRedBits() const
+{
+    return Format().redBits;
+}
+
+U8 GPLMIPSection::GetGreenBits() const
+{
+    return Format().greenBits;
+}
+
+U8 GPLMIPSection::GetBlueBits() const
+{
+    return Format().blueBits;
+}
+
+U8 GPLMIPSection::GetAlphaBits() const
+{
+    return Format().alphaBits;
+}
+
+U8 GPLMIPSection::GetTransparency() const
+{
+    return Format().transparency;
+}
+
+void GPLMIPSection::GetHeaderBytes(U8 bytes[4]) const
+{
+    if (m_headerFromFile)
+    {
+        std::copy(m_headerBytes, m_headerBytes + 4, bytes);
+        return;
+    }
+    // The mean of the whole of level 0, each pixel weighted by its alpha.
+    Colour mean;
+    if (!m_levels.empty())
+    {
+        const GPLBMAPSection& level0 = *m_levels[0];
+        BitmapSimple scratch;
+        DownsampleBox(level0, level0.GetHeight(), level0.GetWidth(), scratch);
+        if (scratch.GetHeight() != 0 && scratch.GetWidth() != 0)
+            mean = scratch.GetPixel(0, 0);
+    }
+    bytes[0] = U8(QuantiseChannel(mean.GetBlue(), 255));
+    bytes[1] = U8(QuantiseChannel(mean.GetGreen(), 255));
+    bytes[2] = U8(QuantiseChannel(mean.GetRed(), 255));
+    bytes[3] = U8(QuantiseChannel(mean.GetAlpha(), 255));
+}
+
+void GPLMIPSection::Write(Util::BinaryStream& stream) const
+{
+    BitmapChunk::SizePatch mip(stream, BitmapChunk::MIP, 0);
+    bool longHeader = m_version == 1;
+    ChunkHeader(BitmapChunk::MPHD, m_version, longHeader ? LongHeaderSize : HeaderSize).Write(stream);
+    U8 header[LongHeaderSize + 2] = {};
+    header[0] = m_format;
+    Util::EncodeLE<U32>(m_widthExponent, header + 1);
+    Util::EncodeLE<U32>(m_heightExponent, header + 5);
+    GetHeaderBytes(header + 9);
+    header[13] = U8((m_repeatsHorizontally ? 0 : 1) | (m_repeatsVertically ? 0 : 2));
+    Util::EncodeLE<U32>(GetLevelCount(), header + 14);
+    U32 size = HeaderSize;
+    if (longHeader)
+    {
+        Util::EncodeLE<U32>(m_unknownValue, header + 18);
+        std::size_t length = std::min<std::size_t>(m_string.size(), StringFieldSize);
+        std::copy(m_string.begin(), m_string.begin() + length, header + 22);
+        size = LongHeaderSize;
+    }
+    header[size] = BitmapChunk::Blank;
+    header[size + 1] = BitmapChunk::Blank;
+    stream.Write(size + 2, header);
+    if (m_sharedPalette)
+        GPLBMAPSection::WritePalette(*m_sharedPalette, stream);
+    for (const auto& level : m_levels)
+        level->Write(stream);
+    mip.End();
+}
+} // namespace Velmo::Papy

@@ -1,0 +1,743 @@
+#!/usr/bin/env python3
+"""Independent writer, reader and pixel decoder of GPL bitmap files, standard library only.
+
+It knows the GPL chunked bitmap layout (BMAP with BMHD, CMAP and DATA chunks; the " MIP"
+chunk with MPHD; the SRB wrapper with SRHD and SRH2) and the eleven pixel formats, and is
+written from the format description alone, sharing no code with the C++ readers.
+
+Commands:
+  samples DIR            write sample files of every format, their pixel listings
+                         (<file>.pixels) and DIR/samples.txt; crafted broken files under
+                         DIR/bad with DIR/bad/messages.txt (file, kind, expected message)
+  check FILE [--kind K] [--pixels OUT]
+                         read FILE as kind K (pbf, mip, mip1, srb, srb-strict, bmap1;
+                         default from the extension), print "ok" or the first rule broken
+                         (exit status 1), and optionally write the decoded pixels
+  selftest DIR           write the samples and prove that every sample reads back to its own
+                         pixels and every crafted file fails with its message
+
+Pixel listings: a line "levels N", then per level "level W H" and one line "r g b a" per
+pixel, rows top first.
+"""
+
+import argparse
+import os
+import random
+import struct
+import sys
+
+BLANK = 0x20
+
+# code: (bits per unit, block width, block height, red, green, blue, alpha, class, paletted)
+FORMATS = {
+    0: (4, 1, 1, 8, 8, 8, 8, 0, True),
+    1: (4, 1, 1, 8, 8, 8, 8, 1, True),
+    2: (4, 1, 1, 8, 8, 8, 8, 2, True),
+    3: (16, 1, 1, 5, 6, 5, 0, 0, False),
+    4: (16, 1, 1, 5, 5, 5, 1, 1, False),
+    5: (16, 1, 1, 4, 4, 4, 4, 2, False),
+    6: (24, 1, 1, 8, 8, 8, 0, 0, False),
+    7: (32, 1, 1, 8, 8, 8, 8, 2, False),
+    8: (8, 1, 1, 8, 8, 8, 0, 0, False),
+    10: (64, 4, 4, 5, 6, 5, 0, 0, False),
+    11: (128, 4, 4, 5, 6, 5, 4, 2, False),
+}
+
+
+def chunk_id(text):
+    """The four letters as they stand in a file: reversed."""
+    return text[::-1].encode("ascii")
+
+
+def header(text, version, size):
+    return chunk_id(text) + struct.pack("<II", version, size)
+
+
+def stride_of(code, width):
+    bits, bw, bh = FORMATS[code][:3]
+    blocks = (width + bw - 1) // bw
+    return (blocks * bits + 31) // 32 * 4 // bh
+
+
+def pixel_byte_count(code, width, height):
+    bh = FORMATS[code][2]
+    return (height + bh - 1) // bh * bh * stride_of(code, width)
+
+
+# ---------------------------------------------------------------- implode, literals only
+
+def implode_literals(data):
+    """A binary-mode implode stream with a 4096-byte dictionary that codes every byte as a
+    literal: flag bit 0 and the 8 bits of the byte; then the end code (flag 1, length code
+    0000000 of the last length group, its 8 extra bits all set); bits least significant first."""
+    out = bytearray([0, 6])
+    acc = 0
+    nbits = 0
+
+    def put(value, count):
+        nonlocal acc, nbits
+        acc |= value << nbits
+        nbits += count
+        while nbits >= 8:
+            out.append(acc & 0xFF)
+            acc >>= 8
+            nbits -= 8
+
+    for byte in data:
+        put(0, 1)
+        put(byte, 8)
+    put(1, 1)
+    put(0, 7)
+    put(0xFF, 8)
+    if nbits:
+        out.append(acc & 0xFF)
+    return bytes(out)
+
+
+def explode_literals(stream):
+    """Decodes a literal-only stream; None for anything else."""
+    if len(stream) < 3 or stream[0] != 0 or stream[1] not in (4, 5, 6):
+        return None
+    pos = 16
+    total = len(stream) * 8
+
+    def get(count):
+        nonlocal pos
+        if pos + count > total:
+            raise ValueError
+        value = 0
+        for i in range(count):
+            bit = (stream[(pos + i) // 8] >> ((pos + i) % 8)) & 1
+            value |= bit << i
+        pos += count
+        return value
+
+    out = bytearray()
+    try:
+        while True:
+            if get(1) == 0:
+                out.append(get(8))
+                continue
+            if get(7) != 0 or get(8) != 0xFF:
+                return None
+            return bytes(out)
+    except ValueError:
+        return None
+
+
+# ---------------------------------------------------------------- writers
+
+def cmap(entries, version=0, size=None):
+    """entries: (blue, green, red, alpha) byte tuples."""
+    body = b"".join(bytes(e) for e in entries)
+    return header("CMAP", version, len(body) if size is None else size) + body
+
+
+def bmap(code, width, height, data, method=0, palette=None, stride=None, bmhd_size=14, fill=(BLANK, BLANK),
+         filler=None, bmap_version=0, bmhd_version=0, data_version=0, bmap_id="BMAP", bmhd_id="BMHD",
+         data_id="DATA", size_delta=0):
+    stored = implode_literals(data) if method == 1 else data
+    if stride is None:
+        stride = stride_of(code, width) if code in FORMATS else 0
+    body = header(bmhd_id, bmhd_version, bmhd_size)
+    body += struct.pack("<BIIIB", code, width, height, stride, method) + bytes(fill)
+    if palette is not None:
+        body += palette
+    body += header(data_id, data_version, len(stored)) + stored
+    pad = (4 - len(stored) % 4) % 4
+    body += bytes([BLANK] * pad) if filler is None else filler
+    return header(bmap_id, bmap_version, len(body) + size_delta) + body
+
+
+def mip(code, wexp, hexp, levels, colour=(0, 0, 0, 0), repeat=0, count=None, version=0, unknown=0, text=b"",
+        palette=None, mphd_size=None, fill=(BLANK, BLANK), mip_version=0, mip_id=" MIP", mphd_id="MPHD",
+        size_delta=0):
+    body_header = struct.pack("<BII", code, wexp, hexp) + bytes(colour)
+    body_header += struct.pack("<BI", repeat, len(levels) if count is None else count)
+    if version == 1:
+        body_header += struct.pack("<I", unknown) + text.ljust(16, b"\0")[:16]
+    if mphd_size is None:
+        mphd_size = 38 if version == 1 else 18
+    body = header(mphd_id, version, mphd_size) + body_header + bytes(fill)
+    if palette is not None:
+        body += palette
+    body += b"".join(levels)
+    return header(mip_id, mip_version, len(body) + size_delta) + body
+
+
+def srb(scales, unknowns, mip_bytes, srb_size=84, srb_version=0, srhd=("SRHD", 0, 24), srh2=("SRH2", 0, 36),
+        srb_id="SRB "):
+    out = header(srb_id, srb_version, srb_size)
+    out += header(*srhd) + struct.pack("<6f", *scales)
+    out += header(*srh2) + struct.pack("<9I", *unknowns)
+    return out + mip_bytes
+
+
+# ---------------------------------------------------------------- reader
+
+class Broken(Exception):
+    pass
+
+
+class Reader:
+    def __init__(self, data, pos=0):
+        self.data = data
+        self.pos = pos
+
+    def take(self, n):
+        if self.pos + n > len(self.data):
+            raise Broken("short read")
+        b = self.data[self.pos:self.pos + n]
+        self.pos += n
+        return b
+
+    def u8(self):
+        return self.take(1)[0]
+
+    def u32(self):
+        return struct.unpack("<I", self.take(4))[0]
+
+    def chunk(self):
+        ident = self.take(4)[::-1].decode("latin-1")
+        version, size = struct.unpack("<II", self.take(8))
+        return ident, version, size
+
+    def peek_id(self):
+        if self.pos + 4 > len(self.data):
+            raise Broken("short read")
+        return self.data[self.pos:self.pos + 4][::-1].decode("latin-1")
+
+
+def grey_palette():
+    return [(i / 15, i / 15, i / 15, 1.0) for i in range(16)]
+
+
+def make_colour(r, g, b, a):
+    return (0.0, 0.0, 0.0, 0.0) if a == 0 else (r, g, b, a)
+
+
+def read_cmap(rd):
+    ident, version, size = rd.chunk()
+    if ident != "CMAP":
+        raise Broken("GPL palette id not CMAP")
+    if version != 0:
+        raise Broken("GPL palette unsupported version")
+    if size % 4:
+        raise Broken("GPL palette incorrect size")
+    raw = rd.take(size)
+    return [make_colour(raw[i + 2] / 255, raw[i + 1] / 255, raw[i] / 255, raw[i + 3] / 255)
+            for i in range(0, size, 4)]
+
+
+class Section:
+    pass
+
+
+def read_bmap(rd, shared, max_method):
+    ident, version, size = rd.chunk()
+    if ident != "BMAP":
+        raise Broken("GPL bitmap id not BMAP")
+    if version != 0:
+        raise Broken("GPL bitmap unsupported version")
+    end = rd.pos + size
+    ident, version, hsize = rd.chunk()
+    if ident != "BMHD":
+        raise Broken("GPL bitmap header not found")
+    if version != 0:
+        raise Broken("GPL bitmap header unsupported version")
+    if hsize != 14:
+        raise Broken("GPL bitmap header incorrect size")
+    code, width, height, stride, method = struct.unpack("<BIIIB", rd.take(14))
+    fill = rd.take(2)
+    if code not in FORMATS:
+        raise Broken("GPL bitmap header unknown format")
+    if method > max_method:
+        raise Broken("GPL bitmap header unsupported compression method")
+    if stride_of(code, width) != stride:
+        raise Broken("GPL bitmap header width in bytes incorrect")
+    if fill[0] != BLANK:
+        raise Broken("GPL bitmap header fill byte 0 not blank")
+    if fill[1] != BLANK:
+        raise Broken("GPL bitmap header fill byte 1 not blank")
+    s = Section()
+    s.code, s.width, s.height, s.stride, s.method = code, width, height, stride, method
+    s.own = False
+    s.palette = None
+    if FORMATS[code][8]:
+        if rd.peek_id() == "CMAP":
+            s.palette = read_cmap(rd)
+            s.own = True
+        elif shared is not None:
+            s.palette = shared
+        else:
+            s.palette = grey_palette()
+    ident, version, dsize = rd.chunk()
+    if ident != "DATA":
+        raise Broken("GPL bitmap data header id not DATA")
+    if version != 0:
+        raise Broken("GPL bitmap data unsupported version")
+    count = pixel_byte_count(code, width, height)
+    if count > 0xFFFFFFFF or rd.pos > end or dsize > end - rd.pos:
+        raise Broken("GPL bitmap incorrect size")
+    s.stored = rd.take(dsize)
+    if dsize % 4:
+        if any(b != BLANK for b in rd.take(4 - dsize % 4)):
+            raise Broken("GPL bitmap filler incorrect")
+    if rd.pos != end:
+        raise Broken("GPL bitmap incorrect size")
+    s.count = count
+    return s
+
+
+def pixel_bytes(s):
+    """The pixel bytes of a section, or raises Broken with the access error."""
+    if s.method == 0:
+        if len(s.stored) != s.count:
+            raise Broken("CompressedDataSize == UncompressedDataSize")
+        return s.stored
+    data = explode_literals(s.stored)
+    if data is None or len(data) != s.count:
+        raise Broken("result_size == UncompressedDataSize")
+    return data
+
+
+def decode_block(block, i, alpha):
+    c0, c1, codes = struct.unpack("<HHI", block[:8])
+    weight = (1.0, 0.0, 2 / 3, 1 / 3)[(codes >> (2 * i)) & 3]
+
+    def mix(a, b):
+        return b * (1 - weight) + a * weight
+
+    return make_colour(mix((c0 >> 11) / 31, (c1 >> 11) / 31), mix(((c0 >> 5) & 63) / 63, ((c1 >> 5) & 63) / 63),
+                       mix((c0 & 31) / 31, (c1 & 31) / 31), alpha)
+
+
+def decode_pixel(code, p, stride, row, col, palette):
+    base = row * stride
+    if code <= 2:
+        byte = p[base + col // 2]
+        index = byte >> 4 if col % 2 == 0 else byte & 15
+        return palette[index] if index < len(palette) else (0.0, 0.0, 0.0, 0.0)
+    if code in (3, 4, 5):
+        u = struct.unpack_from("<H", p, base + 2 * col)[0]
+        if code == 3:
+            return make_colour((u >> 11) / 31, ((u >> 5) & 63) / 63, (u & 31) / 31, 1.0)
+        if code == 4:
+            return make_colour(((u >> 10) & 31) / 31, ((u >> 5) & 31) / 31, (u & 31) / 31, float(u >> 15))
+        return make_colour(((u >> 8) & 15) / 15, ((u >> 4) & 15) / 15, (u & 15) / 15, (u >> 12) / 15)
+    if code == 6:
+        r, g, b = p[base + 3 * col:base + 3 * col + 3]
+        return make_colour(r / 255, g / 255, b / 255, 1.0)
+    if code == 7:
+        b, g, r, a = p[base + 4 * col:base + 4 * col + 4]
+        return make_colour(r / 255, g / 255, b / 255, a / 255)
+    if code == 8:
+        g = p[base + col] / 255
+        return (g, g, g, 1.0)
+    i = (row % 4) * 4 + col % 4
+    if code == 10:
+        at = (row // 4) * stride * 4 + (col // 4) * 8
+        return decode_block(p[at:at + 8], i, 1.0)
+    at = (row // 4) * stride * 4 + (col // 4) * 16
+    alphas = struct.unpack_from("<Q", p, at)[0]
+    return decode_block(p[at + 8:at + 16], i, ((alphas >> (4 * i)) & 15) / 15)
+
+
+def decode_section(s):
+    p = pixel_bytes(s)
+    return [[decode_pixel(s.code, p, s.stride, r, c, s.palette) for c in range(s.width)] for r in range(s.height)]
+
+
+def read_mip(rd, accepted):
+    ident, version, size = rd.chunk()
+    if ident != " MIP":
+        raise Broken("GPL mip id not MIP")
+    if version != 0:
+        raise Broken("GPL mip unsupported version")
+    end = rd.pos + size
+    ident, version, hsize = rd.chunk()
+    if ident != "MPHD":
+        raise Broken("GPL mip header not found")
+    if version != accepted:
+        raise Broken("GPL mip header unsupported version")
+    if version == 0 and hsize != 18:
+        raise Broken("GPL mip header incorrect size")
+    if version == 1 and hsize != 38:
+        raise Broken("N4 mip header incorrect size")
+    code, wexp, hexp = struct.unpack("<BII", rd.take(9))
+    colour = rd.take(4)
+    repeat, count = struct.unpack("<BI", rd.take(5))
+    if repeat > 3:
+        raise Broken("GPL mip repeat value unknown")
+    if wexp > 31 or hexp > 31:
+        raise Broken("GPL mip header exponent error")
+    if (version == 0 and count > min(wexp, hexp) + 1) or count > max(wexp, hexp) + 1:
+        raise Broken("GPL mip bitmap count incorrect")
+    if code >= 9:
+        raise Broken("GPL MIP file mip header unknown format")
+    m = Section()
+    m.code, m.wexp, m.hexp, m.colour, m.repeat, m.version = code, wexp, hexp, colour, repeat, version
+    if version == 1:
+        m.unknown = rd.u32()
+        m.text = rd.take(16).split(b"\0")[0]
+    if any(b != BLANK for b in rd.take(2)):
+        raise Broken("GPL MIP file mip header fill byte 0 not blank")
+    fmt = FORMATS[code]
+    shared = None
+    if fmt[8] and rd.peek_id() == "CMAP":
+        shared = read_cmap(rd)
+    m.shared = shared
+    m.levels = []
+    for level in range(count):
+        s = read_bmap(rd, shared, 0)
+        if s.height != (1 if level > hexp else 1 << (hexp - level)):
+            raise Broken("GPL bitmap file height mismatch")
+        if s.width != (1 if level > wexp else 1 << (wexp - level)):
+            raise Broken("GPL bitmap file width mismatch")
+        have = FORMATS[s.code]
+        for i, name in ((3, "red"), (4, "green"), (5, "blue"), (6, "alpha")):
+            if have[i] != fmt[i]:
+                raise Broken("GPL bitmap %s mismatch" % name)
+        if have[7] != fmt[7]:
+            raise Broken("GPL bitmap transparency mismatch")
+        if fmt[8] and ((s.own and shared is not None) or (level > 0 and s.own != m.levels[0].own)):
+            raise Broken("GPL bitmap palette mismatch")
+        m.levels.append(s)
+    if rd.pos != end:
+        raise Broken("GPL mip incorrect size")
+    return m
+
+
+def read_srb(rd, strict):
+    ident, version, size = rd.chunk()
+    if ident != "SRB ":
+        raise Broken("GPL srb file id not SRB")
+    if version != 0:
+        raise Broken("GPL srb file unsupported version")
+    if size != 84:
+        raise Broken("GPL srb size mismatch")
+    ident, version, size = rd.chunk()
+    if ident != "SRHD":
+        raise Broken("GPL srb header not found")
+    if version != 0:
+        raise Broken("GPL srb file header unsupported version")
+    if size != 24:
+        raise Broken("GPL srb header incorrect size")
+    rd.take(24)
+    ident, version, size = rd.chunk()
+    if ident != "SRH2":
+        raise Broken("GPL srb header 2 not found")
+    if version != 0:
+        raise Broken("GPL srb file header 2 unsupported version")
+    if size != 36:
+        raise Broken("GPL srb header 2 incorrect size")
+    rd.take(36)
+    m = read_mip(rd, 0)
+    if strict and (m.repeat & 3) != 3:
+        raise Broken("GPL srb repeatable")
+    return m
+
+
+def read_levels(data, kind):
+    """The sections of a file of that kind (the load step only; pixels are not decoded)."""
+    rd = Reader(data)
+    if kind == "pbf":
+        return [read_bmap(rd, None, 0)]
+    if kind == "bmap1":
+        return [read_bmap(rd, None, 1)]
+    if kind == "cmap":
+        read_cmap(rd)
+        return []
+    if kind in ("mip", "m16", "mip1"):
+        return read_mip(rd, 1 if kind == "mip1" else 0).levels
+    if kind in ("srb", "srb-strict"):
+        return read_srb(rd, kind == "srb-strict").levels
+    raise SystemExit("unknown kind " + kind)
+
+
+def listing(levels):
+    lines = ["levels %d" % len(levels)]
+    for s in levels:
+        pixels = decode_section(s)
+        lines.append("level %d %d" % (s.width, s.height))
+        for row in pixels:
+            for p in row:
+                lines.append("%r %r %r %r" % p)
+    return "\n".join(lines) + "\n"
+
+
+# ---------------------------------------------------------------- samples
+
+def random_bytes(rnd, n):
+    return bytes(rnd.getrandbits(8) for _ in range(n))
+
+
+def palette_entries(rnd, n):
+    return [(rnd.getrandbits(8), rnd.getrandbits(8), rnd.getrandbits(8), rnd.choice((0, 128, 255, rnd.getrandbits(8))))
+            for _ in range(n)]
+
+
+def level_bmap(rnd, code, w, h, palette=None, method=0):
+    return bmap(code, w, h, random_bytes(rnd, pixel_byte_count(code, w, h)), method=method, palette=palette)
+
+
+def mip_chain(rnd, code, wexp, hexp, count, palettes="shared", version=0, colour=(10, 20, 30, 0), repeat=0,
+              level_code=None, text=b""):
+    shared = None
+    if FORMATS[code][8] and palettes == "shared":
+        shared = cmap(palette_entries(rnd, 16))
+    elif FORMATS[code][8] and palettes == "short":
+        shared = cmap(palette_entries(rnd, 5))
+    levels = []
+    for m in range(count):
+        w = 1 if m > wexp else 1 << (wexp - m)
+        h = 1 if m > hexp else 1 << (hexp - m)
+        own = cmap(palette_entries(rnd, 16)) if FORMATS[code][8] and palettes == "own" else None
+        levels.append(level_bmap(rnd, code if level_code is None else level_code, w, h, own))
+    return mip(code, wexp, hexp, levels, colour=colour, repeat=repeat, version=version, unknown=0xDEADBEEF,
+               text=text, palette=shared)
+
+
+def samples():
+    """(name, kind, bytes) of every sample."""
+    rnd = random.Random(20261209)
+    out = []
+    for code in sorted(FORMATS):
+        w, h = (6, 5) if FORMATS[code][1] == 4 else (5, 3)
+        palette = cmap(palette_entries(rnd, 16)) if FORMATS[code][8] and code != 2 else None
+        out.append(("f%d.pbf" % code, "pbf", level_bmap(rnd, code, w, h, palette)))
+    out.append(("short-cmap.pbf", "pbf", level_bmap(rnd, 0, 7, 2, cmap(palette_entries(rnd, 3)))))
+    out.append(("empty.pbf", "pbf", level_bmap(rnd, 7, 0, 0)))
+    for code in (3, 7, 11):
+        w, h = (9, 7) if FORMATS[code][1] == 4 else (7, 3)
+        out.append(("m1-f%d.bmap" % code, "bmap1", level_bmap(rnd, code, w, h, method=1)))
+    for code in range(9):
+        palettes = {0: "shared", 1: "own", 2: "none"}.get(code, "shared")
+        out.append(("f%d.mip" % code, "mip", mip_chain(rnd, code, 3, 2, 3, palettes)))
+    out.append(("short-cmap.mip", "mip", mip_chain(rnd, 0, 2, 2, 3, "short")))
+    out.append(("grey8-levels.mip", "mip", mip_chain(rnd, 6, 2, 1, 2, level_code=8)))
+    out.append(("block-levels.mip", "mip", mip_chain(rnd, 3, 3, 3, 4, level_code=10)))
+    out.append(("none.mip", "mip", mip_chain(rnd, 7, 4, 4, 0, colour=(1, 2, 3, 4), repeat=3)))
+    out.append(("f3.m16", "m16", mip_chain(rnd, 3, 4, 3, 4, colour=(200, 100, 50, 255), repeat=1)))
+    out.append(("v1.mip", "mip1", mip_chain(rnd, 7, 3, 1, 4, version=1, text=b"sixteen letters!")))
+    out.append(("v1-short.mip", "mip1", mip_chain(rnd, 5, 1, 1, 2, version=1, text=b"abc")))
+    scales = (12.5, 8.0, 8.0, 6.0, 2.0, 3.0)
+    unknowns = tuple(range(1, 10))
+    out.append(("f7.srb", "srb-strict", srb(scales, unknowns, mip_chain(rnd, 7, 3, 3, 4, repeat=3))))
+    out.append(("f0.srb", "srb", srb(scales, unknowns, mip_chain(rnd, 0, 3, 2, 2, repeat=1))))
+    return out
+
+
+def crafted():
+    """(name, kind, message) and bytes of one broken file per message."""
+    rnd = random.Random(7)
+    good = level_bmap(rnd, 3, 3, 2)
+    good4 = bmap(0, 2, 2, b"\x01\x00\x00\x00\x23\x00\x00\x00", palette=cmap(palette_entries(rnd, 2)))
+
+    def px(code, w, h):
+        return random_bytes(rnd, pixel_byte_count(code, w, h))
+
+    def chain(code, wexp, hexp, levels, **kw):
+        return mip(code, wexp, hexp, levels, **kw)
+
+    def lv(code, w, h, **kw):
+        return bmap(code, w, h, px(code, w, h), **kw)
+
+    ok_mip_levels = [lv(3, 2, 2), lv(3, 1, 1)]
+    scales = (1.0, 1.0, 1.0, 1.0, 0.0, 0.0)
+    nine = (0,) * 9
+    srb_mip = chain(3, 1, 1, ok_mip_levels, repeat=3)
+    cases = [
+        ("bmap-id.pbf", "pbf", "GPL bitmap id not BMAP", lv(3, 2, 2, bmap_id="BMAQ")),
+        ("bmap-version.pbf", "pbf", "GPL bitmap unsupported version", lv(3, 2, 2, bmap_version=1)),
+        ("bmhd-id.pbf", "pbf", "GPL bitmap header not found", lv(3, 2, 2, bmhd_id="BMHX")),
+        ("bmhd-version.pbf", "pbf", "GPL bitmap header unsupported version", lv(3, 2, 2, bmhd_version=2)),
+        ("bmhd-size.pbf", "pbf", "GPL bitmap header incorrect size", lv(3, 2, 2, bmhd_size=16)),
+        ("format9.pbf", "pbf", "GPL bitmap header unknown format", bmap(9, 2, 2, px(3, 2, 2), stride=4)),
+        ("method1.pbf", "pbf", "GPL bitmap header unsupported compression method", lv(3, 2, 2, method=1)),
+        ("method2.bmap", "bmap1", "GPL bitmap header unsupported compression method",
+         bmap(3, 2, 2, px(3, 2, 2), method=2)),
+        ("stride.pbf", "pbf", "GPL bitmap header width in bytes incorrect", lv(3, 3, 2, stride=6)),
+        ("stride-wrap.pbf", "pbf", "GPL bitmap header width in bytes incorrect",
+         bmap(7, 0x40000001, 1, b"", stride=4)),
+        ("fill0.pbf", "pbf", "GPL bitmap header fill byte 0 not blank", lv(3, 2, 2, fill=(0, BLANK))),
+        ("fill1.pbf", "pbf", "GPL bitmap header fill byte 1 not blank", lv(3, 2, 2, fill=(BLANK, 0))),
+        ("data-id.pbf", "pbf", "GPL bitmap data header id not DATA", lv(3, 2, 2, data_id="DATB")),
+        ("data-version.pbf", "pbf", "GPL bitmap data unsupported version", lv(3, 2, 2, data_version=1)),
+        ("filler.pbf", "pbf", "GPL bitmap filler incorrect", bmap(8, 5, 1, px(8, 5, 1)[:5], filler=b"  \0")),
+        ("bmap-size.pbf", "pbf", "GPL bitmap incorrect size", lv(3, 2, 2, size_delta=4) + b"\0\0\0\0"),
+        ("bmap-short.pbf", "pbf", "GPL bitmap incorrect size", lv(3, 2, 2, size_delta=-4)),
+        ("huge.pbf", "pbf", "GPL bitmap incorrect size", bmap(7, 0x10000, 0x10000, b"", stride=0x40000)),
+        ("cmap-version.pbf", "pbf", "GPL palette unsupported version",
+         bmap(0, 2, 2, px(0, 2, 2), palette=cmap([(1, 2, 3, 4)], version=1))),
+        ("cmap-size.pbf", "pbf", "GPL palette incorrect size",
+         bmap(0, 2, 2, px(0, 2, 2), palette=cmap([(1, 2, 3, 4), (5, 6, 7, 8)], size=6))),
+        ("cmap-id.cmap", "cmap", "GPL palette id not CMAP", header("CMAQ", 0, 4) + b"\1\2\3\4"),
+        ("mip-id.mip", "mip", "GPL mip id not MIP", chain(3, 1, 1, ok_mip_levels, mip_id="MIP ")),
+        ("mip-version.mip", "mip", "GPL mip unsupported version", chain(3, 1, 1, ok_mip_levels, mip_version=1)),
+        ("mphd-id.mip", "mip", "GPL mip header not found", chain(3, 1, 1, ok_mip_levels, mphd_id="MPHX")),
+        ("mphd-version.mip", "mip", "GPL mip header unsupported version",
+         chain(3, 1, 1, ok_mip_levels, version=1)),
+        ("mphd-size.mip", "mip", "GPL mip header incorrect size", chain(3, 1, 1, ok_mip_levels, mphd_size=20)),
+        ("mphd1-size.mip", "mip1", "N4 mip header incorrect size",
+         chain(3, 1, 1, ok_mip_levels, version=1, mphd_size=18)),
+        ("repeat.mip", "mip", "GPL mip repeat value unknown", chain(3, 1, 1, ok_mip_levels, repeat=4)),
+        ("exponent.mip", "mip", "GPL mip header exponent error", chain(3, 32, 1, ok_mip_levels)),
+        ("count.mip", "mip", "GPL mip bitmap count incorrect",
+         chain(3, 8, 6, [], count=8)),
+        ("count1.mip", "mip1", "GPL mip bitmap count incorrect", chain(3, 8, 6, [], count=10, version=1)),
+        ("format9.mip", "mip", "GPL MIP file mip header unknown format", chain(9, 1, 1, ok_mip_levels)),
+        ("mip-fill.mip", "mip", "GPL MIP file mip header fill byte 0 not blank",
+         chain(3, 1, 1, ok_mip_levels, fill=(BLANK, 0))),
+        ("height.mip", "mip", "GPL bitmap file height mismatch", chain(3, 1, 1, [lv(3, 2, 1)])),
+        ("width.mip", "mip", "GPL bitmap file width mismatch", chain(3, 1, 1, [lv(3, 1, 2)])),
+        ("red.mip", "mip", "GPL bitmap red mismatch", chain(3, 1, 1, [lv(3, 2, 2), lv(6, 1, 1)])),
+        ("green.mip", "mip", "GPL bitmap green mismatch", chain(3, 1, 1, [lv(3, 2, 2), lv(4, 1, 1)])),
+        ("alpha.mip", "mip", "GPL bitmap alpha mismatch", chain(6, 1, 1, [lv(7, 2, 2)])),
+        ("transparency.mip", "mip", "GPL bitmap transparency mismatch",
+         chain(0, 1, 1, [lv(1, 2, 2, palette=cmap(palette_entries(rnd, 2)))])),
+        ("palette-shared.mip", "mip", "GPL bitmap palette mismatch",
+         chain(0, 1, 1, [lv(0, 2, 2, palette=cmap(palette_entries(rnd, 2)))],
+               palette=cmap(palette_entries(rnd, 2)))),
+        ("palette-flag.mip", "mip", "GPL bitmap palette mismatch",
+         chain(0, 1, 1, [lv(0, 2, 2, palette=cmap(palette_entries(rnd, 2))), lv(0, 1, 1)])),
+        ("method1.mip", "mip", "GPL bitmap header unsupported compression method",
+         chain(3, 1, 1, [lv(3, 2, 2, method=1)])),
+        ("mip-size.mip", "mip", "GPL mip incorrect size", chain(3, 1, 1, ok_mip_levels, size_delta=-2)),
+        ("srb-id.srb", "srb", "GPL srb file id not SRB", srb(scales, nine, srb_mip, srb_id="SRB!")),
+        ("srb-version.srb", "srb", "GPL srb file unsupported version", srb(scales, nine, srb_mip, srb_version=1)),
+        ("srb-size.srb", "srb", "GPL srb size mismatch", srb(scales, nine, srb_mip, srb_size=85)),
+        ("srhd-id.srb", "srb", "GPL srb header not found", srb(scales, nine, srb_mip, srhd=("SRHX", 0, 24))),
+        ("srhd-version.srb", "srb", "GPL srb file header unsupported version",
+         srb(scales, nine, srb_mip, srhd=("SRHD", 1, 24))),
+        ("srhd-size.srb", "srb", "GPL srb header incorrect size", srb(scales, nine, srb_mip, srhd=("SRHD", 0, 25))),
+        ("srh2-id.srb", "srb", "GPL srb header 2 not found", srb(scales, nine, srb_mip, srh2=("SRH3", 0, 36))),
+        ("srh2-version.srb", "srb", "GPL srb file header 2 unsupported version",
+         srb(scales, nine, srb_mip, srh2=("SRH2", 2, 36))),
+        ("srh2-size.srb", "srb", "GPL srb header 2 incorrect size", srb(scales, nine, srb_mip, srh2=("SRH2", 0, 35))),
+        ("repeatable.srb", "srb-strict", "GPL srb repeatable",
+         srb(scales, nine, chain(3, 1, 1, ok_mip_levels, repeat=2))),
+        # Errors of the first pixel access (assertions), the file itself loads.
+        ("stored-size.pbf", "pbf@pixels", "CompressedDataSize == UncompressedDataSize",
+         bmap(3, 2, 2, px(3, 2, 2)[:6])),
+        ("explode-size.bmap", "bmap1@pixels", "result_size == UncompressedDataSize",
+         bmap(3, 2, 2, px(3, 2, 2)[:6], method=1)),
+    ]
+    del good, good4
+    return cases
+
+
+def check_crafted(name, kind, message, data):
+    """The reader refuses the file with its message; None when it does, else the complaint."""
+    load_kind, _, stage = kind.partition("@")
+    try:
+        levels = read_levels(data, load_kind)
+        if stage == "pixels":
+            for s in levels:
+                decode_section(s)
+    except Broken as e:
+        if str(e) == message:
+            return None
+        return "%s: got %r, wanted %r" % (name, str(e), message)
+    return "%s: accepted, wanted %r" % (name, message)
+
+
+def write_samples(folder):
+    os.makedirs(os.path.join(folder, "bad"), exist_ok=True)
+    index = []
+    for name, kind, data in samples():
+        with open(os.path.join(folder, name), "wb") as f:
+            f.write(data)
+        with open(os.path.join(folder, name + ".pixels"), "w") as f:
+            f.write(listing(read_levels(data, kind)))
+        index.append("%s\t%s" % (name, kind))
+    with open(os.path.join(folder, "samples.txt"), "w") as f:
+        f.write("\n".join(index) + "\n")
+    lines = []
+    for name, kind, message, data in crafted():
+        with open(os.path.join(folder, "bad", name), "wb") as f:
+            f.write(data)
+        lines.append("%s\t%s\t%s" % (name, kind, message))
+    with open(os.path.join(folder, "bad", "messages.txt"), "w") as f:
+        f.write("\n".join(lines) + "\n")
+
+
+def kind_of(path):
+    ext = os.path.splitext(path)[1].lower().lstrip(".")
+    return {"pbf": "pbf", "mip": "mip", "m16": "mip", "srb": "srb", "bmap": "bmap1"}.get(ext, ext)
+
+
+def selftest(folder):
+    write_samples(folder)
+    failures = []
+    for name, kind, data in samples():
+        try:
+            text = listing(read_levels(data, kind))
+        except Broken as e:
+            failures.append("%s: %s" % (name, e))
+            continue
+        # Every pixel of the listing has four channels within 0..1.
+        for line in text.splitlines():
+            if line[0].isdigit():
+                values = [float(v) for v in line.split()]
+                if len(values) != 4 or any(v < 0 or v > 1 for v in values):
+                    failures.append("%s: pixel %s" % (name, line))
+                    break
+    for name, kind, message, data in crafted():
+        complaint = check_crafted(name, kind, message, data)
+        if complaint:
+            failures.append(complaint)
+    # The literal-only coder and decoder agree, and a damaged stream is refused.
+    for n in (0, 1, 7, 300):
+        data = bytes(range(256)) * 2
+        data = data[:n]
+        if explode_literals(implode_literals(data)) != data:
+            failures.append("implode round trip of %d bytes" % n)
+    if explode_literals(implode_literals(b"abc")[:-1]) is not None:
+        failures.append("a cut stream decodes")
+    # Known values: 2/3 grey of code 2 in a white/black block; format 4 with bit 15 clear.
+    block = struct.pack("<HHI", 0xFFFF, 0x0000, 2)
+    if abs(decode_block(block, 0, 1.0)[0] - 2 / 3) > 1e-12:
+        failures.append("block code 2")
+    if decode_pixel(4, struct.pack("<H", 0x7FFF), 2, 0, 0, None) != (0.0, 0.0, 0.0, 0.0):
+        failures.append("format 4 bit 15")
+    for f in failures:
+        print(f)
+    print("%d failures" % len(failures))
+    return 1 if failures else 0
+
+
+def main(argv):
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    sub = parser.add_subparsers(dest="command", required=True)
+    p = sub.add_parser("samples")
+    p.add_argument("folder")
+    p = sub.add_parser("check")
+    p.add_argument("file")
+    p.add_argument("--kind")
+    p.add_argument("--pixels")
+    p = sub.add_parser("selftest")
+    p.add_argument("folder")
+    args = parser.parse_args(argv)
+    if args.command == "samples":
+        write_samples(args.folder)
+        return 0
+    if args.command == "selftest":
+        return selftest(args.folder)
+    with open(args.file, "rb") as f:
+        data = f.read()
+    try:
+        levels = read_levels(data, args.kind or kind_of(args.file))
+        text = listing(levels)
+    except Broken as e:
+        print(e)
+        return 1
+    if args.pixels:
+        with open(args.pixels, "w") as f:
+            f.write(text)
+    print("ok")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
