@@ -1,0 +1,17 @@
+#include "Papy/Race/CamFile.h"
+
+#include "Util/Exception.h"
+
+namespace Velmo::Papy
+{
+int CamFile::GetCameraCount() const
+{
+    return int(Cameras.size());
+}
+
+Util::CountedPointer<Camera> CamFile::GetCamera(int i) const
+{
+    VELMO_ASSERT(i >= 0 && size_t(i) < Cameras.size());
+    return Cameras[i];
+}
+} // namespace Velmo::Papy
