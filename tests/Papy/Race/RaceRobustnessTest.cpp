@@ -1,0 +1,95 @@
+// Camera, replay and layout files are untrusted: every prefix of the samples and thousands of
+// mutations of them load or fail with one of our exceptions; what loads is saved (cameras and
+// layouts) or walked (replays) without fault.
+#include <gtest/gtest.h>
+
+#include "Papy/Race/GPLCamFile.h"
+#include "Papy/Race/GPLLytFile.h"
+#include "Papy/Race/GPLRpyFile.h"
+#include "Papy/Race/N2CamFile.h"
+#include "RaceSamples.h"
+#include "Support/Robustness.h"
+
+using namespace VelmoTest;
+using namespace Velmo::Papy;
+
+namespace
+{
+void UseCameras(const Bytes& bytes)
+{
+    auto file = LoadRace<GPLCamFile>(bytes);
+    auto again = LoadRace<GPLCamFile>(SaveRace(*file));
+    EXPECT_EQ(again->GetCameraCount(), file->GetCameraCount());
+}
+
+void UseN2Cameras(const Bytes& bytes)
+{
+    auto file = LoadRace<N2CamFile>(bytes);
+    for (int i = 0; i < file->GetCameraCount(); ++i)
+        file->GetCamera(i)->GetReal(8);
+}
+
+void UseReplay(const Bytes& bytes)
+{
+    auto file = LoadRace<GPLRpyFile>(bytes);
+    for (int d = 0; d < file->GetDriverCount(); ++d)
+    {
+        file->GetDriverName(d);
+        file->GetCarNumber(d);
+        for (int t = 0; t < file->GetLapTableCount(); ++t)
+            for (int g = 0; g < file->GetLapCount(t, d); ++g)
+            {
+                file->GetLapTime(t, d, g);
+                const int status = file->GetLapStatus(t, d, g);
+                EXPECT_TRUE(status >= 0 && status <= 2);
+            }
+        for (int f = 0; f < file->GetFrameCount(); ++f)
+            file->GetSampleLongitude(d, f);
+    }
+}
+
+void UseLayout(const Bytes& bytes)
+{
+    auto file = LoadRace<GPLLytFile>(bytes);
+    for (int i = 0; i < file->GetControlCount(); ++i)
+        file->GetName(i);
+    EXPECT_EQ(SaveRace(*file), bytes);
+}
+} // namespace
+
+TEST(RaceRobustness, Cameras)
+{
+    for (const char* name : {"gpl0.cam", "gpl2.cam"})
+    {
+        Robustness check(name, ReadRaceSample(name));
+        // A version-2 file cut in its filler still loads.
+        check.EveryPrefix(UseCameras, std::string(name) == "gpl0.cam");
+        auto tally = check.Mutations(20261209, 2000, UseCameras);
+        EXPECT_GT(tally.loaded, 0);
+        EXPECT_GT(tally.refused, 0);
+    }
+    Robustness n2("n2.cam", ReadRaceSample("n2.cam"));
+    n2.EveryPrefix(UseN2Cameras, true);
+    n2.Mutations(20261209, 1000, UseN2Cameras);
+}
+
+TEST(RaceRobustness, Replays)
+{
+    for (const char* name : {"gpl.rpy", "n4.rpy", "n2003.rpy"})
+    {
+        Robustness check(name, ReadRaceSample(name));
+        check.EveryPrefix(UseReplay);
+        auto tally = check.Mutations(20261210, 1500, UseReplay);
+        EXPECT_GT(tally.loaded, 0);
+        EXPECT_GT(tally.refused, 0);
+    }
+}
+
+TEST(RaceRobustness, Layouts)
+{
+    Robustness check("screen.lyt", ReadRaceSample("screen.lyt"));
+    check.EveryPrefix(UseLayout);
+    auto tally = check.Mutations(20261211, 2000, UseLayout);
+    EXPECT_GT(tally.loaded, 0);
+    EXPECT_GT(tally.refused, 0);
+}
