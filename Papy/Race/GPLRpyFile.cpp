@@ -606,7 +606,7 @@ std::string GPLRpyFile::GetCarNumber(int d) const
 {
     const U32 number = GetDriver(d).carNumber;
     if (number >= 2000 && number <= 2009)
-        return "0" + std::to_string(number - 2000);
+        return std::string{'0', char('0' + (number - 2000))};
     return std::to_string(number);
 }
 
