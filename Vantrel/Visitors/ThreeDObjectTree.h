@@ -1,0 +1,43 @@
+#pragma once
+// The tree pane as the tree-filling visitor sees it: items that have a parent, an ordered list
+// of children, a text and the id of the node they show. The pane adapts its tree control to
+// this; the tests use a tree in memory.
+#include <string>
+
+// One item of a tree, or no item (the default). The value is the tree's own handle.
+class TreeItem
+{
+public:
+    TreeItem() = default;
+    explicit TreeItem(void* handle) : m_handle(handle) {}
+
+    void* GetHandle() const { return m_handle; }
+    bool IsOk() const { return m_handle != nullptr; }
+    bool operator==(const TreeItem& other) const = default;
+
+private:
+    void* m_handle = nullptr;
+};
+
+class ThreeDObjectTree
+{
+public:
+    virtual ~ThreeDObjectTree() = default;
+
+    // The invisible item whose children are the top-level items.
+    virtual TreeItem GetRootItem() const = 0;
+    // A new item with that text and node id, last among the parent's children.
+    virtual TreeItem InsertItem(TreeItem parent, const std::string& text, int id) = 0;
+    // No item for the root item.
+    virtual TreeItem GetParentItem(TreeItem item) const = 0;
+    // No item when the item has no children.
+    virtual TreeItem GetFirstChildItem(TreeItem item) const = 0;
+    // No item after the last child.
+    virtual TreeItem GetNextSiblingItem(TreeItem item) const = 0;
+    virtual bool ItemHasChildren(TreeItem item) const = 0;
+
+protected:
+    ThreeDObjectTree() = default;
+    ThreeDObjectTree(const ThreeDObjectTree&) = default;
+    ThreeDObjectTree& operator=(const ThreeDObjectTree&) = default;
+};
