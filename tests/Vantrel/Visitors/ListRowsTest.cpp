@@ -11,6 +11,7 @@
 #include "Papy/Model/ThreeDObjectObjectList.h"
 #include "Papy/Model/ThreeDObjectPlaneOrder4CullFrontBack.h"
 #include "Papy/Model/ThreeDObjectPolygon.h"
+#include "Papy/Model/ThreeDObjectProxy.h"
 #include "Papy/Model/ThreeDObjectRoot.h"
 #include "Util/Exception.h"
 #include "Vantrel/Visitors/ThreeDObjectListVisitor.h"
@@ -166,6 +167,11 @@ TEST(ListRows, RootHandleNullAndListOpenings)
                                    {"Count", "2"},
                                    {"Child 0", ""},
                                    {"Child 1", ""}}));
+    auto proxy = file.CreateProxy(file.NewId(), list);
+    EXPECT_EQ(ListOf(*proxy), (Rows{{"Type", "Proxy Pseudo-Node"},
+                                    {"Id", std::to_string(proxy->GetId())},
+                                    {"Name", ""},
+                                    {"Child", "1073741828"}}));
     // The null node lists nothing.
     EXPECT_TRUE(ListOf(*file.GetNull()).empty());
 }
