@@ -9,6 +9,7 @@
 #include "Papy/Model/TextureVertex.h"
 #include "Papy/Model/ThreeDObject.h"
 #include "Papy/Model/Vertex.h"
+#include "Util/Angles.h"
 #include "Util/Exception.h"
 
 using namespace Velmo;
