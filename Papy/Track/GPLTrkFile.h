@@ -1,0 +1,145 @@
+#pragma once
+// The GPL track file (.trk): a 92-byte header with up to 16 laterals, the section offset table,
+// the trace records (one per section and lateral), the boundary records and the section records.
+#include <array>
+#include <vector>
+
+#include "Papy/Track/TrkFile.h"
+#include "Util/BinaryStream.h"
+
+namespace Velmo::Papy
+{
+class GPLTrkFile : public TrkFile
+{
+public:
+    // Reads and checks a whole file; format errors raise XFileFormat with the stream's name.
+    explicit GPLTrkFile(Util::BinaryStream& stream);
+    // A GPL track made from any track file, through its interface only; a source with more
+    // than 16 laterals raises XUsage.
+    explicit GPLTrkFile(const TrkFile& source);
+
+    static constexpr int MaxLaterals = 16;
+
+    int GetLength() const override { return m_length; }
+    int GetLateralCount() const override { return int(m_laterals.size()); }
+    int GetLateral(int l) const override;
+    void SetLateral(int l, int value) override;
+    int GetSectionCount() const override { return int(m_sections.size()); }
+    bool IsCorner(int s) const override { return Section(s)[Type] == 2; }
+    bool GetFlag0(int s) const override { return (Section(s)[Flags] & 1) != 0; }
+    bool GetFlag1(int s) const override { return (Section(s)[Flags] & 2) != 0; }
+    int GetSectionStart(int s) const override { return Section(s)[Start]; }
+    int GetSectionLength(int s) const override { return Section(s)[Length]; }
+    int GetSectionHeading(int s) const override { return Section(s)[Heading]; }
+    int GetCentreX(int s) const override { return Section(s)[S1]; }
+    int GetCentreY(int s) const override { return Section(s)[S2]; }
+    int GetHalfTurn(int s) const override { return Section(s)[S3]; }
+    int GetDirectionX(int s) const override { return Section(s)[S1]; }
+    int GetDirectionY(int s) const override { return Section(s)[S2]; }
+    int GetSectionValue5(int s) const override { return Section(s)[S5]; }
+    int GetSidewaysX(int s) const override { return Section(s)[S3]; }
+    int GetSidewaysY(int s) const override { return Section(s)[S4]; }
+    int GetSectionValue6(int) const override { return 0; }
+    int GetSectionValue7(int) const override { return 0; }
+    int GetAltitudeConstant(int s, int l) const override { return Trace(s, l)[Constant]; }
+    int GetAltitudeLinear(int s, int l) const override { return Trace(s, l)[Linear]; }
+    int GetAltitudeSquare(int s, int l) const override { return Trace(s, l)[Square]; }
+    int GetAltitudeCube(int s, int l) const override { return Trace(s, l)[Cube]; }
+    int GetLinearGrade(int s, int l) const override { return Trace(s, l)[LinearGrade]; }
+    int GetSquareGrade(int s, int l) const override { return Trace(s, l)[SquareGrade]; }
+    int GetTraceX(int s, int l) const override { return Trace(s, l)[R]; }
+    int GetTraceY(int s, int l) const override { return Trace(s, l)[Y]; }
+    int GetTraceRadius(int s, int l) const override { return Trace(s, l)[R]; }
+    int GetTraceValue3(int, int) const override { return 0; }
+    int GetTraceValue4(int, int) const override { return 0; }
+    int GetFloorCount(int s) const override;
+    int GetFloorRightFrom(int s, int b) const override { return Floor(s, b, 0).From; }
+    int GetFloorRightTo(int s, int b) const override { return Floor(s, b, 0).To; }
+    int GetFloorLeftFrom(int s, int b) const override { return Floor(s, b, 1).From; }
+    int GetFloorLeftTo(int s, int b) const override { return Floor(s, b, 1).To; }
+    int GetFloorHeight(int s, int b) const override;
+    bool IsFloorWall(int s, int b) const override { return (Floor(s, b, 0).Kind & WallBit) != 0; }
+    SurfaceType GetFloorType(int s, int b) const override;
+    int GetFloorGrip(int, int) const override { return 0; }
+    int GetFloorClass(int s, int b) const override { return IsFloorWall(s, b) ? 0 : 2; }
+    int GetFloorValue(int s, int b, int i) const override;
+    int GetWallCount(int s) const override;
+    int GetWallInnerFrom(int s, int w) const override { return Wall(s, w, 0).From; }
+    int GetWallInnerTo(int s, int w) const override { return Wall(s, w, 0).To; }
+    int GetWallOuterFrom(int s, int w) const override { return Wall(s, w, 1).From; }
+    int GetWallOuterTo(int s, int w) const override { return Wall(s, w, 1).To; }
+    int GetWallHeight(int s, int w) const override { return Wall(s, w, 0).Height; }
+    WallType GetWallType(int s, int w) const override;
+    int GetWallValueCount() const override { return 3; }
+    int GetWallValue(int s, int w, int i) const override;
+    void Save(Util::BinaryStream& stream) const override;
+    void SetAltitudeConstant(int s, int l, int value) override { TraceRef(s, l)[Constant] = value; }
+    void SetAltitudeLinear(int s, int l, int value) override { TraceRef(s, l)[Linear] = value; }
+    void SetAltitudeSquare(int s, int l, int value) override;
+    void SetAltitudeCube(int s, int l, int value) override;
+
+    // The kind bit of a boundary whose strip to the next boundary is a wall.
+    static constexpr S32 WallBit = 0x800;
+
+    // One boundary running through a section.
+    struct Boundary
+    {
+        S32 From = 0;
+        S32 To = 0;
+        S32 Kind = 0;
+        S32 ValueA = 0;
+        S32 Height = 0;
+        S32 ValueB = 0;
+    };
+
+private:
+    // Field positions of a section record (13 words) and a trace record (8 words).
+    enum SectionField
+    {
+        Type,
+        Start,
+        Length,
+        Heading,
+        Flags,
+        S1,
+        S2,
+        S3,
+        S4,
+        S5,
+        FirstTrace,
+        BoundaryCount,
+        FirstBoundary,
+        SectionFields
+    };
+    enum TraceField
+    {
+        Cube,
+        Square,
+        Linear,
+        Constant,
+        SquareGrade,
+        LinearGrade,
+        R,
+        Y,
+        TraceFields
+    };
+    typedef std::array<S32, SectionFields> SectionRecord;
+    typedef std::array<S32, TraceFields> TraceRecord;
+
+    const SectionRecord& Section(int s) const;
+    const TraceRecord& Trace(int s, int l) const;
+    TraceRecord& TraceRef(int s, int l);
+    // Boundary b + offset of section s.
+    const Boundary& Floor(int s, int b, int offset) const;
+    // The boundary of wall w of section s (offset 0) or the one after it (offset 1).
+    const Boundary& Wall(int s, int w, int offset) const;
+    void Load(Util::BinaryStream& stream);
+    void CheckAltitudes(const std::string& name) const;
+
+    S32 m_length = 0;
+    std::vector<S32> m_laterals;
+    std::vector<SectionRecord> m_sections;
+    std::vector<TraceRecord> m_traces;
+    std::vector<Boundary> m_surfaces;
+};
+} // namespace Velmo::Papy

@@ -1,0 +1,134 @@
+#pragma once
+// The ICR2 track file (.trk), also the track format of N2 and N3 folders: a 68-byte header with
+// up to 10 laterals, the section offset table, the trace records, 12-byte boundary records and
+// the section records, each followed by its wall items.
+#include <array>
+#include <vector>
+
+#include "Papy/Track/TrkFile.h"
+#include "Util/BinaryStream.h"
+
+namespace Velmo::Papy
+{
+class ICR2TrkFile : public TrkFile
+{
+public:
+    // Reads and checks a whole file (every check, Strict or not); format errors raise
+    // XFileFormat with the stream's name.
+    explicit ICR2TrkFile(Util::BinaryStream& stream);
+
+    static constexpr int MaxLaterals = 10;
+    // Every wall stands this high.
+    static constexpr int WallHeight = 20000;
+
+    int GetLength() const override { return m_length; }
+    int GetLateralCount() const override { return int(m_laterals.size()); }
+    int GetLateral(int l) const override;
+    void SetLateral(int l, int value) override;
+    int GetSectionCount() const override { return int(m_sections.size()); }
+    bool IsCorner(int s) const override { return Section(s).Type == 2; }
+    bool GetFlag0(int) const override { return false; }
+    bool GetFlag1(int) const override { return false; }
+    int GetSectionStart(int s) const override { return Section(s).Start; }
+    int GetSectionLength(int s) const override { return Section(s).Length; }
+    int GetSectionHeading(int s) const override { return Section(s).Heading; }
+    int GetCentreX(int s) const override { return Section(s).Values[0]; }
+    int GetCentreY(int s) const override { return Section(s).Values[1]; }
+    int GetHalfTurn(int s) const override { return Section(s).Values[2]; }
+    int GetDirectionX(int s) const override { return Section(s).Values[0]; }
+    int GetDirectionY(int s) const override { return Section(s).Values[1]; }
+    int GetSectionValue5(int s) const override { return Section(s).Values[4]; }
+    int GetSidewaysX(int s) const override { return Section(s).Values[2]; }
+    int GetSidewaysY(int s) const override { return Section(s).Values[3]; }
+    int GetSectionValue6(int) const override { return 0; }
+    int GetSectionValue7(int) const override { return 0; }
+    int GetAltitudeConstant(int s, int l) const override { return Trace(s, l)[Constant]; }
+    int GetAltitudeLinear(int s, int l) const override { return Trace(s, l)[Linear]; }
+    int GetAltitudeSquare(int s, int l) const override { return Trace(s, l)[Square]; }
+    int GetAltitudeCube(int s, int l) const override { return Trace(s, l)[Cube]; }
+    int GetLinearGrade(int s, int l) const override { return Trace(s, l)[LinearGrade]; }
+    int GetSquareGrade(int s, int l) const override { return Trace(s, l)[SquareGrade]; }
+    int GetTraceX(int s, int l) const override { return Trace(s, l)[R]; }
+    int GetTraceY(int s, int l) const override { return Trace(s, l)[Y]; }
+    int GetTraceRadius(int s, int l) const override { return Trace(s, l)[R]; }
+    int GetTraceValue3(int, int) const override { return 0; }
+    int GetTraceValue4(int, int) const override { return 0; }
+    int GetFloorCount(int s) const override { return Section(s).BoundaryCount; }
+    int GetFloorRightFrom(int s, int b) const override { return Boundary(s, b).From; }
+    int GetFloorRightTo(int s, int b) const override { return Boundary(s, b).To; }
+    int GetFloorLeftFrom(int s, int b) const override { return LeftEdge(s, b).From; }
+    int GetFloorLeftTo(int s, int b) const override { return LeftEdge(s, b).To; }
+    int GetFloorHeight(int, int) const override { return 0; }
+    bool IsFloorWall(int, int) const override { return false; }
+    SurfaceType GetFloorType(int s, int b) const override;
+    int GetFloorGrip(int s, int b) const override;
+    int GetFloorClass(int, int) const override { return 0; }
+    int GetFloorValue(int, int, int) const override { return 0; }
+    int GetWallCount(int s) const override { return Section(s).WallCount; }
+    int GetWallInnerFrom(int s, int w) const override { return Wall(s, w).From; }
+    int GetWallInnerTo(int s, int w) const override { return Wall(s, w).To; }
+    int GetWallOuterFrom(int s, int w) const override { return Wall(s, w).From; }
+    int GetWallOuterTo(int s, int w) const override { return Wall(s, w).To; }
+    int GetWallHeight(int, int) const override { return WallHeight; }
+    WallType GetWallType(int s, int w) const override;
+    int GetWallValueCount() const override { return 0; }
+    int GetWallValue(int, int, int) const override { return 0; }
+    void Save(Util::BinaryStream& stream) const override;
+    void SetAltitudeConstant(int s, int l, int value) override { TraceRef(s, l)[Constant] = value; }
+    void SetAltitudeLinear(int s, int l, int value) override { TraceRef(s, l)[Linear] = value; }
+    void SetAltitudeSquare(int s, int l, int value) override;
+    void SetAltitudeCube(int s, int l, int value) override;
+
+    // A boundary or a wall: latitudes at the section's start and end, and its code.
+    struct Edge
+    {
+        S32 From = 0;
+        S32 To = 0;
+        S32 Code = 0;
+    };
+
+private:
+    struct SectionRecord
+    {
+        S32 Type = 0;
+        S32 Start = 0;
+        S32 Length = 0;
+        S32 Heading = 0;
+        // S1 to S5.
+        std::array<S32, 5> Values{};
+        S32 FirstTrace = 0;
+        S32 BoundaryCount = 0;
+        S32 FirstBoundary = 0;
+        S32 WallCount = 0;
+        S32 FirstWall = 0;
+    };
+    enum TraceField
+    {
+        Cube,
+        Square,
+        Linear,
+        Constant,
+        SquareGrade,
+        LinearGrade,
+        R,
+        Y,
+        TraceFields
+    };
+    typedef std::array<S32, TraceFields> TraceRecord;
+
+    const SectionRecord& Section(int s) const;
+    const TraceRecord& Trace(int s, int l) const;
+    TraceRecord& TraceRef(int s, int l);
+    const Edge& Boundary(int s, int b) const;
+    const Edge& LeftEdge(int s, int b) const;
+    const Edge& Wall(int s, int w) const;
+    void Load(Util::BinaryStream& stream);
+
+    S32 m_length = 0;
+    std::vector<S32> m_laterals;
+    std::vector<SectionRecord> m_sections;
+    std::vector<TraceRecord> m_traces;
+    std::vector<Edge> m_boundaries;
+    std::vector<Edge> m_walls;
+};
+} // namespace Velmo::Papy
