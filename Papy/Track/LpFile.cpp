@@ -26,7 +26,8 @@ int LpFile::FindRecord(double longitude, int storedCount) const
     VELMO_ASSERT(longitude <= GetRecordLongitude(GetRecordCount() - 1));
     int index = int(longitude / GetSpacing());
     VELMO_ASSERT(index > 0);
-    VELMO_ASSERT_TEXT(index < storedCount, "index < Records.size()");
+    // The last record's own longitude gives index = the record count: it is the last record.
+    VELMO_ASSERT_TEXT(index <= storedCount, "index < Records.size()");
     return index - 1;
 }
 

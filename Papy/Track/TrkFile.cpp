@@ -159,6 +159,11 @@ int TrkFile::FindSurface(int s, S64 latitude, S64 t) const
 
 TrkFilePosition TrkFile::ComputePosition(S64 longitude3D, S64 latitude) const
 {
+    return Compute(longitude3D, latitude, true);
+}
+
+TrkFilePosition TrkFile::Compute(S64 longitude3D, S64 latitude, bool surface) const
+{
     TrkFilePosition position;
     S64 o;
     int s = Find3DSection(longitude3D, o);
@@ -183,8 +188,11 @@ TrkFilePosition TrkFile::ComputePosition(S64 longitude3D, S64 latitude) const
     }
     S64 d = latitude - GetLateral(l);
 
-    int b = FindSurface(s, latitude, t);
-    position.Surface = b < 0 ? SurfaceUnknown : GetFloorType(s, b);
+    if (surface)
+    {
+        int b = FindSurface(s, latitude, t);
+        position.Surface = b < 0 ? SurfaceUnknown : GetFloorType(s, b);
+    }
 
     auto altitude = [&](int lateral) {
         S64 z = Mul(GetAltitudeCube(s, lateral), t) + GetAltitudeSquare(s, lateral);
@@ -257,8 +265,10 @@ void TrkFile::Build2DData()
     for (int s = 0; s < count; ++s)
     {
         int next = s + 1 < count ? s + 1 : 0;
-        TrkFilePosition p0 = ComputePosition(GetSectionStart(s), 0);
-        TrkFilePosition p1 = ComputePosition(GetSectionStart(next), 0);
+        // The reference points need no surface: a floor code that only a query refuses does
+        // not stop the load.
+        TrkFilePosition p0 = Compute(GetSectionStart(s), 0, false);
+        TrkFilePosition p1 = Compute(GetSectionStart(next), 0, false);
         double length;
         if (IsCorner(s))
         {

@@ -137,6 +137,8 @@ private:
     };
 
     int FindSurface(int s, S64 latitude, S64 t) const;
+    // The position, with the surface looked up only when asked for.
+    TrkFilePosition Compute(S64 longitude3D, S64 latitude, bool surface) const;
 
     float m_length2D = 0;
     std::vector<Section2D> m_sections2D;
