@@ -3,6 +3,7 @@
 #include <cmath>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "Papy/Track/GPLLpFile.h"
 #include "Papy/Track/GPLTrkFile.h"
@@ -79,12 +80,14 @@ TEST(GPLLpFile, RecordFieldsAndSetters)
 
     line.SetFlags(5, 0);
     const int bits[] = {0, 1, 2, 3, 4, 5, 6, 8, 9, 10, 12, 13, 14, 15, 16};
-    void (GPLLpFile::*setters[])(int, bool) = {
+    typedef void (GPLLpFile::*Setter)(int, bool);
+    typedef bool (GPLLpFile::*Getter)(int) const;
+    const std::vector<Setter> setters = {
         &GPLLpFile::SetFlagBit0,  &GPLLpFile::SetFlagBit1,  &GPLLpFile::SetFlagBit2,  &GPLLpFile::SetFlagBit3,
         &GPLLpFile::SetFlagBit4,  &GPLLpFile::SetFlagBit5,  &GPLLpFile::SetFlagBit6,  &GPLLpFile::SetFlagBit8,
         &GPLLpFile::SetFlagBit9,  &GPLLpFile::SetFlagBit10, &GPLLpFile::SetFlagBit12, &GPLLpFile::SetFlagBit13,
         &GPLLpFile::SetFlagBit14, &GPLLpFile::SetFlagBit15, &GPLLpFile::SetFlagBit16};
-    bool (GPLLpFile::*getters[])(int) const = {
+    const std::vector<Getter> getters = {
         &GPLLpFile::GetFlagBit0,  &GPLLpFile::GetFlagBit1,  &GPLLpFile::GetFlagBit2,  &GPLLpFile::GetFlagBit3,
         &GPLLpFile::GetFlagBit4,  &GPLLpFile::GetFlagBit5,  &GPLLpFile::GetFlagBit6,  &GPLLpFile::GetFlagBit8,
         &GPLLpFile::GetFlagBit9,  &GPLLpFile::GetFlagBit10, &GPLLpFile::GetFlagBit12, &GPLLpFile::GetFlagBit13,

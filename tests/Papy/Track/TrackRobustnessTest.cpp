@@ -76,7 +76,7 @@ TEST(TrackRobustness, TrackFilesRefuseOrAnswer)
     {
         Robustness check(name, ReadTrackSample(name));
         check.EveryPrefix([](const Bytes& b) { Exercise<GPLTrkFile>(b); }, true);
-        check.Mutations(20261209, 1500, [](const Bytes& b, int i) {
+        check.Mutations(20261209, 1000, [](const Bytes& b, int i) {
             StrictScope strict(i % 4 == 0);
             Exercise<GPLTrkFile>(b);
         });
@@ -85,7 +85,7 @@ TEST(TrackRobustness, TrackFilesRefuseOrAnswer)
     {
         Robustness check(name, ReadTrackSample(name));
         check.EveryPrefix([](const Bytes& b) { Exercise<ICR2TrkFile>(b); }, true);
-        RobustnessTally tally = check.Mutations(20261210, 1500, [](const Bytes& b) { Exercise<ICR2TrkFile>(b); });
+        RobustnessTally tally = check.Mutations(20261210, 1000, [](const Bytes& b) { Exercise<ICR2TrkFile>(b); });
         EXPECT_GT(tally.loaded, 100) << name;
     }
 }
@@ -114,6 +114,6 @@ TEST(TrackRobustness, RacingLinesRefuseOrAnswer)
         ExerciseLine(N4LpFile(stream));
     };
     Robustness n4("n4.lp", ReadTrackSample("n4.lp"));
-    n4.EveryPrefix(loadN4, false);
+    n4.EveryPrefix(loadN4, true);
     n4.Mutations(20261213, 1000, loadN4);
 }
