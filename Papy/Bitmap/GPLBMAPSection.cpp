@@ -1,5 +1,7 @@
 #include "Papy/Bitmap/GPLBMAPSection.h"
 
+#include <algorithm>
+
 #include "Papy/Bitmap/BitmapChunks.h"
 #include "Papy/Bitmap/PixelCoding.h"
 #include "Papy/Bitmap/Quantise.h"
@@ -24,6 +26,12 @@ Util::CountedPointer<Palette> MakeDefaultPalette()
         palette->SetColour(i, Colour(grey, grey, grey, 1.0f));
     }
     return palette;
+}
+
+// A CMAP entry: blue, green, red, alpha bytes.
+Colour EntryColour(const U8* e)
+{
+    return Colour(ChannelValue(e[2], 255), ChannelValue(e[1], 255), ChannelValue(e[0], 255), ChannelValue(e[3], 255));
 }
 
 void WriteBytes(Util::BinaryStream& stream, const U8* data, U64 count)
@@ -114,7 +122,7 @@ void GPLBMAPSection::Read(Util::RecordReader& reader, const Util::CountedPointer
         if (next.GetId() == BitmapChunk::CMAP)
         {
             // The header just read is the palette's.
-            m_palette = ReadPalette(reader, next);
+            m_palette = ReadPalette(reader, next, &m_paletteBytes);
             m_ownPalette = true;
             next = BitmapChunk::Read(reader);
         }
@@ -163,6 +171,7 @@ Util::CountedPointer<GPLBMAPSection> GPLBMAPSection::Clone(const Util::CountedPo
     c.m_stride = m_stride;
     c.m_method = m_method;
     c.m_ownPalette = m_ownPalette;
+    c.m_paletteBytes = m_paletteBytes;
     if (m_ownPalette || (!sharedPalette && m_palette))
         c.m_palette.Reset(new Palette(*m_palette));
     else if (m_pixelFormat->paletted)
@@ -310,7 +319,7 @@ void GPLBMAPSection::Write(Util::BinaryStream& stream) const
     header[15] = BitmapChunk::Blank;
     stream.Write(HeaderBytes, header);
     if (m_ownPalette)
-        WritePalette(*m_palette, stream);
+        WritePalette(*m_palette, m_paletteBytes, stream);
     ChunkHeader(BitmapChunk::DATA, 0, m_compressedDataSize).Write(stream);
     WriteBytes(stream, m_stored->data(), m_compressedDataSize);
     static const U8 blanks[3] = {BitmapChunk::Blank, BitmapChunk::Blank, BitmapChunk::Blank};
@@ -352,12 +361,13 @@ Util::CountedPointer<Palette> GPLBMAPSection::ReadPalette(Util::BinaryStream& st
     return palette;
 }
 
-Util::CountedPointer<Palette> GPLBMAPSection::ReadPalette(Util::RecordReader& reader)
+Util::CountedPointer<Palette> GPLBMAPSection::ReadPalette(Util::RecordReader& reader, std::vector<U8>* entryBytes)
 {
-    return ReadPalette(reader, BitmapChunk::Read(reader));
+    return ReadPalette(reader, BitmapChunk::Read(reader), entryBytes);
 }
 
-Util::CountedPointer<Palette> GPLBMAPSection::ReadPalette(Util::RecordReader& reader, const ChunkHeader& header)
+Util::CountedPointer<Palette> GPLBMAPSection::ReadPalette(Util::RecordReader& reader, const ChunkHeader& header,
+                                                          std::vector<U8>* entryBytes)
 {
     const std::string& name = reader.GetName();
     if (header.GetId() != BitmapChunk::CMAP)
@@ -374,13 +384,20 @@ Util::CountedPointer<Palette> GPLBMAPSection::ReadPalette(Util::RecordReader& re
     for (U32 i = 0; i < count; ++i)
     {
         const U8* e = entries.data() + 4 * std::size_t(i);
-        palette->SetColour(i, Colour(ChannelValue(e[2], 255), ChannelValue(e[1], 255), ChannelValue(e[0], 255),
-                                     ChannelValue(e[3], 255)));
+        palette->SetColour(i, EntryColour(e));
     }
+    if (entryBytes != nullptr)
+        *entryBytes = std::move(entries);
     return palette;
 }
 
 void GPLBMAPSection::WritePalette(const Palette& palette, Util::BinaryStream& stream)
+{
+    WritePalette(palette, std::vector<U8>(), stream);
+}
+
+void GPLBMAPSection::WritePalette(const Palette& palette, const std::vector<U8>& entryBytes,
+                                  Util::BinaryStream& stream)
 {
     U64 size = U64(palette.GetColourCount()) * 4;
     VELMO_ASSERT(size <= 0xFFFFFFFFu);
@@ -390,6 +407,15 @@ void GPLBMAPSection::WritePalette(const Palette& palette, Util::BinaryStream& st
     {
         const Colour& c = palette[i];
         U8* e = entries.data() + 4 * std::size_t(i);
+        if (entryBytes.size() >= 4 * (std::size_t(i) + 1))
+        {
+            const U8* stored = entryBytes.data() + 4 * std::size_t(i);
+            if (EntryColour(stored) == c)
+            {
+                std::copy(stored, stored + 4, e);
+                continue;
+            }
+        }
         e[0] = U8(QuantiseChannel(c.GetBlue(), 255));
         e[1] = U8(QuantiseChannel(c.GetGreen(), 255));
         e[2] = U8(QuantiseChannel(c.GetRed(), 255));

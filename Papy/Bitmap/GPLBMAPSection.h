@@ -70,15 +70,20 @@ public:
 
     // The CMAP chunk: entries of blue, green, red, alpha bytes.
     static Util::CountedPointer<Palette> ReadPalette(Util::BinaryStream& stream);
-    static Util::CountedPointer<Palette> ReadPalette(Util::RecordReader& reader);
+    // entryBytes, when given, receives the entries as stored.
+    static Util::CountedPointer<Palette> ReadPalette(Util::RecordReader& reader, std::vector<U8>* entryBytes = nullptr);
     static void WritePalette(const Palette& palette, Util::BinaryStream& stream);
+    // An entry that still holds the colour its stored bytes read as is written as those
+    // bytes: a transparent entry keeps its colour bytes, which its Colour does not hold.
+    static void WritePalette(const Palette& palette, const std::vector<U8>& entryBytes, Util::BinaryStream& stream);
 
 private:
     typedef Util::CountedPointer<std::vector<U8>> Block;
 
     GPLBMAPSection() = default;
     void Read(Util::RecordReader& reader, const Util::CountedPointer<Palette>& sharedPalette, U8 maxMethod);
-    static Util::CountedPointer<Palette> ReadPalette(Util::RecordReader& reader, const ChunkHeader& header);
+    static Util::CountedPointer<Palette> ReadPalette(Util::RecordReader& reader, const ChunkHeader& header,
+                                                     std::vector<U8>* entryBytes);
     void MakePixels() const;
     void MakeStored() const;
 
@@ -90,6 +95,8 @@ private:
     U8 m_method = 0;
     bool m_ownPalette = false;
     Util::CountedPointer<Palette> m_palette;
+    // The entries of the own palette as read.
+    std::vector<U8> m_paletteBytes;
     // The stored bytes and the pixel bytes, each made from the other on first need.
     mutable U32 m_compressedDataSize = 0;
     mutable Block m_stored;

@@ -103,7 +103,7 @@ void GPLMIPSection::Read(Util::RecordReader& reader, U32 acceptedVersion)
     {
         Util::RecordReader peek = reader;
         if (peek.ReadU32() == BitmapChunk::CMAP)
-            m_sharedPalette = GPLBMAPSection::ReadPalette(reader);
+            m_sharedPalette = GPLBMAPSection::ReadPalette(reader, &m_sharedPaletteBytes);
     }
 
     for (U32 m = 0; m < levelCount; ++m)
@@ -145,6 +145,7 @@ GPLMIPSection::GPLMIPSection(const GPLMIPSection& other)
     std::copy(other.m_headerBytes, other.m_headerBytes + 4, m_headerBytes);
     if (other.m_sharedPalette)
         m_sharedPalette.Reset(new Palette(*other.m_sharedPalette));
+    m_sharedPaletteBytes = other.m_sharedPaletteBytes;
     m_levels.reserve(other.m_levels.size());
     for (const auto& level : other.m_levels)
         m_levels.push_back(level->Clone(m_sharedPalette));
@@ -295,7 +296,7 @@ void GPLMIPSection::Write(Util::BinaryStream& stream) const
     header[size + 1] = BitmapChunk::Blank;
     stream.Write(size + 2, header);
     if (m_sharedPalette)
-        GPLBMAPSection::WritePalette(*m_sharedPalette, stream);
+        GPLBMAPSection::WritePalette(*m_sharedPalette, m_sharedPaletteBytes, stream);
     for (const auto& level : m_levels)
         level->Write(stream);
     mip.End();

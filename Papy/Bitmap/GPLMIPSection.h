@@ -76,6 +76,7 @@ private:
     U32 m_widthExponent = 0;
     U32 m_heightExponent = 0;
     Util::CountedPointer<Palette> m_sharedPalette;
+    std::vector<U8> m_sharedPaletteBytes; // its entries as read
     U8 m_format = 0;
     // The header colour as blue, green, red, alpha bytes, when read from a file.
     U8 m_headerBytes[4] = {0, 0, 0, 0};
