@@ -14,9 +14,14 @@ void LoadReadSaveReload(const Bytes& bytes, const std::string& kind)
 {
     LoadedBitmap loaded = LoadKind(bytes, kind, "mutant");
     for (const auto& level : loaded.levels)
+    {
+        // A level 0 pixels wide may claim any height: it has no pixel to read.
+        if (level->GetWidth() == 0)
+            continue;
         for (std::uint32_t r = 0; r < level->GetHeight(); ++r)
             for (std::uint32_t c = 0; c < level->GetWidth(); ++c)
                 level->GetPixel(r, c);
+    }
     Velmo::Util::MemoryStream out("saved");
     loaded.save(out);
     LoadKind(out.GetBytes(), kind, "saved");
