@@ -5,6 +5,7 @@
 #include "BitmapTestSupport.h"
 #include "Papy/Bitmap/BitmapOperations.h"
 #include "Papy/Bitmap/BitmapSimple.h"
+#include "Support/ByteBuilder.h"
 #include "Support/TempFolder.h"
 #include "Util/BinaryFile.h"
 
@@ -284,6 +285,10 @@ TEST(GPLSrbFile, StrictGeometryAndWriting)
         Util::MemoryStream in(repeating, "f0.srb");
         EXPECT_EQ(ExceptionText([&] { GPLSrbFile file(in); }), "GPL srb repeatable");
     }
+
+    // The size is checked before any header chunk is read: nothing follows here.
+    Util::MemoryStream alone(ByteBuilder().Text(" BRS").U32(0).U32(85).Get(), "alone.srb");
+    EXPECT_EQ(ExceptionText([&] { GPLSrbFile file(alone); }), "GPL srb size mismatch");
 
     CountedPointer<std::vector<Vertex>> vertices(
         new std::vector<Vertex>{{-2, 0, 3}, {6, 0, 3}, {6, 0, -1}, {-2, 0, -1}});
