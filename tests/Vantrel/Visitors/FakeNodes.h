@@ -7,12 +7,17 @@
 
 #include "Papy/Model/BoundingBox.h"
 #include "Papy/Model/ThreeDObjectEmpty.h"
+#include "Papy/Model/ThreeDObjectFSection.h"
 #include "Papy/Model/ThreeDObjectLatitudeSplitter.h"
 #include "Papy/Model/ThreeDObjectNull.h"
+#include "Papy/Model/ThreeDObjectPolygon.h"
+#include "Papy/Model/ThreeDObjectTrackDetailSplit.h"
+#include "Papy/Model/ThreeDObjectTrackDrawingDistances.h"
 #include "Papy/Model/ThreeDObjectTransform.h"
 #include "Papy/Model/ThreeDObjectTransformation.h"
 #include "Papy/Model/ThreeDObjectTriangleFan.h"
 #include "Papy/Model/ThreeDObjectTriangleStrip.h"
+#include "Papy/Model/ThreeDObjectTsoReference.h"
 #include "Papy/Model/ThreeDObjectWSection.h"
 #include "Util/CountedPointer.h"
 #include "Util/Exception.h"
@@ -209,5 +214,110 @@ private:
         Check(s, e);
         VELMO_ASSERT(link == 0 && HasEntry(s, e));
     }
+};
+// A floor with a base texture whose texel parameters are all explicit (link 0) and a light map
+// whose directions are both fixed (link 1).
+class FakeFSection : public FakeNode<Velmo::Papy::ThreeDObjectFSection>
+{
+public:
+    NodePointer GetAppearance() const override { return Leaf(60); }
+    NodePointer GetTextureCoords() const override { return Leaf(61); }
+    bool IsForcedStraight() const override { return false; }
+    double GetStartLatitude() const override { return -4.5; }
+    double GetEndLatitude() const override { return 4.5; }
+    Velmo::Papy::SurfaceType GetSurfaceType() const override { return Velmo::Papy::SurfaceGravel; }
+    int GetGripModifier() const override { return 7; }
+    Velmo::Papy::TrackFunction GetTrackFunction() const override { return Velmo::Papy::TrackFunctionPitLane; }
+    bool HasBaseTexture() const override { return true; }
+    bool HasLightMapTexture() const override { return true; }
+    bool UsesDefaultTexelParameters(int i) const override { return Link(i), false; }
+    bool IsHorizontalTexelFixed(int i) const override { return Link(i) == 1; }
+    double GetHorizontalTexelSize(int i) const override { return Link(i), 1.25; }
+    double GetHorizontalTexelSkew1(int i) const override { return Link(i), 0.1; }
+    double GetHorizontalTexelSkew2(int i) const override { return Link(i), 0.2; }
+    bool IsVerticalTexelFixed(int i) const override { return Link(i) == 1; }
+    double GetVerticalTexelSize(int i) const override { return Link(i), 2.5; }
+    double GetVerticalTexelSkew(int i) const override { return Link(i), 0.3; }
+
+private:
+    static int Link(int i)
+    {
+        VELMO_ASSERT(i == 0 || i == 1);
+        return i;
+    }
+};
+
+// A static reference that turns with the wind: no rotation rows.
+class FakeTsoReference : public FakeNode<Velmo::Papy::ThreeDObjectTsoReference>
+{
+public:
+    bool dynamic = false;
+    bool wind = true;
+    bool sound = false;
+
+    NodePointer GetChild() const override { return Leaf(70); }
+    bool IsDynamic() const override { return dynamic; }
+    std::string GetPathFile() const override { return "path.pth"; }
+    Velmo::Papy::DynamicTSOType GetDynamicType() const override { return Velmo::Papy::DynamicTSOHelicopter; }
+    int GetStartWaypoint() const override { return 3; }
+    double GetSpeed() const override { return 12.5; }
+    double GetXTranslation() const override { return 1; }
+    void SetXTranslation(double) override {}
+    double GetYTranslation() const override { return 2; }
+    void SetYTranslation(double) override {}
+    double GetZTranslation() const override { return 3; }
+    void SetZTranslation(double) override {}
+    bool UsesWindDirection() const override { return wind; }
+    void SetUsesWindDirection(bool uses) override { wind = uses; }
+    double GetXRotation() const override { return 0; }
+    void SetXRotation(double) override {}
+    double GetYRotation() const override { return 0; }
+    void SetYRotation(double) override {}
+    double GetZRotation() const override { return 0; }
+    void SetZRotation(double) override {}
+    int GetAnimationCount() const override { return 1; }
+    std::string GetAnimationName(int i) const override { return At(std::vector<std::string>{"flap"}, i); }
+    int GetAnimationFrameCount(int i) const override { return At(std::vector<int>{8}, i); }
+    double GetAnimationFramesPerSecond(int i) const override { return At(std::vector<double>{24}, i); }
+    bool HasSoundFile() const override { return sound; }
+    std::string GetSoundFile() const override { return "wind.wav"; }
+};
+
+// Levels of four, two and one children, one of them no node.
+class FakeTrackDetailSplit : public FakeNode<Velmo::Papy::ThreeDObjectTrackDetailSplit>
+{
+public:
+    int GetLevelCount() const override { return 3; }
+    int GetLevelChildCount(int level) const override { return At(std::vector<int>{4, 2, 1}, level); }
+    NodePointer GetLevelChild(int level, int i) const override
+    {
+        VELMO_ASSERT(i >= 0 && i < GetLevelChildCount(level));
+        return level == 0 && i == 1 ? Null() : Leaf(10 * (level + 1) + i);
+    }
+    NodePointer GetLinks() const override { return Leaf(99); }
+};
+
+class FakeDrawingDistances : public FakeNode<Velmo::Papy::ThreeDObjectTrackDrawingDistances>
+{
+public:
+    int GetRecordCount() const override { return 2; }
+    int GetFirstValue(int i) const override { return At(std::vector<int>{1, -1}, i); }
+    int GetSecondValue(int i) const override { return At(std::vector<int>{2, 20}, i); }
+    int GetThirdValue(int i) const override { return At(std::vector<int>{3, 30}, i); }
+    int GetFourthValue(int i) const override { return At(std::vector<int>{4, 40}, i); }
+};
+// A polygon with neither a colour nor a colour-map index (the kind's defaults otherwise).
+class FakeBarePolygon : public FakeNode<Velmo::Papy::ThreeDObjectPolygon>
+{
+public:
+    int GetVertexCount() const override { return 1; }
+    Velmo::Papy::Vertex GetVertex(int i) const override
+    {
+        VELMO_ASSERT(i == 0);
+        return Velmo::Papy::Vertex(1, 2, 3);
+    }
+    int GetVertexId(int i) const override { return At(std::vector<int>{0}, i); }
+    void SetVertexId(int, int) override {}
+    bool HasColour() const override { return false; }
 };
 } // namespace VelmoTest

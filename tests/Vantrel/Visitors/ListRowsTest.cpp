@@ -93,6 +93,18 @@ TEST(ListRows, NodesListAsWrittenOutByHand)
     unknowns.integers = {26, -1, 0};
     unknowns.floats = {1.5, -0.25};
 
+    FakeFSection floor;
+    FakeTsoReference windy;
+    windy.name = "tree";
+    FakeTsoReference moving = windy;
+    moving.dynamic = true;
+    moving.wind = false;
+    moving.sound = true;
+    FakeTrackDetailSplit split;
+    // The drawing distances list no unknown values, even when the node has some.
+    FakeDrawingDistances distances;
+    distances.integers = {5};
+
     const std::pair<const char*, ThreeDObject*> cases[] = {
         {"transform-90.rows", &transform},   {"transformation-90.rows", &transformation},
         {"splitter-index.rows", &index},     {"splitter-ge.rows", &ge},
@@ -101,6 +113,9 @@ TEST(ListRows, NodesListAsWrittenOutByHand)
         {"strip-3.rows", &strip3},           {"strip-4.rows", &strip4},
         {"wsection-0.rows", &wall0},         {"wsection-1.rows", &wall1},
         {"wsection-3.rows", &wall3},         {"unknown-values.rows", &unknowns},
+        {"fsection.rows", &floor},           {"tso-wind.rows", &windy},
+        {"tso-dynamic.rows", &moving},       {"detail-split.rows", &split},
+        {"drawing-distances.rows", &distances},
     };
     for (const auto& [file, node] : cases)
     {
@@ -149,6 +164,16 @@ TEST(ListRows, PolygonLabelsFollowTheirVertexData)
             expected.push_back("Normal 1");
         EXPECT_EQ(perVertex, expected) << labels[std::size_t(row)];
     }
+}
+
+TEST(ListRows, APolygonWithoutColourStartsWithItsVertexCount)
+{
+    FakeBarePolygon polygon;
+    EXPECT_EQ(ListOf(polygon), (Rows{{"Type", "Polygon"},
+                                     {"Id", "1"},
+                                     {"Name", ""},
+                                     {"Vertex Count", "1"},
+                                     {"Vertex 0", "(1.000000 2.000000 3.000000)"}}));
 }
 
 TEST(ListRows, RootHandleNullAndListOpenings)
