@@ -1,17 +1,9 @@
 #pragma once
-// The ids a node refers to as its children (the references a walk follows), given without
-// resolving them, so that a check of the whole file can follow them without looking up every
-// id through the file and without failing on an id that names no node.
-#include <vector>
-
-#include "Util/Types.h"
+// The GPL nodes give their child ids through the model's interface (see
+// ThreeDObjectChildReferences), which the graph check of a loaded file follows.
+#include "Papy/Model/ThreeDObjectChildReferences.h"
 
 namespace Velmo::Papy
 {
-class GPLChildReferences
-{
-public:
-    virtual ~GPLChildReferences() = default;
-    virtual void AppendChildIds(std::vector<U32>& ids) const = 0;
-};
+typedef ThreeDObjectChildReferences GPLChildReferences;
 } // namespace Velmo::Papy

@@ -4,12 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "Papy/GPL/GPLChildReferences.h"
 #include "Papy/GPL/GPLNode.h"
 #include "Papy/Model/ThreeDObjectObjectList.h"
 
 namespace Velmo::Papy
 {
-class GPLObjectList : public GPLNode<ThreeDObjectObjectList>
+class GPLObjectList : public GPLNode<ThreeDObjectObjectList>, public GPLChildReferences
 {
 public:
     static constexpr U32 TypeWord = 4;
@@ -27,6 +28,10 @@ public:
     void Write(Util::BinaryStream& stream, U32 offset) override;
 
     const std::vector<U32>& GetChildIds() const { return m_childIds; }
+    void AppendChildIds(std::vector<U32>& ids) const override
+    {
+        ids.insert(ids.end(), m_childIds.begin(), m_childIds.end());
+    }
 
 private:
     std::vector<U32> m_childIds;

@@ -83,6 +83,8 @@ public:
     virtual int NewId() = 0;
     // Writes the whole file in its format.
     virtual void Save(Util::CountedPointer<Util::BinaryStream>& stream) = 0;
+    // Whether Save writes the file at all; a document asks before it creates any output.
+    virtual bool CanSave() const { return true; }
 
     // The node factories: each makes a node of its kind with the given id and values, enters it
     // into the file's table (replacing a node of that id) and returns it.
