@@ -1,0 +1,34 @@
+#include "Papy/N2/N2NumberList.h"
+
+#include "Papy/N2/N2Record.h"
+
+namespace Velmo::Papy
+{
+N2NumberList::N2NumberList(N2TdoFile& file, Util::BinaryStream& stream, int id) : N2Node(file, id, U32(id))
+{
+    const S32 count = N2Record::ReadWord(stream);
+    N2Record::CheckCount(stream, count, 4);
+    m_numbers.resize(std::size_t(count));
+    N2Record::ReadWords(stream, m_numbers.data(), unsigned(count));
+}
+
+void N2NumberList::SetNumberCount(int)
+{
+    Util::ThrowAssertion("false", VELMO_SOURCE_UNIT, __LINE__);
+}
+
+void N2NumberList::Write(Util::BinaryStream& stream, U32 offset)
+{
+    SetFileOffset(offset);
+    WriteList(m_numbers, stream);
+}
+
+void N2NumberList::WriteList(const std::vector<S32>& numbers, Util::BinaryStream& stream)
+{
+    N2Record::Writer record(Type, 12 + 4 * numbers.size());
+    record.Word(S32(numbers.size()));
+    for (S32 number : numbers)
+        record.Word(number);
+    record.WriteTo(stream);
+}
+} // namespace Velmo::Papy

@@ -1,0 +1,311 @@
+#include "Papy/N2/N2TdoFile.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "Papy/Model/ChunkHeader.h"
+#include "Papy/Model/N2Length.h"
+#include "Papy/Model/ThreeDObjectGraphCheck.h"
+#include "Papy/N2/N2InstructionDecoder.h"
+#include "Papy/N2/N2Null.h"
+#include "Papy/N2/N2Record.h"
+#include "Papy/N2/N2Root.h"
+#include "Papy/N2/N2TdoFixupVisitor.h"
+#include "Util/CharBuffer.h"
+#include "Util/Exception.h"
+#include "Util/StreamIO.h"
+
+namespace Velmo::Papy
+{
+namespace
+{
+constexpr U32 IdFile = MakeChunkId('3', 'D', 'O', '3');
+constexpr U32 IdPrep = MakeChunkId('P', 'R', 'E', 'P');
+constexpr U32 IdNorm = MakeChunkId('N', 'O', 'R', 'M');
+constexpr U32 IdStrn = MakeChunkId('S', 'T', 'R', 'N');
+constexpr U32 IdPrim = MakeChunkId('P', 'R', 'I', 'M');
+
+// N2 display-class numbers and the display classes they stand for; 16-25 and 28 have none.
+const std::pair<int, int> DisplayClassNumbers[] = {
+    {0, 20}, {1, 18},  {2, 25},  {3, 15},  {4, 2},   {5, 13},  {6, 6},   {7, 4},   {8, 22},  {9, 1},
+    {10, 21}, {11, 24}, {12, 14}, {13, 23}, {14, 11}, {15, 16}, {26, 10}, {27, 17}, {29, 12}, {30, 9},
+};
+
+// The four words of a 16-byte table entry.
+void DecodeWords(const U8* entry, S32 words[4])
+{
+    for (int i = 0; i < 4; ++i)
+        words[i] = Util::DecodeLE<S32>(entry + 4 * i);
+}
+} // namespace
+
+N2TdoFile::N2TdoFile(const Util::CountedPointer<Util::BinaryStream>& stream, FileFactory* factory)
+    : m_factory(factory)
+{
+    for (const auto& [number, value] : DisplayClassNumbers)
+        m_displayClasses.emplace(number, value);
+    Load(*stream);
+}
+
+N2TdoFile::~N2TdoFile() = default;
+
+void N2TdoFile::Load(Util::BinaryStream& stream)
+{
+    m_fileName = stream.GetName();
+    stream.Seek(0);
+    m_trackSeen = false;
+    m_grooveSeen = false;
+
+    ChunkHeader header(stream);
+    if (header.GetId() != IdFile)
+        throw Util::XFileFormat(m_fileName, "N2 3do file id not 3DO3");
+    if (header.GetVersion() != 0)
+        throw Util::XFileFormat(m_fileName, "N2 3do file unsupported version");
+    if (U64(header.GetSize()) + ChunkHeader::ByteSize != stream.Size())
+        throw Util::XFileFormat(m_fileName, "N2 3do file size mismatch");
+
+    U32 remaining = header.GetSize();
+    std::vector<U8> data;
+    while (remaining != 0)
+    {
+        if (remaining < ChunkHeader::ByteSize)
+            throw Util::XFileFormat(m_fileName, "N2 3DO file not enough room left for header");
+        ChunkHeader section(stream);
+        remaining -= ChunkHeader::ByteSize;
+        if (section.GetVersion() != 0)
+            throw Util::XFileFormat(m_fileName, "N2 3do file header unsupported version");
+        const U32 size = section.GetSize();
+        if (size > remaining)
+            throw Util::XFileFormat(m_fileName, "N2 3DO section extends beyond end of file");
+        // The stream's length was checked against the header, but a stream may still end
+        // early: nothing is allocated for bytes that are not there.
+        if (size > Util::Remaining(stream))
+            throw Util::XFileRead(m_fileName);
+        data.resize(size);
+        stream.Read(size, data.data());
+
+        switch (section.GetId())
+        {
+        case IdPrep:
+            ReadVertices(data);
+            break;
+        case IdNorm:
+            ReadNormals(data);
+            break;
+        case IdStrn:
+            ReadStrings(data);
+            break;
+        case IdPrim:
+            ReadInstructions(data);
+            break;
+        default:
+            throw Util::XFileFormat(m_fileName, "N2 3do Unrecognized section type");
+        }
+
+        remaining -= size;
+        if (size % 4 != 0)
+        {
+            // Within the stream's length (checked above), so a missing padding byte fails
+            // the read before remaining could wrap.
+            const U32 padding = 4 - size % 4;
+            U8 bytes[4];
+            stream.Read(padding, bytes);
+            remaining -= padding;
+        }
+    }
+    data.clear();
+    data.shrink_to_fit();
+
+    if (!m_primSeen)
+        throw Util::XFileFormat(m_fileName, "N2 3do file has no PRIM section");
+
+    static constexpr ThreeDObjectGraphCheck::Messages messages = {
+        "N2 3do file node refers to itself or an ancestor", "N2 3do file nodes nested too deeply",
+        "N2 3do file shared nodes expand to too many nodes"};
+    ThreeDObjectGraphCheck::Check(m_subObjects, m_fileName, messages);
+
+    N2TdoFixupVisitor fixup(*this, m_trackSeen, m_grooveSeen);
+    GetRoot()->Accept(fixup);
+}
+
+void N2TdoFile::ReadVertices(const std::vector<U8>& data)
+{
+    if (data.size() % 16 != 0)
+        throw Util::XFileFormat(m_fileName, "N2 3do PREP size not multiple of 16");
+    m_vertices.reserve(m_vertices.size() + data.size() / 16);
+    for (std::size_t at = 0, index = 0; at < data.size(); at += 16, ++index)
+    {
+        S32 w[4];
+        DecodeWords(data.data() + at, w);
+        if (S64(w[0]) != S64(index))
+            throw Util::XFileFormat(m_fileName, "N2 3do PREP index value mismatch");
+        m_vertices.emplace_back(N2LengthToMetres(w[1]), N2LengthToMetres(w[2]), N2LengthToMetres(w[3]));
+    }
+}
+
+void N2TdoFile::ReadNormals(const std::vector<U8>& data)
+{
+    if (data.size() % 16 != 0)
+        throw Util::XFileFormat(m_fileName, "N2 3do NORM size not multiple of 16");
+    m_normals.reserve(m_normals.size() + data.size() / 16);
+    for (std::size_t at = 0, index = 0; at < data.size(); at += 16, ++index)
+    {
+        S32 w[4];
+        DecodeWords(data.data() + at, w);
+        if (S64(w[0]) != S64(index))
+            throw Util::XFileFormat(m_fileName, "N2 3do NORM index value mismatch");
+        m_normals.push_back(N2NormalFromInts(w[1], w[2], w[3]));
+    }
+}
+
+// Strings stand back to back, each ended by a NUL and known by its offset in the data; the
+// last byte never begins a string. A string without its NUL ends at the end of the data.
+void N2TdoFile::ReadStrings(const std::vector<U8>& data)
+{
+    const std::size_t size = data.size();
+    std::size_t at = 0;
+    while (size != 0 && at < size - 1)
+    {
+        const U8* begin = data.data() + at;
+        const void* end = std::memchr(begin, 0, size - at);
+        const std::size_t length = end != nullptr ? std::size_t(static_cast<const U8*>(end) - begin) : size - at;
+        std::string text(reinterpret_cast<const char*>(begin), length);
+        std::string lower = text;
+        for (char& c : lower)
+            c = char(std::tolower(static_cast<unsigned char>(c)));
+        if (lower == "groove")
+            m_grooveSeen = true;
+        m_strings[U32(at)] = std::move(text);
+        at += length + 1;
+    }
+}
+
+void N2TdoFile::ReadInstructions(const std::vector<U8>& data)
+{
+    // Record offsets are node ids: they must stay below the ids that NewId hands out.
+    if (data.size() > MaxPrimSize)
+        throw Util::XFileFormat(m_fileName, "N2 3do PRIM section too large for node ids");
+    m_primSeen = true;
+
+    const U32 size = U32(data.size());
+    Util::CharBuffer records(m_fileName);
+    records.Attach(size, data.data());
+    const S32 rootOffset = N2Record::ReadWord(records);
+    auto hint = m_subObjects.end();
+    U32 at = 4;
+    while (at < size)
+    {
+        U8 header[N2Record::HeaderSize];
+        records.Read(N2Record::HeaderSize, header);
+        if (Util::DecodeLE<U32>(header + 1) != 0)
+            throw Util::XFileFormat(m_fileName, "N2 3do PRIM header reserved not zero");
+        Util::CountedPointer<ThreeDObject> node = DecodeInstruction(int(at), header[0], records);
+        hint = m_subObjects.insert_or_assign(hint, int(at), node);
+        ++hint;
+        if (header[0] == 15)
+            m_trackSeen = true;
+        at = U32(records.Tell());
+    }
+
+    m_subObjects[NullId] = Util::CountedPointer<ThreeDObject>(new N2Null());
+    m_subObjects[RootId] = Util::CountedPointer<ThreeDObject>(new N2Root(*this, RootId, {int(rootOffset)}));
+    m_rootId = RootId;
+}
+
+Util::CountedPointer<ThreeDObject> N2TdoFile::DecodeInstruction(int id, U8 type, Util::BinaryStream& stream)
+{
+    return N2InstructionDecoder::Decode(*this, id, type, stream);
+}
+
+Util::CountedPointer<ThreeDObjectRoot> N2TdoFile::GetRoot() const
+{
+    Util::CountedPointer<ThreeDObjectRoot> root;
+    root = GetSubObject(m_rootId);
+    return root;
+}
+
+Util::CountedPointer<ThreeDObject> N2TdoFile::GetSubObject(int id) const
+{
+    return FindSubObject(m_subObjects, id);
+}
+
+Util::CountedPointer<ThreeDObjectNull> N2TdoFile::GetNull() const
+{
+    Util::CountedPointer<ThreeDObjectNull> null;
+    null = GetSubObject(NullId);
+    return null;
+}
+
+Util::CountedPointer<ThreeDObjectHandle> N2TdoFile::FindHandle(const std::string&) const
+{
+    return Util::CountedPointer<ThreeDObjectHandle>();
+}
+
+int N2TdoFile::NewId()
+{
+    m_nextId += 5;
+    return m_nextId;
+}
+
+void N2TdoFile::Save(Util::CountedPointer<Util::BinaryStream>&)
+{
+    throw Util::XUsage("N2 3do file cannot be saved");
+}
+
+void N2TdoFile::AddSubObject(const Util::CountedPointer<ThreeDObject>& node)
+{
+    EnterSubObject(m_subObjects, node);
+}
+
+Vertex N2TdoFile::GetVertex(U32 id) const
+{
+    VELMO_ASSERT_TEXT(id < m_vertices.size(), "id < Vertices.size()");
+    return m_vertices[id];
+}
+
+Normal N2TdoFile::GetNormal(U32 id) const
+{
+    VELMO_ASSERT_TEXT(id < m_normals.size(), "id < Normals.size()");
+    return m_normals[id];
+}
+
+std::string N2TdoFile::GetString(U32 offset) const
+{
+    auto i = m_strings.find(offset);
+    VELMO_ASSERT_TEXT(i != m_strings.end(), "i != Strings.end()");
+    return i->second;
+}
+
+int N2TdoFile::GetDisplayClass(int number) const
+{
+    auto p = m_displayClasses.find(number);
+    VELMO_ASSERT_TEXT(p != m_displayClasses.end(), "p != DisplayClasses.end()");
+    return p->second;
+}
+
+Plane N2PlaneFromInts(S32 a, S32 b, S32 c, S32 dHigh, S32 dLow)
+{
+    double m = std::sqrt(double(a) * a + double(b) * b + double(c) * c);
+    if (m == 0)
+        m = 1;
+    const S64 d = S64(U64(U32(dHigh)) << 32 | U64(U32(dLow)));
+    double q = double(d) / m;
+    q = q < 0 ? std::trunc(q - 0.5) : std::trunc(q + 0.5);
+    // Clamped before the conversion: a distance beyond the 32-bit range has no N2 length.
+    if (q > 2147483647.0)
+        q = 2147483647.0;
+    if (q < -2147483648.0)
+        q = -2147483648.0;
+    return Plane(a / m, b / m, c / m, N2LengthToMetres(S32(q)));
+}
+
+Normal N2NormalFromInts(S32 x, S32 y, S32 z)
+{
+    double m = std::sqrt(double(x) * x + double(y) * y + double(z) * z);
+    if (m == 0)
+        m = 1;
+    return Normal(x / m, y / m, z / m);
+}
+} // namespace Velmo::Papy
