@@ -9,11 +9,11 @@ namespace Velmo::Papy
 class N2ClassMaterial : public N2MaterialNode<ThreeDObjectClassMaterial, 12>
 {
 public:
-    N2ClassMaterial(N2TdoFile& file, Util::BinaryStream& stream, int id, int childId)
+    N2ClassMaterial(N2TdoFile& file, Util::RecordReader& reader, int id, int childId)
         : N2MaterialNode(file, id, childId)
     {
         S32 words[2];
-        N2Record::ReadWords(stream, words, 2);
+        reader.ReadArray(words, 2);
         m_class = words[0];
         m_value = U32(words[1]);
     }

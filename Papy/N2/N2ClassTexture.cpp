@@ -2,11 +2,11 @@
 
 namespace Velmo::Papy
 {
-N2ClassTexture::N2ClassTexture(N2TdoFile& file, Util::BinaryStream& stream, int id, int childId)
+N2ClassTexture::N2ClassTexture(N2TdoFile& file, Util::RecordReader& reader, int id, int childId)
     : N2MaterialNode(file, id, childId)
 {
     S32 words[2];
-    N2Record::ReadWords(stream, words, 2);
+    reader.ReadArray(words, 2);
     m_nameOffset = words[0];
     m_class = words[1];
 }

@@ -8,7 +8,7 @@ namespace Velmo::Papy
 class N2ClassTexture : public N2MaterialNode<ThreeDObjectClassTexture, 5>
 {
 public:
-    N2ClassTexture(N2TdoFile& file, Util::BinaryStream& stream, int id, int childId);
+    N2ClassTexture(N2TdoFile& file, Util::RecordReader& reader, int id, int childId);
 
     DisplayClass GetClass() const override;
     std::string GetTextureName() const override;

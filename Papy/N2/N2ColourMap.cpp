@@ -2,13 +2,13 @@
 
 namespace Velmo::Papy
 {
-N2ColourMap::N2ColourMap(N2TdoFile& file, Util::BinaryStream& stream, int id, int childId)
+N2ColourMap::N2ColourMap(N2TdoFile& file, Util::RecordReader& reader, int id, int childId)
     : N2MaterialNode(file, id, childId)
 {
     for (;;)
     {
         U8 pair[2];
-        stream.Read(2, pair);
+        reader.ReadBytes(pair, 2);
         if (pair[0] == 0 && pair[1] == 0)
             break;
         m_sources.push_back(pair[0]);

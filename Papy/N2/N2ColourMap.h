@@ -10,7 +10,7 @@ namespace Velmo::Papy
 class N2ColourMap : public N2MaterialNode<ThreeDObjectColourMap, 0x1F0000>
 {
 public:
-    N2ColourMap(N2TdoFile& file, Util::BinaryStream& stream, int id, int childId);
+    N2ColourMap(N2TdoFile& file, Util::RecordReader& reader, int id, int childId);
 
     int GetEntryCount() const override { return int(m_sources.size()); }
     int GetEntry(int i) const override { return m_sources[At(m_sources, i)]; }

@@ -8,8 +8,8 @@ namespace Velmo::Papy
 class N2DisplayClass : public N2MaterialNode<ThreeDObjectDisplayClass, 4>
 {
 public:
-    N2DisplayClass(N2TdoFile& file, Util::BinaryStream& stream, int id, int childId)
-        : N2MaterialNode(file, id, childId), m_class(N2Record::ReadWord(stream))
+    N2DisplayClass(N2TdoFile& file, Util::RecordReader& reader, int id, int childId)
+        : N2MaterialNode(file, id, childId), m_class(reader.ReadS32())
     {
     }
 

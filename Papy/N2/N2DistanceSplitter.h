@@ -9,7 +9,7 @@ namespace Velmo::Papy
 class N2DistanceSplitter : public N2SplitterNode<ThreeDObjectDistanceSplitter, N2DistanceSplitterKind>
 {
 public:
-    N2DistanceSplitter(N2TdoFile& file, Util::BinaryStream& stream, int id) : N2SplitterNode(file, stream, id) {}
+    N2DistanceSplitter(N2TdoFile& file, Util::RecordReader& reader, int id) : N2SplitterNode(file, reader, id) {}
 
     // Removes threshold and child i; later entries move down.
     void DeleteChild(int i) override;

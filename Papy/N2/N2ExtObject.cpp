@@ -4,13 +4,13 @@
 
 namespace Velmo::Papy
 {
-N2ExtObject::N2ExtObject(N2TdoFile& file, Util::BinaryStream& stream, int id) : N2Node(file, id, U32(id))
+N2ExtObject::N2ExtObject(N2TdoFile& file, Util::RecordReader& reader, int id) : N2Node(file, id, U32(id))
 {
     S32 words[2];
-    N2Record::ReadWords(stream, words, 2);
+    reader.ReadArray(words, 2);
     m_nameOffset = words[0];
     if (words[1] != 0)
-        throw Util::XFileFormat(stream.GetName(), "N2 3DO type 14 second word not zero");
+        throw Util::XFileFormat(reader.GetName(), "N2 3DO type 14 second word not zero");
 }
 
 void N2ExtObject::SetObjectName(const std::string&)

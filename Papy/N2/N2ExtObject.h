@@ -5,6 +5,7 @@
 
 #include "Papy/Model/ThreeDObjectExtObject.h"
 #include "Papy/N2/N2Node.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -13,7 +14,7 @@ class N2ExtObject : public N2Node<ThreeDObjectExtObject>
 public:
     static constexpr U8 Type = 14;
 
-    N2ExtObject(N2TdoFile& file, Util::BinaryStream& stream, int id);
+    N2ExtObject(N2TdoFile& file, Util::RecordReader& reader, int id);
 
     std::string GetObjectName() const override { return GetFile().GetString(U32(m_nameOffset)); }
     // Fails the assertion "false": the name cannot be changed.

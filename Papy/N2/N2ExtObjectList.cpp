@@ -4,16 +4,16 @@
 
 namespace Velmo::Papy
 {
-N2ExtObjectList::N2ExtObjectList(N2TdoFile& file, Util::BinaryStream& stream, int id) : N2Node(file, id, U32(id))
+N2ExtObjectList::N2ExtObjectList(N2TdoFile& file, Util::RecordReader& reader, int id) : N2Node(file, id, U32(id))
 {
     S32 words[2];
-    N2Record::ReadWords(stream, words, 2);
+    reader.ReadArray(words, 2);
     m_childId = words[0];
     const S32 count = words[1];
-    N2Record::CheckCount(stream, count, 4);
+    N2Record::CheckCount(reader, count, 4);
     m_entryIds.resize(std::size_t(count));
     static_assert(sizeof(int) == sizeof(S32));
-    N2Record::ReadWords(stream, reinterpret_cast<S32*>(m_entryIds.data()), unsigned(count));
+    reader.ReadArray(reinterpret_cast<S32*>(m_entryIds.data()), unsigned(count));
 }
 
 void N2ExtObjectList::AppendChildIds(std::vector<U32>& ids) const

@@ -6,6 +6,7 @@
 #include "Papy/Model/ThreeDObjectChildReferences.h"
 #include "Papy/Model/ThreeDObjectExtObjectList.h"
 #include "Papy/N2/N2Node.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -14,7 +15,7 @@ class N2ExtObjectList : public N2Node<ThreeDObjectExtObjectList>, public ThreeDO
 public:
     static constexpr U8 Type = 12;
 
-    N2ExtObjectList(N2TdoFile& file, Util::BinaryStream& stream, int id);
+    N2ExtObjectList(N2TdoFile& file, Util::RecordReader& reader, int id);
 
     Util::CountedPointer<ThreeDObject> GetChild() const override { return Child(m_childId); }
     int GetObjectCount() const override { return int(m_entryIds.size()); }

@@ -27,6 +27,7 @@
 #include "Papy/N2/N2U1.h"
 #include "Papy/N2/N2U3.h"
 #include "Util/Exception.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -38,30 +39,30 @@ struct Selectors
 {
     S32 words[3];
 };
-typedef Node (*Reader)(N2TdoFile& file, int id, const Selectors& selectors, Util::BinaryStream& stream);
+typedef Node (*Reader)(N2TdoFile& file, int id, const Selectors& selectors, Util::RecordReader& reader);
 
-// A node class whose reading constructor takes (file, stream, id).
+// A node class whose reading constructor takes (file, reader, id).
 template <class T>
-Node Read(N2TdoFile& file, int id, const Selectors&, Util::BinaryStream& stream)
+Node Read(N2TdoFile& file, int id, const Selectors&, Util::RecordReader& reader)
 {
-    return Node(new T(file, stream, id));
+    return Node(new T(file, reader, id));
 }
 
 // Type 5: the child reference goes to the class.
 template <class T>
-Node ReadWithChild(N2TdoFile& file, int id, const Selectors& selectors, Util::BinaryStream& stream)
+Node ReadWithChild(N2TdoFile& file, int id, const Selectors& selectors, Util::RecordReader& reader)
 {
-    return Node(new T(file, stream, id, selectors.words[0]));
+    return Node(new T(file, reader, id, selectors.words[0]));
 }
 
-Node ReadLine(N2TdoFile& file, int id, const Selectors& s, Util::BinaryStream& stream)
+Node ReadLine(N2TdoFile& file, int id, const Selectors& s, Util::RecordReader& reader)
 {
-    return Node(new N2Line(file, id, s.words[0], s.words[1], stream));
+    return Node(new N2Line(file, id, s.words[0], s.words[1], reader));
 }
 
-Node ReadMultiLine(N2TdoFile& file, int id, const Selectors& s, Util::BinaryStream& stream)
+Node ReadMultiLine(N2TdoFile& file, int id, const Selectors& s, Util::RecordReader& reader)
 {
-    return Node(new N2MultiLine(file, id, s.words[0], s.words[1], s.words[2], stream));
+    return Node(new N2MultiLine(file, id, s.words[0], s.words[1], s.words[2], reader));
 }
 
 // Selector values: the sub-kind for types 2, 5 and 17; for type 21 the point count, where
@@ -113,7 +114,7 @@ const Row Rows[] = {
 };
 } // namespace
 
-Node N2InstructionDecoder::Decode(N2TdoFile& file, int id, U8 type, Util::BinaryStream& stream)
+Node N2InstructionDecoder::Decode(N2TdoFile& file, int id, U8 type, Util::RecordReader& reader)
 {
     Selectors selectors = {};
     S64 selector = None;
@@ -121,15 +122,15 @@ Node N2InstructionDecoder::Decode(N2TdoFile& file, int id, U8 type, Util::Binary
     {
     case 2:
     case 17:
-        N2Record::ReadWords(stream, selectors.words, 1);
+        reader.ReadArray(selectors.words, 1);
         selector = selectors.words[0];
         break;
     case 5:
-        N2Record::ReadWords(stream, selectors.words, 2);
+        reader.ReadArray(selectors.words, 2);
         selector = selectors.words[1];
         break;
     case 21:
-        N2Record::ReadWords(stream, selectors.words, 3);
+        reader.ReadArray(selectors.words, 3);
         selector = selectors.words[2] == 2 ? 2 : AnyOther;
         break;
     default:
@@ -137,7 +138,7 @@ Node N2InstructionDecoder::Decode(N2TdoFile& file, int id, U8 type, Util::Binary
     }
     for (const Row& row : Rows)
         if (row.type == type && row.selector == selector)
-            return row.read(file, id, selectors, stream);
-    throw Util::XFileFormat(stream.GetName(), "N2 TDO File unknown instruction type");
+            return row.read(file, id, selectors, reader);
+    throw Util::XFileFormat(reader.GetName(), "N2 TDO File unknown instruction type");
 }
 } // namespace Velmo::Papy

@@ -9,7 +9,7 @@
 // looks the row up. A type or selector without a row is "N2 TDO File unknown instruction
 // type".
 #include "Papy/Model/ThreeDObject.h"
-#include "Util/BinaryStream.h"
+#include "Util/RecordReader.h"
 #include "Util/CountedPointer.h"
 #include "Util/Types.h"
 
@@ -20,7 +20,7 @@ class N2TdoFile;
 class N2InstructionDecoder
 {
 public:
-    // The stream stands behind the five-byte record header; it is left behind the record.
-    static Util::CountedPointer<ThreeDObject> Decode(N2TdoFile& file, int id, U8 type, Util::BinaryStream& stream);
+    // The reader stands behind the five-byte record header; it is left behind the record.
+    static Util::CountedPointer<ThreeDObject> Decode(N2TdoFile& file, int id, U8 type, Util::RecordReader& reader);
 };
 } // namespace Velmo::Papy

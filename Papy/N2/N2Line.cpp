@@ -4,11 +4,11 @@
 
 namespace Velmo::Papy
 {
-N2Line::N2Line(N2TdoFile& file, int id, S32 value, S32 colourIndex, Util::BinaryStream& stream)
+N2Line::N2Line(N2TdoFile& file, int id, S32 value, S32 colourIndex, Util::RecordReader& reader)
     : N2Node(file, id, U32(id)), m_colourIndex(colourIndex), m_value(value)
 {
     S32 points[2];
-    N2Record::ReadWords(stream, points, 2);
+    reader.ReadArray(points, 2);
     m_from = points[0];
     m_to = points[1];
 }

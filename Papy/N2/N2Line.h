@@ -7,6 +7,7 @@
 
 #include "Papy/Model/ThreeDObjectLine.h"
 #include "Papy/N2/N2Node.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -15,7 +16,7 @@ class N2Line : public N2Node<ThreeDObjectLine>
 public:
     static constexpr U8 Type = 21;
 
-    N2Line(N2TdoFile& file, int id, S32 value, S32 colourIndex, Util::BinaryStream& stream);
+    N2Line(N2TdoFile& file, int id, S32 value, S32 colourIndex, Util::RecordReader& reader);
 
     Vertex GetFromVertex() const override { return GetFile().GetVertex(U32(m_from)); }
     int GetFromVertexId() const override { return m_from; }

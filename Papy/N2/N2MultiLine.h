@@ -11,6 +11,7 @@
 #include "Papy/Model/ThreeDObjectChildReferences.h"
 #include "Papy/Model/ThreeDObjectObjectList.h"
 #include "Papy/N2/N2Node.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -19,7 +20,7 @@ class N2MultiLine : public N2Node<ThreeDObjectObjectList>, public ThreeDObjectCh
 public:
     static constexpr U8 Type = 21;
 
-    N2MultiLine(N2TdoFile& file, int id, S32 value, S32 colourIndex, S32 count, Util::BinaryStream& stream);
+    N2MultiLine(N2TdoFile& file, int id, S32 value, S32 colourIndex, S32 count, Util::RecordReader& reader);
 
     int GetChildCount() const override { return int(m_segments.size()); }
     Util::CountedPointer<ThreeDObject> GetChild(int i) const override { return Child(m_segments[At(m_segments, i)]); }

@@ -4,12 +4,12 @@
 
 namespace Velmo::Papy
 {
-N2NumberList::N2NumberList(N2TdoFile& file, Util::BinaryStream& stream, int id) : N2Node(file, id, U32(id))
+N2NumberList::N2NumberList(N2TdoFile& file, Util::RecordReader& reader, int id) : N2Node(file, id, U32(id))
 {
-    const S32 count = N2Record::ReadWord(stream);
-    N2Record::CheckCount(stream, count, 4);
+    const S32 count = reader.ReadS32();
+    N2Record::CheckCount(reader, count, 4);
     m_numbers.resize(std::size_t(count));
-    N2Record::ReadWords(stream, m_numbers.data(), unsigned(count));
+    reader.ReadArray(m_numbers.data(), unsigned(count));
 }
 
 void N2NumberList::SetNumberCount(int)

@@ -5,6 +5,7 @@
 
 #include "Papy/Model/ThreeDObjectNumberList.h"
 #include "Papy/N2/N2Node.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -13,7 +14,7 @@ class N2NumberList : public N2Node<ThreeDObjectNumberList>
 public:
     static constexpr U8 Type = 16;
 
-    N2NumberList(N2TdoFile& file, Util::BinaryStream& stream, int id);
+    N2NumberList(N2TdoFile& file, Util::RecordReader& reader, int id);
 
     int GetNumberCount() const override { return int(m_numbers.size()); }
     // Fails the assertion "false": the count cannot be changed.

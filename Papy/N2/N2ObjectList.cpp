@@ -4,13 +4,13 @@
 
 namespace Velmo::Papy
 {
-N2ObjectList::N2ObjectList(N2TdoFile& file, Util::BinaryStream& stream, int id) : N2Node(file, id, U32(id))
+N2ObjectList::N2ObjectList(N2TdoFile& file, Util::RecordReader& reader, int id) : N2Node(file, id, U32(id))
 {
-    const S32 count = N2Record::ReadWord(stream);
-    N2Record::CheckCount(stream, count, 4);
+    const S32 count = reader.ReadS32();
+    N2Record::CheckCount(reader, count, 4);
     m_childIds.resize(std::size_t(count));
     static_assert(sizeof(int) == sizeof(S32));
-    N2Record::ReadWords(stream, reinterpret_cast<S32*>(m_childIds.data()), unsigned(count));
+    reader.ReadArray(reinterpret_cast<S32*>(m_childIds.data()), unsigned(count));
 }
 
 void N2ObjectList::InsertChild(const Util::CountedPointer<ThreeDObject>& child, int i)

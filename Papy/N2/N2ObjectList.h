@@ -6,6 +6,7 @@
 #include "Papy/Model/ThreeDObjectChildReferences.h"
 #include "Papy/Model/ThreeDObjectObjectList.h"
 #include "Papy/N2/N2Node.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -14,7 +15,7 @@ class N2ObjectList : public N2Node<ThreeDObjectObjectList>, public ThreeDObjectC
 public:
     static constexpr U8 Type = 4;
 
-    N2ObjectList(N2TdoFile& file, Util::BinaryStream& stream, int id);
+    N2ObjectList(N2TdoFile& file, Util::RecordReader& reader, int id);
 
     int GetChildCount() const override { return int(m_childIds.size()); }
     Util::CountedPointer<ThreeDObject> GetChild(int i) const override { return Child(m_childIds[At(m_childIds, i)]); }

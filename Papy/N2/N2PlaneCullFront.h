@@ -8,7 +8,7 @@ namespace Velmo::Papy
 class N2PlaneCullFront : public N2PlaneOrderNode<ThreeDObjectPlaneCullFront, N2PlaneCullFrontKind>
 {
 public:
-    N2PlaneCullFront(N2TdoFile& file, Util::BinaryStream& stream, int id) : N2PlaneOrderNode(file, stream, id) {}
+    N2PlaneCullFront(N2TdoFile& file, Util::RecordReader& reader, int id) : N2PlaneOrderNode(file, reader, id) {}
 
     Util::CountedPointer<ThreeDObject> GetFrontChild() const override { return SlotChild(0); }
     int GetChildId() const { return m_record.ChildIds[0]; }

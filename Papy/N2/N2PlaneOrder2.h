@@ -8,7 +8,7 @@ namespace Velmo::Papy
 class N2PlaneOrder2 : public N2PlaneOrderNode<ThreeDObjectPlaneOrder2, N2PlaneOrder2Kind>
 {
 public:
-    N2PlaneOrder2(N2TdoFile& file, Util::BinaryStream& stream, int id) : N2PlaneOrderNode(file, stream, id) {}
+    N2PlaneOrder2(N2TdoFile& file, Util::RecordReader& reader, int id) : N2PlaneOrderNode(file, reader, id) {}
 
     Util::CountedPointer<ThreeDObject> GetFarChild() const override { return SlotChild(0); }
     void ClearFarChild() override { ClearSlot(0); }

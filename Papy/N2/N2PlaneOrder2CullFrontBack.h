@@ -9,8 +9,8 @@ class N2PlaneOrder2CullFrontBack
     : public N2PlaneOrderNode<ThreeDObjectPlaneOrder2CullFrontBack, N2PlaneOrder2CullFrontBackKind>
 {
 public:
-    N2PlaneOrder2CullFrontBack(N2TdoFile& file, Util::BinaryStream& stream, int id)
-        : N2PlaneOrderNode(file, stream, id)
+    N2PlaneOrder2CullFrontBack(N2TdoFile& file, Util::RecordReader& reader, int id)
+        : N2PlaneOrderNode(file, reader, id)
     {
     }
 

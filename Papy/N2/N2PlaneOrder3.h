@@ -9,7 +9,7 @@ namespace Velmo::Papy
 class N2PlaneOrder3 : public N2PlaneOrderNode<ThreeDObjectPlaneOrder3, N2PlaneOrder3Kind>
 {
 public:
-    N2PlaneOrder3(N2TdoFile& file, Util::BinaryStream& stream, int id) : N2PlaneOrderNode(file, stream, id) {}
+    N2PlaneOrder3(N2TdoFile& file, Util::RecordReader& reader, int id) : N2PlaneOrderNode(file, reader, id) {}
 
     Util::CountedPointer<ThreeDObject> GetFarChild() const override { return SlotChild(0); }
     void SetFarChild(const Util::CountedPointer<ThreeDObject>& child) override { SetSlot(0, child); }

@@ -8,7 +8,7 @@ namespace Velmo::Papy
 class N2PlaneOrder3CullFront : public N2PlaneOrderNode<ThreeDObjectPlaneOrder3CullFront, N2PlaneOrder3CullFrontKind>
 {
 public:
-    N2PlaneOrder3CullFront(N2TdoFile& file, Util::BinaryStream& stream, int id) : N2PlaneOrderNode(file, stream, id)
+    N2PlaneOrder3CullFront(N2TdoFile& file, Util::RecordReader& reader, int id) : N2PlaneOrderNode(file, reader, id)
     {
     }
 

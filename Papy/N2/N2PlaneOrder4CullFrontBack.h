@@ -10,8 +10,8 @@ class N2PlaneOrder4CullFrontBack
     : public N2PlaneOrderNode<ThreeDObjectPlaneOrder4CullFrontBack, N2PlaneOrder4CullFrontBackKind>
 {
 public:
-    N2PlaneOrder4CullFrontBack(N2TdoFile& file, Util::BinaryStream& stream, int id)
-        : N2PlaneOrderNode(file, stream, id)
+    N2PlaneOrder4CullFrontBack(N2TdoFile& file, Util::RecordReader& reader, int id)
+        : N2PlaneOrderNode(file, reader, id)
     {
     }
 

@@ -6,6 +6,7 @@
 
 #include "Papy/Model/ThreeDObjectChildReferences.h"
 #include "Papy/N2/N2Node.h"
+#include "Util/RecordReader.h"
 #include "Papy/N2/N2PlaneOrderRecord.h"
 
 namespace Velmo::Papy
@@ -34,8 +35,8 @@ public:
     const S32* GetPlaneWords() const { return m_record.PlaneWords; }
 
 protected:
-    N2PlaneOrderNode(N2TdoFile& file, Util::BinaryStream& stream, int id)
-        : N2Node<Kind>(file, id, U32(id)), m_record(Order, stream)
+    N2PlaneOrderNode(N2TdoFile& file, Util::RecordReader& reader, int id)
+        : N2Node<Kind>(file, id, U32(id)), m_record(Order, reader)
     {
     }
 

@@ -12,10 +12,10 @@ const N2PlaneOrderKind N2PlaneOrder3CullFrontKind = {9, "9", 3};
 const N2PlaneOrderKind N2PlaneOrder3Kind = {10, "10", 3};
 const N2PlaneOrderKind N2PlaneOrder2Kind = {11, "11", 2};
 
-N2PlaneOrderRecord::N2PlaneOrderRecord(const N2PlaneOrderKind& kind, Util::BinaryStream& stream) : Kind(kind)
+N2PlaneOrderRecord::N2PlaneOrderRecord(const N2PlaneOrderKind& kind, Util::RecordReader& reader) : Kind(kind)
 {
     S32 words[9];
-    N2Record::ReadWords(stream, words, 5 + kind.ChildCount);
+    reader.ReadArray(words, 5 + kind.ChildCount);
     for (int i = 0; i < 5; ++i)
         PlaneWords[i] = words[i];
     for (U32 j = 0; j < kind.ChildCount; ++j)

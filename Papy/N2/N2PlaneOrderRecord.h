@@ -13,6 +13,7 @@
 //   11    N2PlaneOrder2                far, near                    28
 #include "Papy/Model/Plane.h"
 #include "Util/BinaryStream.h"
+#include "Util/RecordReader.h"
 #include "Util/Types.h"
 
 namespace Velmo::Papy
@@ -37,7 +38,7 @@ class N2PlaneOrderRecord
 {
 public:
     // Reads the body behind the record header in one read; no value is tested.
-    N2PlaneOrderRecord(const N2PlaneOrderKind& kind, Util::BinaryStream& stream);
+    N2PlaneOrderRecord(const N2PlaneOrderKind& kind, Util::RecordReader& reader);
 
     // One write of the whole record, each child as its current file offset.
     void Write(const N2TdoFile& file, Util::BinaryStream& stream) const;

@@ -6,17 +6,17 @@
 namespace Velmo::Papy
 {
 template <int Index>
-N2PolygonFamily<Index>::N2PolygonFamily(N2TdoFile& file, Util::BinaryStream& stream, int id)
+N2PolygonFamily<Index>::N2PolygonFamily(N2TdoFile& file, Util::RecordReader& reader, int id)
     : N2Node(file, id, U32(id))
 {
     S32 header[2];
-    N2Record::ReadWords(stream, header, 2);
+    reader.ReadArray(header, 2);
     m_colourWord = U32(header[0]);
     // The count is checked against the bytes that remain before anything is reserved.
-    N2Record::CheckCount(stream, S64(U32(header[1])), 4 * Blocks);
+    N2Record::CheckCount(reader, S64(U32(header[1])), 4 * Blocks);
     m_count = U32(header[1]);
     m_words.resize(std::size_t(m_count) * Blocks);
-    N2Record::ReadWords(stream, reinterpret_cast<S32*>(m_words.data()), unsigned(m_words.size()));
+    reader.ReadArray(m_words.data(), m_words.size());
 }
 
 template <int Index>

@@ -12,6 +12,7 @@
 
 #include "Papy/Model/ThreeDObjectPolygon.h"
 #include "Papy/N2/N2Node.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -41,7 +42,7 @@ public:
     static constexpr U8 Type = 2;
 
     // Reads the record behind the sub-kind word. No field is tested.
-    N2PolygonFamily(N2TdoFile& file, Util::BinaryStream& stream, int id);
+    N2PolygonFamily(N2TdoFile& file, Util::RecordReader& reader, int id);
 
     // ThreeDObject
     std::string GetType() const override { return Variant.TypeText; }

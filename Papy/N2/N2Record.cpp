@@ -5,29 +5,11 @@
 
 namespace Velmo::Papy
 {
-void N2Record::ReadWords(Util::BinaryStream& stream, S32* words, unsigned count)
+void N2Record::CheckCount(const Util::RecordReader& reader, S64 count, U32 elementSize)
 {
-    U8 bytes[64 * 4];
-    while (count != 0)
-    {
-        unsigned chunk = count < 64 ? count : 64;
-        stream.Read(chunk * 4, bytes);
-        for (unsigned i = 0; i < chunk; ++i)
-            words[i] = Util::DecodeLE<S32>(bytes + 4 * i);
-        words += chunk;
-        count -= chunk;
-    }
-}
-
-S32 N2Record::ReadWord(Util::BinaryStream& stream)
-{
-    return Util::ReadLE<S32>(stream);
-}
-
-void N2Record::CheckCount(Util::BinaryStream& stream, S64 count, U32 elementSize)
-{
-    if (count < 0 || (elementSize != 0 && U64(count) > Util::Remaining(stream) / elementSize))
-        throw Util::XFileRead(stream.GetName());
+    if (count < 0)
+        reader.ThrowShortRead();
+    reader.CheckCount(U64(count), elementSize);
 }
 
 N2Record::Writer::Writer(U8 type, std::size_t reserve)

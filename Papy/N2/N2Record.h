@@ -1,11 +1,11 @@
 #pragma once
-// Little-endian reading and writing of the words of N2 .3do instruction records. Every record
-// body is read from a stream that ends where the PRIM data ends, so a record can never read
-// past it, and a count is checked against the bytes that are really there before anything
-// is reserved for it.
+// The framing of N2 .3do instruction records: the record header, the count check of the
+// counted lists (int32 counts) and the writing of a record. Record bodies are read through a
+// RecordReader that ends where the PRIM data ends, so a record can never read past it.
 #include <vector>
 
 #include "Util/BinaryStream.h"
+#include "Util/RecordReader.h"
 #include "Util/Types.h"
 
 namespace Velmo::Papy
@@ -16,14 +16,10 @@ public:
     // The record header: type byte and a reserved word that is 0.
     static constexpr U32 HeaderSize = 5;
 
-    // Reads count words with one read; a short stream fails with its read error.
-    static void ReadWords(Util::BinaryStream& stream, S32* words, unsigned count);
-    static S32 ReadWord(Util::BinaryStream& stream);
-
-    // Checks that count elements of elementSize bytes fit in what is left of the stream (in
-    // 64 bits); otherwise fails with the stream's read error, which reading them would have
-    // given, before anything is allocated.
-    static void CheckCount(Util::BinaryStream& stream, S64 count, U32 elementSize);
+    // Checks that count elements of elementSize bytes fit in what is left of the reader (a
+    // negative count never does); otherwise fails with the reader's short read, which reading
+    // them would have given, before anything is allocated.
+    static void CheckCount(const Util::RecordReader& reader, S64 count, U32 elementSize);
 
     // Collects the bytes of one record and writes them with one write.
     class Writer

@@ -5,16 +5,16 @@
 
 namespace Velmo::Papy
 {
-N2ScaledBitmap::N2ScaledBitmap(N2TdoFile& file, Util::BinaryStream& stream, int id) : N2Node(file, id, U32(id))
+N2ScaledBitmap::N2ScaledBitmap(N2TdoFile& file, Util::RecordReader& reader, int id) : N2Node(file, id, U32(id))
 {
     S32 words[3];
-    N2Record::ReadWords(stream, words, 3);
+    reader.ReadArray(words, 3);
     m_vertexId = words[0];
     m_nameOffset = words[1];
     m_kindAndHeight = U32(words[2]);
     const U32 kind = m_kindAndHeight >> 24;
     if (kind != 0x00 && kind != 0xC0 && kind != 0xFF)
-        throw Util::XFileFormat(stream.GetName(), "N2 Scaled Bitmap scale/height type unrecognized");
+        throw Util::XFileFormat(reader.GetName(), "N2 Scaled Bitmap scale/height type unrecognized");
 }
 
 void N2ScaledBitmap::SetSrbName(const std::string&)

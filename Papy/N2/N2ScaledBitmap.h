@@ -6,6 +6,7 @@
 
 #include "Papy/Model/ThreeDObjectScaledBitmap.h"
 #include "Papy/N2/N2Node.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -14,7 +15,7 @@ class N2ScaledBitmap : public N2Node<ThreeDObjectScaledBitmap>
 public:
     static constexpr U8 Type = 3;
 
-    N2ScaledBitmap(N2TdoFile& file, Util::BinaryStream& stream, int id);
+    N2ScaledBitmap(N2TdoFile& file, Util::RecordReader& reader, int id);
 
     Vertex GetVertex() const override { return GetFile().GetVertex(U32(m_vertexId)); }
     int GetVertexId() const override { return m_vertexId; }

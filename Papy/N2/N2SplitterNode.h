@@ -6,6 +6,7 @@
 
 #include "Papy/Model/ThreeDObjectChildReferences.h"
 #include "Papy/N2/N2Node.h"
+#include "Util/RecordReader.h"
 #include "Papy/N2/N2SplitterRecord.h"
 
 namespace Velmo::Papy
@@ -36,8 +37,8 @@ public:
     }
 
 protected:
-    N2SplitterNode(N2TdoFile& file, Util::BinaryStream& stream, int id)
-        : N2Node<Kind>(file, id, U32(id)), m_record(Splitter, stream)
+    N2SplitterNode(N2TdoFile& file, Util::RecordReader& reader, int id)
+        : N2Node<Kind>(file, id, U32(id)), m_record(Splitter, reader)
     {
     }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Util/BinaryStream.h"
+#include "Util/RecordReader.h"
 #include "Util/Types.h"
 
 namespace Velmo::Papy
@@ -29,7 +30,7 @@ class N2SplitterRecord
 {
 public:
     // Reads the body behind the sub-kind word; checks the operator and the count.
-    N2SplitterRecord(const N2SplitterKind& kind, Util::BinaryStream& stream);
+    N2SplitterRecord(const N2SplitterKind& kind, Util::RecordReader& reader);
 
     // Writes the whole record, each child as its current file offset.
     void Write(const N2TdoFile& file, Util::BinaryStream& stream) const;

@@ -8,7 +8,7 @@ namespace Velmo::Papy
 class N2StateSplitter : public N2SplitterNode<ThreeDObjectStateSplitter, N2StateSplitterKind>
 {
 public:
-    N2StateSplitter(N2TdoFile& file, Util::BinaryStream& stream, int id) : N2SplitterNode(file, stream, id) {}
+    N2StateSplitter(N2TdoFile& file, Util::RecordReader& reader, int id) : N2SplitterNode(file, reader, id) {}
 
     U32 GetVariable() const override { return U32(m_record.WordA); }
     U32 GetValue(int i) const override { return U32(m_record.Thresholds[At(m_record.Thresholds, i)]); }

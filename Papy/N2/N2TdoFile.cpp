@@ -13,8 +13,8 @@
 #include "Papy/N2/N2Record.h"
 #include "Papy/N2/N2Root.h"
 #include "Papy/N2/N2TdoFixupVisitor.h"
-#include "Util/CharBuffer.h"
 #include "Util/Exception.h"
+#include "Util/RecordReader.h"
 #include "Util/StreamIO.h"
 
 namespace Velmo::Papy
@@ -189,24 +189,20 @@ void N2TdoFile::ReadInstructions(const std::vector<U8>& data)
         throw Util::XFileFormat(m_fileName, "N2 3do PRIM section too large for node ids");
     m_primSeen = true;
 
-    const U32 size = U32(data.size());
-    Util::CharBuffer records(m_fileName);
-    records.Attach(size, data.data());
-    const S32 rootOffset = N2Record::ReadWord(records);
+    Util::RecordReader records(data, m_fileName);
+    const S32 rootOffset = records.ReadS32();
     auto hint = m_subObjects.end();
-    U32 at = 4;
-    while (at < size)
+    while (!records.AtEnd())
     {
-        U8 header[N2Record::HeaderSize];
-        records.Read(N2Record::HeaderSize, header);
-        if (Util::DecodeLE<U32>(header + 1) != 0)
+        const U32 at = U32(records.Tell());
+        const U8 type = records.ReadU8();
+        if (records.ReadU32() != 0)
             throw Util::XFileFormat(m_fileName, "N2 3do PRIM header reserved not zero");
-        Util::CountedPointer<ThreeDObject> node = DecodeInstruction(int(at), header[0], records);
+        Util::CountedPointer<ThreeDObject> node = DecodeInstruction(int(at), type, records);
         hint = m_subObjects.insert_or_assign(hint, int(at), node);
         ++hint;
-        if (header[0] == 15)
+        if (type == 15)
             m_trackSeen = true;
-        at = U32(records.Tell());
     }
 
     m_subObjects[NullId] = Util::CountedPointer<ThreeDObject>(new N2Null());
@@ -214,9 +210,9 @@ void N2TdoFile::ReadInstructions(const std::vector<U8>& data)
     m_rootId = RootId;
 }
 
-Util::CountedPointer<ThreeDObject> N2TdoFile::DecodeInstruction(int id, U8 type, Util::BinaryStream& stream)
+Util::CountedPointer<ThreeDObject> N2TdoFile::DecodeInstruction(int id, U8 type, Util::RecordReader& reader)
 {
-    return N2InstructionDecoder::Decode(*this, id, type, stream);
+    return N2InstructionDecoder::Decode(*this, id, type, reader);
 }
 
 Util::CountedPointer<ThreeDObjectRoot> N2TdoFile::GetRoot() const

@@ -24,6 +24,7 @@
 #include "Papy/Model/Vertex.h"
 #include "Util/BinaryStream.h"
 #include "Util/CountedPointer.h"
+#include "Util/RecordReader.h"
 #include "Util/Types.h"
 
 namespace Velmo::Papy
@@ -72,8 +73,8 @@ public:
     static void GetTextureSize(const Util::CountedPointer<MipFile>& texture, U32& width, U32& height);
 
     // Turns one PRIM record into its node: id is the record's offset in the PRIM data, the
-    // stream stands behind the five-byte record header and is left behind the record.
-    Util::CountedPointer<ThreeDObject> DecodeInstruction(int id, U8 type, Util::BinaryStream& stream);
+    // reader stands behind the five-byte record header and is left behind the record.
+    Util::CountedPointer<ThreeDObject> DecodeInstruction(int id, U8 type, Util::RecordReader& reader);
 
     const std::string& GetFileName() const { return m_fileName; }
     const NodeTable& GetSubObjects() const { return m_subObjects; }

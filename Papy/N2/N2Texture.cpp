@@ -2,8 +2,8 @@
 
 namespace Velmo::Papy
 {
-N2Texture::N2Texture(N2TdoFile& file, Util::BinaryStream& stream, int id, int childId)
-    : N2MaterialNode(file, id, childId), m_nameOffset(N2Record::ReadWord(stream))
+N2Texture::N2Texture(N2TdoFile& file, Util::RecordReader& reader, int id, int childId)
+    : N2MaterialNode(file, id, childId), m_nameOffset(reader.ReadS32())
 {
 }
 

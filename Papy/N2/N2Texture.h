@@ -8,7 +8,7 @@ namespace Velmo::Papy
 class N2Texture : public N2MaterialNode<ThreeDObjectTexture, 1>
 {
 public:
-    N2Texture(N2TdoFile& file, Util::BinaryStream& stream, int id, int childId);
+    N2Texture(N2TdoFile& file, Util::RecordReader& reader, int id, int childId);
 
     std::string GetTextureName() const override;
     // Fails the assertion "false": the name cannot be changed.

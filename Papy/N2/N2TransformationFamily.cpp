@@ -44,11 +44,11 @@ S32 N2ScaleWord(double scale)
 }
 
 template <U8 Type>
-N2TransformationFamily<Type>::N2TransformationFamily(N2TdoFile& file, Util::BinaryStream& stream, int id)
+N2TransformationFamily<Type>::N2TransformationFamily(N2TdoFile& file, Util::RecordReader& reader, int id)
     : N2Node(file, id, U32(id))
 {
     S32 words[8];
-    N2Record::ReadWords(stream, words, 8);
+    reader.ReadArray(words, 8);
     for (int i = 0; i < 3; ++i)
         m_translation[i] = words[i];
     m_angle[2] = words[3];

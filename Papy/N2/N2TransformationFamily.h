@@ -13,6 +13,7 @@
 #include "Papy/Model/ThreeDObjectChildReferences.h"
 #include "Papy/Model/ThreeDObjectTransformation.h"
 #include "Papy/N2/N2Node.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -20,7 +21,7 @@ template <U8 Type>
 class N2TransformationFamily : public N2Node<ThreeDObjectTransformation>, public ThreeDObjectChildReferences
 {
 public:
-    N2TransformationFamily(N2TdoFile& file, Util::BinaryStream& stream, int id);
+    N2TransformationFamily(N2TdoFile& file, Util::RecordReader& reader, int id);
 
     Util::CountedPointer<ThreeDObject> GetChild() const override { return Child(m_childId); }
     void SetChild(const Util::CountedPointer<ThreeDObject>& child) override { m_childId = child->GetId(); }

@@ -4,6 +4,7 @@
 
 #include "Papy/Model/ThreeDObjectU1.h"
 #include "Papy/N2/N2Node.h"
+#include "Util/RecordReader.h"
 #include "Papy/N2/N2Record.h"
 
 namespace Velmo::Papy
@@ -13,9 +14,9 @@ class N2U1 : public N2Node<ThreeDObjectU1>
 public:
     static constexpr U8 Type = 15;
 
-    N2U1(N2TdoFile& file, Util::BinaryStream& stream, int id) : N2Node(file, id, U32(id))
+    N2U1(N2TdoFile& file, Util::RecordReader& reader, int id) : N2Node(file, id, U32(id))
     {
-        N2Record::ReadWords(stream, m_words, 4);
+        reader.ReadArray(m_words, 4);
     }
 
     int GetFirst() const override { return m_words[0]; }

@@ -8,7 +8,7 @@ namespace Velmo::Papy
 class N2U3 : public N2MaterialNode<ThreeDObjectU3, 0>
 {
 public:
-    N2U3(N2TdoFile& file, Util::BinaryStream&, int id, int childId) : N2MaterialNode(file, id, childId) {}
+    N2U3(N2TdoFile& file, Util::RecordReader&, int id, int childId) : N2MaterialNode(file, id, childId) {}
 
 private:
     void WriteRest(N2Record::Writer&) const override {}
