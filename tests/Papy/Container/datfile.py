@@ -59,7 +59,9 @@ def implode_literal(data, dictionary_bits=6):
     w.put(1, 1)
     w.put(0, 7)
     w.put(255, 8)
-    return bytes([0, dictionary_bits]) + w.finish()
+    stream = bytes([0, dictionary_bits]) + w.finish()
+    # Decoders refuse streams of 4 bytes or fewer: the empty input gets a zero byte more.
+    return stream + b"\0" if len(stream) <= 4 else stream
 
 
 def _expand(compact):
