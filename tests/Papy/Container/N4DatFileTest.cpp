@@ -174,3 +174,23 @@ TEST(N4DatFile, SaveRefusals)
     }
     EXPECT_EQ(FileBytes(folder.Path("long/long.dat")), "");
 }
+
+TEST(N4DatFile, MoreEntriesThanTheCountHoldsAreRefused)
+{
+    // 32768 entries load (the count field reads -32768) but are more than a save writes.
+    TempFolder folder;
+    std::vector<std::string> names(32768, "a.txt");
+    std::string path = folder.Write("big.dat", ArchiveWithNames("n4", names));
+    folder.Write("a.txt", "x");
+    N4DatFile dat(path, true);
+    EXPECT_EQ(dat.GetEntryCount(), 32768);
+    try
+    {
+        dat.Save();
+        ADD_FAILURE() << "saved";
+    }
+    catch (const XUsage& e)
+    {
+        EXPECT_EQ(e.GetText(), "N4 dat file has too many subfiles");
+    }
+}

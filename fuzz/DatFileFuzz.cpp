@@ -1,0 +1,97 @@
+// Loads untrusted DAT containers in both layouts: the input is written to a file (the readers
+// open archives by path), loaded as an ICR2 and as an N4 archive (strict checks on when the
+// first byte is odd), every entry is listed and read to its end, by index and by name. Each
+// step either works or throws one of the library's errors; a damaged entry does not stop
+// the others.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "Papy/Container/DatFile.h"
+#include "Papy/Container/ICR2DatFile.h"
+#include "Papy/Container/N4DatFile.h"
+#include "Papy/Model/Options.h"
+#include "Util/CountedPointer.h"
+#include "Util/Exception.h"
+
+using namespace Velmo;
+using namespace Velmo::Papy;
+
+namespace
+{
+std::string ArchivePath()
+{
+    const char* tmp = std::getenv("TMPDIR");
+    return std::string(tmp != nullptr && *tmp ? tmp : "/tmp") + "/DatFileFuzz-" + std::to_string(getpid()) + ".dat";
+}
+
+void ReadEntry(Util::BinaryStream& stream)
+{
+    if (stream.Tell() != 0)
+        std::abort();
+    std::vector<U8> buffer(4096);
+    while (!stream.AtEnd())
+    {
+        U64 left = stream.Size() - stream.Tell();
+        U32 n = U32(left < buffer.size() ? left : buffer.size());
+        stream.Read(n, buffer.data());
+    }
+}
+
+void Walk(DatFile& dat)
+{
+    for (int i = 0; i < dat.GetEntryCount(); ++i)
+    {
+        std::string folder = dat.GetEntryFolder(i);
+        std::string extension = dat.GetEntryExtension(i);
+        std::string name = (folder.empty() ? "" : folder + "\\") + dat.GetEntryName(i) +
+                           (extension.empty() ? "" : "." + extension);
+        dat.GetEntrySize(i);
+        dat.GetEntryCompressedSize(i);
+        try
+        {
+            Util::CountedPointer<Util::BinaryStream> entry = dat.OpenEntry(i);
+            if (entry->Size() != dat.GetEntrySize(i))
+                std::abort();
+            ReadEntry(*entry);
+            if (Util::CountedPointer<Util::BinaryStream> byName = dat.OpenEntry(name))
+                ReadEntry(*byName);
+        }
+        catch (const Util::Exception&)
+        {
+        }
+    }
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const U8* data, std::size_t size)
+{
+    static const std::string path = ArchivePath();
+    // A new file each time: truncating one in place makes the file system write it out at close.
+    std::remove(path.c_str());
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr)
+        return 0;
+    std::fwrite(data, 1, size, file);
+    std::fclose(file);
+    Options::Instance()->Strict = size > 0 && (data[0] & 1) != 0;
+    try
+    {
+        ICR2DatFile dat(path, false);
+        Walk(dat);
+    }
+    catch (const Util::Exception&)
+    {
+    }
+    try
+    {
+        N4DatFile dat(path, false);
+        Walk(dat);
+    }
+    catch (const Util::Exception&)
+    {
+    }
+    return 0;
+}
