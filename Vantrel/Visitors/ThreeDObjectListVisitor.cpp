@@ -1,5 +1,7 @@
 #include "Vantrel/Visitors/ThreeDObjectListVisitor.h"
 
+#include <iterator>
+
 #include "Papy/Model/ComparisonOperator.h"
 #include "Papy/Model/DisplayClass.h"
 #include "Papy/Model/DynamicTSOType.h"
@@ -488,14 +490,15 @@ void ListChildren(ThreeDObjectRows& rows, const Node& node)
 
 ThreeDObjectListVisitor::ThreeDObjectListVisitor(ThreeDObjectRowSink& sink) : m_rows(sink) {}
 
-void ThreeDObjectListVisitor::ListHeaderRows(ThreeDObject& node, const char* kind)
+int ThreeDObjectListVisitor::ListHeaderRows(ThreeDObject& node, const char* kind)
 {
     m_rows.Add("Type", kind);
     m_rows.Add("Id", F::Unsigned(U32(node.GetId())));
     m_rows.Add("Name", node.GetName());
+    return m_rows.GetCount() - 1;
 }
 
-void ThreeDObjectListVisitor::ListUnknownValues(ThreeDObject& node)
+int ThreeDObjectListVisitor::ListUnknownValues(ThreeDObject& node)
 {
     const int strings = node.GetStringCount();
     for (int i = 0; i < strings; ++i)
@@ -509,6 +512,7 @@ void ThreeDObjectListVisitor::ListUnknownValues(ThreeDObject& node)
     const int floats = node.GetFloatCount();
     for (int i = 0; i < floats; ++i)
         m_rows.Add("Unknown", F::Fixed(node.GetFloat(i)));
+    return m_rows.GetCount() - 1;
 }
 
 std::string ThreeDObjectListVisitor::GetTextureFunctionName(int value)

@@ -16,10 +16,11 @@ class ThreeDObjectListVisitor : public Velmo::Papy::ThreeDObjectVisitor
 public:
     explicit ThreeDObjectListVisitor(ThreeDObjectRowSink& sink);
 
-    // "Type" (the kind label), "Id" and "Name".
-    void ListHeaderRows(Velmo::Papy::ThreeDObject& node, const char* kind);
-    // One "Unknown" row per value of the node's generic lists: texts, booleans, integers, floats.
-    void ListUnknownValues(Velmo::Papy::ThreeDObject& node);
+    // "Type" (the kind label), "Id" and "Name"; returns the index of the last row added (2).
+    int ListHeaderRows(Velmo::Papy::ThreeDObject& node, const char* kind);
+    // One "Unknown" row per value of the node's generic lists: texts, booleans, integers, floats;
+    // returns the index of the last row of the listing.
+    int ListUnknownValues(Velmo::Papy::ThreeDObject& node);
 
     // The visitor's own value tables.
     static std::string GetTextureFunctionName(int value);

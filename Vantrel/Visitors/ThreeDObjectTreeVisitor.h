@@ -8,6 +8,7 @@
 // An item's text is "id [type]" (the root "Root", a handle its name, the null node nothing);
 // its data is the node's id. Reuse expects the existing items in the order in which the node's
 // children are walked. Built for one walk; catches nothing.
+#include <cstddef>
 #include <deque>
 #include <string>
 

@@ -263,3 +263,14 @@ TEST(ListRows, OwnTables)
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(ThreeDObjectListVisitor::GetFaceName(i), faces[i]);
 }
+
+TEST(ListRows, SharedRowOperationsGiveTheLastRowIndex)
+{
+    RowCollector sink;
+    ThreeDObjectListVisitor visitor(sink);
+    FakeNode<ThreeDObjectEmpty> node;
+    node.integers = {1, 2};
+    EXPECT_EQ(visitor.ListHeaderRows(node, "Kind"), 2);
+    EXPECT_EQ(visitor.ListUnknownValues(node), 4);
+    EXPECT_EQ(sink.rows.size(), 5u);
+}
