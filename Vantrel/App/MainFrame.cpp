@@ -1,0 +1,87 @@
+#include "Vantrel/App/MainFrame.h"
+
+#include <wx/menu.h>
+#include <wx/statusbr.h>
+#include <wx/utils.h>
+
+#include "Vantrel/App/CommandIds.h"
+#include "Vantrel/App/MenuTables.h"
+#include "Vantrel/App/TemplateTable.h"
+
+CMainFrame::CMainFrame(wxDocManager* manager)
+    : wxDocMDIParentFrame(manager, nullptr, wxID_ANY, "Vantrel", wxDefaultPosition, wxSize(1000, 750)),
+      m_manager(manager)
+{
+    SetMenuBar(CMenuTables::CreateMenuBar(CTemplateTable::MainFrameId, m_mruMenus));
+    for (wxMenu* menu : m_mruMenus)
+    {
+        manager->FileHistoryUseMenu(menu);
+        manager->FileHistoryAddFilesToMenu(menu);
+    }
+    SetAcceleratorTable(CMenuTables::CreateAccelerators(CTemplateTable::MainFrameId));
+    wxStatusBar* status = CreateStatusBar(4, wxSTB_DEFAULT_STYLE, ID_VIEW_STATUS_BAR);
+    const int widths[] = {-1, 50, 50, 50};
+    status->SetStatusWidths(4, widths);
+    SetStatusText("Ready", 0);
+
+    Bind(wxEVT_MENU, &CMainFrame::OnNothing, this, ID_FILE_PRINT);
+    Bind(wxEVT_MENU, &CMainFrame::OnStatusBar, this, ID_VIEW_STATUS_BAR);
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateStatusBar, this, ID_VIEW_STATUS_BAR);
+    Bind(wxEVT_MENU, &CMainFrame::OnCascade, this, ID_WINDOW_CASCADE);
+    Bind(wxEVT_MENU, &CMainFrame::OnTile, this, ID_WINDOW_TILE);
+    Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
+}
+
+CMainFrame::~CMainFrame()
+{
+    for (wxMenu* menu : m_mruMenus)
+        m_manager->FileHistoryRemoveMenu(menu);
+}
+
+void CMainFrame::OnNothing(wxCommandEvent&)
+{
+}
+
+void CMainFrame::OnStatusBar(wxCommandEvent&)
+{
+    if (GetStatusBar() != nullptr)
+    {
+        GetStatusBar()->Show(!GetStatusBar()->IsShown());
+        PositionStatusBar();
+        SendSizeEvent();
+    }
+}
+
+void CMainFrame::OnUpdateStatusBar(wxUpdateUIEvent& event)
+{
+    event.Check(GetStatusBar() != nullptr && GetStatusBar()->IsShown());
+}
+
+void CMainFrame::OnCascade(wxCommandEvent&)
+{
+    Cascade();
+}
+
+void CMainFrame::OnTile(wxCommandEvent&)
+{
+    Tile();
+}
+
+void CMainFrame::OnIdle(wxIdleEvent& event)
+{
+    event.Skip();
+    wxStatusBar* status = GetStatusBar();
+    if (status == nullptr)
+        return;
+    const struct
+    {
+        wxKeyCode key;
+        const char* text;
+    } locks[] = {{WXK_CAPITAL, "CAP"}, {WXK_NUMLOCK, "NUM"}, {WXK_SCROLL, "SCRL"}};
+    for (int i = 0; i < 3; ++i)
+    {
+        const wxString text = wxGetKeyState(locks[i].key) ? locks[i].text : "";
+        if (status->GetStatusText(i + 1) != text)
+            status->SetStatusText(text, i + 1);
+    }
+}

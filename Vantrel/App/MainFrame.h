@@ -1,0 +1,25 @@
+#pragma once
+// The main window: the document windows inside it, menu 128 while none is open, a status bar of
+// four fields (text, caps lock, num lock, scroll lock) and the accelerators that are always
+// active (Ctrl+N, Ctrl+O, Ctrl+P, Ctrl+S).
+#include <vector>
+
+#include <wx/docmdi.h>
+
+class CMainFrame : public wxDocMDIParentFrame
+{
+public:
+    explicit CMainFrame(wxDocManager* manager);
+    ~CMainFrame() override;
+
+private:
+    void OnNothing(wxCommandEvent& event);
+    void OnStatusBar(wxCommandEvent& event);
+    void OnUpdateStatusBar(wxUpdateUIEvent& event);
+    void OnCascade(wxCommandEvent& event);
+    void OnTile(wxCommandEvent& event);
+    void OnIdle(wxIdleEvent& event);
+
+    wxDocManager* m_manager;
+    std::vector<wxMenu*> m_mruMenus;
+};

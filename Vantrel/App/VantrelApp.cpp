@@ -1,0 +1,167 @@
+#include "Vantrel/App/VantrelApp.h"
+
+#include <unistd.h>
+
+#include <wx/config.h>
+#include <wx/dir.h>
+#include <wx/filefn.h>
+#include <wx/msgdlg.h>
+#include <wx/stdpaths.h>
+
+#include "Papy/Model/Options.h"
+#include "Util/AbortHandler.h"
+#include "Util/AbortHandlerScope.h"
+#include "Vantrel/App/AboutDlg.h"
+#include "Vantrel/App/CommandIds.h"
+#include "Vantrel/App/FixedMultiDocTemplate.h"
+#include "Vantrel/App/MainFrame.h"
+#include "Vantrel/App/TemplateTable.h"
+#include "Vantrel/App/VantrelDocManager.h"
+#include "Vantrel/Doc/CatchPattern.h"
+#include "Vantrel/Doc/SubDoc.h"
+#include "Vantrel/View/BinView.h"
+
+namespace
+{
+const char* const SettingsKey = "Settings/CurrentDirectory";
+
+// The document and view classes of a template; templates whose documents are not built yet
+// show their files as hexadecimal dumps.
+void GetClasses(const CTemplateTable::Entry&, wxClassInfo*& document, wxClassInfo*& view)
+{
+    document = wxCLASSINFO(CSubDoc);
+    view = wxCLASSINFO(CBinView);
+}
+} // namespace
+
+void CVantrelApp::OnInitCmdLine(wxCmdLineParser& parser)
+{
+    wxApp::OnInitCmdLine(parser);
+    parser.AddOption(wxString(), "crash-notice", "show the notice of a crash report", wxCMD_LINE_VAL_STRING,
+                     wxCMD_LINE_HIDDEN);
+    parser.AddParam("file", wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
+}
+
+bool CVantrelApp::OnCmdLineParsed(wxCmdLineParser& parser)
+{
+    if (!wxApp::OnCmdLineParsed(parser))
+        return false;
+    parser.Found("crash-notice", &m_crashReport);
+    if (parser.GetParamCount() > 0)
+        m_commandFile = parser.GetParam(0);
+    return true;
+}
+
+bool CVantrelApp::OnInit()
+{
+    SetVendorName("Velmo");
+    SetAppName("Vantrel");
+    SetAppDisplayName("Vantrel");
+    if (!wxApp::OnInit())
+        return false;
+
+    if (!m_crashReport.empty())
+    {
+        // Started by the crash handler of a failed run: tell the user where the report is.
+        wxString notice = NoticeText;
+        notice.Replace("%1", m_crashReport);
+        wxMessageBox(notice, "Vantrel", wxOK | wxICON_ERROR);
+        return false;
+    }
+    Velmo::Util::AbortHandlerGui::SetApplicationTitle("Vantrel");
+    Velmo::Util::AbortHandlerGui::SetNoticeText(NoticeText);
+    Velmo::Util::AbortHandlerGui::SetNoticeProgram(wxStandardPaths::Get().GetExecutablePath().utf8_string());
+
+    wxConfigBase::Set(new wxConfig("Vantrel", "Velmo"));
+    m_manager = new CVantrelDocManager;
+    m_manager->FileHistoryLoad(*wxConfigBase::Get());
+    for (const CTemplateTable::Entry& entry : CTemplateTable::Entries())
+    {
+        wxClassInfo* document = nullptr;
+        wxClassInfo* view = nullptr;
+        GetClasses(entry, document, view);
+        new CFixedMultiDocTemplate(m_manager, entry, document, view);
+    }
+
+    auto* frame = new CMainFrame(m_manager);
+    SetTopWindow(frame);
+    Bind(wxEVT_MENU, &CVantrelApp::OnAbout, this, ID_APP_ABOUT);
+    Bind(wxEVT_MENU, &CVantrelApp::OnStrict, this, ID_STRICT);
+    Bind(wxEVT_UPDATE_UI, &CVantrelApp::OnUpdateStrict, this, ID_STRICT);
+
+    // The stored folder is where File Open starts; the command line's names resolve against
+    // the folder the program was started in.
+    const wxString stored = wxConfigBase::Get()->Read(SettingsKey, wxString());
+    if (!stored.empty() && wxDir::Exists(stored))
+        m_manager->SetLastDirectory(stored);
+
+    if (!m_commandFile.empty() && m_manager->CreateDocument(m_commandFile, wxDOC_SILENT) == nullptr)
+    {
+        frame->Destroy();
+        return false;
+    }
+    frame->Show(true);
+    frame->Update();
+    return true;
+}
+
+int CVantrelApp::OnRun()
+{
+    Velmo::Util::AbortHandlerScope handlers;
+    return wxApp::OnRun();
+}
+
+wxString CVantrelApp::GetOpenFolder() const
+{
+    return m_manager != nullptr ? m_manager->GetLastDirectory() : wxString();
+}
+
+void CVantrelApp::StoreFolder()
+{
+    wxString folder = GetOpenFolder();
+    if (folder.empty())
+        folder = wxGetCwd();
+    const std::string bytes = folder.utf8_string();
+    if (!bytes.empty() && bytes.size() <= 259)
+        wxConfigBase::Get()->Write(SettingsKey, folder);
+}
+
+int CVantrelApp::OnExit()
+{
+    if (m_manager != nullptr)
+    {
+        StoreFolder();
+        m_manager->FileHistorySave(*wxConfigBase::Get());
+        delete m_manager;
+        m_manager = nullptr;
+    }
+    delete wxConfigBase::Set(nullptr);
+    return wxApp::OnExit();
+}
+
+bool CVantrelApp::OnExceptionInMainLoop()
+{
+    CCatchPattern::ShowMessage(CCatchPattern::DescribeCurrentException());
+    return true;
+}
+
+void CVantrelApp::OnUnhandledException()
+{
+    CCatchPattern::ShowMessage(CCatchPattern::DescribeCurrentException());
+}
+
+void CVantrelApp::OnAbout(wxCommandEvent&)
+{
+    CAboutDlg dialog(GetTopWindow());
+    dialog.ShowModal();
+}
+
+void CVantrelApp::OnStrict(wxCommandEvent&)
+{
+    Velmo::Papy::Options::Instance()->Strict = !Velmo::Papy::Options::Instance()->Strict;
+}
+
+void CVantrelApp::OnUpdateStrict(wxUpdateUIEvent& event)
+{
+    event.Check(Velmo::Papy::Options::Instance()->Strict);
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The application: the settings (vendor "Velmo", application "Vantrel"), the recent-file list
+// of 4, the eleven templates, the main window, the command line, and the message loop inside
+// the crash handlers. An exception that escapes a handler shows its text and the program goes
+// on. Commands of its own: About and Strict.
+#include <string>
+
+#include <wx/app.h>
+#include <wx/cmdline.h>
+
+class CVantrelDocManager;
+
+class CVantrelApp : public wxApp
+{
+public:
+    bool OnInit() override;
+    int OnRun() override;
+    int OnExit() override;
+    void OnInitCmdLine(wxCmdLineParser& parser) override;
+    bool OnCmdLineParsed(wxCmdLineParser& parser) override;
+    bool OnExceptionInMainLoop() override;
+    void OnUnhandledException() override;
+
+    CVantrelDocManager* GetDocManager() const { return m_manager; }
+    // The folder where File Open starts: the one stored at the end of the last run, then the
+    // last one chosen.
+    wxString GetOpenFolder() const;
+
+    static constexpr const char* NoticeText =
+        "Program has been terminated by an unexpected condition.\nAn error log has been written to %1. "
+        "Please email this to the author along with a description of the problem.";
+
+private:
+    void OnAbout(wxCommandEvent& event);
+    void OnStrict(wxCommandEvent& event);
+    void OnUpdateStrict(wxUpdateUIEvent& event);
+    void StoreFolder();
+
+    CVantrelDocManager* m_manager = nullptr;
+    wxString m_commandFile;
+    wxString m_crashReport;
+};
+
+wxDECLARE_APP(CVantrelApp);

@@ -1,0 +1,120 @@
+#include "Vantrel/App/VantrelDocManager.h"
+
+#include <wx/app.h>
+#include <wx/filedlg.h>
+#include <wx/filehistory.h>
+#include <wx/filename.h>
+
+#include "Util/FileSystem.h"
+#include "Vantrel/App/FixedMultiDocTemplate.h"
+#include "Vantrel/Doc/VantrelDoc.h"
+
+CVantrelDocManager::CVantrelDocManager() : wxDocManager(0, true)
+{
+}
+
+wxFileHistory* CVantrelDocManager::OnCreateFileHistory()
+{
+    return new wxFileHistory(HistorySize);
+}
+
+CFixedMultiDocTemplate* CVantrelDocManager::FindTemplateById(int id) const
+{
+    for (wxList::compatibility_iterator node = m_templates.GetFirst(); node; node = node->GetNext())
+    {
+        auto* docTemplate = dynamic_cast<CFixedMultiDocTemplate*>(static_cast<wxDocTemplate*>(node->GetData()));
+        if (docTemplate != nullptr && docTemplate->GetId() == id)
+            return docTemplate;
+    }
+    return nullptr;
+}
+
+wxDocTemplate* CVantrelDocManager::FindTemplateForPath(const wxString& path)
+{
+    wxDocTemplate* first = nullptr;
+    for (wxList::compatibility_iterator node = m_templates.GetFirst(); node; node = node->GetNext())
+    {
+        auto* docTemplate = static_cast<wxDocTemplate*>(node->GetData());
+        if (first == nullptr)
+            first = docTemplate;
+        if (docTemplate->FileMatchesTemplate(path))
+            return docTemplate;
+    }
+    return first;
+}
+
+wxString CVantrelDocManager::GetOpenFilter() const
+{
+    wxString filter;
+    for (wxList::compatibility_iterator node = m_templates.GetFirst(); node; node = node->GetNext())
+    {
+        auto* docTemplate = dynamic_cast<CFixedMultiDocTemplate*>(static_cast<wxDocTemplate*>(node->GetData()));
+        const wxString piece = docTemplate != nullptr ? docTemplate->GetOpenFilter() : wxString();
+        if (!piece.empty())
+            filter += piece + "|";
+    }
+    return filter + "All Files (*.*)|*";
+}
+
+wxDocTemplate* CVantrelDocManager::SelectDocumentPath(wxDocTemplate**, int, wxString& path, long, bool)
+{
+    wxFileDialog dialog(wxTheApp != nullptr ? wxTheApp->GetTopWindow() : nullptr, "Open", GetLastDirectory(),
+                        wxString(), GetOpenFilter(), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    if (dialog.ShowModal() != wxID_OK)
+        return nullptr;
+    path = dialog.GetPath();
+    SetLastDirectory(wxFileName(path).GetPath());
+    return FindTemplateForPath(path);
+}
+
+wxDocument* CVantrelDocManager::CreateDocument(const wxString& pathIn, long flags)
+{
+    if (flags & wxDOC_NEW)
+        return wxDocManager::CreateDocument(pathIn, flags);
+
+    wxString path = pathIn;
+    wxDocTemplate* chosen = nullptr;
+    if (path.empty())
+        chosen = SelectDocumentPath(nullptr, 0, path, flags);
+    else
+        chosen = FindTemplateForPath(path);
+    auto* docTemplate = dynamic_cast<CFixedMultiDocTemplate*>(chosen);
+    if (docTemplate == nullptr)
+        return nullptr;
+
+    // Relative names resolve against the current folder, names that do not exist as written
+    // without regard to case; a path with '|' names a container entry and stays as it is.
+    std::string file = path.utf8_string();
+    std::string resolved;
+    if (file.find('|') == std::string::npos && Velmo::Util::ResolvePath(file, resolved))
+        file = resolved;
+    path = wxString::FromUTF8(file);
+
+    if (wxDocument* open = FindDocumentByPath(path))
+    {
+        open->Activate();
+        return open;
+    }
+
+    auto* document = dynamic_cast<CVantrelDoc*>(docTemplate->CreateDocumentObject());
+    if (document == nullptr)
+        return nullptr;
+    document->SetDocumentTemplate(docTemplate);
+    document->SetDocumentName(docTemplate->GetDocumentName());
+    if (!document->OnOpenDocument(path))
+    {
+        delete document;
+        return nullptr;
+    }
+    AddDocument(document);
+    document->SetCommandProcessor(document->OnCreateCommandProcessor());
+    if (!document->OnCreate(path, flags))
+    {
+        document->DeleteAllViews();
+        return nullptr;
+    }
+    if (document->AddsToHistory(file))
+        AddFileToHistory(path);
+    document->Activate();
+    return document;
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The document manager: a file opens with the template the extension table picks (the
+// hexadecimal dump when none does), silently; a path already open activates its document. A
+// document is shown only after its open succeeded: a file that fails shows its message and
+// opens no window. Only documents that say so enter the recent-file list of 4.
+#include <wx/docview.h>
+
+class CFixedMultiDocTemplate;
+
+class CVantrelDocManager : public wxDocManager
+{
+public:
+    CVantrelDocManager();
+
+    wxDocument* CreateDocument(const wxString& path, long flags = 0) override;
+    wxDocTemplate* FindTemplateForPath(const wxString& path) override;
+    wxDocTemplate* SelectDocumentPath(wxDocTemplate** templates, int count, wxString& path, long flags,
+                                      bool save = false) override;
+    wxFileHistory* OnCreateFileHistory() override;
+
+    CFixedMultiDocTemplate* FindTemplateById(int id) const;
+    // The File Open dialog's filter: each template's filter, then all files.
+    wxString GetOpenFilter() const;
+
+    static constexpr int HistorySize = 4;
+};

@@ -1,0 +1,3 @@
+#include "Vantrel/App/VantrelApp.h"
+
+wxIMPLEMENT_APP(CVantrelApp);

@@ -1,0 +1,72 @@
+#include "Vantrel/Doc/CatchPattern.h"
+
+#include <exception>
+
+#include <wx/app.h>
+#include <wx/msgdlg.h>
+
+#include "Util/Exception.h"
+
+namespace
+{
+CCatchPattern::Sink& CurrentSink()
+{
+    static CCatchPattern::Sink sink;
+    return sink;
+}
+} // namespace
+
+std::string CCatchPattern::DescribeCurrentException()
+{
+    try
+    {
+        throw;
+    }
+    catch (const Velmo::Util::Exception& exception)
+    {
+        return exception.GetText();
+    }
+    catch (const std::exception& exception)
+    {
+        return exception.what();
+    }
+    catch (...)
+    {
+        return UnknownExceptionText;
+    }
+}
+
+bool CCatchPattern::Run(const std::function<void()>& operation)
+{
+    std::string message;
+    try
+    {
+        operation();
+        return true;
+    }
+    catch (...)
+    {
+        message = DescribeCurrentException();
+    }
+    // Shown outside the handler: the exception is gone before a dialog runs its own loop.
+    ShowMessage(message);
+    return false;
+}
+
+void CCatchPattern::ShowMessage(const std::string& text)
+{
+    if (CurrentSink())
+    {
+        CurrentSink()(text);
+        return;
+    }
+    const wxString caption = wxTheApp != nullptr ? wxTheApp->GetAppDisplayName() : wxString("Vantrel");
+    wxMessageBox(wxString::FromUTF8(text), caption, wxOK);
+}
+
+CCatchPattern::Sink CCatchPattern::SetSink(Sink sink)
+{
+    Sink previous = std::move(CurrentSink());
+    CurrentSink() = std::move(sink);
+    return previous;
+}

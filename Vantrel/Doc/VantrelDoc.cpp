@@ -1,0 +1,64 @@
+#include "Vantrel/Doc/VantrelDoc.h"
+
+#include "Util/PathName.h"
+#include "Vantrel/App/FixedMultiDocTemplate.h"
+#include "Vantrel/Doc/BusyOpen.h"
+#include "Vantrel/Doc/CatchPattern.h"
+
+bool CVantrelDoc::OnOpenDocument(const wxString& path)
+{
+    const std::string file = path.utf8_string();
+    const bool opened = CCatchPattern::Run([&] {
+        const std::string name = file.empty() ? file : Velmo::Util::PathName(file).GetFileName();
+        CBusyOpen::Run(name, [&] { Open(file); });
+    });
+    if (!opened)
+        return false;
+    SetPathName(file);
+    Modify(false);
+    SetDocumentSaved(true);
+    return true;
+}
+
+bool CVantrelDoc::OnSaveDocument(const wxString& path)
+{
+    if (IsReadOnly())
+        return false;
+    const bool saved = CCatchPattern::Run([&] { CCommonSave::Save(path.utf8_string(), GetSaveTarget()); });
+    if (!saved)
+        return false;
+    Modify(false);
+    SetDocumentSaved(true);
+    return true;
+}
+
+bool CVantrelDoc::Save()
+{
+    return IsReadOnly() ? false : wxDocument::Save();
+}
+
+bool CVantrelDoc::SaveAs()
+{
+    return IsReadOnly() ? false : wxDocument::SaveAs();
+}
+
+bool CVantrelDoc::IsModified() const
+{
+    return !IsReadOnly() && wxDocument::IsModified();
+}
+
+void CVantrelDoc::SetPathName(const std::string& path)
+{
+    SetFilename(wxString::FromUTF8(path), true);
+}
+
+bool CVantrelDoc::AddsToHistory(const std::string&) const
+{
+    return false;
+}
+
+int CVantrelDoc::GetTemplateId() const
+{
+    auto* docTemplate = dynamic_cast<CFixedMultiDocTemplate*>(GetDocumentTemplate());
+    return docTemplate != nullptr ? docTemplate->GetId() : 0;
+}

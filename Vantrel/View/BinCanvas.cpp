@@ -1,0 +1,171 @@
+#include "Vantrel/View/BinCanvas.h"
+
+#include <algorithm>
+
+#include <wx/dcbuffer.h>
+#include <wx/dcclient.h>
+#include <wx/settings.h>
+
+#include "Vantrel/Doc/CatchPattern.h"
+#include "Vantrel/Doc/SubDoc.h"
+#include "Vantrel/View/HexLine.h"
+
+using Velmo::U32;
+using Velmo::U64;
+using Velmo::U8;
+
+CBinCanvas::CBinCanvas(wxWindow* parent, CSubDoc* document)
+    : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxVSCROLL | wxWANTS_CHARS | wxFULL_REPAINT_ON_RESIZE),
+      m_document(document),
+      m_font(wxFontInfo(10).Family(wxFONTFAMILY_TELETYPE))
+{
+    SetBackgroundStyle(wxBG_STYLE_PAINT);
+    SetFont(m_font);
+    wxClientDC dc(this);
+    dc.SetFont(m_font);
+    m_lineHeight = std::max(dc.GetCharHeight(), 1);
+    m_charWidth = std::max(dc.GetCharWidth(), 1);
+    SetVirtualSize(m_charWidth * 75, -1);
+    Bind(wxEVT_PAINT, &CBinCanvas::OnPaint, this);
+    Bind(wxEVT_SIZE, &CBinCanvas::OnSize, this);
+    Bind(wxEVT_MOUSEWHEEL, &CBinCanvas::OnWheel, this);
+    Bind(wxEVT_KEY_DOWN, &CBinCanvas::OnKey, this);
+    for (const auto& type : {wxEVT_SCROLLWIN_TOP, wxEVT_SCROLLWIN_BOTTOM, wxEVT_SCROLLWIN_LINEUP,
+                             wxEVT_SCROLLWIN_LINEDOWN, wxEVT_SCROLLWIN_PAGEUP, wxEVT_SCROLLWIN_PAGEDOWN,
+                             wxEVT_SCROLLWIN_THUMBTRACK, wxEVT_SCROLLWIN_THUMBRELEASE})
+        Bind(type, &CBinCanvas::OnScroll, this);
+    UpdateLayout();
+}
+
+void CBinCanvas::UpdateLayout()
+{
+    m_model.SetSize(m_document != nullptr ? m_document->GetSize() : 0);
+    m_model.SetPageLines(U64(std::max(GetClientSize().GetHeight(), 0) / m_lineHeight));
+    UpdateScrollBar();
+    Refresh(false);
+}
+
+int CBinCanvas::VisibleLineCount() const
+{
+    return std::max(GetClientSize().GetHeight(), 0) / m_lineHeight + 1;
+}
+
+void CBinCanvas::UpdateScrollBar()
+{
+    SetScrollbar(wxVERTICAL, m_model.GetBarPosition(), m_model.GetBarThumb(), m_model.GetBarRange());
+}
+
+void CBinCanvas::Moved(bool changed)
+{
+    if (!changed)
+        return;
+    UpdateScrollBar();
+    Refresh(false);
+}
+
+void CBinCanvas::Home() { Moved(m_model.Home()); }
+void CBinCanvas::End() { Moved(m_model.End()); }
+void CBinCanvas::PageUp() { Moved(m_model.PageUp()); }
+void CBinCanvas::PageDown() { Moved(m_model.PageDown()); }
+void CBinCanvas::LineUp() { Moved(m_model.LineUp()); }
+void CBinCanvas::LineDown() { Moved(m_model.LineDown()); }
+
+std::vector<std::string> CBinCanvas::GetVisibleLines()
+{
+    if (m_document == nullptr || m_document->GetSize() == 0)
+        return {};
+    const U32 count = U32(std::min<U64>(U64(VisibleLineCount()) * 16, 1u << 20));
+    std::vector<U8> bytes(count);
+    const U32 read = m_document->ReadAt(m_model.GetTopOffset(), count, bytes.data());
+    return FormatHexLines(m_model.GetTopOffset(), bytes.data(), read);
+}
+
+void CBinCanvas::OnPaint(wxPaintEvent&)
+{
+    wxAutoBufferedPaintDC dc(this);
+    dc.SetBackground(wxBrush(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW)));
+    dc.Clear();
+    dc.SetFont(m_font);
+    dc.SetTextForeground(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOWTEXT));
+    std::vector<std::string> lines;
+    std::string failure;
+    try
+    {
+        lines = GetVisibleLines();
+    }
+    catch (...)
+    {
+        failure = CCatchPattern::DescribeCurrentException();
+    }
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        dc.DrawText(wxString::FromUTF8(lines[i]), 0, int(i) * m_lineHeight);
+    if (failure.empty())
+    {
+        m_errorReported = false;
+        if (!lines.empty())
+            ++m_paintCount;
+        return;
+    }
+    // Never a dialog inside a paint: the message comes once, after it.
+    if (!m_errorReported)
+    {
+        m_errorReported = true;
+        CallAfter([failure] { CCatchPattern::ShowMessage(failure); });
+    }
+}
+
+void CBinCanvas::OnSize(wxSizeEvent& event)
+{
+    UpdateLayout();
+    event.Skip();
+}
+
+void CBinCanvas::OnScroll(wxScrollWinEvent& event)
+{
+    if (event.GetOrientation() != wxVERTICAL)
+        return;
+    const wxEventType type = event.GetEventType();
+    if (type == wxEVT_SCROLLWIN_TOP)
+        Home();
+    else if (type == wxEVT_SCROLLWIN_BOTTOM)
+        End();
+    else if (type == wxEVT_SCROLLWIN_LINEUP)
+        LineUp();
+    else if (type == wxEVT_SCROLLWIN_LINEDOWN)
+        LineDown();
+    else if (type == wxEVT_SCROLLWIN_PAGEUP)
+        PageUp();
+    else if (type == wxEVT_SCROLLWIN_PAGEDOWN)
+        PageDown();
+    else
+    {
+        const bool changed = m_model.ScrollToBarPosition(event.GetPosition());
+        if (changed)
+            Refresh(false);
+        if (type == wxEVT_SCROLLWIN_THUMBRELEASE)
+            UpdateScrollBar();
+    }
+}
+
+void CBinCanvas::OnWheel(wxMouseEvent& event)
+{
+    const int delta = std::max(event.GetWheelDelta(), 1);
+    const long long notches = event.GetWheelRotation() / delta;
+    const long long lines = std::max(event.GetLinesPerAction(), 1);
+    Moved(m_model.ScrollBy(-notches * lines));
+}
+
+void CBinCanvas::OnKey(wxKeyEvent& event)
+{
+    switch (event.GetKeyCode())
+    {
+    case WXK_UP:
+        LineUp();
+        break;
+    case WXK_DOWN:
+        LineDown();
+        break;
+    default:
+        event.Skip();
+    }
+}
