@@ -1,7 +1,13 @@
 #pragma once
 // Command ids of the menus and accelerators. The framework's own commands use the toolkit's
-// stock ids; the application's commands keep their numbers.
+// stock ids. The application's commands are numbered 32773 and up; menu ids must stay below
+// 32767, so each is used less 20000 (AppCommand).
 #include <wx/defs.h>
+
+constexpr int AppCommand(int number)
+{
+    return number >= 32768 ? number - 20000 : number;
+}
 
 enum CommandId
 {
@@ -16,19 +22,19 @@ enum CommandId
     ID_EDIT_COPY = wxID_COPY,
     ID_EDIT_PASTE = wxID_PASTE,
 
-    ID_FILE_PRINT = 57607,     // Ctrl+P: no command answers it
-    ID_FILE_MRU = 57616,       // the recent-file list's place in the File menu
-    ID_VIEW_STATUS_BAR = 59393,
-    ID_STRICT = 32843,
-    ID_OPEN_TRACK = 32835,
-    ID_CHECK = 32849,
-    ID_REFRESH = 32789,
-    ID_FIND = 32867,
+    ID_FILE_PRINT = 7607,      // Ctrl+P: no command answers it
+    ID_FILE_MRU = 7616,        // the recent-file list's place in the File menu
+    ID_VIEW_STATUS_BAR = 9393,
+    ID_STRICT = AppCommand(32843),
+    ID_OPEN_TRACK = AppCommand(32835),
+    ID_CHECK = AppCommand(32849),
+    ID_REFRESH = AppCommand(32789),
+    ID_FIND = AppCommand(32867),
     ID_EDIT_DELETE = 145,
 
     // The hexadecimal dump's keys.
-    ID_HEX_END = 32837,
-    ID_HEX_HOME = 32839,
-    ID_HEX_PAGE_DOWN = 32840,
-    ID_HEX_PAGE_UP = 32841,
+    ID_HEX_END = AppCommand(32837),
+    ID_HEX_HOME = AppCommand(32839),
+    ID_HEX_PAGE_DOWN = AppCommand(32840),
+    ID_HEX_PAGE_UP = AppCommand(32841),
 };

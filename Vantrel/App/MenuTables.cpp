@@ -28,28 +28,28 @@ std::vector<Menu> Document(const Menu& file)
 }
 
 const Menu Draw = {"&Draw",
-                   {{"&None", 32800}, {"&All", 32801}, {"&Shaded", 32829}, {"&Wireframe", 32836}, Separator,
-                    {"Billboards", 32776}, {"Cars", 32807}, {"Clouds", 32796}, {"Cockpit", 32826},
-                    {"Crowds", 32790}, {"Drivers", 32825}, {"Fences", 32808}, {"Grandstands", 32794},
-                    {"Grass", 32777}, {"Groove", 32799}, {"Horizon", 32818}, {"Infield", 32816},
-                    {"Objects", 32775}, {"People", 32792}, {"Track", 32778}, {"Track Markings", 32797},
-                    {"Trees", 32784}, {"Vehicles", 32817}, {"Walls", 32786}, Separator,
-                    {"Bounding Boxes", 32847}}};
+                   {{"&None", AppCommand(32800)}, {"&All", AppCommand(32801)}, {"&Shaded", AppCommand(32829)}, {"&Wireframe", AppCommand(32836)}, Separator,
+                    {"Billboards", AppCommand(32776)}, {"Cars", AppCommand(32807)}, {"Clouds", AppCommand(32796)}, {"Cockpit", AppCommand(32826)},
+                    {"Crowds", AppCommand(32790)}, {"Drivers", AppCommand(32825)}, {"Fences", AppCommand(32808)}, {"Grandstands", AppCommand(32794)},
+                    {"Grass", AppCommand(32777)}, {"Groove", AppCommand(32799)}, {"Horizon", AppCommand(32818)}, {"Infield", AppCommand(32816)},
+                    {"Objects", AppCommand(32775)}, {"People", AppCommand(32792)}, {"Track", AppCommand(32778)}, {"Track Markings", AppCommand(32797)},
+                    {"Trees", AppCommand(32784)}, {"Vehicles", AppCommand(32817)}, {"Walls", AppCommand(32786)}, Separator,
+                    {"Bounding Boxes", AppCommand(32847)}}};
 
 const Menu Texture = {"&Texture",
-                      {{"&None", 32802}, {"&All", 32803}, {"&Shaded", 32830}, Separator,
-                       {"Billboards", 32785}, {"Cars", 32819}, {"Clouds", 32798}, {"Cockpit", 32827},
-                       {"Crowds", 32791}, {"Driver", 32824}, {"Fences", 32821}, {"Grandstands", 32795},
-                       {"Grass", 32780}, {"Groove", 32787}, {"Horizon", 32820}, {"Infield", 32822},
-                       {"Objects", 32781}, {"People", 32793}, {"Track", 32779}, {"Track Markings", 32804},
-                       {"Trees", 32788}, {"Vehicles", 32823}, {"Walls", 32783}}};
+                      {{"&None", AppCommand(32802)}, {"&All", AppCommand(32803)}, {"&Shaded", AppCommand(32830)}, Separator,
+                       {"Billboards", AppCommand(32785)}, {"Cars", AppCommand(32819)}, {"Clouds", AppCommand(32798)}, {"Cockpit", AppCommand(32827)},
+                       {"Crowds", AppCommand(32791)}, {"Driver", AppCommand(32824)}, {"Fences", AppCommand(32821)}, {"Grandstands", AppCommand(32795)},
+                       {"Grass", AppCommand(32780)}, {"Groove", AppCommand(32787)}, {"Horizon", AppCommand(32820)}, {"Infield", AppCommand(32822)},
+                       {"Objects", AppCommand(32781)}, {"People", AppCommand(32793)}, {"Track", AppCommand(32779)}, {"Track Markings", AppCommand(32804)},
+                       {"Trees", AppCommand(32788)}, {"Vehicles", AppCommand(32823)}, {"Walls", AppCommand(32783)}}};
 
 const Menu View3D = {"&View",
-                     {{"&Status Bar", ID_VIEW_STATUS_BAR}, Separator, {"&3D", 32773}, {"&Track 3D", 32834},
-                      {"Highlight", 32828}, {"Center", 32774}, {"Z Buffer", 32831}, {"&Refresh\tF5", ID_REFRESH},
-                      Separator, {"Default &Axis", 32815}, {"Positive &Z", 32809}, {"Positive &Y", 32810},
-                      {"Positive &X", 32811}, {"Negative Z", 32812}, {"Negative Y", 32813},
-                      {"Negative X", 32814}, Separator, {"Bounds", 32805}, {"Viewpoint", 32806}, Separator,
+                     {{"&Status Bar", ID_VIEW_STATUS_BAR}, Separator, {"&3D", AppCommand(32773)}, {"&Track 3D", AppCommand(32834)},
+                      {"Highlight", AppCommand(32828)}, {"Center", AppCommand(32774)}, {"Z Buffer", AppCommand(32831)}, {"&Refresh\tF5", ID_REFRESH},
+                      Separator, {"Default &Axis", AppCommand(32815)}, {"Positive &Z", AppCommand(32809)}, {"Positive &Y", AppCommand(32810)},
+                      {"Positive &X", AppCommand(32811)}, {"Negative Z", AppCommand(32812)}, {"Negative Y", AppCommand(32813)},
+                      {"Negative X", AppCommand(32814)}, Separator, {"Bounds", AppCommand(32805)}, {"Viewpoint", AppCommand(32806)}, Separator,
                       {"Find\tF3", ID_FIND}}};
 
 const std::map<int, std::vector<Menu>>& Menus()

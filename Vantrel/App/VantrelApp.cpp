@@ -95,7 +95,7 @@ bool CVantrelApp::OnInit()
     if (!stored.empty() && wxDir::Exists(stored))
         m_manager->SetLastDirectory(stored);
 
-    if (!m_commandFile.empty() && m_manager->CreateDocument(m_commandFile, wxDOC_SILENT) == nullptr)
+    if (!m_commandFile.empty() && !OpenCommandFile(m_commandFile))
     {
         frame->Destroy();
         return false;
@@ -103,6 +103,11 @@ bool CVantrelApp::OnInit()
     frame->Show(true);
     frame->Update();
     return true;
+}
+
+bool CVantrelApp::OpenCommandFile(const wxString& path)
+{
+    return m_manager != nullptr && m_manager->CreateDocument(path, wxDOC_SILENT) != nullptr;
 }
 
 int CVantrelApp::OnRun()

@@ -22,6 +22,9 @@ public:
     void OnUnhandledException() override;
 
     CVantrelDocManager* GetDocManager() const { return m_manager; }
+    // Opens the file named on the command line, as File Open would; false when it failed (its
+    // message shown). A relative name is taken from the folder the program was started in.
+    bool OpenCommandFile(const wxString& path);
     // The folder where File Open starts: the one stored at the end of the last run, then the
     // last one chosen.
     wxString GetOpenFolder() const;

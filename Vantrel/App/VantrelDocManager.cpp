@@ -63,6 +63,11 @@ wxDocTemplate* CVantrelDocManager::SelectDocumentPath(wxDocTemplate**, int, wxSt
     if (dialog.ShowModal() != wxID_OK)
         return nullptr;
     path = dialog.GetPath();
+    // The toolkit may know the chosen name before it can give the whole path.
+    if (path.empty() && !dialog.GetFilename().empty())
+        path = wxFileName(dialog.GetDirectory(), dialog.GetFilename()).GetFullPath();
+    if (path.empty())
+        return nullptr;
     SetLastDirectory(wxFileName(path).GetPath());
     return FindTemplateForPath(path);
 }

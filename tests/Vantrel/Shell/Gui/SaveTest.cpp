@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include <wx/testing.h>
+
+#include "GuiHarness.h"
+#include "Vantrel/App/MainFrame.h"
+#include "Support/TempFolder.h"
+#include "Util/Exception.h"
+#include "Vantrel/App/CommandIds.h"
+#include "Vantrel/App/FixedMultiDocTemplate.h"
+#include "Vantrel/App/VantrelDocManager.h"
+#include "Vantrel/Doc/SubDoc.h"
+#include "Vantrel/View/BinView.h"
+
+using namespace GuiTest;
+
+namespace
+{
+// A file object that a writable document keeps: its bytes, written back by Save.
+struct TestFile
+{
+    std::string Bytes;
+    bool Savable = true;
+    bool Throws = false;
+    bool CanSave() const { return Savable; }
+    void Save(Velmo::Util::BinaryStream& stream)
+    {
+        stream.Write(Velmo::U32(Bytes.size() / 2), Bytes.data());
+        if (Throws)
+            throw Velmo::Util::XUsage("test file failed to write");
+        stream.Write(Velmo::U32(Bytes.size() - Bytes.size() / 2), Bytes.data() + Bytes.size() / 2);
+    }
+};
+} // namespace
+
+// A writable document of the tests' own template (".tst"), shown by the dump view.
+class CTestDoc : public CSubDoc
+{
+public:
+    bool IsReadOnly() const override { return false; }
+    Velmo::Util::CountedPointer<TestFile> File;
+
+protected:
+    // Reads the whole file and lets it go, as the file objects of the writable documents do.
+    void Open(const std::string& path) override
+    {
+        std::ifstream in(path, std::ios::binary);
+        if (!in)
+            throw Velmo::Util::XFileOpen(path, "No such file or directory");
+        Velmo::Util::CountedPointer<TestFile> file(new TestFile);
+        file->Bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        File = file;
+    }
+    CCommonSave::Target GetSaveTarget() override { return MakeSaveTarget<TestFile>(File); }
+
+    wxDECLARE_DYNAMIC_CLASS(CTestDoc);
+};
+wxIMPLEMENT_DYNAMIC_CLASS(CTestDoc, CSubDoc);
+
+namespace
+{
+void AddTestTemplate()
+{
+    static const CTemplateTable::Entry entry = {900, "\nUntitled\nTest File\nTest Files (*.tst)\n.tst\n\n", true, true};
+    if (Manager().FindTemplateById(900) == nullptr)
+        new CFixedMultiDocTemplate(&Manager(), entry, wxCLASSINFO(CTestDoc), wxCLASSINFO(CBinView));
+}
+
+CTestDoc* OpenTest(const std::string& path)
+{
+    AddTestTemplate();
+    return dynamic_cast<CTestDoc*>(Open(path));
+}
+} // namespace
+
+TEST(Save, CtrlSWritesTheActiveDocument)
+{
+    VelmoTest::TempFolder folder;
+    CTestDoc* document = OpenTest(folder.Write("a.tst", "original"));
+    ASSERT_NE(document, nullptr);
+    document->File->Bytes = "edited contents";
+    document->Modify(true);
+    Command(ID_FILE_SAVE);
+    EXPECT_EQ(folder.Read("a.tst"), "edited contents");
+    EXPECT_FALSE(document->IsModified());
+    CloseAll();
+}
+
+TEST(Save, FailedSaveLeavesTheOriginalAndTheDocumentModified)
+{
+    VelmoTest::TempFolder folder;
+    Messages messages;
+    CTestDoc* document = OpenTest(folder.Write("a.tst", "original"));
+    ASSERT_NE(document, nullptr);
+    document->File->Bytes = "edited contents";
+    document->File->Throws = true;
+    document->Modify(true);
+    Command(ID_FILE_SAVE);
+    EXPECT_EQ(folder.Read("a.tst"), "original");
+    EXPECT_TRUE(document->IsModified());
+    document->File->Throws = false;
+    document->File->Savable = false;
+    Command(ID_FILE_SAVE);
+    EXPECT_EQ(folder.Read("a.tst"), "original");
+    EXPECT_EQ(messages.Texts, (std::vector<std::string>{"test file failed to write", CCommonSave::CannotSaveText}));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+    // Without its file object (an open that kept nothing) the save refuses as well.
+    document->File = nullptr;
+    Command(ID_FILE_SAVE);
+    EXPECT_EQ(messages.Texts.back(), CCommonSave::NoFileText);
+    EXPECT_EQ(folder.Read("a.tst"), "original");
+    document->Modify(false);
+    CloseAll();
+}
+
+TEST(Save, ReadOnlyDocumentsNeitherSaveNorAsk)
+{
+    VelmoTest::TempFolder folder;
+    Messages messages;
+    CVantrelDoc* document = Open(folder.Write("x.xyz", "hex bytes"));
+    ASSERT_NE(document, nullptr);
+    document->Modify(true);
+    EXPECT_FALSE(document->IsModified());
+    Command(ID_FILE_SAVE);
+    EXPECT_EQ(folder.Read("x.xyz"), "hex bytes");
+    EXPECT_TRUE(messages.Texts.empty());
+    // Closing asks nothing: an unexpected dialog would fail the test.
+    wxTEST_DIALOG(Command(ID_FILE_CLOSE), wxExpectAny(wxID_OK).Optional());
+    Pump(30);
+    EXPECT_EQ(DocumentCount(), 0);
+}
+
+TEST(Save, BadFileLeavesAnotherModifiedDocumentIntact)
+{
+    VelmoTest::TempFolder folder;
+    Messages messages;
+    CTestDoc* document = OpenTest(folder.Write("a.tst", "original"));
+    ASSERT_NE(document, nullptr);
+    document->File->Bytes = "unsaved edit";
+    document->Modify(true);
+    const int frames = int(Frame().GetChildren().GetCount());
+    EXPECT_EQ(Open(folder.Path("missing.xyz")), nullptr);
+    EXPECT_EQ(Open(folder.Path("nowhere/at/all/missing.tst")), nullptr);
+    ASSERT_EQ(messages.Texts.size(), 2u);
+    EXPECT_EQ(messages.Texts[0].rfind("Couldn't open ", 0), 0u) << messages.Texts[0];
+    EXPECT_EQ(DocumentCount(), 1);
+    EXPECT_EQ(int(Frame().GetChildren().GetCount()), frames);
+    EXPECT_TRUE(document->IsModified());
+    EXPECT_EQ(document->File->Bytes, "unsaved edit");
+    EXPECT_EQ(Manager().GetCurrentDocument(), document);
+    document->Modify(false);
+    CloseAll();
+}

@@ -1,0 +1,264 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include <wx/filehistory.h>
+#include <wx/filename.h>
+#include <wx/menu.h>
+#include <wx/testing.h>
+#include <wx/uiaction.h>
+
+#include "GuiHarness.h"
+#include "Papy/Model/Options.h"
+#include "Support/TempFolder.h"
+#include "Util/CharBuffer.h"
+#include "Util/Exception.h"
+#include "Vantrel/App/AboutDlg.h"
+#include "Vantrel/App/CommandIds.h"
+#include "Vantrel/App/MainFrame.h"
+#include "Vantrel/App/VantrelApp.h"
+#include "Vantrel/App/VantrelDocManager.h"
+#include "Vantrel/Doc/DocumentSource.h"
+#include "Vantrel/Doc/SubDoc.h"
+
+using namespace GuiTest;
+
+namespace
+{
+std::vector<std::string> MenuTitles(wxMenuBar* bar)
+{
+    std::vector<std::string> titles;
+    for (size_t i = 0; bar != nullptr && i < bar->GetMenuCount(); ++i)
+        titles.push_back(bar->GetMenuLabel(i).utf8_string());
+    return titles;
+}
+
+void ClearHistory()
+{
+    wxFileHistory* history = Manager().GetFileHistory();
+    while (history->GetCount() > 0)
+        history->RemoveFileFromHistory(0);
+}
+
+std::vector<std::string> History()
+{
+    std::vector<std::string> files;
+    for (size_t i = 0; i < Manager().GetFileHistory()->GetCount(); ++i)
+        files.push_back(wxFileName(Manager().GetFileHistory()->GetHistoryFile(i)).GetFullName().utf8_string());
+    return files;
+}
+} // namespace
+
+TEST(Shell, PlainStartShowsMenu128AndNoDocument)
+{
+    EXPECT_EQ(DocumentCount(), 0);
+    EXPECT_TRUE(Frame().IsShown());
+    EXPECT_EQ(Frame().GetTitle(), "Vantrel");
+    EXPECT_EQ(MenuTitles(Frame().GetMenuBar()), (std::vector<std::string>{"&File", "&View", "&Help"}));
+    EXPECT_EQ(Frame().GetStatusBar()->GetFieldsCount(), 4);
+    EXPECT_EQ(Frame().GetStatusBar()->GetStatusText(0), "Ready");
+    Screenshot("empty-frame");
+}
+
+TEST(Shell, ExtensionsPickTheirTemplates)
+{
+    VelmoTest::TempFolder folder;
+    const struct
+    {
+        const char* name;
+        int id;
+    } cases[] = {{"X.PTF", 130}, {"a.b.3do", 130}, {"x.xyz", 132}, {"noext", 132}, {"m.track", 138}, {"m.trk", 133}};
+    for (const auto& c : cases)
+    {
+        CVantrelDoc* document = Open(folder.Write(c.name, "bytes of " + std::string(c.name)));
+        ASSERT_NE(document, nullptr) << c.name;
+        EXPECT_EQ(document->GetTemplateId(), c.id) << c.name;
+        EXPECT_NE(CanvasOf(document), nullptr) << c.name;
+    }
+    EXPECT_EQ(DocumentCount(), 6);
+    CloseAll();
+    EXPECT_EQ(DocumentCount(), 0);
+}
+
+TEST(Shell, DocumentWindowsCarryTheirTemplatesMenus)
+{
+    VelmoTest::TempFolder folder;
+    CVantrelDoc* hex = Open(folder.Write("x.xyz", "hex"));
+    ASSERT_NE(hex, nullptr);
+    wxFrame* frame = dynamic_cast<wxFrame*>(hex->GetFirstView()->GetFrame());
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(MenuTitles(frame->GetMenuBar()), (std::vector<std::string>{"&File", "&View", "&Window", "&Help"}));
+    CVantrelDoc* object = Open(folder.Write("o.3do", "3do"));
+    ASSERT_NE(object, nullptr);
+    wxMenuBar* bar = dynamic_cast<wxFrame*>(object->GetFirstView()->GetFrame())->GetMenuBar();
+    EXPECT_EQ(MenuTitles(bar),
+              (std::vector<std::string>{"&File", "&View", "&Draw", "&Texture", "&Window", "&Help"}));
+    // Commands that nothing answers yet are disabled.
+    EXPECT_FALSE(bar->IsEnabled(ID_CHECK));
+    EXPECT_FALSE(bar->IsEnabled(AppCommand(32773)));
+    EXPECT_TRUE(bar->IsEnabled(ID_FILE_OPEN));
+    CVantrelDoc* track = Open(folder.Write("t.track", "track"));
+    ASSERT_NE(track, nullptr);
+    EXPECT_EQ(dynamic_cast<wxFrame*>(track->GetFirstView()->GetFrame())->GetMenuBar(), nullptr);
+    CloseAll();
+}
+
+TEST(Shell, ReopeningActivatesTheOpenDocument)
+{
+    VelmoTest::TempFolder folder;
+    const std::string path = folder.Write("x.xyz", "once");
+    CVantrelDoc* first = Open(path);
+    ASSERT_NE(first, nullptr);
+    Open(folder.Write("other.xyz", "other"));
+    EXPECT_EQ(Open(path), first);
+    // A name that differs only in case finds the same file.
+    EXPECT_EQ(Open(folder.Path("X.XYZ")), first);
+    EXPECT_EQ(DocumentCount(), 2);
+    CloseAll();
+}
+
+TEST(Shell, HistoryHoldsOnlyHexAndDatFiles)
+{
+    VelmoTest::TempFolder folder;
+    ClearHistory();
+    Open(folder.Write("x.xyz", "hex"));
+    Open(folder.Write("c.dat", "dat"));
+    Open(folder.Write("X.PTF", "ptf"));
+    Open(folder.Write("m.trk", "trk"));
+    Open(folder.Write("noext", "hex"));
+    EXPECT_EQ(History(), (std::vector<std::string>{"noext", "c.dat", "x.xyz"}));
+
+    // A container entry's path "container|entry" names the entry and stays out of the list.
+    auto previous = CDocumentSource::SetUnknownMaker([](const std::string&) {
+        static unsigned char bytes[] = "entry";
+        return CDocumentSource::Stream(new Velmo::Util::CharBuffer("entry", 5, bytes));
+    });
+    CVantrelDoc* entry = Open(folder.Path("c.dat") + "|" + folder.Path("e.bin"));
+    CDocumentSource::SetUnknownMaker(previous);
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->GetFilename().utf8_string(), folder.Path("e.bin"));
+    EXPECT_EQ(entry->GetUserReadableName(), "e.bin");
+    EXPECT_EQ(History(), (std::vector<std::string>{"noext", "c.dat", "x.xyz"}));
+    CloseAll();
+}
+
+TEST(Shell, StrictMarkFollowsTheSwitch)
+{
+    VelmoTest::TempFolder folder;
+    auto* options = Velmo::Papy::Options::Instance();
+    ASSERT_FALSE(options->Strict);
+    Command(ID_STRICT);
+    EXPECT_TRUE(options->Strict);
+    Frame().GetMenuBar()->UpdateMenus();
+    EXPECT_TRUE(Frame().GetMenuBar()->IsChecked(ID_STRICT));
+    // The mark follows in a document window's menu as well.
+    CVantrelDoc* document = Open(folder.Write("x.xyz", "hex"));
+    ASSERT_NE(document, nullptr);
+    wxMenuBar* bar = dynamic_cast<wxFrame*>(document->GetFirstView()->GetFrame())->GetMenuBar();
+    bar->UpdateMenus();
+    EXPECT_TRUE(bar->IsChecked(ID_STRICT));
+    Command(ID_STRICT);
+    EXPECT_FALSE(options->Strict);
+    bar->UpdateMenus();
+    EXPECT_FALSE(bar->IsChecked(ID_STRICT));
+    CloseAll();
+    Frame().GetMenuBar()->UpdateMenus();
+    EXPECT_FALSE(Frame().GetMenuBar()->IsChecked(ID_STRICT));
+}
+
+TEST(Shell, AboutShowsItsDialog)
+{
+    wxTEST_DIALOG(Command(ID_APP_ABOUT), wxExpectAny(wxID_OK));
+    CAboutDlg dialog(&Frame());
+    EXPECT_EQ(dialog.GetTitle(), "About Vantrel");
+}
+
+TEST(Shell, FileOpenDialogOpensTheChosenFile)
+{
+    VelmoTest::TempFolder folder;
+    const std::string path = folder.Write("chosen.xyz", "chosen");
+    wxTEST_DIALOG(Command(ID_FILE_OPEN), wxExpectModal<wxFileDialog>(wxString::FromUTF8(path)));
+    Pump(50);
+    ASSERT_EQ(DocumentCount(), 1);
+    EXPECT_EQ(Manager().GetCurrentDocument()->GetFilename().utf8_string(), path);
+    EXPECT_EQ(Manager().GetLastDirectory().utf8_string(), folder.Path());
+    CloseAll();
+}
+
+TEST(Shell, ExceptionInAHandlerShowsItsTextAndTheProgramGoesOn)
+{
+    Messages messages;
+    Frame().Bind(
+        wxEVT_MENU, [](wxCommandEvent&) { throw Velmo::Util::XUsage("handler failed"); }, 31999);
+    wxCommandEvent event(wxEVT_MENU, 31999);
+    static_cast<wxEvtHandler&>(Frame()).SafelyProcessEvent(event);
+    Pump(20);
+    EXPECT_EQ(messages.Texts, (std::vector<std::string>{"handler failed"}));
+    EXPECT_TRUE(Frame().IsShown());
+}
+
+TEST(Shell, CommandLinePaths)
+{
+    VelmoTest::TempFolder folder;
+    folder.Write("sub/rel.xyz", "relative");
+    const std::string start = std::filesystem::current_path().string();
+    std::filesystem::current_path(folder.Path());
+    const bool opened = App().OpenCommandFile("sub/rel.xyz");
+    Messages messages;
+    const bool missing = App().OpenCommandFile("sub/missing.xyz");
+    std::filesystem::current_path(start);
+    EXPECT_TRUE(opened);
+    ASSERT_EQ(DocumentCount(), 1);
+    EXPECT_EQ(Manager().GetCurrentDocument()->GetFilename().utf8_string(), folder.Path("sub/rel.xyz"));
+    EXPECT_FALSE(missing);
+    ASSERT_EQ(messages.Texts.size(), 1u);
+    EXPECT_EQ(messages.Texts[0].rfind("Couldn't open " + folder.Path("sub/missing.xyz"), 0), 0u) << messages.Texts[0];
+    EXPECT_EQ(DocumentCount(), 1);
+    CloseAll();
+}
+
+// The program itself, started with a missing file: its message, then it ends with a failure
+// code and never shows its window.
+TEST(Shell, ProgramWithMissingFileExitsWithFailure)
+{
+    VelmoTest::TempFolder folder;
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+    {
+        if (chdir(folder.Path().c_str()) != 0)
+            _exit(120);
+        execl(VELMO_PROGRAM, VELMO_PROGRAM, "missing.xyz", static_cast<char*>(nullptr));
+        _exit(121);
+    }
+    int status = 0;
+    bool ended = false;
+    wxUIActionSimulator keys;
+    for (int i = 0; i < 100 && !ended; ++i)
+    {
+        Pump(100);
+        if (i == 20)
+            Screenshot("missing-file-message");
+        // Without a window manager the message box stands at the top left: its OK button
+        // spans its width below the two lines of text.
+        if (i >= 20 && i % 10 == 0)
+        {
+            keys.MouseMove(100, 100);
+            keys.MouseClick();
+            Pump(50);
+            keys.Char(WXK_RETURN);
+        }
+        ended = waitpid(child, &status, WNOHANG) == child;
+    }
+    if (!ended)
+    {
+        kill(child, SIGKILL);
+        waitpid(child, &status, 0);
+    }
+    EXPECT_TRUE(ended) << "the message was not answered";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 0) << status;
+}

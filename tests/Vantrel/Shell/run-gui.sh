@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Runs a GUI test program in a virtual X server of its own, with an empty home folder so that the
+# program's settings start fresh and nothing of the user's is touched.
+set -euo pipefail
+home="$(mktemp -d "${TMPDIR:-/tmp}/vantrel-gui-XXXXXX")"
+trap 'rm -rf "$home"' EXIT
+export HOME="$home" XDG_CONFIG_HOME="$home/.config" NO_AT_BRIDGE=1 GTK_OVERLAY_SCROLLING=0
+xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
