@@ -5,10 +5,10 @@
 
 namespace Velmo::Papy
 {
-GPLBoundingBox::GPLBoundingBox(GPLTdoFile& file, int id, Util::BinaryStream& stream) : GPLNode(file, id, U32(id))
+GPLBoundingBox::GPLBoundingBox(GPLTdoFile& file, int id, Util::RecordReader& reader) : GPLNode(file, id, U32(id))
 {
     U32 words[9];
-    GPLRecord::ReadWords(stream, words, 9);
+    reader.ReadArray(words, 9);
     for (int i = 0; i < 8; ++i)
         m_vertexIds[i] = words[i];
     m_childId = words[8];

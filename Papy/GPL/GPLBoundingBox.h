@@ -6,6 +6,7 @@
 
 #include "Papy/GPL/GPLNode.h"
 #include "Papy/Model/ThreeDObjectBoundingBox.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -14,7 +15,7 @@ class GPLBoundingBox : public GPLNode<ThreeDObjectBoundingBox>
 public:
     static constexpr U32 TypeWord = 25;
 
-    GPLBoundingBox(GPLTdoFile& file, int id, Util::BinaryStream& stream);
+    GPLBoundingBox(GPLTdoFile& file, int id, Util::RecordReader& reader);
     GPLBoundingBox(GPLTdoFile& file, int id, const std::array<U32, 8>& vertexIds, U32 childId);
 
     Util::CountedPointer<ThreeDObject> GetChild() const override { return Child(m_childId); }

@@ -4,6 +4,7 @@
 #include "Papy/Model/Colour.h"
 #include "Papy/Model/DisplayClass.h"
 #include "Papy/Model/ThreeDObjectClassMaterial.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -11,8 +12,8 @@ class GPLClassMaterial : public GPLMaterialNode<ThreeDObjectClassMaterial, 12>
 {
 public:
     // Reads the fields behind the sub-type word; childId is the record's child word.
-    GPLClassMaterial(GPLTdoFile& file, int id, U32 childId, Util::BinaryStream& stream)
-        : GPLMaterialNode(file, id, childId, stream)
+    GPLClassMaterial(GPLTdoFile& file, int id, U32 childId, Util::RecordReader& reader)
+        : GPLMaterialNode(file, id, childId, reader)
     {
     }
     // The specular colour is given by its components (alpha has no part in the grey level).

@@ -5,6 +5,7 @@
 #include "Papy/GPL/GPLMaterialNode.h"
 #include "Papy/Model/DisplayClass.h"
 #include "Papy/Model/ThreeDObjectClassTexture.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -12,8 +13,8 @@ class GPLClassTexture : public GPLMaterialNode<ThreeDObjectClassTexture, 5>
 {
 public:
     // Reads the fields behind the sub-type word; childId is the record's child word.
-    GPLClassTexture(GPLTdoFile& file, int id, U32 childId, Util::BinaryStream& stream)
-        : GPLMaterialNode(file, id, childId, stream)
+    GPLClassTexture(GPLTdoFile& file, int id, U32 childId, Util::RecordReader& reader)
+        : GPLMaterialNode(file, id, childId, reader)
     {
     }
     GPLClassTexture(GPLTdoFile& file, int id, U32 classNumber, U32 textureName, U32 childId)

@@ -6,6 +6,7 @@
 #include "Papy/Model/Colour.h"
 #include "Papy/Model/DisplayClass.h"
 #include "Papy/Model/ThreeDObjectClassTextureMaterial.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -13,8 +14,8 @@ class GPLClassTextureMaterial : public GPLMaterialNode<ThreeDObjectClassTextureM
 {
 public:
     // Reads the fields behind the sub-type word; childId is the record's child word.
-    GPLClassTextureMaterial(GPLTdoFile& file, int id, U32 childId, Util::BinaryStream& stream)
-        : GPLMaterialNode(file, id, childId, stream)
+    GPLClassTextureMaterial(GPLTdoFile& file, int id, U32 childId, Util::RecordReader& reader)
+        : GPLMaterialNode(file, id, childId, reader)
     {
     }
     // The specular colour is given by its components (alpha has no part in the grey level).

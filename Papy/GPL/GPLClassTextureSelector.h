@@ -3,6 +3,7 @@
 #include "Papy/GPL/GPLMaterialNode.h"
 #include "Papy/Model/DisplayClass.h"
 #include "Papy/Model/ThreeDObjectClassTextureSelector.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -10,8 +11,8 @@ class GPLClassTextureSelector : public GPLMaterialNode<ThreeDObjectClassTextureS
 {
 public:
     // Reads the fields behind the sub-type word; childId is the record's child word.
-    GPLClassTextureSelector(GPLTdoFile& file, int id, U32 childId, Util::BinaryStream& stream)
-        : GPLMaterialNode(file, id, childId, stream)
+    GPLClassTextureSelector(GPLTdoFile& file, int id, U32 childId, Util::RecordReader& reader)
+        : GPLMaterialNode(file, id, childId, reader)
     {
     }
 

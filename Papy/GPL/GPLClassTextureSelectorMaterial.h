@@ -4,6 +4,7 @@
 #include "Papy/Model/Colour.h"
 #include "Papy/Model/DisplayClass.h"
 #include "Papy/Model/ThreeDObjectClassTextureSelectorMaterial.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -11,8 +12,8 @@ class GPLClassTextureSelectorMaterial : public GPLMaterialNode<ThreeDObjectClass
 {
 public:
     // Reads the fields behind the sub-type word; childId is the record's child word.
-    GPLClassTextureSelectorMaterial(GPLTdoFile& file, int id, U32 childId, Util::BinaryStream& stream)
-        : GPLMaterialNode(file, id, childId, stream)
+    GPLClassTextureSelectorMaterial(GPLTdoFile& file, int id, U32 childId, Util::RecordReader& reader)
+        : GPLMaterialNode(file, id, childId, reader)
     {
     }
 

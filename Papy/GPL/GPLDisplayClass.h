@@ -3,6 +3,7 @@
 #include "Papy/GPL/GPLMaterialNode.h"
 #include "Papy/Model/DisplayClass.h"
 #include "Papy/Model/ThreeDObjectDisplayClass.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -10,8 +11,8 @@ class GPLDisplayClass : public GPLMaterialNode<ThreeDObjectDisplayClass, 4>
 {
 public:
     // Reads the fields behind the sub-type word; childId is the record's child word.
-    GPLDisplayClass(GPLTdoFile& file, int id, U32 childId, Util::BinaryStream& stream)
-        : GPLMaterialNode(file, id, childId, stream)
+    GPLDisplayClass(GPLTdoFile& file, int id, U32 childId, Util::RecordReader& reader)
+        : GPLMaterialNode(file, id, childId, reader)
     {
     }
     GPLDisplayClass(GPLTdoFile& file, int id, U32 classNumber, U32 childId)

@@ -16,8 +16,8 @@ std::vector<U32> DistanceWords(const std::vector<float>& distances)
 }
 } // namespace
 
-GPLDistanceSplitter::GPLDistanceSplitter(GPLTdoFile& file, int id, Util::BinaryStream& stream)
-    : GPLSplitterNode(file, id, stream)
+GPLDistanceSplitter::GPLDistanceSplitter(GPLTdoFile& file, int id, Util::RecordReader& reader)
+    : GPLSplitterNode(file, id, reader)
 {
 }
 

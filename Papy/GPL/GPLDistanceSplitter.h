@@ -6,6 +6,7 @@
 
 #include "Papy/GPL/GPLSplitterNode.h"
 #include "Papy/Model/ThreeDObjectDistanceSplitter.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -13,7 +14,7 @@ class GPLDistanceSplitter : public GPLSplitterNode<ThreeDObjectDistanceSplitter,
 {
 public:
     // Reads the body behind the sub-type word.
-    GPLDistanceSplitter(GPLTdoFile& file, int id, Util::BinaryStream& stream);
+    GPLDistanceSplitter(GPLTdoFile& file, int id, Util::RecordReader& reader);
     GPLDistanceSplitter(GPLTdoFile& file, int id, U32 vertexId, U32 comparisonOperator,
                         const std::vector<U32>& childIds, const std::vector<float>& distances);
 

@@ -6,15 +6,15 @@
 
 namespace Velmo::Papy
 {
-GPLExtObject::GPLExtObject(GPLTdoFile& file, int id, Util::BinaryStream& stream) : GPLNode(file, id, U32(id))
+GPLExtObject::GPLExtObject(GPLTdoFile& file, int id, Util::RecordReader& reader) : GPLNode(file, id, U32(id))
 {
     U32 words[2];
-    GPLRecord::ReadWords(stream, words, 2);
+    reader.ReadArray(words, 2);
     m_name = words[0];
     // The name is looked up once, so a name that is not in the string table fails the load.
     file.GetString(m_name);
     if (words[1] != 0 && Options::Instance()->Strict)
-        throw Util::XFileFormat(stream.GetName(), "GPL 3DO type 14 second word not zero");
+        throw Util::XFileFormat(reader.GetName(), "GPL 3DO type 14 second word not zero");
 }
 
 GPLExtObject::GPLExtObject(GPLTdoFile& file, int id, U32 nameOffset) : GPLNode(file, id, 0), m_name(nameOffset)

@@ -5,6 +5,7 @@
 
 #include "Papy/GPL/GPLNode.h"
 #include "Papy/Model/ThreeDObjectExtObject.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -14,7 +15,7 @@ public:
     static constexpr U32 TypeWord = 14;
 
     // Reads the record behind the type word; the name must be a string of the file.
-    GPLExtObject(GPLTdoFile& file, int id, Util::BinaryStream& stream);
+    GPLExtObject(GPLTdoFile& file, int id, Util::RecordReader& reader);
     GPLExtObject(GPLTdoFile& file, int id, U32 nameOffset);
 
     std::string GetObjectName() const override;

@@ -6,10 +6,10 @@
 
 namespace Velmo::Papy
 {
-GPLHandle::GPLHandle(GPLTdoFile* file, Util::BinaryStream& stream, int id) : m_file(file), m_id(id)
+GPLHandle::GPLHandle(GPLTdoFile* file, Util::RecordReader& reader, int id) : m_file(file), m_id(id)
 {
     U32 words[2];
-    GPLRecord::ReadWords(stream, words, 2);
+    reader.ReadArray(words, 2);
     m_name = words[0];
     m_object = int(words[1]);
 }

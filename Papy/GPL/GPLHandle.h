@@ -5,6 +5,7 @@
 
 #include "Papy/Model/ThreeDObjectHandle.h"
 #include "Util/BinaryStream.h"
+#include "Util/RecordReader.h"
 #include "Util/Types.h"
 
 namespace Velmo::Papy
@@ -15,7 +16,7 @@ class GPLHandle : public ThreeDObjectHandle
 {
 public:
     // Reads one HAND record.
-    GPLHandle(GPLTdoFile* file, Util::BinaryStream& stream, int id);
+    GPLHandle(GPLTdoFile* file, Util::RecordReader& reader, int id);
     GPLHandle(GPLTdoFile* file, int id, U32 nameOffset, int objectId);
 
     Util::CountedPointer<ThreeDObject> GetObject() const override;

@@ -46,27 +46,27 @@ namespace
 {
 typedef Util::CountedPointer<ThreeDObject> Node;
 
-// A node class whose reading constructor takes (file, id, stream).
+// A node class whose reading constructor takes (file, id, reader).
 template <class T>
-Node Read(GPLTdoFile& file, int id, U32, Util::BinaryStream& stream)
+Node Read(GPLTdoFile& file, int id, U32, Util::RecordReader& reader)
 {
-    return Node(new T(file, id, stream));
+    return Node(new T(file, id, reader));
 }
 
-// A node class whose reading constructor takes (file, id, extra, stream): for type 5 the
+// A node class whose reading constructor takes (file, id, extra, reader): for type 5 the
 // decoder's child word, otherwise the fixed value of the row.
 template <class T>
-Node ReadWithExtra(GPLTdoFile& file, int id, U32 extra, Util::BinaryStream& stream)
+Node ReadWithExtra(GPLTdoFile& file, int id, U32 extra, Util::RecordReader& reader)
 {
-    return Node(new T(file, id, extra, stream));
+    return Node(new T(file, id, extra, reader));
 }
 
 // A node class with a variant flag fixed by its type word (polygons and scaled bitmaps:
 // coloured or not).
 template <class T, bool Flag>
-Node ReadFlagged(GPLTdoFile& file, int id, U32, Util::BinaryStream& stream)
+Node ReadFlagged(GPLTdoFile& file, int id, U32, Util::RecordReader& reader)
 {
-    return Node(new T(file, id, Flag, stream));
+    return Node(new T(file, id, Flag, reader));
 }
 
 constexpr S64 None = GPLInstructionDecoder::NoSubType;
@@ -163,24 +163,24 @@ const Table& GetTable()
 } // namespace
 
 Util::CountedPointer<ThreeDObject> GPLInstructionDecoder::Decode(GPLTdoFile& file, int id, U32 typeWord,
-                                                                 Util::BinaryStream& stream)
+                                                                 Util::RecordReader& reader)
 {
     Reader read = nullptr;
     U32 extra = 0;
     if (typeWord == TypeWithChildAndSubType)
     {
         U32 words[2];
-        GPLRecord::ReadWords(stream, words, 2);
+        reader.ReadArray(words, 2);
         extra = words[0];
         read = GetTable().Find(typeWord, words[1]);
     }
     else if (typeWord == TypeWithSubType)
-        read = GetTable().Find(typeWord, GPLRecord::ReadU32(stream));
+        read = GetTable().Find(typeWord, reader.ReadU32());
     else
         read = GetTable().Find(typeWord, None);
     if (read == nullptr)
-        throw Util::XFileFormat(stream.GetName(), "GPL TDO File unknown instruction type");
-    return read(file, id, extra, stream);
+        throw Util::XFileFormat(reader.GetName(), "GPL TDO File unknown instruction type");
+    return read(file, id, extra, reader);
 }
 
 bool GPLInstructionDecoder::Knows(U32 typeWord, S64 subType)

@@ -5,9 +5,9 @@
 // word, the sub-type where the type has one, and the reader that builds the node from the
 // rest of the record. To add a record type:
 //   1. write the node class with a reading constructor
-//        (GPLTdoFile& file, int id, Util::BinaryStream& stream), or, where the row passes the
+//        (GPLTdoFile& file, int id, Util::RecordReader& reader), or, where the row passes the
 //        decoder's extra word (the variant flag, or the child word of type 5),
-//        (GPLTdoFile& file, int id, U32 extra, Util::BinaryStream& stream);
+//        (GPLTdoFile& file, int id, U32 extra, Util::RecordReader& reader);
 //   2. add one row to `Rows`: {type word, sub-type or NoSubType, Read<Class>} or
 //      {type word, sub-type or NoSubType, ReadWithExtra<Class, extra>} (the extra is a fixed
 //      value such as a flag; for type 5 the decoder hands over the child word instead).
@@ -15,7 +15,7 @@
 // row up: type 5 by the child word and the sub-type (8 bytes), type 17 by the sub-type alone.
 // A type word or sub-type without a row is "GPL TDO File unknown instruction type".
 #include "Papy/Model/ThreeDObject.h"
-#include "Util/BinaryStream.h"
+#include "Util/RecordReader.h"
 #include "Util/CountedPointer.h"
 #include "Util/Types.h"
 
@@ -27,7 +27,7 @@ class GPLInstructionDecoder
 {
 public:
     typedef Util::CountedPointer<ThreeDObject> (*Reader)(GPLTdoFile& file, int id, U32 extra,
-                                                         Util::BinaryStream& stream);
+                                                         Util::RecordReader& reader);
     static constexpr S64 NoSubType = -1;
 
     struct Row
@@ -37,9 +37,9 @@ public:
         Reader read;
     };
 
-    // The stream stands behind the type word; it is left behind the record.
+    // The reader stands behind the type word; it is left behind the record.
     static Util::CountedPointer<ThreeDObject> Decode(GPLTdoFile& file, int id, U32 typeWord,
-                                                     Util::BinaryStream& stream);
+                                                     Util::RecordReader& reader);
 
     // Whether the decoder has a row for the type word and sub-type (NoSubType for none).
     static bool Knows(U32 typeWord, S64 subType);

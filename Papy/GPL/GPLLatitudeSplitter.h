@@ -3,6 +3,7 @@
 // The word at offset 8 is reserved: it must be 0, is not kept and is written as 0.
 #include "Papy/GPL/GPLSplitterNode.h"
 #include "Papy/Model/ThreeDObjectLatitudeSplitter.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -10,7 +11,7 @@ class GPLLatitudeSplitter : public GPLSplitterNode<ThreeDObjectLatitudeSplitter,
 {
 public:
     // Reads the body behind the sub-type word.
-    GPLLatitudeSplitter(GPLTdoFile& file, int id, Util::BinaryStream& stream) : GPLSplitterNode(file, id, stream) {}
+    GPLLatitudeSplitter(GPLTdoFile& file, int id, Util::RecordReader& reader) : GPLSplitterNode(file, id, reader) {}
 
     // The u32 threshold, taken as unsigned.
     double GetLatitude(int i) const override { return double(m_record.Thresholds[Entry(i)]); }

@@ -4,10 +4,10 @@
 
 namespace Velmo::Papy
 {
-GPLLine::GPLLine(GPLTdoFile& file, int id, Util::BinaryStream& stream) : GPLNode(file, id, U32(id))
+GPLLine::GPLLine(GPLTdoFile& file, int id, Util::RecordReader& reader) : GPLNode(file, id, U32(id))
 {
     U32 words[3];
-    GPLRecord::ReadWords(stream, words, 3);
+    reader.ReadArray(words, 3);
     m_colour = GPLRecord::WordToColour(words[0]);
     m_fromVertexId = words[1];
     m_toVertexId = words[2];

@@ -6,6 +6,7 @@
 #include "Papy/GPL/GPLNode.h"
 #include "Papy/Model/Colour.h"
 #include "Papy/Model/ThreeDObjectLine.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -14,7 +15,7 @@ class GPLLine : public GPLNode<ThreeDObjectLine>
 public:
     static constexpr U32 TypeWord = 2069;
 
-    GPLLine(GPLTdoFile& file, int id, Util::BinaryStream& stream);
+    GPLLine(GPLTdoFile& file, int id, Util::RecordReader& reader);
     GPLLine(GPLTdoFile& file, int id, U32 fromVertexId, U32 toVertexId, const Colour& colour);
 
     Vertex GetFromVertex() const override;

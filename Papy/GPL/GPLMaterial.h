@@ -3,6 +3,7 @@
 #include "Papy/GPL/GPLMaterialNode.h"
 #include "Papy/Model/Colour.h"
 #include "Papy/Model/ThreeDObjectMaterial.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -10,8 +11,8 @@ class GPLMaterial : public GPLMaterialNode<ThreeDObjectMaterial, 8>
 {
 public:
     // Reads the fields behind the sub-type word; childId is the record's child word.
-    GPLMaterial(GPLTdoFile& file, int id, U32 childId, Util::BinaryStream& stream)
-        : GPLMaterialNode(file, id, childId, stream)
+    GPLMaterial(GPLTdoFile& file, int id, U32 childId, Util::RecordReader& reader)
+        : GPLMaterialNode(file, id, childId, reader)
     {
     }
 

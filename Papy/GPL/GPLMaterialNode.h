@@ -9,6 +9,7 @@
 #include "Papy/GPL/GPLNode.h"
 #include "Papy/Model/Colour.h"
 #include "Papy/Model/DisplayClass.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -30,8 +31,8 @@ public:
 
 protected:
     // Reads the fields behind the sub-type word; the decoder hands over the child word.
-    GPLMaterialNode(GPLTdoFile& file, int id, U32 childId, Util::BinaryStream& stream)
-        : GPLNode<Kind>(file, id, U32(id)), m_record(SubType, childId, stream)
+    GPLMaterialNode(GPLTdoFile& file, int id, U32 childId, Util::RecordReader& reader)
+        : GPLNode<Kind>(file, id, U32(id)), m_record(SubType, childId, reader)
     {
     }
     GPLMaterialNode(GPLTdoFile& file, int id, U32 childId) : GPLNode<Kind>(file, id, 0), m_record(SubType, childId) {}

@@ -7,6 +7,7 @@
 #include "Papy/GPL/GPLRecord.h"
 #include "Papy/GPL/GPLTdoFile.h"
 #include "Util/Exception.h"
+#include "Util/RecordFields.h"
 #include "Util/StreamIO.h"
 
 namespace Velmo::Papy
@@ -55,27 +56,16 @@ GPLMaterialRecord::GPLMaterialRecord(U32 subType, U32 childId) : SubType(subType
     VELMO_ASSERT(IsKnownSubType(subType));
 }
 
-GPLMaterialRecord::GPLMaterialRecord(U32 subType, U32 childId, Util::BinaryStream& stream)
+GPLMaterialRecord::GPLMaterialRecord(U32 subType, U32 childId, Util::RecordReader& reader)
     : GPLMaterialRecord(subType, childId)
 {
-    U32 count = 0;
-    ForEachField(*this, [&count](U32&) { ++count; });
-    if (count > 0)
-    {
-        U8 body[16];
-        stream.Read(4 * count, body);
-        const U8* p = body;
-        ForEachField(*this, [&p](U32& word) {
-            word = Util::DecodeLE<U32>(p);
-            p += 4;
-        });
-    }
+    Util::ReadFields(reader, *this);
     if (Has(FeatureMultipleTextures))
     {
-        U32 names = GPLRecord::ReadCount(stream, 4);
+        U32 names = reader.ReadCount(4);
         TextureNames.reserve(names);
         for (U32 i = 0; i < names; ++i)
-            TextureNames.push_back(Util::ReadLE<U32>(stream));
+            TextureNames.push_back(reader.ReadU32());
     }
 }
 
@@ -85,11 +75,8 @@ void GPLMaterialRecord::Write(GPLTdoFile& file, Util::BinaryStream& stream) cons
     Util::EncodeLE<U32>(5, record);
     Util::EncodeLE<U32>(OffsetOf(file, ChildId), record + 4);
     Util::EncodeLE<U32>(SubType, record + 8);
-    U32 size = 12;
-    ForEachField(*this, [&](const U32& word) {
-        Util::EncodeLE<U32>(word, record + size);
-        size += 4;
-    });
+    Util::EncodeFields(*this, record + 12);
+    U32 size = 12 + U32(Util::FieldsSize(*this));
     if (Has(FeatureMultipleTextures))
     {
         Util::EncodeLE<U32>(U32(TextureNames.size()), record + size);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Util/BinaryStream.h"
+#include "Util/RecordReader.h"
 #include "Util/Types.h"
 
 namespace Velmo::Papy
@@ -34,7 +35,7 @@ public:
     static bool IsKnownSubType(U32 subType);
 
     // Reads the fields behind the sub-type word (the decoder has read the child and sub-type).
-    GPLMaterialRecord(U32 subType, U32 childId, Util::BinaryStream& stream);
+    GPLMaterialRecord(U32 subType, U32 childId, Util::RecordReader& reader);
     explicit GPLMaterialRecord(U32 subType, U32 childId = 0);
 
     bool Has(Feature feature) const { return (SubType & feature) != 0; }
@@ -51,20 +52,20 @@ public:
     static U32 ShadeFromColour(double red, double green, double blue);
     F32 GetSpecularShade() const;
 
-    // Calls f(word) for each fixed field after the sub-type, in record order.
-    template <class Record, class F>
-    static void ForEachField(Record& r, F f)
+    // The fixed fields after the sub-type, in record order (see Util/RecordFields.h).
+    template <class IO>
+    void Fields(IO& io)
     {
-        if (r.Has(FeatureTexture) && !r.Has(FeatureMultipleTextures))
-            f(r.TextureName);
-        if (r.Has(FeatureTextureSelector))
-            f(r.TextureSlot);
-        if (r.Has(FeatureClass))
-            f(r.Class);
-        if (r.Has(FeatureMaterial))
+        if (Has(FeatureTexture) && !Has(FeatureMultipleTextures))
+            io(TextureName);
+        if (Has(FeatureTextureSelector))
+            io(TextureSlot);
+        if (Has(FeatureClass))
+            io(Class);
+        if (Has(FeatureMaterial))
         {
-            f(r.Shininess);
-            f(r.SpecularShadeBits);
+            io(Shininess);
+            io(SpecularShadeBits);
         }
     }
 

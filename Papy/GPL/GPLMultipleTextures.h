@@ -5,6 +5,7 @@
 #include "Papy/GPL/GPLMaterialNode.h"
 #include "Papy/Model/ThreeDObjectMultipleTextures.h"
 #include "Util/Exception.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -12,8 +13,8 @@ class GPLMultipleTextures : public GPLMaterialNode<ThreeDObjectMultipleTextures,
 {
 public:
     // Reads the count and the names behind the sub-type word; childId is the record's child word.
-    GPLMultipleTextures(GPLTdoFile& file, int id, U32 childId, Util::BinaryStream& stream)
-        : GPLMaterialNode(file, id, childId, stream)
+    GPLMultipleTextures(GPLTdoFile& file, int id, U32 childId, Util::RecordReader& reader)
+        : GPLMaterialNode(file, id, childId, reader)
     {
     }
 

@@ -5,11 +5,11 @@
 
 namespace Velmo::Papy
 {
-GPLNumberList::GPLNumberList(GPLTdoFile& file, int id, Util::BinaryStream& stream) : GPLNode(file, id, U32(id))
+GPLNumberList::GPLNumberList(GPLTdoFile& file, int id, Util::RecordReader& reader) : GPLNode(file, id, U32(id))
 {
-    U32 count = GPLRecord::ReadCount(stream, 4);
+    U32 count = reader.ReadCount(4);
     m_numbers.resize(count);
-    GPLRecord::ReadWords(stream, m_numbers.data(), count);
+    reader.ReadArray(m_numbers.data(), count);
 }
 
 GPLNumberList::GPLNumberList(GPLTdoFile& file, int id, std::vector<U32> numbers)

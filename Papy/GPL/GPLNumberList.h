@@ -6,6 +6,7 @@
 
 #include "Papy/GPL/GPLNode.h"
 #include "Papy/Model/ThreeDObjectNumberList.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -15,7 +16,7 @@ public:
     static constexpr U32 TypeWord = 16;
 
     // Reads the record behind the type word.
-    GPLNumberList(GPLTdoFile& file, int id, Util::BinaryStream& stream);
+    GPLNumberList(GPLTdoFile& file, int id, Util::RecordReader& reader);
     GPLNumberList(GPLTdoFile& file, int id, std::vector<U32> numbers);
 
     int GetNumberCount() const override { return int(m_numbers.size()); }

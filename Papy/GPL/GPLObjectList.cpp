@@ -5,14 +5,14 @@
 
 namespace Velmo::Papy
 {
-GPLObjectList::GPLObjectList(GPLTdoFile& file, int id, Util::BinaryStream& stream) : GPLNode(file, id, U32(id))
+GPLObjectList::GPLObjectList(GPLTdoFile& file, int id, Util::RecordReader& reader) : GPLNode(file, id, U32(id))
 {
-    U32 count = GPLRecord::ReadCount(stream, 4);
+    U32 count = reader.ReadCount(4);
     m_childIds.resize(count);
-    GPLRecord::ReadWords(stream, m_childIds.data(), count);
+    reader.ReadArray(m_childIds.data(), count);
     for (U32 child : m_childIds)
         if (child == U32(id))
-            throw Util::XFileFormat(stream.GetName(), "GPL 3do Object List self reference");
+            throw Util::XFileFormat(reader.GetName(), "GPL 3do Object List self reference");
 }
 
 GPLObjectList::GPLObjectList(GPLTdoFile& file, int id, std::vector<U32> childIds)

@@ -7,6 +7,7 @@
 #include "Papy/GPL/GPLChildReferences.h"
 #include "Papy/GPL/GPLNode.h"
 #include "Papy/Model/ThreeDObjectObjectList.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -16,7 +17,7 @@ public:
     static constexpr U32 TypeWord = 4;
 
     // Reads the record behind the type word; a list that names itself is refused.
-    GPLObjectList(GPLTdoFile& file, int id, Util::BinaryStream& stream);
+    GPLObjectList(GPLTdoFile& file, int id, Util::RecordReader& reader);
     GPLObjectList(GPLTdoFile& file, int id, std::vector<U32> childIds);
 
     int GetChildCount() const override;

@@ -2,7 +2,6 @@
 
 #include "Papy/GPL/GPLRecord.h"
 #include "Util/Exception.h"
-#include "Util/StreamIO.h"
 
 namespace Velmo::Papy
 {
@@ -19,17 +18,17 @@ const char* const ReservedZeroMessages[] = {
 };
 } // namespace
 
-GPLObjectLocator::GPLObjectLocator(GPLTdoFile& file, int id, Util::BinaryStream& stream) : GPLNode(file, id, U32(id))
+GPLObjectLocator::GPLObjectLocator(GPLTdoFile& file, int id, Util::RecordReader& reader) : GPLNode(file, id, U32(id))
 {
     // Words of the record from offset 4: 0-7 the plane/sibling pairs, 8 the child,
     // 9-13 the reserved words, 14 the count.
     U32 words[HeaderWords];
-    GPLRecord::ReadWords(stream, words, HeaderWords);
+    reader.ReadArray(words, HeaderWords);
     if (words[9] != 0xFFFFFFFF)
-        throw Util::XFileFormat(stream.GetName(), "GPL 3DO Object Locator reserved1 not -1");
+        throw Util::XFileFormat(reader.GetName(), "GPL 3DO Object Locator reserved1 not -1");
     for (int r = 0; r < 4; ++r)
         if (words[10 + r] != 0)
-            throw Util::XFileFormat(stream.GetName(), ReservedZeroMessages[r]);
+            throw Util::XFileFormat(reader.GetName(), ReservedZeroMessages[r]);
     for (int i = 0; i < 4; ++i)
     {
         m_planeIds[i] = words[2 * i];
@@ -37,20 +36,17 @@ GPLObjectLocator::GPLObjectLocator(GPLTdoFile& file, int id, Util::BinaryStream&
     }
     m_childId = words[8];
     U32 count = words[14];
-    if (U64(count) > Util::Remaining(stream) / EntrySize)
-        throw Util::XFileRead(stream.GetName());
+    reader.CheckCount(count, EntrySize);
     m_x.reserve(count);
     m_y.reserve(count);
     m_z.reserve(count);
     m_objectIds.reserve(count);
     for (U32 i = 0; i < count; ++i)
     {
-        U32 entry[4];
-        GPLRecord::ReadWords(stream, entry, 4);
-        m_x.push_back(GPLRecord::WordToFloat(entry[0]));
-        m_y.push_back(GPLRecord::WordToFloat(entry[1]));
-        m_z.push_back(GPLRecord::WordToFloat(entry[2]));
-        m_objectIds.push_back(entry[3]);
+        m_x.push_back(reader.ReadF32());
+        m_y.push_back(reader.ReadF32());
+        m_z.push_back(reader.ReadF32());
+        m_objectIds.push_back(reader.ReadU32());
     }
 }
 

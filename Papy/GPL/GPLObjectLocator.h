@@ -14,6 +14,7 @@
 #include "Papy/GPL/GPLChildReferences.h"
 #include "Papy/GPL/GPLNode.h"
 #include "Papy/Model/ThreeDObjectObjectLocator.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -23,7 +24,7 @@ public:
     static constexpr U32 TypeWord = 15;
 
     // Reads the record behind the type word; checks reserved1, then reserved2 to reserved5.
-    GPLObjectLocator(GPLTdoFile& file, int id, Util::BinaryStream& stream);
+    GPLObjectLocator(GPLTdoFile& file, int id, Util::RecordReader& reader);
     GPLObjectLocator(GPLTdoFile& file, int id, const std::array<U32, 4>& planeIds, const std::array<U32, 4>& siblingIds,
                      U32 childId, std::vector<float> x, std::vector<float> y, std::vector<float> z,
                      std::vector<U32> objectIds);

@@ -2,6 +2,7 @@
 // Type 11: a far and a near child ordered by a plane; the file stores near, then far.
 #include "Papy/GPL/GPLPlaneOrderNode.h"
 #include "Papy/Model/ThreeDObjectPlaneOrder2.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -9,7 +10,7 @@ class GPLPlaneOrder2 : public GPLPlaneOrderNode<ThreeDObjectPlaneOrder2, GPLPlan
 {
 public:
     // Reads the body behind the type word; no value is tested.
-    GPLPlaneOrder2(GPLTdoFile& file, int id, Util::BinaryStream& stream) : GPLPlaneOrderNode(file, id, stream) {}
+    GPLPlaneOrder2(GPLTdoFile& file, int id, Util::RecordReader& reader) : GPLPlaneOrderNode(file, id, reader) {}
     GPLPlaneOrder2(GPLTdoFile& file, int id, U32 planeId, U32 far, U32 near)
         : GPLPlaneOrderNode(file, id, planeId, far, near)
     {

@@ -2,6 +2,7 @@
 // Type 7: a back and a front child; the file stores front, then back.
 #include "Papy/GPL/GPLPlaneOrderNode.h"
 #include "Papy/Model/ThreeDObjectPlaneOrder2CullFrontBack.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -10,8 +11,8 @@ class GPLPlaneOrder2CullFrontBack
 {
 public:
     // Reads the body behind the type word; no value is tested.
-    GPLPlaneOrder2CullFrontBack(GPLTdoFile& file, int id, Util::BinaryStream& stream)
-        : GPLPlaneOrderNode(file, id, stream)
+    GPLPlaneOrder2CullFrontBack(GPLTdoFile& file, int id, Util::RecordReader& reader)
+        : GPLPlaneOrderNode(file, id, reader)
     {
     }
     GPLPlaneOrder2CullFrontBack(GPLTdoFile& file, int id, U32 planeId, U32 back, U32 front)

@@ -2,6 +2,7 @@
 // Type 10: far, middle and near children ordered by a plane; the file stores near, middle, far.
 #include "Papy/GPL/GPLPlaneOrderNode.h"
 #include "Papy/Model/ThreeDObjectPlaneOrder3.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -9,7 +10,7 @@ class GPLPlaneOrder3 : public GPLPlaneOrderNode<ThreeDObjectPlaneOrder3, GPLPlan
 {
 public:
     // Reads the body behind the type word; no value is tested.
-    GPLPlaneOrder3(GPLTdoFile& file, int id, Util::BinaryStream& stream) : GPLPlaneOrderNode(file, id, stream) {}
+    GPLPlaneOrder3(GPLTdoFile& file, int id, Util::RecordReader& reader) : GPLPlaneOrderNode(file, id, reader) {}
     GPLPlaneOrder3(GPLTdoFile& file, int id, U32 planeId, U32 far, U32 middle, U32 near)
         : GPLPlaneOrderNode(file, id, planeId, far, middle, near)
     {

@@ -2,6 +2,7 @@
 // Type 9: far, front and near children; the file stores them in that order.
 #include "Papy/GPL/GPLPlaneOrderNode.h"
 #include "Papy/Model/ThreeDObjectPlaneOrder3CullFront.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -9,7 +10,7 @@ class GPLPlaneOrder3CullFront : public GPLPlaneOrderNode<ThreeDObjectPlaneOrder3
 {
 public:
     // Reads the body behind the type word; no value is tested.
-    GPLPlaneOrder3CullFront(GPLTdoFile& file, int id, Util::BinaryStream& stream) : GPLPlaneOrderNode(file, id, stream)
+    GPLPlaneOrder3CullFront(GPLTdoFile& file, int id, Util::RecordReader& reader) : GPLPlaneOrderNode(file, id, reader)
     {
     }
     GPLPlaneOrder3CullFront(GPLTdoFile& file, int id, U32 planeId, U32 far, U32 front, U32 near)

@@ -2,6 +2,7 @@
 // Type 8: far, back, front and near children; the file stores near, front, back, far.
 #include "Papy/GPL/GPLPlaneOrderNode.h"
 #include "Papy/Model/ThreeDObjectPlaneOrder4CullFrontBack.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -10,8 +11,8 @@ class GPLPlaneOrder4CullFrontBack
 {
 public:
     // Reads the body behind the type word; no value is tested.
-    GPLPlaneOrder4CullFrontBack(GPLTdoFile& file, int id, Util::BinaryStream& stream)
-        : GPLPlaneOrderNode(file, id, stream)
+    GPLPlaneOrder4CullFrontBack(GPLTdoFile& file, int id, Util::RecordReader& reader)
+        : GPLPlaneOrderNode(file, id, reader)
     {
     }
     GPLPlaneOrder4CullFrontBack(GPLTdoFile& file, int id, U32 planeId, U32 far, U32 back, U32 front, U32 near)

@@ -6,6 +6,7 @@
 #include "Papy/GPL/GPLChildReferences.h"
 #include "Papy/GPL/GPLNode.h"
 #include "Papy/GPL/GPLPlaneOrderRecord.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -31,8 +32,8 @@ public:
     void SetPlaneId(int id) override { m_record.PlaneId = U32(id); }
 
 protected:
-    GPLPlaneOrderNode(GPLTdoFile& file, int id, Util::BinaryStream& stream)
-        : GPLNode<Kind>(file, id, U32(id)), m_record(Order, stream)
+    GPLPlaneOrderNode(GPLTdoFile& file, int id, Util::RecordReader& reader)
+        : GPLNode<Kind>(file, id, U32(id)), m_record(Order, reader)
     {
     }
     // Children in slot order.

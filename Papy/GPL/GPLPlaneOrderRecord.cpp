@@ -22,14 +22,11 @@ const GPLPlaneOrderKind GPLPlaneOrder4CullFrontBackKind = {8, "8", 4, {3, 2, 1, 
 const GPLPlaneOrderKind GPLPlaneOrder2CullFrontBackKind = {7, "7", 2, {1, 0}};
 const GPLPlaneOrderKind GPLPlaneCullFrontKind = {6, "6", 1, {0}};
 
-GPLPlaneOrderRecord::GPLPlaneOrderRecord(const GPLPlaneOrderKind& kind, Util::BinaryStream& stream) : Kind(kind)
+GPLPlaneOrderRecord::GPLPlaneOrderRecord(const GPLPlaneOrderKind& kind, Util::RecordReader& reader) : Kind(kind)
 {
-    U8 body[20];
-    U32 size = 4 + 4 * kind.ChildCount;
-    stream.Read(size, body);
-    PlaneId = Util::DecodeLE<U32>(body);
+    PlaneId = reader.ReadU32();
     for (U32 word = 0; word < kind.ChildCount; ++word)
-        ChildIds[kind.SlotOfRecordWord[word]] = Util::DecodeLE<U32>(body + 4 + 4 * word);
+        ChildIds[kind.SlotOfRecordWord[word]] = reader.ReadU32();
 }
 
 GPLPlaneOrderRecord::GPLPlaneOrderRecord(const GPLPlaneOrderKind& kind, U32 planeId, U32 child0, U32 child1,

@@ -11,6 +11,7 @@
 //    7    back, front                front, back
 //    6    front                      front
 #include "Util/BinaryStream.h"
+#include "Util/RecordReader.h"
 #include "Util/Types.h"
 
 namespace Velmo::Papy
@@ -37,7 +38,7 @@ class GPLPlaneOrderRecord
 {
 public:
     // Reads the body behind the type word in one read. No value is tested.
-    GPLPlaneOrderRecord(const GPLPlaneOrderKind& kind, Util::BinaryStream& stream);
+    GPLPlaneOrderRecord(const GPLPlaneOrderKind& kind, Util::RecordReader& reader);
     // Children in slot order.
     GPLPlaneOrderRecord(const GPLPlaneOrderKind& kind, U32 planeId, U32 child0, U32 child1 = 0, U32 child2 = 0,
                         U32 child3 = 0);

@@ -2,19 +2,18 @@
 
 #include "Papy/GPL/GPLRecord.h"
 #include "Util/Exception.h"
-#include "Util/StreamIO.h"
 
 namespace Velmo::Papy
 {
 template <int Index>
-GPLPolygonFamily<Index>::GPLPolygonFamily(GPLTdoFile& file, int id, bool coloured, Util::BinaryStream& stream)
+GPLPolygonFamily<Index>::GPLPolygonFamily(GPLTdoFile& file, int id, bool coloured, Util::RecordReader& reader)
     : GPLNode(file, id, U32(id)), m_coloured(coloured)
 {
     U32 header[3];
     const unsigned headerWords = Variant.Textured ? 3 : 2;
-    GPLRecord::ReadWords(stream, header, headerWords);
+    reader.ReadArray(header, headerWords);
     if (Variant.Textured && header[0] != 0)
-        throw Util::XFileFormat(stream.GetName(), Variant.FirstWordMessage);
+        throw Util::XFileFormat(reader.GetName(), Variant.FirstWordMessage);
     const U32 colourWord = header[headerWords - 2];
     const U32 count = header[headerWords - 1];
     if (m_coloured)
@@ -25,31 +24,29 @@ GPLPolygonFamily<Index>::GPLPolygonFamily(GPLTdoFile& file, int id, bool coloure
     // The record carries no length: the count is checked against the bytes that remain
     // before any list is reserved.
     const U32 cornerSize = 4 + (Variant.Gouraud ? 4 : 0) + (Variant.Phong ? 4 : 0) + (Variant.Textured ? 8 : 0);
-    if (U64(count) > Util::Remaining(stream) / cornerSize)
-        throw Util::XFileRead(stream.GetName());
+    reader.CheckCount(count, cornerSize);
 
     if (Variant.Textured)
     {
         m_textureVertices.reserve(count);
-        GPLRecord::ReadEach(stream, 2 * count, [this](const U32* words, unsigned n) {
-            for (unsigned i = 0; i + 1 < n; i += 2)
-                m_textureVertices.emplace_back(GPLRecord::WordToFloat(words[i]), GPLRecord::WordToFloat(words[i + 1]));
-        });
+        for (U32 i = 0; i < count; ++i)
+        {
+            F32 u = reader.ReadF32();
+            m_textureVertices.emplace_back(u, reader.ReadF32());
+        }
     }
     m_vertexIds.resize(count);
-    GPLRecord::ReadWords(stream, m_vertexIds.data(), count);
+    reader.ReadArray(m_vertexIds.data(), count);
     if (Variant.Gouraud)
     {
         m_shades.reserve(count);
-        GPLRecord::ReadEach(stream, count, [this](const U32* words, unsigned n) {
-            for (unsigned i = 0; i < n; ++i)
-                m_shades.push_back(GPLRecord::WordToColour(words[i]));
-        });
+        for (U32 i = 0; i < count; ++i)
+            m_shades.push_back(GPLRecord::WordToColour(reader.ReadU32()));
     }
     if (Variant.Phong)
     {
         m_normalIds.resize(count);
-        GPLRecord::ReadWords(stream, m_normalIds.data(), count);
+        reader.ReadArray(m_normalIds.data(), count);
     }
 }
 

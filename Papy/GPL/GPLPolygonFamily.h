@@ -19,6 +19,7 @@
 #include "Papy/Model/ThreeDObjectPolygon.h"
 #include "Papy/Model/Vertex.h"
 #include "Util/BinaryStream.h"
+#include "Util/RecordReader.h"
 #include "Util/Types.h"
 
 namespace Velmo::Papy
@@ -55,7 +56,7 @@ public:
     static constexpr U32 ColouredBit = 0x800;
 
     // Reads the record behind the type word; coloured for the type words with bit 0x800.
-    GPLPolygonFamily(GPLTdoFile& file, int id, bool coloured, Util::BinaryStream& stream);
+    GPLPolygonFamily(GPLTdoFile& file, int id, bool coloured, Util::RecordReader& reader);
     // A new, coloured polygon. The lists of features the variant lacks are ignored; the shades
     // are made from the vertex colours relative to the polygon colour.
     GPLPolygonFamily(GPLTdoFile& file, int id, const std::vector<U32>& vertexIds, const Colour& colour,

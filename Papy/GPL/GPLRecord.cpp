@@ -7,38 +7,6 @@
 
 namespace Velmo::Papy
 {
-void GPLRecord::ReadWords(Util::BinaryStream& stream, U32* words, unsigned count)
-{
-    U8 bytes[64 * 4];
-    while (count != 0)
-    {
-        unsigned chunk = count < 64 ? count : 64;
-        stream.Read(chunk * 4, bytes);
-        for (unsigned i = 0; i < chunk; ++i)
-            words[i] = Util::DecodeLE<U32>(bytes + 4 * i);
-        words += chunk;
-        count -= chunk;
-    }
-}
-
-U32 GPLRecord::ReadU32(Util::BinaryStream& stream)
-{
-    return Util::ReadLE<U32>(stream);
-}
-
-float GPLRecord::ReadF32(Util::BinaryStream& stream)
-{
-    return Util::ReadLE<float>(stream);
-}
-
-U32 GPLRecord::ReadCount(Util::BinaryStream& stream, U32 elementSize)
-{
-    U32 count = ReadU32(stream);
-    if (elementSize != 0 && U64(count) > Util::Remaining(stream) / elementSize)
-        throw Util::XFileRead(stream.GetName());
-    return count;
-}
-
 float GPLRecord::WordToFloat(U32 word)
 {
     float value;

@@ -4,11 +4,11 @@
 
 namespace Velmo::Papy
 {
-GPLScaledBitmap::GPLScaledBitmap(GPLTdoFile& file, int id, bool coloured, Util::BinaryStream& stream)
+GPLScaledBitmap::GPLScaledBitmap(GPLTdoFile& file, int id, bool coloured, Util::RecordReader& reader)
     : GPLNode(file, id, U32(id)), m_coloured(coloured)
 {
     U32 words[5];
-    GPLRecord::ReadWords(stream, words, 5);
+    reader.ReadArray(words, 5);
     m_vertexId = words[0];
     // Kept whether or not the record is of the coloured type.
     m_colour = GPLRecord::WordToColour(words[1]);

@@ -8,6 +8,7 @@
 #include "Papy/GPL/GPLNode.h"
 #include "Papy/Model/Colour.h"
 #include "Papy/Model/ThreeDObjectScaledBitmap.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -17,7 +18,7 @@ public:
     static constexpr U32 TypeWord = 3;
     static constexpr U32 ColouredTypeWord = 0xA03;
 
-    GPLScaledBitmap(GPLTdoFile& file, int id, bool coloured, Util::BinaryStream& stream);
+    GPLScaledBitmap(GPLTdoFile& file, int id, bool coloured, Util::RecordReader& reader);
     GPLScaledBitmap(GPLTdoFile& file, int id, U32 vertexId, U32 srbName, float height, bool coloured);
 
     Vertex GetVertex() const override;

@@ -10,6 +10,7 @@
 #include "Papy/GPL/GPLNode.h"
 #include "Papy/GPL/GPLSplitterRecord.h"
 #include "Util/Exception.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -38,8 +39,8 @@ public:
     }
 
 protected:
-    GPLSplitterNode(GPLTdoFile& file, int id, Util::BinaryStream& stream)
-        : GPLNode<Kind>(file, id, U32(id)), m_record(Splitter, stream)
+    GPLSplitterNode(GPLTdoFile& file, int id, Util::RecordReader& reader)
+        : GPLNode<Kind>(file, id, U32(id)), m_record(Splitter, reader)
     {
     }
     GPLSplitterNode(GPLTdoFile& file, int id, U32 word, U32 comparisonOperator, std::vector<U32> thresholds,

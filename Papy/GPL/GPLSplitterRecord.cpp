@@ -32,34 +32,29 @@ constexpr U32 HeaderSize = 12;
 constexpr U32 EntrySize = 8;
 } // namespace
 
-GPLSplitterRecord::GPLSplitterRecord(const GPLSplitterKind& kind, Util::BinaryStream& stream) : Kind(kind)
+GPLSplitterRecord::GPLSplitterRecord(const GPLSplitterKind& kind, Util::RecordReader& reader) : Kind(kind)
 {
-    U8 header[HeaderSize];
-    stream.Read(HeaderSize, header);
-    U32 word = Util::DecodeLE<U32>(header);
-    U32 comparisonOperator = Util::DecodeLE<U32>(header + 4);
-    U32 count = Util::DecodeLE<U32>(header + 8);
+    U32 word = reader.ReadU32();
+    U32 comparisonOperator = reader.ReadU32();
+    U32 count = reader.ReadU32();
     if (comparisonOperator < 1 || comparisonOperator > 5)
-        throw Util::XFileFormat(stream.GetName(), kind.OperatorMessage);
+        throw Util::XFileFormat(reader.GetName(), kind.OperatorMessage);
     if (kind.ReservedMessage != nullptr)
     {
         if (word != 0)
-            throw Util::XFileFormat(stream.GetName(), kind.ReservedMessage);
+            throw Util::XFileFormat(reader.GetName(), kind.ReservedMessage);
     }
     else
         Word = word;
     ComparisonOperator = comparisonOperator;
     // The entries must be there before room is made for them.
-    if (count > Util::Remaining(stream) / EntrySize)
-        throw Util::XFileRead(stream.GetName());
+    reader.CheckCount(count, EntrySize);
     Thresholds.reserve(count);
     ChildIds.reserve(count);
     for (U32 i = 0; i < count; ++i)
     {
-        U8 entry[EntrySize];
-        stream.Read(EntrySize, entry);
-        Thresholds.push_back(Util::DecodeLE<U32>(entry));
-        ChildIds.push_back(Util::DecodeLE<U32>(entry + 4));
+        Thresholds.push_back(reader.ReadU32());
+        ChildIds.push_back(reader.ReadU32());
     }
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Util/BinaryStream.h"
+#include "Util/RecordReader.h"
 #include "Util/Types.h"
 
 namespace Velmo::Papy
@@ -33,7 +34,7 @@ class GPLSplitterRecord
 {
 public:
     // Reads the body behind the sub-type word; checks the operator, then the reserved word.
-    GPLSplitterRecord(const GPLSplitterKind& kind, Util::BinaryStream& stream);
+    GPLSplitterRecord(const GPLSplitterKind& kind, Util::RecordReader& reader);
     GPLSplitterRecord(const GPLSplitterKind& kind, U32 word, U32 comparisonOperator,
                       std::vector<U32> thresholds, std::vector<U32> childIds);
 

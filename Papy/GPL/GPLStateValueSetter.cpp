@@ -4,11 +4,11 @@
 
 namespace Velmo::Papy
 {
-GPLStateValueSetter::GPLStateValueSetter(GPLTdoFile& file, int id, Util::BinaryStream& stream)
+GPLStateValueSetter::GPLStateValueSetter(GPLTdoFile& file, int id, Util::RecordReader& reader)
     : GPLNode(file, id, U32(id))
 {
     U32 words[2];
-    GPLRecord::ReadWords(stream, words, 2);
+    reader.ReadArray(words, 2);
     m_stateIndex = words[0];
     m_stateValue = words[1];
 }

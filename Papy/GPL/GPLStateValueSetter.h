@@ -4,6 +4,7 @@
 
 #include "Papy/GPL/GPLNode.h"
 #include "Papy/Model/ThreeDObjectStateValueSetter.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -12,7 +13,7 @@ class GPLStateValueSetter : public GPLNode<ThreeDObjectStateValueSetter>
 public:
     static constexpr U32 TypeWord = 20;
 
-    GPLStateValueSetter(GPLTdoFile& file, int id, Util::BinaryStream& stream);
+    GPLStateValueSetter(GPLTdoFile& file, int id, Util::RecordReader& reader);
 
     U32 GetStateIndex() const override { return m_stateIndex; }
     U32 GetStateValue() const override { return m_stateValue; }

@@ -46,7 +46,7 @@
 #include "Papy/Model/ChunkHeader.h"
 #include "Papy/Model/Options.h"
 #include "Util/Angles.h"
-#include "Util/CharBuffer.h"
+#include "Util/RecordReader.h"
 #include "Util/Exception.h"
 #include "Util/StreamIO.h"
 
@@ -76,11 +76,11 @@ const std::pair<int, DisplayClass> DisplayClassNumbers[] = {
     {20, DisplayClassGroove},      {1140, DisplayClassUnknown},
 };
 
-// The four floats of a 16-byte table record.
-void DecodeFloats(const U8* record, float values[4])
+ChunkHeader ReadChunkHeader(Util::RecordReader& reader)
 {
-    for (int i = 0; i < 4; ++i)
-        values[i] = Util::DecodeLE<float>(record + 4 * i);
+    U32 words[3];
+    reader.ReadArray(words, 3);
+    return ChunkHeader(words[0], words[1], words[2]);
 }
 } // namespace
 
@@ -119,64 +119,68 @@ void GPLTdoFile::Load(Util::BinaryStream& stream)
     if (strict && U64(header.GetSize()) + ChunkHeader::ByteSize != stream.Size())
         throw Util::XFileFormat(m_fileName, "GPL 3do file size mismatch");
 
+    // The sections are read in one piece, as far as the header's size and the stream go (the
+    // header is not trusted to match the stream: a section that is not all there fails as
+    // reading it would), and each is parsed from its own slice.
     U32 remaining = header.GetSize();
-    std::vector<U8> data;
-    while (remaining != 0)
     {
-        if (remaining < ChunkHeader::ByteSize)
-            throw Util::XFileFormat(m_fileName, "GPL 3do file not enough room left for header");
-        ChunkHeader section(stream);
-        remaining -= ChunkHeader::ByteSize;
-        if (section.GetVersion() != 0)
-            throw Util::XFileFormat(m_fileName, "GPL 3do file unsupported subsection version");
-        U32 size = section.GetSize();
-        if (size > remaining)
-            throw Util::XFileFormat(m_fileName, "GPL 3do section extends beyond end of file");
-        CheckSectionOrder(section.GetId(), size);
-        // The header's sizes are not trusted to match the stream: nothing is allocated for
-        // bytes that are not there (reading them would fail the same way).
-        if (size > Util::Remaining(stream))
-            throw Util::XFileRead(m_fileName);
-        data.resize(size);
-        stream.Read(size, data.data());
-
-        switch (section.GetId())
+        std::vector<U8> data(std::size_t(std::min<U64>(remaining, Util::Remaining(stream))));
+        if (!data.empty())
+            stream.Read(U32(data.size()), data.data());
+        Util::RecordReader file(data, m_fileName);
+        while (remaining != 0)
         {
-        case IdNorm:
-            ReadNormals(stream, data);
-            break;
-        case IdXyzs:
-            ReadVertices(stream, data, strict);
-            break;
-        case IdPlan:
-            ReadPlanes(stream, data);
-            break;
-        case IdStrn:
-            ReadStrings(stream, data);
-            break;
-        case IdPrim:
-            ReadInstructions(stream, data);
-            break;
-        case IdHand:
-            ReadHandles(stream, data);
-            break;
-        default:
-            throw Util::XFileFormat(m_fileName, "GPL 3do Unrecognized section type");
-        }
+            if (remaining < ChunkHeader::ByteSize)
+                throw Util::XFileFormat(m_fileName, "GPL 3do file not enough room left for header");
+            ChunkHeader section = ReadChunkHeader(file);
+            remaining -= ChunkHeader::ByteSize;
+            if (section.GetVersion() != 0)
+                throw Util::XFileFormat(m_fileName, "GPL 3do file unsupported subsection version");
+            U32 size = section.GetSize();
+            if (size > remaining)
+                throw Util::XFileFormat(m_fileName, "GPL 3do section extends beyond end of file");
+            CheckSectionOrder(section.GetId(), size);
+            Util::RecordReader body = file.Slice(size);
 
-        remaining -= size;
-        if (size % 4 != 0)
-        {
-            U32 padding = 4 - size % 4;
-            if (padding > remaining)
-                throw Util::XFileFormat(m_fileName, "GPL 3do section padding extends beyond end of file");
-            U8 bytes[4];
-            stream.Read(padding, bytes);
-            remaining -= padding;
+            switch (section.GetId())
+            {
+            case IdNorm:
+                ReadTable(body, "GPL 3do NORM size not multiple of 16", "GPL 3do NORM first value not zero", m_normals,
+                          [](const float* v) { return Normal(v[1], v[2], v[3]); });
+                break;
+            case IdXyzs:
+                ReadTable(body, "GPL 3do XYZS size not multiple of 16",
+                          strict ? "GPL 3do XYZS fourth value not zero" : nullptr, m_vertices,
+                          [](const float* v) { return Vertex(v[1], v[2], v[3]); });
+                break;
+            case IdPlan:
+                ReadTable(body, "GPL 3do PLAN size not multiple of 16", nullptr, m_planes,
+                          [](const float* v) { return Plane(v[0], v[1], v[2], v[3]); });
+                break;
+            case IdStrn:
+                ReadStrings(body);
+                break;
+            case IdPrim:
+                ReadInstructions(body);
+                break;
+            case IdHand:
+                ReadHandles(body);
+                break;
+            default:
+                throw Util::XFileFormat(m_fileName, "GPL 3do Unrecognized section type");
+            }
+
+            remaining -= size;
+            if (size % 4 != 0)
+            {
+                U32 padding = 4 - size % 4;
+                if (padding > remaining)
+                    throw Util::XFileFormat(m_fileName, "GPL 3do section padding extends beyond end of file");
+                file.Skip(padding);
+                remaining -= padding;
+            }
         }
     }
-    data.clear();
-    data.shrink_to_fit();
 
     GPLGraphCheck::Check(*this);
     if (m_trackSeen)
@@ -186,63 +190,38 @@ void GPLTdoFile::Load(Util::BinaryStream& stream)
     m_loadRoot = nullptr;
 }
 
-void GPLTdoFile::ReadNormals(Util::BinaryStream&, const std::vector<U8>& data)
+template <class T, class Make>
+void GPLTdoFile::ReadTable(Util::RecordReader& section, const char* sizeMessage, const char* zeroMessage,
+                           GPLValueTable<T>& table, Make make)
 {
-    if (data.size() % 16 != 0)
-        throw Util::XFileFormat(m_fileName, "GPL 3do NORM size not multiple of 16");
-    m_normals.reserve(m_normals.size() + data.size() / 16);
-    for (std::size_t at = 0; at < data.size(); at += 16)
+    if (section.Size() % 16 != 0)
+        throw Util::XFileFormat(m_fileName, sizeMessage);
+    table.Reserve(table.Size() + std::size_t(section.Size() / 16));
+    while (!section.AtEnd())
     {
         float v[4];
-        DecodeFloats(data.data() + at, v);
-        if (!(v[0] == 0.0f))
-            throw Util::XFileFormat(m_fileName, "GPL 3do NORM first value not zero");
-        m_normals.emplace_back(v[1], v[2], v[3]);
-    }
-}
-
-void GPLTdoFile::ReadVertices(Util::BinaryStream&, const std::vector<U8>& data, bool strict)
-{
-    if (data.size() % 16 != 0)
-        throw Util::XFileFormat(m_fileName, "GPL 3do XYZS size not multiple of 16");
-    m_vertices.reserve(m_vertices.size() + data.size() / 16);
-    for (std::size_t at = 0; at < data.size(); at += 16)
-    {
-        float v[4];
-        DecodeFloats(data.data() + at, v);
-        if (strict && !(v[0] == 0.0f))
-            throw Util::XFileFormat(m_fileName, "GPL 3do XYZS fourth value not zero");
-        m_vertices.emplace_back(v[1], v[2], v[3]);
-    }
-}
-
-void GPLTdoFile::ReadPlanes(Util::BinaryStream&, const std::vector<U8>& data)
-{
-    if (data.size() % 16 != 0)
-        throw Util::XFileFormat(m_fileName, "GPL 3do PLAN size not multiple of 16");
-    m_planes.reserve(m_planes.size() + data.size() / 16);
-    for (std::size_t at = 0; at < data.size(); at += 16)
-    {
-        float v[4];
-        DecodeFloats(data.data() + at, v);
-        m_planes.emplace_back(v[0], v[1], v[2], v[3]);
+        section.ReadArray(v, 4);
+        if (zeroMessage != nullptr && !(v[0] == 0.0f))
+            throw Util::XFileFormat(m_fileName, zeroMessage);
+        table.Append(make(v));
     }
 }
 
 // Strings stand back to back, each ended by a NUL and known by its offset in the data. The
 // last byte of the data (the writer puts 0xFF there) never begins a string. A string without
 // its NUL inside the data is refused rather than read past the section.
-void GPLTdoFile::ReadStrings(Util::BinaryStream&, const std::vector<U8>& data)
+void GPLTdoFile::ReadStrings(Util::RecordReader& section)
 {
-    const std::size_t size = data.size();
+    const std::size_t size = std::size_t(section.Size());
+    const U8* data = section.Take(size);
     std::size_t at = 0;
     while (size != 0 && at < size - 1)
     {
-        const void* end = std::memchr(data.data() + at, 0, size - at);
+        const void* end = std::memchr(data + at, 0, size - at);
         if (end == nullptr)
             throw Util::XFileFormat(m_fileName, "GPL 3do STRN string not terminated");
-        std::size_t length = static_cast<const U8*>(end) - (data.data() + at);
-        m_strings[U32(at)] = std::string(reinterpret_cast<const char*>(data.data() + at), length);
+        std::size_t length = static_cast<const U8*>(end) - (data + at);
+        m_strings[U32(at)] = std::string(reinterpret_cast<const char*>(data + at), length);
         at += length + 1;
     }
 }
@@ -260,20 +239,18 @@ void GPLTdoFile::CheckSectionOrder(U32 id, U32 size) const
         throw Util::XFileFormat(m_fileName, "GPL 3do file has a HAND section before its PRIM section");
 }
 
-void GPLTdoFile::ReadInstructions(Util::BinaryStream&, const std::vector<U8>& data)
+void GPLTdoFile::ReadInstructions(Util::RecordReader& records)
 {
     m_primSeen = true;
 
-    const U32 size = U32(data.size());
-    Util::CharBuffer records(m_fileName);
-    records.Attach(size, data.data());
-    m_rootOffset = GPLRecord::ReadU32(records);
+    const U32 size = U32(records.Size());
+    m_rootOffset = records.ReadU32();
     auto hint = m_subObjects.end();
     m_primIndex.assign((size + 3) / 4, m_subObjects.end());
     U32 at = 4;
     while (at < size)
     {
-        U32 typeWord = GPLRecord::ReadU32(records);
+        U32 typeWord = records.ReadU32();
         Util::CountedPointer<ThreeDObject> node = DecodeInstruction(int(at), typeWord, records);
         hint = m_subObjects.insert_or_assign(hint, int(at), node);
         if (at % 4 == 0)
@@ -293,11 +270,9 @@ void GPLTdoFile::ReadInstructions(Util::BinaryStream&, const std::vector<U8>& da
     m_rootId = RootId;
 }
 
-void GPLTdoFile::ReadHandles(Util::BinaryStream&, const std::vector<U8>& data)
+void GPLTdoFile::ReadHandles(Util::RecordReader& records)
 {
-    Util::CharBuffer records(m_fileName);
-    records.Attach(U32(data.size()), data.data());
-    while (records.Tell() < data.size())
+    while (!records.AtEnd())
     {
         if (m_nextHandleId < LastHandleId)
             throw Util::XFileFormat(m_fileName, "GPL 3do file has too many handles");
@@ -310,9 +285,9 @@ void GPLTdoFile::ReadHandles(Util::BinaryStream&, const std::vector<U8>& data)
     }
 }
 
-Util::CountedPointer<ThreeDObject> GPLTdoFile::DecodeInstruction(int id, U32 typeWord, Util::BinaryStream& stream)
+Util::CountedPointer<ThreeDObject> GPLTdoFile::DecodeInstruction(int id, U32 typeWord, Util::RecordReader& reader)
 {
-    return GPLInstructionDecoder::Decode(*this, id, typeWord, stream);
+    return GPLInstructionDecoder::Decode(*this, id, typeWord, reader);
 }
 
 Util::CountedPointer<ThreeDObjectRoot> GPLTdoFile::GetRoot() const
@@ -358,7 +333,7 @@ int GPLTdoFile::NewId()
 
 unsigned GPLTdoFile::GetVertexCount() const
 {
-    return unsigned(m_vertices.size());
+    return unsigned(m_vertices.Size());
 }
 
 Vertex GPLTdoFile::GetVertex(unsigned id) const
@@ -369,41 +344,29 @@ Vertex GPLTdoFile::GetVertex(unsigned id) const
 
 int GPLTdoFile::AddVertex(const Vertex& vertex)
 {
-    for (std::size_t i = 0; i < m_vertices.size(); ++i)
-        if (m_vertices[i] == vertex)
-            return int(i);
-    m_vertices.push_back(vertex);
-    return int(m_vertices.size() - 1);
+    return m_vertices.Add(vertex);
 }
 
 Plane GPLTdoFile::GetPlane(unsigned id) const
 {
-    VELMO_ASSERT_TEXT(id < m_planes.size(), "id < Planes.size()");
+    VELMO_ASSERT_TEXT(id < m_planes.Size(), "id < Planes.size()");
     return m_planes[id];
 }
 
 int GPLTdoFile::AddPlane(const Plane& plane)
 {
-    for (std::size_t i = 0; i < m_planes.size(); ++i)
-        if (m_planes[i] == plane)
-            return int(i);
-    m_planes.push_back(plane);
-    return int(m_planes.size() - 1);
+    return m_planes.Add(plane);
 }
 
 Normal GPLTdoFile::GetNormal(unsigned id) const
 {
-    VELMO_ASSERT_TEXT(id < m_normals.size(), "id < Normals.size()");
+    VELMO_ASSERT_TEXT(id < m_normals.Size(), "id < Normals.size()");
     return m_normals[id];
 }
 
 int GPLTdoFile::AddNormal(const Normal& normal)
 {
-    for (std::size_t i = 0; i < m_normals.size(); ++i)
-        if (m_normals[i] == normal)
-            return int(i);
-    m_normals.push_back(normal);
-    return int(m_normals.size() - 1);
+    return m_normals.Add(normal);
 }
 
 std::string GPLTdoFile::GetString(U32 offset) const
@@ -559,9 +522,9 @@ void GPLTdoFile::Save(Util::CountedPointer<Util::BinaryStream>& stream)
     std::vector<Vertex> vertices = pre.NewVertices();
     std::vector<Plane> planes = pre.NewPlanes();
     std::vector<Normal> normals = pre.NewNormals();
-    m_vertices.swap(vertices);
-    m_planes.swap(planes);
-    m_normals.swap(normals);
+    m_vertices.Swap(vertices);
+    m_planes.Swap(planes);
+    m_normals.Swap(normals);
     m_strings.swap(m_saveStrings);
     m_saveStrings.clear();
 
@@ -569,13 +532,13 @@ void GPLTdoFile::Save(Util::CountedPointer<Util::BinaryStream>& stream)
     const std::string name = out.GetName();
     out.Seek(0);
     ChunkHeader(IdFile, 1, 0).Write(out);
-    WriteTable(out, IdNorm, m_normals, [](const Normal& n) {
+    WriteTable(out, IdNorm, m_normals.Values(), [](const Normal& n) {
         return std::array<double, 4>{0.0, n.GetX(), n.GetY(), n.GetZ()};
     });
-    WriteTable(out, IdXyzs, m_vertices, [](const Vertex& v) {
+    WriteTable(out, IdXyzs, m_vertices.Values(), [](const Vertex& v) {
         return std::array<double, 4>{0.0, v.GetX(), v.GetY(), v.GetZ()};
     });
-    WriteTable(out, IdPlan, m_planes, [](const Plane& p) {
+    WriteTable(out, IdPlan, m_planes.Values(), [](const Plane& p) {
         return std::array<double, 4>{p.GetA(), p.GetB(), p.GetC(), p.GetD()};
     });
     WriteStrings(out, m_strings);

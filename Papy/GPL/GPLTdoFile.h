@@ -12,6 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "Papy/GPL/GPLValueTable.h"
 #include "Papy/Model/DisplayClass.h"
 #include "Papy/Model/Normal.h"
 #include "Papy/Model/Plane.h"
@@ -23,6 +24,7 @@
 #include "Papy/Model/Vertex.h"
 #include "Util/BinaryStream.h"
 #include "Util/CountedPointer.h"
+#include "Util/RecordReader.h"
 #include "Util/Types.h"
 
 namespace Velmo::Papy
@@ -73,14 +75,14 @@ public:
     void AddSubObject(const Util::CountedPointer<ThreeDObject>& node);
 
     // Turns one PRIM record into its node: id is the offset of its type word in the PRIM data,
-    // the stream stands behind the type word and is left behind the record.
-    Util::CountedPointer<ThreeDObject> DecodeInstruction(int id, U32 typeWord, Util::BinaryStream& stream);
+    // the reader stands behind the type word and is left behind the record.
+    Util::CountedPointer<ThreeDObject> DecodeInstruction(int id, U32 typeWord, Util::RecordReader& reader);
 
     const std::string& GetFileName() const { return m_fileName; }
     const NodeTable& GetSubObjects() const { return m_subObjects; }
-    const std::vector<Vertex>& GetVertices() const { return m_vertices; }
-    const std::vector<Plane>& GetPlanes() const { return m_planes; }
-    const std::vector<Normal>& GetNormals() const { return m_normals; }
+    const std::vector<Vertex>& GetVertices() const { return m_vertices.Values(); }
+    const std::vector<Plane>& GetPlanes() const { return m_planes.Values(); }
+    const std::vector<Normal>& GetNormals() const { return m_normals.Values(); }
     const std::map<U32, std::string>& GetStrings() const { return m_strings; }
     const std::vector<Util::CountedPointer<ThreeDObjectHandle>>& GetHandles() const { return m_handles; }
     U32 GetRootOffset() const { return m_rootOffset; }
@@ -99,21 +101,23 @@ private:
     void Initialise();
     void Load(Util::BinaryStream& stream);
     void CheckSectionOrder(U32 id, U32 size) const;
-    void ReadNormals(Util::BinaryStream& stream, const std::vector<U8>& data);
-    void ReadVertices(Util::BinaryStream& stream, const std::vector<U8>& data, bool strict);
-    void ReadPlanes(Util::BinaryStream& stream, const std::vector<U8>& data);
-    void ReadStrings(Util::BinaryStream& stream, const std::vector<U8>& data);
-    void ReadInstructions(Util::BinaryStream& stream, const std::vector<U8>& data);
-    void ReadHandles(Util::BinaryStream& stream, const std::vector<U8>& data);
+    // A table section (NORM, XYZS, PLAN) of 16-byte records: make builds a value from the four
+    // floats of a record. With a zeroMessage, a record whose first float is not zero is refused.
+    template <class T, class Make>
+    void ReadTable(Util::RecordReader& section, const char* sizeMessage, const char* zeroMessage,
+                   GPLValueTable<T>& table, Make make);
+    void ReadStrings(Util::RecordReader& section);
+    void ReadInstructions(Util::RecordReader& section);
+    void ReadHandles(Util::RecordReader& section);
 
     NodeTable m_subObjects;
     // The entries of the nodes read from PRIM by their id / 4 (record offsets are multiples of
     // 4 below the PRIM size), for lookups that do not search the table. Entries are never
     // erased from the table, so the iterators stay valid; end() where no record starts.
     std::vector<NodeTable::iterator> m_primIndex;
-    std::vector<Vertex> m_vertices;
-    std::vector<Plane> m_planes;
-    std::vector<Normal> m_normals;
+    GPLValueTable<Vertex> m_vertices;
+    GPLValueTable<Plane> m_planes;
+    GPLValueTable<Normal> m_normals;
     std::map<U32, std::string> m_strings;
     std::map<U32, std::string> m_saveStrings;
     // The offsets of m_saveStrings by their text, while a save fills it.

@@ -4,6 +4,7 @@
 
 #include "Papy/GPL/GPLMaterialNode.h"
 #include "Papy/Model/ThreeDObjectTexture.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -11,8 +12,8 @@ class GPLTexture : public GPLMaterialNode<ThreeDObjectTexture, 1>
 {
 public:
     // Reads the fields behind the sub-type word; childId is the record's child word.
-    GPLTexture(GPLTdoFile& file, int id, U32 childId, Util::BinaryStream& stream)
-        : GPLMaterialNode(file, id, childId, stream)
+    GPLTexture(GPLTdoFile& file, int id, U32 childId, Util::RecordReader& reader)
+        : GPLMaterialNode(file, id, childId, reader)
     {
     }
     GPLTexture(GPLTdoFile& file, int id, U32 childId, U32 textureName)

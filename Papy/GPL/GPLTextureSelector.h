@@ -2,6 +2,7 @@
 // Type 5, sub-type 32: selects a texture slot over one child.
 #include "Papy/GPL/GPLMaterialNode.h"
 #include "Papy/Model/ThreeDObjectTextureSelector.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -9,8 +10,8 @@ class GPLTextureSelector : public GPLMaterialNode<ThreeDObjectTextureSelector, 3
 {
 public:
     // Reads the fields behind the sub-type word; childId is the record's child word.
-    GPLTextureSelector(GPLTdoFile& file, int id, U32 childId, Util::BinaryStream& stream)
-        : GPLMaterialNode(file, id, childId, stream)
+    GPLTextureSelector(GPLTdoFile& file, int id, U32 childId, Util::RecordReader& reader)
+        : GPLMaterialNode(file, id, childId, reader)
     {
     }
 

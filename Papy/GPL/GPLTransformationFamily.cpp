@@ -7,11 +7,11 @@
 namespace Velmo::Papy
 {
 template <U32 Type>
-GPLTransformationFamily<Type>::GPLTransformationFamily(GPLTdoFile& file, int id, Util::BinaryStream& stream)
+GPLTransformationFamily<Type>::GPLTransformationFamily(GPLTdoFile& file, int id, Util::RecordReader& reader)
     : GPLNode(file, id, U32(id))
 {
     U32 words[8];
-    GPLRecord::ReadWords(stream, words, 8);
+    reader.ReadArray(words, 8);
     for (int i = 0; i < 3; ++i)
         m_translation[i] = GPLRecord::WordToFloat(words[i]);
     m_rotation[2] = GPLRecord::WordToFloat(words[3]);

@@ -7,6 +7,7 @@
 
 #include "Papy/GPL/GPLNode.h"
 #include "Papy/Model/ThreeDObjectTransformation.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -16,7 +17,7 @@ class GPLTransformationFamily : public GPLNode<ThreeDObjectTransformation>
 public:
     static constexpr U32 TypeWord = Type;
 
-    GPLTransformationFamily(GPLTdoFile& file, int id, Util::BinaryStream& stream);
+    GPLTransformationFamily(GPLTdoFile& file, int id, Util::RecordReader& reader);
     // Rotations in radians.
     GPLTransformationFamily(GPLTdoFile& file, int id, double xTranslation, double yTranslation, double zTranslation,
                             double xRotation, double yRotation, double zRotation, double scale, U32 childId);

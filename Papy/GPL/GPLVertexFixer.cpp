@@ -5,11 +5,11 @@
 
 namespace Velmo::Papy
 {
-GPLVertexFixer::GPLVertexFixer(GPLTdoFile& file, int id, Util::BinaryStream& stream) : GPLNode(file, id, U32(id))
+GPLVertexFixer::GPLVertexFixer(GPLTdoFile& file, int id, Util::RecordReader& reader) : GPLNode(file, id, U32(id))
 {
-    U32 count = GPLRecord::ReadCount(stream, 4);
+    U32 count = reader.ReadCount(4);
     m_vertexIds.resize(count);
-    GPLRecord::ReadWords(stream, m_vertexIds.data(), count);
+    reader.ReadArray(m_vertexIds.data(), count);
 }
 
 Vertex GPLVertexFixer::GetVertex(int i) const

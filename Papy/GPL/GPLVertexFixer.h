@@ -6,6 +6,7 @@
 
 #include "Papy/GPL/GPLNode.h"
 #include "Papy/Model/ThreeDObjectVertexFixer.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -14,7 +15,7 @@ class GPLVertexFixer : public GPLNode<ThreeDObjectVertexFixer>
 public:
     static constexpr U32 TypeWord = 23;
 
-    GPLVertexFixer(GPLTdoFile& file, int id, Util::BinaryStream& stream);
+    GPLVertexFixer(GPLTdoFile& file, int id, Util::RecordReader& reader);
 
     int GetVertexCount() const override { return int(m_vertexIds.size()); }
     Vertex GetVertex(int i) const override;
