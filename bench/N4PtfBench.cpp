@@ -15,7 +15,7 @@
 
 #include "Papy/N4/N4ArchiverLists.h"
 #include "Papy/N4/N4TdoFile.h"
-#include "Papy/N4/N4WriteBuffer.h"
+#include "Util/MemoryStream.h"
 #include "Util/CharBuffer.h"
 #include "Util/Exception.h"
 
@@ -222,7 +222,7 @@ int main(int argc, char** argv)
             auto t0 = std::chrono::steady_clock::now();
             Papy::N4TdoFile file(in, Papy::GetN4PtfArchivers(), nullptr);
             auto t1 = std::chrono::steady_clock::now();
-            auto* written = new Papy::N4WriteBuffer("bench-saved.ptf");
+            auto* written = new Util::MemoryStream("bench-saved.ptf");
             Util::CountedPointer<Util::BinaryStream> out(written);
             auto t2 = std::chrono::steady_clock::now();
             file.Save(out);

@@ -47,7 +47,7 @@
 #include "Papy/Model/ThreeDObjectXSection.h"
 #include "Papy/N4/N4ArchiverLists.h"
 #include "Papy/N4/N4TdoFile.h"
-#include "Papy/N4/N4WriteBuffer.h"
+#include "Util/MemoryStream.h"
 #include "Util/CharBuffer.h"
 #include "Util/Exception.h"
 
@@ -438,7 +438,7 @@ inline Util::CountedPointer<N4TdoFile> LoadBytes(const std::uint8_t* data, std::
 
 inline std::vector<U8> SaveBytes(N4TdoFile& file)
 {
-    auto* buffer = new N4WriteBuffer("fuzz-saved.3do");
+    auto* buffer = new Util::MemoryStream("fuzz-saved.3do");
     Util::CountedPointer<Util::BinaryStream> stream(buffer);
     file.Save(stream);
     return buffer->GetBytes();

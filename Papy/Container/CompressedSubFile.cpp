@@ -5,7 +5,7 @@
 
 #include "Util/Exception.h"
 #include "Util/PkCompression.h"
-#include "Util/StreamIO.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -25,10 +25,10 @@ CompressedSubFile::CompressedSubFile(const Util::CountedPointer<Util::BinaryStre
     : m_buffer(std::move(name))
 {
     parent->Seek(offset);
-    if (packedSize > Util::Remaining(*parent))
-        throw Util::XFileRead(parent->GetName());
+    Util::RecordReader entry(*parent);
+    entry.CheckCount(packedSize, 1);
     std::vector<U8> packed(packedSize);
-    parent->Read(packedSize, packed.data());
+    entry.ReadBytes(packed.data(), packedSize);
 
     U64 uncompressed_size = unpackedSize;
     U64 result_size = uncompressed_size + 1; // what an impossible directory size gives

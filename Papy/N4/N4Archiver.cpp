@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "Papy/N4/N4TdoFile.h"
-#include "Papy/N4/N4WriteBuffer.h"
 #include "Util/Exception.h"
 #include "Util/StreamIO.h"
 
@@ -17,18 +16,6 @@ namespace
 {
 // Largest block moved by one stream call.
 constexpr U64 Chunk = U64(1) << 30;
-
-void ReadBlock(Util::BinaryStream& stream, U64 size, void* out)
-{
-    U8* bytes = static_cast<U8*>(out);
-    while (size > 0)
-    {
-        U32 part = U32(std::min(size, Chunk));
-        stream.Read(part, bytes);
-        bytes += part;
-        size -= part;
-    }
-}
 
 void WriteBlock(Util::BinaryStream& stream, U64 size, const void* data)
 {
@@ -51,27 +38,23 @@ N4Archiver::N4Archiver(const N4ArchiverList& archivers) : m_archivers(archivers)
 
 int N4Archiver::Load(Util::BinaryStream& source, N4TdoFile& file)
 {
-    // The records are decoded from memory: a stream that is not a memory block is read into
-    // one first (it keeps the stream's name, and positions count from the stream's position).
-    std::unique_ptr<U8[]> owned;
-    std::unique_ptr<Util::CharBuffer> block;
-    U64 base = 0;
-    m_memory = dynamic_cast<Util::CharBuffer*>(&source);
-    if (m_memory == nullptr)
-    {
-        base = source.Tell();
-        U64 size = Util::Remaining(source);
-        if (size > std::numeric_limits<U32>::max())
-            throw Util::XFileFormat(source.GetName(), "N4 archive too large");
-        owned.reset(new U8[size == 0 ? 1 : size]);
-        ReadBlock(source, size, owned.get());
-        block = std::make_unique<Util::CharBuffer>(source.GetName());
-        block->Attach(U32(size), owned.get());
-        m_memory = block.get();
-    }
+    // The records are decoded from memory: the rest of the stream is read into a block first
+    // (positions count from the stream's position).
+    const U64 base = source.Tell();
+    const U64 size = Util::Remaining(source);
+    if (size > std::numeric_limits<U32>::max())
+        throw Util::XFileFormat(source.GetName(), "N4 archive too large");
+    std::vector<U8> block(static_cast<std::size_t>(size));
+    Util::RecordReader(source, size).ReadBytes(block.data(), size);
+    Util::RecordReader reader(block, source.GetName());
+    return Load(reader, file, base);
+}
+
+int N4Archiver::Load(Util::RecordReader& reader, N4TdoFile& file, U64 base)
+{
     m_base = base;
-    Util::BinaryStream& stream = *m_memory;
-    m_stream = &stream;
+    m_reader = &reader;
+    m_stream = nullptr;
     m_file = &file;
     LoadClassMap.clear();
     m_saveClasses.clear();
@@ -87,19 +70,18 @@ int N4Archiver::Load(Util::BinaryStream& source, N4TdoFile& file)
 
     // A few zero bytes after the root object occur in shipped files: they are kept so that
     // the file can be written back unchanged. Anything else is an error.
-    if (!stream.AtEnd())
+    if (!reader.AtEnd())
     {
-        U64 left = Util::Remaining(stream);
-        if (left == 0 || left > MaxPadding)
+        U64 left = reader.Remaining();
+        if (left > MaxPadding)
             Fail("N4 archive size mismatch");
         U8 tail[MaxPadding];
-        stream.Read(U32(left), tail);
+        reader.ReadBytes(tail, left);
         if (std::any_of(tail, tail + left, [](U8 b) { return b != 0; }))
             Fail("N4 archive size mismatch");
         m_padding = U32(left);
     }
-    m_stream = &source;
-    m_memory = nullptr;
+    m_reader = nullptr;
     return root;
 }
 
@@ -126,7 +108,7 @@ void N4Archiver::CountReference(U32 expandedSize)
 
 int N4Archiver::ReadObject()
 {
-    U64 position = m_base + m_stream->Tell();
+    U64 position = m_base + m_reader->Tell();
     U32 id = ReadU32();
     if (id > m_counter)
         Fail("N4 archive object id error");
@@ -182,7 +164,7 @@ const N4ArchivedTdoType* N4Archiver::ReadClassAnnouncement()
     if (length > MaxDescriptorLength)
         Fail("N4 archive descriptor name too long");
     char buffer[MaxDescriptorLength];
-    m_stream->Read(length, buffer);
+    m_reader->ReadBytes(buffer, length);
     const char* end = std::find(buffer, buffer + length, '\0');
     if (end == buffer + length)
         Fail("N4 archive descriptor name not terminated");
@@ -195,32 +177,7 @@ const N4ArchivedTdoType* N4Archiver::ReadClassAnnouncement()
 
 void N4Archiver::Fail(const std::string& message) const
 {
-    throw Util::XFileFormat(m_stream->GetName(), message);
-}
-
-S32 N4Archiver::ReadS32()
-{
-    return Util::ReadLE<S32>(*m_stream);
-}
-
-U32 N4Archiver::ReadU32()
-{
-    return Util::ReadLE<U32>(*m_stream);
-}
-
-U8 N4Archiver::ReadU8()
-{
-    return Util::ReadLE<U8>(*m_stream);
-}
-
-F32 N4Archiver::ReadF32()
-{
-    return Util::ReadLE<F32>(*m_stream);
-}
-
-F64 N4Archiver::ReadF64()
-{
-    return Util::ReadLE<F64>(*m_stream);
+    throw Util::XFileFormat(m_reader != nullptr ? m_reader->GetName() : m_stream->GetName(), message);
 }
 
 void N4Archiver::Expect(S32 expected, const char* message)
@@ -229,69 +186,46 @@ void N4Archiver::Expect(S32 expected, const char* message)
         Fail(message);
 }
 
-void N4Archiver::Require(U64 count, U64 elementSize) const
-{
-    if (elementSize != 0 && count > Util::Remaining(*m_stream) / elementSize)
-        throw Util::XFileRead(m_stream->GetName());
-}
-
-const U8* N4Archiver::Take(U64 bytes)
-{
-    VELMO_ASSERT(m_memory != nullptr);
-    Require(bytes, 1);
-    const U8* data = m_memory->GetCurrent();
-    m_memory->Seek(m_memory->Tell() + bytes);
-    return data;
-}
-
 void N4Archiver::ReadF64s(U64 count, F64* out)
 {
-    Require(count, sizeof(F64));
-    const U8* data = Take(count * sizeof(F64));
-    for (U64 i = 0; i < count; ++i)
-        out[i] = Util::DecodeLE<F64>(data + i * sizeof(F64));
+    m_reader->ReadArray(out, count);
 }
 
 std::vector<F64> N4Archiver::ReadF64Vector(U64 count)
 {
     Require(count, sizeof(F64));
-    const U8* data = Take(count * sizeof(F64));
-    std::vector<F64> values;
-    values.reserve(count);
-    for (U64 i = 0; i < count; ++i)
-        values.push_back(Util::DecodeLE<F64>(data + i * sizeof(F64)));
+    std::vector<F64> values(count);
+    m_reader->ReadArray(values.data(), count);
     return values;
 }
 
 std::vector<S32> N4Archiver::ReadS32Vector(U64 count)
 {
     Require(count, sizeof(S32));
-    const U8* data = Take(count * sizeof(S32));
-    std::vector<S32> values;
-    values.reserve(count);
-    for (U64 i = 0; i < count; ++i)
-        values.push_back(Util::DecodeLE<S32>(data + i * sizeof(S32)));
+    std::vector<S32> values(count);
+    m_reader->ReadArray(values.data(), count);
     return values;
 }
 
-std::string N4Archiver::ReadString()
+std::string N4Archiver::ReadString(Util::RecordReader& reader)
 {
-    return ReadString(*m_stream);
+    U32 length = reader.ReadU32();
+    if (length == 0)
+        return std::string();
+    VELMO_ASSERT_TEXT(length <= 1024L * 1024L, "length <= 1024L * 1024L");
+    reader.CheckCount(length, 1);
+    std::string buffer(length, '\0');
+    reader.ReadBytes(buffer.data(), length);
+    VELMO_ASSERT_TEXT(buffer[length - 1] == 0, "buffer[length - 1] == 0");
+    buffer.pop_back();
+    return buffer;
 }
 
 std::string N4Archiver::ReadString(Util::BinaryStream& stream)
 {
-    U32 length = Util::ReadLE<U32>(stream);
-    if (length == 0)
-        return std::string();
-    VELMO_ASSERT_TEXT(length <= 1024L * 1024L, "length <= 1024L * 1024L");
-    if (length > Util::Remaining(stream))
-        throw Util::XFileRead(stream.GetName());
-    std::string buffer(length, '\0');
-    stream.Read(length, buffer.data());
-    VELMO_ASSERT_TEXT(buffer[length - 1] == 0, "buffer[length - 1] == 0");
-    buffer.pop_back();
-    return buffer;
+    // The reader leaves the stream behind the string.
+    Util::RecordReader reader(stream);
+    return ReadString(reader);
 }
 
 // -- saving -------------------------------------------------------------------------------
@@ -299,7 +233,7 @@ std::string N4Archiver::ReadString(Util::BinaryStream& stream)
 void N4Archiver::BeginSave(Util::BinaryStream& stream)
 {
     m_stream = &stream;
-    m_output = dynamic_cast<N4WriteBuffer*>(&stream);
+    m_output = dynamic_cast<Util::MemoryStream*>(&stream);
     LoadClassMap.clear();
     m_entries.clear();
     m_saveClasses.clear();

@@ -13,9 +13,10 @@
 // So the first record of a file is object 1 of class 2, and an object referenced twice is
 // stored once. All numbers are little-endian: int32, IEEE single and double.
 //
-// Node readers read their records through the Read... operations, which check every count
-// against the bytes left before anything is allocated; node writers start with BeginObject
-// and write through the Write... operations.
+// A load reads the archive from memory through a Util::RecordReader; node readers read their
+// records through the Read... operations, which check every count against the bytes left
+// before anything is allocated. Node writers start with BeginObject and write through the
+// Write... operations.
 #include <map>
 #include <string>
 #include <unordered_map>
@@ -23,7 +24,8 @@
 
 #include "Papy/N4/N4ArchivedType.h"
 #include "Util/BinaryStream.h"
-#include "Util/CharBuffer.h"
+#include "Util/MemoryStream.h"
+#include "Util/RecordReader.h"
 #include "Util/StreamIO.h"
 #include "Util/Types.h"
 
@@ -55,8 +57,11 @@ public:
     N4Archiver& operator=(const N4Archiver&) = delete;
 
     // -- loading ------------------------------------------------------------------------
-    // Reads the root reference and everything below it into file; the stream must then be at
+    // Reads the root reference and everything below it into file; the reader must then be at
     // its end (or hold only a few zero bytes, see GetPadding). Returns the root's object id.
+    // base is the position of the reader's first byte in its file (for the file offsets).
+    int Load(Util::RecordReader& reader, N4TdoFile& file, U64 base = 0);
+    // The same from the stream's position to its end, which is read into memory first.
     int Load(Util::BinaryStream& stream, N4TdoFile& file);
     // Reads one object reference; a new object is created and added to the file before this
     // returns. Returns the object id (0 for no object).
@@ -64,29 +69,34 @@ public:
     // The number of zero bytes that followed the root object.
     U32 GetPadding() const { return m_padding; }
 
+    // The stream of a save.
     Util::BinaryStream& GetStream() const { return *m_stream; }
-    // The next bytes of the archive, which a load always reads from memory, and advances past
-    // them; the stream's read error when fewer are left.
-    const U8* Take(U64 bytes);
-    // XFileFormat with the stream's name and message.
+    // The reader of a load.
+    Util::RecordReader& GetReader() const { return *m_reader; }
+    // The next bytes of the archive, in place, and advances past them; the read error when
+    // fewer are left.
+    const U8* Take(U64 bytes) { return m_reader->Take(bytes); }
+    void ReadBytes(void* buffer, U64 count) { m_reader->ReadBytes(buffer, count); }
+    // XFileFormat with the archive's name and message.
     [[noreturn]] void Fail(const std::string& message) const;
 
-    S32 ReadS32();
-    U32 ReadU32();
-    U8 ReadU8();
-    F32 ReadF32();
-    F64 ReadF64();
+    S32 ReadS32() { return m_reader->ReadS32(); }
+    U32 ReadU32() { return m_reader->ReadU32(); }
+    U8 ReadU8() { return m_reader->ReadU8(); }
+    F32 ReadF32() { return m_reader->ReadF32(); }
+    F64 ReadF64() { return m_reader->ReadF64(); }
     // Reads an int32 that must equal expected, else fails with message.
     void Expect(S32 expected, const char* message);
-    // Throws the stream's read error unless count elements of elementSize bytes remain.
-    void Require(U64 count, U64 elementSize) const;
+    // Throws the read error unless count elements of elementSize bytes remain.
+    void Require(U64 count, U64 elementSize) const { m_reader->CheckCount(count, elementSize); }
     // Reads count doubles (count checked against the bytes left first) into out.
     void ReadF64s(U64 count, F64* out);
     std::vector<F64> ReadF64Vector(U64 count);
     std::vector<S32> ReadS32Vector(U64 count);
     // A string: int32 length L including the NUL, L bytes of which the last is 0; L = 0 is the
     // empty string.
-    std::string ReadString();
+    std::string ReadString() { return ReadString(*m_reader); }
+    static std::string ReadString(Util::RecordReader& reader);
     static std::string ReadString(Util::BinaryStream& stream);
 
     // -- saving -------------------------------------------------------------------------
@@ -142,9 +152,9 @@ private:
 
     N4ArchiverList m_archivers;
     N4TdoFile* m_file = nullptr;
-    Util::BinaryStream* m_stream = nullptr;
-    Util::CharBuffer* m_memory = nullptr; // the stream of a load
-    class N4WriteBuffer* m_output = nullptr; // the stream of a save, when it is a memory block
+    Util::BinaryStream* m_stream = nullptr; // the stream of a save
+    Util::RecordReader* m_reader = nullptr; // the reader of a load
+    Util::MemoryStream* m_output = nullptr; // the stream of a save, when it is a memory block
     U64 m_base = 0; // the stream position at which a load began
     U32 m_counter = 0;
     int m_depth = 0;

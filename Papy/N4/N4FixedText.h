@@ -15,7 +15,7 @@ template <std::size_t Size>
 class N4FixedText
 {
 public:
-    void Read(N4Archiver& archive) { archive.GetStream().Read(U32(Size), m_bytes.data()); }
+    void Read(N4Archiver& archive) { archive.ReadBytes(m_bytes.data(), Size); }
     void Write(N4Archiver& archive) const { archive.GetStream().Write(U32(Size), m_bytes.data()); }
 
     std::string GetText() const

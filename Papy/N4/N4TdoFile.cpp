@@ -13,10 +13,10 @@
 #include "Papy/N4/N4Shape.h"
 #include "Papy/N4/N4Texture.h"
 #include "Papy/N4/N4TriList.h"
-#include "Papy/N4/N4WriteBuffer.h"
 #include "Util/BinaryFile.h"
-#include "Util/CharBuffer.h"
 #include "Util/Exception.h"
+#include "Util/MemoryStream.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -46,7 +46,7 @@ N4TdoFile::N4TdoFile(Util::CountedPointer<Util::BinaryStream> stream, const N4Ar
     source.Seek(0);
     AddNullNodes();
 
-    // The archive is parsed from memory: one read of the whole file into a block that carries
+    // The archive is parsed from memory: one read of the whole file into a block read under
     // the stream's name, so that every message names the file as before.
     U64 size = source.Size();
     if (size > std::numeric_limits<U32>::max())
@@ -58,14 +58,13 @@ N4TdoFile::N4TdoFile(Util::CountedPointer<Util::BinaryStream> stream, const N4Ar
         source.Read(part, data.get() + done);
         done += part;
     }
-    Util::CharBuffer memory(source.GetName());
-    memory.Attach(U32(size), data.get());
+    Util::RecordReader reader(data.get(), size, source.GetName());
 
     N4Archiver archive(m_archivers);
     int rootId;
     {
         CurrentArchive current(m_archive, archive);
-        rootId = archive.Load(memory, *this);
+        rootId = archive.Load(reader, *this);
     }
     VELMO_ASSERT_TEXT(rootId == 1, "root_id == 1");
     m_padding = archive.GetPadding();
@@ -141,7 +140,8 @@ void N4TdoFile::Save(Util::CountedPointer<Util::BinaryStream>& stream)
     Util::BinaryStream& target = *stream;
     target.Seek(0);
     // The archive is written into memory and handed to the stream in one write.
-    N4WriteBuffer buffer(target.GetName(), m_loadedSize);
+    Util::MemoryStream buffer(target.GetName());
+    buffer.Reserve(m_loadedSize);
     N4Archiver archive(m_archivers);
     {
         CurrentArchive current(m_archive, archive);
@@ -163,7 +163,7 @@ void N4TdoFile::Save(Util::CountedPointer<Util::BinaryStream>& stream)
     {
         if (auto* file = dynamic_cast<Util::BinaryFile*>(&target))
             file->Truncate();
-        else if (auto* memory = dynamic_cast<N4WriteBuffer*>(&target))
+        else if (auto* memory = dynamic_cast<Util::MemoryStream*>(&target))
             memory->Truncate();
         else
             throw Util::XFileWrite(target.GetName());

@@ -194,7 +194,7 @@ TEST(N4Archiver, Strings)
     auto file = Load(named({1, 0, 0, 0, 0}));
     EXPECT_EQ(Save(*file), named({0, 0, 0, 0}));
 
-    N4WriteBuffer out("s");
+    Util::MemoryStream out("s");
     N4Archiver::WriteString(out, "ab");
     N4Archiver::WriteString(out, "");
     EXPECT_EQ(out.GetBytes(), (Bytes{3, 0, 0, 0, 'a', 'b', 0, 0, 0, 0, 0}));
@@ -212,7 +212,7 @@ TEST(N4Archiver, LoadsFromAnyStreamAtItsPosition)
     GroupHead(b, 1);
     size_t emptyAt = b.Size();
     EmptyObject(b);
-    N4WriteBuffer stream("stream");
+    Util::MemoryStream stream("stream");
     stream.Write(3, "abc");
     stream.Write(U32(b.Size()), b.Get().data());
     stream.Seek(3);

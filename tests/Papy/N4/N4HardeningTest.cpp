@@ -92,7 +92,7 @@ TEST(N4Hardening, SaveRefusesARootOverTheNullNode)
     {
         N4TdoFile file(GetN4TdoArchivers(), nullptr);
         file.CreateRoot(file.NewId(), {file.GetSubObject(nullId)});
-        auto* buffer = new N4WriteBuffer("saved.3do");
+        auto* buffer = new Util::MemoryStream("saved.3do");
         Util::CountedPointer<Util::BinaryStream> stream(buffer);
         try
         {

@@ -91,7 +91,7 @@ TEST(N4TdoFile, FixedIdsOfALoadedFile)
 TEST(N4TdoFile, NullNodeWritesTheNullReference)
 {
     auto file = Load(ReadSample("shared.3do"));
-    N4WriteBuffer out("x");
+    Util::MemoryStream out("x");
     file->GetNull()->Write(out, 0);
     file->GetSubObject(-1)->Write(out, 0);
     EXPECT_EQ(out.GetBytes(), Bytes(8, 0));
@@ -136,7 +136,7 @@ TEST(N4TdoFile, NewFileBuiltWithTheFactoriesSavesAndLoads)
     EXPECT_FALSE(file.GetRoot());
 
     // Saving before there is a root refuses instead of writing nothing.
-    auto* buffer = new N4WriteBuffer("new.3do");
+    auto* buffer = new Util::MemoryStream("new.3do");
     Util::CountedPointer<Util::BinaryStream> stream(buffer);
     EXPECT_THROW(file.Save(stream), Util::XUsage);
     EXPECT_EQ(buffer->Size(), 0u);

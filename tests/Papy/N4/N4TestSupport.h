@@ -12,7 +12,7 @@
 
 #include "Papy/N4/N4ArchiverLists.h"
 #include "Papy/N4/N4TdoFile.h"
-#include "Papy/N4/N4WriteBuffer.h"
+#include "Util/MemoryStream.h"
 #include "Support/ByteBuilder.h"
 #include "Util/CharBuffer.h"
 #include "Util/Exception.h"
@@ -104,7 +104,7 @@ inline Velmo::Util::CountedPointer<Velmo::Papy::N4TdoFile> Load(const Bytes& byt
 
 inline Bytes Save(Velmo::Papy::N4TdoFile& file)
 {
-    auto* buffer = new Velmo::Papy::N4WriteBuffer("saved.3do");
+    auto* buffer = new Velmo::Util::MemoryStream("saved.3do");
     Velmo::Util::CountedPointer<Velmo::Util::BinaryStream> stream(buffer);
     file.Save(stream);
     return buffer->GetBytes();
