@@ -100,7 +100,7 @@ void Exercise(const std::uint8_t* data, std::size_t size)
         }
     }
 
-    VelmoTest::MemoryStream scratch(VelmoTest::Bytes(size * 2 + 256), "scratch");
+    Util::MemoryStream scratch(VelmoTest::Bytes(size * 2 + 256), "scratch");
     for (const auto& [id, node] : file->GetSubObjects())
         AskNode(*node, scratch);
 

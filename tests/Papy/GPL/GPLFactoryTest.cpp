@@ -341,7 +341,7 @@ TEST(GPLFactory, SaveRefusesATreeTheEditorTiedIntoACycle)
     auto list = f.CreateObjectList(f.NewId(), {transform});
     f.CreateRoot(f.NewId(), {list});
     transform->SetChild(list);
-    auto* memory = new MemoryStream(Bytes(4, 7));
+    auto* memory = new Velmo::Util::MemoryStream(Bytes(4, 7), "saved.3do");
     CountedPointer<Velmo::Util::BinaryStream> stream(memory);
     try
     {

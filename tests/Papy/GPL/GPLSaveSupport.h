@@ -1,6 +1,6 @@
 #pragma once
-// What the save tests share: a growing memory stream to save into, one that fails after a
-// number of bytes, saving to bytes, and a canonical dump of a file's tree.
+// What the save tests share: a memory stream that fails after a number of bytes, saving to
+// bytes, and a canonical dump of a file's tree.
 //
 // The dump walks the tree from the root and writes each node once, in the editor's terms
 // (vertex coordinates, plane values, strings, display classes, colours, numbers; never table
@@ -56,51 +56,15 @@
 #include "Papy/Model/ThreeDObjectVisitor.h"
 #include "Util/BinaryStream.h"
 #include "Util/Exception.h"
+#include "Util/MemoryStream.h"
 
 namespace VelmoTest
 {
-// A memory stream that grows when written beyond its end (the gap reads as zeros).
-class MemoryStream : public Velmo::Util::BinaryStream
-{
-public:
-    explicit MemoryStream(Bytes bytes = {}, std::string name = "saved.3do")
-        : m_bytes(std::move(bytes)), m_name(std::move(name))
-    {
-    }
-    void Read(std::uint32_t count, void* buffer) override
-    {
-        if (m_position + count > m_bytes.size())
-            throw Velmo::Util::XFileRead(m_name);
-        if (count != 0)
-            std::memcpy(buffer, m_bytes.data() + m_position, count);
-        m_position += count;
-    }
-    void Write(std::uint32_t count, const void* data) override
-    {
-        if (m_position + count > m_bytes.size())
-            m_bytes.resize(std::size_t(m_position + count));
-        if (count != 0)
-            std::memcpy(m_bytes.data() + m_position, data, count);
-        m_position += count;
-    }
-    std::uint64_t Tell() const override { return m_position; }
-    void Seek(std::uint64_t position) override { m_position = position; }
-    std::uint64_t Size() const override { return m_bytes.size(); }
-    bool AtEnd() const override { return m_position == m_bytes.size(); }
-    std::string GetName() const override { return m_name; }
-    const Bytes& GetBytes() const { return m_bytes; }
-
-private:
-    Bytes m_bytes;
-    std::string m_name;
-    std::uint64_t m_position = 0;
-};
-
 // A memory stream whose writes fail once the given number of bytes has been written.
-class FailingStream : public MemoryStream
+class FailingStream : public Velmo::Util::MemoryStream
 {
 public:
-    explicit FailingStream(std::uint64_t limit) : m_limit(limit) {}
+    explicit FailingStream(std::uint64_t limit) : MemoryStream("saved.3do"), m_limit(limit) {}
     void Write(std::uint32_t count, const void* data) override
     {
         if (m_written + count > m_limit)
@@ -116,7 +80,7 @@ private:
 
 inline Bytes SaveToBytes(Velmo::Papy::GPLTdoFile& file, Bytes initial = {})
 {
-    auto* memory = new MemoryStream(std::move(initial));
+    auto* memory = new Velmo::Util::MemoryStream(std::move(initial), "saved.3do");
     Velmo::Util::CountedPointer<Velmo::Util::BinaryStream> stream(memory);
     file.Save(stream);
     return memory->GetBytes();

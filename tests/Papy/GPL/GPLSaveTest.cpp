@@ -289,7 +289,7 @@ TEST(GPLSave, BadIndexesAreRefusedBeforeAnythingChanges)
                        {"PRIM", prim.Build("top")}}),
             "bad.3do");
         const Bytes before(40, 0xAB);
-        auto* memory = new MemoryStream(before);
+        auto* memory = new Velmo::Util::MemoryStream(before, "saved.3do");
         CountedPointer<Velmo::Util::BinaryStream> stream(memory);
         try
         {
@@ -337,7 +337,7 @@ TEST(GPLSave, BrokenReferencesAreRefusedBeforeAnythingChanges)
                                                           {"STRN", Bytes{'h', 0, 0xFF}},
                                                           {"PRIM", prim.Build("top")},
                                                           {"HAND", WordBytes({0, prim.Offset("line")})}}));
-        auto* memory = new MemoryStream(Bytes(8, 0x11));
+        auto* memory = new Velmo::Util::MemoryStream(Bytes(8, 0x11), "saved.3do");
         CountedPointer<Velmo::Util::BinaryStream> stream(memory);
         try
         {
@@ -499,7 +499,7 @@ TEST(GPLSave, DamagedFilesThatLoadSaveSoundlyOrNotAtAll)
             {
                 tree.clear();
             }
-            auto* memory = new MemoryStream(Bytes(16, 0xEE));
+            auto* memory = new Velmo::Util::MemoryStream(Bytes(16, 0xEE), "saved.3do");
             CountedPointer<Velmo::Util::BinaryStream> stream(memory);
             try
             {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <random>
 
 #include "N4F2Support.h"
 #include "Papy/Model/ThreeDObjectFSection.h"
@@ -14,6 +13,7 @@
 #include "Papy/Model/ThreeDObjectVisitor.h"
 #include "Papy/Model/ThreeDObjectWSection.h"
 #include "Papy/Model/ThreeDObjectXSection.h"
+#include "Support/Robustness.h"
 
 using namespace Velmo;
 using namespace Velmo::Papy;
@@ -654,49 +654,23 @@ TEST(N4Track, DamagedFilesEndInOurErrors)
     tdo.S32(1).Str("a").Words({1, 1}).Zeros(48).S32(1).Zeros(48);
     AppearanceObject(tdo, {NewTexture(), NoLink(), NoLink(), NoLink(), NoLink(), NoLink(), NoLink()});
     tdo.S32(1).Str("v").Words({1, 32}).Zeros(32);
-    const std::pair<Bytes, const N4ArchiverList*> samples[] = {{ReadSample("track.ptf"), &Ptf()},
-                                                               {ReadSample("variants.ptf"), &Ptf()},
-                                                               {ReadSample("primitives.3do"), &GetN4TdoArchivers()},
-                                                               {TwoSegmentTrack(), &Ptf()},
-                                                               {tdo.Get(), &GetN4TdoArchivers()}};
-    auto survives = [](const Bytes& bytes, const N4ArchiverList& archivers) {
-        try
-        {
-            auto file = Load(bytes, archivers);
-            Save(*file);
-        }
-        catch (const Util::Exception&)
-        {
-        }
-    };
-    std::mt19937 random(20261209);
-    for (const auto& [sample, archivers] : samples)
+    struct Sample
     {
-        ASSERT_NO_THROW(RoundTrip(sample, *archivers));
-        for (std::size_t size = 0; size < sample.size(); ++size)
-            survives(Bytes(sample.begin(), sample.begin() + size), *archivers);
-        for (int round = 0; round < 3000; ++round)
-        {
-            Bytes bytes = sample;
-            const int changes = 1 + int(random() % 4);
-            for (int c = 0; c < changes; ++c)
-            {
-                std::size_t at = random() % bytes.size();
-                switch (random() % 3)
-                {
-                case 0:
-                    bytes[at] = std::uint8_t(random());
-                    break;
-                case 1:
-                    bytes[at] ^= std::uint8_t(1u << (random() % 8));
-                    break;
-                default:
-                    // A large or negative word, as counts and sizes go wrong.
-                    for (std::size_t k = at; k < bytes.size() && k < at + 4; ++k)
-                        bytes[k] = (random() % 2) ? 0xFF : 0x7F;
-                }
-            }
-            survives(bytes, *archivers);
-        }
+        const char* name;
+        Bytes bytes;
+        const N4ArchiverList* archivers;
+    };
+    const Sample samples[] = {{"track.ptf", ReadSample("track.ptf"), &Ptf()},
+                              {"variants.ptf", ReadSample("variants.ptf"), &Ptf()},
+                              {"primitives.3do", ReadSample("primitives.3do"), &GetN4TdoArchivers()},
+                              {"two segments", TwoSegmentTrack(), &Ptf()},
+                              {"records", tdo.Get(), &GetN4TdoArchivers()}};
+    for (const Sample& sample : samples)
+    {
+        ASSERT_NO_THROW(RoundTrip(sample.bytes, *sample.archivers));
+        auto loadAndSave = [&sample](const Bytes& bytes) { Save(*Load(bytes, *sample.archivers)); };
+        Robustness check(sample.name, sample.bytes);
+        check.EveryPrefix(loadAndSave);
+        check.Mutations(20261209, 3000, loadAndSave);
     }
 }
