@@ -122,11 +122,18 @@ private:
             return nullptr;
         return &found->second;
     }
+    // Leaves the current lap at frame: its frames end there. A lap entered in this same frame
+    // (a line crossing, then the race clock past the lap's time) has no frames at all.
     void Advance(int d, Laps& laps, U32 frame)
     {
         LapEntry& entry = laps[m_lap[d]];
-        if (entry.first >= 0)
+        if (entry.first >= 0 && U32(entry.first) < frame)
             entry.end = S32(frame);
+        else if (entry.first >= 0)
+        {
+            entry.first = -1;
+            entry.end = 0;
+        }
         ++m_lap[d];
     }
     void Entered(Laps& laps, std::size_t lap, U32 frame)

@@ -276,3 +276,20 @@ TEST(GPLRpyFile, PlayerFloatsWithBitFive)
     // Other cars from the integers: 200 + 30 f metres in units of 2000 per metre.
     EXPECT_EQ(file->GetSampleLongitude(0, 1), 230.0);
 }
+
+TEST(GPLRpyFile, LapLeftInTheFrameItWasEnteredHasNoFrames)
+{
+    // Frame 1: the player crosses the line into lap 2 and the race clock is already past lap
+    // 2's end, so lap 3 begins in the same frame.
+    ByteBuilder table;
+    table.Bytes(LapTable(0, {100, 300}));
+    auto file = LoadRace<GPLRpyFile>(Replay(GPLGame, {{0, "P", "Q", 1}}, {table.Get()},
+                                            {{Player(140 * 500), Clock(0)}, {Player(5 * 500), Clock(50)},
+                                             {Player(20 * 500), Clock(60)}}));
+    ASSERT_EQ(file->GetLapCount(0, 0), 3);
+    EXPECT_EQ(file->GetLapFirstFrame(0, 0, 0), 0);
+    EXPECT_EQ(file->GetLapEndFrame(0, 0, 0), 1);
+    EXPECT_EQ(file->GetLapFirstFrame(0, 0, 1), -1);
+    EXPECT_EQ(file->GetLapFirstFrame(0, 0, 2), 1);
+    EXPECT_EQ(file->GetLapEndFrame(0, 0, 2), 3);
+}

@@ -42,6 +42,10 @@ void UseReplay(const Bytes& bytes)
                 file->GetLapTime(t, d, g);
                 const int status = file->GetLapStatus(t, d, g);
                 EXPECT_TRUE(status >= 0 && status <= 2);
+                // A lap's frames lie in the replay; a lap without frames has none.
+                const int first = file->GetLapFirstFrame(t, d, g);
+                const int end = file->GetLapEndFrame(t, d, g);
+                EXPECT_TRUE(first < 0 || (first < end && end <= file->GetFrameCount())) << first << " " << end;
             }
         for (int f = 0; f < file->GetFrameCount(); ++f)
             file->GetSampleLongitude(d, f);
