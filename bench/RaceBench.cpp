@@ -1,8 +1,9 @@
 // Loads a generated GPL replay of many frames and drivers from a file on disk and prints the
 // time and the peak memory of the load (measured in a child process, so the generator's own
-// memory is not counted). The replay is encoded here, independently of the reader.
+// memory is not counted). The replay is encoded here, independently of the reader. Then times
+// repeated Make requests of one name that the Make cache answers.
 //
-//   RaceBench [frames] [drivers]
+//   RaceBench [frames] [drivers] [cache hits]
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -16,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "Papy/Container/PapyDirectory.h"
+#include "Papy/Factory/NormalMakeUnknown.h"
 #include "Papy/Race/GPLRpyFile.h"
 #include "Util/BinaryFile.h"
 #include "Util/Exception.h"
@@ -209,6 +212,35 @@ int main(int argc, char** argv)
     struct rusage usage;
     wait4(child, &status, 0, &usage);
     std::printf("load peak memory (child's maximum resident set): %.1f MB\n", usage.ru_maxrss / 1024.0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    {
+        unlink(path.c_str());
+        return 1;
+    }
+
+    // The replay's folder as a game folder; the first request loads, every other one is a hit.
+    const int hits = argc > 3 ? std::atoi(argv[3]) : 1000000;
+    try
+    {
+        Velmo::Papy::PapyDirectory folder(path);
+        const std::string file = path.substr(folder.GetPath().size());
+        const std::string base = file.substr(0, file.size() - 4);
+        Velmo::Papy::NormalMakeUnknown facet(folder, {});
+        Velmo::Util::CountedPointer<Velmo::Util::BinaryStream> first, again;
+        facet.Make(first, base, "RPY", false);
+        auto start = std::chrono::steady_clock::now();
+        for (int i = 0; i < hits; ++i)
+            facet.Make(again, base, "RPY", false);
+        const double seconds = Seconds(start);
+        std::printf("make cache: %d hits in %.3f s (%.0f ns each)%s\n", hits, seconds, seconds / hits * 1e9,
+                    again.Get() == first.Get() ? "" : " - NOT THE SAME OBJECT");
+    }
+    catch (const Velmo::Util::Exception& e)
+    {
+        std::fprintf(stderr, "%s\n", e.GetText().c_str());
+        unlink(path.c_str());
+        return 1;
+    }
     unlink(path.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
+    return 0;
 }

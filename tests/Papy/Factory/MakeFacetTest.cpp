@@ -1,0 +1,321 @@
+// The Make mechanism: how a name and an extension become a file, found loose in the folder or
+// in its DAT, loaded once and cached; the two missing-file errors; names that must not reach
+// the disk; Adopt; and the two purge forms of the cache.
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "Papy/Container/DatFile.h"
+#include "Papy/Factory/LooseMakeSource.h"
+#include "Papy/Factory/MakeFacet.h"
+#include "Papy/Factory/NormalMakeUnknown.h"
+#include "Papy/Factory/StandardMakeSource.h"
+#include "Support/TempFolder.h"
+#include "Util/BinaryFile.h"
+#include "Util/Exception.h"
+#include "Util/FileSystem.h"
+#include "Util/MemoryStream.h"
+#include "Util/PathName.h"
+
+using namespace Velmo;
+using namespace Velmo::Papy;
+using Util::CountedPointer;
+
+namespace
+{
+// A loaded test object: the file's bytes as text.
+struct Thing
+{
+    std::string text;
+};
+
+class MakeThing : public AdoptingMakeKind<Thing>
+{
+};
+
+// A kind of the form of the racing-line and replay kinds: loose files only.
+class MakeLooseThing : public FileFactory::Facet
+{
+public:
+    typedef Thing ObjectType;
+    virtual void Make(CountedPointer<Thing>& object, const std::string& name, const std::string& extension) = 0;
+    virtual void PurgeCache() = 0;
+};
+
+int loads = 0;
+
+CountedPointer<Thing> LoadThing(const CountedPointer<Util::BinaryStream>& stream)
+{
+    ++loads;
+    std::string text(std::size_t(stream->Size()), '\0');
+    stream->Read(U32(text.size()), text.data());
+    if (text == "bad")
+        throw Util::XFileFormat(stream->GetName(), "bad thing");
+    return CountedPointer<Thing>(new Thing{text});
+}
+
+CountedPointer<Thing> LoadLooseThing(const CountedPointer<Util::BinaryStream>& stream, const PapyDirectory& directory)
+{
+    auto thing = LoadThing(stream);
+    thing->text += " in " + directory.GetName();
+    return thing;
+}
+
+typedef MakeFacet<MakeThing, StandardMakeSource<Thing>, &LoadThing> ThingFacet;
+typedef MakeFacet<MakeLooseThing, LooseMakeSource<Thing>, &LoadLooseThing> LooseThingFacet;
+
+// A container of a few named entries, compared without regard to case.
+class FakeDat : public DatFile
+{
+public:
+    explicit FakeDat(std::map<std::string, std::string> entries) : m_entries(std::move(entries)) {}
+    const Util::PathName& GetPathName() const override { return m_path; }
+    int GetEntryCount() const override { return int(m_entries.size()); }
+    std::string GetEntryName(int) const override { return ""; }
+    std::string GetEntryExtension(int) const override { return ""; }
+    std::string GetEntryFolder(int) const override { return ""; }
+    U32 GetEntrySize(int) const override { return 0; }
+    U32 GetEntryCompressedSize(int) const override { return 0; }
+    CountedPointer<Util::BinaryStream> OpenEntry(int) override { return {}; }
+    CountedPointer<Util::BinaryStream> OpenEntry(const std::string& name) override
+    {
+        ++opened;
+        for (const auto& [entry, text] : m_entries)
+            if (Util::CompareNoCase(entry, name) == 0)
+                return CountedPointer<Util::BinaryStream>(
+                    new Util::MemoryStream(std::vector<U8>(text.begin(), text.end()), "dat:" + entry));
+        return {};
+    }
+    void Build(bool) override {}
+    void Save() override {}
+
+    int opened = 0;
+
+private:
+    std::map<std::string, std::string> m_entries;
+    Util::PathName m_path{"/fake.dat"};
+};
+
+// The folder Monza with its files, and a DAT of a few entries.
+struct Scene
+{
+    Scene()
+    {
+        folder.Write("Monza/monza.trk", "track");
+        folder.Write("Monza/car.3do", "car");
+        folder.Write("Monza/Both.3do", "loose both");
+        folder.Write("Monza/bad.3do", "bad");
+        folder.Write("Monza/readme", "read me");
+        folder.Write("Monza/Sub/Name.MIP", "sub name");
+        folder.Write("Monza/Race.RPY", "race");
+        folder.Write("x", "outside");
+        folder.Write("Monza/secret", "inside");
+        directory = PapyDirectory(folder.Path("Monza"));
+        dat.Reset(new FakeDat({{"both.3do", "dat both"}, {"DatOnly.3do", "dat only"}, {"..\\x", "dat x"}}));
+        loads = 0;
+    }
+
+    ThingFacet Facet(const std::string& defaultExtension, bool withDat = true)
+    {
+        return ThingFacet({directory, withDat ? CountedPointer<DatFile>(dat) : CountedPointer<DatFile>(),
+                           defaultExtension});
+    }
+
+    static std::string TextOf(const std::function<void()>& action)
+    {
+        try
+        {
+            action();
+        }
+        catch (const Util::Exception& e)
+        {
+            return e.GetText();
+        }
+        return "";
+    }
+
+    VelmoTest::TempFolder folder;
+    PapyDirectory directory;
+    CountedPointer<FakeDat> dat;
+};
+} // namespace
+
+TEST(MakeFacet, NamesAndExtensionsFindTheirFile)
+{
+    Scene s;
+    const struct
+    {
+        const char* name;
+        const char* extension;
+        const char* defaultExtension;
+        bool datOnly;
+        const char* text;
+    } cases[] = {
+        {"Monza", "TRK", "trk", false, "track"},
+        {"monza.trk", "", "trk", false, "track"},
+        {"", "", "trk", false, "track"},          // the folder's own name
+        {"car.3do", "", "3do", false, "car"},
+        {"car", "", "3do", false, "car"},          // the default extension
+        {"car.old", "3do", "3do", false, "car"},   // the extension argument wins over the name's own
+        {"both", "3do", "3do", false, "loose both"}, // the loose file wins over the DAT
+        {"both", "3do", "3do", true, "dat both"},  // only the DAT
+        {"DATONLY", "3do", "3do", false, "dat only"},
+        {"Sub\\name", "mip", "", false, "sub name"}, // a sub-folder, matched without regard to case
+        {"..\\x", "", "", false, "dat x"},           // never read from the disk, found in the DAT
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(std::string(c.name) + " " + c.extension + (c.datOnly ? " dat only" : ""));
+        ThingFacet facet = s.Facet(c.defaultExtension);
+        CountedPointer<Thing> thing;
+        const std::string error = Scene::TextOf([&] { facet.Make(thing, c.name, c.extension, c.datOnly); });
+        ASSERT_TRUE(thing) << error;
+        EXPECT_EQ(thing->text, c.text);
+    }
+}
+
+TEST(MakeFacet, OneNameGivesOneObject)
+{
+    Scene s;
+    ThingFacet facet = s.Facet("trk");
+    CountedPointer<Thing> a, b, c;
+    facet.Make(a, "Monza", "TRK", false);
+    facet.Make(b, "monza.trk", "", false);
+    facet.Make(c, "", "", false);
+    EXPECT_EQ(a.Get(), b.Get());
+    EXPECT_EQ(a.Get(), c.Get());
+    EXPECT_EQ(loads, 1);
+    ASSERT_EQ(facet.GetSource().GetCache().GetMap().size(), 1u);
+    EXPECT_EQ(facet.GetSource().GetCache().GetMap().begin()->first, "monza.trk");
+}
+
+TEST(MakeFacet, MissingFiles)
+{
+    Scene s;
+    ThingFacet facet = s.Facet("3do");
+    CountedPointer<Thing> thing;
+    // The file name in the caller's case.
+    EXPECT_EQ(Scene::TextOf([&] { facet.Make(thing, "NoSuch", "3DO", false); }),
+              "Couldn't open " + s.directory.GetPath() + "NoSuch.3DO\nFile not found\n");
+    EXPECT_EQ(Scene::TextOf([&] { facet.Make(thing, "Car", "3DO", true); }),
+              "Couldn't open " + s.directory.GetPath() + "Car.3DO\nFile not found\n");
+    EXPECT_TRUE(facet.GetSource().GetCache().GetMap().empty());
+    // A source without DAT: the lower-cased key.
+    LooseThingFacet loose({s.directory, "rpy"});
+    EXPECT_EQ(Scene::TextOf([&] { loose.Make(thing, "Missing", "RPY"); }), s.directory.GetPath() + "missing.rpy: file not found");
+    // Its name is not split at a '.': race.rpy asks for race.rpy.rpy.
+    EXPECT_EQ(Scene::TextOf([&] { loose.Make(thing, "race.rpy", ""); }), s.directory.GetPath() + "race.rpy.rpy: file not found");
+    loose.Make(thing, "RACE", "");
+    EXPECT_EQ(thing->text, "race in Monza");
+}
+
+TEST(MakeFacet, NamesOutsideTheFolderNeverReachTheDisk)
+{
+    Scene s;
+    ThingFacet facet = s.Facet("", false);
+    CountedPointer<Thing> thing;
+    for (const char* name : {"../x", "..\\x", "/etc/passwd", "Sub//Name.mip", "Sub\\..\\secret"})
+    {
+        SCOPED_TRACE(name);
+        EXPECT_THROW(facet.Make(thing, name, "", false), Util::XFileOpen);
+    }
+    EXPECT_EQ(loads, 0);
+    LooseThingFacet loose({s.directory, "x"});
+    EXPECT_THROW(loose.Make(thing, "..", ""), Util::XUsage);
+    EXPECT_THROW(loose.Make(thing, "../Monza/secret", "x"), Util::XUsage);
+}
+
+TEST(MakeFacet, UnknownFilesAreTheirStreamWithoutDefaultExtension)
+{
+    Scene s;
+    NormalMakeUnknown facet(s.directory, CountedPointer<DatFile>(s.dat));
+    CountedPointer<Util::BinaryStream> stream;
+    facet.Make(stream, "readme", "", false);
+    ASSERT_TRUE(stream);
+    EXPECT_EQ(stream->Size(), 7u);
+    CountedPointer<Util::BinaryStream> again;
+    facet.Make(again, "README", "", false);
+    EXPECT_EQ(stream.Get(), again.Get());
+}
+
+TEST(MakeFacet, FailedLoadsAreNotCached)
+{
+    Scene s;
+    ThingFacet facet = s.Facet("3do");
+    CountedPointer<Thing> thing;
+    EXPECT_THROW(facet.Make(thing, "bad", "", false), Util::XFileFormat);
+    EXPECT_THROW(facet.Make(thing, "bad", "", false), Util::XFileFormat);
+    EXPECT_EQ(loads, 2);
+    EXPECT_FALSE(thing);
+}
+
+TEST(MakeFacet, ALooseFileThatCannotBeOpenedCountsAsMissing)
+{
+    Scene s;
+    // Another opener holds the file exclusively: the DAT's entry of the name is used.
+    std::unique_ptr<Util::BinaryFile> holder(Util::BinaryFile::OpenUpdate(s.folder.Path("Monza/Both.3do")));
+    ThingFacet facet = s.Facet("3do");
+    CountedPointer<Thing> thing;
+    facet.Make(thing, "both", "", false);
+    EXPECT_EQ(thing->text, "dat both");
+}
+
+TEST(MakeFacet, AdoptFilesUnderTheKeyOfMake)
+{
+    Scene s;
+    ThingFacet facet = s.Facet("3do");
+    CountedPointer<Thing> made(new Thing{"made"});
+    facet.Adopt(made, "New", "3DO");
+    CountedPointer<Thing> thing;
+    facet.Make(thing, "new.3do", "", false);
+    EXPECT_EQ(thing.Get(), made.Get());
+    // Replacing releases the earlier object.
+    CountedPointer<Thing> other(new Thing{"other"});
+    facet.Adopt(other, "new", "");
+    EXPECT_EQ(made.GetCount(), 2);
+    thing = nullptr;
+    EXPECT_EQ(made.GetCount(), 1);
+    facet.Make(thing, "NEW", "", false);
+    EXPECT_EQ(thing.Get(), other.Get());
+    EXPECT_EQ(loads, 0);
+}
+
+TEST(MakeFacet, PurgeReleasesOnlyWhatNobodyElseHolds)
+{
+    Scene s;
+    ThingFacet facet = s.Facet("3do");
+    CountedPointer<Thing> held;
+    facet.Make(held, "car", "", false);
+    {
+        CountedPointer<Thing> dropped;
+        facet.Make(dropped, "both", "", false);
+    }
+    facet.PurgeCache();
+    ASSERT_EQ(facet.GetSource().GetCache().GetMap().size(), 1u);
+    CountedPointer<Thing> again;
+    facet.Make(again, "car", "", false);
+    EXPECT_EQ(again.Get(), held.Get());
+    EXPECT_EQ(loads, 2);
+    held = nullptr;
+    again = nullptr;
+    facet.PurgeCache();
+    EXPECT_TRUE(facet.GetSource().GetCache().GetMap().empty());
+
+    // The other form forgets everything: a held object lives on, the next Make loads anew.
+    MakeCache<Thing> cache;
+    CountedPointer<Thing> kept(new Thing{"kept"});
+    cache.Store("kept", kept);
+    cache.Clear();
+    EXPECT_TRUE(cache.GetMap().empty());
+    EXPECT_EQ(kept.GetCount(), 1);
+}
+
+TEST(MakeFacet, KindsThatEmptyTheirWholeCache)
+{
+    EXPECT_TRUE(PurgesWholeCache<MakeLp>);
+    EXPECT_TRUE(PurgesWholeCache<MakeRpy>);
+    EXPECT_TRUE(PurgesWholeCache<MakeTrack>);
+    EXPECT_FALSE(PurgesWholeCache<MakeTrk>);
+    EXPECT_FALSE(PurgesWholeCache<MakeCam>);
+    EXPECT_FALSE(PurgesWholeCache<MakeUnknown>);
+}
