@@ -4,9 +4,7 @@
 //
 // Without FILE, the independent generator writes a track-shaped file of about N records
 // (250000 by default: some 10 MB, lists sharing their children, a few thousand object
-// locators) into the temporary folder. When this build's decoder does not know every record
-// type of that file, a file of the plain kinds (polygons, lines, bitmaps, lists,
-// transformations) is generated instead, and the output says so.
+// locators) into the temporary folder.
 #include <sys/resource.h>
 
 #include <chrono>
@@ -23,10 +21,10 @@ using namespace Velmo;
 
 namespace
 {
-bool Generate(const std::string& path, long records, bool extended)
+bool Generate(const std::string& path, long records)
 {
     std::string command = std::string(VELMO_PYTHON3) + " \"" + VELMO_GPL3DO_SCRIPT + "\" large \"" + path +
-                          "\" --records " + std::to_string(records) + (extended ? "" : " --no-extended");
+                          "\" --records " + std::to_string(records);
     return std::system(command.c_str()) == 0;
 }
 
@@ -74,14 +72,8 @@ int main(int argc, char** argv)
     {
         const char* tmp = std::getenv("TMPDIR");
         path = std::string(tmp != nullptr ? tmp : "/tmp") + "/GPLTdoLoadBench.3do";
-        if (!Generate(path, records, true))
+        if (!Generate(path, records))
             return 1;
-        if (LoadOnce(path, nodes, error) < 0 && error.find("unknown instruction") != std::string::npos)
-        {
-            std::printf("this build does not decode every record type; using plain kinds only\n");
-            if (!Generate(path, records, false))
-                return 1;
-        }
     }
 
     double best = 1e9, first = 0;

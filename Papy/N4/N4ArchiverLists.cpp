@@ -31,8 +31,7 @@
 #include "Papy/N4/N4XSection.h"
 
 // Each list is in its fixed order (alphabetical by class). A node class joins a list by the
-// address of its global archived type, at its place in the order: include its header above
-// and replace the comment that holds its place.
+// address of its global archived type, at its place in the order.
 
 namespace Velmo::Papy
 {

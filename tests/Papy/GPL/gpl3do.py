@@ -7,7 +7,7 @@ writer so that a mistake made the same way in both still shows.
 Commands:
   gpl3do.py samples OUTDIR            write the sample files (see SAMPLES) into OUTDIR, each with
                                       its listing (NAME.list, as the list command prints it)
-  gpl3do.py large PATH [--records N] [--seed S] [--no-extended]
+  gpl3do.py large PATH [--records N] [--seed S]
                                       write a large track-shaped file for the load benchmark
   gpl3do.py check FILE [--strict] [--no-refs]
                                       check a file; exit 0 when it is sound, 1 with the reason
@@ -822,10 +822,10 @@ SAMPLES = {
 }
 
 
-def large_file(records, seed, extended=True):
-    """A file of about `records` records (some 40 bytes each on average): a track when extended,
-    otherwise a plain tree of lists over polygons, lines, bitmaps and transformations. Lists
-    share their children, so a child is named by several parents."""
+def large_file(records, seed):
+    """A track file of about `records` records (some 40 bytes each on average): a tree of lists
+    over polygons, lines, bitmaps and transformations under the track's records. Lists share
+    their children, so a child is named by several parents."""
     rnd = random.Random(seed)
     b = Builder()
     for i in range(4096):
@@ -877,12 +877,9 @@ def large_file(records, seed, extended=True):
         groups = nxt
         level += 1
     top = groups[0]
-    if extended:
-        rest = max(records - count, 16)
-        locators = max(rest // 2, 8)
-        track_file(b, details=16, locators=locators, objects_per_locator=2, leaves=[top] + leaves[:1000], rnd=rnd)
-    else:
-        b.root = top
+    rest = max(records - count, 16)
+    locators = max(rest // 2, 8)
+    track_file(b, details=16, locators=locators, objects_per_locator=2, leaves=[top] + leaves[:1000], rnd=rnd)
     b.handles.append(("scene", top))
     return b.build()
 
@@ -918,7 +915,6 @@ def main(argv):
     p.add_argument("path")
     p.add_argument("--records", type=int, default=250000)
     p.add_argument("--seed", type=int, default=7)
-    p.add_argument("--no-extended", action="store_true")
     p = sub.add_parser("check")
     p.add_argument("file")
     p.add_argument("--strict", action="store_true")
@@ -945,7 +941,7 @@ def main(argv):
             return selftest_rejections()
         return 0
     if args.command == "large":
-        data = large_file(args.records, args.seed, not args.no_extended)
+        data = large_file(args.records, args.seed)
         with open(args.path, "wb") as f:
             f.write(data)
         print("%s: %d bytes" % (args.path, len(data)))
