@@ -61,10 +61,10 @@ public:
     bool GetFlagBit14(int i) const override { return GetBit(i, 14); }
     bool GetFlagBit15(int i) const override { return GetBit(i, 15); }
     bool GetFlagBit16(int i) const override { return GetBit(i, 16); }
-    void SetLatitude(int i, double value) override { RecordRef(i).Latitude = F32(value); }
-    void SetSpeed1(int i, double value) override { RecordRef(i).Speed1 = F32(value / 36.0); }
-    void SetSpeed2(int i, double value) override { RecordRef(i).Speed2 = F32(value / 36.0); }
-    void SetSpeed3(int i, double value) override { RecordRef(i).Speed3 = F32(value / 36.0); }
+    void SetLatitude(int i, double value) override { RecordRef(i).Latitude = ToSingle(value); }
+    void SetSpeed1(int i, double value) override { RecordRef(i).Speed1 = ToSingle(value / 36.0); }
+    void SetSpeed2(int i, double value) override { RecordRef(i).Speed2 = ToSingle(value / 36.0); }
+    void SetSpeed3(int i, double value) override { RecordRef(i).Speed3 = ToSingle(value / 36.0); }
     void SetScaledValue(int i, double value) override;
     void SetFlags(int i, U32 value) override { RecordRef(i).Flags = value; }
     void SetFlagBit0(int i, bool value) override { SetBit(i, 0, value); }

@@ -1,6 +1,7 @@
 #include "Papy/Track/LpFile.h"
 
 #include <cmath>
+#include <limits>
 
 #include "Util/Exception.h"
 
@@ -29,6 +30,16 @@ int LpFile::FindRecord(double longitude, int storedCount) const
     // The last record's own longitude gives index = the record count: it is the last record.
     VELMO_ASSERT_TEXT(index <= storedCount, "index < Records.size()");
     return index - 1;
+}
+
+F32 LpFile::ToSingle(double value)
+{
+    const double largest = std::numeric_limits<F32>::max();
+    if (value > largest)
+        return std::numeric_limits<F32>::max();
+    if (value < -largest)
+        return -std::numeric_limits<F32>::max();
+    return F32(value);
 }
 
 int LpFile::NewRecordCount(double value)

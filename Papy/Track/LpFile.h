@@ -94,6 +94,8 @@ public:
 protected:
     // The look-up of GetRecordIndex over storedCount records as the file holds them.
     int FindRecord(double longitude, int storedCount) const;
+    // A value as a single-precision field: beyond its range it is held at the largest value.
+    static F32 ToSingle(double value);
     // The record count of a new line: value truncated, plus one; a count no file could hold
     // raises XUsage.
     static int NewRecordCount(double value);

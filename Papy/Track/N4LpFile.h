@@ -34,11 +34,11 @@ public:
     double GetSpeed2(int i) const override { return Record(i).Speed2 * 36.0; }
     double GetSpeed3(int i) const override { return Record(i).Speed3 * 36.0; }
     U32 GetFlags(int i) const override { return Record(i).Flags; }
-    void SetLatitude(int i, double value) override { RecordRef(i).Latitude = F32(value); }
-    void SetPathLength(int i, double value) override { RecordRef(i).PathLength = F32(value); }
-    void SetSpeed1(int i, double value) override { RecordRef(i).Speed1 = F32(value / 36.0); }
-    void SetSpeed2(int i, double value) override { RecordRef(i).Speed2 = F32(value / 36.0); }
-    void SetSpeed3(int i, double value) override { RecordRef(i).Speed3 = F32(value / 36.0); }
+    void SetLatitude(int i, double value) override { RecordRef(i).Latitude = ToSingle(value); }
+    void SetPathLength(int i, double value) override { RecordRef(i).PathLength = ToSingle(value); }
+    void SetSpeed1(int i, double value) override { RecordRef(i).Speed1 = ToSingle(value / 36.0); }
+    void SetSpeed2(int i, double value) override { RecordRef(i).Speed2 = ToSingle(value / 36.0); }
+    void SetSpeed3(int i, double value) override { RecordRef(i).Speed3 = ToSingle(value / 36.0); }
     void SetFlags(int i, U32 value) override { RecordRef(i).Flags = value; }
     void Save(Util::BinaryStream& stream) const override;
 

@@ -157,12 +157,7 @@ int TrkFile::FindSurface(int s, S64 latitude, S64 t) const
     return count - 1;
 }
 
-TrkFilePosition TrkFile::ComputePosition(S64 longitude3D, S64 latitude) const
-{
-    return Compute(longitude3D, latitude, true);
-}
-
-TrkFilePosition TrkFile::Compute(S64 longitude3D, S64 latitude, bool surface) const
+TrkFilePosition TrkFile::ComputePosition(S64 longitude3D, S64 latitude, bool withSurface) const
 {
     TrkFilePosition position;
     S64 o;
@@ -188,7 +183,7 @@ TrkFilePosition TrkFile::Compute(S64 longitude3D, S64 latitude, bool surface) co
     }
     S64 d = latitude - GetLateral(l);
 
-    if (surface)
+    if (withSurface)
     {
         int b = FindSurface(s, latitude, t);
         position.Surface = b < 0 ? SurfaceUnknown : GetFloorType(s, b);
@@ -267,8 +262,8 @@ void TrkFile::Build2DData()
         int next = s + 1 < count ? s + 1 : 0;
         // The reference points need no surface: a floor code that only a query refuses does
         // not stop the load.
-        TrkFilePosition p0 = Compute(GetSectionStart(s), 0, false);
-        TrkFilePosition p1 = Compute(GetSectionStart(next), 0, false);
+        TrkFilePosition p0 = ComputePosition(GetSectionStart(s), 0, false);
+        TrkFilePosition p1 = ComputePosition(GetSectionStart(next), 0, false);
         double length;
         if (IsCorner(s))
         {

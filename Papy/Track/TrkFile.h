@@ -115,8 +115,9 @@ public:
     int Find2DSection(double longitude2D, double& offset2D) const;
     // The section holding a 3D longitude (file units, any lap) and the offset from its start.
     int Find3DSection(S64 longitude3D, S64& offset) const;
-    // The place at a 3D longitude and a latitude, both in file units.
-    TrkFilePosition ComputePosition(S64 longitude3D, S64 latitude) const;
+    // The place at a 3D longitude and a latitude, both in file units; without withSurface the
+    // floor strip under it is not looked up (Surface stays Unknown).
+    TrkFilePosition ComputePosition(S64 longitude3D, S64 latitude, bool withSurface = true) const;
 
     // The longitude wrapped into one lap of the given length (a length of 0 or less gives 0).
     static double WrapLongitude(double longitude, double length);
@@ -137,8 +138,6 @@ private:
     };
 
     int FindSurface(int s, S64 latitude, S64 t) const;
-    // The position, with the surface looked up only when asked for.
-    TrkFilePosition Compute(S64 longitude3D, S64 latitude, bool surface) const;
 
     float m_length2D = 0;
     std::vector<Section2D> m_sections2D;

@@ -28,7 +28,7 @@ TrkTrackSegment::TrkTrackSegment(Util::CountedPointer<TrkFile> file, int s) : m_
 
 TrkFilePosition TrkTrackSegment::GetStart(int s) const
 {
-    return m_file->ComputePosition(m_file->GetSectionStart(s), 0);
+    return m_file->ComputePosition(m_file->GetSectionStart(s), 0, false);
 }
 
 bool TrkTrackSegment::IsCorner() const
