@@ -1,8 +1,10 @@
 #include "Vantrel/Doc/DocumentSource.h"
 
 #include "Papy/Container/PapyDirectory.h"
+#include "Papy/Factory/MakeFacets.h"
 #include "Util/BinaryFile.h"
 #include "Util/PathName.h"
+#include "Vantrel/Doc/DocumentPattern.h"
 
 namespace
 {
@@ -17,6 +19,12 @@ CDocumentSource::Stream CDocumentSource::MakeUnknown(const std::string& path)
 {
     if (Maker())
         return Maker()(path);
+    if (CDocumentPattern::UsesRegistry())
+    {
+        Stream stream;
+        CDocumentPattern::Make<Velmo::Papy::MakeUnknown>(path, Velmo::Util::PathName(path).GetExtension(), stream);
+        return stream;
+    }
     const Velmo::Papy::PapyDirectory folder(path);
     const Velmo::Util::PathName name(path);
     return Stream(Velmo::Util::BinaryFile::OpenRead(folder.GetPath() + name.GetFileName()));
