@@ -15,10 +15,12 @@
 #include "Papy/Race/GPLCamFile.h"
 #include "Papy/Race/GPLLytFile.h"
 #include "Papy/Race/GPLRpyFile.h"
+#include "Papy/Track/GPLLpFile.h"
 #include "Papy/Track/GPLTrkFile.h"
 #include "Papy/Track/TrkTrack.h"
 #include "Support/ByteBuilder.h"
 #include "Support/TempFolder.h"
+#include "Util/MemoryStream.h"
 #include "Util/PathName.h"
 
 using namespace Velmo;
@@ -77,11 +79,28 @@ std::string SmallestCameras()
     return std::string(b.Get().begin(), b.Get().end());
 }
 
-std::string TrackSample()
+std::string TrackSample(const std::string& name)
 {
-    std::ifstream in(VELMO_FACETSETS_TRACK_SAMPLE, std::ios::binary);
+    std::ifstream in(std::string(VELMO_FACETSETS_TRACK_SAMPLES) + "/" + name, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
+
+// The racing lines are of the sample track, read once.
+CountedPointer<LpFile> LoadLp(const CountedPointer<Util::BinaryStream>& stream, const PapyDirectory&)
+{
+    static const std::string bytes = TrackSample("gpl-minimal.trk");
+    static Util::MemoryStream trackStream(std::vector<U8>(bytes.begin(), bytes.end()), "gpl-minimal.trk");
+    static const GPLTrkFile track(trackStream);
+    return CountedPointer<LpFile>(new GPLLpFile(*stream, track));
+}
+
+class TestMakeLp : public MakeFacet<MakeLp, LooseMakeSource<LpFile>, &LoadLp>
+{
+public:
+    using MakeFacet::MakeFacet;
+    int GetTypeCount() override { return GPLLpFile::GetTypeCount(); }
+    std::string GetTypeName(int i) override { return GPLLpFile::GetTypeName(i); }
+};
 
 // A container that nobody reads: only its lifetime is watched.
 class EmptyDat : public DatFile
@@ -123,6 +142,7 @@ public:
         factory->AddFacet<MakeTrk>(new TestMakeTrk({directory, {}, "trk"}));
         factory->AddFacet<MakeTrack>(new TrkMakeTrack(directory, &m_registry));
         factory->AddFacet<MakeLyt>(new TestMakeLyt({directory, {}, "lyt"}));
+        factory->AddFacet<MakeLp>(new TestMakeLp({directory, "lp"}));
         return factory;
     }
     CountedPointer<FileFactory> MakeDatFactory(const std::string&, bool) override { return {}; }
@@ -140,7 +160,8 @@ struct Scene
     {
         folder.Write("Monza/monza.cam", SmallestCameras());
         folder.Write("Monza/Race.rpy", SmallestReplay());
-        folder.Write("Monza/Monza.trk", TrackSample());
+        folder.Write("Monza/Monza.trk", TrackSample("gpl-minimal.trk"));
+        folder.Write("Monza/Monza.LP", TrackSample("gpl-minimal.lp"));
         folder.Write("Monza/menu.lyt", std::string("\x06\0\0\0\x29\x03\0\0", 8) + std::string(8, '\0'));
         factory = registry.GetFactory(folder.Path("Monza"), false);
     }
@@ -149,7 +170,7 @@ struct Scene
     CountedPointer<Object> Make(const std::string& name)
     {
         CountedPointer<Object> object;
-        if constexpr (std::is_same_v<Kind, MakeRpy>)
+        if constexpr (std::is_same_v<Kind, MakeRpy> || std::is_same_v<Kind, MakeLp>)
             factory->GetFacet<Kind>()->Make(object, name, "");
         else
             factory->GetFacet<Kind>()->Make(object, name, "", false);
@@ -180,9 +201,11 @@ TEST(PurgeFactory, HeldObjectsSurviveAndStayCached)
     EXPECT_EQ(s.factory->GetFacet<MakeCam>().Get() != nullptr, true);
 }
 
-TEST(PurgeFactory, ReplayAndTrackCachesEmptyWhole)
+TEST(PurgeFactory, RacingLineReplayAndTrackCachesEmptyWhole)
 {
     Scene s;
+    auto line = s.Make<MakeLp, LpFile>("");
+    EXPECT_EQ((s.Make<MakeLp, LpFile>("monza")).Get(), line.Get());
     auto replay = s.Make<MakeRpy, RpyFile>("race");
     auto track = s.Make<MakeTrack, Track>("");
     auto trackFile = s.Make<MakeTrk, TrkFile>("monza");
@@ -192,6 +215,9 @@ TEST(PurgeFactory, ReplayAndTrackCachesEmptyWhole)
 
     s.registry.Purge();
     // Still held, but no longer cached: a second object is read.
+    auto line2 = s.Make<MakeLp, LpFile>("monza");
+    EXPECT_NE(line2.Get(), line.Get());
+    EXPECT_EQ(line2->GetRecordCount(), line->GetRecordCount());
     auto replay2 = s.Make<MakeRpy, RpyFile>("race");
     EXPECT_NE(replay2.Get(), replay.Get());
     EXPECT_EQ(replay2->GetPlayerName(), "P Q");
