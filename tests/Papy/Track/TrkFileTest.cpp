@@ -352,3 +352,36 @@ TEST(GPLTrkFile, DegenerateTracksStayFinite)
     }
     EXPECT_EQ(TrkTrack(LoadTrk<GPLTrkFile>(flat)).GetLength2D(), 0);
 }
+
+TEST(GPLTrkFile, ConversionAssertsOnWallsItCannotPlace)
+{
+    // The first wall item of the ICR2 sample (section 0), moved: right of every boundary, and
+    // crossing a boundary (beyond it at the end, behind it at the start).
+    Bytes bytes = ReadTrackSample("icr2-corners.trk");
+    auto word = [&](std::size_t at) { return std::int32_t(bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | bytes[at + 3] << 24); };
+    std::size_t sections = word(16), laterals = word(12);
+    std::size_t wall = 68 + 4 * sections + 32 * sections * laterals + std::size_t(word(20)) + 52;
+    const struct
+    {
+        std::int32_t from, to;
+        const char* expression;
+    } cases[] = {{-500000, -500000, "i > 0"},
+                 {300000, 200000, "Surfaces[i].From >= sur.From && Surfaces[i].To >= sur.To"}};
+    for (const auto& c : cases)
+    {
+        Bytes moved = bytes;
+        PatchS32(moved, wall + 4, c.from);
+        PatchS32(moved, wall + 8, c.to);
+        auto source = LoadTrk<ICR2TrkFile>(moved);
+        ASSERT_EQ(source->GetWallInnerFrom(0, 0), c.from);
+        try
+        {
+            GPLTrkFile converted(*source);
+            ADD_FAILURE() << "converted";
+        }
+        catch (const Util::XAssertion& e)
+        {
+            EXPECT_STREQ(e.GetExpression(), c.expression);
+        }
+    }
+}
