@@ -478,7 +478,8 @@ struct Match
 // The match search. Every match of 3 bytes or more starts with the same 3 bytes as the data
 // at the position, so those are searched in chains of positions keyed by a hash of their
 // first 3 bytes, nearest first; a candidate becomes the best only when strictly longer, so
-// ties go to the nearest. When no such match exists the best is a 2-byte one, worth sending
+// ties go to the nearest, except among full-length (516-byte) matches, where the farthest
+// wins. When no such match exists the best is a 2-byte one, worth sending
 // only within 256 bytes: the nearest is found in chains keyed by the byte pair's hash
 // 4 * a + 5 * b, walked no further than that.
 class MatchFinder
@@ -491,8 +492,8 @@ public:
     }
 
     // The longest match for the bytes at position (within the dictionary, at most 516 bytes
-    // and not past the input's end); of equal lengths the nearest. A 2-byte match is only
-    // reported within 256 bytes, as no farther one is ever sent.
+    // and not past the input's end); of equal lengths the nearest, but of full-length ones the
+    // farthest. A 2-byte match is only reported within 256 bytes, as no farther one is sent.
     Match Find(U32 position)
     {
         Match best;
@@ -520,6 +521,12 @@ public:
                         bestLength = length;
                         best.length = length;
                         best.distance = distance;
+                        if (length == longestMatch)
+                        {
+                            best.distance = FarthestFullMatch(m_tripleChain[candidate & (chainSize - 1)], position,
+                                                              distance);
+                            break;
+                        }
                         if (length >= limit)
                             break;
                     }
@@ -544,6 +551,30 @@ public:
     }
 
 private:
+    // The coder's search looks at older positions first and stops at the first match of the
+    // longest length, so among full-length matches the farthest wins (of shorter equal
+    // lengths, the nearest). Given the rest of the chain beyond a full-length match at
+    // distance found, returns the distance of the farthest full-length match in the
+    // dictionary. The candidates are gathered first and tested from the far end, so a long
+    // run costs one test at the far end, not one per candidate.
+    U32 FarthestFullMatch(U32 candidate, U32 position, U32 found)
+    {
+        U32 farther[dictionarySize];
+        U32 count = 0;
+        for (; candidate != noPosition && position - candidate <= dictionarySize;
+             candidate = m_tripleChain[candidate & (chainSize - 1)])
+            farther[count++] = candidate;
+        const U8* here = m_data + position;
+        while (count != 0)
+        {
+            const U8* there = m_data + farther[--count];
+            if (there[longestMatch - 1] == here[longestMatch - 1] &&
+                MatchLength(there, here, longestMatch) == longestMatch)
+                return position - farther[count];
+        }
+        return found;
+    }
+
     static U32 PairHash(const U8* p) { return 4u * p[0] + 5u * p[1]; }
     static U32 TripleHash(const U8* p)
     {

@@ -17,3 +17,10 @@ if(TARGET UtilTests)
     target_compile_definitions(UtilTests PRIVATE VELMO_HAVE_DYNAMITE=1)
   endif()
 endif()
+
+# The coder is also checked against a plain Python model of its match rules.
+find_package(Python3 COMPONENTS Interpreter REQUIRED)
+if(TARGET UtilTests)
+  target_compile_definitions(UtilTests PRIVATE VELMO_PYTHON3="${Python3_EXECUTABLE}")
+endif()
+add_test(NAME ImplodeModelSelfTest COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/implode_model.py selftest)
