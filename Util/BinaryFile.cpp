@@ -251,6 +251,8 @@ BinaryFile::~BinaryFile()
 void BinaryFile::ReadSlow(U32 count, void* buffer)
 {
     CloseReadWindow();
+    // Written bytes go out before anything is read, so that their errors are not lost.
+    Flush();
     if (count == 0)
         return;
     if (m_position > m_size || count > m_size - m_position)
@@ -264,7 +266,6 @@ void BinaryFile::ReadSlow(U32 count, void* buffer)
         OpenReadWindow();
         return;
     }
-    Flush();
 
     U64 got;
     if (count >= bufferSize)
@@ -335,6 +336,7 @@ void BinaryFile::Seek(U64 position)
     CloseReadWindow();
     if (position > maxOffset)
         throw XFileSeek(m_name);
+    Flush();
     m_position = position;
 }
 

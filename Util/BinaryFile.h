@@ -18,7 +18,8 @@
 //
 // Names: '\' reads as '/', the name is made absolute and matched without regard to case
 // (for a new file, its folder); the stream's name is that full path. Other writable streams
-// write out what is buffered when destroyed, ignoring errors; Commit() reports them.
+// write out what is buffered at the latest when destroyed; as a destructor cannot report an
+// error, writers call Flush() (or Commit()) after their last write.
 #include <cstring>
 #include <memory>
 #include <string>
@@ -68,12 +69,24 @@ public:
     U64 Tell() const override { return m_position; }
     // Any position up to the largest file offset of the host; beyond the end is allowed.
     void Seek(U64 position) override;
-    U64 Size() const override { return m_size; }
+    // The size as written so far: buffered bytes are written out first, so a write error
+    // surfaces here rather than being lost (XFileWrite).
+    U64 Size() const override
+    {
+        if (m_dirtyBegin != m_dirtyEnd)
+            const_cast<BinaryFile*>(this)->Flush(); // streams are never made const objects
+        return m_size;
+    }
     bool AtEnd() const override { return m_position == m_size; }
     std::string GetName() const override { return m_name; }
 
     // Ends the file at the position; XFileWrite on failure or on a stream opened for reading.
     virtual void Truncate();
+
+    // Writes out every buffered byte; XFileWrite on failure. Writes are also written out when
+    // the buffer fills, before a seek, a size query or a read, so a write error is reported
+    // by the next of these calls and never only to the destructor, which cannot report it.
+    void Flush() override;
 
     // Hands every buffered byte to the system and syncs the file to disk; for a stream made by
     // CreateAlways, then puts it in place of the target. XFileWrite on any failure, after
@@ -94,7 +107,6 @@ private:
         m_readEnd = m_buffer.get() + m_bufferLength;
     }
     void CloseReadWindow() { m_readNext = m_readEnd = nullptr; }
-    void Flush();
 
     std::string m_name;
     std::unique_ptr<Handles> m_handles;

@@ -22,5 +22,9 @@ public:
     virtual bool AtEnd() const = 0;
     // The name used in every error message about this stream.
     virtual std::string GetName() const = 0;
+    // Hands every byte written so far on to where the stream keeps it, or throws XFileWrite.
+    // Streams that write straight through have nothing to do. Savers call it after their last
+    // write, so that no write error is left for a destructor to swallow.
+    virtual void Flush() {}
 };
 } // namespace Velmo::Util

@@ -563,6 +563,7 @@ void GPLTdoFile::Save(Util::CountedPointer<Util::BinaryStream>& stream)
     out.Seek(0);
     ChunkHeader(IdFile, 1, SectionSize(end, ChunkHeader::ByteSize, name)).Write(out);
     out.Seek(end);
+    out.Flush();
 }
 
 } // namespace Velmo::Papy

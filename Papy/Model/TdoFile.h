@@ -18,6 +18,7 @@
 #include "Papy/Model/Vertex.h"
 #include "Util/BinaryStream.h"
 #include "Util/CountedPointer.h"
+#include "Util/Exception.h"
 #include "Util/Types.h"
 
 namespace Velmo::Papy
@@ -193,5 +194,19 @@ protected:
     static Node FindSubObject(const SubObjectMap& SubObjects, int id);
     // Enters a node into a node table under its own id, replacing a node of that id.
     static void EnterSubObject(SubObjectMap& SubObjects, const Node& node);
+
+    // The id of a node that a factory is given as a child: the node must be one of the file's
+    // own nodes (table: the file's node table keyed by id). Otherwise XUsage "<family> node
+    // given no child" or "<family> node child not in this file", before anything is made.
+    template <class Table>
+    static int ChildIdIn(const Table& table, const Node& node, const char* family)
+    {
+        if (node.Get() == nullptr)
+            throw Util::XUsage(std::string(family) + " node given no child");
+        auto p = table.find(node->GetId());
+        if (p == table.end() || p->second.Get() != node.Get())
+            throw Util::XUsage(std::string(family) + " node child not in this file");
+        return node->GetId();
+    }
 };
 } // namespace Velmo::Papy

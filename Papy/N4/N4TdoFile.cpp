@@ -69,8 +69,8 @@ N4TdoFile::N4TdoFile(Util::CountedPointer<Util::BinaryStream> stream, const N4Ar
     VELMO_ASSERT_TEXT(rootId == 1, "root_id == 1");
     m_padding = archive.GetPadding();
     m_loadedSize = size;
-    m_rootId = -2;
-    AddSubObject(Util::CountedPointer<ThreeDObject>(new N4Root(*this, -2, 1)));
+    m_rootId = LoadedRootId;
+    AddSubObject(Util::CountedPointer<ThreeDObject>(new N4Root(*this, LoadedRootId, 1)));
 }
 
 N4TdoFile::N4TdoFile(const N4ArchiverList& archivers, FileFactory* factory)
@@ -127,6 +127,19 @@ int N4TdoFile::NewId()
     return ++m_idCounter;
 }
 
+void N4TdoFile::CheckNewId(int id) const
+{
+    // The null nodes and the root of a loaded file are the file's own: a factory never
+    // replaces them (GetNull and GetRoot would lose their nodes).
+    if (id == 0 || id == -1 || id == LoadedRootId)
+        throw Util::XUsage("N4 node id reserved for the null nodes or the root");
+}
+
+int N4TdoFile::ChildId(const Node& child) const
+{
+    return ChildIdIn(SubObjects, child, "N4");
+}
+
 void N4TdoFile::Save(Util::CountedPointer<Util::BinaryStream>& stream)
 {
     Util::CountedPointer<ThreeDObjectRoot> root = GetRoot();
@@ -152,31 +165,37 @@ void N4TdoFile::Save(Util::CountedPointer<Util::BinaryStream>& stream)
     buffer.Write(m_padding, zeros);
 
     const U64 size = buffer.Size();
+    // Saving over a longer stream must not leave its old tail behind the archive: a stream that
+    // cannot be shortened is refused before anything is written to it.
+    auto* file = dynamic_cast<Util::BinaryFile*>(&target);
+    auto* memory = dynamic_cast<Util::MemoryStream*>(&target);
+    const bool longer = target.Size() > size;
+    if (longer && !file && !memory)
+        throw Util::XFileWrite(target.GetName());
     for (U64 done = 0; done < size;)
     {
         U32 part = U32(std::min<U64>(size - done, Chunk));
         target.Write(part, buffer.GetData() + done);
         done += part;
     }
-    // Saving over a longer file must not leave the old tail behind it.
-    if (target.Size() > size)
+    if (longer)
     {
-        if (auto* file = dynamic_cast<Util::BinaryFile*>(&target))
+        if (file)
             file->Truncate();
-        else if (auto* memory = dynamic_cast<Util::MemoryStream*>(&target))
-            memory->Truncate();
         else
-            throw Util::XFileWrite(target.GetName());
+            memory->Truncate();
     }
+    target.Flush();
 }
 
 Util::CountedPointer<ThreeDObjectAnimatedTransform> N4TdoFile::CreateAnimatedTransform(
     int id, const std::string& name, const std::string& text, double d0, double d1, double d2, double d3, double d4,
     double d5, const Node& child)
 {
+    CheckNewId(id);
     const double values[6] = {d0, d1, d2, d3, d4, d5};
     Util::CountedPointer<ThreeDObjectAnimatedTransform> node(
-        new N4AnimatedTransform(*this, id, name, text, values, child->GetId()));
+        new N4AnimatedTransform(*this, id, name, text, values, ChildId(child)));
     AddSubObject(node);
     return node;
 }
@@ -186,8 +205,12 @@ Util::CountedPointer<ThreeDObjectAppearance> N4TdoFile::CreateAppearance(int id,
                                                                        const Node& second, const Node& third,
                                                                        int textureFunction)
 {
+    CheckNewId(id);
     // Any null node (also the second one, -1) is the absent link 0, as a saved file reads back.
-    auto link = [](const Node& node) { return dynamic_cast<ThreeDObjectNull*>(node.Get()) ? 0 : node->GetId(); };
+    auto link = [this](const Node& node) {
+        int child = ChildId(node);
+        return dynamic_cast<ThreeDObjectNull*>(node.Get()) ? 0 : child;
+    };
     Util::CountedPointer<ThreeDObjectAppearance> node(new N4Appearance(*this, id, name, red, green, blue, link(first),
                                                                        link(second), link(third), textureFunction));
     AddSubObject(node);
@@ -196,7 +219,8 @@ Util::CountedPointer<ThreeDObjectAppearance> N4TdoFile::CreateAppearance(int id,
 
 Util::CountedPointer<ThreeDObjectGeometry> N4TdoFile::CreateGeometry(int id, const Node& first, const Node& second)
 {
-    Util::CountedPointer<ThreeDObjectGeometry> node(new N4Geometry(*this, id, first->GetId(), second->GetId()));
+    CheckNewId(id);
+    Util::CountedPointer<ThreeDObjectGeometry> node(new N4Geometry(*this, id, ChildId(first), ChildId(second)));
     AddSubObject(node);
     return node;
 }
@@ -204,7 +228,8 @@ Util::CountedPointer<ThreeDObjectGeometry> N4TdoFile::CreateGeometry(int id, con
 Util::CountedPointer<ThreeDObjectRoot> N4TdoFile::CreateRoot(int id, const Nodes& children)
 {
     VELMO_ASSERT_TEXT(children.size() == 1, "children.size() == 1");
-    Util::CountedPointer<ThreeDObjectRoot> node(new N4Root(*this, id, children[0]->GetId()));
+    CheckNewId(id);
+    Util::CountedPointer<ThreeDObjectRoot> node(new N4Root(*this, id, ChildId(children[0])));
     AddSubObject(node);
     m_rootId = id;
     return node;
@@ -213,13 +238,15 @@ Util::CountedPointer<ThreeDObjectRoot> N4TdoFile::CreateRoot(int id, const Nodes
 Util::CountedPointer<ThreeDObjectShape> N4TdoFile::CreateShape(int id, const std::string& name, const Node& first,
                                                                const Node& second)
 {
-    Util::CountedPointer<ThreeDObjectShape> node(new N4Shape(*this, id, name, first->GetId(), second->GetId()));
+    CheckNewId(id);
+    Util::CountedPointer<ThreeDObjectShape> node(new N4Shape(*this, id, name, ChildId(first), ChildId(second)));
     AddSubObject(node);
     return node;
 }
 
 Util::CountedPointer<ThreeDObjectTexture2> N4TdoFile::CreateTexture2(int id, const std::string& fileName)
 {
+    CheckNewId(id);
     Util::CountedPointer<ThreeDObjectTexture2> node(new N4Texture(*this, id, fileName));
     AddSubObject(node);
     return node;
@@ -227,6 +254,7 @@ Util::CountedPointer<ThreeDObjectTexture2> N4TdoFile::CreateTexture2(int id, con
 
 Util::CountedPointer<ThreeDObjectTriangles> N4TdoFile::CreateTriangles(int id, const std::vector<U32>& indices)
 {
+    CheckNewId(id);
     Util::CountedPointer<ThreeDObjectTriangles> node(new N4TriList(*this, id, indices));
     AddSubObject(node);
     return node;
@@ -236,6 +264,7 @@ Util::CountedPointer<ThreeDObjectVertices> N4TdoFile::CreateVertices(
     int id, const std::vector<Vertex>& vertices, const std::vector<Normal>& normals,
     const std::vector<TextureVertex>& textureVertices, const std::vector<TextureVertex>& secondTextureVertices)
 {
+    CheckNewId(id);
     Util::CountedPointer<ThreeDObjectVertices> node(
         new N4PlainVertexList(*this, id, vertices, normals, textureVertices, secondTextureVertices));
     AddSubObject(node);

@@ -74,10 +74,14 @@ public:
 
 private:
     void AddNullNodes();
+    // Factories refuse the reserved ids and children that are not nodes of this file (XUsage).
+    void CheckNewId(int id) const;
+    int ChildId(const Node& child) const;
 
     FileFactory* m_factory;
     SubObjectMap SubObjects;
     int m_idCounter = 0x40000000;
+    static constexpr int LoadedRootId = -2;
     int m_rootId = -1;
     N4Archiver* m_archive = nullptr;
     N4ArchiverList m_archivers;

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <functional>
 #include <random>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -446,4 +447,63 @@ TEST(BinaryFile, SaveThatRunsOutOfSpaceLeavesTheOriginal)
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     EXPECT_TRUE(folder.Read("doc.3do") == original);
     EXPECT_EQ(folder.CountEntries(), 1u);
+}
+
+// A write that the disk refuses is reported by the next call that writes buffered bytes out
+// (a seek, a size query, a read or an explicit flush), through every writable mode, and
+// never only to the destructor, which cannot report it. The file-size limit plays the full
+// disk; each case runs in a child process of its own.
+TEST(BinaryFile, WriteErrorsReachTheCaller)
+{
+    TempFolder folder;
+    struct Case
+    {
+        const char* what;
+        bool update;                                  // OpenUpdate of an existing file, else CreateNew
+        std::function<void(BinaryFile&)> afterWrite; // the call that must report the error
+    };
+    const Case cases[] = {
+        {"seek, new", false, [](BinaryFile& f) { f.Seek(0); }},
+        {"size, new", false, [](BinaryFile& f) { f.Size(); }},
+        {"flush, new", false, [](BinaryFile& f) { f.Flush(); }},
+        {"read, update", true, [](BinaryFile& f) {
+             char byte;
+             f.Read(1, &byte);
+         }},
+        {"seek, update", true, [](BinaryFile& f) { f.Seek(1); }},
+        {"flush, update", true, [](BinaryFile& f) { f.Flush(); }},
+    };
+    int index = 0;
+    for (const Case& c : cases)
+    {
+        std::string path = folder.Path("w" + std::to_string(index++));
+        if (c.update)
+            folder.Write(path.substr(path.rfind('/') + 1), std::string(100, 'o'));
+        pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0)
+        {
+            signal(SIGXFSZ, SIG_IGN);
+            struct rlimit limit = {4096, 4096};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            int status = 1;
+            try
+            {
+                FilePtr file(c.update ? BinaryFile::OpenUpdate(path) : BinaryFile::CreateNew(path));
+                std::vector<char> data(50, 'n');
+                file->Seek(5000); // beyond the limit: buffered, refused when written out
+                file->Write(U32(data.size()), data.data());
+                c.afterWrite(*file);
+                status = 3; // the error was lost
+            }
+            catch (const XFileWrite& e)
+            {
+                status = e.GetText() == "Couldn't write to " + path + "\n" ? 0 : 2;
+            }
+            _exit(status);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << c.what << " " << status;
+    }
 }

@@ -2,7 +2,10 @@
 // cases: each loads with the reader's error, or loads and saves back to its own bytes.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "N4F2Support.h"
+#include "Papy/Model/ThreeDObjectTexture2.h"
 #include "Papy/Model/ThreeDObjectXSection.h"
 
 using namespace Velmo;
@@ -105,4 +108,55 @@ TEST(N4Hardening, SaveRefusesARootOverTheNullNode)
         }
         EXPECT_EQ(buffer->Size(), 0u);
     }
+}
+
+// Factories refuse an empty child, a child of another file and the reserved ids, before they
+// make anything: the null nodes and the root stay as they were.
+TEST(N4Hardening, FactoriesRefuseEmptyOrForeignChildrenAndReservedIds)
+{
+    N4TdoFile file(GetN4TdoArchivers(), nullptr);
+    N4TdoFile other(GetN4TdoArchivers(), nullptr);
+    const TdoFile::Node none;
+    const TdoFile::Node null = file.GetSubObject(0);
+    TdoFile::Node foreign;
+    foreign = other.CreateTexture2(other.NewId(), "a.mip");
+    struct Case
+    {
+        const char* what;
+        std::function<void()> call;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"geometry, empty first", [&] { file.CreateGeometry(file.NewId(), none, null); }, "N4 node given no child"},
+        {"geometry, empty second", [&] { file.CreateGeometry(file.NewId(), null, none); }, "N4 node given no child"},
+        {"shape, foreign", [&] { file.CreateShape(file.NewId(), "s", foreign, null); },
+         "N4 node child not in this file"},
+        {"root, empty", [&] { file.CreateRoot(file.NewId(), {none}); }, "N4 node given no child"},
+        {"appearance, empty", [&] { file.CreateAppearance(file.NewId(), "a", 1, 1, 1, none, null, null, 0); },
+         "N4 node given no child"},
+        {"animated transform, empty",
+         [&] { file.CreateAnimatedTransform(file.NewId(), "t", "", 0, 0, 0, 0, 0, 0, none); },
+         "N4 node given no child"},
+        {"texture over the null node", [&] { file.CreateTexture2(0, "a.mip"); },
+         "N4 node id reserved for the null nodes or the root"},
+        {"triangles over the second null node", [&] { file.CreateTriangles(-1, {0, 1, 2}); },
+         "N4 node id reserved for the null nodes or the root"},
+        {"vertices over the root", [&] { file.CreateVertices(-2, {}, {}, {}, {}); },
+         "N4 node id reserved for the null nodes or the root"},
+    };
+    for (const Case& c : cases)
+    {
+        try
+        {
+            c.call();
+            ADD_FAILURE() << c.what;
+        }
+        catch (const Util::XUsage& e)
+        {
+            EXPECT_EQ(e.GetText(), c.text) << c.what;
+        }
+    }
+    EXPECT_TRUE(file.GetNull());
+    EXPECT_EQ(file.GetSubObject(-1)->GetId(), -1);
+    EXPECT_FALSE(file.GetRoot());
 }

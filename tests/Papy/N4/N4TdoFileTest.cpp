@@ -244,8 +244,10 @@ TEST(N4TdoFile, SaveOverALongerFileLeavesNoStaleTail)
     EXPECT_EQ(written, sample);
     std::remove(path.c_str());
 
-    // A fixed block longer than the archive cannot be shortened: the save fails.
+    // A fixed block longer than the archive cannot be shortened: the save fails before it
+    // writes anything, and the block keeps its bytes.
     Bytes block(sample.size() + 10, 0xEE);
     Util::CountedPointer<Util::BinaryStream> memory(new Util::CharBuffer("block", U32(block.size()), block.data()));
     EXPECT_THROW(file->Save(memory), Util::XFileWrite);
+    EXPECT_EQ(block, Bytes(sample.size() + 10, 0xEE));
 }
