@@ -32,7 +32,7 @@ public:
     template <class T>
     static T GetData(const std::string& id)
     {
-        VELMO_ASSERT(IsDataPresent(id));
+        VELMO_ASSERT_AT(IsDataPresent(id), "IsDataPresent(id)", ".\\Util\\Clipboard.cpp", 48);
         return boost::any_cast<T>(GetStore().find(id)->second);
     }
 };

@@ -139,6 +139,11 @@ struct AssertionUnit
     ((expression) ? static_cast<void>(0)                                                           \
                   : ::Velmo::Util::ThrowAssertion(#expression, VELMO_SOURCE_UNIT, __LINE__))
 
+// An assertion whose text names a fixed source unit and line, for the checks that users and
+// documents know by that text: it stays the same wherever the code sits.
+#define VELMO_ASSERT_AT(expression, text, unit, line)                                              \
+    ((expression) ? static_cast<void>(0) : ::Velmo::Util::ThrowAssertion(text, unit, line))
+
 // An assertion whose expression text is given explicitly (the text a check is known by).
 #define VELMO_ASSERT_TEXT(expression, text)                                                        \
     ((expression) ? static_cast<void>(0)                                                           \

@@ -76,7 +76,8 @@ U32 PkCompression::Compress(const void* input, U32 inputSize, void* output, U32 
 {
     Transfer dp{static_cast<const U8*>(input), inputSize, static_cast<U8*>(output), outputCapacity};
     int result = Implode(dp);
-    VELMO_ASSERT(result == CMP_NO_ERROR && dp.InBytesRemaining == 0);
+    VELMO_ASSERT_AT(result == CMP_NO_ERROR && dp.InBytesRemaining == 0,
+                    "result == CMP_NO_ERROR && dp.InBytesRemaining == 0", ".\\PkCompression.cpp", 79);
     return outputCapacity - dp.OutBytesRemaining;
 }
 
@@ -96,7 +97,8 @@ U32 PkCompression::Decompress(const void* input, U32 inputSize, void* output, U3
 {
     Transfer dp{static_cast<const U8*>(input), inputSize, static_cast<U8*>(output), outputCapacity};
     int result = Explode(dp);
-    VELMO_ASSERT(result == CMP_NO_ERROR && dp.InBytesRemaining == 0);
+    VELMO_ASSERT_AT(result == CMP_NO_ERROR && dp.InBytesRemaining == 0,
+                    "result == CMP_NO_ERROR && dp.InBytesRemaining == 0", ".\\PkCompression.cpp", 99);
     return outputCapacity - dp.OutBytesRemaining;
 }
 

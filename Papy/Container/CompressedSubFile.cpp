@@ -41,7 +41,8 @@ CompressedSubFile::CompressedSubFile(const Util::CountedPointer<Util::BinaryStre
     // A damaged entry fails here (fewer bytes than its directory size, more, or a size beyond
     // any stream of its packed size) or in the decoder; either way no partial stream is made,
     // and the other entries of the container stay readable.
-    VELMO_ASSERT(result_size == uncompressed_size);
+    VELMO_ASSERT_AT(result_size == uncompressed_size, "result_size == uncompressed_size", ".\\CompressedSubFile.cpp",
+                    44);
     m_buffer.Attach(unpackedSize, m_data.get());
 }
 } // namespace Velmo::Papy

@@ -97,7 +97,7 @@ void PapyDirectory::Resolve(const std::string& path)
 
 const std::string& PapyDirectory::GetParent() const
 {
-    VELMO_ASSERT_TEXT(!m_root, "!Root");
+    VELMO_ASSERT_AT(!m_root, "!Root", ".\\PapyDirectory.cpp", 153);
     return m_parent;
 }
 } // namespace Velmo::Papy

@@ -10,7 +10,7 @@ bool GPLCarTdoFixupVisitor::EnterRoot(ThreeDObjectRoot& node)
 {
     if (!FirstEntry(node))
         return false;
-    Replace<GPLCarRoot, ThreeDObjectObjectList>(node.GetChild(0), "ol != 0");
+    Replace<GPLCarRoot, ThreeDObjectObjectList>(node.GetChild(0), CarObjectListExpected);
     return true;
 }
 } // namespace Velmo::Papy

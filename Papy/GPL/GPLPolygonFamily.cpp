@@ -156,7 +156,7 @@ template <int Index>
 Colour GPLPolygonFamily<Index>::GetColour() const
 {
     if (!m_coloured)
-        Util::ThrowAssertion("HasColour()", Variant.Unit, __LINE__);
+        Util::ThrowAssertion("HasColour()", Variant.Unit, HasColourLine);
     return m_colour;
 }
 
@@ -170,7 +170,7 @@ template <int Index>
 int GPLPolygonFamily<Index>::GetColourMapIndex() const
 {
     if (m_coloured)
-        Util::ThrowAssertion("HasColourMapIndex()", Variant.Unit, __LINE__);
+        Util::ThrowAssertion("HasColourMapIndex()", Variant.Unit, HasColourMapIndexLine);
     return m_colourMapIndex;
 }
 

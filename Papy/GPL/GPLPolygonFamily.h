@@ -36,6 +36,10 @@ struct GPLPolygonVariant
     const char* FirstWordMessage;
 };
 
+// The lines the colour assertions name in their unit, the same for every variant.
+inline constexpr int HasColourLine = 266;
+inline constexpr int HasColourMapIndexLine = 277;
+
 inline constexpr GPLPolygonVariant GPLPolygonVariants[8] = {
     {27, false, false, false, ".\\GPLPolygon.cpp", nullptr},
     {28, true, false, false, ".\\GPLGouraudPolygon.cpp", nullptr},

@@ -29,17 +29,28 @@ protected:
     // True the first time a node is entered.
     bool FirstEntry(ThreeDObject& node) { return m_entered.insert(&node).second; }
 
+    // The check a conversion fails: its text and its line in the loader's unit, as users know it.
+    struct Expectation
+    {
+        const char* text;
+        int line;
+    };
+    static constexpr Expectation NumberListExpected{"nl != 0", 2063};
+    static constexpr Expectation TrackObjectListExpected{"ol != 0", 2070};
+    static constexpr Expectation CarObjectListExpected{"ol != 0", 2132};
+
     // Replaces child by a Typed node made from it as a List (ThreeDObjectObjectList or
-    // ThreeDObjectNumberList); a child of another kind fails the assertion named. A child that
-    // is already a Typed node (reached before through another parent) stays as it is.
+    // ThreeDObjectNumberList); a child of another kind fails the assertion named, in the
+    // loader's unit. A child that is already a Typed node (reached before through another
+    // parent) stays as it is.
     template <class Typed, class List>
-    void Replace(const Util::CountedPointer<ThreeDObject>& child, const char* assertion)
+    void Replace(const Util::CountedPointer<ThreeDObject>& child, const Expectation& expected)
     {
         if (dynamic_cast<Typed*>(child.Get()) != nullptr)
             return;
         List* list = dynamic_cast<List*>(child.Get());
         if (list == nullptr)
-            Util::ThrowAssertion(assertion, VELMO_SOURCE_UNIT, __LINE__);
+            Util::ThrowAssertion(expected.text, ".\\GPLTdoFile.cpp", expected.line);
         Util::CountedPointer<ThreeDObject> typed(new Typed(m_file, *list));
         // The list stays alive until the walk ends, so no later node can take its address.
         m_replaced.push_back(child);

@@ -16,17 +16,11 @@
 
 namespace Velmo::Papy
 {
-namespace
-{
-const char* const ObjectListExpected = "ol != 0";
-const char* const NumberListExpected = "nl != 0";
-} // namespace
-
 bool GPLTrackTdoFixupVisitor::EnterRoot(ThreeDObjectRoot& node)
 {
     if (!FirstEntry(node))
         return false;
-    Replace<GPLTrackRoot, ThreeDObjectObjectList>(node.GetChild(0), ObjectListExpected);
+    Replace<GPLTrackRoot, ThreeDObjectObjectList>(node.GetChild(0), TrackObjectListExpected);
     return true;
 }
 
@@ -34,7 +28,7 @@ bool GPLTrackTdoFixupVisitor::EnterTrackRoot(ThreeDObjectTrackRoot& node)
 {
     if (!FirstEntry(node))
         return false;
-    Replace<GPLTrackSections, ThreeDObjectObjectList>(node.GetChild(), ObjectListExpected);
+    Replace<GPLTrackSections, ThreeDObjectObjectList>(node.GetChild(), TrackObjectListExpected);
     Replace<GPLTrackDrawingDistances, ThreeDObjectNumberList>(node.GetDrawingDistances(), NumberListExpected);
     return true;
 }
@@ -45,8 +39,8 @@ bool GPLTrackTdoFixupVisitor::EnterTrackSections(ThreeDObjectTrackSections& node
         return false;
     Replace<GPLTrackIndex, ThreeDObjectNumberList>(node.GetIndex(), NumberListExpected);
     for (int i = 0; i < node.GetSectionCount(); ++i)
-        Replace<GPLTrackDetailSplit, ThreeDObjectObjectList>(node.GetSection(i), ObjectListExpected);
-    Replace<GPLObjectLocatorList, ThreeDObjectObjectList>(node.GetTracksideObjects(), ObjectListExpected);
+        Replace<GPLTrackDetailSplit, ThreeDObjectObjectList>(node.GetSection(i), TrackObjectListExpected);
+    Replace<GPLObjectLocatorList, ThreeDObjectObjectList>(node.GetTracksideObjects(), TrackObjectListExpected);
     return true;
 }
 

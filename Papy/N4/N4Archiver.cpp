@@ -138,13 +138,13 @@ int N4Archiver::ReadObject()
     if (classId == m_counter)
     {
         auto p = LoadClassMap.find(classId);
-        VELMO_ASSERT_TEXT(p == LoadClassMap.end(), "p == LoadClassMap.end()");
+        VELMO_ASSERT_AT(p == LoadClassMap.end(), "p == LoadClassMap.end()", ".\\Papy\\N4Archiver.cpp", __LINE__);
         ++m_counter;
         SetEntry(classId, Entry::Class);
         LoadClassMap[classId] = ReadClassAnnouncement();
     }
     auto p = LoadClassMap.find(classId);
-    VELMO_ASSERT_TEXT(p != LoadClassMap.end(), "p != LoadClassMap.end()");
+    VELMO_ASSERT_AT(p != LoadClassMap.end(), "p != LoadClassMap.end()", ".\\Papy\\N4Archiver.cpp", __LINE__);
 
     ++m_depth;
     m_expanding.push_back(1);

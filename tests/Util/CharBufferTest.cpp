@@ -26,6 +26,7 @@ TEST(CharBuffer, ReadsAndRefusesShortReadsWithoutMoving)
     try
     {
         buffer.Read(1, out);
+        FAIL() << "read past the end";
     }
     catch (const XFileRead& e)
     {

@@ -44,6 +44,9 @@ std::string AssertionOf(const Bytes& bytes)
     }
     catch (const XAssertion& e)
     {
+        // The conversions' checks name the loader's unit and a fixed line.
+        if (std::string(e.GetFile()) == ".\\GPLTdoFile.cpp")
+            return std::string(e.GetExpression()) + " (" + e.GetFile() + ": " + std::to_string(e.GetLine()) + ")";
         return e.GetExpression();
     }
     return "(loaded)";
@@ -148,25 +151,25 @@ TEST(GPLFixUp, EachShapeCheckIsReachedByACraftedFile)
     };
     auto setter = [](PB& b, const std::string& label) { b.Add(label, PB::StateValueSetter()); };
     const std::vector<Case> cases = {
-        {"top not a list", [&](PB& b) { b.Add("top", PB::NumberList({1})); }, "ol != 0"},
+        {"top not a list", [&](PB& b) { b.Add("top", PB::NumberList({1})); }, "ol != 0 (.\\GPLTdoFile.cpp: 2070)"},
         {"top of three", [](PB& b) { b.Add("top", PB::ObjectList({PB::Ref("sections"), PB::Ref("distances"),
                                                                    PB::Ref("detail")})); },
          "ol.GetChildCount() == 2"},
         {"sections not a list", [](PB& b) { b.Add("top", PB::ObjectList({PB::Ref("index"), PB::Ref("distances")})); },
-         "ol != 0"},
+         "ol != 0 (.\\GPLTdoFile.cpp: 2070)"},
         {"distances not numbers",
-         [](PB& b) { b.Add("top", PB::ObjectList({PB::Ref("sections"), PB::Ref("locators")})); }, "nl != 0"},
+         [](PB& b) { b.Add("top", PB::ObjectList({PB::Ref("sections"), PB::Ref("locators")})); }, "nl != 0 (.\\GPLTdoFile.cpp: 2063)"},
         {"two sections", [](PB& b) { b.Add("sections", PB::ObjectList({PB::Ref("index"), PB::Ref("locators")})); },
          "object_count >= 3"},
         {"index not numbers",
          [](PB& b) { b.Add("sections", PB::ObjectList({PB::Ref("detail"), PB::Ref("split0"), PB::Ref("locators")})); },
-         "nl != 0"},
+         "nl != 0 (.\\GPLTdoFile.cpp: 2063)"},
         {"section not a list",
          [](PB& b) { b.Add("sections", PB::ObjectList({PB::Ref("index"), PB::Ref("index"), PB::Ref("locators")})); },
-         "ol != 0"},
+         "ol != 0 (.\\GPLTdoFile.cpp: 2070)"},
         {"locators not a list",
          [](PB& b) { b.Add("sections", PB::ObjectList({PB::Ref("index"), PB::Ref("split0"), PB::Ref("detail")})); },
-         "ol != 0"},
+         "ol != 0 (.\\GPLTdoFile.cpp: 2070)"},
         {"split of seven",
          [](PB& b) {
              b.Add("split0", PB::ObjectList({PB::Ref("detail"), PB::Ref("detail"), PB::Ref("detail"), PB::Ref("detail"),
@@ -178,7 +181,7 @@ TEST(GPLFixUp, EachShapeCheckIsReachedByACraftedFile)
              std::vector<PB::Word> levels(8, PB::Ref("detail"));
              b.Add("split0", PB::ObjectList(levels));
          },
-         "nl != 0"},
+         "nl != 0 (.\\GPLTdoFile.cpp: 2063)"},
         {"three links", [](PB& b) { b.Add("links0", PB::NumberList({1, 2, 3})); }, "number_count == 4"},
     };
     for (const auto& c : cases)
@@ -194,7 +197,7 @@ TEST(GPLFixUp, EachShapeCheckIsReachedByACraftedFile)
     // The car's top: not a list, or not of three.
     PB notList;
     notList.Add("fixer", PB::VertexFixer());
-    EXPECT_EQ(AssertionOf(FileWithPrim(notList.Build("fixer"))), "ol != 0");
+    EXPECT_EQ(AssertionOf(FileWithPrim(notList.Build("fixer"))), "ol != 0 (.\\GPLTdoFile.cpp: 2132)");
     PB two;
     two.Add("top", PB::ObjectList({PB::Ref("fixer"), PB::Ref("fixer")}));
     two.Add("fixer", PB::VertexFixer());

@@ -212,8 +212,7 @@ TEST(GPLRecords, PolygonAnswersFromItsRecordAndTheFileTables)
     }
     catch (const XAssertion& e)
     {
-        EXPECT_STREQ(e.GetExpression(), "HasColourMapIndex()");
-        EXPECT_STREQ(e.GetFile(), ".\\GPLTexturedGouraudPhongPolygon.cpp");
+        EXPECT_EQ(e.GetText(), "Assertion failure at .\\GPLTexturedGouraudPhongPolygon.cpp: 277\nHasColourMapIndex()\n");
     }
 
     auto plain = LoadRecord([](std::uint32_t) { return PolygonRecord(27, 0xFE000000, 1); });
@@ -228,8 +227,7 @@ TEST(GPLRecords, PolygonAnswersFromItsRecordAndTheFileTables)
     }
     catch (const XAssertion& e)
     {
-        EXPECT_STREQ(e.GetExpression(), "HasColour()");
-        EXPECT_STREQ(e.GetFile(), ".\\GPLPolygon.cpp");
+        EXPECT_EQ(e.GetText(), "Assertion failure at .\\GPLPolygon.cpp: 266\nHasColour()\n");
     }
     // Features the class lacks keep the failing defaults of the polygon kind.
     const std::function<void()> absent[] = {

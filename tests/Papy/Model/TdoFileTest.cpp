@@ -88,17 +88,11 @@ TEST(TdoFile, UnknownIdFailsWithoutAddingAnEntry)
     }
 }
 
-TEST(TdoFile, NullRootAndReplacement)
+TEST(TdoFile, EnteringATakenIdReplacesTheNode)
 {
     TableFile file;
-    // A new file: its null node under -1, and no root while the root id names the null node.
-    ASSERT_TRUE(file.GetNull());
-    EXPECT_EQ(file.GetNull().Get(), file.GetSubObject(-1).Get());
-    EXPECT_FALSE(file.GetRoot());
-    EXPECT_FALSE(file.FindHandle("anything"));
-
     // A node entered under an id that is taken replaces the former node; referrers by id see
-    // the new one.
+    // the new one, and the table no longer holds the former.
     Util::CountedPointer<StubObjectList> list(new StubObjectList);
     list->Id = 8;
     file.Add(list);
@@ -108,15 +102,6 @@ TEST(TdoFile, NullRootAndReplacement)
     EXPECT_EQ(file.GetNodeCount(), 2u);
     EXPECT_EQ(file.GetSubObject(8).Get(), static_cast<ThreeDObject*>(replacement.Get()));
     EXPECT_EQ(list.GetCount(), 1);
-
-    Util::CountedPointer<StubRoot> root(new StubRoot);
-    root->Id = -2;
-    file.Add(root);
-    file.RootId = -2;
-    EXPECT_EQ(file.GetRoot().Get(), static_cast<ThreeDObjectRoot*>(root.Get()));
-
-    EXPECT_EQ(file.NewId(), 0x40000004);
-    EXPECT_EQ(file.NewId(), 0x40000005);
 }
 
 TEST(TdoFile, UnsupportedFactoriesFail)
