@@ -163,6 +163,20 @@ public:
     // The number of holders sharing the count (0 for an empty holder).
     int GetCount() const noexcept { return m_count != nullptr ? m_count->count : 0; }
 
+    // Lets go of the object (the last holder deletes it) and leaves this holder empty, so that
+    // a later release, assignment or the destructor never counts it down twice.
+    void Release() noexcept
+    {
+        Detail::CountWord* count = m_count;
+        m_object = nullptr;
+        m_count = nullptr;
+        if (count == nullptr || --count->count != 0)
+            return;
+        if (count->object != nullptr)
+            count->destroy(count->object);
+        delete count;
+    }
+
 private:
     template <class U>
     friend class CountedPointer;
@@ -173,20 +187,6 @@ private:
     {
         if (m_count != nullptr)
             ++m_count->count;
-    }
-
-    void Release() noexcept
-    {
-        if (m_count == nullptr)
-            return;
-        if (--m_count->count != 0)
-            return;
-        Detail::CountWord* count = m_count;
-        m_object = nullptr;
-        m_count = nullptr;
-        if (count->object != nullptr)
-            count->destroy(count->object);
-        delete count;
     }
 
     T* m_object = nullptr;

@@ -128,8 +128,11 @@ std::vector<FileSearch::Entry> FileSearch::Search(const std::string& token) cons
         bool directory = S_ISDIR(info.st_mode);
         if (!Passes(name, directory, link))
             return;
-        matches.push_back(Entry{name, reportFolder + "/" + name, directory,
-                                directory ? 0 : U64(info.st_size), info.st_mtime});
+        U32 attributes = directory ? AttributeDirectory : 0;
+        if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+            attributes |= AttributeReadOnly;
+        matches.push_back(Entry{name, reportFolder + "/" + name, directory, directory ? 0 : U64(info.st_size),
+                                info.st_mtime, info.st_atime, info.st_ctime, attributes});
     };
 
     if (text == "." || text == "..")

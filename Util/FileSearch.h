@@ -47,14 +47,21 @@ public:
     static constexpr U32 IncludeSystem = 0x400;       // no effect
     static constexpr U32 KeepFolderAsGiven = 0x800;   // the folder is not made absolute
 
-    // One reported entry.
+    // Attribute bits of an entry, as the host's permission bits and kind give them.
+    static constexpr U32 AttributeReadOnly = 0x01;  // nobody may write it
+    static constexpr U32 AttributeDirectory = 0x10; // a folder, or a link to one
+
+    // One reported entry (of a link, what it leads to).
     struct Entry
     {
         std::string name;   // as the folder holds it
         std::string path;   // the folder searched (as on disk; as given with KeepFolderAsGiven), /, name
         bool directory;     // a folder, or a link to one
         U64 size;
-        std::time_t modified;
+        std::time_t modified; // last write
+        std::time_t accessed; // last access
+        std::time_t changed;  // last change of the contents or of the entry itself
+        U32 attributes;
     };
 
     class Iterator

@@ -160,3 +160,24 @@ TEST_F(CountedPointerTest, PlainRecordsAreDeleted)
     CountedPointer<std::vector<unsigned char>> bytes(new std::vector<unsigned char>(100, 7));
     EXPECT_EQ((*bytes)[99], 7);
 }
+
+// Release lets go at once and empties the holder: the other holders keep the object, the last
+// release deletes it, and the destructors afterwards count nothing down a second time.
+TEST_F(CountedPointerTest, ExplicitReleaseEmptiesTheHolder)
+{
+    {
+        CountedPointer<Base> a(new Base);
+        CountedPointer<Base> b(a);
+        a.Release();
+        EXPECT_FALSE(a);
+        EXPECT_EQ(a.GetCount(), 0);
+        EXPECT_EQ(b.GetCount(), 1);
+        a.Release();
+        EXPECT_EQ(b.GetCount(), 1);
+        EXPECT_EQ(g_deleted, 0);
+        b.Release();
+        EXPECT_EQ(g_deleted, 1);
+    }
+    EXPECT_EQ(g_deleted, 1);
+    EXPECT_EQ(g_alive, 0);
+}

@@ -2,6 +2,8 @@
 
 #include <cerrno>
 #include <climits>
+#include <fcntl.h>
+#include <map>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -98,6 +100,29 @@ TEST(FileSearch, EntriesCarryPathAndDetails)
     EXPECT_TRUE(i == search.End());
     i.Next();
     EXPECT_TRUE(i == search.End());
+}
+
+// Attributes and times come from the entry's status: read-only when nobody may write it, the
+// folder bit for folders; access, change and write times as the file system keeps them.
+TEST(FileSearch, EntriesCarryAttributesAndTimes)
+{
+    TempFolder folder;
+    std::string plain = folder.Write("plain.trk", "x");
+    std::string locked = folder.Write("locked.trk", "y");
+    ASSERT_EQ(chmod(locked.c_str(), 0444), 0);
+    ASSERT_EQ(mkdir(folder.Path("sub.trk").c_str(), 0755), 0);
+    struct timespec times[2] = {{1000000, 0}, {2000000, 0}}; // access, write
+    ASSERT_EQ(utimensat(AT_FDCWD, plain.c_str(), times, 0), 0);
+    std::map<std::string, FileSearch::Entry> entries;
+    for (const FileSearch::Entry& e : FileSearch(folder.Path(), "*.trk", '|', 0))
+        entries[e.name] = e;
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries["plain.trk"].attributes, 0u);
+    EXPECT_EQ(entries["locked.trk"].attributes, FileSearch::AttributeReadOnly);
+    EXPECT_EQ(entries["sub.trk"].attributes & FileSearch::AttributeDirectory, FileSearch::AttributeDirectory);
+    EXPECT_EQ(entries["plain.trk"].accessed, 1000000);
+    EXPECT_EQ(entries["plain.trk"].modified, 2000000);
+    EXPECT_GE(entries["plain.trk"].changed, entries["plain.trk"].modified);
 }
 
 TEST(FileSearch, Folders)
