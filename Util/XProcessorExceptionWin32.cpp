@@ -325,7 +325,9 @@ XProcessorExceptionWin32::XProcessorExceptionWin32(const char* title, const ucon
     unsigned segment = 0;
     U64 offset = 0;
     const char* module = "";
-    if (info != nullptr && FindLogicalAddress(pc, segment, offset, module))
+    // For a signal, where the fault happened; for an abort or an unhandled exception, where
+    // the report was raised.
+    if (FindLogicalAddress(pc, segment, offset, module))
     {
         out.Text("Fault address: ");
         out.Hex(pc, 16);
