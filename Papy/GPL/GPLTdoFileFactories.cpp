@@ -48,12 +48,7 @@ void GPLTdoFile::CheckNewId(int id, bool root)
 
 U32 GPLTdoFile::ReferenceTo(const Node& node) const
 {
-    if (node.Get() == nullptr)
-        throw Util::XUsage("GPL node given no child");
-    auto p = m_subObjects.find(node->GetId());
-    if (p == m_subObjects.end() || p->second.Get() != node.Get())
-        throw Util::XUsage("GPL node child not in this file");
-    return U32(node->GetId());
+    return U32(ChildIdIn(m_subObjects, node, "GPL"));
 }
 
 std::vector<U32> GPLTdoFile::ReferencesTo(const Nodes& nodes) const
