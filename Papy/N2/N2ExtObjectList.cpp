@@ -12,8 +12,7 @@ N2ExtObjectList::N2ExtObjectList(N2TdoFile& file, Util::RecordReader& reader, in
     const S32 count = words[1];
     N2Record::CheckCount(reader, count, 4);
     m_entryIds.resize(std::size_t(count));
-    static_assert(sizeof(int) == sizeof(S32));
-    reader.ReadArray(reinterpret_cast<S32*>(m_entryIds.data()), unsigned(count));
+    reader.ReadArray(m_entryIds.data(), U64(count));
 }
 
 void N2ExtObjectList::AppendChildIds(std::vector<U32>& ids) const

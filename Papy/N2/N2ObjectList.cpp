@@ -9,8 +9,7 @@ N2ObjectList::N2ObjectList(N2TdoFile& file, Util::RecordReader& reader, int id) 
     const S32 count = reader.ReadS32();
     N2Record::CheckCount(reader, count, 4);
     m_childIds.resize(std::size_t(count));
-    static_assert(sizeof(int) == sizeof(S32));
-    reader.ReadArray(reinterpret_cast<S32*>(m_childIds.data()), unsigned(count));
+    reader.ReadArray(m_childIds.data(), U64(count));
 }
 
 void N2ObjectList::InsertChild(const Util::CountedPointer<ThreeDObject>& child, int i)

@@ -3,7 +3,6 @@
 #include <cctype>
 #include <cmath>
 #include <cstring>
-#include <limits>
 
 #include "Papy/Model/ChunkHeader.h"
 #include "Papy/Model/N2Length.h"
