@@ -3,6 +3,10 @@
 // first byte is odd), every entry is listed and read to its end, by index and by name. Each
 // step either works or throws one of the library's errors; a damaged entry does not stop
 // the others.
+//
+// Seeded with the test archives: `cmake --build build-fuzz --target DatSamples DatFileFuzz &&
+// mkdir -p corpus-dat && cp build-fuzz/tests/datsamples/*.dat corpus-dat &&
+// build-fuzz/fuzz/DatFileFuzz -max_total_time=600 -rss_limit_mb=2048 -timeout=10 -max_len=4000 corpus-dat`.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
