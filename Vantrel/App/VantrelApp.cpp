@@ -126,9 +126,13 @@ void CVantrelApp::StoreFolder()
     wxString folder = GetOpenFolder();
     if (folder.empty())
         folder = wxGetCwd();
-    const std::string bytes = folder.utf8_string();
-    if (!bytes.empty() && bytes.size() <= 259)
+    if (IsStorableFolder(folder.utf8_string()))
         wxConfigBase::Get()->Write(SettingsKey, folder);
+}
+
+bool CVantrelApp::IsStorableFolder(const std::string& folder)
+{
+    return !folder.empty() && folder.size() <= 259;
 }
 
 int CVantrelApp::OnExit()

@@ -28,6 +28,8 @@ public:
     // The folder where File Open starts: the one stored at the end of the last run, then the
     // last one chosen.
     wxString GetOpenFolder() const;
+    // Whether a folder is stored at exit: 1 to 259 bytes; otherwise the stored one stays.
+    static bool IsStorableFolder(const std::string& folder);
 
     static constexpr const char* NoticeText =
         "Program has been terminated by an unexpected condition.\nAn error log has been written to %1. "

@@ -15,7 +15,7 @@ using Velmo::U64;
 using Velmo::U8;
 
 CBinCanvas::CBinCanvas(wxWindow* parent, CSubDoc* document)
-    : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxVSCROLL | wxWANTS_CHARS | wxFULL_REPAINT_ON_RESIZE),
+    : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxVSCROLL | wxHSCROLL | wxWANTS_CHARS | wxFULL_REPAINT_ON_RESIZE),
       m_document(document),
       m_font(wxFontInfo(10).Family(wxFONTFAMILY_TELETYPE))
 {
@@ -53,6 +53,23 @@ int CBinCanvas::VisibleLineCount() const
 void CBinCanvas::UpdateScrollBar()
 {
     SetScrollbar(wxVERTICAL, m_model.GetBarPosition(), m_model.GetBarThumb(), m_model.GetBarRange());
+    // Across: in characters; lines of offsets from 4 GB on are longer.
+    const int columns = std::max(GetClientSize().GetWidth() / m_charWidth, 1);
+    const int width = m_model.GetLines() * 16 > (U64(1) << 32) ? LineWidth + 8 : LineWidth;
+    m_column = std::clamp(m_column, 0, std::max(width - columns, 0));
+    SetScrollbar(wxHORIZONTAL, m_column, columns, width);
+}
+
+void CBinCanvas::ScrollColumns(int column)
+{
+    const int columns = std::max(GetClientSize().GetWidth() / m_charWidth, 1);
+    const int width = GetScrollRange(wxHORIZONTAL);
+    column = std::clamp(column, 0, std::max(width - columns, 0));
+    if (column == m_column)
+        return;
+    m_column = column;
+    UpdateScrollBar();
+    Refresh(false);
 }
 
 void CBinCanvas::Moved(bool changed)
@@ -98,7 +115,7 @@ void CBinCanvas::OnPaint(wxPaintEvent&)
         failure = CCatchPattern::DescribeCurrentException();
     }
     for (std::size_t i = 0; i < lines.size(); ++i)
-        dc.DrawText(wxString::FromUTF8(lines[i]), 0, int(i) * m_lineHeight);
+        dc.DrawText(wxString::FromUTF8(lines[i]), -m_column * m_charWidth, int(i) * m_lineHeight);
     if (failure.empty())
     {
         m_errorReported = false;
@@ -122,9 +139,26 @@ void CBinCanvas::OnSize(wxSizeEvent& event)
 
 void CBinCanvas::OnScroll(wxScrollWinEvent& event)
 {
-    if (event.GetOrientation() != wxVERTICAL)
-        return;
     const wxEventType type = event.GetEventType();
+    if (event.GetOrientation() == wxHORIZONTAL)
+    {
+        const int page = std::max(GetClientSize().GetWidth() / m_charWidth, 1);
+        if (type == wxEVT_SCROLLWIN_TOP)
+            ScrollColumns(0);
+        else if (type == wxEVT_SCROLLWIN_BOTTOM)
+            ScrollColumns(GetScrollRange(wxHORIZONTAL));
+        else if (type == wxEVT_SCROLLWIN_LINEUP)
+            ScrollColumns(m_column - 1);
+        else if (type == wxEVT_SCROLLWIN_LINEDOWN)
+            ScrollColumns(m_column + 1);
+        else if (type == wxEVT_SCROLLWIN_PAGEUP)
+            ScrollColumns(m_column - page);
+        else if (type == wxEVT_SCROLLWIN_PAGEDOWN)
+            ScrollColumns(m_column + page);
+        else
+            ScrollColumns(event.GetPosition());
+        return;
+    }
     if (type == wxEVT_SCROLLWIN_TOP)
         Home();
     else if (type == wxEVT_SCROLLWIN_BOTTOM)
@@ -164,6 +198,12 @@ void CBinCanvas::OnKey(wxKeyEvent& event)
         break;
     case WXK_DOWN:
         LineDown();
+        break;
+    case WXK_LEFT:
+        ScrollColumns(m_column - 1);
+        break;
+    case WXK_RIGHT:
+        ScrollColumns(m_column + 1);
         break;
     default:
         event.Skip();

@@ -1,7 +1,8 @@
 #pragma once
 // The window of the hexadecimal dump. It asks its document for the size and, on each paint,
 // reads only the lines it shows. Keys Up and Down step a line, the wheel three lines; the
-// scroll bar follows the 64-bit line model. A read that fails during a paint is reported once,
+// scroll bar follows the 64-bit line model. Left, Right and the horizontal bar move across
+// the line a character at a time. A read that fails during a paint is reported once,
 // after the paint.
 #include <string>
 #include <vector>
@@ -27,8 +28,13 @@ public:
     void LineUp();
     void LineDown();
 
+    // Shows the line from that character on (clamped).
+    void ScrollColumns(int column);
+    int GetColumn() const { return m_column; }
+
     const CHexScrollModel& GetModel() const { return m_model; }
     int GetLineHeight() const { return m_lineHeight; }
+    int GetColumnWidth() const { return m_charWidth; }
     // The lines the window shows now (whole and partly visible), as a paint draws them.
     std::vector<std::string> GetVisibleLines();
     // The number of paints that drew lines, and the bytes the last one read (for the tests).
@@ -50,5 +56,7 @@ private:
     int m_lineHeight = 1;
     int m_charWidth = 1;
     int m_paintCount = 0;
+    int m_column = 0;
+    static constexpr int LineWidth = 75;
     bool m_errorReported = false;
 };

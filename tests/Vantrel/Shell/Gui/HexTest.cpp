@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fcntl.h>
+#include <thread>
 #include <filesystem>
 #include <unistd.h>
 
@@ -9,8 +11,11 @@
 #include "GuiHarness.h"
 #include "PythonLines.h"
 #include "Support/TempFolder.h"
+#include "Util/CharBuffer.h"
 #include "Util/Exception.h"
+#include "Vantrel/Doc/BusyOpen.h"
 #include "Vantrel/App/CommandIds.h"
+#include "Vantrel/App/MainFrame.h"
 #include "Vantrel/Doc/DocumentSource.h"
 #include "Vantrel/Doc/SubDoc.h"
 #include "Vantrel/View/BinCanvas.h"
@@ -193,5 +198,87 @@ TEST(Hex, PaintErrorIsReportedOnceAfterThePaint)
         Pump(60);
     }
     EXPECT_EQ(messages.Texts, (std::vector<std::string>{"Couldn't read from broken.bin\n"}));
+    CloseAll();
+}
+
+TEST(Hex, WheelScrollBarsAndColumns)
+{
+    VelmoTest::TempFolder folder;
+    const std::string path = folder.Write("many.bin", Pattern(16 * 1000));
+    CVantrelDoc* document = Open(path);
+    ASSERT_NE(document, nullptr);
+    CBinCanvas* canvas = CanvasOf(document);
+    ASSERT_NE(canvas, nullptr);
+    const CHexScrollModel& model = canvas->GetModel();
+
+    wxMouseEvent wheel(wxEVT_MOUSEWHEEL);
+    wheel.m_wheelRotation = -2 * 120;
+    wheel.m_wheelDelta = 120;
+    wheel.m_linesPerAction = 3;
+    canvas->GetEventHandler()->ProcessEvent(wheel);
+    EXPECT_EQ(model.GetTop(), 6u);
+    wheel.m_wheelRotation = 120;
+    canvas->GetEventHandler()->ProcessEvent(wheel);
+    EXPECT_EQ(model.GetTop(), 3u);
+
+    const struct
+    {
+        wxEventType type;
+        int position;
+        U64 top;
+    } steps[] = {
+        {wxEVT_SCROLLWIN_THUMBTRACK, 500, 500},
+        {wxEVT_SCROLLWIN_LINEDOWN, 0, 501},
+        {wxEVT_SCROLLWIN_LINEUP, 0, 500},
+        {wxEVT_SCROLLWIN_PAGEDOWN, 0, 500 + model.GetPageLines()},
+        {wxEVT_SCROLLWIN_PAGEUP, 0, 500},
+        {wxEVT_SCROLLWIN_BOTTOM, 0, model.GetMaxTop()},
+        {wxEVT_SCROLLWIN_TOP, 0, 0},
+        {wxEVT_SCROLLWIN_THUMBRELEASE, 100000, model.GetMaxTop()},
+    };
+    for (const auto& step : steps)
+    {
+        wxScrollWinEvent event(step.type, step.position, wxVERTICAL);
+        canvas->GetEventHandler()->ProcessEvent(event);
+        EXPECT_EQ(model.GetTop(), step.top) << step.position;
+        // While the thumb is dragged the bar stays where the user holds it.
+        if (step.type != wxEVT_SCROLLWIN_THUMBTRACK)
+        {
+            EXPECT_EQ(canvas->GetScrollPos(wxVERTICAL), model.GetBarPosition());
+        }
+    }
+    const std::vector<std::string> last = canvas->GetVisibleLines();
+    EXPECT_EQ(last, Expected(path, *canvas, last.size()));
+
+    // Across: a narrow window scrolls the line by characters, never past its end.
+    const wxSize size = Frame().GetSize();
+    Frame().SetSize(400, size.GetHeight());
+    Pump(200);
+    wxScrollWinEvent right(wxEVT_SCROLLWIN_LINEDOWN, 0, wxHORIZONTAL);
+    canvas->GetEventHandler()->ProcessEvent(right);
+    EXPECT_EQ(canvas->GetColumn(), 1);
+    canvas->ScrollColumns(1000);
+    const int columns = canvas->GetClientSize().GetWidth() / canvas->GetColumnWidth();
+    EXPECT_GT(75, columns);
+    EXPECT_EQ(canvas->GetColumn(), 75 - columns);
+    Frame().SetSize(size);
+    Pump(100);
+    EXPECT_EQ(canvas->GetColumn(), 0);
+    CloseAll();
+}
+
+TEST(Hex, SlowOpenShowsTheBusyWindow)
+{
+    auto previous = CDocumentSource::SetUnknownMaker([](const std::string&) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(700));
+        static unsigned char bytes[] = "slow";
+        return CDocumentSource::Stream(new Velmo::Util::CharBuffer("slow", 4, bytes));
+    });
+    VelmoTest::TempFolder folder;
+    CVantrelDoc* document = Open(folder.Write("slow.bin", "slow"));
+    CDocumentSource::SetUnknownMaker(previous);
+    ASSERT_NE(document, nullptr);
+    EXPECT_EQ(CBusyOpen::GetLastShownText(), "Opening slow.bin...");
+    EXPECT_EQ(CanvasOf(document)->GetVisibleLines().size(), 1u);
     CloseAll();
 }

@@ -6,6 +6,7 @@
 #include <sys/resource.h>
 
 #include "Support/TempFolder.h"
+#include "Papy/Model/TdoFile.h"
 #include "Util/Exception.h"
 #include "Util/CountedPointer.h"
 #include "Vantrel/Doc/CommonSave.h"
@@ -46,6 +47,9 @@ struct Plain
     void Save(Velmo::Util::BinaryStream& stream) { stream.Write(5, "plain"); }
 };
 } // namespace
+
+// 3D objects answer whether they can be saved (N2's cannot); the common save asks them.
+static_assert(requires(const Velmo::Papy::TdoFile& file) { file.CanSave(); });
 
 TEST(CommonSave, WritesAndReplaces)
 {

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "Vantrel/App/TemplateTable.h"
+#include "Vantrel/App/VantrelApp.h"
 
 TEST(TemplateMatch, PathsPickTheirTemplates)
 {
@@ -47,4 +48,12 @@ TEST(TemplateMatch, EmptyExtensionStringMatchesNothing)
     EXPECT_FALSE(CTemplateTable::MatchesExtension("/g/x.xyz", ""));
     EXPECT_FALSE(CTemplateTable::MatchesExtension("/g/x", ".3do"));
     EXPECT_TRUE(CTemplateTable::MatchesExtension("/g/x.PtF", ".3do;.ptf"));
+}
+
+TEST(TemplateMatch, OnlyFoldersOfOneTo259BytesAreStored)
+{
+    EXPECT_FALSE(CVantrelApp::IsStorableFolder(""));
+    EXPECT_TRUE(CVantrelApp::IsStorableFolder("/"));
+    EXPECT_TRUE(CVantrelApp::IsStorableFolder("/" + std::string(258, 'a')));
+    EXPECT_FALSE(CVantrelApp::IsStorableFolder("/" + std::string(259, 'a')));
 }
