@@ -262,3 +262,37 @@ TEST(Shell, ProgramWithMissingFileExitsWithFailure)
     EXPECT_TRUE(ended) << "the message was not answered";
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 0) << status;
 }
+
+// The program itself, started in a folder with a relative name: its window shows the dump.
+TEST(Shell, ProgramOpensARelativePath)
+{
+    VelmoTest::TempFolder folder;
+    folder.Write("sub/rel.xyz", std::string(4096, 'W'));
+    const std::string empty = Screenshot("before-program");
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+    {
+        if (chdir(folder.Path().c_str()) != 0)
+            _exit(120);
+        execl(VELMO_PROGRAM, VELMO_PROGRAM, "sub/rel.xyz", static_cast<char*>(nullptr));
+        _exit(121);
+    }
+    // The program's window stands at the top left, above ours, with the dump below its menu
+    // and tabs.
+    const wxRect dump(0, 100, 900, 400);
+    std::string shot;
+    int dark = 0;
+    int status = 0;
+    for (int i = 0; i < 50 && dark < 1000; ++i)
+    {
+        Pump(200);
+        ASSERT_EQ(waitpid(child, &status, WNOHANG), 0) << "the program ended: " << status;
+        shot = Screenshot("program-relative-path");
+        dark = DarkPixels(shot, dump);
+    }
+    kill(child, SIGKILL);
+    waitpid(child, &status, 0);
+    EXPECT_GE(dark, 1000);
+    EXPECT_GT(DifferentPixels(shot, empty, dump), 1000);
+}
