@@ -5,4 +5,5 @@ set -euo pipefail
 home="$(mktemp -d "${TMPDIR:-/tmp}/vantrel-gui-XXXXXX")"
 trap 'rm -rf "$home"' EXIT
 export HOME="$home" XDG_CONFIG_HOME="$home/.config" NO_AT_BRIDGE=1 GTK_OVERLAY_SCROLLING=0
-xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
+# A starting display number of its own, so that runs started together do not race for one.
+xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1280x1024x24" "$@"

@@ -30,11 +30,11 @@ if(VELMO_XVFB_RUN)
   foreach(suite Shell Hex Save)
     add_test(NAME VantrelGui.${suite}
              COMMAND ${shell_gui_runner} $<TARGET_FILE:VantrelGuiTests> --gtest_filter=${suite}.*)
-    set_tests_properties(VantrelGui.${suite} PROPERTIES LABELS gui TIMEOUT 120
+    set_tests_properties(VantrelGui.${suite} PROPERTIES LABELS gui TIMEOUT 120 RESOURCE_LOCK VantrelGui
                          ENVIRONMENT "LSAN_OPTIONS=suppressions=${shell_test_dir}/lsan-toolkit.supp")
   endforeach()
   add_test(NAME VantrelGui.Perf COMMAND ${shell_gui_runner} $<TARGET_FILE:VantrelGuiTests> --gtest_filter=Perf.*
                                         --gtest_also_run_disabled_tests)
-  set_tests_properties(VantrelGui.Perf PROPERTIES LABELS "gui;perf" TIMEOUT 300
+  set_tests_properties(VantrelGui.Perf PROPERTIES LABELS "gui;perf" TIMEOUT 300 RESOURCE_LOCK VantrelGui
                        ENVIRONMENT "LSAN_OPTIONS=suppressions=${shell_test_dir}/lsan-toolkit.supp")
 endif()

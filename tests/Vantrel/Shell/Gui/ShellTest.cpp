@@ -19,11 +19,13 @@
 #include "Util/Exception.h"
 #include "Vantrel/App/AboutDlg.h"
 #include "Vantrel/App/CommandIds.h"
+#include "Vantrel/App/FixedMultiDocTemplate.h"
 #include "Vantrel/App/MainFrame.h"
 #include "Vantrel/App/VantrelApp.h"
 #include "Vantrel/App/VantrelDocManager.h"
 #include "Vantrel/Doc/DocumentSource.h"
 #include "Vantrel/Doc/SubDoc.h"
+#include "Vantrel/View/BinCanvas.h"
 
 using namespace GuiTest;
 
@@ -295,4 +297,25 @@ TEST(Shell, ProgramOpensARelativePath)
     waitpid(child, &status, 0);
     EXPECT_GE(dark, 1000);
     EXPECT_GT(DifferentPixels(shot, empty, dump), 1000);
+}
+
+// Ctrl+N offers the templates with a file-new name (the toolkit's choice dialog, answered here
+// by cancelling); a new document is empty and its dump window draws nothing.
+TEST(Shell, FileNewMakesAnEmptyDocument)
+{
+    wxTEST_DIALOG(Command(ID_FILE_NEW), wxExpectAny(wxID_CANCEL));
+    EXPECT_EQ(DocumentCount(), 0);
+    wxDocument* created = Manager().FindTemplateById(129)->CreateDocument(wxString(), wxDOC_NEW);
+    ASSERT_NE(created, nullptr);
+    EXPECT_TRUE(created->OnNewDocument());
+    Pump(50);
+    ASSERT_EQ(DocumentCount(), 1);
+    auto* document = dynamic_cast<CSubDoc*>(Manager().GetCurrentDocument());
+    ASSERT_NE(document, nullptr);
+    EXPECT_EQ(document->GetTemplateId(), 129);
+    EXPECT_EQ(document->GetSize(), 0u);
+    ASSERT_NE(CanvasOf(document), nullptr);
+    EXPECT_TRUE(CanvasOf(document)->GetVisibleLines().empty());
+    CloseAll();
+    EXPECT_EQ(DocumentCount(), 0);
 }
