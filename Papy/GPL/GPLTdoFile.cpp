@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstring>
+#include <memory>
 
 #include "Papy/GPL/GPLGraphCheck.h"
 #include "Papy/GPL/GPLHandle.h"
@@ -94,10 +95,11 @@ void GPLTdoFile::Load(Util::BinaryStream& stream)
     // reading it would), and each is parsed from its own slice.
     U32 remaining = header.GetSize();
     {
-        std::vector<U8> data(std::size_t(std::min<U64>(remaining, Util::Remaining(stream))));
-        if (!data.empty())
-            stream.Read(U32(data.size()), data.data());
-        Util::RecordReader file(data, m_fileName);
+        const U32 available = U32(std::min<U64>(remaining, Util::Remaining(stream)));
+        std::unique_ptr<U8[]> data = std::make_unique_for_overwrite<U8[]>(available);
+        if (available != 0)
+            stream.Read(available, data.get());
+        Util::RecordReader file(data.get(), available, m_fileName);
         while (remaining != 0)
         {
             if (remaining < ChunkHeader::ByteSize)
@@ -216,15 +218,14 @@ void GPLTdoFile::ReadInstructions(Util::RecordReader& records)
     const U32 size = U32(records.Size());
     m_rootOffset = records.ReadU32();
     auto hint = m_subObjects.end();
-    m_primIndex.assign((size + 3) / 4, m_subObjects.end());
+    m_primIndex.Reset(size);
     U32 at = 4;
     while (at < size)
     {
         U32 typeWord = records.ReadU32();
         Util::CountedPointer<ThreeDObject> node = DecodeInstruction(int(at), typeWord, records);
         hint = m_subObjects.insert_or_assign(hint, int(at), node);
-        if (at % 4 == 0)
-            m_primIndex[at / 4] = hint;
+        m_primIndex.Add(at, hint);
         ++hint;
         if (typeWord == TypeObjectLocator)
             m_trackSeen = true;
@@ -233,6 +234,7 @@ void GPLTdoFile::ReadInstructions(Util::RecordReader& records)
         at = U32(records.Tell());
     }
 
+    m_primIndex.Shrink();
     m_subObjects[NullId] = Util::CountedPointer<ThreeDObject>(new GPLNull(NullId, 0xFFFFFFFF));
     m_loadRoot = new GPLRoot(this, RootId);
     m_subObjects[RootId] = Util::CountedPointer<ThreeDObject>(m_loadRoot);
@@ -269,12 +271,8 @@ Util::CountedPointer<ThreeDObjectRoot> GPLTdoFile::GetRoot() const
 
 Util::CountedPointer<ThreeDObject> GPLTdoFile::GetSubObject(int id) const
 {
-    if (id >= 0 && id % 4 == 0 && std::size_t(id / 4) < m_primIndex.size())
-    {
-        auto p = m_primIndex[id / 4];
-        if (p != m_subObjects.end())
-            return p->second;
-    }
+    if (const NodeTable::iterator* p = m_primIndex.Find(id))
+        return (*p)->second;
     auto p = m_subObjects.find(id);
     VELMO_ASSERT_TEXT(p != m_subObjects.end(), "p != SubObjects.end()");
     return p->second;

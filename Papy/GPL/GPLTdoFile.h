@@ -12,6 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "Papy/GPL/GPLRecordIndex.h"
 #include "Papy/GPL/GPLValueTable.h"
 #include "Papy/Model/DisplayClass.h"
 #include "Papy/Model/Normal.h"
@@ -111,10 +112,10 @@ private:
     void ReadHandles(Util::RecordReader& section);
 
     NodeTable m_subObjects;
-    // The entries of the nodes read from PRIM by their id / 4 (record offsets are multiples of
-    // 4 below the PRIM size), for lookups that do not search the table. Entries are never
-    // erased from the table, so the iterators stay valid; end() where no record starts.
-    std::vector<NodeTable::iterator> m_primIndex;
+    // The entries of the nodes read from PRIM by their id (their record offset), for lookups
+    // that do not search the table. Entries are never erased from the table, so the iterators
+    // stay valid.
+    GPLRecordIndex<NodeTable::iterator> m_primIndex;
     GPLValueTable<Vertex> m_vertices;
     GPLValueTable<Plane> m_planes;
     GPLValueTable<Normal> m_normals;
