@@ -15,8 +15,9 @@
 //     Util::WriteFields(stream, header);    // to a BinaryStream, with one write
 //
 // A field is a number, an enumeration (stored as its underlying type), an array of fields or
-// a record with Fields of its own. Fields only reads the fields when writing (the writer
-// visits a const record through it).
+// a record with Fields of its own; io.Expect(value, message) is a number that must have that
+// value (reading refuses another with XFileFormat(name, message); writing writes the value).
+// Fields only reads the fields when writing (the writer visits a const record through it).
 #include <array>
 #include <concepts>
 #include <cstddef>
@@ -24,6 +25,7 @@
 #include <vector>
 
 #include "Util/BinaryStream.h"
+#include "Util/Exception.h"
 #include "Util/MemoryStream.h"
 #include "Util/RecordReader.h"
 #include "Util/StreamIO.h"
@@ -77,6 +79,12 @@ public:
     {
         Detail::VisitField(*this, value, [this](auto& number) { number = m_reader.Read<std::remove_reference_t<decltype(number)>>(); });
     }
+    template <class T>
+    void Expect(T value, const char* message)
+    {
+        if (m_reader.Read<T>() != value)
+            throw XFileFormat(m_reader.GetName(), message);
+    }
 
 private:
     RecordReader& m_reader;
@@ -91,6 +99,11 @@ public:
     void operator()(T& value)
     {
         Detail::VisitField(*this, value, [this](auto& number) { m_size += sizeof(number); });
+    }
+    template <class T>
+    void Expect(T, const char*)
+    {
+        m_size += sizeof(T);
     }
     std::size_t GetSize() const { return m_size; }
 
@@ -111,6 +124,11 @@ public:
             EncodeLE(number, m_out);
             m_out += sizeof(number);
         });
+    }
+    template <class T>
+    void Expect(T value, const char*)
+    {
+        (*this)(value);
     }
 
 private:

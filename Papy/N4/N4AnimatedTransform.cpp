@@ -17,13 +17,7 @@ constexpr U32 StateSize = 32;
 N4AnimatedTransform::N4AnimatedTransform(N4TdoFile& file, N4Archiver& archive, int id, U64 position)
     : N4Node(file, id, position)
 {
-    archive.Expect(1, "N4 3do AnimatedTransform reserved0 not 1");
-    m_name = archive.ReadString();
-    archive.Expect(1, "N4 3do AnimatedTransform reserved1 not 1");
-    archive.Expect(1, "N4 3do AnimatedTransform reserved2 not 1");
-    for (int i = 0; i < 12; ++i)
-        archive.Expect(0, "N4 3do AnimatedTransform reserved3 not 0");
-    archive.Expect(1, "N4 3do AnimatedTransform reserved4 not 1");
+    archive.ReadHead(*this);
     for (int k : ValueOrder)
         m_values[k] = archive.ReadF64();
     m_child = archive.ReadObject();
@@ -98,13 +92,7 @@ void N4AnimatedTransform::Write(Util::BinaryStream& stream, U32)
     N4Archiver& archive = Archive();
     if (!archive.BeginObject(*this, g_N4ArchiverAnimatedTransform, m_fileOffset))
         return;
-    archive.WriteS32(1);
-    archive.WriteString(m_name);
-    archive.WriteS32(1);
-    archive.WriteS32(1);
-    for (int i = 0; i < 12; ++i)
-        archive.WriteS32(0);
-    archive.WriteS32(1);
+    archive.WriteHead(*this);
     for (int k : ValueOrder)
         archive.WriteF64(m_values[k]);
     WriteChild(m_child, stream);

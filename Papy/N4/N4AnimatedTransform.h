@@ -61,6 +61,19 @@ public:
     double GetStateZRotation(int i) const override { return GetStateFloat(i, 6); }
     void SetStateZRotation(int i, double value) override { SetStateFloat(i, 6, value); }
 
+    // The fixed fields that open the record (N4Archiver::ReadHead and WriteHead).
+    template <class IO>
+    void Head(IO& io)
+    {
+        io.Expect(1, "N4 3do AnimatedTransform reserved0 not 1");
+        io.Text(m_name);
+        io.Expect(1, "N4 3do AnimatedTransform reserved1 not 1");
+        io.Expect(1, "N4 3do AnimatedTransform reserved2 not 1");
+        for (int i = 0; i < 12; ++i)
+            io.Expect(0, "N4 3do AnimatedTransform reserved3 not 0");
+        io.Expect(1, "N4 3do AnimatedTransform reserved4 not 1");
+    }
+
 private:
     struct State
     {

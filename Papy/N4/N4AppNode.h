@@ -22,6 +22,17 @@ public:
     Util::CountedPointer<ThreeDObject> GetChild() const override { return Child(m_child); }
     std::string GetText() const override { return m_text; }
 
+    // The fixed fields that open the record (N4Archiver::ReadHead and WriteHead).
+    template <class IO>
+    void Head(IO& io)
+    {
+        io.Expect(1, "N4 3do AppNode reserved0 not 1");
+        io.Expect(0, "N4 3do AppNode reserved1 not 0");
+        io.Expect(1, "N4 3do AppNode unsupported version");
+        io(m_integers);
+        io.Text(m_text);
+    }
+
 private:
     S32 m_integers[15] = {};
     std::string m_text;

@@ -16,7 +16,8 @@
 // A load reads the archive from memory through a Util::RecordReader; node readers read their
 // records through the Read... operations, which check every count against the bytes left
 // before anything is allocated. Node writers start with BeginObject and write through the
-// Write... operations.
+// Write... operations. The fixed fields that open a record are described once, by the node's
+// Head(io), for ReadHead and WriteHead (see N4HeadReader below).
 #include <map>
 #include <string>
 #include <unordered_map>
@@ -25,6 +26,7 @@
 #include "Papy/N4/N4ArchivedType.h"
 #include "Util/BinaryStream.h"
 #include "Util/MemoryStream.h"
+#include "Util/RecordFields.h"
 #include "Util/RecordReader.h"
 #include "Util/StreamIO.h"
 #include "Util/Types.h"
@@ -134,6 +136,12 @@ public:
     void WriteString(const std::string& text);
     static void WriteString(Util::BinaryStream& stream, const std::string& text);
 
+    // The fixed fields that open a record, as its Head(io) lists them.
+    template <class Record>
+    void ReadHead(Record& record);
+    template <class Record>
+    void WriteHead(const Record& record);
+
 private:
     enum class Entry : U8
     {
@@ -168,4 +176,57 @@ private:
     std::unordered_map<const N4ArchivedTdoType*, U32> m_saveClasses;
     std::unordered_map<const ThreeDObject*, U32> m_saveObjects;
 };
+
+// The visitors of a record's Head(io): io(field) for numbers, arrays and records with Fields
+// (Util/RecordFields.h), io.Expect(value, message) for an int32 that must have that value (a
+// load refuses another with message), io.Text(text) for a string.
+class N4HeadReader
+{
+public:
+    static constexpr bool Reads = true;
+    explicit N4HeadReader(N4Archiver& archive) : m_archive(archive), m_fields(archive.GetReader()) {}
+    template <class T>
+    void operator()(T& value)
+    {
+        m_fields(value);
+    }
+    void Expect(S32 value, const char* message) { m_archive.Expect(value, message); }
+    void Text(std::string& text) { text = m_archive.ReadString(); }
+
+private:
+    N4Archiver& m_archive;
+    Util::FieldReader m_fields;
+};
+
+class N4HeadWriter
+{
+public:
+    static constexpr bool Reads = false;
+    explicit N4HeadWriter(N4Archiver& archive) : m_archive(archive) {}
+    template <class T>
+    void operator()(T& value)
+    {
+        Util::Detail::VisitField(*this, value, [this](auto& number) { Util::WriteLE(m_archive.GetStream(), number); });
+    }
+    void Expect(S32 value, const char*) { m_archive.WriteS32(value); }
+    void Text(const std::string& text) { m_archive.WriteString(text); }
+
+private:
+    N4Archiver& m_archive;
+};
+
+template <class Record>
+void N4Archiver::ReadHead(Record& record)
+{
+    N4HeadReader io(*this);
+    record.Head(io);
+}
+
+// Head only reads the fields when writing.
+template <class Record>
+void N4Archiver::WriteHead(const Record& record)
+{
+    N4HeadWriter io(*this);
+    const_cast<Record&>(record).Head(io);
+}
 } // namespace Velmo::Papy

@@ -32,6 +32,19 @@ public:
     void SetRotationAxisZ(double value) override { m_values[5] = value; }
     BoundingBox GetBoundingBox() const override { return m_box.Get(); }
 
+    // The fixed fields that open the record (N4Archiver::ReadHead and WriteHead).
+    template <class IO>
+    void Head(IO& io)
+    {
+        io.Expect(1, "N4 3do Billboard reserved0 not 1");
+        io.Expect(0, "N4 3do Billboard reserved1 not 0");
+        io.Expect(1, "N4 3do Billboard reserved2 not 1");
+        io.Expect(1, "N4 3do Billboard reserved3 not 1");
+        io(m_box);
+        io.Expect(1, "N4 3do Billboard reserved5 not 1");
+        io(m_values);
+    }
+
 private:
     Box m_box;
     F64 m_values[6] = {}; // translation x, y, z, rotation axis x, y, z

@@ -6,9 +6,7 @@ const N4ArchiverGeometry g_N4ArchiverGeometry;
 
 N4Geometry::N4Geometry(N4TdoFile& file, N4Archiver& archive, int id, U64 position) : N4Node(file, id, position)
 {
-    archive.Expect(1, "N4 3do Geometry reserved0 not 1");
-    archive.Expect(0, "N4 3do Geometry reserved1 not 0");
-    archive.Expect(1, "N4 3do Geometry unsupported version");
+    archive.ReadHead(*this);
     m_first = archive.ReadObject();
     m_second = archive.ReadObject();
 }
@@ -23,9 +21,7 @@ void N4Geometry::Write(Util::BinaryStream& stream, U32)
     N4Archiver& archive = Archive();
     if (!archive.BeginObject(*this, g_N4ArchiverGeometry, m_fileOffset))
         return;
-    archive.WriteS32(1);
-    archive.WriteS32(0);
-    archive.WriteS32(1);
+    archive.WriteHead(*this);
     WriteChild(m_first, stream);
     WriteChild(m_second, stream);
 }

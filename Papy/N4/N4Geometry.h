@@ -20,6 +20,15 @@ public:
     Util::CountedPointer<ThreeDObject> GetVertices() const override { return Child(m_first); }
     Util::CountedPointer<ThreeDObject> GetPolygons() const override { return Child(m_second); }
 
+    // The fixed fields that open the record (N4Archiver::ReadHead and WriteHead).
+    template <class IO>
+    void Head(IO& io)
+    {
+        io.Expect(1, "N4 3do Geometry reserved0 not 1");
+        io.Expect(0, "N4 3do Geometry reserved1 not 0");
+        io.Expect(1, "N4 3do Geometry unsupported version");
+    }
+
 private:
     int m_first;
     int m_second;

@@ -30,12 +30,7 @@ const N4ArchiverGroup g_N4ArchiverGroup;
 
 N4Group::N4Group(N4TdoFile& file, N4Archiver& archive, int id, U64 position) : N4Node(file, id, position)
 {
-    archive.Expect(1, "N4 3do Group reserved0 not 1");
-    m_name = archive.ReadString();
-    archive.Expect(1, "N4 3do Group reserved1 not 1");
-    archive.Expect(1, "N4 3do Group reserved2 not 1");
-    m_box = ReadBox(archive);
-    archive.Expect(1, "N4 3do Group reserved3 not 1");
+    archive.ReadHead(*this);
     U32 count = archive.ReadU32();
     if (archive.ReadU32() != U64(count) * sizeof(U32))
         archive.Fail("N4 3do Group child array size mismatch");
@@ -71,12 +66,7 @@ void N4Group::Write(Util::BinaryStream& stream, U32)
     N4Archiver& archive = Archive();
     if (!archive.BeginObject(*this, g_N4ArchiverGroup, m_fileOffset))
         return;
-    archive.WriteS32(1);
-    archive.WriteString(m_name);
-    archive.WriteS32(1);
-    archive.WriteS32(1);
-    WriteBox(archive, m_box);
-    archive.WriteS32(1);
+    archive.WriteHead(*this);
     archive.WriteU32(U32(m_children.size()));
     archive.WriteU32(U32(m_children.size() * sizeof(U32)));
     for (int child : m_children)

@@ -27,6 +27,18 @@ public:
     void RemoveChild(int i) override;
     BoundingBox GetBoundingBox() const override { return m_box.Get(); }
 
+    // The fixed fields that open the record (N4Archiver::ReadHead and WriteHead).
+    template <class IO>
+    void Head(IO& io)
+    {
+        io.Expect(1, "N4 3do Group reserved0 not 1");
+        io.Text(m_name);
+        io.Expect(1, "N4 3do Group reserved1 not 1");
+        io.Expect(1, "N4 3do Group reserved2 not 1");
+        io(m_box);
+        io.Expect(1, "N4 3do Group reserved3 not 1");
+    }
+
 private:
     std::string m_name;
     Box m_box;

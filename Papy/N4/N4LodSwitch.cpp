@@ -8,12 +8,7 @@ const N4ArchiverLodSwitch g_N4ArchiverLodSwitch;
 
 N4LodSwitch::N4LodSwitch(N4TdoFile& file, N4Archiver& archive, int id, U64 position) : N4Node(file, id, position)
 {
-    archive.Expect(1, "N4 3do LodSwitch reserved0 not 1");
-    archive.Expect(0, "N4 3do LodSwitch reserved1 not 0");
-    archive.Expect(1, "N4 3do LodSwitch reserved2 not 1");
-    archive.Expect(1, "N4 3do LodSwitch reserved3 not 1");
-    m_box = ReadBox(archive);
-    archive.Expect(2, "N4 3do LodSwitch reserved4 not 2");
+    archive.ReadHead(*this);
     U32 count = archive.ReadU32();
     archive.ReadF64s(3, m_values);
     m_ignoresPreferences = archive.ReadU8();
@@ -48,10 +43,7 @@ void N4LodSwitch::Write(Util::BinaryStream& stream, U32)
     N4Archiver& archive = Archive();
     if (!archive.BeginObject(*this, g_N4ArchiverLodSwitch, m_fileOffset))
         return;
-    for (S32 word : {1, 0, 1, 1})
-        archive.WriteS32(word);
-    WriteBox(archive, m_box);
-    archive.WriteS32(2);
+    archive.WriteHead(*this);
     archive.WriteU32(U32(m_children.size()));
     archive.WriteF64s(m_values, 3);
     archive.WriteU8(m_ignoresPreferences);

@@ -28,6 +28,18 @@ public:
     bool IgnoresPreferences() const override { return m_ignoresPreferences != 0; }
     BoundingBox GetBoundingBox() const override { return m_box.Get(); }
 
+    // The fixed fields that open the record (N4Archiver::ReadHead and WriteHead).
+    template <class IO>
+    void Head(IO& io)
+    {
+        io.Expect(1, "N4 3do LodSwitch reserved0 not 1");
+        io.Expect(0, "N4 3do LodSwitch reserved1 not 0");
+        io.Expect(1, "N4 3do LodSwitch reserved2 not 1");
+        io.Expect(1, "N4 3do LodSwitch reserved3 not 1");
+        io(m_box);
+        io.Expect(2, "N4 3do LodSwitch reserved4 not 2");
+    }
+
 private:
     Box m_box;
     F64 m_values[3] = {};

@@ -37,22 +37,17 @@ protected:
     // checked only when it is asked for as a BoundingBox.
     struct Box
     {
-        Vertex min;
-        Vertex max;
-        BoundingBox Get() const { return BoundingBox(min, max); }
+        F64 values[6] = {};
+        BoundingBox Get() const
+        {
+            return BoundingBox(Vertex(values[0], values[1], values[2]), Vertex(values[3], values[4], values[5]));
+        }
+        template <class IO>
+        void Fields(IO& io)
+        {
+            io(values);
+        }
     };
-    static Box ReadBox(N4Archiver& archive)
-    {
-        F64 v[6];
-        archive.ReadF64s(6, v);
-        return Box{Vertex(v[0], v[1], v[2]), Vertex(v[3], v[4], v[5])};
-    }
-    static void WriteBox(N4Archiver& archive, const Box& box)
-    {
-        const F64 v[6] = {box.min.GetX(), box.min.GetY(), box.min.GetZ(),
-                          box.max.GetX(), box.max.GetY(), box.max.GetZ()};
-        archive.WriteF64s(v, 6);
-    }
     // Reads count child references (count checked against the bytes left first).
     static std::vector<int> ReadChildren(N4Archiver& archive, U32 count)
     {

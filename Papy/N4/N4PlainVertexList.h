@@ -52,6 +52,16 @@ public:
         m_data.SetSpecularTextureVertex(i, vertex);
     }
 
+    // The fixed fields that open the record (N4Archiver::ReadHead and WriteHead).
+    template <class IO>
+    void Head(IO& io)
+    {
+        io.Expect(1, "N4 3do PlainVertexList reserved0 not 1");
+        io.Expect(0, "N4 3do PlainVertexList reserved1 not 0");
+        io.Expect(1, "N4 3do PlainVertexList version not supported");
+        io.Expect(1, "N4 3do PlainVertexList reserved3 not 1");
+    }
+
 private:
     N4VertexData m_data;
 };

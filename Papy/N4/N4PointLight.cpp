@@ -8,9 +8,7 @@ const N4ArchiverPointLight g_N4ArchiverPointLight;
 
 N4PointLight::N4PointLight(N4TdoFile& file, N4Archiver& archive, int id, U64 position) : N4Node(file, id, position)
 {
-    archive.Expect(1, "N4 3do PointLight reserved0 not 1");
-    archive.Expect(0, "N4 3do PointLight reserved1 not 0");
-    archive.Expect(1, "N4 3do PointLight reserved2 not 1");
+    archive.ReadHead(*this);
     m_version = archive.ReadU32();
     if (m_version != 2 && m_version != 3)
         archive.Fail("N4 3do PointLight unsupported version");
@@ -58,9 +56,7 @@ void N4PointLight::Write(Util::BinaryStream&, U32)
     N4Archiver& archive = Archive();
     if (!archive.BeginObject(*this, g_N4ArchiverPointLight, m_fileOffset))
         return;
-    archive.WriteS32(1);
-    archive.WriteS32(0);
-    archive.WriteS32(1);
+    archive.WriteHead(*this);
     archive.WriteU32(m_version);
     archive.WriteF64(m_glowRadius);
     if (m_version < 3)

@@ -28,6 +28,15 @@ public:
     Colour GetAmbientIntensity() const override;
     double GetGlowRadius() const override { return m_glowRadius; }
 
+    // The fixed fields that open the record (N4Archiver::ReadHead and WriteHead).
+    template <class IO>
+    void Head(IO& io)
+    {
+        io.Expect(1, "N4 3do PointLight reserved0 not 1");
+        io.Expect(0, "N4 3do PointLight reserved1 not 0");
+        io.Expect(1, "N4 3do PointLight reserved2 not 1");
+    }
+
 private:
     U32 m_version = 3;
     F64 m_glowRadius = 0;

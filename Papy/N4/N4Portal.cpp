@@ -8,10 +8,7 @@ const N4ArchiverPortal g_N4ArchiverPortal;
 
 N4Portal::N4Portal(N4TdoFile& file, N4Archiver& archive, int id, U64 position) : N4Node(file, id, position)
 {
-    archive.Expect(1, "N4 3do Portal reserved0 not 1");
-    m_name = archive.ReadString();
-    archive.Expect(1, "N4 3do Portal reserved1 not 1");
-    archive.Expect(1, "N4 3do Portal reserved2 not 1");
+    archive.ReadHead(*this);
     m_vertices = archive.ReadObject();
     U32 count = archive.ReadU32();
     if (count % 3 != 0)
@@ -32,10 +29,7 @@ void N4Portal::Write(Util::BinaryStream& stream, U32)
     N4Archiver& archive = Archive();
     if (!archive.BeginObject(*this, g_N4ArchiverPortal, m_fileOffset))
         return;
-    archive.WriteS32(1);
-    archive.WriteString(m_name);
-    archive.WriteS32(1);
-    archive.WriteS32(1);
+    archive.WriteHead(*this);
     WriteChild(m_vertices, stream);
     archive.WriteU32(U32(m_indices.size()));
     archive.WriteU32(U32(m_indices.size() * sizeof(U32)));

@@ -27,6 +27,16 @@ public:
     int GetIndexCount() const override { return int(m_indices.size()); }
     int GetIndex(int i) const override;
 
+    // The fixed fields that open the record (N4Archiver::ReadHead and WriteHead).
+    template <class IO>
+    void Head(IO& io)
+    {
+        io.Expect(1, "N4 3do Portal reserved0 not 1");
+        io.Text(m_name);
+        io.Expect(1, "N4 3do Portal reserved1 not 1");
+        io.Expect(1, "N4 3do Portal reserved2 not 1");
+    }
+
 private:
     std::string m_name;
     int m_vertices = 0;

@@ -20,10 +20,7 @@ const N4VertexData::Layout g_layout = {"N4 3do RegionMorphVertexList reserved4 n
 N4RegionMorphVertexList::N4RegionMorphVertexList(N4TdoFile& file, N4Archiver& archive, int id, U64 position)
     : N4Node(file, id, position)
 {
-    archive.Expect(1, "N4 3do RegionMorphVertexList reserved0 not 1");
-    archive.Expect(0, "N4 3do RegionMorphVertexList reserved1 not 0");
-    archive.Expect(1, "N4 3do RegionMorphVertexList reserved2 not 1");
-    archive.Expect(1, "N4 3do RegionMorphVertexList reserved3 not 1");
+    archive.ReadHead(*this);
     U32 n = archive.ReadU32();
 
     m_data.Read(archive, n, g_layout);
@@ -95,8 +92,7 @@ void N4RegionMorphVertexList::Write(Util::BinaryStream&, U32)
     N4Archiver& archive = Archive();
     if (!archive.BeginObject(*this, g_N4ArchiverRegionMorphVertexList, m_fileOffset))
         return;
-    for (S32 word : {1, 0, 1, 1})
-        archive.WriteS32(word);
+    archive.WriteHead(*this);
     archive.WriteU32(U32(m_data.GetVertexCount()));
     m_data.Write(archive, g_layout);
     archive.WriteU32(U32(m_morphNames.size()));

@@ -50,6 +50,16 @@ public:
     Vertex GetMorphedVertex(int m, int v) const override;
     Normal GetMorphedNormal(int m, int v) const override;
 
+    // The fixed fields that open the record (N4Archiver::ReadHead and WriteHead).
+    template <class IO>
+    void Head(IO& io)
+    {
+        io.Expect(1, "N4 3do RegionMorphVertexList reserved0 not 1");
+        io.Expect(0, "N4 3do RegionMorphVertexList reserved1 not 0");
+        io.Expect(1, "N4 3do RegionMorphVertexList reserved2 not 1");
+        io.Expect(1, "N4 3do RegionMorphVertexList reserved3 not 1");
+    }
+
 private:
     // The position of base vertex v in the morph's list (its size when v is not in it).
     size_t FindMorphed(int m, int v) const;

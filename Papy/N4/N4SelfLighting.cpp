@@ -9,10 +9,7 @@ const N4ArchiverSelfLighting g_N4ArchiverSelfLighting;
 N4SelfLighting::N4SelfLighting(N4TdoFile& file, N4Archiver& archive, int id, U64 position)
     : N4Node(file, id, position)
 {
-    archive.Expect(1, "N4 3do SelfLighting reserved0 not 1");
-    archive.Expect(0, "N4 3do SelfLighting reserved1 not 0");
-    archive.Expect(1, "N4 3do SelfLighting reserved2 not 1");
-    archive.Expect(1, "N4 3do SelfLighting reserved3 not 1");
+    archive.ReadHead(*this);
     for (F64& value : m_reserved)
     {
         value = archive.ReadF64();
@@ -45,8 +42,7 @@ void N4SelfLighting::Write(Util::BinaryStream& stream, U32)
     N4Archiver& archive = Archive();
     if (!archive.BeginObject(*this, g_N4ArchiverSelfLighting, m_fileOffset))
         return;
-    for (S32 word : {1, 0, 1, 1})
-        archive.WriteS32(word);
+    archive.WriteHead(*this);
     archive.WriteF64s(m_reserved, 6);
     archive.WriteS32(1);
     archive.WriteU8(m_flags[0]);

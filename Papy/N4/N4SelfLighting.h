@@ -23,6 +23,16 @@ public:
 
     Util::CountedPointer<ThreeDObject> GetChild() const override { return Child(m_child); }
 
+    // The fixed fields that open the record (N4Archiver::ReadHead and WriteHead).
+    template <class IO>
+    void Head(IO& io)
+    {
+        io.Expect(1, "N4 3do SelfLighting reserved0 not 1");
+        io.Expect(0, "N4 3do SelfLighting reserved1 not 0");
+        io.Expect(1, "N4 3do SelfLighting reserved2 not 1");
+        io.Expect(1, "N4 3do SelfLighting reserved3 not 1");
+    }
+
 private:
     F64 m_reserved[6] = {}; // zeros as read (a -0.0 is written back as such)
     U8 m_flags[2] = {};

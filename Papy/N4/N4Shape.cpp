@@ -6,10 +6,7 @@ const N4ArchiverShape g_N4ArchiverShape;
 
 N4Shape::N4Shape(N4TdoFile& file, N4Archiver& archive, int id, U64 position) : N4Node(file, id, position)
 {
-    archive.Expect(1, "N4 3do Shape reserved0 not 1");
-    m_name = archive.ReadString();
-    archive.Expect(1, "N4 3do Shape reserved1 not 1");
-    archive.Expect(1, "N4 3do Shape reserved2 not 1");
+    archive.ReadHead(*this);
     m_first = archive.ReadObject();
     m_second = archive.ReadObject();
 }
@@ -24,10 +21,7 @@ void N4Shape::Write(Util::BinaryStream& stream, U32)
     N4Archiver& archive = Archive();
     if (!archive.BeginObject(*this, g_N4ArchiverShape, m_fileOffset))
         return;
-    archive.WriteS32(1);
-    archive.WriteString(m_name);
-    archive.WriteS32(1);
-    archive.WriteS32(1);
+    archive.WriteHead(*this);
     WriteChild(m_first, stream);
     WriteChild(m_second, stream);
 }

@@ -24,6 +24,16 @@ public:
     Util::CountedPointer<ThreeDObject> GetAppearance() const override { return Child(m_first); }
     Util::CountedPointer<ThreeDObject> GetGeometry() const override { return Child(m_second); }
 
+    // The fixed fields that open the record (N4Archiver::ReadHead and WriteHead).
+    template <class IO>
+    void Head(IO& io)
+    {
+        io.Expect(1, "N4 3do Shape reserved0 not 1");
+        io.Text(m_name);
+        io.Expect(1, "N4 3do Shape reserved1 not 1");
+        io.Expect(1, "N4 3do Shape reserved2 not 1");
+    }
+
 private:
     std::string m_name;
     int m_first;

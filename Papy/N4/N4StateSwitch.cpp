@@ -9,11 +9,7 @@ const N4ArchiverStateSwitch g_N4ArchiverStateSwitch;
 N4StateSwitch::N4StateSwitch(N4TdoFile& file, N4Archiver& archive, int id, U64 position)
     : N4Node(file, id, position)
 {
-    archive.Expect(1, "N4 3do StateSwitch reserved0 not 1");
-    m_name = archive.ReadString();
-    archive.Expect(1, "N4 3do StateSwitch reserved1 not 1");
-    archive.Expect(1, "N4 3do StateSwitch reserved2 not 1");
-    m_box = ReadBox(archive);
+    archive.ReadHead(*this);
     S32 flagCount = archive.ReadS32();
     if (flagCount < 1)
         archive.Fail("N4 3do StateSwitch flag count less than 1");
@@ -75,11 +71,7 @@ void N4StateSwitch::Write(Util::BinaryStream& stream, U32)
     N4Archiver& archive = Archive();
     if (!archive.BeginObject(*this, g_N4ArchiverStateSwitch, m_fileOffset))
         return;
-    archive.WriteS32(1);
-    archive.WriteString(m_name);
-    archive.WriteS32(1);
-    archive.WriteS32(1);
-    WriteBox(archive, m_box);
+    archive.WriteHead(*this);
     archive.WriteU32(U32(m_flags.size() + 1));
     archive.WriteString(m_variable);
     for (U8 flag : m_flags)

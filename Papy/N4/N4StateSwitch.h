@@ -35,6 +35,17 @@ public:
     void RemoveChild(int i) override;
     BoundingBox GetBoundingBox() const override { return m_box.Get(); }
 
+    // The fixed fields that open the record (N4Archiver::ReadHead and WriteHead).
+    template <class IO>
+    void Head(IO& io)
+    {
+        io.Expect(1, "N4 3do StateSwitch reserved0 not 1");
+        io.Text(m_name);
+        io.Expect(1, "N4 3do StateSwitch reserved1 not 1");
+        io.Expect(1, "N4 3do StateSwitch reserved2 not 1");
+        io(m_box);
+    }
+
 private:
     std::string m_name;
     Box m_box;

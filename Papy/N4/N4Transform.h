@@ -33,6 +33,19 @@ public:
     void SetZRotation(double value) override { m_values[5] = value; }
     BoundingBox GetBoundingBox() const override { return m_box.Get(); }
 
+    // The fixed fields that open the record (N4Archiver::ReadHead and WriteHead).
+    template <class IO>
+    void Head(IO& io)
+    {
+        io.Expect(1, "N4 3do Transform reserved0 not 1");
+        io.Text(m_name);
+        io.Expect(1, "N4 3do Transform reserved1 not 1");
+        io.Expect(1, "N4 3do Transform reserved2 not 1");
+        io(m_box);
+        io.Expect(1, "N4 3do Transform reserved4 not 1");
+        io(m_values);
+    }
+
 private:
     std::string m_name;
     Box m_box;

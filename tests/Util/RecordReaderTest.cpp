@@ -240,6 +240,7 @@ struct Header
     void Fields(IO& io)
     {
         io(Type);
+        io.Expect(U16(0xBEEF), "Header mark not BEEF");
         io(Sort);
         io(Flags);
         io(Corners);
@@ -252,6 +253,7 @@ TEST(RecordFields, OneListReadsAndWritesTheSameBytes)
 {
     const Bytes bytes = ByteBuilder()
                             .U32(7)
+                            .U16(0xBEEF)
                             .U16(0x0203)
                             .U8(0xFF)
                             .U8(1)
@@ -282,4 +284,8 @@ TEST(RecordFields, OneListReadsAndWritesTheSameBytes)
 
     RecordReader cut(bytes.data(), bytes.size() - 1, "cut");
     EXPECT_EQ(ErrorOf([&] { ReadFields(cut, header); }), "Couldn't read from cut\n");
+    Bytes marked = bytes;
+    marked[5] = 0;
+    RecordReader wrong(marked, "wrong");
+    EXPECT_EQ(ErrorOf([&] { ReadFields(wrong, header); }), XFileFormat("wrong", "Header mark not BEEF").GetText());
 }
