@@ -7,6 +7,7 @@
 //   MakeLp                                                     Make, Adopt, PurgeCache, GetTypeCount, GetTypeName
 //   MakeTrk, MakePtf, MakeTrack, MakeLyt                       Make (with datOnly), PurgeCache
 //   MakeRpy                                                    Make, PurgeCache
+//   MakePcx                                                    Make (with datOnly), PurgeCache
 //
 // name and extension may each be empty; datOnly skips the loose file and looks only in the
 // folder's DAT container. MakeUnknown's object is the file's stream itself.
@@ -28,6 +29,7 @@ class LytFile;
 class MipFile;
 class SrbFile;
 class PbfFile;
+class PcxFile;
 
 // Make, Adopt and PurgeCache over objects of type Object.
 template <class Object>
@@ -120,6 +122,12 @@ public:
 };
 
 class MakePbf : public AdoptingMakeKind<PbfFile>
+{
+};
+
+// The N2 palette file's loader, used by the palette server; the factory knows it only as a kind
+// whose cache the purge reaches.
+class MakePcx : public ShortMakeKind<PcxFile>
 {
 };
 } // namespace Velmo::Papy

@@ -22,11 +22,11 @@ PurgeFactory::PurgeFactory(FileFactory* owner) : m_owner(owner)
 void PurgeFactory::Purge()
 {
     // The Make kinds in this fixed order; the caches of MakePtf, MakeLyt and MakeUnknown stay.
-    // Between MakePbf and MakeRpy the N2 palette loader's cache has its turn once it exists.
     PurgeKind<MakeCam>(*m_owner);
     PurgeKind<MakeLp>(*m_owner);
     PurgeKind<MakeMip>(*m_owner);
     PurgeKind<MakePbf>(*m_owner);
+    PurgeKind<MakePcx>(*m_owner);
     PurgeKind<MakeRpy>(*m_owner);
     PurgeKind<MakeSrb>(*m_owner);
     PurgeKind<MakeTdo>(*m_owner);

@@ -57,3 +57,29 @@ TEST(BitmapRobustness, PrefixesAndMutationsOfEveryKind)
     EXPECT_GT(loaded, 100);
     EXPECT_GT(refused, 1000);
 }
+
+TEST(BitmapRobustness, PrefixesAndMutationsOfTheN2AndN4Files)
+{
+    // Every level of what loads is read: the N4 levels are read from their kept bytes then.
+    const std::pair<const char*, const char*> samples[] = {
+        {"n2-f1.mip", "n2mip"}, {"n2-f3.srb", "n2srb"}, {"n4-v1-f7.mip", "n4mip"}, {"n4-v4-f10.mip", "n4mip"},
+        {"n4-v4-f11.mip", "n4mip"}, {"f7.stp", "stp"}, {"f11.stp", "stp"}, {"sunny.pcx", "pcx"},
+    };
+    int loaded = 0;
+    int refused = 0;
+    std::uint32_t seed = 20261210;
+    for (auto [name, kind] : samples)
+    {
+        Bytes bytes = ReadFileBytes(SampleFolder() + "/" + name);
+        ASSERT_FALSE(bytes.empty()) << name;
+        std::string k = kind;
+        Robustness check(name, bytes);
+        auto use = [&k](const Bytes& b) { LoadReadSaveReload(b, k); };
+        RobustnessTally prefixes = check.EveryPrefix(use);
+        RobustnessTally mutations = check.Mutations(seed++, 600, use);
+        loaded += prefixes.loaded + mutations.loaded;
+        refused += prefixes.refused + mutations.refused;
+    }
+    EXPECT_GT(loaded, 100);
+    EXPECT_GT(refused, 1000);
+}

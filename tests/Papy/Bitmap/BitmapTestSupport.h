@@ -15,6 +15,11 @@
 #include "Papy/Bitmap/GPLMipFile.h"
 #include "Papy/Bitmap/GPLPbfFile.h"
 #include "Papy/Bitmap/GPLSrbFile.h"
+#include "Papy/Bitmap/N2MipFile.h"
+#include "Papy/Bitmap/N2SrbFile.h"
+#include "Papy/Bitmap/N4MipFile.h"
+#include "Papy/Bitmap/N4StpFile.h"
+#include "Papy/Bitmap/PcxFile.h"
 #include "Papy/Model/Options.h"
 #include "Util/Exception.h"
 #include "Util/MemoryStream.h"
@@ -77,7 +82,8 @@ struct LoadedBitmap
 };
 
 // Kinds: pbf, bmap1 (a BMAP chunk accepting method 1), cmap, mip, m16, mip1 (header version 1
-// accepted), srb, srb-strict.
+// accepted), srb, srb-strict; n2mip and n2srb (read with the grey ramp), n4mip, stp, pcx (the
+// palette as one level of 256 x 1).
 inline LoadedBitmap LoadKind(const Bytes& bytes, const std::string& kind, const std::string& name = "sample")
 {
     using namespace Velmo;
@@ -115,6 +121,47 @@ inline LoadedBitmap LoadKind(const Bytes& bytes, const std::string& kind, const 
         for (U32 i = 0; i < file->GetBitmapCount(); ++i)
             loaded.levels.push_back(file->GetBitmap(i));
         loaded.save = [file](Util::BinaryStream& out) { file->Save(out); };
+    }
+    else if (kind == "n2mip")
+    {
+        Util::CountedPointer<N2MipFile> file(new N2MipFile(stream, N2PaletteSource()));
+        for (U32 i = 0; i < file->GetBitmapCount(); ++i)
+            loaded.levels.push_back(file->GetBitmap(i));
+        loaded.save = [file](Util::BinaryStream& out) { file->Save(out); };
+    }
+    else if (kind == "n2srb")
+    {
+        Util::CountedPointer<N2SrbFile> file(new N2SrbFile(stream, N2PaletteSource()));
+        for (U32 i = 0; i < file->GetBitmapCount(); ++i)
+            loaded.levels.push_back(file->GetBitmap(i));
+        loaded.save = [file](Util::BinaryStream& out) { file->Save(out); };
+    }
+    else if (kind == "n4mip")
+    {
+        Util::CountedPointer<N4MipFile> file(new N4MipFile(stream));
+        for (U32 i = 0; i < file->GetBitmapCount(); ++i)
+            loaded.levels.push_back(file->GetBitmap(i));
+        loaded.save = [file](Util::BinaryStream& out) { file->Save(out); };
+    }
+    else if (kind == "stp")
+    {
+        Util::CountedPointer<N4StpFile> file(new N4StpFile(stream));
+        loaded.levels.push_back(file->GetBitmap());
+        loaded.save = [file](Util::BinaryStream& out) { file->Save(out); };
+    }
+    else if (kind == "pcx")
+    {
+        Util::CountedPointer<PcxFile> file(new PcxFile(stream));
+        Util::CountedPointer<BitmapSimple> entries(new BitmapSimple());
+        entries->Resize(1, PcxFile::EntryCount);
+        for (U32 i = 0; i < PcxFile::EntryCount; ++i)
+            entries->SetPixel(0, i, (*file->GetPalette())[i]);
+        loaded.levels.push_back(entries);
+        // The palette is written over an image that is already there.
+        loaded.save = [file, bytes](Util::BinaryStream& out) {
+            out.Write(U32(bytes.size()), bytes.data());
+            file->Write(out);
+        };
     }
     else
         ADD_FAILURE() << "unknown kind " << kind;

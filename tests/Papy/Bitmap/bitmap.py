@@ -344,6 +344,8 @@ def decode_pixel(code, p, stride, row, col, palette):
 
 
 def decode_section(s):
+    if getattr(s, "n2", False):
+        return decode_n2(s)
     p = pixel_bytes(s)
     return [[decode_pixel(s.code, p, s.stride, r, c, s.palette) for c in range(s.width)] for r in range(s.height)]
 
@@ -438,6 +440,277 @@ def read_srb(rd, strict):
     return m
 
 
+# ---------------------------------------------------------------- N2, N4 and PCX
+
+N2_BITS = {1: 4, 2: 8, 3: 8}
+# N4 MIP formats: the GPL codes without a palette.
+N4_CODES = (3, 4, 5, 6, 7, 8, 10, 11)
+
+
+def grey_ramp():
+    """The palette of an N2 folder without a palette file."""
+    return [(i / 255, i / 255, i / 255, 1.0) for i in range(256)]
+
+
+def n2_stride(code, width):
+    return (width * N2_BITS[code] + 31) // 32 * 4
+
+
+def n2_bmap(code, width, height, data, stride=None, reserved=0, fill=(BLANK, BLANK), bmap_id="BMAP", bmap_version=0,
+            bmhd=("BMHD", 0, 14), data_header=None, size_delta=0):
+    stride = n2_stride(code, width) if stride is None else stride
+    body = header(*bmhd) + struct.pack("<BIIIB", code, width, height, stride, reserved) + bytes(fill)
+    body += header(*(data_header or ("DATA", 0, len(data)))) + data
+    return header(bmap_id, bmap_version, len(body) + size_delta) + body
+
+
+def n2_mip(code, wexp, hexp, levels, transparent=0, count=None, reserved=0, fill=(BLANK, BLANK), mip_id="MIP ",
+           mip_version=0, mphd=("MPHD", 0, 18), size_delta=0):
+    body = header(*mphd) + struct.pack("<BIIIBI", code, wexp, hexp, transparent, reserved,
+                                       len(levels) if count is None else count) + bytes(fill) + b"".join(levels)
+    return header(mip_id, mip_version, len(body) + size_delta) + body
+
+
+def n2_srb(values, mip_bytes, srb_id="SRB ", srb_version=0, srhd=("SRHD", 0, 24), size_delta=0):
+    body = header(*srhd) + struct.pack("<iiIIII", *values) + mip_bytes
+    return header(srb_id, srb_version, len(body) + size_delta) + body
+
+
+def read_n2_bmap(rd, palette):
+    ident, version, size = rd.chunk()
+    if ident != "BMAP":
+        raise Broken("N2 bitmap id not BMAP")
+    if version != 0:
+        raise Broken("N2 bitmap unsupported version")
+    end = rd.pos + size
+    ident, version, hsize = rd.chunk()
+    if ident != "BMHD":
+        raise Broken("N2 bitmap header not found")
+    if version != 0:
+        raise Broken("N2 bitmap header unsupported version")
+    if hsize != 14:
+        raise Broken("N2 bitmap header incorrect size")
+    code, width, height, stride, reserved = struct.unpack("<BIIIB", rd.take(14))
+    fill = rd.take(2)
+    if code not in N2_BITS:
+        raise Broken("false")
+    if n2_stride(code, width) != stride:
+        raise Broken("N2 bitmap header width in bytes incorrect")
+    if reserved != 0:
+        raise Broken("N2 bitmap header byte 13 not zero")
+    for i in (0, 1):
+        if fill[i] != BLANK:
+            raise Broken("N2 bitmap header fill byte %d not blank" % i)
+    ident, version, dsize = rd.chunk()
+    if ident != "DATA":
+        raise Broken("N2 bitmap data header id not DATA")
+    if version != 0:
+        raise Broken("N2 bitmap data header unsupported version")
+    if dsize != height * stride:
+        raise Broken("N2 bitmap data incorrect size")
+    s = Section()
+    s.n2, s.code, s.width, s.height, s.stride, s.palette = True, code, width, height, stride, palette
+    s.stored = rd.take(dsize)
+    if rd.pos != end:
+        raise Broken("N2 bitmap incorrect size")
+    return s
+
+
+def decode_n2(s):
+    rows = []
+    for r in range(s.height):
+        row = []
+        for c in range(s.width):
+            if s.code == 1:
+                byte = s.stored[r * s.stride + c // 2]
+                index = byte >> 4 if c % 2 == 0 else byte & 15
+            else:
+                index = s.stored[r * s.stride + c]
+            row.append(s.palette[index] if index < len(s.palette) else (0.0, 0.0, 0.0, 0.0))
+        rows.append(row)
+    return rows
+
+
+def read_n2_mip(rd, palette):
+    ident, version, size = rd.chunk()
+    if ident != "MIP ":
+        raise Broken("N2 mip id not MIP")
+    if version != 0:
+        raise Broken("N2 mip unsupported version")
+    end = rd.pos + size
+    ident, version, hsize = rd.chunk()
+    if ident != "MPHD":
+        raise Broken("N2 mip header not found")
+    if version != 0:
+        raise Broken("N2 mip header unsupported version")
+    if hsize != 18:
+        raise Broken("N2 mip header incorrect size")
+    code, wexp, hexp, transparent, reserved, count = struct.unpack("<BIIIBI", rd.take(18))
+    fill = rd.take(2)
+    if wexp > 31 or hexp > 31:
+        raise Broken("N2 mip header exponent error")
+    if count > min(wexp, hexp) + 1:
+        raise Broken("N2 mip bitmap count incorrect")
+    if reserved != 0:
+        raise Broken("N2 mip mip header reserved not zero")
+    for i in (0, 1):
+        if fill[i] != BLANK:
+            raise Broken("N2 mip mip header fill byte %d not blank" % i)
+    m = Section()
+    m.code, m.wexp, m.hexp, m.transparent, m.levels = code, wexp, hexp, transparent, []
+    for level in range(count):
+        s = read_n2_bmap(rd, palette)
+        if s.code != code:
+            raise Broken("N2 mip format mismatch")
+        if s.height != 1 << (hexp - level):
+            raise Broken("N2 mip height mismatch")
+        if s.width != 1 << (wexp - level):
+            raise Broken("N2 mip width mismatch")
+        m.levels.append(s)
+    if rd.pos != end:
+        raise Broken("N2 mip incorrect size")
+    return m
+
+
+def read_n2_srb(rd, palette):
+    ident, version, size = rd.chunk()
+    if ident != "SRB ":
+        raise Broken("N2 srb id not SRB")
+    if version != 0:
+        raise Broken("N2 srb unsupported version")
+    if len(rd.data) != size + 12:
+        raise Broken("N2 srb size mismatch")
+    ident, version, hsize = rd.chunk()
+    if ident != "SRHD":
+        raise Broken("N2 srb header not found")
+    if version != 0:
+        raise Broken("N2 srb header unsupported version")
+    if hsize != 24:
+        raise Broken("N2 srb header incorrect size")
+    values = struct.unpack("<iiIIII", rd.take(24))
+    m = read_n2_mip(rd, palette)
+    if (1 << m.wexp) < values[4] + 1 or (1 << m.hexp) < values[5] + 1:
+        raise Broken("N2 srb bitmap height mismatch")
+    if m.code == 2:
+        raise Broken("N2 srb not transparent")
+    m.values = values
+    return m
+
+
+N4_EXTRAS = {1: "<5I", 2: "<2I", 4: "<fI"}
+
+
+def n4_mip(version, code, wexp, hexp, levels, colour=(1, 2, 3, 4), repeat=0, count=None, obscuring=0,
+           extras=None, trailer=b""):
+    """levels: BMAP chunks, level 0 first (written smallest first)."""
+    out = struct.pack("<HBBII", version, code, repeat, wexp, hexp) + bytes(colour)
+    out += struct.pack("<II", len(levels) if count is None else count, obscuring)
+    if version in N4_EXTRAS:
+        defaults = {1: (1, 2, 3, 4, 5), 2: (6, 7), 4: (0.5, 9)}[version]
+        out += struct.pack(N4_EXTRAS[version], *(extras or defaults))
+    return out + b"".join(reversed(levels)) + trailer
+
+
+def read_n4_mip(data):
+    """The header check, then the levels (as the first level access reads them)."""
+    rd = Reader(data)
+    version, code, repeat, wexp, hexp = struct.unpack("<HBBII", rd.take(12))
+    rd.take(4)
+    count, obscuring = struct.unpack("<II", rd.take(8))
+    if version not in (1, 2, 4):
+        raise Broken("N4 mip unrecognized version")
+    if wexp > 31 or hexp > 31:
+        raise Broken("N4 mip header exponent error")
+    if count > max(wexp, hexp) + 1:
+        raise Broken("N4 mip bitmap count incorrect")
+    if repeat > 3:
+        raise Broken("N4 mip repeat value unknown")
+    if obscuring > 1:
+        raise Broken("N4 mip self obscuring value unknown")
+    rd.take(struct.calcsize(N4_EXTRAS[version]))
+    if code not in N4_CODES:
+        raise Broken("N4 mip file mip header unknown format")
+    return Reader(data, rd.pos), code, wexp, hexp, count
+
+
+def read_n4_levels(opened):
+    rd, code, wexp, hexp, count = opened
+    fmt = FORMATS[code]
+    levels = [None] * count
+    for level in reversed(range(count)):
+        s = read_bmap(rd, None, 1)
+        if s.height != (1 if level > hexp else 1 << (hexp - level)):
+            raise Broken("N4 bitmap file height mismatch")
+        if s.width != (1 if level > wexp else 1 << (wexp - level)):
+            raise Broken("N4 bitmap file width mismatch")
+        have = FORMATS[s.code]
+        for i, name in ((3, "red"), (4, "green"), (5, "blue"), (6, "alpha")):
+            if have[i] != fmt[i]:
+                raise Broken("N4 bitmap %s mismatch" % name)
+        if have[7] != fmt[7]:
+            raise Broken("N4 bitmap transparency mismatch")
+        levels[level] = s
+    return levels
+
+
+def stp(width, height, bmap_bytes, sthd_value=1, reserved=0, unknown=77, stmp=("STMP", 0), sthd=("STHD", 0, 4),
+        data=("DATA", 0, 12), size_delta=0):
+    body = header(*sthd) + struct.pack("<I", sthd_value)
+    body += header(*data) + struct.pack("<IHHI", reserved, width, height, unknown) + bmap_bytes
+    return header(stmp[0], stmp[1], len(body) + size_delta) + body
+
+
+def read_stp(data):
+    rd = Reader(data)
+    ident, version, size = rd.chunk()
+    if ident != "STMP":
+        raise Broken("N4 stp id not STMP")
+    if version != 0:
+        raise Broken("N4 stp unsupported version")
+    end = rd.pos + size
+    ident, version, hsize = rd.chunk()
+    if ident != "STHD":
+        raise Broken("N4 stp header not found")
+    if version != 0:
+        raise Broken("N4 stp header unsupported version")
+    if hsize != 4:
+        raise Broken("N4 stp header incorrect size")
+    if rd.u32() != 1:
+        raise Broken("N4 stp header reserved not 1")
+    ident, version, dsize = rd.chunk()
+    if ident != "DATA":
+        raise Broken("N4 stp data not found")
+    if version != 0:
+        raise Broken("N4 stp data unsupported version")
+    if dsize != 12:
+        raise Broken("N4 stp data incorrect size")
+    reserved, width, height, _ = struct.unpack("<IHHI", rd.take(12))
+    if reserved != 0:
+        raise Broken("N4 stp data reserved not zero")
+    s = read_bmap(rd, None, 1)
+    if s.width != width:
+        raise Broken("N4 stp width mismatch")
+    if s.height != height:
+        raise Broken("N4 stp height mismatch")
+    if rd.pos != end:
+        raise Broken("N4 stp incorrect size")
+    return s
+
+
+def read_pcx(data):
+    """The palette as one level of 256 x 1 pixels."""
+    if len(data) < 768:
+        raise Broken("short read")
+    raw = data[-768:]
+    if len(data) < 128:
+        raise Broken("short read")
+    s = Section()
+    s.n2, s.code, s.width, s.height, s.stride = True, 2, 256, 1, 256
+    s.palette = [(raw[3 * i] / 255, raw[3 * i + 1] / 255, raw[3 * i + 2] / 255, 1.0) for i in range(256)]
+    s.stored = bytes(range(256))
+    return s
+
+
 def read_levels(data, kind):
     """The sections of a file of that kind (the load step only; pixels are not decoded)."""
     rd = Reader(data)
@@ -452,6 +725,19 @@ def read_levels(data, kind):
         return read_mip(rd, 1 if kind == "mip1" else 0).levels
     if kind in ("srb", "srb-strict"):
         return read_srb(rd, kind == "srb-strict").levels
+    if kind == "n2mip":
+        return read_n2_mip(rd, grey_ramp()).levels
+    if kind == "n2srb":
+        return read_n2_srb(rd, grey_ramp()).levels
+    if kind == "n4mip":
+        return read_n4_levels(read_n4_mip(data))
+    if kind == "n4mip@open":
+        read_n4_mip(data)
+        return []
+    if kind == "stp":
+        return [read_stp(data)]
+    if kind == "pcx":
+        return [read_pcx(data)]
     raise SystemExit("unknown kind " + kind)
 
 
@@ -525,6 +811,36 @@ def samples():
     unknowns = tuple(range(1, 10))
     out.append(("f7.srb", "srb-strict", srb(scales, unknowns, mip_chain(rnd, 7, 3, 3, 4, repeat=3))))
     out.append(("f0.srb", "srb", srb(scales, unknowns, mip_chain(rnd, 0, 3, 2, 2, repeat=1))))
+    # N2: palette indices, read with the grey ramp of a folder without a palette file.
+    def n2_levels(code, wexp, hexp, count):
+        return [n2_bmap(code, 1 << (wexp - m), 1 << (hexp - m),
+                        random_bytes(rnd, n2_stride(code, 1 << (wexp - m)) << (hexp - m))) for m in range(count)]
+    out.append(("n2-f1.mip", "n2mip", n2_mip(1, 3, 2, n2_levels(1, 3, 2, 3), transparent=5)))
+    out.append(("n2-f2.mip", "n2mip", n2_mip(2, 2, 3, n2_levels(2, 2, 3, 3), transparent=300)))
+    out.append(("n2-f3.mip", "n2mip", n2_mip(3, 4, 4, n2_levels(3, 4, 4, 5))))
+    out.append(("n2-none.mip", "n2mip", n2_mip(3, 0, 0, [])))
+    out.append(("n2-f3.srb", "n2srb", n2_srb((1000, -2000, 3, 2, 7, 3), n2_mip(3, 3, 2, n2_levels(3, 3, 2, 2)))))
+    out.append(("n2-f1.srb", "n2srb", n2_srb((-5, 7, 0, 0, 31, 0), n2_mip(1, 6, 0, n2_levels(1, 6, 0, 1)))))
+
+    # N4: levels smallest first; imploded levels where that is asked, stored ones elsewhere.
+    def n4_levels(code, wexp, hexp, count, method=None):
+        levels = []
+        for m in range(count):
+            w = 1 if m > wexp else 1 << (wexp - m)
+            h = 1 if m > hexp else 1 << (hexp - m)
+            levels.append(level_bmap(rnd, code, w, h, method=(1 if w * h >= 16 else 0) if method is None else method))
+        return levels
+    out.append(("n4-v1-f7.mip", "n4mip", n4_mip(1, 7, 3, 2, n4_levels(7, 3, 2, 4))))
+    out.append(("n4-v2-f3.mip", "n4mip", n4_mip(2, 3, 4, 1, n4_levels(3, 4, 1, 5), repeat=3, obscuring=1)))
+    out.append(("n4-v4-f11.mip", "n4mip", n4_mip(4, 11, 3, 3, n4_levels(11, 3, 3, 4), trailer=b"tail")))
+    out.append(("n4-v4-f10.mip", "n4mip", n4_mip(4, 10, 2, 2, n4_levels(10, 2, 2, 3, method=0), colour=(9, 8, 7, 0))))
+    out.append(("n4-256x64.mip", "n4mip", n4_mip(4, 8, 8, 6, n4_levels(8, 8, 6, 9), repeat=1)))
+    out.append(("n4-none.mip", "n4mip", n4_mip(2, 6, 1, 1, [])))
+    out.append(("f7.stp", "stp", stp(5, 3, level_bmap(rnd, 7, 5, 3, method=1))))
+    out.append(("f6.stp", "stp", stp(6, 2, level_bmap(rnd, 6, 6, 2), unknown=0)))
+    out.append(("f11.stp", "stp", stp(9, 7, level_bmap(rnd, 11, 9, 7, method=1))))
+    out.append(("sunny.pcx", "pcx", random_bytes(rnd, 128 + 40 + 768)))
+    out.append(("white.pcx", "pcx", bytes([255]) * 768))
     return out
 
 
@@ -622,8 +938,92 @@ def crafted():
          bmap(3, 2, 2, px(3, 2, 2)[:6])),
         ("explode-size.bmap", "bmap1@pixels", "result_size == UncompressedDataSize",
          bmap(3, 2, 2, px(3, 2, 2)[:6], method=1)),
+        # N2 bitmaps, each inside an otherwise sound one-level MIP of 2 x 2.
     ]
-    del good, good4
+    n2px = bytes(8)
+
+    def n2lv(**kw):
+        return n2_mip(2, 1, 1, [n2_bmap(2, 2, 2, n2px, **kw)])
+
+    n2ok = [n2_bmap(2, 2, 2, n2px), n2_bmap(2, 1, 1, bytes(4))]
+    n2t = n2_mip(3, 1, 1, [n2_bmap(3, 2, 2, n2px)])
+    cases += [("n2-" + name, "n2mip", message, data) for name, message, data in [
+        ("bmap-id.mip", "N2 bitmap id not BMAP", n2lv(bmap_id="BMAX")),
+        ("bmap-version.mip", "N2 bitmap unsupported version", n2lv(bmap_version=1)),
+        ("bmhd-id.mip", "N2 bitmap header not found", n2lv(bmhd=("BMHX", 0, 14))),
+        ("bmhd-version.mip", "N2 bitmap header unsupported version", n2lv(bmhd=("BMHD", 1, 14))),
+        ("bmhd-size.mip", "N2 bitmap header incorrect size", n2lv(bmhd=("BMHD", 0, 15))),
+        ("format.mip", "false", n2_mip(2, 1, 1, [n2_bmap(2, 2, 2, n2px)[:24] + b"\x04" + n2_bmap(2, 2, 2, n2px)[25:]])),
+        ("stride.mip", "N2 bitmap header width in bytes incorrect", n2lv(stride=8)),
+        ("reserved.mip", "N2 bitmap header byte 13 not zero", n2lv(reserved=1)),
+        ("fill0.mip", "N2 bitmap header fill byte 0 not blank", n2lv(fill=(0, BLANK))),
+        ("fill1.mip", "N2 bitmap header fill byte 1 not blank", n2lv(fill=(BLANK, 0))),
+        ("data-id.mip", "N2 bitmap data header id not DATA", n2lv(data_header=("DATX", 0, 8))),
+        ("data-version.mip", "N2 bitmap data header unsupported version", n2lv(data_header=("DATA", 1, 8))),
+        ("data-size.mip", "N2 bitmap data incorrect size", n2lv(data_header=("DATA", 0, 4))),
+        ("bmap-size.mip", "N2 bitmap incorrect size", n2lv(size_delta=4)),
+        ("mip-id.mip", "N2 mip id not MIP", n2_mip(2, 1, 0, n2ok, mip_id=" MIP")),
+        ("mip-version.mip", "N2 mip unsupported version", n2_mip(2, 1, 1, n2ok, mip_version=1)),
+        ("mphd-id.mip", "N2 mip header not found", n2_mip(2, 1, 1, n2ok, mphd=("MPHX", 0, 18))),
+        ("mphd-version.mip", "N2 mip header unsupported version", n2_mip(2, 1, 1, n2ok, mphd=("MPHD", 1, 18))),
+        ("mphd-size.mip", "N2 mip header incorrect size", n2_mip(2, 1, 1, n2ok, mphd=("MPHD", 0, 20))),
+        ("exponent.mip", "N2 mip header exponent error", n2_mip(2, 32, 1, n2ok)),
+        ("count.mip", "N2 mip bitmap count incorrect", n2_mip(2, 3, 1, [], count=3)),
+        ("mip-reserved.mip", "N2 mip mip header reserved not zero", n2_mip(2, 1, 1, n2ok, reserved=1)),
+        ("mip-fill0.mip", "N2 mip mip header fill byte 0 not blank", n2_mip(2, 1, 1, n2ok, fill=(0, BLANK))),
+        ("mip-fill1.mip", "N2 mip mip header fill byte 1 not blank", n2_mip(2, 1, 1, n2ok, fill=(BLANK, 0))),
+        ("format-mismatch.mip", "N2 mip format mismatch", n2_mip(3, 1, 1, n2ok)),
+        ("height.mip", "N2 mip height mismatch", n2_mip(2, 1, 1, [n2_bmap(2, 2, 1, bytes(4))])),
+        ("width.mip", "N2 mip width mismatch", n2_mip(2, 1, 1, [n2_bmap(2, 1, 2, bytes(8))])),
+        ("mip-size.mip", "N2 mip incorrect size", n2_mip(2, 1, 1, n2ok, size_delta=2)),
+    ]]
+    cases += [("n2-" + name, "n2srb", message, data) for name, message, data in [
+        ("srb-id.srb", "N2 srb id not SRB", n2_srb((1, 1, 0, 0, 1, 1), n2t, srb_id="SRBX")),
+        ("srb-version.srb", "N2 srb unsupported version", n2_srb((1, 1, 0, 0, 1, 1), n2t, srb_version=1)),
+        ("srb-size.srb", "N2 srb size mismatch", n2_srb((1, 1, 0, 0, 1, 1), n2t, size_delta=1)),
+        ("srhd-id.srb", "N2 srb header not found", n2_srb((1, 1, 0, 0, 1, 1), n2t, srhd=("SRHX", 0, 24))),
+        ("srhd-version.srb", "N2 srb header unsupported version",
+         n2_srb((1, 1, 0, 0, 1, 1), n2t, srhd=("SRHD", 1, 24))),
+        ("srhd-size.srb", "N2 srb header incorrect size", n2_srb((1, 1, 0, 0, 1, 1), n2t, srhd=("SRHD", 0, 25))),
+        ("columns.srb", "N2 srb bitmap height mismatch", n2_srb((1, 1, 0, 0, 2, 1), n2t)),
+        ("rows.srb", "N2 srb bitmap height mismatch", n2_srb((1, 1, 0, 0, 1, 0xFFFFFFFF), n2t)),
+        ("opaque.srb", "N2 srb not transparent", n2_srb((1, 1, 0, 0, 1, 1), n2_mip(2, 1, 1, n2ok[:1]))),
+    ]]
+    n4ok = [lv(7, 2, 2), lv(7, 1, 1)]
+    cases += [("n4-" + name, "n4mip", message, data) for name, message, data in [
+        ("version.mip", "N4 mip unrecognized version", n4_mip(3, 7, 1, 1, n4ok)),
+        ("exponent.mip", "N4 mip header exponent error", n4_mip(2, 7, 1, 32, n4ok)),
+        ("count.mip", "N4 mip bitmap count incorrect", n4_mip(1, 7, 2, 1, [], count=4)),
+        ("repeat.mip", "N4 mip repeat value unknown", n4_mip(2, 7, 1, 1, n4ok, repeat=4)),
+        ("obscuring.mip", "N4 mip self obscuring value unknown", n4_mip(2, 7, 1, 1, n4ok, obscuring=2)),
+        ("format9.mip", "N4 mip file mip header unknown format", n4_mip(2, 9, 1, 1, n4ok)),
+        ("format2.mip", "N4 mip file mip header unknown format", n4_mip(4, 2, 1, 1, n4ok)),
+        ("height.mip", "N4 bitmap file height mismatch", n4_mip(2, 7, 1, 1, [lv(7, 2, 1)])),
+        ("width.mip", "N4 bitmap file width mismatch", n4_mip(2, 7, 1, 1, [lv(7, 1, 2)])),
+        ("red.mip", "N4 bitmap red mismatch", n4_mip(2, 3, 1, 1, [lv(6, 2, 2)])),
+        ("green.mip", "N4 bitmap green mismatch", n4_mip(2, 3, 1, 1, [lv(4, 2, 2)])),
+        ("alpha.mip", "N4 bitmap alpha mismatch", n4_mip(2, 6, 1, 1, [lv(7, 2, 2)])),
+        ("transparency.mip", "N4 bitmap transparency mismatch", n4_mip(2, 7, 1, 1, [lv(1, 2, 2)])),
+        ("last-level.mip", "GPL bitmap id not BMAP", n4_mip(1, 7, 1, 1, [lv(7, 2, 2), lv(7, 1, 1, bmap_id="BMAX")])),
+        ("level-size.mip", "GPL bitmap incorrect size", n4_mip(1, 7, 1, 1, [lv(7, 2, 2, size_delta=4), lv(7, 1, 1)])),
+    ]]
+    stp_bmap = lv(7, 3, 2, method=1)
+    cases += [("stp-" + name, "stp", message, data) for name, message, data in [
+        ("id.stp", "N4 stp id not STMP", stp(3, 2, stp_bmap, stmp=("STMX", 0))),
+        ("version.stp", "N4 stp unsupported version", stp(3, 2, stp_bmap, stmp=("STMP", 1))),
+        ("sthd-id.stp", "N4 stp header not found", stp(3, 2, stp_bmap, sthd=("STHX", 0, 4))),
+        ("sthd-version.stp", "N4 stp header unsupported version", stp(3, 2, stp_bmap, sthd=("STHD", 2, 4))),
+        ("sthd-size.stp", "N4 stp header incorrect size", stp(3, 2, stp_bmap, sthd=("STHD", 0, 8))),
+        ("sthd-value.stp", "N4 stp header reserved not 1", stp(3, 2, stp_bmap, sthd_value=0)),
+        ("data-id.stp", "N4 stp data not found", stp(3, 2, stp_bmap, data=("DATX", 0, 12))),
+        ("data-version.stp", "N4 stp data unsupported version", stp(3, 2, stp_bmap, data=("DATA", 1, 12))),
+        ("data-size.stp", "N4 stp data incorrect size", stp(3, 2, stp_bmap, data=("DATA", 0, 13))),
+        ("data-reserved.stp", "N4 stp data reserved not zero", stp(3, 2, stp_bmap, reserved=1)),
+        ("width.stp", "N4 stp width mismatch", stp(4, 2, stp_bmap)),
+        ("height.stp", "N4 stp height mismatch", stp(3, 3, stp_bmap)),
+        ("size.stp", "N4 stp incorrect size", stp(3, 2, stp_bmap + bytes(4))),
+        ("method2.stp", "GPL bitmap header unsupported compression method", stp(2, 2, bmap(7, 2, 2, px(7, 2, 2), method=2))),
+    ]]
     return cases
 
 
@@ -664,7 +1064,8 @@ def write_samples(folder):
 
 def kind_of(path):
     ext = os.path.splitext(path)[1].lower().lstrip(".")
-    return {"pbf": "pbf", "mip": "mip", "m16": "mip", "srb": "srb", "bmap": "bmap1"}.get(ext, ext)
+    return {"pbf": "pbf", "mip": "mip", "m16": "mip", "srb": "srb", "bmap": "bmap1", "stp": "stp",
+            "pcx": "pcx"}.get(ext, ext)
 
 
 def selftest(folder):

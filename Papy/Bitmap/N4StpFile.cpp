@@ -1,0 +1,121 @@
+#include "Papy/Bitmap/N4StpFile.h"
+
+#include "Papy/Bitmap/BitmapChunks.h"
+#include "Papy/Bitmap/BitmapOperations.h"
+#include "Util/Exception.h"
+#include "Util/StreamIO.h"
+
+namespace Velmo::Papy
+{
+namespace
+{
+constexpr U32 STMP = MakeChunkId('S', 'T', 'M', 'P');
+constexpr U32 STHD = MakeChunkId('S', 'T', 'H', 'D');
+constexpr U32 DataSize = 12;
+constexpr U32 MaxSide = 0xFFFF;
+
+void CheckSize(U64 height, U64 width)
+{
+    if (height > MaxSide || width > MaxSide)
+        throw Util::XUsage("N4 stp bitmap sides cannot exceed 65535 pixels");
+}
+} // namespace
+
+N4StpFile::N4StpFile(Util::BinaryStream& stream)
+{
+    stream.Seek(0);
+    Util::RecordReader reader(stream);
+    const std::string& name = reader.GetName();
+    auto fail = [&name](const char* message) { throw Util::XFileFormat(name, message); };
+
+    ChunkHeader stmp = BitmapChunk::Read(reader);
+    if (stmp.GetId() != STMP)
+        fail("N4 stp id not STMP");
+    if (stmp.GetVersion() != 0)
+        fail("N4 stp unsupported version");
+    U64 end = reader.Tell() + stmp.GetSize();
+
+    ChunkHeader sthd = BitmapChunk::Read(reader);
+    if (sthd.GetId() != STHD)
+        fail("N4 stp header not found");
+    if (sthd.GetVersion() != 0)
+        fail("N4 stp header unsupported version");
+    if (sthd.GetSize() != 4)
+        fail("N4 stp header incorrect size");
+    if (reader.ReadU32() != 1)
+        fail("N4 stp header reserved not 1");
+
+    ChunkHeader data = BitmapChunk::Read(reader);
+    if (data.GetId() != BitmapChunk::DATA)
+        fail("N4 stp data not found");
+    if (data.GetVersion() != 0)
+        fail("N4 stp data unsupported version");
+    if (data.GetSize() != DataSize)
+        fail("N4 stp data incorrect size");
+    U8 values[DataSize];
+    reader.ReadBytes(values, DataSize);
+    if (Util::DecodeLE<U32>(values) != 0)
+        fail("N4 stp data reserved not zero");
+    m_width = Util::DecodeLE<U16>(values + 4);
+    m_height = Util::DecodeLE<U16>(values + 6);
+    m_unknown = Util::DecodeLE<U32>(values + 8);
+
+    m_section.Reset(new GPLBMAPSection(reader, Util::CountedPointer<Palette>(), 1));
+    if (m_section->GetWidth() != m_width)
+        fail("N4 stp width mismatch");
+    if (m_section->GetHeight() != m_height)
+        fail("N4 stp height mismatch");
+    if (reader.Tell() != end)
+        fail("N4 stp incorrect size");
+    stream.Seek(reader.Tell());
+}
+
+N4StpFile::N4StpFile(U32 height, U32 width, U8, U8, U8, U8 alphaBits, U8 transparency, bool paletted, U32)
+{
+    if (paletted)
+        throw Util::XUsage("N4 stp palettes not supported");
+    CheckSize(height, width);
+    U8 format = alphaBits != 0 || transparency != 0 ? 7 : 6;
+    m_section.Reset(new GPLBMAPSection(format, false, 0, Util::CountedPointer<Palette>(), 1));
+    m_width = U16(width);
+    m_height = U16(height);
+}
+
+void N4StpFile::CopyFrom(const Bitmap& bitmap)
+{
+    CheckSize(bitmap.GetHeight(), bitmap.GetWidth());
+    CopyBitmap(bitmap, *m_section);
+    m_width = U16(bitmap.GetWidth());
+    m_height = U16(bitmap.GetHeight());
+}
+
+void N4StpFile::Save(Util::BinaryStream& stream) const
+{
+    stream.Seek(0);
+    BitmapChunk::SizePatch stmp(stream, STMP, 0);
+    ChunkHeader(STHD, 0, 4).Write(stream);
+    U8 one[4];
+    Util::EncodeLE<U32>(1, one);
+    stream.Write(4, one);
+    ChunkHeader(BitmapChunk::DATA, 0, DataSize).Write(stream);
+    U8 values[DataSize];
+    Util::EncodeLE<U32>(0, values);
+    Util::EncodeLE<U16>(m_width, values + 4);
+    Util::EncodeLE<U16>(m_height, values + 6);
+    Util::EncodeLE<U32>(m_unknown, values + 8);
+    stream.Write(DataSize, values);
+    m_section->Write(stream);
+    stmp.End();
+    stream.Seek(ChunkHeader::ByteSize);
+}
+
+Util::CountedPointer<PbfFile> N4StpFile::Clone() const
+{
+    Util::CountedPointer<N4StpFile> copy(new N4StpFile());
+    copy->m_width = m_width;
+    copy->m_height = m_height;
+    copy->m_unknown = m_unknown;
+    copy->m_section = m_section->Clone(Util::CountedPointer<Palette>());
+    return Util::CountedPointer<PbfFile>(copy);
+}
+} // namespace Velmo::Papy
