@@ -10,6 +10,7 @@
 #include "Papy/Race/GPLRpyFile.h"
 #include "Papy/Race/GPLTrackCamera.h"
 #include "Papy/Race/N2CamFile.h"
+#include "Papy/Race/N3RplFile.h"
 #include "RaceSamples.h"
 #include "Util/Exception.h"
 #include "Util/StreamIO.h"
@@ -145,6 +146,46 @@ Listing ListReplay(const GPLRpyFile& file)
     return lines;
 }
 
+// Names and the track as words ("-" when empty).
+void AddWords(std::vector<std::string>& line, const std::string& text)
+{
+    std::istringstream words(text);
+    std::size_t before = line.size();
+    for (std::string word; words >> word;)
+        line.push_back(word);
+    if (line.size() == before)
+        line.push_back("-");
+}
+
+Listing ListN3Replay(const N3RplFile& file)
+{
+    Listing lines;
+    std::vector<std::string> track = {"track"};
+    AddWords(track, file.GetTrackName());
+    lines.push_back(track);
+    std::vector<std::string> player = {"player"};
+    AddWords(player, file.GetPlayerName());
+    lines.push_back(player);
+    lines.push_back({"frames", std::to_string(file.GetFrameCount())});
+    lines.push_back({"drivers", std::to_string(file.GetDriverCount())});
+    for (int d = 0; d < file.GetDriverCount(); ++d)
+    {
+        std::vector<std::string> driver = {"driver", std::to_string(d)};
+        AddWords(driver, file.GetDriverName(d));
+        driver.push_back(file.GetCarNumber(d));
+        lines.push_back(driver);
+        for (int g = 0; g < file.GetLapCount(0, d); ++g)
+            lines.push_back({"lap", std::to_string(d), std::to_string(g), Number(file.GetLapTime(0, d, g)),
+                             std::to_string(file.GetLapStatus(0, d, g)), std::to_string(file.GetLapFirstFrame(0, d, g)),
+                             std::to_string(file.GetLapEndFrame(0, d, g))});
+        for (int f = 0; f < file.GetFrameCount(); ++f)
+            if (file.IsSampleValid(d, f))
+                lines.push_back({"sample", std::to_string(d), std::to_string(f), Number(file.GetSampleLongitude(d, f)),
+                                 Number(file.GetSampleLatitude(d, f)), Number(file.GetSampleAngle(d, f))});
+    }
+    return lines;
+}
+
 Listing ListLayout(const GPLLytFile& file)
 {
     Listing lines = {{"count", std::to_string(file.GetControlCount())}};
@@ -224,6 +265,8 @@ void Load(const std::string& name, const Bytes& bytes)
         LoadRace<GPLCamFile>(bytes, name);
     else if (ext == ".rpy")
         LoadRace<GPLRpyFile>(bytes, name);
+    else if (ext == ".rpl")
+        LoadRace<N3RplFile>(bytes, name);
     else
         LoadRace<GPLLytFile>(bytes, name);
 }
@@ -249,6 +292,8 @@ TEST(RaceIndependentCheck, SamplesLoadAsListed)
         }
         else if (ext == ".rpy")
             ExpectSameListing(expected, ListReplay(*LoadRace<GPLRpyFile>(bytes, name)));
+        else if (ext == ".rpl")
+            ExpectSameListing(expected, ListN3Replay(*LoadRace<N3RplFile>(bytes, name)));
         else
         {
             auto file = LoadRace<GPLLytFile>(bytes, name);

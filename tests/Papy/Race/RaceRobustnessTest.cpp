@@ -7,6 +7,7 @@
 #include "Papy/Race/GPLLytFile.h"
 #include "Papy/Race/GPLRpyFile.h"
 #include "Papy/Race/N2CamFile.h"
+#include "Papy/Race/N3RplFile.h"
 #include "RaceSamples.h"
 #include "Support/Robustness.h"
 
@@ -52,6 +53,25 @@ void UseReplay(const Bytes& bytes)
     }
 }
 
+void UseN3Replay(const Bytes& bytes)
+{
+    auto file = LoadRace<N3RplFile>(bytes);
+    for (int d = 0; d < file->GetDriverCount(); ++d)
+    {
+        file->GetDriverName(d);
+        for (int g = 0; g < file->GetLapCount(0, d); ++g)
+        {
+            file->GetLapTime(0, d, g);
+            const int status = file->GetLapStatus(0, d, g);
+            EXPECT_TRUE(status >= 0 && status <= 2);
+            EXPECT_LE(file->GetLapEndFrame(0, d, g), file->GetFrameCount());
+        }
+        for (int f = 0; f <= file->GetFrameCount(); ++f)
+            file->GetSampleAngle(d, f);
+    }
+    file->GetPlayerName();
+}
+
 void UseLayout(const Bytes& bytes)
 {
     auto file = LoadRace<GPLLytFile>(bytes);
@@ -94,6 +114,16 @@ TEST(RaceRobustness, Layouts)
     Robustness check("screen.lyt", ReadRaceSample("screen.lyt"));
     check.EveryPrefix(UseLayout);
     auto tally = check.Mutations(20261211, 2000, UseLayout);
+    EXPECT_GT(tally.loaded, 0);
+    EXPECT_GT(tally.refused, 0);
+}
+
+TEST(RaceRobustness, N3Replays)
+{
+    Robustness check("n3.rpl", ReadRaceSample("n3.rpl"));
+    // Every prefix breaks the header's size sum.
+    check.EveryPrefix(UseN3Replay, true);
+    auto tally = check.Mutations(20261211, 1500, UseN3Replay);
     EXPECT_GT(tally.loaded, 0);
     EXPECT_GT(tally.refused, 0);
 }

@@ -737,11 +737,158 @@ def lyt_samples():
     return files, crafted
 
 
+# ---------------------------------------------------------------- N3 replays
+
+def n3_frame(cars, groups=(0, 0, 0, 0), trailer=None):
+    """cars: (driver index, raw longitude, raw latitude, raw angle, bit 0); groups: record counts."""
+    body = bytes([len(cars)])
+    for index, lon, lat, ang, bit0 in cars:
+        body += bytes([index << 1 | bit0]) + struct.pack('<I', lon)[:3] + struct.pack('<hh', lat, ang) + b'\xab\xcd\xef'
+    for count, size in zip(groups, (14, 7, 16, 13)):
+        body += bytes([count]) + bytes((k * 13 + size) & 255 for k in range(count * size))
+    size = len(body) + 4
+    return body + struct.pack('<I', size if trailer is None else trailer)
+
+
+def n3_rpl(track, drivers, frames, block_size=4061, reserved=0, count=None, size_delta=0, data_size=None):
+    block = bytearray(4061)
+    block[8:8 + len(track) + 1] = track.encode('latin-1') + b'\0'
+    for i, (name, car) in enumerate(drivers[:79]):
+        block[143 + 49 * i:143 + 49 * i + 48] = fixed(name, 48)
+        block[191 + 49 * i] = car
+    data = b''.join(frames)
+    size = len(data) + size_delta if data_size is None else data_size
+    header = struct.pack('<4I', block_size, size, reserved, len(drivers) if count is None else count)
+    return header + bytes(block) + data
+
+
+def read_n3(data):
+    def fail(message):
+        raise FormatError(message)
+    if len(data) < 16:
+        fail('short')
+    block_size, dsize, reserved, n = struct.unpack_from('<4I', data)
+    if len(data) != block_size + dsize + 16:
+        fail('N3 rpl file size mismatch')
+    if reserved:
+        fail('N3 rpl header reserved not zero')
+    if block_size != 4061:
+        fail('N3 rpl length1 error')
+    if n > 79:
+        fail('N3 rpl header driver count error')
+    block = data[16:16 + 4061]
+    drivers = [dict(name=cstr(block[143 + 49 * i:191 + 49 * i]), car=block[191 + 49 * i], laps=[[0, 0]], lap=1,
+                    samples=[]) for i in range(n)]
+    at, end, frame = 16 + 4061, len(data), 0
+
+    def take(k):
+        nonlocal at
+        if at + k > end:
+            fail('short')
+        at += k
+        return data[at - k:at]
+    while at < end:
+        seen = set()
+        cars = take(1)[0]
+        for _ in range(cars):
+            rec = take(11)
+            index = rec[0] >> 1
+            if index >= n:
+                continue
+            d = drivers[index]
+            sample = (True, rec[1] | rec[2] << 8 | rec[3] << 16) + struct.unpack_from('<hh', rec, 4)
+            if index in seen:
+                d['samples'][-1] = sample
+                continue
+            if d['lap'] == len(d['laps']):
+                d['laps'].append([0, 0])
+            if frame > 0 and sample[1] < 2000 and d['samples'][-1][1] > 20000:
+                if d['laps'][d['lap']][0]:
+                    d['laps'][d['lap']][0] |= 8
+                    if d['lap'] + 1 < len(d['laps']):
+                        d['laps'][d['lap'] + 1][0] |= 4
+                d['lap'] += 1
+            d['samples'].append(sample)
+            seen.add(index)
+        counted = 1 + 11 * cars
+        for size in (14, 7, 16, 13):
+            k = take(1)[0]
+            take(k * size)
+            counted += 1 + k * size
+        if struct.unpack('<I', take(4))[0] != counted + 4:
+            fail('N3 rpl frame trailer size mismatch')
+        for index, d in enumerate(drivers):
+            if index not in seen:
+                d['samples'].append((False, 0, 0, 0))
+            if d['lap'] < len(d['laps']):
+                d['laps'][d['lap']][0] |= 2 if index in seen else 1
+                if index in seen:
+                    d['laps'][d['lap']][1] = frame
+        frame += 1
+    for d in drivers:
+        for e in d['laps'][1:]:
+            e[0] = 2 if e[0] == 14 else 1 if e[0] & 2 else 0
+    return dict(track=cstr(block[8:]), drivers=drivers, frames=frame)
+
+
+def n3_listing(r):
+    drivers = r['drivers']
+    lines = ['track %s' % (r['track'] or '-'), 'player %s' % (drivers[1]['name'] if len(drivers) > 1 else '-'),
+             'frames %d' % r['frames'], 'drivers %d' % len(drivers)]
+    for d, x in enumerate(drivers):
+        lines.append('driver %d %s %d' % (d, x['name'] or '-', x['car']))
+        laps = x['laps']
+        for g in range(len(laps) - 1):
+            lines.append('lap %d %d %r %d %d %d' % (d, g, (laps[g + 1][1] - laps[g][1]) * (1 / 15), laps[g + 1][0],
+                                                    laps[g][1] + 1, laps[g + 1][1]))
+        for f, (valid, lon, lat, ang) in enumerate(x['samples']):
+            if valid:
+                lines.append('sample %d %d %r %r %r' % (d, f, lon * 256 * 0.0000508, lat * 256 * 0.0000508,
+                                                         2 * math.pi * ang / 4096))
+    return lines
+
+
+def n3_samples():
+    drivers = [('Ann Able', 7), ('Bob Bravo', 12), ('Cy Charlie', 255)]
+    frames = []
+    for f in range(45):
+        cars = []
+        # Driver 0: laps of 15 frames from the start, crossing the line twice.
+        cars.append((0, (f % 15) * 1700 + 10, -300 + f, 1024 if f == 3 else -f * 50, f & 1))
+        # Driver 1: absent in frames 10-14, crossing once; a second record in frame 20 replaces the first.
+        if not 10 <= f < 15:
+            cars.append((1, (f * 900 + 25000) % 30000, 40, 2047, 0))
+        if f == 20:
+            cars.append((1, 123, 7, 8, 1))
+        # A record of a driver the header does not list.
+        if f % 7 == 0:
+            cars.append((5, 4000, 1, 1, 0))
+        frames.append(n3_frame(cars, groups=(f % 3, f % 2, 1 if f == 4 else 0, f % 4)))
+    files = {'n3.rpl': n3_rpl('Jarama', drivers, frames),
+             'n3-empty-frame.rpl': n3_rpl('', [('Solo', 1)], [n3_frame([])]),
+             'n3-none.rpl': n3_rpl('Nowhere', [], [])}
+    two = [n3_frame([(0, 1, 0, 0, 0)])]
+    crafted = [
+        ('n3-size.rpl', n3_rpl('X', drivers, two, size_delta=1), 'N3 rpl file size mismatch'),
+        # The three sizes add up to the file's size plus 2^32: only a 32-bit sum would match.
+        ('n3-size-wrap.rpl', n3_rpl('X', drivers, two, block_size=0xFFFFFFFF, data_size=4061 + len(two[0]) + 1),
+         'N3 rpl file size mismatch'),
+        ('n3-reserved.rpl', n3_rpl('X', drivers, two, reserved=1), 'N3 rpl header reserved not zero'),
+        ('n3-length1.rpl', n3_rpl('X', drivers, two, block_size=4060, size_delta=1), 'N3 rpl length1 error'),
+        ('n3-drivers.rpl', n3_rpl('X', drivers, two, count=80), 'N3 rpl header driver count error'),
+        ('n3-trailer.rpl', n3_rpl('X', drivers, [n3_frame([(0, 1, 0, 0, 0)], trailer=21)]),
+         'N3 rpl frame trailer size mismatch'),
+        ('n3-trailer-groups.rpl', n3_rpl('X', drivers, two + [n3_frame([], groups=(1, 2, 3, 4), trailer=9)]),
+         'N3 rpl frame trailer size mismatch'),
+    ]
+    return files, crafted
+
+
 # ---------------------------------------------------------------- driver
 
 def all_samples():
     files, crafted = {}, []
-    for make in (cam_samples, rpy_samples, lyt_samples):
+    for make in (cam_samples, rpy_samples, lyt_samples, n3_samples):
         f, c = make()
         files.update(f)
         crafted += c
@@ -753,6 +900,8 @@ def listing(name, data):
         return cam_listing(read_cam(name, data))
     if name.endswith('.rpy'):
         return rpy_listing(read_rpy(data))
+    if name.endswith('.rpl'):
+        return n3_listing(read_n3(data))
     return lyt_listing(read_lyt(data))
 
 
@@ -823,6 +972,15 @@ def selftest(folder):
     check(len(files['header.lyt']) == 16 and read_lyt(files['header.lyt']) == [], 'header-only layout')
     controls = read_lyt(files['screen.lyt'])
     check(len(controls) == 4 and controls[1]['name'] == 'x' * 256, 'layout names bounded by the field')
+    # N3: the empty frame, the crossings, the skipped and repeated records.
+    check(len(n3_frame([])) == 9 and n3_frame([])[-4:] == struct.pack('<I', 9), 'the empty frame is 9 bytes')
+    n3 = read_n3(files['n3.rpl'])
+    check(n3['frames'] == 45 and all(len(x['samples']) == 45 for x in n3['drivers']), 'N3 one sample a frame')
+    check([e[1] for e in n3['drivers'][0]['laps']] == [0, 14, 29, 44], 'N3 lap ends')
+    check(n3['drivers'][1]['samples'][20][1:] == (123, 7, 8) and not n3['drivers'][1]['samples'][12][0],
+          'N3 repeated record and absent frames')
+    check(2 * math.pi * 1024 / 4096 == math.pi / 2, 'N3 raw angle 1024 is a quarter turn')
+    check(read_n3(files['n3-empty-frame.rpl'])['frames'] == 1, 'N3 empty frame read')
     # Every crafted file is refused with its message.
     for name, data, message in crafted:
         try:

@@ -16,3 +16,9 @@ if(TARGET PapyTrackTests)
   add_dependencies(PapyTrackTests TrackSamples)
   target_compile_definitions(PapyTrackTests PRIVATE VELMO_TRACK_SAMPLE_DIR="${VELMO_TRACK_SAMPLE_DIR}")
 endif()
+
+# The PTF track adapter reads the .ptf samples of the N4 archive generator.
+if(TARGET PapyTrackTests)
+  add_dependencies(PapyTrackTests N4Samples)
+  target_compile_definitions(PapyTrackTests PRIVATE VELMO_N4_SAMPLE_DIR="${CMAKE_CURRENT_BINARY_DIR}/n4samples")
+endif()
