@@ -40,6 +40,10 @@ inline std::string TrackSample(const std::string& name)
 {
     return ReadFile(std::string(VELMO_FACETSETS_TRACK_SAMPLES) + "/" + name);
 }
+inline std::string RaceSample(const std::string& name)
+{
+    return ReadFile(std::string(VELMO_FACETSETS_RACE_SAMPLES) + "/" + name);
+}
 inline std::string BitmapSample(const std::string& name)
 {
     return ReadFile(std::string(VELMO_FACETSETS_BITMAP_SAMPLES) + "/" + name);

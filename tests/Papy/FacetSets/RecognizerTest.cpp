@@ -71,10 +71,10 @@ struct Outcome
     std::string set;
 };
 
-class RecognizerTest : public ::testing::Test
+class Recognizer : public ::testing::Test
 {
 protected:
-    RecognizerTest() : recognizers(registry) {}
+    Recognizer() : recognizers(registry) {}
 
     std::string Claimer(const std::string& folder)
     {
@@ -117,7 +117,7 @@ struct FolderCase
 };
 } // namespace
 
-TEST_F(RecognizerTest, FirstListedFileDecidesTheFolder)
+TEST_F(Recognizer, FirstListedFileDecidesTheFolder)
 {
     const std::vector<FolderCase> cases = {
         {"GPL 3do", {{"car.3do", GPLTdo()}}, "GPL", "GPL"},
@@ -161,7 +161,7 @@ TEST_F(RecognizerTest, FirstListedFileDecidesTheFolder)
     }
 }
 
-TEST_F(RecognizerTest, DatPasses)
+TEST_F(Recognizer, DatPasses)
 {
     struct DatCase
     {
@@ -210,7 +210,7 @@ TEST_F(RecognizerTest, DatPasses)
     EXPECT_FALSE(recognizers.N4.RecognizeDatHeader(temp.Path()));
 }
 
-TEST_F(RecognizerTest, EmptyFolderIsSubUnderADatElseTheDefault)
+TEST_F(Recognizer, EmptyFolderIsSubUnderADatElseTheDefault)
 {
     temp.Write("Track/track.dat", ICR2Dat({{"cars\\body.mip", "x"}}));
     std::string cars = temp.MakeFolder("Track/Cars");
@@ -228,7 +228,7 @@ TEST_F(RecognizerTest, EmptyFolderIsSubUnderADatElseTheDefault)
     EXPECT_FALSE(recognizers.Sub.RecognizeDirectory(PapyDirectory("/")));
 }
 
-TEST_F(RecognizerTest, ForeignOwnDatFailsTheBuildWithItsReadersError)
+TEST_F(Recognizer, ForeignOwnDatFailsTheBuildWithItsReadersError)
 {
     struct ForeignCase
     {
@@ -275,7 +275,7 @@ TEST_F(RecognizerTest, ForeignOwnDatFailsTheBuildWithItsReadersError)
     }
 }
 
-TEST_F(RecognizerTest, ProcessRegistryHasTheFourInOrder)
+TEST_F(Recognizer, ProcessRegistryHasTheFourInOrder)
 {
     // The process registry builds game factories without anybody registering anything.
     std::string gpl = temp.Write("gpl/car.3do", GPLTdo());

@@ -1,0 +1,386 @@
+// The four facet sets through the process registry: which kinds each game carries, the loaders
+// of every kind, the loose file before the DAT, the racing line over a track that lies only in
+// the DAT, the N2 ".m16" rule, the N4 shared folder, and the Sub folder's forwarding.
+#include <gtest/gtest.h>
+
+#include "FacetSetsTestSupport.h"
+#include "Papy/Bitmap/GPLMipFile.h"
+#include "Papy/Container/DatFile.h"
+#include "Papy/FacetSets/GPLMakeFacets.h"
+#include "Papy/FacetSets/N4MakeFacets.h"
+#include "Papy/Factory/FileFactoryRegistry.h"
+#include "Papy/Factory/GetDat.h"
+#include "Papy/Factory/GetDirectory.h"
+#include "Papy/Model/TdoFile.h"
+#include "Papy/Race/CamFile.h"
+#include "Papy/Race/LytFile.h"
+#include "Papy/Race/RpyFile.h"
+#include "Papy/Track/LpFile.h"
+#include "Papy/Track/Track.h"
+#include "Support/TempFolder.h"
+#include "Util/Exception.h"
+
+using namespace Velmo;
+using namespace Velmo::Papy;
+using namespace FacetSetsTest;
+using Util::CountedPointer;
+
+namespace
+{
+CountedPointer<FileFactory> Factory(const std::string& path)
+{
+    CountedPointer<FileFactory> factory = FileFactoryRegistry::Instance()->GetFactory(path, false);
+    EXPECT_TRUE(factory);
+    return factory;
+}
+
+template <class Kind>
+bool Has(const FileFactory& factory)
+{
+    return factory.HasFacet<Kind>();
+}
+
+struct KindRow
+{
+    const char* kind;
+    bool (*has)(const FileFactory&);
+    const char* games; // the sets that carry it
+};
+
+const std::vector<KindRow> Kinds = {
+    {"MakeTdo", &Has<MakeTdo>, "GPL N2 N4"},
+    {"MakePtf", &Has<MakePtf>, "N4"},
+    {"MakeCam", &Has<MakeCam>, "GPL N2 N4"},
+    {"GetDirectory", &Has<GetDirectory>, "GPL N2 N4 Sub SubN2"},
+    {"GetDat", &Has<GetDat>, "GPL N2 N4 Sub SubN2"},
+    {"MakeTrack", &Has<MakeTrack>, "GPL N2 N4"},
+    {"CreatePbf", &Has<CreatePbf>, "GPL N4 Sub"},
+    {"MakeUnknown", &Has<MakeUnknown>, "GPL N2 N4"},
+    {"MakeMip", &Has<MakeMip>, "GPL N2 N4 Sub SubN2"},
+    {"CreateTdo", &Has<CreateTdo>, "GPL N4"},
+    {"MakeRpy", &Has<MakeRpy>, "GPL N2 N4"},
+    {"CreateDat", &Has<CreateDat>, "GPL N4"},
+    {"CreateMip", &Has<CreateMip>, "GPL N2 N4 Sub SubN2"},
+    {"CreateLp", &Has<CreateLp>, "GPL N2 N4"},
+    {"MakeSrb", &Has<MakeSrb>, "GPL N2"},
+    {"MakeLyt", &Has<MakeLyt>, "GPL"},
+    {"CreateSrb", &Has<CreateSrb>, "GPL N2"},
+    {"CreateTrk", &Has<CreateTrk>, "GPL"},
+    {"MakeTrk", &Has<MakeTrk>, "GPL N2"},
+    {"CreateCam", &Has<CreateCam>, "GPL"},
+    {"MakeLp", &Has<MakeLp>, "GPL N2 N4"},
+    {"MakePbf", &Has<MakePbf>, "GPL N4 Sub"},
+    {"PurgeFactory", &Has<PurgeFactory>, "GPL N2 N4"},
+};
+
+bool Carries(const std::string& games, const std::string& game)
+{
+    return (" " + games + " ").find(" " + game + " ") != std::string::npos;
+}
+
+std::string Letters(const std::string& id)
+{
+    return std::string(id.rbegin(), id.rend());
+}
+
+void ExpectFileOpen(const std::function<void()>& action, const std::string& text)
+{
+    try
+    {
+        action();
+        ADD_FAILURE() << "no error";
+    }
+    catch (const Util::XFileOpen& error)
+    {
+        EXPECT_EQ(error.GetText(), text);
+    }
+}
+} // namespace
+
+TEST(GPLFacetSet, KindsOfEachGame)
+{
+    VelmoTest::TempFolder temp;
+    temp.Write("gpl/car.3do", GPLSample("minimal.3do"));
+    temp.Write("n2/car.3do", N2Sample("minimal.3do"));
+    temp.Write("n4/car.3do", N4Sample("structure.3do"));
+    temp.Write("gpl/gpl.dat", ICR2Dat({{"cars\\a.mip", "x"}}));
+    temp.Write("n2/n2.dat", ICR2Dat({{"car.3do", N2Sample("minimal.3do")}}));
+    const std::vector<std::pair<std::string, std::string>> folders = {
+        {"GPL", "gpl"}, {"N2", "n2"}, {"N4", "n4"}, {"Sub", "gpl/cars"}, {"SubN2", "n2/cars"}};
+    for (const auto& [game, folder] : folders)
+    {
+        CountedPointer<FileFactory> factory = Factory(temp.Path(folder));
+        for (const KindRow& row : Kinds)
+            EXPECT_EQ(row.has(*factory), Carries(row.games, game)) << game << " " << row.kind;
+    }
+}
+
+TEST(GPLFacetSet, EveryKindLoads)
+{
+    VelmoTest::TempFolder temp;
+    temp.Write("Monza/car.3do", GPLSample("basic.3do"));
+    temp.Write("Monza/Monza.trk", TrackSample("gpl-minimal.trk"));
+    temp.Write("Monza/fast.lp", TrackSample("gpl-minimal.lp"));
+    temp.Write("Monza/tv.cam", RaceSample("gpl0.cam"));
+    temp.Write("Monza/race.rpy", RaceSample("gpl.rpy"));
+    temp.Write("Monza/screen.lyt", RaceSample("one.lyt"));
+    temp.Write("Monza/sky.mip", BitmapSample("f0.mip"));
+    temp.Write("Monza/logo.pbf", BitmapSample("f0.pbf"));
+    temp.Write("Monza/tree.srb", BitmapSample("f0.srb"));
+    temp.Write("Monza/readme", "hello");
+    CountedPointer<FileFactory> factory = Factory(temp.Path("Monza"));
+    CountedPointer<TdoFile> tdo;
+    factory->GetFacet<MakeTdo>()->Make(tdo, "CAR", "", false);
+    CountedPointer<TrkFile> trk;
+    factory->GetFacet<MakeTrk>()->Make(trk, "monza.trk", "", false);
+    CountedPointer<Track> track;
+    factory->GetFacet<MakeTrack>()->Make(track, "", "", false);
+    CountedPointer<LpFile> lp;
+    factory->GetFacet<MakeLp>()->Make(lp, "fast", "");
+    CountedPointer<CamFile> cam;
+    factory->GetFacet<MakeCam>()->Make(cam, "tv", "", false);
+    CountedPointer<RpyFile> rpy;
+    factory->GetFacet<MakeRpy>()->Make(rpy, "race", "");
+    CountedPointer<LytFile> lyt;
+    factory->GetFacet<MakeLyt>()->Make(lyt, "screen", "", false);
+    CountedPointer<MipFile> mip;
+    factory->GetFacet<MakeMip>()->Make(mip, "sky", "", false);
+    CountedPointer<PbfFile> pbf;
+    factory->GetFacet<MakePbf>()->Make(pbf, "logo", "", false);
+    CountedPointer<SrbFile> srb;
+    factory->GetFacet<MakeSrb>()->Make(srb, "tree", "", false);
+    CountedPointer<Util::BinaryStream> unknown;
+    factory->GetFacet<MakeUnknown>()->Make(unknown, "readme", "", false);
+    EXPECT_TRUE(tdo && trk && track && lp && cam && rpy && lyt && mip && pbf && srb && unknown);
+    EXPECT_EQ(unknown->Size(), 5u);
+    EXPECT_EQ(factory->GetFacet<MakeLp>()->GetTypeCount(), GPLLpFile::GetTypeCount());
+    // One facet per kind: two requests give the same facet and the same object.
+    EXPECT_EQ(factory->GetFacet<MakeTrk>().Get(), factory->GetFacet<MakeTrk>().Get());
+    CountedPointer<TrkFile> again;
+    factory->GetFacet<MakeTrk>()->Make(again, "Monza", "TRK", false);
+    EXPECT_EQ(again.Get(), trk.Get());
+}
+
+TEST(GPLFacetSet, LooseFileBeforeTheDatAndOneFactoryForFolderAndDat)
+{
+    VelmoTest::TempFolder temp;
+    temp.Write("Monza/car.3do", GPLSample("minimal.3do"));
+    temp.Write("Monza/Monza.dat", ICR2Dat({{"car.3do", "not a 3D object"}, {"wheel.3do", GPLSample("basic.3do")}}));
+    CountedPointer<FileFactory> folder = Factory(temp.Path("Monza"));
+    CountedPointer<FileFactory> dat = Factory(temp.Path("Monza/Monza.dat"));
+    EXPECT_EQ(folder.Get(), dat.Get());
+    CountedPointer<TdoFile> car;
+    EXPECT_THROW(folder->GetFacet<MakeTdo>()->Make(car, "Car", "3do", true), Util::XFileFormat);
+    folder->GetFacet<MakeTdo>()->Make(car, "car", "3do", false);
+    CountedPointer<TdoFile> wheel;
+    folder->GetFacet<MakeTdo>()->Make(wheel, "wheel", "", false);
+    EXPECT_TRUE(car && wheel);
+    EXPECT_TRUE(folder->GetFacet<GetDat>()->GetDatFile());
+
+    // Without a DAT the folder's GetDat is empty and only loose files are found.
+    temp.Write("Plain/car.3do", GPLSample("minimal.3do"));
+    CountedPointer<FileFactory> plain = Factory(temp.Path("Plain"));
+    EXPECT_FALSE(plain->GetFacet<GetDat>()->GetDatFile());
+    ExpectFileOpen([&] { plain->GetFacet<MakeTdo>()->Make(car, "Wheel", "", false); },
+                   "Couldn't open " + temp.Path("Plain") + "/Wheel.3do\nFile not found\n");
+}
+
+TEST(GPLFacetSet, RacingLineOverATrackOnlyInTheDat)
+{
+    VelmoTest::TempFolder temp;
+    temp.Write("Monza/monza.dat", ICR2Dat({{"monza.trk", TrackSample("gpl-minimal.trk")}}));
+    temp.Write("Monza/fast.lp", TrackSample("gpl-minimal.lp"));
+    CountedPointer<FileFactory> factory = Factory(temp.Path("Monza"));
+    CountedPointer<LpFile> lp;
+    factory->GetFacet<MakeLp>()->Make(lp, "fast", "");
+    ASSERT_TRUE(lp);
+    EXPECT_GT(lp->GetRecordCount(), 0);
+
+    // No track anywhere: no racing line of the folder opens.
+    temp.Write("Lonely/fast.lp", TrackSample("gpl-minimal.lp"));
+    CountedPointer<FileFactory> lonely = Factory(temp.Path("Lonely"));
+    EXPECT_THROW(lonely->GetFacet<MakeLp>()->Make(lp, "fast", ""), Util::XFileOpen);
+}
+
+TEST(N2FacetSet, KindsItLacksFailTheirAssertion)
+{
+    VelmoTest::TempFolder temp;
+    temp.Write("n2/car.3do", N2Sample("minimal.3do"));
+    CountedPointer<FileFactory> factory = Factory(temp.Path("n2"));
+    auto expectAssertion = [](const std::function<void()>& action) {
+        try
+        {
+            action();
+            ADD_FAILURE() << "no assertion";
+        }
+        catch (const Util::XAssertion& error)
+        {
+            EXPECT_NE(error.GetText().find("HasFacet<FacetT>()"), std::string::npos) << error.GetText();
+        }
+    };
+    expectAssertion([&] { factory->GetFacet<CreateDat>(); });
+    expectAssertion([&] { factory->GetFacet<MakePbf>(); });
+    expectAssertion([&] { factory->GetFacet<MakePtf>(); });
+}
+
+TEST(N2FacetSet, M16IsReadAsAGPLMipWhateverTheCase)
+{
+    struct Case
+    {
+        const char* name;
+        const char* extension;
+    };
+    for (const Case& c : {Case{"sky", "m16"}, Case{"SKY", "M16"}, Case{"Sky.M16", ""}})
+    {
+        SCOPED_TRACE(std::string(c.name) + " " + c.extension);
+        VelmoTest::TempFolder temp;
+        temp.Write("n2/car.3do", N2Sample("minimal.3do"));
+        temp.Write("n2/sky.m16", BitmapSample("f3.m16"));
+        CountedPointer<FileFactory> factory = Factory(temp.Path("n2"));
+        CountedPointer<MipFile> mip;
+        factory->GetFacet<MakeMip>()->Make(mip, c.name, c.extension, false);
+        EXPECT_TRUE(dynamic_cast<GPLMipFile*>(mip.Get()));
+        CountedPointer<MipFile> again;
+        factory->GetFacet<MakeMip>()->Make(again, "sky", "m16", false);
+        EXPECT_EQ(again.Get(), mip.Get());
+    }
+}
+
+TEST(N2FacetSet, ICR2TracksLinesAnd3DObjects)
+{
+    VelmoTest::TempFolder temp;
+    temp.Write("Oval/car.3do", N2Sample("track.3do"));
+    temp.Write("Oval/oval.trk", TrackSample("icr2-minimal.trk"));
+    temp.Write("Oval/race.lp", TrackSample("icr2.lp"));
+    temp.Write("Oval/tv.cam", RaceSample("n2.cam"));
+    CountedPointer<FileFactory> factory = Factory(temp.Path("Oval"));
+    ASSERT_EQ(FacetSetOf(*factory), "N2");
+    CountedPointer<TdoFile> tdo;
+    factory->GetFacet<MakeTdo>()->Make(tdo, "car", "", false);
+    CountedPointer<Track> track;
+    factory->GetFacet<MakeTrack>()->Make(track, "", "", false);
+    CountedPointer<LpFile> lp;
+    factory->GetFacet<MakeLp>()->Make(lp, "race", "");
+    CountedPointer<CamFile> cam;
+    factory->GetFacet<MakeCam>()->Make(cam, "tv", "", false);
+    EXPECT_TRUE(tdo && track && lp && cam);
+}
+
+namespace
+{
+// An N4 track folder beside a shared folder with its DAT.
+class N4FacetSet : public ::testing::Test
+{
+protected:
+    CountedPointer<FileFactory> Track(const std::string& folder) { return Factory(temp.Path(folder)); }
+
+    static N4MakeTdo& Tdo(const CountedPointer<FileFactory>& factory)
+    {
+        return dynamic_cast<N4MakeTdo&>(*factory->GetFacet<MakeTdo>());
+    }
+
+    VelmoTest::TempFolder temp;
+    const std::string good = N4Sample("structure.3do");
+};
+} // namespace
+
+TEST_F(N4FacetSet, LocalFirstThenTheSharedDat)
+{
+    temp.Write("tracks/Oval/car.3do", good);
+    temp.Write("tracks/SHARED/Shared.DAT", N4Dat({{"car.3do", "not an N4 object"}, {"wheel.3do", good}}));
+    CountedPointer<FileFactory> factory = Track("tracks/Oval");
+    ASSERT_EQ(FacetSetOf(*factory), "N4");
+    EXPECT_TRUE(Tdo(factory).HasShared());
+    CountedPointer<TdoFile> car;
+    factory->GetFacet<MakeTdo>()->Make(car, "car", "", false);
+    EXPECT_TRUE(car);
+    CountedPointer<TdoFile> wheel;
+    factory->GetFacet<MakeTdo>()->Make(wheel, "Wheel", "3do", false);
+    ASSERT_TRUE(wheel);
+    EXPECT_EQ(Tdo(factory).GetShared().GetCache().Find("wheel.3do").Get(), wheel.Get());
+    CountedPointer<TdoFile> again;
+    factory->GetFacet<MakeTdo>()->Make(again, "wheel", "", false);
+    EXPECT_EQ(again.Get(), wheel.Get());
+    ExpectFileOpen([&] { factory->GetFacet<MakeTdo>()->Make(again, "Nowhere", "", false); },
+                   "Couldn't open " + temp.Path("tracks/Oval") + "/Nowhere.3do\nFile not found\n");
+    // The purge reaches both caches.
+    wheel = again = CountedPointer<TdoFile>();
+    factory->GetFacet<PurgeFactory>()->Purge();
+    EXPECT_FALSE(Tdo(factory).GetShared().GetCache().Find("wheel.3do"));
+}
+
+TEST_F(N4FacetSet, SharedFolderItselfAndOneWithoutDatAreNotLookedUp)
+{
+    temp.Write("a/Shared/car.3do", good);
+    temp.Write("a/Shared/shared.dat", N4Dat({{"wheel.3do", good}}));
+    temp.Write("b/SHARED/car.3do", good);
+    temp.Write("c/Oval/car.3do", good);
+    temp.Write("c/shared/wheel.3do", good); // no shared.dat: ignored
+    EXPECT_FALSE(Tdo(Track("a/Shared")).HasShared());
+    EXPECT_FALSE(Tdo(Track("b/SHARED")).HasShared());
+    CountedPointer<FileFactory> oval = Track("c/Oval");
+    EXPECT_FALSE(Tdo(oval).HasShared());
+    CountedPointer<TdoFile> wheel;
+    EXPECT_THROW(oval->GetFacet<MakeTdo>()->Make(wheel, "wheel", "", false), Util::XFileOpen);
+}
+
+TEST_F(N4FacetSet, DamagedSharedDatFailsTheBuildAndCachesNothing)
+{
+    temp.Write("tracks/Oval/car.3do", good);
+    temp.Write("tracks/shared/shared.dat", N4Dat({{"wheel.3do", good}}).substr(0, 14));
+    for (int attempt = 0; attempt < 2; ++attempt)
+        EXPECT_THROW(FileFactoryRegistry::Instance()->GetFactory(temp.Path("tracks/Oval"), false), Util::Exception);
+}
+
+TEST_F(N4FacetSet, TrackOfAnyExtensionIsThePtf)
+{
+    temp.Write("Oval/oval.ptf", N4Sample("track.ptf"));
+    CountedPointer<FileFactory> factory = Track("Oval");
+    CountedPointer<Papy::Track> track;
+    try
+    {
+        factory->GetFacet<MakeTrack>()->Make(track, "oval", "xyz", false);
+    }
+    catch (const Util::XUsage&)
+    {
+        // Until the track adapter of track objects exists.
+    }
+    auto& ptf = dynamic_cast<N4MakePtf&>(*factory->GetFacet<MakePtf>());
+    EXPECT_TRUE(ptf.GetSource().GetCache().Find("oval.ptf"));
+}
+
+TEST(SubFacetSet, ForwardsToTheParentWithTheFolderPrefix)
+{
+    VelmoTest::TempFolder temp;
+    temp.Write("Track/track.dat", ICR2Dat({{"cars\\body.mip", BitmapSample("f0.mip")}}));
+    temp.Write("x.mip", BitmapSample("f0.mip")); // where an unsafe name would lead
+    CountedPointer<FileFactory> sub = Factory(temp.Path("Track/Cars"));
+    CountedPointer<FileFactory> parent = Factory(temp.Path("Track"));
+    ASSERT_EQ(FacetSetOf(*sub), "Sub");
+    CountedPointer<MipFile> body;
+    sub->GetFacet<MakeMip>()->Make(body, "body", "mip", false);
+    CountedPointer<MipFile> fromParent;
+    parent->GetFacet<MakeMip>()->Make(fromParent, "Cars\\body", "mip", false);
+    EXPECT_EQ(body.Get(), fromParent.Get());
+    EXPECT_EQ(sub->GetFacet<GetDat>()->GetDatFile().Get(), parent->GetFacet<GetDat>()->GetDatFile().Get());
+
+    // A Sub purge does nothing; the parent's cache keeps the object.
+    body = fromParent = CountedPointer<MipFile>();
+    sub->GetFacet<MakeMip>()->PurgeCache();
+    auto& parentMip = dynamic_cast<GPLMakeMip&>(*parent->GetFacet<MakeMip>());
+    EXPECT_TRUE(parentMip.GetSource().GetCache().Find("cars\\body.mip"));
+
+    // Created through the Sub folder, filed in the parent under the prefixed key.
+    std::string extension;
+    CountedPointer<MipFile> wheel;
+    sub->GetFacet<CreateMip>()->Create(wheel, "Wheel", 64, 64, 5, 6, 5, 0, 0, false, 0, false, false, false, false,
+                                      true, 0, extension);
+    EXPECT_EQ(parentMip.GetSource().GetCache().Find("cars\\wheel.mip").Get(), wheel.Get());
+
+    // A name that leaves the folder never reaches the disk.
+    EXPECT_THROW(sub->GetFacet<MakeMip>()->Make(body, "..\\..\\x", "mip", false), Util::XFileOpen);
+
+    EXPECT_THROW(sub->GetFacet<GetDat>()->SetDat({}), Util::XAssertion);
+    EXPECT_THROW(sub->GetFacet<MakeTdo>(), Util::XAssertion);
+    EXPECT_THROW(sub->GetFacet<MakeUnknown>(), Util::XAssertion);
+}
