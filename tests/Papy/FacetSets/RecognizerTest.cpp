@@ -3,9 +3,9 @@
 // that makes the build fail with its reader's error. Each case runs in a registry of its own.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 
 #include "FacetSetsTestSupport.h"
 #include "Papy/Container/ICR2DatFile.h"
@@ -291,6 +291,41 @@ TEST_F(Recognizer, ProcessRegistryHasTheFourInOrder)
     EXPECT_EQ(FacetSetOf(*process.GetFactory(temp.Path("nothing-here"), false)), "GPL");
     RegisterGameRecognizers(); // again: nothing registers twice
     EXPECT_EQ(FacetSetOf(*process.GetFactory(temp.Path("n2"), false)), "N2");
+}
+
+// The manifest of folders.py: every folder and DAT it builds (from the other generators' 3D
+// objects) gets the facet set the manifest names, or fails to build where it says so.
+TEST_F(Recognizer, IndependentFolderManifest)
+{
+    const std::string command = std::string(VELMO_PYTHON) + " " + VELMO_FACETSETS_FOLDERS_PY + " build " +
+                                temp.Path() + " " + VELMO_FACETSETS_GPL_SAMPLES + "/minimal.3do " +
+                                VELMO_FACETSETS_N2_SAMPLES + "/minimal.3do " + VELMO_FACETSETS_N4_SAMPLES +
+                                "/structure.3do";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    std::ifstream manifest(temp.Path("manifest.txt"));
+    std::string line;
+    int count = 0;
+    while (std::getline(manifest, line))
+    {
+        const std::string relative = line.substr(0, line.find('\t'));
+        std::string expected = line.substr(line.find('\t') + 1);
+        if (expected.rfind("error:", 0) == 0)
+            expected = "error";
+        std::string outcome;
+        try
+        {
+            Util::CountedPointer<FileFactory> factory =
+                FileFactoryRegistry::Instance()->GetFactory(temp.Path(relative), false);
+            outcome = factory ? FacetSetsTest::FacetSetOf(*factory) : "empty";
+        }
+        catch (const Util::Exception&)
+        {
+            outcome = "error";
+        }
+        EXPECT_EQ(outcome, expected) << relative;
+        ++count;
+    }
+    EXPECT_GE(count, 20);
 }
 
 // A folder whose own DAT, or whose first game file, is any prefix or mutation of a valid sample
