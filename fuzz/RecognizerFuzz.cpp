@@ -1,0 +1,70 @@
+// Recognizes untrusted folders: the input is written into a folder of its own, once as the
+// folder's DAT (named after the folder) and once as its first game file (the first byte picks
+// the extension: .3do, .trk, .rpy, .rpl or .ptf), and the registry of the four game
+// recognizers builds the folder's factory each time, and the DAT file's own. Each build either
+// gives a factory or throws one of the library's errors.
+//
+// Seeds: the DAT samples of datfile.py and the 3D objects, tracks and replays of the other
+// generators, e.g.
+//   python3 tests/Papy/FacetSets/folders.py build /tmp/folders && cp /tmp/folders/dats/* corpus/
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+#include "Papy/FacetSets/GameRecognizers.h"
+#include "Papy/Factory/FileFactoryRegistry.h"
+#include "Util/CountedPointer.h"
+#include "Util/Exception.h"
+
+using namespace Velmo;
+using namespace Velmo::Papy;
+
+namespace
+{
+std::string Folder()
+{
+    const char* tmp = std::getenv("TMPDIR");
+    static const std::string folder = std::string(tmp != nullptr && *tmp ? tmp : "/tmp") + "/RecognizerFuzz-" +
+                                      std::to_string(getpid()) + "/Oval";
+    return folder;
+}
+
+void Build(const std::string& path)
+{
+    FileFactoryRegistry registry;
+    GameRecognizers recognizers(registry);
+    try
+    {
+        Util::CountedPointer<FileFactory> factory = registry.GetFactory(path, false);
+        if (!factory && !std::filesystem::is_regular_file(path))
+            std::abort(); // a folder always gets a factory
+    }
+    catch (const Util::Exception&)
+    {
+    }
+}
+
+void Place(const std::string& path, const uint8_t* data, size_t size)
+{
+    std::filesystem::remove_all(Folder());
+    std::filesystem::create_directories(Folder());
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(data), std::streamsize(size));
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::string dat = Folder() + "/oval.dat";
+    Place(dat, data, size);
+    Build(Folder());
+    Build(dat);
+
+    static const char* extensions[] = {"3do", "trk", "rpy", "rpl", "ptf"};
+    const char* extension = extensions[size > 0 ? data[0] % 5 : 0];
+    Place(Folder() + "/a." + extension, data, size);
+    Build(Folder());
+    return 0;
+}
