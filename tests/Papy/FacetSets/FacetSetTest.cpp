@@ -78,11 +78,6 @@ bool Carries(const std::string& games, const std::string& game)
     return (" " + games + " ").find(" " + game + " ") != std::string::npos;
 }
 
-std::string Letters(const std::string& id)
-{
-    return std::string(id.rbegin(), id.rend());
-}
-
 void ExpectFileOpen(const std::function<void()>& action, const std::string& text)
 {
     try
