@@ -28,7 +28,6 @@ const GPLSplitterKind GPLStateSplitterKind = {4, "17.4", "GPL State Splitter unk
 
 namespace
 {
-constexpr U32 HeaderSize = 12;
 constexpr U32 EntrySize = 8;
 } // namespace
 

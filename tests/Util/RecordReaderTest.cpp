@@ -103,7 +103,7 @@ TEST_P(RecordReaderTest, EveryReadPastTheEndIsAShortReadThatConsumesNothing)
     {
         RecordReader r = Make({1, 2, 3, 4, 5});
         r.ReadU16();
-        EXPECT_EQ(ErrorOf([&] { read(r); }), ShortRead) << name;
+        EXPECT_EQ(ErrorOf([&r, &read = read] { read(r); }), ShortRead) << name;
         EXPECT_EQ(r.Tell(), 2u) << name;
         EXPECT_EQ(r.ReadU16(), 0x0403) << name;
     }
