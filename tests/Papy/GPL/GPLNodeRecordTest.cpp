@@ -260,7 +260,7 @@ TEST(GPLRecords, TexturedPolygonFirstWordMustBeZero)
     {
         try
         {
-            LoadRecord([type](std::uint32_t) { return PolygonRecord(type, 0, 1, 1); });
+            LoadRecord([type = type](std::uint32_t) { return PolygonRecord(type, 0, 1, 1); });
             ADD_FAILURE() << type << " loaded";
         }
         catch (const XFileFormat& e)
