@@ -1,8 +1,9 @@
 #include "Papy/FacetSets/N2CreateMip.h"
 
 #include "Papy/Bitmap/GPLMipFile.h"
+#include "Papy/Bitmap/N2MipFile.h"
 #include "Papy/FacetSets/LevelCount.h"
-#include "Util/Exception.h"
+#include "Papy/FacetSets/N2PaletteServer.h"
 #include "Util/FileSystem.h"
 
 namespace Velmo::Papy
@@ -16,9 +17,11 @@ void N2CreateMip::Create(Util::CountedPointer<MipFile>& object, const std::strin
     Util::CountedPointer<MipFile> mip;
     if (paletted)
     {
+        // Colours of the folder's palette; transparency class 0 is opaque.
         extension = "mip";
-        LevelCount::N2(height, width, automaticLevelCount, levelCount);
-        throw Util::XUsage(m_directory.GetPath() + Util::ToLower(name) + ".mip: N2 mip files cannot be made yet");
+        const U32 levels = LevelCount::N2(height, width, automaticLevelCount, levelCount);
+        mip = Util::CountedPointer<MipFile>(
+            new N2MipFile(N2FolderPalette(m_directory, m_registry), height, width, transparency != 0, levels));
     }
     else
     {

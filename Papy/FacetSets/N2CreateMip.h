@@ -8,11 +8,14 @@
 
 namespace Velmo::Papy
 {
+class FileFactoryRegistry;
+
 class N2CreateMip : public CreateMip
 {
 public:
-    N2CreateMip(const PapyDirectory& directory, const Util::CountedPointer<MakeMip>& makeMip)
-        : m_directory(directory), m_makeMip(makeMip)
+    N2CreateMip(const PapyDirectory& directory, const Util::CountedPointer<MakeMip>& makeMip,
+                FileFactoryRegistry& registry)
+        : m_directory(directory), m_registry(&registry), m_makeMip(makeMip)
     {
     }
 
@@ -23,6 +26,7 @@ public:
 
 private:
     PapyDirectory m_directory;
+    FileFactoryRegistry* m_registry;
     Util::CountedPointer<MakeMip> m_makeMip;
 };
 } // namespace Velmo::Papy

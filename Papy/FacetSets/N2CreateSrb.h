@@ -7,11 +7,14 @@
 
 namespace Velmo::Papy
 {
+class FileFactoryRegistry;
+
 class N2CreateSrb : public CreateSrb
 {
 public:
-    N2CreateSrb(const PapyDirectory& directory, const Util::CountedPointer<MakeSrb>& makeSrb)
-        : m_directory(directory), m_makeSrb(makeSrb)
+    N2CreateSrb(const PapyDirectory& directory, const Util::CountedPointer<MakeSrb>& makeSrb,
+                FileFactoryRegistry& registry)
+        : m_directory(directory), m_registry(&registry), m_makeSrb(makeSrb)
     {
     }
 
@@ -24,6 +27,7 @@ public:
 
 private:
     PapyDirectory m_directory;
+    FileFactoryRegistry* m_registry;
     Util::CountedPointer<MakeSrb> m_makeSrb;
 };
 } // namespace Velmo::Papy

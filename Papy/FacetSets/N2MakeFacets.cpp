@@ -1,9 +1,13 @@
 #include "Papy/FacetSets/N2MakeFacets.h"
 
 #include "Papy/Bitmap/GPLMipFile.h"
+#include "Papy/Bitmap/N2MipFile.h"
+#include "Papy/Bitmap/N2SrbFile.h"
+#include "Papy/FacetSets/N2PaletteServer.h"
 #include "Papy/Factory/FileFactoryRegistry.h"
 #include "Papy/N2/N2TdoFile.h"
 #include "Papy/Race/N2CamFile.h"
+#include "Papy/Race/N3RplFile.h"
 #include "Papy/Track/ICR2TrkFile.h"
 #include "Util/Exception.h"
 #include "Util/FileSystem.h"
@@ -28,24 +32,25 @@ Util::CountedPointer<LpFile> LoadICR2Lp(const Util::CountedPointer<Util::BinaryS
 
 Util::CountedPointer<RpyFile> LoadN3Rpl(const Util::CountedPointer<Util::BinaryStream>& stream, const PapyDirectory&)
 {
-    throw Util::XUsage(stream->GetName() + ": N3 replay files cannot be read yet");
+    return MakeFromStream<RpyFile, N3RplFile>(stream);
 }
 
 Util::CountedPointer<MipFile> LoadN2Mip(const Util::CountedPointer<Util::BinaryStream>& stream,
-                                        const std::string& file, const PapyDirectory&, FileFactoryRegistry&)
+                                        const std::string& file, const PapyDirectory& directory,
+                                        FileFactoryRegistry& registry)
 {
     // The resolved extension, compared lower-cased as every name of the factory is.
     const std::string::size_type dot = file.rfind('.');
     const std::string extension = dot == std::string::npos ? std::string() : file.substr(dot + 1);
     if (Util::ToLower(extension) == "m16")
         return Util::CountedPointer<MipFile>(new GPLMipFile(*stream, 0));
-    throw Util::XUsage(stream->GetName() + ": N2 mip files cannot be read yet");
+    return Util::CountedPointer<MipFile>(new N2MipFile(*stream, N2FolderPalette(directory, &registry)));
 }
 
 Util::CountedPointer<SrbFile> LoadN2Srb(const Util::CountedPointer<Util::BinaryStream>& stream, const std::string&,
-                                        const PapyDirectory&, FileFactoryRegistry&)
+                                        const PapyDirectory& directory, FileFactoryRegistry& registry)
 {
-    throw Util::XUsage(stream->GetName() + ": N2 srb files cannot be read yet");
+    return Util::CountedPointer<SrbFile>(new N2SrbFile(*stream, N2FolderPalette(directory, &registry)));
 }
 
 Util::CountedPointer<TdoFile> LoadN2Tdo(const Util::CountedPointer<Util::BinaryStream>& stream, const std::string&,

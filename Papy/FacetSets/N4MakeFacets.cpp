@@ -1,5 +1,7 @@
 #include "Papy/FacetSets/N4MakeFacets.h"
 
+#include "Papy/Bitmap/N4MipFile.h"
+#include "Papy/Bitmap/N4StpFile.h"
 #include "Papy/Factory/FileFactoryRegistry.h"
 #include "Papy/N4/N4ArchiverLists.h"
 #include "Papy/N4/N4TdoFile.h"
@@ -34,12 +36,12 @@ Util::CountedPointer<TdoFile> LoadN4Tdo(const Util::CountedPointer<Util::BinaryS
 Util::CountedPointer<MipFile> LoadN4Mip(const Util::CountedPointer<Util::BinaryStream>& stream, const std::string&,
                                         const PapyDirectory&, FileFactoryRegistry&)
 {
-    throw Util::XUsage(stream->GetName() + ": N4 mip files cannot be read yet");
+    return MakeFromStream<MipFile, N4MipFile>(stream);
 }
 
 Util::CountedPointer<PbfFile> LoadN4Stp(const Util::CountedPointer<Util::BinaryStream>& stream)
 {
-    throw Util::XUsage(stream->GetName() + ": N4 stp files cannot be read yet");
+    return MakeFromStream<PbfFile, N4StpFile>(stream);
 }
 
 Util::CountedPointer<LpFile> LoadN4Lp(const Util::CountedPointer<Util::BinaryStream>& stream, const PapyDirectory&)

@@ -3,6 +3,7 @@
 #include "Papy/Factory/FileFactoryRegistry.h"
 #include "Papy/Factory/MakeLookup.h"
 #include "Papy/Model/TdoFile.h"
+#include "Papy/Track/PtfTrack.h"
 #include "Util/Exception.h"
 
 namespace Velmo::Papy
@@ -27,7 +28,9 @@ void N4MakeTrack::Make(Util::CountedPointer<Track>& object, const std::string& n
     VELMO_ASSERT(factory);
     Util::CountedPointer<TdoFile> file;
     factory->GetFacet<MakePtf>()->Make(file, base, "ptf", datOnly);
-    throw Util::XUsage(m_source.GetDirectory().GetPath() + key + ": N4 track objects cannot be shown as tracks yet");
+    Util::CountedPointer<Track> track(new PtfTrack(file, m_source.GetDirectory().GetPath() + base + ".ptf"));
+    m_source.GetCache().Store(key, track);
+    object = track;
 }
 
 void N4MakeTrack::PurgeCache()

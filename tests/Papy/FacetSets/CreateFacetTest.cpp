@@ -17,6 +17,7 @@
 #include "Papy/Race/CamFile.h"
 #include "Papy/Track/GPLTrkFile.h"
 #include "Papy/Track/LpFile.h"
+#include "Papy/Track/Track.h"
 #include "Support/TempFolder.h"
 #include "Util/Exception.h"
 #include "Util/FileSystem.h"
@@ -167,6 +168,75 @@ TEST(CreateFacet, CreateDatMakesTheArchiveOnceAndKeepsTheOldOnFailure)
         EXPECT_FALSE(second);
         EXPECT_EQ(factory->GetFacet<GetDat>()->GetDatFile().Get(), dat.Get());
     }
+}
+
+TEST(CreateFacet, N2PalettedTexturesAndScaledBitmaps)
+{
+    VelmoTest::TempFolder temp;
+    temp.Write("n2/car.3do", N2Sample("minimal.3do"));
+    CountedPointer<FileFactory> factory = Factory(temp.Path("n2"));
+    std::string extension;
+    CountedPointer<MipFile> mip = CreateMipOf(*factory, "Road", 256, 64, true, true, 0, extension);
+    EXPECT_EQ(extension, "mip");
+    EXPECT_EQ(mip->GetBitmapCount(), 4u);
+    CountedPointer<MipFile> made;
+    factory->GetFacet<MakeMip>()->Make(made, "road", "mip", false);
+    EXPECT_EQ(made.Get(), mip.Get());
+
+    CountedPointer<std::vector<Vertex>> vertices(new std::vector<Vertex>{{0, 0, 10}, {10, 0, 10}, {10, 0, 0}, {0, 0, 0}});
+    CountedPointer<std::vector<TextureVertex>> textureVertices(
+        new std::vector<TextureVertex>{{0, 0}, {1, 0}, {1, 1}, {0, 1}});
+    CountedPointer<SrbFile> srb;
+    factory->GetFacet<CreateSrb>()->Create(srb, "Tree", 256, 64, 8, 8, 8, 0, 1, true, 256, false, false, 9, vertices,
+                                          textureVertices, extension);
+    EXPECT_EQ(extension, "srb");
+    EXPECT_EQ(srb->GetBitmapCount(), 7u);
+    CountedPointer<SrbFile> madeSrb;
+    factory->GetFacet<MakeSrb>()->Make(madeSrb, "TREE", "SRB", false);
+    EXPECT_EQ(madeSrb.Get(), srb.Get());
+}
+
+TEST(CreateFacet, N4TexturesAndStps)
+{
+    VelmoTest::TempFolder temp;
+    temp.Write("n4/car.3do", N4Sample("structure.3do"));
+    CountedPointer<FileFactory> factory = Factory(temp.Path("n4"));
+    std::string extension;
+    CountedPointer<MipFile> mip = CreateMipOf(*factory, "Wall", 16, 64, false, true, 0, extension);
+    EXPECT_EQ(extension, "mip");
+    EXPECT_EQ(mip->GetBitmapCount(), 7u);
+    EXPECT_EQ(CreateMipOf(*factory, "cut", 64, 32, false, false, 20, extension)->GetBitmapCount(), 7u);
+    CountedPointer<MipFile> made;
+    factory->GetFacet<MakeMip>()->Make(made, "wall", "", false);
+    EXPECT_EQ(made.Get(), mip.Get());
+
+    CountedPointer<PbfFile> stp;
+    factory->GetFacet<CreatePbf>()->Create(stp, "Sign", 32, 64, 5, 6, 5, 0, 0, false, 0, extension);
+    EXPECT_EQ(extension, "stp");
+    CountedPointer<PbfFile> madeStp;
+    factory->GetFacet<MakePbf>()->Make(madeStp, "sign", "", false);
+    EXPECT_EQ(madeStp.Get(), stp.Get());
+
+    CountedPointer<TdoFile> tdo;
+    factory->GetFacet<CreateTdo>()->Create(tdo, "Car2");
+    CountedPointer<TdoFile> madeTdo;
+    factory->GetFacet<MakeTdo>()->Make(madeTdo, "car2", "", false);
+    EXPECT_EQ(madeTdo.Get(), tdo.Get());
+}
+
+TEST(CreateFacet, N4RacingLineOverTheFoldersTrackObject)
+{
+    VelmoTest::TempFolder temp;
+    temp.Write("Oval/oval.ptf", N4Sample("track.ptf"));
+    CountedPointer<FileFactory> factory = Factory(temp.Path("Oval"));
+    CountedPointer<LpFile> lp;
+    factory->GetFacet<CreateLp>()->Create(lp, "Race", 0);
+    CountedPointer<Papy::Track> track;
+    factory->GetFacet<MakeTrack>()->Make(track, "", "", false);
+    EXPECT_EQ(lp->GetRecordCount(), int(track->GetLength2D() / 3.0) + 1);
+    CountedPointer<LpFile> made;
+    factory->GetFacet<MakeLp>()->Make(made, "race", "");
+    EXPECT_EQ(made.Get(), lp.Get());
 }
 
 TEST(CreateFacet, N2TrueColourTexturesAreGPLMipsUnderM16)

@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "FacetSetsTestSupport.h"
+#include "Papy/Bitmap/Bitmap.h"
 #include "Papy/Bitmap/GPLMipFile.h"
+#include "Papy/Bitmap/N2MipFile.h"
+#include "Papy/Bitmap/N4MipFile.h"
 #include "Papy/Container/DatFile.h"
 #include "Papy/FacetSets/GPLMakeFacets.h"
 #include "Papy/FacetSets/N4MakeFacets.h"
@@ -71,6 +74,8 @@ const std::vector<KindRow> Kinds = {
     {"MakeLp", &Has<MakeLp>, "GPL N2 N4"},
     {"MakePbf", &Has<MakePbf>, "GPL N4 Sub"},
     {"PurgeFactory", &Has<PurgeFactory>, "GPL N2 N4"},
+    {"PaletteServer", &Has<PaletteServer>, "N2"},
+    {"MakePcx", &Has<MakePcx>, "N2"},
 };
 
 bool Carries(const std::string& games, const std::string& game)
@@ -261,6 +266,42 @@ TEST(N2FacetSet, ICR2TracksLinesAnd3DObjects)
     EXPECT_TRUE(tdo && track && lp && cam);
 }
 
+TEST(N2FacetSet, BitmapsTakeTheFoldersPalette)
+{
+    // A palette whose entry i is (i, 255 - i, i / 2): every colour has red + green = 1.
+    std::string pcx(128 + 16, '\x11');
+    for (int i = 0; i < 256; ++i)
+        pcx += {char(i), char(255 - i), char(i / 2)};
+    VelmoTest::TempFolder temp;
+    temp.Write("n2/car.3do", N2Sample("minimal.3do"));
+    temp.Write("n2/sunny.pcx", pcx);
+    temp.Write("n2/sky.mip", BitmapSample("n2-f2.mip"));
+    temp.Write("n2/tree.srb", BitmapSample("n2-f3.srb"));
+    CountedPointer<FileFactory> factory = Factory(temp.Path("n2"));
+    CountedPointer<MipFile> sky;
+    factory->GetFacet<MakeMip>()->Make(sky, "sky", "mip", false);
+    ASSERT_TRUE(dynamic_cast<N2MipFile*>(sky.Get()));
+    Colour colour = sky->GetBitmap(0)->GetPixel(0, 0);
+    EXPECT_NEAR(colour.GetRed() + colour.GetGreen(), 1.0, 1e-6);
+    CountedPointer<MipFile> again;
+    factory->GetFacet<MakeMip>()->Make(again, "sky.mip", "", false);
+    EXPECT_EQ(again.Get(), sky.Get());
+    CountedPointer<SrbFile> tree;
+    factory->GetFacet<MakeSrb>()->Make(tree, "tree", "", false);
+    EXPECT_TRUE(tree);
+}
+
+TEST(N2FacetSet, N3Replays)
+{
+    VelmoTest::TempFolder temp;
+    temp.Write("n3/race.rpl", RaceSample("n3.rpl"));
+    CountedPointer<FileFactory> factory = Factory(temp.Path("n3"));
+    ASSERT_EQ(FacetSetOf(*factory), "N2");
+    CountedPointer<RpyFile> replay;
+    factory->GetFacet<MakeRpy>()->Make(replay, "race", "");
+    EXPECT_TRUE(replay);
+}
+
 namespace
 {
 // An N4 track folder beside a shared folder with its DAT.
@@ -304,6 +345,23 @@ TEST_F(N4FacetSet, LocalFirstThenTheSharedDat)
     EXPECT_FALSE(Tdo(factory).GetShared().GetCache().Find("wheel.3do"));
 }
 
+TEST_F(N4FacetSet, TextureOnlyInTheSharedDat)
+{
+    temp.Write("tracks/Oval/car.3do", good);
+    temp.Write("tracks/Oval/local.mip", BitmapSample("n4-256x64.mip"));
+    temp.Write("tracks/shared/shared.dat", N4Dat({{"wall.mip", BitmapSample("n4-256x64.mip")}}));
+    CountedPointer<FileFactory> factory = Track("tracks/Oval");
+    auto& makeMip = dynamic_cast<N4MakeMip&>(*factory->GetFacet<MakeMip>());
+    CountedPointer<MipFile> wall;
+    factory->GetFacet<MakeMip>()->Make(wall, "WALL", "", false);
+    ASSERT_TRUE(dynamic_cast<N4MipFile*>(wall.Get()));
+    EXPECT_EQ(makeMip.GetShared().GetCache().Find("wall.mip").Get(), wall.Get());
+    EXPECT_FALSE(makeMip.GetLocal().GetCache().Find("wall.mip"));
+    CountedPointer<MipFile> local;
+    factory->GetFacet<MakeMip>()->Make(local, "local", "mip", false);
+    EXPECT_EQ(makeMip.GetLocal().GetCache().Find("local.mip").Get(), local.Get());
+}
+
 TEST_F(N4FacetSet, SharedFolderItselfAndOneWithoutDatAreNotLookedUp)
 {
     temp.Write("a/Shared/car.3do", good);
@@ -332,16 +390,14 @@ TEST_F(N4FacetSet, TrackOfAnyExtensionIsThePtf)
     temp.Write("Oval/oval.ptf", N4Sample("track.ptf"));
     CountedPointer<FileFactory> factory = Track("Oval");
     CountedPointer<Papy::Track> track;
-    try
-    {
-        factory->GetFacet<MakeTrack>()->Make(track, "oval", "xyz", false);
-    }
-    catch (const Util::XUsage&)
-    {
-        // Until the track adapter of track objects exists.
-    }
+    factory->GetFacet<MakeTrack>()->Make(track, "oval", "xyz", false);
+    ASSERT_TRUE(track);
+    EXPECT_GT(track->GetSegmentCount(), 0);
     auto& ptf = dynamic_cast<N4MakePtf&>(*factory->GetFacet<MakePtf>());
     EXPECT_TRUE(ptf.GetSource().GetCache().Find("oval.ptf"));
+    CountedPointer<Papy::Track> again;
+    factory->GetFacet<MakeTrack>()->Make(again, "Oval", "XYZ", false);
+    EXPECT_EQ(again.Get(), track.Get());
 }
 
 TEST(SubFacetSet, ForwardsToTheParentWithTheFolderPrefix)
