@@ -8,6 +8,7 @@
 #include <wx/msgdlg.h>
 #include <wx/stdpaths.h>
 
+#include "Papy/FacetSets/GameRecognizers.h"
 #include "Papy/Model/Options.h"
 #include "Util/AbortHandler.h"
 #include "Util/AbortHandlerScope.h"
@@ -18,6 +19,7 @@
 #include "Vantrel/App/TemplateTable.h"
 #include "Vantrel/App/VantrelDocManager.h"
 #include "Vantrel/Doc/CatchPattern.h"
+#include "Vantrel/Doc/DocumentPattern.h"
 #include "Vantrel/Doc/SubDoc.h"
 #include "Vantrel/View/BinView.h"
 
@@ -71,6 +73,10 @@ bool CVantrelApp::OnInit()
     Velmo::Util::AbortHandlerGui::SetApplicationTitle("Vantrel");
     Velmo::Util::AbortHandlerGui::SetNoticeText(NoticeText);
     Velmo::Util::AbortHandlerGui::SetNoticeProgram(wxStandardPaths::Get().GetExecutablePath().utf8_string());
+
+    // Files open through the factories of their games' folders.
+    Velmo::Papy::RegisterGameRecognizers();
+    CDocumentPattern::SetUsesRegistry(true);
 
     wxConfigBase::Set(new wxConfig("Vantrel", "Velmo"));
     m_manager = new CVantrelDocManager;

@@ -21,8 +21,9 @@ CDocumentSource::Stream CDocumentSource::MakeUnknown(const std::string& path)
         return Maker()(path);
     if (CDocumentPattern::UsesRegistry())
     {
+        const Velmo::Util::PathName name(path);
         Stream stream;
-        CDocumentPattern::Make<Velmo::Papy::MakeUnknown>(path, Velmo::Util::PathName(path).GetExtension(), stream);
+        CDocumentPattern::Make<Velmo::Papy::MakeUnknown>(path, name.GetFileName(), name.GetExtension(), stream);
         return stream;
     }
     const Velmo::Papy::PapyDirectory folder(path);

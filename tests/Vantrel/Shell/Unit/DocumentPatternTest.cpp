@@ -22,7 +22,8 @@ public:
               const std::string& extension, bool) override
     {
         Names.push_back(name + "|" + extension);
-        object.Reset(Velmo::Util::BinaryFile::OpenRead(m_folder + name + (extension.empty() ? "" : "." + extension)));
+        const std::string file = name.find('.') != std::string::npos ? name : name + "." + extension;
+        object.Reset(Velmo::Util::BinaryFile::OpenRead(m_folder + file));
     }
     void Adopt(const CountedPointer<Velmo::Util::BinaryStream>&, const std::string&, const std::string&) override {}
     void PurgeCache() override {}
@@ -66,14 +67,14 @@ TEST(DocumentPattern, OpensThroughTheFoldersFactory)
 
     CountedPointer<Velmo::Util::BinaryStream> stream;
     CDocumentPattern::Factory factory =
-        CDocumentPattern::Make<Velmo::Papy::MakeUnknown>(folder.Path("game/dump.bin"), "bin", stream);
+        CDocumentPattern::Make<Velmo::Papy::MakeUnknown>(folder.Path("game/dump.bin"), "dump", "bin", stream);
     ASSERT_NE(stream.Get(), nullptr);
     EXPECT_EQ(stream->Size(), 10u);
     EXPECT_NE(factory.Get(), nullptr);
     EXPECT_EQ(PlainMakeUnknown::Names.back(), "dump|bin");
     // The same folder gives the same factory.
     CountedPointer<Velmo::Util::BinaryStream> again;
-    EXPECT_EQ(CDocumentPattern::Make<Velmo::Papy::MakeUnknown>(folder.Path("GAME/Dump.Bin"), "Bin", again).Get(),
+    EXPECT_EQ(CDocumentPattern::Make<Velmo::Papy::MakeUnknown>(folder.Path("GAME/Dump.Bin"), "dump", "Bin", again).Get(),
               factory.Get());
 
     // A factory without the facet: the assertion's text, and nothing handed over.
@@ -81,7 +82,7 @@ TEST(DocumentPattern, OpensThroughTheFoldersFactory)
     std::string text;
     try
     {
-        CDocumentPattern::Make<Velmo::Papy::MakeUnknown>(folder.Path("bare/x.ptf"), "ptf", none);
+        CDocumentPattern::Make<Velmo::Papy::MakeUnknown>(folder.Path("bare/x.ptf"), "x", "ptf", none);
     }
     catch (const Velmo::Util::XAssertion& assertion)
     {
@@ -96,5 +97,5 @@ TEST(DocumentPattern, OpensThroughTheFoldersFactory)
     CDocumentPattern::SetUsesRegistry(false);
     ASSERT_NE(viaSource.Get(), nullptr);
     EXPECT_EQ(viaSource->Size(), 10u);
-    EXPECT_EQ(PlainMakeUnknown::Names.back(), "dump|bin");
+    EXPECT_EQ(PlainMakeUnknown::Names.back(), "dump.bin|bin");
 }
