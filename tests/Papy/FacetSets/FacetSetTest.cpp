@@ -431,7 +431,18 @@ TEST(SubFacetSet, ForwardsToTheParentWithTheFolderPrefix)
     // A name that leaves the folder never reaches the disk.
     EXPECT_THROW(sub->GetFacet<MakeMip>()->Make(body, "..\\..\\x", "mip", false), Util::XFileOpen);
 
-    EXPECT_THROW(sub->GetFacet<GetDat>()->SetDat({}), Util::XAssertion);
+    try
+    {
+        sub->GetFacet<GetDat>()->SetDat(parent->GetFacet<GetDat>()->GetDatFile());
+        ADD_FAILURE() << "no assertion";
+    }
+    catch (const Util::XAssertion& e)
+    {
+        EXPECT_STREQ(e.GetExpression(), "false");
+        EXPECT_STREQ(e.GetFile(), ".\\SubGetDat.cpp");
+        EXPECT_EQ(e.GetLine(), 28);
+    }
+    EXPECT_TRUE(sub->GetFacet<GetDat>()->GetDatFile());
     EXPECT_THROW(sub->GetFacet<MakeTdo>(), Util::XAssertion);
     EXPECT_THROW(sub->GetFacet<MakeUnknown>(), Util::XAssertion);
 }

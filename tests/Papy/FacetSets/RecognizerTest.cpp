@@ -353,6 +353,6 @@ TEST(RecognizerRobustness, DamagedDatOrFirstFile)
     {
         VelmoTest::Robustness check(name, VelmoTest::Bytes(bytes.begin(), bytes.end()));
         check.EveryPrefix(use(name));
-        check.Mutations(20261209 + seed++, 600, use(name));
+        check.Mutations(20261209 + seed++, 400, use(name));
     }
 }
