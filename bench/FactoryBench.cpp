@@ -17,7 +17,9 @@
 #include <vector>
 #include <unistd.h>
 
+#include "Papy/Container/DatFile.h"
 #include "Papy/FacetSets/GameRecognizers.h"
+#include "Papy/FacetSets/N4MakeFacets.h"
 #include "Papy/Factory/FileFactoryRegistry.h"
 #include "Papy/Factory/MakeFacets.h"
 
@@ -120,6 +122,14 @@ int main(int argc, char** argv)
     Write(root + "/tracks/Oval/car.3do", n4Head);
     FirstFactory(root + "/tracks/Oval", 2, "N4");
     FirstFactory(root + "/tracks/Oval", 15, "N4").Print("N4 folder, shared.dat of 10,000 entries: first factory", 100);
+    {
+        FileFactoryRegistry registry;
+        GameRecognizers recognizers(registry);
+        auto factory = registry.GetFactory(root + "/tracks/Oval", false);
+        auto& mip = dynamic_cast<N4MakeMip&>(*factory->GetFacet<MakeMip>());
+        std::printf("(shared folder found: %s, its DAT holds %d entries)\n", mip.HasShared() ? "yes" : "no",
+                    mip.GetShared().GetDat() ? mip.GetShared().GetDat()->GetEntryCount() : 0);
+    }
 
     std::filesystem::remove_all(root);
     return 0;
