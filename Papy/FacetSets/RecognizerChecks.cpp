@@ -1,12 +1,14 @@
 #include "Papy/FacetSets/RecognizerChecks.h"
 
 #include <memory>
+#include <vector>
+
+#include <sys/stat.h>
 
 #include "Papy/Container/ICR2DatFile.h"
 #include "Papy/Model/ChunkHeader.h"
 #include "Util/BinaryFile.h"
 #include "Util/Exception.h"
-#include "Util/FileSearch.h"
 #include "Util/FileSystem.h"
 #include "Util/PathName.h"
 
@@ -106,19 +108,37 @@ bool FirstEntryDecides(const std::string& path, std::initializer_list<ExtensionR
 bool FirstFileDecides(const PapyDirectory& directory, const std::string& patterns,
                       std::initializer_list<ExtensionRule> rules)
 {
-    try
+    // One listing of the folder, in the fixed order of its names; each pattern takes its
+    // matches from it in that order. Only a match that is looked at is asked whether it is a
+    // file (a link to one counts).
+    std::vector<std::string> names;
+    int error = 0;
+    if (!Util::ReadFolderNames(directory.GetPath(), names, error))
+        return false;
+    std::string::size_type start = 0;
+    while (start <= patterns.size())
     {
-        Util::FileSearch search(directory.GetPath(), patterns, '|', Util::FileSearch::IncludeFiles);
-        for (const Util::FileSearch::Entry& match : search)
+        std::string::size_type end = patterns.find('|', start);
+        if (end == std::string::npos)
+            end = patterns.size();
+        const std::string pattern = patterns.substr(start, end - start);
+        start = end + 1;
+        for (const std::string& name : names)
         {
+            if (!Util::MatchWildcard(pattern, name))
+                continue;
+            const std::string path = directory.GetPath() + name;
+            struct stat info;
+            if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+                continue;
             try
             {
-                const ExtensionRule* rule = FindRule(rules, Util::PathName(match.path).GetExtension());
+                const ExtensionRule* rule = FindRule(rules, Util::PathName(path).GetExtension());
                 if (rule == nullptr)
                     continue;
                 if (rule->decide == nullptr)
                     return true;
-                std::unique_ptr<Util::BinaryFile> file(Util::BinaryFile::OpenRead(match.path));
+                std::unique_ptr<Util::BinaryFile> file(Util::BinaryFile::OpenRead(path));
                 return rule->decide(*file);
             }
             catch (const Util::RuntimeError&)
@@ -126,13 +146,6 @@ bool FirstFileDecides(const PapyDirectory& directory, const std::string& pattern
                 // An unreadable file: the next match may decide.
             }
         }
-    }
-    catch (const Util::RuntimeError&)
-    {
-    }
-    catch (const Util::os_exception&)
-    {
-        // A folder name the search cannot take (a wildcard character in it): nothing found.
     }
     return false;
 }

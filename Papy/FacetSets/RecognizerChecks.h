@@ -29,9 +29,10 @@ bool IsN4DatHeader(const std::string& path);
 // in directory order; an entry that cannot be read is passed over. No such entry: false.
 bool FirstEntryDecides(const std::string& path, std::initializer_list<ExtensionRule> rules);
 
-// Searches the folder with the patterns ("*.3do|*.trk|*.rpy": pattern by pattern, each
-// pattern's files in the listing's fixed order) and lets the first file with one of the
-// rules' extensions decide; a file that cannot be read is passed over. None: false.
+// Searches the folder with the patterns ("*.3do|*.trk|*.rpy", matched without regard to case:
+// pattern by pattern, each pattern's files in the listing's fixed order, names folded) and lets
+// the first file with one of the rules' extensions decide; a file that cannot be read is
+// passed over. None, or a folder that cannot be listed: false.
 bool FirstFileDecides(const PapyDirectory& directory, const std::string& patterns,
                       std::initializer_list<ExtensionRule> rules);
 

@@ -161,6 +161,15 @@ TEST_F(Recognizer, FirstListedFileDecidesTheFolder)
     }
 }
 
+TEST_F(Recognizer, FolderNamesWithWildcardCharacters)
+{
+    temp.Write("odd*name?[1]/car.3do", N2Tdo());
+    temp.Write("odd*name?[1]/a.3do/x", "a folder named like a 3D object, listed first");
+    Outcome outcome = Folder(temp.Path("odd*name?[1]"));
+    EXPECT_EQ(outcome.claimer, "N2");
+    EXPECT_EQ(outcome.set, "N2");
+}
+
 TEST_F(Recognizer, DatPasses)
 {
     struct DatCase
