@@ -41,8 +41,19 @@ void MemoryStream::Write(U32 count, const void* data)
 {
     if (count == 0)
         return;
-    Extend(m_position + count);
-    std::memcpy(m_bytes.data() + m_position, data, count);
+    const U8* bytes = static_cast<const U8*>(data);
+    if (m_position == m_bytes.size())
+    {
+        // Writing at the end, the usual case: the bytes are appended without being zeroed first.
+        if (count > m_bytes.capacity() - m_bytes.size())
+            Reserve(std::max<U64>({m_position + count, 2 * U64(m_bytes.capacity()), 4096}));
+        m_bytes.insert(m_bytes.end(), bytes, bytes + count);
+    }
+    else
+    {
+        Extend(m_position + count);
+        std::memcpy(m_bytes.data() + m_position, bytes, count);
+    }
     m_position += count;
 }
 

@@ -203,10 +203,17 @@ class N4HeadWriter
 public:
     static constexpr bool Reads = false;
     explicit N4HeadWriter(N4Archiver& archive) : m_archive(archive) {}
+    // A field (a number, or an array or record of them) goes out with one write.
     template <class T>
     void operator()(T& value)
     {
-        Util::Detail::VisitField(*this, value, [this](auto& number) { Util::WriteLE(m_archive.GetStream(), number); });
+        Util::FieldSizer sizer;
+        sizer(value);
+        U8 bytes[256];
+        VELMO_ASSERT(sizer.GetSize() <= sizeof bytes);
+        Util::FieldEncoder encoder(bytes);
+        encoder(value);
+        m_archive.GetStream().Write(U32(sizer.GetSize()), bytes);
     }
     void Expect(S32 value, const char*) { m_archive.WriteS32(value); }
     void Text(const std::string& text) { m_archive.WriteString(text); }
