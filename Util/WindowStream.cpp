@@ -26,35 +26,32 @@ void WindowStream::Seek(U64 position)
     m_position = position;
 }
 
-void WindowStream::Read(U32 count, void* buffer)
+// A transfer of count bytes at the position: within the window, with the parent's failure
+// reported as the window's own.
+template <class Error, class Transfer>
+void WindowStream::Move(U32 count, Transfer transfer)
 {
     if (count > m_size - m_position)
-        throw XFileRead(m_name);
+        throw Error(m_name);
     Seek(m_position);
     try
     {
-        m_parent->Read(count, buffer);
+        transfer();
     }
-    catch (const XFileRead&)
+    catch (const Error&)
     {
-        throw XFileRead(m_name);
+        throw Error(m_name);
     }
     m_position += count;
 }
 
+void WindowStream::Read(U32 count, void* buffer)
+{
+    Move<XFileRead>(count, [&] { m_parent->Read(count, buffer); });
+}
+
 void WindowStream::Write(U32 count, const void* data)
 {
-    if (count > m_size - m_position)
-        throw XFileWrite(m_name);
-    Seek(m_position);
-    try
-    {
-        m_parent->Write(count, data);
-    }
-    catch (const XFileWrite&)
-    {
-        throw XFileWrite(m_name);
-    }
-    m_position += count;
+    Move<XFileWrite>(count, [&] { m_parent->Write(count, data); });
 }
 } // namespace Velmo::Util

@@ -27,6 +27,9 @@ public:
     U64 GetBase() const { return m_base; }
 
 private:
+    template <class Error, class Transfer>
+    void Move(U32 count, Transfer transfer);
+
     CountedPointer<BinaryStream> m_parent;
     std::string m_name;
     U64 m_size;
