@@ -97,8 +97,8 @@ bool CVantrelApp::OnInit()
 
     // The stored folder is where File Open starts; the command line's names resolve against
     // the folder the program was started in.
-    const wxString stored = wxConfigBase::Get()->Read(SettingsKey, wxString());
-    if (!stored.empty() && wxDir::Exists(stored))
+    const wxString stored = ReadStoredFolder(*wxConfigBase::Get());
+    if (!stored.empty())
         m_manager->SetLastDirectory(stored);
 
     if (!m_commandFile.empty() && !OpenCommandFile(m_commandFile))
@@ -132,8 +132,19 @@ void CVantrelApp::StoreFolder()
     wxString folder = GetOpenFolder();
     if (folder.empty())
         folder = wxGetCwd();
+    WriteStoredFolder(*wxConfigBase::Get(), folder);
+}
+
+wxString CVantrelApp::ReadStoredFolder(const wxConfigBase& config)
+{
+    const wxString stored = config.Read(SettingsKey, wxString());
+    return !stored.empty() && wxDir::Exists(stored) ? stored : wxString();
+}
+
+void CVantrelApp::WriteStoredFolder(wxConfigBase& config, const wxString& folder)
+{
     if (IsStorableFolder(folder.utf8_string()))
-        wxConfigBase::Get()->Write(SettingsKey, folder);
+        config.Write(SettingsKey, folder);
 }
 
 bool CVantrelApp::IsStorableFolder(const std::string& folder)

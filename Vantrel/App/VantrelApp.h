@@ -7,6 +7,7 @@
 
 #include <wx/app.h>
 #include <wx/cmdline.h>
+#include <wx/config.h>
 
 class CVantrelDocManager;
 
@@ -30,6 +31,10 @@ public:
     wxString GetOpenFolder() const;
     // Whether a folder is stored at exit: 1 to 259 bytes; otherwise the stored one stays.
     static bool IsStorableFolder(const std::string& folder);
+    // The stored folder when it is set and still exists, else empty.
+    static wxString ReadStoredFolder(const wxConfigBase& config);
+    // Stores a folder of 1 to 259 bytes; any other leaves the stored one as it was.
+    static void WriteStoredFolder(wxConfigBase& config, const wxString& folder);
 
     static constexpr const char* NoticeText =
         "Program has been terminated by an unexpected condition.\nAn error log has been written to %1. "

@@ -262,76 +262,12 @@ void ListPlaneOrder(ThreeDObjectRows& rows, const Node& node)
 // display class, the material, the texture name and the texture slot, in that order, and its
 // child last, or first for the kinds without a class.
 
-template <class Node>
-struct MaterialKind;
+enum class ChildPlace { Last, First };
 
-template <>
-struct MaterialKind<ThreeDObjectMaterial>
-{
-    static constexpr const char* Label = "Material";
-    static constexpr bool ChildFirst = false;
-};
-
-template <>
-struct MaterialKind<ThreeDObjectClassMaterial>
-{
-    static constexpr const char* Label = "Material with Display Class";
-    static constexpr bool ChildFirst = false;
-};
-
-template <>
-struct MaterialKind<ThreeDObjectClassTexture>
-{
-    static constexpr const char* Label = "Texture with Class";
-    static constexpr bool ChildFirst = false;
-};
-
-template <>
-struct MaterialKind<ThreeDObjectClassTextureMaterial>
-{
-    static constexpr const char* Label = "Texture with Class and Material";
-    static constexpr bool ChildFirst = false;
-};
-
-template <>
-struct MaterialKind<ThreeDObjectClassTextureSelector>
-{
-    static constexpr const char* Label = "Texture Selector with Class";
-    static constexpr bool ChildFirst = false;
-};
-
-template <>
-struct MaterialKind<ThreeDObjectClassTextureSelectorMaterial>
-{
-    static constexpr const char* Label = "Texture Selector with Class and Material";
-    static constexpr bool ChildFirst = false;
-};
-
-template <>
-struct MaterialKind<ThreeDObjectDisplayClass>
-{
-    static constexpr const char* Label = "Display Class";
-    static constexpr bool ChildFirst = false;
-};
-
-template <>
-struct MaterialKind<ThreeDObjectTexture>
-{
-    static constexpr const char* Label = "Texture";
-    static constexpr bool ChildFirst = true;
-};
-
-template <>
-struct MaterialKind<ThreeDObjectTextureSelector>
-{
-    static constexpr const char* Label = "Texture Selector";
-    static constexpr bool ChildFirst = true;
-};
-
-template <class Node>
+template <ChildPlace Place, class Node>
 void ListMaterial(ThreeDObjectRows& rows, const Node& node)
 {
-    if constexpr (MaterialKind<Node>::ChildFirst)
+    if constexpr (Place == ChildPlace::First)
         rows.Add("Child", F::Reference(node.GetChild()));
     if constexpr (requires { node.GetClass(); })
         rows.Add("Class", GetDisplayClassName(node.GetClass()));
@@ -344,7 +280,7 @@ void ListMaterial(ThreeDObjectRows& rows, const Node& node)
         rows.Add("MIP", node.GetTextureName());
     if constexpr (requires { node.GetTextureSlot(); })
         rows.Add("Texture Slot", F::Unsigned(node.GetTextureSlot()));
-    if constexpr (!MaterialKind<Node>::ChildFirst)
+    if constexpr (Place == ChildPlace::Last)
         rows.Add("Child", F::Reference(node.GetChild()));
 }
 
@@ -855,48 +791,47 @@ bool ThreeDObjectListVisitor::EnterBoundingBox(ThreeDObjectBoundingBox& node)
 
 bool ThreeDObjectListVisitor::EnterMaterial(ThreeDObjectMaterial& node)
 {
-    return List(node, MaterialKind<ThreeDObjectMaterial>::Label, [&] { ListMaterial(m_rows, node); });
+    return List(node, "Material", [&] { ListMaterial<ChildPlace::Last>(m_rows, node); });
 }
 
 bool ThreeDObjectListVisitor::EnterClassMaterial(ThreeDObjectClassMaterial& node)
 {
-    return List(node, MaterialKind<ThreeDObjectClassMaterial>::Label, [&] { ListMaterial(m_rows, node); });
+    return List(node, "Material with Display Class", [&] { ListMaterial<ChildPlace::Last>(m_rows, node); });
 }
 
 bool ThreeDObjectListVisitor::EnterClassTexture(ThreeDObjectClassTexture& node)
 {
-    return List(node, MaterialKind<ThreeDObjectClassTexture>::Label, [&] { ListMaterial(m_rows, node); });
+    return List(node, "Texture with Class", [&] { ListMaterial<ChildPlace::Last>(m_rows, node); });
 }
 
 bool ThreeDObjectListVisitor::EnterClassTextureMaterial(ThreeDObjectClassTextureMaterial& node)
 {
-    return List(node, MaterialKind<ThreeDObjectClassTextureMaterial>::Label, [&] { ListMaterial(m_rows, node); });
+    return List(node, "Texture with Class and Material", [&] { ListMaterial<ChildPlace::Last>(m_rows, node); });
 }
 
 bool ThreeDObjectListVisitor::EnterClassTextureSelector(ThreeDObjectClassTextureSelector& node)
 {
-    return List(node, MaterialKind<ThreeDObjectClassTextureSelector>::Label, [&] { ListMaterial(m_rows, node); });
+    return List(node, "Texture Selector with Class", [&] { ListMaterial<ChildPlace::Last>(m_rows, node); });
 }
 
 bool ThreeDObjectListVisitor::EnterClassTextureSelectorMaterial(ThreeDObjectClassTextureSelectorMaterial& node)
 {
-    return List(node, MaterialKind<ThreeDObjectClassTextureSelectorMaterial>::Label,
-                [&] { ListMaterial(m_rows, node); });
+    return List(node, "Texture Selector with Class and Material", [&] { ListMaterial<ChildPlace::Last>(m_rows, node); });
 }
 
 bool ThreeDObjectListVisitor::EnterDisplayClass(ThreeDObjectDisplayClass& node)
 {
-    return List(node, MaterialKind<ThreeDObjectDisplayClass>::Label, [&] { ListMaterial(m_rows, node); });
+    return List(node, "Display Class", [&] { ListMaterial<ChildPlace::Last>(m_rows, node); });
 }
 
 bool ThreeDObjectListVisitor::EnterTexture(ThreeDObjectTexture& node)
 {
-    return List(node, MaterialKind<ThreeDObjectTexture>::Label, [&] { ListMaterial(m_rows, node); });
+    return List(node, "Texture", [&] { ListMaterial<ChildPlace::First>(m_rows, node); });
 }
 
 bool ThreeDObjectListVisitor::EnterTextureSelector(ThreeDObjectTextureSelector& node)
 {
-    return List(node, MaterialKind<ThreeDObjectTextureSelector>::Label, [&] { ListMaterial(m_rows, node); });
+    return List(node, "Texture Selector", [&] { ListMaterial<ChildPlace::First>(m_rows, node); });
 }
 
 void ThreeDObjectListVisitor::VisitTexture2(ThreeDObjectTexture2& node)

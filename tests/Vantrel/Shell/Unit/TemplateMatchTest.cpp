@@ -2,6 +2,11 @@
 
 #include <set>
 
+#include <wx/fileconf.h>
+#include <wx/sstream.h>
+
+#include "Support/TempFolder.h"
+
 #include "Vantrel/App/TemplateTable.h"
 #include "Vantrel/App/VantrelApp.h"
 
@@ -56,4 +61,25 @@ TEST(TemplateMatch, OnlyFoldersOfOneTo259BytesAreStored)
     EXPECT_TRUE(CVantrelApp::IsStorableFolder("/"));
     EXPECT_TRUE(CVantrelApp::IsStorableFolder("/" + std::string(258, 'a')));
     EXPECT_FALSE(CVantrelApp::IsStorableFolder("/" + std::string(259, 'a')));
+}
+
+TEST(TemplateMatch, StoredFolderIsReadOnlyWhenItExistsAndKeptWhenTooLong)
+{
+    VelmoTest::TempFolder folder;
+    wxStringInputStream nothing("");
+    wxFileConfig config(nothing);
+    // Missing, empty and vanished folders leave File Open where it would start anyway.
+    EXPECT_EQ(CVantrelApp::ReadStoredFolder(config), "");
+    config.Write("Settings/CurrentDirectory", "");
+    EXPECT_EQ(CVantrelApp::ReadStoredFolder(config), "");
+    config.Write("Settings/CurrentDirectory", wxString::FromUTF8(folder.Path("gone")));
+    EXPECT_EQ(CVantrelApp::ReadStoredFolder(config), "");
+
+    const wxString kept = wxString::FromUTF8(folder.Path());
+    CVantrelApp::WriteStoredFolder(config, kept);
+    EXPECT_EQ(CVantrelApp::ReadStoredFolder(config), kept);
+    // A folder of 260 bytes or more, or none, is not stored: the previous one stays.
+    CVantrelApp::WriteStoredFolder(config, "/" + wxString(259, 'a'));
+    CVantrelApp::WriteStoredFolder(config, "");
+    EXPECT_EQ(config.Read("Settings/CurrentDirectory"), kept);
 }
