@@ -115,7 +115,9 @@ wxDocument* CVantrelDocManager::CreateDocument(const wxString& pathIn, long flag
     document->SetCommandProcessor(document->OnCreateCommandProcessor());
     if (!document->OnCreate(path, flags))
     {
-        document->DeleteAllViews();
+        // A view that failed has taken its document with it already.
+        if (GetDocuments().Member(document))
+            document->DeleteAllViews();
         return nullptr;
     }
     if (document->AddsToHistory(file))

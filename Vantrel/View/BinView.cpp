@@ -13,7 +13,7 @@ wxIMPLEMENT_DYNAMIC_CLASS(CBinView, wxView);
 
 bool CBinView::OnCreate(wxDocument* document, long)
 {
-    auto* parent = wxDynamicCast(wxTheApp->GetTopWindow(), wxDocMDIParentFrame);
+    auto* parent = dynamic_cast<wxDocMDIParentFrame*>(wxTheApp->GetTopWindow());
     if (parent == nullptr)
         return false;
     auto* frame = new wxDocMDIChildFrame(document, this, parent, wxID_ANY, document->GetUserReadableName(),

@@ -123,6 +123,22 @@ TEST(Shell, ReopeningActivatesTheOpenDocument)
     CloseAll();
 }
 
+// A view that cannot make its window (here: no main frame to hold it) fails the open; the
+// document goes with it and nothing is left behind.
+TEST(Shell, DocumentWhoseWindowCannotBeMadeLeavesNothing)
+{
+    VelmoTest::TempFolder folder;
+    CMainFrame* main = &Frame();
+    auto* stranger = new wxFrame(nullptr, wxID_ANY, "stranger");
+    wxTheApp->SetTopWindow(stranger);
+    CVantrelDoc* document = Open(folder.Write("x.xyz", "no window"));
+    wxTheApp->SetTopWindow(main);
+    stranger->Destroy();
+    Pump(20);
+    EXPECT_EQ(document, nullptr);
+    EXPECT_EQ(DocumentCount(), 0);
+}
+
 TEST(Shell, HistoryHoldsOnlyHexAndDatFiles)
 {
     VelmoTest::TempFolder folder;
