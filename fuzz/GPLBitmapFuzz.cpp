@@ -8,10 +8,6 @@
 //   python3 tests/Papy/Bitmap/bitmap.py samples s && mkdir corpus-bitmap &&
 //   for f in s/*.mip; do (printf '\0'; cat $f) > corpus-bitmap/$(basename $f); done  (and so on)
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <functional>
-#include <string>
 #include <vector>
 
 #include "Papy/Bitmap/GPLBMAPSection.h"
@@ -19,26 +15,15 @@
 #include "Papy/Bitmap/GPLPbfFile.h"
 #include "Papy/Bitmap/GPLSrbFile.h"
 #include "Papy/Model/Options.h"
-#include "Util/Exception.h"
+#include "BitmapFuzzSupport.h"
 #include "Util/MemoryStream.h"
 
 using namespace Velmo;
 using namespace Velmo::Papy;
+using BitmapFuzz::Loaded;
 
 namespace
 {
-[[noreturn]] void Finding(const char* what)
-{
-    std::fprintf(stderr, "GPLBitmapFuzz: %s\n", what);
-    std::abort();
-}
-
-struct Loaded
-{
-    std::vector<Util::CountedPointer<Bitmap>> levels;
-    std::function<void(Util::BinaryStream&)> save;
-};
-
 Loaded Load(unsigned kind, std::vector<U8> bytes)
 {
     Util::MemoryStream stream(std::move(bytes), "fuzz");
@@ -85,51 +70,5 @@ Loaded Load(unsigned kind, std::vector<U8> bytes)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    if (size == 0)
-        return 0;
-    unsigned kind = data[0] % 6;
-    std::vector<U8> bytes(data + 1, data + size);
-    Loaded loaded;
-    try
-    {
-        loaded = Load(kind, bytes);
-    }
-    catch (const Util::Exception&)
-    {
-        return 0;
-    }
-    // Pixels whose bytes are broken (a stored size that is not the pixel size, a damaged
-    // implode stream) fail their first read with an assertion; such a file is still saved.
-    for (const auto& level : loaded.levels)
-    {
-        // A level 0 pixels wide may claim any height: it has no pixel to read.
-        if (level->GetWidth() == 0)
-            continue;
-        try
-        {
-            for (U32 r = 0; r < level->GetHeight(); ++r)
-                for (U32 c = 0; c < level->GetWidth(); ++c)
-                    level->GetPixel(r, c);
-        }
-        catch (const Util::XAssertion&)
-        {
-        }
-    }
-    Util::MemoryStream first("first");
-    loaded.save(first);
-    Loaded again;
-    try
-    {
-        again = Load(kind, first.GetBytes());
-    }
-    catch (const Util::Exception& e)
-    {
-        std::fprintf(stderr, "%s\n", e.GetText().c_str());
-        Finding("a saved file does not load back");
-    }
-    Util::MemoryStream second("second");
-    again.save(second);
-    if (second.GetBytes() != first.GetBytes())
-        Finding("saving a saved file changes it");
-    return 0;
+    return BitmapFuzz::Run("GPLBitmapFuzz", data, size, 6, Load);
 }

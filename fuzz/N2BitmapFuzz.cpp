@@ -10,33 +10,19 @@
 //   for f in s/n2-*.mip; do (printf '\0'; cat $f) > corpus-n2/$(basename $f); done &&
 //   for f in s/n2-*.srb; do (printf '\1'; cat $f) > corpus-n2/$(basename $f); done
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <functional>
 #include <vector>
 
 #include "Papy/Bitmap/N2MipFile.h"
 #include "Papy/Bitmap/N2SrbFile.h"
-#include "Util/Exception.h"
+#include "BitmapFuzzSupport.h"
 #include "Util/MemoryStream.h"
 
 using namespace Velmo;
 using namespace Velmo::Papy;
+using BitmapFuzz::Loaded;
 
 namespace
 {
-[[noreturn]] void Finding(const char* what)
-{
-    std::fprintf(stderr, "N2BitmapFuzz: %s\n", what);
-    std::abort();
-}
-
-struct Loaded
-{
-    std::vector<Util::CountedPointer<Bitmap>> levels;
-    std::function<void(Util::BinaryStream&)> save;
-};
-
 N2PaletteSource Source(unsigned kind)
 {
     if ((kind & 2) == 0)
@@ -77,38 +63,5 @@ Loaded Load(unsigned kind, std::vector<U8> bytes)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    if (size == 0)
-        return 0;
-    unsigned kind = data[0] % 4;
-    std::vector<U8> bytes(data + 1, data + size);
-    Loaded loaded;
-    try
-    {
-        loaded = Load(kind, bytes);
-    }
-    catch (const Util::Exception&)
-    {
-        return 0;
-    }
-    for (const auto& level : loaded.levels)
-        for (U32 r = 0; r < level->GetHeight(); ++r)
-            for (U32 c = 0; c < level->GetWidth(); ++c)
-                level->GetPixel(r, c);
-    Util::MemoryStream first("first");
-    loaded.save(first);
-    Loaded again;
-    try
-    {
-        again = Load(kind, first.GetBytes());
-    }
-    catch (const Util::Exception& e)
-    {
-        std::fprintf(stderr, "%s\n", e.GetText().c_str());
-        Finding("a saved file does not load back");
-    }
-    Util::MemoryStream second("second");
-    again.save(second);
-    if (second.GetBytes() != first.GetBytes())
-        Finding("saving a saved file changes it");
-    return 0;
+    return BitmapFuzz::Run("N2BitmapFuzz", data, size, 4, Load);
 }

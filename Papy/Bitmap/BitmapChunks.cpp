@@ -4,6 +4,30 @@
 
 namespace Velmo::Papy::BitmapChunk
 {
+ChunkHeader ReadExpected(Util::RecordReader& reader, U32 id, const char* idMessage, const char* versionMessage,
+                         const char* sizeMessage, U64 size)
+{
+    ChunkHeader header = Read(reader);
+    if (header.GetId() != id)
+        throw Util::XFileFormat(reader.GetName(), idMessage);
+    if (header.GetVersion() != 0)
+        throw Util::XFileFormat(reader.GetName(), versionMessage);
+    if (sizeMessage != nullptr && header.GetSize() != size)
+        throw Util::XFileFormat(reader.GetName(), sizeMessage);
+    return header;
+}
+
+void WriteBytes(Util::BinaryStream& stream, const U8* data, U64 count)
+{
+    while (count != 0)
+    {
+        U32 chunk = count < (U64(1) << 30) ? U32(count) : U32(1) << 30;
+        stream.Write(chunk, data);
+        data += chunk;
+        count -= chunk;
+    }
+}
+
 SizePatch::SizePatch(Util::BinaryStream& stream, U32 id, U32 version)
     : m_stream(stream), m_id(id), m_version(version), m_start(stream.Tell())
 {

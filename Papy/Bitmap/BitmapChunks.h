@@ -29,6 +29,15 @@ inline ChunkHeader Read(Util::RecordReader& reader)
     return ChunkHeader(id, version, size);
 }
 
+// Reads a chunk header and checks, in this order, its id, its version (0) and, when a size
+// message is given, its size; the first check that fails raises XFileFormat with the
+// reader's name and that check's message.
+ChunkHeader ReadExpected(Util::RecordReader& reader, U32 id, const char* idMessage, const char* versionMessage,
+                         const char* sizeMessage = nullptr, U64 size = 0);
+
+// Writes count bytes, in pieces that a 32-bit stream write can take.
+void WriteBytes(Util::BinaryStream& stream, const U8* data, U64 count);
+
 // A chunk whose size is known only after its contents: the header is written with size 0
 // at Begin and patched at End with the bytes written in between (the stream is left at
 // the end). Contents beyond 4 GiB fail the assertion.

@@ -150,6 +150,9 @@ void DIB::SetPixel(U32 row, U32 column, const Colour& colour)
         VELMO_ASSERT_TEXT(ValidBitCount(bits), "false");
         U32 index = 0;
         VELMO_ASSERT_TEXT(m_palette && m_palette->FindColour(colour, index), "FindColour(colour, index)");
+        // An entry beyond what the pixel bits can index would be written as another entry.
+        U32 limit = U32(1) << bits;
+        VELMO_ASSERT(index < limit);
         if (bits == 1)
         {
             U8 mask = U8(0x80 >> (column % 8));

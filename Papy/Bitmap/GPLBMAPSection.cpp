@@ -33,17 +33,6 @@ Colour EntryColour(const U8* e)
 {
     return Colour(ChannelValue(e[2], 255), ChannelValue(e[1], 255), ChannelValue(e[0], 255), ChannelValue(e[3], 255));
 }
-
-void WriteBytes(Util::BinaryStream& stream, const U8* data, U64 count)
-{
-    while (count != 0)
-    {
-        U32 chunk = count < (U64(1) << 30) ? U32(count) : U32(1) << 30;
-        stream.Write(chunk, data);
-        data += chunk;
-        count -= chunk;
-    }
-}
 } // namespace
 
 GPLBMAPSection::GPLBMAPSection(Util::BinaryStream& stream, const Util::CountedPointer<Palette>& sharedPalette,
@@ -79,20 +68,11 @@ void GPLBMAPSection::Read(Util::RecordReader& reader, const Util::CountedPointer
     const std::string& name = reader.GetName();
     auto fail = [&name](const char* message) { throw Util::XFileFormat(name, message); };
 
-    ChunkHeader bmap = BitmapChunk::Read(reader);
-    if (bmap.GetId() != BitmapChunk::BMAP)
-        fail("GPL bitmap id not BMAP");
-    if (bmap.GetVersion() != 0)
-        fail("GPL bitmap unsupported version");
+    ChunkHeader bmap =
+        BitmapChunk::ReadExpected(reader, BitmapChunk::BMAP, "GPL bitmap id not BMAP", "GPL bitmap unsupported version");
     U64 end = reader.Tell() + bmap.GetSize();
-
-    ChunkHeader bmhd = BitmapChunk::Read(reader);
-    if (bmhd.GetId() != BitmapChunk::BMHD)
-        fail("GPL bitmap header not found");
-    if (bmhd.GetVersion() != 0)
-        fail("GPL bitmap header unsupported version");
-    if (bmhd.GetSize() != HeaderSize)
-        fail("GPL bitmap header incorrect size");
+    BitmapChunk::ReadExpected(reader, BitmapChunk::BMHD, "GPL bitmap header not found",
+                              "GPL bitmap header unsupported version", "GPL bitmap header incorrect size", HeaderSize);
 
     U8 header[HeaderBytes];
     reader.ReadBytes(header, HeaderBytes);
@@ -321,7 +301,7 @@ void GPLBMAPSection::Write(Util::BinaryStream& stream) const
     if (m_ownPalette)
         WritePalette(*m_palette, m_paletteBytes, stream);
     ChunkHeader(BitmapChunk::DATA, 0, m_compressedDataSize).Write(stream);
-    WriteBytes(stream, m_stored->data(), m_compressedDataSize);
+    BitmapChunk::WriteBytes(stream, m_stored->data(), m_compressedDataSize);
     static const U8 blanks[3] = {BitmapChunk::Blank, BitmapChunk::Blank, BitmapChunk::Blank};
     stream.Write((4 - m_compressedDataSize % 4) % 4, blanks);
     bmap.End();
@@ -421,6 +401,6 @@ void GPLBMAPSection::WritePalette(const Palette& palette, const std::vector<U8>&
         e[2] = U8(QuantiseChannel(c.GetRed(), 255));
         e[3] = U8(QuantiseChannel(c.GetAlpha(), 255));
     }
-    WriteBytes(stream, entries.data(), size);
+    BitmapChunk::WriteBytes(stream, entries.data(), size);
 }
 } // namespace Velmo::Papy

@@ -41,11 +41,8 @@ void GPLMIPSection::Read(Util::RecordReader& reader, U32 acceptedVersion)
     const std::string& name = reader.GetName();
     auto fail = [&name](const char* message) { throw Util::XFileFormat(name, message); };
 
-    ChunkHeader mip = BitmapChunk::Read(reader);
-    if (mip.GetId() != BitmapChunk::MIP)
-        fail("GPL mip id not MIP");
-    if (mip.GetVersion() != 0)
-        fail("GPL mip unsupported version");
+    ChunkHeader mip =
+        BitmapChunk::ReadExpected(reader, BitmapChunk::MIP, "GPL mip id not MIP", "GPL mip unsupported version");
     U64 end = reader.Tell() + mip.GetSize();
 
     ChunkHeader mphd = BitmapChunk::Read(reader);

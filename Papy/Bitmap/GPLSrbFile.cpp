@@ -22,30 +22,14 @@ GPLSrbFile::GPLSrbFile(Util::BinaryStream& stream)
     const std::string& name = reader.GetName();
     auto fail = [&name](const char* message) { throw Util::XFileFormat(name, message); };
 
-    ChunkHeader srb = BitmapChunk::Read(reader);
-    if (srb.GetId() != BitmapChunk::SRB)
-        fail("GPL srb file id not SRB");
-    if (srb.GetVersion() != 0)
-        fail("GPL srb file unsupported version");
-    if (srb.GetSize() != SrbSize)
-        fail("GPL srb size mismatch");
-
-    ChunkHeader srhd = BitmapChunk::Read(reader);
-    if (srhd.GetId() != BitmapChunk::SRHD)
-        fail("GPL srb header not found");
-    if (srhd.GetVersion() != 0)
-        fail("GPL srb file header unsupported version");
-    if (srhd.GetSize() != ScaleSize)
-        fail("GPL srb header incorrect size");
+    BitmapChunk::ReadExpected(reader, BitmapChunk::SRB, "GPL srb file id not SRB", "GPL srb file unsupported version",
+                              "GPL srb size mismatch", SrbSize);
+    BitmapChunk::ReadExpected(reader, BitmapChunk::SRHD, "GPL srb header not found",
+                              "GPL srb file header unsupported version", "GPL srb header incorrect size", ScaleSize);
     reader.ReadArray(m_scale.data(), m_scale.size());
-
-    ChunkHeader srh2 = BitmapChunk::Read(reader);
-    if (srh2.GetId() != BitmapChunk::SRH2)
-        fail("GPL srb header 2 not found");
-    if (srh2.GetVersion() != 0)
-        fail("GPL srb file header 2 unsupported version");
-    if (srh2.GetSize() != UnknownSize)
-        fail("GPL srb header 2 incorrect size");
+    BitmapChunk::ReadExpected(reader, BitmapChunk::SRH2, "GPL srb header 2 not found",
+                              "GPL srb file header 2 unsupported version", "GPL srb header 2 incorrect size",
+                              UnknownSize);
     reader.ReadArray(m_unknown.data(), m_unknown.size());
 
     m_section.Reset(new GPLMIPSection(reader, 0));
@@ -85,34 +69,14 @@ Vertex GPLSrbFile::GetCorner(U32 i) const
     double b = 1 - double(m_scale[5]) / m_scale[3];
     double w = m_scale[0];
     double d = m_scale[1];
-    switch (i)
-    {
-    case 1:
-        return Vertex((1 - a) * w, 0, (1 - b) * d);
-    case 2:
-        return Vertex((1 - a) * w, 0, -b * d);
-    case 3:
-        return Vertex(-a * w, 0, -b * d);
-    default:
-        return Vertex(-a * w, 0, (1 - b) * d);
-    }
+    return RectangleCorner(i, a, b, w, d);
 }
 
 TextureVertex GPLSrbFile::GetTextureCoord(U32 i) const
 {
     double u = double(m_scale[2]) / GetWidth();
     double v = double(m_scale[3]) / GetHeight();
-    switch (i)
-    {
-    case 1:
-        return TextureVertex(u, 0);
-    case 2:
-        return TextureVertex(u, v);
-    case 3:
-        return TextureVertex(0, v);
-    default:
-        return TextureVertex(0, 0);
-    }
+    return RectangleTextureCoord(i, u, v);
 }
 
 U32 GPLSrbFile::GetUnknownInt(U32 i) const

@@ -55,20 +55,11 @@ void N2BMAPSection::Read(Util::RecordReader& reader)
     const std::string& name = reader.GetName();
     auto fail = [&name](const char* message) { throw Util::XFileFormat(name, message); };
 
-    ChunkHeader bmap = BitmapChunk::Read(reader);
-    if (bmap.GetId() != BitmapChunk::BMAP)
-        fail("N2 bitmap id not BMAP");
-    if (bmap.GetVersion() != 0)
-        fail("N2 bitmap unsupported version");
+    ChunkHeader bmap =
+        BitmapChunk::ReadExpected(reader, BitmapChunk::BMAP, "N2 bitmap id not BMAP", "N2 bitmap unsupported version");
     U64 end = reader.Tell() + bmap.GetSize();
-
-    ChunkHeader bmhd = BitmapChunk::Read(reader);
-    if (bmhd.GetId() != BitmapChunk::BMHD)
-        fail("N2 bitmap header not found");
-    if (bmhd.GetVersion() != 0)
-        fail("N2 bitmap header unsupported version");
-    if (bmhd.GetSize() != HeaderSize)
-        fail("N2 bitmap header incorrect size");
+    BitmapChunk::ReadExpected(reader, BitmapChunk::BMHD, "N2 bitmap header not found",
+                              "N2 bitmap header unsupported version", "N2 bitmap header incorrect size", HeaderSize);
 
     U8 header[HeaderBytes];
     reader.ReadBytes(header, HeaderBytes);
@@ -86,13 +77,9 @@ void N2BMAPSection::Read(Util::RecordReader& reader)
     if (header[15] != BitmapChunk::Blank)
         fail("N2 bitmap header fill byte 1 not blank");
 
-    ChunkHeader data = BitmapChunk::Read(reader);
-    if (data.GetId() != BitmapChunk::DATA)
-        fail("N2 bitmap data header id not DATA");
-    if (data.GetVersion() != 0)
-        fail("N2 bitmap data header unsupported version");
-    if (data.GetSize() != U64(m_height) * m_stride)
-        fail("N2 bitmap data incorrect size");
+    ChunkHeader data = BitmapChunk::ReadExpected(reader, BitmapChunk::DATA, "N2 bitmap data header id not DATA",
+                                                 "N2 bitmap data header unsupported version",
+                                                 "N2 bitmap data incorrect size", U64(m_height) * m_stride);
     // A size beyond the bytes left is a short read, refused before anything is reserved.
     reader.CheckCount(data.GetSize(), 1);
     m_pixels.resize(data.GetSize());

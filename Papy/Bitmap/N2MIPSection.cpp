@@ -28,20 +28,10 @@ N2MIPSection::N2MIPSection(Util::RecordReader& reader, const Palette& palette)
     const std::string& name = reader.GetName();
     auto fail = [&name](const char* message) { throw Util::XFileFormat(name, message); };
 
-    ChunkHeader mip = BitmapChunk::Read(reader);
-    if (mip.GetId() != N2MIP)
-        fail("N2 mip id not MIP");
-    if (mip.GetVersion() != 0)
-        fail("N2 mip unsupported version");
+    ChunkHeader mip = BitmapChunk::ReadExpected(reader, N2MIP, "N2 mip id not MIP", "N2 mip unsupported version");
     U64 end = reader.Tell() + mip.GetSize();
-
-    ChunkHeader mphd = BitmapChunk::Read(reader);
-    if (mphd.GetId() != BitmapChunk::MPHD)
-        fail("N2 mip header not found");
-    if (mphd.GetVersion() != 0)
-        fail("N2 mip header unsupported version");
-    if (mphd.GetSize() != HeaderSize)
-        fail("N2 mip header incorrect size");
+    BitmapChunk::ReadExpected(reader, BitmapChunk::MPHD, "N2 mip header not found", "N2 mip header unsupported version",
+                              "N2 mip header incorrect size", HeaderSize);
 
     U8 header[HeaderBytes];
     reader.ReadBytes(header, HeaderBytes);

@@ -41,21 +41,12 @@ N2SrbFile::N2SrbFile(Util::BinaryStream& stream, const N2PaletteSource& palette)
     const std::string& name = reader.GetName();
     auto fail = [&name](const char* message) { throw Util::XFileFormat(name, message); };
 
-    ChunkHeader srb = BitmapChunk::Read(reader);
-    if (srb.GetId() != BitmapChunk::SRB)
-        fail("N2 srb id not SRB");
-    if (srb.GetVersion() != 0)
-        fail("N2 srb unsupported version");
+    ChunkHeader srb =
+        BitmapChunk::ReadExpected(reader, BitmapChunk::SRB, "N2 srb id not SRB", "N2 srb unsupported version");
     if (stream.Size() != U64(srb.GetSize()) + ChunkHeader::ByteSize)
         fail("N2 srb size mismatch");
-
-    ChunkHeader srhd = BitmapChunk::Read(reader);
-    if (srhd.GetId() != BitmapChunk::SRHD)
-        fail("N2 srb header not found");
-    if (srhd.GetVersion() != 0)
-        fail("N2 srb header unsupported version");
-    if (srhd.GetSize() != ValuesSize)
-        fail("N2 srb header incorrect size");
+    BitmapChunk::ReadExpected(reader, BitmapChunk::SRHD, "N2 srb header not found", "N2 srb header unsupported version",
+                              "N2 srb header incorrect size", ValuesSize);
     m_worldWidth = reader.ReadS32();
     m_worldDepth = reader.ReadS32();
     m_originColumn = reader.ReadU32();
@@ -104,34 +95,14 @@ Vertex N2SrbFile::GetCorner(U32 i) const
     double d = N2LengthToMetres(m_worldDepth);
     double a = Ratio(m_originColumn, m_lastColumn);
     double b = 1 - Ratio(m_originRow, m_lastRow);
-    switch (i)
-    {
-    case 1:
-        return Vertex((1 - a) * w, 0, (1 - b) * d);
-    case 2:
-        return Vertex((1 - a) * w, 0, -b * d);
-    case 3:
-        return Vertex(-a * w, 0, -b * d);
-    default:
-        return Vertex(-a * w, 0, (1 - b) * d);
-    }
+    return RectangleCorner(i, a, b, w, d);
 }
 
 TextureVertex N2SrbFile::GetTextureCoord(U32 i) const
 {
     double u = (double(m_lastColumn) + 1) / GetWidth();
     double v = (double(m_lastRow) + 1) / GetHeight();
-    switch (i)
-    {
-    case 1:
-        return TextureVertex(u, 0);
-    case 2:
-        return TextureVertex(u, v);
-    case 3:
-        return TextureVertex(0, v);
-    default:
-        return TextureVertex(0, 0);
-    }
+    return RectangleTextureCoord(i, u, v);
 }
 
 void N2SrbFile::Save(Util::BinaryStream& stream) const

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "Papy/Bitmap/BitmapChunks.h"
 #include "Papy/Bitmap/BitmapOperations.h"
 #include "Papy/Bitmap/Quantise.h"
 #include "Util/Exception.h"
@@ -32,17 +33,6 @@ bool IsPowerOfTwo(U32 value)
 U32 LevelSide(U32 exponent, U32 m)
 {
     return m > exponent ? 1 : U32(1) << (exponent - m);
-}
-
-void WriteBytes(Util::BinaryStream& stream, const U8* data, U64 count)
-{
-    while (count != 0)
-    {
-        U32 chunk = count < (U64(1) << 30) ? U32(count) : U32(1) << 30;
-        stream.Write(chunk, data);
-        data += chunk;
-        count -= chunk;
-    }
 }
 } // namespace
 
@@ -293,7 +283,7 @@ void N4MipFile::Save(Util::BinaryStream& stream) const
     stream.Write(size, extras);
     for (U32 m = U32(m_levels.size()); m-- > 0;)
         m_levels[m]->Write(stream);
-    WriteBytes(stream, m_trailer.data(), m_trailer.size());
+    BitmapChunk::WriteBytes(stream, m_trailer.data(), m_trailer.size());
 }
 
 Util::CountedPointer<MipFile> N4MipFile::Clone() const

@@ -28,30 +28,14 @@ N4StpFile::N4StpFile(Util::BinaryStream& stream)
     const std::string& name = reader.GetName();
     auto fail = [&name](const char* message) { throw Util::XFileFormat(name, message); };
 
-    ChunkHeader stmp = BitmapChunk::Read(reader);
-    if (stmp.GetId() != STMP)
-        fail("N4 stp id not STMP");
-    if (stmp.GetVersion() != 0)
-        fail("N4 stp unsupported version");
+    ChunkHeader stmp = BitmapChunk::ReadExpected(reader, STMP, "N4 stp id not STMP", "N4 stp unsupported version");
     U64 end = reader.Tell() + stmp.GetSize();
-
-    ChunkHeader sthd = BitmapChunk::Read(reader);
-    if (sthd.GetId() != STHD)
-        fail("N4 stp header not found");
-    if (sthd.GetVersion() != 0)
-        fail("N4 stp header unsupported version");
-    if (sthd.GetSize() != 4)
-        fail("N4 stp header incorrect size");
+    BitmapChunk::ReadExpected(reader, STHD, "N4 stp header not found", "N4 stp header unsupported version",
+                              "N4 stp header incorrect size", 4);
     if (reader.ReadU32() != 1)
         fail("N4 stp header reserved not 1");
-
-    ChunkHeader data = BitmapChunk::Read(reader);
-    if (data.GetId() != BitmapChunk::DATA)
-        fail("N4 stp data not found");
-    if (data.GetVersion() != 0)
-        fail("N4 stp data unsupported version");
-    if (data.GetSize() != DataSize)
-        fail("N4 stp data incorrect size");
+    BitmapChunk::ReadExpected(reader, BitmapChunk::DATA, "N4 stp data not found", "N4 stp data unsupported version",
+                              "N4 stp data incorrect size", DataSize);
     U8 values[DataSize];
     reader.ReadBytes(values, DataSize);
     if (Util::DecodeLE<U32>(values) != 0)

@@ -106,6 +106,10 @@ void EncodePixel(const PixelFormat& format, U8* pixels, U32 stride, U32 row, U32
     {
         U32 index = 0;
         VELMO_ASSERT_TEXT(palette != nullptr && palette->FindColour(colour, index), "FindColour(colour, index)");
+        // A colour found only beyond what the store can index (a CMAP of more than 16
+        // entries) would be written as another entry.
+        U32 limit = U32(1) << format.bitsPerUnit;
+        VELMO_ASSERT(index < limit);
         if (format.store == PixelStore::Index8)
             rowStart[column] = U8(index);
         else

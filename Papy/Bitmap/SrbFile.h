@@ -36,5 +36,12 @@ public:
     virtual float GetUnknownFloat(U32 i) const;
     virtual void Save(Util::BinaryStream& stream) const = 0;
     virtual Util::CountedPointer<SrbFile> Clone() const = 0;
+
+protected:
+    // The rectangle of every scaled bitmap: a and b place the origin across and down (as
+    // fractions of the used texture), w and d are the world width and depth; u and v are the
+    // used fractions of the texture. Index 0 serves any i other than 1 to 3.
+    static Vertex RectangleCorner(U32 i, double a, double b, double w, double d);
+    static TextureVertex RectangleTextureCoord(U32 i, double u, double v);
 };
 } // namespace Velmo::Papy

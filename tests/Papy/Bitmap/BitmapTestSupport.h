@@ -5,6 +5,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -21,6 +22,8 @@
 #include "Papy/Bitmap/N4StpFile.h"
 #include "Papy/Bitmap/PcxFile.h"
 #include "Papy/Model/Options.h"
+#include "Support/TempFolder.h"
+#include "Util/BinaryFile.h"
 #include "Util/Exception.h"
 #include "Util/MemoryStream.h"
 
@@ -259,5 +262,31 @@ inline std::string ExceptionText(const std::function<void()>& f)
         return e.GetText();
     }
     return "no exception";
+}
+
+// The bytes a save writes.
+inline Bytes Saved(const std::function<void(Velmo::Util::BinaryStream&)>& save)
+{
+    Velmo::Util::MemoryStream out("saved");
+    save(out);
+    return out.GetBytes();
+}
+
+// Saves through a file on disk, has the checker read it as the kind, and compares its decode
+// of every pixel with the levels.
+inline void ExpectCheckerAgrees(const std::function<void(Velmo::Util::BinaryStream&)>& save,
+                                const std::vector<Velmo::Util::CountedPointer<Velmo::Papy::Bitmap>>& levels,
+                                const std::string& kind, const std::string& name)
+{
+    TempFolder folder;
+    std::string path = folder.Path(name);
+    {
+        std::unique_ptr<Velmo::Util::BinaryFile> file(Velmo::Util::BinaryFile::CreateAlways(path));
+        save(*file);
+        file->Commit();
+    }
+    std::string pixels = folder.Path(name + ".pixels");
+    EXPECT_EQ(RunChecker("check \"" + path + "\" --kind " + kind + " --pixels \"" + pixels + "\""), "ok") << name;
+    ExpectPixels(levels, ReadListing(pixels), name);
 }
 } // namespace VelmoTest

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "BitmapTestSupport.h"
+#include "Papy/Bitmap/N2BMAPSection.h"
 #include "Papy/Bitmap/PixelFormat.h"
 #include "Support/ByteBuilder.h"
 #include "Util/PkCompression.h"
@@ -301,4 +302,30 @@ TEST(GPLBMAPSection, ResizeCloneAndQueries)
     }
     EXPECT_EQ(FindGPLPixelFormat(9), nullptr);
     EXPECT_EQ(FindGPLPixelFormat(12), nullptr);
+}
+
+TEST(GPLBMAPSection, PaletteIndexBeyondTheStoreIsRefused)
+{
+    // A CMAP may hold more entries than 4-bit pixels can index; an N2 palette more than 8-bit
+    // ones. A colour found only beyond them is refused, and the pixel keeps what it held.
+    CountedPointer<Palette> palette(new Palette(300));
+    for (U32 i = 0; i < 300; ++i)
+        palette->SetColour(i, Colour(i / 299.0f, 0, 1, 1));
+    GPLBMAPSection gpl(0, false, 0, palette, 0);
+    gpl.Resize(1, 2);
+    N2BMAPSection n2Index4(1, *palette);
+    n2Index4.Resize(1, 2);
+    N2BMAPSection n2Index8(2, *palette);
+    n2Index8.Resize(1, 2);
+    const struct
+    {
+        Bitmap* section;
+        U32 lastIndex;
+    } table[] = {{&gpl, 15}, {&n2Index4, 15}, {&n2Index8, 255}};
+    for (const auto& t : table)
+    {
+        t.section->SetPixel(0, 1, (*palette)[t.lastIndex]);
+        EXPECT_EQ(ExceptionText([&] { t.section->SetPixel(0, 1, (*palette)[t.lastIndex + 1]); }), "index < limit");
+        EXPECT_EQ(t.section->GetPixel(0, 1), (*palette)[t.lastIndex]);
+    }
 }

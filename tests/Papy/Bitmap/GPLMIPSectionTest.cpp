@@ -30,13 +30,6 @@ U8 ChosenFormat(U8 red, U8 green, U8 blue, U8 alpha, U8 transparency, bool palet
     return Build(1, 1, 1, red, green, blue, alpha, transparency, paletted, 16, false, first, count)->GetFormat();
 }
 
-Bytes Saved(const std::function<void(Util::BinaryStream&)>& save)
-{
-    Util::MemoryStream out("out");
-    save(out);
-    return out.GetBytes();
-}
-
 // Fills a bitmap with a pattern that every store holds exactly enough to tell pixels apart.
 void Fill(Bitmap& bitmap, const Palette* palette, U32 salt)
 {
@@ -56,23 +49,6 @@ void FillPalette(Palette& palette)
 {
     for (U32 i = 0; i < palette.GetColourCount(); ++i)
         palette.SetColour(i, Colour(i / 15.0f, (15 - i) / 15.0f, (i * 5 % 16) / 15.0f, i == 0 ? 0 : 1));
-}
-
-// Saves through a file on disk, has the checker read it, and compares its decode with ours.
-void ExpectCheckerAgrees(const std::function<void(Util::BinaryStream&)>& save,
-                         const std::vector<CountedPointer<Bitmap>>& levels, const std::string& kind,
-                         const std::string& name)
-{
-    TempFolder folder;
-    std::string path = folder.Path(name);
-    {
-        std::unique_ptr<Util::BinaryFile> file(Util::BinaryFile::CreateAlways(path));
-        save(*file);
-        file->Commit();
-    }
-    std::string pixels = folder.Path(name + ".pixels");
-    EXPECT_EQ(RunChecker("check \"" + path + "\" --kind " + kind + " --pixels \"" + pixels + "\""), "ok") << name;
-    ExpectPixels(levels, ReadListing(pixels), name);
 }
 } // namespace
 

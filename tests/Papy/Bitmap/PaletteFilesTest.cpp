@@ -20,30 +20,6 @@ using Util::CountedPointer;
 
 namespace
 {
-Bytes Saved(const std::function<void(Util::BinaryStream&)>& save)
-{
-    Util::MemoryStream out("saved");
-    save(out);
-    return out.GetBytes();
-}
-
-// Saves through a file on disk and has the checker read it back with our pixels.
-void ExpectCheckerAgrees(const std::function<void(Util::BinaryStream&)>& save,
-                         const std::vector<CountedPointer<Bitmap>>& levels, const std::string& kind,
-                         const std::string& name)
-{
-    TempFolder folder;
-    std::string path = folder.Path(name);
-    {
-        std::unique_ptr<Util::BinaryFile> file(Util::BinaryFile::CreateAlways(path));
-        save(*file);
-        file->Commit();
-    }
-    std::string pixels = folder.Path(name + ".pixels");
-    EXPECT_EQ(RunChecker("check \"" + path + "\" --kind " + kind + " --pixels \"" + pixels + "\""), "ok") << name;
-    ExpectPixels(levels, ReadListing(pixels), name);
-}
-
 // The palette of a folder with "sunny": entry 0 fully transparent, the others distinct colours.
 CountedPointer<Palette> SunnyPalette()
 {

@@ -211,3 +211,27 @@ TEST(DIB, PalettedModes)
         EXPECT_EQ(dib.GetColourTable()[4 * 1 + 2], 17); // red of entry 1: 1/15 of 255
     }
 }
+
+TEST(DIB, IndexBeyondThePixelBitsIsRefused)
+{
+    // A palette longer than the bits can index: a colour found only beyond them is refused,
+    // and the pixel keeps what it held.
+    Util::CountedPointer<Palette> palette(new Palette(300));
+    for (U32 i = 0; i < 300; ++i)
+        palette->SetColour(i, Colour(i / 299.0f, 1, 0, 1));
+    const struct
+    {
+        U16 bits;
+        U32 lastIndex;
+    } modes[] = {{1, 1}, {4, 15}, {8, 255}};
+    for (const auto& mode : modes)
+    {
+        DIB dib(mode.bits);
+        dib.Resize(1, 3);
+        dib.SetPalette(palette);
+        dib.SetPixel(0, 1, (*palette)[mode.lastIndex]);
+        EXPECT_EQ(AssertionOf([&] { dib.SetPixel(0, 1, (*palette)[mode.lastIndex + 1]); }), "index < limit")
+            << mode.bits;
+        EXPECT_EQ(dib.GetPixel(0, 1), (*palette)[mode.lastIndex]) << mode.bits;
+    }
+}

@@ -202,6 +202,17 @@ class Reader:
         version, size = struct.unpack("<II", self.take(8))
         return ident, version, size
 
+    def expect(self, ident, id_message, version_message, size=None, size_message=None):
+        """A chunk header checked in order: its id, version 0, and the size when one is given."""
+        got, version, got_size = self.chunk()
+        if got != ident:
+            raise Broken(id_message)
+        if version != 0:
+            raise Broken(version_message)
+        if size is not None and got_size != size:
+            raise Broken(size_message)
+        return got_size
+
     def peek_id(self):
         if self.pos + 4 > len(self.data):
             raise Broken("short read")
@@ -217,11 +228,7 @@ def make_colour(r, g, b, a):
 
 
 def read_cmap(rd):
-    ident, version, size = rd.chunk()
-    if ident != "CMAP":
-        raise Broken("GPL palette id not CMAP")
-    if version != 0:
-        raise Broken("GPL palette unsupported version")
+    size = rd.expect("CMAP", "GPL palette id not CMAP", "GPL palette unsupported version")
     if size % 4:
         raise Broken("GPL palette incorrect size")
     raw = rd.take(size)
@@ -234,19 +241,10 @@ class Section:
 
 
 def read_bmap(rd, shared, max_method):
-    ident, version, size = rd.chunk()
-    if ident != "BMAP":
-        raise Broken("GPL bitmap id not BMAP")
-    if version != 0:
-        raise Broken("GPL bitmap unsupported version")
+    size = rd.expect("BMAP", "GPL bitmap id not BMAP", "GPL bitmap unsupported version")
     end = rd.pos + size
-    ident, version, hsize = rd.chunk()
-    if ident != "BMHD":
-        raise Broken("GPL bitmap header not found")
-    if version != 0:
-        raise Broken("GPL bitmap header unsupported version")
-    if hsize != 14:
-        raise Broken("GPL bitmap header incorrect size")
+    rd.expect("BMHD", "GPL bitmap header not found", "GPL bitmap header unsupported version",
+              14, "GPL bitmap header incorrect size")
     code, width, height, stride, method = struct.unpack("<BIIIB", rd.take(14))
     fill = rd.take(2)
     if code not in FORMATS:
@@ -271,11 +269,7 @@ def read_bmap(rd, shared, max_method):
             s.palette = shared
         else:
             s.palette = grey_palette()
-    ident, version, dsize = rd.chunk()
-    if ident != "DATA":
-        raise Broken("GPL bitmap data header id not DATA")
-    if version != 0:
-        raise Broken("GPL bitmap data unsupported version")
+    dsize = rd.expect("DATA", "GPL bitmap data header id not DATA", "GPL bitmap data unsupported version")
     count = pixel_byte_count(code, width, height)
     if count > 0xFFFFFFFF or rd.pos > end or dsize > end - rd.pos:
         raise Broken("GPL bitmap incorrect size")
@@ -351,11 +345,7 @@ def decode_section(s):
 
 
 def read_mip(rd, accepted):
-    ident, version, size = rd.chunk()
-    if ident != " MIP":
-        raise Broken("GPL mip id not MIP")
-    if version != 0:
-        raise Broken("GPL mip unsupported version")
+    size = rd.expect(" MIP", "GPL mip id not MIP", "GPL mip unsupported version")
     end = rd.pos + size
     ident, version, hsize = rd.chunk()
     if ident != "MPHD":
@@ -411,28 +401,13 @@ def read_mip(rd, accepted):
 
 
 def read_srb(rd, strict):
-    ident, version, size = rd.chunk()
-    if ident != "SRB ":
-        raise Broken("GPL srb file id not SRB")
-    if version != 0:
-        raise Broken("GPL srb file unsupported version")
-    if size != 84:
-        raise Broken("GPL srb size mismatch")
-    ident, version, size = rd.chunk()
-    if ident != "SRHD":
-        raise Broken("GPL srb header not found")
-    if version != 0:
-        raise Broken("GPL srb file header unsupported version")
-    if size != 24:
-        raise Broken("GPL srb header incorrect size")
+    rd.expect("SRB ", "GPL srb file id not SRB", "GPL srb file unsupported version",
+              84, "GPL srb size mismatch")
+    rd.expect("SRHD", "GPL srb header not found", "GPL srb file header unsupported version",
+              24, "GPL srb header incorrect size")
     rd.take(24)
-    ident, version, size = rd.chunk()
-    if ident != "SRH2":
-        raise Broken("GPL srb header 2 not found")
-    if version != 0:
-        raise Broken("GPL srb file header 2 unsupported version")
-    if size != 36:
-        raise Broken("GPL srb header 2 incorrect size")
+    rd.expect("SRH2", "GPL srb header 2 not found", "GPL srb file header 2 unsupported version",
+              36, "GPL srb header 2 incorrect size")
     rd.take(36)
     m = read_mip(rd, 0)
     if strict and (m.repeat & 3) != 3:
@@ -477,19 +452,10 @@ def n2_srb(values, mip_bytes, srb_id="SRB ", srb_version=0, srhd=("SRHD", 0, 24)
 
 
 def read_n2_bmap(rd, palette):
-    ident, version, size = rd.chunk()
-    if ident != "BMAP":
-        raise Broken("N2 bitmap id not BMAP")
-    if version != 0:
-        raise Broken("N2 bitmap unsupported version")
+    size = rd.expect("BMAP", "N2 bitmap id not BMAP", "N2 bitmap unsupported version")
     end = rd.pos + size
-    ident, version, hsize = rd.chunk()
-    if ident != "BMHD":
-        raise Broken("N2 bitmap header not found")
-    if version != 0:
-        raise Broken("N2 bitmap header unsupported version")
-    if hsize != 14:
-        raise Broken("N2 bitmap header incorrect size")
+    rd.expect("BMHD", "N2 bitmap header not found", "N2 bitmap header unsupported version",
+              14, "N2 bitmap header incorrect size")
     code, width, height, stride, reserved = struct.unpack("<BIIIB", rd.take(14))
     fill = rd.take(2)
     if code not in N2_BITS:
@@ -501,11 +467,7 @@ def read_n2_bmap(rd, palette):
     for i in (0, 1):
         if fill[i] != BLANK:
             raise Broken("N2 bitmap header fill byte %d not blank" % i)
-    ident, version, dsize = rd.chunk()
-    if ident != "DATA":
-        raise Broken("N2 bitmap data header id not DATA")
-    if version != 0:
-        raise Broken("N2 bitmap data header unsupported version")
+    dsize = rd.expect("DATA", "N2 bitmap data header id not DATA", "N2 bitmap data header unsupported version")
     if dsize != height * stride:
         raise Broken("N2 bitmap data incorrect size")
     s = Section()
@@ -532,19 +494,10 @@ def decode_n2(s):
 
 
 def read_n2_mip(rd, palette):
-    ident, version, size = rd.chunk()
-    if ident != "MIP ":
-        raise Broken("N2 mip id not MIP")
-    if version != 0:
-        raise Broken("N2 mip unsupported version")
+    size = rd.expect("MIP ", "N2 mip id not MIP", "N2 mip unsupported version")
     end = rd.pos + size
-    ident, version, hsize = rd.chunk()
-    if ident != "MPHD":
-        raise Broken("N2 mip header not found")
-    if version != 0:
-        raise Broken("N2 mip header unsupported version")
-    if hsize != 18:
-        raise Broken("N2 mip header incorrect size")
+    rd.expect("MPHD", "N2 mip header not found", "N2 mip header unsupported version",
+              18, "N2 mip header incorrect size")
     code, wexp, hexp, transparent, reserved, count = struct.unpack("<BIIIBI", rd.take(18))
     fill = rd.take(2)
     if wexp > 31 or hexp > 31:
@@ -573,20 +526,11 @@ def read_n2_mip(rd, palette):
 
 
 def read_n2_srb(rd, palette):
-    ident, version, size = rd.chunk()
-    if ident != "SRB ":
-        raise Broken("N2 srb id not SRB")
-    if version != 0:
-        raise Broken("N2 srb unsupported version")
+    size = rd.expect("SRB ", "N2 srb id not SRB", "N2 srb unsupported version")
     if len(rd.data) != size + 12:
         raise Broken("N2 srb size mismatch")
-    ident, version, hsize = rd.chunk()
-    if ident != "SRHD":
-        raise Broken("N2 srb header not found")
-    if version != 0:
-        raise Broken("N2 srb header unsupported version")
-    if hsize != 24:
-        raise Broken("N2 srb header incorrect size")
+    rd.expect("SRHD", "N2 srb header not found", "N2 srb header unsupported version",
+              24, "N2 srb header incorrect size")
     values = struct.unpack("<iiIIII", rd.take(24))
     m = read_n2_mip(rd, palette)
     if (1 << m.wexp) < values[4] + 1 or (1 << m.hexp) < values[5] + 1:
@@ -662,28 +606,14 @@ def stp(width, height, bmap_bytes, sthd_value=1, reserved=0, unknown=77, stmp=("
 
 def read_stp(data):
     rd = Reader(data)
-    ident, version, size = rd.chunk()
-    if ident != "STMP":
-        raise Broken("N4 stp id not STMP")
-    if version != 0:
-        raise Broken("N4 stp unsupported version")
+    size = rd.expect("STMP", "N4 stp id not STMP", "N4 stp unsupported version")
     end = rd.pos + size
-    ident, version, hsize = rd.chunk()
-    if ident != "STHD":
-        raise Broken("N4 stp header not found")
-    if version != 0:
-        raise Broken("N4 stp header unsupported version")
-    if hsize != 4:
-        raise Broken("N4 stp header incorrect size")
+    rd.expect("STHD", "N4 stp header not found", "N4 stp header unsupported version",
+              4, "N4 stp header incorrect size")
     if rd.u32() != 1:
         raise Broken("N4 stp header reserved not 1")
-    ident, version, dsize = rd.chunk()
-    if ident != "DATA":
-        raise Broken("N4 stp data not found")
-    if version != 0:
-        raise Broken("N4 stp data unsupported version")
-    if dsize != 12:
-        raise Broken("N4 stp data incorrect size")
+    rd.expect("DATA", "N4 stp data not found", "N4 stp data unsupported version",
+              12, "N4 stp data incorrect size")
     reserved, width, height, _ = struct.unpack("<IHHI", rd.take(12))
     if reserved != 0:
         raise Broken("N4 stp data reserved not zero")
