@@ -142,22 +142,13 @@ void GPLBMAPSection::Read(Util::RecordReader& reader, const Util::CountedPointer
 
 Util::CountedPointer<GPLBMAPSection> GPLBMAPSection::Clone(const Util::CountedPointer<Palette>& sharedPalette) const
 {
-    Util::CountedPointer<GPLBMAPSection> copy(new GPLBMAPSection());
+    // Every field is copied; then the palette and the byte blocks become the copy's own.
+    Util::CountedPointer<GPLBMAPSection> copy(new GPLBMAPSection(*this));
     GPLBMAPSection& c = *copy;
-    c.m_format = m_format;
-    c.m_pixelFormat = m_pixelFormat;
-    c.m_height = m_height;
-    c.m_width = m_width;
-    c.m_stride = m_stride;
-    c.m_method = m_method;
-    c.m_ownPalette = m_ownPalette;
-    c.m_paletteBytes = m_paletteBytes;
     if (m_ownPalette || (!sharedPalette && m_palette))
         c.m_palette.Reset(new Palette(*m_palette));
     else if (m_pixelFormat->paletted)
         c.m_palette = sharedPalette;
-    c.m_compressedDataSize = m_compressedDataSize;
-    c.m_uncompressedDataSize = m_uncompressedDataSize;
     if (m_stored)
         c.m_stored.Reset(new std::vector<U8>(*m_stored));
     if (m_pixels)

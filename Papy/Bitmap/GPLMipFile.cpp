@@ -11,7 +11,7 @@ GPLMipFile::GPLMipFile(Util::BinaryStream& stream, U32 version)
 GPLMipFile::GPLMipFile(U32 height, U32 width, U8 redBits, U8 greenBits, U8 blueBits, U8 alphaBits, U8 transparency,
                        bool paletted, U32 paletteSize, bool individualPalettes, bool repeatsHorizontally,
                        bool repeatsVertically, U32 levelCount, U32 firstFormat, U32 formatCount, U32 version)
-    : m_section(new GPLMIPSection(height, width, redBits, greenBits, blueBits, alphaBits, transparency, paletted,
+    : GPLMIPSectionFile(new GPLMIPSection(height, width, redBits, greenBits, blueBits, alphaBits, transparency, paletted,
                                   paletteSize, individualPalettes, repeatsHorizontally, repeatsVertically, levelCount,
                                   firstFormat, formatCount, version))
 {

@@ -1,11 +1,12 @@
 #pragma once
 // A GPL multipart texture (.mip, and the N2 .m16 files): one GPL MIP chunk at offset 0.
 #include "Papy/Bitmap/GPLMIPSection.h"
+#include "Papy/Bitmap/GPLMIPSectionFile.h"
 #include "Papy/Bitmap/MipFile.h"
 
 namespace Velmo::Papy
 {
-class GPLMipFile : public MipFile
+class GPLMipFile : public GPLMIPSectionFile<MipFile>
 {
 public:
     // Reads the file from offset 0; version is the MIP header version accepted.
@@ -14,24 +15,8 @@ public:
     GPLMipFile(U32 height, U32 width, U8 redBits, U8 greenBits, U8 blueBits, U8 alphaBits, U8 transparency,
                bool paletted, U32 paletteSize, bool individualPalettes, bool repeatsHorizontally,
                bool repeatsVertically, U32 levelCount, U32 firstFormat, U32 formatCount, U32 version);
-    explicit GPLMipFile(const Util::CountedPointer<GPLMIPSection>& section) : m_section(section) {}
+    explicit GPLMipFile(const Util::CountedPointer<GPLMIPSection>& section) : GPLMIPSectionFile(section) {}
 
-    const Util::CountedPointer<GPLMIPSection>& GetSection() const { return m_section; }
-
-    U32 GetBitmapCount() const override { return m_section->GetLevelCount(); }
-    Util::CountedPointer<Bitmap> GetBitmap(U32 level) const override { return m_section->GetLevel(level); }
-    U32 GetWidth() const override { return m_section->GetWidth(); }
-    U32 GetHeight() const override { return m_section->GetHeight(); }
-    bool IsPaletted() const override { return m_section->IsPaletted(); }
-    bool HasIndividualPalettes() const override { return m_section->HasIndividualPalettes(); }
-    Util::CountedPointer<Palette> GetPalette(U32 level) const override { return m_section->GetPalette(level); }
-    Util::CountedPointer<Palette> GetPalette() const override { return m_section->GetPalette(); }
-    Colour GetHeaderColour() const override { return m_section->GetHeaderColour(); }
-    U8 GetRedBits() const override { return m_section->GetRedBits(); }
-    U8 GetGreenBits() const override { return m_section->GetGreenBits(); }
-    U8 GetBlueBits() const override { return m_section->GetBlueBits(); }
-    U8 GetAlphaBits() const override { return m_section->GetAlphaBits(); }
-    U8 GetTransparency() const override { return m_section->GetTransparency(); }
     U8 GetCompression() const override { return 0; }
     bool RepeatsHorizontally() const override { return m_section->RepeatsHorizontally(); }
     bool RepeatsVertically() const override { return m_section->RepeatsVertically(); }
@@ -45,8 +30,5 @@ public:
     // Writes the MIP chunk at the stream's position.
     void Save(Util::BinaryStream& stream) const override { m_section->Write(stream); }
     Util::CountedPointer<MipFile> Clone() const override;
-
-private:
-    Util::CountedPointer<GPLMIPSection> m_section;
 };
 } // namespace Velmo::Papy

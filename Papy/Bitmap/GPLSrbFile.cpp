@@ -43,7 +43,7 @@ GPLSrbFile::GPLSrbFile(U32 height, U32 width, U8 redBits, U8 greenBits, U8 blueB
                        const Util::CountedPointer<std::vector<Vertex>>& vertices,
                        const Util::CountedPointer<std::vector<TextureVertex>>& textureVertices, U32 firstFormat,
                        U32 formatCount)
-    : m_section(new GPLMIPSection(height, width, redBits, greenBits, blueBits, alphaBits, transparency, paletted,
+    : GPLMIPSectionFile(new GPLMIPSection(height, width, redBits, greenBits, blueBits, alphaBits, transparency, paletted,
                                   paletteSize, individualPalettes, false, false, levelCount, firstFormat, formatCount,
                                   0))
 {
@@ -59,7 +59,7 @@ GPLSrbFile::GPLSrbFile(U32 height, U32 width, U8 redBits, U8 greenBits, U8 blueB
 }
 
 GPLSrbFile::GPLSrbFile(const GPLSrbFile& other)
-    : m_section(new GPLMIPSection(*other.m_section)), m_scale(other.m_scale), m_unknown(other.m_unknown)
+    : GPLMIPSectionFile(new GPLMIPSection(*other.m_section)), m_scale(other.m_scale), m_unknown(other.m_unknown)
 {
 }
 

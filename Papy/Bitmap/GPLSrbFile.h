@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "Papy/Bitmap/GPLMIPSection.h"
+#include "Papy/Bitmap/GPLMIPSectionFile.h"
 #include "Papy/Bitmap/SrbFile.h"
 
 namespace Velmo::Papy
 {
-class GPLSrbFile : public SrbFile
+class GPLSrbFile : public GPLMIPSectionFile<SrbFile>
 {
 public:
     // Reads the file from offset 0. With the strict switch on when the read starts, a MIP
@@ -28,23 +29,8 @@ public:
     GPLSrbFile(const GPLSrbFile& other);
     GPLSrbFile& operator=(const GPLSrbFile&) = delete;
 
-    const Util::CountedPointer<GPLMIPSection>& GetSection() const { return m_section; }
     float GetScale(U32 i) const { return m_scale.at(i); }
 
-    U32 GetBitmapCount() const override { return m_section->GetLevelCount(); }
-    Util::CountedPointer<Bitmap> GetBitmap(U32 level) const override { return m_section->GetLevel(level); }
-    U32 GetWidth() const override { return m_section->GetWidth(); }
-    U32 GetHeight() const override { return m_section->GetHeight(); }
-    bool IsPaletted() const override { return m_section->IsPaletted(); }
-    bool HasIndividualPalettes() const override { return m_section->HasIndividualPalettes(); }
-    Util::CountedPointer<Palette> GetPalette(U32 level) const override { return m_section->GetPalette(level); }
-    Util::CountedPointer<Palette> GetPalette() const override { return m_section->GetPalette(); }
-    Colour GetHeaderColour() const override { return m_section->GetHeaderColour(); }
-    U8 GetRedBits() const override { return m_section->GetRedBits(); }
-    U8 GetGreenBits() const override { return m_section->GetGreenBits(); }
-    U8 GetBlueBits() const override { return m_section->GetBlueBits(); }
-    U8 GetAlphaBits() const override { return m_section->GetAlphaBits(); }
-    U8 GetTransparency() const override { return m_section->GetTransparency(); }
     Vertex GetCorner(U32 i) const override;
     TextureVertex GetTextureCoord(U32 i) const override;
     U32 GetUnknownIntCount() const override { return UnknownCount; }
@@ -56,7 +42,6 @@ public:
     static constexpr U32 UnknownCount = 9;
 
 private:
-    Util::CountedPointer<GPLMIPSection> m_section;
     std::array<float, 6> m_scale{};
     std::array<U32, UnknownCount> m_unknown{};
 };
