@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 #include "Papy/Model/ChunkHeader.h"
 #include "Papy/Model/N2Length.h"
@@ -240,6 +241,9 @@ Util::CountedPointer<ThreeDObjectHandle> N2TdoFile::FindHandle(const std::string
 
 int N2TdoFile::NewId()
 {
+    // A file whose multi-lines need more segments than there are ids fails here rather than
+    // wrapping into the ids of its records.
+    VELMO_ASSERT_TEXT(m_nextId <= std::numeric_limits<int>::max() - 5, "next id <= INT_MAX - 5");
     m_nextId += 5;
     return m_nextId;
 }

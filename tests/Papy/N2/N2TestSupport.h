@@ -166,7 +166,9 @@ inline CountedPointer<Papy::N2TdoFile> Load(const Bytes& bytes, Papy::FileFactor
     return CountedPointer<Papy::N2TdoFile>(new Papy::N2TdoFile(stream, &factory));
 }
 
-// The error line of the generator's bad.list for what loading the bytes throws, or "loaded".
+// The error line of the generator's bad.list for what loading the bytes (as "test.3do")
+// throws, or "loaded". Format and read errors must name the file; an assertion is given with
+// its source unit.
 inline std::string LoadError(const Bytes& bytes, Papy::FileFactory& factory)
 {
     try
@@ -175,15 +177,22 @@ inline std::string LoadError(const Bytes& bytes, Papy::FileFactory& factory)
     }
     catch (const Velmo::Util::XFileFormat& e)
     {
+        if (e.GetText() != "A possible error was found in file test.3do\n" + e.GetMessage() + "\n")
+            return "format naming another file: " + e.GetText();
         return "format: " + e.GetMessage();
     }
-    catch (const Velmo::Util::XFileRead&)
+    catch (const Velmo::Util::XFileRead& e)
     {
-        return "read";
+        return e.GetText() == "Couldn't read from test.3do\n" ? "read" : "read: " + e.GetText();
     }
     catch (const Velmo::Util::XAssertion& e)
     {
-        return std::string("assertion: ") + e.GetExpression();
+        std::string unit = e.GetFile();
+        if (unit.rfind(".\\", 0) == 0)
+            unit.erase(0, 2);
+        if (unit.size() > 4 && unit.compare(unit.size() - 4, 4, ".cpp") == 0)
+            unit.erase(unit.size() - 4);
+        return std::string("assertion: ") + e.GetExpression() + " (" + unit + ")";
     }
     catch (const Velmo::Util::XFileOpen& e)
     {

@@ -415,8 +415,8 @@ class N2File:
     def kids(self, nid):
         return [k for k in self.nodes[nid].child_ids() if k in self.nodes]
 
-    def assertion(self, expression):
-        return FormatError("assertion: " + expression)
+    def assertion(self, expression, unit="N2TdoFile"):
+        return FormatError("assertion: %s (%s)" % (expression, unit))
 
     def node(self, nid):
         if nid not in self.nodes:
@@ -440,7 +440,7 @@ class N2File:
             top = self.rebuild(n.children[0], "sections", "olist", "ol != 0")
             if top.kind == "olist":
                 if len(top.children) < 2:
-                    raise self.assertion("object_count >= 2")
+                    raise self.assertion("object_count >= 2", "N2TrackSections")
                 top.kind, top.index, top.sections = "sections", top.children[0], top.children[1:]
         elif k == "sections":
             index = self.rebuild(n.index, "index", "numbers", "nl != 0")
@@ -449,7 +449,7 @@ class N2File:
                 split = self.rebuild(s, "detail", "olist", "ol != 0")
                 if split.kind == "olist":
                     if len(split.children) != 8:
-                        raise self.assertion("object_count == 8")
+                        raise self.assertion("object_count == 8", "N2TrackDetailSplit")
                     split.kind = "detail"
         elif k == "detail":
             for cid in n.children[:7]:
@@ -462,14 +462,14 @@ class N2File:
             link = self.rebuild(n.children[7], "link", "numbers", "nl != 0")
             if link.kind == "numbers":
                 if len(link.numbers) != 4:
-                    raise self.assertion("nl.GetNumberCount() == 4")
+                    raise self.assertion("nl.GetNumberCount() == 4", "N2TrackLink")
                 link.kind = "link"
         elif k == "level":
             sub = self.rebuild(n.child, "subsection", "olist", "ol != 0")
             if sub.kind == "olist":
                 ids = sub.children
                 if len(ids) < 3:
-                    raise self.assertion("object_count >= 3")
+                    raise self.assertion("object_count >= 3", "N2TrackSubSection1")
                 sub.kind, sub.first, sub.last, sub.groove = "subsection", ids[0], ids[-1], self.groove
                 sub.groove_child = ids[-2] if self.groove else NULL
                 sub.middle = ids[1:-2] if self.groove else ids[1:-1]
@@ -804,11 +804,31 @@ def bad_files():
         ("short", n2file(prim((4, [3, 4]))), "read"),
         ("hugecount", n2file(prim((2, [0, 1, 0x7FFFFFFF]))), "read"),
         ("track7", n2file(prim((4, [2, Ref("r1"), Ref("r2")]), (16, [0]), (4, [7] + [None] * 7), (15, [0, 0, 0, 0]))),
-         "assertion: object_count == 8"),
+         "assertion: object_count == 8 (N2TrackDetailSplit)"),
         ("tracklink3", n2file(prim((4, [2, Ref("r1"), Ref("r2")]), (16, [0]), (4, [8] + [None] * 7 + [Ref("r4")]),
                                    (15, [0, 0, 0, 0]), (16, [3, 1, 2, 3]))),
-         "assertion: nl.GetNumberCount() == 4"),
+         "assertion: nl.GetNumberCount() == 4 (N2TrackLink)"),
     ]
+    # Track objects whose lists do not have the shape of a track.
+    u1 = (15, [0, 0, 0, 0])
+    plane = [0, 0, 1, 0, 0]
+    split = lambda level, link: (4, [8, level] + [None] * 6 + [link])
+    for name, records, error in (
+            ("tracktop", [(16, [0]), u1], "ol != 0 (N2TdoFile)"),
+            ("track1", [(4, [1, Ref("r1")]), (16, [0]), u1], "object_count >= 2 (N2TrackSections)"),
+            ("trackindex", [(4, [2, Ref("r1"), Ref("r1")]), (4, [0]), u1], "nl != 0 (N2TdoFile)"),
+            ("tracksplit", [(4, [2, Ref("r1"), Ref("r1")]), (16, [0]), u1], "ol != 0 (N2TdoFile)"),
+            ("tracklevel", [(4, [2, Ref("r1"), Ref("r2")]), (16, [0]), split(Ref("r1"), Ref("r1")), u1],
+             "pcf != 0 (N2TdoFile)"),
+            ("tracklink", [(4, [2, Ref("r1"), Ref("r2")]), (16, [0]), split(None, Ref("r3")), u1],
+             "nl != 0 (N2TdoFile)"),
+            ("tracksub", [(4, [2, Ref("r1"), Ref("r2")]), (16, [0]), split(Ref("r4"), Ref("r3")),
+                          (16, [4, 1, 2, 3, 4]), (6, plane + [Ref("r5")]), (16, [0]), u1],
+             "ol != 0 (N2TdoFile)"),
+            ("tracksub2", [(4, [2, Ref("r1"), Ref("r2")]), (16, [0]), split(Ref("r4"), Ref("r3")),
+                           (16, [4, 1, 2, 3, 4]), (6, plane + [Ref("r5")]), (4, [2, None, None]), u1],
+             "object_count >= 3 (N2TrackSubSection1)")):
+        out.append((name, n2file(prim(*records)), "assertion: " + error))
     for name, body in (("type2sub6", (2, [6, 0, 0])), ("type5sub2", (5, [-1, 2])), ("type17sub1", (17, [1])),
                        ("type18", (18, [])), ("type20", (20, []))):
         out.append((name, n2file(prim(body)), "format: N2 TDO File unknown instruction type"))
