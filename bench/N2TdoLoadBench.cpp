@@ -7,11 +7,9 @@
 // V normals (100000). The file is loaded through a factory of the benchmark's own: a grey
 // palette and textures of 256 x 256 pixels whatever their name. On an error the benchmark
 // prints its text and ends with exit code 1.
-#include <sys/resource.h>
-
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "Papy/Bitmap/MipFile.h"
@@ -23,37 +21,14 @@
 #include "Util/BinaryFile.h"
 #include "Util/CountedPointer.h"
 #include "Util/Exception.h"
+#include "bench/LoadBench.h"
+#include "tests/Papy/N2/N2FactorySupport.h"
 
 using namespace Velmo;
 using Util::CountedPointer;
 
 namespace
 {
-class Texture : public Papy::MipFile
-{
-public:
-    U32 GetBitmapCount() const override { return 0; }
-    CountedPointer<Papy::Bitmap> GetBitmap(U32) const override { return {}; }
-    U32 GetWidth() const override { return 256; }
-    U32 GetHeight() const override { return 256; }
-    bool IsPaletted() const override { return false; }
-    bool HasIndividualPalettes() const override { return false; }
-    CountedPointer<Papy::Palette> GetPalette(U32) const override { return {}; }
-    CountedPointer<Papy::Palette> GetPalette() const override { return {}; }
-    Papy::Colour GetHeaderColour() const override { return {}; }
-    U8 GetRedBits() const override { return 8; }
-    U8 GetGreenBits() const override { return 8; }
-    U8 GetBlueBits() const override { return 8; }
-    U8 GetAlphaBits() const override { return 8; }
-    U8 GetTransparency() const override { return 0; }
-    U8 GetCompression() const override { return 0; }
-    bool RepeatsHorizontally() const override { return true; }
-    bool RepeatsVertically() const override { return true; }
-    bool IsSelfObscuring() const override { return false; }
-    void Save(Util::BinaryStream&) const override {}
-    CountedPointer<Papy::MipFile> Clone() const override { return CountedPointer<Papy::MipFile>(new Texture()); }
-};
-
 class Textures : public Papy::MakeMip
 {
 public:
@@ -65,52 +40,22 @@ public:
     void PurgeCache() override {}
 
 private:
-    CountedPointer<Papy::MipFile> m_texture{new Texture()};
+    CountedPointer<Papy::MipFile> m_texture{new VelmoTest::SizedMip(256, 256)};
 };
 
-class GreyPalette : public Papy::PaletteServer
+CountedPointer<Papy::Palette> GreyPalette()
 {
-public:
-    GreyPalette() : m_palette(new Papy::Palette(256))
-    {
-        for (U32 i = 0; i < 256; ++i)
-            m_palette->SetColour(i, Papy::Colour(i / 255.0f, i / 255.0f, i / 255.0f, 1));
-    }
-    CountedPointer<Papy::Palette> GetCurrentPalette() override { return m_palette; }
-    CountedPointer<Papy::Palette> GetBasePalette() override { return m_palette; }
-    void PushPalette(CountedPointer<Papy::Palette>) override {}
-    void PopPalette() override {}
-
-private:
-    CountedPointer<Papy::Palette> m_palette;
-};
+    CountedPointer<Papy::Palette> palette(new Papy::Palette(256));
+    for (U32 i = 0; i < 256; ++i)
+        palette->SetColour(i, Papy::Colour(i / 255.0f, i / 255.0f, i / 255.0f, 1));
+    return palette;
+}
 
 bool Generate(const std::string& path, long polygons, long vertices)
 {
     std::string command = std::string(VELMO_PYTHON3) + " \"" + VELMO_N2TDO_SCRIPT + "\" large \"" + path +
                           "\" --polygons " + std::to_string(polygons) + " --vertices " + std::to_string(vertices);
     return std::system(command.c_str()) == 0;
-}
-
-// Loads the file once (opening and reading it, not destroying the result); returns the
-// seconds taken, or a negative value with the error text.
-double LoadOnce(const std::string& path, Papy::FileFactory& factory, std::size_t& nodes, std::string& error)
-{
-    double seconds = 0;
-    try
-    {
-        auto start = std::chrono::steady_clock::now();
-        CountedPointer<Util::BinaryStream> stream(Util::BinaryFile::OpenRead(path));
-        Papy::N2TdoFile file(stream, &factory);
-        seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        nodes = file.GetSubObjects().size();
-    }
-    catch (const Util::Exception& e)
-    {
-        error = e.GetText();
-        return -1;
-    }
-    return seconds;
 }
 } // namespace
 
@@ -143,36 +88,11 @@ int main(int argc, char** argv)
     }
 
     Papy::FileFactory factory;
-    factory.AddFacet<Papy::PaletteServer>(new GreyPalette());
+    factory.AddFacet<Papy::PaletteServer>(new VelmoTest::OnePaletteServer(GreyPalette()));
     factory.AddFacet<Papy::MakeMip>(new Textures());
 
-    std::size_t nodes = 0;
-    std::string error;
-    double best = 1e9, first = 0;
-    for (int run = 0; run < runs; ++run)
-    {
-        double seconds = LoadOnce(path, factory, nodes, error);
-        if (seconds < 0)
-        {
-            std::printf("load failed: %s", error.c_str());
-            return 1;
-        }
-        if (run == 0)
-            first = seconds;
-        best = seconds < best ? seconds : best;
-    }
-    struct rusage usage;
-    getrusage(RUSAGE_SELF, &usage);
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    long bytes = 0;
-    if (f != nullptr)
-    {
-        std::fseek(f, 0, SEEK_END);
-        bytes = std::ftell(f);
-        std::fclose(f);
-    }
-    std::printf("file %s: %ld bytes, %zu nodes\n", path.c_str(), bytes, nodes);
-    std::printf("load: first %.3f s, best of %d %.3f s (target 1.0 s)\n", first, runs, best);
-    std::printf("peak memory (ru_maxrss): %.1f MB (target 300 MB)\n", usage.ru_maxrss / 1024.0);
-    return 0;
+    return VelmoBench::TimeLoads(path, runs, 1.0, 300, [&] {
+        Util::CountedPointer<Util::BinaryStream> stream(Util::BinaryFile::OpenRead(path));
+        return std::make_unique<Papy::N2TdoFile>(stream, &factory);
+    });
 }

@@ -28,6 +28,7 @@
 #include "Util/CharBuffer.h"
 #include "Util/Exception.h"
 #include "Util/StreamIO.h"
+#include "Papy/N2/N2FactorySupport.h"
 
 using namespace Velmo;
 using Util::CountedPointer;
@@ -40,62 +41,26 @@ namespace
     std::abort();
 }
 
-class Texture : public Papy::MipFile
-{
-public:
-    explicit Texture(U32 size) : m_size(size) {}
-    U32 GetBitmapCount() const override { return 0; }
-    CountedPointer<Papy::Bitmap> GetBitmap(U32) const override { return {}; }
-    U32 GetWidth() const override { return m_size; }
-    U32 GetHeight() const override { return m_size == 0 ? 0 : 2 * m_size - 1; }
-    bool IsPaletted() const override { return false; }
-    bool HasIndividualPalettes() const override { return false; }
-    CountedPointer<Papy::Palette> GetPalette(U32) const override { return {}; }
-    CountedPointer<Papy::Palette> GetPalette() const override { return {}; }
-    Papy::Colour GetHeaderColour() const override { return {}; }
-    U8 GetRedBits() const override { return 8; }
-    U8 GetGreenBits() const override { return 8; }
-    U8 GetBlueBits() const override { return 8; }
-    U8 GetAlphaBits() const override { return 8; }
-    U8 GetTransparency() const override { return 0; }
-    U8 GetCompression() const override { return 0; }
-    bool RepeatsHorizontally() const override { return false; }
-    bool RepeatsVertically() const override { return false; }
-    bool IsSelfObscuring() const override { return false; }
-    void Save(Util::BinaryStream&) const override {}
-    CountedPointer<Papy::MipFile> Clone() const override { return CountedPointer<Papy::MipFile>(new Texture(m_size)); }
-
-private:
-    U32 m_size;
-};
-
 class Textures : public Papy::MakeMip
 {
 public:
     void Make(CountedPointer<Papy::MipFile>& out, const std::string& name, const std::string&, bool) override
     {
-        out = CountedPointer<Papy::MipFile>(new Texture(U32(name.size())));
+        const U32 size = U32(name.size());
+        out = CountedPointer<Papy::MipFile>(new VelmoTest::SizedMip(size, size == 0 ? 0 : 2 * size - 1));
     }
     void Adopt(const CountedPointer<Papy::MipFile>&, const std::string&, const std::string&) override {}
     void PurgeCache() override {}
 };
 
-class Palettes : public Papy::PaletteServer
+// 200 colours, so that some indexes fall beyond the palette.
+CountedPointer<Papy::Palette> ShortPalette()
 {
-public:
-    Palettes() : m_palette(new Papy::Palette(200))
-    {
-        for (U32 i = 1; i < 200; ++i)
-            m_palette->SetColour(i, Papy::Colour(i / 255.0f, 0.5f, 0.25f, 1));
-    }
-    CountedPointer<Papy::Palette> GetCurrentPalette() override { return m_palette; }
-    CountedPointer<Papy::Palette> GetBasePalette() override { return m_palette; }
-    void PushPalette(CountedPointer<Papy::Palette>) override {}
-    void PopPalette() override {}
-
-private:
-    CountedPointer<Papy::Palette> m_palette;
-};
+    CountedPointer<Papy::Palette> palette(new Papy::Palette(200));
+    for (U32 i = 1; i < 200; ++i)
+        palette->SetColour(i, Papy::Colour(i / 255.0f, 0.5f, 0.25f, 1));
+    return palette;
+}
 
 // Asks the values a viewer shows of each node it reaches.
 class Viewer : public Papy::ThreeDObjectVisitor
@@ -175,7 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size > 0x100000)
         return 0;
     Papy::FileFactory factory;
-    factory.AddFacet<Papy::PaletteServer>(new Palettes());
+    factory.AddFacet<Papy::PaletteServer>(new VelmoTest::OnePaletteServer(ShortPalette()));
     factory.AddFacet<Papy::MakeMip>(new Textures());
     CountedPointer<Papy::N2TdoFile> file;
     try

@@ -17,6 +17,7 @@
 #include "Papy/Factory/MakeFacets.h"
 #include "Papy/Factory/PaletteServer.h"
 #include "Papy/N2/N2TdoFile.h"
+#include "N2FactorySupport.h"
 #include "Util/CharBuffer.h"
 #include "Util/Exception.h"
 
@@ -27,40 +28,6 @@ using Velmo::U32;
 using Velmo::U8;
 using Velmo::Util::CountedPointer;
 namespace Papy = Velmo::Papy;
-
-// A texture of a given size; nothing else of it is asked.
-class SizedMip : public Papy::MipFile
-{
-public:
-    SizedMip(U32 width, U32 height) : m_width(width), m_height(height) {}
-    U32 GetBitmapCount() const override { return 0; }
-    CountedPointer<Papy::Bitmap> GetBitmap(U32) const override { return {}; }
-    U32 GetWidth() const override { return m_width; }
-    U32 GetHeight() const override { return m_height; }
-    bool IsPaletted() const override { return false; }
-    bool HasIndividualPalettes() const override { return false; }
-    CountedPointer<Papy::Palette> GetPalette(U32) const override { return {}; }
-    CountedPointer<Papy::Palette> GetPalette() const override { return {}; }
-    Papy::Colour GetHeaderColour() const override { return {}; }
-    U8 GetRedBits() const override { return 8; }
-    U8 GetGreenBits() const override { return 8; }
-    U8 GetBlueBits() const override { return 8; }
-    U8 GetAlphaBits() const override { return 8; }
-    U8 GetTransparency() const override { return 0; }
-    U8 GetCompression() const override { return 0; }
-    bool RepeatsHorizontally() const override { return false; }
-    bool RepeatsVertically() const override { return false; }
-    bool IsSelfObscuring() const override { return false; }
-    void Save(Velmo::Util::BinaryStream&) const override {}
-    CountedPointer<Papy::MipFile> Clone() const override
-    {
-        return CountedPointer<Papy::MipFile>(new SizedMip(m_width, m_height));
-    }
-
-private:
-    U32 m_width;
-    U32 m_height;
-};
 
 // Textures by name from a fixed table; any other name is "File not found". Counts the calls.
 class SizedMakeMip : public Papy::MakeMip
