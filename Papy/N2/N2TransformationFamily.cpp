@@ -11,12 +11,12 @@ namespace Velmo::Papy
 namespace
 {
 constexpr double HalfTurn = 2147483648.0;
+} // namespace
 
-double AngleDegrees(S32 word)
+double N2AngleDegrees(S32 word)
 {
     return double(word) / HalfTurn * 180.0;
 }
-} // namespace
 
 S32 N2AngleWord(double degrees)
 {
@@ -56,91 +56,6 @@ N2TransformationFamily<Type>::N2TransformationFamily(N2TdoFile& file, Util::Reco
     m_angle[0] = words[5];
     m_scale = words[6];
     m_childId = words[7];
-}
-
-template <U8 Type>
-double N2TransformationFamily<Type>::GetXTranslation() const
-{
-    return N2LengthToMetres(m_translation[0]);
-}
-
-template <U8 Type>
-void N2TransformationFamily<Type>::SetXTranslation(double value)
-{
-    m_translation[0] = N2LengthWord(value);
-}
-
-template <U8 Type>
-double N2TransformationFamily<Type>::GetYTranslation() const
-{
-    return N2LengthToMetres(m_translation[1]);
-}
-
-template <U8 Type>
-void N2TransformationFamily<Type>::SetYTranslation(double value)
-{
-    m_translation[1] = N2LengthWord(value);
-}
-
-template <U8 Type>
-double N2TransformationFamily<Type>::GetZTranslation() const
-{
-    return N2LengthToMetres(m_translation[2]);
-}
-
-template <U8 Type>
-void N2TransformationFamily<Type>::SetZTranslation(double value)
-{
-    m_translation[2] = N2LengthWord(value);
-}
-
-template <U8 Type>
-double N2TransformationFamily<Type>::GetXRotation() const
-{
-    return AngleDegrees(m_angle[0]);
-}
-
-template <U8 Type>
-void N2TransformationFamily<Type>::SetXRotation(double degrees)
-{
-    m_angle[0] = N2AngleWord(degrees);
-}
-
-// Angle 2 turns the other way: answered negated and stored negated.
-template <U8 Type>
-double N2TransformationFamily<Type>::GetYRotation() const
-{
-    return -AngleDegrees(m_angle[1]);
-}
-
-template <U8 Type>
-void N2TransformationFamily<Type>::SetYRotation(double degrees)
-{
-    m_angle[1] = S32(U32(0) - U32(N2AngleWord(degrees)));
-}
-
-template <U8 Type>
-double N2TransformationFamily<Type>::GetZRotation() const
-{
-    return AngleDegrees(m_angle[2]);
-}
-
-template <U8 Type>
-void N2TransformationFamily<Type>::SetZRotation(double degrees)
-{
-    m_angle[2] = N2AngleWord(degrees);
-}
-
-template <U8 Type>
-double N2TransformationFamily<Type>::GetScale() const
-{
-    return m_scale / 65536.0;
-}
-
-template <U8 Type>
-void N2TransformationFamily<Type>::SetScale(double value)
-{
-    m_scale = N2ScaleWord(value);
 }
 
 template <U8 Type>

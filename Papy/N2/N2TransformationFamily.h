@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "Papy/Model/N2Length.h"
 #include "Papy/Model/ThreeDObjectChildReferences.h"
 #include "Papy/Model/ThreeDObjectTransformation.h"
 #include "Papy/N2/N2Node.h"
@@ -17,6 +18,13 @@
 
 namespace Velmo::Papy
 {
+// The degrees of an angle word; the words of an angle, a length and a scale as the setters
+// store them, XUsage when there is none.
+double N2AngleDegrees(S32 word);
+S32 N2AngleWord(double degrees);
+S32 N2LengthWord(double metres);
+S32 N2ScaleWord(double scale);
+
 template <U8 Type>
 class N2TransformationFamily : public N2Node<ThreeDObjectTransformation>, public ThreeDObjectChildReferences
 {
@@ -25,20 +33,21 @@ public:
 
     Util::CountedPointer<ThreeDObject> GetChild() const override { return Child(m_childId); }
     void SetChild(const Util::CountedPointer<ThreeDObject>& child) override { m_childId = child->GetId(); }
-    double GetXTranslation() const override;
-    void SetXTranslation(double value) override;
-    double GetYTranslation() const override;
-    void SetYTranslation(double value) override;
-    double GetZTranslation() const override;
-    void SetZTranslation(double value) override;
-    double GetXRotation() const override;
-    void SetXRotation(double degrees) override;
-    double GetYRotation() const override;
-    void SetYRotation(double degrees) override;
-    double GetZRotation() const override;
-    void SetZRotation(double degrees) override;
-    double GetScale() const override;
-    void SetScale(double value) override;
+    double GetXTranslation() const override { return N2LengthToMetres(m_translation[0]); }
+    void SetXTranslation(double value) override { m_translation[0] = N2LengthWord(value); }
+    double GetYTranslation() const override { return N2LengthToMetres(m_translation[1]); }
+    void SetYTranslation(double value) override { m_translation[1] = N2LengthWord(value); }
+    double GetZTranslation() const override { return N2LengthToMetres(m_translation[2]); }
+    void SetZTranslation(double value) override { m_translation[2] = N2LengthWord(value); }
+    double GetXRotation() const override { return N2AngleDegrees(m_angle[0]); }
+    void SetXRotation(double degrees) override { m_angle[0] = N2AngleWord(degrees); }
+    // Angle 2 turns the other way: answered negated and stored negated.
+    double GetYRotation() const override { return -N2AngleDegrees(m_angle[1]); }
+    void SetYRotation(double degrees) override { m_angle[1] = S32(U32(0) - U32(N2AngleWord(degrees))); }
+    double GetZRotation() const override { return N2AngleDegrees(m_angle[2]); }
+    void SetZRotation(double degrees) override { m_angle[2] = N2AngleWord(degrees); }
+    double GetScale() const override { return m_scale / 65536.0; }
+    void SetScale(double value) override { m_scale = N2ScaleWord(value); }
 
     void AppendChildIds(std::vector<U32>& ids) const override { ids.push_back(U32(m_childId)); }
     std::string GetType() const override { return std::to_string(Type); }
@@ -51,12 +60,6 @@ private:
     S32 m_scale;
     int m_childId;
 };
-
-// The words of an angle, a length and a scale as the setters store them; XUsage when there
-// is none.
-S32 N2AngleWord(double degrees);
-S32 N2LengthWord(double metres);
-S32 N2ScaleWord(double scale);
 
 extern template class N2TransformationFamily<13>;
 extern template class N2TransformationFamily<19>;
