@@ -104,6 +104,17 @@ private:
         const U32 size = reader.ReadU32();
         return ChunkHeader(id, version, size);
     }
+    // The header of the next chunk, which must have the id (else notId) and version 0 (else
+    // badVersion).
+    ChunkHeader ReadChunkHeader(Util::RecordReader& reader, U32 id, const char* notId, const char* badVersion) const
+    {
+        const ChunkHeader header = ReadChunkHeader(reader);
+        if (header.GetId() != id)
+            Fail(notId);
+        if (header.GetVersion() != 0)
+            Fail(badVersion);
+        return header;
+    }
 
     void ReadFrame(Util::RecordReader& frame, U32 index);
     void AddSample(int d, U32 frame, F64 longitude, F64 latitude, F64 angle, bool fromPlayer);
@@ -211,11 +222,8 @@ void GPLRpyFile::Reader::ReadHeader()
 
 void GPLRpyFile::Reader::ReadTrack()
 {
-    const ChunkHeader header = ReadChunkHeader(m_reader);
-    if (header.GetId() != WknfId)
-        Fail("GPL rpy wknf not found");
-    if (header.GetVersion() != 0)
-        Fail("GPL rpy wknf unsupported version");
+    const ChunkHeader header =
+        ReadChunkHeader(m_reader, WknfId, "GPL rpy wknf not found", "GPL rpy wknf unsupported version");
     if (header.GetSize() != m_layout.trackRecord)
         Fail(std::string(m_layout.name) + " rpy wknf size error");
     Util::RecordReader body = m_reader.Slice(m_layout.trackRecord);
@@ -225,22 +233,16 @@ void GPLRpyFile::Reader::ReadTrack()
 
 void GPLRpyFile::Reader::ReadDrivers()
 {
-    const ChunkHeader header = ReadChunkHeader(m_reader);
-    if (header.GetId() != DrlsId)
-        Fail("GPL rpy driver list id not DRLS");
-    if (header.GetVersion() != 0)
-        Fail("GPL rpy driver list unsupported version");
+    const ChunkHeader header = ReadChunkHeader(m_reader, DrlsId, "GPL rpy driver list id not DRLS",
+                                               "GPL rpy driver list unsupported version");
     const U64 entrySize = U64(m_layout.driverRecord) + 1 + ChunkHeader::ByteSize;
     if (header.GetSize() % entrySize != 0)
         Fail("GPL rpy driver list size error");
     const U64 count = header.GetSize() / entrySize;
     for (U64 i = 0; i < count; ++i)
     {
-        const ChunkHeader entry = ReadChunkHeader(m_reader);
-        if (entry.GetId() != DrntId)
-            Fail("GPL rpy driver entry id not DRNT");
-        if (entry.GetVersion() != 0)
-            Fail("GPL rpy driver entry unsupported version");
+        const ChunkHeader entry = ReadChunkHeader(m_reader, DrntId, "GPL rpy driver entry id not DRNT",
+                                                  "GPL rpy driver entry unsupported version");
         if (entry.GetSize() != m_layout.driverRecord)
             Fail(std::string(m_layout.name) + " rpy driver entry size error");
         const U8* record = m_reader.Take(m_layout.driverRecord);
@@ -284,22 +286,16 @@ void GPLRpyFile::Reader::ReadLapTables()
         Util::RecordReader peek = m_reader;
         if (peek.ReadU32() != LptbId)
             return;
-        const ChunkHeader header = ReadChunkHeader(m_reader);
-        if (header.GetId() != LptbId)
-            Fail("GPL rpy lap table id not LPTB");
-        if (header.GetVersion() != 0)
-            Fail("GPL rpy lap table unsupported version");
+        const ChunkHeader header = ReadChunkHeader(m_reader, LptbId, "GPL rpy lap table id not LPTB",
+                                                   "GPL rpy lap table unsupported version");
         Util::RecordReader payload = m_reader.Slice(header.GetSize());
         LapTable& table = m_file.m_lapTables.emplace_back();
         while (!payload.AtEnd())
         {
             if (payload.Remaining() < 12)
                 Fail("GPL rpy no room for lap read-out header");
-            const ChunkHeader readout = ReadChunkHeader(payload);
-            if (readout.GetId() != LproId)
-                Fail("GPL rpy lap read-out id not LPRO");
-            if (readout.GetVersion() != 0)
-                Fail("GPL rpy lap read-out unsupported version");
+            const ChunkHeader readout = ReadChunkHeader(payload, LproId, "GPL rpy lap read-out id not LPRO",
+                                                        "GPL rpy lap read-out unsupported version");
             const U32 size = readout.GetSize();
             if (size == 0 || size % 4 != 0 || size > payload.Remaining())
                 Fail("GPL rpy lap read-out size error");
@@ -690,12 +686,7 @@ int GPLRpyFile::GetHeaderInteger(int i) const
 
 const GPLRpyFile::Sample* GPLRpyFile::FindSample(int d, int frame) const
 {
-    const auto& samples = GetDriver(d).samples;
-    if (frame < 0)
-        return nullptr;
-    auto found = std::lower_bound(samples.begin(), samples.end(), U32(frame),
-                                  [](const Sample& sample, U32 f) { return sample.frame < f; });
-    return found != samples.end() && found->frame == U32(frame) ? &*found : nullptr;
+    return FindFrame(GetDriver(d).samples, frame);
 }
 
 bool GPLRpyFile::IsSampleValid(int d, int frame) const

@@ -221,12 +221,9 @@ int N3RplFile::GetLapEndFrame(int table, int d, int lap) const
 
 const N3RplFile::Sample* N3RplFile::FindSample(int d, int frame) const
 {
-    if (d < 0 || std::size_t(d) >= m_drivers.size() || frame < 0)
+    if (d < 0 || std::size_t(d) >= m_drivers.size())
         return nullptr;
-    const std::vector<Sample>& samples = m_drivers[std::size_t(d)].samples;
-    auto p = std::lower_bound(samples.begin(), samples.end(), U32(frame),
-                              [](const Sample& s, U32 f) { return s.frame < f; });
-    return p != samples.end() && p->frame == U32(frame) ? &*p : nullptr;
+    return FindFrame(m_drivers[std::size_t(d)].samples, frame);
 }
 
 bool N3RplFile::IsSampleValid(int d, int frame) const

@@ -3,7 +3,9 @@
 // frame, where every car was. Drivers are numbered by their id in the file; every driver has
 // one sample per frame, invalid where the car was not recorded. Lap g of a table is the
 // table's entry g + 1 (entry 0 marks the start).
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace Velmo::Papy
 {
@@ -50,5 +52,18 @@ public:
 
     virtual int GetHeaderValue2() const = 0;
     virtual int GetHeaderValue3() const = 0;
+
+protected:
+    // The sample of a frame among samples kept in frame order (each with its U32 frame), or
+    // null: the frames between them are invalid.
+    template <class Sample>
+    static const Sample* FindFrame(const std::vector<Sample>& samples, int frame)
+    {
+        if (frame < 0)
+            return nullptr;
+        auto found = std::lower_bound(samples.begin(), samples.end(), unsigned(frame),
+                                      [](const Sample& sample, unsigned f) { return sample.frame < f; });
+        return found != samples.end() && found->frame == unsigned(frame) ? &*found : nullptr;
+    }
 };
 } // namespace Velmo::Papy
