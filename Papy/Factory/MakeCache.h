@@ -26,7 +26,8 @@ public:
     void Store(const std::string& key, const Util::CountedPointer<Object>& object) { m_map[key] = object; }
 
     // Drops, in one walk in key order, every object that only the cache holds. An object whose
-    // last other holder is dropped by the same walk stays until a later purge.
+    // last other holder is dropped later in the same walk (at a greater key) stays until the
+    // next purge.
     void ReleaseUnheld()
     {
         for (auto entry = m_map.begin(); entry != m_map.end();)

@@ -34,19 +34,6 @@ Bytes CamFileBytes(const std::vector<std::pair<int, float>>& tv1, const std::vec
     b.PatchU32(8, std::uint32_t(b.Size() - 12));
     return b.Get();
 }
-
-std::string AssertionOf(const std::function<void()>& action)
-{
-    try
-    {
-        action();
-    }
-    catch (const XAssertion& e)
-    {
-        return e.GetExpression();
-    }
-    return "";
-}
 } // namespace
 
 TEST(GPLCamFile, NewFileIsOnePitlaneCameraIn72Bytes)

@@ -12,19 +12,6 @@ using namespace Velmo::Papy;
 
 namespace
 {
-std::string AssertionOf(const std::function<void()>& action)
-{
-    try
-    {
-        action();
-    }
-    catch (const Velmo::Util::XAssertion& e)
-    {
-        return e.GetExpression();
-    }
-    return "";
-}
-
 // A layout of records whose relative-to fields are given (the last record is not listed).
 Bytes Layout(const std::vector<std::int16_t>& relative)
 {

@@ -122,19 +122,6 @@ Bytes LapTable(std::int32_t driver, const std::vector<std::uint32_t>& times)
         b.U32(t);
     return Chunk("LPRO", 0, b.Get());
 }
-
-std::string AssertionOf(const std::function<void()>& action)
-{
-    try
-    {
-        action();
-    }
-    catch (const Velmo::Util::XAssertion& e)
-    {
-        return e.GetExpression();
-    }
-    return "";
-}
 } // namespace
 
 TEST(GPLRpyFile, SmallestFileOfEachGame)

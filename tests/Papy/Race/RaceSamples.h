@@ -2,6 +2,7 @@
 // The files of the independent generator (race.py) and small helpers to load and save the
 // race files from memory.
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <sstream>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "Support/ByteBuilder.h"
+#include "Util/Exception.h"
 #include "Util/MemoryStream.h"
 
 namespace VelmoTest
@@ -75,6 +77,20 @@ Bytes SaveRace(const T& file)
     Velmo::Util::MemoryStream stream("saved");
     file.Save(stream);
     return stream.GetBytes();
+}
+
+// The expression of the assertion that action raises, or "" when it raises none.
+inline std::string AssertionOf(const std::function<void()>& action)
+{
+    try
+    {
+        action();
+    }
+    catch (const Velmo::Util::XAssertion& e)
+    {
+        return e.GetExpression();
+    }
+    return "";
 }
 
 // The four letters of a chunk id as they stand in a file (reversed).

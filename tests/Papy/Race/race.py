@@ -266,7 +266,7 @@ def build_rpy(p):
         head = bytes(range(16)) + struct.pack('<3i', *p['header']) + b'\x55' * 4
         head += fixed(p['player'][0], 16) + fixed(p['player'][1], 16) + struct.pack('<3i', *p['further'][1:])
         rphd = chunk('RPHD', p.get('rphd_version', 0), head, p.get('rphd_size'))
-    wknf = chunk('WKNF', p.get('wknf_version', 0), fixed(p['track'], g['track']), p.get('wknf_size'))
+    wknf = chunk(p.get('wknf_id', 'WKNF'), p.get('wknf_version', 0), fixed(p['track'], g['track']), p.get('wknf_size'))
     wknf += bytes(g['track_pad'])
     entries = b''
     for first, last, ident, car, block in p['drivers']:
@@ -364,6 +364,15 @@ def read_rpy(data):
         ident, version, size = struct.unpack_from('<4sII', data, at)
         return ident, version, size
 
+    def chunk0(at, name, not_found, bad_version):
+        # A chunk that must have the id and version 0: its size.
+        ident, version, size = header(at)
+        if ident != chunk_id(name):
+            fail(not_found)
+        if version != 0:
+            fail(bad_version)
+        return size
+
     ident, version, _ = header(0)
     if ident != chunk_id('RPLY'):
         fail('GPL rpy file id not RPLY')
@@ -400,34 +409,22 @@ def read_rpy(data):
         text = data[at + 60:at + 60 + 2 * chars].decode('utf-16-le', 'surrogatepass')
         r['wide'] = text.split('\0')[0]
         at += size + (2 if chars % 2 else 0)
-    ident, wv, size = header(at)
+    size = chunk0(at, 'WKNF', 'GPL rpy wknf not found', 'GPL rpy wknf unsupported version')
     at += 12
-    if ident != chunk_id('WKNF'):
-        fail('GPL rpy wknf not found')
-    if wv != 0:
-        fail('GPL rpy wknf unsupported version')
     if size != g['track']:
         fail('%s rpy wknf size error' % game)
     need(at, size)
     r['track'] = cstr(data[at:at + size])
     at += size + g['track_pad']
-    ident, dv, size = header(at)
+    size = chunk0(at, 'DRLS', 'GPL rpy driver list id not DRLS', 'GPL rpy driver list unsupported version')
     at += 12
-    if ident != chunk_id('DRLS'):
-        fail('GPL rpy driver list id not DRLS')
-    if dv != 0:
-        fail('GPL rpy driver list unsupported version')
     entry = g['driver'] + 1 + 12
     if size % entry:
         fail('GPL rpy driver list size error')
     drivers = []
     for _ in range(size // entry):
-        ident, ev, esize = header(at)
+        esize = chunk0(at, 'DRNT', 'GPL rpy driver entry id not DRNT', 'GPL rpy driver entry unsupported version')
         at += 12
-        if ident != chunk_id('DRNT'):
-            fail('GPL rpy driver entry id not DRNT')
-        if ev != 0:
-            fail('GPL rpy driver entry unsupported version')
         if esize != g['driver']:
             fail('%s rpy driver entry size error' % game)
         need(at, esize + 1)
@@ -455,12 +452,8 @@ def read_rpy(data):
         while at < end:
             if end - at < 12:
                 fail('GPL rpy no room for lap read-out header')
-            ident, pv, psize = header(at)
+            psize = chunk0(at, 'LPRO', 'GPL rpy lap read-out id not LPRO', 'GPL rpy lap read-out unsupported version')
             at += 12
-            if ident != chunk_id('LPRO'):
-                fail('GPL rpy lap read-out id not LPRO')
-            if pv != 0:
-                fail('GPL rpy lap read-out unsupported version')
             if psize == 0 or psize % 4 or psize > end - at:
                 fail('GPL rpy lap read-out size error')
             words = struct.unpack_from('<i%dI' % (psize // 4 - 1), data, at)
@@ -627,6 +620,7 @@ def rpy_samples():
         ('rpy-rphd-version.rpy', bent(rphd_version=2), 'GPL rpy file header unsupported version'),
         ('rpy-rphd-size.rpy', bent(rphd_size=80), 'GPL rpy file header size error'),
         ('rpy-n4-rphd-size.rpy', bent(3, rphd_override=chunk('RPHD', 0, bytes(56))), 'N4 rpy file header size error'),
+        ('rpy-wknf.rpy', bent(wknf_id='WKNX'), 'GPL rpy wknf not found'),
         ('rpy-wknf-version.rpy', bent(wknf_version=1), 'GPL rpy wknf unsupported version'),
         ('rpy-wknf-size.rpy', bent(wknf_size=184), 'GPL rpy wknf size error'),
         ('rpy-n4-wknf-size.rpy', bent(4, wknf_size=172), 'N4 rpy wknf size error'),
