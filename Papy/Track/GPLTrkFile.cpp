@@ -16,7 +16,6 @@ constexpr U32 TrakId = MakeChunkId('T', 'R', 'A', 'K');
 constexpr S32 Version = 3000;
 constexpr U64 HeaderSize = 92;
 constexpr U64 SectionSize = 52;
-constexpr U64 TraceSize = 32;
 constexpr U64 BoundarySize = 32;
 // The kind of the boundary that closes every section.
 constexpr S32 ClosingKind = 10;
@@ -339,19 +338,6 @@ const GPLTrkFile::SectionRecord& GPLTrkFile::Section(int s) const
     return m_sections[s];
 }
 
-const GPLTrkFile::TraceRecord& GPLTrkFile::Trace(int s, int l) const
-{
-    VELMO_ASSERT(l >= 0 && l < int(m_laterals.size()));
-    std::size_t i = std::size_t(Section(s)[FirstTrace]) + std::size_t(l);
-    VELMO_ASSERT(i < m_traces.size());
-    return m_traces[i];
-}
-
-GPLTrkFile::TraceRecord& GPLTrkFile::TraceRef(int s, int l)
-{
-    return const_cast<TraceRecord&>(Trace(s, l));
-}
-
 const GPLTrkFile::Boundary& GPLTrkFile::Floor(int s, int b, int offset) const
 {
     const SectionRecord& section = Section(s);
@@ -372,22 +358,6 @@ const GPLTrkFile::Boundary& GPLTrkFile::Wall(int s, int w, int offset) const
     }
     VELMO_ASSERT(w < GetWallCount(s));
     return m_surfaces.front();
-}
-
-int GPLTrkFile::GetLateral(int l) const
-{
-    VELMO_ASSERT(l >= 0 && l < int(m_laterals.size()));
-    return m_laterals[l];
-}
-
-void GPLTrkFile::SetLateral(int l, int value)
-{
-    VELMO_ASSERT(l >= 0 && l < int(m_laterals.size()));
-    if (l > 0 && value <= m_laterals[l - 1])
-        return;
-    if (l + 1 < int(m_laterals.size()) && value >= m_laterals[l + 1])
-        return;
-    m_laterals[l] = value;
 }
 
 int GPLTrkFile::GetFloorCount(int s) const
@@ -447,20 +417,6 @@ int GPLTrkFile::GetWallValue(int s, int w, int i) const
     return 0;
 }
 
-void GPLTrkFile::SetAltitudeSquare(int s, int l, int value)
-{
-    TraceRecord& trace = TraceRef(s, l);
-    trace[Square] = value;
-    trace[LinearGrade] = S32(U32(2) * U32(value));
-}
-
-void GPLTrkFile::SetAltitudeCube(int s, int l, int value)
-{
-    TraceRecord& trace = TraceRef(s, l);
-    trace[Cube] = value;
-    trace[SquareGrade] = S32(U32(3) * U32(value));
-}
-
 void GPLTrkFile::Save(Util::BinaryStream& stream) const
 {
     std::size_t n = m_sections.size();
@@ -472,13 +428,10 @@ void GPLTrkFile::Save(Util::BinaryStream& stream) const
     out.PutS32(S32(n));
     out.PutS32(S32(m_surfaces.size() * BoundarySize));
     out.PutS32(S32(n * SectionSize));
-    for (int l = 0; l < MaxLaterals; ++l)
-        out.PutS32(l < int(m_laterals.size()) ? m_laterals[l] : 0);
+    PutLaterals(out, MaxLaterals);
     for (std::size_t i = 0; i < n; ++i)
         out.PutS32(S32(i * SectionSize));
-    for (const TraceRecord& trace : m_traces)
-        for (S32 value : trace)
-            out.PutS32(value);
+    PutTraces(out);
     for (const Boundary& boundary : m_surfaces)
     {
         out.PutS32(boundary.From);

@@ -4,12 +4,12 @@
 #include <array>
 #include <vector>
 
-#include "Papy/Track/TrkFile.h"
+#include "Papy/Track/TraceTrkFile.h"
 #include "Util/BinaryStream.h"
 
 namespace Velmo::Papy
 {
-class GPLTrkFile : public TrkFile
+class GPLTrkFile : public TraceTrkFile
 {
 public:
     // Reads and checks a whole file; format errors raise XFileFormat with the stream's name.
@@ -20,10 +20,6 @@ public:
 
     static constexpr int MaxLaterals = 16;
 
-    int GetLength() const override { return m_length; }
-    int GetLateralCount() const override { return int(m_laterals.size()); }
-    int GetLateral(int l) const override;
-    void SetLateral(int l, int value) override;
     int GetSectionCount() const override { return int(m_sections.size()); }
     bool IsCorner(int s) const override { return Section(s)[Type] == 2; }
     bool GetFlag0(int s) const override { return (Section(s)[Flags] & 1) != 0; }
@@ -39,19 +35,6 @@ public:
     int GetSectionValue5(int s) const override { return Section(s)[S5]; }
     int GetSidewaysX(int s) const override { return Section(s)[S3]; }
     int GetSidewaysY(int s) const override { return Section(s)[S4]; }
-    int GetSectionValue6(int) const override { return 0; }
-    int GetSectionValue7(int) const override { return 0; }
-    int GetAltitudeConstant(int s, int l) const override { return Trace(s, l)[Constant]; }
-    int GetAltitudeLinear(int s, int l) const override { return Trace(s, l)[Linear]; }
-    int GetAltitudeSquare(int s, int l) const override { return Trace(s, l)[Square]; }
-    int GetAltitudeCube(int s, int l) const override { return Trace(s, l)[Cube]; }
-    int GetLinearGrade(int s, int l) const override { return Trace(s, l)[LinearGrade]; }
-    int GetSquareGrade(int s, int l) const override { return Trace(s, l)[SquareGrade]; }
-    int GetTraceX(int s, int l) const override { return Trace(s, l)[R]; }
-    int GetTraceY(int s, int l) const override { return Trace(s, l)[Y]; }
-    int GetTraceRadius(int s, int l) const override { return Trace(s, l)[R]; }
-    int GetTraceValue3(int, int) const override { return 0; }
-    int GetTraceValue4(int, int) const override { return 0; }
     int GetFloorCount(int s) const override;
     int GetFloorRightFrom(int s, int b) const override { return Floor(s, b, 0).From; }
     int GetFloorRightTo(int s, int b) const override { return Floor(s, b, 0).To; }
@@ -73,10 +56,6 @@ public:
     int GetWallValueCount() const override { return 3; }
     int GetWallValue(int s, int w, int i) const override;
     void Save(Util::BinaryStream& stream) const override;
-    void SetAltitudeConstant(int s, int l, int value) override { TraceRef(s, l)[Constant] = value; }
-    void SetAltitudeLinear(int s, int l, int value) override { TraceRef(s, l)[Linear] = value; }
-    void SetAltitudeSquare(int s, int l, int value) override;
-    void SetAltitudeCube(int s, int l, int value) override;
 
     // The kind bit of a boundary whose strip to the next boundary is a wall.
     static constexpr S32 WallBit = 0x800;
@@ -93,7 +72,7 @@ public:
     };
 
 private:
-    // Field positions of a section record (13 words) and a trace record (8 words).
+    // Field positions of a section record (13 words).
     enum SectionField
     {
         Type,
@@ -111,24 +90,9 @@ private:
         FirstBoundary,
         SectionFields
     };
-    enum TraceField
-    {
-        Cube,
-        Square,
-        Linear,
-        Constant,
-        SquareGrade,
-        LinearGrade,
-        R,
-        Y,
-        TraceFields
-    };
     typedef std::array<S32, SectionFields> SectionRecord;
-    typedef std::array<S32, TraceFields> TraceRecord;
 
     const SectionRecord& Section(int s) const;
-    const TraceRecord& Trace(int s, int l) const;
-    TraceRecord& TraceRef(int s, int l);
     // Boundary b + offset of section s.
     const Boundary& Floor(int s, int b, int offset) const;
     // The boundary of wall w of section s (offset 0) or the one after it (offset 1).
@@ -136,10 +100,7 @@ private:
     void Load(Util::BinaryStream& stream);
     void CheckAltitudes(const std::string& name) const;
 
-    S32 m_length = 0;
-    std::vector<S32> m_laterals;
     std::vector<SectionRecord> m_sections;
-    std::vector<TraceRecord> m_traces;
     std::vector<Boundary> m_surfaces;
 };
 } // namespace Velmo::Papy

@@ -12,7 +12,6 @@ namespace
 constexpr U32 TrakId = MakeChunkId('T', 'R', 'A', 'K');
 constexpr U64 HeaderSize = 68;
 constexpr U64 SectionSize = 52;
-constexpr U64 TraceSize = 32;
 constexpr U64 BoundarySize = 12;
 constexpr U64 WallSize = 20;
 // The two words of a wall item that nothing reads are written with this filler.
@@ -152,19 +151,6 @@ const ICR2TrkFile::SectionRecord& ICR2TrkFile::Section(int s) const
     return m_sections[s];
 }
 
-const ICR2TrkFile::TraceRecord& ICR2TrkFile::Trace(int s, int l) const
-{
-    VELMO_ASSERT(l >= 0 && l < int(m_laterals.size()));
-    std::size_t i = std::size_t(Section(s).FirstTrace) + std::size_t(l);
-    VELMO_ASSERT(i < m_traces.size());
-    return m_traces[i];
-}
-
-ICR2TrkFile::TraceRecord& ICR2TrkFile::TraceRef(int s, int l)
-{
-    return const_cast<TraceRecord&>(Trace(s, l));
-}
-
 const ICR2TrkFile::Edge& ICR2TrkFile::Boundary(int s, int b) const
 {
     const SectionRecord& section = Section(s);
@@ -189,22 +175,6 @@ const ICR2TrkFile::Edge& ICR2TrkFile::Wall(int s, int w) const
     const SectionRecord& section = Section(s);
     VELMO_ASSERT(w >= 0 && w < section.WallCount);
     return m_walls[std::size_t(section.FirstWall) + std::size_t(w)];
-}
-
-int ICR2TrkFile::GetLateral(int l) const
-{
-    VELMO_ASSERT(l >= 0 && l < int(m_laterals.size()));
-    return m_laterals[l];
-}
-
-void ICR2TrkFile::SetLateral(int l, int value)
-{
-    VELMO_ASSERT(l >= 0 && l < int(m_laterals.size()));
-    if (l > 0 && value <= m_laterals[l - 1])
-        return;
-    if (l + 1 < int(m_laterals.size()) && value >= m_laterals[l + 1])
-        return;
-    m_laterals[l] = value;
 }
 
 SurfaceType ICR2TrkFile::GetFloorType(int s, int b) const
@@ -248,20 +218,6 @@ WallType ICR2TrkFile::GetWallType(int s, int w) const
     return WallUnknown;
 }
 
-void ICR2TrkFile::SetAltitudeSquare(int s, int l, int value)
-{
-    TraceRecord& trace = TraceRef(s, l);
-    trace[Square] = value;
-    trace[LinearGrade] = S32(U32(2) * U32(value));
-}
-
-void ICR2TrkFile::SetAltitudeCube(int s, int l, int value)
-{
-    TraceRecord& trace = TraceRef(s, l);
-    trace[Cube] = value;
-    trace[SquareGrade] = S32(U32(3) * U32(value));
-}
-
 void ICR2TrkFile::Save(Util::BinaryStream& stream) const
 {
     std::size_t n = m_sections.size();
@@ -274,17 +230,14 @@ void ICR2TrkFile::Save(Util::BinaryStream& stream) const
     out.PutS32(S32(n));
     out.PutS32(S32(m_boundaries.size() * BoundarySize));
     out.PutS32(S32(n * SectionSize + m_walls.size() * WallSize));
-    for (int l = 0; l < MaxLaterals; ++l)
-        out.PutS32(l < int(m_laterals.size()) ? m_laterals[l] : 0);
+    PutLaterals(out, MaxLaterals);
     U64 offset = 0;
     for (const SectionRecord& section : m_sections)
     {
         out.PutS32(S32(offset));
         offset += SectionSize + U64(section.WallCount) * WallSize;
     }
-    for (const TraceRecord& trace : m_traces)
-        for (S32 value : trace)
-            out.PutS32(value);
+    PutTraces(out);
     for (const Edge& boundary : m_boundaries)
     {
         out.PutS32(boundary.From);

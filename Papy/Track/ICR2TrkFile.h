@@ -5,12 +5,12 @@
 #include <array>
 #include <vector>
 
-#include "Papy/Track/TrkFile.h"
+#include "Papy/Track/TraceTrkFile.h"
 #include "Util/BinaryStream.h"
 
 namespace Velmo::Papy
 {
-class ICR2TrkFile : public TrkFile
+class ICR2TrkFile : public TraceTrkFile
 {
 public:
     // Reads and checks a whole file (every check, Strict or not); format errors raise
@@ -21,10 +21,6 @@ public:
     // Every wall stands this high.
     static constexpr int WallHeight = 20000;
 
-    int GetLength() const override { return m_length; }
-    int GetLateralCount() const override { return int(m_laterals.size()); }
-    int GetLateral(int l) const override;
-    void SetLateral(int l, int value) override;
     int GetSectionCount() const override { return int(m_sections.size()); }
     bool IsCorner(int s) const override { return Section(s).Type == 2; }
     bool GetFlag0(int) const override { return false; }
@@ -40,19 +36,6 @@ public:
     int GetSectionValue5(int s) const override { return Section(s).Values[4]; }
     int GetSidewaysX(int s) const override { return Section(s).Values[2]; }
     int GetSidewaysY(int s) const override { return Section(s).Values[3]; }
-    int GetSectionValue6(int) const override { return 0; }
-    int GetSectionValue7(int) const override { return 0; }
-    int GetAltitudeConstant(int s, int l) const override { return Trace(s, l)[Constant]; }
-    int GetAltitudeLinear(int s, int l) const override { return Trace(s, l)[Linear]; }
-    int GetAltitudeSquare(int s, int l) const override { return Trace(s, l)[Square]; }
-    int GetAltitudeCube(int s, int l) const override { return Trace(s, l)[Cube]; }
-    int GetLinearGrade(int s, int l) const override { return Trace(s, l)[LinearGrade]; }
-    int GetSquareGrade(int s, int l) const override { return Trace(s, l)[SquareGrade]; }
-    int GetTraceX(int s, int l) const override { return Trace(s, l)[R]; }
-    int GetTraceY(int s, int l) const override { return Trace(s, l)[Y]; }
-    int GetTraceRadius(int s, int l) const override { return Trace(s, l)[R]; }
-    int GetTraceValue3(int, int) const override { return 0; }
-    int GetTraceValue4(int, int) const override { return 0; }
     int GetFloorCount(int s) const override { return Section(s).BoundaryCount; }
     int GetFloorRightFrom(int s, int b) const override { return Boundary(s, b).From; }
     int GetFloorRightTo(int s, int b) const override { return Boundary(s, b).To; }
@@ -74,10 +57,6 @@ public:
     int GetWallValueCount() const override { return 0; }
     int GetWallValue(int, int, int) const override { return 0; }
     void Save(Util::BinaryStream& stream) const override;
-    void SetAltitudeConstant(int s, int l, int value) override { TraceRef(s, l)[Constant] = value; }
-    void SetAltitudeLinear(int s, int l, int value) override { TraceRef(s, l)[Linear] = value; }
-    void SetAltitudeSquare(int s, int l, int value) override;
-    void SetAltitudeCube(int s, int l, int value) override;
 
     // A boundary or a wall: latitudes at the section's start and end, and its code.
     struct Edge
@@ -102,32 +81,14 @@ private:
         S32 WallCount = 0;
         S32 FirstWall = 0;
     };
-    enum TraceField
-    {
-        Cube,
-        Square,
-        Linear,
-        Constant,
-        SquareGrade,
-        LinearGrade,
-        R,
-        Y,
-        TraceFields
-    };
-    typedef std::array<S32, TraceFields> TraceRecord;
 
     const SectionRecord& Section(int s) const;
-    const TraceRecord& Trace(int s, int l) const;
-    TraceRecord& TraceRef(int s, int l);
     const Edge& Boundary(int s, int b) const;
     const Edge& LeftEdge(int s, int b) const;
     const Edge& Wall(int s, int w) const;
     void Load(Util::BinaryStream& stream);
 
-    S32 m_length = 0;
-    std::vector<S32> m_laterals;
     std::vector<SectionRecord> m_sections;
-    std::vector<TraceRecord> m_traces;
     std::vector<Edge> m_boundaries;
     std::vector<Edge> m_walls;
 };
