@@ -1,8 +1,8 @@
 // libFuzzer harness of the track and racing-line readers. The first byte chooses the reader:
 // 0 GPL .trk, 1 ICR2 .trk, 2 GPL .lp (of a fixed two-straight track), 3 ICR2 .lp, 4 N4 .lp;
 // the rest is the file. A track that loads is asked for positions round the lap (each finite),
-// saved, loaded back and saved again (the two saves must agree); a line that loads is looked
-// up and saved the same way.
+// saved, loaded back and saved again (the two saves must agree), and converted to GPL (refused
+// by an assertion, or loading back); a line that loads is looked up and saved the same way.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -49,12 +49,51 @@ void ExerciseTrack(std::vector<U8> bytes)
             // A floor code beyond the game's table.
         }
     }
+    for (int s = 0; s < track.GetSegmentCount(); ++s)
+    {
+        auto segment = track.GetSegment(s);
+        for (int i = 0; i < segment->GetFSectionCount(); ++i)
+            Check(std::isfinite(segment->GetFSection(i)->GetLeftEnd()));
+        for (int i = 0; i < segment->GetWSectionCount(); ++i)
+            Check(std::isfinite(segment->GetWSection(i)->GetEndWidth()));
+    }
     Util::MemoryStream first("first.trk");
     file->Save(first);
-    File again(first);
     Util::MemoryStream second("second.trk");
-    again.Save(second);
+    // What we saved must load again: a refusal here is a finding, not a refused input.
+    try
+    {
+        File again(first);
+        again.Save(second);
+    }
+    catch (const Util::Exception&)
+    {
+        std::abort();
+    }
     Check(first.GetBytes() == second.GetBytes());
+
+    // The conversion to GPL either refuses the track with one of its assertions or gives a
+    // file that loads back (Strict stays off here).
+    Util::CountedPointer<GPLTrkFile> converted;
+    try
+    {
+        converted = Util::CountedPointer<GPLTrkFile>(new GPLTrkFile(*file));
+    }
+    catch (const Util::XAssertion&)
+    {
+        return;
+    }
+    Util::MemoryStream third("converted.trk");
+    converted->Save(third);
+    try
+    {
+        GPLTrkFile back(third);
+        Check(back.GetSectionCount() == file->GetSectionCount());
+    }
+    catch (const Util::Exception&)
+    {
+        std::abort();
+    }
 }
 
 template <class Line>
