@@ -224,7 +224,10 @@ Util::CountedPointer<ThreeDObjectRoot> N2TdoFile::GetRoot() const
 
 Util::CountedPointer<ThreeDObject> N2TdoFile::GetSubObject(int id) const
 {
-    return FindSubObject(m_subObjects, id);
+    // Asserted here rather than in the shared lookup: the failure names this file's unit.
+    const auto p = m_subObjects.find(id);
+    VELMO_ASSERT_TEXT(p != m_subObjects.end(), "p != SubObjects.end()");
+    return p->second;
 }
 
 Util::CountedPointer<ThreeDObjectNull> N2TdoFile::GetNull() const

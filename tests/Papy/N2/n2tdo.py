@@ -802,6 +802,8 @@ def bad_files():
          "format: N2 Scaled Bitmap scale/height type unrecognized"),
         ("cycle", n2file(prim((4, [1, 4]))), "format: N2 3do file node refers to itself or an ancestor"),
         ("short", n2file(prim((4, [3, 4]))), "read"),
+        ("missingchild", n2file(prim((4, [1, 999]))), "assertion: p != SubObjects.end() (N2TdoFile)"),
+        ("missingroot", n2file(prim((4, [0]), root=999)), "assertion: p != SubObjects.end() (N2TdoFile)"),
         ("hugecount", n2file(prim((2, [0, 1, 0x7FFFFFFF]))), "read"),
         ("track7", n2file(prim((4, [2, Ref("r1"), Ref("r2")]), (16, [0]), (4, [7] + [None] * 7), (15, [0, 0, 0, 0]))),
          "assertion: object_count == 8 (N2TrackDetailSplit)"),
