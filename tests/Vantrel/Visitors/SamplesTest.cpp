@@ -94,6 +94,8 @@
 #include "Util/Exception.h"
 #include "Vantrel/Visitors/ThreeDObjectListVisitor.h"
 #include "Vantrel/Visitors/ThreeDObjectTreeVisitor.h"
+#include "Support/Robustness.h"
+#include "Vantrel/Visitors/ThreeDObjectFindIdVisitor.h"
 #include "VisitorSupport.h"
 
 using namespace VelmoTest;
@@ -431,4 +433,72 @@ TEST(Samples, N4NodesListAndShowAsTheGeneratorListsThem)
         EXPECT_EQ(shown.size(), objects.size()) << "every object of the file shows in the tree";
     }
     EXPECT_GE(types.size(), 20u);
+}
+
+// A file read from disk is untrusted: every node of a mutated sample that still loads lists,
+// shows in the tree and is searched with nothing escaping but the library's own exceptions
+// (an enumeration value without a name, for one), and without a crash.
+namespace
+{
+void ListTreeAndFind(const TdoFile& file)
+{
+    Collector collector;
+    file.GetRoot()->Accept(collector);
+    for (ThreeDObject* node : collector.nodes)
+    {
+        RowCollector sink;
+        ThreeDObjectListVisitor visitor(sink);
+        try
+        {
+            node->Accept(visitor);
+        }
+        catch (const Velmo::Util::Exception&)
+        {
+        }
+    }
+    FakeTree tree;
+    ExpandAll(tree, file);
+    ThreeDObjectFindIdVisitor find(0x7FFFFFF0);
+    file.GetRoot()->Accept(find);
+    EXPECT_FALSE(find.IsFound());
+}
+
+Bytes SampleBytes(const std::string& path)
+{
+    const std::string text = ReadFile(path);
+    EXPECT_FALSE(text.empty()) << path;
+    return Bytes(text.begin(), text.end());
+}
+
+CountedPointer<Velmo::Util::BinaryStream> StreamOfBytes(const Bytes& bytes)
+{
+    auto* buffer = new Velmo::Util::CharBuffer("mutated");
+    CountedPointer<Velmo::Util::BinaryStream> stream(buffer);
+    buffer->Attach(Velmo::U32(bytes.size()), bytes.data());
+    return stream;
+}
+} // namespace
+
+TEST(Samples, MutatedFilesListShowAndFindSafely)
+{
+    for (const std::string name : {"basic", "allkinds", "track", "car"})
+    {
+        const Bytes sample = SampleBytes(std::string(VELMO_GPL_SAMPLE_DIR) + "/" + name + ".3do");
+        const RobustnessTally tally = Robustness(name, sample).Mutations(20261209, 800, [](const Bytes& bytes) {
+            CountedPointer<GPLTdoFile> file(new GPLTdoFile(StreamOfBytes(bytes)));
+            ListTreeAndFind(*file);
+        });
+        EXPECT_GT(tally.loaded, 0) << name;
+    }
+    for (const std::string name : {"structure.3do", "primitives.3do", "track.ptf", "variants.ptf"})
+    {
+        const bool ptf = name.ends_with(".ptf");
+        const Bytes sample = SampleBytes(std::string(VELMO_N4_SAMPLE_DIR) + "/" + name);
+        const RobustnessTally tally = Robustness(name, sample).Mutations(20261209, 800, [&](const Bytes& bytes) {
+            CountedPointer<N4TdoFile> file(
+                new N4TdoFile(StreamOfBytes(bytes), ptf ? GetN4PtfArchivers() : GetN4TdoArchivers(), nullptr));
+            ListTreeAndFind(*file);
+        });
+        EXPECT_GT(tally.loaded, 0) << name;
+    }
 }
