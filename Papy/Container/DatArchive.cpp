@@ -1,35 +1,45 @@
 #include "Papy/Container/DatArchive.h"
 
 #include <algorithm>
+#include <functional>
 #include <iostream>
 #include <sys/stat.h>
 
+#include "Papy/Container/CompressedSubFile.h"
 #include "Papy/Container/SafeName.h"
+#include "Papy/Container/UncompressedSubFile.h"
 #include "Util/BinaryFile.h"
 #include "Util/Exception.h"
 #include "Util/FileSystem.h"
+#include "Util/PkCompression.h"
 
 namespace Velmo::Papy
 {
 namespace
 {
-Util::BinaryFile* OpenArchive(const std::string& path, DatArchive::Open open)
+Util::BinaryFile* OpenArchive(const std::string& path, bool writable, bool create)
 {
-    switch (open)
-    {
-    case DatArchive::Open::Read:
-        return Util::BinaryFile::OpenRead(path);
-    case DatArchive::Open::Update:
-        return Util::BinaryFile::OpenUpdate(path);
-    case DatArchive::Open::New:
-        break;
-    }
-    return Util::BinaryFile::CreateNew(path);
+    if (create)
+        return Util::BinaryFile::CreateNew(path);
+    return writable ? Util::BinaryFile::OpenUpdate(path) : Util::BinaryFile::OpenRead(path);
 }
+
+// The text of an entry name after its last '\' (entry names are split lexically: they are
+// names inside the archive, not paths of this system).
+std::string FileNameOf(const std::string& name)
+{
+    std::size_t separator = name.rfind('\\');
+    return separator == std::string::npos ? name : name.substr(separator + 1);
+}
+
+// The largest size or offset a directory record holds.
+constexpr U64 largest = 0xFFFFFFFFu;
 } // namespace
 
-DatArchive::DatArchive(const std::string& path, Open open, std::string format)
-    : m_path(path), m_stream(OpenArchive(path, open)), m_format(std::move(format)), m_writable(open != Open::Read)
+DatArchive::DatArchive(const std::string& path, Open open, const Limits& limits)
+    : m_stream(OpenArchive(path, open != Open::Read, open == Open::New)),
+      // The name the file was found under: its folder and name as they are on disk.
+      m_path(m_stream->GetName()), m_limits(limits), m_writable(open != Open::Read)
 {
 }
 
@@ -40,59 +50,95 @@ const Util::CountedPointer<Util::BinaryStream>& DatArchive::GetStream() const
     return m_stream;
 }
 
-std::string DatArchive::FileNameOf(const std::string& name)
+const DatArchive::Entry& DatArchive::EntryAt(int i) const
 {
-    std::size_t separator = name.rfind('\\');
-    return separator == std::string::npos ? name : name.substr(separator + 1);
+    VELMO_ASSERT(i >= 0 && std::size_t(i) < m_entries.size());
+    return m_entries[std::size_t(i)];
 }
 
-std::string DatArchive::FolderOf(const std::string& name)
+void DatArchive::ClearEntries()
 {
-    std::size_t separator = name.rfind('\\');
-    return separator == std::string::npos ? std::string() : name.substr(0, separator);
+    m_entries.clear();
+    m_index.clear();
 }
 
-std::string DatArchive::BaseNameOf(const std::string& name)
+std::string DatArchive::GetEntryName(int i) const
 {
-    std::string file = FileNameOf(name);
+    std::string file = FileNameOf(EntryAt(i).name);
     return file.substr(0, file.rfind('.'));
 }
 
-std::string DatArchive::ExtensionOf(const std::string& name)
+std::string DatArchive::GetEntryExtension(int i) const
 {
-    std::string file = FileNameOf(name);
+    std::string file = FileNameOf(EntryAt(i).name);
     std::size_t dot = file.rfind('.');
     return dot == std::string::npos ? std::string() : file.substr(dot + 1);
 }
 
-int DatArchive::Find(const std::string& name, int count, const std::function<const std::string&(int)>& nameOf)
+std::string DatArchive::GetEntryFolder(int i) const
 {
-    if (m_index.empty() && count > 0)
+    const std::string& name = EntryAt(i).name;
+    std::size_t separator = name.rfind('\\');
+    return separator == std::string::npos ? std::string() : name.substr(0, separator);
+}
+
+U32 DatArchive::GetEntrySize(int i) const
+{
+    return EntryAt(i).size;
+}
+
+U32 DatArchive::GetEntryCompressedSize(int i) const
+{
+    return EntryAt(i).compressedSize;
+}
+
+Util::CountedPointer<Util::BinaryStream> DatArchive::OpenEntry(int i)
+{
+    const Entry& entry = EntryAt(i);
+    const std::string sizeError = std::string(m_limits.format) + " dat file subfile size error";
+    const Util::CountedPointer<Util::BinaryStream>& stream = GetStream();
+    U64 archiveSize = stream->Size();
+    if (entry.offset > archiveSize || entry.compressedSize > archiveSize - entry.offset)
+        throw Util::XFileFormat(GetFileName(), sizeError);
+    if (entry.method == stored)
+        return Util::CountedPointer<Util::BinaryStream>(
+            new UncompressedSubFile(stream, entry.name, entry.offset, entry.compressedSize));
+    VELMO_ASSERT_TEXT(entry.method == imploded, "false");
+    // Nothing is allocated for a size that no stream of the packed size can unpack to.
+    if (entry.size > Util::PkCompression::MaxDecompressedSize(entry.compressedSize))
+        throw Util::XFileFormat(GetFileName(), sizeError);
+    return Util::CountedPointer<Util::BinaryStream>(
+        new CompressedSubFile(stream, entry.name, entry.offset, entry.compressedSize, entry.size));
+}
+
+Util::CountedPointer<Util::BinaryStream> DatArchive::OpenEntry(const std::string& name)
+{
+    int i = Find(name);
+    return i < 0 ? Util::CountedPointer<Util::BinaryStream>() : OpenEntry(i);
+}
+
+int DatArchive::Find(const std::string& name)
+{
+    if (m_index.empty() && !m_entries.empty())
     {
-        m_index.reserve(std::size_t(count));
-        for (int i = 0; i < count; ++i)
-            m_index.emplace(Util::ToLower(nameOf(i)), i); // keeps the first of equal names
+        m_index.reserve(m_entries.size());
+        for (std::size_t i = 0; i < m_entries.size(); ++i)
+            m_index.emplace(Util::ToLower(m_entries[i].name), int(i)); // keeps the first of equal names
     }
     auto found = m_index.find(Util::ToLower(name));
     return found == m_index.end() ? -1 : found->second;
 }
 
-void DatArchive::CheckInside(U64 offset, U64 size, const char* message) const
-{
-    U64 archiveSize = GetStream()->Size();
-    if (offset > archiveSize || size > archiveSize - offset)
-        throw Util::XFileFormat(GetFileName(), message);
-}
-
 std::string DatArchive::SourcePath(const std::string& name) const
 {
+    const std::string format = m_limits.format;
     if (!IsSafeRelativeName(name))
-        throw Util::XUsage(m_format + " dat file subfile name not allowed: " + name);
+        throw Util::XUsage(format + " dat file subfile name not allowed: " + name);
     std::string relative = name;
     std::replace(relative.begin(), relative.end(), '\\', '/');
     std::string folder, path;
     if (!Util::ResolvePath(m_path.GetDirectory(), folder) || !Util::ResolvePath(m_path.GetDirectory() + relative, path))
-        throw Util::XUsage(m_format + " dat file subfile name not allowed: " + name);
+        throw Util::XUsage(format + " dat file subfile name not allowed: " + name);
     // Every folder between the archive's and the file must be a folder of its own, not a link
     // that leads elsewhere.
     std::size_t start = folder == "/" ? 1 : folder.size() + 1;
@@ -101,23 +147,39 @@ std::string DatArchive::SourcePath(const std::string& name) const
     {
         struct stat info;
         if (lstat(path.substr(0, separator).c_str(), &info) == 0 && S_ISLNK(info.st_mode))
-            throw Util::XUsage(m_format + " dat file subfile folder is a link: " + name);
+            throw Util::XUsage(format + " dat file subfile folder is a link: " + name);
     }
     return path;
 }
 
-void DatArchive::Replace(const std::function<void(Util::BinaryStream&)>& write, const std::function<void()>& committed)
+void DatArchive::Save()
 {
+    const std::string format = m_limits.format;
+    if (m_entries.empty() && m_limits.needsEntries)
+        throw Util::XUsage(format + " dat file needs at least one subfile");
+    if (m_entries.size() > 32767)
+        throw Util::XUsage(format + " dat file has too many subfiles");
+    std::vector<std::string> sources;
+    sources.reserve(m_entries.size());
+    for (const Entry& entry : m_entries)
+    {
+        if (entry.name.size() > m_limits.longestName)
+            throw Util::XUsage(format + " dat file subfile name longer than " + std::to_string(m_limits.longestName) +
+                               " characters: " + entry.name);
+        sources.push_back(SourcePath(entry.name));
+    }
     if (!m_writable)
         throw Util::XFileWrite(GetFileName());
     if (m_stream.GetCount() > 1)
-        throw Util::XUsage(m_format + " dat file cannot be saved while its entries are open");
+        throw Util::XUsage(format + " dat file cannot be saved while its entries are open");
+
+    std::vector<Entry> written = m_entries;
     // The archive's own stream locks the file against the replacement: closed meanwhile.
     m_stream = nullptr;
     try
     {
         Util::CountedPointer<Util::BinaryFile> output(Util::BinaryFile::CreateAlways(GetFileName()));
-        write(*output);
+        WriteArchive(*output, written, sources);
         output->Commit();
     }
     catch (...)
@@ -131,8 +193,48 @@ void DatArchive::Replace(const std::function<void(Util::BinaryStream&)>& write, 
         }
         throw;
     }
-    committed();
+    m_entries = std::move(written);
     Reopen();
+}
+
+void DatArchive::WriteArchive(Util::BinaryStream& output, std::vector<Entry>& entries,
+                              const std::vector<std::string>& sources) const
+{
+    const std::string tooLarge = std::string(m_limits.format) + " dat file would be larger than 4 GB";
+    for (Entry& entry : entries)
+        entry.size = entry.compressedSize = entry.offset = 0;
+    WriteDirectory(output, entries);
+    std::vector<U8> data, packed;
+    for (std::size_t i = 0; i < entries.size(); ++i)
+    {
+        Entry& entry = entries[i];
+        Util::CountedPointer<Util::BinaryFile> source(Util::BinaryFile::OpenRead(sources[i]));
+        U64 size = source->Size();
+        U64 offset = output.Tell();
+        if (size > largest || offset > largest)
+            throw Util::XUsage(tooLarge);
+        if (data.size() < size)
+            data.resize(size);
+        source->Read(U32(size), data.data());
+        entry.offset = U32(offset);
+        entry.size = U32(size);
+        if (entry.method == stored)
+        {
+            entry.compressedSize = entry.size;
+            output.Write(entry.size, data.data());
+            continue;
+        }
+        // Room for the worst the coder can give, so that it never runs short.
+        U64 capacity = Util::PkCompression::MaxCompressedSize(entry.size);
+        if (capacity > largest)
+            throw Util::XUsage(tooLarge);
+        if (packed.size() < capacity)
+            packed.resize(capacity);
+        entry.compressedSize = Util::PkCompression::Compress(data.data(), entry.size, packed.data(), U32(capacity));
+        output.Write(entry.compressedSize, packed.data());
+    }
+    output.Seek(0);
+    WriteDirectory(output, entries);
 }
 
 void DatArchive::Reopen()

@@ -1,12 +1,15 @@
 #pragma once
 // What both DAT formats share: the archive's path and its open stream (shared with the stored
-// entries that are open), the lexical split of entry names at '\', the folded-name index of
-// OpenEntry(name), the bounds of an entry's data, and saving by replacement with entry files
-// read from the archive's folder only.
-#include <functional>
+// entries that are open), the entry list with the lexical split of entry names at '\', the
+// folded-name index of OpenEntry(name), opening an entry (a window on the archive, or the
+// entry unpacked into memory) after checking its bounds, and saving: the entries' files read
+// from the archive's folder only, stored or imploded, into a new archive put in place of the
+// old one. A format supplies its directory reader, its builder and its directory writer.
 #include <string>
 #include <unordered_map>
+#include <vector>
 
+#include "Papy/Container/DatFile.h"
 #include "Util/BinaryStream.h"
 #include "Util/CountedPointer.h"
 #include "Util/PathName.h"
@@ -14,56 +17,84 @@
 
 namespace Velmo::Papy
 {
-class DatArchive
+class DatArchive : public DatFile
 {
 public:
+    const Util::PathName& GetPathName() const override { return m_path; }
+    int GetEntryCount() const override { return int(m_entries.size()); }
+    std::string GetEntryName(int i) const override;
+    std::string GetEntryExtension(int i) const override;
+    // The part of the entry's name before its last '\'; empty when it has none.
+    std::string GetEntryFolder(int i) const override;
+    U32 GetEntrySize(int i) const override;
+    U32 GetEntryCompressedSize(int i) const override;
+    // A stored entry is a window on the archive; an imploded one is unpacked into memory here.
+    Util::CountedPointer<Util::BinaryStream> OpenEntry(int i) override;
+    Util::CountedPointer<Util::BinaryStream> OpenEntry(const std::string& name) override;
+    // Too few or too many entries, names too long for a directory record and archives beyond
+    // 4 GB are refused with XUsage; nothing of the old archive changes unless the new one is
+    // complete.
+    void Save() override;
+
+protected:
+    static constexpr U8 stored = 0;
+    static constexpr U8 imploded = 2;
+
+    struct Entry
+    {
+        U8 method;           // stored or imploded
+        U32 size;            // unpacked
+        U32 compressedSize;  // in the archive
+        U32 offset;          // absolute
+        std::string name;    // as stored, folders separated by '\'
+    };
+
+    // What a format's directory can hold.
+    struct Limits
+    {
+        const char* format;      // "ICR2", "N4": the start of every message
+        std::size_t longestName; // the characters of an entry name a record holds
+        bool needsEntries;       // a directory without records cannot be read back
+    };
+
     enum class Open { Read, Update, New };
 
-    // format names the format in messages ("ICR2", "N4").
-    DatArchive(const std::string& path, Open open, std::string format);
+    DatArchive(const std::string& path, Open open, const Limits& limits);
 
-    const Util::PathName& GetPathName() const { return m_path; }
     // The archive's full path, the file named by its format errors.
     const std::string& GetFileName() const { return m_path.GetFullPath(); }
     const Util::CountedPointer<Util::BinaryStream>& GetStream() const;
+    const Entry& EntryAt(int i) const;
+    void AddEntry(Entry entry) { m_entries.push_back(std::move(entry)); }
+    void ReserveEntries(std::size_t count) { m_entries.reserve(count); }
+    // Empties the entry list (and the name index), for a new build.
+    void ClearEntries();
 
-    // The parts of an entry name ("art\sub\logo.mip"): the text after the last '\'
-    // ("logo.mip"), before the last '\' ("art\sub"), and the file name's base and extension
-    // split at its last '.'.
-    static std::string FileNameOf(const std::string& name);
-    static std::string FolderOf(const std::string& name);
-    static std::string BaseNameOf(const std::string& name);
-    static std::string ExtensionOf(const std::string& name);
-
-    // The index of the first of count names (nameOf(i)) equal to name ignoring case; -1 when
-    // none. The index is built on first use and kept until ForgetNames.
-    int Find(const std::string& name, int count, const std::function<const std::string&(int)>& nameOf);
-    void ForgetNames() { m_index.clear(); }
-
-    // Fails with the format error message unless size bytes at offset lie inside the archive.
-    void CheckInside(U64 offset, U64 size, const char* message) const;
-
-    // The file that an entry of that name is saved from: the name relative to the archive's
-    // folder, '\' read as '/'. An unsafe name, or one that passes through a link to a folder, is
-    // refused with XUsage.
-    std::string SourcePath(const std::string& name) const;
-
-    // Writes a new archive with write, in place of the old one; committed runs once the new
-    // archive is in place, before the container reopens it for update. Refused before anything
-    // is touched when the archive is open for reading only (XFileWrite) or stored entries are
-    // still open (XUsage). When anything fails the old archive stays as it was, and open.
-    void Replace(const std::function<void(Util::BinaryStream&)>& write, const std::function<void()>& committed);
+    // Writes the header and the directory of entries at the stream's position (0). Called
+    // twice by Save: before the data, with sizes and offsets 0, and after it.
+    virtual void WriteDirectory(Util::BinaryStream& output, const std::vector<Entry>& entries) const = 0;
 
     // Standard output, for the builders' reports.
     static void Report(const std::string& text);
 
 private:
+    // The index of the first entry whose name equals name ignoring case; -1 when none. The
+    // index is built on first use and kept until the entries change.
+    int Find(const std::string& name);
+    // The file that an entry of that name is saved from: the name relative to the archive's
+    // folder, '\' read as '/'. An unsafe name, or one that passes through a link to a folder, is
+    // refused with XUsage.
+    std::string SourcePath(const std::string& name) const;
+    // Writes the new archive from the files sources names into output; entries get their sizes
+    // and offsets.
+    void WriteArchive(Util::BinaryStream& output, std::vector<Entry>& entries, const std::vector<std::string>& sources) const;
     void Reopen();
 
-    Util::PathName m_path;
     Util::CountedPointer<Util::BinaryStream> m_stream;
-    std::string m_format;
+    Util::PathName m_path;
+    Limits m_limits;
     bool m_writable;
+    std::vector<Entry> m_entries;
     std::unordered_map<std::string, int> m_index;
 };
 } // namespace Velmo::Papy
