@@ -56,9 +56,9 @@ const DatArchive::Entry& DatArchive::EntryAt(int i) const
     return m_entries[std::size_t(i)];
 }
 
-void DatArchive::ClearEntries()
+void DatArchive::SetEntries(std::vector<Entry> entries)
 {
-    m_entries.clear();
+    m_entries = std::move(entries);
     m_index.clear();
 }
 
@@ -174,27 +174,32 @@ void DatArchive::Save()
         throw Util::XUsage(format + " dat file cannot be saved while its entries are open");
 
     std::vector<Entry> written = m_entries;
-    // The archive's own stream locks the file against the replacement: closed meanwhile.
+    // The archive's own stream locks the file against the replacement: closed meanwhile, and
+    // opened again as it was when anything fails.
     m_stream = nullptr;
+    Util::CountedPointer<Util::BinaryFile> output;
     try
     {
-        Util::CountedPointer<Util::BinaryFile> output(Util::BinaryFile::CreateAlways(GetFileName()));
+        output = Util::CountedPointer<Util::BinaryFile>(Util::BinaryFile::CreateAlways(GetFileName()));
         WriteArchive(*output, written, sources);
         output->Commit();
     }
     catch (...)
     {
+        output = nullptr;
         try
         {
-            Reopen();
+            m_stream = Util::CountedPointer<Util::BinaryStream>(Util::BinaryFile::OpenUpdate(GetFileName()));
         }
         catch (const Util::Exception&)
         {
         }
         throw;
     }
+    // The committed stream is the new archive, still open for reading and writing and locked:
+    // nothing can fail from here on.
+    m_stream = output;
     m_entries = std::move(written);
-    Reopen();
 }
 
 void DatArchive::WriteArchive(Util::BinaryStream& output, std::vector<Entry>& entries,
@@ -235,11 +240,6 @@ void DatArchive::WriteArchive(Util::BinaryStream& output, std::vector<Entry>& en
     }
     output.Seek(0);
     WriteDirectory(output, entries);
-}
-
-void DatArchive::Reopen()
-{
-    m_stream = Util::CountedPointer<Util::BinaryStream>(Util::BinaryFile::OpenUpdate(GetFileName()));
 }
 
 void DatArchive::Report(const std::string& text)

@@ -65,10 +65,8 @@ protected:
     const std::string& GetFileName() const { return m_path.GetFullPath(); }
     const Util::CountedPointer<Util::BinaryStream>& GetStream() const;
     const Entry& EntryAt(int i) const;
-    void AddEntry(Entry entry) { m_entries.push_back(std::move(entry)); }
-    void ReserveEntries(std::size_t count) { m_entries.reserve(count); }
-    // Empties the entry list (and the name index), for a new build.
-    void ClearEntries();
+    // Puts a complete entry list in place of the old one (a reader's, or a build's).
+    void SetEntries(std::vector<Entry> entries);
 
     // Writes the header and the directory of entries at the stream's position (0). Called
     // twice by Save: before the data, with sizes and offsets 0, and after it.
@@ -88,7 +86,6 @@ private:
     // Writes the new archive from the files sources names into output; entries get their sizes
     // and offsets.
     void WriteArchive(Util::BinaryStream& output, std::vector<Entry>& entries, const std::vector<std::string>& sources) const;
-    void Reopen();
 
     Util::CountedPointer<Util::BinaryStream> m_stream;
     Util::PathName m_path;

@@ -66,7 +66,8 @@ void ICR2DatFile::ReadDirectory()
 
     const bool strict = Options::Instance()->Strict;
     Util::RecordReader records(directory, GetFileName());
-    ReserveEntries(std::size_t(count));
+    std::vector<Entry> entries;
+    entries.reserve(std::size_t(count));
     for (S16 i = 0; i < count; ++i)
     {
         U8 signature = records.ReadU8();
@@ -83,8 +84,9 @@ void ICR2DatFile::ReadDirectory()
             throw Util::XFileFormat(GetFileName(), "ICR2 dat file subfile size mismatch");
         if (strict && name.size() > 12)
             throw Util::XFileFormat(GetFileName(), "ICR2 dat file subfile name not 8.3");
-        AddEntry(Entry{stored, size, size, offset, std::move(name)});
+        entries.push_back(Entry{stored, size, size, offset, std::move(name)});
     }
+    SetEntries(std::move(entries));
 }
 
 std::string ICR2DatFile::GetEntryFolder(int i) const
@@ -95,8 +97,8 @@ std::string ICR2DatFile::GetEntryFolder(int i) const
 
 void ICR2DatFile::Build(bool report)
 {
-    ClearEntries();
     Util::DirectoryListing listing(Util::PathName(GetPathName().GetDirectory()));
+    std::vector<Entry> entries;
     std::string included, excluded;
     for (std::size_t i = 0; i < listing.GetCount(); ++i)
     {
@@ -107,10 +109,11 @@ void ICR2DatFile::Build(bool report)
             excluded += file.GetFileName() + "\t" + reason + "\n";
         else
         {
-            AddEntry(Entry{stored, 0, 0, 0, file.GetFileName()});
+            entries.push_back(Entry{stored, 0, 0, 0, file.GetFileName()});
             included += file.GetFileName() + "\n";
         }
     }
+    SetEntries(std::move(entries));
     if (report)
         Report("Included files\n\n" + included + "\nExcluded files\n\n" + excluded);
 }

@@ -66,9 +66,9 @@ void N4DatFile::ReadDirectory()
     reader.ReadBytes(directory.data(), directory.size());
 
     // Every record takes 16 bytes at least.
-    ReserveEntries(std::min<std::size_t>(count < 0 ? std::size_t(-int(count)) : 0, directorySize / 16));
+    std::vector<Entry> entries;
+    entries.reserve(std::min<std::size_t>(count < 0 ? std::size_t(-int(count)) : 0, directorySize / 16));
     Util::RecordReader records(directory, GetFileName());
-    int read = 0;
     while (!records.AtEnd())
     {
         U8 type = records.ReadU8();
@@ -84,22 +84,24 @@ void N4DatFile::ReadDirectory()
         if (method == stored && compressedSize != size)
             throw Util::XFileFormat(GetFileName(), "N4 dat file compressed size error");
         std::string name = records.ReadFixedString(U64(length) + 1);
-        AddEntry(Entry{method, size, compressedSize, offset, std::move(name)});
-        ++read;
+        entries.push_back(Entry{method, size, compressedSize, offset, std::move(name)});
     }
-    if (int(count) + read != 0)
+    if (S64(count) + S64(entries.size()) != 0)
         throw Util::XFileFormat(GetFileName(), "N4 dat file subfile count mismatch");
+    SetEntries(std::move(entries));
 }
 
 void N4DatFile::Build(bool report)
 {
-    ClearEntries();
-    Scan(GetPathName().GetDirectory(), "");
+    // Listed whole before the old list is replaced: a folder that cannot be read changes nothing.
+    std::vector<Entry> entries;
+    Scan(GetPathName().GetDirectory(), "", entries);
+    SetEntries(std::move(entries));
     if (report)
         Report("N4 Dat file created\n");
 }
 
-void N4DatFile::Scan(const std::string& folder, const std::string& prefix)
+void N4DatFile::Scan(const std::string& folder, const std::string& prefix, std::vector<Entry>& entries) const
 {
     Util::DirectoryListing listing{Util::PathName(folder)};
     for (std::size_t i = 0; i < listing.GetCount(); ++i)
@@ -108,14 +110,14 @@ void N4DatFile::Scan(const std::string& folder, const std::string& prefix)
         if (listing.IsDirectory(i))
         {
             if (OneOf(Util::ToLower(entry.GetFileName()), scannedFolders) && !IsLink(entry.GetFullPath()))
-                Scan(entry.GetPathAsFolder(), prefix + entry.GetFileName() + "\\");
+                Scan(entry.GetPathAsFolder(), prefix + entry.GetFileName() + "\\", entries);
             continue;
         }
         const std::string extension = Util::ToLower(entry.GetExtension());
         if (!OneOf(extension, archivedExtensions) || OneOf(Util::ToLower(entry.GetFileName()), skippedFiles))
             continue;
         U8 method = OneOf(extension, storedExtensions) ? stored : imploded;
-        AddEntry(Entry{method, 0, 0, 0, prefix + entry.GetFileName()});
+        entries.push_back(Entry{method, 0, 0, 0, prefix + entry.GetFileName()});
     }
 }
 

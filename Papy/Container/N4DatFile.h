@@ -33,7 +33,8 @@ public:
 
 private:
     void ReadDirectory();
-    void Scan(const std::string& folder, const std::string& prefix);
+    // Appends the archived files of folder, their names starting with prefix.
+    void Scan(const std::string& folder, const std::string& prefix, std::vector<Entry>& entries) const;
     void WriteDirectory(Util::BinaryStream& output, const std::vector<Entry>& entries) const override;
 };
 } // namespace Velmo::Papy

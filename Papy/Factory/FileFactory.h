@@ -43,11 +43,15 @@ public:
     void AddFacet(std::type_identity_t<FacetT>* facet)
     {
         static_assert(std::is_base_of_v<Facet, FacetT>, "a facet kind derives from FileFactory::Facet");
-        Util::CountedPointer<Facet>& slot = m_facets[FacetKind<FacetT>::Id.Get()];
         Facet* given = facet;
-        if (given != nullptr && slot.Get() == given)
+        const int id = FacetKind<FacetT>::Id.Get();
+        auto held = m_facets.find(id);
+        if (given != nullptr && held != m_facets.end() && held->second.Get() == given)
             return; // already held: wrapping it again would give it two counts
-        slot = Util::CountedPointer<Facet>(given);
+        // Wrapped before the map changes: when wrapping fails, the facet is freed and the
+        // factory stays as it was.
+        Util::CountedPointer<Facet> wrapped(given);
+        m_facets[id] = std::move(wrapped);
     }
 
     template <class FacetT>

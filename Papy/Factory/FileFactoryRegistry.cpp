@@ -148,15 +148,21 @@ FileFactoryRecognizer* FileFactoryRegistry::ChooseDirectoryRecognizer(const Papy
 
 void FileFactoryRegistry::Purge()
 {
+    // Factories, facets and file objects die only after each walk of the cache: their
+    // destructors must not find the cache in the middle of one.
+    std::vector<Util::CountedPointer<FileFactory>> dropped;
     for (auto entry = m_cache.begin(); entry != m_cache.end();)
     {
         if (entry->second.factory.GetCount() == 1)
+        {
+            dropped.push_back(std::move(entry->second.factory));
             entry = m_cache.erase(entry);
+        }
         else
             ++entry;
     }
-    // The factories left, taken first: a purge releases file objects, whose destructors must
-    // not find the cache in the middle of a walk.
+    dropped.clear();
+    // The factories left, taken first, for the same reason.
     std::vector<Util::CountedPointer<FileFactory>> factories;
     for (const auto& entry : m_cache)
         if (entry.second.factory)

@@ -154,4 +154,62 @@ inline void CheckSaveRefusals(const std::string& format, const std::string& datP
     dat->Save();
     EXPECT_EQ(FileBytes(datPath), before);
 }
+
+// Directories that end before their records do fail with the archive's read error.
+inline void CheckShortDirectories(const std::string& format)
+{
+    std::vector<std::string> archives;
+    if (format == "icr2")
+    {
+        // Two records announced, one and a part present; a count alone; a header cut short.
+        archives.push_back(ArchiveWithNames("icr2", {"a.trk", "b.trk"}).substr(0, 2 + 27 + 20));
+        archives.push_back(ArchiveWithNames("icr2", {"a.trk"}).substr(0, 2));
+        archives.push_back(std::string(1, '\1'));
+    }
+    else
+    {
+        // A directory size that ends inside a record's head, one that ends inside its name, and
+        // a header cut short.
+        const std::string whole = ArchiveWithNames("n4", {"art\\logo.mip"});
+        for (char size : {char(10), char(20)})
+            archives.push_back(whole.substr(0, 2) + size + whole.substr(3));
+        archives.push_back(whole.substr(0, 8));
+    }
+    TempFolder folder;
+    for (std::size_t i = 0; i < archives.size(); ++i)
+    {
+        SCOPED_TRACE(i);
+        const std::string path = folder.Write("short" + std::to_string(i) + ".dat", archives[i]);
+        try
+        {
+            OpenDat(format, path);
+            ADD_FAILURE() << "loaded";
+        }
+        catch (const Velmo::Util::XFileRead& e)
+        {
+            EXPECT_EQ(e.GetText(), Velmo::Util::XFileRead(path).GetText());
+        }
+    }
+}
+
+// An archive named in another case than it has on disk is the file on disk: its path, the
+// folder Build lists and Save reads, and the file a save replaces.
+inline void CheckOpenedInAnotherCase(const std::string& format)
+{
+    TempFolder folder;
+    folder.Write("Oval/a.3do", "object");
+    {
+        auto dat = NewDat(format, folder.Path("Oval/Oval.dat"));
+        dat->Build(false);
+        dat->Save();
+    }
+    auto dat = OpenDat(format, folder.Path("oval/OVAL.DAT"), true);
+    EXPECT_EQ(dat->GetPathName().GetFullPath(), folder.Path("Oval/Oval.dat"));
+    folder.Write("Oval/b.3do", "another");
+    dat->Build(false);
+    ASSERT_EQ(dat->GetEntryCount(), 2);
+    dat->Save();
+    EXPECT_EQ(folder.CountEntries("Oval"), 3u); // no second archive beside the first
+    EXPECT_EQ(ReadAll(*dat->OpenEntry("B.3DO")), "another");
+}
 } // namespace VelmoTest

@@ -23,6 +23,16 @@ TEST(ICR2DatFile, EveryMessage)
     CheckDatMessages("icr2");
 }
 
+TEST(ICR2DatFile, ShortDirectories)
+{
+    CheckShortDirectories("icr2");
+}
+
+TEST(ICR2DatFile, OpenedInAnotherCase)
+{
+    CheckOpenedInAnotherCase("icr2");
+}
+
 TEST(ICR2DatFile, ThirteenCharacterNames)
 {
     // Accepted without strict checks, refused with them.

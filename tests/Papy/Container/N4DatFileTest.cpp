@@ -35,6 +35,16 @@ TEST(N4DatFile, EveryMessage)
     CheckDatMessages("n4");
 }
 
+TEST(N4DatFile, ShortDirectories)
+{
+    CheckShortDirectories("n4");
+}
+
+TEST(N4DatFile, OpenedInAnotherCase)
+{
+    CheckOpenedInAnotherCase("n4");
+}
+
 TEST(N4DatFile, NamesAndFolders)
 {
     N4DatFile dat(DatSamplePath("n4-valid.dat"), false);

@@ -6,6 +6,7 @@
 
 #include "Papy/Factory/FileFactoryRegistry.h"
 #include "Papy/Factory/GetDirectory.h"
+#include "Papy/Factory/MakeFacets.h"
 #include "Papy/Factory/PurgeFactory.h"
 #include "Support/TempFolder.h"
 #include "Util/Exception.h"
@@ -14,6 +15,8 @@
 using Velmo::Papy::FileFactory;
 using Velmo::Papy::FileFactoryRecognizer;
 using Velmo::Papy::GetDirectory;
+using Velmo::Papy::MakeMip;
+using Velmo::Papy::MipFile;
 using Velmo::Papy::PapyDirectory;
 using Velmo::Papy::PurgeFactory;
 typedef Velmo::Papy::FileFactoryRegistry Registry;
@@ -25,6 +28,17 @@ using VelmoTest::TempFolder;
 
 namespace
 {
+// A Make facet that counts the purges of its cache.
+class PurgeCountingMakeMip : public MakeMip
+{
+public:
+    void Make(CountedPointer<MipFile>&, const std::string&, const std::string&, bool) override {}
+    void Adopt(const CountedPointer<MipFile>&, const std::string&, const std::string&) override {}
+    void PurgeCache() override { ++purges; }
+
+    int purges = 0;
+};
+
 // A stand-in for a game's recognizer: answers what it is told and logs every question.
 class FakeRecognizer : public FileFactoryRecognizer
 {
@@ -39,6 +53,8 @@ public:
     std::function<bool(const PapyDirectory&)> folder = [](const PapyDirectory&) { return false; };
     // Called by the builders; may throw.
     std::function<void()> build = [] {};
+    // Whether the factories built carry a PurgeFactory facet.
+    bool purgeable = true;
 
     CountedPointer<FileFactory> MakeDirectoryFactory(const PapyDirectory& directory, bool writable) override
     {
@@ -72,7 +88,9 @@ private:
         build();
         CountedPointer<FileFactory> factory(new FileFactory);
         factory->AddFacet<GetDirectory>(new GetDirectory(directory));
-        factory->AddFacet<PurgeFactory>(new PurgeFactory(factory.Get()));
+        factory->AddFacet<MakeMip>(new PurgeCountingMakeMip);
+        if (purgeable)
+            factory->AddFacet<PurgeFactory>(new PurgeFactory(factory.Get()));
         return factory;
     }
 
@@ -287,6 +305,16 @@ TEST_F(FileFactoryRegistry, WritableRebuild)
     EXPECT_EQ(Take(), Log{});
     // The read-only factory lives on with its holder only.
     EXPECT_EQ(readOnly.GetCount(), 1);
+
+    // A DAT of its own is rebuilt the same way, through the DAT passes.
+    gpl.header = [](const std::string&) { return true; };
+    const std::string extra = folder.Path("x/Monza/extra.dat");
+    CountedPointer<FileFactory> readOnlyDat = registry.GetFactory(extra, false);
+    CountedPointer<FileFactory> writableDat = registry.GetFactory(extra, true);
+    EXPECT_NE(writableDat.Get(), readOnlyDat.Get());
+    EXPECT_EQ(registry.GetFactory(extra, false).Get(), writableDat.Get());
+    EXPECT_EQ(Take(), (Log{"GPL:content", "GPL:header", "GPL:build-dat", "GPL:content", "GPL:header",
+                           "GPL:build-dat-writable"}));
 }
 
 TEST_F(FileFactoryRegistry, PurgeKeepsWhatIsHeld)
@@ -300,6 +328,8 @@ TEST_F(FileFactoryRegistry, PurgeKeepsWhatIsHeld)
 
     registry.Purge();
     EXPECT_EQ(held.GetCount(), 2); // ours and the cache's
+    // What is kept is purged: its Make caches drop what only they hold.
+    EXPECT_EQ(dynamic_cast<PurgeCountingMakeMip&>(*held->GetFacet<MakeMip>()).purges, 1);
     EXPECT_EQ(registry.GetFactory(folder.Path("x/Monza"), false).Get(), held.Get());
     EXPECT_EQ(Take(), Log{});
     // The dropped one is built again.
@@ -347,4 +377,20 @@ TEST_F(FileFactoryRegistry, RegistrationRunsOnceOnFirstUse)
     EXPECT_EQ(runs, 1);
     ASSERT_TRUE(registry->GetFactory(folder.Path(), false));
     EXPECT_EQ(log, (Log{"First:folder", "Second:folder", "First:build-folder"}));
+}
+
+TEST_F(FileFactoryRegistry, PurgePassesOverFactoriesWithoutThePurgeFacet)
+{
+    // As the factories of folders inside a DAT: kept while held, never purged.
+    FakeRecognizer gpl("GPL", true, registry, log);
+    gpl.purgeable = false;
+    CountedPointer<FileFactory> held = registry.GetFactory(folder.Path("x/Monza"), false);
+    registry.Purge();
+    registry.Purge();
+    EXPECT_EQ(held.GetCount(), 2);
+    EXPECT_EQ(dynamic_cast<PurgeCountingMakeMip&>(*held->GetFacet<MakeMip>()).purges, 0);
+    held = nullptr;
+    registry.Purge();
+    EXPECT_EQ(registry.GetFactory(folder.Path("x/Monza"), false).GetCount(), 2);
+    EXPECT_EQ(Take(), (Log{"GPL:folder", "GPL:build-folder", "GPL:folder", "GPL:build-folder"}));
 }
