@@ -37,7 +37,8 @@ void TraceTrkFile::SetAltitudeCube(int s, int l, int value)
 
 const TraceTrkFile::TraceRecord& TraceTrkFile::Trace(int s, int l) const
 {
-    VELMO_ASSERT(s >= 0 && s < GetSectionCount());
+    // With l within the laterals, i lies within the traces exactly when s is a section.
+    VELMO_ASSERT(s >= 0);
     VELMO_ASSERT(l >= 0 && l < int(m_laterals.size()));
     std::size_t i = std::size_t(s) * m_laterals.size() + std::size_t(l);
     VELMO_ASSERT(i < m_traces.size());

@@ -215,6 +215,13 @@ TEST(GPLTrkFile, SettersKeepTheGradesAndTheLateralOrder)
     EXPECT_EQ(file->GetLateral(1), -299999);
     file->SetLateral(0, -5000000);
     EXPECT_EQ(file->GetLateral(0), -5000000);
+    // A section or lateral beyond the file is a caller's error, in getters and setters alike.
+    int sections = file->GetSectionCount(), laterals = file->GetLateralCount();
+    for (auto [s, l] : {std::pair{-1, 0}, {sections, 0}, {0, -1}, {0, laterals}, {sections - 1, laterals}})
+    {
+        EXPECT_THROW(file->GetAltitudeConstant(s, l), Util::XAssertion) << s << " " << l;
+        EXPECT_THROW(file->SetAltitudeCube(s, l, 1), Util::XAssertion) << s << " " << l;
+    }
 }
 
 TEST(GPLTrkFile, ConversionFromICR2LoadsBack)
