@@ -1,34 +1,15 @@
 #include "Papy/Track/PtfTrack.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "Papy/Model/ThreeDObjectRoot.h"
+#include "Util/BinaryFile.h"
 #include "Util/Exception.h"
+#include "Util/MemoryStream.h"
 
 namespace Velmo::Papy
 {
-namespace
-{
-// The caller's stream under the counted pointer that a 3D-object file's Save takes; the stream
-// itself stays the caller's.
-class BorrowedStream : public Util::BinaryStream
-{
-public:
-    explicit BorrowedStream(Util::BinaryStream& stream) : m_stream(stream) {}
-    void Read(U32 count, void* buffer) override { m_stream.Read(count, buffer); }
-    void Write(U32 count, const void* data) override { m_stream.Write(count, data); }
-    U64 Tell() const override { return m_stream.Tell(); }
-    void Seek(U64 position) override { m_stream.Seek(position); }
-    U64 Size() const override { return m_stream.Size(); }
-    bool AtEnd() const override { return m_stream.AtEnd(); }
-    std::string GetName() const override { return m_stream.GetName(); }
-    void Flush() override { m_stream.Flush(); }
-
-private:
-    Util::BinaryStream& m_stream;
-};
-} // namespace
-
 PtfTrack::PtfTrack(const Util::CountedPointer<TdoFile>& ptf, const std::string& name) : m_file(ptf)
 {
     VELMO_ASSERT(m_file.Get() != nullptr);
@@ -80,7 +61,31 @@ TrackPosition PtfTrack::GetPosition(double longitude2D, double latitude) const
 
 void PtfTrack::Save(Util::BinaryStream& stream) const
 {
-    Util::CountedPointer<Util::BinaryStream> borrowed(new BorrowedStream(stream));
-    m_file->Save(borrowed);
+    // The object saves itself into a stream of its own (it takes a counted pointer, and the
+    // caller's stream stays the caller's); its bytes then replace the caller's whole content.
+    // Over a longer file or memory stream the old tail is cut, as when the object saves there
+    // itself; a longer stream that cannot be shortened is refused before anything is written.
+    auto* memory = new Util::MemoryStream(stream.GetName());
+    Util::CountedPointer<Util::BinaryStream> buffer(memory);
+    m_file->Save(buffer);
+
+    const std::vector<U8>& bytes = memory->GetBytes();
+    auto* file = dynamic_cast<Util::BinaryFile*>(&stream);
+    auto* target = dynamic_cast<Util::MemoryStream*>(&stream);
+    const bool longer = stream.Size() > bytes.size();
+    if (longer && file == nullptr && target == nullptr)
+        throw Util::XFileWrite(stream.GetName());
+    stream.Seek(0);
+    const std::size_t block = std::size_t(1) << 30;
+    for (std::size_t at = 0; at < bytes.size(); at += block)
+        stream.Write(U32(std::min(block, bytes.size() - at)), bytes.data() + at);
+    if (longer)
+    {
+        if (file != nullptr)
+            file->Truncate();
+        else
+            target->Truncate();
+    }
+    stream.Flush();
 }
 } // namespace Velmo::Papy

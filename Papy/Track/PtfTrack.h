@@ -29,7 +29,7 @@ public:
     // Longitudes of any lap are taken within the first.
     Util::CountedPointer<TrackSegment> GetSegmentAt(double longitude2D, double& offset2D) const override;
     TrackPosition GetPosition(double longitude2D, double latitude) const override;
-    // Writes the .ptf object at the stream's position.
+    // Writes the .ptf object as the whole content of the stream (a longer stream is cut after it).
     void Save(Util::BinaryStream& stream) const override;
 
     const Util::CountedPointer<TdoFile>& GetFile() const { return m_file; }

@@ -159,4 +159,13 @@ TEST(PtfTrack, SavesTheObject)
     Util::MemoryStream out("out.ptf");
     track.Save(out);
     EXPECT_EQ(out.GetBytes(), Sample("track.ptf"));
+
+    // Over a longer stream (the file it was read from, grown since) the object replaces the
+    // whole content: nothing of the old tail stays behind it.
+    std::vector<U8> longer = Sample("variants.ptf");
+    longer.resize(Sample("track.ptf").size() + 1000, 0xAB);
+    Util::MemoryStream over(longer, "over.ptf");
+    over.Seek(17);
+    track.Save(over);
+    EXPECT_EQ(over.GetBytes(), Sample("track.ptf"));
 }
