@@ -9,10 +9,7 @@ N2ExtObjectList::N2ExtObjectList(N2TdoFile& file, Util::RecordReader& reader, in
     S32 words[2];
     reader.ReadArray(words, 2);
     m_childId = words[0];
-    const S32 count = words[1];
-    N2Record::CheckCount(reader, count, 4);
-    m_entryIds.resize(std::size_t(count));
-    reader.ReadArray(m_entryIds.data(), U64(count));
+    N2Record::ReadWords(reader, words[1], m_entryIds);
 }
 
 void N2ExtObjectList::AppendChildIds(std::vector<U32>& ids) const

@@ -10,9 +10,7 @@ N2MultiLine::N2MultiLine(N2TdoFile& file, int id, S32 value, S32 colourIndex, S3
                          Util::RecordReader& reader)
     : N2Node(file, id, U32(id)), m_colourIndex(colourIndex), m_value(value)
 {
-    N2Record::CheckCount(reader, count, 4);
-    m_points.resize(std::size_t(count));
-    reader.ReadArray(m_points.data(), unsigned(count));
+    N2Record::ReadWords(reader, count, m_points);
     if (count > 1)
         m_segments.reserve(std::size_t(count) - 1);
     for (std::size_t k = 1; k < m_points.size(); ++k)

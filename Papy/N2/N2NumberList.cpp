@@ -6,10 +6,7 @@ namespace Velmo::Papy
 {
 N2NumberList::N2NumberList(N2TdoFile& file, Util::RecordReader& reader, int id) : N2Node(file, id, U32(id))
 {
-    const S32 count = reader.ReadS32();
-    N2Record::CheckCount(reader, count, 4);
-    m_numbers.resize(std::size_t(count));
-    reader.ReadArray(m_numbers.data(), unsigned(count));
+    N2Record::ReadWords(reader, reader.ReadS32(), m_numbers);
 }
 
 void N2NumberList::SetNumberCount(int)

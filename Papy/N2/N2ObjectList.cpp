@@ -6,10 +6,7 @@ namespace Velmo::Papy
 {
 N2ObjectList::N2ObjectList(N2TdoFile& file, Util::RecordReader& reader, int id) : N2Node(file, id, U32(id))
 {
-    const S32 count = reader.ReadS32();
-    N2Record::CheckCount(reader, count, 4);
-    m_childIds.resize(std::size_t(count));
-    reader.ReadArray(m_childIds.data(), U64(count));
+    N2Record::ReadWords(reader, reader.ReadS32(), m_childIds);
 }
 
 void N2ObjectList::InsertChild(const Util::CountedPointer<ThreeDObject>& child, int i)

@@ -21,6 +21,16 @@ public:
     // them would have given, before anything is allocated.
     static void CheckCount(const Util::RecordReader& reader, S64 count, U32 elementSize);
 
+    // Reads count 32-bit words into list, the count checked first as above.
+    template <class T>
+    static void ReadWords(Util::RecordReader& reader, S64 count, std::vector<T>& list)
+    {
+        static_assert(sizeof(T) == 4);
+        CheckCount(reader, count, 4);
+        list.resize(std::size_t(count));
+        reader.ReadArray(list.data(), U64(count));
+    }
+
     // Collects the bytes of one record and writes them with one write.
     class Writer
     {
