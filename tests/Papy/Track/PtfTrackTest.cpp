@@ -13,6 +13,7 @@
 #include "Papy/Track/PtfTrack.h"
 #include "Util/Exception.h"
 #include "Util/MemoryStream.h"
+#include "Util/WindowStream.h"
 
 using namespace Velmo;
 using namespace Velmo::Papy;
@@ -168,4 +169,11 @@ TEST(PtfTrack, SavesTheObject)
     over.Seek(17);
     track.Save(over);
     EXPECT_EQ(over.GetBytes(), Sample("track.ptf"));
+
+    // A longer stream that cannot be shortened (a window onto another stream) is refused before
+    // anything is written to it.
+    CountedPointer<Util::BinaryStream> parent(new Util::MemoryStream(longer, "parent.ptf"));
+    Util::WindowStream window(parent, "window.ptf", 0, longer.size());
+    EXPECT_THROW(track.Save(window), Util::XFileWrite);
+    EXPECT_EQ(static_cast<Util::MemoryStream&>(*parent).GetBytes(), longer);
 }
