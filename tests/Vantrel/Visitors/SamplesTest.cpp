@@ -484,7 +484,7 @@ TEST(Samples, MutatedFilesListShowAndFindSafely)
     for (const std::string name : {"basic", "allkinds", "track", "car"})
     {
         const Bytes sample = SampleBytes(std::string(VELMO_GPL_SAMPLE_DIR) + "/" + name + ".3do");
-        const RobustnessTally tally = Robustness(name, sample).Mutations(20261209, 800, [](const Bytes& bytes) {
+        const RobustnessTally tally = Robustness(name, sample).Mutations(20261209, 500, [](const Bytes& bytes) {
             CountedPointer<GPLTdoFile> file(new GPLTdoFile(StreamOfBytes(bytes)));
             ListTreeAndFind(*file);
         });
@@ -494,7 +494,7 @@ TEST(Samples, MutatedFilesListShowAndFindSafely)
     {
         const bool ptf = name.ends_with(".ptf");
         const Bytes sample = SampleBytes(std::string(VELMO_N4_SAMPLE_DIR) + "/" + name);
-        const RobustnessTally tally = Robustness(name, sample).Mutations(20261209, 800, [&](const Bytes& bytes) {
+        const RobustnessTally tally = Robustness(name, sample).Mutations(20261209, 500, [&](const Bytes& bytes) {
             CountedPointer<N4TdoFile> file(
                 new N4TdoFile(StreamOfBytes(bytes), ptf ? GetN4PtfArchivers() : GetN4TdoArchivers(), nullptr));
             ListTreeAndFind(*file);
