@@ -68,7 +68,18 @@ N4StpFile::N4StpFile(U32 height, U32 width, U8, U8, U8, U8 alphaBits, U8 transpa
 void N4StpFile::CopyFrom(const Bitmap& bitmap)
 {
     CheckSize(bitmap.GetHeight(), bitmap.GetWidth());
-    CopyBitmap(bitmap, *m_section);
+    // The stored sides follow the section even when a pixel of the source fails half-way
+    // (the section is resized first), so that the file still reads back.
+    try
+    {
+        CopyBitmap(bitmap, *m_section);
+    }
+    catch (...)
+    {
+        m_width = U16(m_section->GetWidth());
+        m_height = U16(m_section->GetHeight());
+        throw;
+    }
     m_width = U16(bitmap.GetWidth());
     m_height = U16(bitmap.GetHeight());
 }

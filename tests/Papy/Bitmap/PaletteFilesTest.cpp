@@ -348,6 +348,36 @@ TEST(N4MipFile, BuiltChainsImplodeLargeLevelsAndWriteTheSmallestPixel)
     EXPECT_EQ(ExceptionText([] { N4MipFile(4, 4, 8, 8, 8, 0, 0, true, true, false, 1, 3, 9, 3); }), "false");
 }
 
+namespace
+{
+// A source whose pixel (1, 0) cannot be read.
+class FailingBitmap : public BitmapSimple
+{
+public:
+    Colour GetPixel(U32 row, U32 column) const override
+    {
+        if (row == 1)
+            throw Util::XAssertion("false", "test", 1);
+        return BitmapSimple::GetPixel(row, column);
+    }
+};
+} // namespace
+
+TEST(N4StpFile, CopyFailingHalfWayStillSavesAReadableFile)
+{
+    N4StpFile file(2, 2, 8, 8, 8, 0, 0, false, 0);
+    FailingBitmap source;
+    source.Resize(3, 5);
+    EXPECT_EQ(ExceptionText([&] { file.CopyFrom(source); }), "false");
+    EXPECT_EQ(file.GetWidth(), 5u);
+    EXPECT_EQ(file.GetHeight(), 3u);
+    Bytes bytes = Saved([&](Util::BinaryStream& out) { file.Save(out); });
+    Util::MemoryStream in(bytes, "half.stp");
+    N4StpFile back(in);
+    EXPECT_EQ(back.GetWidth(), 5u);
+    EXPECT_EQ(back.GetBitmap()->GetHeight(), 3u);
+}
+
 TEST(N4StpFile, BuildsWritesAndReadsBack)
 {
     Util::MemoryStream packed(ReadFileBytes(SampleFolder() + "/f7.stp"), "f7.stp");
