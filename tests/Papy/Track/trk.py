@@ -548,6 +548,9 @@ def crafted():
     gpl("gpl-sectionsize", patch(good, 24, 103), "GPL trk section length mismatch")
     gpl("gpl-sectioncount", patch(patch(good, 16, -1), 24, -52), "GPL trk file section count error")
     gpl("gpl-size", good + b"\0", "GPL trk file size mismatch")
+    gpl("gpl-negativesurface", patch(good, 20, -32), "GPL trk file size mismatch")
+    # A count whose records would need gigabytes: refused by the size sum, taken in 64 bits.
+    gpl("gpl-hugecount", patch(patch(good, 16, 1 << 25), 24, 52 << 25), "GPL trk file size mismatch")
     gpl("gpl-offsets", patch(good, 96, 51), "GPL trk file section header index error")
     gpl("gpl-lastsurface", patch(good, sec0 - 32 + 8, 10 | WALL), "GPL trk file last surface type not 10")
     empty = dict(g, boundaries=[], sections=[dict(s, count=0, first=0) for s in g["sections"]])
@@ -590,6 +593,7 @@ def crafted():
     icr2("icr2-delta4", patch(good, itr + 16, 3), "ICR2 trk file altitude delta 4 error")
     icr2("icr2-delta5", patch(good, itr + 20, -3), "ICR2 trk file altitude delta 5 error")
     icr2("icr2-surfacesize", patch(good, 20, 1 << 20), "ICR2 trk file surface length error")
+    icr2("icr2-negativesurface", patch(good, 20, -12), "ICR2 trk file surface length error")
     icr2("icr2-type2", patch(good, isec0, 0), "ICR2 trk file unknown section type")
     icr2("icr2-pieces", patch(good, isec0 + 52 + 36, 0), "ICR2 trk file pieces index error")
     icr2("icr2-start", patch(good, isec0 + 52 + 4, 7), "ICR2 trk file section start error")
