@@ -95,20 +95,24 @@ U32 DatArchive::GetEntryCompressedSize(int i) const
 Util::CountedPointer<Util::BinaryStream> DatArchive::OpenEntry(int i)
 {
     const Entry& entry = EntryAt(i);
-    const std::string sizeError = std::string(m_limits.format) + " dat file subfile size error";
     const Util::CountedPointer<Util::BinaryStream>& stream = GetStream();
     U64 archiveSize = stream->Size();
     if (entry.offset > archiveSize || entry.compressedSize > archiveSize - entry.offset)
-        throw Util::XFileFormat(GetFileName(), sizeError);
+        ThrowSizeError();
     if (entry.method == stored)
         return Util::CountedPointer<Util::BinaryStream>(
             new UncompressedSubFile(stream, entry.name, entry.offset, entry.compressedSize));
     VELMO_ASSERT_TEXT(entry.method == imploded, "false");
     // Nothing is allocated for a size that no stream of the packed size can unpack to.
     if (entry.size > Util::PkCompression::MaxDecompressedSize(entry.compressedSize))
-        throw Util::XFileFormat(GetFileName(), sizeError);
+        ThrowSizeError();
     return Util::CountedPointer<Util::BinaryStream>(
         new CompressedSubFile(stream, entry.name, entry.offset, entry.compressedSize, entry.size));
+}
+
+void DatArchive::ThrowSizeError() const
+{
+    throw Util::XFileFormat(GetFileName(), std::string(m_limits.format) + " dat file subfile size error");
 }
 
 Util::CountedPointer<Util::BinaryStream> DatArchive::OpenEntry(const std::string& name)

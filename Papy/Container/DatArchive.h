@@ -79,6 +79,8 @@ private:
     // The index of the first entry whose name equals name ignoring case; -1 when none. The
     // index is built on first use and kept until the entries change.
     int Find(const std::string& name);
+    // An entry that does not lie inside the archive, or claims more than it can unpack to.
+    [[noreturn]] void ThrowSizeError() const;
     // The file that an entry of that name is saved from: the name relative to the archive's
     // folder, '\' read as '/'. An unsafe name, or one that passes through a link to a folder, is
     // refused with XUsage.
