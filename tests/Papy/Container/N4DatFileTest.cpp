@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
+#include <unistd.h>
 
 #include "DatSaveChecks.h"
 #include "DatTestSupport.h"
@@ -114,6 +116,47 @@ TEST(N4DatFile, Build)
             EXPECT_LT(dat.GetEntryCompressedSize(i), source.size() > 100 ? source.size() : 1000u);
         EXPECT_EQ(ReadAll(*dat.OpenEntry(i)), source);
     }
+}
+
+TEST(N4DatFile, BuildThatFailsKeepsTheEntries)
+{
+    // Scanned folders nested past the longest path a name can have: the scan fails deep down,
+    // after it has taken files of the folders above.
+    TempFolder folder;
+    folder.Write("oval/grass.mip", "taken first");
+    folder.Write("oval/trackmat/grass.mip", "taken first");
+    N4DatFile dat(folder.Write("oval/oval.dat", ArchiveWithNames("n4", {"kept.txt"})), false);
+    const int depth = 480; // "trackmat/" 480 times: 4,320 characters
+    int fd = open(folder.Path("oval").c_str(), O_RDONLY | O_DIRECTORY);
+    for (int level = 0; level < depth && fd >= 0; ++level)
+    {
+        mkdirat(fd, "trackmat", 0755);
+        int next = openat(fd, "trackmat", O_RDONLY | O_DIRECTORY);
+        close(fd);
+        fd = next;
+    }
+    ASSERT_GE(fd, 0);
+    close(fd);
+
+    EXPECT_THROW(dat.Build(false), Velmo::Util::Exception);
+    ASSERT_EQ(dat.GetEntryCount(), 1);
+    EXPECT_EQ(EntryPath(dat, 0), "kept.txt");
+
+    // Cut the chain into pieces that can be removed by name.
+    int root = open(folder.Path().c_str(), O_RDONLY | O_DIRECTORY);
+    for (int cut = depth - 100; cut > 0; cut -= 200)
+    {
+        int at = open(folder.Path("oval").c_str(), O_RDONLY | O_DIRECTORY);
+        for (int level = 0; level < cut; ++level)
+        {
+            int next = openat(at, "trackmat", O_RDONLY | O_DIRECTORY);
+            close(at);
+            at = next;
+        }
+        EXPECT_EQ(renameat(at, "trackmat", root, ("piece" + std::to_string(cut)).c_str()), 0);
+        close(at);
+    }
+    close(root);
 }
 
 TEST(N4DatFile, SaveRoundTrip)
