@@ -1,0 +1,45 @@
+#pragma once
+// The common part of the MakeTrack facets that build a folder's track through another facet of
+// the folder's factory (TrkMakeTrack, N4MakeTrack): the key is the name (or the folder's name)
+// with the asked extension (or the default one), lower-cased; a cached track is returned, else
+// the subclass loads the track from the folder's factory, found through the registry, and it is
+// cached under the key. A purge forgets them all (a track held elsewhere lives on, and the next
+// request loads a new one).
+#include <string>
+
+#include "Papy/Container/PapyDirectory.h"
+#include "Papy/Factory/MakeFacets.h"
+#include "Papy/Factory/StandardMakeSource.h"
+#include "Papy/Track/Track.h"
+
+namespace Velmo::Papy
+{
+class FileFactory;
+class FileFactoryRegistry;
+
+class FolderMakeTrack : public MakeTrack
+{
+public:
+    void Make(Util::CountedPointer<Track>& object, const std::string& name, const std::string& extension,
+              bool datOnly) override;
+    void PurgeCache() override;
+
+    const MakeCache<Track>& GetCache() const { return m_source.GetCache(); }
+
+protected:
+    // registry gives the factory of the folder (the one that carries this facet); the process's
+    // registry when null.
+    FolderMakeTrack(const PapyDirectory& directory, const std::string& defaultExtension,
+                    FileFactoryRegistry* registry);
+
+    const PapyDirectory& GetDirectory() const { return m_source.GetDirectory(); }
+
+    // The track of base (the name, or the folder's name) from the folder's factory.
+    virtual Util::CountedPointer<Track> Load(FileFactory& factory, const std::string& base, bool datOnly) = 0;
+
+private:
+    // Only its folder, its default extension and its cache are used.
+    StandardMakeSource<Track> m_source;
+    FileFactoryRegistry* m_registry;
+};
+} // namespace Velmo::Papy
