@@ -29,11 +29,6 @@ using Util::CountedPointer;
 
 namespace
 {
-CountedPointer<FileFactory> Factory(const std::string& path)
-{
-    return FileFactoryRegistry::Instance()->GetFactory(path, false);
-}
-
 CountedPointer<MipFile> CreateMipOf(FileFactory& factory, const std::string& name, U32 height, U32 width,
                                     bool paletted, bool automatic, U32 levels, std::string& extension)
 {

@@ -30,13 +30,6 @@ using Util::CountedPointer;
 
 namespace
 {
-CountedPointer<FileFactory> Factory(const std::string& path)
-{
-    CountedPointer<FileFactory> factory = FileFactoryRegistry::Instance()->GetFactory(path, false);
-    EXPECT_TRUE(factory);
-    return factory;
-}
-
 template <class Kind>
 bool Has(const FileFactory& factory)
 {

@@ -9,14 +9,25 @@
 
 #include "Papy/Factory/CreateFacets.h"
 #include "Papy/Factory/FileFactory.h"
+#include "Papy/Factory/FileFactoryRegistry.h"
 #include "Papy/Factory/MakeFacets.h"
 #include "Papy/Factory/PaletteServer.h"
 #include "Papy/Factory/PurgeFactory.h"
 #include "Support/ByteBuilder.h"
+#include <gtest/gtest.h>
 
 namespace FacetSetsTest
 {
 typedef std::vector<std::pair<std::string, std::string>> Entries;
+
+// The process registry's factory of a folder or DAT (expected to exist).
+inline Velmo::Util::CountedPointer<Velmo::Papy::FileFactory> Factory(const std::string& path)
+{
+    Velmo::Util::CountedPointer<Velmo::Papy::FileFactory> factory =
+        Velmo::Papy::FileFactoryRegistry::Instance()->GetFactory(path, false);
+    EXPECT_TRUE(factory);
+    return factory;
+}
 
 inline std::string ReadFile(const std::string& path)
 {
