@@ -26,9 +26,12 @@ bool IsGPLTrk(Util::BinaryStream& stream)
     return ReadU32(stream) == ChunkId("TRAK") && ReadU32(stream) == 3000;
 }
 
+// Both words are read first: a file too short for them is passed over, whatever its first word.
 bool IsGPLRpy(Util::BinaryStream& stream)
 {
-    return ReadU32(stream) == ChunkId("RPLY") && ReadU32(stream) < 3;
+    const U32 id = ReadU32(stream);
+    const U32 version = ReadU32(stream);
+    return id == ChunkId("RPLY") && version < 3;
 }
 } // namespace
 

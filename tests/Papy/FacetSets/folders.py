@@ -238,7 +238,7 @@ def _short():
 def gpl_folder_rules(path):
     return {"3do": lambda: head(path, 4) == chunk_id("3DO4"),
             "trk": lambda: head(path, 4) == chunk_id("TRAK") and u32(head(path, 8), 1) == 3000,
-            "rpy": lambda: head(path, 4) == chunk_id("RPLY") and u32(head(path, 8), 1) < 3}
+            "rpy": lambda: (lambda d: d[:4] == chunk_id("RPLY") and u32(d, 1) < 3)(head(path, 8))}
 
 
 def n2_folder_rules(path):
