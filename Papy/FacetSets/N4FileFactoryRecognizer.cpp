@@ -11,9 +11,12 @@ using namespace RecognizerChecks;
 
 namespace
 {
+// Both words are read first: a file too short for them is passed over, whatever its first word.
 bool IsN4Tdo(Util::BinaryStream& stream)
 {
-    return ReadU32(stream) == 1 && ReadU32(stream) == 2;
+    const U32 first = ReadU32(stream);
+    const U32 second = ReadU32(stream);
+    return first == 1 && second == 2;
 }
 
 bool IsN4Rpy(Util::BinaryStream& stream)

@@ -133,6 +133,8 @@ TEST_F(Recognizer, FirstListedFileDecidesTheFolder)
         {"N3 replay 100 bytes, 40 + 44", {{"race.rpl", Words({40, 44}, 100)}}, "N2", "N2"},
         {"N3 replay 100 bytes, 41 + 44", {{"race.rpl", Words({41, 44}, 100)}}, "none", "GPL"},
         {"N3 replay 100 bytes, words add up in 32 bits", {{"race.rpl", Words({0xFFFFFFFF, 85}, 100)}}, "N2", "N2"},
+        {"an N4 3do needs two words: a shorter file is passed over", {{"a.3do", "XXXX"}, {"b.3do", N4Tdo()}}, "N4",
+         "N4"},
         {"a replay too short for two words is passed over", {{"a.rpy", "XXXX"}, {"b.rpy", GPLRpy}}, "GPL", "GPL"},
         {"replay version 2^31 is not below 3", {{"race.rpy", Head("RPLY", 0x80000000)}}, "N4", "N4"},
         {"ptf is not read", {{"oval.Ptf", ""}}, "N4", "N4"},
