@@ -12,36 +12,27 @@ void N2Record::CheckCount(const Util::RecordReader& reader, S64 count, U32 eleme
     reader.CheckCount(U64(count), elementSize);
 }
 
-N2Record::Writer::Writer(U8 type, std::size_t reserve)
+N2Record::Writer::Writer(U8 type, std::size_t reserve) : m_bytes(reserve)
 {
-    m_bytes.reserve(reserve);
-    m_bytes.push_back(type);
+    m_bytes.PutU8(type);
     Word(S32(0));
 }
 
 N2Record::Writer& N2Record::Writer::Word(S32 value)
 {
-    U8 bytes[4];
-    Util::EncodeLE<S32>(value, bytes);
-    m_bytes.insert(m_bytes.end(), bytes, bytes + 4);
+    m_bytes.PutS32(value);
     return *this;
 }
 
 N2Record::Writer& N2Record::Writer::Byte(U8 value)
 {
-    m_bytes.push_back(value);
+    m_bytes.PutU8(value);
     return *this;
 }
 
 N2Record::Writer& N2Record::Writer::Half(U16 value)
 {
-    m_bytes.push_back(U8(value));
-    m_bytes.push_back(U8(value >> 8));
+    m_bytes.PutU16(value);
     return *this;
-}
-
-void N2Record::Writer::WriteTo(Util::BinaryStream& stream) const
-{
-    stream.Write(U32(m_bytes.size()), m_bytes.data());
 }
 } // namespace Velmo::Papy

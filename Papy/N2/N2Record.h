@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Util/BinaryStream.h"
+#include "Util/ByteWriter.h"
 #include "Util/RecordReader.h"
 #include "Util/Types.h"
 
@@ -41,10 +42,10 @@ public:
         Writer& Word(U32 value) { return Word(S32(value)); }
         Writer& Byte(U8 value);
         Writer& Half(U16 value);
-        void WriteTo(Util::BinaryStream& stream) const;
+        void WriteTo(Util::BinaryStream& stream) const { m_bytes.WriteTo(stream); }
 
     private:
-        std::vector<U8> m_bytes;
+        Util::ByteWriter m_bytes;
     };
 };
 } // namespace Velmo::Papy

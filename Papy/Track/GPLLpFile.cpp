@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "Papy/Track/ByteWriter.h"
+#include "Util/ByteWriter.h"
 #include "Util/Exception.h"
 #include "Util/RecordReader.h"
 
@@ -94,7 +94,7 @@ void GPLLpFile::SetBit(int i, int bit, bool value)
 
 void GPLLpFile::Save(Util::BinaryStream& stream) const
 {
-    ByteWriter out(8 + m_records.size() * RecordSize);
+    Util::ByteWriter out(8 + m_records.size() * RecordSize);
     out.PutU32(Version);
     out.PutS32(S32(m_records.size()));
     for (const RecordData& record : m_records)

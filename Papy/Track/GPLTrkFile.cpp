@@ -4,7 +4,7 @@
 
 #include "Papy/Model/ChunkHeader.h"
 #include "Papy/Model/Options.h"
-#include "Papy/Track/ByteWriter.h"
+#include "Util/ByteWriter.h"
 #include "Util/Exception.h"
 #include "Util/RecordReader.h"
 
@@ -420,7 +420,7 @@ int GPLTrkFile::GetWallValue(int s, int w, int i) const
 void GPLTrkFile::Save(Util::BinaryStream& stream) const
 {
     std::size_t n = m_sections.size();
-    ByteWriter out(HeaderSize + n * (4 + SectionSize) + m_traces.size() * TraceSize + m_surfaces.size() * BoundarySize);
+    Util::ByteWriter out(HeaderSize + n * (4 + SectionSize) + m_traces.size() * TraceSize + m_surfaces.size() * BoundarySize);
     out.PutU32(TrakId);
     out.PutS32(Version);
     out.PutS32(m_length);

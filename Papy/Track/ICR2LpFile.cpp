@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "Papy/Track/ByteWriter.h"
+#include "Util/ByteWriter.h"
 #include "Util/Exception.h"
 #include "Util/RecordReader.h"
 
@@ -100,7 +100,7 @@ void ICR2LpFile::SetSpeed2(int i, double value)
 
 void ICR2LpFile::Save(Util::BinaryStream& stream) const
 {
-    ByteWriter out(4 + m_records.size() * RecordSize);
+    Util::ByteWriter out(4 + m_records.size() * RecordSize);
     out.PutS32(S32(m_records.size()));
     for (const RecordData& record : m_records)
     {

@@ -1,7 +1,7 @@
 #include "Papy/Track/ICR2TrkFile.h"
 
 #include "Papy/Model/ChunkHeader.h"
-#include "Papy/Track/ByteWriter.h"
+#include "Util/ByteWriter.h"
 #include "Util/Exception.h"
 #include "Util/RecordReader.h"
 
@@ -221,7 +221,7 @@ WallType ICR2TrkFile::GetWallType(int s, int w) const
 void ICR2TrkFile::Save(Util::BinaryStream& stream) const
 {
     std::size_t n = m_sections.size();
-    ByteWriter out(HeaderSize + n * (4 + SectionSize) + m_traces.size() * TraceSize + m_boundaries.size() * BoundarySize +
+    Util::ByteWriter out(HeaderSize + n * (4 + SectionSize) + m_traces.size() * TraceSize + m_boundaries.size() * BoundarySize +
                    m_walls.size() * WallSize);
     out.PutU32(TrakId);
     out.PutS32(1);

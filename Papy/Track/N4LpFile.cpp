@@ -1,6 +1,6 @@
 #include "Papy/Track/N4LpFile.h"
 
-#include "Papy/Track/ByteWriter.h"
+#include "Util/ByteWriter.h"
 #include "Util/Exception.h"
 #include "Util/RecordReader.h"
 
@@ -68,7 +68,7 @@ int N4LpFile::GetRecordIndex(double longitude) const
 
 void N4LpFile::Save(Util::BinaryStream& stream) const
 {
-    ByteWriter out(8 + m_records.size() * RecordSize);
+    Util::ByteWriter out(8 + m_records.size() * RecordSize);
     out.PutU32(Version);
     out.PutS32(S32(m_records.size()));
     for (const RecordData& record : m_records)

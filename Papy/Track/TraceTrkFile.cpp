@@ -45,13 +45,13 @@ const TraceTrkFile::TraceRecord& TraceTrkFile::Trace(int s, int l) const
     return m_traces[i];
 }
 
-void TraceTrkFile::PutLaterals(ByteWriter& out, int slots) const
+void TraceTrkFile::PutLaterals(Util::ByteWriter& out, int slots) const
 {
     for (int l = 0; l < slots; ++l)
         out.PutS32(l < int(m_laterals.size()) ? m_laterals[l] : 0);
 }
 
-void TraceTrkFile::PutTraces(ByteWriter& out) const
+void TraceTrkFile::PutTraces(Util::ByteWriter& out) const
 {
     for (const TraceRecord& trace : m_traces)
         for (S32 value : trace)

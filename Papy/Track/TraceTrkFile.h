@@ -4,7 +4,7 @@
 #include <array>
 #include <vector>
 
-#include "Papy/Track/ByteWriter.h"
+#include "Util/ByteWriter.h"
 #include "Papy/Track/TrkFile.h"
 #include "Util/Types.h"
 
@@ -58,8 +58,8 @@ protected:
     const TraceRecord& Trace(int s, int l) const;
     TraceRecord& TraceRef(int s, int l) { return const_cast<TraceRecord&>(Trace(s, l)); }
     // The header's lateral slots: the laterals, then 0 up to the slot count.
-    void PutLaterals(ByteWriter& out, int slots) const;
-    void PutTraces(ByteWriter& out) const;
+    void PutLaterals(Util::ByteWriter& out, int slots) const;
+    void PutTraces(Util::ByteWriter& out) const;
 
     S32 m_length = 0;
     std::vector<S32> m_laterals;

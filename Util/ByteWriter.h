@@ -8,7 +8,7 @@
 #include "Util/StreamIO.h"
 #include "Util/Types.h"
 
-namespace Velmo::Papy
+namespace Velmo::Util
 {
 class ByteWriter
 {
@@ -20,14 +20,16 @@ public:
     {
         std::size_t at = m_bytes.size();
         m_bytes.resize(at + sizeof(T));
-        Util::EncodeLE<T>(value, m_bytes.data() + at);
+        EncodeLE<T>(value, m_bytes.data() + at);
     }
     void PutS32(S32 value) { Put<S32>(value); }
     void PutU32(U32 value) { Put<U32>(value); }
     void PutF32(F32 value) { Put<F32>(value); }
+    void PutU16(U16 value) { Put<U16>(value); }
+    void PutU8(U8 value) { m_bytes.push_back(value); }
 
     // Writes everything at the stream's position.
-    void WriteTo(Util::BinaryStream& stream) const
+    void WriteTo(BinaryStream& stream) const
     {
         const std::size_t block = std::size_t(1) << 30;
         for (std::size_t at = 0; at < m_bytes.size(); at += block)
@@ -39,4 +41,4 @@ public:
 private:
     std::vector<U8> m_bytes;
 };
-} // namespace Velmo::Papy
+} // namespace Velmo::Util
