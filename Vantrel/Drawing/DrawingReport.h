@@ -1,0 +1,19 @@
+#pragma once
+// The problems a walk over a file's nodes met but drew past (a bad index, a missing texture, a
+// self-referencing object...). Each text is kept once, in the order first met, so that the pane
+// shows every problem once instead of on every paint.
+#include <string>
+#include <vector>
+
+class DrawingReport
+{
+public:
+    // Adds the text unless it is already there; true when it was new.
+    bool Add(const std::string& text);
+    const std::vector<std::string>& GetMessages() const { return m_messages; }
+    bool IsEmpty() const { return m_messages.empty(); }
+    void Clear() { m_messages.clear(); }
+
+private:
+    std::vector<std::string> m_messages;
+};
