@@ -10,8 +10,10 @@ target_link_libraries(VantrelDialogsTests PRIVATE VantrelDialogs PapyGPL GTest::
 
 find_program(VELMO_XVFB_RUN xvfb-run)
 if(VELMO_XVFB_RUN)
+  # A starting display number of its own, so that virtual displays started together do not race.
   add_test(NAME VantrelGui.Dialogs
-           COMMAND ${VELMO_XVFB_RUN} -a -s "-screen 0 1280x1024x24" $<TARGET_FILE:VantrelDialogsTests>)
-  set_tests_properties(VantrelGui.Dialogs PROPERTIES LABELS gui TIMEOUT 120
+           COMMAND sh -c "exec \"$0\" -a -n $((100 + $$ % 800)) -s '-screen 0 1280x1024x24' \"$1\""
+                   ${VELMO_XVFB_RUN} $<TARGET_FILE:VantrelDialogsTests>)
+  set_tests_properties(VantrelGui.Dialogs PROPERTIES LABELS gui TIMEOUT 120 RESOURCE_LOCK VantrelGui
                        ENVIRONMENT "NO_AT_BRIDGE=1;LSAN_OPTIONS=suppressions=${dialogs_test_dir}/lsan-toolkit.supp")
 endif()
