@@ -6,7 +6,7 @@
 
 wxTextCtrl* CFieldValidator::GetTextControl() const
 {
-    return wxDynamicCast(GetWindow(), wxTextCtrl);
+    return dynamic_cast<wxTextCtrl*>(GetWindow());
 }
 
 void CFieldValidator::ShowMessage(wxWindow* parent, const std::string& message)

@@ -47,7 +47,7 @@ protected:
 
 inline wxTextCtrl& Text(wxWindow& dialog, int id)
 {
-    auto* text = wxDynamicCast(dialog.FindWindow(id), wxTextCtrl);
+    auto* text = dynamic_cast<wxTextCtrl*>(dialog.FindWindow(id));
     if (text == nullptr)
         throw std::runtime_error("no text field " + std::to_string(id));
     return *text;

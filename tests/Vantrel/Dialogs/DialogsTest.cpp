@@ -37,17 +37,17 @@ std::vector<std::string> Controls(wxWindow& dialog)
     {
         const std::string id = std::to_string(child->GetId());
         const std::string label = child->GetLabel().utf8_string();
-        if (wxDynamicCast(child, wxStaticText))
+        if (dynamic_cast<wxStaticText*>(child))
             controls.push_back("label " + label);
-        else if (wxDynamicCast(child, wxStaticBox))
+        else if (dynamic_cast<wxStaticBox*>(child))
             controls.push_back("group " + label);
-        else if (wxDynamicCast(child, wxCheckBox))
+        else if (dynamic_cast<wxCheckBox*>(child))
             controls.push_back("check " + id + " " + label);
-        else if (wxDynamicCast(child, wxButton))
+        else if (dynamic_cast<wxButton*>(child))
             controls.push_back("button " + id + " " + label);
-        else if (wxDynamicCast(child, wxComboBox))
+        else if (dynamic_cast<wxComboBox*>(child))
             controls.push_back("combo " + id);
-        else if (wxDynamicCast(child, wxTextCtrl))
+        else if (dynamic_cast<wxTextCtrl*>(child))
             controls.push_back("text " + id);
         else
             controls.push_back("other " + id);
@@ -121,7 +121,7 @@ TEST(Dialogs, TitlesLabelsAndControlIds)
     }
 
     auto viewpoint = Make<CViewpointDlg>();
-    auto* box = wxDynamicCast(viewpoint->FindWindow(CViewpointDlg::VerticalId), wxComboBox);
+    auto* box = dynamic_cast<wxComboBox*>(viewpoint->FindWindow(CViewpointDlg::VerticalId));
     ASSERT_NE(box, nullptr);
     const std::vector<std::string> items = {"Positive Z", "Positive Y", "Positive X",
                                             "Negative Z", "Negative Y", "Negative X"};
@@ -312,9 +312,9 @@ TEST(Dialogs, CancelChangesNothing)
     Script script;
     script.onShow = [](wxDialog& dialog) {
         for (int id : {1001, 1002, 1003, 1004})
-            if (auto* text = wxDynamicCast(dialog.FindWindow(id), wxTextCtrl); text != nullptr && text->IsEnabled())
+            if (auto* text = dynamic_cast<wxTextCtrl*>(dialog.FindWindow(id)); text != nullptr && text->IsEnabled())
                 text->SetValue("7");
-        if (auto* check = wxDynamicCast(dialog.FindWindow(1001), wxCheckBox))
+        if (auto* check = dynamic_cast<wxCheckBox*>(dialog.FindWindow(1001)))
             check->SetValue(!check->GetValue());
         Click(dialog, DialogId::Cancel);
     };
@@ -367,16 +367,16 @@ TEST(Dialogs, ServiceEditorsCarryTheirValues)
     std::vector<std::string> shown;
     script.onShow = [&](wxDialog& dialog) {
         for (int id : {1000, 1001, 1011, 1012, 1013, 1014})
-            if (auto* text = wxDynamicCast(dialog.FindWindow(id), wxTextCtrl))
+            if (auto* text = dynamic_cast<wxTextCtrl*>(dialog.FindWindow(id)))
                 shown.push_back(text->GetValue().utf8_string());
-        if (auto* check = wxDynamicCast(dialog.FindWindow(1001), wxCheckBox))
+        if (auto* check = dynamic_cast<wxCheckBox*>(dialog.FindWindow(1001)))
         {
             shown.push_back(check->GetValue() ? "checked" : "clear");
             check->SetValue(true);
         }
-        if (auto* text = wxDynamicCast(dialog.FindWindow(1001), wxTextCtrl))
+        if (auto* text = dynamic_cast<wxTextCtrl*>(dialog.FindWindow(1001)))
             text->SetValue(wxString::FromUTF8("\xC3\xA9t\xC3\xA9"));
-        if (auto* text = wxDynamicCast(dialog.FindWindow(1013), wxTextCtrl))
+        if (auto* text = dynamic_cast<wxTextCtrl*>(dialog.FindWindow(1013)))
             text->SetValue("0.5");
         Click(dialog, DialogId::Ok);
     };
