@@ -1,5 +1,7 @@
 #include "Vantrel/Dialogs/EditStringDlg.h"
 
+#include <algorithm>
+
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
 
