@@ -42,6 +42,11 @@ TdoFile::Node ThreeDObjectTreeEditVisitor::NewChild()
     }
 }
 
+bool ThreeDObjectTreeEditVisitor::Enter(ThreeDObject&)
+{
+    return false;
+}
+
 bool ThreeDObjectTreeEditVisitor::EnterRoot(ThreeDObjectRoot&)
 {
     if (m_mode == Query)

@@ -41,6 +41,10 @@ public:
     void SetChanged(bool changed) { m_changed = changed; }
     bool IsChanged() const { return m_changed; }
 
+    // Any other kind: no popup, nothing made, and no child walked (the walk would otherwise
+    // reach a list below the node and answer for it).
+    bool Enter(Velmo::Papy::ThreeDObject& node) override;
+
     bool EnterRoot(Velmo::Papy::ThreeDObjectRoot& node) override;
     bool EnterHandle(Velmo::Papy::ThreeDObjectHandle& node) override;
     bool EnterObjectList(Velmo::Papy::ThreeDObjectObjectList& node) override;

@@ -9,6 +9,10 @@ Commands:
                                       its listing (NAME.list, as the list command prints it)
   gpl3do.py large PATH [--records N] [--seed S]
                                       write a large track-shaped file for the load benchmark
+  gpl3do.py document PATH [--nodes N] [--wide W] [--vertices V] [--seed S]
+                                      write a large object for the document benchmark: about N
+                                      records under handle "scene", one list of W children
+                                      (handle "wide") and one polygon of V vertices (handle "big")
   gpl3do.py check FILE [--strict] [--no-refs]
                                       check a file; exit 0 when it is sound, 1 with the reason
   gpl3do.py list FILE                 print "offset type-text" for each PRIM record, then
@@ -884,6 +888,48 @@ def large_file(records, seed):
     return b.build()
 
 
+def document_file(nodes, wide, vertices, seed):
+    """An object as the 3D-object window meets it at its largest: handle "scene" over a tree of
+    lists of 8 (no child shared) down to about `nodes` polygons and lines, handle "wide" over
+    one list of `wide` polygons, and handle "big" over one polygon of `vertices` vertices."""
+    rnd = random.Random(seed)
+    b = Builder()
+    for i in range(4096):
+        b.vertex(rnd.uniform(-500, 500), rnd.uniform(-500, 500), rnd.uniform(0, 50))
+    b.normal(0.0, 0.0, 1.0)
+    b.add("big", polygon(27, True, [rnd.randrange(4096) for _ in range(vertices)]))
+    wide_children = []
+    for i in range(wide):
+        label = "W%d" % i
+        b.add(label, polygon(27, True, [rnd.randrange(4096) for _ in range(3)]))
+        wide_children.append(label)
+    b.add("wide", object_list(wide_children))
+    count = wide + 2
+    # The leaves and the lists over them: with lists of 8, about 7/8 of the rest are leaves.
+    leaves = []
+    for i in range(max((nodes - count) * 7 // 8, 1)):
+        label = "L%d" % i
+        verts = [rnd.randrange(4096) for _ in range(rnd.randint(3, 5))]
+        if rnd.random() < 0.8:
+            b.add(label, polygon(27, rnd.random() < 0.5, verts))
+        else:
+            b.add(label, line(b"\x10\x20\x30\xff", verts[0], verts[1]))
+        leaves.append(label)
+    groups = leaves
+    level = 0
+    while len(groups) > 1:
+        nxt = []
+        for i in range(0, len(groups), 8):
+            label = "G%d_%d" % (level, i)
+            b.add(label, object_list(groups[i:i + 8]))
+            nxt.append(label)
+        groups = nxt
+        level += 1
+    b.root = groups[0]
+    b.handles += [("scene", groups[0]), ("wide", "wide"), ("big", "big")]
+    return b.build()
+
+
 # ---------------------------------------------------------------------------------------------
 # Command line
 # ---------------------------------------------------------------------------------------------
@@ -915,6 +961,12 @@ def main(argv):
     p.add_argument("path")
     p.add_argument("--records", type=int, default=250000)
     p.add_argument("--seed", type=int, default=7)
+    p = sub.add_parser("document")
+    p.add_argument("path")
+    p.add_argument("--nodes", type=int, default=100000)
+    p.add_argument("--wide", type=int, default=10000)
+    p.add_argument("--vertices", type=int, default=20000)
+    p.add_argument("--seed", type=int, default=11)
     p = sub.add_parser("check")
     p.add_argument("file")
     p.add_argument("--strict", action="store_true")
@@ -940,8 +992,11 @@ def main(argv):
                 check_file(os.path.join(target, name), strict=True)
             return selftest_rejections()
         return 0
-    if args.command == "large":
-        data = large_file(args.records, args.seed)
+    if args.command in ("large", "document"):
+        if args.command == "large":
+            data = large_file(args.records, args.seed)
+        else:
+            data = document_file(args.nodes, args.wide, args.vertices, args.seed)
         with open(args.path, "wb") as f:
             f.write(data)
         print("%s: %d bytes" % (args.path, len(data)))

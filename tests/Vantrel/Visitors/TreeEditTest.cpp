@@ -4,10 +4,12 @@
 
 #include "FakeNodes.h"
 #include "Papy/GPL/GPLTdoFile.h"
+#include "Papy/Model/ThreeDObjectDisplayClass.h"
 #include "Papy/Model/ThreeDObjectExtObject.h"
 #include "Papy/Model/ThreeDObjectHandle.h"
 #include "Papy/Model/ThreeDObjectNumberList.h"
 #include "Papy/Model/ThreeDObjectObjectList.h"
+#include "Papy/Model/ThreeDObjectProxy.h"
 #include "Papy/Model/ThreeDObjectRoot.h"
 #include "Papy/Model/ThreeDObjectTransformation.h"
 #include "Util/Exception.h"
@@ -163,4 +165,33 @@ TEST(TreeEdit, AFactoryTheGameLacksReachesTheCaller)
     }
     EXPECT_FALSE(visitor.IsChanged());
     EXPECT_EQ(file->ids, 1) << "the id is taken before the node is made";
+}
+
+TEST(TreeEdit, OtherKindsAnswerNoPopupAndChangeNothingBelowThem)
+{
+    // A display class over an object list over two more lists: nothing below it may answer.
+    EmptyFile f;
+    auto inner1 = f.gpl->CreateObjectList(f.gpl->NewId(), {});
+    auto inner2 = f.gpl->CreateObjectList(f.gpl->NewId(), {});
+    auto transformation = f.gpl->CreateTransformation(f.gpl->NewId(), 0, 0, 0, 0, 0, 0, 1, f.gpl->GetNull());
+    auto list = f.gpl->CreateObjectList(f.gpl->NewId(), {NodePointer(inner1), NodePointer(transformation),
+                                                          NodePointer(inner2)});
+    auto display = f.gpl->CreateDisplayClass(f.gpl->NewId(), DisplayClass(0), NodePointer(list));
+    auto proxy = f.gpl->CreateProxy(f.gpl->NewId(), NodePointer(display));
+    const int nextId = f.gpl->NewId();
+
+    ThreeDObjectTreeEditVisitor visitor;
+    visitor.SetFile(f.file);
+    for (ThreeDObject* node : {static_cast<ThreeDObject*>(display.Get()), static_cast<ThreeDObject*>(proxy.Get())})
+    {
+        EXPECT_EQ(Query(visitor, *node), -1);
+        for (int command : {34000, 34001, 34002, 34003, 34004})
+            EXPECT_FALSE(Apply(visitor, *node, command)) << command;
+    }
+    EXPECT_EQ(list->GetChildCount(), 3);
+    EXPECT_EQ(inner1->GetChildCount(), 0);
+    EXPECT_EQ(inner2->GetChildCount(), 0);
+    EXPECT_EQ(transformation->GetChild()->GetId(), -1);
+    EXPECT_EQ(f.root->GetChildCount(), 1);
+    EXPECT_EQ(f.gpl->NewId(), nextId + 4) << "no id was taken";
 }

@@ -1,0 +1,30 @@
+#pragma once
+// Names and texts in the game files are 8-bit strings in code page 1252; the toolkit's widgets
+// take Unicode. These convert between the two for every pane and dialog that shows or edits
+// such a text.
+//
+// Every byte has a character: the five bytes that the code page leaves undefined (0x81, 0x8D,
+// 0x8F, 0x90, 0x9D) stand for the control characters of the same value, so any name read from
+// a file goes to the widget and back unchanged.
+#include <string>
+#include <string_view>
+
+class CodePage1252
+{
+public:
+    // The character of a byte.
+    static char32_t ToCodePoint(char byte);
+    // The byte of a character; false when the code page has none for it.
+    static bool FromCodePoint(char32_t c, char& byte);
+    static bool IsRepresentable(char32_t c)
+    {
+        char byte;
+        return FromCodePoint(c, byte);
+    }
+
+    // A code-page text as UTF-8.
+    static std::string ToUtf8(std::string_view text);
+    // A UTF-8 text in the code page. Characters that the code page lacks and bytes that are not
+    // UTF-8 are left out; the result tells whether everything was kept.
+    static bool FromUtf8(std::string_view utf8, std::string& text);
+};

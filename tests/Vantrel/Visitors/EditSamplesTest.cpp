@@ -1,0 +1,136 @@
+// Every row that the field pane lists for the nodes of the independent generators' samples goes
+// through the field editor: Cancel changes nothing, and OK with the value the editor was given
+// writes back what the row shows (a rotation converted twice would show up here).
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "EditDialogsScript.h"
+#include "Papy/GPL/GPLTdoFile.h"
+#include "Papy/N4/N4ArchiverLists.h"
+#include "Papy/N4/N4TdoFile.h"
+#include "Util/CharBuffer.h"
+#include "Util/Exception.h"
+#include "Vantrel/Visitors/ThreeDObjectEditVisitor.h"
+#include "Vantrel/Visitors/ThreeDObjectListVisitor.h"
+#include "VisitorSupport.h"
+
+using namespace VelmoTest;
+using namespace Velmo::Papy;
+using Velmo::Util::CountedPointer;
+
+namespace
+{
+Rows List(ThreeDObject& node)
+{
+    RowCollector sink;
+    ThreeDObjectListVisitor visitor(sink);
+    node.Accept(visitor);
+    return sink.rows;
+}
+
+CountedPointer<Velmo::Util::BinaryStream> StreamOf(const std::string& path, std::string& bytes)
+{
+    bytes = ReadFile(path);
+    EXPECT_FALSE(bytes.empty()) << path;
+    auto* buffer = new Velmo::Util::CharBuffer(path);
+    CountedPointer<Velmo::Util::BinaryStream> stream(buffer);
+    buffer->Attach(Velmo::U32(bytes.size()), reinterpret_cast<const Velmo::U8*>(bytes.data()));
+    return stream;
+}
+
+class Collector : public ThreeDObjectVisitor
+{
+public:
+    bool Enter(ThreeDObject& node) override { return Add(node); }
+    void Visit(ThreeDObject& node) override { Add(node); }
+    bool BeforeObjectLocatorSibling(ThreeDObjectObjectLocator&, int) override { return true; }
+    std::vector<ThreeDObject*> nodes;
+
+private:
+    bool Add(ThreeDObject& node)
+    {
+        if (!seen.insert(&node).second)
+            return false;
+        nodes.push_back(&node);
+        return true;
+    }
+    std::set<ThreeDObject*> seen;
+};
+
+// Edits every row of every node twice, Cancel then OK with the given value; returns the number
+// of rows that opened an editor.
+int EditEveryRow(const std::vector<ThreeDObject*>& nodes)
+{
+    int edited = 0;
+    for (ThreeDObject* node : nodes)
+    {
+        const Rows before = List(*node);
+        for (std::size_t r = 0; r < before.size(); ++r)
+        {
+            const std::string& label = before[r].first;
+            SCOPED_TRACE(std::to_string(node->GetId()) + " row " + std::to_string(r) + " " + label);
+            for (const bool ok : {false, true})
+            {
+                ScriptedDialogs dialogs;
+                dialogs.ok = ok;
+                dialogs.confirm = false;
+                ThreeDObjectEditVisitor visitor(int(r), label, dialogs);
+                try
+                {
+                    node->Accept(visitor);
+                }
+                catch (const Velmo::Util::Exception& e)
+                {
+                    ADD_FAILURE() << e.GetText();
+                    continue;
+                }
+                if (dialogs.asked.size() != 1)
+                {
+                    ADD_FAILURE() << dialogs.asked.size() << " requests";
+                    continue;
+                }
+                EXPECT_EQ(visitor.Modified(), ok && !dialogs.asked[0].starts_with("Message|") &&
+                                                  !dialogs.asked[0].starts_with("Ask|"));
+                EXPECT_EQ(List(*node), before);
+                if (ok && visitor.Modified())
+                    ++edited;
+            }
+        }
+    }
+    return edited;
+}
+} // namespace
+
+TEST(EditSamples, GPLRowsEditInPlace)
+{
+    int edited = 0;
+    for (const std::string name : {"allkinds", "basic", "track"})
+    {
+        SCOPED_TRACE(name);
+        std::string bytes;
+        CountedPointer<GPLTdoFile> file(
+            new GPLTdoFile(StreamOf(std::string(VELMO_GPL_SAMPLE_DIR) + "/" + name + ".3do", bytes)));
+        Collector collector;
+        file->GetRoot()->Accept(collector);
+        edited += EditEveryRow(collector.nodes);
+    }
+    EXPECT_GE(edited, 20);
+}
+
+TEST(EditSamples, N4RowsEditInPlace)
+{
+    int edited = 0;
+    for (const std::string name : {"structure.3do", "primitives.3do", "track.ptf"})
+    {
+        SCOPED_TRACE(name);
+        std::string bytes;
+        const bool ptf = name.ends_with(".ptf");
+        CountedPointer<N4TdoFile> file(new N4TdoFile(StreamOf(std::string(VELMO_N4_SAMPLE_DIR) + "/" + name, bytes),
+                                                     ptf ? GetN4PtfArchivers() : GetN4TdoArchivers(), nullptr));
+        Collector collector;
+        file->GetRoot()->Accept(collector);
+        edited += EditEveryRow(collector.nodes);
+    }
+    EXPECT_GE(edited, 20);
+}
