@@ -140,13 +140,14 @@ void ThreeDObjectViewPainter::DrawPlan(ThreeDObjectViewState& state, const TdoFi
     root = file.GetRoot();
     if (!root)
         return ClearGrey();
-    glNewList(m_list, GL_COMPILE_AND_EXECUTE);
+    // Compiled, then called: the same frame as compiling and executing at once, which Mesa
+    // refuses (at glEndList) for a long list whose primitives set their colour inside.
+    glNewList(m_list, GL_COMPILE);
     CheckError();
     try
     {
         ThreeDObject3DPtfVisitor visitor;
         visitor.Run(false, root);
-        glFlush();
     }
     catch (...)
     {
@@ -161,6 +162,8 @@ void ThreeDObjectViewPainter::DrawPlan(ThreeDObjectViewState& state, const TdoFi
     glEndList();
     CheckError();
     state.SetPlanCompiled(true);
+    glCallList(m_list);
+    CheckError();
 }
 
 void ThreeDObjectViewPainter::Destroy(ThreeDObjectViewState& state)

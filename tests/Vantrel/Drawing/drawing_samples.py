@@ -12,8 +12,10 @@ Usage: drawing_samples.py OUTDIR [WIDTH HEIGHT]
                                    "pixel NAME KIND x y" (plan pixels in a WIDTH x HEIGHT pane,
                                    x from the left, y from the bottom row)
 
-  drawing_samples.py large-ptf FILE SEGMENTS   a track of SEGMENTS segments (10 floor and 4 wall
-                                               sections each) for the plan benchmark
+  drawing_samples.py large-ptf FILE SEGMENTS [LENGTH]
+                                               a track of SEGMENTS segments of about LENGTH
+                                               (default 1.7: 3000 make a 5 km lap), 10 floor and
+                                               4 wall sections each, for the plan benchmark
   drawing_samples.py many FILE POLYGONS          a GPL object of POLYGONS polygons, in lists of 100
                                                under transformations, for the bounds benchmark
   drawing_samples.py textured FOLDER POLYGONS TEXTURES
@@ -370,10 +372,10 @@ def sample_single(length, end=None):
     return archive_bytes(track([segment((0.0, 0.0), end, [fsection(-5.0, -5.0, ASPHALT)], [])]))
 
 
-def sample_large(count, rnd):
-    """count segments round a circle, alternating straights and left-hand corners, 10 floor
-    sections and 4 walls each."""
-    radius = count * 30.0 / (2 * math.pi)
+def sample_large(count, length):
+    """count segments of about `length` round a circle, alternating straights and left-hand
+    corners, 10 floor sections and 4 walls each."""
+    radius = count * length / (2 * math.pi)
     segments = []
     for i in range(count):
         a0 = 2 * math.pi * i / count
@@ -464,7 +466,7 @@ def samples(out, width, height):
 
 def main(argv):
     if len(argv) >= 2 and argv[1] == "large-ptf":
-        write(argv[2], sample_large(int(argv[3]), random.Random(11)))
+        write(argv[2], sample_large(int(argv[3]), float(argv[4]) if len(argv) > 4 else 1.7))
         return 0
     if len(argv) >= 2 and argv[1] == "many":
         write(argv[2], sample_many(int(argv[3]), 100))
