@@ -1,11 +1,11 @@
 #pragma once
-// The sample folders of the drawing tests, written once per test program by
-// drawing_samples.py (with the GPL, N4 and bitmap generators), with the values the script
+// The sample folders of the drawing tests, written at build time by drawing_samples.py (with
+// the GPL, N4 and bitmap generators; DrawingSamples.cmake), with the values the script
 // expects: bounds by name and plan pixels. Files are opened through their folder's factory,
 // as the 3D-object document opens them.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <stdexcept>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -17,7 +17,6 @@
 #include "Papy/Factory/MakeFacets.h"
 #include "Papy/Model/TdoFile.h"
 #include "Papy/Model/ThreeDObjectRoot.h"
-#include "Support/TempFolder.h"
 #include "Util/CountedPointer.h"
 #include "Vantrel/Drawing/ViewCamera.h"
 
@@ -45,11 +44,11 @@ public:
         return samples;
     }
 
-    std::string Path(const std::string& relative) const { return m_folder.Path(relative); }
+    std::string Path(const std::string& relative) const { return m_folder + "/" + relative; }
 
     CountedPointer<Velmo::Papy::FileFactory> Factory(const std::string& folder) const
     {
-        return Velmo::Papy::FileFactoryRegistry::Instance()->GetFactory(m_folder.Path(folder), false);
+        return Velmo::Papy::FileFactoryRegistry::Instance()->GetFactory(Path(folder), false);
     }
     // A GPL .3do of the gpl folder (name without extension).
     CountedPointer<Velmo::Papy::TdoFile> Gpl(const std::string& name) const
@@ -82,14 +81,11 @@ public:
     const std::vector<Pixel>& PlanPixels() const { return m_pixels; }
 
 private:
-    Samples()
+    Samples() : m_folder(VELMO_DRAWING_SAMPLE_DIR)
     {
-        const std::string command = std::string(VELMO_PYTHON3) + " " + VELMO_TEST_SOURCE_DIR +
-                                    "/Vantrel/Drawing/drawing_samples.py " + m_folder.Path() + " " +
-                                    std::to_string(Width) + " " + std::to_string(Height);
-        if (std::system(command.c_str()) != 0)
-            throw std::runtime_error("drawing_samples.py failed: " + command);
-        std::ifstream in(m_folder.Path("expected.txt"));
+        std::ifstream in(Path("expected.txt"));
+        if (!in)
+            throw std::runtime_error("no " + Path("expected.txt") + ": the samples are written at build time");
         std::string line;
         while (std::getline(in, line))
         {
@@ -111,7 +107,7 @@ private:
         }
     }
 
-    VelmoTest::TempFolder m_folder;
+    std::string m_folder;
     std::map<std::string, ViewBounds> m_bounds;
     std::vector<Pixel> m_pixels;
 };
