@@ -68,9 +68,13 @@ CountedPointer<ThreeDObject> Root(const CountedPointer<TdoFile>& file)
     return root;
 }
 
+// target 0: no target.
 void Figure(const char* what, double seconds, double target)
 {
-    std::printf("%-52s %9.3f s  (target < %g s: %s)\n", what, seconds, target, seconds < target ? "met" : "MISSED");
+    if (target > 0)
+        std::printf("%-52s %9.3f s  (target < %g s: %s)\n", what, seconds, target, seconds < target ? "met" : "MISSED");
+    else
+        std::printf("%-52s %9.3f s\n", what, seconds);
 }
 
 // Requests counted by name, handed on to the folder's own facet of the kind.
@@ -187,7 +191,7 @@ void Check(const VelmoTest::TempFolder& folder)
             std::printf("check asked for %zu textures, not 200\n", mip->Requests.size());
     }
     std::printf("check: 50000 textured polygons, 200 textures used 250 times each\n");
-    Figure("Check, first run (textures read)", times[0], 1e9);
+    Figure("Check, first run (textures read)", times[0], 0);
     Figure("Check, files cached", times[1], 1.0);
     std::printf("%-52s %9d %9d\n", "requests for one texture at most (runs 1, 2)", most[0], most[1]);
 }
