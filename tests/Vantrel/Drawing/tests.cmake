@@ -15,3 +15,7 @@ target_compile_definitions(VantrelDrawingTests PRIVATE
 gtest_discover_tests(VantrelDrawingTests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                      PROPERTIES LABELS gl
                      ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0;VELMO_TEST_SOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR}")
+
+# The 3D-object pane's sample files; glshot, the offscreen picture program, and its check.
+include(${CMAKE_CURRENT_LIST_DIR}/DrawingSamples.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/glshot/tests.cmake)

@@ -1,0 +1,85 @@
+#include "Vantrel/Drawing/ModelviewStack.h"
+
+#include <GL/gl.h>
+
+#include "Util/OpenGL/XOpenGL.h"
+
+using Velmo::Papy::Vertex;
+
+ModelviewStack::ModelviewStack()
+{
+    GLint depth = 1, maxDepth = 32;
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
+    glGetIntegerv(GL_MAX_MODELVIEW_STACK_DEPTH, &maxDepth);
+    Velmo::OpenGL::CheckError();
+    m_depth = depth;
+    m_maxDepth = maxDepth;
+}
+
+bool ModelviewStack::Push()
+{
+    if (m_depth >= m_maxDepth)
+    {
+        m_pushed.push_back(false);
+        m_overflowed = true;
+        return false;
+    }
+    glPushMatrix();
+    Velmo::OpenGL::CheckError();
+    m_pushed.push_back(true);
+    ++m_depth;
+    return true;
+}
+
+void ModelviewStack::Pop()
+{
+    if (m_pushed.empty())
+        return;
+    const bool pushed = m_pushed.back();
+    m_pushed.pop_back();
+    if (!pushed)
+        return;
+    glPopMatrix();
+    Velmo::OpenGL::CheckError();
+    --m_depth;
+    m_matrixValid = false;
+}
+
+void ModelviewStack::Translate(double x, double y, double z)
+{
+    glTranslated(x, y, z);
+    Velmo::OpenGL::CheckError();
+    m_matrixValid = false;
+}
+
+void ModelviewStack::Rotate(double degrees, double x, double y, double z)
+{
+    glRotated(degrees, x, y, z);
+    Velmo::OpenGL::CheckError();
+    m_matrixValid = false;
+}
+
+const double* ModelviewStack::GetMatrix()
+{
+    if (!m_matrixValid)
+    {
+        glGetDoublev(GL_MODELVIEW_MATRIX, m_matrix);
+        Velmo::OpenGL::CheckError();
+        m_matrixValid = true;
+    }
+    return m_matrix;
+}
+
+Vertex ModelviewStack::Transform(const Vertex& point)
+{
+    const double* m = GetMatrix();
+    const double x = point.GetX(), y = point.GetY(), z = point.GetZ();
+    // Column-major, as OpenGL keeps it.
+    return Vertex(m[0] * x + m[4] * y + m[8] * z + m[12], m[1] * x + m[5] * y + m[9] * z + m[13],
+                  m[2] * x + m[6] * y + m[10] * z + m[14]);
+}
+
+const char* ModelviewStack::OverflowMessage()
+{
+    return "Transforms nested deeper than the OpenGL matrix stack were left out";
+}

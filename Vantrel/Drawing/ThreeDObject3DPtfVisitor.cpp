@@ -1,0 +1,209 @@
+#include "Vantrel/Drawing/ThreeDObject3DPtfVisitor.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+
+#include "Papy/Model/ThreeDObjectFSection.h"
+#include "Papy/Model/ThreeDObjectTrackSegment.h"
+#include "Papy/Model/ThreeDObjectWSection.h"
+#include "Util/Exception.h"
+#include "Util/OpenGL/XOpenGL.h"
+#include "Vantrel/Drawing/PlanColours.h"
+
+using namespace Velmo::Papy;
+using Velmo::OpenGL::CheckError;
+
+namespace
+{
+struct PlanPoint
+{
+    double X;
+    double Y;
+};
+
+PlanPoint PointAt(const ThreeDObjectTrackSegment& segment, double fraction, double latitude, bool straight)
+{
+    const Vertex p = segment.GetPoint(fraction, latitude, straight);
+    return {p.GetX(), p.GetY()};
+}
+
+// The latitude of an edge that runs from start to end along the segment.
+double Interpolate(double start, double end, double fraction)
+{
+    return (1 - fraction) * start + fraction * end;
+}
+
+// glBegin to glEnd: a point that cannot be computed (a broken segment) ends the primitive on
+// its way out, so that OpenGL is never left between the two. Each primitive's colour is given
+// inside it, with its vertices: compiled into a display list, the plan then stays a few long
+// runs of vertices instead of one run per colour change, and replays several times faster.
+class Primitive
+{
+public:
+    explicit Primitive(GLenum mode) { glBegin(mode); }
+    ~Primitive() { glEnd(); }
+    Primitive(const Primitive&) = delete;
+    Primitive& operator=(const Primitive&) = delete;
+};
+
+// Fraction k / n, exactly 1 at the segment's end.
+double Fraction(int k, int n)
+{
+    return k == n ? 1.0 : double(k) / double(n);
+}
+} // namespace
+
+int ThreeDObject3DPtfVisitor::GetPieceCount(double length)
+{
+    if (!std::isfinite(length) || length < 0)
+        return 0;
+    const double pieces = 1 + std::trunc(length / 3);
+    return pieces >= MaxPieces ? MaxPieces : int(pieces);
+}
+
+void ThreeDObject3DPtfVisitor::Run(bool recordBounds, const Velmo::Util::CountedPointer<ThreeDObject>& node)
+{
+    m_recordBounds = recordBounds;
+    m_minX = 1e9;
+    m_maxX = -1e9;
+    m_minY = 1e9;
+    m_maxY = -1e9;
+    m_segment = nullptr;
+    glDisable(GL_DEPTH_TEST);
+    CheckError();
+    glClearColor(1, 1, 1, 1);
+    CheckError();
+    glClear(GL_COLOR_BUFFER_BIT);
+    CheckError();
+    node->Accept(*this);
+}
+
+void ThreeDObject3DPtfVisitor::PlotPoint(double x, double y)
+{
+    if (m_recordBounds)
+    {
+        if (x < m_minX)
+            m_minX = x;
+        if (y < m_minY)
+            m_minY = y;
+        if (x > m_maxX)
+            m_maxX = x;
+        if (y > m_maxY)
+            m_maxY = y;
+    }
+    glVertex2d(x, y);
+}
+
+ViewBounds ThreeDObject3DPtfVisitor::GetBounds() const
+{
+    ViewBounds bounds;
+    bounds.MinX = m_minX;
+    bounds.MaxX = m_maxX;
+    bounds.MinY = m_minY;
+    bounds.MaxY = m_maxY;
+    bounds.MinZ = 0;
+    bounds.MaxZ = 0;
+    return bounds;
+}
+
+bool ThreeDObject3DPtfVisitor::EnterTrackSegment(ThreeDObjectTrackSegment& node)
+{
+    m_segment = &node;
+    return true;
+}
+
+bool ThreeDObject3DPtfVisitor::BeforeTrackSegmentFSection(ThreeDObjectTrackSegment& node, int i)
+{
+    m_nextFSection = i + 1;
+    // The last floor section is only the far edge of the one before it.
+    return i + 1 < node.GetFSectionCount();
+}
+
+void ThreeDObject3DPtfVisitor::LeaveTrackSegment(ThreeDObjectTrackSegment& node)
+{
+    const int n = GetPieceCount(node.GetLength());
+    {
+        Primitive lines(GL_LINES);
+        glColor4d(1, 0, 0, 1);
+        PlanPoint previous = n > 0 ? PointAt(node, 0, 0, false) : PlanPoint{};
+        for (int k = 1; k <= n; ++k)
+        {
+            const PlanPoint current = PointAt(node, Fraction(k, n), 0, false);
+            PlotPoint(previous.X, previous.Y);
+            PlotPoint(current.X, current.Y);
+            previous = current;
+        }
+    }
+    CheckError();
+    m_segment = nullptr;
+}
+
+bool ThreeDObject3DPtfVisitor::EnterFSection(ThreeDObjectFSection& node)
+{
+    if (m_segment == nullptr)
+        return false;
+    Velmo::Util::CountedPointer<ThreeDObjectFSection> next = m_segment->GetFSection(m_nextFSection);
+    VELMO_ASSERT_TEXT(next.Get() != nullptr, "fSection != 0");
+    const PlanColour colour = SurfacePlanColour(node.GetSurfaceType());
+    const int n = GetPieceCount(m_segment->GetLength());
+    // Edge A is this section's boundary, edge B the next one's, each with its own reference.
+    const double aStart = node.GetStartLatitude(), aEnd = node.GetEndLatitude();
+    const double bStart = next->GetStartLatitude(), bEnd = next->GetEndLatitude();
+    const bool aStraight = node.IsForcedStraight(), bStraight = next->IsForcedStraight();
+    {
+        // One quadrilateral a piece: A before, A after, B after, B before.
+        Primitive quads(GL_QUADS);
+        glColor3d(colour.Red, colour.Green, colour.Blue);
+        PlanPoint a0{}, b0{};
+        if (n > 0)
+        {
+            a0 = PointAt(*m_segment, 0, aStart, aStraight);
+            b0 = PointAt(*m_segment, 0, bStart, bStraight);
+        }
+        for (int k = 1; k <= n; ++k)
+        {
+            const double u = Fraction(k, n);
+            const PlanPoint a1 = PointAt(*m_segment, u, Interpolate(aStart, aEnd, u), aStraight);
+            const PlanPoint b1 = PointAt(*m_segment, u, Interpolate(bStart, bEnd, u), bStraight);
+            PlotPoint(a0.X, a0.Y);
+            PlotPoint(a1.X, a1.Y);
+            PlotPoint(b1.X, b1.Y);
+            PlotPoint(b0.X, b0.Y);
+            a0 = a1;
+            b0 = b1;
+        }
+    }
+    CheckError();
+    return false;
+}
+
+bool ThreeDObject3DPtfVisitor::EnterWSection(ThreeDObjectWSection& node)
+{
+    if (m_segment == nullptr)
+        return false;
+    const PlanColour colour = WallPlanColour(node.GetWallType());
+    const int n = GetPieceCount(m_segment->GetLength());
+    const double start = node.GetStartLatitude(), end = node.GetEndLatitude();
+    const bool straight = node.IsForcedStraight();
+    {
+        Primitive lines(GL_LINES);
+        glColor3d(colour.Red, colour.Green, colour.Blue);
+        PlanPoint previous = n > 0 ? PointAt(*m_segment, 0, start, straight) : PlanPoint{};
+        for (int k = 1; k <= n; ++k)
+        {
+            const double u = Fraction(k, n);
+            const PlanPoint current = PointAt(*m_segment, u, Interpolate(start, end, u), straight);
+            PlotPoint(previous.X, previous.Y);
+            PlotPoint(current.X, current.Y);
+            previous = current;
+        }
+    }
+    CheckError();
+    return false;
+}
+
+bool ThreeDObject3DPtfVisitor::EnterTsoReference(ThreeDObjectTsoReference&)
+{
+    return false;
+}

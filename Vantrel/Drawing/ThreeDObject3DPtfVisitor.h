@@ -1,0 +1,56 @@
+#pragma once
+// Draws a PTF track as a flat plan in the X-Y plane with OpenGL: the surface bands of every
+// segment's floor sections coloured by surface type, its walls as lines coloured by wall type,
+// and its centre line in red over them. With bounds recording on it also measures the plan.
+//
+// A segment is drawn in pieces of about 3 units: 1 + trunc(length / 3) of them. A length that
+// is not finite (a broken file) gives no pieces, and no segment is cut into more than MaxPieces.
+#include "Papy/Model/ThreeDObjectVisitor.h"
+#include "Util/CountedPointer.h"
+#include "Vantrel/Drawing/ViewCamera.h"
+
+namespace Velmo::Papy
+{
+class ThreeDObject;
+}
+
+class ThreeDObject3DPtfVisitor : public Velmo::Papy::ThreeDObjectVisitor
+{
+public:
+    static constexpr int MaxPieces = 100000;
+
+    // The number of pieces of a segment of that length.
+    static int GetPieceCount(double length);
+
+    // Clears the colour buffer to white with depth testing off (it stays off), resets the
+    // bounds, and draws the node.
+    void Run(bool recordBounds, const Velmo::Util::CountedPointer<Velmo::Papy::ThreeDObject>& node);
+    // One vertex of the plan; widens the bounds while recording.
+    void PlotPoint(double x, double y);
+
+    // The plan's extent: 1e9 / -1e9 while nothing was plotted with recording on.
+    double GetMinX() const { return m_minX; }
+    double GetMaxX() const { return m_maxX; }
+    double GetMinY() const { return m_minY; }
+    double GetMaxY() const { return m_maxY; }
+    // The same as a box in the plane z = 0.
+    ViewBounds GetBounds() const;
+
+    bool EnterTrackSegment(Velmo::Papy::ThreeDObjectTrackSegment& node) override;
+    bool BeforeTrackSegmentFSection(Velmo::Papy::ThreeDObjectTrackSegment& node, int i) override;
+    void LeaveTrackSegment(Velmo::Papy::ThreeDObjectTrackSegment& node) override;
+    bool EnterFSection(Velmo::Papy::ThreeDObjectFSection& node) override;
+    bool EnterWSection(Velmo::Papy::ThreeDObjectWSection& node) override;
+    bool EnterTsoReference(Velmo::Papy::ThreeDObjectTsoReference& node) override;
+
+private:
+    void Plot(double fraction, double latitude, bool straight);
+
+    Velmo::Papy::ThreeDObjectTrackSegment* m_segment = nullptr;
+    int m_nextFSection = 0;
+    bool m_recordBounds = false;
+    double m_minX = 1e9;
+    double m_maxX = -1e9;
+    double m_minY = 1e9;
+    double m_maxY = -1e9;
+};

@@ -1,0 +1,370 @@
+#include "Vantrel/Drawing/ThreeDObjectCheckVisitor.h"
+
+#include "Papy/Bitmap/MipFile.h"
+#include "Papy/Bitmap/SrbFile.h"
+#include "Papy/Model/ComparisonOperator.h"
+#include "Papy/Model/DisplayClass.h"
+#include "Papy/Model/SurfaceType.h"
+#include "Papy/Model/TdoFile.h"
+#include "Papy/Model/ThreeDObjectAnimationSplitter.h"
+#include "Papy/Model/ThreeDObjectAppearance.h"
+#include "Papy/Model/ThreeDObjectClassMaterial.h"
+#include "Papy/Model/ThreeDObjectClassTexture.h"
+#include "Papy/Model/ThreeDObjectClassTextureMaterial.h"
+#include "Papy/Model/ThreeDObjectClassTextureSelector.h"
+#include "Papy/Model/ThreeDObjectClassTextureSelectorMaterial.h"
+#include "Papy/Model/ThreeDObjectDisplayClass.h"
+#include "Papy/Model/ThreeDObjectDistanceSplitter.h"
+#include "Papy/Model/ThreeDObjectExtObject.h"
+#include "Papy/Model/ThreeDObjectFSection.h"
+#include "Papy/Model/ThreeDObjectLatitudeSplitter.h"
+#include "Papy/Model/ThreeDObjectLine.h"
+#include "Papy/Model/ThreeDObjectLongitudeSplitter.h"
+#include "Papy/Model/ThreeDObjectMorphVertices.h"
+#include "Papy/Model/ThreeDObjectMultipleTextures.h"
+#include "Papy/Model/ThreeDObjectObjectLocator.h"
+#include "Papy/Model/ThreeDObjectPlaneCullFront.h"
+#include "Papy/Model/ThreeDObjectPlaneOrder2.h"
+#include "Papy/Model/ThreeDObjectPlaneOrder2CullFrontBack.h"
+#include "Papy/Model/ThreeDObjectPlaneOrder3.h"
+#include "Papy/Model/ThreeDObjectPlaneOrder3CullFront.h"
+#include "Papy/Model/ThreeDObjectPlaneOrder4CullFrontBack.h"
+#include "Papy/Model/ThreeDObjectPointLight.h"
+#include "Papy/Model/ThreeDObjectPolygon.h"
+#include "Papy/Model/ThreeDObjectRoot.h"
+#include "Papy/Model/ThreeDObjectScaledBitmap.h"
+#include "Papy/Model/ThreeDObjectStateSplitter.h"
+#include "Papy/Model/ThreeDObjectTexture.h"
+#include "Papy/Model/ThreeDObjectTexture2.h"
+#include "Papy/Model/ThreeDObjectTextureCoords.h"
+#include "Papy/Model/ThreeDObjectTrackDetail.h"
+#include "Papy/Model/ThreeDObjectTrackLevelPlane.h"
+#include "Papy/Model/ThreeDObjectTracksideObject.h"
+#include "Papy/Model/ThreeDObjectVertexFixer.h"
+#include "Papy/Model/ThreeDObjectVertices.h"
+#include "Papy/Model/ThreeDObjectWSection.h"
+#include "Papy/Model/ThreeDObjectWalk.h"
+#include "Papy/Model/TrackFunction.h"
+#include "Papy/Model/WallType.h"
+#include "Util/Exception.h"
+
+using namespace Velmo::Papy;
+using Velmo::Util::CountedPointer;
+
+// Every value read below is discarded: reading it is the check, a failure its report.
+
+ThreeDObjectCheckVisitor::ThreeDObjectCheckVisitor(const CountedPointer<FileFactory>& factory)
+    : m_factory(factory)
+{
+    m_makeMip = m_factory->GetFacet<MakeMip>();
+    if (m_factory->HasFacet<MakeSrb>())
+        m_makeSrb = m_factory->GetFacet<MakeSrb>();
+    m_makeTdo = m_factory->GetFacet<MakeTdo>();
+}
+
+void ThreeDObjectCheckVisitor::ClearRecords()
+{
+    m_textures.clear();
+    m_scaledBitmaps.clear();
+    m_objects.clear();
+}
+
+void ThreeDObjectCheckVisitor::CheckTexture(const std::string& name)
+{
+    if (m_textures.contains(name))
+        return;
+    CountedPointer<MipFile> texture;
+    m_makeMip->Make(texture, name, "", false);
+    m_textures.insert(name);
+}
+
+void ThreeDObjectCheckVisitor::VisitPolygon(ThreeDObjectPolygon& node)
+{
+    const int count = node.GetVertexCount();
+    const bool normals = node.HasNormals(), textureVertices = node.HasTextureVertices();
+    for (int i = 0; i < count; ++i)
+    {
+        node.GetVertex(i);
+        if (normals)
+            node.GetNormal(i);
+        if (textureVertices)
+            node.GetTextureVertex(i);
+    }
+}
+
+void ThreeDObjectCheckVisitor::VisitVertices(ThreeDObjectVertices& node)
+{
+    const int count = node.GetVertexCount();
+    for (int i = 0; i < count; ++i)
+    {
+        node.GetVertex(i);
+        node.GetNormal(i);
+        if (node.HasTextureVertices())
+            node.GetTextureVertex(i);
+        if (node.HasSpecularTextureVertices())
+            node.GetSpecularTextureVertex(i);
+    }
+}
+
+void ThreeDObjectCheckVisitor::VisitMorphVertices(ThreeDObjectMorphVertices& node)
+{
+    const int count = node.GetVertexCount();
+    for (int i = 0; i < count; ++i)
+    {
+        node.GetVertex(i);
+        node.GetNormal(i);
+        if (node.HasTextureVertices())
+            node.GetTextureVertex(i);
+        if (node.HasSpecularTextureVertices())
+            node.GetSpecularTextureVertex(i);
+    }
+}
+
+void ThreeDObjectCheckVisitor::VisitVertexFixer(ThreeDObjectVertexFixer& node)
+{
+    const int count = node.GetVertexCount();
+    for (int i = 0; i < count; ++i)
+        node.GetVertex(i);
+}
+
+void ThreeDObjectCheckVisitor::VisitTextureCoords(ThreeDObjectTextureCoords& node)
+{
+    if (!node.HasTextureVertices())
+        return;
+    const int count = node.GetVertexCount();
+    for (int i = 0; i < count; ++i)
+        node.GetTextureVertex(i);
+}
+
+void ThreeDObjectCheckVisitor::VisitLine(ThreeDObjectLine& node)
+{
+    node.GetFromVertex();
+    node.GetToVertex();
+}
+
+void ThreeDObjectCheckVisitor::VisitPointLight(ThreeDObjectPointLight& node)
+{
+    node.GetPosition();
+}
+
+bool ThreeDObjectCheckVisitor::EnterDistanceSplitter(ThreeDObjectDistanceSplitter& node)
+{
+    GetComparisonOperatorName(int(node.GetComparisonOperator()));
+    node.GetVertex();
+    return true;
+}
+
+bool ThreeDObjectCheckVisitor::EnterAnimationSplitter(ThreeDObjectAnimationSplitter& node)
+{
+    GetComparisonOperatorName(int(node.GetComparisonOperator()));
+    return true;
+}
+
+bool ThreeDObjectCheckVisitor::EnterStateSplitter(ThreeDObjectStateSplitter& node)
+{
+    GetComparisonOperatorName(int(node.GetComparisonOperator()));
+    return true;
+}
+
+bool ThreeDObjectCheckVisitor::EnterLatitudeSplitter(ThreeDObjectLatitudeSplitter& node)
+{
+    GetComparisonOperatorName(int(node.GetComparisonOperator()));
+    return true;
+}
+
+bool ThreeDObjectCheckVisitor::EnterLongitudeSplitter(ThreeDObjectLongitudeSplitter& node)
+{
+    GetComparisonOperatorName(int(node.GetComparisonOperator()));
+    return true;
+}
+
+bool ThreeDObjectCheckVisitor::EnterDisplayClass(ThreeDObjectDisplayClass& node)
+{
+    GetDisplayClassName(node.GetClass());
+    return true;
+}
+
+bool ThreeDObjectCheckVisitor::EnterClassMaterial(ThreeDObjectClassMaterial& node)
+{
+    GetDisplayClassName(node.GetClass());
+    return true;
+}
+
+bool ThreeDObjectCheckVisitor::EnterClassTexture(ThreeDObjectClassTexture& node)
+{
+    GetDisplayClassName(node.GetClass());
+    return true;
+}
+
+bool ThreeDObjectCheckVisitor::EnterClassTextureMaterial(ThreeDObjectClassTextureMaterial& node)
+{
+    GetDisplayClassName(node.GetClass());
+    return true;
+}
+
+bool ThreeDObjectCheckVisitor::EnterClassTextureSelector(ThreeDObjectClassTextureSelector& node)
+{
+    GetDisplayClassName(node.GetClass());
+    return true;
+}
+
+bool ThreeDObjectCheckVisitor::EnterClassTextureSelectorMaterial(ThreeDObjectClassTextureSelectorMaterial& node)
+{
+    GetDisplayClassName(node.GetClass());
+    return true;
+}
+
+bool ThreeDObjectCheckVisitor::EnterAppearance(ThreeDObjectAppearance& node)
+{
+    node.GetTextureFunction();
+    return true;
+}
+
+bool ThreeDObjectCheckVisitor::EnterPlaneCullFront(ThreeDObjectPlaneCullFront& node)
+{
+    node.GetPlane();
+    return true;
+}
+
+bool ThreeDObjectCheckVisitor::EnterTrackLevelPlane(ThreeDObjectTrackLevelPlane& node)
+{
+    node.GetPlane();
+    return true;
+}
+
+bool ThreeDObjectCheckVisitor::EnterPlaneOrder2(ThreeDObjectPlaneOrder2& node, bool& reverse)
+{
+    reverse = false;
+    node.GetPlane();
+    return true;
+}
+
+bool ThreeDObjectCheckVisitor::EnterPlaneOrder2CullFrontBack(ThreeDObjectPlaneOrder2CullFrontBack& node,
+                                                             bool& reverse)
+{
+    reverse = false;
+    node.GetPlane();
+    return true;
+}
+
+bool ThreeDObjectCheckVisitor::EnterPlaneOrder3(ThreeDObjectPlaneOrder3& node, bool& reverse)
+{
+    reverse = false;
+    node.GetPlane();
+    return true;
+}
+
+bool ThreeDObjectCheckVisitor::EnterPlaneOrder3CullFront(ThreeDObjectPlaneOrder3CullFront& node, bool& reverse)
+{
+    reverse = false;
+    node.GetPlane();
+    return true;
+}
+
+bool ThreeDObjectCheckVisitor::EnterPlaneOrder4CullFrontBack(ThreeDObjectPlaneOrder4CullFrontBack& node,
+                                                             bool& reverse)
+{
+    reverse = false;
+    node.GetPlane();
+    return true;
+}
+
+bool ThreeDObjectCheckVisitor::EnterObjectLocator(ThreeDObjectObjectLocator& node)
+{
+    for (int i = 0; i < ThreeDObjectObjectLocator::SiblingCount; ++i)
+    {
+        node.GetPlane(i);
+        node.GetSibling(i);
+    }
+    return true;
+}
+
+bool ThreeDObjectCheckVisitor::EnterFSection(ThreeDObjectFSection& node)
+{
+    GetSurfaceTypeName(node.GetSurfaceType());
+    GetTrackFunctionName(node.GetTrackFunction());
+    return true;
+}
+
+bool ThreeDObjectCheckVisitor::EnterWSection(ThreeDObjectWSection& node)
+{
+    GetWallTypeName(node.GetWallType());
+    const int count = node.GetProfilePointCount();
+    for (int i = 0; i < count; ++i)
+        node.GetProfilePoint(i);
+    return true;
+}
+
+bool ThreeDObjectCheckVisitor::EnterTrackDetail(ThreeDObjectTrackDetail& node)
+{
+    for (int i = 0; i < ThreeDObjectTrackDetail::VertexCount; ++i)
+        node.GetTextureVertex(i);
+    return true;
+}
+
+bool ThreeDObjectCheckVisitor::EnterTexture(ThreeDObjectTexture& node)
+{
+    CheckTexture(node.GetTextureName());
+    return true;
+}
+
+void ThreeDObjectCheckVisitor::VisitTexture2(ThreeDObjectTexture2& node)
+{
+    CheckTexture(node.GetFileName());
+}
+
+bool ThreeDObjectCheckVisitor::EnterMultipleTextures(ThreeDObjectMultipleTextures& node)
+{
+    const int count = node.GetTextureCount();
+    for (int i = 0; i < count; ++i)
+        CheckTexture(node.GetTextureName(i));
+    return true;
+}
+
+void ThreeDObjectCheckVisitor::VisitScaledBitmap(ThreeDObjectScaledBitmap& node)
+{
+    node.GetVertex();
+    const std::string name = node.GetSrbName();
+    if (m_scaledBitmaps.contains(name))
+        return;
+    if (!m_makeSrb)
+        throw Velmo::Util::XFileFormat(name, NoScaledBitmapsMessage);
+    CountedPointer<SrbFile> bitmap;
+    m_makeSrb->Make(bitmap, name, "", false);
+    m_scaledBitmaps.insert(name);
+}
+
+void ThreeDObjectCheckVisitor::VisitExtObject(ThreeDObjectExtObject& node)
+{
+    const std::string name = node.GetObjectName();
+    if (m_objects.contains(name))
+        return;
+    if (m_chain.Contains(name))
+        throw Velmo::Util::XFileFormat(name, CycleMessage + m_chain.Describe(name));
+    CountedPointer<TdoFile> object;
+    m_makeTdo->Make(object, name, "", false);
+    CountedPointer<ThreeDObject> root;
+    root = object->GetRoot();
+    if (root)
+    {
+        struct Scope
+        {
+            ExternalObjectChain& chain;
+            ~Scope() { chain.Leave(); }
+        };
+        m_chain.Enter(name);
+        Scope scope{m_chain};
+        ThreeDObjectWalk::Descend(*this, root);
+    }
+    m_objects.insert(name);
+}
+
+void ThreeDObjectCheckVisitor::VisitTracksideObject(ThreeDObjectTracksideObject& node)
+{
+    const std::string name = node.GetObjectName();
+    if (m_objects.contains(name))
+        return;
+    CountedPointer<TdoFile> object;
+    m_makeTdo->Make(object, name, "", false);
+    m_objects.insert(name);
+}

@@ -1,0 +1,178 @@
+#include "Vantrel/Drawing/ThreeDObjectViewPainter.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include "Papy/Model/TdoFile.h"
+#include "Papy/Model/ThreeDObjectRoot.h"
+#include "Util/OpenGL/XOpenGL.h"
+#include "Vantrel/Drawing/ThreeDObject3DPtfVisitor.h"
+#include "Vantrel/Drawing/ThreeDObjectGetBoundsVisitor.h"
+
+using namespace Velmo::Papy;
+using Velmo::OpenGL::CheckError;
+using Velmo::Util::CountedPointer;
+
+void ThreeDObjectViewPainter::Resize(const ThreeDObjectViewState& state)
+{
+    if (state.GetWidth() < 1 || state.GetHeight() < 1)
+        return;
+    glViewport(0, 0, state.GetWidth(), state.GetHeight());
+    CheckError();
+    ApplyCamera(state);
+}
+
+void ThreeDObjectViewPainter::ApplyCamera(const ThreeDObjectViewState& state)
+{
+    const std::optional<CameraView> view = state.GetCameraView();
+    glMatrixMode(GL_PROJECTION);
+    CheckError();
+    glLoadIdentity();
+    CheckError();
+    if (view)
+    {
+        gluPerspective(view->FieldOfView, view->Aspect, view->Near, view->Far);
+        CheckError();
+    }
+    glMatrixMode(GL_MODELVIEW);
+    CheckError();
+    glLoadIdentity();
+    CheckError();
+    if (view)
+    {
+        gluLookAt(view->Eye[0], view->Eye[1], view->Eye[2], view->Centre[0], view->Centre[1], view->Centre[2],
+                  view->Up[0], view->Up[1], view->Up[2]);
+        CheckError();
+    }
+}
+
+void ThreeDObjectViewPainter::PreDraw(ThreeDObjectViewState& state, const TdoFile* file,
+                                      const CountedPointer<FileFactory>& factory, DrawingReport& report)
+{
+    if (file == nullptr || !state.NeedsBounds())
+        return;
+    ViewBounds bounds;
+    {
+        glPushMatrix();
+        CheckError();
+        // Popped however the measuring ends, so that a failing file leaves the stack as it was.
+        struct Pushed
+        {
+            ~Pushed() { glPopMatrix(); }
+        } pushed;
+        glLoadIdentity();
+        CheckError();
+        const CountedPointer<ThreeDObject> node = file->GetSubObject(state.GetShownId());
+        if (state.GetMode() == ThreeDObjectViewState::Mode::ThreeD)
+        {
+            ThreeDObjectGetBoundsVisitor visitor(factory, state.GetOptions());
+            node->Accept(visitor);
+            bounds = visitor.GetBounds();
+            for (const std::string& message : visitor.GetReport().GetMessages())
+                report.Add(message);
+        }
+        else
+        {
+            ThreeDObject3DPtfVisitor visitor;
+            visitor.Run(true, node);
+            bounds = visitor.GetBounds();
+        }
+    }
+    CheckError();
+    if (state.SetBounds(bounds).ApplyCamera)
+        ApplyCamera(state);
+}
+
+void ThreeDObjectViewPainter::ClearGrey()
+{
+    glClearColor(0.5f, 0.5f, 0.5f, 1.0f);
+    CheckError();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    CheckError();
+}
+
+void ThreeDObjectViewPainter::DrawScene(ThreeDObjectViewState& state, const TdoFile* file, const DrawFunction& draw,
+                                        const ClipTestFunction& clipTest)
+{
+    const ThreeDObjectViewState::Scene scene = state.TakeScene();
+    if (scene == ThreeDObjectViewState::Scene::Clear || file == nullptr)
+        return ClearGrey();
+    switch (scene)
+    {
+    case ThreeDObjectViewState::Scene::ClipTest:
+        if (clipTest)
+            clipTest(file->GetSubObject(state.GetShownId()));
+        break;
+    case ThreeDObjectViewState::Scene::ThreeD:
+    {
+        const Node shown = file->GetSubObject(state.GetShownId());
+        const Node highlighted =
+            state.GetHighlightedId() == -1 ? Node() : file->GetSubObject(state.GetHighlightedId());
+        if (draw)
+            draw(state.GetOptions(), shown, highlighted);
+        else
+            ClearGrey();
+        break;
+    }
+    case ThreeDObjectViewState::Scene::Track3D:
+        DrawPlan(state, *file);
+        break;
+    default:
+        ClearGrey();
+        break;
+    }
+}
+
+void ThreeDObjectViewPainter::DrawPlan(ThreeDObjectViewState& state, const TdoFile& file)
+{
+    if (m_list == 0)
+    {
+        m_list = glGenLists(1);
+        CheckError();
+    }
+    if (state.IsPlanCompiled())
+    {
+        glCallList(m_list);
+        CheckError();
+        return;
+    }
+    CountedPointer<ThreeDObject> root;
+    root = file.GetRoot();
+    if (!root)
+        return ClearGrey();
+    // Compiled, then called: the same frame as compiling and executing at once, which Mesa
+    // refuses (at glEndList) for a long list whose primitives set their colour inside.
+    glNewList(m_list, GL_COMPILE);
+    CheckError();
+    try
+    {
+        ThreeDObject3DPtfVisitor visitor;
+        visitor.Run(false, root);
+    }
+    catch (...)
+    {
+        // A list left open would swallow every later call: end it, drop it, compile next time.
+        glEndList();
+        glDeleteLists(m_list, 1);
+        glGetError();
+        m_list = 0;
+        state.SetPlanCompiled(false);
+        throw;
+    }
+    glEndList();
+    CheckError();
+    state.SetPlanCompiled(true);
+    glCallList(m_list);
+    CheckError();
+}
+
+void ThreeDObjectViewPainter::Destroy(ThreeDObjectViewState& state)
+{
+    state.SetPlanCompiled(false);
+    if (m_list == 0)
+        return;
+    const unsigned list = m_list;
+    m_list = 0;
+    glDeleteLists(list, 1);
+    CheckError();
+}

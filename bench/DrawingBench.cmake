@@ -1,0 +1,11 @@
+# The 3D-object pane's benchmark draws offscreen (EGL) and generates its files with the drawing
+# tests' sample script; registered with label perf, outside the normal test run.
+find_package(OpenGL REQUIRED COMPONENTS OpenGL EGL)
+find_package(Python3 COMPONENTS Interpreter REQUIRED)
+target_include_directories(DrawingBench PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/tests/Vantrel/Drawing)
+target_link_libraries(DrawingBench PRIVATE VantrelDrawing OpenGL::EGL)
+target_compile_definitions(DrawingBench PRIVATE
+  VELMO_PYTHON3="${Python3_EXECUTABLE}"
+  VELMO_DRAWING_SAMPLES="${CMAKE_SOURCE_DIR}/tests/Vantrel/Drawing/drawing_samples.py")
+add_test(NAME DrawingBench COMMAND DrawingBench)
+set_tests_properties(DrawingBench PROPERTIES LABELS perf TIMEOUT 600)
