@@ -612,7 +612,7 @@ TEST_F(Tdo, UneditedSaveKeepsTheFile)
 {
     VelmoTest::TempFolder folder;
     const std::string n4 = WriteN4Samples(folder);
-    for (const std::string& name : {"structure.3do", "shared.3do", "primitives.3do", "track.ptf", "variants.ptf"})
+    for (const std::string name : {"structure.3do", "shared.3do", "primitives.3do", "track.ptf", "variants.ptf"})
     {
         SCOPED_TRACE(name);
         const std::string bytes = ReadFile(n4 + "/" + name);
@@ -621,7 +621,7 @@ TEST_F(Tdo, UneditedSaveKeepsTheFile)
     }
     const std::string gpl = WriteGplSamples(folder);
     std::vector<std::string> described;
-    for (const std::string& name : {"minimal.3do", "basic.3do", "allkinds.3do", "track.3do", "car.3do"})
+    for (const std::string name : {"minimal.3do", "basic.3do", "allkinds.3do", "track.3do", "car.3do"})
     {
         SCOPED_TRACE(name);
         const std::string path = gpl + "/" + name;
