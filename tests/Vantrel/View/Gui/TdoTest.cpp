@@ -517,6 +517,32 @@ TEST_F(Tdo, DeleteChildAsksAndRefillsTheItem)
     CloseAll();
 }
 
+// A hint about a node that the file does not hold: the look-up's assertion is shown and the
+// panes keep what they showed.
+TEST_F(Tdo, HintAboutAMissingNodeLeavesThePanes)
+{
+    VelmoTest::TempFolder folder;
+    const std::string gpl = WriteGplSamples(folder);
+    Panes panes(Open(gpl + "/basic.3do"));
+    ASSERT_TRUE(panes.IsOk());
+    wxTreeCtrl& tree = *panes.Tree->GetTree();
+    const wxTreeItemId list = Child(tree, Handle(tree, 0), 0);
+    tree.SelectItem(list);
+    Pump();
+    const int shown = panes.Fields->GetShownId();
+    const int rows = panes.Fields->GetList()->GetRowCount();
+    const std::vector<std::string> children = ChildTexts(tree, list);
+    Messages messages;
+    C3DOHint missing(987654);
+    panes.Doc->UpdateAllViews(nullptr, &missing);
+    ASSERT_EQ(messages.Texts.size(), 1u);
+    EXPECT_NE(messages.Texts[0].find("p != SubObjects.end()"), std::string::npos) << messages.Texts[0];
+    EXPECT_EQ(panes.Fields->GetShownId(), shown);
+    EXPECT_EQ(panes.Fields->GetList()->GetRowCount(), rows);
+    EXPECT_EQ(ChildTexts(tree, list), children);
+    EXPECT_EQ(tree.GetSelection(), list);
+}
+
 TEST_F(Tdo, PtfInAGplFolderShowsTheAssertionAndOpensNoWindow)
 {
     VelmoTest::TempFolder folder;
