@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include <wx/filehistory.h>
 #include <wx/filename.h>
@@ -25,6 +27,7 @@
 #include "Vantrel/App/VantrelDocManager.h"
 #include "Vantrel/Doc/DocumentSource.h"
 #include "Vantrel/Doc/SubDoc.h"
+#include "Vantrel/View/3DOTreeView.h"
 #include "Vantrel/View/BinCanvas.h"
 
 using namespace GuiTest;
@@ -44,6 +47,23 @@ void ClearHistory()
     wxFileHistory* history = Manager().GetFileHistory();
     while (history->GetCount() > 0)
         history->RemoveFileFromHistory(0);
+}
+
+// The bytes of a 3D object that its document reads: a GPL object ("3do") or an N4 track
+// ("ptf"), written by the independent generators once for the program.
+std::string ObjectBytes(const std::string& kind)
+{
+    static VelmoTest::TempFolder cache;
+    const std::string path = cache.Path(kind == "ptf" ? "track.ptf" : "minimal.3do");
+    if (!std::filesystem::exists(path))
+    {
+        const std::string generator = std::string(VELMO_TEST_SOURCE_DIR) +
+                                      (kind == "ptf" ? "/Papy/N4/n4archive.py track.ptf '" + path + "'"
+                                                     : "/Papy/GPL/gpl3do.py samples '" + cache.Path() + "'");
+        EXPECT_EQ(std::system((std::string(VELMO_PYTHON3) + " " + generator + " > /dev/null").c_str()), 0);
+    }
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 std::vector<std::string> History()
@@ -69,17 +89,27 @@ TEST(Shell, PlainStartShowsMenu128AndNoDocument)
 TEST(Shell, ExtensionsPickTheirTemplates)
 {
     VelmoTest::TempFolder folder;
+    // The 3D objects are read: a PTF track in a folder of its own (an N4 folder), a GPL object.
     const struct
     {
         const char* name;
         int id;
-    } cases[] = {{"X.PTF", 130}, {"a.b.3do", 130}, {"x.xyz", 132}, {"noext", 132}, {"m.track", 138}, {"m.trk", 133}};
+        std::string bytes;
+    } cases[] = {{"n4/X.PTF", 130, ObjectBytes("ptf")}, {"a.b.3do", 130, ObjectBytes("3do")},
+                 {"x.xyz", 132, ""},
+                 {"noext", 132, ""},
+                 {"m.track", 138, ""},
+                 {"m.trk", 133, ""}};
     for (const auto& c : cases)
     {
-        CVantrelDoc* document = Open(folder.Write(c.name, "bytes of " + std::string(c.name)));
+        CVantrelDoc* document =
+            Open(folder.Write(c.name, c.bytes.empty() ? "bytes of " + std::string(c.name) : c.bytes));
         ASSERT_NE(document, nullptr) << c.name;
         EXPECT_EQ(TemplateIdOf(document), c.id) << c.name;
-        EXPECT_NE(CanvasOf(document), nullptr) << c.name;
+        if (c.id == 130)
+            EXPECT_NE(ViewOf<C3DOTreeView>(document), nullptr) << c.name;
+        else
+            EXPECT_NE(CanvasOf(document), nullptr) << c.name;
     }
     EXPECT_EQ(DocumentCount(), 6);
     CloseAll();
@@ -94,7 +124,7 @@ TEST(Shell, DocumentWindowsCarryTheirTemplatesMenus)
     wxFrame* frame = dynamic_cast<wxFrame*>(hex->GetFirstView()->GetFrame());
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(MenuTitles(frame->GetMenuBar()), (std::vector<std::string>{"&File", "&View", "&Window", "&Help"}));
-    CVantrelDoc* object = Open(folder.Write("o.3do", "3do"));
+    CVantrelDoc* object = Open(folder.Write("o.3do", ObjectBytes("3do")));
     ASSERT_NE(object, nullptr);
     wxMenuBar* bar = dynamic_cast<wxFrame*>(object->GetFirstView()->GetFrame())->GetMenuBar();
     EXPECT_EQ(MenuTitles(bar),
@@ -145,7 +175,7 @@ TEST(Shell, HistoryHoldsOnlyHexAndDatFiles)
     ClearHistory();
     Open(folder.Write("x.xyz", "hex"));
     Open(folder.Write("c.dat", "dat"));
-    Open(folder.Write("X.PTF", "ptf"));
+    Open(folder.Write("n4/X.PTF", ObjectBytes("ptf")));
     Open(folder.Write("m.trk", "trk"));
     Open(folder.Write("noext", "hex"));
     EXPECT_EQ(History(), (std::vector<std::string>{"noext", "c.dat", "x.xyz"}));
