@@ -46,7 +46,8 @@ void C3DOInstructionView::OnUpdate(wxView*, wxObject* hint)
     // shows the rows made before the failure.
     if (!found)
         return;
-    m_list->SetRows(std::move(rows.Rows));
+    // The same node listed again (after an edit) stays where the user had scrolled it.
+    m_list->SetRows(std::move(rows.Rows), id == m_shownId);
     m_shownId = id;
 }
 

@@ -1,5 +1,7 @@
 #include "Vantrel/View/FieldList.h"
 
+#include <algorithm>
+
 #include "Vantrel/Visitors/CodePage1252.h"
 
 CFieldList::CFieldList(wxWindow* parent)
@@ -10,13 +12,21 @@ CFieldList::CFieldList(wxWindow* parent)
     AppendColumn("Value", wxLIST_FORMAT_LEFT, 500);
 }
 
-void CFieldList::SetRows(std::vector<Row> rows)
+void CFieldList::SetRows(std::vector<Row> rows, bool keepPosition)
 {
+    const long top = keepPosition && GetItemCount() > 0 ? GetTopItem() : 0;
     m_rows = std::move(rows);
-    // A new listing starts at its first row, with nothing selected.
     if (GetItemCount() > 0)
         DeleteAllItems();
-    SetItemCount(long(m_rows.size()));
+    const long count = long(m_rows.size());
+    SetItemCount(count);
+    if (top > 0 && count > 0)
+    {
+        // The page that ended below the old top first, then the top itself: it comes to stand
+        // at the top again.
+        EnsureVisible(std::min(count - 1, top + std::max(GetCountPerPage(), 1) - 1));
+        EnsureVisible(std::min(count - 1, top));
+    }
     Refresh(false);
 }
 

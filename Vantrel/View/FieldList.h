@@ -28,8 +28,9 @@ public:
 
     explicit CFieldList(wxWindow* parent);
 
-    // Shows these rows in place of the ones shown.
-    void SetRows(std::vector<Row> rows);
+    // Shows these rows in place of the ones shown: from the first row, or, for a new listing of
+    // what was shown (after an edit), from the row that was at the top.
+    void SetRows(std::vector<Row> rows, bool keepPosition = false);
     void Clear();
     int GetRowCount() const { return int(m_rows.size()); }
     // The row's label, as the listing wrote it; empty for a row that is not there.

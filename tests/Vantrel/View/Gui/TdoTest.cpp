@@ -530,6 +530,34 @@ TEST_F(Tdo, DeleteChildAsksAndRefillsTheItem)
     CloseAll();
 }
 
+// An edit lists the node again where the user had scrolled it; another node starts at its top.
+TEST_F(Tdo, AnEditKeepsTheListScrolled)
+{
+    VelmoTest::TempFolder folder;
+    const std::string gpl = WriteGplSamples(folder);
+    Panes panes(Open(gpl + "/allkinds.3do"));
+    ASSERT_TRUE(panes.IsOk());
+    wxTreeCtrl& tree = *panes.Tree->GetTree();
+    // The root's list of every kind: a row per child.
+    tree.SelectItem(Child(tree, RootItem(tree), 0));
+    Pump();
+    CFieldList& list = *panes.Fields->GetList();
+    ASSERT_GT(list.GetRowCount(), 2 * list.GetCountPerPage());
+    // Scrolled some way down, not to the end (a shorter listing could not keep an end's top).
+    list.EnsureVisible(list.GetCountPerPage() + 5);
+    ASSERT_TRUE(PumpUntil([&] { return list.GetTopItem() > 0; }));
+    const long top = list.GetTopItem();
+    DialogTest::Script script;
+    script.answer = wxID_OK;
+    panes.Fields->EditRow(RowNamed(list, "Child 40"));
+    ASSERT_TRUE(panes.Doc->IsModified());
+    Pump();
+    EXPECT_EQ(list.GetTopItem(), top);
+    tree.SelectItem(Handle(tree, 0));
+    Pump();
+    EXPECT_EQ(list.GetTopItem(), 0);
+}
+
 // A hint about a node that the file does not hold: the look-up's assertion is shown and the
 // panes keep what they showed.
 TEST_F(Tdo, HintAboutAMissingNodeLeavesThePanes)
