@@ -41,6 +41,10 @@ struct BitmapViewItem
     Velmo::S64 Height; // a line step for text
     std::string Line;  // Text
     std::size_t Image; // ColourImage and AlphaImage: the bitmap's index
+
+    // Whether any of it lies between the page rows top (included) and bottom (excluded): a
+    // paint draws only those items.
+    bool Meets(Velmo::S64 top, Velmo::S64 bottom) const { return Top < bottom && Top + Height > top; }
 };
 
 struct BitmapScrollSize

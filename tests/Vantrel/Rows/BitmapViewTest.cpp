@@ -286,6 +286,13 @@ TEST(BitmapView, ThePageListsEveryBitmapWithItsAlphaImage)
         tops.push_back(item.Top);
     EXPECT_EQ(tops, (std::vector<S64>{0, 16, 32, 48, 64, 80, 96, 112, 128, 148, 164, 184, 200, 218, 234, 252, 268,
                                       285, 301}));
+    // A paint of rows 130 to 170 draws the first colour image (128 to 132) and "Transparency"
+    // (148 to 164) and the top of the first alpha image.
+    std::vector<std::string> painted;
+    for (const BitmapViewItem& item : items)
+        if (item.Meets(130, 170))
+            painted.push_back(Texts({item})[0]);
+    EXPECT_EQ(painted, (std::vector<std::string>{"[colour 0]", "Transparency", "[alpha 0]"}));
     // 3 x 100 + 4 x 2 + 200 + 4 x 2; the page at that step is shorter.
     EXPECT_EQ(model.GetScrollSize(step).Height, 516);
     EXPECT_EQ(model.GetScrollSize(step).Width, 400) << "at least 400 wide";
