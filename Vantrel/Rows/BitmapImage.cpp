@@ -18,7 +18,8 @@ void Size(BitmapImage& image, U32 width, U32 height)
     VELMO_ASSERT(bytes <= U64(SIZE_MAX));
     image.Width = width;
     image.Height = height;
-    image.Pixels.assign(std::size_t(bytes), 0);
+    // Every byte is written by the caller.
+    image.Pixels.resize(std::size_t(bytes));
 }
 } // namespace
 

@@ -11,12 +11,13 @@
 
 #include "Papy/Bitmap/Bitmap.h"
 #include "Util/Types.h"
+#include "Vantrel/Rows/BitmapPixelAllocator.h"
 
 struct BitmapImage
 {
     Velmo::U32 Width = 0;
     Velmo::U32 Height = 0;
-    std::vector<Velmo::U8> Pixels;
+    std::vector<Velmo::U8, BitmapPixelAllocator<Velmo::U8>> Pixels;
 
     static constexpr unsigned BytesPerPixel = 3;
 

@@ -196,7 +196,7 @@ TEST(BitmapView, MarkerPixelsNumberWhatTheGeneratorCounts)
         int count = 0;
         for (std::size_t m = 0; m < model.GetImageCount(); ++m)
         {
-            const std::vector<U8>& pixels = model.GetImages(m).Colour.Pixels;
+            const auto& pixels = model.GetImages(m).Colour.Pixels;
             for (std::size_t i = 0; i + 2 < pixels.size(); i += 3)
                 count += pixels[i] == 250 && pixels[i + 1] == 10 && pixels[i + 2] == 130;
         }
