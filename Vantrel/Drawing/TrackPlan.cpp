@@ -44,17 +44,57 @@ void EdgePoints(const TrackSegment& segment, const std::vector<double>& ends, do
     }
 }
 
-// Sends the walk to OpenGL.
+// Sends the walk to OpenGL. Pieces of one kind follow each other in one glBegin/glEnd, the
+// colour changing between them, so that the display list holds few primitives; the track is
+// asked for every point of a band before its pieces are sent.
 class DrawSink
 {
 public:
+    DrawSink() = default;
+    DrawSink(const DrawSink&) = delete;
+    DrawSink& operator=(const DrawSink&) = delete;
+    // Ends an open primitive when the walk is left by an exception.
+    ~DrawSink() { End(); }
+
     void Colour(const PlanColour& colour, double factor)
     {
         glColor3d(colour.Red * factor, colour.Green * factor, colour.Blue * factor);
     }
-    void Begin(GLenum mode) { glBegin(mode); }
-    void Point(const Vertex& v) { glVertex3d(v.GetX(), v.GetY(), v.GetZ()); }
-    void End() { glEnd(); }
+    void Quad(const Vertex& a, const Vertex& b, const Vertex& c, const Vertex& d)
+    {
+        Begin(GL_QUADS);
+        Point(a);
+        Point(b);
+        Point(c);
+        Point(d);
+    }
+    void Line(const Vertex& a, const Vertex& b)
+    {
+        Begin(GL_LINES);
+        Point(a);
+        Point(b);
+    }
+    void End()
+    {
+        if (m_open)
+            glEnd();
+        m_open = false;
+    }
+
+private:
+    void Begin(GLenum mode)
+    {
+        if (m_open && m_mode == mode)
+            return;
+        End();
+        glBegin(mode);
+        m_mode = mode;
+        m_open = true;
+    }
+    static void Point(const Vertex& v) { glVertex3d(v.GetX(), v.GetY(), v.GetZ()); }
+
+    GLenum m_mode = GL_QUADS;
+    bool m_open = false;
 };
 
 // Merges the walk into bounds.
@@ -63,27 +103,32 @@ class MeasureSink
 public:
     explicit MeasureSink(TrackPlanBounds& bounds) : m_bounds(bounds) {}
     void Colour(const PlanColour&, double) {}
-    void Begin(GLenum) {}
-    void Point(const Vertex& v) { m_bounds.Add(v.GetX(), v.GetY(), v.GetZ()); }
+    void Quad(const Vertex& a, const Vertex& b, const Vertex& c, const Vertex& d)
+    {
+        Point(a);
+        Point(b);
+        Point(c);
+        Point(d);
+    }
+    void Line(const Vertex& a, const Vertex& b)
+    {
+        Point(a);
+        Point(b);
+    }
     void End() {}
 
 private:
+    void Point(const Vertex& v) { m_bounds.Add(v.GetX(), v.GetY(), v.GetZ()); }
+
     TrackPlanBounds& m_bounds;
 };
 
-// One polygon per piece between two edges: a at the piece's start and end, then b back.
+// One quadrilateral per piece between two edges: a at the piece's start and end, then b back.
 template <class Sink>
 void Band(Sink& sink, const std::vector<Vertex>& a, const std::vector<Vertex>& b)
 {
     for (std::size_t k = 0; k + 1 < a.size(); ++k)
-    {
-        sink.Begin(GL_POLYGON);
-        sink.Point(a[k]);
-        sink.Point(a[k + 1]);
-        sink.Point(b[k + 1]);
-        sink.Point(b[k]);
-        sink.End();
-    }
+        sink.Quad(a[k], a[k + 1], b[k + 1], b[k]);
 }
 
 template <class Sink>
@@ -135,13 +180,8 @@ void Walk(const Track& track, int segment, double step, Sink& sink)
                 EdgePoints(*seg, ends, length, startLatitude - startWidth, endLatitude - endWidth, a);
                 if (startWidth <= 0 && endWidth <= 0)
                 {
-                    sink.Begin(GL_LINES);
                     for (std::size_t k = 0; k + 1 < a.size(); ++k)
-                    {
-                        sink.Point(a[k]);
-                        sink.Point(a[k + 1]);
-                    }
-                    sink.End();
+                        sink.Line(a[k], a[k + 1]);
                 }
                 else
                 {
@@ -165,8 +205,10 @@ void TrackPlan::Draw(const Track& track, int segment, double step)
 {
     glDisable(GL_DEPTH_TEST);
     OpenGL::CheckError();
-    DrawSink sink;
-    Walk(track, segment, step, sink);
+    {
+        DrawSink sink;
+        Walk(track, segment, step, sink);
+    }
     OpenGL::CheckError();
 }
 

@@ -73,12 +73,15 @@ void TrackPlanScene::DrawPlan(const Papy::Track* track)
     }
     m_list = glGenLists(1);
     OpenGL::CheckError();
-    glNewList(m_list, GL_COMPILE_AND_EXECUTE);
+    // Compiled, then called: Mesa reports a false error at the end of a list compiled and
+    // executed at once when colours change inside a primitive.
+    glNewList(m_list, GL_COMPILE);
     OpenGL::CheckError();
     try
     {
         TrackPlan::Draw(*track, -1, TrackPlan::DrawStep);
-        glFlush();
+        glEndList();
+        OpenGL::CheckError();
     }
     catch (...)
     {
@@ -88,10 +91,11 @@ void TrackPlanScene::DrawPlan(const Papy::Track* track)
         m_list = 0;
         throw;
     }
-    glEndList();
-    OpenGL::CheckError();
     m_compiled = true;
     m_listTrack = track;
+    glCallList(m_list);
+    glFlush();
+    OpenGL::CheckError();
 }
 
 bool TrackPlanScene::Paint(const Papy::Track* track, double aspect, DrawingReport& report,
