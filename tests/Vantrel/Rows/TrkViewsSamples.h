@@ -71,7 +71,8 @@ inline std::string TrkViewsFolder(const std::string& command = "samples")
     const std::string tests = VELMO_TEST_SOURCE_DIR;
     const std::string script = tests + "/Vantrel/Rows/trkviews.py";
     return GeneratedFolder("trkviews-" + command, script, command,
-                           {script, tests + "/Papy/Track/trk.py", tests + "/Papy/Race/race.py"});
+                           {script, tests + "/Papy/Track/trk.py", tests + "/Papy/Race/race.py",
+                            tests + "/Papy/N4/n4archive.py", tests + "/Papy/FacetSets/folders.py"});
 }
 
 inline std::string TrkViewsPath(const std::string& name)

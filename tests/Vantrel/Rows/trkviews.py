@@ -3,7 +3,11 @@
 items the panes must show for them, worked out from the generators' own values (trk.py,
 race.py) and the panes' formats, apart from the C++ readers.
 
-    trkviews.py samples OUTDIR   the sample files and, for each, NAME.rows and NAME.tree
+    trkviews.py samples OUTDIR   the sample files and, for each, NAME.rows and NAME.tree; and
+                                 game folders under OUTDIR/games: gpl/tracks/Monza/MONZA.TRK
+                                 (gpl-corners.trk), gpl/Replays/race.RPY (laps.rpy),
+                                 n3/Replays/race.rpl (n3.rpl) and an N4 track folder whose DAT
+                                 holds its .ptf (n4/tracks/Sebring/Sebring.dat: variants.ptf)
     trkviews.py bench OUTDIR     the large files of the benchmarks (big.trk, big.rpy)
 
 NAME.rows: "hint<TAB>field<TAB>value" lines, UTF-8, in the order the list shows them, for every
@@ -17,6 +21,10 @@ import sys
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, '..', '..', 'Papy', 'Track'))
 sys.path.insert(0, os.path.join(HERE, '..', '..', 'Papy', 'Race'))
+sys.path.insert(0, os.path.join(HERE, '..', '..', 'Papy', 'N4'))
+sys.path.insert(0, os.path.join(HERE, '..', '..', 'Papy', 'FacetSets'))
+import folders  # noqa: E402
+import n4archive  # noqa: E402
 import race  # noqa: E402
 import trk  # noqa: E402
 
@@ -168,7 +176,8 @@ def plan_track():
 
 
 def big_track(segments=5000, floors=10):
-    """A ring of equal corners, each 6 m long with floors strips 2 m wide, a wall each side."""
+    """A ring of equal corners, each about 6 m long: floors strips 2 m wide between an Armco wall
+    and a concrete wall (each standing on a strip of its own), five laterals."""
     half = -round((1 << 31) / segments)
     radius = round(6 / U / (abs(2 * half) * trk.ANGLE_UNIT))
     step = 2 / U
@@ -274,6 +283,14 @@ def samples(outdir):
         write(outdir, name, data, replay_views(race.read_rpy(data)))
     files, _ = race.n3_samples()
     write(outdir, 'n3.rpl', files['n3.rpl'], n3_views(race.read_n3(files['n3.rpl'])))
+    games = os.path.join(outdir, 'games')
+    for relative, data in (('gpl/tracks/Monza/MONZA.TRK', trk.write_gpl(trk.gpl_corners())),
+                           ('gpl/Replays/race.RPY', laps_replay()),
+                           ('n3/Replays/race.rpl', files['n3.rpl']),
+                           ('n4/tracks/Sebring/Sebring.dat',
+                            folders.n4_dat([('sebring.ptf', n4archive.archive_bytes(n4archive.sample_ptf_variants()))]))):
+        os.makedirs(os.path.dirname(os.path.join(games, relative)), exist_ok=True)
+        write(games, relative, data)
 
 
 def bench(outdir):

@@ -1,5 +1,5 @@
 // Times the track plan in an offscreen context of 1024 x 768 on the large track of trkviews.py
-// (5000 segments with 10 surfaces and 2 walls each) and a car path of 50,000 frames over it,
+// (5000 segments with 12 surfaces and 2 walls each) and a car path of 50,000 frames over it,
 // and prints the figures; it asserts nothing. Each paint ends with glFinish.
 //
 //   TrackPlanBench [--runs R]
