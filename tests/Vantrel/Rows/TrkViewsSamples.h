@@ -61,7 +61,18 @@ inline std::string GeneratedFolder(const std::string& tag, const std::string& sc
     std::error_code error;
     fs::rename(scratch, folder, error);
     if (error)
+    {
         fs::remove_all(scratch, error);
+        return folder;
+    }
+    // What older scripts wrote is not read again.
+    for (const auto& entry : fs::directory_iterator(VELMO_TEST_BINARY_DIR, error))
+    {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind(tag + "-", 0) == 0 && entry.path() != fs::path(folder) && name.find(".tmp") == std::string::npos &&
+            name.find_first_not_of("0123456789", tag.size() + 1) == std::string::npos)
+            fs::remove_all(entry.path(), error);
+    }
     return folder;
 }
 
