@@ -4,9 +4,10 @@
 // the plan to OpenGL or measures it.
 //
 // Each segment is walked along its plan length in pieces of a step: from s to
-// s + min(step, L - s). Surface bands are polygons between the section's right and left edges;
+// s + min(step, L - s), each piece a quadrilateral between the section's right and left edges;
 // walls wider than 3 m at either end are left out, walls without width are lines, the others
-// polygons between latitude - width and latitude + width.
+// quadrilaterals between latitude - width and latitude + width. The plan length is the one the
+// segment's points are asked by.
 #include "Vantrel/Drawing/PlanColours.h"
 #include "Vantrel/Drawing/TrackPlanBounds.h"
 
