@@ -18,7 +18,7 @@ std::string IndexBeyondVertices(int nodeId, std::size_t vertexCount)
 std::string ShortTextureCoords(int nodeId)
 {
     return "Node " + std::to_string(nodeId) +
-           " has fewer texture coordinates than its vertices need: it is drawn without them";
+           " has fewer texture coordinates than its vertices need: it is drawn untextured";
 }
 
 std::string NoScaledBitmaps()

@@ -10,7 +10,7 @@ namespace DrawingMessages
 std::string NotFinite(int nodeId);
 // "Node 12 has a vertex index beyond its 8 vertices: it is not drawn"
 std::string IndexBeyondVertices(int nodeId, std::size_t vertexCount);
-// "Node 12 has fewer texture coordinates than its vertices need: it is drawn without them"
+// "Node 12 has fewer texture coordinates than its vertices need: it is drawn untextured"
 std::string ShortTextureCoords(int nodeId);
 // "Scaled bitmaps are not drawn: this game has no scaled bitmap files"
 std::string NoScaledBitmaps();

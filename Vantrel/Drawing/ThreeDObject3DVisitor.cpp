@@ -1170,12 +1170,15 @@ void ThreeDObject3DVisitor::DrawElements(ThreeDObject& node, unsigned mode, int 
     }
     if (m_indices.empty())
         return;
+    bool textured = Slot0Textured();
     if (m_arrays.HasTextureCoords() && largest >= m_arrays.GetTextureCoordCount())
     {
-        m_report.Add(DrawingMessages::ShortTextureCoords(node.GetId()));
+        // OpenGL would read past the array: it goes, and the texture with it.
+        if (textured)
+            m_report.Add(DrawingMessages::ShortTextureCoords(node.GetId()));
         m_arrays.FreeTextureCoords();
+        textured = false;
     }
-    const bool textured = Slot0Textured();
     if (textured)
         BindSlot0(false);
     glDrawElements(GLenum(mode), GLsizei(m_indices.size()), GL_UNSIGNED_INT, m_indices.data());
@@ -1303,16 +1306,18 @@ void ThreeDObject3DVisitor::DrawQuad(ThreeDObject& node, const SectionQuad& quad
         xyz.insert(xyz.end(), {corner.GetX(), corner.GetY(), corner.GetZ()});
     m_arrays.FreeNormals();
     m_arrays.SetVertices(std::move(xyz));
-    const bool textured = Slot0Textured();
+    bool textured = Slot0Textured();
     if (textured && ownCoords != nullptr)
     {
         m_arrays.SetTextureCoords(std::vector<double>(*ownCoords));
     }
     else if (m_arrays.HasTextureCoords() && m_arrays.GetTextureCoordCount() < quad.size())
     {
+        // OpenGL would read past the array: it goes, and the texture with it.
         if (textured)
             m_report.Add(DrawingMessages::ShortTextureCoords(node.GetId()));
         m_arrays.FreeTextureCoords();
+        textured = false;
     }
     if (textured)
         BindSlot0(ownCoords != nullptr);

@@ -1015,11 +1015,11 @@ def scene_texture_twice():
 
 
 def scene_multiple_textures():
-    """Multiple textures (5.17) "check" and "levels" over a selector of the first, over a
-    square; beside them a texture "other" over another square."""
+    """A texture "other" over a square of half size 8, then multiple textures (5.17) "check"
+    and "levels" over a selector of the first, over a square of half size 4."""
     b = Builder()
     b.root = "top"
-    b.add("top", object_list(["multi", "single"]))
+    b.add("top", object_list(["single", "multi"]))
     b.add("multi", material(17, "select", [b.string("check"), b.string("levels")]))
     b.add("select", material(32, "sq1", [0]))
     b.add("single", material(1, "sq2", [b.string("other")]))
