@@ -994,13 +994,30 @@ def drawing_bitmaps():
     """relative path -> bytes: the textures of the drawing tests' scene folders (gpl3do.py and
     n4archive.py write the objects beside them)."""
     check = [rgba_level(CHECK), rgba_level(CHECK_SMALL)]
-    return {
+    out = {
         "gpl-textures/check.mip": mip(7, 1, 1, check),
         # The first level is 4 x 4 of one colour, the second the 2 x 2 of LEVELS_SECOND.
         "gpl-textures/levels.mip": mip(7, 2, 2, [rgba_level(LEVELS_TOP), rgba_level(LEVELS_SECOND)]),
         "n4-track/grass.mip": n4_mip(4, 7, 1, 1, check),
         "n4-short/grass.mip": n4_mip(4, 7, 1, 1, check),
     }
+    # Some of the files the samples of the generators name, so that their drawing reaches the
+    # textured and sprite paths (the others stay missing).
+    gpl_srb = srb((4.0, 6.0, 2.0, 2.0, 1.0, 2.0), tuple(range(1, 10)), mip(7, 1, 1, check, repeat=0))
+    # W = 4, D = 6, texture extents 2 x 2, origin column 1 and row 2: a = 0.5, b = 0, so the
+    # corners are (-2, 0, 6), (2, 0, 6), (2, 0, 0), (-2, 0, 0) with texture (0, 0) at the first.
+    out["gpl-sprite/tree.srb"] = srb((4.0, 6.0, 2.0, 2.0, 1.0, 2.0), tuple(range(1, 10)), mip(7, 1, 1, check))
+    out.update({"gpl-samples/asphalt.mip": mip(7, 1, 1, check), "gpl-samples/flag.srb": gpl_srb,
+                "n4-samples/road.mip": n4_mip(4, 7, 1, 1, check), "n4-samples/grass.mip": n4_mip(4, 7, 1, 1, check),
+                "n4-samples/base.mip": n4_mip(2, 7, 1, 1, check, repeat=3)})
+    # The textures the N2 samples of n2tdo.py name, at the sizes that generator expects,
+    # 8-bit palette indices (greys without the folder's palette).
+    rnd = random.Random(28)
+    for name, (w, h) in {"road": (64, 32), "sky": (128, 128), "tiny": (1, 1), "strip": (256, 1)}.items():
+        wexp, hexp = w.bit_length() - 1, h.bit_length() - 1
+        levels = [n2_bmap(3, w, h, random_bytes(rnd, n2_stride(3, w) * h))]
+        out["n2-samples/%s.mip" % name] = n2_mip(3, wexp, hexp, levels)
+    return out
 
 
 def write_drawing(folder):

@@ -1099,6 +1099,17 @@ def scene_missing_texture():
     return b.build()
 
 
+def scene_sprite(height):
+    """A scaled bitmap "tree" (uncoloured) standing at the origin with the given height.
+    bitmap.py's tree.srb spans x -2..2 and z 0..6 at scale 1 (its corners 2 and 0 lie at z 0
+    and 6), so a height of -6 draws it at its own size and 6 mirrored through the origin."""
+    b = Builder()
+    origin = b.vertex(0.0, 0.0, 0.0)
+    b.root = "sprite"
+    b.add("sprite", scaled_bitmap(False, origin, b.string("tree"), height=height))
+    return b.build()
+
+
 # Folder -> file -> bytes. The folders' textures come from bitmap.py's drawing command.
 def drawing_scenes():
     scenes = {
@@ -1110,6 +1121,8 @@ def drawing_scenes():
                          "twice.3do": scene_texture_twice(), "multi.3do": scene_multiple_textures()},
         "gpl-clip": {"pass.3do": scene_clip(-0.01), "fail.3do": scene_clip(-0.011),
                      "moved.3do": scene_clip(1.0, moved=True)},
+        "gpl-sprite": {"up.3do": scene_sprite(-6.0), "down.3do": scene_sprite(6.0)},
+        "gpl-samples": {name: make() for name, make in SAMPLES.items()},
         "gpl-safety": {"nan-vertex.3do": scene_nan_vertex(), "nan-angle.3do": scene_nan_angle(),
                        "nested40.3do": scene_nested(40), "self.3do": scene_external("self"),
                        "loop-a.3do": scene_external("loop-b"), "loop-b.3do": scene_external("loop-a"),

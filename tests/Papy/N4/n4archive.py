@@ -763,6 +763,7 @@ def drawing_scenes():
                    'strip.3do': archive_bytes(scene_bad(Node('TriStrip', indices=[0, 1, 3, -1]))),
                    'fan.3do': archive_bytes(scene_bad(Node('TriFan', indices=[0, 1, 2, 4])))},
         'n4-track': {'track.ptf': archive_bytes(track_scene())},
+        'n4-samples': {name: make() for name, make in SAMPLES.items()},
         'n4-short': {'short.ptf': archive_bytes(track_scene(
             Node('TextureCoords', count=2, uv=[(0.0, 0.0), (1.0, 0.0)]), floor_texture=True))},
     }

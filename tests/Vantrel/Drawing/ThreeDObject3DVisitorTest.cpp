@@ -263,3 +263,41 @@ TEST(ThreeDObject3DVisitor, TrackFloorWallAndDetailQuads)
     EXPECT_TRUE(visitor.GetReport().IsEmpty()) << visitor.GetReport().GetMessages().front();
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
+
+TEST(ThreeDObject3DVisitor, ScaledBitmapStandsAtItsVertexScaledByItsHeight)
+{
+    GLContext context(64, 64);
+    VELMO_REQUIRE_GL(context);
+    auto factory = FactoryOf("gpl-sprite");
+    ThreeDObject3DVisitor visitor(factory);
+    // Looking along +y, so that the sprite's plane y = 0 faces the eye with z up.
+    auto view = [] {
+        SetView();
+        glRotated(-90, 1, 0, 0);
+    };
+    const Rgb red = {255, 0, 0}, green = {0, 255, 0}, blue = {0, 0, 255}, yellow = {255, 255, 0};
+    // Height -6 over corners 6 apart: scale 1, x -2..2 and z 0..6, texel row 0 at the top.
+    view();
+    DrawRoot(visitor, LoadObject(factory, "up"));
+    EXPECT_COLOUR_AT(context, -1, 5, red);
+    EXPECT_COLOUR_AT(context, 1, 5, green);
+    EXPECT_COLOUR_AT(context, -1, 1, blue);
+    EXPECT_COLOUR_AT(context, 1, 1, yellow);
+    EXPECT_COLOUR_AT(context, 0, -1, Grey);
+    EXPECT_COLOUR_AT(context, 3, 3, Grey);
+    // Height 6: scale -1, the sprite mirrored through its vertex.
+    view();
+    DrawRoot(visitor, LoadObject(factory, "down"));
+    EXPECT_COLOUR_AT(context, 1, -5, red);
+    EXPECT_COLOUR_AT(context, -1, -1, yellow);
+    EXPECT_COLOUR_AT(context, 0, 1, Grey);
+    // In wireframe its outline only, and no texture made.
+    DrawOptions wireframe;
+    wireframe.Wireframe = true;
+    ThreeDObject3DVisitor lines(factory);
+    view();
+    DrawRoot(lines, LoadObject(factory, "up"), wireframe);
+    EXPECT_EQ(Colours(context).size(), 2u);
+    EXPECT_TRUE(lines.GetTextureCache().GetSrbNames().empty());
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}

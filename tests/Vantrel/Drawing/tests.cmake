@@ -16,16 +16,17 @@ gtest_discover_tests(VantrelDrawingTests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEO
                      PROPERTIES LABELS gl
                      ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0;VELMO_TEST_SOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR}")
 
-# The scene folders of the drawing tests: objects from the GPL and N4 generators, textures from
+# The scene folders of the drawing tests: objects from the GPL, N4 and N2 generators, textures from
 # the bitmap generator, written into the build folder before the test program is built.
 set(VELMO_DRAWING_SCENES ${CMAKE_CURRENT_BINARY_DIR}/drawing-scenes)
 add_custom_command(OUTPUT ${VELMO_DRAWING_SCENES}/scenes.stamp
                    COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/Papy/GPL/gpl3do.py drawing ${VELMO_DRAWING_SCENES}
                    COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/Papy/N4/n4archive.py drawing ${VELMO_DRAWING_SCENES}
+                   COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/Papy/N2/n2tdo.py drawing ${VELMO_DRAWING_SCENES}
                    COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/Papy/Bitmap/bitmap.py drawing ${VELMO_DRAWING_SCENES}
                    COMMAND ${CMAKE_COMMAND} -E touch ${VELMO_DRAWING_SCENES}/scenes.stamp
                    DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/Papy/GPL/gpl3do.py ${CMAKE_CURRENT_SOURCE_DIR}/Papy/N4/n4archive.py
-                           ${CMAKE_CURRENT_SOURCE_DIR}/Papy/Bitmap/bitmap.py
+                           ${CMAKE_CURRENT_SOURCE_DIR}/Papy/N2/n2tdo.py ${CMAKE_CURRENT_SOURCE_DIR}/Papy/Bitmap/bitmap.py
                    COMMENT "Writing the drawing tests' scenes")
 add_custom_target(DrawingScenes DEPENDS ${VELMO_DRAWING_SCENES}/scenes.stamp)
 add_dependencies(VantrelDrawingTests DrawingScenes)
