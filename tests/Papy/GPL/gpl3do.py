@@ -1141,16 +1141,17 @@ def write_drawing_scenes(outdir):
 
 
 def polygons_file(count, seed):
-    """The drawing benchmark's object: `count` polygons (triangles and quads, flat, Gouraud and
-    coloured-map kinds) scattered over (-500, -500)..(500, 500), in lists of 64."""
+    """The drawing benchmark's object: `count` small polygons (triangles and quads some 10 units
+    across, flat coloured and Gouraud) over (-500, -500)..(500, 500), as the pieces of a large
+    object lie, in lists of 64."""
     rnd = random.Random(seed)
     b = Builder()
-    for i in range(4096):
-        b.vertex(rnd.uniform(-500, 500), rnd.uniform(-500, 500), rnd.uniform(-50, 50))
     labels = []
     for i in range(count):
+        cx, cy, cz = rnd.uniform(-500, 500), rnd.uniform(-500, 500), rnd.uniform(-50, 50)
         n = rnd.randint(3, 4)
-        verts = [rnd.randrange(4096) for _ in range(n)]
+        verts = [b.vertex(cx + rnd.uniform(-5, 5), cy + rnd.uniform(-5, 5), cz + rnd.uniform(-1, 1))
+                 for _ in range(n)]
         label = "P%d" % i
         if i % 3 == 0:
             b.add(label, polygon(28, True, verts))

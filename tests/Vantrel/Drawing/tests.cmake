@@ -31,3 +31,12 @@ add_custom_command(OUTPUT ${VELMO_DRAWING_SCENES}/scenes.stamp
 add_custom_target(DrawingScenes DEPENDS ${VELMO_DRAWING_SCENES}/scenes.stamp)
 add_dependencies(VantrelDrawingTests DrawingScenes)
 target_compile_definitions(VantrelDrawingTests PRIVATE VELMO_DRAWING_SCENES="${VELMO_DRAWING_SCENES}")
+
+# The benchmark of the perf figures: prints them, asserts nothing; excluded from the test run.
+add_executable(DrawingBench ${CMAKE_CURRENT_LIST_DIR}/bench/DrawingBench.cpp)
+target_include_directories(DrawingBench PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(DrawingBench PRIVATE VantrelDrawing ${VELMO_PAPY_LIBRARIES} OpenGL::EGL)
+target_compile_definitions(DrawingBench PRIVATE VELMO_TEST_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}"
+                           VELMO_PYTHON3="${Python3_EXECUTABLE}")
+add_test(NAME DrawingBench COMMAND DrawingBench)
+set_tests_properties(DrawingBench PROPERTIES LABELS perf)
