@@ -1006,6 +1006,7 @@ def drawing_bitmaps():
     gpl_srb = srb((4.0, 6.0, 2.0, 2.0, 1.0, 2.0), tuple(range(1, 10)), mip(7, 1, 1, check, repeat=0))
     # W = 4, D = 6, texture extents 2 x 2, origin column 1 and row 2: a = 0.5, b = 0, so the
     # corners are (-2, 0, 6), (2, 0, 6), (2, 0, 0), (-2, 0, 0) with texture (0, 0) at the first.
+    out["gpl-shot/check.mip"] = mip(7, 1, 1, check)
     out["gpl-sprite/tree.srb"] = srb((4.0, 6.0, 2.0, 2.0, 1.0, 2.0), tuple(range(1, 10)), mip(7, 1, 1, check))
     out.update({"gpl-samples/asphalt.mip": mip(7, 1, 1, check), "gpl-samples/flag.srb": gpl_srb,
                 "n4-samples/road.mip": n4_mip(4, 7, 1, 1, check), "n4-samples/grass.mip": n4_mip(4, 7, 1, 1, check),

@@ -1110,6 +1110,21 @@ def scene_sprite(height):
     return b.build()
 
 
+def scene_shot():
+    """The object of the shots kept for review: the texture "check" on a square turned by half
+    a radian about z, and a Gouraud square in the upper right whose four shades blend."""
+    b = Builder()
+    b.root = "top"
+    b.add("top", object_list(["turn", "blend"]))
+    b.add("turn", transformation(19, "tex", (0.0, 0.0, 0.0, 0.5, 0.0, 0.0, 1.0)))
+    b.add("tex", material(1, "sq", [b.string("check")]))
+    textured_square(b, "sq", 6.0)
+    b.add("blend", polygon(28, True, square(b, 2.5, x=6.5, y=6.5), colour_word=rgb((255, 255, 255)),
+                           shades=[colour(0, 0, 255, 255), colour(0, 255, 0, 255), colour(255, 0, 0, 255),
+                                   colour(255, 255, 255, 255)]))
+    return b.build()
+
+
 # Folder -> file -> bytes. The folders' textures come from bitmap.py's drawing command.
 def drawing_scenes():
     scenes = {
@@ -1121,6 +1136,7 @@ def drawing_scenes():
                          "twice.3do": scene_texture_twice(), "multi.3do": scene_multiple_textures()},
         "gpl-clip": {"pass.3do": scene_clip(-0.01), "fail.3do": scene_clip(-0.011),
                      "moved.3do": scene_clip(1.0, moved=True)},
+        "gpl-shot": {"shot.3do": scene_shot()},
         "gpl-sprite": {"up.3do": scene_sprite(-6.0), "down.3do": scene_sprite(6.0)},
         "gpl-samples": {name: make() for name, make in SAMPLES.items()},
         "gpl-safety": {"nan-vertex.3do": scene_nan_vertex(), "nan-angle.3do": scene_nan_angle(),
