@@ -1000,6 +1000,7 @@ def drawing_bitmaps():
         "gpl-textures/levels.mip": mip(7, 2, 2, [rgba_level(LEVELS_TOP), rgba_level(LEVELS_SECOND)]),
         "n4-track/grass.mip": n4_mip(4, 7, 1, 1, check),
         "n4-short/grass.mip": n4_mip(4, 7, 1, 1, check),
+        "n4-track/light.mip": n4_mip(4, 7, 1, 1, [rgba_level([[(128, 0, 128, 255)] * 2] * 2), rgba_level(CHECK_SMALL)]),
     }
     # Some of the files the samples of the generators name, so that their drawing reaches the
     # textured and sprite paths (the others stay missing).

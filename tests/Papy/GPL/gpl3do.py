@@ -1016,15 +1016,33 @@ def scene_texture_twice():
 
 def scene_multiple_textures():
     """A texture "other" over a square of half size 8, then multiple textures (5.17) "check"
-    and "levels" over a selector of the first, over a square of half size 4."""
+    and "levels" over a list of a selector of the first (5.32, slot 0) over a square of half
+    size 4 and a selector of slot 5, which holds nothing, over a textured square of half size
+    1 around (6, -6)."""
     b = Builder()
     b.root = "top"
     b.add("top", object_list(["single", "multi"]))
-    b.add("multi", material(17, "select", [b.string("check"), b.string("levels")]))
+    b.add("multi", material(17, "selectors", [b.string("check"), b.string("levels")]))
+    b.add("selectors", object_list(["select", "nothing"]))
     b.add("select", material(32, "sq1", [0]))
+    b.add("nothing", material(32, "sq3", [5]))
     b.add("single", material(1, "sq2", [b.string("other")]))
     textured_square(b, "sq1", 4.0)
     textured_square(b, "sq2", 8.0)
+    b.add("sq3", polygon(31, True, square(b, 1.0, x=6.0, y=-6.0), colour_word=rgb(RED),
+                         uvs=[(0.0, 0.0), (1.0, 0.0), (1.0, 1.0), (0.0, 1.0)]))
+    return b.build()
+
+
+def scene_plain_under_texture():
+    """A texture "check" over a textured square of half size 8 and, drawn after it, a plain
+    (untextured) red square of half size 2."""
+    b = Builder()
+    b.root = "tex"
+    b.add("tex", material(1, "both", [b.string("check")]))
+    b.add("both", object_list(["sq", "plain"]))
+    textured_square(b, "sq")
+    b.add("plain", polygon(27, True, square(b, 2.0), colour_word=rgb(RED)))
     return b.build()
 
 
@@ -1133,7 +1151,8 @@ def drawing_scenes():
         "gpl-planes": {"order%d.3do" % t: scene_plane_order(t) for t in PLANE_ORDERS},
         "gpl-fixed": {"keep22.3do": scene_fixed(22), "release19.3do": scene_fixed(19)},
         "gpl-textures": {"check.3do": scene_texture("check"), "levels.3do": scene_texture("levels"),
-                         "twice.3do": scene_texture_twice(), "multi.3do": scene_multiple_textures()},
+                         "twice.3do": scene_texture_twice(), "multi.3do": scene_multiple_textures(),
+                         "plain.3do": scene_plain_under_texture()},
         "gpl-clip": {"pass.3do": scene_clip(-0.01), "fail.3do": scene_clip(-0.011),
                      "moved.3do": scene_clip(1.0, moved=True)},
         "gpl-shot": {"shot.3do": scene_shot()},

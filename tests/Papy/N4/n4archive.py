@@ -698,7 +698,8 @@ WHITE = (255, 255, 255)
 
 
 def appearance(rgb, links=None):
-    return Node('Appearance', name='', colour=[c / 255.0 for c in rgb], function=0,
+    """Texture function code 1: the first texture function (modulate)."""
+    return Node('Appearance', name='', colour=[c / 255.0 for c in rgb], function=1,
                 links=links or [None] * 7)
 
 
@@ -754,6 +755,18 @@ def track_scene(floor_coords=None, floor_texture=False):
     return Node('Track', version=8, segments=[segment], details=[detail], objects=[])
 
 
+def scene_light_map():
+    """A shape over a square of half size 8 with texture vertices (0, 0) at its lower left to
+    (1, 1) at its upper right, whose appearance links grass.mip first and light.mip second (a
+    light map)."""
+    grass = Node('Texture', version=2, name='grass.mip', shared=0)
+    light = Node('Texture', version=2, name='light.mip', shared=0)
+    vertices = Node('PlainVertexList', vertices=square_points(8.0), uv1=[(0.0, 0.0), (1.0, 0.0), (1.0, 1.0), (0.0, 1.0)])
+    geometry = Node('Geometry', first=vertices, second=Node('TriList', indices=[0, 1, 2, 0, 2, 3]))
+    look = appearance(WHITE, [grass, None, light, None, None, None, None])
+    return Node('Group', name='lit', children=[Node('Shape', name='', first=look, second=geometry)])
+
+
 def drawing_scenes():
     """folder -> file -> bytes (bitmap.py's drawing command writes grass.mip beside them)."""
     return {
@@ -762,7 +775,7 @@ def drawing_scenes():
         'n4-bad': {'trilist.3do': archive_bytes(scene_bad(Node('TriList', indices=[0, 1, 2, 0, 2, 9]))),
                    'strip.3do': archive_bytes(scene_bad(Node('TriStrip', indices=[0, 1, 3, -1]))),
                    'fan.3do': archive_bytes(scene_bad(Node('TriFan', indices=[0, 1, 2, 4])))},
-        'n4-track': {'track.ptf': archive_bytes(track_scene())},
+        'n4-track': {'track.ptf': archive_bytes(track_scene()), 'lightmap.3do': archive_bytes(scene_light_map())},
         'n4-samples': {name: make() for name, make in SAMPLES.items()},
         'n4-short': {'short.ptf': archive_bytes(track_scene(
             Node('TextureCoords', count=2, uv=[(0.0, 0.0), (1.0, 0.0)]), floor_texture=True))},

@@ -150,10 +150,42 @@ TEST(Textures, WireframeTexturePushesNothingWhileMultipleTexturesStillLoad)
     EXPECT_COLOUR_AT(context, -3, -3, CheckTexels[0][0]);
     EXPECT_COLOUR_AT(context, 3, 3, CheckTexels[1][1]);
     EXPECT_COLOUR_AT(context, 6, 6, Green);
+    // The selector of slot 5, which holds nothing, leaves its square untextured.
+    EXPECT_COLOUR_AT(context, 6, -6, Red);
     ASSERT_EQ(scene.visitor.GetReport().GetMessages().size(), 1u);
     EXPECT_NE(scene.visitor.GetReport().GetMessages()[0].find("other.mip"), std::string::npos);
     EXPECT_NE(scene.visitor.GetReport().GetMessages()[0].find("File not found"), std::string::npos);
     EXPECT_EQ(scene.uploader->Sizes.size(), 2u);
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+TEST(Textures, APolygonWithoutTextureVerticesDrawsUntexturedUnderATexture)
+{
+    GLContext context(64, 64);
+    VELMO_REQUIRE_GL(context);
+    SetView();
+    Textured scene;
+    scene.Draw("plain");
+    EXPECT_COLOUR_AT(context, 0, 0, Red);
+    EXPECT_COLOUR_AT(context, 5, 5, CheckTexels[1][1]);
+    EXPECT_COLOUR_AT(context, -5, -5, CheckTexels[0][0]);
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+TEST(Textures, AShapeDrawsWithItsFirstTextureNotItsLightMap)
+{
+    GLContext context(64, 64);
+    VELMO_REQUIRE_GL(context);
+    SetView();
+    auto factory = FactoryOf("n4-track");
+    auto file = LoadObject(factory, "lightmap");
+    ThreeDObject3DVisitor visitor(factory);
+    for (int frame = 0; frame < 2; ++frame)
+        Draw(DrawOptions(), visitor, RootOf(file), nullptr);
+    // grass.mip is the 2 x 2 of check.mip; light.mip is purple and is never loaded.
+    ExpectTexels(context, CheckTexels);
+    EXPECT_EQ(visitor.GetTextureCache().GetMipNames().size(), 1u);
+    EXPECT_TRUE(visitor.GetReport().IsEmpty());
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
