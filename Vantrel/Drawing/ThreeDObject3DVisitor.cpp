@@ -228,6 +228,10 @@ void Draw(const DrawOptions& options, ThreeDObject3DVisitor& visitor, Util::Coun
             highlighted->Accept(highlight);
     } while (highlight.Again);
     visitor.Reset();
+    // What the pane draws next (another mode's plan) starts filled and unculled.
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glDisable(GL_CULL_FACE);
+    CheckError();
 }
 
 // ---------------------------------------------------------------------------------------------
