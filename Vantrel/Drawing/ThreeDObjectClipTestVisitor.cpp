@@ -18,6 +18,7 @@
 #include "Papy/Model/ThreeDObjectPlaneOrder2.h"
 #include "Papy/Model/ThreeDObjectPlaneOrder2CullFrontBack.h"
 #include "Papy/Model/ThreeDObjectPlaneOrder3.h"
+#include "Papy/Model/ThreeDObjectPlaneOrder3CullFront.h"
 #include "Papy/Model/ThreeDObjectPlaneOrder4CullFrontBack.h"
 #include "Papy/Model/ThreeDObjectPolygon.h"
 #include "Papy/Model/ThreeDObjectScaledBitmap.h"
@@ -188,6 +189,39 @@ bool ThreeDObjectClipTestVisitor::BeforePlaneOrder3NearChild(ThreeDObjectPlaneOr
 }
 
 void ThreeDObjectClipTestVisitor::AfterPlaneOrder3NearChild(ThreeDObjectPlaneOrder3&)
+{
+    PopPlane();
+}
+
+bool ThreeDObjectClipTestVisitor::BeforePlaneOrder3CullFrontFarChild(ThreeDObjectPlaneOrder3CullFront& node)
+{
+    PushPlane(node, node.GetPlane(), Negative);
+    return true;
+}
+
+void ThreeDObjectClipTestVisitor::AfterPlaneOrder3CullFrontFarChild(ThreeDObjectPlaneOrder3CullFront&)
+{
+    PopPlane();
+}
+
+bool ThreeDObjectClipTestVisitor::BeforePlaneOrder3CullFrontFrontChild(ThreeDObjectPlaneOrder3CullFront& node)
+{
+    PushPlane(node, node.GetPlane(), OnPlane);
+    return true;
+}
+
+void ThreeDObjectClipTestVisitor::AfterPlaneOrder3CullFrontFrontChild(ThreeDObjectPlaneOrder3CullFront&)
+{
+    PopPlane();
+}
+
+bool ThreeDObjectClipTestVisitor::BeforePlaneOrder3CullFrontNearChild(ThreeDObjectPlaneOrder3CullFront& node)
+{
+    PushPlane(node, node.GetPlane(), Positive);
+    return true;
+}
+
+void ThreeDObjectClipTestVisitor::AfterPlaneOrder3CullFrontNearChild(ThreeDObjectPlaneOrder3CullFront&)
 {
     PopPlane();
 }

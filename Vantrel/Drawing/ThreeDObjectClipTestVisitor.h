@@ -5,6 +5,8 @@
 // positive side, middle, front and back children on the plane), within 0.01. It draws nothing:
 // it repeats only the drawing's transforms and fixed vertices to know where each vertex lies.
 //
+// Every plane-order kind is tested, the one with a front child among three (9) too.
+//
 // A plane stays where its node puts it: its eye-space equation is taken when its record is
 // pushed, so a child placed by a transformation below the plane-order node is tested where it
 // is drawn.
@@ -82,6 +84,12 @@ public:
     void AfterPlaneOrder3MiddleChild(Velmo::Papy::ThreeDObjectPlaneOrder3& node) override;
     bool BeforePlaneOrder3NearChild(Velmo::Papy::ThreeDObjectPlaneOrder3& node) override;
     void AfterPlaneOrder3NearChild(Velmo::Papy::ThreeDObjectPlaneOrder3& node) override;
+    bool BeforePlaneOrder3CullFrontFarChild(Velmo::Papy::ThreeDObjectPlaneOrder3CullFront& node) override;
+    void AfterPlaneOrder3CullFrontFarChild(Velmo::Papy::ThreeDObjectPlaneOrder3CullFront& node) override;
+    bool BeforePlaneOrder3CullFrontFrontChild(Velmo::Papy::ThreeDObjectPlaneOrder3CullFront& node) override;
+    void AfterPlaneOrder3CullFrontFrontChild(Velmo::Papy::ThreeDObjectPlaneOrder3CullFront& node) override;
+    bool BeforePlaneOrder3CullFrontNearChild(Velmo::Papy::ThreeDObjectPlaneOrder3CullFront& node) override;
+    void AfterPlaneOrder3CullFrontNearChild(Velmo::Papy::ThreeDObjectPlaneOrder3CullFront& node) override;
     bool BeforePlaneOrder4CullFrontBackFarChild(Velmo::Papy::ThreeDObjectPlaneOrder4CullFrontBack& node) override;
     void AfterPlaneOrder4CullFrontBackFarChild(Velmo::Papy::ThreeDObjectPlaneOrder4CullFrontBack& node) override;
     bool BeforePlaneOrder4CullFrontBackBackChild(Velmo::Papy::ThreeDObjectPlaneOrder4CullFrontBack& node) override;

@@ -1063,6 +1063,19 @@ def scene_clip(near_z, moved=False):
     return b.build()
 
 
+def scene_clip_front():
+    """A plane order with a front child (9) over the plane z = 0: far square at z = -2, front
+    square on the plane, near square at z = -0.011 (on the wrong side)."""
+    b = Builder()
+    plane = b.plane(0.0, 0.0, 1.0, 0.0)
+    b.root = "order"
+    b.add("order", plane_order(9, plane, ["far", "front", "near"]))
+    b.add("far", polygon(27, True, square(b, 3.0, -2.0), colour_word=rgb(RED)))
+    b.add("front", polygon(27, True, square(b, 3.0, 0.0), colour_word=rgb(YELLOW)))
+    b.add("near", polygon(27, True, square(b, 3.0, -0.011), colour_word=rgb(BLUE)))
+    return b.build()
+
+
 def scene_nan_vertex():
     """A square whose first vertex has x = NaN, beside a sound one."""
     b = Builder()
@@ -1154,7 +1167,7 @@ def drawing_scenes():
                          "twice.3do": scene_texture_twice(), "multi.3do": scene_multiple_textures(),
                          "plain.3do": scene_plain_under_texture()},
         "gpl-clip": {"pass.3do": scene_clip(-0.01), "fail.3do": scene_clip(-0.011),
-                     "moved.3do": scene_clip(1.0, moved=True)},
+                     "moved.3do": scene_clip(1.0, moved=True), "front9.3do": scene_clip_front()},
         "gpl-shot": {"shot.3do": scene_shot()},
         "gpl-sprite": {"up.3do": scene_sprite(-6.0), "down.3do": scene_sprite(6.0)},
         "gpl-samples": {name: make() for name, make in SAMPLES.items()},

@@ -6,6 +6,7 @@
 
 #include "DrawingTestSupport.h"
 #include "Papy/Model/ThreeDObjectPlaneOrder2.h"
+#include "Papy/Model/ThreeDObjectPlaneOrder3CullFront.h"
 #include "Vantrel/Drawing/ModelviewStack.h"
 #include "Vantrel/Drawing/ThreeDObjectClipTestVisitor.h"
 
@@ -69,6 +70,22 @@ TEST(ClipTestVisitor, NearSquareJustOnTheWrongSidePassesAtOneHundredthAndFailsBe
     EXPECT_TRUE(failing.GetReport().IsEmpty());
     EXPECT_EQ(ModelviewStack::GetDepth(), depth);
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+TEST(ClipTestVisitor, TheOrderWithAFrontChildAmongThreeIsTestedToo)
+{
+    GLContext context(8, 8);
+    VELMO_REQUIRE_GL(context);
+    SetView();
+    // front9.3do: far at z = -2 and front on the plane pass; near at z = -0.011 fails.
+    auto factory = FactoryOf("gpl-clip");
+    auto file = LoadObject(factory, "front9");
+    auto* order = FindNode<Velmo::Papy::ThreeDObjectPlaneOrder3CullFront>(file);
+    ASSERT_NE(order, nullptr);
+    ThreeDObjectClipTestVisitor visitor = ClipTest("gpl-clip", "front9");
+    EXPECT_EQ(visitor.GetFailures(), (std::vector<ThreeDObjectClipTestVisitor::Failure>{
+                                         {order->GetNearChild()->GetId(), order->GetId()}}));
+    EXPECT_EQ(visitor.GetFailedVertexCount(), 4u);
 }
 
 TEST(ClipTestVisitor, PlanesStayWhereTheirNodePutsThem)
