@@ -20,6 +20,8 @@ public:
 
     // Takes the document's size and the window's height again.
     void UpdateLayout();
+    // The document is going: the window shows nothing from now on.
+    void ForgetDocument() { m_document = nullptr; }
 
     void Home();
     void End();
@@ -39,6 +41,8 @@ public:
     std::vector<std::string> GetVisibleLines();
     // The number of paints that drew lines, and the bytes the last one read (for the tests).
     int GetPaintCount() const { return m_paintCount; }
+    // The number of paints whose read failed.
+    int GetFailedPaintCount() const { return m_failedPaintCount; }
 
 private:
     void OnPaint(wxPaintEvent& event);
@@ -56,6 +60,7 @@ private:
     int m_lineHeight = 1;
     int m_charWidth = 1;
     int m_paintCount = 0;
+    int m_failedPaintCount = 0;
     int m_column = 0;
     static constexpr int LineWidth = 75;
     bool m_errorReported = false;

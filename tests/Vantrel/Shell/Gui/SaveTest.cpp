@@ -5,15 +5,17 @@
 #include <iterator>
 
 #include <wx/testing.h>
+#include <wx/uiaction.h>
 
-#include "GuiHarness.h"
+#include "GuiKit.h"
 #include "Vantrel/App/MainFrame.h"
 #include "Support/TempFolder.h"
 #include "Util/Exception.h"
-#include "Vantrel/App/CommandIds.h"
+#include "Vantrel/Frame/CommandIds.h"
 #include "Vantrel/App/FixedMultiDocTemplate.h"
 #include "Vantrel/App/VantrelDocManager.h"
 #include "Vantrel/Doc/SubDoc.h"
+#include "Vantrel/View/BinCanvas.h"
 #include "Vantrel/View/BinView.h"
 
 using namespace GuiTest;
@@ -65,7 +67,7 @@ namespace
 {
 void AddTestTemplate()
 {
-    static const CTemplateTable::Entry entry = {900, "\nUntitled\nTest File\nTest Files (*.tst)\n.tst\n\n", true, true};
+    static const CTemplateTable::Entry entry = {900, "\nUntitled\nTest File\nTest Files (*.tst)\n.tst\n\n"};
     if (Manager().FindTemplateById(900) == nullptr)
         new CFixedMultiDocTemplate(&Manager(), entry, wxCLASSINFO(CTestDoc), wxCLASSINFO(CBinView));
 }
@@ -87,6 +89,25 @@ TEST(Save, CtrlSWritesTheActiveDocument)
     Command(ID_FILE_SAVE);
     EXPECT_EQ(folder.Read("a.tst"), "edited contents");
     EXPECT_FALSE(document->IsModified());
+    CloseAll();
+}
+
+// Accelerator table 128 holds in a document window too: Ctrl+S pressed in the dump saves it.
+TEST(Save, CtrlSKeyInADocumentWindow)
+{
+    VelmoTest::TempFolder folder;
+    CTestDoc* document = OpenTest(folder.Write("a.tst", "original"));
+    ASSERT_NE(document, nullptr);
+    document->File->Bytes = "edited by key";
+    document->Modify(true);
+    CBinCanvas* canvas = CanvasOf(document);
+    ASSERT_NE(canvas, nullptr);
+    canvas->SetFocus();
+    ASSERT_TRUE(PumpUntil([canvas] { return canvas->HasFocus(); }));
+    wxUIActionSimulator keys;
+    keys.Char('s', wxMOD_CONTROL);
+    EXPECT_TRUE(PumpUntil([&] { return !document->IsModified(); }));
+    EXPECT_EQ(folder.Read("a.tst"), "edited by key");
     CloseAll();
 }
 
@@ -130,7 +151,7 @@ TEST(Save, ReadOnlyDocumentsNeitherSaveNorAsk)
     EXPECT_TRUE(messages.Texts.empty());
     // Closing asks nothing: an unexpected dialog would fail the test.
     wxTEST_DIALOG(Command(ID_FILE_CLOSE), wxExpectAny(wxID_OK).Optional());
-    Pump(30);
+    Pump();
     EXPECT_EQ(DocumentCount(), 0);
 }
 
