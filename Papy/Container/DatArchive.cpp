@@ -102,7 +102,8 @@ Util::CountedPointer<Util::BinaryStream> DatArchive::OpenEntry(int i)
     if (entry.method == stored)
         return Util::CountedPointer<Util::BinaryStream>(
             new UncompressedSubFile(stream, entry.name, entry.offset, entry.compressedSize));
-    VELMO_ASSERT_TEXT(entry.method == imploded, "false");
+    // Only the N4 layout has a method besides storing, and its reader admits no other.
+    VELMO_ASSERT_AT(entry.method == imploded, "false", ".\\N4DatFile.cpp", 156);
     // Nothing is allocated for a size that no stream of the packed size can unpack to.
     if (entry.size > Util::PkCompression::MaxDecompressedSize(entry.compressedSize))
         ThrowSizeError();

@@ -142,7 +142,7 @@ FileFactoryRecognizer* FileFactoryRegistry::ChooseDirectoryRecognizer(const Papy
     for (FileFactoryRecognizer* recognizer : m_recognizers)
         if (recognizer->IsDefault())
             return recognizer;
-    VELMO_ASSERT_TEXT(m_recognizers.size() == 1, "false");
+    VELMO_ASSERT_AT(m_recognizers.size() == 1, "false", ".\\FileFactoryRegistry.cpp", 178);
     return m_recognizers.front();
 }
 
