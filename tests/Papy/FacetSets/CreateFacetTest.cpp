@@ -21,6 +21,7 @@
 #include "Support/TempFolder.h"
 #include "Util/Exception.h"
 #include "Util/FileSystem.h"
+#include "Util/MemoryStream.h"
 
 using namespace Velmo;
 using namespace Velmo::Papy;
@@ -120,9 +121,17 @@ TEST(CreateFacet, GPLCreatedObjectsAreWhatTheFactoryMakes)
     EXPECT_TRUE(dynamic_cast<GPLTrkFile*>(converted.Get()));
     EXPECT_NE(converted.Get(), track.Get());
 
+    // A new camera file: its pit-lane camera, all record bytes 0, and no TV cameras.
     CountedPointer<CamFile> cam;
     factory->GetFacet<CreateCam>()->Create(cam);
-    EXPECT_TRUE(cam);
+    ASSERT_TRUE(cam);
+    ASSERT_EQ(cam->GetCameraCount(), 1);
+    EXPECT_EQ(cam->GetCamera(0)->GetType(), Camera::Pitlane);
+    Util::MemoryStream saved("new.cam");
+    cam->Save(saved);
+    VelmoTest::ByteBuilder expected;
+    expected.Text("MACT").U32(0).U32(60).U32(0).U32(0).Zeros(52);
+    EXPECT_EQ(saved.GetBytes(), expected.Get());
 
     // Refused builds file nothing.
     EXPECT_THROW(CreateMipOf(*factory, "odd", 48, 64, false, true, 0, extension), Util::XUsage);
