@@ -42,7 +42,7 @@ void DecodeWords(const U8* entry, S32 words[4])
 } // namespace
 
 N2TdoFile::N2TdoFile(const Util::CountedPointer<Util::BinaryStream>& stream, FileFactory* factory)
-    : m_factory(factory)
+    : m_factory(TakeFacets(factory))
 {
     for (const auto& [number, value] : DisplayClassNumbers)
         m_displayClasses.emplace(number, value);

@@ -15,6 +15,7 @@
 #include "Papy/Factory/GetDat.h"
 #include "Papy/Factory/GetDirectory.h"
 #include "Papy/Model/TdoFile.h"
+#include "Papy/N2/N2TdoFile.h"
 #include "Papy/Race/CamFile.h"
 #include "Papy/Race/LytFile.h"
 #include "Papy/Race/RpyFile.h"
@@ -282,6 +283,36 @@ TEST(N2FacetSet, BitmapsTakeTheFoldersPalette)
     CountedPointer<SrbFile> tree;
     factory->GetFacet<MakeSrb>()->Make(tree, "tree", "", false);
     EXPECT_TRUE(tree);
+}
+
+TEST(N2FacetSet, AnObjectKeptWithoutItsFactoryStillAsksColoursAndTextures)
+{
+    // Palette entry i is (i, 255 - i, i / 2), entry 0 made transparent.
+    std::string pcx(128 + 16, '\x11');
+    for (int i = 0; i < 256; ++i)
+        pcx += {char(i), char(255 - i), char(i / 2)};
+    VelmoTest::TempFolder temp;
+    temp.Write("n2/car.3do", N2Sample("minimal.3do"));
+    temp.Write("n2/sunny.pcx", pcx);
+    temp.Write("n2/sky.mip", BitmapSample("n2-f2.mip"));
+    CountedPointer<TdoFile> kept;
+    CountedPointer<MipFile> sky;
+    {
+        CountedPointer<FileFactory> factory = Factory(temp.Path("n2"));
+        factory->GetFacet<MakeTdo>()->Make(kept, "car", "", false);
+        factory->GetFacet<MakeMip>()->Make(sky, "sky", "", false);
+    }
+    // Only the registry holds the factory now: the purge drops it with its facets' caches.
+    FileFactoryRegistry::Instance()->Purge();
+    auto* file = dynamic_cast<N2TdoFile*>(kept.Get());
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(file->GetColour(5), Colour(5 / 255.0f, 250 / 255.0f, 2 / 255.0f, 1));
+    EXPECT_EQ(file->GetColour(0), Colour(0, 0, 0, 0));
+    CountedPointer<MipFile> texture = file->GetTexture("sky");
+    ASSERT_TRUE(texture);
+    EXPECT_EQ(texture->GetWidth(), sky->GetWidth());
+    EXPECT_EQ(texture->GetBitmap(0)->GetPixel(0, 0), sky->GetBitmap(0)->GetPixel(0, 0));
+    EXPECT_THROW(file->GetTexture("none"), Util::XFileOpen);
 }
 
 TEST(N2FacetSet, N3Replays)

@@ -158,8 +158,11 @@ TEST(N2TdoFile, PaletteColoursComeFromThePaletteInForceAtEachCall)
     EXPECT_EQ(file->GetColour(256), Colour());
     EXPECT_EQ(file->GetColour(0xFFFFFFFF), Colour());
     EXPECT_EQ(file->GetColour(0), Colour());
-    // A factory whose palette server is empty.
-    factory.Factory.AddFacet<PaletteServer>(nullptr);
+    // Opened through a factory whose palette server is empty.
+    TestFactory empty;
+    empty.Factory.AddFacet<PaletteServer>(nullptr);
+    auto second = Load(Palettepolygon(7).File("p"), empty.Factory);
+    polygon = second->GetSubObject(4);
     EXPECT_EQ(polygon->GetColour(), Colour());
 }
 
