@@ -88,15 +88,31 @@ bool WriteFully(int fd, U64 offset, const U8* data, U64 count)
     throw XFileOpen(path, SystemErrorText(error));
 }
 
-// Refuses anything but a regular file (a folder, a device, a pipe) and returns its size.
-U64 CheckRegularFile(int fd, const std::string& path, struct stat& info)
+// Refuses anything but a regular file: a folder, a device, a pipe.
+void RefuseIrregular(const std::string& path, const struct stat& info)
 {
-    if (fstat(fd, &info) != 0)
-        ThrowOpen(path, errno);
     if (S_ISDIR(info.st_mode))
         ThrowOpen(path, EISDIR);
     if (!S_ISREG(info.st_mode))
         ThrowOpen(path, EINVAL);
+}
+
+// Refuses an existing entry that is not a regular file before anything opens it: opening a
+// device or a pipe may wait or act. A missing entry is left to the open and its error.
+void RefuseIrregularBeforeOpening(const std::string& path)
+{
+    struct stat info;
+    if (stat(path.c_str(), &info) == 0)
+        RefuseIrregular(path, info);
+}
+
+// Checks again what was opened (the entry may have been replaced meanwhile) and returns its
+// size.
+U64 CheckRegularFile(int fd, const std::string& path, struct stat& info)
+{
+    if (fstat(fd, &info) != 0)
+        ThrowOpen(path, errno);
+    RefuseIrregular(path, info);
     return U64(info.st_size);
 }
 
@@ -165,7 +181,9 @@ BinaryFile::BinaryFile(const std::string& name, Mode mode)
     {
     case Mode::Read:
     case Mode::Update:
-        // Non-blocking so that opening a pipe cannot hang; it is refused just below.
+        RefuseIrregularBeforeOpening(path);
+        // Non-blocking so that a pipe put in its place meanwhile cannot hang the open; it is
+        // refused just below.
         handles.fd = OpenFile(path, (mode == Mode::Read ? O_RDONLY : O_RDWR) | O_NONBLOCK);
         if (handles.fd < 0)
             ThrowOpen(path, errno);
@@ -193,8 +211,7 @@ BinaryFile::BinaryFile(const std::string& name, Mode mode)
         bool exists = stat(handles.targetPath.c_str(), &info) == 0;
         if (exists)
         {
-            if (S_ISDIR(info.st_mode))
-                ThrowOpen(path, EISDIR);
+            RefuseIrregular(path, info);
             handles.originalFd = OpenFile(handles.targetPath, O_RDWR | O_NONBLOCK);
             if (handles.originalFd < 0)
                 ThrowOpen(path, errno);
