@@ -23,6 +23,7 @@
 #include "Papy/Track/Track.h"
 #include "Support/TempFolder.h"
 #include "Util/Exception.h"
+#include "Util/MemoryStream.h"
 
 using namespace Velmo;
 using namespace Velmo::Papy;
@@ -177,6 +178,36 @@ TEST(GPLFacetSet, LooseFileBeforeTheDatAndOneFactoryForFolderAndDat)
     EXPECT_FALSE(plain->GetFacet<GetDat>()->GetDatFile());
     ExpectFileOpen([&] { plain->GetFacet<MakeTdo>()->Make(car, "Wheel", "", false); },
                    "Couldn't open " + temp.Path("Plain") + "/Wheel.3do\nFile not found\n");
+}
+
+TEST(GPLFacetSet, FoldersAndFilesThatDifferOnlyInCaseStayApart)
+{
+    VelmoTest::TempFolder temp;
+    temp.Write("Monza/car.3do", GPLSample("minimal.3do"));
+    temp.Write("Monza/tv.cam", RaceSample("gpl0.cam"));
+    temp.Write("Monza/TV.CAM", RaceSample("gpl2.cam"));
+    temp.Write("monza/car.3do", GPLSample("minimal.3do"));
+    temp.Write("monza/pit.cam", RaceSample("gpl0.cam"));
+    CountedPointer<FileFactory> upper = Factory(temp.Path("Monza"));
+    CountedPointer<FileFactory> lower = Factory(temp.Path("monza"));
+    ASSERT_NE(upper.Get(), lower.Get());
+    // Each folder's factory opens its own files.
+    CountedPointer<CamFile> cam;
+    lower->GetFacet<MakeCam>()->Make(cam, "pit", "", false);
+    EXPECT_TRUE(cam);
+    EXPECT_THROW(upper->GetFacet<MakeCam>()->Make(cam, "pit", "", false), Util::XFileOpen);
+    // In one folder, tv.cam and TV.CAM are two files.
+    CountedPointer<CamFile> small, large;
+    upper->GetFacet<MakeCam>()->Make(small, "tv", "cam", false);
+    upper->GetFacet<MakeCam>()->Make(large, "TV", "CAM", false);
+    EXPECT_NE(small.Get(), large.Get());
+    // Unedited, each saves as the file it was read from.
+    for (const auto& [file, sample] : {std::pair{small, "gpl0.cam"}, std::pair{large, "gpl2.cam"}})
+    {
+        Util::MemoryStream saved("saved.cam");
+        file->Save(saved);
+        EXPECT_EQ(std::string(saved.GetBytes().begin(), saved.GetBytes().end()), RaceSample(sample)) << sample;
+    }
 }
 
 TEST(GPLFacetSet, RacingLineOverATrackOnlyInTheDat)
