@@ -458,7 +458,8 @@ TEST_F(N4FacetSet, TrackOfAnyExtensionIsThePtf)
 TEST(SubFacetSet, ForwardsToTheParentWithTheFolderPrefix)
 {
     VelmoTest::TempFolder temp;
-    temp.Write("Track/track.dat", ICR2Dat({{"cars\\body.mip", BitmapSample("f0.mip")}}));
+    temp.Write("Track/track.dat",
+               ICR2Dat({{"cars\\body.mip", BitmapSample("f0.mip")}, {"a.b\\x.mip", BitmapSample("f0.mip")}}));
     temp.Write("x.mip", BitmapSample("f0.mip")); // where an unsafe name would lead
     CountedPointer<FileFactory> sub = Factory(temp.Path("Track/Cars"));
     CountedPointer<FileFactory> parent = Factory(temp.Path("Track"));
@@ -482,6 +483,29 @@ TEST(SubFacetSet, ForwardsToTheParentWithTheFolderPrefix)
     sub->GetFacet<CreateMip>()->Create(wheel, "Wheel", 64, 64, 5, 6, 5, 0, 0, false, 0, false, false, false, false,
                                       true, 0, extension);
     EXPECT_EQ(parentMip.GetSource().GetCache().Find("cars\\wheel.mip").Get(), wheel.Get());
+
+    // A folder whose name has a dot keeps its name: the name is split before the prefix goes
+    // in front, so the default extension or the name's own is the file's.
+    temp.MakeFolder("Track/a.b");
+    CountedPointer<FileFactory> dotted = Factory(temp.Path("Track/a.b"));
+    ASSERT_EQ(FacetSetOf(*dotted), "Sub");
+    CountedPointer<MipFile> first;
+    dotted->GetFacet<MakeMip>()->Make(first, "x", "mip", false);
+    for (const auto& [name, extension] : {std::pair{"x", ""}, std::pair{"x.mip", ""}, std::pair{"X.old", "MIP"}})
+    {
+        CountedPointer<MipFile> again;
+        dotted->GetFacet<MakeMip>()->Make(again, name, extension, false);
+        EXPECT_EQ(again.Get(), first.Get()) << name << " " << extension;
+    }
+    try
+    {
+        dotted->GetFacet<MakeMip>()->Make(first, "y", "", false);
+        ADD_FAILURE() << "made";
+    }
+    catch (const Util::XFileOpen& e)
+    {
+        EXPECT_EQ(e.GetText(), "Couldn't open " + temp.Path("Track/") + "a.b\\y.mip\nFile not found\n");
+    }
 
     // A name that leaves the folder never reaches the disk.
     EXPECT_THROW(sub->GetFacet<MakeMip>()->Make(body, "..\\..\\x", "mip", false), Util::XFileOpen);
