@@ -93,6 +93,7 @@ private:
     Util::PathName m_path;
     Limits m_limits;
     bool m_writable;
+    bool m_onDisk; // false for a new archive until its first save makes its file
     std::vector<Entry> m_entries;
     std::unordered_map<std::string, int> m_index;
 };

@@ -23,7 +23,7 @@ class N4DatFile : public DatArchive
 public:
     // Reads the directory of the archive at path, opened for update or for reading only.
     N4DatFile(const std::string& path, bool forUpdate);
-    // A new, empty archive: the file is created and must not exist.
+    // A new, empty archive, held in memory: its file must not exist, and its first Save makes it.
     explicit N4DatFile(const std::string& path);
 
     // Takes the game files of the archive's folder and of its sub-folders art, bkgrnds, stamps,

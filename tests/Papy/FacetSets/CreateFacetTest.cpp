@@ -8,6 +8,7 @@
 #include "Papy/Bitmap/PbfFile.h"
 #include "Papy/Bitmap/SrbFile.h"
 #include "Papy/Container/DatFile.h"
+#include "Papy/FacetSets/GameRecognizers.h"
 #include "Papy/FacetSets/LevelCount.h"
 #include "Papy/Factory/FileFactoryRegistry.h"
 #include "Papy/Factory/GetDat.h"
@@ -166,7 +167,32 @@ TEST(CreateFacet, CreateDatMakesTheArchiveOnceAndKeepsTheOldOnFailure)
         factory->GetFacet<CreateDat>()->Create(dat);
         ASSERT_TRUE(dat);
         EXPECT_EQ(factory->GetFacet<GetDat>()->GetDatFile().Get(), dat.Get());
+        EXPECT_EQ(dat->GetPathName().GetFullPath(), temp.Path("Oval/Oval.dat"));
+        EXPECT_EQ(dat->GetEntryCount(), 0);
+
+        // Nothing is written until a save: a new factory of the folder, without the
+        // container, still opens the folder's files.
+        EXPECT_FALSE(Util::FileExists(temp.Path("Oval/Oval.dat")));
+        {
+            FileFactoryRegistry registry;
+            GameRecognizers recognizers(registry);
+            CountedPointer<FileFactory> again = registry.GetFactory(temp.Path("Oval"), false);
+            ASSERT_TRUE(again);
+            EXPECT_FALSE(again->GetFacet<GetDat>()->GetDatFile());
+            CountedPointer<TdoFile> car;
+            again->GetFacet<MakeTdo>()->Make(car, "car", "", false);
+            EXPECT_TRUE(car);
+        }
+        // A save that fails (an ICR2 archive needs an entry) leaves no file either.
+        if (std::string(c.game) == "GPL")
+        {
+            EXPECT_THROW(dat->Save(), Util::XUsage);
+            EXPECT_FALSE(Util::FileExists(temp.Path("Oval/Oval.dat")));
+        }
+        dat->Build(false);
+        dat->Save();
         EXPECT_TRUE(Util::FileExists(temp.Path("Oval/Oval.dat")));
+        EXPECT_EQ(dat->GetEntryCount(), 1);
         CountedPointer<DatFile> second;
         EXPECT_THROW(factory->GetFacet<CreateDat>()->Create(second), Util::XFileOpen);
         EXPECT_FALSE(second);
