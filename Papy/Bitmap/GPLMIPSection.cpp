@@ -131,11 +131,14 @@ void GPLMIPSection::Read(Util::RecordReader& reader, U32 acceptedVersion)
 
     if (reader.Tell() != end)
         fail("GPL mip incorrect size");
+    if (!m_levels.empty())
+        m_level0Edits = m_levels[0]->GetEditCount();
 }
 
 GPLMIPSection::GPLMIPSection(const GPLMIPSection& other)
     : m_widthExponent(other.m_widthExponent), m_heightExponent(other.m_heightExponent), m_format(other.m_format),
-      m_headerFromFile(other.m_headerFromFile), m_repeatsVertically(other.m_repeatsVertically),
+      m_headerFromFile(other.m_headerFromFile), m_level0Edits(other.m_level0Edits),
+      m_repeatsVertically(other.m_repeatsVertically),
       m_repeatsHorizontally(other.m_repeatsHorizontally), m_version(other.m_version),
       m_unknownValue(other.m_unknownValue), m_string(other.m_string)
 {
@@ -246,9 +249,23 @@ U8 GPLMIPSection::GetTransparency() const
     return Format().transparency;
 }
 
+bool GPLMIPSection::Level0AsRead() const
+{
+    if (m_levels.empty())
+        return true;
+    const GPLBMAPSection& level0 = *m_levels[0];
+    if (level0.GetEditCount() != m_level0Edits)
+        return false;
+    if (!IsPaletted())
+        return true;
+    if (level0.HasOwnPalette())
+        return level0.OwnPaletteAsRead();
+    return !m_sharedPalette || GPLBMAPSection::HoldsEntries(*m_sharedPalette, m_sharedPaletteBytes);
+}
+
 void GPLMIPSection::GetHeaderBytes(U8 bytes[4]) const
 {
-    if (m_headerFromFile)
+    if (m_headerFromFile && Level0AsRead())
     {
         std::copy(m_headerBytes, m_headerBytes + 4, bytes);
         return;
