@@ -96,7 +96,9 @@ void GPLMIPSection::Read(Util::RecordReader& reader, U32 acceptedVersion)
         fail("GPL MIP file mip header fill byte 0 not blank");
 
     const PixelFormat& sectionFormat = Format();
-    if (sectionFormat.paletted)
+    // The shared palette is looked for only where four bytes of the chunk, and of the file,
+    // follow: a chain of no levels may end the chunk right here.
+    if (sectionFormat.paletted && reader.Tell() <= end && end - reader.Tell() >= 4 && reader.Remaining() >= 4)
     {
         Util::RecordReader peek = reader;
         if (peek.ReadU32() == BitmapChunk::CMAP)
