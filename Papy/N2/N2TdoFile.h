@@ -85,7 +85,8 @@ public:
     const NodeTable& GetSubObjects() const { return m_subObjects; }
     const std::vector<Vertex>& GetVertices() const { return m_vertices; }
     const std::vector<Normal>& GetNormals() const { return m_normals; }
-    const std::map<U32, std::string>& GetStrings() const { return m_strings; }
+    // The number of STRN strings (of distinct offsets).
+    std::size_t GetStringCount() const { return m_stringStarts.size(); }
 
     static constexpr int NullId = -1;
     static constexpr int RootId = -2;
@@ -109,6 +110,8 @@ private:
     void ReadVertices(const std::vector<U8>& data);
     void ReadNormals(const std::vector<U8>& data);
     void ReadStrings(const std::vector<U8>& data);
+    // Orders the string starts by offset, the last section's string winning an offset.
+    void FinishStrings();
     void ReadInstructions(const std::vector<U8>& data);
 
     FactoryFacets m_factory;
@@ -116,7 +119,11 @@ private:
     std::vector<Vertex> m_vertices;
     std::vector<Normal> m_normals;
     std::map<int, int> m_displayClasses;
-    std::map<U32, std::string> m_strings;
+    // The STRN strings, in memory a small multiple of the sections' bytes however short the
+    // strings: the sections' bytes one after another, each followed by a NUL so that every
+    // string ends in one, and where each string starts in them, by its offset in its section.
+    std::vector<char> m_stringBytes;
+    std::vector<std::pair<U32, U32>> m_stringStarts;
     int m_rootId = 0;
     int m_nextId = 0x40000000;
     std::string m_fileName;

@@ -88,10 +88,27 @@ TEST(N2TdoFile, StringsEndAtTheirNulOrAtTheSectionEnd)
     auto file = Load(b.File("list", {N2Builder::Section("STRN", {'a', 'b', 0, 'c', 'd'})}), factory.Factory);
     EXPECT_EQ(file->GetString(0), "ab");
     EXPECT_EQ(file->GetString(3), "cd");
-    EXPECT_EQ(file->GetStrings().size(), 2u);
+    EXPECT_EQ(file->GetStringCount(), 2u);
     EXPECT_EQ(AssertionOf([&] { file->GetString(1); }), "i != Strings.end()");
     auto one = Load(b.File("list", {N2Builder::Section("STRN", {'x'})}), factory.Factory);
-    EXPECT_TRUE(one->GetStrings().empty());
+    EXPECT_EQ(one->GetStringCount(), 0u);
+}
+
+TEST(N2TdoFile, AStringOfALaterSectionReplacesOneOfTheSameOffset)
+{
+    N2Builder b;
+    b.Record("list", 4, {0});
+    TestFactory factory;
+    auto file = Load(b.File("list", {N2Builder::Section("STRN", {'a', 'b', 0, 'c', 'd', 0}),
+                                     N2Builder::Section("STRN", {'x', 'y', 'z', 0, 0, 'w', 0}),
+                                     N2Builder::Section("STRN", {'v', 0})}),
+                     factory.Factory);
+    // Offsets 0 (three times), 3 (twice), 4 and 5.
+    EXPECT_EQ(file->GetStringCount(), 4u);
+    EXPECT_EQ(file->GetString(0), "v");
+    EXPECT_EQ(file->GetString(3), "cd");
+    EXPECT_EQ(file->GetString(4), "");
+    EXPECT_EQ(file->GetString(5), "w");
 }
 
 TEST(N2TdoFile, LookupsAssertOnMissingEntries)
