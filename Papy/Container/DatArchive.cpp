@@ -59,6 +59,11 @@ DatArchive::DatArchive(const std::string& path, Open open, const Limits& limits)
 {
 }
 
+DatArchive::DatArchive(const Util::CountedPointer<Util::BinaryStream>& stream, const Limits& limits)
+    : m_stream(stream), m_path(stream->GetName()), m_limits(limits), m_writable(false), m_onDisk(true)
+{
+}
+
 const Util::CountedPointer<Util::BinaryStream>& DatArchive::GetStream() const
 {
     // Empty only when a save put the new archive in place and it could not be opened again.

@@ -22,6 +22,8 @@ public:
     ICR2DatFile(const std::string& path, bool forUpdate);
     // A new, empty archive, held in memory: its file must not exist, and its first Save makes it.
     explicit ICR2DatFile(const std::string& path);
+    // Reads the directory of an archive held in a stream, named as the stream is; read only.
+    explicit ICR2DatFile(const Util::CountedPointer<Util::BinaryStream>& stream);
 
     // ICR2 archives have no folders: always empty.
     std::string GetEntryFolder(int i) const override;
