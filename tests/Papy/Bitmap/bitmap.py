@@ -8,13 +8,15 @@ written from the format description alone, sharing no code with the C++ readers.
 Commands:
   samples DIR            write sample files of every format, their pixel listings
                          (<file>.pixels) and DIR/samples.txt; crafted broken files under
-                         DIR/bad with DIR/bad/messages.txt (file, kind, expected message)
+                         DIR/bad with DIR/bad/messages.txt (file, kind, expected message; the
+                         kind "K@resave" with the message "loads" marks a crafted file that
+                         loads and must save as a file that loads)
   check FILE [--kind K] [--pixels OUT]
                          read FILE as kind K (pbf, mip, mip1, srb, srb-strict, bmap1;
                          default from the extension), print "ok" or the first rule broken
                          (exit status 1), and optionally write the decoded pixels
   selftest DIR           write the samples and prove that every sample reads back to its own
-                         pixels and every crafted file fails with its message
+                         pixels and every crafted file fails with its message (or loads)
   drawing DIR            write the textures of the drawing tests' scene folders into DIR
   textures DIR [--count N] [--size S]
                          write the texture benchmark's files tex000.mip ... (S x S, two levels)
@@ -379,7 +381,8 @@ def read_mip(rd, accepted):
         raise Broken("GPL MIP file mip header fill byte 0 not blank")
     fmt = FORMATS[code]
     shared = None
-    if fmt[8] and rd.peek_id() == "CMAP":
+    # The shared palette is looked for only where four bytes of the chunk and of the file follow.
+    if fmt[8] and rd.pos + 4 <= min(end, len(rd.data)) and rd.peek_id() == "CMAP":
         shared = read_cmap(rd)
     m.shared = shared
     m.levels = []
@@ -871,6 +874,11 @@ def crafted():
          bmap(3, 2, 2, px(3, 2, 2)[:6])),
         ("explode-size.bmap", "bmap1@pixels", "result_size == UncompressedDataSize",
          bmap(3, 2, 2, px(3, 2, 2)[:6], method=1)),
+        # Files that load, found by fuzzing: each saves as a file that loads and saves as itself.
+        # A paletted MIP of no levels and no CMAP, with four stray bytes after its chunk (the GPL
+        # bitmap harness's 49-byte input: its reader byte and these 48), and without them.
+        ("no-levels-stray.mip", "mip@resave", "loads", chain(0, 1, 1, []) + b"\x01\x02\x03\x04"),
+        ("no-levels.mip", "mip@resave", "loads", chain(0, 1, 1, [])),
         # N2 bitmaps, each inside an otherwise sound one-level MIP of 2 x 2.
     ]
     n2px = bytes(8)
@@ -961,8 +969,15 @@ def crafted():
 
 
 def check_crafted(name, kind, message, data):
-    """The reader refuses the file with its message; None when it does, else the complaint."""
+    """The reader refuses the file with its message (or, for the stage "resave", reads it);
+    None when it does, else the complaint."""
     load_kind, _, stage = kind.partition("@")
+    if stage == "resave":
+        try:
+            read_levels(data, load_kind)
+        except Broken as e:
+            return "%s: refused with %r, wanted it to load" % (name, str(e))
+        return None if message == "loads" else "%s: a resaved file's message is 'loads'" % name
     try:
         levels = read_levels(data, load_kind)
         if stage == "pixels":
