@@ -129,9 +129,22 @@ bool COpenGLView::ShouldReport(const std::string& text)
 
 void COpenGLView::Report(const std::string& text)
 {
-    if (m_canvas == nullptr || !ShouldReport(text))
+    if (text.empty() || !ShouldReport(text))
         return;
-    m_canvas->CallAfter([text] { CCatchPattern::ShowMessage(text); });
+    m_pending.push_back(text);
+    // Queued on the view: a view that goes first takes the call with it.
+    if (m_pending.size() == 1)
+        CallAfter([this] { ShowReported(); });
+}
+
+void COpenGLView::ShowReported()
+{
+    std::string text;
+    for (const std::string& line : m_pending)
+        text += (text.empty() ? "" : "\n") + line;
+    m_pending.clear();
+    if (!text.empty())
+        CCatchPattern::ShowMessage(text);
 }
 
 void COpenGLView::Invalidate()
@@ -239,6 +252,7 @@ void COpenGLView::OnPaint(wxPaintEvent&)
     }
     if (failure.empty())
     {
+        ++m_paints;
         m_reported.Clear();
         return;
     }

@@ -12,12 +12,14 @@
 //   height, aspect) and the size step (Resize) sets the viewport, projection and camera.
 // - A paint that fails paints the pane's grey background instead and keeps what it had built;
 //   its message comes once, after the paint (never a box inside a paint: the box's own loop
-//   would paint again), and again only when ShouldReport says so.
+//   would paint again), and again only when ShouldReport says so. The default shows a text
+//   again after a paint has succeeded.
 // - When the view or its window goes, DestroyGL runs with the context current, then the
 //   context is deleted. A subclass that overrides DestroyGL calls ReleaseGL() in its own
 //   destructor (the base's destructor no longer reaches the override).
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Vantrel/Drawing/DrawingReport.h"
 #include "Vantrel/Frame/VantrelView.h"
@@ -53,7 +55,9 @@ public:
     int GetWidth() const { return m_width; }
     int GetHeight() const { return m_height; }
     double GetAspect() const { return m_aspect; }
-    // Paints that ended in a failure (the background painted instead).
+    // Paints that drew a frame, and paints that ended in a failure (the background painted
+    // instead).
+    int GetPaintCount() const { return m_paints; }
     int GetFailedPaintCount() const { return m_failedPaints; }
 
     static constexpr const char* CreateContextFailedText = "wglCreateContext failed";
@@ -88,7 +92,8 @@ protected:
 
     // Loads the projection (SetProjection) and the model-view matrix (SetCamera) over identities.
     void ApplyCamera();
-    // Shows the text after the event being handled, when ShouldReport allows.
+    // Shows the text after the event being handled, when ShouldReport allows; the texts
+    // reported while one event is handled come in one message.
     void Report(const std::string& text);
     // Runs DestroyGL with the context current and deletes the context (once).
     void ReleaseGL();
@@ -104,6 +109,7 @@ private:
     void OnCanvasGoing();
     bool EnsureContext();
     void PaintBackground();
+    void ShowReported();
 
     COpenGLCanvas* m_canvas = nullptr;
     std::unique_ptr<wxGLContext> m_context;
@@ -112,8 +118,10 @@ private:
     int m_width = 0;
     int m_height = 0;
     double m_aspect = 0;
+    int m_paints = 0;
     int m_failedPaints = 0;
     DrawingReport m_reported;
+    std::vector<std::string> m_pending;
 
     wxDECLARE_DYNAMIC_CLASS(COpenGLView);
 };
