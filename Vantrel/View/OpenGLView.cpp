@@ -241,6 +241,8 @@ void COpenGLView::OnPaint(wxPaintEvent&)
     try
     {
         WithContext([this] {
+            glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &m_stackDepths[0]);
+            glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &m_stackDepths[1]);
             Render();
             m_canvas->SwapBuffers();
             PostDraw();
@@ -273,6 +275,18 @@ void COpenGLView::PaintBackground()
             for (int i = 0; i < 32 && glGetError() != GL_NO_ERROR; ++i)
             {
             }
+            // And matrices pushed: the stacks go back to their depths at the start of the paint.
+            const GLenum modes[2] = {GL_MODELVIEW, GL_PROJECTION};
+            const GLenum depths[2] = {GL_MODELVIEW_STACK_DEPTH, GL_PROJECTION_STACK_DEPTH};
+            for (int i = 1; i >= 0; --i)
+            {
+                glMatrixMode(modes[i]);
+                GLint depth = 0;
+                glGetIntegerv(depths[i], &depth);
+                for (; depth > m_stackDepths[i] && depth > 1; --depth)
+                    glPopMatrix();
+            }
+            glGetError();
             glClearColor(0.5f, 0.5f, 0.5f, 1.0f);
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
             glFinish();

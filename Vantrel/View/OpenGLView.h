@@ -119,6 +119,7 @@ private:
     int m_height = 0;
     double m_aspect = 0;
     int m_paints = 0;
+    int m_stackDepths[2] = {1, 1};  // model-view and projection at the start of the paint
     int m_failedPaints = 0;
     DrawingReport m_reported;
     std::vector<std::string> m_pending;
