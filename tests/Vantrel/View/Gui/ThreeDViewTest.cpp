@@ -502,3 +502,41 @@ TEST(ThreeDView, ThePlanAsThePaneDrawsIt)
     Shot(lap.View->GetChildFrame(), "ptf_plan_lap_window");
     EXPECT_EQ(lap.View->GetFailedPaintCount(), 0);
 }
+
+// A textured object in 3D mode, shaded and in wireframe, from the pane's own pixels with shots
+// of the window beside them. Its polygons lie in one plane that holds the Y axis, the axis the
+// pane would choose: it is seen along X.
+TEST(ThreeDView, AnObjectAsThePaneDrawsIt)
+{
+    Window window("gpl/textured.3do");
+    ASSERT_TRUE(window.IsOpen());
+    Command(ID_VIEW_3D);
+    Command(ID_AXIS_POSITIVE_X);
+    window.Select(window.RootId());
+    ASSERT_TRUE(window.Paint());
+    EXPECT_EQ(window.View->GetState().GetAxis(), 0);
+    const auto drawn = [](const wxImage& image) {
+        int count = 0;
+        for (int y = 0; y < image.GetHeight(); ++y)
+            for (int x = 0; x < image.GetWidth(); ++x)
+                if (std::abs(image.GetRed(x, y) - 128) > 4 || std::abs(image.GetGreen(x, y) - 128) > 4 ||
+                    std::abs(image.GetBlue(x, y) - 128) > 4)
+                    ++count;
+        return count;
+    };
+    const wxImage shaded = GLShot(window.View->GetCanvas(), window.View->GetContext(), "tdo_3d");
+    Shot(window.View->GetChildFrame(), "tdo_3d_window");
+    // Wireframe waits for Refresh, as the menu's switches do.
+    Command(ID_DRAW_WIREFRAME);
+    const int paints = window.Paints();
+    Command(ID_REFRESH);
+    ASSERT_TRUE(PumpUntil([&] { return window.Paints() > paints; }));
+    const wxImage wireframe = GLShot(window.View->GetCanvas(), window.View->GetContext(), "tdo_3d_wireframe");
+    Shot(window.View->GetChildFrame(), "tdo_3d_wireframe_window");
+    ASSERT_TRUE(shaded.IsOk());
+    ASSERT_TRUE(wireframe.IsOk());
+    EXPECT_GT(drawn(shaded), shaded.GetWidth() * shaded.GetHeight() / 20);
+    EXPECT_GT(drawn(wireframe), 50);
+    EXPECT_LT(drawn(wireframe), drawn(shaded));
+    EXPECT_EQ(window.View->GetFailedPaintCount(), 0);
+}
