@@ -18,12 +18,15 @@
 #include "Vantrel/App/StandInDoc.h"
 #include "Vantrel/App/TemplateTable.h"
 #include "Vantrel/App/VantrelDocManager.h"
+#include "Vantrel/Doc/3DODoc.h"
 #include "Vantrel/Doc/CatchPattern.h"
 #include "Vantrel/Doc/DocumentPattern.h"
 #include "Vantrel/Doc/SubDoc.h"
 #include "Vantrel/Frame/CommandBinding.h"
 #include "Vantrel/Frame/CommandIds.h"
 #include "Vantrel/Frame/DocChildFrame.h"
+#include "Vantrel/View/3DOSplitterFrame.h"
+#include "Vantrel/View/3DOTreeView.h"
 #include "Vantrel/View/BinView.h"
 
 namespace
@@ -43,6 +46,11 @@ void GetClasses(const CTemplateTable::Entry& entry, wxClassInfo*& document, wxCl
     case CTemplateTable::HexDumpId:
     case CTemplateTable::DatId:
         document = wxCLASSINFO(CSubDoc);
+        break;
+    case 130:
+        document = wxCLASSINFO(C3DODoc);
+        frame = wxCLASSINFO(C3DOSplitterFrame);
+        view = wxCLASSINFO(C3DOTreeView);
         break;
     default:
         document = wxCLASSINFO(CStandInDoc);
