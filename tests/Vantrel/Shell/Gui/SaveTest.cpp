@@ -6,7 +6,7 @@
 
 #include <wx/testing.h>
 
-#include "GuiHarness.h"
+#include "GuiKit.h"
 #include "Vantrel/App/MainFrame.h"
 #include "Support/TempFolder.h"
 #include "Util/Exception.h"
@@ -130,7 +130,7 @@ TEST(Save, ReadOnlyDocumentsNeitherSaveNorAsk)
     EXPECT_TRUE(messages.Texts.empty());
     // Closing asks nothing: an unexpected dialog would fail the test.
     wxTEST_DIALOG(Command(ID_FILE_CLOSE), wxExpectAny(wxID_OK).Optional());
-    Pump(30);
+    Pump();
     EXPECT_EQ(DocumentCount(), 0);
 }
 
