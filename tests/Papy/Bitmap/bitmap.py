@@ -15,6 +15,9 @@ Commands:
                          (exit status 1), and optionally write the decoded pixels
   selftest DIR           write the samples and prove that every sample reads back to its own
                          pixels and every crafted file fails with its message
+  drawing DIR            write the textures of the drawing tests' scene folders into DIR
+  textures DIR [--count N] [--size S]
+                         write the texture benchmark's files tex000.mip ... (S x S, two levels)
 
 Pixel listings: a line "levels N", then per level "level W H" and one line "r g b a" per
 pixel, rows top first.
@@ -972,6 +975,73 @@ def check_crafted(name, kind, message, data):
     return "%s: accepted, wanted %r" % (name, message)
 
 
+# ---------------------------------------------------------------- drawing scenes
+
+# The texels of the drawing tests' textures, rows top first, (r, g, b, a).
+CHECK = [[(255, 0, 0, 255), (0, 255, 0, 255)], [(0, 0, 255, 255), (255, 255, 0, 255)]]
+CHECK_SMALL = [[(10, 20, 30, 255)]]
+LEVELS_TOP = [[(128, 0, 128, 255)] * 4 for _ in range(4)]
+LEVELS_SECOND = [[(0, 255, 255, 255), (255, 0, 255, 255)], [(255, 128, 0, 255), (0, 128, 255, 255)]]
+
+
+def rgba_level(pixels):
+    """A 32-bit (format 7) BMAP of the pixels, rows top first."""
+    data = b"".join(bytes((b, g, r, a)) for row in pixels for (r, g, b, a) in row)
+    return bmap(7, len(pixels[0]), len(pixels), data)
+
+
+def drawing_bitmaps():
+    """relative path -> bytes: the textures of the drawing tests' scene folders (gpl3do.py and
+    n4archive.py write the objects beside them)."""
+    check = [rgba_level(CHECK), rgba_level(CHECK_SMALL)]
+    out = {
+        "gpl-textures/check.mip": mip(7, 1, 1, check),
+        # The first level is 4 x 4 of one colour, the second the 2 x 2 of LEVELS_SECOND.
+        "gpl-textures/levels.mip": mip(7, 2, 2, [rgba_level(LEVELS_TOP), rgba_level(LEVELS_SECOND)]),
+        "n4-track/grass.mip": n4_mip(4, 7, 1, 1, check),
+        "n4-short/grass.mip": n4_mip(4, 7, 1, 1, check),
+        "n4-track/light.mip": n4_mip(4, 7, 1, 1, [rgba_level([[(128, 0, 128, 255)] * 2] * 2), rgba_level(CHECK_SMALL)]),
+    }
+    # Some of the files the samples of the generators name, so that their drawing reaches the
+    # textured and sprite paths (the others stay missing).
+    gpl_srb = srb((4.0, 6.0, 2.0, 2.0, 1.0, 2.0), tuple(range(1, 10)), mip(7, 1, 1, check, repeat=0))
+    # W = 4, D = 6, texture extents 2 x 2, origin column 1 and row 2: a = 0.5, b = 0, so the
+    # corners are (-2, 0, 6), (2, 0, 6), (2, 0, 0), (-2, 0, 0) with texture (0, 0) at the first.
+    out["gpl-shot/check.mip"] = mip(7, 1, 1, check)
+    out["gpl-sprite/tree.srb"] = srb((4.0, 6.0, 2.0, 2.0, 1.0, 2.0), tuple(range(1, 10)), mip(7, 1, 1, check))
+    out.update({"gpl-samples/asphalt.mip": mip(7, 1, 1, check), "gpl-samples/flag.srb": gpl_srb,
+                "n4-samples/road.mip": n4_mip(4, 7, 1, 1, check), "n4-samples/grass.mip": n4_mip(4, 7, 1, 1, check),
+                "n4-samples/base.mip": n4_mip(2, 7, 1, 1, check, repeat=3)})
+    # The textures the N2 samples of n2tdo.py name, at the sizes that generator expects,
+    # 8-bit palette indices (greys without the folder's palette).
+    rnd = random.Random(28)
+    for name, (w, h) in {"road": (64, 32), "sky": (128, 128), "tiny": (1, 1), "strip": (256, 1)}.items():
+        wexp, hexp = w.bit_length() - 1, h.bit_length() - 1
+        levels = [n2_bmap(3, w, h, random_bytes(rnd, n2_stride(3, w) * h))]
+        out["n2-samples/%s.mip" % name] = n2_mip(3, wexp, hexp, levels)
+    return out
+
+
+def write_drawing(folder):
+    for name, data in drawing_bitmaps().items():
+        os.makedirs(os.path.dirname(os.path.join(folder, name)), exist_ok=True)
+        with open(os.path.join(folder, name), "wb") as f:
+            f.write(data)
+
+
+def write_textures(folder, count, size):
+    """The texture benchmark's files tex000.mip ... : size x size (a power of two), two levels
+    each, 32-bit pixels of a pattern of their own."""
+    exp = size.bit_length() - 1
+    os.makedirs(folder, exist_ok=True)
+    for i in range(count):
+        rows = [[((x * 7 + i) & 255, (y * 5 + i * 3) & 255, (x ^ y) & 255, 255) for x in range(size)]
+                for y in range(size)]
+        half = [row[::2] for row in rows[::2]]
+        with open(os.path.join(folder, "tex%03d.mip" % i), "wb") as f:
+            f.write(mip(7, exp, exp, [rgba_level(rows), rgba_level(half)]))
+
+
 def write_samples(folder):
     os.makedirs(os.path.join(folder, "bad"), exist_ok=True)
     index = []
@@ -1049,7 +1119,19 @@ def main(argv):
     p.add_argument("--pixels")
     p = sub.add_parser("selftest")
     p.add_argument("folder")
+    p = sub.add_parser("drawing")
+    p.add_argument("folder")
+    p = sub.add_parser("textures")
+    p.add_argument("folder")
+    p.add_argument("--count", type=int, default=100)
+    p.add_argument("--size", type=int, default=256)
     args = parser.parse_args(argv)
+    if args.command == "drawing":
+        write_drawing(args.folder)
+        return 0
+    if args.command == "textures":
+        write_textures(args.folder, args.count, args.size)
+        return 0
     if args.command == "samples":
         write_samples(args.folder)
         return 0
