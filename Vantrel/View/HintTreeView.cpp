@@ -57,6 +57,10 @@ void CHintTreeView::Fill(const TrkTreeItem& root)
     if (m_tree->HasChildren(top))
         m_tree->Expand(top);
     m_tree->Thaw();
+    // The control makes its first item current without telling anyone; selected anew, it
+    // sends its code, so that the other panes show what the tree shows selected.
+    m_tree->Unselect();
+    m_tree->SelectItem(top);
 }
 
 int CHintTreeView::GetItemCode(const wxTreeItemId& item) const

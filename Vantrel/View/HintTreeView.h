@@ -1,7 +1,8 @@
 #pragma once
 // The tree pane of the track and replay documents: the items that a subclass builds (a
 // TrkTreeItem tree, apart from the control), shown once at the initial update under the wait
-// cursor. Selecting an item sends its code to the document's other panes (CTrkUpdateHint).
+// cursor, "root" selected. Selecting an item sends its code to the document's other panes
+// (CTrkUpdateHint).
 // What the model throws while the items are built is shown once; the items built before stay.
 #include <wx/treectrl.h>
 

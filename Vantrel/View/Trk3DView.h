@@ -2,6 +2,7 @@
 // The plan pane of the track document: the whole track seen from above, drawn once into a
 // display list (TrackPlanScene) and replayed at every paint. A segment selected in the tree
 // moves only the camera onto it; "root" goes back to the whole track's saved bounds.
+#include "Util/CountedPointer.h"
 #include "Vantrel/Drawing/TrackPlanScene.h"
 #include "Vantrel/View/OpenGLView.h"
 
@@ -32,8 +33,6 @@ protected:
 
     // The document's track (empty without one).
     Velmo::Util::CountedPointer<Velmo::Papy::Track> GetTrack() const;
-
-    TrackPlanScene& GetScene() { return m_scene; }
 
 private:
     TrackPlanScene m_scene;

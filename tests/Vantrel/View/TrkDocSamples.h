@@ -18,6 +18,7 @@
 
 #include "GuiKit.h"
 #include "Support/TempFolder.h"
+#include "Vantrel/Doc/VantrelDoc.h"
 #include "Vantrel/Rows/TrkRow.h"
 #include "Vantrel/View/HintListView.h"
 #include "Vantrel/View/HintTreeView.h"

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <functional>
 
+#include <wx/glcanvas.h>
 #include <wx/mdi.h>
 #include <wx/splitter.h>
 
