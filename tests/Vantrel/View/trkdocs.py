@@ -8,7 +8,7 @@ and list rows the panes must show, worked out from the generators' values.
     trkdocs.py bench OUTDIR     OUTDIR/games/gpl/tracks/Big/big.trk (5000 segments of 10 strips),
                                 OUTDIR/games/gpl/replays/big.rpy (40 drivers of 300 laps, on a
                                 track that is not there) and OUTDIR/games/gpl/replays/path.rpy
-                                (one car's lap of 50,000 frames round track "Big")
+                                (one car's lap of 49,999 frames round track "Big")
 
 Folders (names on disk in the case shown; the replays name their tracks in another case):
     gpl/Tracks/Plan/PLAN.TRK        the plan loop of trkviews.py (asphalt, grass, an Armco wall
@@ -88,8 +88,9 @@ def samples(outdir):
 
 
 def path_replay(frames=50000):
-    """One car on track "Big" going 0.5 m a frame from 1 m on, across the track and back every
-    200 frames, never reaching the line again: its one lap holds every frame."""
+    """One car on track "Big" (23 km) going 0.4 m a frame from 1 m on, across the track and back
+    every 200 frames, never reaching the line again: its lap after the start holds every frame
+    but the first (the race clock runs 10 ms a frame)."""
     p = race.replay_model(2, 0x40)
     p['track'] = 'Big'
     # The player (Bob Bravo) is listed but never on the track.
@@ -97,10 +98,11 @@ def path_replay(frames=50000):
     p['laps'] = [[(0, [0, 0x7FFFFFFF])]]
     p['frames'] = []
     for f in range(frames):
-        raw = int((1.0 + 0.5 * f) * 500)  # longitude unit of RPTP version 0x40: 1/500 m
+        raw = int((1.0 + 0.4 * f) * 500)  # longitude unit of RPTP version 0x40: 1/500 m
         latitude = (abs(f % 200 - 100) - 50) * 40
         car = struct.pack('<4I', 0xCAFEF00D, raw, 0xABCD0000 | ((latitude >> 4) & 0xFFFF), 0xFFF8007F)
-        p['frames'].append([race.item(13, struct.pack('<I', f * 36 * 256 + 0x7F)), race.item(3, car)])
+        # The race clock in units of 10 ms: a frame each.
+        p['frames'].append([race.item(13, struct.pack('<I', f * 256 + 0x7F)), race.item(3, car)])
     return race.build_rpy(p)
 
 
