@@ -1,5 +1,6 @@
 #include "Vantrel/View/Rpy3DView.h"
 
+#include "Vantrel/Doc/CatchPattern.h"
 #include "Vantrel/Doc/RpyDoc.h"
 #include "Vantrel/Drawing/ReplayPath.h"
 #include "Vantrel/View/TrkUpdateHint.h"
@@ -8,12 +9,14 @@ wxIMPLEMENT_DYNAMIC_CLASS(CRpy3DView, CTrk3DView);
 
 void CRpy3DView::OnUpdate(wxView*, wxObject* hint)
 {
-    const auto* document = dynamic_cast<CRpyDoc*>(GetDocument());
-    const RpyHint::Selection selection = RpyHint::Decode(CTrkUpdateHint::CodeOf(hint));
-    m_showPath = document != nullptr && document->GetReplay() && selection.What == RpyHint::Kind::Lap;
-    if (m_showPath)
-        m_lap = selection;
-    Invalidate();
+    CCatchPattern::Run([&] {
+        const auto* document = dynamic_cast<CRpyDoc*>(GetDocument());
+        const RpyHint::Selection selection = RpyHint::Decode(CTrkUpdateHint::CodeOf(hint));
+        m_showPath = document != nullptr && document->GetReplay() && selection.What == RpyHint::Kind::Lap;
+        if (m_showPath)
+            m_lap = selection;
+        Invalidate();
+    });
 }
 
 void CRpy3DView::DrawOverlay()

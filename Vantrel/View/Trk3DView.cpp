@@ -4,6 +4,7 @@
 
 #include <wx/utils.h>
 
+#include "Vantrel/Doc/CatchPattern.h"
 #include "Vantrel/Doc/TrkDoc.h"
 #include "Vantrel/View/TrkUpdateHint.h"
 
@@ -16,8 +17,10 @@ CTrk3DView::~CTrk3DView()
 
 void CTrk3DView::OnUpdate(wxView*, wxObject* hint)
 {
-    m_scene.Select(CTrkUpdateHint::CodeOf(hint));
-    Invalidate();
+    CCatchPattern::Run([&] {
+        m_scene.Select(CTrkUpdateHint::CodeOf(hint));
+        Invalidate();
+    });
 }
 
 CTrkDoc::TrackPointer CTrk3DView::GetTrack() const

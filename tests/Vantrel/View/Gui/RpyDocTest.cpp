@@ -14,6 +14,8 @@
 #include "TrkDocSamples.h"
 #include "Papy/Container/PapyDirectory.h"
 #include "Util/Exception.h"
+#include "Vantrel/App/FixedMultiDocTemplate.h"
+#include "Vantrel/App/VantrelDocManager.h"
 #include "Vantrel/Doc/RpyDoc.h"
 #include "Vantrel/Drawing/ReplayPath.h"
 #include "Vantrel/Rows/RpyHint.h"
@@ -35,7 +37,7 @@ CRpyDoc* OpenReplay(const std::string& relative)
 
 wxImage Plan(wxDocument* document, const std::string& name = "")
 {
-    CRpy3DView* view = ViewOf<CRpy3DView>(document);
+    CTrk3DView* view = ViewOf<CTrk3DView>(document);
     // The pane has its context once it has been painted on the screen.
     if (view == nullptr || !PumpUntil([view] { return view->GetContext() != nullptr; }))
         return wxImage();
@@ -220,4 +222,33 @@ TEST(RpyDoc, RefusesToSaveAndNeverAsks)
     EXPECT_FALSE(document->Save());
     EXPECT_TRUE(document->Close());
     CloseAll();
+}
+
+// File New makes empty track and replay documents: "root" alone, an empty list and a white plan,
+// whatever is selected.
+TEST(RpyDoc, NewDocumentsAreEmpty)
+{
+    FailOnMessages();
+    for (int id : {133, 140})
+    {
+        wxDocument* document = Manager().FindTemplateById(id)->CreateDocument(wxString(), wxDOC_NEW);
+        ASSERT_NE(document, nullptr) << id;
+        EXPECT_TRUE(document->OnNewDocument());
+        Pump();
+        auto* track = dynamic_cast<CTrkDoc*>(document);
+        ASSERT_NE(track, nullptr);
+        EXPECT_FALSE(track->GetTrack());
+        auto* tree = ViewOf<CHintTreeView>(document);
+        ASSERT_NE(tree, nullptr);
+        EXPECT_EQ(tree->GetTree()->GetCount(), 1u);
+        for (int code : {-1, 0x00010000, RpyHint::Lap(0, 0, 0)})
+        {
+            CTrkUpdateHint hint(code);
+            document->UpdateAllViews(nullptr, &hint);
+            EXPECT_TRUE(ViewOf<CHintListView>(document)->GetRows().empty());
+            const wxImage plan = Plan(document);
+            EXPECT_EQ(Count(plan, White), plan.GetWidth() * plan.GetHeight()) << id << " " << code;
+        }
+        CloseAll();
+    }
 }
