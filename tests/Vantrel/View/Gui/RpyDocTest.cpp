@@ -88,7 +88,7 @@ void ExpectReplay(const std::string& relative, const std::string& expected, cons
     EXPECT_GT(Count(path, Red), 20);
     // The camera stays on the whole track.
     EXPECT_EQ(view->GetScene().GetSelectedSegment(), -1);
-    Shot(frame, shot);
+    EXPECT_GT(Count(Shot(frame, shot), Red), 20);
     ASSERT_TRUE(Select(document, RpyHint::Driver(0)));
     EXPECT_FALSE(view->IsPathShown());
     EXPECT_EQ(Count(Plan(document), Red), 0);

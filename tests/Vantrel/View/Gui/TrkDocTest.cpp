@@ -74,7 +74,12 @@ TEST(TrkDoc, GplTrackShowsTheGeneratorsRowsAndPlan)
     EXPECT_GT(Count(plan, Armco), 20);
     EXPECT_EQ(Count(plan, HayBales), 0);
     EXPECT_EQ(Count(plan, Red), 0);
-    Shot(frame, "trk");
+    // The window as the screen shows it.
+    const wxImage window = Shot(frame, "trk");
+    EXPECT_GT(Count(window, Asphalt), 500);
+    EXPECT_GT(Count(window, Grass), 500);
+    EXPECT_EQ(Count(window, HayBales), 0);
+    EXPECT_EQ(Count(window, Red), 0);
     CloseAll();
 }
 
