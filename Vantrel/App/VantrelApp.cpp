@@ -21,13 +21,19 @@
 #include "Vantrel/Doc/3DODoc.h"
 #include "Vantrel/Doc/CatchPattern.h"
 #include "Vantrel/Doc/DocumentPattern.h"
+#include "Vantrel/Doc/RpyDoc.h"
 #include "Vantrel/Doc/SubDoc.h"
+#include "Vantrel/Doc/TrkDoc.h"
 #include "Vantrel/Frame/CommandBinding.h"
 #include "Vantrel/Frame/CommandIds.h"
 #include "Vantrel/Frame/DocChildFrame.h"
 #include "Vantrel/View/3DOSplitterFrame.h"
 #include "Vantrel/View/3DOTreeView.h"
 #include "Vantrel/View/BinView.h"
+#include "Vantrel/View/RpySplitterFrame.h"
+#include "Vantrel/View/RpyTreeView.h"
+#include "Vantrel/View/TrkSplitterFrame.h"
+#include "Vantrel/View/TrkTreeView.h"
 
 namespace
 {
@@ -51,6 +57,17 @@ void GetClasses(const CTemplateTable::Entry& entry, wxClassInfo*& document, wxCl
         document = wxCLASSINFO(C3DODoc);
         frame = wxCLASSINFO(C3DOSplitterFrame);
         view = wxCLASSINFO(C3DOTreeView);
+        break;
+    case 133: // track
+    case 138: // the track of a DAT container's folder
+        document = wxCLASSINFO(CTrkDoc);
+        frame = wxCLASSINFO(CTrkSplitterFrame);
+        view = wxCLASSINFO(CTrkTreeView);
+        break;
+    case 140: // replay
+        document = wxCLASSINFO(CRpyDoc);
+        frame = wxCLASSINFO(CRpySplitterFrame);
+        view = wxCLASSINFO(CRpyTreeView);
         break;
     default:
         document = wxCLASSINFO(CStandInDoc);

@@ -44,13 +44,13 @@ int ReplayPath::Draw(const Papy::Track& track, const Papy::RpyFile& replay, int 
         if (!std::isfinite(longitude) || !std::isfinite(latitude))
             continue;
         const Papy::Vertex point = track.GetPoint(longitude, latitude);
-        if (std::isfinite(point.GetX()) && std::isfinite(point.GetY()))
+        if (std::isfinite(point.GetX()) && std::isfinite(point.GetY()) && std::isfinite(point.GetZ()))
             points.push_back(point);
     }
     glColor3d(1, 0, 0);
     glBegin(GL_LINE_STRIP);
     for (const Papy::Vertex& point : points)
-        glVertex3d(point.GetX(), point.GetY(), 0);
+        glVertex3d(point.GetX(), point.GetY(), point.GetZ());
     glEnd();
     OpenGL::CheckError();
     return int(points.size());

@@ -1,7 +1,9 @@
 #pragma once
 // The path of one car through one lap of a replay, drawn as a red line over the track plan:
 // for every frame of the lap where the car was recorded, the track's point at the car's
-// longitude and latitude, at height 0.
+// longitude and latitude. The points keep the track's height: at height 0, the path over a
+// track lying higher than a twentieth of the camera's distance would fall beyond the far plane
+// of the plan's camera and not show.
 namespace Velmo::Papy
 {
 class RpyFile;

@@ -134,6 +134,27 @@ TEST(TrackPlan, PathDrawsEveryFrameOfTheLap)
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
+// A track 50 m up: the camera's far plane lies a few metres below it, so the path is drawn at
+// the track's height, over the plan.
+TEST(TrackPlan, PathOverARaisedTrackShows)
+{
+    GLContext context(128, 128);
+    VELMO_REQUIRE_GL(context);
+    FakeTrack track;
+    track.Altitude = 50;
+    FakeSegment& straight = track.Add(100);
+    straight.Altitude = 50;
+    straight.Surfaces = 1;
+    FakeReplay replay;
+    TrackPlanScene scene;
+    DrawingReport report;
+    int points = 0;
+    ASSERT_TRUE(scene.Paint(&track, 1.0, report, [&] { points = ReplayPath::Draw(track, replay, 0, 0, 0); }));
+    EXPECT_TRUE(report.IsEmpty());
+    EXPECT_EQ(points, 100);
+    EXPECT_GT(Count(context, Red), 50);
+}
+
 TEST(TrackPlan, PathOutsideTheReplayDrawsNothing)
 {
     GLContext context(64, 64);

@@ -118,9 +118,11 @@ public:
         Velmo::Papy::TrackPosition position;
         position.X = m_startX + distance;
         position.Y = latitude;
+        position.Z = Altitude;
         return position;
     }
 
+    double Altitude = 0;
     bool Corner = false;
     int Traces = 0;
     int Surfaces = 0;
@@ -161,6 +163,7 @@ public:
         Velmo::Papy::TrackPosition position;
         position.X = longitude;
         position.Y = latitude;
+        position.Z = Altitude;
         return position;
     }
     void Save(Velmo::Util::BinaryStream&) const override {}
@@ -174,6 +177,7 @@ public:
     }
 
     std::vector<CountedPointer<FakeSegment>> Segments;
+    double Altitude = 0;
     int Count = -1;
     mutable int SegmentCalls = 0;
 };

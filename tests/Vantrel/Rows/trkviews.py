@@ -239,10 +239,11 @@ def n3_views(r):
     return tree, rows
 
 
-def laps_replay():
+def laps_replay(track='Monza'):
     """The GPL sample race with two lap tables: driver 0 has 15 laps in the first (the last
     one open, as no lap end follows it), driver 6 (never on the track) two, the second open."""
     p = race.replay_model(2, 0x40)
+    p['track'] = track
     p['drivers'] = p['drivers'] + [('Di', 'Delta', 6, 44, bytes(32))]
     p['laps'] = [[(0, [1000 * (k + 1) for k in range(14)]), (2, [1500, 4400]), (6, [3000])],
                  [(0, [900, 1900]), (5, [700])]]

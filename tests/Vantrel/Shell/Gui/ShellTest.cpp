@@ -74,7 +74,7 @@ TEST(Shell, ExtensionsPickTheirTemplates)
     {
         const char* name;
         int id;
-    } cases[] = {{"X.PTF", 130}, {"a.b.3do", 130}, {"x.xyz", 132}, {"noext", 132}, {"m.track", 138}, {"m.trk", 133}};
+    } cases[] = {{"X.PTF", 130}, {"a.b.3do", 130}, {"x.xyz", 132}, {"noext", 132}};
     for (const auto& c : cases)
     {
         CVantrelDoc* document = Open(folder.Write(c.name, "bytes of " + std::string(c.name)));
@@ -82,7 +82,7 @@ TEST(Shell, ExtensionsPickTheirTemplates)
         EXPECT_EQ(TemplateIdOf(document), c.id) << c.name;
         EXPECT_NE(CanvasOf(document), nullptr) << c.name;
     }
-    EXPECT_EQ(DocumentCount(), 6);
+    EXPECT_EQ(DocumentCount(), 4);
     CloseAll();
     EXPECT_EQ(DocumentCount(), 0);
 }
@@ -104,9 +104,6 @@ TEST(Shell, DocumentWindowsCarryTheirTemplatesMenus)
     EXPECT_FALSE(bar->IsEnabled(ID_CHECK));
     EXPECT_FALSE(bar->IsEnabled(AppCommand(32773)));
     EXPECT_TRUE(bar->IsEnabled(ID_FILE_OPEN));
-    CVantrelDoc* track = Open(folder.Write("t.track", "track"));
-    ASSERT_NE(track, nullptr);
-    EXPECT_EQ(dynamic_cast<wxFrame*>(track->GetFirstView()->GetFrame())->GetMenuBar(), nullptr);
     CloseAll();
 }
 
@@ -147,7 +144,11 @@ TEST(Shell, HistoryHoldsOnlyHexAndDatFiles)
     Open(folder.Write("x.xyz", "hex"));
     Open(folder.Write("c.dat", "dat"));
     Open(folder.Write("X.PTF", "ptf"));
-    Open(folder.Write("m.trk", "trk"));
+    {
+        // A track file that fails to open leaves the list alone too.
+        Messages ignored;
+        Open(folder.Write("m.trk", "trk"));
+    }
     Open(folder.Write("noext", "hex"));
     EXPECT_EQ(History(), (std::vector<std::string>{"noext", "c.dat", "x.xyz"}));
 
