@@ -1,5 +1,7 @@
 #include "Vantrel/App/FixedMultiDocTemplate.h"
 
+#include "Vantrel/Frame/DocChildFrame.h"
+
 namespace
 {
 // ".3do;.ptf" -> "*.3do;*.ptf"
@@ -28,15 +30,22 @@ std::string DefaultExtension(const std::string& extensions)
 } // namespace
 
 CFixedMultiDocTemplate::CFixedMultiDocTemplate(wxDocManager* manager, const CTemplateTable::Entry& entry,
-                                               wxClassInfo* documentClass, wxClassInfo* viewClass)
+                                               wxClassInfo* documentClass, wxClassInfo* viewClass,
+                                               wxClassInfo* frameClass)
     : wxDocTemplate(manager, wxString::FromUTF8(CTemplateTable::GetField(entry, CTemplateTable::FileNewName)),
                     Patterns(CTemplateTable::GetField(entry, CTemplateTable::FilterExtensions)), wxString(),
                     wxString::FromUTF8(DefaultExtension(CTemplateTable::GetField(entry, CTemplateTable::FilterExtensions))),
                     wxString::Format("%d", entry.Id), wxString::Format("%d", entry.Id), documentClass, viewClass,
                     CTemplateTable::GetField(entry, CTemplateTable::FileNewName).empty() ? wxTEMPLATE_INVISIBLE
                                                                                           : wxTEMPLATE_VISIBLE),
-      m_entry(entry)
+      m_entry(entry),
+      m_frameClass(frameClass != nullptr ? frameClass : wxCLASSINFO(CDocChildFrame))
 {
+}
+
+wxView* CFixedMultiDocTemplate::CreateView(wxDocument* document, long)
+{
+    return CDocChildFrame::Make(m_frameClass, document, m_entry.Id, GetViewClassInfo());
 }
 
 bool CFixedMultiDocTemplate::FileMatchesTemplate(const wxString& path)

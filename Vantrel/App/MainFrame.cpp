@@ -4,9 +4,11 @@
 #include <wx/statusbr.h>
 #include <wx/utils.h>
 
-#include "Vantrel/App/CommandIds.h"
-#include "Vantrel/App/MenuTables.h"
 #include "Vantrel/App/TemplateTable.h"
+#include "Vantrel/Frame/CommandBinding.h"
+#include "Vantrel/Frame/CommandIds.h"
+#include "Vantrel/Frame/DocChildFrame.h"
+#include "Vantrel/Frame/MenuTables.h"
 
 CMainFrame::CMainFrame(wxDocManager* manager)
     : wxDocMDIParentFrame(manager, nullptr, wxID_ANY, "Vantrel", wxDefaultPosition, wxSize(1000, 750)),
@@ -25,10 +27,13 @@ CMainFrame::CMainFrame(wxDocManager* manager)
     SetStatusText("Ready", 0);
 
     Bind(wxEVT_MENU, &CMainFrame::OnNothing, this, ID_FILE_PRINT);
-    Bind(wxEVT_MENU, &CMainFrame::OnStatusBar, this, ID_VIEW_STATUS_BAR);
-    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateStatusBar, this, ID_VIEW_STATUS_BAR);
-    Bind(wxEVT_MENU, &CMainFrame::OnCascade, this, ID_WINDOW_CASCADE);
-    Bind(wxEVT_MENU, &CMainFrame::OnTile, this, ID_WINDOW_TILE);
+    BindCommand(*this, ID_VIEW_STATUS_BAR, [this](wxCommandEvent& event) { OnStatusBar(event); },
+                [this](wxUpdateUIEvent& event) { OnUpdateStatusBar(event); });
+    BindCommand(*this, ID_WINDOW_CASCADE, [this](wxCommandEvent& event) { OnCascade(event); });
+    BindCommand(*this, ID_WINDOW_TILE, [this](wxCommandEvent& event) { OnTile(event); });
+    // Exit and the recent files are the framework's commands of this window.
+    Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(true); }, ID_APP_EXIT);
+    Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(true); }, wxID_FILE1, wxID_FILE9);
     Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
 }
 
@@ -36,6 +41,13 @@ CMainFrame::~CMainFrame()
 {
     for (wxMenu* menu : m_mruMenus)
         m_manager->FileHistoryRemoveMenu(menu);
+}
+
+bool CMainFrame::TryAfter(wxEvent& event)
+{
+    if (wxDocMDIParentFrame::TryAfter(event))
+        return true;
+    return DisableUnanswered(event);
 }
 
 void CMainFrame::OnNothing(wxCommandEvent&)

@@ -1,7 +1,9 @@
 #pragma once
 // The main window: the document windows inside it, menu 128 while none is open, a status bar of
 // four fields (text, caps lock, num lock, scroll lock) and the accelerators that are always
-// active (Ctrl+N, Ctrl+O, Ctrl+P, Ctrl+S).
+// active (Ctrl+N, Ctrl+O, Ctrl+P, Ctrl+S). It is the last stop of every menu's events (the
+// document windows' menus are shown in it): a menu item whose update-UI no handler answered on
+// the way is disabled.
 #include <vector>
 
 #include <wx/docmdi.h>
@@ -11,6 +13,9 @@ class CMainFrame : public wxDocMDIParentFrame
 public:
     explicit CMainFrame(wxDocManager* manager);
     ~CMainFrame() override;
+
+protected:
+    bool TryAfter(wxEvent& event) override;
 
 private:
     void OnNothing(wxCommandEvent& event);

@@ -4,19 +4,18 @@
 
 const std::vector<CTemplateTable::Entry>& CTemplateTable::Entries()
 {
-    // Templates whose documents are not built yet are shown as hexadecimal dumps.
     static const std::vector<Entry> entries = {
-        {132, "\nUntitled\n\n\n\n\n", true, true},
-        {129, "\nUntitled\nDAT File\nDAT Files (*.dat)\n.dat\nPapyrusDAT.Document\nPapyrus Container File", true, false},
-        {130, "\nUntitled\n3DO File\n3D Object Files (*.3do,*.ptf)\n.3do;.ptf\nPapyrus3DO.Document\nPapyrus 3D Object File", true, false},
-        {133, "\nUntitled\nTrack File\nTrack Files (*.trk)\n.trk\nPapyrusTRK.Document\nPapyrus Track File", true, false},
-        {138, "\nUntitled\n\n\n.track\n\n", false, false},
-        {140, "\nUntitled\nReplay File\nReplay Files (*.rpy,*.rpl)\n.rpy;.rpl\nPapyrusRPY.Document\nPapyrus Replay File", true, false},
-        {134, "\nUntitled\nPure Bitmap File\nPure Bitmap Files (*.pbf;*.stp)\n.pbf;.stp\nPapyrusPBF.Document\nPapyrus Pure Bitmap File", true, false},
-        {135, "\nUntitled\nMultipart Bitmap File\nMultipart Bitmap Files (*.mip,*.m16)\n.mip;.m16\nPapyrusMIP.Document\nPapyrus Multipart Bitmap File", true, false},
-        {136, "\nUntitled\nScaled Bitmap File\nScaled Bitmap Files (*.srb,*.pmp)\n.srb;.pmp\nPapyrusSRB.Document\nPapyrus Scaled Bitmap File", true, false},
-        {137, "\nUntitled\nCamera File\nCamera Files (*.cam)\n.cam\nPapyrusCAM.Document\nPapyrus Camera File", true, false},
-        {141, "\nUntitled\nLayout File\nLayout Files (*.lyt)\n.lyt\nPapyrusLYT.Document\nPapyrus Layout File", true, false},
+        {132, "\nUntitled\n\n\n\n\n"},
+        {129, "\nUntitled\nDAT File\nDAT Files (*.dat)\n.dat\nPapyrusDAT.Document\nPapyrus Container File"},
+        {130, "\nUntitled\n3DO File\n3D Object Files (*.3do,*.ptf)\n.3do;.ptf\nPapyrus3DO.Document\nPapyrus 3D Object File"},
+        {133, "\nUntitled\nTrack File\nTrack Files (*.trk)\n.trk\nPapyrusTRK.Document\nPapyrus Track File"},
+        {138, "\nUntitled\n\n\n.track\n\n"},
+        {140, "\nUntitled\nReplay File\nReplay Files (*.rpy,*.rpl)\n.rpy;.rpl\nPapyrusRPY.Document\nPapyrus Replay File"},
+        {134, "\nUntitled\nPure Bitmap File\nPure Bitmap Files (*.pbf;*.stp)\n.pbf;.stp\nPapyrusPBF.Document\nPapyrus Pure Bitmap File"},
+        {135, "\nUntitled\nMultipart Bitmap File\nMultipart Bitmap Files (*.mip,*.m16)\n.mip;.m16\nPapyrusMIP.Document\nPapyrus Multipart Bitmap File"},
+        {136, "\nUntitled\nScaled Bitmap File\nScaled Bitmap Files (*.srb,*.pmp)\n.srb;.pmp\nPapyrusSRB.Document\nPapyrus Scaled Bitmap File"},
+        {137, "\nUntitled\nCamera File\nCamera Files (*.cam)\n.cam\nPapyrusCAM.Document\nPapyrus Camera File"},
+        {141, "\nUntitled\nLayout File\nLayout Files (*.lyt)\n.lyt\nPapyrusLYT.Document\nPapyrus Layout File"},
     };
     return entries;
 }

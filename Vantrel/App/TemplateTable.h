@@ -16,8 +16,6 @@ public:
     {
         int Id;                // string, menu, accelerator and icon resource id
         const char* Strings;   // the seven fields
-        bool HasMenu;          // 138 has none: the main frame's menu stays
-        bool Ready;            // its own document and view are built; else shown as a hex dump
     };
 
     static const std::vector<Entry>& Entries();

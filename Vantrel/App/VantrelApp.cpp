@@ -13,26 +13,41 @@
 #include "Util/AbortHandler.h"
 #include "Util/AbortHandlerScope.h"
 #include "Vantrel/App/AboutDlg.h"
-#include "Vantrel/App/CommandIds.h"
 #include "Vantrel/App/FixedMultiDocTemplate.h"
 #include "Vantrel/App/MainFrame.h"
+#include "Vantrel/App/StandInDoc.h"
 #include "Vantrel/App/TemplateTable.h"
 #include "Vantrel/App/VantrelDocManager.h"
 #include "Vantrel/Doc/CatchPattern.h"
 #include "Vantrel/Doc/DocumentPattern.h"
 #include "Vantrel/Doc/SubDoc.h"
+#include "Vantrel/Frame/CommandBinding.h"
+#include "Vantrel/Frame/CommandIds.h"
+#include "Vantrel/Frame/DocChildFrame.h"
 #include "Vantrel/View/BinView.h"
 
 namespace
 {
 const char* const SettingsKey = "Settings/CurrentDirectory";
 
-// The document and view classes of a template; templates whose documents are not built yet
-// show their files as hexadecimal dumps.
-void GetClasses(const CTemplateTable::Entry&, wxClassInfo*& document, wxClassInfo*& view)
+// The document, frame and view classes of a template. A document of one view names
+// CDocChildFrame; a document of N panes its CSplitterFrame subclass, with the first pane's view
+// (see Vantrel/Frame/DocChildFrame.h). Templates whose documents are not built yet show their
+// files as hexadecimal dumps that stay out of the recent-file list.
+void GetClasses(const CTemplateTable::Entry& entry, wxClassInfo*& document, wxClassInfo*& frame, wxClassInfo*& view)
 {
-    document = wxCLASSINFO(CSubDoc);
+    frame = wxCLASSINFO(CDocChildFrame);
     view = wxCLASSINFO(CBinView);
+    switch (entry.Id)
+    {
+    case CTemplateTable::HexDumpId:
+    case CTemplateTable::DatId:
+        document = wxCLASSINFO(CSubDoc);
+        break;
+    default:
+        document = wxCLASSINFO(CStandInDoc);
+        break;
+    }
 }
 } // namespace
 
@@ -84,16 +99,17 @@ bool CVantrelApp::OnInit()
     for (const CTemplateTable::Entry& entry : CTemplateTable::Entries())
     {
         wxClassInfo* document = nullptr;
+        wxClassInfo* frame = nullptr;
         wxClassInfo* view = nullptr;
-        GetClasses(entry, document, view);
-        new CFixedMultiDocTemplate(m_manager, entry, document, view);
+        GetClasses(entry, document, frame, view);
+        new CFixedMultiDocTemplate(m_manager, entry, document, view, frame);
     }
 
     auto* frame = new CMainFrame(m_manager);
     SetTopWindow(frame);
-    Bind(wxEVT_MENU, &CVantrelApp::OnAbout, this, ID_APP_ABOUT);
-    Bind(wxEVT_MENU, &CVantrelApp::OnStrict, this, ID_STRICT);
-    Bind(wxEVT_UPDATE_UI, &CVantrelApp::OnUpdateStrict, this, ID_STRICT);
+    BindCommand(*this, ID_APP_ABOUT, [this](wxCommandEvent& event) { OnAbout(event); });
+    BindCommand(*this, ID_STRICT, [this](wxCommandEvent& event) { OnStrict(event); },
+                [this](wxUpdateUIEvent& event) { OnUpdateStrict(event); });
 
     // The stored folder is where File Open starts; the command line's names resolve against
     // the folder the program was started in.

@@ -13,6 +13,11 @@ CVantrelDocManager::CVantrelDocManager() : wxDocManager(0, true)
 {
 }
 
+bool CVantrelDocManager::TryBefore(wxEvent&)
+{
+    return false;
+}
+
 wxFileHistory* CVantrelDocManager::OnCreateFileHistory()
 {
     return new wxFileHistory(HistorySize);

@@ -2,7 +2,9 @@
 // The document manager: a file opens with the template the extension table picks (the
 // hexadecimal dump when none does), silently; a path already open activates its document. A
 // document is shown only after its open succeeded: a file that fails shows its message and
-// opens no window. Only documents that say so enter the recent-file list of 4.
+// opens no window. Only documents that say so enter the recent-file list of 4. The manager
+// answers its own commands only: the document windows offer the views and the document theirs
+// (Vantrel/Frame/DocChildFrame.h), so the manager does not pass events on to a view.
 #include <wx/docview.h>
 
 class CFixedMultiDocTemplate;
@@ -23,4 +25,7 @@ public:
     wxString GetOpenFilter() const;
 
     static constexpr int HistorySize = 4;
+
+protected:
+    bool TryBefore(wxEvent& event) override;
 };

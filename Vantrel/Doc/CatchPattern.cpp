@@ -4,6 +4,7 @@
 
 #include <wx/app.h>
 #include <wx/msgdlg.h>
+#include <wx/thread.h>
 
 #include "Util/Exception.h"
 
@@ -55,6 +56,7 @@ bool CCatchPattern::Run(const std::function<void()>& operation)
 
 void CCatchPattern::ShowMessage(const std::string& text)
 {
+    wxASSERT_MSG(wxIsMainThread(), "messages are shown on the GUI thread");
     if (CurrentSink())
     {
         CurrentSink()(text);

@@ -18,6 +18,7 @@ public:
     // The message for the exception being handled (call inside a catch block).
     static std::string DescribeCurrentException();
 
+    // Shows a message (on the GUI thread only, which it asserts).
     static void ShowMessage(const std::string& text);
     // Replaces the sink; an empty one restores the message box. Returns the previous sink.
     static Sink SetSink(Sink sink);

@@ -1,10 +1,9 @@
 #include "Vantrel/Doc/SubDoc.h"
 
-#include "Vantrel/App/TemplateTable.h"
 #include "Vantrel/Doc/DocumentSource.h"
 #include "Vantrel/Doc/ReadAt.h"
 
-wxIMPLEMENT_DYNAMIC_CLASS(CSubDoc, wxDocument);
+wxIMPLEMENT_DYNAMIC_CLASS(CSubDoc, CVantrelDoc);
 
 Velmo::U64 CSubDoc::GetSize() const
 {
@@ -30,6 +29,5 @@ void CSubDoc::SetPathName(const std::string& path)
 
 bool CSubDoc::AddsToHistory(const std::string& path) const
 {
-    const int id = GetTemplateId();
-    return (id == CTemplateTable::HexDumpId || id == CTemplateTable::DatId) && path.find('|') == std::string::npos;
+    return path.find('|') == std::string::npos;
 }

@@ -19,7 +19,8 @@ public:
 
     // A path "a|b" names the document b, which does not enter the recent-file list.
     void SetPathName(const std::string& path) override;
-    // Hexadecimal dumps and DAT containers enter the recent-file list.
+    // Hexadecimal dumps (and the DAT containers, which inherit this) enter the recent-file list,
+    // unless the path names a container's entry. A subclass that stays out overrides it.
     bool AddsToHistory(const std::string& path) const override;
 
 protected:

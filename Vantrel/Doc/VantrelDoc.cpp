@@ -1,16 +1,31 @@
 #include "Vantrel/Doc/VantrelDoc.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "Util/PathName.h"
-#include "Vantrel/App/FixedMultiDocTemplate.h"
 #include "Vantrel/Doc/BusyOpen.h"
 #include "Vantrel/Doc/CatchPattern.h"
+
+wxIMPLEMENT_ABSTRACT_CLASS(CVantrelDoc, wxDocument);
+
+namespace
+{
+// The size of the file a path names on disk; 0 when it names none (a container's entry).
+std::uint64_t FileSize(const std::string& path)
+{
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    return error ? 0 : std::uint64_t(size);
+}
+} // namespace
 
 bool CVantrelDoc::OnOpenDocument(const wxString& path)
 {
     const std::string file = path.utf8_string();
     const bool opened = CCatchPattern::Run([&] {
         const std::string name = file.empty() ? file : Velmo::Util::PathName(file).GetFileName();
-        CBusyOpen::Run(name, [&] { Open(file); });
+        CBusyOpen::Run(name, FileSize(file), [&] { Open(file); });
     });
     if (!opened)
         return false;
@@ -55,10 +70,4 @@ void CVantrelDoc::SetPathName(const std::string& path)
 bool CVantrelDoc::AddsToHistory(const std::string&) const
 {
     return false;
-}
-
-int CVantrelDoc::GetTemplateId() const
-{
-    auto* docTemplate = dynamic_cast<CFixedMultiDocTemplate*>(GetDocumentTemplate());
-    return docTemplate != nullptr ? docTemplate->GetId() : 0;
 }

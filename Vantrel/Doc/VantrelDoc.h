@@ -1,6 +1,6 @@
 #pragma once
-// The base of every document: the open runs inside the catch pattern with the busy cursor (and
-// the busy window for long opens); a document that fails to open shows the message and is
+// The base of every document: the open runs inside the catch pattern with the wait cursor (and
+// the busy window for large files); a document that fails to open shows the message and is
 // never shown. Documents are read-only unless they say otherwise: a read-only document refuses
 // to save and never counts as modified. A writable document saves through the common save.
 #include <string>
@@ -24,12 +24,11 @@ public:
     virtual bool AddsToHistory(const std::string& path) const;
     virtual bool IsReadOnly() const { return true; }
 
-    // The resource id of the document's template, 0 without one.
-    int GetTemplateId() const;
-
 protected:
     // Opens the file; throws on failure. Members are assigned only from complete objects.
     virtual void Open(const std::string& path) = 0;
     // What the common save writes (writable documents).
     virtual CCommonSave::Target GetSaveTarget() { return {}; }
+
+    wxDECLARE_ABSTRACT_CLASS(CVantrelDoc);
 };

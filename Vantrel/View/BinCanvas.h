@@ -20,6 +20,8 @@ public:
 
     // Takes the document's size and the window's height again.
     void UpdateLayout();
+    // The document is going: the window shows nothing from now on.
+    void ForgetDocument() { m_document = nullptr; }
 
     void Home();
     void End();

@@ -1,29 +1,26 @@
 #pragma once
-// The view of the hexadecimal dump in its own document window: the template's menu, the dump's
-// keys (Home, End, PgUp, PgDn) and the dump window.
-#include <vector>
-
-#include <wx/docview.h>
+// The view of the hexadecimal dump: the dump window as its pane, and the dump's keys (Home,
+// End, PgUp, PgDn: accelerator table 132, joined to its frame's).
+#include "Vantrel/Frame/VantrelView.h"
 
 class CBinCanvas;
-class wxMenu;
 
-class CBinView : public wxView
+class CBinView : public CVantrelView
 {
 public:
-    bool OnCreate(wxDocument* document, long flags) override;
-    void OnDraw(wxDC* dc) override;
+    ~CBinView() override;
+
+    wxWindow* CreatePane(wxWindow* parent) override;
+    void OnInitialUpdate() override;
     void OnUpdate(wxView* sender, wxObject* hint = nullptr) override;
-    bool OnClose(bool deleteWindow = true) override;
+    int GetAcceleratorId() const override { return 132; }
 
     CBinCanvas* GetCanvas() const { return m_canvas; }
 
 private:
     void OnCommand(wxCommandEvent& event);
-    void ForgetMenus();
 
     CBinCanvas* m_canvas = nullptr;
-    std::vector<wxMenu*> m_mruMenus;
 
     wxDECLARE_DYNAMIC_CLASS(CBinView);
 };

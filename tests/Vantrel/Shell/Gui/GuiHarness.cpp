@@ -10,6 +10,7 @@
 #include <wx/image.h>
 #include <wx/utils.h>
 
+#include "Vantrel/App/FixedMultiDocTemplate.h"
 #include "Vantrel/App/MainFrame.h"
 #include "Vantrel/App/VantrelApp.h"
 #include "Vantrel/App/VantrelDocManager.h"
@@ -79,6 +80,12 @@ CBinCanvas* CanvasOf(wxDocument* document)
         return nullptr;
     auto* view = dynamic_cast<CBinView*>(static_cast<wxView*>(document->GetViews().GetFirst()->GetData()));
     return view != nullptr ? view->GetCanvas() : nullptr;
+}
+
+int TemplateIdOf(wxDocument* document)
+{
+    auto* docTemplate = document != nullptr ? dynamic_cast<CFixedMultiDocTemplate*>(document->GetDocumentTemplate()) : nullptr;
+    return docTemplate != nullptr ? docTemplate->GetId() : 0;
 }
 
 Messages::Messages()

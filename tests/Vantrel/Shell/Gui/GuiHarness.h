@@ -31,6 +31,8 @@ void CloseAll();
 int DocumentCount();
 // The dump window of a document's first view, or null.
 CBinCanvas* CanvasOf(wxDocument* document);
+// The resource id of a document's template, 0 without one.
+int TemplateIdOf(wxDocument* document);
 
 // Every message shown while the object lives.
 class Messages

@@ -11,10 +11,11 @@
 #include "GuiHarness.h"
 #include "PythonLines.h"
 #include "Support/TempFolder.h"
+#include "Util/BinaryFile.h"
 #include "Util/CharBuffer.h"
 #include "Util/Exception.h"
 #include "Vantrel/Doc/BusyOpen.h"
-#include "Vantrel/App/CommandIds.h"
+#include "Vantrel/Frame/CommandIds.h"
 #include "Vantrel/App/MainFrame.h"
 #include "Vantrel/Doc/DocumentSource.h"
 #include "Vantrel/Doc/SubDoc.h"
@@ -267,18 +268,22 @@ TEST(Hex, WheelScrollBarsAndColumns)
     CloseAll();
 }
 
-TEST(Hex, SlowOpenShowsTheBusyWindow)
+// A file over 16 MB gets the busy window before its open starts; a small one does not.
+TEST(Hex, LargeFileOpenShowsTheBusyWindow)
 {
-    auto previous = CDocumentSource::SetUnknownMaker([](const std::string&) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(700));
-        static unsigned char bytes[] = "slow";
-        return CDocumentSource::Stream(new Velmo::Util::CharBuffer("slow", 4, bytes));
-    });
     VelmoTest::TempFolder folder;
-    CVantrelDoc* document = Open(folder.Write("slow.bin", "slow"));
+    std::string shownDuringOpen;
+    auto previous = CDocumentSource::SetUnknownMaker([&](const std::string& path) {
+        shownDuringOpen = CBusyOpen::GetWindow() != nullptr ? CBusyOpen::GetLastShownText() : "";
+        return CDocumentSource::Stream(Velmo::Util::BinaryFile::OpenRead(path));
+    });
+    CVantrelDoc* small = Open(folder.Write("small.bin", "small"));
+    EXPECT_NE(small, nullptr);
+    EXPECT_EQ(shownDuringOpen, "");
+    CVantrelDoc* large = Open(SparseFile(folder, "large.bin", CBusyOpen::LargeFileBytes + 1));
     CDocumentSource::SetUnknownMaker(previous);
-    ASSERT_NE(document, nullptr);
-    EXPECT_EQ(CBusyOpen::GetLastShownText(), "Opening slow.bin...");
-    EXPECT_EQ(CanvasOf(document)->GetVisibleLines().size(), 1u);
+    ASSERT_NE(large, nullptr);
+    EXPECT_EQ(shownDuringOpen, "Opening large.bin...");
+    EXPECT_EQ(CBusyOpen::GetWindow(), nullptr);
     CloseAll();
 }

@@ -10,7 +10,7 @@
 #include "Vantrel/App/MainFrame.h"
 #include "Support/TempFolder.h"
 #include "Util/Exception.h"
-#include "Vantrel/App/CommandIds.h"
+#include "Vantrel/Frame/CommandIds.h"
 #include "Vantrel/App/FixedMultiDocTemplate.h"
 #include "Vantrel/App/VantrelDocManager.h"
 #include "Vantrel/Doc/SubDoc.h"
@@ -65,7 +65,7 @@ namespace
 {
 void AddTestTemplate()
 {
-    static const CTemplateTable::Entry entry = {900, "\nUntitled\nTest File\nTest Files (*.tst)\n.tst\n\n", true, true};
+    static const CTemplateTable::Entry entry = {900, "\nUntitled\nTest File\nTest Files (*.tst)\n.tst\n\n"};
     if (Manager().FindTemplateById(900) == nullptr)
         new CFixedMultiDocTemplate(&Manager(), entry, wxCLASSINFO(CTestDoc), wxCLASSINFO(CBinView));
 }

@@ -18,7 +18,7 @@
 #include "Util/CharBuffer.h"
 #include "Util/Exception.h"
 #include "Vantrel/App/AboutDlg.h"
-#include "Vantrel/App/CommandIds.h"
+#include "Vantrel/Frame/CommandIds.h"
 #include "Vantrel/App/FixedMultiDocTemplate.h"
 #include "Vantrel/App/MainFrame.h"
 #include "Vantrel/App/VantrelApp.h"
@@ -78,7 +78,7 @@ TEST(Shell, ExtensionsPickTheirTemplates)
     {
         CVantrelDoc* document = Open(folder.Write(c.name, "bytes of " + std::string(c.name)));
         ASSERT_NE(document, nullptr) << c.name;
-        EXPECT_EQ(document->GetTemplateId(), c.id) << c.name;
+        EXPECT_EQ(TemplateIdOf(document), c.id) << c.name;
         EXPECT_NE(CanvasOf(document), nullptr) << c.name;
     }
     EXPECT_EQ(DocumentCount(), 6);
@@ -328,7 +328,7 @@ TEST(Shell, FileNewMakesAnEmptyDocument)
     ASSERT_EQ(DocumentCount(), 1);
     auto* document = dynamic_cast<CSubDoc*>(Manager().GetCurrentDocument());
     ASSERT_NE(document, nullptr);
-    EXPECT_EQ(document->GetTemplateId(), 129);
+    EXPECT_EQ(TemplateIdOf(document), 129);
     EXPECT_EQ(document->GetSize(), 0u);
     ASSERT_NE(CanvasOf(document), nullptr);
     EXPECT_TRUE(CanvasOf(document)->GetVisibleLines().empty());

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "Vantrel/App/CommandIds.h"
-#include "Vantrel/App/MenuTables.h"
+#include "Vantrel/Frame/CommandIds.h"
+#include "Vantrel/Frame/MenuTables.h"
 
 namespace
 {

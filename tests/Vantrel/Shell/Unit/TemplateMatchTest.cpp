@@ -44,7 +44,6 @@ TEST(TemplateMatch, TableHoldsElevenTemplatesInOrder)
     EXPECT_EQ(CTemplateTable::GetField(three, CTemplateTable::TypeName), "Papyrus 3D Object File");
     EXPECT_EQ(CTemplateTable::GetField(*CTemplateTable::Find(132), CTemplateTable::FilterName), "");
     EXPECT_EQ(CTemplateTable::GetField(*CTemplateTable::Find(138), CTemplateTable::FilterExtensions), ".track");
-    EXPECT_FALSE(CTemplateTable::Find(138)->HasMenu);
     EXPECT_EQ(CTemplateTable::Find(999), nullptr);
 }
 

@@ -1,0 +1,3 @@
+#include "Vantrel/App/StandInDoc.h"
+
+wxIMPLEMENT_DYNAMIC_CLASS(CStandInDoc, CSubDoc);
