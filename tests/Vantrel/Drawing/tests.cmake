@@ -19,3 +19,15 @@ gtest_discover_tests(VantrelDrawingTests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEO
 # The 3D-object pane's sample files; glshot, the offscreen picture program, and its check.
 include(${CMAKE_CURRENT_LIST_DIR}/DrawingSamples.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/glshot/tests.cmake)
+
+# The benchmark of the track plan and the car path at 1024 x 768: prints the figures, asserts
+# nothing; label perf, excluded from the test run.
+add_executable(TrackPlanBench ${CMAKE_CURRENT_LIST_DIR}/bench/TrackPlanBench.cpp)
+target_include_directories(TrackPlanBench PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(TrackPlanBench PRIVATE VantrelDrawing ${VELMO_PAPY_LIBRARIES} OpenGL::EGL GTest::gtest)
+target_compile_definitions(TrackPlanBench PRIVATE
+  VELMO_TEST_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}"
+  VELMO_TEST_BINARY_DIR="${CMAKE_CURRENT_BINARY_DIR}"
+  VELMO_PYTHON3="${Python3_EXECUTABLE}")
+add_test(NAME TrackPlanBench COMMAND TrackPlanBench)
+set_tests_properties(TrackPlanBench PROPERTIES LABELS "perf;gl")
