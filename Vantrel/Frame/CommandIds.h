@@ -50,6 +50,7 @@ enum CommandId
     ID_AXIS_NEGATIVE_X = AppCommand(32814),
     ID_BOUNDS = AppCommand(32805),
     ID_VIEWPOINT = AppCommand(32806),
+    ID_CLIP_TEST = AppCommand(32864),  // no menu item or key: the 3D-object view's clip-test request
 
     // Menu 130's Draw menu.
     ID_DRAW_NONE = AppCommand(32800),

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <string>
 
 #include "Vantrel/Frame/CommandIds.h"
@@ -103,6 +104,31 @@ const std::vector<Menu>& CMenuTables::GetMenus(int id)
     return found != Menus().end() ? found->second : none;
 }
 
+bool CMenuTables::IsCheckItem(int id)
+{
+    static const std::set<int> checks = {
+        ID_STRICT, ID_VIEW_STATUS_BAR, ID_VIEW_3D, ID_VIEW_TRACK_3D, ID_VIEW_HIGHLIGHT, ID_VIEW_CENTER,
+        ID_VIEW_Z_BUFFER, ID_AXIS_DEFAULT, ID_AXIS_POSITIVE_Z, ID_AXIS_POSITIVE_Y, ID_AXIS_POSITIVE_X,
+        ID_AXIS_NEGATIVE_Z, ID_AXIS_NEGATIVE_Y, ID_AXIS_NEGATIVE_X, ID_DRAW_SHADED, ID_DRAW_WIREFRAME,
+        ID_DRAW_BOUNDING_BOXES, ID_TEXTURE_SHADED};
+    if (checks.count(id) != 0)
+        return true;
+    // The display categories of the Draw and Texture menus (after None, All, Shaded, Wireframe).
+    for (const Menu& menu : GetMenus(130))
+        if (std::string(menu.Title) == "&Draw" || std::string(menu.Title) == "&Texture")
+        {
+            bool categories = false;
+            for (const Item& item : menu.Items)
+            {
+                if (std::string(item.Label) == "-")
+                    categories = true;
+                else if (categories && item.Id == id)
+                    return true;
+            }
+        }
+    return false;
+}
+
 wxMenuBar* CMenuTables::CreateMenuBar(int id, std::vector<wxMenu*>& mruMenus)
 {
     const std::vector<Menu>& menus = GetMenus(id);
@@ -123,7 +149,7 @@ wxMenuBar* CMenuTables::CreateMenuBar(int id, std::vector<wxMenu*>& mruMenus)
                 mruMenus.push_back(recent);
                 items->AppendSubMenu(recent, label);
             }
-            else if (item.Id == ID_STRICT || item.Id == ID_VIEW_STATUS_BAR)
+            else if (IsCheckItem(item.Id))
                 items->AppendCheckItem(item.Id, label);
             else
                 items->Append(item.Id, label);

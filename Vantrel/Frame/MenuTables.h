@@ -32,6 +32,9 @@ public:
     // The menu of a resource id (128 the main frame, else a template's; 146 the popups of the
     // 3D-object tree, by index); empty when it has none.
     static const std::vector<Menu>& GetMenus(int id);
+    // Whether the item of a command is built as a check item (a switch whose update-UI sets the
+    // check mark): Strict, Status Bar, and the 3D-object view's toggles, axes and categories.
+    static bool IsCheckItem(int id);
     // A new menu bar for the id, null when it has no menu; the recent-file submenus it holds
     // are returned in mruMenus.
     static wxMenuBar* CreateMenuBar(int id, std::vector<wxMenu*>& mruMenus);

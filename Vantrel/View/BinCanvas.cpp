@@ -123,6 +123,7 @@ void CBinCanvas::OnPaint(wxPaintEvent&)
             ++m_paintCount;
         return;
     }
+    ++m_failedPaintCount;
     // Never a dialog inside a paint: the message comes once, after it.
     if (!m_errorReported)
     {

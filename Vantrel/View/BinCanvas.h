@@ -41,6 +41,8 @@ public:
     std::vector<std::string> GetVisibleLines();
     // The number of paints that drew lines, and the bytes the last one read (for the tests).
     int GetPaintCount() const { return m_paintCount; }
+    // The number of paints whose read failed.
+    int GetFailedPaintCount() const { return m_failedPaintCount; }
 
 private:
     void OnPaint(wxPaintEvent& event);
@@ -58,6 +60,7 @@ private:
     int m_lineHeight = 1;
     int m_charWidth = 1;
     int m_paintCount = 0;
+    int m_failedPaintCount = 0;
     int m_column = 0;
     static constexpr int LineWidth = 75;
     bool m_errorReported = false;

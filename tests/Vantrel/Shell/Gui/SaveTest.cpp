@@ -5,8 +5,9 @@
 #include <iterator>
 
 #include <wx/testing.h>
+#include <wx/uiaction.h>
 
-#include "GuiHarness.h"
+#include "GuiKit.h"
 #include "Vantrel/App/MainFrame.h"
 #include "Support/TempFolder.h"
 #include "Util/Exception.h"
@@ -14,6 +15,7 @@
 #include "Vantrel/App/FixedMultiDocTemplate.h"
 #include "Vantrel/App/VantrelDocManager.h"
 #include "Vantrel/Doc/SubDoc.h"
+#include "Vantrel/View/BinCanvas.h"
 #include "Vantrel/View/BinView.h"
 
 using namespace GuiTest;
@@ -90,6 +92,25 @@ TEST(Save, CtrlSWritesTheActiveDocument)
     CloseAll();
 }
 
+// Accelerator table 128 holds in a document window too: Ctrl+S pressed in the dump saves it.
+TEST(Save, CtrlSKeyInADocumentWindow)
+{
+    VelmoTest::TempFolder folder;
+    CTestDoc* document = OpenTest(folder.Write("a.tst", "original"));
+    ASSERT_NE(document, nullptr);
+    document->File->Bytes = "edited by key";
+    document->Modify(true);
+    CBinCanvas* canvas = CanvasOf(document);
+    ASSERT_NE(canvas, nullptr);
+    canvas->SetFocus();
+    ASSERT_TRUE(PumpUntil([canvas] { return canvas->HasFocus(); }));
+    wxUIActionSimulator keys;
+    keys.Char('s', wxMOD_CONTROL);
+    EXPECT_TRUE(PumpUntil([&] { return !document->IsModified(); }));
+    EXPECT_EQ(folder.Read("a.tst"), "edited by key");
+    CloseAll();
+}
+
 TEST(Save, FailedSaveLeavesTheOriginalAndTheDocumentModified)
 {
     VelmoTest::TempFolder folder;
@@ -130,7 +151,7 @@ TEST(Save, ReadOnlyDocumentsNeitherSaveNorAsk)
     EXPECT_TRUE(messages.Texts.empty());
     // Closing asks nothing: an unexpected dialog would fail the test.
     wxTEST_DIALOG(Command(ID_FILE_CLOSE), wxExpectAny(wxID_OK).Optional());
-    Pump(30);
+    Pump();
     EXPECT_EQ(DocumentCount(), 0);
 }
 

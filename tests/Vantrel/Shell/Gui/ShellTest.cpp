@@ -12,7 +12,7 @@
 #include <wx/testing.h>
 #include <wx/uiaction.h>
 
-#include "GuiHarness.h"
+#include "GuiKit.h"
 #include "Papy/Model/Options.h"
 #include "Support/TempFolder.h"
 #include "Util/CharBuffer.h"
@@ -63,7 +63,7 @@ TEST(Shell, PlainStartShowsMenu128AndNoDocument)
     EXPECT_EQ(MenuTitles(Frame().GetMenuBar()), (std::vector<std::string>{"&File", "&View", "&Help"}));
     EXPECT_EQ(Frame().GetStatusBar()->GetFieldsCount(), 4);
     EXPECT_EQ(Frame().GetStatusBar()->GetStatusText(0), "Ready");
-    Screenshot("empty-frame");
+    ScreenShot("empty-frame");
 }
 
 TEST(Shell, ExtensionsPickTheirTemplates)
@@ -134,7 +134,7 @@ TEST(Shell, DocumentWhoseWindowCannotBeMadeLeavesNothing)
     CVantrelDoc* document = Open(folder.Write("x.xyz", "no window"));
     wxTheApp->SetTopWindow(main);
     stranger->Destroy();
-    Pump(20);
+    Pump();
     EXPECT_EQ(document, nullptr);
     EXPECT_EQ(DocumentCount(), 0);
 }
@@ -200,8 +200,7 @@ TEST(Shell, FileOpenDialogOpensTheChosenFile)
     VelmoTest::TempFolder folder;
     const std::string path = folder.Write("chosen.xyz", "chosen");
     wxTEST_DIALOG(Command(ID_FILE_OPEN), wxExpectModal<wxFileDialog>(wxString::FromUTF8(path)));
-    Pump(50);
-    ASSERT_EQ(DocumentCount(), 1);
+    ASSERT_TRUE(PumpUntil([] { return DocumentCount() == 1; }));
     EXPECT_EQ(Manager().GetCurrentDocument()->GetFilename().utf8_string(), path);
     EXPECT_EQ(Manager().GetLastDirectory().utf8_string(), folder.Path());
     CloseAll();
@@ -214,7 +213,7 @@ TEST(Shell, ExceptionInAHandlerShowsItsTextAndTheProgramGoesOn)
         wxEVT_MENU, [](wxCommandEvent&) { throw Velmo::Util::XUsage("handler failed"); }, 31999);
     wxCommandEvent event(wxEVT_MENU, 31999);
     static_cast<wxEvtHandler&>(Frame()).SafelyProcessEvent(event);
-    Pump(20);
+    Pump();
     EXPECT_EQ(messages.Texts, (std::vector<std::string>{"handler failed"}));
     EXPECT_TRUE(Frame().IsShown());
 }
@@ -239,38 +238,65 @@ TEST(Shell, CommandLinePaths)
     CloseAll();
 }
 
+namespace
+{
+// Starts the program in a folder with one argument.
+pid_t StartProgram(const std::string& folder, const char* argument)
+{
+    const pid_t child = fork();
+    if (child == 0)
+    {
+        if (chdir(folder.c_str()) != 0)
+            _exit(120);
+        execl(VELMO_PROGRAM, VELMO_PROGRAM, argument, static_cast<char*>(nullptr));
+        _exit(121);
+    }
+    return child;
+}
+
+// The smallest rectangle of the pixels that differ between two shots.
+wxRect ChangedArea(const wxImage& before, const wxImage& after)
+{
+    wxRect area;
+    for (int y = 0; y < after.GetHeight(); ++y)
+        for (int x = 0; x < after.GetWidth(); ++x)
+            if (before.GetRed(x, y) != after.GetRed(x, y) || before.GetGreen(x, y) != after.GetGreen(x, y) ||
+                before.GetBlue(x, y) != after.GetBlue(x, y))
+                area.Union(wxRect(x, y, 1, 1));
+    return area;
+}
+} // namespace
+
 // The program itself, started with a missing file: its message, then it ends with a failure
-// code and never shows its window.
+// code and never shows its window. The message box is found on the screen and answered with
+// Return (without a window manager the keys go to the window under the pointer).
 TEST(Shell, ProgramWithMissingFileExitsWithFailure)
 {
     VelmoTest::TempFolder folder;
-    const pid_t child = fork();
+    const wxImage before = ScreenShot("");
+    const pid_t child = StartProgram(folder.Path(), "missing.xyz");
     ASSERT_GE(child, 0);
-    if (child == 0)
-    {
-        if (chdir(folder.Path().c_str()) != 0)
-            _exit(120);
-        execl(VELMO_PROGRAM, VELMO_PROGRAM, "missing.xyz", static_cast<char*>(nullptr));
-        _exit(121);
-    }
     int status = 0;
     bool ended = false;
-    wxUIActionSimulator keys;
-    for (int i = 0; i < 100 && !ended; ++i)
+    wxImage shown;
+    const bool appeared = PumpUntil(
+        [&] {
+            ended = waitpid(child, &status, WNOHANG) == child;
+            shown = ScreenShot("");
+            return ended || DifferentPixels(before, shown) > 2000;
+        },
+        20000);
+    EXPECT_TRUE(appeared && !ended) << "no message box appeared";
+    if (appeared && !ended)
     {
-        Pump(100);
-        if (i == 20)
-            Screenshot("missing-file-message");
-        // Without a window manager the message box stands at the top left: its OK button
-        // spans its width below the two lines of text.
-        if (i >= 20 && i % 10 == 0)
-        {
-            keys.MouseMove(100, 100);
-            keys.MouseClick();
-            Pump(50);
+        SaveShot(shown, "missing-file-message");
+        const wxRect box = ChangedArea(before, shown);
+        wxUIActionSimulator keys;
+        keys.MouseMove(box.GetX() + box.GetWidth() / 2, box.GetY() + box.GetHeight() / 2);
+        PumpUntil([&] {
             keys.Char(WXK_RETURN);
-        }
-        ended = waitpid(child, &status, WNOHANG) == child;
+            return (ended = waitpid(child, &status, WNOHANG) == child);
+        });
     }
     if (!ended)
     {
@@ -286,32 +312,30 @@ TEST(Shell, ProgramOpensARelativePath)
 {
     VelmoTest::TempFolder folder;
     folder.Write("sub/rel.xyz", std::string(4096, 'W'));
-    const std::string empty = Screenshot("before-program");
-    const pid_t child = fork();
+    const wxImage empty = ScreenShot("before-program");
+    const pid_t child = StartProgram(folder.Path(), "sub/rel.xyz");
     ASSERT_GE(child, 0);
-    if (child == 0)
-    {
-        if (chdir(folder.Path().c_str()) != 0)
-            _exit(120);
-        execl(VELMO_PROGRAM, VELMO_PROGRAM, "sub/rel.xyz", static_cast<char*>(nullptr));
-        _exit(121);
-    }
     // The program's window stands at the top left, above ours, with the dump below its menu
     // and tabs.
     const wxRect dump(0, 100, 900, 400);
-    std::string shot;
-    int dark = 0;
+    wxImage shot;
     int status = 0;
-    for (int i = 0; i < 50 && dark < 1000; ++i)
+    bool ended = false;
+    PumpUntil(
+        [&] {
+            ended = waitpid(child, &status, WNOHANG) == child;
+            shot = ScreenShot("");
+            return ended || DarkPixels(shot, dump) >= 1000;
+        },
+        20000);
+    SaveShot(shot, "program-relative-path");
+    EXPECT_FALSE(ended) << "the program ended: " << status;
+    if (!ended)
     {
-        Pump(200);
-        ASSERT_EQ(waitpid(child, &status, WNOHANG), 0) << "the program ended: " << status;
-        shot = Screenshot("program-relative-path");
-        dark = DarkPixels(shot, dump);
+        kill(child, SIGKILL);
+        waitpid(child, &status, 0);
     }
-    kill(child, SIGKILL);
-    waitpid(child, &status, 0);
-    EXPECT_GE(dark, 1000);
+    EXPECT_GE(DarkPixels(shot, dump), 1000);
     EXPECT_GT(DifferentPixels(shot, empty, dump), 1000);
 }
 
@@ -324,7 +348,7 @@ TEST(Shell, FileNewMakesAnEmptyDocument)
     wxDocument* created = Manager().FindTemplateById(129)->CreateDocument(wxString(), wxDOC_NEW);
     ASSERT_NE(created, nullptr);
     EXPECT_TRUE(created->OnNewDocument());
-    Pump(50);
+    Pump();
     ASSERT_EQ(DocumentCount(), 1);
     auto* document = dynamic_cast<CSubDoc*>(Manager().GetCurrentDocument());
     ASSERT_NE(document, nullptr);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "Vantrel/Frame/CommandIds.h"
 #include "Vantrel/Frame/MenuTables.h"
@@ -73,6 +75,64 @@ TEST(MenuTables, MenuOfTheThreeDObjectWindows)
             WindowHelp);
 }
 
+TEST(MenuTables, PopupsOfTheThreeDObjectTree)
+{
+    EXPECT_EQ(Describe(146), "Root: Insert Handle (34000)\n"
+                             "Handle: Insert Object List (34001)\n"
+                             "Object List: Insert Number List (34004), Insert Object List (34001), "
+                             "Insert Transformation (34002)\n"
+                             "Transformation: Insert External Object (34003)\n");
+    EXPECT_EQ(CMenuTables::CreatePopupMenu(146, 4), nullptr);
+}
+
+// Every table as (modifiers, key, command); tables other than 128, 130 and 132 are empty.
+TEST(MenuTables, AcceleratorTables)
+{
+    typedef std::vector<std::tuple<int, int, int>> Keys;
+    const auto keys = [](int id) {
+        Keys list;
+        for (const CMenuTables::Accelerator& key : CMenuTables::GetAccelerators(id))
+            list.emplace_back(key.Flags, key.Key, key.Command);
+        return list;
+    };
+    const struct
+    {
+        int id;
+        Keys expected;
+    } tables[] = {
+        {128,
+         {{wxACCEL_CTRL, 'N', wxID_NEW}, {wxACCEL_CTRL, 'O', wxID_OPEN}, {wxACCEL_CTRL, 'P', 7607},
+          {wxACCEL_CTRL, 'S', wxID_SAVE}}},
+        {130,
+         {{wxACCEL_NORMAL, WXK_F4, 32849 - 20000}, {wxACCEL_NORMAL, WXK_F5, 32789 - 20000},
+          {wxACCEL_NORMAL, WXK_F3, 32867 - 20000}}},
+        {132,
+         {{wxACCEL_NORMAL, WXK_END, 32837 - 20000}, {wxACCEL_NORMAL, WXK_HOME, 32839 - 20000},
+          {wxACCEL_NORMAL, WXK_PAGEDOWN, 32840 - 20000}, {wxACCEL_NORMAL, WXK_PAGEUP, 32841 - 20000}}},
+        {129, {}},
+        {141, {}},
+    };
+    for (const auto& table : tables)
+        EXPECT_EQ(keys(table.id), table.expected) << table.id;
+    // The Save key has no menu item anywhere: Ctrl+S is the only way to save.
+    for (int id : {128, 129, 130, 132, 133, 134, 135, 136, 137, 140, 141})
+        for (const CMenuTables::Menu& menu : CMenuTables::GetMenus(id))
+            for (const CMenuTables::Item& item : menu.Items)
+                EXPECT_NE(item.Id, ID_FILE_SAVE) << id;
+}
+
+// The switches are check items; commands that act once are plain items.
+TEST(MenuTables, CheckItems)
+{
+    for (int id : {ID_STRICT, ID_VIEW_STATUS_BAR, ID_VIEW_3D, ID_VIEW_Z_BUFFER, ID_AXIS_NEGATIVE_X, ID_DRAW_SHADED,
+                   ID_DRAW_WIREFRAME, ID_DRAW_BILLBOARDS, ID_DRAW_WALLS, ID_DRAW_BOUNDING_BOXES, ID_TEXTURE_SHADED,
+                   ID_TEXTURE_DRIVERS, ID_TEXTURE_WALLS})
+        EXPECT_TRUE(CMenuTables::IsCheckItem(id)) << id + 20000;
+    for (int id : {ID_FILE_OPEN, ID_CHECK, ID_REFRESH, ID_BOUNDS, ID_VIEWPOINT, ID_FIND, ID_DRAW_NONE, ID_DRAW_ALL,
+                   ID_TEXTURE_NONE, ID_TEXTURE_ALL, ID_OPEN_TRACK, ID_EDIT_DELETE})
+        EXPECT_FALSE(CMenuTables::IsCheckItem(id)) << id;
+}
+
 TEST(MenuTables, CommandIdsStayInTheToolkitsRange)
 {
     // Menu ids must stay below 32767; the hexadecimal dump's keys keep their own numbers.
@@ -82,4 +142,10 @@ TEST(MenuTables, CommandIdsStayInTheToolkitsRange)
     EXPECT_EQ(ID_HEX_HOME + 20000, 32839);
     EXPECT_EQ(ID_HEX_PAGE_DOWN + 20000, 32840);
     EXPECT_EQ(ID_HEX_PAGE_UP + 20000, 32841);
+    // The named ids that no menu shows.
+    EXPECT_EQ(ID_CLIP_TEST + 20000, 32864);
+    EXPECT_EQ(ID_INSERT_FIRST + 20000, 34000);
+    EXPECT_EQ(ID_INSERT_LAST + 20000, 34999);
+    EXPECT_EQ(ID_EDIT_COPY, wxID_COPY);
+    EXPECT_EQ(ID_EDIT_PASTE, wxID_PASTE);
 }

@@ -4,12 +4,13 @@
 #include <string>
 #include <vector>
 
+
 namespace VelmoTest
 {
 inline std::vector<std::string> PythonHexLines(const std::string& file, unsigned long long first = 0,
                                                long long count = -1)
 {
-    std::string command = std::string(VELMO_PYTHON3) + " " + VELMO_HEXDUMP_SCRIPT + " '" + file + "'";
+    std::string command = std::string(VELMO_PYTHON3) + " " + VELMO_TEST_SOURCE_DIR + "/Vantrel/Shell/hexdump.py '" + file + "'";
     if (count >= 0)
         command += " " + std::to_string(first) + " " + std::to_string(count);
     std::vector<std::string> lines;

@@ -9,7 +9,7 @@
 
 #include <wx/app.h>
 
-#include "GuiHarness.h"
+#include "GuiKit.h"
 #include "Vantrel/App/VantrelDocManager.h"
 #include "Support/TempFolder.h"
 #include "Vantrel/Doc/SubDoc.h"

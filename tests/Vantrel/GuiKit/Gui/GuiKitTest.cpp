@@ -1,0 +1,97 @@
+// The kit's own helpers: waiting for a condition, shots of a window, and the pixels of an OpenGL
+// canvas read in its own context.
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include <GL/gl.h>
+#include <wx/dcclient.h>
+#include <wx/frame.h>
+#include <wx/glcanvas.h>
+#include <wx/panel.h>
+
+#include "GuiKit.h"
+
+using namespace GuiTest;
+
+TEST(GuiKit, PumpUntilWaitsForItsConditionOrItsLimit)
+{
+    EXPECT_TRUE(PumpUntil([] { return true; }, 0));
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(PumpUntil([] { return false; }, 50));
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(50));
+    // A call made later is handled while waiting.
+    bool called = false;
+    wxTheApp->CallAfter([&called] { called = true; });
+    EXPECT_TRUE(PumpUntil([&called] { return called; }));
+}
+
+TEST(GuiKit, ShotOfAWindowShowsWhatItPaints)
+{
+    auto* frame = new wxFrame(nullptr, wxID_ANY, "shot", wxPoint(50, 50), wxSize(200, 120));
+    auto* panel = new wxPanel(frame);
+    panel->SetBackgroundColour(*wxBLACK);
+    frame->Show();
+    ASSERT_TRUE(PumpUntil([panel] { return panel->IsShownOnScreen(); }));
+    wxImage shot;
+    EXPECT_TRUE(PumpUntil([&] {
+        shot = Shot(panel, "kit-black-panel");
+        return shot.IsOk() && DarkPixels(shot) == shot.GetWidth() * shot.GetHeight();
+    }));
+    EXPECT_EQ(shot.GetSize(), panel->GetSize());
+    frame->Destroy();
+    Pump();
+}
+
+// A canvas that clears itself to a colour of its own on each paint; its picture is read after
+// the paint, and again with a drawing of the test's own.
+TEST(GuiKit, GLShotReadsTheCanvasInItsOwnContext)
+{
+    wxGLAttributes attributes;
+    attributes.PlatformDefaults().RGBA().DoubleBuffer().Depth(24).EndList();
+    if (!wxGLCanvas::IsDisplaySupported(attributes))
+        GTEST_SKIP() << "no OpenGL visual on this display";
+    auto* frame = new wxFrame(nullptr, wxID_ANY, "gl", wxPoint(60, 60), wxSize(160, 120));
+    auto* canvas = new wxGLCanvas(frame, attributes);
+    wxGLContext context(canvas);
+    int paints = 0;
+    canvas->Bind(wxEVT_PAINT, [&](wxPaintEvent&) {
+        wxPaintDC dc(canvas);
+        canvas->SetCurrent(context);
+        glViewport(0, 0, canvas->GetClientSize().GetWidth(), canvas->GetClientSize().GetHeight());
+        glClearColor(0.2f, 0.6f, 1.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+        // A dark square in the lower left quarter.
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glColor3f(0.0f, 0.0f, 0.0f);
+        glRectf(-1.0f, -1.0f, 0.0f, 0.0f);
+        canvas->SwapBuffers();
+        ++paints;
+    });
+    frame->Show();
+    ASSERT_TRUE(PumpUntil([&] { return paints > 0 && canvas->IsShownOnScreen(); }));
+    const wxImage image = GLShot(canvas, &context, "kit-gl-canvas");
+    ASSERT_TRUE(image.IsOk());
+    ASSERT_EQ(image.GetSize(), canvas->GetClientSize());
+    const int w = image.GetWidth();
+    const int h = image.GetHeight();
+    // Rows of the image run from the top: the square is at the bottom left.
+    EXPECT_EQ(image.GetRed(w * 3 / 4, h / 4), 51);
+    EXPECT_EQ(image.GetGreen(w * 3 / 4, h / 4), 153);
+    EXPECT_EQ(image.GetBlue(w * 3 / 4, h / 4), 255);
+    EXPECT_EQ(image.GetRed(w / 4, h * 3 / 4) + image.GetGreen(w / 4, h * 3 / 4) + image.GetBlue(w / 4, h * 3 / 4), 0);
+
+    const wxImage drawn = GLShot(canvas, &context, "kit-gl-drawn", [] {
+        glClearColor(1.0f, 1.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    });
+    ASSERT_TRUE(drawn.IsOk());
+    EXPECT_EQ(drawn.GetRed(w / 4, h * 3 / 4), 255);
+    EXPECT_EQ(drawn.GetGreen(w / 4, h * 3 / 4), 255);
+    EXPECT_EQ(drawn.GetBlue(w / 4, h * 3 / 4), 0);
+    frame->Destroy();
+    Pump();
+}

@@ -1,0 +1,253 @@
+#include "GuiKit.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+#include <filesystem>
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/glcanvas.h>
+#include <wx/utils.h>
+
+#include "Vantrel/App/FixedMultiDocTemplate.h"
+#include "Vantrel/App/MainFrame.h"
+#include "Vantrel/App/VantrelApp.h"
+#include "Vantrel/App/VantrelDocManager.h"
+#include "Vantrel/Doc/CatchPattern.h"
+#include "Vantrel/Doc/VantrelDoc.h"
+#include "Vantrel/Frame/VantrelView.h"
+#include "Vantrel/View/BinView.h"
+
+namespace GuiTest
+{
+CVantrelApp& App()
+{
+    return *static_cast<CVantrelApp*>(wxTheApp);
+}
+
+CVantrelDocManager& Manager()
+{
+    return *App().GetDocManager();
+}
+
+CMainFrame& Frame()
+{
+    return *static_cast<CMainFrame*>(wxTheApp->GetTopWindow());
+}
+
+void Pump()
+{
+    // Twice: handling events (a destroyed window, a size) often posts more.
+    for (int i = 0; i < 2; ++i)
+    {
+        wxTheApp->ProcessPendingEvents();
+        wxTheApp->Yield(true);
+        wxTheApp->ProcessIdle();
+    }
+}
+
+bool PumpUntil(const std::function<bool()>& condition, int limitMilliseconds)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMilliseconds);
+    for (;;)
+    {
+        Pump();
+        if (condition())
+            return true;
+        if (std::chrono::steady_clock::now() >= end)
+            return false;
+        // The display server answers in its own time: give it the processor.
+        wxMilliSleep(1);
+    }
+}
+
+void Command(int id)
+{
+    wxCommandEvent event(wxEVT_MENU, id);
+    event.SetEventObject(&Frame());
+    Frame().ProcessWindowEvent(event);
+    Pump();
+}
+
+CVantrelDoc* Open(const std::string& path)
+{
+    wxDocument* document = Manager().CreateDocument(wxString::FromUTF8(path), wxDOC_SILENT);
+    // Until every pane is on the screen with its size.
+    PumpUntil([document] {
+        for (wxList::compatibility_iterator node = document != nullptr ? document->GetViews().GetFirst() : nullptr;
+             node; node = node->GetNext())
+        {
+            auto* view = dynamic_cast<CVantrelView*>(static_cast<wxView*>(node->GetData()));
+            wxWindow* pane = view != nullptr ? view->GetPane() : nullptr;
+            if (pane != nullptr && (!pane->IsShownOnScreen() || pane->GetClientSize().GetHeight() <= 0))
+                return false;
+        }
+        return true;
+    });
+    return dynamic_cast<CVantrelDoc*>(document);
+}
+
+void CloseAll()
+{
+    Manager().CloseDocuments(true);
+    Pump();
+}
+
+int DocumentCount()
+{
+    return int(Manager().GetDocuments().GetCount());
+}
+
+int TemplateIdOf(wxDocument* document)
+{
+    auto* docTemplate =
+        document != nullptr ? dynamic_cast<CFixedMultiDocTemplate*>(document->GetDocumentTemplate()) : nullptr;
+    return docTemplate != nullptr ? docTemplate->GetId() : 0;
+}
+
+CBinCanvas* CanvasOf(wxDocument* document)
+{
+    CBinView* view = ViewOf<CBinView>(document);
+    return view != nullptr ? view->GetCanvas() : nullptr;
+}
+
+Messages::Messages()
+{
+    m_previous = CCatchPattern::SetSink([this](const std::string& text) { Texts.push_back(text); });
+}
+
+Messages::~Messages()
+{
+    CCatchPattern::SetSink(m_previous);
+}
+
+void FailOnMessages()
+{
+    CCatchPattern::SetSink([](const std::string& text) { ADD_FAILURE() << "unexpected message: " << text; });
+}
+
+RealMessageBoxes::RealMessageBoxes()
+{
+    m_previous = CCatchPattern::SetSink(nullptr);
+}
+
+RealMessageBoxes::~RealMessageBoxes()
+{
+    CCatchPattern::SetSink(m_previous);
+}
+
+std::string ArtifactsFolder()
+{
+    std::filesystem::create_directories(VELMO_ARTIFACTS_DIR);
+    return VELMO_ARTIFACTS_DIR;
+}
+
+std::string SaveShot(const wxImage& image, const std::string& name)
+{
+    if (name.empty())
+        return std::string();
+    const std::string path = ArtifactsFolder() + "/" + name + ".png";
+    EXPECT_TRUE(image.IsOk() && image.SaveFile(wxString::FromUTF8(path), wxBITMAP_TYPE_PNG)) << path;
+    return path;
+}
+
+namespace
+{
+// The display server's picture of the screen (what a user sees), cut to the area.
+wxImage ShotOfScreen(const wxRect& area, const std::string& name)
+{
+    Pump();
+    const std::string file = ArtifactsFolder() + "/.screen-" + std::to_string(getpid()) + ".png";
+    const std::string command = "import -window root '" + file + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    wxImage image(wxString::FromUTF8(file), wxBITMAP_TYPE_PNG);
+    std::remove(file.c_str());
+    if (!image.IsOk())
+        return image;
+    if (!area.IsEmpty())
+        image = image.GetSubImage(area.Intersect(wxRect(0, 0, image.GetWidth(), image.GetHeight())));
+    SaveShot(image, name);
+    return image;
+}
+} // namespace
+
+wxImage ScreenShot(const std::string& name)
+{
+    return ShotOfScreen(wxRect(), name);
+}
+
+wxImage Shot(wxWindow* window, const std::string& name)
+{
+    if (window == nullptr)
+        return wxImage();
+    window->Update();
+    return ShotOfScreen(ScreenRect(window), name);
+}
+
+wxRect ScreenRect(wxWindow* window)
+{
+    return window != nullptr ? wxRect(window->GetScreenPosition(), window->GetSize()) : wxRect();
+}
+
+wxImage GLShot(wxGLCanvas* canvas, wxGLContext* context, const std::string& name, const std::function<void()>& draw)
+{
+    if (canvas == nullptr || context == nullptr || !canvas->SetCurrent(*context))
+        return wxImage();
+    const wxSize size = canvas->GetClientSize() * canvas->GetContentScaleFactor();
+    if (size.GetWidth() <= 0 || size.GetHeight() <= 0)
+        return wxImage();
+    std::vector<unsigned char> rgb(std::size_t(size.GetWidth()) * size.GetHeight() * 3);
+    if (draw)
+        draw();
+    glFinish();
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, size.GetWidth(), size.GetHeight(), GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    // OpenGL's rows run from the bottom up.
+    wxImage image(size.GetWidth(), size.GetHeight());
+    const std::size_t row = std::size_t(size.GetWidth()) * 3;
+    for (int y = 0; y < size.GetHeight(); ++y)
+        std::copy_n(rgb.data() + (size.GetHeight() - 1 - y) * row, row, image.GetData() + y * row);
+    SaveShot(image, name);
+    return image;
+}
+
+namespace
+{
+wxRect Inside(const wxImage& image, const wxRect& area)
+{
+    const wxRect all(0, 0, image.GetWidth(), image.GetHeight());
+    return area.IsEmpty() ? all : area.Intersect(all);
+}
+} // namespace
+
+int DarkPixels(const wxImage& image, const wxRect& area)
+{
+    if (!image.IsOk())
+        return -1;
+    const wxRect inside = Inside(image, area);
+    int dark = 0;
+    for (int y = inside.GetTop(); y <= inside.GetBottom(); ++y)
+        for (int x = inside.GetLeft(); x <= inside.GetRight(); ++x)
+            if (image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y) < 3 * 100)
+                ++dark;
+    return dark;
+}
+
+int DifferentPixels(const wxImage& a, const wxImage& b, const wxRect& area)
+{
+    if (!a.IsOk() || !b.IsOk() || a.GetSize() != b.GetSize())
+        return -1;
+    const wxRect inside = Inside(a, area);
+    int different = 0;
+    for (int y = inside.GetTop(); y <= inside.GetBottom(); ++y)
+        for (int x = inside.GetLeft(); x <= inside.GetRight(); ++x)
+            if (a.GetRed(x, y) != b.GetRed(x, y) || a.GetGreen(x, y) != b.GetGreen(x, y) ||
+                a.GetBlue(x, y) != b.GetBlue(x, y))
+                ++different;
+    return different;
+}
+} // namespace GuiTest

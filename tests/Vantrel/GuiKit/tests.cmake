@@ -1,0 +1,64 @@
+# The GUI test kit and every GUI suite of the application. Each file tests/Vantrel/<Folder>/Gui/*.cpp
+# (at any depth under tests/Vantrel) is found here: the files of one Gui folder make one program,
+# Vantrel<Folder>GuiTests (the kit's main starts the real application), and each file is one ctest
+# entry VantrelGui.<Folder>.<File> (label gui; files named Perf* are figures, labels gui and perf)
+# that runs that file's tests alone, in a virtual X display and an empty home folder of its own.
+# A new suite file needs no list to be edited.
+find_package(Python3 COMPONENTS Interpreter REQUIRED)
+find_package(OpenGL REQUIRED COMPONENTS OpenGL)
+set(velmo_gui_kit_dir ${CMAKE_CURRENT_LIST_DIR})
+
+add_library(VantrelGuiKit STATIC ${velmo_gui_kit_dir}/GuiKit.cpp ${velmo_gui_kit_dir}/GuiMain.cpp)
+target_include_directories(VantrelGuiKit PUBLIC ${CMAKE_CURRENT_SOURCE_DIR} ${velmo_gui_kit_dir})
+target_link_libraries(VantrelGuiKit PUBLIC VantrelShell GTest::gtest OpenGL::GL)
+target_compile_definitions(VantrelGuiKit PUBLIC
+  VELMO_TEST_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}"
+  VELMO_PYTHON3="${Python3_EXECUTABLE}"
+  VELMO_ARTIFACTS_DIR="${CMAKE_BINARY_DIR}/artifacts"
+  VELMO_PROGRAM="$<TARGET_FILE:vantrel>")
+
+find_program(VELMO_XVFB_RUN xvfb-run)
+file(GLOB_RECURSE velmo_gui_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/Vantrel/*/Gui/*.cpp)
+set(velmo_gui_dirs)
+foreach(source ${velmo_gui_sources})
+  get_filename_component(dir ${source} DIRECTORY)
+  list(APPEND velmo_gui_dirs ${dir})
+endforeach()
+list(REMOVE_DUPLICATES velmo_gui_dirs)
+
+foreach(dir ${velmo_gui_dirs})
+  # tests/Vantrel/Shell/Gui -> Shell; tests/Vantrel/Papy/Track/Gui -> PapyTrack
+  get_filename_component(folder ${dir} DIRECTORY)
+  file(RELATIVE_PATH name ${CMAKE_CURRENT_SOURCE_DIR}/Vantrel ${folder})
+  string(REPLACE "/" "" name "${name}")
+  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  set(program Vantrel${name}GuiTests)
+  add_executable(${program} ${sources})
+  target_include_directories(${program} PRIVATE ${folder})
+  target_link_libraries(${program} PRIVATE VantrelGuiKit)
+  # The application's other libraries, for suites that reach them.
+  foreach(library VantrelDialogs VantrelDrawing VantrelRows VantrelVisitors)
+    if(TARGET ${library})
+      target_link_libraries(${program} PRIVATE ${library})
+    endif()
+  endforeach()
+  add_dependencies(${program} vantrel)
+  if(NOT VELMO_XVFB_RUN)
+    continue()
+  endif()
+  foreach(source ${sources})
+    get_filename_component(file ${source} NAME)
+    get_filename_component(stem ${source} NAME_WE)
+    set(test VantrelGui.${name}.${stem})
+    if(stem MATCHES "^Perf")
+      add_test(NAME ${test} COMMAND ${velmo_gui_kit_dir}/run-gui.sh $<TARGET_FILE:${program}>
+                                    --suite-file=${file} --gtest_also_run_disabled_tests)
+      set_tests_properties(${test} PROPERTIES LABELS "gui;perf" TIMEOUT 300)
+    else()
+      add_test(NAME ${test} COMMAND ${velmo_gui_kit_dir}/run-gui.sh $<TARGET_FILE:${program}> --suite-file=${file})
+      set_tests_properties(${test} PROPERTIES LABELS gui TIMEOUT 120)
+    endif()
+    set_tests_properties(${test} PROPERTIES
+      ENVIRONMENT "LSAN_OPTIONS=suppressions=${velmo_gui_kit_dir}/lsan-toolkit.supp")
+  endforeach()
+endforeach()
