@@ -10,15 +10,10 @@
 
 #include "FileViewsGui.h"
 #include "GuiKit.h"
-#include "Vantrel/App/FixedMultiDocTemplate.h"
-#include "Vantrel/App/VantrelDocManager.h"
-#include "Vantrel/Doc/MipDoc.h"
+#include "Vantrel/Doc/VantrelDoc.h"
 #include "Vantrel/Frame/DocChildFrame.h"
 #include "Vantrel/View/BitmapCanvas.h"
 #include "Vantrel/View/BitmapView.h"
-#include "Vantrel/View/MipView.h"
-#include "Vantrel/View/PbfView.h"
-#include "Vantrel/View/SrbView.h"
 
 using namespace GuiTest;
 
@@ -222,20 +217,4 @@ TEST(BitmapViews, ALevelThatFailsKeepsTheLevelsBeforeIt)
     Pump();
     EXPECT_EQ(messages.Texts.size(), 1u) << "said once";
     CloseAll();
-}
-
-// A document made by File New has no file: its page is empty.
-TEST(BitmapViews, ADocumentWithoutAFileShowsAnEmptyPage)
-{
-    wxDocument* created = Manager().FindTemplateById(135)->CreateDocument(wxString(), wxDOC_NEW);
-    ASSERT_NE(created, nullptr);
-    EXPECT_TRUE(created->OnNewDocument());
-    Pump();
-    auto* view = ViewOf<CMipView>(created);
-    ASSERT_NE(view, nullptr);
-    EXPECT_EQ(view->GetCanvas()->GetModel(), nullptr);
-    EXPECT_TRUE(view->GetCanvas()->GetItems().empty());
-    EXPECT_FALSE(created->IsModified());
-    CloseAll();
-    EXPECT_EQ(DocumentCount(), 0);
 }

@@ -18,6 +18,8 @@
 #include "FileViewsGui.h"
 #include "GuiKit.h"
 #include "Util/Exception.h"
+#include "Vantrel/App/FixedMultiDocTemplate.h"
+#include "Vantrel/App/TemplateTable.h"
 #include "Vantrel/App/VantrelDocManager.h"
 #include "Vantrel/Doc/DatDoc.h"
 #include "Vantrel/Doc/LytDoc.h"
@@ -26,6 +28,7 @@
 #include "Vantrel/Frame/CommandIds.h"
 #include "Vantrel/Frame/DocChildFrame.h"
 #include "Vantrel/Rows/DatContainer.h"
+#include "Vantrel/View/BinView.h"
 #include "Vantrel/View/BitmapCanvas.h"
 #include "Vantrel/View/DatEntryListCtrl.h"
 #include "Vantrel/View/DatListView.h"
@@ -102,6 +105,19 @@ protected:
         return wxID_OK;
     }
 };
+
+// A document that opens any path and records it.
+class CRecordingDoc : public CSubDoc
+{
+public:
+    static inline std::vector<std::string> Paths;
+
+protected:
+    void Open(const std::string& path) override { Paths.push_back(path); }
+
+    wxDECLARE_DYNAMIC_CLASS(CRecordingDoc);
+};
+wxIMPLEMENT_DYNAMIC_CLASS(CRecordingDoc, CSubDoc);
 
 class DatView : public ::testing::Test
 {
@@ -279,27 +295,46 @@ TEST_F(DatView, ADoubleClickOpensTheEntry)
     EXPECT_EQ(layout->GetFile()->GetName(0), "Only");
 }
 
-// Open Track asks for the folder's ".track": tracks/monza/monza.track.
+// Open Track asks for the folder's ".track": tracks/monza/monza.track. The track document of
+// template 138 opens it, or (the archive holds no track) shows its message.
 TEST_F(DatView, OpenTrackOpensTheFoldersTrack)
 {
     CDatListView* view = OpenArchive(archives[0]);
     ASSERT_NE(view, nullptr);
     const std::string track = folder.Path(archives[0].track);
-    Messages messages;
+    {
+        Messages messages;
+        Command(ID_OPEN_TRACK);
+        wxDocument* opened = Manager().GetCurrentDocument();
+        if (opened != document)
+        {
+            EXPECT_EQ(TemplateIdOf(opened), 138);
+            EXPECT_EQ(opened->GetFilename().utf8_string(), track);
+        }
+        else
+        {
+            EXPECT_EQ(messages.Texts.size(), 1u);
+            EXPECT_EQ(DocumentCount(), 1);
+        }
+    }
+    CloseAll();
+
+    // The request itself, seen by a document of template 138 that records its path.
+    const CTemplateTable::Entry* entry = CTemplateTable::Find(138);
+    ASSERT_NE(entry, nullptr);
+    wxList& templates = Manager().GetTemplates();
+    auto* recording = new CFixedMultiDocTemplate(&Manager(), *entry, wxCLASSINFO(CRecordingDoc), wxCLASSINFO(CBinView));
+    templates.DeleteObject(recording);
+    templates.Insert(templates.GetFirst(), recording); // asked before the real 138
+    CRecordingDoc::Paths.clear();
+    view = OpenArchive(archives[0]);
+    ASSERT_NE(view, nullptr);
     Command(ID_OPEN_TRACK);
-    wxDocument* opened = Manager().GetCurrentDocument();
-    if (opened != document)
-    {
-        // A track document (its template, 138) for that path.
-        EXPECT_EQ(TemplateIdOf(opened), 138);
-        EXPECT_EQ(opened->GetFilename().utf8_string(), track);
-    }
-    else
-    {
-        // The folder holds no track: the open was asked for that path and failed with its message.
-        ASSERT_EQ(messages.Texts.size(), 1u);
-        EXPECT_NE(messages.Texts[0].find("monza.track"), std::string::npos) << messages.Texts[0];
-    }
+    EXPECT_EQ(CRecordingDoc::Paths, (std::vector<std::string>{track}));
+    EXPECT_EQ(TemplateIdOf(Manager().GetCurrentDocument()), 138);
+    CloseAll();
+    templates.DeleteObject(recording);
+    delete recording;
 }
 
 // Each entry whose name leads outside the archive's folder ("..", a leading separator, a drive,
