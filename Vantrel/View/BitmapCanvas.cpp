@@ -8,6 +8,8 @@
 #include <wx/rawbmp.h>
 #include <wx/settings.h>
 
+#include "Vantrel/Visitors/CodePage1252.h"
+
 using Velmo::S64;
 
 CBitmapCanvas::CBitmapCanvas(wxWindow* parent)
@@ -132,7 +134,7 @@ void CBitmapCanvas::OnPaint(wxPaintEvent&)
         m_lastPainted.push_back(i);
         if (item.What == BitmapViewItem::Text)
         {
-            dc.DrawText(wxString::FromUTF8(item.Line), 0, int(item.Top));
+            dc.DrawText(wxString::FromUTF8(CodePage1252::ToUtf8(item.Line)), 0, int(item.Top));
             continue;
         }
         Tiles& tiles = m_tiles[next - 1];
