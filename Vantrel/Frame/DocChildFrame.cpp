@@ -190,7 +190,7 @@ bool DisableUnanswered(wxEvent& event)
     // A menu item that nobody answered: its command would reach no handler.
     if (event.GetEventType() != wxEVT_UPDATE_UI)
         return false;
-    auto* menu = wxDynamicCast(event.GetEventObject(), wxMenu);
+    auto* menu = dynamic_cast<wxMenu*>(event.GetEventObject());
     wxMenuItem* item = menu != nullptr ? menu->FindItem(event.GetId()) : nullptr;
     if (item == nullptr || item->IsSubMenu())
         return false;

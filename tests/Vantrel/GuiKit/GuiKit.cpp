@@ -75,17 +75,31 @@ void Command(int id)
 CVantrelDoc* Open(const std::string& path)
 {
     wxDocument* document = Manager().CreateDocument(wxString::FromUTF8(path), wxDOC_SILENT);
-    // Until every pane is on the screen with its size.
-    PumpUntil([document] {
+    // Until every pane is on the screen and its size has held for a while: the toolkit lays
+    // the window out on its frame clock, in more than one step (the tabs of the first document
+    // window come after it).
+    std::vector<wxSize> last;
+    auto since = std::chrono::steady_clock::now();
+    PumpUntil([&] {
+        std::vector<wxSize> sizes;
         for (wxList::compatibility_iterator node = document != nullptr ? document->GetViews().GetFirst() : nullptr;
              node; node = node->GetNext())
         {
             auto* view = dynamic_cast<CVantrelView*>(static_cast<wxView*>(node->GetData()));
             wxWindow* pane = view != nullptr ? view->GetPane() : nullptr;
-            if (pane != nullptr && (!pane->IsShownOnScreen() || pane->GetClientSize().GetHeight() <= 0))
+            if (pane == nullptr)
+                continue;
+            if (!pane->IsShownOnScreen() || pane->GetClientSize().GetHeight() <= 0)
                 return false;
+            sizes.push_back(pane->GetClientSize());
         }
-        return true;
+        const auto now = std::chrono::steady_clock::now();
+        if (sizes != last)
+        {
+            last = sizes;
+            since = now;
+        }
+        return now - since >= std::chrono::milliseconds(100);
     });
     return dynamic_cast<CVantrelDoc*>(document);
 }

@@ -43,7 +43,7 @@ bool PumpUntil(const std::function<bool()>& condition, int limitMilliseconds = 5
 // Sends a command to the main window as its menu would (the active document window first).
 void Command(int id);
 // Opens a file as File Open would after its dialog, and waits until its panes are on the screen
-// with their sizes; null when the open failed.
+// and their sizes have settled; null when the open failed.
 CVantrelDoc* Open(const std::string& path);
 // Closes every document without questions.
 void CloseAll();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <functional>
 #include <unistd.h>
 
 #include <wx/uiaction.h>
@@ -115,21 +116,21 @@ TEST(Hex, KeysOnALargeFile)
 
     wxUIActionSimulator keys;
     // Each key, then its effect (the keys arrive through the display server).
-    const auto key = [&](int code, U64 top) {
+    const auto key = [&](int code, const std::function<U64()>& top) {
         keys.Char(code);
-        EXPECT_TRUE(PumpUntil([&] { return model.GetTop() == top; })) << code << ": " << model.GetTop();
+        EXPECT_TRUE(PumpUntil([&] { return model.GetTop() == top(); })) << code << ": " << model.GetTop();
     };
-    key(WXK_END, model.GetMaxTop());
+    key(WXK_END, [&] { return model.GetMaxTop(); });
     const std::vector<std::string> last = canvas->GetVisibleLines();
     EXPECT_EQ(last, Expected(path, *canvas, last.size()));
     EXPECT_EQ(last[page - 1].substr(0, 8), "3FFFFFF0");
     Shot(canvas, "hex-large-end");
 
-    key(WXK_PAGEUP, model.GetMaxTop() - page);
-    key(WXK_HOME, 0);
-    key(WXK_PAGEDOWN, page);
-    key(WXK_DOWN, page + 1);
-    key(WXK_UP, page);
+    key(WXK_PAGEUP, [&] { return model.GetMaxTop() - page; });
+    key(WXK_HOME, [] { return U64(0); });
+    key(WXK_PAGEDOWN, [&] { return page; });
+    key(WXK_DOWN, [&] { return page + 1; });
+    key(WXK_UP, [&] { return page; });
 
     // The commands of the dump's accelerators, as menu events.
     Command(ID_HEX_END);
