@@ -19,6 +19,7 @@
 #include "Util/Exception.h"
 #include "Vantrel/App/AboutDlg.h"
 #include "Vantrel/Frame/CommandIds.h"
+#include "Vantrel/Frame/WindowIcons.h"
 #include "Vantrel/App/FixedMultiDocTemplate.h"
 #include "Vantrel/App/MainFrame.h"
 #include "Vantrel/App/VantrelApp.h"
@@ -165,6 +166,34 @@ TEST(Shell, HistoryHoldsOnlyHexAndDatFiles)
     EXPECT_EQ(entry->GetUserReadableName(), "e.bin");
     EXPECT_EQ(History(), (std::vector<std::string>{"noext", "c.dat", "x.xyz"}));
     CloseAll();
+}
+
+// The list keeps the last 4 of 12 opened dumps, newest first.
+TEST(Shell, HistoryHoldsTheLastFour)
+{
+    VelmoTest::TempFolder folder;
+    ClearHistory();
+    for (int i = 0; i < 12; ++i)
+    {
+        Open(folder.Write("f" + std::to_string(i) + ".xyz", "hex"));
+        CloseAll();
+    }
+    EXPECT_EQ(History(), (std::vector<std::string>{"f11.xyz", "f10.xyz", "f9.xyz", "f8.xyz"}));
+    EXPECT_EQ(Manager().GetFileHistory()->GetMaxFiles(), 4u);
+}
+
+// The main window and each document kind but the ".track" one have an icon of their own.
+TEST(Shell, WindowsHaveTheirIcons)
+{
+    EXPECT_TRUE(Frame().GetIcon().IsOk());
+    for (int id : {128, 129, 130, 133, 134, 135, 136, 137, 140, 141})
+    {
+        const wxIcon icon = GetWindowIcon(id);
+        ASSERT_TRUE(icon.IsOk()) << id;
+        EXPECT_EQ(icon.GetWidth(), 32) << id;
+    }
+    EXPECT_FALSE(GetWindowIcon(138).IsOk());
+    EXPECT_FALSE(GetWindowIcon(132).IsOk());
 }
 
 TEST(Shell, StrictMarkFollowsTheSwitch)
@@ -357,6 +386,7 @@ TEST(Shell, FileNewMakesAnEmptyDocument)
     ASSERT_NE(document, nullptr);
     EXPECT_EQ(TemplateIdOf(document), 132);
     EXPECT_EQ(document->GetSize(), 0u);
+    EXPECT_EQ(document->GetUserReadableName().utf8_string().rfind("Untitled", 0), 0u) << document->GetUserReadableName();
     ASSERT_NE(CanvasOf(document), nullptr);
     EXPECT_TRUE(CanvasOf(document)->GetVisibleLines().empty());
     CloseAll();
