@@ -142,7 +142,10 @@ TEST(Shell, HistoryHoldsOnlyHexAndDatFiles)
     VelmoTest::TempFolder folder;
     ClearHistory();
     Open(folder.Write("x.xyz", "hex"));
-    Open(folder.Write("c.dat", "dat"));
+    // An ICR2 container of one entry, "e.bin".
+    std::string dat("\x01\x00\x05\x00\x01\x00\x00\x00\x01\x00\x00\x00", 12);
+    dat += std::string("e.bin") + std::string(8, '\0') + std::string("\x1d\x00\x00\x00", 4) + "x";
+    EXPECT_NE(Open(folder.Write("c.dat", dat)), nullptr);
     Open(folder.Write("X.PTF", "ptf"));
     {
         // A track file that fails to open leaves the list alone too.
@@ -375,14 +378,14 @@ TEST(Shell, FileNewMakesAnEmptyDocument)
 {
     wxTEST_DIALOG(Command(ID_FILE_NEW), wxExpectAny(wxID_CANCEL));
     EXPECT_EQ(DocumentCount(), 0);
-    wxDocument* created = Manager().FindTemplateById(129)->CreateDocument(wxString(), wxDOC_NEW);
+    wxDocument* created = Manager().FindTemplateById(132)->CreateDocument(wxString(), wxDOC_NEW);
     ASSERT_NE(created, nullptr);
     EXPECT_TRUE(created->OnNewDocument());
     Pump();
     ASSERT_EQ(DocumentCount(), 1);
     auto* document = dynamic_cast<CSubDoc*>(Manager().GetCurrentDocument());
     ASSERT_NE(document, nullptr);
-    EXPECT_EQ(TemplateIdOf(document), 129);
+    EXPECT_EQ(TemplateIdOf(document), 132);
     EXPECT_EQ(document->GetSize(), 0u);
     EXPECT_EQ(document->GetUserReadableName().utf8_string().rfind("Untitled", 0), 0u) << document->GetUserReadableName();
     ASSERT_NE(CanvasOf(document), nullptr);
