@@ -74,15 +74,22 @@ TEST(Shell, ExtensionsPickTheirTemplates)
     {
         const char* name;
         int id;
-    } cases[] = {{"X.PTF", 130}, {"a.b.3do", 130}, {"x.xyz", 132}, {"noext", 132}};
+    } cases[] = {{"X.PTF", 130}, {"a.b.3do", 130}, {"m.trk", 133}, {"t.track", 138}, {"x.xyz", 132}, {"noext", 132}};
     for (const auto& c : cases)
     {
-        CVantrelDoc* document = Open(folder.Write(c.name, "bytes of " + std::string(c.name)));
-        ASSERT_NE(document, nullptr) << c.name;
-        EXPECT_EQ(TemplateIdOf(document), c.id) << c.name;
-        EXPECT_NE(CanvasOf(document), nullptr) << c.name;
+        auto* found = dynamic_cast<CFixedMultiDocTemplate*>(Manager().FindTemplateForPath(folder.Path(c.name)));
+        ASSERT_NE(found, nullptr) << c.name;
+        EXPECT_EQ(found->GetId(), c.id) << c.name;
     }
-    EXPECT_EQ(DocumentCount(), 4);
+    // Files of no kind of their own open as dumps.
+    for (const char* name : {"x.xyz", "noext"})
+    {
+        CVantrelDoc* document = Open(folder.Write(name, "bytes of " + std::string(name)));
+        ASSERT_NE(document, nullptr) << name;
+        EXPECT_EQ(TemplateIdOf(document), 132) << name;
+        EXPECT_NE(CanvasOf(document), nullptr) << name;
+    }
+    EXPECT_EQ(DocumentCount(), 2);
     CloseAll();
     EXPECT_EQ(DocumentCount(), 0);
 }
@@ -95,14 +102,14 @@ TEST(Shell, DocumentWindowsCarryTheirTemplatesMenus)
     wxFrame* frame = dynamic_cast<wxFrame*>(hex->GetFirstView()->GetFrame());
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(MenuTitles(frame->GetMenuBar()), (std::vector<std::string>{"&File", "&View", "&Window", "&Help"}));
-    CVantrelDoc* object = Open(folder.Write("o.3do", "3do"));
+    // An empty 3D-object document (File New) has the 3D-object window's menus.
+    wxDocument* object = Manager().FindTemplateById(130)->CreateDocument(wxString(), wxDOC_NEW);
     ASSERT_NE(object, nullptr);
+    EXPECT_TRUE(object->OnNewDocument());
+    Pump();
     wxMenuBar* bar = dynamic_cast<wxFrame*>(object->GetFirstView()->GetFrame())->GetMenuBar();
     EXPECT_EQ(MenuTitles(bar),
               (std::vector<std::string>{"&File", "&View", "&Draw", "&Texture", "&Window", "&Help"}));
-    // Commands that nothing answers yet are disabled.
-    EXPECT_FALSE(bar->IsEnabled(ID_CHECK));
-    EXPECT_FALSE(bar->IsEnabled(AppCommand(32773)));
     EXPECT_TRUE(bar->IsEnabled(ID_FILE_OPEN));
     CloseAll();
 }
@@ -146,10 +153,10 @@ TEST(Shell, HistoryHoldsOnlyHexAndDatFiles)
     std::string dat("\x01\x00\x05\x00\x01\x00\x00\x00\x01\x00\x00\x00", 12);
     dat += std::string("e.bin") + std::string(8, '\0') + std::string("\x1d\x00\x00\x00", 4) + "x";
     EXPECT_NE(Open(folder.Write("c.dat", dat)), nullptr);
-    Open(folder.Write("X.PTF", "ptf"));
     {
-        // A track file that fails to open leaves the list alone too.
+        // A 3D object and a track that fail to open leave the list alone too.
         Messages ignored;
+        Open(folder.Write("X.PTF", "ptf"));
         Open(folder.Write("m.trk", "trk"));
     }
     Open(folder.Write("noext", "hex"));
