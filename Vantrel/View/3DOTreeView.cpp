@@ -87,6 +87,7 @@ void C3DOTreeView::OnInitialUpdate()
         Velmo::Util::CountedPointer<Velmo::Papy::ThreeDObjectRoot> root = file->GetRoot();
         if (root.Get() == nullptr)
             return;
+        ForgetSiblings();
         ThreeDObjectTreeVisitor fill(*this, GetRootItem());
         root->Accept(fill);
     });
@@ -130,6 +131,7 @@ void C3DOTreeView::OnItemExpanded(wxTreeEvent& event)
     CCatchPattern::Run([&] {
         C3DODoc::File file = document->GetFile();
         Velmo::Papy::TdoFile::Node node = file->GetSubObject(id);
+        ForgetSiblings();
         ThreeDObjectTreeVisitor fill(*this, Item(item));
         node->Accept(fill);
     });
@@ -235,6 +237,7 @@ void C3DOTreeView::OnUpdate(wxView*, wxObject* hint)
         if (tdoHint->NameChanged)
             m_tree->SetItemText(selected, wxString::FromUTF8(CodePage1252::ToUtf8(tdoHint->NewName)));
         m_tree->DeleteChildren(selected);
+        ForgetSiblings();
         ThreeDObjectTreeVisitor fill(*this, Item(selected));
         node->Accept(fill);
     });
@@ -296,6 +299,13 @@ wxTreeItemId C3DOTreeView::FindChild(const wxTreeItemId& parent, int id) const
     return wxTreeItemId();
 }
 
+void C3DOTreeView::ForgetSiblings()
+{
+    m_lastSibling = wxTreeItemId();
+    m_lastParent = wxTreeItemId();
+    m_lastCookie = nullptr;
+}
+
 TreeItem C3DOTreeView::GetRootItem() const
 {
     return Item(m_tree->GetRootItem());
@@ -320,7 +330,24 @@ TreeItem C3DOTreeView::GetFirstChildItem(TreeItem item) const
 
 TreeItem C3DOTreeView::GetNextSiblingItem(TreeItem item) const
 {
-    return Item(m_tree->GetNextSibling(ItemOf(item)));
+    // The walk asks for the siblings of one parent in order: the position of the last answer
+    // makes the next one a step instead of a search among the parent's children.
+    const wxTreeItemId current = ItemOf(item);
+    if (!(current == m_lastSibling) || !m_lastParent.IsOk())
+    {
+        m_lastParent = m_tree->GetItemParent(current);
+        if (!m_lastParent.IsOk())
+            return TreeItem();
+        wxTreeItemId child = m_tree->GetFirstChild(m_lastParent, m_lastCookie);
+        while (child.IsOk() && !(child == current))
+            child = m_tree->GetNextChild(m_lastParent, m_lastCookie);
+        if (!child.IsOk())
+            return TreeItem();
+    }
+    m_lastSibling = m_tree->GetNextChild(m_lastParent, m_lastCookie);
+    if (!m_lastSibling.IsOk())
+        m_lastParent = wxTreeItemId();
+    return Item(m_lastSibling);
 }
 
 bool C3DOTreeView::ItemHasChildren(TreeItem item) const

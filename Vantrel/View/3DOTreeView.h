@@ -69,6 +69,8 @@ private:
     void OnRightDown(wxMouseEvent& event);
     void OnInsert(int commandId);
     void OnFind();
+    // Before each walk: items may have gone since the last.
+    void ForgetSiblings();
     // The item among an item's children whose node has the id; an invalid item when none has.
     wxTreeItemId FindChild(const wxTreeItemId& parent, int id) const;
 
@@ -78,6 +80,11 @@ private:
     // The node whose item was last right-clicked.
     int m_contextNodeId = -1;
     ThreeDObjectTreeEditVisitor m_treeEdit;
+    // The last next sibling given, its parent and its position there (see GetNextSiblingItem);
+    // forgotten before each walk.
+    mutable wxTreeItemId m_lastSibling;
+    mutable wxTreeItemId m_lastParent;
+    mutable wxTreeItemIdValue m_lastCookie = nullptr;
 
     wxDECLARE_DYNAMIC_CLASS(C3DOTreeView);
 };

@@ -17,6 +17,12 @@ Commands:
                                       check a file; exit 0 when it is sound, 1 with the reason
   gpl3do.py list FILE                 print "offset type-text" for each PRIM record, then
                                       "root <word>" and "handle <name> <offset>" lines
+  gpl3do.py describe FILE...          print the object as a saved copy must keep it, whatever its
+                                      layout: each record reached from the handles and the root,
+                                      named by its first path ("h0/2" is handle 0's child 2), with
+                                      its references as paths, its table entries and strings
+                                      resolved, and its other words in hex; several files each
+                                      after a line "== FILE"
   gpl3do.py selftest DIR              write the samples to DIR and check each of them
   gpl3do.py drawing OUTDIR            write the drawing tests' scene folders into OUTDIR
   gpl3do.py polygons PATH [--count N] write the drawing benchmark's object of N polygons
@@ -62,6 +68,10 @@ class Cursor:
     def __init__(self, data, pos):
         self.data = data
         self.pos = pos
+        self.refs = []  # positions of the words that name a record, table entry or string
+
+    def mark(self, pos):
+        self.refs.append(pos)
 
     def take(self, n):
         if self.pos + n > len(self.data):
@@ -72,6 +82,11 @@ class Cursor:
 
     def u32(self):
         return struct.unpack("<I", self.take(4))[0]
+
+    def ref(self):
+        """A word that names a record, a table entry or a string."""
+        self.mark(self.pos)
+        return self.u32()
 
     def f32(self):
         return struct.unpack("<f", self.take(4))[0]
@@ -96,6 +111,8 @@ class Record:
         self.strings = []
         self.classes = []
         self.length = 0
+        self.raw = b""
+        self.refs = set()   # offsets in the record of the words that name something
 
 
 # Polygon family: type = 27 + 1 (Gouraud) + 2 (Phong) + 4 (textured).
@@ -120,18 +137,18 @@ def read_polygon(c, rec, base, coloured):
     n = c.count(4 * (1 + gouraud + phong + 2 * textured))
     if textured:
         c.take(8 * n)
-    rec.vertices += [c.u32() for _ in range(n)]
+    rec.vertices += [c.ref() for _ in range(n)]
     if gouraud:
         c.take(4 * n)
     if phong:
-        rec.normals += [c.u32() for _ in range(n)]
+        rec.normals += [c.ref() for _ in range(n)]
     rec.text = "%d%s" % (base, "-8" if coloured else "")
 
 
 def read_scaled_bitmap(c, rec, coloured):
-    rec.vertices.append(c.u32())
+    rec.vertices.append(c.ref())
     c.take(4)
-    rec.strings.append(c.u32())
+    rec.strings.append(c.ref())
     c.take(8)
     rec.text = "3-A" if coloured else "3"
 
@@ -139,7 +156,7 @@ def read_scaled_bitmap(c, rec, coloured):
 def read_object_list(c, rec):
     n = c.count(4)
     for _ in range(n):
-        child = c.u32()
+        child = c.ref()
         if child == rec.offset:
             raise FormatError("GPL 3do Object List self reference")
         rec.children.append(child)
@@ -155,15 +172,15 @@ MATERIAL_FIELDS = {
 
 
 def read_material(c, rec):
-    child = c.u32()
+    child = c.ref()
     sub = c.u32()
     rec.children.append(child)
     if sub == 17:
         n = c.count(4)
-        rec.strings += [c.u32() for _ in range(n)]
+        rec.strings += [c.ref() for _ in range(n)]
     elif sub in MATERIAL_FIELDS:
         for kind in MATERIAL_FIELDS[sub]:
-            w = c.u32()
+            w = c.ref() if kind == "name" else c.u32()
             if kind == "name":
                 rec.strings.append(w)
             elif kind == "class":
@@ -178,25 +195,27 @@ PLANE_ORDER_WORDS = {11: 2, 10: 3, 9: 3, 8: 4, 7: 2, 6: 1}
 
 
 def read_plane_order(c, rec, t):
-    rec.planes.append(c.u32())
-    rec.children += [c.u32() for _ in range(PLANE_ORDER_WORDS[t])]
+    rec.planes.append(c.ref())
+    rec.children += [c.ref() for _ in range(PLANE_ORDER_WORDS[t])]
     rec.text = str(t)
 
 
 def read_transformation(c, rec, t):
     c.take(28)
-    rec.children.append(c.u32())
+    rec.children.append(c.ref())
     rec.text = str(t)
 
 
 def read_ext_object(c, rec, strict):
-    rec.strings.append(c.u32())
+    rec.strings.append(c.ref())
     if c.u32() != 0 and strict:
         raise FormatError("GPL 3DO type 14 second word not zero")
     rec.text = "14"
 
 
 def read_object_locator(c, rec):
+    for i in range(9):
+        c.mark(c.pos + 4 * i)
     words = [c.u32() for _ in range(15)]
     for i in range(4):
         rec.planes.append(words[2 * i])
@@ -212,7 +231,7 @@ def read_object_locator(c, rec):
         raise FormatError("record at %d: count %d exceeds the section" % (c.start, n))
     for _ in range(n):
         c.take(12)
-        rec.children.append(c.u32())
+        rec.children.append(c.ref())
     rec.text = "15"
 
 
@@ -237,10 +256,11 @@ def read_splitter(c, rec):
     if sub in (1, 2) and word != 0:
         raise FormatError("GPL %s Splitter reserved not zero" % name)
     if sub == 0:
+        c.mark(c.pos - 12)
         rec.vertices.append(word)
     for _ in range(n):
         c.take(4)
-        rec.children.append(c.u32())
+        rec.children.append(c.ref())
     rec.text = "17.%d" % sub
 
 
@@ -251,19 +271,19 @@ def read_state_value_setter(c, rec):
 
 def read_vertex_fixer(c, rec):
     n = c.count(4)
-    rec.vertices += [c.u32() for _ in range(n)]
+    rec.vertices += [c.ref() for _ in range(n)]
     rec.text = "23"
 
 
 def read_bounding_box(c, rec):
-    rec.vertices += [c.u32() for _ in range(8)]
-    rec.children.append(c.u32())
+    rec.vertices += [c.ref() for _ in range(8)]
+    rec.children.append(c.ref())
     rec.text = "25"
 
 
 def read_line(c, rec):
     c.take(4)
-    rec.vertices += [c.u32(), c.u32()]
+    rec.vertices += [c.ref(), c.ref()]
     rec.text = "8-21"
 
 
@@ -305,6 +325,7 @@ def read_record(data, pos, strict):
     else:
         raise FormatError("GPL TDO File unknown instruction type")
     rec.length = c.pos - pos
+    rec.refs = set(p - pos for p in c.refs)
     return rec
 
 
@@ -324,6 +345,7 @@ class TdoFile:
         self.records = []
         self.root_word = None
         self.handles = []  # (name offset, node)
+        self.tables = {"NORM": [], "XYZS": [], "PLAN": []}  # entries as tuples of floats
 
 
 def parse(data, strict=False):
@@ -365,6 +387,7 @@ def parse(data, strict=False):
                 if name == "XYZS" and strict and first != 0.0:
                     raise FormatError("GPL 3do XYZS fourth value not zero")
             count = ssize // 16
+            tdo.tables[name] += [struct.unpack_from("<4f", body, i) for i in range(0, ssize, 16)]
             if name == "NORM":
                 tdo.normals += count
             elif name == "XYZS":
@@ -389,6 +412,7 @@ def parse(data, strict=False):
             at = 4
             while at < ssize:
                 rec = read_record(body, at, strict)
+                rec.raw = body[at:at + rec.length]
                 tdo.records.append(rec)
                 at += rec.length
         elif name == "HAND":
@@ -1294,6 +1318,48 @@ def check_file(path, strict=False, refs=True):
     return tdo
 
 
+def describe(tdo):
+    """Lines that two files share exactly when they hold the same object, however their records,
+    tables and strings are laid out."""
+    by_offset = {r.offset: r for r in tdo.records}
+    paths = {}
+    order = []
+    starts = [(node, "h%d" % i) for i, (_, node) in enumerate(tdo.handles)]
+    if tdo.root_word is not None:
+        starts.append((tdo.root_word, "root"))
+    for start in starts:
+        stack = [start]
+        while stack:
+            ref, path = stack.pop()
+            if ref == NULL or ref in paths or ref not in by_offset:
+                continue
+            paths[ref] = path
+            order.append(ref)
+            rec = by_offset[ref]
+            later = [(c, "%s/%d" % (path, i)) for i, c in enumerate(rec.children)]
+            later += [(c, "%s/s%d" % (path, i)) for i, c in enumerate(rec.siblings)]
+            stack += reversed(later)
+
+    def name(ref):
+        return "null" if ref == NULL else paths.get(ref, "?%d" % ref)
+
+    def entries(table, indices):
+        values = tdo.tables[table]
+        return [repr(values[i][1:] if table != "PLAN" else values[i]) if i < len(values) else "?%d" % i
+                for i in indices]
+
+    lines = ["handle %s %s" % (tdo.strings.get(text, "?"), name(node)) for text, node in tdo.handles]
+    lines.append("root %s" % (name(tdo.root_word) if tdo.root_word is not None else "none"))
+    for ref in order:
+        rec = by_offset[ref]
+        body = " ".join("*" if i in rec.refs else rec.raw[i:i + 4].hex() for i in range(0, len(rec.raw), 4))
+        lines.append("%s %s children=%s siblings=%s vertices=%s normals=%s planes=%s strings=%s body=%s" % (
+            paths[ref], rec.text, ",".join(map(name, rec.children)), ",".join(map(name, rec.siblings)),
+            ",".join(entries("XYZS", rec.vertices)), ",".join(entries("NORM", rec.normals)),
+            ",".join(entries("PLAN", rec.planes)), ",".join(tdo.strings.get(t, "?") for t in rec.strings), body))
+    return "".join(line + "\n" for line in lines)
+
+
 def listing(tdo):
     lines = ["%d %s" % (r.offset, r.text) for r in tdo.records]
     lines.append("root %d" % tdo.root_word if tdo.root_word is not None else "root none")
@@ -1322,6 +1388,8 @@ def main(argv):
     p.add_argument("--no-refs", action="store_true")
     p = sub.add_parser("list")
     p.add_argument("file")
+    p = sub.add_parser("describe")
+    p.add_argument("files", nargs="+")
     p = sub.add_parser("selftest")
     p.add_argument("dir")
     p = sub.add_parser("drawing")
@@ -1367,6 +1435,17 @@ def main(argv):
         with open(args.path, "wb") as f:
             f.write(data)
         print("%s: %d bytes" % (args.path, len(data)))
+        return 0
+    if args.command == "describe":
+        for path in args.files:
+            try:
+                tdo = check_file(path, refs=False)
+            except FormatError as e:
+                print("%s: %s" % (path, e))
+                return 1
+            if len(args.files) > 1:
+                sys.stdout.write("== %s\n" % path)
+            sys.stdout.write(describe(tdo))
         return 0
     try:
         tdo = check_file(args.file, getattr(args, "strict", False), not getattr(args, "no_refs", False))
