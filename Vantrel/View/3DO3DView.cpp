@@ -59,6 +59,7 @@ void C3DO3DView::OnUpdate(wxView* sender, wxObject* hint)
     const auto* tdoHint = dynamic_cast<const C3DOHint*>(hint);
     if (tdoHint == nullptr)
         return;
+    m_received.push_back({*tdoHint, sender != nullptr});
     if (sender != nullptr)
     {
         Apply(m_state.OnSelection(tdoHint->NodeId));
@@ -103,6 +104,8 @@ void C3DO3DView::RunCommand(int command)
         ShowViewpoint();
         return;
     default:
+        if (command == ThreeDObjectViewState::RefreshCommand)
+            ++m_refreshCount;
         Apply(m_state.Execute(command));
         return;
     }

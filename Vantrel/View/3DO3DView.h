@@ -20,7 +20,9 @@
 //   of one frame and shows the summary.
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "Vantrel/Doc/3DOHint.h"
 #include "Vantrel/Drawing/ThreeDObjectViewPainter.h"
 #include "Vantrel/Drawing/ThreeDObjectViewState.h"
 #include "Vantrel/View/OpenGLView.h"
@@ -48,6 +50,16 @@ public:
     // The drawing visitor of the pane, null before the initial update.
     const ThreeDObject3DVisitor* GetVisitor() const { return m_visitor.get(); }
 
+    // The hints the pane received, in order, and whether each came from a pane (a selection) or
+    // from no sender (a change of content); how often Refresh was asked for.
+    struct Received
+    {
+        C3DOHint Hint;
+        bool FromPane = false;
+    };
+    const std::vector<Received>& GetReceived() const { return m_received; }
+    int GetRefreshCount() const { return m_refreshCount; }
+
     static constexpr const char* CheckPassedText = "Check passed";
     static constexpr const char* ClipTestPassedText = "Clip test passed";
 
@@ -72,6 +84,8 @@ private:
     ThreeDObjectViewState m_state;
     ThreeDObjectViewPainter m_painter;
     std::unique_ptr<ThreeDObject3DVisitor> m_visitor;
+    std::vector<Received> m_received;
+    int m_refreshCount = 0;
 
     wxDECLARE_DYNAMIC_CLASS(C3DO3DView);
 };
