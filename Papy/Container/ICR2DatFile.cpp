@@ -51,7 +51,8 @@ ICR2DatFile::ICR2DatFile(const std::string& path) : DatArchive(path, Open::New, 
 {
 }
 
-ICR2DatFile::ICR2DatFile(const Util::CountedPointer<Util::BinaryStream>& stream) : DatArchive(stream, Limits{"ICR2", 12, true})
+ICR2DatFile::ICR2DatFile(const Util::CountedPointer<Util::BinaryStream>& stream)
+    : DatArchive(stream, Limits{"ICR2", 12, true})
 {
     ReadDirectory();
 }

@@ -20,8 +20,9 @@ Util::CountedPointer<Object> TryMakeThrough(StandardMakeSource<Object>& source, 
 {
     const std::string file = MakeLookup::StandardFileName(source.GetDirectory(), name, extension,
                                                           source.GetDefaultExtension());
-    return MakeLookup::Cached(source.GetCache(), source.GetDirectory(), source.GetDat(), file, datOnly,
-                              [&](const Util::CountedPointer<Util::BinaryStream>& stream) { return load(stream, file); });
+    return MakeLookup::Cached(
+        source.GetCache(), source.GetDirectory(), source.GetDat(), file, datOnly,
+        [&](const Util::CountedPointer<Util::BinaryStream>& stream) { return load(stream, file); });
 }
 
 // The same, a file neither in the folder nor in the DAT raising the source's XFileOpen.

@@ -15,20 +15,45 @@
 namespace
 {
 std::atomic<long long> g_heapInUse{0};
-} // namespace
 
-void* operator new(std::size_t size)
+void* Allocate(std::size_t size) noexcept
 {
     void* p = std::malloc(size != 0 ? size : 1);
-    if (p == nullptr)
-        throw std::bad_alloc();
-    g_heapInUse += static_cast<long long>(malloc_usable_size(p));
+    if (p != nullptr)
+        g_heapInUse += static_cast<long long>(malloc_usable_size(p));
     return p;
 }
 
-// The compiler cannot tell that this delete frees what the new above allocated.
+void* AllocateOrThrow(std::size_t size)
+{
+    void* p = Allocate(size);
+    if (p == nullptr)
+        throw std::bad_alloc();
+    return p;
+}
+} // namespace
+
+// Every form of new and delete that plain allocations use is replaced, so that nothing the
+// program allocates is freed by another allocator. (The compiler cannot tell that these deletes
+// free what these news allocated.)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void* operator new(std::size_t size)
+{
+    return AllocateOrThrow(size);
+}
+void* operator new[](std::size_t size)
+{
+    return AllocateOrThrow(size);
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    return Allocate(size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept
+{
+    return Allocate(size);
+}
 void operator delete(void* p) noexcept
 {
     if (p == nullptr)
@@ -36,8 +61,23 @@ void operator delete(void* p) noexcept
     g_heapInUse -= static_cast<long long>(malloc_usable_size(p));
     std::free(p);
 }
-
+void operator delete[](void* p) noexcept
+{
+    operator delete(p);
+}
 void operator delete(void* p, std::size_t) noexcept
+{
+    operator delete(p);
+}
+void operator delete[](void* p, std::size_t) noexcept
+{
+    operator delete(p);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept
+{
+    operator delete(p);
+}
+void operator delete[](void* p, const std::nothrow_t&) noexcept
 {
     operator delete(p);
 }
