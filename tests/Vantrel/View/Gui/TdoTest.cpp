@@ -260,6 +260,19 @@ TEST_F(Tdo, RightClickMenusByKindAndNothingElsewhere)
     }
     // Leaving a menu without a choice changes nothing.
     EXPECT_FALSE(panes.Doc->IsModified());
+
+    // The same through the display server: a real right click on the polygon's label, then on
+    // the root's.
+    popups.Shown.clear();
+    wxUIActionSimulator mouse;
+    mouse.MouseMove(tree.ClientToScreen(PointOf(tree, polygon)));
+    mouse.MouseClick(wxMOUSE_BTN_RIGHT);
+    EXPECT_TRUE(PumpUntil([&] { return tree.GetSelection() == polygon; }));
+    mouse.MouseMove(tree.ClientToScreen(PointOf(tree, root)));
+    mouse.MouseClick(wxMOUSE_BTN_RIGHT);
+    EXPECT_TRUE(PumpUntil([&] { return !popups.Shown.empty(); }));
+    EXPECT_EQ(popups.Shown, std::vector<std::vector<std::string>>{{"Insert Handle"}});
+    EXPECT_EQ(tree.GetSelection(), root);
     CloseAll();
 }
 
