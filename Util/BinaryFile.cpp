@@ -15,6 +15,7 @@ namespace Velmo::Util
 {
 namespace
 {
+// The buffer of a stream that may be written; one only read needs no more than the file's size.
 constexpr U64 bufferSize = 128 * 1024;
 constexpr U64 maxOffset = U64(std::numeric_limits<off_t>::max());
 
@@ -88,15 +89,31 @@ bool WriteFully(int fd, U64 offset, const U8* data, U64 count)
     throw XFileOpen(path, SystemErrorText(error));
 }
 
-// Refuses anything but a regular file (a folder, a device, a pipe) and returns its size.
-U64 CheckRegularFile(int fd, const std::string& path, struct stat& info)
+// Refuses anything but a regular file: a folder, a device, a pipe.
+void RefuseIrregular(const std::string& path, const struct stat& info)
 {
-    if (fstat(fd, &info) != 0)
-        ThrowOpen(path, errno);
     if (S_ISDIR(info.st_mode))
         ThrowOpen(path, EISDIR);
     if (!S_ISREG(info.st_mode))
         ThrowOpen(path, EINVAL);
+}
+
+// Refuses an existing entry that is not a regular file before anything opens it: opening a
+// device or a pipe may wait or act. A missing entry is left to the open and its error.
+void RefuseIrregularBeforeOpening(const std::string& path)
+{
+    struct stat info;
+    if (stat(path.c_str(), &info) == 0)
+        RefuseIrregular(path, info);
+}
+
+// Checks again what was opened (the entry may have been replaced meanwhile) and returns its
+// size.
+U64 CheckRegularFile(int fd, const std::string& path, struct stat& info)
+{
+    if (fstat(fd, &info) != 0)
+        ThrowOpen(path, errno);
+    RefuseIrregular(path, info);
     return U64(info.st_size);
 }
 
@@ -149,11 +166,12 @@ BinaryFile* BinaryFile::CreateAlways(const std::string& name)
 }
 
 BinaryFile::BinaryFile(const std::string& name, Mode mode)
-    : m_handles(new Handles), m_buffer(new U8[bufferSize])
+    : m_handles(new Handles)
 {
     std::string path;
     if (!ResolvePath(name, path))
         throw XFileOpen(name, "");
+    m_capacity = bufferSize;
     m_name = path;
     m_handles->mode = mode;
     m_writable = mode != Mode::Read;
@@ -165,11 +183,15 @@ BinaryFile::BinaryFile(const std::string& name, Mode mode)
     {
     case Mode::Read:
     case Mode::Update:
-        // Non-blocking so that opening a pipe cannot hang; it is refused just below.
+        RefuseIrregularBeforeOpening(path);
+        // Non-blocking so that a pipe put in its place meanwhile cannot hang the open; it is
+        // refused just below.
         handles.fd = OpenFile(path, (mode == Mode::Read ? O_RDONLY : O_RDWR) | O_NONBLOCK);
         if (handles.fd < 0)
             ThrowOpen(path, errno);
         m_size = CheckRegularFile(handles.fd, path, info);
+        if (mode == Mode::Read)
+            m_capacity = std::max<U64>(std::min(bufferSize, m_size), 1);
         fcntl(handles.fd, F_SETFL, fcntl(handles.fd, F_GETFL) & ~O_NONBLOCK);
         if (!LockFile(handles.fd, mode == Mode::Update))
             throw XFileOpen(path, busy);
@@ -193,8 +215,7 @@ BinaryFile::BinaryFile(const std::string& name, Mode mode)
         bool exists = stat(handles.targetPath.c_str(), &info) == 0;
         if (exists)
         {
-            if (S_ISDIR(info.st_mode))
-                ThrowOpen(path, EISDIR);
+            RefuseIrregular(path, info);
             handles.originalFd = OpenFile(handles.targetPath, O_RDWR | O_NONBLOCK);
             if (handles.originalFd < 0)
                 ThrowOpen(path, errno);
@@ -268,7 +289,7 @@ void BinaryFile::ReadSlow(U32 count, void* buffer)
     }
 
     U64 got;
-    if (count >= bufferSize)
+    if (count >= m_capacity)
     {
         if (!ReadFully(m_handles->fd, m_position, static_cast<U8*>(buffer), count, got) || got != count)
             throw XFileRead(m_name);
@@ -278,7 +299,9 @@ void BinaryFile::ReadSlow(U32 count, void* buffer)
 
     m_bufferStart = m_position;
     m_bufferLength = 0;
-    if (!ReadFully(m_handles->fd, m_position, m_buffer.get(), bufferSize, got))
+    if (!m_buffer)
+        m_buffer.reset(new U8[m_capacity]);
+    if (!ReadFully(m_handles->fd, m_position, m_buffer.get(), m_capacity, got))
         throw XFileRead(m_name);
     // Bytes that someone else appended after the size was taken are not served.
     m_bufferLength = std::min(got, m_size - m_position);
@@ -300,7 +323,7 @@ void BinaryFile::Write(U32 count, const void* data)
         throw XFileWrite(m_name);
 
     U64 offset = m_position - m_bufferStart;
-    if (m_position >= m_bufferStart && offset <= m_bufferLength && count <= bufferSize - offset)
+    if (m_buffer && m_position >= m_bufferStart && offset <= m_bufferLength && count <= m_capacity - offset)
     {
         std::memcpy(m_buffer.get() + offset, data, count);
         MarkDirty(offset, offset + count);
@@ -309,7 +332,7 @@ void BinaryFile::Write(U32 count, const void* data)
     else
     {
         Flush();
-        if (count >= bufferSize)
+        if (count >= m_capacity)
         {
             // The buffer may hold bytes this write replaces.
             m_bufferStart = m_bufferLength = 0;
@@ -323,6 +346,8 @@ void BinaryFile::Write(U32 count, const void* data)
         {
             m_bufferStart = m_position;
             m_bufferLength = count;
+            if (!m_buffer)
+                m_buffer.reset(new U8[m_capacity]);
             std::memcpy(m_buffer.get(), data, count);
             MarkDirty(0, count);
         }

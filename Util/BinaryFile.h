@@ -110,7 +110,9 @@ private:
 
     std::string m_name;
     std::unique_ptr<Handles> m_handles;
+    // Made on first need, of m_capacity bytes.
     std::unique_ptr<U8[]> m_buffer;
+    U64 m_capacity = 0;
     U64 m_position = 0;
     U64 m_size = 0;
     // The buffer holds the file's bytes from m_bufferStart on, m_bufferLength of them;

@@ -178,6 +178,28 @@ bool ResolvePath(const std::string& path, std::string& result)
     return true;
 }
 
+bool HasCaseTwin(const std::string& absolutePath)
+{
+    const std::size_t separator = absolutePath.rfind('/');
+    if (separator == std::string::npos || separator + 1 >= absolutePath.size())
+        return false;
+    const std::string folder = separator == 0 ? "/" : absolutePath.substr(0, separator);
+    const std::string name = absolutePath.substr(separator + 1);
+    DIR* dir = opendir(folder.c_str());
+    if (dir == nullptr)
+        return false;
+    bool twin = false;
+    while (!twin)
+    {
+        const dirent* entry = readdir(dir);
+        if (entry == nullptr)
+            break;
+        twin = name != entry->d_name && CompareNoCase(name, entry->d_name) == 0;
+    }
+    closedir(dir);
+    return twin;
+}
+
 bool NameLess(const std::string& a, const std::string& b)
 {
     int order = CompareNoCase(a, b);

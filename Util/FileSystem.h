@@ -39,6 +39,11 @@ std::string ResolveCase(const std::string& absolutePath);
 // MakeAbsolutePath followed by ResolveCase; false when the path cannot be made absolute.
 bool ResolvePath(const std::string& path, std::string& result);
 
+// True when the folder of an absolute path holds, besides the path's own last name, an entry
+// whose name equals it without regard to case: two entries that a system ignoring case would
+// take for one. False when the folder cannot be read.
+bool HasCaseTwin(const std::string& absolutePath);
+
 // The one fixed order of folder entries: CompareNoCase first, the bytes as a tie-break.
 bool NameLess(const std::string& a, const std::string& b);
 

@@ -107,23 +107,32 @@ namespace
 // ---------------------------------------------------------------------------------------------
 // Decoding tables, built at compile time from the code tables.
 
+// A match's length, from the 8 bits after its flag (every length code is at most 7 bits).
+// Where the code and its extra bits fit in those 8 bits, one look-up gives the length index
+// itself (every length up to 23, the common ones); otherwise it gives the code's bits and the
+// group's first index, and the extra bits follow.
 struct LengthEntry
 {
-    U8 codeBits;  // bits of the length code
-    U8 extraBits; // plain bits that follow it
-    U16 base;     // first length index of the group
+    U8 bits;    // the bits the look-up takes: the code, with its extra bits when they fit
+    U8 extra;   // the extra bits still to read after those
+    U16 index;  // the length index, or the group's first index when extra bits remain
 };
 
-// Indexed by the next 8 bits of the stream (every length code is at most 7 bits).
 constexpr std::array<LengthEntry, 256> MakeLengthTable()
 {
     std::array<LengthEntry, 256> table{};
     for (int group = 0; group < 16; ++group)
     {
-        int bits = PkCompression::lengthBits[group];
-        for (int high = 0; high < (1 << (8 - bits)); ++high)
-            table[PkCompression::lengthCodes[group] | (high << bits)] =
-                LengthEntry{U8(bits), PkCompression::lengthExtraBits[group], PkCompression::lengthBase[group]};
+        const int code = PkCompression::lengthBits[group];
+        const int extra = PkCompression::lengthExtraBits[group];
+        const int base = PkCompression::lengthBase[group];
+        for (int high = 0; high < (1 << (8 - code)); ++high)
+        {
+            LengthEntry entry{U8(code), U8(extra), U16(base)};
+            if (code + extra <= 8)
+                entry = LengthEntry{U8(code + extra), 0, U16(base + (high & ((1 << extra) - 1)))};
+            table[PkCompression::lengthCodes[group] | (high << code)] = entry;
+        }
     }
     return table;
 }
@@ -165,6 +174,44 @@ constexpr std::array<LengthEntry, 256> lengthTable = MakeLengthTable();
 constexpr std::array<DistanceEntry, 256> distanceTable = MakeDistanceTable();
 constexpr std::array<U16, 8192> literalTable = MakeLiteralTable();
 
+// A match from the 12 bits after its flag, when its length code (with its extra bits, which
+// must fit in 8 bits: lengths up to 23, see LengthEntry) and its distance code fit in them,
+// as most matches' do: one look-up gives the bits the match takes (flag and low distance bits
+// included), its length, the high part of its distance and where the distance's low bits
+// start. Any other match (and the end code) has used 0. One table per dictionary size, each
+// 16 KiB.
+struct MatchEntry
+{
+    U8 used;
+    U8 length;
+    U8 high;
+    U8 lowAt;
+};
+
+template <unsigned dictionaryBits>
+constexpr std::array<MatchEntry, 4096> MakeMatchTable()
+{
+    std::array<MatchEntry, 4096> table{};
+    const auto lengths = MakeLengthTable();
+    const auto distances = MakeDistanceTable();
+    for (U32 v = 0; v < 4096; ++v)
+    {
+        const auto length = lengths[v & 0xFF];
+        if (length.extra != 0)
+            continue;
+        const auto distance = distances[(v >> length.bits) & 0xFF];
+        const unsigned codes = 1 + length.bits + distance.codeBits;
+        if (codes > 13)
+            continue;
+        const unsigned low = length.index == 0 ? 2 : dictionaryBits;
+        table[v] = MatchEntry{U8(codes + low), U8(length.index + 2), distance.high, U8(codes)};
+    }
+    return table;
+}
+
+template <unsigned dictionaryBits>
+constexpr std::array<MatchEntry, 4096> matchTable = MakeMatchTable<dictionaryBits>();
+
 inline U64 LoadLE64(const U8* p)
 {
     U64 value;
@@ -194,7 +241,11 @@ inline void StoreLE32(U8* p, U32 value)
 class BitReader
 {
 public:
-    BitReader(const U8* data, U32 size) : m_data(data), m_size(size) {}
+    // From a reader's state: the next byte to load, and the bits loaded but not used.
+    BitReader(const U8* data, U32 size, U64 next, U64 bits, unsigned count)
+        : m_data(data), m_size(size), m_bits(bits), m_count(count), m_next(next)
+    {
+    }
 
     // Makes at least 56 bits available.
     void Refill()
@@ -229,24 +280,36 @@ public:
 private:
     const U8* m_data;
     U64 m_size;
-    U64 m_bits = 0;
-    unsigned m_count = 0;
-    U64 m_next = 2; // the next byte to load
+    U64 m_bits;
+    unsigned m_count;
+    U64 m_next; // the next byte to load
 };
+
+// The most a match copy writes past its last byte, plus one (it copies whole words).
+constexpr U64 copyOverrun = 16;
 
 // Copies a match into the output. Bytes before the first output byte read as zero; bytes at
 // or beyond the capacity are dropped (they can only be sources of dropped bytes).
 inline void CopyMatch(U8* out, U64 capacity, U64 produced, U32 distance, U32 length)
 {
-    if (distance <= produced && produced + length + 8 <= capacity)
+    if (distance <= produced && produced + length + copyOverrun <= capacity)
     {
         U8* to = out + produced;
         const U8* from = to - distance;
         U8* end = to + length;
-        if (distance >= 8)
+        // Whole words; each reads only bytes already written. May write up to copyOverrun - 1
+        // bytes past the match, inside the capacity, which later tokens overwrite.
+        if (distance >= 16)
         {
-            // Whole words; each reads only bytes already written. May write up to 7 bytes
-            // past the match, inside the capacity, which later tokens overwrite.
+            do
+            {
+                std::memcpy(to, from, 16);
+                to += 16;
+                from += 16;
+            } while (to < end);
+        }
+        else if (distance >= 8)
+        {
             do
             {
                 std::memcpy(to, from, 8);
@@ -273,16 +336,187 @@ inline void CopyMatch(U8* out, U64 capacity, U64 produced, U32 distance, U32 len
     }
 }
 
-template <bool ascii>
-int ExplodeTokens(Transfer& dp, BitReader& in, unsigned dictionaryBits, U32 inputSize)
+// The end code, its code bits taken: takes its extra bits and settles the transfer record.
+int Finish(Transfer& dp, BitReader& in, unsigned extraBits, U64 usable, U32 inputSize, U64 produced, U64 capacity)
 {
-    U8* out = dp.output;
+    // The end code's extra bits are taken without the look-ahead byte.
+    if (in.Used() > usable)
+        return ResultInputEnded;
+    in.Drop(extraBits);
+    U64 used = in.Used();
+    U64 lastLoaded = used > usable ? inputSize - 1 : 2 + (used + 7) / 8;
+    bool lastTransfer = lastLoaded / inputTransferSize == (U64(inputSize) - 1) / inputTransferSize;
+    U64 kept = std::min(produced, capacity);
+    dp.output += kept;
+    dp.OutBytesRemaining -= U32(kept);
+    dp.input += inputSize;
+    dp.InBytesRemaining = lastTransfer ? 0 : U32(inputSize - (lastLoaded / inputTransferSize + 1) * inputTransferSize);
+    return CMP_NO_ERROR;
+}
+
+// The distance of a match of matchLength bytes (its length taken).
+inline U32 TakeDistance(BitReader& in, U32 matchLength, unsigned dictionaryBits)
+{
+    const DistanceEntry& high = distanceTable[in.Peek(8)];
+    in.Drop(high.codeBits);
+    const unsigned low = matchLength == 2 ? 2 : dictionaryBits;
+    U32 distance = (U32(high.high) << low | in.Peek(low)) + 1;
+    in.Drop(low);
+    return distance;
+}
+
+// Copies a match whose source lies inside the output, with room for the copy's overrun.
+inline void QuickCopy(U8* to, U32 distance, U32 length)
+{
+    const U8* from = to - distance;
+    U8* const end = to + length;
+    if (distance >= 16)
+    {
+        std::memcpy(to, from, 16);
+        while (length > 16)
+        {
+            to += 16;
+            from += 16;
+            std::memcpy(to, from, 16);
+            length -= 16;
+        }
+    }
+    else if (distance >= 8)
+    {
+        do
+        {
+            std::memcpy(to, from, 8);
+            to += 8;
+            from += 8;
+        } while (to < end);
+    }
+    else
+    {
+        // The pattern of distance bytes, repeated over 8 bytes, stored every whole number of
+        // patterns that fits in 8 bytes.
+        static constexpr U8 steps[8] = {0, 8, 8, 6, 8, 5, 6, 7};
+        U8 pattern[8];
+        for (U32 i = 0; i < 8; ++i)
+            pattern[i] = from[i % distance];
+        const U32 step = steps[distance];
+        do
+        {
+            std::memcpy(to, pattern, 8);
+            to += step;
+        } while (to < end);
+    }
+}
+
+// The output the quick part needs free before a token: the longest match and its copy's
+// overrun.
+constexpr U64 quickRoom = 518 + copyOverrun;
+
+inline U64 LowBits(U64 bits, unsigned count)
+{
+    return bits & ((U64(1) << count) - 1);
+}
+
+// Decodes the tokens.
+//
+// The quick part runs while at least 8 input bytes lie ahead and the output has room for a
+// whole match: then no token can run past either end (a refill leaves at least one loaded byte
+// after every bit a token can use, so every token there is complete), and nothing is checked.
+// It keeps the bit buffer in locals (stores of bytes cannot touch them), takes runs of literals
+// without refilling and reads most matches with one look-up (MatchEntry). The careful part
+// takes the rest, checking every token.
+template <bool ascii, unsigned dictionaryBits>
+int ExplodeTokens(Transfer& dp, U32 inputSize)
+{
+    const U8* const data = dp.input;
+    U8* const out = dp.output;
     const U64 capacity = dp.OutBytesRemaining;
     // A token is complete when the byte after its last used bit exists.
     const U64 usable = (U64(inputSize) - 3) * 8;
-    const U32 lowMask = (1u << dictionaryBits) - 1;
-    U64 produced = 0;
 
+    const U8* at = data + 2;
+    U64 bits = 0;
+    unsigned count = 0;
+    U8* to = out;
+    if (inputSize >= 10 && capacity >= quickRoom)
+    {
+        const U8* const atLast = data + inputSize - 8;
+        U8* const toLast = out + capacity - quickRoom;
+        while (at <= atLast && to <= toLast)
+        {
+            // At least 56 bits; a token takes at most 30, a literal at most 14.
+            bits |= LoadLE64(at) << count;
+            at += (63 - count) >> 3;
+            count |= 56;
+            if ((bits & 1) == 0)
+            {
+                // A run of literals, as many as the bits surely hold (at most 7: inside the
+                // room).
+                if constexpr (ascii)
+                {
+                    do
+                    {
+                        const U32 entry = literalTable[U32(bits >> 1) & 0x1FFF];
+                        *to++ = U8(entry);
+                        const unsigned used = 1 + (entry >> 8);
+                        bits >>= used;
+                        count -= used;
+                    } while ((bits & 1) == 0 && count >= 14);
+                }
+                else
+                {
+                    do
+                    {
+                        *to++ = U8(bits >> 1);
+                        bits >>= 9;
+                        count -= 9;
+                    } while ((bits & 1) == 0 && count >= 9);
+                }
+                continue;
+            }
+
+            U32 matchLength;
+            U32 distance;
+            const MatchEntry match = matchTable<dictionaryBits>[(bits >> 1) & 0xFFF];
+            if (match.used != 0)
+            {
+                const unsigned low = match.used - match.lowAt;
+                distance = (U32(match.high) << low | U32(LowBits(bits >> match.lowAt, low))) + 1;
+                matchLength = match.length;
+                bits >>= match.used;
+                count -= match.used;
+            }
+            else
+            {
+                // A long length or long codes: the length, then the distance.
+                const LengthEntry length = lengthTable[(bits >> 1) & 0xFF];
+                unsigned used = 1 + length.bits;
+                const U32 index = length.index + U32(LowBits(bits >> used, length.extra));
+                if (index == PkCompression::endCodeIndex)
+                {
+                    BitReader in(data, inputSize, U64(at - data), bits >> used, count - used);
+                    return Finish(dp, in, length.extra, usable, inputSize, U64(to - out), capacity);
+                }
+                used += length.extra;
+                matchLength = index + 2;
+                const DistanceEntry high = distanceTable[(bits >> used) & 0xFF];
+                used += high.codeBits;
+                const unsigned low = index == 0 ? 2 : dictionaryBits;
+                distance = (U32(high.high) << low | U32(LowBits(bits >> used, low))) + 1;
+                used += low;
+                bits >>= used;
+                count -= used;
+            }
+            const U64 produced = U64(to - out);
+            if (distance <= produced)
+                QuickCopy(to, distance, matchLength);
+            else
+                CopyMatch(out, capacity, produced, distance, matchLength);
+            to += matchLength;
+        }
+    }
+
+    U64 produced = U64(to - out);
+    BitReader in(data, inputSize, U64(at - data), bits, count);
     for (;;)
     {
         in.Refill();
@@ -309,41 +543,14 @@ int ExplodeTokens(Transfer& dp, BitReader& in, unsigned dictionaryBits, U32 inpu
         }
 
         in.Drop(1);
-        const LengthEntry& length = lengthTable[in.Peek(8)];
-        in.Drop(length.codeBits);
-        U32 index = length.base + in.Peek(length.extraBits);
+        const LengthEntry length = lengthTable[in.Peek(8)];
+        in.Drop(length.bits);
+        const U32 index = length.index + in.Peek(length.extra);
         if (index == PkCompression::endCodeIndex)
-        {
-            // The end code's extra bits are taken without the look-ahead byte.
-            if (in.Used() > usable)
-                return ResultInputEnded;
-            in.Drop(length.extraBits);
-            U64 used = in.Used();
-            U64 lastLoaded = used > usable ? inputSize - 1 : 2 + (used + 7) / 8;
-            bool lastTransfer = lastLoaded / inputTransferSize == (U64(inputSize) - 1) / inputTransferSize;
-            U64 kept = std::min(produced, capacity);
-            dp.output += kept;
-            dp.OutBytesRemaining -= U32(kept);
-            dp.input += inputSize;
-            dp.InBytesRemaining = lastTransfer ? 0 : U32(inputSize - (lastLoaded / inputTransferSize + 1) * inputTransferSize);
-            return CMP_NO_ERROR;
-        }
-        in.Drop(length.extraBits);
-        U32 matchLength = index + 2;
-
-        const DistanceEntry& high = distanceTable[in.Peek(8)];
-        in.Drop(high.codeBits);
-        U32 distance;
-        if (matchLength == 2)
-        {
-            distance = (U32(high.high) << 2 | in.Peek(2)) + 1;
-            in.Drop(2);
-        }
-        else
-        {
-            distance = (U32(high.high) << dictionaryBits | (U32(in.Bits()) & lowMask)) + 1;
-            in.Drop(dictionaryBits);
-        }
+            return Finish(dp, in, length.extra, usable, inputSize, produced, capacity);
+        in.Drop(length.extra);
+        const U32 matchLength = index + 2;
+        const U32 distance = TakeDistance(in, matchLength, dictionaryBits);
         if (in.Used() > usable)
             return ResultInputEnded;
         if (produced < capacity)
@@ -365,9 +572,21 @@ int Explode(Transfer& dp)
         return ResultBadDictionary;
     if (mode > 1)
         return ResultBadMode;
-    BitReader in(data, size);
-    return mode == 1 ? ExplodeTokens<true>(dp, in, dictionaryBits, size)
-                     : ExplodeTokens<false>(dp, in, dictionaryBits, size);
+    switch (dictionaryBits * 2 + mode)
+    {
+    case 8:
+        return ExplodeTokens<false, 4>(dp, size);
+    case 9:
+        return ExplodeTokens<true, 4>(dp, size);
+    case 10:
+        return ExplodeTokens<false, 5>(dp, size);
+    case 11:
+        return ExplodeTokens<true, 5>(dp, size);
+    case 12:
+        return ExplodeTokens<false, 6>(dp, size);
+    default:
+        return ExplodeTokens<true, 6>(dp, size);
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

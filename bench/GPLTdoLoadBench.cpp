@@ -52,7 +52,7 @@ int main(int argc, char** argv)
             return 1;
     }
 
-    return VelmoBench::TimeLoads(path, runs, 0.5, 250, [&] {
+    return VelmoBench::TimeLoads(path, runs, 0.12, 80, [&] {
         Util::CountedPointer<Util::BinaryStream> stream(Util::BinaryFile::OpenRead(path));
         return std::make_unique<Papy::GPLTdoFile>(stream);
     });

@@ -49,7 +49,7 @@ int TimeLoads(const std::string& path, int runs, double targetSeconds, int targe
         std::fclose(f);
     }
     std::printf("file %s: %ld bytes, %zu nodes\n", path.c_str(), bytes, nodes);
-    std::printf("load: first %.3f s, best of %d %.3f s (target %.1f s)\n", first, runs, best, targetSeconds);
+    std::printf("load: first %.3f s, best of %d %.3f s (target %.2f s)\n", first, runs, best, targetSeconds);
     std::printf("peak memory (ru_maxrss): %.1f MB (target %d MB)\n", usage.ru_maxrss / 1024.0, targetMegabytes);
     return 0;
 }

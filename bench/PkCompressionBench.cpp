@@ -4,7 +4,8 @@
 // libraries and programs), read from the folders given on the command line or by default
 // from /usr/include and /usr/lib, cut into container-entry sized pieces of 64 KiB. Each
 // piece is imploded and exploded on its own, as a container entry is; each direction is run
-// several times and the best time is taken. Speeds are in MB/s of unpacked data (10^6 bytes).
+// several times, the coders taking turns, and the best time is taken. Speeds are in MB/s of
+// unpacked data (10^6 bytes).
 //
 // Usage: PkCompressionBench [text folder [binary folder]]
 #include <algorithm>
@@ -31,7 +32,9 @@ typedef std::vector<U8> Bytes;
 
 constexpr size_t pieceSize = 64 * 1024;
 constexpr size_t halfCorpus = 8u << 20;
-constexpr int runs = 5;
+// Runs of each direction (explode is fast, so it gets more); the best time counts.
+constexpr int packRuns = 5;
+constexpr int unpackRuns = 15;
 
 // Pieces of 64 KiB from the regular files under folder (in name order) whose names pass
 // the filter, until size bytes are gathered.
@@ -122,56 +125,83 @@ size_t StormUnpack(const Bytes& packed, Bytes& out)
 
 struct Figures
 {
-    double packMBs;
-    double unpackMBs;
-    size_t packedBytes;
-    bool roundTrips;
+    double packMBs = 0;
+    double unpackMBs = 0;
+    size_t packedBytes = 0;
+    bool roundTrips = true;
 };
 
-Figures Measure(const Coder& coder, const std::vector<Bytes>& pieces)
+// Both directions of every coder. The coders take turns run by run, so that a machine whose
+// load changes during the measurement slows them alike.
+std::vector<Figures> Measure(const std::vector<Coder>& coders, const std::vector<Bytes>& pieces)
 {
     size_t total = 0;
     for (const Bytes& p : pieces)
         total += p.size();
 
-    std::vector<Bytes> packed(pieces.size());
-    std::vector<Bytes> unpacked(pieces.size());
-    for (size_t i = 0; i < pieces.size(); ++i)
+    struct Buffers
     {
-        packed[i].resize(PkCompression::MaxCompressedSize(U32(pieces[i].size())) + 64);
-        unpacked[i].resize(std::max(pieces[i].size(), packed[i].size()) + 1);
+        std::vector<Bytes> packed;
+        std::vector<Bytes> unpacked;
+        std::vector<size_t> packedSize;
+        std::vector<size_t> unpackedSize;
+        double bestPack = 1e30;
+        double bestUnpack = 1e30;
+    };
+    std::vector<Buffers> buffers(coders.size());
+    for (Buffers& b : buffers)
+    {
+        b.packed.resize(pieces.size());
+        b.unpacked.resize(pieces.size());
+        b.packedSize.resize(pieces.size());
+        b.unpackedSize.resize(pieces.size());
+        for (size_t i = 0; i < pieces.size(); ++i)
+        {
+            b.packed[i].resize(PkCompression::MaxCompressedSize(U32(pieces[i].size())) + 64);
+            b.unpacked[i].resize(std::max(pieces[i].size(), b.packed[i].size()) + 1);
+        }
     }
 
-    Figures figures{0, 0, 0, true};
-    std::vector<size_t> packedSize(pieces.size());
-    double best = 1e30;
-    for (int run = 0; run < runs; ++run)
+    for (int run = 0; run < packRuns; ++run)
+        for (size_t c = 0; c < coders.size(); ++c)
+        {
+            Buffers& b = buffers[c];
+            auto start = std::chrono::steady_clock::now();
+            for (size_t i = 0; i < pieces.size(); ++i)
+                b.packedSize[i] = coders[c].pack(pieces[i], b.packed[i]);
+            b.bestPack = std::min(b.bestPack, Seconds(start));
+        }
+
+    std::vector<Figures> figures(coders.size());
+    for (size_t c = 0; c < coders.size(); ++c)
     {
-        auto start = std::chrono::steady_clock::now();
+        Buffers& b = buffers[c];
+        figures[c].packMBs = total / b.bestPack / 1e6;
         for (size_t i = 0; i < pieces.size(); ++i)
-            packedSize[i] = coder.pack(pieces[i], packed[i]);
-        best = std::min(best, Seconds(start));
-    }
-    figures.packMBs = total / best / 1e6;
-    for (size_t i = 0; i < pieces.size(); ++i)
-    {
-        figures.packedBytes += packedSize[i];
-        packed[i].resize(packedSize[i]);
+        {
+            figures[c].packedBytes += b.packedSize[i];
+            b.packed[i].resize(b.packedSize[i]);
+        }
     }
 
-    best = 1e30;
-    std::vector<size_t> unpackedSize(pieces.size());
-    for (int run = 0; run < runs; ++run)
+    for (int run = 0; run < unpackRuns; ++run)
+        for (size_t c = 0; c < coders.size(); ++c)
+        {
+            Buffers& b = buffers[c];
+            auto start = std::chrono::steady_clock::now();
+            for (size_t i = 0; i < pieces.size(); ++i)
+                b.unpackedSize[i] = coders[c].unpack(b.packed[i], b.unpacked[i]);
+            b.bestUnpack = std::min(b.bestUnpack, Seconds(start));
+        }
+
+    for (size_t c = 0; c < coders.size(); ++c)
     {
-        auto start = std::chrono::steady_clock::now();
+        Buffers& b = buffers[c];
+        figures[c].unpackMBs = total / b.bestUnpack / 1e6;
         for (size_t i = 0; i < pieces.size(); ++i)
-            unpackedSize[i] = coder.unpack(packed[i], unpacked[i]);
-        best = std::min(best, Seconds(start));
+            figures[c].roundTrips = figures[c].roundTrips && b.unpackedSize[i] == pieces[i].size() &&
+                                    std::memcmp(b.unpacked[i].data(), pieces[i].data(), pieces[i].size()) == 0;
     }
-    figures.unpackMBs = total / best / 1e6;
-    for (size_t i = 0; i < pieces.size(); ++i)
-        figures.roundTrips = figures.roundTrips && unpackedSize[i] == pieces[i].size() &&
-                             std::memcmp(unpacked[i].data(), pieces[i].data(), pieces[i].size()) == 0;
     return figures;
 }
 } // namespace
@@ -205,12 +235,11 @@ int main(int argc, char** argv)
 #endif
 
     std::printf("%-10s %14s %14s %10s %s\n", "coder", "implode MB/s", "explode MB/s", "ratio", "round trip");
-    std::vector<Figures> all;
-    for (const Coder& coder : coders)
+    std::vector<Figures> all = Measure(coders, corpus);
+    for (size_t c = 0; c < coders.size(); ++c)
     {
-        Figures f = Measure(coder, corpus);
-        all.push_back(f);
-        std::printf("%-10s %14.1f %14.1f %9.1f%% %s\n", coder.name, f.packMBs, f.unpackMBs,
+        const Figures& f = all[c];
+        std::printf("%-10s %14.1f %14.1f %9.1f%% %s\n", coders[c].name, f.packMBs, f.unpackMBs,
                     100.0 * f.packedBytes / total, f.roundTrips ? "ok" : "FAILED");
     }
     if (all.size() == 2)

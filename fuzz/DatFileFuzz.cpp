@@ -1,16 +1,14 @@
-// Loads untrusted DAT containers in both layouts: the input is written to a file (the readers
-// open archives by path), loaded as an ICR2 and as an N4 archive (strict checks on when the
-// first byte is odd), every entry is listed and read to its end, by index and by name. Each
-// step either works or throws one of the library's errors; a damaged entry does not stop
-// the others.
+// Loads untrusted DAT containers in both layouts: the input, as a stream in memory, is loaded as
+// an ICR2 and as an N4 archive (strict checks on when the first byte is odd), every entry is
+// listed and read to its end, by index and by name. Each step either works or throws one of
+// the library's errors; a damaged entry does not stop the others. (The archives read from
+// files are the same readers over a file stream.)
 //
 // Seeded with the test archives: `cmake --build build-fuzz --target DatSamples DatFileFuzz &&
 // mkdir -p corpus-dat && cp build-fuzz/tests/datsamples/*.dat corpus-dat &&
 // build-fuzz/fuzz/DatFileFuzz -max_total_time=600 -rss_limit_mb=2048 -timeout=10 -max_len=4000 corpus-dat`.
-#include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "Papy/Container/DatFile.h"
@@ -18,6 +16,7 @@
 #include "Papy/Container/N4DatFile.h"
 #include "Papy/Model/Options.h"
 #include "Util/CountedPointer.h"
+#include "Util/CharBuffer.h"
 #include "Util/Exception.h"
 
 using namespace Velmo;
@@ -25,12 +24,6 @@ using namespace Velmo::Papy;
 
 namespace
 {
-std::string ArchivePath()
-{
-    const char* tmp = std::getenv("TMPDIR");
-    return std::string(tmp != nullptr && *tmp ? tmp : "/tmp") + "/DatFileFuzz-" + std::to_string(getpid()) + ".dat";
-}
-
 void ReadEntry(Util::BinaryStream& stream)
 {
     if (stream.Tell() != 0)
@@ -72,18 +65,15 @@ void Walk(DatFile& dat)
 
 extern "C" int LLVMFuzzerTestOneInput(const U8* data, std::size_t size)
 {
-    static const std::string path = ArchivePath();
-    // A new file each time: truncating one in place makes the file system write it out at close.
-    std::remove(path.c_str());
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr)
+    if (size > 0xFFFFFFFFu)
         return 0;
-    std::fwrite(data, 1, size, file);
-    std::fclose(file);
+    auto* buffer = new Util::CharBuffer("fuzz.dat");
+    buffer->Attach(U32(size), data);
+    const Util::CountedPointer<Util::BinaryStream> stream(buffer);
     Options::Instance()->Strict = size > 0 && (data[0] & 1) != 0;
     try
     {
-        ICR2DatFile dat(path, false);
+        ICR2DatFile dat(stream);
         Walk(dat);
     }
     catch (const Util::Exception&)
@@ -91,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const U8* data, std::size_t size)
     }
     try
     {
-        N4DatFile dat(path, false);
+        N4DatFile dat(stream);
         Walk(dat);
     }
     catch (const Util::Exception&)

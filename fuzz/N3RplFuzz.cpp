@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 const int status = file.GetLapStatus(0, d, g);
                 if (status < 0 || status > 2)
                     Finding("a lap status other than 0, 1 or 2");
-                if (file.GetLapEndFrame(0, d, g) >= frames)
+                if (file.GetLapEndFrame(0, d, g) > frames)
                     Finding("a lap ending beyond the replay");
                 file.GetLapFirstFrame(0, d, g);
             }

@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <unistd.h>
 
@@ -47,11 +46,18 @@ void Build(const std::string& path)
     }
 }
 
+// The folder is made once; each input replaces the file it lays there (a new file each time:
+// truncating one in place makes the file system write it out at close) and takes it away again.
 void Place(const std::string& path, const uint8_t* data, size_t size)
 {
-    std::filesystem::remove_all(Folder());
-    std::filesystem::create_directories(Folder());
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(data), std::streamsize(size));
+    static const bool made = std::filesystem::create_directories(Folder()) || true;
+    static_cast<void>(made);
+    std::remove(path.c_str());
+    if (std::FILE* file = std::fopen(path.c_str(), "wb"))
+    {
+        std::fwrite(data, 1, size, file);
+        std::fclose(file);
+    }
 }
 } // namespace
 
@@ -61,10 +67,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Place(dat, data, size);
     Build(Folder());
     Build(dat);
+    std::remove(dat.c_str());
 
     static const char* extensions[] = {"3do", "trk", "rpy", "rpl", "ptf"};
-    const char* extension = extensions[size > 0 ? data[0] % 5 : 0];
-    Place(Folder() + "/a." + extension, data, size);
+    const std::string file = Folder() + "/a." + extensions[size > 0 ? data[0] % 5 : 0];
+    Place(file, data, size);
     Build(Folder());
+    std::remove(file.c_str());
     return 0;
 }

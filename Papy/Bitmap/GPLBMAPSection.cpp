@@ -160,6 +160,7 @@ Util::CountedPointer<GPLBMAPSection> GPLBMAPSection::Clone(const Util::CountedPo
 
 void GPLBMAPSection::Resize(U32 height, U32 width)
 {
+    ++m_edits;
     U64 stride = Papy::GetStride(*m_pixelFormat, width);
     U64 bytes = GetPixelByteCount(*m_pixelFormat, height, stride);
     VELMO_ASSERT(stride <= 0xFFFFFFFFu && bytes <= 0xFFFFFFFFu);
@@ -247,6 +248,7 @@ Colour GPLBMAPSection::GetPixel(U32 row, U32 column) const
 
 void GPLBMAPSection::SetPixel(U32 row, U32 column, const Colour& colour)
 {
+    ++m_edits;
     if (m_pixelFormat->blockWidth != 1)
     {
         if (!m_decoded)
@@ -360,6 +362,16 @@ Util::CountedPointer<Palette> GPLBMAPSection::ReadPalette(Util::RecordReader& re
     if (entryBytes != nullptr)
         *entryBytes = std::move(entries);
     return palette;
+}
+
+bool GPLBMAPSection::HoldsEntries(const Palette& palette, const std::vector<U8>& entryBytes)
+{
+    if (entryBytes.size() != 4 * std::size_t(palette.GetColourCount()))
+        return false;
+    for (U32 i = 0; i < palette.GetColourCount(); ++i)
+        if (!(EntryColour(entryBytes.data() + 4 * std::size_t(i)) == palette[i]))
+            return false;
+    return true;
 }
 
 void GPLBMAPSection::WritePalette(const Palette& palette, Util::BinaryStream& stream)

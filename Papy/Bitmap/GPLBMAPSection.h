@@ -67,6 +67,12 @@ public:
     U8 GetTransparency() const;
     // Whether pixels were written through the decoded copy of a block-compressed format.
     bool HasDecodedCopy() const { return bool(m_decoded); }
+    // How many times the pixels were written (SetPixel, Resize) since the section was made.
+    U32 GetEditCount() const { return m_edits; }
+    // Whether its own palette, if it has one, still holds the colours its entries were read as.
+    bool OwnPaletteAsRead() const { return !m_ownPalette || !m_palette || HoldsEntries(*m_palette, m_paletteBytes); }
+    // Whether the palette holds the colours of the entries as stored, and no more.
+    static bool HoldsEntries(const Palette& palette, const std::vector<U8>& entryBytes);
 
     // The CMAP chunk: entries of blue, green, red, alpha bytes.
     static Util::CountedPointer<Palette> ReadPalette(Util::BinaryStream& stream);
@@ -103,5 +109,6 @@ private:
     U32 m_uncompressedDataSize = 0;
     mutable Block m_pixels;
     Util::CountedPointer<BitmapSimple> m_decoded;
+    U32 m_edits = 0;
 };
 } // namespace Velmo::Papy

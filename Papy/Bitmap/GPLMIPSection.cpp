@@ -96,7 +96,9 @@ void GPLMIPSection::Read(Util::RecordReader& reader, U32 acceptedVersion)
         fail("GPL MIP file mip header fill byte 0 not blank");
 
     const PixelFormat& sectionFormat = Format();
-    if (sectionFormat.paletted)
+    // The shared palette is looked for only where four bytes of the chunk, and of the file,
+    // follow: a chain of no levels may end the chunk right here.
+    if (sectionFormat.paletted && reader.Tell() <= end && end - reader.Tell() >= 4 && reader.Remaining() >= 4)
     {
         Util::RecordReader peek = reader;
         if (peek.ReadU32() == BitmapChunk::CMAP)
@@ -131,11 +133,14 @@ void GPLMIPSection::Read(Util::RecordReader& reader, U32 acceptedVersion)
 
     if (reader.Tell() != end)
         fail("GPL mip incorrect size");
+    if (!m_levels.empty())
+        m_level0Edits = m_levels[0]->GetEditCount();
 }
 
 GPLMIPSection::GPLMIPSection(const GPLMIPSection& other)
     : m_widthExponent(other.m_widthExponent), m_heightExponent(other.m_heightExponent), m_format(other.m_format),
-      m_headerFromFile(other.m_headerFromFile), m_repeatsVertically(other.m_repeatsVertically),
+      m_headerFromFile(other.m_headerFromFile), m_level0Edits(other.m_level0Edits),
+      m_repeatsVertically(other.m_repeatsVertically),
       m_repeatsHorizontally(other.m_repeatsHorizontally), m_version(other.m_version),
       m_unknownValue(other.m_unknownValue), m_string(other.m_string)
 {
@@ -246,9 +251,23 @@ U8 GPLMIPSection::GetTransparency() const
     return Format().transparency;
 }
 
+bool GPLMIPSection::Level0AsRead() const
+{
+    if (m_levels.empty())
+        return true;
+    const GPLBMAPSection& level0 = *m_levels[0];
+    if (level0.GetEditCount() != m_level0Edits)
+        return false;
+    if (!IsPaletted())
+        return true;
+    if (level0.HasOwnPalette())
+        return level0.OwnPaletteAsRead();
+    return !m_sharedPalette || GPLBMAPSection::HoldsEntries(*m_sharedPalette, m_sharedPaletteBytes);
+}
+
 void GPLMIPSection::GetHeaderBytes(U8 bytes[4]) const
 {
-    if (m_headerFromFile)
+    if (m_headerFromFile && Level0AsRead())
     {
         std::copy(m_headerBytes, m_headerBytes + 4, bytes);
         return;

@@ -4,7 +4,8 @@
 // (never below 1). The body of GPL .mip and .m16 files and of GPL scaled bitmaps.
 //
 // The header colour of a section read from a file is kept as its four bytes and written
-// back unchanged; a section built in memory writes the alpha-weighted mean of all of level 0.
+// back unchanged while level 0 is as it was read (its pixels and its palette); a section built
+// in memory, or one whose level 0 was edited, writes the alpha-weighted mean of all of level 0.
 #include <string>
 #include <vector>
 
@@ -70,6 +71,8 @@ public:
 private:
     void Read(Util::RecordReader& reader, U32 version);
     const PixelFormat& Format() const;
+    // Whether level 0's pixels and palette are as they were read.
+    bool Level0AsRead() const;
     void GetHeaderBytes(U8 bytes[4]) const;
 
     std::vector<Util::CountedPointer<GPLBMAPSection>> m_levels;
@@ -81,6 +84,7 @@ private:
     // The header colour as blue, green, red, alpha bytes, when read from a file.
     U8 m_headerBytes[4] = {0, 0, 0, 0};
     bool m_headerFromFile = false;
+    U32 m_level0Edits = 0; // level 0's edit count when it was read
     bool m_repeatsVertically = true;
     bool m_repeatsHorizontally = true;
     U32 m_version = 0;

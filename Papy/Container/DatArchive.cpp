@@ -1,6 +1,7 @@
 #include "Papy/Container/DatArchive.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <functional>
 #include <iostream>
 #include <sys/stat.h>
@@ -11,17 +12,32 @@
 #include "Util/BinaryFile.h"
 #include "Util/Exception.h"
 #include "Util/FileSystem.h"
+#include "Util/MemoryStream.h"
 #include "Util/PkCompression.h"
 
 namespace Velmo::Papy
 {
 namespace
 {
-Util::BinaryFile* OpenArchive(const std::string& path, bool writable, bool create)
+// The archive's file opened for reading, or for update; a new archive is an empty stream in
+// memory, named after the file it is to be saved as, which must not exist yet and whose folder
+// must (the errors of a creation that would fail, naming the file).
+Util::BinaryStream* OpenArchive(const std::string& path, bool writable, bool create)
 {
-    if (create)
-        return Util::BinaryFile::CreateNew(path);
-    return writable ? Util::BinaryFile::OpenUpdate(path) : Util::BinaryFile::OpenRead(path);
+    if (!create)
+        return writable ? Util::BinaryFile::OpenUpdate(path) : Util::BinaryFile::OpenRead(path);
+    std::string resolved;
+    if (!Util::ResolvePath(path, resolved))
+        throw Util::XFileOpen(path, "");
+    struct stat info;
+    if (lstat(resolved.c_str(), &info) == 0)
+        throw Util::XFileOpen(resolved, Util::SystemErrorText(EEXIST));
+    const std::string folder = resolved.substr(0, std::max<std::size_t>(resolved.rfind('/'), 1));
+    if (stat(folder.c_str(), &info) != 0)
+        throw Util::XFileOpen(resolved, Util::SystemErrorText(errno));
+    if (!S_ISDIR(info.st_mode))
+        throw Util::XFileOpen(resolved, Util::SystemErrorText(ENOTDIR));
+    return new Util::MemoryStream(resolved);
 }
 
 // The text of an entry name after its last '\' (entry names are split lexically: they are
@@ -39,7 +55,12 @@ constexpr U64 largest = 0xFFFFFFFFu;
 DatArchive::DatArchive(const std::string& path, Open open, const Limits& limits)
     : m_stream(OpenArchive(path, open != Open::Read, open == Open::New)),
       // The name the file was found under: its folder and name as they are on disk.
-      m_path(m_stream->GetName()), m_limits(limits), m_writable(open != Open::Read)
+      m_path(m_stream->GetName()), m_limits(limits), m_writable(open != Open::Read), m_onDisk(open != Open::New)
+{
+}
+
+DatArchive::DatArchive(const Util::CountedPointer<Util::BinaryStream>& stream, const Limits& limits)
+    : m_stream(stream), m_path(stream->GetName()), m_limits(limits), m_writable(false), m_onDisk(true)
 {
 }
 
@@ -102,7 +123,8 @@ Util::CountedPointer<Util::BinaryStream> DatArchive::OpenEntry(int i)
     if (entry.method == stored)
         return Util::CountedPointer<Util::BinaryStream>(
             new UncompressedSubFile(stream, entry.name, entry.offset, entry.compressedSize));
-    VELMO_ASSERT_TEXT(entry.method == imploded, "false");
+    // Only the N4 layout has a method besides storing, and its reader admits no other.
+    VELMO_ASSERT_AT(entry.method == imploded, "false", ".\\N4DatFile.cpp", 156);
     // Nothing is allocated for a size that no stream of the packed size can unpack to.
     if (entry.size > Util::PkCompression::MaxDecompressedSize(entry.compressedSize))
         ThrowSizeError();
@@ -177,10 +199,16 @@ void DatArchive::Save()
     if (m_stream.GetCount() > 1)
         throw Util::XUsage(format + " dat file cannot be saved while its entries are open");
 
+    // The first save of a new archive makes its file, which must not have appeared meanwhile.
+    struct stat info;
+    if (!m_onDisk && lstat(GetFileName().c_str(), &info) == 0)
+        throw Util::XFileOpen(GetFileName(), Util::SystemErrorText(EEXIST));
+
     std::vector<Entry> written = m_entries;
     // The archive's own stream locks the file against the replacement: closed meanwhile, and
-    // opened again as it was when anything fails.
-    m_stream = nullptr;
+    // opened again as it was when anything fails. A new archive keeps its stream in memory.
+    if (m_onDisk)
+        m_stream = nullptr;
     Util::CountedPointer<Util::BinaryFile> output;
     try
     {
@@ -191,18 +219,20 @@ void DatArchive::Save()
     catch (...)
     {
         output = nullptr;
-        try
-        {
-            m_stream = Util::CountedPointer<Util::BinaryStream>(Util::BinaryFile::OpenUpdate(GetFileName()));
-        }
-        catch (const Util::Exception&)
-        {
-        }
+        if (m_onDisk)
+            try
+            {
+                m_stream = Util::CountedPointer<Util::BinaryStream>(Util::BinaryFile::OpenUpdate(GetFileName()));
+            }
+            catch (const Util::Exception&)
+            {
+            }
         throw;
     }
     // The committed stream is the new archive, still open for reading and writing and locked:
     // nothing can fail from here on.
     m_stream = output;
+    m_onDisk = true;
     m_entries = std::move(written);
 }
 

@@ -60,6 +60,8 @@ protected:
     enum class Open { Read, Update, New };
 
     DatArchive(const std::string& path, Open open, const Limits& limits);
+    // An archive read from a stream of its bytes, named after the stream; it cannot be saved.
+    DatArchive(const Util::CountedPointer<Util::BinaryStream>& stream, const Limits& limits);
 
     // The archive's full path, the file named by its format errors.
     const std::string& GetFileName() const { return m_path.GetFullPath(); }
@@ -93,6 +95,7 @@ private:
     Util::PathName m_path;
     Limits m_limits;
     bool m_writable;
+    bool m_onDisk; // false for a new archive until its first save makes its file
     std::vector<Entry> m_entries;
     std::unordered_map<std::string, int> m_index;
 };

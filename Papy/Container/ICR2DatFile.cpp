@@ -51,6 +51,12 @@ ICR2DatFile::ICR2DatFile(const std::string& path) : DatArchive(path, Open::New, 
 {
 }
 
+ICR2DatFile::ICR2DatFile(const Util::CountedPointer<Util::BinaryStream>& stream)
+    : DatArchive(stream, Limits{"ICR2", 12, true})
+{
+    ReadDirectory();
+}
+
 void ICR2DatFile::ReadDirectory()
 {
     Util::BinaryStream& stream = *GetStream();

@@ -20,8 +20,10 @@ class ICR2DatFile : public DatArchive
 public:
     // Reads the directory of the archive at path, opened for update or for reading only.
     ICR2DatFile(const std::string& path, bool forUpdate);
-    // A new, empty archive: the file is created and must not exist.
+    // A new, empty archive, held in memory: its file must not exist, and its first Save makes it.
     explicit ICR2DatFile(const std::string& path);
+    // Reads the directory of an archive held in a stream, named as the stream is; read only.
+    explicit ICR2DatFile(const Util::CountedPointer<Util::BinaryStream>& stream);
 
     // ICR2 archives have no folders: always empty.
     std::string GetEntryFolder(int i) const override;

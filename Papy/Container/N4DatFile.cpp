@@ -49,6 +49,12 @@ N4DatFile::N4DatFile(const std::string& path) : DatArchive(path, Open::New, Limi
 {
 }
 
+N4DatFile::N4DatFile(const Util::CountedPointer<Util::BinaryStream>& stream)
+    : DatArchive(stream, Limits{"N4", 255, false})
+{
+    ReadDirectory();
+}
+
 void N4DatFile::ReadDirectory()
 {
     Util::BinaryStream& stream = *GetStream();

@@ -23,8 +23,10 @@ class N4DatFile : public DatArchive
 public:
     // Reads the directory of the archive at path, opened for update or for reading only.
     N4DatFile(const std::string& path, bool forUpdate);
-    // A new, empty archive: the file is created and must not exist.
+    // A new, empty archive, held in memory: its file must not exist, and its first Save makes it.
     explicit N4DatFile(const std::string& path);
+    // Reads the directory of an archive held in a stream, named as the stream is; read only.
+    explicit N4DatFile(const Util::CountedPointer<Util::BinaryStream>& stream);
 
     // Takes the game files of the archive's folder and of its sub-folders art, bkgrnds, stamps,
     // trackmat and widgets (at any depth; links to folders are not followed); bitmaps are

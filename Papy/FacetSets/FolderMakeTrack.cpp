@@ -16,18 +16,32 @@ void FolderMakeTrack::Make(Util::CountedPointer<Track>& object, const std::strin
                            const std::string& extension, bool datOnly)
 {
     const std::string base = name.empty() ? m_source.GetDirectory().GetName() : name;
-    const std::string key =
-        MakeLookup::Key(base + "." + (extension.empty() ? m_source.GetDefaultExtension() : extension));
-    if (auto cached = m_source.GetCache().Find(key))
+    const std::string file = base + "." + (extension.empty() ? m_source.GetDefaultExtension() : extension);
+    const std::string key = MakeLookup::Key(file);
+    MakeCache<Track>& cache = m_source.GetCache();
+    if (auto cached = cache.Find(file, key))
     {
         object = cached;
         return;
     }
+    // A track file with a twin on disk has a track of its own, as it has a file object of its own.
+    MakeLookup::LooseFile loose;
+    if (!datOnly)
+        loose = MakeLookup::FindLoose(m_source.GetDirectory(), file);
+    if (loose.twin)
+        if (auto cached = cache.FindTwin(loose.name))
+        {
+            object = cached;
+            return;
+        }
     FileFactoryRegistry* registry = m_registry != nullptr ? m_registry : FileFactoryRegistry::Instance();
     Util::CountedPointer<FileFactory> factory = registry->GetFactory(m_source.GetDirectory(), false);
     VELMO_ASSERT(factory);
     Util::CountedPointer<Track> track = Load(*factory, base, datOnly);
-    m_source.GetCache().Store(key, track);
+    if (loose.twin)
+        cache.StoreTwin(loose.name, track);
+    else
+        cache.Store(key, track);
     object = track;
 }
 

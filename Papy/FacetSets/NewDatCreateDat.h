@@ -1,7 +1,8 @@
 #pragma once
 // The CreateDat facets: a new, empty container named after the folder, inside it, made in its
 // new-archive form (which fails when the file exists) and given to the factory's GetDat facet.
-// A failure leaves the factory's container as it was.
+// A failure leaves the factory's container as it was. The container lives in memory until its
+// first successful Save writes its file: without one, the folder is as it was.
 #include "Papy/Container/ICR2DatFile.h"
 #include "Papy/Container/N4DatFile.h"
 #include "Papy/Container/PapyDirectory.h"

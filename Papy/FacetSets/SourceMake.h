@@ -13,44 +13,28 @@
 namespace Velmo::Papy
 {
 // The object of name and extension from the source's cache, or loaded by load(stream, file)
-// and cached; a file neither in the folder nor in the DAT raises the source's XFileOpen.
-template <class Object, class Load>
-void MakeThrough(StandardMakeSource<Object>& source, Util::CountedPointer<Object>& object, const std::string& name,
-                 const std::string& extension, bool datOnly, Load load)
-{
-    const std::string file = MakeLookup::StandardFileName(source.GetDirectory(), name, extension,
-                                                          source.GetDefaultExtension());
-    const std::string key = MakeLookup::Key(file);
-    if (auto cached = source.GetCache().Find(key))
-    {
-        object = cached;
-        return;
-    }
-    Util::CountedPointer<Object> made =
-        load(MakeLookup::OpenStandard(source.GetDirectory(), source.GetDat(), key, file, datOnly), file);
-    source.GetCache().Store(key, made);
-    object = made;
-}
-
-// The same without the final error: empty when the file is neither in the folder nor in the DAT.
+// and cached; empty when the file is neither in the folder nor in the DAT.
 template <class Object, class Load>
 Util::CountedPointer<Object> TryMakeThrough(StandardMakeSource<Object>& source, const std::string& name,
                                             const std::string& extension, bool datOnly, Load load)
 {
     const std::string file = MakeLookup::StandardFileName(source.GetDirectory(), name, extension,
                                                           source.GetDefaultExtension());
-    const std::string key = MakeLookup::Key(file);
-    if (auto cached = source.GetCache().Find(key))
-        return cached;
-    Util::CountedPointer<Util::BinaryStream> stream;
-    if (!datOnly)
-        stream = MakeLookup::OpenLoose(source.GetDirectory(), key);
-    if (!stream && source.GetDat())
-        stream = source.GetDat()->OpenEntry(key);
-    if (!stream)
-        return {};
-    Util::CountedPointer<Object> made = load(stream, file);
-    source.GetCache().Store(key, made);
-    return made;
+    return MakeLookup::Cached(
+        source.GetCache(), source.GetDirectory(), source.GetDat(), file, datOnly,
+        [&](const Util::CountedPointer<Util::BinaryStream>& stream) { return load(stream, file); });
+}
+
+// The same, a file neither in the folder nor in the DAT raising the source's XFileOpen.
+template <class Object, class Load>
+void MakeThrough(StandardMakeSource<Object>& source, Util::CountedPointer<Object>& object, const std::string& name,
+                 const std::string& extension, bool datOnly, Load load)
+{
+    Util::CountedPointer<Object> made = TryMakeThrough(source, name, extension, datOnly, load);
+    if (!made)
+        MakeLookup::ThrowNotFound(source.GetDirectory(),
+                                  MakeLookup::StandardFileName(source.GetDirectory(), name, extension,
+                                                               source.GetDefaultExtension()));
+    object = made;
 }
 } // namespace Velmo::Papy

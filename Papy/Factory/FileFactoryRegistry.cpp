@@ -57,18 +57,38 @@ void FileFactoryRegistry::Register(FileFactoryRecognizer* recognizer)
 
 std::string FileFactoryRegistry::MakeKey(const std::string& path)
 {
-    std::string key;
-    if (!Util::ResolvePath(path, key))
-        key = path;
-    else if (IsFile(key))
+    std::string resolved;
+    return MakeKey(path, resolved);
+}
+
+std::string FileFactoryRegistry::MakeKey(const std::string& path, std::string& resolved)
+{
+    if (!Util::ResolvePath(path, resolved))
+        resolved = path;
+    else if (IsFile(resolved))
     {
         // A DAT named after its folder (same letters, same case) shares the folder's key.
-        Util::PathName file(key);
+        Util::PathName file(resolved);
         Util::PathName folder(file.GetDirectory());
         if (!folder.IsRoot() && file.GetBaseName() == folder.GetFileName())
-            key = folder.GetFullPath();
+            resolved = folder.GetFullPath();
     }
-    return Util::ToLower(key);
+    return Util::ToLower(resolved);
+}
+
+std::string FileFactoryRegistry::CacheKey(const std::string& key, const std::string& resolved) const
+{
+    auto cached = m_cache.find(key);
+    if (cached == m_cache.end() || cached->second.resolved == resolved)
+        return key;
+    // Another spelling of the key. When both name entries on disk, they are two (a system that
+    // tells case apart): the second gets a key no lower-cased path can be, the NUL and its path
+    // as it is. Otherwise one of them names nothing on disk (a folder known only to a DAT),
+    // and it is the same folder.
+    struct stat info;
+    if (lstat(resolved.c_str(), &info) != 0 || lstat(cached->second.resolved.c_str(), &info) != 0)
+        return key;
+    return std::string(1, '\0') + resolved;
 }
 
 Util::CountedPointer<FileFactory> FileFactoryRegistry::GetFactory(const PapyDirectory& directory, bool writable)
@@ -81,7 +101,8 @@ Util::CountedPointer<FileFactory> FileFactoryRegistry::GetFactory(const std::str
     std::string path = given;
     if (path.size() > 1 && IsSeparator(path.back()))
         path.pop_back();
-    const std::string key = MakeKey(path);
+    std::string resolved;
+    const std::string key = CacheKey(MakeKey(path, resolved), resolved);
 
     auto cached = m_cache.find(key);
     if (cached != m_cache.end())
@@ -107,7 +128,7 @@ Util::CountedPointer<FileFactory> FileFactoryRegistry::GetFactory(const std::str
         FileFactoryRecognizer* recognizer = ChooseDirectoryRecognizer(directory);
         factory = recognizer->MakeDirectoryFactory(directory, writable);
     }
-    m_cache[key] = Entry{factory, writable};
+    m_cache[key] = Entry{factory, writable, resolved};
     return factory;
 }
 
@@ -142,7 +163,7 @@ FileFactoryRecognizer* FileFactoryRegistry::ChooseDirectoryRecognizer(const Papy
     for (FileFactoryRecognizer* recognizer : m_recognizers)
         if (recognizer->IsDefault())
             return recognizer;
-    VELMO_ASSERT_TEXT(m_recognizers.size() == 1, "false");
+    VELMO_ASSERT_AT(m_recognizers.size() == 1, "false", ".\\FileFactoryRegistry.cpp", 178);
     return m_recognizers.front();
 }
 

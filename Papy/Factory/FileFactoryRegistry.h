@@ -50,9 +50,11 @@ public:
     Util::CountedPointer<FileFactory> GetFactory(const std::string& path, bool writable);
     Util::CountedPointer<FileFactory> GetFactory(const PapyDirectory& directory, bool writable);
 
-    // The cache key of a path: the path resolved (made absolute, names matched without regard
-    // to case), a DAT file whose base name equals its folder's name (same case) replaced by that
-    // folder, then lower-cased (A to Z).
+    // The cache key of a path: the path resolved (made absolute, a name that does not exist as
+    // written matched without regard to case), a DAT file whose base name equals its folder's
+    // name (same case) replaced by that folder, then lower-cased (A to Z). Two folders on disk
+    // whose paths differ only in case share a key but not a factory: the second is cached under
+    // a key of its own.
     static std::string MakeKey(const std::string& path);
 
     // Drops the factories that only the cache holds, then purges the Make caches of every
@@ -64,7 +66,12 @@ private:
     {
         Util::CountedPointer<FileFactory> factory;
         bool writable;
+        std::string resolved; // the path the key was made from, before lower-casing
     };
+
+    static std::string MakeKey(const std::string& path, std::string& resolved);
+    // The key of a resolved path under which the cache holds (or is to hold) its factory.
+    std::string CacheKey(const std::string& key, const std::string& resolved) const;
 
     FileFactoryRecognizer* ChooseDatRecognizer(const std::string& path);
     FileFactoryRecognizer* ChooseDirectoryRecognizer(const PapyDirectory& directory);

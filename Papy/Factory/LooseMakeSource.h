@@ -31,18 +31,14 @@ public:
     // raises XUsage (folder path, key, ": file not found") and caches nothing.
     void Make(Util::CountedPointer<Object>& object, const std::string& name, const std::string& extension, Loader load)
     {
-        const std::string key =
-            MakeLookup::Key(MakeLookup::LooseFileName(m_directory, name, extension, m_defaultExtension));
-        if (auto cached = m_cache.Find(key))
-        {
-            object = cached;
-            return;
-        }
-        Util::CountedPointer<Util::BinaryStream> stream = MakeLookup::OpenLoose(m_directory, key);
-        if (!stream)
-            throw Util::XUsage(m_directory.GetPath() + key + ": file not found");
-        Util::CountedPointer<Object> made = load(stream, m_directory);
-        m_cache.Store(key, made);
+        const std::string file = MakeLookup::LooseFileName(m_directory, name, extension, m_defaultExtension);
+        Util::CountedPointer<Object> made =
+            MakeLookup::Cached(m_cache, m_directory, {}, file, false,
+                               [&](const Util::CountedPointer<Util::BinaryStream>& stream) {
+                                   return load(stream, m_directory);
+                               });
+        if (!made)
+            throw Util::XUsage(m_directory.GetPath() + MakeLookup::Key(file) + ": file not found");
         object = made;
     }
 

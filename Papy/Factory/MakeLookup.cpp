@@ -1,6 +1,7 @@
 #include "Papy/Factory/MakeLookup.h"
 
 #include <algorithm>
+#include <sys/stat.h>
 
 #include "Papy/Container/DatFile.h"
 #include "Papy/Container/SafeName.h"
@@ -40,17 +41,39 @@ std::string Key(const std::string& file)
     return Util::ToLower(file);
 }
 
-Util::CountedPointer<Util::BinaryStream> OpenLoose(const PapyDirectory& directory, const std::string& key)
+LooseFile FindLoose(const PapyDirectory& directory, const std::string& file)
 {
-    if (!IsSafeRelativeName(key))
-        return {};
-    std::string path = directory.GetPath() + key;
-    std::replace(path.begin() + std::ptrdiff_t(directory.GetPath().size()), path.end(), '\\', '/');
-    if (!Util::FileExists(path))
+    LooseFile found;
+    if (!IsSafeRelativeName(file))
+        return found;
+    const std::string& folder = directory.GetPath();
+    std::string relative = file;
+    std::replace(relative.begin(), relative.end(), '\\', '/');
+    std::string path;
+    if (!Util::ResolvePath(folder + relative, path))
+        return found;
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode))
+        return found;
+    found.path = path;
+    // The folder is resolved already, so the file's path begins with it.
+    found.name = path.compare(0, folder.size(), folder) == 0 ? path.substr(folder.size()) : relative;
+    for (std::size_t end = found.name.find('/'); !found.twin; end = found.name.find('/', end + 1))
+    {
+        found.twin = Util::HasCaseTwin(folder + found.name.substr(0, end));
+        if (end == std::string::npos)
+            break;
+    }
+    return found;
+}
+
+Util::CountedPointer<Util::BinaryStream> OpenLoose(const LooseFile& file)
+{
+    if (file.path.empty())
         return {};
     try
     {
-        return Util::CountedPointer<Util::BinaryStream>(Util::BinaryFile::OpenRead(path));
+        return Util::CountedPointer<Util::BinaryStream>(Util::BinaryFile::OpenRead(file.path));
     }
     catch (const Util::XFileOpen&)
     {
@@ -59,17 +82,13 @@ Util::CountedPointer<Util::BinaryStream> OpenLoose(const PapyDirectory& director
     }
 }
 
-Util::CountedPointer<Util::BinaryStream> OpenStandard(const PapyDirectory& directory,
-                                                      const Util::CountedPointer<DatFile>& dat,
-                                                      const std::string& key, const std::string& file, bool datOnly)
+Util::CountedPointer<Util::BinaryStream> OpenEntry(const Util::CountedPointer<DatFile>& dat, const std::string& key)
 {
-    Util::CountedPointer<Util::BinaryStream> stream;
-    if (!datOnly)
-        stream = OpenLoose(directory, key);
-    if (!stream && dat)
-        stream = dat->OpenEntry(key);
-    if (!stream)
-        throw Util::XFileOpen(directory.GetPath() + file, "File not found");
-    return stream;
+    return dat ? dat->OpenEntry(key) : Util::CountedPointer<Util::BinaryStream>();
+}
+
+void ThrowNotFound(const PapyDirectory& directory, const std::string& file)
+{
+    throw Util::XFileOpen(directory.GetPath() + file, "File not found");
 }
 } // namespace Velmo::Papy::MakeLookup

@@ -2,13 +2,16 @@
 // How a Make facet turns a requested name into a cache key and finds the file behind it. Shared
 // by every Make source; the sources add the cache and the object.
 //
-// A key is the file name lower-cased (A to Z only). A key reaches the disk only as the
-// factory's folder followed by the key, '\' read as '/', matched without regard to case
-// component by component, and only when it is a safe relative name: a key with "..", an
-// empty or an absolute component never leaves the folder (it can still name a DAT entry).
+// A key is the file name lower-cased (A to Z only). A name reaches the disk only as the
+// factory's folder followed by the name, '\' read as '/', and only when it is a safe relative
+// name: a name with "..", an empty or an absolute component never leaves the folder (it can
+// still name a DAT entry). A name that exists as written is the file opened; only a name that
+// does not is matched without regard to case, component by component. Two files whose names
+// differ only in case stay two files: the cache keeps their objects apart (MakeCache).
 #include <string>
 
 #include "Papy/Container/PapyDirectory.h"
+#include "Papy/Factory/MakeCache.h"
 #include "Util/BinaryStream.h"
 #include "Util/CountedPointer.h"
 
@@ -32,14 +35,59 @@ std::string LooseFileName(const PapyDirectory& directory, const std::string& nam
 // The cache key of a file name: lower-cased with the classic locale.
 std::string Key(const std::string& file);
 
-// The loose file of a key in the folder, opened for reading; empty when the key is not a safe
-// relative name, names no file, or the file cannot be opened.
-Util::CountedPointer<Util::BinaryStream> OpenLoose(const PapyDirectory& directory, const std::string& key);
+// A requested file as found loose in the folder.
+struct LooseFile
+{
+    std::string path; // its full path on disk; empty when the folder has no such file
+    std::string name; // its name relative to the folder as it is on disk, '/' between folders
+    bool twin = false; // the name, or a folder on the way, differs only in case from another
+};
 
-// The stream of a standard source: the loose file unless datOnly, else the DAT entry of the
-// key. Neither: XFileOpen(folder path + file, "File not found"), the file in the caller's case.
-Util::CountedPointer<Util::BinaryStream> OpenStandard(const PapyDirectory& directory,
-                                                      const Util::CountedPointer<DatFile>& dat,
-                                                      const std::string& key, const std::string& file, bool datOnly);
+// The loose file of a requested name (in the caller's case): the file of that very name when
+// it exists, else the one whose name equals it without regard to case. Nothing for a name that
+// is not a safe relative name, names nothing or names a folder.
+LooseFile FindLoose(const PapyDirectory& directory, const std::string& file);
+
+// The loose file opened for reading; empty when there is none or it cannot be opened.
+Util::CountedPointer<Util::BinaryStream> OpenLoose(const LooseFile& file);
+
+// The DAT's entry of a key (names compared without regard to case); empty when it has none.
+Util::CountedPointer<Util::BinaryStream> OpenEntry(const Util::CountedPointer<DatFile>& dat, const std::string& key);
+
+// The error of a file that is neither in the folder nor in its DAT: XFileOpen(folder path +
+// file, "File not found"), the file in the caller's case.
+[[noreturn]] void ThrowNotFound(const PapyDirectory& directory, const std::string& file);
+
+// The object of a requested file (the caller's case): from the cache, or made by
+// load(stream) from the loose file (unless datOnly), else from the DAT entry of its key (when
+// dat is not empty), and cached; empty when the file is in neither. A twin's object is cached
+// under its name on disk, any other under the key.
+template <class Object, class Load>
+Util::CountedPointer<Object> Cached(MakeCache<Object>& cache, const PapyDirectory& directory,
+                                    const Util::CountedPointer<DatFile>& dat, const std::string& file,
+                                    bool datOnly, Load load)
+{
+    const std::string key = Key(file);
+    if (auto cached = cache.Find(file, key))
+        return cached;
+    LooseFile loose;
+    if (!datOnly)
+        loose = FindLoose(directory, file);
+    if (loose.twin)
+        if (auto cached = cache.FindTwin(loose.name))
+            return cached;
+    Util::CountedPointer<Util::BinaryStream> stream = OpenLoose(loose);
+    const bool twin = stream && loose.twin;
+    if (!stream && dat)
+        stream = OpenEntry(dat, key);
+    if (!stream)
+        return {};
+    Util::CountedPointer<Object> made = load(stream);
+    if (twin)
+        cache.StoreTwin(loose.name, made);
+    else
+        cache.Store(key, made);
+    return made;
+}
 } // namespace MakeLookup
 } // namespace Velmo::Papy

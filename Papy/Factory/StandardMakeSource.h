@@ -39,14 +39,9 @@ public:
               bool datOnly, Loader load)
     {
         const std::string file = MakeLookup::StandardFileName(m_directory, name, extension, m_defaultExtension);
-        const std::string key = MakeLookup::Key(file);
-        if (auto cached = m_cache.Find(key))
-        {
-            object = cached;
-            return;
-        }
-        Util::CountedPointer<Object> made = load(MakeLookup::OpenStandard(m_directory, m_dat, key, file, datOnly));
-        m_cache.Store(key, made);
+        Util::CountedPointer<Object> made = MakeLookup::Cached(m_cache, m_directory, m_dat, file, datOnly, load);
+        if (!made)
+            MakeLookup::ThrowNotFound(m_directory, file);
         object = made;
     }
 

@@ -64,7 +64,7 @@ GPLTdoFile::GPLTdoFile(const Util::CountedPointer<Util::BinaryStream>& stream)
 GPLTdoFile::GPLTdoFile()
 {
     Initialise();
-    m_subObjects[NullId] = Util::CountedPointer<ThreeDObject>(new GPLNull(NullId, 0xFFFFFFFF));
+    m_subObjects.Enter(NullId, Util::CountedPointer<ThreeDObject>(new GPLNull(NullId, 0xFFFFFFFF)));
 }
 
 GPLTdoFile::~GPLTdoFile() = default;
@@ -217,16 +217,12 @@ void GPLTdoFile::ReadInstructions(Util::RecordReader& records)
 
     const U32 size = U32(records.Size());
     m_rootOffset = records.ReadU32();
-    auto hint = m_subObjects.end();
-    m_primIndex.Reset(size);
+    m_subObjects.StartRecords(size);
     U32 at = 4;
     while (at < size)
     {
         U32 typeWord = records.ReadU32();
-        Util::CountedPointer<ThreeDObject> node = DecodeInstruction(int(at), typeWord, records);
-        hint = m_subObjects.insert_or_assign(hint, int(at), node);
-        m_primIndex.Add(at, hint);
-        ++hint;
+        m_subObjects.AddRecord(at, DecodeInstruction(int(at), typeWord, records));
         if (typeWord == TypeObjectLocator)
             m_trackSeen = true;
         if (typeWord == TypeVertexFixer)
@@ -234,10 +230,9 @@ void GPLTdoFile::ReadInstructions(Util::RecordReader& records)
         at = U32(records.Tell());
     }
 
-    m_primIndex.Shrink();
-    m_subObjects[NullId] = Util::CountedPointer<ThreeDObject>(new GPLNull(NullId, 0xFFFFFFFF));
+    m_subObjects.Enter(NullId, Util::CountedPointer<ThreeDObject>(new GPLNull(NullId, 0xFFFFFFFF)));
     m_loadRoot = new GPLRoot(this, RootId);
-    m_subObjects[RootId] = Util::CountedPointer<ThreeDObject>(m_loadRoot);
+    m_subObjects.Enter(RootId, Util::CountedPointer<ThreeDObject>(m_loadRoot));
     m_loadRoot->AddChild(int(m_rootOffset));
     m_rootId = RootId;
 }
@@ -250,7 +245,7 @@ void GPLTdoFile::ReadHandles(Util::RecordReader& records)
             throw Util::XFileFormat(m_fileName, "GPL 3do file has too many handles");
         auto handle = new GPLHandle(this, records, m_nextHandleId);
         Util::CountedPointer<ThreeDObjectHandle> held(handle);
-        m_subObjects[m_nextHandleId] = held;
+        m_subObjects.Enter(m_nextHandleId, held);
         m_loadRoot->AddChild(m_nextHandleId);
         m_handles.push_back(held);
         --m_nextHandleId;
@@ -269,13 +264,11 @@ Util::CountedPointer<ThreeDObjectRoot> GPLTdoFile::GetRoot() const
     return root;
 }
 
-Util::CountedPointer<ThreeDObject> GPLTdoFile::GetSubObject(int id) const
+// The look-up itself is inline in the header; its failure keeps the unit and line it has
+// always been reported with.
+void GPLTdoFile::ThrowNoSubObject()
 {
-    if (const NodeTable::iterator* p = m_primIndex.Find(id))
-        return (*p)->second;
-    auto p = m_subObjects.find(id);
-    VELMO_ASSERT_TEXT(p != m_subObjects.end(), "p != SubObjects.end()");
-    return p->second;
+    Util::ThrowAssertion("p != SubObjects.end()", ".\\GPLTdoFile.cpp", 277);
 }
 
 Util::CountedPointer<ThreeDObjectNull> GPLTdoFile::GetNull() const
@@ -392,7 +385,7 @@ int GPLTdoFile::GetDisplayClassNumber(DisplayClass value) const
 
 void GPLTdoFile::AddSubObject(const Util::CountedPointer<ThreeDObject>& node)
 {
-    m_subObjects[node->GetId()] = node;
+    m_subObjects.Enter(node->GetId(), node);
 }
 
 // ---- Writing -------------------------------------------------------------------------------
@@ -539,7 +532,9 @@ void GPLTdoFile::Save(Util::CountedPointer<Util::BinaryStream>& stream)
     // HAND: the handles from -3 downwards, so that a reloaded file numbers them the same.
     const U64 h0 = p1;
     bool handles = false;
-    for (auto p = m_subObjects.rbegin(); p != m_subObjects.rend(); ++p)
+    // (Handles are never records: they are all among the other entries.)
+    const auto& others = m_subObjects.Others();
+    for (auto p = others.rbegin(); p != others.rend(); ++p)
     {
         U32 id = U32(p->first);
         if (id < U32(LastHandleId) || id > U32(FirstHandleId))

@@ -12,7 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "Papy/GPL/GPLRecordIndex.h"
+#include "Papy/GPL/GPLNodeTable.h"
 #include "Papy/GPL/GPLValueTable.h"
 #include "Papy/Model/DisplayClass.h"
 #include "Papy/Model/Normal.h"
@@ -32,16 +32,12 @@ namespace Velmo::Papy
 {
 class GPLRoot;
 
-class GPLTdoFile : public TdoFile
+class GPLTdoFile final : public TdoFile
 {
 public:
     // The node table, ordered by the id taken as unsigned: file offsets first, then the
     // editor's ids, then the handles (most recent first), then -2 and -1.
-    struct IdOrder
-    {
-        bool operator()(int a, int b) const { return U32(a) < U32(b); }
-    };
-    typedef std::map<int, Util::CountedPointer<ThreeDObject>, IdOrder> NodeTable;
+    typedef GPLNodeTable NodeTable;
 
     // Reads the whole file; any error leaves the constructor, nothing half-built is kept.
     explicit GPLTdoFile(const Util::CountedPointer<Util::BinaryStream>& stream);
@@ -110,12 +106,10 @@ private:
     void ReadStrings(Util::RecordReader& section);
     void ReadInstructions(Util::RecordReader& section);
     void ReadHandles(Util::RecordReader& section);
+    // The assertion of GetSubObject for an id that names no node.
+    [[noreturn]] static void ThrowNoSubObject();
 
     NodeTable m_subObjects;
-    // The entries of the nodes read from PRIM by their id (their record offset), for lookups
-    // that do not search the table. Entries are never erased from the table, so the iterators
-    // stay valid.
-    GPLRecordIndex<NodeTable::iterator> m_primIndex;
     GPLValueTable<Vertex> m_vertices;
     GPLValueTable<Plane> m_planes;
     GPLValueTable<Normal> m_normals;
@@ -242,4 +236,12 @@ private:
     Util::CountedPointer<Kind> Store(Kind* node);
     // ---- End of writing and the node factories ---------------------------------------------
 };
+
+// Every reference between nodes is followed through here: kept inline for the walks.
+inline Util::CountedPointer<ThreeDObject> GPLTdoFile::GetSubObject(int id) const
+{
+    if (const Node* node = m_subObjects.Find(id))
+        return *node;
+    ThrowNoSubObject();
+}
 } // namespace Velmo::Papy

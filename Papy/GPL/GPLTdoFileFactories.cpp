@@ -66,7 +66,7 @@ Util::CountedPointer<Kind> GPLTdoFile::Store(Kind* node)
     Util::CountedPointer<Kind> held(node);
     Util::CountedPointer<ThreeDObject> entry;
     entry = held;
-    m_subObjects[node->GetId()] = entry;
+    m_subObjects.Enter(node->GetId(), entry);
     return held;
 }
 
@@ -156,8 +156,8 @@ Util::CountedPointer<ThreeDObjectExtObject> GPLTdoFile::CreateExtObject(int id, 
 
 Util::CountedPointer<ThreeDObjectHandle> GPLTdoFile::CreateHandle(const std::string& name, const Node& child)
 {
-    auto root = m_subObjects.find(m_rootId);
-    GPLRoot* gplRoot = root == m_subObjects.end() ? nullptr : dynamic_cast<GPLRoot*>(root->second.Get());
+    const Node* root = m_subObjects.Find(m_rootId);
+    GPLRoot* gplRoot = root == nullptr ? nullptr : dynamic_cast<GPLRoot*>(root->Get());
     if (gplRoot == nullptr)
         throw Util::XUsage("GPL handle needs a file with a root");
     if (m_nextHandleId < LastHandleId)

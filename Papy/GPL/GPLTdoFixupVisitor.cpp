@@ -4,6 +4,22 @@
 
 namespace Velmo::Papy
 {
+GPLTdoFixupVisitor::GPLTdoFixupVisitor(GPLTdoFile& file)
+    : m_file(file), m_enteredRecords(file.GetSubObjects().RecordCount(), nullptr)
+{
+}
+
+bool GPLTdoFixupVisitor::FirstEntry(ThreeDObject& node)
+{
+    const std::size_t record = m_file.GetSubObjects().RecordSlot(node.GetId());
+    if (record == GPLNodeTable::NoRecord)
+        return m_entered.insert(&node).second;
+    if (m_enteredRecords[record] == &node)
+        return false;
+    m_enteredRecords[record] = &node;
+    return true;
+}
+
 void GPLTdoFixupVisitor::AddToFile(const Util::CountedPointer<ThreeDObject>& node)
 {
     m_file.AddSubObject(node);

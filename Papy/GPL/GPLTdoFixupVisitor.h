@@ -6,6 +6,8 @@
 // Each node is entered once: a node that several parents name (a shared child, or a handle
 // naming an object of the tree) has its children walked the first time only, so the walk
 // takes time in proportion to the number of references, and no list is converted twice.
+// A record's node is remembered in a flat array by the record's position in the file's table
+// (the node there may be replaced, so the array holds the node entered); other nodes in a set.
 #include <unordered_set>
 #include <vector>
 
@@ -21,13 +23,13 @@ class GPLTdoFile;
 class GPLTdoFixupVisitor : public ThreeDObjectVisitor
 {
 public:
-    explicit GPLTdoFixupVisitor(GPLTdoFile& file) : m_file(file) {}
+    explicit GPLTdoFixupVisitor(GPLTdoFile& file);
 
     bool Enter(ThreeDObject& node) override { return FirstEntry(node); }
 
 protected:
     // True the first time a node is entered.
-    bool FirstEntry(ThreeDObject& node) { return m_entered.insert(&node).second; }
+    bool FirstEntry(ThreeDObject& node);
 
     // The check a conversion fails: its text and its line in the loader's unit, as users know it.
     struct Expectation
@@ -62,6 +64,8 @@ protected:
 private:
     void AddToFile(const Util::CountedPointer<ThreeDObject>& node);
 
+    // By record position: the node entered there, if any.
+    std::vector<const ThreeDObject*> m_enteredRecords;
     std::unordered_set<const ThreeDObject*> m_entered;
     std::vector<Util::CountedPointer<ThreeDObject>> m_replaced;
 };

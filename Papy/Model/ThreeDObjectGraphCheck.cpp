@@ -1,6 +1,9 @@
 #include "Papy/Model/ThreeDObjectGraphCheck.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <typeinfo>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -61,7 +64,16 @@ class ChildCollector : public ThreeDObjectVisitor
 public:
     explicit ChildCollector(std::vector<Node>& children) : m_children(children) {}
 
+    // Whether the last node collected was of a leaf kind: such a kind never has children.
+    bool Leaf() const { return m_leaf; }
+    void Collect(ThreeDObject& node)
+    {
+        m_leaf = false;
+        node.Accept(*this);
+    }
+
     bool Enter(ThreeDObject&) override { return false; }
+    void Visit(ThreeDObject&) override { m_leaf = true; }
 
     bool EnterAnimationSplitter(ThreeDObjectAnimationSplitter& n) override { return Items(n); }
     bool EnterDistanceSplitter(ThreeDObjectDistanceSplitter& n) override { return Items(n); }
@@ -239,6 +251,7 @@ private:
     }
 
     std::vector<Node>& m_children;
+    bool m_leaf = false;
 };
 
 enum class Mark : unsigned char
@@ -258,11 +271,11 @@ struct Frame
 };
 
 // The file's nodes ordered by id (taken as unsigned), each found by its id with a binary
-// search, and the indices of their children.
-class NodeIndex
+// search.
+class SortedNodes : public ThreeDObjectGraphCheck::Nodes
 {
 public:
-    explicit NodeIndex(std::vector<ThreeDObjectGraphCheck::Entry> nodes) : m_nodes(std::move(nodes))
+    explicit SortedNodes(std::vector<ThreeDObjectGraphCheck::Entry> nodes) : m_nodes(std::move(nodes))
     {
         auto byId = [](const ThreeDObjectGraphCheck::Entry& a, const ThreeDObjectGraphCheck::Entry& b) {
             return a.Id < b.Id;
@@ -274,44 +287,107 @@ public:
             m_ids.push_back(entry.Id);
     }
 
-    std::size_t Size() const { return m_ids.size(); }
-
-    // Appends the indices of node i's children; ids that name no node are left out.
-    void AppendChildren(std::size_t i, std::vector<std::size_t>& children)
+    std::size_t Size() const override { return m_ids.size(); }
+    ThreeDObject& At(std::size_t i) const override { return *m_nodes[i].Node; }
+    std::size_t Find(U32 id) const override
     {
-        ThreeDObject& node = *m_nodes[i].Node;
-        m_childIds.clear();
-        if (const ThreeDObjectChildReferences* own = dynamic_cast<const ThreeDObjectChildReferences*>(&node))
-            own->AppendChildIds(m_childIds);
-        else
-        {
-            // Other kinds are asked through their walk's getters.
-            m_childNodes.clear();
-            ChildCollector collector(m_childNodes);
-            node.Accept(collector);
-            for (const Node& child : m_childNodes)
-                m_childIds.push_back(U32(child->GetId()));
-        }
-        for (U32 id : m_childIds)
-        {
-            auto p = std::lower_bound(m_ids.begin(), m_ids.end(), id);
-            if (p != m_ids.end() && *p == id)
-                children.push_back(std::size_t(p - m_ids.begin()));
-        }
+        auto p = std::lower_bound(m_ids.begin(), m_ids.end(), id);
+        return p != m_ids.end() && *p == id ? std::size_t(p - m_ids.begin()) : m_ids.size();
     }
 
 private:
     std::vector<ThreeDObjectGraphCheck::Entry> m_nodes;
     std::vector<U32> m_ids;
+};
+
+// Lists the numbers of a node's children.
+class ChildLister
+{
+public:
+    explicit ChildLister(const ThreeDObjectGraphCheck::Nodes& nodes) : m_nodes(nodes), m_collector(m_childNodes) {}
+
+    // Appends the numbers of node i's children; ids that name no node are left out.
+    void AppendChildren(std::size_t i, std::vector<std::size_t>& children)
+    {
+        ThreeDObject& node = m_nodes.At(i);
+        Class& known = ClassOf(node);
+        if (known.leaf)
+            return;
+        m_childIds.clear();
+        if (known.references != NoReferences)
+            reinterpret_cast<const ThreeDObjectChildReferences*>(reinterpret_cast<const char*>(&node) +
+                                                                known.references)
+                ->AppendChildIds(m_childIds);
+        else
+        {
+            // Other kinds are asked through their walk's getters.
+            m_childNodes.clear();
+            m_collector.Collect(node);
+            if (m_collector.Leaf())
+                m_classes[m_lastType].leaf = known.leaf = true;
+            for (const Node& child : m_childNodes)
+                m_childIds.push_back(U32(child->GetId()));
+        }
+        const std::size_t none = m_nodes.Size();
+        for (U32 id : m_childIds)
+        {
+            const std::size_t child = m_nodes.Find(id);
+            if (child != none)
+                children.push_back(child);
+        }
+    }
+
+private:
+    static constexpr std::ptrdiff_t NoReferences = PTRDIFF_MIN;
+
+    // What the check knows of a node class: where its ThreeDObjectChildReferences base lies
+    // within it (NoReferences: it has none), and whether it is a leaf kind.
+    struct Class
+    {
+        std::ptrdiff_t references = NoReferences;
+        bool leaf = false;
+    };
+
+    // The casts across the class tree that find these are costly, and their results depend
+    // only on the node's class: they are worked out once per class and remembered.
+    Class& ClassOf(ThreeDObject& node)
+    {
+        const std::type_info* type = &typeid(node);
+        if (type == m_lastType)
+            return m_last;
+        auto known = m_classes.find(type);
+        if (known == m_classes.end())
+        {
+            Class c;
+            if (const auto* own = dynamic_cast<const ThreeDObjectChildReferences*>(&node))
+                c.references = reinterpret_cast<const char*>(own) - reinterpret_cast<const char*>(&node);
+            known = m_classes.emplace(type, c).first;
+        }
+        m_lastType = type;
+        m_last = known->second;
+        return m_last;
+    }
+
+    const ThreeDObjectGraphCheck::Nodes& m_nodes;
     std::vector<U32> m_childIds;
     std::vector<Node> m_childNodes;
+    ChildCollector m_collector;
+    std::unordered_map<const std::type_info*, Class> m_classes;
+    // The class of the node before, and a copy of what is known of it.
+    const std::type_info* m_lastType = nullptr;
+    Class m_last;
 };
 } // namespace
 
 void ThreeDObjectGraphCheck::Check(std::vector<Entry> entries, const std::string& fileName,
                                    const Messages& messages)
 {
-    NodeIndex nodes(std::move(entries));
+    CheckNodes(SortedNodes(std::move(entries)), fileName, messages);
+}
+
+void ThreeDObjectGraphCheck::CheckNodes(const Nodes& nodes, const std::string& fileName, const Messages& messages)
+{
+    ChildLister lister(nodes);
     std::vector<Mark> marks(nodes.Size(), Mark::Unseen);
     std::vector<int> heights(nodes.Size(), 0);
     // The nodes a walk from each node visits, shared nodes counted at every reference; kept
@@ -322,7 +398,7 @@ void ThreeDObjectGraphCheck::Check(std::vector<Entry> entries, const std::string
     auto open = [&](std::size_t index) {
         marks[index] = Mark::OnPath;
         path.push_back({index, children.size(), children.size()});
-        nodes.AppendChildren(index, children);
+        lister.AppendChildren(index, children);
     };
     for (std::size_t start = 0; start < nodes.Size(); ++start)
     {

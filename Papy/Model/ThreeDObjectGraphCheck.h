@@ -13,6 +13,7 @@
 //
 // A node that implements ThreeDObjectChildReferences gives its child ids itself; any other
 // node is asked through its kind's getters.
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,18 @@ public:
         ThreeDObject* Node;
     };
 
+    // The nodes of a file as the check sees them: numbered from 0 (the order in which the
+    // search starts from them), each found by its id.
+    class Nodes
+    {
+    public:
+        virtual ~Nodes() = default;
+        virtual std::size_t Size() const = 0;
+        virtual ThreeDObject& At(std::size_t i) const = 0;
+        // The number of the node with that id, or Size() when there is none.
+        virtual std::size_t Find(U32 id) const = 0;
+    };
+
     // Throws XFileFormat(fileName, the message of the first rule broken).
     template <class Table>
     static void Check(const Table& table, const std::string& fileName, const Messages& messages)
@@ -52,6 +65,9 @@ public:
         Check(std::move(nodes), fileName, messages);
     }
 
+    // The nodes in the order of their ids taken as unsigned.
     static void Check(std::vector<Entry> nodes, const std::string& fileName, const Messages& messages);
+    // The nodes in their own order.
+    static void CheckNodes(const Nodes& nodes, const std::string& fileName, const Messages& messages);
 };
 } // namespace Velmo::Papy

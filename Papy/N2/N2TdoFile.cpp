@@ -1,5 +1,6 @@
 #include "Papy/N2/N2TdoFile.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstring>
@@ -42,7 +43,7 @@ void DecodeWords(const U8* entry, S32 words[4])
 } // namespace
 
 N2TdoFile::N2TdoFile(const Util::CountedPointer<Util::BinaryStream>& stream, FileFactory* factory)
-    : m_factory(factory)
+    : m_factory(TakeFacets(factory))
 {
     for (const auto& [number, value] : DisplayClassNumbers)
         m_displayClasses.emplace(number, value);
@@ -117,6 +118,7 @@ void N2TdoFile::Load(Util::BinaryStream& stream)
     }
     data.clear();
     data.shrink_to_fit();
+    FinishStrings();
 
     if (!m_primSeen)
         throw Util::XFileFormat(m_fileName, "N2 3do file has no PRIM section");
@@ -165,21 +167,40 @@ void N2TdoFile::ReadNormals(const std::vector<U8>& data)
 void N2TdoFile::ReadStrings(const std::vector<U8>& data)
 {
     const std::size_t size = data.size();
+    const std::size_t base = m_stringBytes.size();
+    m_stringBytes.insert(m_stringBytes.end(), data.begin(), data.end());
+    m_stringBytes.push_back('\0');
     std::size_t at = 0;
     while (size != 0 && at < size - 1)
     {
         const U8* begin = data.data() + at;
         const void* end = std::memchr(begin, 0, size - at);
         const std::size_t length = end != nullptr ? std::size_t(static_cast<const U8*>(end) - begin) : size - at;
-        std::string text(reinterpret_cast<const char*>(begin), length);
-        std::string lower = text;
-        for (char& c : lower)
-            c = char(std::tolower(static_cast<unsigned char>(c)));
-        if (lower == "groove")
+        static const char groove[] = "groove";
+        if (length == 6 && std::equal(begin, begin + length, groove, [](U8 c, char g) {
+                return std::tolower(c) == g;
+            }))
             m_grooveSeen = true;
-        m_strings[U32(at)] = std::move(text);
+        m_stringStarts.emplace_back(U32(at), U32(base + at));
         at += length + 1;
     }
+}
+
+void N2TdoFile::FinishStrings()
+{
+    // Sections were read in file order: among equal offsets the last one read wins.
+    std::stable_sort(m_stringStarts.begin(), m_stringStarts.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < m_stringStarts.size(); ++i)
+    {
+        if (i + 1 < m_stringStarts.size() && m_stringStarts[i + 1].first == m_stringStarts[i].first)
+            continue;
+        m_stringStarts[kept++] = m_stringStarts[i];
+    }
+    m_stringStarts.resize(kept);
+    m_stringStarts.shrink_to_fit();
+    m_stringBytes.shrink_to_fit();
 }
 
 void N2TdoFile::ReadInstructions(const std::vector<U8>& data)
@@ -275,9 +296,10 @@ Normal N2TdoFile::GetNormal(U32 id) const
 
 std::string N2TdoFile::GetString(U32 offset) const
 {
-    auto i = m_strings.find(offset);
-    VELMO_ASSERT_TEXT(i != m_strings.end(), "i != Strings.end()");
-    return i->second;
+    auto i = std::lower_bound(m_stringStarts.begin(), m_stringStarts.end(), offset,
+                              [](const std::pair<U32, U32>& start, U32 value) { return start.first < value; });
+    VELMO_ASSERT_TEXT(i != m_stringStarts.end() && i->first == offset, "i != Strings.end()");
+    return std::string(m_stringBytes.data() + i->second);
 }
 
 int N2TdoFile::GetDisplayClass(int number) const

@@ -8,8 +8,10 @@
 // after loading (line segments, the track nodes of the fix-up) take ids from NewId
 // (0x40000005, 0x4000000A, ...). Nodes refer to each other by id, resolved on every request.
 //
-// Palette colours and textures come from the factory the file was opened through, asked on
-// every call and never kept.
+// Palette colours and textures come from the factory the file was opened through: the file
+// takes that factory's palette server and MIP maker when it is made and asks them on every
+// call (the palette in force, the texture of a name). It holds the two facets, not the factory:
+// a caller may keep the file after the registry's purge has dropped the factory.
 #include <map>
 #include <string>
 #include <vector>
@@ -22,6 +24,8 @@
 #include "Papy/Model/ThreeDObjectNull.h"
 #include "Papy/Model/ThreeDObjectRoot.h"
 #include "Papy/Model/Vertex.h"
+#include "Papy/Factory/MakeFacets.h"
+#include "Papy/Factory/PaletteServer.h"
 #include "Util/BinaryStream.h"
 #include "Util/CountedPointer.h"
 #include "Util/RecordReader.h"
@@ -38,7 +42,8 @@ public:
     typedef std::map<int, Util::CountedPointer<ThreeDObject>> NodeTable;
 
     // Reads the whole file; any error leaves the constructor, nothing half-built is kept. The
-    // factory is not owned and must outlive the file.
+    // factory (not owned; null for none) gives the file its palette server and MIP maker; it need
+    // not outlive the file.
     N2TdoFile(const Util::CountedPointer<Util::BinaryStream>& stream, FileFactory* factory);
     ~N2TdoFile() override;
     N2TdoFile(const N2TdoFile&) = delete;
@@ -64,10 +69,10 @@ public:
     int GetDisplayClass(int number) const;
     // The entry of the palette in force in the factory's palette server. Without a palette
     // server or palette, or for an index beyond the palette: transparent black, the meaning
-    // of entry 0.
+    // of entry 0. A factory without the kind fails the assertion "HasFacet<FacetT>()".
     Colour GetColour(U32 index) const;
     // The texture of that name through the factory's MIP maker; a missing file fails with
-    // the maker's error.
+    // the maker's error, a factory without the kind the assertion "HasFacet<FacetT>()".
     Util::CountedPointer<MipFile> GetTexture(const std::string& name) const;
     // Width and height of a texture's full-size bitmap.
     static void GetTextureSize(const Util::CountedPointer<MipFile>& texture, U32& width, U32& height);
@@ -80,8 +85,8 @@ public:
     const NodeTable& GetSubObjects() const { return m_subObjects; }
     const std::vector<Vertex>& GetVertices() const { return m_vertices; }
     const std::vector<Normal>& GetNormals() const { return m_normals; }
-    const std::map<U32, std::string>& GetStrings() const { return m_strings; }
-    FileFactory* GetFactory() const { return m_factory; }
+    // The number of STRN strings (of distinct offsets).
+    std::size_t GetStringCount() const { return m_stringStarts.size(); }
 
     static constexpr int NullId = -1;
     static constexpr int RootId = -2;
@@ -90,18 +95,35 @@ public:
     static constexpr U32 MaxPrimSize = 0x40000000;
 
 private:
+    // The facets the file asks of the factory it was opened through.
+    struct FactoryFacets
+    {
+        bool opened = false;      // a factory was given
+        bool hasPalettes = false; // it carries the kind (whose facet may be empty)
+        bool hasTextures = false;
+        Util::CountedPointer<PaletteServer> palettes;
+        Util::CountedPointer<MakeMip> textures;
+    };
+    static FactoryFacets TakeFacets(const FileFactory* factory);
+
     void Load(Util::BinaryStream& stream);
     void ReadVertices(const std::vector<U8>& data);
     void ReadNormals(const std::vector<U8>& data);
     void ReadStrings(const std::vector<U8>& data);
+    // Orders the string starts by offset, the last section's string winning an offset.
+    void FinishStrings();
     void ReadInstructions(const std::vector<U8>& data);
 
-    FileFactory* m_factory;
+    FactoryFacets m_factory;
     NodeTable m_subObjects;
     std::vector<Vertex> m_vertices;
     std::vector<Normal> m_normals;
     std::map<int, int> m_displayClasses;
-    std::map<U32, std::string> m_strings;
+    // The STRN strings, in memory a small multiple of the sections' bytes however short the
+    // strings: the sections' bytes one after another, each followed by a NUL so that every
+    // string ends in one, and where each string starts in them, by its offset in its section.
+    std::vector<char> m_stringBytes;
+    std::vector<std::pair<U32, U32>> m_stringStarts;
     int m_rootId = 0;
     int m_nextId = 0x40000000;
     std::string m_fileName;

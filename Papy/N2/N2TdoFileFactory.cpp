@@ -1,5 +1,5 @@
-// The N2 file's palette colours and textures, through the factory it was opened with: asked
-// on every call, never kept.
+// The N2 file's palette colours and textures, through the palette server and MIP maker of the
+// factory it was opened with: taken when the file is made, asked on every call.
 #include "Papy/Bitmap/MipFile.h"
 #include "Papy/Bitmap/Palette.h"
 #include "Papy/Factory/FileFactory.h"
@@ -10,10 +10,27 @@
 
 namespace Velmo::Papy
 {
+N2TdoFile::FactoryFacets N2TdoFile::TakeFacets(const FileFactory* factory)
+{
+    FactoryFacets facets;
+    if (factory == nullptr)
+        return facets;
+    facets.opened = true;
+    facets.hasPalettes = factory->HasFacet<PaletteServer>();
+    if (facets.hasPalettes)
+        facets.palettes = factory->GetFacet<PaletteServer>();
+    facets.hasTextures = factory->HasFacet<MakeMip>();
+    if (facets.hasTextures)
+        facets.textures = factory->GetFacet<MakeMip>();
+    return facets;
+}
+
 Colour N2TdoFile::GetColour(U32 index) const
 {
-    VELMO_ASSERT_TEXT(m_factory != nullptr, "factory != 0");
-    Util::CountedPointer<PaletteServer> server = m_factory->GetFacet<PaletteServer>();
+    VELMO_ASSERT_TEXT(m_factory.opened, "factory != 0");
+    if (!m_factory.hasPalettes)
+        FileFactory::MissingFacet();
+    const Util::CountedPointer<PaletteServer>& server = m_factory.palettes;
     if (server.Get() == nullptr)
         return Colour();
     Util::CountedPointer<Palette> palette = server->GetCurrentPalette();
@@ -25,8 +42,10 @@ Colour N2TdoFile::GetColour(U32 index) const
 
 Util::CountedPointer<MipFile> N2TdoFile::GetTexture(const std::string& name) const
 {
-    VELMO_ASSERT_TEXT(m_factory != nullptr, "factory != 0");
-    Util::CountedPointer<MakeMip> maker = m_factory->GetFacet<MakeMip>();
+    VELMO_ASSERT_TEXT(m_factory.opened, "factory != 0");
+    if (!m_factory.hasTextures)
+        FileFactory::MissingFacet();
+    const Util::CountedPointer<MakeMip>& maker = m_factory.textures;
     VELMO_ASSERT_TEXT(maker.Get() != nullptr, "maker != 0");
     Util::CountedPointer<MipFile> texture;
     maker->Make(texture, name, std::string(), false);

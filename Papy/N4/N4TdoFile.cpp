@@ -39,8 +39,8 @@ constexpr U64 Chunk = U64(1) << 30;
 } // namespace
 
 N4TdoFile::N4TdoFile(Util::CountedPointer<Util::BinaryStream> stream, const N4ArchiverList& archivers,
-                     FileFactory* factory)
-    : m_factory(factory), m_archivers(archivers)
+                     FileFactory*)
+    : m_archivers(archivers)
 {
     Util::BinaryStream& source = *stream;
     source.Seek(0);
@@ -73,8 +73,8 @@ N4TdoFile::N4TdoFile(Util::CountedPointer<Util::BinaryStream> stream, const N4Ar
     AddSubObject(Util::CountedPointer<ThreeDObject>(new N4Root(*this, LoadedRootId, 1)));
 }
 
-N4TdoFile::N4TdoFile(const N4ArchiverList& archivers, FileFactory* factory)
-    : m_factory(factory), m_archivers(archivers)
+N4TdoFile::N4TdoFile(const N4ArchiverList& archivers, FileFactory*)
+    : m_archivers(archivers)
 {
     AddNullNodes();
 }

@@ -23,7 +23,8 @@ class N4TdoFile : public TdoFile
 {
 public:
     // Loads the whole file from the stream; throws what the archive and the node readers
-    // throw (XFileFormat naming the stream, XFileRead, XAssertion).
+    // throw (XFileFormat naming the stream, XFileRead, XAssertion). The factory the file is
+    // opened through is not kept: N4 files ask nothing of it, and a file may outlive it.
     N4TdoFile(Util::CountedPointer<Util::BinaryStream> stream, const N4ArchiverList& archivers,
               FileFactory* factory);
     // A new, empty file: the two null nodes and no root until CreateRoot.
@@ -78,7 +79,6 @@ private:
     void CheckNewId(int id) const;
     int ChildId(const Node& child) const;
 
-    FileFactory* m_factory;
     SubObjectMap SubObjects;
     int m_idCounter = 0x40000000;
     static constexpr int LoadedRootId = -2;

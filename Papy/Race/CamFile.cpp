@@ -14,4 +14,9 @@ Util::CountedPointer<Camera> CamFile::GetCamera(int i) const
     VELMO_ASSERT(i >= 0 && size_t(i) < Cameras.size());
     return Cameras[i];
 }
+
+Util::CountedPointer<Camera> CamFile::GetCamera(int i)
+{
+    return static_cast<const CamFile&>(*this).GetCamera(i);
+}
 } // namespace Velmo::Papy

@@ -17,6 +17,9 @@ public:
     virtual int GetCameraCount() const;
     // Camera i, 0 <= i < GetCameraCount().
     virtual Util::CountedPointer<Camera> GetCamera(int i) const;
+    // The second accessor of camera i, for callers that hold the file for editing; the same
+    // camera as the first.
+    virtual Util::CountedPointer<Camera> GetCamera(int i);
 
     // Inserts a new camera of the type before index.
     virtual void InsertCamera(int type, int index) = 0;

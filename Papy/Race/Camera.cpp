@@ -24,7 +24,7 @@ std::string Camera::GetTypeName(int type)
     case Pitlane:
         return "Pitlane";
     }
-    NotOfThisKind(__LINE__);
+    Util::ThrowAssertion("false", ".\\Camera.cpp", 200);
 }
 
 // The defaults: a kind has none of the values, and asking for one is an assertion.

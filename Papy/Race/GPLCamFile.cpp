@@ -145,7 +145,7 @@ void GPLCamFile::Save(Util::BinaryStream& stream) const
             camera->Write(stream);
             ++count;
         }
-        VELMO_ASSERT(count == 1);
+        VELMO_ASSERT_AT(count == 1, "count == 1", ".\\GPLCamFile.cpp", 151);
     }
     else
     {

@@ -178,7 +178,7 @@ int GPLLytFile::GetExtra(int i, int k) const
     case 3:
         return GetS32(i, Extra3);
     }
-    Util::ThrowAssertion("false", VELMO_SOURCE_UNIT, __LINE__);
+    Util::ThrowAssertion("false", ".\\GPLLytFile.cpp", 185);
 }
 
 int GPLLytFile::GetStringId(int i) const
@@ -250,9 +250,10 @@ bool GPLLytFile::IsClipboardControlAvailable() const
 
 void GPLLytFile::PasteControl(int insert_before_index)
 {
-    VELMO_ASSERT(IsClipboardControlAvailable());
+    VELMO_ASSERT_AT(IsClipboardControlAvailable(), "IsClipboardControlAvailable()", ".\\GPLLytFile.cpp", 256);
     VELMO_ASSERT(insert_before_index >= 0);
-    VELMO_ASSERT(insert_before_index <= GetControlCount());
+    VELMO_ASSERT_AT(insert_before_index <= GetControlCount(), "insert_before_index <= GetControlCount()",
+                    ".\\GPLLytFile.cpp", 257);
     const control pasted = Util::Clipboard::GetData<control>(ClipboardId);
     m_controls.insert(m_controls.begin() + insert_before_index, pasted);
     for (int i = 0; i < GetControlCount(); ++i)

@@ -207,16 +207,20 @@ int N3RplFile::GetLapStatus(int table, int d, int lap) const
     return GetEntry(d, lap + 1)->status;
 }
 
+// The table keeps the last frame of each lap; the interface gives a lap's frames as [first, end).
 int N3RplFile::GetLapFirstFrame(int table, int d, int lap) const
 {
     VELMO_ASSERT(table == 0);
-    return GetEntry(d, lap)->end + 1;
+    const LapEntry* before = GetEntry(d, lap);
+    GetEntry(d, lap + 1);
+    // Entry 0 only marks the start: the first lap begins with the replay's first frame.
+    return lap == 0 ? 0 : before->end + 1;
 }
 
 int N3RplFile::GetLapEndFrame(int table, int d, int lap) const
 {
     VELMO_ASSERT(table == 0);
-    return GetEntry(d, lap + 1)->end;
+    return GetEntry(d, lap + 1)->end + 1;
 }
 
 const N3RplFile::Sample* N3RplFile::FindSample(int d, int frame) const

@@ -42,7 +42,8 @@ public:
     // Frames between the ends of the lap and of the one before, at 15 a second.
     double GetLapTime(int table, int d, int lap) const override;
     int GetLapStatus(int table, int d, int lap) const override;
-    // The frame after the previous lap's end, and the lap's own end frame.
+    // The lap's frames as [first, end): the first lap from frame 0, any other from the frame
+    // after the previous lap's last; end is one past the lap's own last frame.
     int GetLapFirstFrame(int table, int d, int lap) const override;
     int GetLapEndFrame(int table, int d, int lap) const override;
 

@@ -19,6 +19,8 @@ constexpr U64 SectionSize = 52;
 constexpr U64 BoundarySize = 32;
 // The kind of the boundary that closes every section.
 constexpr S32 ClosingKind = 10;
+// The unit that the assertions of the code tables and the conversion name.
+const char* const Unit = ".\\GPLTrkFile.cpp";
 
 SurfaceType FloorCodeToType(S32 code)
 {
@@ -34,7 +36,7 @@ SurfaceType FloorCodeToType(S32 code)
     case 8: return SurfaceWater;
     case 9: return SurfaceTrainTrack;
     }
-    VELMO_ASSERT_TEXT(!Options::Instance()->Strict, "false");
+    VELMO_ASSERT_AT(!Options::Instance()->Strict, "false", Unit, 919);
     return SurfaceUnknown;
 }
 
@@ -54,7 +56,7 @@ WallType WallCodeToType(S32 code)
     case 10: return WallWireFenceRight;
     case 11: return WallArmcoRight;
     }
-    VELMO_ASSERT_TEXT(!Options::Instance()->Strict, "false");
+    VELMO_ASSERT_AT(!Options::Instance()->Strict, "false", Unit, 1029);
     return WallUnknown;
 }
 
@@ -73,7 +75,7 @@ S32 TypeToFloorCode(SurfaceType type)
     case SurfaceWater: return 8;
     default: break;
     }
-    VELMO_ASSERT_TEXT(false, "false");
+    VELMO_ASSERT_AT(false, "false", Unit, 171);
     return 0;
 }
 
@@ -93,7 +95,7 @@ S32 TypeToWallCode(WallType type)
     case WallWood: return 8;
     default: break;
     }
-    VELMO_ASSERT_TEXT(false, "false");
+    VELMO_ASSERT_AT(false, "false", Unit, 234);
     return 0;
 }
 } // namespace
@@ -315,9 +317,9 @@ GPLTrkFile::GPLTrkFile(const TrkFile& source)
                 {
                     // The floor under the wall continues after it: a copy of the boundary
                     // before it, moved to the wall. That boundary must be this section's own.
-                    VELMO_ASSERT_TEXT(i > first, "i > 0");
-                    VELMO_ASSERT_TEXT(at.From >= wall.From && at.To >= wall.To,
-                                      "Surfaces[i].From >= sur.From && Surfaces[i].To >= sur.To");
+                    VELMO_ASSERT_AT(i > first, "i > 0", Unit, 252);
+                    VELMO_ASSERT_AT(at.From >= wall.From && at.To >= wall.To,
+                                    "Surfaces[i].From >= sur.From && Surfaces[i].To >= sur.To", Unit, 253);
                     Boundary after = m_surfaces[i - 1];
                     after.From = wall.From;
                     after.To = wall.To;

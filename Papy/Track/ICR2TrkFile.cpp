@@ -190,7 +190,7 @@ SurfaceType ICR2TrkFile::GetFloorType(int s, int b) const
         return SurfaceAsphalt;
     if (code <= 54)
         return SurfacePaint;
-    VELMO_ASSERT_TEXT(false, "false");
+    VELMO_ASSERT_AT(false, "false", ".\\ICR2TrkFile.cpp", 869);
     return SurfaceUnknown;
 }
 
@@ -201,7 +201,7 @@ int ICR2TrkFile::GetFloorGrip(int s, int b) const
     for (S32 top : {6, 22, 38, 46, 54})
         if (code <= top)
             return int(S64(code) - top);
-    VELMO_ASSERT_TEXT(false, "false");
+    VELMO_ASSERT_AT(false, "false", ".\\ICR2TrkFile.cpp", 895);
     return 0;
 }
 
@@ -214,7 +214,7 @@ WallType ICR2TrkFile::GetWallType(int s, int w) const
     case 4: return WallConcrete;
     case 6: return WallConcreteWithFence;
     }
-    VELMO_ASSERT_TEXT(false, "false");
+    VELMO_ASSERT_AT(false, "false", ".\\ICR2TrkFile.cpp", 951);
     return WallUnknown;
 }
 

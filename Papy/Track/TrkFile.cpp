@@ -13,6 +13,11 @@ namespace
 constexpr S64 One = S64(1) << 30;
 // Angle units per radian.
 constexpr double AngleScale = 4294967296.0 / 6.283185307179586;
+// The unit that the look-up assertions name, and the lines of the 2D look-up: from a 2D
+// longitude to a 3D one, and to a section.
+const char* const Unit = ".\\TrkFile.cpp";
+constexpr int Convert2DLine = 324;
+constexpr int Find2DLine = 342;
 
 // Fixed-point product with 2^30 = 1. The product is formed in 128 bits so that no value read
 // from a file can overflow it; for values of 32 bits it is the plain 64-bit product.
@@ -111,7 +116,7 @@ int TrkFile::Find3DSection(S64 longitude3D, S64& offset) const
 {
     longitude3D = WrapLongitude(longitude3D, GetLength());
     auto it = std::upper_bound(m_starts3D.begin(), m_starts3D.end(), longitude3D);
-    VELMO_ASSERT_TEXT(it != m_starts3D.begin(), "it != Section3DLongitudeMap.end()");
+    VELMO_ASSERT_AT(it != m_starts3D.begin(), "it != Section3DLongitudeMap.end()", Unit, 53);
     int s = int(it - m_starts3D.begin()) - 1;
     offset = longitude3D - m_starts3D[s];
     return s;
@@ -119,10 +124,15 @@ int TrkFile::Find3DSection(S64 longitude3D, S64& offset) const
 
 int TrkFile::Find2DSection(double longitude2D, double& offset2D) const
 {
+    return Find2DSection(longitude2D, offset2D, Find2DLine);
+}
+
+int TrkFile::Find2DSection(double longitude2D, double& offset2D, int line) const
+{
     longitude2D = WrapLongitude(longitude2D, m_length2D);
     auto it = std::upper_bound(m_starts2D.begin(), m_starts2D.end(), longitude2D,
                                [](double value, float start) { return value < double(start); });
-    VELMO_ASSERT_TEXT(it != m_starts2D.begin(), "it != Section2DLongitudeMap.end()");
+    VELMO_ASSERT_AT(it != m_starts2D.begin(), "it != Section2DLongitudeMap.end()", Unit, line);
     int s = int(it - m_starts2D.begin()) - 1;
     offset2D = longitude2D - double(m_starts2D[s]);
     return s;
@@ -131,7 +141,7 @@ int TrkFile::Find2DSection(double longitude2D, double& offset2D) const
 int TrkFile::Convert2DTo3D(double longitude2D) const
 {
     double offset2D;
-    int s = Find2DSection(longitude2D, offset2D);
+    int s = Find2DSection(longitude2D, offset2D, Convert2DLine);
     // The running float starts may leave an offset a hair beyond its section's 2D length.
     offset2D = std::min(offset2D, double(m_sections2D[s].Length));
     S64 offset = ToInteger(offset2D * m_sections2D[s].Ratio / LengthUnit);
@@ -167,7 +177,7 @@ TrkFilePosition TrkFile::ComputePosition(S64 longitude3D, S64 latitude, bool wit
     S64 t = 0;
     if (length > 0)
     {
-        VELMO_ASSERT_TEXT(o >= 0 && o <= length, "dividend <= divisor");
+        VELMO_ASSERT_AT(o >= 0 && o <= length, "dividend <= divisor", Unit, 383);
         t = o * One / length;
     }
 

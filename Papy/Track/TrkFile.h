@@ -138,6 +138,8 @@ private:
     };
 
     int FindSurface(int s, S64 latitude, S64 t) const;
+    // Find2DSection with the line its look-up assertion names.
+    int Find2DSection(double longitude2D, double& offset2D, int line) const;
 
     float m_length2D = 0;
     std::vector<Section2D> m_sections2D;

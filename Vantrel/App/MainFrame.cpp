@@ -9,12 +9,14 @@
 #include "Vantrel/Frame/CommandIds.h"
 #include "Vantrel/Frame/DocChildFrame.h"
 #include "Vantrel/Frame/MenuTables.h"
+#include "Vantrel/Frame/WindowIcons.h"
 
 CMainFrame::CMainFrame(wxDocManager* manager)
     : wxDocMDIParentFrame(manager, nullptr, wxID_ANY, "Vantrel", wxDefaultPosition, wxSize(1000, 750)),
       m_manager(manager)
 {
     SetMenuBar(CMenuTables::CreateMenuBar(CTemplateTable::MainFrameId, m_mruMenus));
+    SetIcon(GetWindowIcon(CTemplateTable::MainFrameId));
     for (wxMenu* menu : m_mruMenus)
     {
         manager->FileHistoryUseMenu(menu);

@@ -19,15 +19,34 @@
 #include "Vantrel/App/TemplateTable.h"
 #include "Vantrel/App/VantrelDocManager.h"
 #include "Vantrel/Doc/3DODoc.h"
+#include "Vantrel/Doc/CamDoc.h"
 #include "Vantrel/Doc/CatchPattern.h"
+#include "Vantrel/Doc/DatDoc.h"
 #include "Vantrel/Doc/DocumentPattern.h"
+#include "Vantrel/Doc/RpyDoc.h"
+#include "Vantrel/Doc/LytDoc.h"
+#include "Vantrel/Doc/MipDoc.h"
+#include "Vantrel/Doc/PbfDoc.h"
+#include "Vantrel/Doc/SrbDoc.h"
 #include "Vantrel/Doc/SubDoc.h"
+#include "Vantrel/Doc/TrkDoc.h"
 #include "Vantrel/Frame/CommandBinding.h"
 #include "Vantrel/Frame/CommandIds.h"
 #include "Vantrel/Frame/DocChildFrame.h"
 #include "Vantrel/View/3DOSplitterFrame.h"
 #include "Vantrel/View/3DOTreeView.h"
 #include "Vantrel/View/BinView.h"
+#include "Vantrel/View/RpySplitterFrame.h"
+#include "Vantrel/View/RpyTreeView.h"
+#include "Vantrel/View/TrkSplitterFrame.h"
+#include "Vantrel/View/TrkTreeView.h"
+#include "Vantrel/View/CamView.h"
+#include "Vantrel/View/DatListView.h"
+#include "Vantrel/View/LytSplitterFrame.h"
+#include "Vantrel/View/LytTreeView.h"
+#include "Vantrel/View/MipView.h"
+#include "Vantrel/View/PbfView.h"
+#include "Vantrel/View/SrbView.h"
 
 namespace
 {
@@ -44,7 +63,6 @@ void GetClasses(const CTemplateTable::Entry& entry, wxClassInfo*& document, wxCl
     switch (entry.Id)
     {
     case CTemplateTable::HexDumpId:
-    case CTemplateTable::DatId:
         document = wxCLASSINFO(CSubDoc);
         break;
     case 130:
@@ -52,6 +70,26 @@ void GetClasses(const CTemplateTable::Entry& entry, wxClassInfo*& document, wxCl
         frame = wxCLASSINFO(C3DOSplitterFrame);
         view = wxCLASSINFO(C3DOTreeView);
         break;
+    case 133: // track
+    case 138: // the track of a DAT container's folder
+        document = wxCLASSINFO(CTrkDoc);
+        frame = wxCLASSINFO(CTrkSplitterFrame);
+        view = wxCLASSINFO(CTrkTreeView);
+        break;
+    case 140: // replay
+        document = wxCLASSINFO(CRpyDoc);
+        frame = wxCLASSINFO(CRpySplitterFrame);
+        view = wxCLASSINFO(CRpyTreeView);
+        break;
+    case CTemplateTable::DatId:
+        document = wxCLASSINFO(CDatDoc);
+        view = wxCLASSINFO(CDatListView);
+        break;
+    case 134: document = wxCLASSINFO(CPbfDoc); view = wxCLASSINFO(CPbfView); break;
+    case 135: document = wxCLASSINFO(CMipDoc); view = wxCLASSINFO(CMipView); break;
+    case 136: document = wxCLASSINFO(CSrbDoc); view = wxCLASSINFO(CSrbView); break;
+    case 137: document = wxCLASSINFO(CCamDoc); view = wxCLASSINFO(CCamView); break;
+    case 141: document = wxCLASSINFO(CLytDoc); frame = wxCLASSINFO(CLytSplitterFrame); view = wxCLASSINFO(CLytTreeView); break;
     default:
         document = wxCLASSINFO(CStandInDoc);
         break;

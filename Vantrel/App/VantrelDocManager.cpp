@@ -9,8 +9,16 @@
 #include "Vantrel/App/FixedMultiDocTemplate.h"
 #include "Vantrel/Doc/VantrelDoc.h"
 
-CVantrelDocManager::CVantrelDocManager() : wxDocManager(0, true)
+// The base constructor would make the file history before this class's OnCreateFileHistory
+// exists (a virtual call from a constructor reaches the base's, a list of 9): initialise here.
+CVantrelDocManager::CVantrelDocManager() : wxDocManager(0, false)
 {
+    Initialize();
+}
+
+wxString CVantrelDocManager::MakeNewDocumentName()
+{
+    return wxString::Format("Untitled%d", ++m_untitledCount);
 }
 
 bool CVantrelDocManager::TryBefore(wxEvent&)

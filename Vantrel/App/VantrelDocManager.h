@@ -19,6 +19,8 @@ public:
     wxDocTemplate* SelectDocumentPath(wxDocTemplate** templates, int count, wxString& path, long flags,
                                       bool save = false) override;
     wxFileHistory* OnCreateFileHistory() override;
+    // A File-New document is "Untitled1", "Untitled2", ...
+    wxString MakeNewDocumentName() override;
 
     CFixedMultiDocTemplate* FindTemplateById(int id) const;
     // The File Open dialog's filter: each template's filter, then all files.
@@ -28,4 +30,7 @@ public:
 
 protected:
     bool TryBefore(wxEvent& event) override;
+
+private:
+    int m_untitledCount = 0;
 };

@@ -4,30 +4,29 @@
 
 #include "Util/OpenGL/XOpenGL.h"
 
-using Velmo::Papy::Vertex;
-
-ModelviewStack::ModelviewStack()
+namespace
 {
-    GLint depth = 1, maxDepth = 32;
-    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
-    glGetIntegerv(GL_MAX_MODELVIEW_STACK_DEPTH, &maxDepth);
-    Velmo::OpenGL::CheckError();
-    m_depth = depth;
-    m_maxDepth = maxDepth;
+int MaxDepth()
+{
+    GLint depth = 0;
+    glGetIntegerv(GL_MAX_MODELVIEW_STACK_DEPTH, &depth);
+    return depth;
 }
+} // namespace
 
 bool ModelviewStack::Push()
 {
-    if (m_depth >= m_maxDepth)
+    const int depth = GetDepth();
+    const int max = MaxDepth();
+    Velmo::OpenGL::CheckError();
+    if (depth >= max)
     {
         m_pushed.push_back(false);
-        m_overflowed = true;
         return false;
     }
     glPushMatrix();
     Velmo::OpenGL::CheckError();
     m_pushed.push_back(true);
-    ++m_depth;
     return true;
 }
 
@@ -37,49 +36,34 @@ void ModelviewStack::Pop()
         return;
     const bool pushed = m_pushed.back();
     m_pushed.pop_back();
-    if (!pushed)
-        return;
-    glPopMatrix();
-    Velmo::OpenGL::CheckError();
-    --m_depth;
-    m_matrixValid = false;
-}
-
-void ModelviewStack::Translate(double x, double y, double z)
-{
-    glTranslated(x, y, z);
-    Velmo::OpenGL::CheckError();
-    m_matrixValid = false;
-}
-
-void ModelviewStack::Rotate(double degrees, double x, double y, double z)
-{
-    glRotated(degrees, x, y, z);
-    Velmo::OpenGL::CheckError();
-    m_matrixValid = false;
-}
-
-const double* ModelviewStack::GetMatrix()
-{
-    if (!m_matrixValid)
+    if (pushed)
     {
-        glGetDoublev(GL_MODELVIEW_MATRIX, m_matrix);
+        glPopMatrix();
         Velmo::OpenGL::CheckError();
-        m_matrixValid = true;
     }
-    return m_matrix;
 }
 
-Vertex ModelviewStack::Transform(const Vertex& point)
+void ModelviewStack::Unwind() noexcept
 {
-    const double* m = GetMatrix();
-    const double x = point.GetX(), y = point.GetY(), z = point.GetZ();
-    // Column-major, as OpenGL keeps it.
-    return Vertex(m[0] * x + m[4] * y + m[8] * z + m[12], m[1] * x + m[5] * y + m[9] * z + m[13],
-                  m[2] * x + m[6] * y + m[10] * z + m[14]);
+    GLint mode = 0;
+    glGetIntegerv(GL_MATRIX_MODE, &mode);
+    glMatrixMode(GL_MODELVIEW);
+    for (auto level = m_pushed.rbegin(); level != m_pushed.rend(); ++level)
+        if (*level)
+            glPopMatrix();
+    m_pushed.clear();
+    glMatrixMode(GLenum(mode));
 }
 
-const char* ModelviewStack::OverflowMessage()
+int ModelviewStack::GetDepth()
 {
-    return "Transforms nested deeper than the OpenGL matrix stack were left out";
+    GLint depth = 0;
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
+    return depth;
+}
+
+std::string ModelviewStack::FullMessage()
+{
+    return "Transformations nested deeper than the modelview stack (" + std::to_string(MaxDepth()) +
+           " levels): the deeper ones are not drawn";
 }

@@ -1,47 +1,32 @@
 #pragma once
-// The OpenGL model-view matrix stack as a walk over a node tree uses it for its transforms.
-// A push that the stack has no room for is refused (the node's subtree is passed over) instead
-// of raising a stack-overflow error, and the pop that belongs to it is skipped, so the stack
-// stays balanced however deep a file nests its transforms. The current matrix is read from
-// OpenGL once after each change, not once per point.
-//
-// The caller has made a context current and selected the model-view matrix.
+// The modelview pushes of one walk. The OpenGL stack is shallow (32 matrices on Mesa), and a
+// file can nest transforms deeper than that: Push looks at the depth first and, when the
+// stack is full, pushes nothing and answers false, so that the walk leaves the deeper part out
+// instead of raising a stack overflow. Every Push or Skip is matched by one Pop, which pops
+// only what was pushed; Unwind pops whatever an interrupted walk left behind.
+#include <string>
 #include <vector>
-
-#include "Papy/Model/Vertex.h"
 
 class ModelviewStack
 {
 public:
-    // Reads the stack's depth and its limit.
-    ModelviewStack();
-
-    // Pushes the matrix; false, changing nothing, when the stack is full. Every Push is matched
-    // by one Pop, whatever it returned.
+    // glPushMatrix when the modelview stack has room (true); else nothing (false).
     bool Push();
+    // Records a level that pushes nothing (a transform left out), for its Pop.
+    void Skip() { m_pushed.push_back(false); }
+    // Undoes the matching Push or Skip.
     void Pop();
-    void Translate(double x, double y, double z);
-    // Degrees about the axis (x, y, z).
-    void Rotate(double degrees, double x, double y, double z);
+    // Pops every matrix still pushed, without error checks (for the end of a walk that an
+    // exception cut short); the levels are forgotten.
+    void Unwind() noexcept;
+    std::size_t GetLevels() const { return m_pushed.size(); }
 
-    // The point transformed by the current matrix.
-    Velmo::Papy::Vertex Transform(const Velmo::Papy::Vertex& point);
-    // The current depth of the OpenGL stack (1 with nothing pushed).
-    int GetDepth() const { return m_depth; }
-    int GetMaxDepth() const { return m_maxDepth; }
-    // Whether a push was refused since construction.
-    bool HasOverflowed() const { return m_overflowed; }
-    // The text that reports a refused push.
-    static const char* OverflowMessage();
+    // The current depth of the modelview stack (1 when nothing is pushed).
+    static int GetDepth();
+    // The message of a full stack: "Transformations nested deeper than the modelview stack (32
+    // levels): the deeper ones are not drawn".
+    static std::string FullMessage();
 
 private:
-    const double* GetMatrix();
-
-    int m_depth = 1;
-    int m_maxDepth = 32;
-    bool m_overflowed = false;
-    // One entry per Push: whether it pushed.
     std::vector<bool> m_pushed;
-    bool m_matrixValid = false;
-    double m_matrix[16] = {};
 };

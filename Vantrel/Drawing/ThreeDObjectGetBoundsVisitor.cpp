@@ -63,7 +63,7 @@ bool ThreeDObjectGetBoundsVisitor::PushTransform(double x, double y, double z, d
 {
     if (!m_stack.Push())
     {
-        m_report.Add(ModelviewStack::OverflowMessage());
+        m_report.Add(BoundsTransformStack::OverflowMessage());
         return false;
     }
     m_stack.Translate(x, y, z);
@@ -166,7 +166,7 @@ bool ThreeDObjectGetBoundsVisitor::EnterBillboard(ThreeDObjectBillboard& node)
 {
     if (!m_stack.Push())
     {
-        m_report.Add(ModelviewStack::OverflowMessage());
+        m_report.Add(BoundsTransformStack::OverflowMessage());
         return false;
     }
     m_stack.Translate(node.GetXTranslation(), node.GetYTranslation(), node.GetZTranslation());

@@ -21,7 +21,7 @@
 #include "Vantrel/Drawing/DrawOptions.h"
 #include "Vantrel/Drawing/DrawingReport.h"
 #include "Vantrel/Drawing/ExternalObjectChain.h"
-#include "Vantrel/Drawing/ModelviewStack.h"
+#include "Vantrel/Drawing/BoundsTransformStack.h"
 #include "Vantrel/Drawing/ViewCamera.h"
 
 class ThreeDObjectGetBoundsVisitor : public Velmo::Papy::ThreeDObjectVisitor
@@ -101,7 +101,7 @@ private:
     unsigned m_level = 0;
     std::map<unsigned, unsigned> m_states;
     std::map<std::pair<unsigned, int>, FixedVertex> m_fixed;
-    ModelviewStack m_stack;
+    BoundsTransformStack m_stack;
     ExternalObjectChain m_chain;
     DrawingReport m_report;
 };

@@ -9,6 +9,7 @@
 
 #include "Vantrel/Frame/MenuTables.h"
 #include "Vantrel/Frame/VantrelView.h"
+#include "Vantrel/Frame/WindowIcons.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(CDocChildFrame, wxMDIChildFrame);
 
@@ -53,6 +54,8 @@ bool CDocChildFrame::Build(wxMDIParentFrame* parent, wxDocument* document, int t
         return false;
     if (wxMenuBar* bar = CMenuTables::CreateMenuBar(templateId, m_mruMenus))
         SetMenuBar(bar);
+    if (const wxIcon icon = GetWindowIcon(templateId); icon.IsOk())
+        SetIcon(icon);
     if (wxDocManager* manager = document->GetDocumentManager(); manager != nullptr && manager->GetFileHistory() != nullptr)
         for (wxMenu* menu : m_mruMenus)
         {

@@ -1,18 +1,57 @@
 #include "Vantrel/View/3DO3DView.h"
 
-#include <wx/window.h>
+#include <wx/app.h>
+#include <wx/frame.h>
+#include <wx/utils.h>
 
+#include "Util/Exception.h"
+#include "Vantrel/Dialogs/BoundsDlg.h"
+#include "Vantrel/Dialogs/ViewpointDlg.h"
+#include "Vantrel/Doc/3DODoc.h"
+#include "Vantrel/Doc/3DOHint.h"
+#include "Vantrel/Doc/CatchPattern.h"
+#include "Vantrel/Drawing/ThreeDObject3DVisitor.h"
+#include "Vantrel/Drawing/ThreeDObjectCheckVisitor.h"
+#include "Vantrel/Drawing/ThreeDObjectClipTestVisitor.h"
 #include "Vantrel/Frame/CommandBinding.h"
 #include "Vantrel/Frame/CommandIds.h"
 
-wxIMPLEMENT_DYNAMIC_CLASS(C3DO3DView, CVantrelView);
+using Velmo::Util::CountedPointer;
+using namespace Velmo::Papy;
+
+wxIMPLEMENT_DYNAMIC_CLASS(C3DO3DView, COpenGLView);
+
+C3DO3DView::C3DO3DView() = default;
+
+C3DO3DView::~C3DO3DView()
+{
+    // While this class's DestroyGL can still run: the display list and the textures.
+    ReleaseGL();
+}
+
+C3DODoc* C3DO3DView::GetTdoDocument() const
+{
+    return dynamic_cast<C3DODoc*>(GetDocument());
+}
 
 wxWindow* C3DO3DView::CreatePane(wxWindow* parent)
 {
-    m_window = new wxWindow(parent, wxID_ANY);
-    m_window->SetBackgroundColour(*wxBLACK);
-    BindCommand(*this, ID_REFRESH, [this](wxCommandEvent&) { OnRefresh(); });
-    return m_window;
+    wxWindow* pane = COpenGLView::CreatePane(parent);
+    if (pane == nullptr)
+        return nullptr;
+    for (const int command : ThreeDObjectViewState::GetCommands())
+        BindCommand(
+            *this, AppCommand(command), [this, command](wxCommandEvent&) { RunCommand(command); },
+            [this, command](wxUpdateUIEvent& event) { UpdateCommand(command, event); });
+    return pane;
+}
+
+void C3DO3DView::OnInitialUpdate()
+{
+    COpenGLView::OnInitialUpdate();
+    C3DODoc* document = GetTdoDocument();
+    m_visitor = std::make_unique<ThreeDObject3DVisitor>(document != nullptr ? document->GetFactory()
+                                                                            : C3DODoc::Factory());
 }
 
 void C3DO3DView::OnUpdate(wxView* sender, wxObject* hint)
@@ -21,14 +60,215 @@ void C3DO3DView::OnUpdate(wxView* sender, wxObject* hint)
     if (tdoHint == nullptr)
         return;
     m_received.push_back({*tdoHint, sender != nullptr});
-    m_shownId = tdoHint->NodeId;
-    if (m_window != nullptr)
-        m_window->Refresh(false);
+    if (sender != nullptr)
+    {
+        Apply(m_state.OnSelection(tdoHint->NodeId));
+        return;
+    }
+    // An edit or an insert: whatever is shown may have changed, or gone.
+    C3DODoc* document = GetTdoDocument();
+    const C3DODoc::File file = document != nullptr ? document->GetFile() : C3DODoc::File();
+    Apply(m_state.OnContentChanged([&file](int id) {
+        if (file.Get() == nullptr)
+            return false;
+        try
+        {
+            return file->GetSubObject(id).Get() != nullptr;
+        }
+        catch (const Velmo::Util::XAssertion&)
+        {
+            return false;
+        }
+    }));
 }
 
-void C3DO3DView::OnRefresh()
+void C3DO3DView::Apply(const ThreeDObjectViewState::Effect& effect)
 {
-    ++m_refreshCount;
-    if (m_window != nullptr)
-        m_window->Refresh(false);
+    if (effect.ApplyCamera)
+        CCatchPattern::Run([this] { WithContext([this] { ThreeDObjectViewPainter::ApplyCamera(m_state); }); });
+    if (effect.Repaint)
+        Invalidate();
+}
+
+void C3DO3DView::RunCommand(int command)
+{
+    switch (command)
+    {
+    case ThreeDObjectViewState::CheckCommand:
+        Check();
+        return;
+    case ThreeDObjectViewState::BoundsCommand:
+        ShowBounds();
+        return;
+    case ThreeDObjectViewState::ViewpointCommand:
+        ShowViewpoint();
+        return;
+    default:
+        if (command == ThreeDObjectViewState::RefreshCommand)
+            ++m_refreshCount;
+        Apply(m_state.Execute(command));
+        return;
+    }
+}
+
+void C3DO3DView::UpdateCommand(int command, wxUpdateUIEvent& event) const
+{
+    if (const std::optional<bool> check = m_state.GetCheck(command))
+        event.Check(*check);
+}
+
+void C3DO3DView::Resize(int width, int height)
+{
+    m_state.OnSize(width, height);
+    ThreeDObjectViewPainter::Resize(m_state);
+}
+
+void C3DO3DView::PreDraw()
+{
+    C3DODoc* document = GetTdoDocument();
+    if (document == nullptr || !m_state.NeedsBounds())
+        return;
+    wxBusyCursor wait;
+    DrawingReport report;
+    try
+    {
+        m_painter.PreDraw(m_state, document->GetFile().Get(), document->GetFactory(), report);
+    }
+    catch (...)
+    {
+        ReportAll(report);
+        throw;
+    }
+    ReportAll(report);
+}
+
+void C3DO3DView::DrawScene()
+{
+    C3DODoc* document = GetTdoDocument();
+    const C3DODoc::File file = document != nullptr ? document->GetFile() : C3DODoc::File();
+    // The plan is compiled once: only then is the wait worth showing.
+    std::unique_ptr<wxBusyCursor> wait;
+    if (m_state.GetMode() == ThreeDObjectViewState::Mode::Track3D && !m_state.IsPlanCompiled())
+        wait = std::make_unique<wxBusyCursor>();
+    if (m_visitor)
+        m_visitor->GetReport().Clear();
+    const ThreeDObjectViewPainter::DrawFunction draw = [this](const DrawOptions& options,
+                                                              const ThreeDObjectViewPainter::Node& shown,
+                                                              const ThreeDObjectViewPainter::Node& highlighted) {
+        if (m_visitor)
+            Draw(options, *m_visitor, shown, highlighted);
+    };
+    const ThreeDObjectViewPainter::ClipTestFunction clipTest = [this](const ThreeDObjectViewPainter::Node& shown) {
+        RunClipTest(shown);
+    };
+    try
+    {
+        m_painter.DrawScene(m_state, file.Get(), draw, clipTest);
+    }
+    catch (...)
+    {
+        if (m_visitor)
+            ReportAll(m_visitor->GetReport());
+        throw;
+    }
+    if (m_visitor)
+        ReportAll(m_visitor->GetReport());
+}
+
+void C3DO3DView::RunClipTest(const ThreeDObjectViewPainter::Node& shown)
+{
+    C3DODoc* document = GetTdoDocument();
+    if (document == nullptr || shown.Get() == nullptr)
+        return;
+    wxBusyCursor wait;
+    ThreeDObjectClipTestVisitor visitor(document->GetFactory());
+    visitor.Reset();
+    try
+    {
+        shown->Accept(visitor);
+    }
+    catch (...)
+    {
+        // Pops what the interrupted walk left pushed.
+        visitor.Reset();
+        ReportAll(visitor.GetReport());
+        throw;
+    }
+    visitor.Reset();
+    ReportAll(visitor.GetReport());
+    const std::string summary = visitor.GetSummary();
+    if (summary.empty())
+        ShowStatus(ClipTestPassedText);
+    else
+        Report(summary);
+}
+
+void C3DO3DView::ReportAll(const DrawingReport& report)
+{
+    for (const std::string& text : report.GetMessages())
+        Report(text);
+}
+
+void C3DO3DView::DestroyGL()
+{
+    m_painter.Destroy(m_state);
+    if (m_visitor)
+        m_visitor->DestroyGL();
+}
+
+bool C3DO3DView::ShouldReport(const std::string& text)
+{
+    return m_state.ShouldReport(text);
+}
+
+void C3DO3DView::Check()
+{
+    C3DODoc* document = GetTdoDocument();
+    if (m_state.GetShownId() == -1 || document == nullptr || document->GetFile().Get() == nullptr)
+        return;
+    wxBusyCursor wait;
+    const bool passed = CCatchPattern::Run([&] {
+        ThreeDObjectCheckVisitor visitor(document->GetFactory());
+        visitor.ClearRecords();
+        document->GetFile()->GetSubObject(m_state.GetShownId())->Accept(visitor);
+    });
+    // A check that passed needs no answer: a line in the status bar at most.
+    if (passed)
+        ShowStatus(CheckPassedText);
+}
+
+void C3DO3DView::ShowBounds()
+{
+    const std::vector<double> values = m_state.GetBoundsDialogValues();
+    CBoundsDlg dialog(GetPane());
+    dialog.MaxX = values[0];
+    dialog.MaxY = values[1];
+    dialog.MaxZ = values[2];
+    dialog.MinX = values[3];
+    dialog.MinY = values[4];
+    dialog.MinZ = values[5];
+    dialog.DoModal();
+}
+
+void C3DO3DView::ShowViewpoint()
+{
+    const std::vector<double> values = m_state.GetViewpointDialogValues();
+    CViewpointDlg dialog(GetPane());
+    dialog.FromX = values[0];
+    dialog.FromY = values[1];
+    dialog.FromZ = values[2];
+    dialog.ToX = values[3];
+    dialog.ToY = values[4];
+    dialog.ToZ = values[5];
+    dialog.Vertical = int(values[6]);
+    dialog.Near = values[7];
+    dialog.Far = values[8];
+    dialog.DoModal();
+}
+
+void C3DO3DView::ShowStatus(const std::string& text)
+{
+    auto* frame = dynamic_cast<wxFrame*>(wxTheApp != nullptr ? wxTheApp->GetTopWindow() : nullptr);
+    if (frame != nullptr && frame->GetStatusBar() != nullptr)
+        frame->SetStatusText(wxString::FromUTF8(text), 0);
 }

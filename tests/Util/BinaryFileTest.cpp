@@ -5,6 +5,7 @@
 #include <cstring>
 #include <functional>
 #include <random>
+#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -260,6 +261,25 @@ TEST(BinaryFile, OpenFailuresCarryTheSystemText)
         EXPECT_EQ(ErrorText<XFileOpen>([&] { delete c.opener(c.name); }), c.text) << c.name;
     EXPECT_EQ(folder.Read("e.bin"), "x");
     EXPECT_EQ(folder.CountEntries(), 3u); // nothing was left behind
+}
+
+TEST(BinaryFile, PipesAreRefusedBeforeAnythingOpensThem)
+{
+    // Opening a pipe can wait for its other end, opening a device can act: neither is opened.
+    // The system reports every open of the pipe to a watch on it.
+    TempFolder folder;
+    const std::string fifo = folder.Path("pipe");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(inotify_add_watch(watch, fifo.c_str(), IN_OPEN), 0);
+    for (auto opener : {BinaryFile::OpenRead, BinaryFile::OpenUpdate, BinaryFile::CreateAlways})
+        EXPECT_EQ(ErrorText<XFileOpen>([&] { delete opener(fifo); }), "Couldn't open " + fifo + "\nInvalid argument\n");
+    char events[4096];
+    errno = 0;
+    EXPECT_EQ(read(watch, events, sizeof events), -1) << "the pipe was opened";
+    EXPECT_EQ(errno, EAGAIN);
+    close(watch);
 }
 
 TEST(BinaryFile, SharingFollowsTheOpeners)

@@ -482,3 +482,157 @@ TEST(PkCompression, LargestExpansionBoundsEveryStream)
     EXPECT_EQ(PkCompression::MaxCompressedSize(0), 5u);
     EXPECT_EQ(PkCompression::MaxCompressedSize(0xFFFFFFFFu), 2 + (9 * 0xFFFFFFFFull + 23) / 8);
 }
+
+namespace
+{
+// A stream and the bytes it decodes to, built token by token: the expected bytes come from
+// the plain rule (a match copies byte by byte from distance back; before the first byte,
+// zeros), not from a decoder.
+class ModelStream
+{
+public:
+    ModelStream(U8 mode, U8 dictionaryBits) : m_builder(mode, dictionaryBits), m_ascii(mode == 1) {}
+
+    void Literal(U8 byte)
+    {
+        if (m_ascii)
+            m_builder.AsciiLiteral(byte);
+        else
+            m_builder.Literal(byte);
+        m_bytes.push_back(byte);
+    }
+    void Match(U32 length, U32 distance)
+    {
+        m_builder.Match(length, distance);
+        for (U32 i = 0; i < length; ++i)
+            m_bytes.push_back(distance > m_bytes.size() ? 0 : m_bytes[m_bytes.size() - distance]);
+    }
+    Bytes End() { return m_builder.End(); }
+    const Bytes& Expected() const { return m_bytes; }
+
+private:
+    StreamBuilder m_builder;
+    bool m_ascii;
+    Bytes m_bytes;
+};
+
+// Decodes the stream with several capacities: ample (the unchecked part of the decoder takes
+// nearly all of it), exact, and cut at places near the end, where the checked part takes over;
+// nothing is written beyond the capacity.
+void ExpectDecodes(const Bytes& stream, const Bytes& expected, const std::string& what)
+{
+    const size_t n = expected.size();
+    std::vector<size_t> capacities = {n + 1000, n, n / 2};
+    for (size_t cut : {1, 2, 17, 533, 534, 535, 600})
+        if (cut <= n)
+            capacities.push_back(n - cut);
+    for (size_t capacity : capacities)
+    {
+        // Bytes beyond the capacity must stay as they were.
+        const size_t guard = 1024;
+        Bytes out(capacity + guard, 0xA5);
+        const size_t kept = PkCompression::Decompress(stream.data(), U32(stream.size()), out.data(), U32(capacity));
+        ASSERT_EQ(kept, std::min(capacity, n)) << what << ", capacity " << capacity;
+        EXPECT_TRUE(std::equal(out.begin(), out.begin() + kept, expected.begin())) << what << ", capacity " << capacity;
+        EXPECT_EQ(Bytes(out.begin() + capacity, out.end()), Bytes(guard, 0xA5)) << what << ", capacity " << capacity;
+    }
+}
+} // namespace
+
+// Every length with every distance code, in each literal mode and dictionary size: the short
+// matches whose codes one look-up reads and the longer ones read in steps, near and far
+// copies, overlapping copies of every short distance, and copies from before the first byte.
+TEST(PkCompression, EveryMatchCodeDecodes)
+{
+    std::mt19937 random(7);
+    for (U8 mode : {0, 1})
+        for (U8 k : {4, 5, 6})
+        {
+            const U32 dictionary = 64u << k;
+            ModelStream s(mode, k);
+            // Before the first byte, then a prefix for every distance.
+            s.Match(3, 5);
+            s.Match(40, 100);
+            for (U32 i = 0; i < dictionary; ++i)
+                s.Literal(U8(random()));
+            // Lengths up to 23 take one look-up when their codes fit in 12 bits: every distance
+            // code with each of them, low bits varied.
+            for (U32 length = 2; length <= 25; ++length)
+                for (U32 high = 0; high < 64; ++high)
+                {
+                    const U32 low = length == 2 ? 2 : k;
+                    s.Match(length, (high << low | (high * 7 % (1u << low))) + 1);
+                    s.Literal(U8(high));
+                }
+            // Every length, distance codes in turn.
+            for (U32 length = 2; length <= 518; ++length)
+            {
+                const U32 low = length == 2 ? 2 : k;
+                const U32 high = length % 64;
+                s.Match(length, (high << low | (length % (1u << low))) + 1);
+            }
+            // Overlapping copies, each of a pattern of distinct bytes.
+            for (U32 distance = 1; distance < 20; ++distance)
+                for (U32 length : {2u, 3u, 7u, 8u, 9u, 15u, 16u, 17u, 33u, 100u})
+                {
+                    for (U32 i = 0; i < distance; ++i)
+                        s.Literal(U8(length + i));
+                    s.Match(length, distance);
+                }
+            const Bytes stream = s.End();
+            ExpectDecodes(stream, s.Expected(), "mode " + std::to_string(mode) + ", k " + std::to_string(k));
+        }
+}
+
+// The decoder reads the input without checks while 8 bytes lie ahead and checks every token
+// after that: streams whose last tokens fall on every bit position across that point.
+TEST(PkCompression, TokensAcrossTheCheckedEndDecode)
+{
+    for (U8 mode : {0, 1})
+        for (U32 lead = 0; lead < 24; ++lead)
+        {
+            ModelStream s(mode, 6);
+            for (U32 i = 0; i < lead; ++i)
+                s.Literal(U8('a' + i));
+            s.Literal('x');
+            s.Match(2, 1);
+            s.Match(5, 3);
+            s.Literal(0xE9);
+            s.Match(24, 7);
+            s.Match(300, 20);
+            s.Literal('y');
+            s.Match(3, lead + 30);
+            s.Match(518, 1);
+            s.Literal('z');
+            const Bytes stream = s.End();
+            ExpectDecodes(stream, s.Expected(), "mode " + std::to_string(mode) + ", lead " + std::to_string(lead));
+            // Without its last byte the stream lacks bits of the end code.
+            EXPECT_EQ(DecompressFailure(Bytes(stream.begin(), stream.end() - 1)), failedDecompress) << lead;
+        }
+}
+
+// Long matches end at every place relative to the capacity: the output is the start of the
+// stream's bytes, and nothing beyond the capacity is written.
+TEST(PkCompression, NothingIsWrittenBeyondTheCapacity)
+{
+    for (U32 distance : {1u, 3u, 9u, 20u})
+    {
+        ModelStream s(0, 6);
+        for (U32 i = 0; i < 40; ++i)
+            s.Literal(U8(i * 5));
+        s.Match(518, distance);
+        s.Match(517, 40);
+        s.Literal('x');
+        s.Match(300, distance);
+        const Bytes stream = s.End();
+        const Bytes& expected = s.Expected();
+        for (size_t capacity = 0; capacity <= expected.size() + 40; ++capacity)
+        {
+            Bytes out(capacity + 64, 0xA5);
+            const size_t kept = PkCompression::Decompress(stream.data(), U32(stream.size()), out.data(), U32(capacity));
+            ASSERT_EQ(kept, std::min(capacity, expected.size())) << distance << ", capacity " << capacity;
+            ASSERT_TRUE(std::equal(out.begin(), out.begin() + kept, expected.begin())) << distance << ", " << capacity;
+            ASSERT_EQ(Bytes(out.begin() + capacity, out.end()), Bytes(64, 0xA5)) << distance << ", capacity " << capacity;
+        }
+    }
+}

@@ -1,6 +1,6 @@
 // Files of the independent checker (bitmap.py): every pixel our readers give agrees with the
-// checker's own decode, every sample saves byte for byte, and every crafted broken file fails
-// with its message word for word.
+// checker's own decode, every sample saves byte for byte, every crafted broken file fails with
+// its message word for word, and every crafted file that loads saves as a file that loads.
 #include <gtest/gtest.h>
 
 #include "BitmapTestSupport.h"
@@ -40,13 +40,25 @@ TEST(GPLMipFile, CraftedFilesFailWithTheirMessage)
         bool atPixels = kind.size() > 7 && kind.substr(kind.size() - 7) == "@pixels";
         if (atPixels)
             kind.resize(kind.size() - 7);
+        // A file that loads: saved, loaded back and saved again, the two saves the same.
+        bool resaved = kind.size() > 7 && kind.substr(kind.size() - 7) == "@resave";
+        if (resaved)
+            kind.resize(kind.size() - 7);
         Bytes bytes = ReadFileBytes(SampleFolder() + "/bad/" + name);
         std::string got = ExceptionText([&] {
             LoadedBitmap loaded = LoadKind(bytes, kind, name);
             if (atPixels)
                 for (const auto& level : loaded.levels)
                     level->GetPixel(0, 0);
+            if (!resaved)
+                return;
+            Velmo::Util::MemoryStream first("first"), second("second");
+            loaded.save(first);
+            LoadKind(first.GetBytes(), kind, name + " saved").save(second);
+            EXPECT_EQ(second.GetBytes(), first.GetBytes()) << name;
         });
+        if (resaved && got == "no exception")
+            got = "loads";
         EXPECT_EQ(got, message) << name;
     }
 }

@@ -130,13 +130,66 @@ TEST(GPLMIPSection, HeaderColour)
     EXPECT_EQ(ExceptionText([&] { none->GetPalette(); }), "level < m_levels.size()");
     EXPECT_FALSE(none->HasIndividualPalettes());
 
-    // Read: the four bytes are kept, also those a transparent colour does not hold.
-    Util::MemoryStream in(ReadFileBytes(SampleFolder() + "/f7.mip"), "f7.mip");
-    GPLMipFile file(in, 0);
-    EXPECT_EQ(file.GetHeaderColour(), Colour(0, 0, 0, 0));
-    file.GetBitmap(0)->SetPixel(0, 0, Colour(1, 1, 1, 1));
-    bytes = Saved([&](Util::BinaryStream& s) { file.Save(s); });
-    EXPECT_EQ(Bytes(bytes.begin() + 33, bytes.begin() + 37), Bytes({10, 20, 30, 0}));
+}
+
+TEST(GPLMIPSection, HeaderColourAsReadUntilLevelZeroChanges)
+{
+    // Read: the four bytes are kept, also those a transparent colour does not hold, while level
+    // 0 is as read; once its pixels or its palette change, the colour is worked out again as
+    // a built section's: here level 0 all opaque white.
+    const Bytes asRead = {10, 20, 30, 0}, white = {255, 255, 255, 255};
+    auto paintLevel0 = [](MipFile& file) {
+        auto level = file.GetBitmap(0);
+        for (U32 r = 0; r < level->GetHeight(); ++r)
+            for (U32 c = 0; c < level->GetWidth(); ++c)
+                level->SetPixel(r, c, Colour(1, 1, 1, 1));
+    };
+    auto whitenPalette = [](MipFile& file) {
+        auto palette = file.GetPalette(0);
+        for (U32 i = 0; i < palette->GetColourCount(); ++i)
+            palette->SetColour(i, Colour(1, 1, 1, 1));
+    };
+    const struct
+    {
+        const char* sample;
+        const char* edit;
+        std::function<void(MipFile&)> change;
+        Bytes header;
+    } cases[] = {
+        {"f7.mip", "none", [](MipFile&) {}, asRead},
+        {"f7.mip", "level 1", [](MipFile& f) { f.GetBitmap(1)->SetPixel(0, 0, Colour(1, 1, 1, 1)); }, asRead},
+        {"f7.mip", "level 0", paintLevel0, white},
+        {"f8.mip", "level 0", paintLevel0, white},
+        {"f0.mip", "none", [](MipFile&) {}, asRead},
+        {"f0.mip", "shared palette", whitenPalette, white},
+        {"f1.mip", "own palette of level 0", whitenPalette, white},
+        {"f1.mip", "own palette of level 1", [](MipFile& f) { f.GetPalette(1)->SetColour(0, Colour(1, 1, 1, 1)); },
+         asRead},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(std::string(c.sample) + ", edited: " + c.edit);
+        Util::MemoryStream in(ReadFileBytes(SampleFolder() + "/" + c.sample), c.sample);
+        GPLMipFile file(in, 0);
+        c.change(file);
+        Bytes bytes = Saved([&](Util::BinaryStream& s) { file.Save(s); });
+        EXPECT_EQ(Bytes(bytes.begin() + 33, bytes.begin() + 37), c.header);
+        // A copy keeps what its original would write.
+        bytes = Saved([&](Util::BinaryStream& s) { file.Clone()->Save(s); });
+        EXPECT_EQ(Bytes(bytes.begin() + 33, bytes.begin() + 37), c.header);
+    }
+
+    // A scaled bitmap's section, behind its two header chunks.
+    Util::MemoryStream in(ReadFileBytes(SampleFolder() + "/f7.srb"), "f7.srb");
+    GPLSrbFile srb(in);
+    Bytes bytes = Saved([&](Util::BinaryStream& s) { srb.Save(s); });
+    EXPECT_EQ(Bytes(bytes.begin() + 96 + 33, bytes.begin() + 96 + 37), asRead);
+    auto level = srb.GetBitmap(0);
+    for (U32 r = 0; r < level->GetHeight(); ++r)
+        for (U32 c = 0; c < level->GetWidth(); ++c)
+            level->SetPixel(r, c, Colour(1, 1, 1, 1));
+    bytes = Saved([&](Util::BinaryStream& s) { srb.Save(s); });
+    EXPECT_EQ(Bytes(bytes.begin() + 96 + 33, bytes.begin() + 96 + 37), white);
 }
 
 TEST(GPLMIPSection, CopiesAndPalettes)

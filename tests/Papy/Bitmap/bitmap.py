@@ -8,13 +8,18 @@ written from the format description alone, sharing no code with the C++ readers.
 Commands:
   samples DIR            write sample files of every format, their pixel listings
                          (<file>.pixels) and DIR/samples.txt; crafted broken files under
-                         DIR/bad with DIR/bad/messages.txt (file, kind, expected message)
+                         DIR/bad with DIR/bad/messages.txt (file, kind, expected message; the
+                         kind "K@resave" with the message "loads" marks a crafted file that
+                         loads and must save as a file that loads)
   check FILE [--kind K] [--pixels OUT]
                          read FILE as kind K (pbf, mip, mip1, srb, srb-strict, bmap1;
                          default from the extension), print "ok" or the first rule broken
                          (exit status 1), and optionally write the decoded pixels
   selftest DIR           write the samples and prove that every sample reads back to its own
-                         pixels and every crafted file fails with its message
+                         pixels and every crafted file fails with its message (or loads)
+  drawing DIR            write the textures of the drawing tests' scene folders into DIR
+  textures DIR [--count N] [--size S]
+                         write the texture benchmark's files tex000.mip ... (S x S, two levels)
 
 Pixel listings: a line "levels N", then per level "level W H" and one line "r g b a" per
 pixel, rows top first.
@@ -376,7 +381,8 @@ def read_mip(rd, accepted):
         raise Broken("GPL MIP file mip header fill byte 0 not blank")
     fmt = FORMATS[code]
     shared = None
-    if fmt[8] and rd.peek_id() == "CMAP":
+    # The shared palette is looked for only where four bytes of the chunk and of the file follow.
+    if fmt[8] and rd.pos + 4 <= min(end, len(rd.data)) and rd.peek_id() == "CMAP":
         shared = read_cmap(rd)
     m.shared = shared
     m.levels = []
@@ -868,6 +874,11 @@ def crafted():
          bmap(3, 2, 2, px(3, 2, 2)[:6])),
         ("explode-size.bmap", "bmap1@pixels", "result_size == UncompressedDataSize",
          bmap(3, 2, 2, px(3, 2, 2)[:6], method=1)),
+        # Files that load, found by fuzzing: each saves as a file that loads and saves as itself.
+        # A paletted MIP of no levels and no CMAP, with four stray bytes after its chunk (the GPL
+        # bitmap harness's 49-byte input: its reader byte and these 48), and without them.
+        ("no-levels-stray.mip", "mip@resave", "loads", chain(0, 1, 1, []) + b"\x01\x02\x03\x04"),
+        ("no-levels.mip", "mip@resave", "loads", chain(0, 1, 1, [])),
         # N2 bitmaps, each inside an otherwise sound one-level MIP of 2 x 2.
     ]
     n2px = bytes(8)
@@ -958,8 +969,15 @@ def crafted():
 
 
 def check_crafted(name, kind, message, data):
-    """The reader refuses the file with its message; None when it does, else the complaint."""
+    """The reader refuses the file with its message (or, for the stage "resave", reads it);
+    None when it does, else the complaint."""
     load_kind, _, stage = kind.partition("@")
+    if stage == "resave":
+        try:
+            read_levels(data, load_kind)
+        except Broken as e:
+            return "%s: refused with %r, wanted it to load" % (name, str(e))
+        return None if message == "loads" else "%s: a resaved file's message is 'loads'" % name
     try:
         levels = read_levels(data, load_kind)
         if stage == "pixels":
@@ -970,6 +988,73 @@ def check_crafted(name, kind, message, data):
             return None
         return "%s: got %r, wanted %r" % (name, str(e), message)
     return "%s: accepted, wanted %r" % (name, message)
+
+
+# ---------------------------------------------------------------- drawing scenes
+
+# The texels of the drawing tests' textures, rows top first, (r, g, b, a).
+CHECK = [[(255, 0, 0, 255), (0, 255, 0, 255)], [(0, 0, 255, 255), (255, 255, 0, 255)]]
+CHECK_SMALL = [[(10, 20, 30, 255)]]
+LEVELS_TOP = [[(128, 0, 128, 255)] * 4 for _ in range(4)]
+LEVELS_SECOND = [[(0, 255, 255, 255), (255, 0, 255, 255)], [(255, 128, 0, 255), (0, 128, 255, 255)]]
+
+
+def rgba_level(pixels):
+    """A 32-bit (format 7) BMAP of the pixels, rows top first."""
+    data = b"".join(bytes((b, g, r, a)) for row in pixels for (r, g, b, a) in row)
+    return bmap(7, len(pixels[0]), len(pixels), data)
+
+
+def drawing_bitmaps():
+    """relative path -> bytes: the textures of the drawing tests' scene folders (gpl3do.py and
+    n4archive.py write the objects beside them)."""
+    check = [rgba_level(CHECK), rgba_level(CHECK_SMALL)]
+    out = {
+        "gpl-textures/check.mip": mip(7, 1, 1, check),
+        # The first level is 4 x 4 of one colour, the second the 2 x 2 of LEVELS_SECOND.
+        "gpl-textures/levels.mip": mip(7, 2, 2, [rgba_level(LEVELS_TOP), rgba_level(LEVELS_SECOND)]),
+        "n4-track/grass.mip": n4_mip(4, 7, 1, 1, check),
+        "n4-short/grass.mip": n4_mip(4, 7, 1, 1, check),
+        "n4-track/light.mip": n4_mip(4, 7, 1, 1, [rgba_level([[(128, 0, 128, 255)] * 2] * 2), rgba_level(CHECK_SMALL)]),
+    }
+    # Some of the files the samples of the generators name, so that their drawing reaches the
+    # textured and sprite paths (the others stay missing).
+    gpl_srb = srb((4.0, 6.0, 2.0, 2.0, 1.0, 2.0), tuple(range(1, 10)), mip(7, 1, 1, check, repeat=0))
+    # W = 4, D = 6, texture extents 2 x 2, origin column 1 and row 2: a = 0.5, b = 0, so the
+    # corners are (-2, 0, 6), (2, 0, 6), (2, 0, 0), (-2, 0, 0) with texture (0, 0) at the first.
+    out["gpl-shot/check.mip"] = mip(7, 1, 1, check)
+    out["gpl-sprite/tree.srb"] = srb((4.0, 6.0, 2.0, 2.0, 1.0, 2.0), tuple(range(1, 10)), mip(7, 1, 1, check))
+    out.update({"gpl-samples/asphalt.mip": mip(7, 1, 1, check), "gpl-samples/flag.srb": gpl_srb,
+                "n4-samples/road.mip": n4_mip(4, 7, 1, 1, check), "n4-samples/grass.mip": n4_mip(4, 7, 1, 1, check),
+                "n4-samples/base.mip": n4_mip(2, 7, 1, 1, check, repeat=3)})
+    # The textures the N2 samples of n2tdo.py name, at the sizes that generator expects,
+    # 8-bit palette indices (greys without the folder's palette).
+    rnd = random.Random(28)
+    for name, (w, h) in {"road": (64, 32), "sky": (128, 128), "tiny": (1, 1), "strip": (256, 1)}.items():
+        wexp, hexp = w.bit_length() - 1, h.bit_length() - 1
+        levels = [n2_bmap(3, w, h, random_bytes(rnd, n2_stride(3, w) * h))]
+        out["n2-samples/%s.mip" % name] = n2_mip(3, wexp, hexp, levels)
+    return out
+
+
+def write_drawing(folder):
+    for name, data in drawing_bitmaps().items():
+        os.makedirs(os.path.dirname(os.path.join(folder, name)), exist_ok=True)
+        with open(os.path.join(folder, name), "wb") as f:
+            f.write(data)
+
+
+def write_textures(folder, count, size):
+    """The texture benchmark's files tex000.mip ... : size x size (a power of two), two levels
+    each, 32-bit pixels of a pattern of their own."""
+    exp = size.bit_length() - 1
+    os.makedirs(folder, exist_ok=True)
+    for i in range(count):
+        rows = [[((x * 7 + i) & 255, (y * 5 + i * 3) & 255, (x ^ y) & 255, 255) for x in range(size)]
+                for y in range(size)]
+        half = [row[::2] for row in rows[::2]]
+        with open(os.path.join(folder, "tex%03d.mip" % i), "wb") as f:
+            f.write(mip(7, exp, exp, [rgba_level(rows), rgba_level(half)]))
 
 
 def write_samples(folder):
@@ -1049,7 +1134,19 @@ def main(argv):
     p.add_argument("--pixels")
     p = sub.add_parser("selftest")
     p.add_argument("folder")
+    p = sub.add_parser("drawing")
+    p.add_argument("folder")
+    p = sub.add_parser("textures")
+    p.add_argument("folder")
+    p.add_argument("--count", type=int, default=100)
+    p.add_argument("--size", type=int, default=256)
     args = parser.parse_args(argv)
+    if args.command == "drawing":
+        write_drawing(args.folder)
+        return 0
+    if args.command == "textures":
+        write_textures(args.folder, args.count, args.size)
+        return 0
     if args.command == "samples":
         write_samples(args.folder)
         return 0

@@ -3,10 +3,12 @@
 // half-way, names that would leave the folder, and the locks of open entries.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <functional>
 
 #include "DatTestSupport.h"
+#include "Util/FileSystem.h"
 #include "Support/ByteBuilder.h"
 #include "Support/TempFolder.h"
 
@@ -153,6 +155,56 @@ inline void CheckSaveRefusals(const std::string& format, const std::string& datP
     dat->Build(false);
     dat->Save();
     EXPECT_EQ(FileBytes(datPath), before);
+}
+
+// A new archive lives in memory: its file appears at its first successful save, and only
+// if nothing took its name meanwhile. It cannot be made over an existing file or in a
+// missing folder.
+inline void CheckNewArchiveLivesInMemoryUntilSaved(const std::string& format)
+{
+    TempFolder folder;
+    folder.Write("Oval/a.3do", "object");
+    const std::string path = folder.Path("Oval/Oval.dat");
+    auto dat = NewDat(format, path);
+    EXPECT_EQ(folder.CountEntries("Oval"), 1u);
+    EXPECT_EQ(dat->GetEntryCount(), 0);
+    EXPECT_FALSE(dat->OpenEntry("a.3do"));
+    // An empty ICR2 archive cannot be saved; the folder stays as it was.
+    if (format == "icr2")
+    {
+        EXPECT_THROW(dat->Save(), Velmo::Util::XUsage);
+        EXPECT_EQ(folder.CountEntries("Oval"), 1u);
+    }
+    dat->Build(false);
+    ASSERT_EQ(dat->GetEntryCount(), 1);
+    dat->Save();
+    EXPECT_EQ(ReadAll(*dat->OpenEntry(0)), "object");
+    dat = nullptr; // it holds its file open for update
+    EXPECT_EQ(ReadAll(*OpenDat(format, path)->OpenEntry("A.3DO")), "object");
+
+    // Another file of the name: refused when made, and when it appears before the first save.
+    const auto expected = [](const std::string& name, int error) {
+        return Velmo::Util::XFileOpen(name, Velmo::Util::SystemErrorText(error)).GetText();
+    };
+    const auto openError = [](const std::function<void()>& action) -> std::string {
+        try
+        {
+            action();
+        }
+        catch (const Velmo::Util::XFileOpen& e)
+        {
+            return e.GetText();
+        }
+        return "no error";
+    };
+    EXPECT_EQ(openError([&] { NewDat(format, path); }), expected(path, EEXIST));
+    EXPECT_EQ(openError([&] { NewDat(format, folder.Path("None/None.dat")); }),
+              expected(folder.Path("None/None.dat"), ENOENT));
+    auto late = NewDat(format, folder.Path("Oval/late.dat"));
+    late->Build(false);
+    folder.Write("Oval/late.dat", "taken");
+    EXPECT_EQ(openError([&] { late->Save(); }), expected(folder.Path("Oval/late.dat"), EEXIST));
+    EXPECT_EQ(FileBytes(folder.Path("Oval/late.dat")), "taken");
 }
 
 // Directories that end before their records do fail with the archive's read error.

@@ -13,6 +13,7 @@
 #include "Papy/Container/DatFile.h"
 #include "Papy/Container/ICR2DatFile.h"
 #include "Papy/Container/N4DatFile.h"
+#include "Util/MemoryStream.h"
 #include "Papy/Model/Options.h"
 #include "Util/BinaryStream.h"
 #include "Util/CountedPointer.h"
@@ -173,12 +174,25 @@ private:
 };
 
 // The samples of one format load as their manifest says; bad entries fail alone.
+// Read from its file, and from a stream of its bytes in memory (read only).
 inline void CheckDatSamples(const std::string& format)
 {
     for (const DatSample& sample : ReadDatSamples(format))
+    for (bool inMemory : {false, true})
     {
-        SCOPED_TRACE(sample.file);
+        SCOPED_TRACE(sample.file + (inMemory ? " in memory" : ""));
         auto dat = OpenDat(format, DatSamplePath(sample.file));
+        if (inMemory)
+        {
+            const std::string bytes = FileBytes(DatSamplePath(sample.file));
+            Velmo::Util::CountedPointer<Velmo::Util::BinaryStream> stream(
+                new Velmo::Util::MemoryStream(std::vector<Velmo::U8>(bytes.begin(), bytes.end()), sample.file));
+            if (format == "icr2")
+                dat = Velmo::Util::CountedPointer<Velmo::Papy::DatFile>(new Velmo::Papy::ICR2DatFile(stream));
+            else
+                dat = Velmo::Util::CountedPointer<Velmo::Papy::DatFile>(new Velmo::Papy::N4DatFile(stream));
+            EXPECT_THROW(dat->Save(), Velmo::Util::RuntimeError); // it has no file to write
+        }
         ASSERT_EQ(dat->GetEntryCount(), int(sample.entries.size()));
         for (int i = 0; i < dat->GetEntryCount(); ++i)
         {

@@ -77,6 +77,7 @@ TEST(ICR2DatFile, BuildReport)
                              "setup.co4", "b.abcd"})
         folder.Write(std::string("trk/") + name, name);
     folder.MakeFolder("trk/sub.3do");
+    // A new archive's file is not made before its first save, so the folder does not list it.
     ICR2DatFile dat(folder.Path("trk/trk.dat"));
     testing::internal::CaptureStdout();
     dat.Build(true);
@@ -88,8 +89,7 @@ TEST(ICR2DatFile, BuildReport)
               "longname1.trk\tName not 8.3\n"
               "readme.txt\tUnsuitable extension\n"
               "setup.co4\tUnknown setup type\n"
-              "setup.zz1\tUnknown setup type\n"
-              "trk.dat\tUnsuitable extension\n");
+              "setup.zz1\tUnknown setup type\n");
     ASSERT_EQ(dat.GetEntryCount(), 4);
     EXPECT_EQ(dat.GetEntryName(2), "SETUP");
     EXPECT_EQ(dat.GetEntryExtension(2), "MU3");
@@ -154,4 +154,9 @@ TEST(ICR2DatFile, SaveRefusals)
     folder.MakeFolder("empty");
     ICR2DatFile empty(folder.Path("empty/empty.dat"));
     EXPECT_THROW(empty.Save(), XUsage);
+}
+
+TEST(ICR2DatFile, NewArchiveLivesInMemoryUntilSaved)
+{
+    CheckNewArchiveLivesInMemoryUntilSaved("icr2");
 }

@@ -247,3 +247,8 @@ TEST(N4DatFile, MoreEntriesThanTheCountHoldsAreRefused)
         EXPECT_EQ(e.GetText(), "N4 dat file has too many subfiles");
     }
 }
+
+TEST(N4DatFile, NewArchiveLivesInMemoryUntilSaved)
+{
+    CheckNewArchiveLivesInMemoryUntilSaved("n4");
+}

@@ -346,6 +346,14 @@ def crafted_archives():
     icr2("icr2-name-strict.dat", icr2_archive([("abcdefghi.trk", b"x")]), "ICR2 dat file subfile name not 8.3",
          strict=True)
     icr2("icr2-beyond.dat", icr2_archive(one, offsets=[1000]), "ICR2 dat file subfile size error", phase="open 0")
+    # Two fields broken at once: the one checked first is the one reported (signature, method,
+    # sizes, then the name).
+    icr2("icr2-signature-and-method.dat", icr2_archive(one, patch=[(2, b"\x04"), (3, b"\x01")]),
+         "ICR2 dat file signature not 5")
+    icr2("icr2-method-and-size.dat", icr2_archive(one, patch=[(3, b"\x01"), (8, struct.pack("<I", 41))]),
+         "ICR2 dat file unknown compression method")
+    icr2("icr2-size-and-name.dat", icr2_archive([("abcdefghi.trk", b"x")], patch=[(8, struct.pack("<I", 2))]),
+         "ICR2 dat file subfile size mismatch", strict=True)
 
     track = [n4_entry("track.ptf", TRACK[:50], 2)]
     stored = [n4_entry("a.mip", LOGO[:20], 0)]
@@ -356,6 +364,17 @@ def crafted_archives():
     n4("n4-compressed-size.dat", n4_archive(stored, overrides={0: {"size": 21}}), "N4 dat file compressed size error")
     # Minus three entries announced, two records present.
     n4("n4-count.dat", n4_archive(stored + track, count=3), "N4 dat file subfile count mismatch")
+    # Two fields broken at once: the header's reserved word and directory size before any record;
+    # in a record the type, then the method, then the sizes; the count after the whole directory.
+    n4("n4-reserved-and-type.dat", n4_archive(track, reserved=1, overrides={0: {"type": 4}}),
+       "N4 dat file reserved not zero")
+    n4("n4-directory-size-and-type.dat", n4_archive(track, directory_size=100000, overrides={0: {"type": 4}}),
+       "N4 dat file directory size error")
+    n4("n4-type-and-method.dat", n4_archive(track, overrides={0: {"type": 4, "method": 1}}),
+       "N4 dat file subfile type error")
+    n4("n4-type-and-size.dat", n4_archive(stored, overrides={0: {"type": 4, "size": 21}}), "N4 dat file subfile type error")
+    n4("n4-count-and-type.dat", n4_archive(stored + track, count=3, overrides={1: {"type": 4}}),
+       "N4 dat file subfile type error")
     n4("n4-beyond.dat", n4_archive(stored, overrides={0: {"offset": 5000}}), "N4 dat file subfile size error",
        phase="open 0")
     n4("n4-unpacked-size.dat", n4_archive(track, overrides={0: {"size": 0x40000000}}),

@@ -8,6 +8,7 @@
 #include "Papy/Bitmap/PbfFile.h"
 #include "Papy/Bitmap/SrbFile.h"
 #include "Papy/Container/DatFile.h"
+#include "Papy/FacetSets/GameRecognizers.h"
 #include "Papy/FacetSets/LevelCount.h"
 #include "Papy/Factory/FileFactoryRegistry.h"
 #include "Papy/Factory/GetDat.h"
@@ -21,6 +22,7 @@
 #include "Support/TempFolder.h"
 #include "Util/Exception.h"
 #include "Util/FileSystem.h"
+#include "Util/MemoryStream.h"
 
 using namespace Velmo;
 using namespace Velmo::Papy;
@@ -120,9 +122,17 @@ TEST(CreateFacet, GPLCreatedObjectsAreWhatTheFactoryMakes)
     EXPECT_TRUE(dynamic_cast<GPLTrkFile*>(converted.Get()));
     EXPECT_NE(converted.Get(), track.Get());
 
+    // A new camera file: its pit-lane camera, all record bytes 0, and no TV cameras.
     CountedPointer<CamFile> cam;
     factory->GetFacet<CreateCam>()->Create(cam);
-    EXPECT_TRUE(cam);
+    ASSERT_TRUE(cam);
+    ASSERT_EQ(cam->GetCameraCount(), 1);
+    EXPECT_EQ(cam->GetCamera(0)->GetType(), Camera::Pitlane);
+    Util::MemoryStream saved("new.cam");
+    cam->Save(saved);
+    VelmoTest::ByteBuilder expected;
+    expected.Text("MACT").U32(0).U32(60).U32(0).U32(0).Zeros(52);
+    EXPECT_EQ(saved.GetBytes(), expected.Get());
 
     // Refused builds file nothing.
     EXPECT_THROW(CreateMipOf(*factory, "odd", 48, 64, false, true, 0, extension), Util::XUsage);
@@ -157,7 +167,32 @@ TEST(CreateFacet, CreateDatMakesTheArchiveOnceAndKeepsTheOldOnFailure)
         factory->GetFacet<CreateDat>()->Create(dat);
         ASSERT_TRUE(dat);
         EXPECT_EQ(factory->GetFacet<GetDat>()->GetDatFile().Get(), dat.Get());
+        EXPECT_EQ(dat->GetPathName().GetFullPath(), temp.Path("Oval/Oval.dat"));
+        EXPECT_EQ(dat->GetEntryCount(), 0);
+
+        // Nothing is written until a save: a new factory of the folder, without the
+        // container, still opens the folder's files.
+        EXPECT_FALSE(Util::FileExists(temp.Path("Oval/Oval.dat")));
+        {
+            FileFactoryRegistry registry;
+            GameRecognizers recognizers(registry);
+            CountedPointer<FileFactory> again = registry.GetFactory(temp.Path("Oval"), false);
+            ASSERT_TRUE(again);
+            EXPECT_FALSE(again->GetFacet<GetDat>()->GetDatFile());
+            CountedPointer<TdoFile> car;
+            again->GetFacet<MakeTdo>()->Make(car, "car", "", false);
+            EXPECT_TRUE(car);
+        }
+        // A save that fails (an ICR2 archive needs an entry) leaves no file either.
+        if (std::string(c.game) == "GPL")
+        {
+            EXPECT_THROW(dat->Save(), Util::XUsage);
+            EXPECT_FALSE(Util::FileExists(temp.Path("Oval/Oval.dat")));
+        }
+        dat->Build(false);
+        dat->Save();
         EXPECT_TRUE(Util::FileExists(temp.Path("Oval/Oval.dat")));
+        EXPECT_EQ(dat->GetEntryCount(), 1);
         CountedPointer<DatFile> second;
         EXPECT_THROW(factory->GetFacet<CreateDat>()->Create(second), Util::XFileOpen);
         EXPECT_FALSE(second);

@@ -15,6 +15,7 @@
 #include "Papy/Factory/GetDat.h"
 #include "Papy/Factory/GetDirectory.h"
 #include "Papy/Model/TdoFile.h"
+#include "Papy/N2/N2TdoFile.h"
 #include "Papy/Race/CamFile.h"
 #include "Papy/Race/LytFile.h"
 #include "Papy/Race/RpyFile.h"
@@ -22,6 +23,7 @@
 #include "Papy/Track/Track.h"
 #include "Support/TempFolder.h"
 #include "Util/Exception.h"
+#include "Util/MemoryStream.h"
 
 using namespace Velmo;
 using namespace Velmo::Papy;
@@ -178,6 +180,36 @@ TEST(GPLFacetSet, LooseFileBeforeTheDatAndOneFactoryForFolderAndDat)
                    "Couldn't open " + temp.Path("Plain") + "/Wheel.3do\nFile not found\n");
 }
 
+TEST(GPLFacetSet, FoldersAndFilesThatDifferOnlyInCaseStayApart)
+{
+    VelmoTest::TempFolder temp;
+    temp.Write("Monza/car.3do", GPLSample("minimal.3do"));
+    temp.Write("Monza/tv.cam", RaceSample("gpl0.cam"));
+    temp.Write("Monza/TV.CAM", RaceSample("gpl2.cam"));
+    temp.Write("monza/car.3do", GPLSample("minimal.3do"));
+    temp.Write("monza/pit.cam", RaceSample("gpl0.cam"));
+    CountedPointer<FileFactory> upper = Factory(temp.Path("Monza"));
+    CountedPointer<FileFactory> lower = Factory(temp.Path("monza"));
+    ASSERT_NE(upper.Get(), lower.Get());
+    // Each folder's factory opens its own files.
+    CountedPointer<CamFile> cam;
+    lower->GetFacet<MakeCam>()->Make(cam, "pit", "", false);
+    EXPECT_TRUE(cam);
+    EXPECT_THROW(upper->GetFacet<MakeCam>()->Make(cam, "pit", "", false), Util::XFileOpen);
+    // In one folder, tv.cam and TV.CAM are two files.
+    CountedPointer<CamFile> small, large;
+    upper->GetFacet<MakeCam>()->Make(small, "tv", "cam", false);
+    upper->GetFacet<MakeCam>()->Make(large, "TV", "CAM", false);
+    EXPECT_NE(small.Get(), large.Get());
+    // Unedited, each saves as the file it was read from.
+    for (const auto& [file, sample] : {std::pair{small, "gpl0.cam"}, std::pair{large, "gpl2.cam"}})
+    {
+        Util::MemoryStream saved("saved.cam");
+        file->Save(saved);
+        EXPECT_EQ(std::string(saved.GetBytes().begin(), saved.GetBytes().end()), RaceSample(sample)) << sample;
+    }
+}
+
 TEST(GPLFacetSet, RacingLineOverATrackOnlyInTheDat)
 {
     VelmoTest::TempFolder temp;
@@ -282,6 +314,36 @@ TEST(N2FacetSet, BitmapsTakeTheFoldersPalette)
     CountedPointer<SrbFile> tree;
     factory->GetFacet<MakeSrb>()->Make(tree, "tree", "", false);
     EXPECT_TRUE(tree);
+}
+
+TEST(N2FacetSet, AnObjectKeptWithoutItsFactoryStillAsksColoursAndTextures)
+{
+    // Palette entry i is (i, 255 - i, i / 2), entry 0 made transparent.
+    std::string pcx(128 + 16, '\x11');
+    for (int i = 0; i < 256; ++i)
+        pcx += {char(i), char(255 - i), char(i / 2)};
+    VelmoTest::TempFolder temp;
+    temp.Write("n2/car.3do", N2Sample("minimal.3do"));
+    temp.Write("n2/sunny.pcx", pcx);
+    temp.Write("n2/sky.mip", BitmapSample("n2-f2.mip"));
+    CountedPointer<TdoFile> kept;
+    CountedPointer<MipFile> sky;
+    {
+        CountedPointer<FileFactory> factory = Factory(temp.Path("n2"));
+        factory->GetFacet<MakeTdo>()->Make(kept, "car", "", false);
+        factory->GetFacet<MakeMip>()->Make(sky, "sky", "", false);
+    }
+    // Only the registry holds the factory now: the purge drops it with its facets' caches.
+    FileFactoryRegistry::Instance()->Purge();
+    auto* file = dynamic_cast<N2TdoFile*>(kept.Get());
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(file->GetColour(5), Colour(5 / 255.0f, 250 / 255.0f, 2 / 255.0f, 1));
+    EXPECT_EQ(file->GetColour(0), Colour(0, 0, 0, 0));
+    CountedPointer<MipFile> texture = file->GetTexture("sky");
+    ASSERT_TRUE(texture);
+    EXPECT_EQ(texture->GetWidth(), sky->GetWidth());
+    EXPECT_EQ(texture->GetBitmap(0)->GetPixel(0, 0), sky->GetBitmap(0)->GetPixel(0, 0));
+    EXPECT_THROW(file->GetTexture("none"), Util::XFileOpen);
 }
 
 TEST(N2FacetSet, N3Replays)
@@ -396,7 +458,8 @@ TEST_F(N4FacetSet, TrackOfAnyExtensionIsThePtf)
 TEST(SubFacetSet, ForwardsToTheParentWithTheFolderPrefix)
 {
     VelmoTest::TempFolder temp;
-    temp.Write("Track/track.dat", ICR2Dat({{"cars\\body.mip", BitmapSample("f0.mip")}}));
+    temp.Write("Track/track.dat",
+               ICR2Dat({{"cars\\body.mip", BitmapSample("f0.mip")}, {"a.b\\x.mip", BitmapSample("f0.mip")}}));
     temp.Write("x.mip", BitmapSample("f0.mip")); // where an unsafe name would lead
     CountedPointer<FileFactory> sub = Factory(temp.Path("Track/Cars"));
     CountedPointer<FileFactory> parent = Factory(temp.Path("Track"));
@@ -420,6 +483,29 @@ TEST(SubFacetSet, ForwardsToTheParentWithTheFolderPrefix)
     sub->GetFacet<CreateMip>()->Create(wheel, "Wheel", 64, 64, 5, 6, 5, 0, 0, false, 0, false, false, false, false,
                                       true, 0, extension);
     EXPECT_EQ(parentMip.GetSource().GetCache().Find("cars\\wheel.mip").Get(), wheel.Get());
+
+    // A folder whose name has a dot keeps its name: the name is split before the prefix goes
+    // in front, so the default extension or the name's own is the file's.
+    temp.MakeFolder("Track/a.b");
+    CountedPointer<FileFactory> dotted = Factory(temp.Path("Track/a.b"));
+    ASSERT_EQ(FacetSetOf(*dotted), "Sub");
+    CountedPointer<MipFile> first;
+    dotted->GetFacet<MakeMip>()->Make(first, "x", "mip", false);
+    for (const auto& [name, extension] : {std::pair{"x", ""}, std::pair{"x.mip", ""}, std::pair{"X.old", "MIP"}})
+    {
+        CountedPointer<MipFile> again;
+        dotted->GetFacet<MakeMip>()->Make(again, name, extension, false);
+        EXPECT_EQ(again.Get(), first.Get()) << name << " " << extension;
+    }
+    try
+    {
+        dotted->GetFacet<MakeMip>()->Make(first, "y", "", false);
+        ADD_FAILURE() << "made";
+    }
+    catch (const Util::XFileOpen& e)
+    {
+        EXPECT_EQ(e.GetText(), "Couldn't open " + temp.Path("Track/") + "a.b\\y.mip\nFile not found\n");
+    }
 
     // A name that leaves the folder never reaches the disk.
     EXPECT_THROW(sub->GetFacet<MakeMip>()->Make(body, "..\\..\\x", "mip", false), Util::XFileOpen);

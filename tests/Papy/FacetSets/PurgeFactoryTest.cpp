@@ -1,15 +1,22 @@
-// The purge of a factory's Make caches, with the game's real file objects: objects held by a
-// document survive and stay cached; the replay and track caches are emptied whole; the layout
-// cache is left alone. GetDatLocal and TrkMakeTrack.
+// The purge of a factory's Make caches: every Make kind, in the purge's order, each observed
+// by its loads (what only the cache held is loaded again, what a document holds is handed out
+// again) and by its purges; the racing-line, replay and track caches emptied whole, the PTF,
+// layout and unknown-file caches left alone, the folder's DAT kept. GetDatLocal and TrkMakeTrack.
 #include <gtest/gtest.h>
 
+#include "FacetSetsTestSupport.h"
 #include "Papy/Container/DatFile.h"
+#include "Papy/FacetSets/FolderMakeFacet.h"
+#include "Papy/FacetSets/GPLMakeFacets.h"
+#include "Papy/FacetSets/N4MakeFacets.h"
+#include "Papy/FacetSets/PcxMake.h"
 #include "Papy/FacetSets/TrkMakeTrack.h"
 #include "Papy/Factory/FileFactoryRecognizer.h"
 #include "Papy/Factory/FileFactoryRegistry.h"
 #include "Papy/Factory/GetDatLocal.h"
 #include "Papy/Factory/LooseMakeSource.h"
 #include "Papy/Factory/MakeFacet.h"
+#include "Papy/Factory/NormalMakeUnknown.h"
 #include "Papy/Factory/PurgeFactory.h"
 #include "Papy/Factory/StandardMakeSource.h"
 #include "Papy/Race/GPLCamFile.h"
@@ -184,23 +191,6 @@ struct Scene
 };
 } // namespace
 
-TEST(PurgeFactory, HeldObjectsSurviveAndStayCached)
-{
-    Scene s;
-    auto cameras = s.Make<MakeCam, CamFile>("monza");
-    const CamFile* first = cameras.Get();
-    s.Make<MakeLyt, LytFile>("menu");
-    s.registry.Purge();
-    // The document still holds its cameras: the same object comes back.
-    EXPECT_EQ((s.Make<MakeCam, CamFile>("MONZA")).Get(), first);
-    // Closing the document and purging again drops them; the next request loads anew.
-    cameras = nullptr;
-    s.registry.Purge();
-    auto again = s.Make<MakeCam, CamFile>("monza");
-    EXPECT_EQ(again->GetCameraCount(), 1);
-    EXPECT_EQ(s.factory->GetFacet<MakeCam>().Get() != nullptr, true);
-}
-
 TEST(PurgeFactory, RacingLineReplayAndTrackCachesEmptyWhole)
 {
     Scene s;
@@ -225,14 +215,6 @@ TEST(PurgeFactory, RacingLineReplayAndTrackCachesEmptyWhole)
     EXPECT_NE(track2.Get(), track.Get());
     // The track file itself is held by the first track, so its cache keeps it.
     EXPECT_EQ(dynamic_cast<TrkTrack&>(*track2).GetFile().Get(), trackFile.Get());
-}
-
-TEST(PurgeFactory, LayoutCacheIsNotPurged)
-{
-    Scene s;
-    const LytFile* layout = s.Make<MakeLyt, LytFile>("menu").Get();
-    s.registry.Purge();
-    EXPECT_EQ((s.Make<MakeLyt, LytFile>("menu")).Get(), layout);
 }
 
 TEST(PurgeFactory, TrackFromTheFoldersTrackFile)
@@ -269,8 +251,222 @@ TEST(PurgeFactory, SetDatReplacesAndReleases)
     EXPECT_EQ(alive, 1);
     EXPECT_EQ(facet.GetDatFile().Get(), replacement.Get());
 
-    // A folder without a DAT: a purge leaves GetDat empty.
-    Scene s;
-    s.registry.Purge();
-    EXPECT_FALSE(s.factory->GetFacet<GetDat>()->GetDatFile());
+}
+
+namespace
+{
+// Every Make kind of a factory, each counting its loads and logging its purges: the kinds
+// whose objects are released when only the cache holds them, those whose cache is emptied
+// whole, and those the purge leaves alone.
+enum class Form { Released, EmptiedWhole, Kept };
+enum Kind { Cam, Lp, Mip, Pbf, Pcx, Rpy, Srb, Tdo, TrackKind, Trk, Ptf, Lyt, Unknown, KindCount };
+int g_loads[KindCount];
+std::vector<std::string> g_purges;
+
+template <auto Load, Kind K>
+auto Counted(const CountedPointer<Util::BinaryStream>& stream)
+{
+    ++g_loads[K];
+    return Load(stream);
+}
+
+template <auto Load, Kind K>
+auto CountedLoose(const CountedPointer<Util::BinaryStream>& stream, const PapyDirectory& directory)
+{
+    ++g_loads[K];
+    return Load(stream, directory);
+}
+
+CountedPointer<TdoFile> CountedPtf(const CountedPointer<Util::BinaryStream>& stream, const std::string& file,
+                                   const PapyDirectory& directory, FileFactoryRegistry& registry)
+{
+    ++g_loads[Ptf];
+    return LoadN4Ptf(stream, file, directory, registry);
+}
+
+// A facet that logs its purges under its kind's name.
+template <class Facet>
+class Logged : public Facet
+{
+public:
+    template <class... Arguments>
+    explicit Logged(const char* name, Arguments&&... arguments)
+        : Facet(std::forward<Arguments>(arguments)...), m_name(name)
+    {
+    }
+    void PurgeCache() override
+    {
+        g_purges.push_back(m_name);
+        Facet::PurgeCache();
+    }
+
+private:
+    const char* m_name;
+};
+
+class CountedTrack : public TrkMakeTrack
+{
+public:
+    using TrkMakeTrack::TrkMakeTrack;
+
+protected:
+    CountedPointer<Track> Load(FileFactory& factory, const std::string& base, bool datOnly) override
+    {
+        ++g_loads[TrackKind];
+        return TrkMakeTrack::Load(factory, base, datOnly);
+    }
+};
+
+class CountedLp : public MakeFacet<MakeLp, LooseMakeSource<LpFile>, &CountedLoose<&LoadLp, Lp>>
+{
+public:
+    using MakeFacet::MakeFacet;
+    int GetTypeCount() override { return GPLLpFile::GetTypeCount(); }
+    std::string GetTypeName(int i) override { return GPLLpFile::GetTypeName(i); }
+};
+
+class EveryKindRecognizer : public FileFactoryRecognizer
+{
+public:
+    explicit EveryKindRecognizer(FileFactoryRegistry& registry)
+        : FileFactoryRecognizer(true, registry), m_registry(registry)
+    {
+    }
+    CountedPointer<FileFactory> MakeDirectoryFactory(const PapyDirectory& d, bool) override
+    {
+        CountedPointer<FileFactory> f(new FileFactory);
+        f->AddFacet<GetDat>(new GetDatLocal(CountedPointer<DatFile>(new EmptyDat(datsAlive))));
+        f->AddFacet<PurgeFactory>(new PurgeFactory(f.Get()));
+        f->AddFacet<MakeCam>(new Logged<MakeFacet<MakeCam, StandardMakeSource<CamFile>, &Counted<&LoadCam, Cam>>>(
+            "MakeCam", StandardMakeSource<CamFile>(d, {}, "cam")));
+        f->AddFacet<MakeLp>(new Logged<CountedLp>("MakeLp", LooseMakeSource<LpFile>(d, "lp")));
+        f->AddFacet<MakeMip>(new Logged<MakeFacet<MakeMip, StandardMakeSource<MipFile>, &Counted<&LoadGPLMip, Mip>>>(
+            "MakeMip", StandardMakeSource<MipFile>(d, {}, "mip")));
+        f->AddFacet<MakePbf>(new Logged<MakeFacet<MakePbf, StandardMakeSource<PbfFile>, &Counted<&LoadGPLPbf, Pbf>>>(
+            "MakePbf", StandardMakeSource<PbfFile>(d, {}, "pbf")));
+        f->AddFacet<MakePcx>(new Logged<MakeFacet<MakePcx, StandardMakeSource<PcxFile>, &Counted<&LoadPcxFile, Pcx>>>(
+            "MakePcx", StandardMakeSource<PcxFile>(d, {}, "pcx")));
+        f->AddFacet<MakeRpy>(new Logged<MakeFacet<MakeRpy, LooseMakeSource<RpyFile>, &CountedLoose<&LoadRpy, Rpy>>>(
+            "MakeRpy", LooseMakeSource<RpyFile>(d, "rpy")));
+        f->AddFacet<MakeSrb>(new Logged<MakeFacet<MakeSrb, StandardMakeSource<SrbFile>, &Counted<&LoadGPLSrb, Srb>>>(
+            "MakeSrb", StandardMakeSource<SrbFile>(d, {}, "srb")));
+        f->AddFacet<MakeTdo>(new Logged<MakeFacet<MakeTdo, StandardMakeSource<TdoFile>, &Counted<&LoadGPLTdo, Tdo>>>(
+            "MakeTdo", StandardMakeSource<TdoFile>(d, {}, "3do")));
+        f->AddFacet<MakeTrack>(new Logged<CountedTrack>("MakeTrack", d, &m_registry));
+        f->AddFacet<MakeTrk>(new Logged<MakeFacet<MakeTrk, StandardMakeSource<TrkFile>, &Counted<&LoadTrk, Trk>>>(
+            "MakeTrk", StandardMakeSource<TrkFile>(d, {}, "trk")));
+        f->AddFacet<MakePtf>(new Logged<FolderMakeFacet<MakePtf>>("MakePtf", StandardMakeSource<TdoFile>(d, {}, "ptf"),
+                                                                   m_registry, &CountedPtf));
+        f->AddFacet<MakeLyt>(new Logged<MakeFacet<MakeLyt, StandardMakeSource<LytFile>, &Counted<&LoadLyt, Lyt>>>(
+            "MakeLyt", StandardMakeSource<LytFile>(d, {}, "lyt")));
+        f->AddFacet<MakeUnknown>(
+            new Logged<MakeFacet<MakeUnknown, StandardMakeSource<Util::BinaryStream>, &Counted<&StreamItself, Unknown>>>(
+                "MakeUnknown", StandardMakeSource<Util::BinaryStream>(d, {}, "")));
+        return f;
+    }
+    CountedPointer<FileFactory> MakeDatFactory(const std::string&, bool) override { return {}; }
+    bool RecognizeDatHeader(const std::string&) override { return false; }
+    bool RecognizeDatContent(const std::string&) override { return false; }
+    bool RecognizeDirectory(const PapyDirectory&) override { return true; }
+
+    int datsAlive = 0;
+
+private:
+    FileFactoryRegistry& m_registry;
+};
+
+// An object made by name, and a holder that keeps it alive while the holder lives.
+struct Made
+{
+    std::shared_ptr<void> holder;
+    const void* object = nullptr;
+};
+
+template <class KindT>
+Made MakeOf(FileFactory& factory, const std::string& name)
+{
+    CountedPointer<typename KindT::ObjectType> object;
+    if constexpr (std::is_same_v<KindT, MakeRpy> || std::is_same_v<KindT, MakeLp>)
+        factory.GetFacet<KindT>()->Make(object, name, "");
+    else
+        factory.GetFacet<KindT>()->Make(object, name, "", false);
+    return {std::make_shared<CountedPointer<typename KindT::ObjectType>>(object), object.Get()};
+}
+} // namespace
+
+TEST(PurgeFactory, EveryKindInItsOrderAndItsForm)
+{
+    using FacetSetsTest::BitmapSample;
+    using FacetSetsTest::GPLSample;
+    using FacetSetsTest::N4Sample;
+    using FacetSetsTest::RaceSample;
+    const struct Row
+    {
+        Kind kind;
+        const char* name;
+        Form form;
+        const char* extension;
+        std::string bytes;
+        Made (*make)(FileFactory&, const std::string&);
+    } rows[] = {
+        // In the order of the purge.
+        {Cam, "MakeCam", Form::Released, "cam", RaceSample("gpl0.cam"), &MakeOf<MakeCam>},
+        {Lp, "MakeLp", Form::EmptiedWhole, "lp", FacetSetsTest::TrackSample("gpl-minimal.lp"), &MakeOf<MakeLp>},
+        {Mip, "MakeMip", Form::Released, "mip", BitmapSample("f7.mip"), &MakeOf<MakeMip>},
+        {Pbf, "MakePbf", Form::Released, "pbf", BitmapSample("f3.pbf"), &MakeOf<MakePbf>},
+        {Pcx, "MakePcx", Form::Released, "pcx", BitmapSample("sunny.pcx"), &MakeOf<MakePcx>},
+        {Rpy, "MakeRpy", Form::EmptiedWhole, "rpy", RaceSample("gpl.rpy"), &MakeOf<MakeRpy>},
+        {Srb, "MakeSrb", Form::Released, "srb", BitmapSample("f7.srb"), &MakeOf<MakeSrb>},
+        {Tdo, "MakeTdo", Form::Released, "3do", GPLSample("minimal.3do"), &MakeOf<MakeTdo>},
+        // Its tracks hold files of the next kind: walked first, it lets them go in the same purge.
+        {TrackKind, "MakeTrack", Form::EmptiedWhole, "trk", FacetSetsTest::TrackSample("gpl-minimal.trk"),
+         &MakeOf<MakeTrack>},
+        {Trk, "MakeTrk", Form::Released, "trk", FacetSetsTest::TrackSample("gpl-minimal.trk"), &MakeOf<MakeTrk>},
+        // Not purged.
+        {Ptf, "MakePtf", Form::Kept, "ptf", N4Sample("track.ptf"), &MakeOf<MakePtf>},
+        {Lyt, "MakeLyt", Form::Kept, "lyt", RaceSample("screen.lyt"), &MakeOf<MakeLyt>},
+        {Unknown, "MakeUnknown", Form::Kept, "", "read me", &MakeOf<MakeUnknown>},
+    };
+    VelmoTest::TempFolder folder;
+    FileFactoryRegistry registry;
+    EveryKindRecognizer recognizer(registry);
+    // Two files of each kind: one asked for and let go, one held as an open document holds it.
+    for (const Row& row : rows)
+        for (const char* base : {"free", "held"})
+        {
+            const std::string name = std::string(base) + row.name;
+            folder.Write("Monza/" + name + (*row.extension ? std::string(".") + row.extension : ""), row.bytes);
+        }
+    CountedPointer<FileFactory> factory = registry.GetFactory(folder.Path("Monza"), false);
+    ASSERT_TRUE(factory);
+    std::vector<Made> held;
+    for (const Row& row : rows)
+    {
+        row.make(*factory, std::string("free") + row.name);
+        held.push_back(row.make(*factory, std::string("held") + row.name));
+    }
+    const int dats = recognizer.datsAlive;
+
+    g_purges.clear();
+    registry.Purge();
+    std::vector<std::string> purged;
+    for (const Row& row : rows)
+        if (row.form != Form::Kept)
+            purged.push_back(row.name);
+    EXPECT_EQ(g_purges, purged);
+    for (std::size_t i = 0; i < std::size(rows); ++i)
+    {
+        const Row& row = rows[i];
+        SCOPED_TRACE(row.name);
+        // What nobody held is loaded again, unless the kind is not purged.
+        const int before = g_loads[row.kind];
+        row.make(*factory, std::string("free") + row.name);
+        EXPECT_EQ(g_loads[row.kind] - before, row.form == Form::Kept ? 0 : 1);
+        // What a document holds stays cached, unless the kind's cache is emptied whole.
+        const Made again = row.make(*factory, std::string("held") + row.name);
+        EXPECT_EQ(again.object == held[i].object, row.form != Form::EmptiedWhole);
+    }
+    // The folder's DAT stays as it was.
+    EXPECT_EQ(recognizer.datsAlive, dats);
+    EXPECT_EQ(factory->GetFacet<GetDat>()->GetDatFile().GetCount(), 2);
 }

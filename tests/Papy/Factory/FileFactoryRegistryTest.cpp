@@ -258,6 +258,31 @@ TEST_F(FileFactoryRegistry, FolderPasses)
     EXPECT_EQ(Take(), (Log{"GPL:folder", "N2:folder", "GPL:build-folder"}));
 }
 
+TEST_F(FileFactoryRegistry, FoldersThatDifferOnlyInCaseHaveAFactoryEach)
+{
+    FakeRecognizer gpl("GPL", true, registry, log);
+    gpl.folder = [](const PapyDirectory&) { return true; };
+    folder.MakeFolder("x/Spa");
+    folder.MakeFolder("x/spa");
+    CountedPointer<FileFactory> upper = registry.GetFactory(folder.Path("x/Spa"), false);
+    CountedPointer<FileFactory> lower = registry.GetFactory(folder.Path("x/spa/"), false);
+    ASSERT_TRUE(upper && lower);
+    EXPECT_NE(upper.Get(), lower.Get());
+    EXPECT_EQ(upper->GetFacet<GetDirectory>()->Directory.GetPath(), folder.Path("x/Spa/"));
+    EXPECT_EQ(lower->GetFacet<GetDirectory>()->Directory.GetPath(), folder.Path("x/spa/"));
+    EXPECT_EQ(Take(), (Log{"GPL:folder", "GPL:build-folder", "GPL:folder", "GPL:build-folder"}));
+    // Asked again, each as written; written as neither, the first in the folder's order.
+    EXPECT_EQ(registry.GetFactory(folder.Path("x/spa"), false).Get(), lower.Get());
+    EXPECT_EQ(registry.GetFactory(folder.Path("x/Spa/"), false).Get(), upper.Get());
+    EXPECT_EQ(registry.GetFactory(folder.Path("x/SPA"), false).Get(), upper.Get());
+    EXPECT_EQ(Take(), Log{});
+    // The purge drops both.
+    upper = lower = nullptr;
+    registry.Purge();
+    EXPECT_NE(registry.GetFactory(folder.Path("x/spa"), false).Get(), nullptr);
+    EXPECT_EQ(Take(), (Log{"GPL:folder", "GPL:build-folder"}));
+}
+
 TEST_F(FileFactoryRegistry, FolderWithoutDefault)
 {
     // A lone recognizer builds whatever its flag.

@@ -136,7 +136,7 @@ TEST(FileFactory, MissingKindFailsTheAssertion)
     catch (const XAssertion& e)
     {
         EXPECT_STREQ(e.GetExpression(), "HasFacet<FacetT>()");
-        EXPECT_STREQ(e.GetFile(), ".\\FileFactory.h");
-        EXPECT_GT(e.GetLine(), 0);
+        EXPECT_STREQ(e.GetFile(), ".\\Papy\\FileFactory.cpp");
+        EXPECT_EQ(e.GetLine(), 89);
     }
 }

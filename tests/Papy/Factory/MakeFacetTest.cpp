@@ -1,6 +1,7 @@
 // The Make mechanism: how a name and an extension become a file, found loose in the folder or
 // in its DAT, loaded once and cached; the two missing-file errors; names that must not reach
 // the disk; Adopt; and the two purge forms of the cache.
+#include <map>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -187,6 +188,59 @@ TEST(MakeFacet, OneNameGivesOneObject)
     EXPECT_EQ(loads, 1);
     ASSERT_EQ(facet.GetSource().GetCache().GetMap().size(), 1u);
     EXPECT_EQ(facet.GetSource().GetCache().GetMap().begin()->first, "monza.trk");
+}
+
+TEST(MakeFacet, NamesThatExistAsWrittenAreOpenedAsWritten)
+{
+    Scene s;
+    // Names that differ only in case, side by side; a folder too.
+    s.folder.Write("Monza/twin.3do", "lower");
+    s.folder.Write("Monza/Twin.3DO", "upper");
+    s.folder.Write("Monza/sub/Name.MIP", "other sub");
+    ThingFacet facet = s.Facet("3do");
+    const struct
+    {
+        const char* name;
+        const char* extension;
+        const char* text;
+    } cases[] = {
+        {"Twin", "3DO", "upper"},
+        {"twin.3do", "", "lower"},
+        {"twin", "", "lower"},
+        {"Twin.3DO", "", "upper"},
+        // Written as neither: the first of them in the folder's order, as the resolver finds it.
+        {"TWIN", "3do", "upper"},
+        {"Sub\\Name", "MIP", "sub name"},
+        {"sub\\Name", "MIP", "other sub"},
+        // A name without a twin is found whatever its case, and stays one object.
+        {"CAR", "", "car"},
+        {"car.3do", "", "car"},
+    };
+    std::map<std::string, const Thing*> objects;
+    for (int round = 0; round < 2; ++round)
+        for (const auto& c : cases)
+        {
+            SCOPED_TRACE(std::string(c.name) + " " + c.extension);
+            CountedPointer<Thing> thing;
+            facet.Make(thing, c.name, c.extension, false);
+            EXPECT_EQ(thing->text, c.text);
+            // One object per file, however often and in whatever case it is asked for.
+            auto [known, added] = objects.emplace(c.text, thing.Get());
+            EXPECT_EQ(known->second, thing.Get());
+        }
+    EXPECT_EQ(loads, 5);
+
+    // The racing-line and replay kind's source, and a purge that keeps both twins apart.
+    s.folder.Write("Monza/race.rpy", "race lower");
+    LooseThingFacet loose({s.directory, "rpy"});
+    CountedPointer<Thing> upper, lower;
+    loose.Make(upper, "Race", "RPY");
+    loose.Make(lower, "race", "rpy");
+    EXPECT_EQ(upper->text, "race in Monza");
+    EXPECT_EQ(lower->text, "race lower in Monza");
+    facet.PurgeCache();
+    EXPECT_TRUE(facet.GetSource().GetCache().GetMap().empty());
+    EXPECT_TRUE(facet.GetSource().GetCache().GetTwins().empty());
 }
 
 TEST(MakeFacet, MissingFiles)

@@ -24,6 +24,9 @@ Commands:
                                       resolved, and its other words in hex; several files each
                                       after a line "== FILE"
   gpl3do.py selftest DIR              write the samples to DIR and check each of them
+  gpl3do.py drawing OUTDIR            write the drawing tests' scene folders into OUTDIR
+  gpl3do.py polygons PATH [--count N] write the drawing benchmark's object of N polygons
+  gpl3do.py textured PATH [--count N] write an object of N squares, each under texture texNNN
 
 File layout: a 12-byte header {id "3DO4", version 1, size = file length - 12}, then sections
 {id, version 0, size of data} followed by the data and 0-3 padding bytes. Ids are stored with
@@ -955,6 +958,352 @@ def document_file(nodes, wide, vertices, seed):
 
 
 # ---------------------------------------------------------------------------------------------
+# Drawing scenes: small objects whose pixels the drawing tests work out from the geometry below
+# (an orthographic view of x and y from -10 to 10, the eye on the +z side). Colours are named
+# (r, g, b) here and written as their words (b, g, r, a).
+# ---------------------------------------------------------------------------------------------
+
+RED = (220, 30, 30)
+GREEN = (30, 200, 30)
+BLUE = (30, 30, 220)
+YELLOW = (230, 230, 40)
+SQUARE_RED = (200, 40, 40)
+GROUND = (40, 160, 40)
+
+
+def rgb(c):
+    return colour(c[2], c[1], c[0], 255)
+
+
+def square(b, half, z=0.0, x=0.0, y=0.0):
+    """Four vertices of an axis-parallel square, counter-clockwise seen from +z."""
+    return [b.vertex(x - half, y - half, z), b.vertex(x + half, y - half, z), b.vertex(x + half, y + half, z),
+            b.vertex(x - half, y + half, z)]
+
+
+def scene_polygon():
+    """One square of SQUARE_RED over (-5, -5)..(5, 5)."""
+    b = Builder()
+    b.root = "top"
+    b.add("top", object_list(["sq"]))
+    b.add("sq", polygon(27, True, square(b, 5.0), colour_word=rgb(SQUARE_RED)))
+    return b.build()
+
+
+def scene_locator():
+    """A track object (a file with object locators is read as one): its detail split draws
+    ground of GROUND over (-9, -9)..(9, 9); its one object locator has four planes that bound
+    |x| <= 4, |y| <= 4 (the highlight takes planes 0 and 1 negated: x - 4, y - 4, then x + 4,
+    y + 4)."""
+    b = Builder()
+    planes = [b.plane(1.0, 0.0, 0.0, -4.0), b.plane(0.0, 1.0, 0.0, -4.0), b.plane(1.0, 0.0, 0.0, 4.0),
+              b.plane(0.0, 1.0, 0.0, 4.0)]
+    b.root = "troot"
+    b.add("troot", object_list(["tsections", "tdist"]))
+    b.add("tdist", number_list([1, 2, 3, 4]))
+    b.add("ground", polygon(27, True, square(b, 9.0), colour_word=rgb(GROUND)))
+    b.add("tlink", number_list([0, 1, 0, 1]))
+    b.add("tsplit", object_list(["ground"] * 7 + ["tlink"]))
+    b.add("tindex", number_list([0]))
+    b.add("locator", object_locator(planes, [None] * 4, "ground", []))
+    b.add("tlocs", object_list(["locator", None]))
+    b.add("tsections", object_list(["tindex", "tsplit", "tlocs"]))
+    return b.build()
+
+
+# Plane orders over the plane z = 0, children in slot order with their colours and depths; each
+# child is a square of half size 6 at its z, so the child drawn last covers the centre.
+PLANE_ORDERS = {
+    11: [("far", RED, -1.0), ("near", BLUE, 1.0)],
+    10: [("far", RED, -1.0), ("middle", GREEN, 0.0), ("near", BLUE, 1.0)],
+    9: [("far", RED, -1.0), ("front", YELLOW, 0.0), ("near", BLUE, 1.0)],
+    8: [("far", RED, -1.0), ("back", GREEN, 0.0), ("front", YELLOW, 0.0), ("near", BLUE, 1.0)],
+    7: [("back", GREEN, 0.0), ("front", YELLOW, 0.0)],
+    6: [("front", YELLOW, 0.0)],
+}
+# The record order of each type's child words (Part of the format: not the slot order).
+PLANE_ORDER_RECORD = {11: ["near", "far"], 10: ["near", "middle", "far"], 9: ["far", "front", "near"],
+                      8: ["near", "front", "back", "far"], 7: ["front", "back"], 6: ["front"]}
+
+
+def scene_plane_order(t):
+    b = Builder()
+    plane = b.plane(0.0, 0.0, 1.0, 0.0)
+    b.root = "order"
+    for label, c, z in PLANE_ORDERS[t]:
+        b.add(label, polygon(27, True, square(b, 6.0, z), colour_word=rgb(c)))
+    b.add("order", plane_order(t, plane, PLANE_ORDER_RECORD[t]))
+    return b.build()
+
+
+def scene_fixed(t):
+    """A car object (a file with a vertex fixer is read as one: a top list of shadow, cockpit
+    and car). In the car, a vertex fixer under a transformation of type t that moves x by 10
+    pins the three vertices of a triangle around (-5, 0); the triangle itself is drawn after
+    the transformation. Type 22 keeps its fixed vertices when left (the triangle lands around
+    (5, 0)); type 19 releases them (the triangle stays around (-5, 0))."""
+    b = Builder()
+    verts = [b.vertex(-7.0, -2.0, 0.0), b.vertex(-3.0, -2.0, 0.0), b.vertex(-5.0, 2.0, 0.0)]
+    b.root = "top"
+    b.add("top", object_list(["shadow", "cockpit", "car"]))
+    b.add("shadow", object_list([]))
+    b.add("cockpit", object_list([]))
+    b.add("car", object_list(["move", "tri"]))
+    b.add("move", transformation(t, "fix", (10.0, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0)))
+    b.add("fix", vertex_fixer(verts))
+    b.add("tri", polygon(27, True, verts, colour_word=rgb(RED)))
+    return b.build()
+
+
+def textured_square(b, label, half=8.0):
+    """A textured polygon (type 31) over (-half, -half)..(half, half), texture vertices (0, 0)
+    at the lower left to (1, 1) at the upper right."""
+    b.add(label, polygon(31, True, square(b, half), colour_word=rgb(GREEN),
+                         uvs=[(0.0, 0.0), (1.0, 0.0), (1.0, 1.0), (0.0, 1.0)]))
+
+
+def scene_texture(name):
+    """Texture `name` (5.1) over a textured square."""
+    b = Builder()
+    b.root = "tex"
+    b.add("tex", material(1, "sq", [b.string(name)]))
+    textured_square(b, "sq")
+    return b.build()
+
+
+def scene_texture_twice():
+    """Two texture nodes of one name, each over its own square."""
+    b = Builder()
+    name = b.string("check")
+    b.root = "top"
+    b.add("top", object_list(["t1", "t2"]))
+    b.add("t1", material(1, "sq1", [name]))
+    b.add("t2", material(1, "sq2", [name]))
+    textured_square(b, "sq1", 4.0)
+    textured_square(b, "sq2", 8.0)
+    return b.build()
+
+
+def scene_multiple_textures():
+    """A texture "other" over a square of half size 8, then multiple textures (5.17) "check"
+    and "levels" over a list of a selector of the first (5.32, slot 0) over a square of half
+    size 4 and a selector of slot 5, which holds nothing, over a textured square of half size
+    1 around (6, -6)."""
+    b = Builder()
+    b.root = "top"
+    b.add("top", object_list(["single", "multi"]))
+    b.add("multi", material(17, "selectors", [b.string("check"), b.string("levels")]))
+    b.add("selectors", object_list(["select", "nothing"]))
+    b.add("select", material(32, "sq1", [0]))
+    b.add("nothing", material(32, "sq3", [5]))
+    b.add("single", material(1, "sq2", [b.string("other")]))
+    textured_square(b, "sq1", 4.0)
+    textured_square(b, "sq2", 8.0)
+    b.add("sq3", polygon(31, True, square(b, 1.0, x=6.0, y=-6.0), colour_word=rgb(RED),
+                         uvs=[(0.0, 0.0), (1.0, 0.0), (1.0, 1.0), (0.0, 1.0)]))
+    return b.build()
+
+
+def scene_plain_under_texture():
+    """A texture "check" over a textured square of half size 8 and, drawn after it, a plain
+    (untextured) red square of half size 2."""
+    b = Builder()
+    b.root = "tex"
+    b.add("tex", material(1, "both", [b.string("check")]))
+    b.add("both", object_list(["sq", "plain"]))
+    textured_square(b, "sq")
+    b.add("plain", polygon(27, True, square(b, 2.0), colour_word=rgb(RED)))
+    return b.build()
+
+
+def scene_clip(near_z, moved=False):
+    """A plane order (11) over the plane z = 0 with a near square at near_z (which must lie on
+    the positive side within 0.01) and a far square at z = -2. moved: the near square stands at
+    z = near_z - 5 under a transformation (22) that moves it up by 5."""
+    b = Builder()
+    plane = b.plane(0.0, 0.0, 1.0, 0.0)
+    b.root = "order"
+    b.add("order", plane_order(11, plane, ["near", "far"]))
+    b.add("far", polygon(27, True, square(b, 3.0, -2.0), colour_word=rgb(RED)))
+    if moved:
+        b.add("near", transformation(22, "nearsq", (0.0, 0.0, 5.0, 0.0, 0.0, 0.0, 1.0)))
+        b.add("nearsq", polygon(27, True, square(b, 3.0, near_z - 5.0), colour_word=rgb(BLUE)))
+    else:
+        b.add("near", polygon(27, True, square(b, 3.0, near_z), colour_word=rgb(BLUE)))
+    return b.build()
+
+
+def scene_clip_front():
+    """A plane order with a front child (9) over the plane z = 0: far square at z = -2, front
+    square on the plane, near square at z = -0.011 (on the wrong side)."""
+    b = Builder()
+    plane = b.plane(0.0, 0.0, 1.0, 0.0)
+    b.root = "order"
+    b.add("order", plane_order(9, plane, ["far", "front", "near"]))
+    b.add("far", polygon(27, True, square(b, 3.0, -2.0), colour_word=rgb(RED)))
+    b.add("front", polygon(27, True, square(b, 3.0, 0.0), colour_word=rgb(YELLOW)))
+    b.add("near", polygon(27, True, square(b, 3.0, -0.011), colour_word=rgb(BLUE)))
+    return b.build()
+
+
+def scene_nan_vertex():
+    """A square whose first vertex has x = NaN, beside a sound one."""
+    b = Builder()
+    bad = [b.vertex(float("nan"), -2.0, 0.0), b.vertex(-2.0, -2.0, 0.0), b.vertex(-2.0, 2.0, 0.0)]
+    b.root = "top"
+    b.add("top", object_list(["bad", "good"]))
+    b.add("bad", polygon(27, True, bad, colour_word=rgb(RED)))
+    b.add("good", polygon(27, True, square(b, 2.0, x=5.0), colour_word=rgb(BLUE)))
+    return b.build()
+
+
+def scene_nan_angle():
+    """A transformation (19) whose Z rotation is NaN over a square, beside a sound square."""
+    b = Builder()
+    b.root = "top"
+    b.add("top", object_list(["turn", "good"]))
+    b.add("turn", transformation(19, "bad", (0.0, 0.0, 0.0, float("nan"), 0.0, 0.0, 1.0)))
+    b.add("bad", polygon(27, True, square(b, 2.0, x=-5.0), colour_word=rgb(RED)))
+    b.add("good", polygon(27, True, square(b, 2.0, x=5.0), colour_word=rgb(BLUE)))
+    return b.build()
+
+
+def scene_nested(depth):
+    """`depth` transformations (19, no movement) nested over a square, beside a sound square."""
+    b = Builder()
+    b.root = "top"
+    b.add("top", object_list(["t0", "good"]))
+    for i in range(depth):
+        b.add("t%d" % i, transformation(19, "t%d" % (i + 1) if i + 1 < depth else "deep",
+                                        (0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0)))
+    b.add("deep", polygon(27, True, square(b, 2.0, x=-5.0), colour_word=rgb(RED)))
+    b.add("good", polygon(27, True, square(b, 2.0, x=5.0), colour_word=rgb(BLUE)))
+    return b.build()
+
+
+def scene_external(name):
+    """A square and an external object (14) named `name`."""
+    b = Builder()
+    b.root = "top"
+    b.add("top", object_list(["good", "ext"]))
+    b.add("good", polygon(27, True, square(b, 2.0, x=5.0), colour_word=rgb(BLUE)))
+    b.add("ext", ext_object(b.string(name)))
+    return b.build()
+
+
+def scene_missing_texture():
+    """A texture "nothere" (no such file) over a coloured textured square."""
+    b = Builder()
+    b.root = "tex"
+    b.add("tex", material(1, "sq", [b.string("nothere")]))
+    textured_square(b, "sq")
+    return b.build()
+
+
+def scene_sprite(height):
+    """A scaled bitmap "tree" (uncoloured) standing at the origin with the given height.
+    bitmap.py's tree.srb spans x -2..2 and z 0..6 at scale 1 (its corners 2 and 0 lie at z 0
+    and 6), so a height of -6 draws it at its own size and 6 mirrored through the origin."""
+    b = Builder()
+    origin = b.vertex(0.0, 0.0, 0.0)
+    b.root = "sprite"
+    b.add("sprite", scaled_bitmap(False, origin, b.string("tree"), height=height))
+    return b.build()
+
+
+def scene_shot():
+    """The object of the shots kept for review: the texture "check" on a square turned by half
+    a radian about z, and a Gouraud square in the upper right whose four shades blend."""
+    b = Builder()
+    b.root = "top"
+    b.add("top", object_list(["turn", "blend"]))
+    b.add("turn", transformation(19, "tex", (0.0, 0.0, 0.0, 0.5, 0.0, 0.0, 1.0)))
+    b.add("tex", material(1, "sq", [b.string("check")]))
+    textured_square(b, "sq", 6.0)
+    b.add("blend", polygon(28, True, square(b, 2.5, x=6.5, y=6.5), colour_word=rgb((255, 255, 255)),
+                           shades=[colour(0, 0, 255, 255), colour(0, 255, 0, 255), colour(255, 0, 0, 255),
+                                   colour(255, 255, 255, 255)]))
+    return b.build()
+
+
+# Folder -> file -> bytes. The folders' textures come from bitmap.py's drawing command.
+def drawing_scenes():
+    scenes = {
+        "gpl-polygon": {"scene.3do": scene_polygon()},
+        "gpl-locator": {"scene.3do": scene_locator()},
+        "gpl-planes": {"order%d.3do" % t: scene_plane_order(t) for t in PLANE_ORDERS},
+        "gpl-fixed": {"keep22.3do": scene_fixed(22), "release19.3do": scene_fixed(19)},
+        "gpl-textures": {"check.3do": scene_texture("check"), "levels.3do": scene_texture("levels"),
+                         "twice.3do": scene_texture_twice(), "multi.3do": scene_multiple_textures(),
+                         "plain.3do": scene_plain_under_texture()},
+        "gpl-clip": {"pass.3do": scene_clip(-0.01), "fail.3do": scene_clip(-0.011),
+                     "moved.3do": scene_clip(1.0, moved=True), "front9.3do": scene_clip_front()},
+        "gpl-shot": {"shot.3do": scene_shot()},
+        "gpl-sprite": {"up.3do": scene_sprite(-6.0), "down.3do": scene_sprite(6.0)},
+        "gpl-samples": {name: make() for name, make in SAMPLES.items()},
+        "gpl-safety": {"nan-vertex.3do": scene_nan_vertex(), "nan-angle.3do": scene_nan_angle(),
+                       "nested40.3do": scene_nested(40), "self.3do": scene_external("self"),
+                       "loop-a.3do": scene_external("loop-b"), "loop-b.3do": scene_external("loop-a"),
+                       "missing-object.3do": scene_external("absent"),
+                       "missing-texture.3do": scene_missing_texture()},
+    }
+    return scenes
+
+
+def write_drawing_scenes(outdir):
+    for folder, files in drawing_scenes().items():
+        os.makedirs(os.path.join(outdir, folder), exist_ok=True)
+        for name, data in files.items():
+            with open(os.path.join(outdir, folder, name), "wb") as f:
+                f.write(data)
+
+
+def polygons_file(count, seed):
+    """The drawing benchmark's object: `count` small polygons (triangles and quads some 10 units
+    across, flat coloured and Gouraud) over (-500, -500)..(500, 500), as the pieces of a large
+    object lie, in lists of 64."""
+    rnd = random.Random(seed)
+    b = Builder()
+    labels = []
+    for i in range(count):
+        cx, cy, cz = rnd.uniform(-500, 500), rnd.uniform(-500, 500), rnd.uniform(-50, 50)
+        n = rnd.randint(3, 4)
+        verts = [b.vertex(cx + rnd.uniform(-5, 5), cy + rnd.uniform(-5, 5), cz + rnd.uniform(-1, 1))
+                 for _ in range(n)]
+        label = "P%d" % i
+        if i % 3 == 0:
+            b.add(label, polygon(28, True, verts))
+        else:
+            b.add(label, polygon(27, True, verts, colour_word=colour(rnd.randrange(256), rnd.randrange(256),
+                                                                     rnd.randrange(256), 255)))
+        labels.append(label)
+    lists = []
+    for i in range(0, len(labels), 64):
+        label = "L%d" % i
+        b.add(label, object_list(labels[i:i + 64]))
+        lists.append(label)
+    b.root = "top"
+    b.add("top", object_list(lists))
+    return b.build()
+
+
+def textured_file(count):
+    """The texture benchmark's object: `count` textured squares, each under its own texture
+    tex000, tex001, ... (bitmap.py's textures command writes them)."""
+    b = Builder()
+    labels = []
+    for i in range(count):
+        label = "T%d" % i
+        b.add(label, material(1, "S%d" % i, [b.string("tex%03d" % i)]))
+        b.add("S%d" % i, polygon(31, True, square(b, 4.0, x=float(i % 10) * 9 - 45, y=float(i // 10) * 9 - 45),
+                                  uvs=[(0.0, 0.0), (1.0, 0.0), (1.0, 1.0), (0.0, 1.0)]))
+        labels.append(label)
+    b.root = "top"
+    b.add("top", object_list(labels))
+    return b.build()
+
+
+# ---------------------------------------------------------------------------------------------
 # Command line
 # ---------------------------------------------------------------------------------------------
 
@@ -1043,7 +1392,25 @@ def main(argv):
     p.add_argument("files", nargs="+")
     p = sub.add_parser("selftest")
     p.add_argument("dir")
+    p = sub.add_parser("drawing")
+    p.add_argument("outdir")
+    p = sub.add_parser("polygons")
+    p.add_argument("path")
+    p.add_argument("--count", type=int, default=50000)
+    p.add_argument("--seed", type=int, default=11)
+    p = sub.add_parser("textured")
+    p.add_argument("path")
+    p.add_argument("--count", type=int, default=100)
     args = parser.parse_args(argv)
+
+    if args.command == "drawing":
+        write_drawing_scenes(args.outdir)
+        return 0
+    if args.command in ("polygons", "textured"):
+        data = polygons_file(args.count, args.seed) if args.command == "polygons" else textured_file(args.count)
+        with open(args.path, "wb") as f:
+            f.write(data)
+        return 0
 
     if args.command == "samples" or args.command == "selftest":
         target = args.outdir if args.command == "samples" else args.dir

@@ -88,10 +88,27 @@ TEST(N2TdoFile, StringsEndAtTheirNulOrAtTheSectionEnd)
     auto file = Load(b.File("list", {N2Builder::Section("STRN", {'a', 'b', 0, 'c', 'd'})}), factory.Factory);
     EXPECT_EQ(file->GetString(0), "ab");
     EXPECT_EQ(file->GetString(3), "cd");
-    EXPECT_EQ(file->GetStrings().size(), 2u);
+    EXPECT_EQ(file->GetStringCount(), 2u);
     EXPECT_EQ(AssertionOf([&] { file->GetString(1); }), "i != Strings.end()");
     auto one = Load(b.File("list", {N2Builder::Section("STRN", {'x'})}), factory.Factory);
-    EXPECT_TRUE(one->GetStrings().empty());
+    EXPECT_EQ(one->GetStringCount(), 0u);
+}
+
+TEST(N2TdoFile, AStringOfALaterSectionReplacesOneOfTheSameOffset)
+{
+    N2Builder b;
+    b.Record("list", 4, {0});
+    TestFactory factory;
+    auto file = Load(b.File("list", {N2Builder::Section("STRN", {'a', 'b', 0, 'c', 'd', 0}),
+                                     N2Builder::Section("STRN", {'x', 'y', 'z', 0, 0, 'w', 0}),
+                                     N2Builder::Section("STRN", {'v', 0})}),
+                     factory.Factory);
+    // Offsets 0 (three times), 3 (twice), 4 and 5.
+    EXPECT_EQ(file->GetStringCount(), 4u);
+    EXPECT_EQ(file->GetString(0), "v");
+    EXPECT_EQ(file->GetString(3), "cd");
+    EXPECT_EQ(file->GetString(4), "");
+    EXPECT_EQ(file->GetString(5), "w");
 }
 
 TEST(N2TdoFile, LookupsAssertOnMissingEntries)
@@ -158,8 +175,11 @@ TEST(N2TdoFile, PaletteColoursComeFromThePaletteInForceAtEachCall)
     EXPECT_EQ(file->GetColour(256), Colour());
     EXPECT_EQ(file->GetColour(0xFFFFFFFF), Colour());
     EXPECT_EQ(file->GetColour(0), Colour());
-    // A factory whose palette server is empty.
-    factory.Factory.AddFacet<PaletteServer>(nullptr);
+    // Opened through a factory whose palette server is empty.
+    TestFactory empty;
+    empty.Factory.AddFacet<PaletteServer>(nullptr);
+    auto second = Load(Palettepolygon(7).File("p"), empty.Factory);
+    polygon = second->GetSubObject(4);
     EXPECT_EQ(polygon->GetColour(), Colour());
 }
 

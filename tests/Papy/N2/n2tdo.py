@@ -14,6 +14,7 @@ Commands:
                               texture, V vertices and V normals
   n2tdo.py selftest DIR       write the samples to DIR, read each back, and prove that every
                               bad file is refused with its error
+  n2tdo.py drawing DIR        write the samples into DIR/n2-samples for the drawing tests
 
 File layout: a 12-byte header {id "3DO3", version 0, size = file length - 12}, then sections
 {id, version 0, size} followed by the data and, when size is not a multiple of 4, 4 - size % 4
@@ -958,6 +959,15 @@ def main(argv):
         return 0
     if len(argv) >= 2 and argv[0] == "selftest":
         return selftest(argv[1])
+    if len(argv) >= 2 and argv[0] == "drawing":
+        # The samples in a folder of their own for the drawing tests (bitmap.py's drawing
+        # command writes the textures they name beside them).
+        folder = os.path.join(argv[1], "n2-samples")
+        os.makedirs(folder, exist_ok=True)
+        for name, data in samples().items():
+            with open(os.path.join(folder, name), "wb") as f:
+                f.write(data)
+        return 0
     print(__doc__)
     return 2
 

@@ -19,6 +19,8 @@ descriptor name; to support a new kind add one function and one `KINDS` entry.
 Command line:
   n4archive.py samples DIR       writes the test samples (see SAMPLES) into DIR
   n4archive.py SAMPLE FILE       writes one sample to FILE
+  n4archive.py drawing DIR       writes the drawing tests' scene folders into DIR
+  n4archive.py mesh FILE N       writes the drawing benchmark's mesh of N triangles
 """
 
 import struct
@@ -683,6 +685,121 @@ def sample_ptf_variants():
                 objects=[ref])
 
 
+# -- drawing scenes ---------------------------------------------------------------------------
+# Small objects whose pixels the drawing tests work out from the geometry below (an
+# orthographic view of x and y from -10 to 10, the eye on the +z side). Colours are (r, g, b)
+# bytes; an appearance holds them divided by 255.
+RED = (220, 30, 30)
+GREEN = (30, 200, 30)
+BLUE = (30, 30, 220)
+FLOOR = (51, 102, 204)
+WALL = (204, 102, 51)
+WHITE = (255, 255, 255)
+
+
+def appearance(rgb, links=None):
+    """Texture function code 1: the first texture function (modulate)."""
+    return Node('Appearance', name='', colour=[c / 255.0 for c in rgb], function=1,
+                links=links or [None] * 7)
+
+
+def square_points(half, z=0.0, x=0.0):
+    """Counter-clockwise seen from +z."""
+    return [(x - half, -half, z), (x + half, -half, z), (x + half, half, z), (x - half, half, z)]
+
+
+def coloured_shape(rgb, half=5.0, z=0.0, x=0.0, primitive=None):
+    """A shape of one colour over a square; the primitive defaults to two triangles."""
+    primitive = primitive or Node('TriList', indices=[0, 1, 2, 0, 2, 3])
+    geometry = Node('Geometry', first=Node('PlainVertexList', vertices=square_points(half, z, x)), second=primitive)
+    return Node('Shape', name='', first=appearance(rgb), second=geometry)
+
+
+def scene_lod():
+    """A level-of-detail switch with split distances 100, 50 and 0 over a red, a green and a
+    blue square."""
+    return Node('Group', name='lod', children=[
+        Node('LodSwitch', distances=[100.0, 50.0, 0.0],
+             children=[coloured_shape(RED), coloured_shape(GREEN), coloured_shape(BLUE)])])
+
+
+def scene_depth():
+    """A red square at z = 1 drawn before a blue one at z = -1: with the depth test the red
+    one stays in front."""
+    return Node('Group', name='depth', children=[coloured_shape(RED, z=1.0), coloured_shape(BLUE, z=-1.0)])
+
+
+def scene_bad(primitive):
+    """A green square at x = -5 drawn with a bad primitive, beside a sound blue one at x = 5."""
+    return Node('Group', name='bad', children=[coloured_shape(GREEN, 3.0, x=-5.0, primitive=primitive),
+                                               coloured_shape(BLUE, 3.0, x=5.0)])
+
+
+def track_scene(floor_coords=None, floor_texture=False):
+    """A straight segment from (-5, 0) to (5, 0): a floor between the floor sections at
+    latitudes -4 and 4, a wall at latitude 6 (half width 0.5, height 2, one piece) and a
+    detail over x -8..-5, y -9..-7 textured with grass.mip."""
+    grass = Node('Texture', version=2, name='grass.mip', shared=0)
+    textured = appearance(WHITE, [grass] + [None] * 6)
+    floor_app = appearance(FLOOR, [grass] + [None] * 6) if floor_texture else appearance(FLOOR)
+    first = Node('FSection', version=4, latitudes=[-4.0, -4.0], appearance=floor_app, coords=floor_coords,
+                 texels=[None] if floor_texture else [])
+    last = Node('FSection', version=4, latitudes=[4.0, 4.0], appearance=appearance(FLOOR))
+    wall_app = appearance(WALL)
+    wall = Node('WSection', version=6, w=[6.0, 6.0, 2.0, 2.0, 0.5, 0.5, 0.5, 0.5],
+                subsections=[[dict(appearance=wall_app)] * 5])
+    xsec = Node('XSection', version=2, values=[-20.0, 20.0, 0.0, 0.0, 0.0, 0.0])
+    segment = Node('TrackSegment', version=2, x=[xsec], f=[first, last], w=[wall],
+                   geometry=[-5.0, 0.0, 5.0, 0.0, 0.0, 0.0])
+    detail = Node('TrackDetail', appearance=textured, values=[-8.0, -9.0, 3.0, 2.0, 0.0])
+    return Node('Track', version=8, segments=[segment], details=[detail], objects=[])
+
+
+def scene_light_map():
+    """A shape over a square of half size 8 with texture vertices (0, 0) at its lower left to
+    (1, 1) at its upper right, whose appearance links grass.mip first and light.mip second (a
+    light map)."""
+    grass = Node('Texture', version=2, name='grass.mip', shared=0)
+    light = Node('Texture', version=2, name='light.mip', shared=0)
+    vertices = Node('PlainVertexList', vertices=square_points(8.0), uv1=[(0.0, 0.0), (1.0, 0.0), (1.0, 1.0), (0.0, 1.0)])
+    geometry = Node('Geometry', first=vertices, second=Node('TriList', indices=[0, 1, 2, 0, 2, 3]))
+    look = appearance(WHITE, [grass, None, light, None, None, None, None])
+    return Node('Group', name='lit', children=[Node('Shape', name='', first=look, second=geometry)])
+
+
+def drawing_scenes():
+    """folder -> file -> bytes (bitmap.py's drawing command writes grass.mip beside them)."""
+    return {
+        'n4-lod': {'lod.3do': archive_bytes(scene_lod())},
+        'n4-depth': {'depth.3do': archive_bytes(scene_depth())},
+        'n4-bad': {'trilist.3do': archive_bytes(scene_bad(Node('TriList', indices=[0, 1, 2, 0, 2, 9]))),
+                   'strip.3do': archive_bytes(scene_bad(Node('TriStrip', indices=[0, 1, 3, -1]))),
+                   'fan.3do': archive_bytes(scene_bad(Node('TriFan', indices=[0, 1, 2, 4])))},
+        'n4-track': {'track.ptf': archive_bytes(track_scene()), 'lightmap.3do': archive_bytes(scene_light_map())},
+        'n4-samples': {name: make() for name, make in SAMPLES.items()},
+        'n4-short': {'short.ptf': archive_bytes(track_scene(
+            Node('TextureCoords', count=2, uv=[(0.0, 0.0), (1.0, 0.0)]), floor_texture=True))},
+    }
+
+
+def mesh_bytes(triangles):
+    """The drawing benchmark's mesh: one shape over a grid of vertices with `triangles`
+    triangles in one triangle list."""
+    side = 1
+    while 2 * side * side < triangles:
+        side += 1
+    vertices = [(float(i), float(j), 0.0) for j in range(side + 1) for i in range(side + 1)]
+    indices = []
+    for j in range(side):
+        for i in range(side):
+            a = j * (side + 1) + i
+            indices += [a, a + 1, a + side + 2, a, a + side + 2, a + side + 1]
+    indices = indices[:3 * triangles]
+    geometry = Node('Geometry', first=Node('PlainVertexList', vertices=vertices), second=Node('TriList', indices=indices))
+    return archive_bytes(Node('Group', name='mesh', children=[
+        Node('Shape', name='', first=appearance(GREEN), second=geometry)]))
+
+
 SAMPLES = {
     'structure.3do': lambda: archive_bytes(sample_structure()),
     'structure-padded.3do': lambda: archive_bytes(sample_structure(), padding=1),
@@ -694,6 +811,17 @@ SAMPLES = {
 
 
 def main(argv):
+    if len(argv) == 3 and argv[1] == 'drawing':
+        for folder, files in drawing_scenes().items():
+            os.makedirs(os.path.join(argv[2], folder), exist_ok=True)
+            for name, data in files.items():
+                with open(os.path.join(argv[2], folder, name), 'wb') as f:
+                    f.write(data)
+        return 0
+    if len(argv) == 4 and argv[1] == 'mesh':
+        with open(argv[2], 'wb') as f:
+            f.write(mesh_bytes(int(argv[3])))
+        return 0
     if len(argv) == 3 and argv[1] == 'samples':
         os.makedirs(argv[2], exist_ok=True)
         for name, make in SAMPLES.items():

@@ -180,3 +180,26 @@ TEST(N2CamFile, EmptyGroupsAreEightBytes)
     b.U32(0).U32(0);
     EXPECT_EQ(LoadRace<N2CamFile>(b.Get())->GetCameraCount(), 0);
 }
+
+TEST(CamFile, TheSecondAccessorGivesTheCamerasOfTheFirst)
+{
+    // The two accessors of camera i, each named by its signature.
+    Velmo::Util::CountedPointer<Camera> (CamFile::*first)(int) const = &CamFile::GetCamera;
+    Velmo::Util::CountedPointer<Camera> (CamFile::*second)(int) = &CamFile::GetCamera;
+    auto gpl = LoadRace<GPLCamFile>(CamFileBytes({{1, 1.0f}, {0, 2.0f}}, {3.0f}));
+    auto n2 = LoadRace<N2CamFile>(ReadRaceSample("n2.cam"));
+    for (CamFile* file : std::initializer_list<CamFile*>{gpl.get(), n2.get()})
+    {
+        ASSERT_GT(file->GetCameraCount(), 2);
+        for (int i = 0; i < file->GetCameraCount(); ++i)
+        {
+            EXPECT_TRUE((file->*second)(i));
+            EXPECT_EQ((file->*second)(i).Get(), (file->*first)(i).Get()) << i;
+        }
+        for (int i : {-1, file->GetCameraCount()})
+        {
+            EXPECT_EQ(AssertionOf([&] { (file->*first)(i); }), "i >= 0 && size_t(i) < Cameras.size()");
+            EXPECT_EQ(AssertionOf([&] { (file->*second)(i); }), "i >= 0 && size_t(i) < Cameras.size()");
+        }
+    }
+}

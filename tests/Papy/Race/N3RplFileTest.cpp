@@ -134,8 +134,12 @@ TEST(N3RplFile, LapsEndWhereTheLineIsCrossed)
     ASSERT_EQ(laps.size(), 3u);
     EXPECT_EQ(laps[1].end, 2);
     EXPECT_EQ(laps[2].end, 5);
+    // Frames [first, end): the first lap from frame 0, the second from the frame after frame 2
+    // to its last frame, 5.
+    EXPECT_EQ(file->GetLapFirstFrame(0, 0, 0), 0);
+    EXPECT_EQ(file->GetLapEndFrame(0, 0, 0), 3);
     EXPECT_EQ(file->GetLapFirstFrame(0, 0, 1), 3);
-    EXPECT_EQ(file->GetLapEndFrame(0, 0, 1), 5);
+    EXPECT_EQ(file->GetLapEndFrame(0, 0, 1), 6);
     EXPECT_DOUBLE_EQ(file->GetLapTime(0, 0, 1), 3.0 / 15);
     EXPECT_EQ(file->GetLapStatus(0, 0, 0), 1);
     // Driver 1 only in frame 1, with its second record.

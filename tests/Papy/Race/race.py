@@ -833,8 +833,9 @@ def n3_listing(r):
         lines.append('driver %d %s %d' % (d, x['name'] or '-', x['car']))
         laps = x['laps']
         for g in range(len(laps) - 1):
+            # The lap's frames as [first, end): the first lap from frame 0.
             lines.append('lap %d %d %r %d %d %d' % (d, g, (laps[g + 1][1] - laps[g][1]) * (1 / 15), laps[g + 1][0],
-                                                    laps[g][1] + 1, laps[g + 1][1]))
+                                                    0 if g == 0 else laps[g][1] + 1, laps[g + 1][1] + 1))
         for f, (valid, lon, lat, ang) in enumerate(x['samples']):
             if valid:
                 lines.append('sample %d %d %r %r %r' % (d, f, lon * 256 * 0.0000508, lat * 256 * 0.0000508,

@@ -98,6 +98,68 @@ TEST(TrkTrack, TrackAndSegmentQueriesAgree)
     }
 }
 
+TEST(TrkTrack, PositionsInsideSectionsAreTheGeneratorsPositions)
+{
+    // Points a quarter, a half and three quarters into each section's 2D length (and one laps
+    // away): the 2D longitude becomes the 3D one, and the place there, as trk.py works them out.
+    for (const char* sample : {"gpl-minimal", "gpl-corners", "icr2-corners", "icr2-minimal"})
+    {
+        SCOPED_TRACE(sample);
+        const std::string name = std::string(sample) + ".trk";
+        Bytes bytes = ReadTrackSample(name);
+        CountedPointer<TrkFile> file;
+        if (name.rfind("icr2", 0) == 0)
+            file = LoadTrk<ICR2TrkFile>(bytes);
+        else
+            file = LoadTrk<GPLTrkFile>(bytes);
+        TrkTrack track(file);
+        const auto rows = ReadTrackTable(std::string(sample) + ".pos2d", false);
+        ASSERT_GE(rows.size(), 30u);
+        for (const auto& row : rows)
+        {
+            ASSERT_EQ(row.size(), 10u);
+            const double longitude = std::stod(row[0]), latitude = std::stod(row[1]);
+            SCOPED_TRACE(row[0] + " " + row[1]);
+            EXPECT_EQ(file->Convert2DTo3D(longitude), std::stoi(row[2]));
+            EXPECT_DOUBLE_EQ(track.Convert2DTo3D(longitude), std::stoi(row[2]) * u);
+            const TrackPosition p = track.GetPosition(longitude, latitude);
+            EXPECT_EQ(p.X, std::stoi(row[3]) * u);
+            EXPECT_EQ(p.Y, std::stoi(row[4]) * u);
+            EXPECT_EQ(p.Z, std::stoi(row[5]) * u);
+            EXPECT_EQ(p.Heading, std::stoi(row[6]) * TrkFile::AngleUnit);
+            EXPECT_EQ(p.Pitch, std::stoi(row[7]) * TrkFile::AngleUnit);
+            EXPECT_EQ(p.Bank, std::stoi(row[8]) * TrkFile::AngleUnit);
+            EXPECT_EQ(int(p.Floor), std::stoi(row[9]));
+        }
+    }
+}
+
+TEST(TrkTrack, ArcsOfCornersAreTheGeneratorsAndTurnAsTheirHeadings)
+{
+    for (const char* sample : {"gpl-corners", "icr2-corners"})
+    {
+        SCOPED_TRACE(sample);
+        auto track = LoadTrack(std::string(sample) + ".trk");
+        const auto rows = ReadTrackTable(std::string(sample) + ".arcs", false);
+        ASSERT_GE(rows.size(), 2u);
+        for (const auto& row : rows)
+        {
+            auto segment = track->GetSegment(std::stoi(row[0]));
+            ASSERT_TRUE(segment->IsCorner());
+            double cx, cy, radius, curvature;
+            segment->GetArc(cx, cy, radius, curvature);
+            EXPECT_DOUBLE_EQ(cx, std::stod(row[1]));
+            EXPECT_DOUBLE_EQ(cy, std::stod(row[2]));
+            EXPECT_DOUBLE_EQ(radius, std::stod(row[3]));
+            EXPECT_DOUBLE_EQ(curvature, std::stod(row[4]));
+            // The curvature is the whole turn of the segment: its heading at the end less its
+            // heading at the start, within half a turn.
+            double turn = std::remainder(segment->GetEndHeading() - segment->GetStartHeading(), 2 * M_PI);
+            EXPECT_NEAR(curvature, turn, 1e-6) << row[0];
+        }
+    }
+}
+
 TEST(TrkTrack, CornerRadiiHaveTheSignOfTheirCurvature)
 {
     int left = 0, right = 0;

@@ -11,6 +11,11 @@ Commands:
                              NAME.trk / NAME.lp     sample tracks and lines
                              NAME.pos               "longitude latitude x y z heading pitch bank
                                                     surface" lines, integers, for each track
+                             NAME.pos2d             "longitude2D latitude longitude3D x y z heading
+                                                    pitch bank surface": 2D longitude and latitude
+                                                    in metres, then integers, inside each section
+                             NAME.arcs              "section centreX centreY radius curvature" of
+                                                    each corner, metres and radians
                              NAME.info              "length2d <float>" and "lprecords <n>"
                              crafted.txt            "file<TAB>reader<TAB>strict<TAB>track<TAB>message"
                                                     for one crafted file per error message
@@ -333,7 +338,15 @@ def position(t, lon, lat):
 
 def length2d(t):
     """The total 2D length in metres, summed in single precision as the track files keep it."""
-    total = f32(0)
+    return sections_2d(t)[1]
+
+
+def sections_2d(t):
+    """(2D start, 2D length, ratio) of each section, and the lap's 2D length: the lengths of
+    length2d, the starts their running sum, all in single precision as the track files keep
+    them; ratio = the section's length in metres over its 2D length (0 for no 2D length)."""
+    out = []
+    start = f32(0)
     n = len(t["sections"])
     for s, sec in enumerate(t["sections"]):
         p0 = position(t, sec["start"], 0)
@@ -345,8 +358,56 @@ def length2d(t):
         else:
             dx, dy = float(p1[0]) - float(p0[0]), float(p1[1]) - float(p0[1])
             length = math.sqrt(dx * dx + dy * dy)
-        total = f32(total + f32(length * U))
-    return total
+        length = f32(length * U)
+        out.append((start, length, sec["length"] * U / length if length > 0 else 0.0))
+        start = f32(start + length)
+    return out, start
+
+
+def convert_2d_to_3d(t, lon2d):
+    """The 3D longitude (file units) of a 2D longitude (metres): wrapped into the lap, the
+    section whose 2D span holds it, and the offset in it scaled by the section's ratio,
+    truncated and held within the section."""
+    sections, lap = sections_2d(t)
+    wrapped = math.fmod(lon2d, lap) if lap > 0 and math.isfinite(lon2d) else 0.0
+    if wrapped < 0:
+        wrapped += lap
+    if wrapped >= lap:
+        wrapped = 0.0
+    s = max(i for i, (start, _, _) in enumerate(sections) if start <= wrapped)
+    start, length, ratio = sections[s]
+    offset = int(min(wrapped - start, length) * ratio / U)
+    sec = t["sections"][s]
+    return sec["start"] + min(max(offset, 0), max(sec["length"], 0))
+
+
+def sample_points_2d(t):
+    """(2D longitude, latitude), both in metres, inside every section: at a quarter, a half and
+    three quarters of its 2D length, at latitudes between and beyond the laterals."""
+    sections, lap = sections_2d(t)
+    lats = t["laterals"]
+    latitudes = [-1.25, 0.0, 2.5, (lats[0] - 30000) * U, (lats[-1] + 20000) * U]
+    points = []
+    for start, length, _ in sections:
+        for frac in (0.25, 0.5, 0.75):
+            for lat in latitudes:
+                points.append((start + length * frac, lat))
+    points.append((lap * 2.5, 1.0))
+    return points
+
+
+def arcs(t):
+    """(section, centre x, centre y, radius, curvature) of each corner in metres and radians:
+    the centre from S1 and S2, the curvature the whole turn (twice S3), the radius the
+    reference line's (lateral 0 plus its trace radius) with the sign of the turn."""
+    out = []
+    for s, sec in enumerate(t["sections"]):
+        if sec["type"] != 2:
+            continue
+        curvature = sec["s"][2] * 2.0 * ANGLE_UNIT
+        reference = abs((float(t["laterals"][0]) + float(t["traces"][s * len(t["laterals"])][6])) * U)
+        out.append((s, sec["s"][0] * U, sec["s"][1] * U, -reference if curvature < 0 else reference, curvature))
+    return out
 
 
 def lp_count(t):
@@ -658,6 +719,13 @@ def write_samples(outdir):
         lines = ["%d %d %s" % (lon, lat, " ".join(str(v) for v in position(t, lon, lat)))
                  for lon, lat in sample_points(t)]
         put(name + ".pos", ("\n".join(lines) + "\n").encode())
+        lines = []
+        for lon2d, lat in sample_points_2d(t):
+            lon3d = convert_2d_to_3d(t, lon2d)
+            values = position(t, lon3d, int(lat / U))
+            lines.append("%r %r %d %s" % (lon2d, lat, lon3d, " ".join(str(v) for v in values)))
+        put(name + ".pos2d", ("\n".join(lines) + "\n").encode())
+        put(name + ".arcs", "".join("%d %r %r %r %r\n" % arc for arc in arcs(t)).encode())
         put(name + ".info", ("length2d %r\nlprecords %d\n" % (length2d(t), lp_count(t))).encode())
         if t["game"] == "gpl":
             put(name + ".lp", write_lp("gpllp", lp_count(t)))

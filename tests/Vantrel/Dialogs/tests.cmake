@@ -14,6 +14,6 @@ if(VELMO_XVFB_RUN)
   add_test(NAME VantrelGui.Dialogs
            COMMAND sh -c "exec \"$0\" -a -n $((100 + $$ % 800)) -s '-screen 0 1280x1024x24' \"$1\""
                    ${VELMO_XVFB_RUN} $<TARGET_FILE:VantrelDialogsTests>)
-  set_tests_properties(VantrelGui.Dialogs PROPERTIES LABELS gui TIMEOUT 120 RESOURCE_LOCK VantrelGui
+  set_tests_properties(VantrelGui.Dialogs PROPERTIES LABELS gui TIMEOUT 400 RESOURCE_LOCK VantrelGui
                        ENVIRONMENT "NO_AT_BRIDGE=1;LSAN_OPTIONS=suppressions=${dialogs_test_dir}/lsan-toolkit.supp")
 endif()

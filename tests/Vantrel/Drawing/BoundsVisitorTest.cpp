@@ -91,7 +91,7 @@ TEST(BoundsVisitor, TransformsDeeperThanTheStackAreLeftOutWithOneMessage)
         GTEST_SKIP() << "the model-view stack holds the sample's 64 levels";
     const Measured measured = MeasureGpl("deep");
     DrawingTest::ExpectBounds(measured.Bounds, Samples::Get().Bounds("deep"), "deep");
-    EXPECT_EQ(measured.Messages, std::vector<std::string>{ModelviewStack::OverflowMessage()});
+    EXPECT_EQ(measured.Messages, std::vector<std::string>{BoundsTransformStack::OverflowMessage()});
 }
 
 TEST(BoundsVisitor, AnExternalObjectCycleIsWalkedOnceAndNamed)

@@ -19,3 +19,41 @@ gtest_discover_tests(VantrelDrawingTests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEO
 # The 3D-object pane's sample files; glshot, the offscreen picture program, and its check.
 include(${CMAKE_CURRENT_LIST_DIR}/DrawingSamples.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/glshot/tests.cmake)
+
+# The benchmark of the track plan and the car path at 1024 x 768: prints the figures, asserts
+# nothing; label perf, excluded from the test run.
+add_executable(TrackPlanBench ${CMAKE_CURRENT_LIST_DIR}/bench/TrackPlanBench.cpp)
+target_include_directories(TrackPlanBench PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(TrackPlanBench PRIVATE VantrelDrawing ${VELMO_PAPY_LIBRARIES} OpenGL::EGL GTest::gtest)
+target_compile_definitions(TrackPlanBench PRIVATE
+  VELMO_TEST_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}"
+  VELMO_TEST_BINARY_DIR="${CMAKE_CURRENT_BINARY_DIR}"
+  VELMO_PYTHON3="${Python3_EXECUTABLE}")
+add_test(NAME TrackPlanBench COMMAND TrackPlanBench)
+set_tests_properties(TrackPlanBench PROPERTIES LABELS "perf;gl")
+
+# The scene folders of the drawing tests: objects from the GPL, N4 and N2 generators, textures from
+# the bitmap generator, written into the build folder before the test program is built.
+set(VELMO_DRAWING_SCENES ${CMAKE_CURRENT_BINARY_DIR}/drawing-scenes)
+add_custom_command(OUTPUT ${VELMO_DRAWING_SCENES}/scenes.stamp
+                   COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/Papy/GPL/gpl3do.py drawing ${VELMO_DRAWING_SCENES}
+                   COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/Papy/N4/n4archive.py drawing ${VELMO_DRAWING_SCENES}
+                   COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/Papy/N2/n2tdo.py drawing ${VELMO_DRAWING_SCENES}
+                   COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/Papy/Bitmap/bitmap.py drawing ${VELMO_DRAWING_SCENES}
+                   COMMAND ${CMAKE_COMMAND} -E touch ${VELMO_DRAWING_SCENES}/scenes.stamp
+                   DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/Papy/GPL/gpl3do.py ${CMAKE_CURRENT_SOURCE_DIR}/Papy/N4/n4archive.py
+                           ${CMAKE_CURRENT_SOURCE_DIR}/Papy/N2/n2tdo.py ${CMAKE_CURRENT_SOURCE_DIR}/Papy/Bitmap/bitmap.py
+                   COMMENT "Writing the drawing tests' scenes")
+add_custom_target(DrawingScenes DEPENDS ${VELMO_DRAWING_SCENES}/scenes.stamp)
+add_dependencies(VantrelDrawingTests DrawingScenes)
+target_compile_definitions(VantrelDrawingTests PRIVATE VELMO_DRAWING_SCENES="${VELMO_DRAWING_SCENES}"
+                           VELMO_ARTIFACTS_DIR="${CMAKE_BINARY_DIR}/artifacts")
+
+# The benchmark of the perf figures: prints them, asserts nothing; excluded from the test run.
+add_executable(DrawingBench ${CMAKE_CURRENT_LIST_DIR}/bench/DrawingBench.cpp)
+target_include_directories(DrawingBench PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(DrawingBench PRIVATE VantrelDrawing ${VELMO_PAPY_LIBRARIES} OpenGL::EGL)
+target_compile_definitions(DrawingBench PRIVATE VELMO_TEST_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}"
+                           VELMO_PYTHON3="${Python3_EXECUTABLE}")
+add_test(NAME DrawingBench COMMAND DrawingBench)
+set_tests_properties(DrawingBench PROPERTIES LABELS perf)

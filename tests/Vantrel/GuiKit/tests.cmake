@@ -56,7 +56,7 @@ foreach(dir ${velmo_gui_dirs})
       set_tests_properties(${test} PROPERTIES LABELS "gui;perf" TIMEOUT 300)
     else()
       add_test(NAME ${test} COMMAND ${velmo_gui_kit_dir}/run-gui.sh $<TARGET_FILE:${program}> --suite-file=${file})
-      set_tests_properties(${test} PROPERTIES LABELS gui TIMEOUT 120)
+      set_tests_properties(${test} PROPERTIES LABELS gui TIMEOUT 400)
     endif()
     set_tests_properties(${test} PROPERTIES
       ENVIRONMENT "LSAN_OPTIONS=suppressions=${velmo_gui_kit_dir}/lsan-toolkit.supp")

@@ -14,3 +14,15 @@ if(velmo_rows_test_sources)
   gtest_discover_tests(VantrelRowsTests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                        PROPERTIES ENVIRONMENT "VELMO_TEST_SOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR}")
 endif()
+
+# The benchmark of the track and replay rows: prints the figures, asserts nothing; label perf,
+# excluded from the test run.
+add_executable(TrkRowsBench ${CMAKE_CURRENT_LIST_DIR}/bench/TrkRowsBench.cpp)
+target_include_directories(TrkRowsBench PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(TrkRowsBench PRIVATE VantrelRows ${VELMO_PAPY_LIBRARIES} GTest::gtest)
+target_compile_definitions(TrkRowsBench PRIVATE
+  VELMO_TEST_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}"
+  VELMO_TEST_BINARY_DIR="${CMAKE_CURRENT_BINARY_DIR}"
+  VELMO_PYTHON3="${Python3_EXECUTABLE}")
+add_test(NAME TrkRowsBench COMMAND TrkRowsBench)
+set_tests_properties(TrkRowsBench PROPERTIES LABELS perf)

@@ -1,5 +1,5 @@
-// Every node of the independent generators' samples lists without an exception, with the
-// "Type" of its kind, and the tree pane shows every node as the generators list it.
+// Every node of the independent generators' samples (GPL, N2, N4) lists without an exception,
+// with the "Type" of its kind, and the tree pane shows every node as the generators list it.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -8,6 +8,11 @@
 #include <set>
 #include <sstream>
 
+#include "Papy/Bitmap/GPLMipFile.h"
+#include "Papy/Bitmap/Palette.h"
+#include "Papy/Factory/FileFactory.h"
+#include "Papy/Factory/MakeFacets.h"
+#include "Papy/Factory/PaletteServer.h"
 #include "Papy/GPL/GPLTdoFile.h"
 #include "Papy/Model/ThreeDObjectAnimatedTransform.h"
 #include "Papy/Model/ThreeDObjectAnimationSplitter.h"
@@ -88,6 +93,7 @@
 #include "Papy/Model/ThreeDObjectVertices.h"
 #include "Papy/Model/ThreeDObjectWSection.h"
 #include "Papy/Model/ThreeDObjectXSection.h"
+#include "Papy/N2/N2TdoFile.h"
 #include "Papy/N4/N4ArchiverLists.h"
 #include "Papy/N4/N4TdoFile.h"
 #include "Util/CharBuffer.h"
@@ -320,6 +326,48 @@ CountedPointer<Velmo::Util::BinaryStream> StreamOfFile(const std::string& path, 
     buffer->Attach(Velmo::U32(bytes.size()), reinterpret_cast<const Velmo::U8*>(bytes.data()));
     return stream;
 }
+
+// The factory an N2 file takes its colours and textures from: a palette of 256 colours, and
+// a small texture for every name.
+class OnePalette : public PaletteServer
+{
+public:
+    OnePalette() : m_palette(new Palette(256))
+    {
+        for (Velmo::U32 i = 1; i < 256; ++i)
+            m_palette->SetColour(i, Colour(i / 255.0f, 1 - i / 255.0f, 0.5f, 1));
+    }
+    CountedPointer<Palette> GetCurrentPalette() override { return m_palette; }
+    CountedPointer<Palette> GetBasePalette() override { return m_palette; }
+    void PushPalette(CountedPointer<Palette>) override {}
+    void PopPalette() override {}
+
+private:
+    CountedPointer<Palette> m_palette;
+};
+
+class AnyTexture : public MakeMip
+{
+public:
+    void Make(CountedPointer<MipFile>& object, const std::string&, const std::string&, bool) override
+    {
+        object = CountedPointer<MipFile>(new GPLMipFile(8, 16, 5, 6, 5, 0, 0, false, 0, false, true, true, 1, 0, 6, 0));
+    }
+    void Adopt(const CountedPointer<MipFile>&, const std::string&, const std::string&) override {}
+    void PurgeCache() override {}
+};
+
+FileFactory& N2Factory()
+{
+    static FileFactory factory;
+    static const bool filled = [] {
+        factory.AddFacet<PaletteServer>(new OnePalette);
+        factory.AddFacet<MakeMip>(new AnyTexture);
+        return true;
+    }();
+    static_cast<void>(filled);
+    return factory;
+}
 } // namespace
 
 TEST(Samples, GPLNodesListAndShowAsTheGeneratorListsThem)
@@ -435,6 +483,85 @@ TEST(Samples, N4NodesListAndShowAsTheGeneratorListsThem)
     EXPECT_GE(types.size(), 20u);
 }
 
+TEST(Samples, N2NodesListAndShowAsTheGeneratorListsThem)
+{
+    std::set<std::string> types;
+    for (const std::string name : {"minimal", "allkinds", "textures", "track", "groove"})
+    {
+        SCOPED_TRACE(name);
+        const std::string folder = VELMO_N2_SAMPLE_DIR;
+        std::string bytes;
+        CountedPointer<N2TdoFile> file(new N2TdoFile(StreamOfFile(folder + "/" + name + ".3do", bytes), &N2Factory()));
+
+        // The generator's listing: "id type=T kids=K,K,... facts" per node, the root and null
+        // too ("-" for no children).
+        std::map<int, std::string> nodes;
+        std::map<int, std::vector<int>> kids;
+        std::istringstream lines(ReadFile(folder + "/" + name + ".list"));
+        for (std::string line; std::getline(lines, line);)
+        {
+            std::istringstream words(line);
+            int id;
+            std::string type, children;
+            words >> id >> type >> children;
+            ASSERT_EQ(type.rfind("type=", 0), 0u) << line;
+            ASSERT_EQ(children.rfind("kids=", 0), 0u) << line;
+            nodes[id] = type.substr(5);
+            std::istringstream ids(children.substr(5));
+            for (std::string child; std::getline(ids, child, ',');)
+                if (child != "-")
+                    kids[id].push_back(std::stoi(child));
+        }
+        ASSERT_GT(nodes.size(), 2u);
+        // The nodes the root reaches, as the generator sees them (a record nothing refers to
+        // is in the file but not in the tree).
+        std::set<int> reached;
+        std::deque<int> pending(1, N2TdoFile::RootId);
+        while (!pending.empty())
+        {
+            const int id = pending.front();
+            pending.pop_front();
+            if (reached.insert(id).second)
+                for (int child : kids[id])
+                    pending.push_back(child);
+        }
+
+        for (const auto& [id, node] : file->GetSubObjects())
+        {
+            const Rows rows = ListNode(*node, types);
+            // Records are listed by their id; every node of the file is one the generator lists.
+            EXPECT_TRUE(nodes.count(id)) << id;
+            if (id >= 0 && rows.size() > 1)
+            {
+                EXPECT_EQ(rows[1], std::make_pair(std::string("Id"), std::to_string(id))) << id;
+            }
+        }
+
+        FakeTree tree;
+        ExpandAll(tree, *file);
+        std::set<int> shown;
+        for (TreeItem item : AllItems(tree))
+        {
+            const FakeTree::Item& i = tree.Get(item);
+            if (i.id == N2TdoFile::RootId)
+                EXPECT_EQ(i.text, "Root");
+            else if (i.id == N2TdoFile::NullId)
+                EXPECT_EQ(i.text, "");
+            else
+            {
+                ASSERT_TRUE(nodes.count(i.id)) << i.text;
+                EXPECT_EQ(i.text, std::to_string(i.id) + " [" + nodes[i.id] + "]");
+                shown.insert(i.id);
+            }
+        }
+        // Every node the root reaches shows, the fix-up's line segments among them.
+        reached.erase(N2TdoFile::RootId);
+        reached.erase(N2TdoFile::NullId);
+        EXPECT_EQ(shown, reached) << "every node the root reaches shows in the tree";
+    }
+    EXPECT_GE(types.size(), 20u);
+}
+
 // A file read from disk is untrusted: every node of a mutated sample that still loads lists,
 // shows in the tree and is searched with nothing escaping but the library's own exceptions
 // (an enumeration value without a name, for one), and without a crash.
@@ -486,6 +613,15 @@ TEST(Samples, MutatedFilesListShowAndFindSafely)
         const Bytes sample = SampleBytes(std::string(VELMO_GPL_SAMPLE_DIR) + "/" + name + ".3do");
         const RobustnessTally tally = Robustness(name, sample).Mutations(20261209, 500, [](const Bytes& bytes) {
             CountedPointer<GPLTdoFile> file(new GPLTdoFile(StreamOfBytes(bytes)));
+            ListTreeAndFind(*file);
+        });
+        EXPECT_GT(tally.loaded, 0) << name;
+    }
+    for (const std::string name : {"allkinds", "textures", "track", "groove"})
+    {
+        const Bytes sample = SampleBytes(std::string(VELMO_N2_SAMPLE_DIR) + "/" + name + ".3do");
+        const RobustnessTally tally = Robustness(name, sample).Mutations(20261209, 300, [](const Bytes& bytes) {
+            CountedPointer<N2TdoFile> file(new N2TdoFile(StreamOfBytes(bytes), &N2Factory()));
             ListTreeAndFind(*file);
         });
         EXPECT_GT(tally.loaded, 0) << name;

@@ -1,8 +1,10 @@
-// glshot [--node ID] [--track] FILE OUT.png
+// glshot [--node ID] [--track] [--wireframe] [--highlight ID] FILE OUT.png
 //
 // Renders one node of a 3D-object file (the root unless --node names one) as the 3D-object
 // pane would, into an offscreen OpenGL context (EGL, no display), and writes the picture as a
 // PNG: 3D mode, or with --track the Track 3D mode (the file's track plan framed on the node).
+// In 3D mode --wireframe draws as the Wireframe switch does, and --highlight marks a node as
+// a selection with Highlight on does.
 // The file is opened through its folder's factory, as the document opens it. Each problem met
 // is printed once to standard error. Exit status: 0 drawn, 1 drawn past an error (the pane's
 // grey background, as the pane paints it then), 2 bad arguments or no OpenGL context.
@@ -24,6 +26,7 @@
 #include "Util/Exception.h"
 #include "Util/OpenGL/XOpenGL.h"
 #include "Vantrel/Drawing/DrawingReport.h"
+#include "Vantrel/Drawing/ThreeDObject3DVisitor.h"
 #include "Vantrel/Drawing/ThreeDObjectViewPainter.h"
 #include "Vantrel/Drawing/ThreeDObjectViewState.h"
 
@@ -34,16 +37,6 @@ namespace
 {
 constexpr int Width = 640;
 constexpr int Height = 480;
-
-// The 3D drawing of the pane's 3D mode goes here (Draw(options, visitor, shown, highlighted)
-// with the pane's 3D visitor). Until that drawing is in this library, 3D mode paints the
-// pane's empty grey.
-void DrawThreeDMode(const DrawOptions&, const ThreeDObjectViewPainter::Node&, const ThreeDObjectViewPainter::Node&)
-{
-    glClearColor(0.5f, 0.5f, 0.5f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-    Velmo::OpenGL::CheckError();
-}
 
 // Prints each text once.
 class Messages
@@ -82,7 +75,7 @@ CountedPointer<TdoFile> Open(const std::string& path, CountedPointer<FileFactory
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: glshot [--node ID] [--track] FILE OUT.png\n");
+    std::fprintf(stderr, "usage: glshot [--node ID] [--track] [--wireframe] [--highlight ID] FILE OUT.png\n");
     return 2;
 }
 } // namespace
@@ -91,20 +84,26 @@ int main(int argc, char** argv)
 {
     std::vector<std::string> names;
     bool track = false;
+    bool wireframe = false;
     bool hasNode = false;
     int nodeId = -1;
+    bool hasHighlight = false;
+    int highlightId = -1;
     for (int i = 1; i < argc; ++i)
     {
         const std::string argument = argv[i];
         if (argument == "--track")
             track = true;
-        else if (argument == "--node" && i + 1 < argc)
+        else if (argument == "--wireframe")
+            wireframe = true;
+        else if ((argument == "--node" || argument == "--highlight") && i + 1 < argc)
         {
             char* end = nullptr;
-            nodeId = int(std::strtol(argv[++i], &end, 10));
-            if (end == nullptr || *end != 0)
+            const int id = int(std::strtol(argv[++i], &end, 10));
+            if (end == nullptr || *end != 0 || end == argv[i])
                 return Usage();
-            hasNode = true;
+            (argument == "--node" ? hasNode : hasHighlight) = true;
+            (argument == "--node" ? nodeId : highlightId) = id;
         }
         else
             names.push_back(argument);
@@ -129,6 +128,8 @@ int main(int argc, char** argv)
         state.OnSize(Width, Height);
         ThreeDObjectViewPainter::Resize(state);
         state.Execute(track ? ThreeDObjectViewState::Track3DCommand : ThreeDObjectViewState::ThreeDCommand);
+        if (wireframe)
+            state.Execute(ThreeDObjectViewState::WireframeCommand);
         if (!hasNode)
         {
             CountedPointer<ThreeDObject> root;
@@ -137,20 +138,36 @@ int main(int argc, char** argv)
                 nodeId = root->GetId();
         }
         state.OnSelection(nodeId);
+        if (hasHighlight)
+        {
+            state.Execute(ThreeDObjectViewState::HighlightCommand);
+            state.OnSelection(highlightId);
+        }
+        // The pane's 3D mode: its one drawing visitor, built from the document's factory.
+        ThreeDObject3DVisitor visitor(factory);
+        const auto draw = [&visitor](const DrawOptions& options, const ThreeDObjectViewPainter::Node& shown,
+                                     const ThreeDObjectViewPainter::Node& highlighted) {
+            Draw(options, visitor, shown, highlighted);
+        };
         DrawingReport report;
+        const auto printAll = [&] {
+            for (const std::string& message : report.GetMessages())
+                messages.Print(message);
+            for (const std::string& message : visitor.GetReport().GetMessages())
+                messages.Print(message);
+        };
         try
         {
             painter.PreDraw(state, file.Get(), factory, report);
-            painter.DrawScene(state, file.Get(), &DrawThreeDMode, {});
+            painter.DrawScene(state, file.Get(), draw, {});
         }
         catch (...)
         {
-            for (const std::string& message : report.GetMessages())
-                messages.Print(message);
+            printAll();
             throw;
         }
-        for (const std::string& message : report.GetMessages())
-            messages.Print(message);
+        printAll();
+        visitor.DestroyGL();
         glFinish();
         Velmo::OpenGL::CheckError();
     }

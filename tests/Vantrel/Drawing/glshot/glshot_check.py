@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Checks glshot's pictures: a generated track plan (pixels worked out by drawing_samples.py
-from the plan's geometry and the pane's camera rule), a 3D-mode picture of the pane's size, and
-a file whose external object is missing (its message printed once, exit status 1).
+from the plan's geometry and the pane's camera rule), 3D-mode pictures of the pane's size
+(shaded, in wireframe, and with a polygon highlighted: each draws something over the grey
+background and differs from the others), and a file whose external object is missing (its
+message printed once, exit status 1).
 
 Usage: glshot_check.py GLSHOT WORKDIR   (exit 77 when the machine has no OpenGL context)
 """
@@ -50,6 +52,22 @@ def pixel(rows, x, y_from_bottom):
     return tuple(row[3 * x:3 * x + 3])
 
 
+def drawn(rows):
+    """The number of pixels that are not the pane's grey background."""
+    return sum(1 for row in rows for x in range(0, len(row), 3) if any(abs(c - 128) > 3 for c in row[x:x + 3]))
+
+
+def first_polygon(work, name):
+    """The id (record offset) of the first polygon of a generated GPL object."""
+    listing = subprocess.run([sys.executable, os.path.join(HERE, "..", "..", "..", "Papy", "GPL", "gpl3do.py"),
+                              "list", os.path.join(work, "gpl", name)], capture_output=True, text=True, check=True)
+    for line in listing.stdout.splitlines():
+        offset, kind = line.split()[:2]
+        if kind.startswith("27"):
+            return offset
+    raise ValueError("no polygon in " + name)
+
+
 def run(glshot, *args):
     return subprocess.run([glshot] + list(args), capture_output=True, text=True)
 
@@ -84,10 +102,25 @@ def main(argv):
                 ok = any(pixel(rows, x, yy) == (255, 0, 0) for yy in (y - 1, y, y + 1))
             if not ok:
                 failures.append("plan: %s at %d,%d is %r" % (kind, x, y, pixel(rows, x, y)))
-    shot = os.path.join(work, "rotated.png")
-    result = run(glshot, os.path.join(work, "gpl", "rotated.3do"), shot)
-    if result.returncode != 0 or result.stderr or read_png(shot)[:2] != (WIDTH, HEIGHT):
-        failures.append("3D mode: status %d, %r" % (result.returncode, result.stderr))
+    rotated = os.path.join(work, "gpl", "rotated.3do")
+    pictures = {}
+    for name, args in (("shaded", []), ("wireframe", ["--wireframe"]),
+                       ("highlight", ["--highlight", first_polygon(work, "rotated.3do")])):
+        shot = os.path.join(work, "rotated-%s.png" % name)
+        result = run(glshot, *(args + [rotated, shot]))
+        if result.returncode != 0 or result.stderr or read_png(shot)[:2] != (WIDTH, HEIGHT):
+            failures.append("3D mode, %s: status %d, %r" % (name, result.returncode, result.stderr))
+            continue
+        pictures[name] = read_png(shot)[2]
+        if drawn(pictures[name]) < 20:
+            failures.append("3D mode, %s: nothing drawn over the background" % name)
+    if len(pictures) == 3:
+        for a, b in (("shaded", "wireframe"), ("shaded", "highlight")):
+            if pictures[a] == pictures[b]:
+                failures.append("3D mode: %s and %s look the same" % (a, b))
+    result = run(glshot, "--highlight", "123456789", rotated, os.path.join(work, "unknown.png"))
+    if result.returncode != 1 or "p != SubObjects.end()" not in result.stderr:
+        failures.append("unknown highlighted node: status %d, %r" % (result.returncode, result.stderr))
     lost = os.path.join(work, "lost.png")
     result = run(glshot, os.path.join(work, "gpl", "lost.3do"), lost)
     if result.returncode != 1 or result.stderr.count("File not found") != 1 or not os.path.exists(lost):

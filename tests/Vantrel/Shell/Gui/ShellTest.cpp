@@ -5,8 +5,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include <wx/filehistory.h>
 #include <wx/filename.h>
@@ -21,13 +19,13 @@
 #include "Util/Exception.h"
 #include "Vantrel/App/AboutDlg.h"
 #include "Vantrel/Frame/CommandIds.h"
+#include "Vantrel/Frame/WindowIcons.h"
 #include "Vantrel/App/FixedMultiDocTemplate.h"
 #include "Vantrel/App/MainFrame.h"
 #include "Vantrel/App/VantrelApp.h"
 #include "Vantrel/App/VantrelDocManager.h"
 #include "Vantrel/Doc/DocumentSource.h"
 #include "Vantrel/Doc/SubDoc.h"
-#include "Vantrel/View/3DOTreeView.h"
 #include "Vantrel/View/BinCanvas.h"
 
 using namespace GuiTest;
@@ -47,23 +45,6 @@ void ClearHistory()
     wxFileHistory* history = Manager().GetFileHistory();
     while (history->GetCount() > 0)
         history->RemoveFileFromHistory(0);
-}
-
-// The bytes of a 3D object that its document reads: a GPL object ("3do") or an N4 track
-// ("ptf"), written by the independent generators once for the program.
-std::string ObjectBytes(const std::string& kind)
-{
-    static VelmoTest::TempFolder cache;
-    const std::string path = cache.Path(kind == "ptf" ? "track.ptf" : "minimal.3do");
-    if (!std::filesystem::exists(path))
-    {
-        const std::string generator = std::string(VELMO_TEST_SOURCE_DIR) +
-                                      (kind == "ptf" ? "/Papy/N4/n4archive.py track.ptf '" + path + "'"
-                                                     : "/Papy/GPL/gpl3do.py samples '" + cache.Path() + "'");
-        EXPECT_EQ(std::system((std::string(VELMO_PYTHON3) + " " + generator + " > /dev/null").c_str()), 0);
-    }
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 std::vector<std::string> History()
@@ -89,29 +70,26 @@ TEST(Shell, PlainStartShowsMenu128AndNoDocument)
 TEST(Shell, ExtensionsPickTheirTemplates)
 {
     VelmoTest::TempFolder folder;
-    // The 3D objects are read: a PTF track in a folder of its own (an N4 folder), a GPL object.
     const struct
     {
         const char* name;
         int id;
-        std::string bytes;
-    } cases[] = {{"n4/X.PTF", 130, ObjectBytes("ptf")}, {"a.b.3do", 130, ObjectBytes("3do")},
-                 {"x.xyz", 132, ""},
-                 {"noext", 132, ""},
-                 {"m.track", 138, ""},
-                 {"m.trk", 133, ""}};
+    } cases[] = {{"X.PTF", 130}, {"a.b.3do", 130}, {"m.trk", 133}, {"t.track", 138}, {"x.xyz", 132}, {"noext", 132}};
     for (const auto& c : cases)
     {
-        CVantrelDoc* document =
-            Open(folder.Write(c.name, c.bytes.empty() ? "bytes of " + std::string(c.name) : c.bytes));
-        ASSERT_NE(document, nullptr) << c.name;
-        EXPECT_EQ(TemplateIdOf(document), c.id) << c.name;
-        if (c.id == 130)
-            EXPECT_NE(ViewOf<C3DOTreeView>(document), nullptr) << c.name;
-        else
-            EXPECT_NE(CanvasOf(document), nullptr) << c.name;
+        auto* found = dynamic_cast<CFixedMultiDocTemplate*>(Manager().FindTemplateForPath(folder.Path(c.name)));
+        ASSERT_NE(found, nullptr) << c.name;
+        EXPECT_EQ(found->GetId(), c.id) << c.name;
     }
-    EXPECT_EQ(DocumentCount(), 6);
+    // Files of no kind of their own open as dumps.
+    for (const char* name : {"x.xyz", "noext"})
+    {
+        CVantrelDoc* document = Open(folder.Write(name, "bytes of " + std::string(name)));
+        ASSERT_NE(document, nullptr) << name;
+        EXPECT_EQ(TemplateIdOf(document), 132) << name;
+        EXPECT_NE(CanvasOf(document), nullptr) << name;
+    }
+    EXPECT_EQ(DocumentCount(), 2);
     CloseAll();
     EXPECT_EQ(DocumentCount(), 0);
 }
@@ -124,18 +102,15 @@ TEST(Shell, DocumentWindowsCarryTheirTemplatesMenus)
     wxFrame* frame = dynamic_cast<wxFrame*>(hex->GetFirstView()->GetFrame());
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(MenuTitles(frame->GetMenuBar()), (std::vector<std::string>{"&File", "&View", "&Window", "&Help"}));
-    CVantrelDoc* object = Open(folder.Write("o.3do", ObjectBytes("3do")));
+    // An empty 3D-object document (File New) has the 3D-object window's menus.
+    wxDocument* object = Manager().FindTemplateById(130)->CreateDocument(wxString(), wxDOC_NEW);
     ASSERT_NE(object, nullptr);
+    EXPECT_TRUE(object->OnNewDocument());
+    Pump();
     wxMenuBar* bar = dynamic_cast<wxFrame*>(object->GetFirstView()->GetFrame())->GetMenuBar();
     EXPECT_EQ(MenuTitles(bar),
               (std::vector<std::string>{"&File", "&View", "&Draw", "&Texture", "&Window", "&Help"}));
-    // Commands that nothing answers yet are disabled.
-    EXPECT_FALSE(bar->IsEnabled(ID_CHECK));
-    EXPECT_FALSE(bar->IsEnabled(AppCommand(32773)));
     EXPECT_TRUE(bar->IsEnabled(ID_FILE_OPEN));
-    CVantrelDoc* track = Open(folder.Write("t.track", "track"));
-    ASSERT_NE(track, nullptr);
-    EXPECT_EQ(dynamic_cast<wxFrame*>(track->GetFirstView()->GetFrame())->GetMenuBar(), nullptr);
     CloseAll();
 }
 
@@ -174,9 +149,16 @@ TEST(Shell, HistoryHoldsOnlyHexAndDatFiles)
     VelmoTest::TempFolder folder;
     ClearHistory();
     Open(folder.Write("x.xyz", "hex"));
-    Open(folder.Write("c.dat", "dat"));
-    Open(folder.Write("n4/X.PTF", ObjectBytes("ptf")));
-    Open(folder.Write("m.trk", "trk"));
+    // An ICR2 container of one entry, "e.bin".
+    std::string dat("\x01\x00\x05\x00\x01\x00\x00\x00\x01\x00\x00\x00", 12);
+    dat += std::string("e.bin") + std::string(8, '\0') + std::string("\x1d\x00\x00\x00", 4) + "x";
+    EXPECT_NE(Open(folder.Write("c.dat", dat)), nullptr);
+    {
+        // A 3D object and a track that fail to open leave the list alone too.
+        Messages ignored;
+        Open(folder.Write("X.PTF", "ptf"));
+        Open(folder.Write("m.trk", "trk"));
+    }
     Open(folder.Write("noext", "hex"));
     EXPECT_EQ(History(), (std::vector<std::string>{"noext", "c.dat", "x.xyz"}));
 
@@ -192,6 +174,34 @@ TEST(Shell, HistoryHoldsOnlyHexAndDatFiles)
     EXPECT_EQ(entry->GetUserReadableName(), "e.bin");
     EXPECT_EQ(History(), (std::vector<std::string>{"noext", "c.dat", "x.xyz"}));
     CloseAll();
+}
+
+// The list keeps the last 4 of 12 opened dumps, newest first.
+TEST(Shell, HistoryHoldsTheLastFour)
+{
+    VelmoTest::TempFolder folder;
+    ClearHistory();
+    for (int i = 0; i < 12; ++i)
+    {
+        Open(folder.Write("f" + std::to_string(i) + ".xyz", "hex"));
+        CloseAll();
+    }
+    EXPECT_EQ(History(), (std::vector<std::string>{"f11.xyz", "f10.xyz", "f9.xyz", "f8.xyz"}));
+    EXPECT_EQ(Manager().GetFileHistory()->GetMaxFiles(), 4u);
+}
+
+// The main window and each document kind but the ".track" one have an icon of their own.
+TEST(Shell, WindowsHaveTheirIcons)
+{
+    EXPECT_TRUE(Frame().GetIcon().IsOk());
+    for (int id : {128, 129, 130, 133, 134, 135, 136, 137, 140, 141})
+    {
+        const wxIcon icon = GetWindowIcon(id);
+        ASSERT_TRUE(icon.IsOk()) << id;
+        EXPECT_EQ(icon.GetWidth(), 32) << id;
+    }
+    EXPECT_FALSE(GetWindowIcon(138).IsOk());
+    EXPECT_FALSE(GetWindowIcon(132).IsOk());
 }
 
 TEST(Shell, StrictMarkFollowsTheSwitch)
@@ -375,15 +385,16 @@ TEST(Shell, FileNewMakesAnEmptyDocument)
 {
     wxTEST_DIALOG(Command(ID_FILE_NEW), wxExpectAny(wxID_CANCEL));
     EXPECT_EQ(DocumentCount(), 0);
-    wxDocument* created = Manager().FindTemplateById(129)->CreateDocument(wxString(), wxDOC_NEW);
+    wxDocument* created = Manager().FindTemplateById(132)->CreateDocument(wxString(), wxDOC_NEW);
     ASSERT_NE(created, nullptr);
     EXPECT_TRUE(created->OnNewDocument());
     Pump();
     ASSERT_EQ(DocumentCount(), 1);
     auto* document = dynamic_cast<CSubDoc*>(Manager().GetCurrentDocument());
     ASSERT_NE(document, nullptr);
-    EXPECT_EQ(TemplateIdOf(document), 129);
+    EXPECT_EQ(TemplateIdOf(document), 132);
     EXPECT_EQ(document->GetSize(), 0u);
+    EXPECT_EQ(document->GetUserReadableName().utf8_string().rfind("Untitled", 0), 0u) << document->GetUserReadableName();
     ASSERT_NE(CanvasOf(document), nullptr);
     EXPECT_TRUE(CanvasOf(document)->GetVisibleLines().empty());
     CloseAll();

@@ -469,7 +469,7 @@ TEST_F(Tdo, FindReachesAnIdUnderACollapsedBranch)
          item = tree.GetItemParent(item))
         EXPECT_TRUE(tree.IsExpanded(item)) << tree.GetItemText(item).utf8_string();
     EXPECT_EQ(panes.Fields->GetShownId(), transformation.Id);
-    EXPECT_EQ(panes.View3D->GetShownId(), transformation.Id);
+    EXPECT_EQ(panes.View3D->GetState().GetShownId(), transformation.Id);
 
     // Its child, from the selected node.
     const wxTreeItemId selected = tree.GetSelection();

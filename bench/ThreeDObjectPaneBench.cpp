@@ -7,7 +7,7 @@
 // The files are written by tests/Vantrel/Drawing/drawing_samples.py. Prints figures and the
 // targets; asserts nothing.
 //
-//   DrawingBench [segments [segment length]]
+//   ThreeDObjectPaneBench [segments [segment length]]
 //
 // The default track is a lap of 5.1 km in 3000 segments of 1.7 units: one piece each. Longer
 // segments are cut into 1 + length / 3 pieces; the replay's time grows with them (on llvmpipe it

@@ -1,0 +1,19 @@
+#pragma once
+// The texts of the problems that the drawing and clip-test walks draw past, in one place. Each
+// is added to a DrawingReport, which keeps it once.
+#include <cstddef>
+#include <string>
+
+namespace DrawingMessages
+{
+// "Node 12 has a coordinate or an angle that is not a finite number: it is not drawn"
+std::string NotFinite(int nodeId);
+// "Node 12 has a vertex index beyond its 8 vertices: it is not drawn"
+std::string IndexBeyondVertices(int nodeId, std::size_t vertexCount);
+// "Node 12 has fewer texture coordinates than its vertices need: it is drawn untextured"
+std::string ShortTextureCoords(int nodeId);
+// "Scaled bitmaps are not drawn: this game has no scaled bitmap files"
+std::string NoScaledBitmaps();
+// The assertion of an appearance blend code without an OpenGL texture mode, as its text reads.
+std::string UnknownBlendCode();
+} // namespace DrawingMessages

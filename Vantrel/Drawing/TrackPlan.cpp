@@ -1,0 +1,242 @@
+#include "Vantrel/Drawing/TrackPlan.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "Papy/Track/Track.h"
+#include "Util/OpenGL/XOpenGL.h"
+
+using namespace Velmo;
+using namespace Velmo::Papy;
+
+namespace
+{
+// Walls wider than this at either end are not drawn.
+constexpr double MaxWallWidth = 3;
+
+// The distances from the segment's start where its pieces begin and end, the last the length.
+void PieceEnds(double length, double step, std::vector<double>& ends)
+{
+    ends.clear();
+    const int pieces = TrackPlan::PieceCount(length, step);
+    if (pieces == 0)
+        return;
+    // Whole steps, the last piece the rest; a capped segment is cut into equal pieces.
+    const bool capped = std::ceil(length / step) > pieces;
+    ends.reserve(std::size_t(pieces) + 1);
+    for (int k = 0; k < pieces; ++k)
+        ends.push_back(capped ? length * k / pieces : std::min(k * step, length));
+    ends.push_back(length);
+}
+
+// The points of an edge whose latitude runs linearly from start to end along the segment.
+void EdgePoints(const TrackSegment& segment, const std::vector<double>& ends, double length, double start,
+                double end, std::vector<Vertex>& points)
+{
+    points.clear();
+    for (double distance : ends)
+    {
+        const double f = distance / length;
+        points.push_back(segment.GetPoint(distance, start + (end - start) * f));
+    }
+}
+
+// Sends the walk to OpenGL. Pieces of one kind follow each other in one glBegin/glEnd, the
+// colour changing between them, so that the display list holds few primitives; the track is
+// asked for every point of a band before its pieces are sent.
+class DrawSink
+{
+public:
+    DrawSink() = default;
+    DrawSink(const DrawSink&) = delete;
+    DrawSink& operator=(const DrawSink&) = delete;
+    // Ends an open primitive when the walk is left by an exception.
+    ~DrawSink() { End(); }
+
+    void Colour(const PlanColour& colour, double factor)
+    {
+        glColor3d(colour.Red * factor, colour.Green * factor, colour.Blue * factor);
+    }
+    void Quad(const Vertex& a, const Vertex& b, const Vertex& c, const Vertex& d)
+    {
+        Begin(GL_QUADS);
+        Point(a);
+        Point(b);
+        Point(c);
+        Point(d);
+    }
+    void Line(const Vertex& a, const Vertex& b)
+    {
+        Begin(GL_LINES);
+        Point(a);
+        Point(b);
+    }
+    void End()
+    {
+        if (m_open)
+            glEnd();
+        m_open = false;
+    }
+
+private:
+    void Begin(GLenum mode)
+    {
+        if (m_open && m_mode == mode)
+            return;
+        End();
+        glBegin(mode);
+        m_mode = mode;
+        m_open = true;
+    }
+    static void Point(const Vertex& v) { glVertex3d(v.GetX(), v.GetY(), v.GetZ()); }
+
+    GLenum m_mode = GL_QUADS;
+    bool m_open = false;
+};
+
+// Merges the walk into bounds.
+class MeasureSink
+{
+public:
+    explicit MeasureSink(TrackPlanBounds& bounds) : m_bounds(bounds) {}
+    void Colour(const PlanColour&, double) {}
+    void Quad(const Vertex& a, const Vertex& b, const Vertex& c, const Vertex& d)
+    {
+        Point(a);
+        Point(b);
+        Point(c);
+        Point(d);
+    }
+    void Line(const Vertex& a, const Vertex& b)
+    {
+        Point(a);
+        Point(b);
+    }
+    void End() {}
+
+private:
+    void Point(const Vertex& v) { m_bounds.Add(v.GetX(), v.GetY(), v.GetZ()); }
+
+    TrackPlanBounds& m_bounds;
+};
+
+// One quadrilateral per piece between two edges: a at the piece's start and end, then b back.
+template <class Sink>
+void Band(Sink& sink, const std::vector<Vertex>& a, const std::vector<Vertex>& b)
+{
+    for (std::size_t k = 0; k + 1 < a.size(); ++k)
+        sink.Quad(a[k], a[k + 1], b[k + 1], b[k]);
+}
+
+template <class Sink>
+void Walk(const Track& track, int segment, double step, Sink& sink)
+{
+    const int count = track.GetSegmentCount();
+    int first = 0, last = count;
+    if (segment >= 0)
+    {
+        if (segment >= count)
+            return;
+        first = segment;
+        last = segment + 1;
+    }
+    std::vector<double> ends;
+    std::vector<Vertex> a, b;
+    for (int pass = 0; pass < 2; ++pass)
+        for (int s = first; s < last; ++s)
+        {
+            auto seg = track.GetSegment(s);
+            // The segment's points are asked by the distance in plan from its start.
+            const double length = seg->GetLength2D();
+            PieceEnds(length, step, ends);
+            if (ends.empty())
+                continue;
+            const int floors = seg->GetFSectionCount();
+            for (int f = 0; f < floors; ++f)
+            {
+                auto floor = seg->GetFSection(f);
+                const int type = floor->GetType();
+                if (TrackPlan::SurfacePass(type) != pass)
+                    continue;
+                sink.Colour(TrackPlan::SurfaceColour(type), 1 - 0.01 * floor->GetGripModifier());
+                EdgePoints(*seg, ends, length, floor->GetRightStart(), floor->GetRightEnd(), a);
+                EdgePoints(*seg, ends, length, floor->GetLeftStart(), floor->GetLeftEnd(), b);
+                Band(sink, a, b);
+            }
+            if (pass == 0)
+                continue;
+            const int walls = seg->GetWSectionCount();
+            for (int w = 0; w < walls; ++w)
+            {
+                auto wall = seg->GetWSection(w);
+                const double startWidth = wall->GetStartWidth(), endWidth = wall->GetEndWidth();
+                if (startWidth > MaxWallWidth || endWidth > MaxWallWidth)
+                    continue;
+                const double startLatitude = wall->GetStartLatitude(), endLatitude = wall->GetEndLatitude();
+                sink.Colour(WallPlanColour(wall->GetType()), 1);
+                EdgePoints(*seg, ends, length, startLatitude - startWidth, endLatitude - endWidth, a);
+                if (startWidth <= 0 && endWidth <= 0)
+                {
+                    for (std::size_t k = 0; k + 1 < a.size(); ++k)
+                        sink.Line(a[k], a[k + 1]);
+                }
+                else
+                {
+                    EdgePoints(*seg, ends, length, startLatitude + startWidth, endLatitude + endWidth, b);
+                    Band(sink, a, b);
+                }
+            }
+        }
+}
+} // namespace
+
+int TrackPlan::PieceCount(double length, double step)
+{
+    if (!std::isfinite(length) || !(length > 0) || !std::isfinite(step) || !(step > 0))
+        return 0;
+    const double pieces = std::ceil(length / step);
+    return pieces > MaxPieces ? MaxPieces : std::max(int(pieces), 1);
+}
+
+void TrackPlan::Draw(const Track& track, int segment, double step)
+{
+    glDisable(GL_DEPTH_TEST);
+    OpenGL::CheckError();
+    {
+        DrawSink sink;
+        Walk(track, segment, step, sink);
+    }
+    OpenGL::CheckError();
+}
+
+void TrackPlan::Measure(const Track& track, int segment, double step, TrackPlanBounds& bounds)
+{
+    MeasureSink sink(bounds);
+    Walk(track, segment, step, sink);
+}
+
+PlanColour TrackPlan::SurfaceColour(int surfaceType)
+{
+    switch (surfaceType)
+    {
+    case 0: return {0.6, 0.6, 0.6};  // Asphalt
+    case 1: return {0.8, 0.8, 0.8};  // Concrete
+    case 2: return {0.7, 0.6, 0.4};  // Dirt
+    case 3: return {0.2, 0.8, 0.2};  // Grass
+    case 4: return {0.8, 0.7, 0.5};  // Gravel
+    case 6: return {1.0, 1.0, 0.0};  // Paint
+    case 7: return {1.0, 0.0, 0.0};  // Rumble Strip
+    case 8: return {1.0, 0.9, 0.7};  // Sand
+    case 9: return {0.6, 0.5, 0.4};  // Train Track
+    default: return {0.0, 0.0, 1.0}; // Invisible, Unknown, Unreachable, Water and any other
+    }
+}
+
+int TrackPlan::SurfacePass(int surfaceType)
+{
+    // Asphalt, concrete and paint lie over the rest.
+    return surfaceType == 0 || surfaceType == 1 || surfaceType == 6 ? 1 : 0;
+}

@@ -1,0 +1,41 @@
+#pragma once
+// The plan of a track seen from above: its surface bands coloured by surface type (asphalt,
+// concrete and paint over the rest) and its walls coloured by wall type. One walk either sends
+// the plan to OpenGL or measures it.
+//
+// Each segment is walked along its plan length in pieces of a step: from s to
+// s + min(step, L - s), each piece a quadrilateral between the section's right and left edges;
+// walls wider than 3 m at either end are left out, walls without width are lines, the others
+// quadrilaterals between latitude - width and latitude + width. The plan length is the one the
+// segment's points are asked by.
+#include "Vantrel/Drawing/PlanColours.h"
+#include "Vantrel/Drawing/TrackPlanBounds.h"
+
+namespace Velmo::Papy
+{
+class Track;
+}
+
+class TrackPlan
+{
+public:
+    // The step of the drawing and of the bounds walk, in metres.
+    static constexpr double DrawStep = 3;
+    static constexpr double BoundsStep = 100;
+    // The most pieces a segment is cut into; a longer segment gets longer pieces.
+    static constexpr int MaxPieces = 4096;
+
+    // The pieces of a segment of that length: none for a length that is not finite or not
+    // positive, at most MaxPieces.
+    static int PieceCount(double length, double step);
+
+    // Sends the plan of the segments walked (all for segment -1, else that one) to OpenGL,
+    // depth test off. OpenGL errors raise XOpenGL; what the track throws propagates.
+    static void Draw(const Velmo::Papy::Track& track, int segment, double step);
+    // Merges every point the same walk would draw into the bounds.
+    static void Measure(const Velmo::Papy::Track& track, int segment, double step, TrackPlanBounds& bounds);
+
+    // The colour of a surface type in the track plan, and the pass (0 or 1) it is drawn in.
+    static PlanColour SurfaceColour(int surfaceType);
+    static int SurfacePass(int surfaceType);
+};

@@ -1,0 +1,12 @@
+#pragma once
+// The tree pane of the track document: "root", a "Segment i" item per segment and its "Trace",
+// "Surface" and "Wall" items (TrkTreeRows), each sending its code (TrkHint).
+#include "Vantrel/View/HintTreeView.h"
+
+class CTrkTreeView : public CHintTreeView
+{
+protected:
+    void Build(TrkTreeItem& root) override;
+
+    wxDECLARE_DYNAMIC_CLASS(CTrkTreeView);
+};

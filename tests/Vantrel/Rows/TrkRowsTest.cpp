@@ -1,0 +1,271 @@
+// The track tree and list rows over tracks made by the independent generator (GPL and ICR2 TRK
+// files from trk.py, a PTF track from n4archive.py): texts and codes come from the generators'
+// values and the panes' formats; and the limits of the hint codes over tracks in memory.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "TrkFakes.h"
+#include "TrkViewsSamples.h"
+#include "Util/Exception.h"
+#include "Vantrel/Rows/TrkHint.h"
+#include "Vantrel/Rows/TrkListRows.h"
+#include "Vantrel/Rows/TrkText.h"
+#include "Vantrel/Rows/TrkTreeRows.h"
+
+using namespace VelmoTest;
+using Velmo::Papy::Track;
+
+namespace
+{
+// The tree in the order of the expected lines: depth, code and text of each item.
+void Flatten(const TrkTreeItem& item, int depth, std::vector<ExpectedLine>& lines)
+{
+    lines.push_back({depth, item.Hint, item.Text, ""});
+    for (const TrkTreeItem& child : item.Children)
+        Flatten(child, depth + 1, lines);
+}
+
+std::vector<TrkRow> Rows(const Track& track, int hint)
+{
+    std::vector<TrkRow> rows;
+    TrkListRows::Add(track, hint, rows);
+    // The pane shows code page 1252 texts as UTF-8.
+    for (TrkRow& row : rows)
+        row.Value = TrkText::Utf8FromCp1252(row.Value);
+    return rows;
+}
+
+std::vector<std::string> Fields(const std::vector<TrkRow>& rows)
+{
+    std::vector<std::string> fields;
+    for (const TrkRow& row : rows)
+        fields.push_back(row.Field);
+    return fields;
+}
+} // namespace
+
+class TrkRowsSamples : public testing::TestWithParam<std::string>
+{
+};
+
+// Every item of the tree and every row of every item, as the generator works them out.
+TEST_P(TrkRowsSamples, TreeAndRowsAsTheGeneratorHasThem)
+{
+    const std::string path = TrkViewsPath(GetParam());
+    auto track = LoadTrack(path);
+
+    TrkTreeItem root;
+    TrkTreeRows::Build(track.Get(), root);
+    std::vector<ExpectedLine> items;
+    Flatten(root, 0, items);
+    const auto expectedItems = ReadExpected(path + ".tree", true);
+    ASSERT_EQ(items.size(), expectedItems.size());
+    for (std::size_t i = 0; i < items.size(); ++i)
+    {
+        EXPECT_EQ(items[i].Depth, expectedItems[i].Depth) << i;
+        EXPECT_EQ(items[i].Hint, expectedItems[i].Hint) << i;
+        EXPECT_EQ(items[i].First, expectedItems[i].First) << i;
+    }
+
+    std::map<int, std::vector<TrkRow>> expected;
+    for (const ExpectedLine& line : ReadExpected(path + ".rows", false))
+        expected[line.Hint].push_back({line.First, line.Second});
+    for (const ExpectedLine& item : items)
+    {
+        ASSERT_TRUE(TrkListRows::Changes(track.Get(), item.Hint));
+        EXPECT_EQ(Rows(*track, item.Hint), expected[item.Hint]) << item.First << " " << item.Hint;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Generated, TrkRowsSamples,
+                         testing::Values("gpl-corners.trk", "icr2-corners.trk", "gpl-minimal.trk", "icr2-minimal.trk",
+                                         "plan.trk"),
+                         [](const testing::TestParamInfo<std::string>& info) {
+                             std::string name;
+                             for (char c : info.param)
+                                 name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                             return name;
+                         });
+
+TEST(TrkRows, RootStraightAndCornerRowCounts)
+{
+    auto track = LoadTrack(TrkViewsPath("gpl-corners.trk"));
+    // The generated stadium: a straight, then a corner.
+    const auto root = Rows(*track, -1);
+    EXPECT_EQ(Fields(root), (std::vector<std::string>{"Length (3d)", "Length (2d)", "Segments"}));
+    EXPECT_EQ(root[2].Value, "12");
+    const auto straight = Rows(*track, TrkHint::Segment(0));
+    ASSERT_EQ(straight.size(), 11u);
+    EXPECT_EQ(straight[0], (TrkRow{"Type", "Straight"}));
+    const auto corner = Rows(*track, TrkHint::Segment(1));
+    ASSERT_EQ(corner.size(), 15u);
+    EXPECT_EQ(corner[0], (TrkRow{"Type", "Corner"}));
+    EXPECT_EQ(Fields(corner).back(), "CentreY");
+    // A left quarter turn of the generator: half turn -2^29 angle units.
+    EXPECT_EQ(corner[12], (TrkRow{"Curvature", "-90.000000\xC2\xB0"}));
+}
+
+TEST(TrkRows, CodeOfSegmentFiveListsSegmentFive)
+{
+    auto track = LoadTrack(TrkViewsPath("gpl-corners.trk"));
+    EXPECT_EQ(TrkHint::Segment(5), 0x00060000);
+    EXPECT_EQ(TrkHint::SegmentOf(0x00060000), 5);
+    TrkTreeItem root;
+    TrkTreeRows::Build(track.Get(), root);
+    EXPECT_EQ(root.Children[5].Text, "Segment 5");
+    EXPECT_EQ(root.Children[5].Hint, 0x00060000);
+    std::map<int, std::vector<TrkRow>> expected;
+    for (const ExpectedLine& line : ReadExpected(TrkViewsPath("gpl-corners.trk.rows"), false))
+        expected[line.Hint].push_back({line.First, line.Second});
+    EXPECT_EQ(Rows(*track, 0x00060000), expected[0x00060000]);
+    // Bits 16-30 name the segment: segment 2000 of a long track.
+    EXPECT_EQ(TrkHint::SegmentOf(TrkHint::Segment(2000)), 2000);
+}
+
+TEST(TrkRows, PtfTrackOfTheN4Generator)
+{
+    // Two segments of type 1 from (0, 0) heading 0 to (10, 10) heading pi/2: a quarter circle of
+    // radius 10 about (0, 10); one floor node (no strip), two walls and one cross section each.
+    auto track = LoadPtfTrack(N4SamplePath("variants.ptf"));
+    TrkTreeItem root;
+    TrkTreeRows::Build(track.Get(), root);
+    ASSERT_EQ(root.Children.size(), 2u);
+    std::vector<std::string> texts;
+    for (const TrkTreeItem& item : root.Children[1].Children)
+        texts.push_back(item.Text + " " + std::to_string(item.Hint));
+    EXPECT_EQ(texts, (std::vector<std::string>{"Trace 0 131329", "Wall 0 131841", "Wall 1 131842"}));
+
+    const auto rows = Rows(*track, TrkHint::Segment(0));
+    const std::vector<TrkRow> expected = {
+        {"Type", "Corner"},
+        {"Length (3d)", "15.707963"},
+        {"Length (2d)", "15.707963"},
+        {"Start (3d)", "0.000000"},
+        {"Start (2d)", "0.000000"},
+        {"Start Orientation", "0.000000\xC2\xB0"},
+        {"End Orientation", "90.000000\xC2\xB0"},
+        {"Centreline Start X", "0.000000"},
+        {"Centreline Start Y", "0.000000"},
+        {"Centreline End X", "10.000000"},
+        {"Centreline End Y", "10.000000"},
+        {"Radius", "10.000000"},
+        {"Curvature", "90.000000\xC2\xB0"},
+        {"CentreX", "0.000000"},
+        {"CentreY", "10.000000"},
+    };
+    EXPECT_EQ(rows, expected);
+    EXPECT_EQ(Rows(*track, TrkHint::Segment(1))[3], (TrkRow{"Start (3d)", "15.707963"}));
+}
+
+TEST(TrkRows, HintsThatLeaveTheListOrNameNothing)
+{
+    auto track = LoadTrack(TrkViewsPath("gpl-minimal.trk"));
+    // 0 from another pane, or no track: the list stays as it is.
+    EXPECT_FALSE(TrkListRows::Changes(track.Get(), 0));
+    EXPECT_FALSE(TrkListRows::Changes(nullptr, -1));
+    // Codes no tree of this track makes: emptied list, no failure.
+    const int names_nothing[] = {
+        TrkHint::Segment(2),                       // two segments only
+        TrkHint::Segment(32766),
+        TrkHint::Part(0, TrkPart::Trace, 1),       // one lateral
+        TrkHint::Segment(0) | 0x100,               // trace index 0 means none
+        TrkHint::Part(0, TrkPart::Wall, 0),        // no walls
+        TrkHint::Segment(0) | 0x400 | 1,           // no such kind
+        0x00000100,                                // no segment
+        int(0x80000000u),
+    };
+    for (int hint : names_nothing)
+    {
+        EXPECT_TRUE(TrkListRows::Changes(track.Get(), hint));
+        EXPECT_TRUE(Rows(*track, hint).empty()) << std::hex << hint;
+    }
+    TrkTreeItem root;
+    TrkTreeRows::Build(nullptr, root);
+    EXPECT_EQ(root.Text, "root");
+    EXPECT_EQ(root.Hint, -1);
+    EXPECT_TRUE(root.Children.empty());
+}
+
+TEST(TrkRows, CornerAsksForItsArcOnce)
+{
+    FakeTrack track;
+    FakeSegment& corner = track.Add(10);
+    corner.Corner = true;
+    const auto rows = Rows(track, TrkHint::Segment(0));
+    EXPECT_EQ(rows.size(), 15u);
+    EXPECT_EQ(corner.ArcCalls, 1);
+    FakeSegment& straight = track.Add(10);
+    EXPECT_EQ(Rows(track, TrkHint::Segment(1)).size(), 11u);
+    EXPECT_EQ(straight.ArcCalls, 0);
+}
+
+TEST(TrkRows, CodesStopAtTheirLimits)
+{
+    // Past 32767 segments or 255 parts of a kind a code would name another item: the tree stops
+    // there, and the last code it makes still decodes to its own item.
+    const struct
+    {
+        int segments, parts;
+        std::size_t items, children;
+    } cases[] = {
+        {32767, 1, 32767, 3},
+        {40000, 1, 32767, 3},
+        {2, 255, 2, 3 * 255},
+        {2, 300, 2, 3 * 255},
+        {2, 254, 2, 3 * 254},
+        {0, 0, 0, 0},
+    };
+    for (const auto& c : cases)
+    {
+        FakeTrack track;
+        FakeSegment& segment = track.Add(1);
+        segment.Traces = segment.Surfaces = segment.Walls = c.parts;
+        track.Count = c.segments;
+        TrkTreeItem root;
+        TrkTreeRows::Build(&track, root);
+        ASSERT_EQ(root.Children.size(), c.items);
+        if (c.items == 0)
+            continue;
+        const TrkTreeItem& last = root.Children.back();
+        EXPECT_EQ(TrkHint::SegmentOf(last.Hint), int(c.items) - 1);
+        ASSERT_EQ(last.Children.size(), c.children);
+        const TrkTreeItem& wall = last.Children.back();
+        EXPECT_EQ(wall.Text, "Wall " + std::to_string(c.children / 3 - 1));
+        EXPECT_EQ(TrkHint::SegmentOf(wall.Hint), int(c.items) - 1);
+        EXPECT_EQ(TrkHint::KindOf(wall.Hint), int(TrkPart::Wall));
+        EXPECT_EQ(TrkHint::PartOf(wall.Hint), int(c.children / 3) - 1);
+        // Every code is unique.
+        std::map<int, int> seen;
+        for (const TrkTreeItem& item : last.Children)
+            EXPECT_EQ(seen[item.Hint]++, 0) << item.Text;
+    }
+    EXPECT_EQ(TrkHint::Segment(32766), 0x7FFF0000);
+}
+
+namespace
+{
+// Fails from segment 1 on.
+class FailingTrack : public FakeTrack
+{
+public:
+    Velmo::Util::CountedPointer<Velmo::Papy::TrackSegment> GetSegment(int i) const override
+    {
+        VELMO_ASSERT(i < 1);
+        return FakeTrack::GetSegment(i);
+    }
+};
+} // namespace
+
+TEST(TrkRows, WhatTheTrackThrowsKeepsTheItemsBefore)
+{
+    FailingTrack track;
+    track.Add(1).Traces = 1;
+    track.Count = 3;
+    TrkTreeItem root;
+    EXPECT_THROW(TrkTreeRows::Build(&track, root), Velmo::Util::XAssertion);
+    ASSERT_EQ(root.Children.size(), 1u);
+    EXPECT_EQ(root.Children[0].Children.size(), 1u);
+}

@@ -1,0 +1,130 @@
+// The camera pane in the application: the camera files of the independent generator (race.py),
+// GPL versions 0 and 2 in a GPL folder and the N2 format in an N2 folder (folders.py), opened
+// through their folders' factories and shown as read-only text in a fixed-pitch font. The
+// expected texts are the generator's values (camera i of a group holds seed + 0.25 k for its
+// values k) in the pane's format: labels in 18 characters, lines ending in "\n".
+#include <gtest/gtest.h>
+
+#include <wx/testing.h>
+#include <wx/textctrl.h>
+
+#include "FileViewsGui.h"
+#include "GuiKit.h"
+#include "Vantrel/Doc/CamDoc.h"
+#include "Vantrel/Frame/CommandIds.h"
+#include "Vantrel/View/CamView.h"
+
+using namespace GuiTest;
+
+namespace
+{
+const std::string FixedTV1 = "Type:             TV1\n"
+                             "Fixed\n"
+                             "Position:         (1.0 1.2 1.5)\n"
+                             "Switch Offset:    1.8\n"
+                             "Rotation:         (157.6 171.9 186.2)\n"
+                             "Field of Vision:  (200.5 3.8 4.0)\n"
+                             "\n"
+                             "\n";
+const std::string ZoomedTV1 = "Type:             TV1\n"
+                              "Free\n"
+                              "Position:         (20.0 20.2 20.5)\n"
+                              "Switch Offset:    20.8\n"
+                              "Start Zoom:       21.00\n"
+                              "Mid Zoom:         21.25\n"
+                              "End Zoom:         21.50\n"
+                              "\n"
+                              "\n";
+const std::string ZoomedTV2 = "Type:             TV2\n"
+                              "Free\n"
+                              "Position:         (-7.0 -6.8 -6.5)\n"
+                              "Switch Offset:    -6.2\n"
+                              "Start Zoom:       -6.00\n"
+                              "Mid Zoom:         -5.75\n"
+                              "End Zoom:         -5.50\n"
+                              "\n"
+                              "\n";
+const std::string Pitlane = "Type:             Pitlane\n"
+                            "Fixed\n"
+                            "Position:         (-2.0 -1.5 -1.0)\n"
+                            "Rotation:         (-28.6 0.0 28.6)\n"
+                            "Field of Vision:  (57.3 1.5 2.0)\n"
+                            "\n"
+                            "\n";
+
+std::string N2Block(const char* type, const char* values)
+{
+    return std::string("Type:             ") + type + "\nFree\n\nUnknown values:   " + values + "\n\n";
+}
+} // namespace
+
+TEST(CamView, EveryCameraOfEachFormatAsReadOnlyText)
+{
+    VelmoTest::TempFolder folder;
+    FileViewsGui::Copy(folder, "dat", "folders/n2/Nazareth", "n2/Nazareth");
+    const struct
+    {
+        const char* file;
+        const char* game;
+        std::string text;
+        const char* shot;
+    } cases[] = {
+        {"gpl0.cam", "gpl/Monza", FixedTV1 + ZoomedTV1 + ZoomedTV2 + Pitlane, "cam"},
+        {"gpl2.cam", "gpl/Monza", FixedTV1 + ZoomedTV1 + ZoomedTV2, ""},
+        {"empty0.cam", "gpl/Monza", Pitlane, ""},
+        {"n2.cam", "n2/Nazareth",
+         N2Block("TV1", "3.0 3.2 3.5 3.8 4.0 4.2 4.5 4.8 5.0 ") + N2Block("TV1", "4.0 4.2 4.5 4.8 5.0 5.2 5.5 5.8 6.0 ") +
+             N2Block("TV2", "5.0 5.2 5.5 5.8 6.0 6.2 6.5 6.8 7.0 "),
+         ""},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.file);
+        const std::string path = FileViewsGui::Copy(folder, "cam", c.file, std::string(c.game) + "/" + c.file);
+        CVantrelDoc* document = Open(path);
+        EXPECT_EQ(TemplateIdOf(document), 137);
+        auto* view = ViewOf<CCamView>(document);
+        ASSERT_NE(view, nullptr);
+        wxTextCtrl* text = view->GetText();
+        EXPECT_EQ(text->GetValue().utf8_string(), c.text);
+        EXPECT_FALSE(text->IsEditable());
+        EXPECT_TRUE(text->IsMultiLine());
+        EXPECT_TRUE(text->GetFont().IsFixedWidth());
+        EXPECT_EQ(text->GetFont().GetPointSize(), 10);
+        if (*c.shot != '\0')
+        {
+            EXPECT_GT(DarkPixels(Shot(text, c.shot)), 500) << "the text is on the screen";
+        }
+        CloseAll();
+    }
+}
+
+// A read-only document: the text cannot be typed in, Ctrl+S writes nothing and closing asks nothing.
+TEST(CamView, TheTextCannotBeChangedOrSaved)
+{
+    VelmoTest::TempFolder folder;
+    const std::string path = FileViewsGui::Copy(folder, "cam", "gpl2bare.cam", "gpl/Monza/gpl2bare.cam");
+    const std::string before = FileViewsTest::ReadText(path);
+    CVantrelDoc* document = Open(path);
+    auto* view = ViewOf<CCamView>(document);
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->GetText()->GetValue().utf8_string(), ZoomedTV2);
+    document->Modify(true);
+    EXPECT_FALSE(document->IsModified());
+    Command(ID_FILE_SAVE);
+    EXPECT_EQ(FileViewsTest::ReadText(path), before);
+    wxTEST_DIALOG(Command(ID_FILE_CLOSE), wxExpectAny(wxID_OK).Optional());
+    Pump();
+    EXPECT_EQ(DocumentCount(), 0);
+}
+
+TEST(CamView, AFileWithoutCamerasShowsAnEmptyPane)
+{
+    VelmoTest::TempFolder folder;
+    FileViewsGui::Copy(folder, "dat", "folders/n2/Nazareth", "n2/Nazareth");
+    const std::string path = folder.Write("n2/Nazareth/none.cam", std::string(8, '\0'));
+    auto* view = ViewOf<CCamView>(Open(path));
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->GetText()->GetValue(), "");
+    CloseAll();
+}
