@@ -4,19 +4,6 @@
 
 namespace Velmo::Papy::BitmapChunk
 {
-ChunkHeader ReadExpected(Util::RecordReader& reader, U32 id, const char* idMessage, const char* versionMessage,
-                         const char* sizeMessage, U64 size)
-{
-    ChunkHeader header = Read(reader);
-    if (header.GetId() != id)
-        throw Util::XFileFormat(reader.GetName(), idMessage);
-    if (header.GetVersion() != 0)
-        throw Util::XFileFormat(reader.GetName(), versionMessage);
-    if (sizeMessage != nullptr && header.GetSize() != size)
-        throw Util::XFileFormat(reader.GetName(), sizeMessage);
-    return header;
-}
-
 void WriteBytes(Util::BinaryStream& stream, const U8* data, U64 count)
 {
     while (count != 0)

@@ -1,5 +1,5 @@
 #pragma once
-// Chunk ids and chunk-header helpers of the chunked bitmap formats.
+// Chunk ids and chunk-writing helpers of the chunked bitmap formats.
 #include "Papy/Model/ChunkHeader.h"
 #include "Util/BinaryStream.h"
 #include "Util/RecordReader.h"
@@ -20,20 +20,6 @@ constexpr U32 SRH2 = MakeChunkId('S', 'R', 'H', '2');
 
 // The blank that pads headers and data.
 constexpr U8 Blank = 0x20;
-
-inline ChunkHeader Read(Util::RecordReader& reader)
-{
-    U32 id = reader.ReadU32();
-    U32 version = reader.ReadU32();
-    U32 size = reader.ReadU32();
-    return ChunkHeader(id, version, size);
-}
-
-// Reads a chunk header and checks, in this order, its id, its version (0) and, when a size
-// message is given, its size; the first check that fails raises XFileFormat with the
-// reader's name and that check's message.
-ChunkHeader ReadExpected(Util::RecordReader& reader, U32 id, const char* idMessage, const char* versionMessage,
-                         const char* sizeMessage = nullptr, U64 size = 0);
 
 // Writes count bytes, in pieces that a 32-bit stream write can take.
 void WriteBytes(Util::BinaryStream& stream, const U8* data, U64 count);

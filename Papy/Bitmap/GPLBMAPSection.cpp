@@ -69,9 +69,9 @@ void GPLBMAPSection::Read(Util::RecordReader& reader, const Util::CountedPointer
     auto fail = [&name](const char* message) { throw Util::XFileFormat(name, message); };
 
     ChunkHeader bmap =
-        BitmapChunk::ReadExpected(reader, BitmapChunk::BMAP, "GPL bitmap id not BMAP", "GPL bitmap unsupported version");
+        ChunkHeader::ReadExpected(reader, BitmapChunk::BMAP, "GPL bitmap id not BMAP", "GPL bitmap unsupported version");
     U64 end = reader.Tell() + bmap.GetSize();
-    BitmapChunk::ReadExpected(reader, BitmapChunk::BMHD, "GPL bitmap header not found",
+    ChunkHeader::ReadExpected(reader, BitmapChunk::BMHD, "GPL bitmap header not found",
                               "GPL bitmap header unsupported version", "GPL bitmap header incorrect size", HeaderSize);
 
     U8 header[HeaderBytes];
@@ -96,7 +96,7 @@ void GPLBMAPSection::Read(Util::RecordReader& reader, const Util::CountedPointer
     if (header[15] != BitmapChunk::Blank)
         fail("GPL bitmap header fill byte 1 not blank");
 
-    ChunkHeader next = BitmapChunk::Read(reader);
+    ChunkHeader next = ChunkHeader(reader);
     if (m_pixelFormat->paletted)
     {
         if (next.GetId() == BitmapChunk::CMAP)
@@ -104,7 +104,7 @@ void GPLBMAPSection::Read(Util::RecordReader& reader, const Util::CountedPointer
             // The header just read is the palette's.
             m_palette = ReadPalette(reader, next, &m_paletteBytes);
             m_ownPalette = true;
-            next = BitmapChunk::Read(reader);
+            next = ChunkHeader(reader);
         }
         else if (sharedPalette)
             m_palette = sharedPalette;
@@ -336,7 +336,7 @@ Util::CountedPointer<Palette> GPLBMAPSection::ReadPalette(Util::BinaryStream& st
 
 Util::CountedPointer<Palette> GPLBMAPSection::ReadPalette(Util::RecordReader& reader, std::vector<U8>* entryBytes)
 {
-    return ReadPalette(reader, BitmapChunk::Read(reader), entryBytes);
+    return ReadPalette(reader, ChunkHeader(reader), entryBytes);
 }
 
 Util::CountedPointer<Palette> GPLBMAPSection::ReadPalette(Util::RecordReader& reader, const ChunkHeader& header,

@@ -42,10 +42,10 @@ void GPLMIPSection::Read(Util::RecordReader& reader, U32 acceptedVersion)
     auto fail = [&name](const char* message) { throw Util::XFileFormat(name, message); };
 
     ChunkHeader mip =
-        BitmapChunk::ReadExpected(reader, BitmapChunk::MIP, "GPL mip id not MIP", "GPL mip unsupported version");
+        ChunkHeader::ReadExpected(reader, BitmapChunk::MIP, "GPL mip id not MIP", "GPL mip unsupported version");
     U64 end = reader.Tell() + mip.GetSize();
 
-    ChunkHeader mphd = BitmapChunk::Read(reader);
+    ChunkHeader mphd = ChunkHeader(reader);
     if (mphd.GetId() != BitmapChunk::MPHD)
         fail("GPL mip header not found");
     if (mphd.GetVersion() != acceptedVersion)

@@ -22,12 +22,12 @@ GPLSrbFile::GPLSrbFile(Util::BinaryStream& stream)
     const std::string& name = reader.GetName();
     auto fail = [&name](const char* message) { throw Util::XFileFormat(name, message); };
 
-    BitmapChunk::ReadExpected(reader, BitmapChunk::SRB, "GPL srb file id not SRB", "GPL srb file unsupported version",
+    ChunkHeader::ReadExpected(reader, BitmapChunk::SRB, "GPL srb file id not SRB", "GPL srb file unsupported version",
                               "GPL srb size mismatch", SrbSize);
-    BitmapChunk::ReadExpected(reader, BitmapChunk::SRHD, "GPL srb header not found",
+    ChunkHeader::ReadExpected(reader, BitmapChunk::SRHD, "GPL srb header not found",
                               "GPL srb file header unsupported version", "GPL srb header incorrect size", ScaleSize);
     reader.ReadArray(m_scale.data(), m_scale.size());
-    BitmapChunk::ReadExpected(reader, BitmapChunk::SRH2, "GPL srb header 2 not found",
+    ChunkHeader::ReadExpected(reader, BitmapChunk::SRH2, "GPL srb header 2 not found",
                               "GPL srb file header 2 unsupported version", "GPL srb header 2 incorrect size",
                               UnknownSize);
     reader.ReadArray(m_unknown.data(), m_unknown.size());

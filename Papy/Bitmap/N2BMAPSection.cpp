@@ -56,9 +56,9 @@ void N2BMAPSection::Read(Util::RecordReader& reader)
     auto fail = [&name](const char* message) { throw Util::XFileFormat(name, message); };
 
     ChunkHeader bmap =
-        BitmapChunk::ReadExpected(reader, BitmapChunk::BMAP, "N2 bitmap id not BMAP", "N2 bitmap unsupported version");
+        ChunkHeader::ReadExpected(reader, BitmapChunk::BMAP, "N2 bitmap id not BMAP", "N2 bitmap unsupported version");
     U64 end = reader.Tell() + bmap.GetSize();
-    BitmapChunk::ReadExpected(reader, BitmapChunk::BMHD, "N2 bitmap header not found",
+    ChunkHeader::ReadExpected(reader, BitmapChunk::BMHD, "N2 bitmap header not found",
                               "N2 bitmap header unsupported version", "N2 bitmap header incorrect size", HeaderSize);
 
     U8 header[HeaderBytes];
@@ -77,7 +77,7 @@ void N2BMAPSection::Read(Util::RecordReader& reader)
     if (header[15] != BitmapChunk::Blank)
         fail("N2 bitmap header fill byte 1 not blank");
 
-    ChunkHeader data = BitmapChunk::ReadExpected(reader, BitmapChunk::DATA, "N2 bitmap data header id not DATA",
+    ChunkHeader data = ChunkHeader::ReadExpected(reader, BitmapChunk::DATA, "N2 bitmap data header id not DATA",
                                                  "N2 bitmap data header unsupported version",
                                                  "N2 bitmap data incorrect size", U64(m_height) * m_stride);
     // A size beyond the bytes left is a short read, refused before anything is reserved.

@@ -28,9 +28,9 @@ N2MIPSection::N2MIPSection(Util::RecordReader& reader, const Palette& palette)
     const std::string& name = reader.GetName();
     auto fail = [&name](const char* message) { throw Util::XFileFormat(name, message); };
 
-    ChunkHeader mip = BitmapChunk::ReadExpected(reader, N2MIP, "N2 mip id not MIP", "N2 mip unsupported version");
+    ChunkHeader mip = ChunkHeader::ReadExpected(reader, N2MIP, "N2 mip id not MIP", "N2 mip unsupported version");
     U64 end = reader.Tell() + mip.GetSize();
-    BitmapChunk::ReadExpected(reader, BitmapChunk::MPHD, "N2 mip header not found", "N2 mip header unsupported version",
+    ChunkHeader::ReadExpected(reader, BitmapChunk::MPHD, "N2 mip header not found", "N2 mip header unsupported version",
                               "N2 mip header incorrect size", HeaderSize);
 
     U8 header[HeaderBytes];

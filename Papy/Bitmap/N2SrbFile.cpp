@@ -42,10 +42,10 @@ N2SrbFile::N2SrbFile(Util::BinaryStream& stream, const N2PaletteSource& palette)
     auto fail = [&name](const char* message) { throw Util::XFileFormat(name, message); };
 
     ChunkHeader srb =
-        BitmapChunk::ReadExpected(reader, BitmapChunk::SRB, "N2 srb id not SRB", "N2 srb unsupported version");
+        ChunkHeader::ReadExpected(reader, BitmapChunk::SRB, "N2 srb id not SRB", "N2 srb unsupported version");
     if (stream.Size() != U64(srb.GetSize()) + ChunkHeader::ByteSize)
         fail("N2 srb size mismatch");
-    BitmapChunk::ReadExpected(reader, BitmapChunk::SRHD, "N2 srb header not found", "N2 srb header unsupported version",
+    ChunkHeader::ReadExpected(reader, BitmapChunk::SRHD, "N2 srb header not found", "N2 srb header unsupported version",
                               "N2 srb header incorrect size", ValuesSize);
     m_worldWidth = reader.ReadS32();
     m_worldDepth = reader.ReadS32();

@@ -28,13 +28,13 @@ N4StpFile::N4StpFile(Util::BinaryStream& stream)
     const std::string& name = reader.GetName();
     auto fail = [&name](const char* message) { throw Util::XFileFormat(name, message); };
 
-    ChunkHeader stmp = BitmapChunk::ReadExpected(reader, STMP, "N4 stp id not STMP", "N4 stp unsupported version");
+    ChunkHeader stmp = ChunkHeader::ReadExpected(reader, STMP, "N4 stp id not STMP", "N4 stp unsupported version");
     U64 end = reader.Tell() + stmp.GetSize();
-    BitmapChunk::ReadExpected(reader, STHD, "N4 stp header not found", "N4 stp header unsupported version",
+    ChunkHeader::ReadExpected(reader, STHD, "N4 stp header not found", "N4 stp header unsupported version",
                               "N4 stp header incorrect size", 4);
     if (reader.ReadU32() != 1)
         fail("N4 stp header reserved not 1");
-    BitmapChunk::ReadExpected(reader, BitmapChunk::DATA, "N4 stp data not found", "N4 stp data unsupported version",
+    ChunkHeader::ReadExpected(reader, BitmapChunk::DATA, "N4 stp data not found", "N4 stp data unsupported version",
                               "N4 stp data incorrect size", DataSize);
     U8 values[DataSize];
     reader.ReadBytes(values, DataSize);

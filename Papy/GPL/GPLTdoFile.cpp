@@ -46,13 +46,6 @@ const std::pair<int, DisplayClass> DisplayClassNumbers[] = {
     {17, DisplayClassDriverArm},   {18, DisplayClassCockpit},      {19, DisplayClassDriver},
     {20, DisplayClassGroove},      {1140, DisplayClassUnknown},
 };
-
-ChunkHeader ReadChunkHeader(Util::RecordReader& reader)
-{
-    U32 words[3];
-    reader.ReadArray(words, 3);
-    return ChunkHeader(words[0], words[1], words[2]);
-}
 } // namespace
 
 GPLTdoFile::GPLTdoFile(const Util::CountedPointer<Util::BinaryStream>& stream)
@@ -104,7 +97,7 @@ void GPLTdoFile::Load(Util::BinaryStream& stream)
         {
             if (remaining < ChunkHeader::ByteSize)
                 throw Util::XFileFormat(m_fileName, "GPL 3do file not enough room left for header");
-            ChunkHeader section = ReadChunkHeader(file);
+            ChunkHeader section(file);
             remaining -= ChunkHeader::ByteSize;
             if (section.GetVersion() != 0)
                 throw Util::XFileFormat(m_fileName, "GPL 3do file unsupported subsection version");

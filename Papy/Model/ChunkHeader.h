@@ -2,6 +2,7 @@
 // The twelve-byte header that opens every chunk of the chunked formats: id, version and the
 // size of the data that follows, three little-endian u32 words.
 #include "Util/BinaryStream.h"
+#include "Util/RecordReader.h"
 #include "Util/Types.h"
 
 namespace Velmo::Papy
@@ -21,6 +22,8 @@ class ChunkHeader
 public:
     // Reads the header with one read of 12 bytes; a short stream fails with its read error.
     explicit ChunkHeader(Util::BinaryStream& stream);
+    // Reads the header from a record reader; a short reader fails with its short read.
+    explicit ChunkHeader(Util::RecordReader& reader);
     ChunkHeader(U32 id, U32 version, U32 size);
 
     U32 GetId() const { return m_id; }
@@ -29,6 +32,12 @@ public:
 
     // Writes the header with one write of 12 bytes.
     void Write(Util::BinaryStream& stream) const;
+
+    // Reads a header and checks, in this order, its id, its version (0) and, when a size
+    // message is given, its size; the first check that fails raises XFileFormat with the
+    // reader's name and that check's message.
+    static ChunkHeader ReadExpected(Util::RecordReader& reader, U32 id, const char* idMessage,
+                                    const char* versionMessage, const char* sizeMessage = nullptr, U64 size = 0);
 
     static constexpr U32 ByteSize = 12;
 

@@ -97,24 +97,6 @@ public:
 private:
     [[noreturn]] void Fail(const char* message) const { throw Util::XFileFormat(m_name, message); }
     [[noreturn]] void Fail(const std::string& message) const { throw Util::XFileFormat(m_name, message); }
-    ChunkHeader ReadChunkHeader(Util::RecordReader& reader) const
-    {
-        const U32 id = reader.ReadU32();
-        const U32 version = reader.ReadU32();
-        const U32 size = reader.ReadU32();
-        return ChunkHeader(id, version, size);
-    }
-    // The header of the next chunk, which must have the id (else notId) and version 0 (else
-    // badVersion).
-    ChunkHeader ReadChunkHeader(Util::RecordReader& reader, U32 id, const char* notId, const char* badVersion) const
-    {
-        const ChunkHeader header = ReadChunkHeader(reader);
-        if (header.GetId() != id)
-            Fail(notId);
-        if (header.GetVersion() != 0)
-            Fail(badVersion);
-        return header;
-    }
 
     void ReadFrame(Util::RecordReader& frame, U32 index);
     void AddSample(int d, U32 frame, F64 longitude, F64 latitude, F64 angle, bool fromPlayer);
@@ -174,7 +156,7 @@ private:
 
 void GPLRpyFile::Reader::ReadHeader()
 {
-    const ChunkHeader header = ReadChunkHeader(m_reader);
+    const ChunkHeader header = ChunkHeader(m_reader);
     if (header.GetId() != RphdId)
         Fail("GPL rpy header id not RPHD");
     if (header.GetVersion() > 1)
@@ -223,7 +205,7 @@ void GPLRpyFile::Reader::ReadHeader()
 void GPLRpyFile::Reader::ReadTrack()
 {
     const ChunkHeader header =
-        ReadChunkHeader(m_reader, WknfId, "GPL rpy wknf not found", "GPL rpy wknf unsupported version");
+        ChunkHeader::ReadExpected(m_reader, WknfId, "GPL rpy wknf not found", "GPL rpy wknf unsupported version");
     if (header.GetSize() != m_layout.trackRecord)
         Fail(std::string(m_layout.name) + " rpy wknf size error");
     Util::RecordReader body = m_reader.Slice(m_layout.trackRecord);
@@ -233,7 +215,7 @@ void GPLRpyFile::Reader::ReadTrack()
 
 void GPLRpyFile::Reader::ReadDrivers()
 {
-    const ChunkHeader header = ReadChunkHeader(m_reader, DrlsId, "GPL rpy driver list id not DRLS",
+    const ChunkHeader header = ChunkHeader::ReadExpected(m_reader, DrlsId, "GPL rpy driver list id not DRLS",
                                                "GPL rpy driver list unsupported version");
     const U64 entrySize = U64(m_layout.driverRecord) + 1 + ChunkHeader::ByteSize;
     if (header.GetSize() % entrySize != 0)
@@ -241,7 +223,7 @@ void GPLRpyFile::Reader::ReadDrivers()
     const U64 count = header.GetSize() / entrySize;
     for (U64 i = 0; i < count; ++i)
     {
-        const ChunkHeader entry = ReadChunkHeader(m_reader, DrntId, "GPL rpy driver entry id not DRNT",
+        const ChunkHeader entry = ChunkHeader::ReadExpected(m_reader, DrntId, "GPL rpy driver entry id not DRNT",
                                                   "GPL rpy driver entry unsupported version");
         if (entry.GetSize() != m_layout.driverRecord)
             Fail(std::string(m_layout.name) + " rpy driver entry size error");
@@ -286,7 +268,7 @@ void GPLRpyFile::Reader::ReadLapTables()
         Util::RecordReader peek = m_reader;
         if (peek.ReadU32() != LptbId)
             return;
-        const ChunkHeader header = ReadChunkHeader(m_reader, LptbId, "GPL rpy lap table id not LPTB",
+        const ChunkHeader header = ChunkHeader::ReadExpected(m_reader, LptbId, "GPL rpy lap table id not LPTB",
                                                    "GPL rpy lap table unsupported version");
         Util::RecordReader payload = m_reader.Slice(header.GetSize());
         LapTable& table = m_file.m_lapTables.emplace_back();
@@ -294,7 +276,7 @@ void GPLRpyFile::Reader::ReadLapTables()
         {
             if (payload.Remaining() < 12)
                 Fail("GPL rpy no room for lap read-out header");
-            const ChunkHeader readout = ReadChunkHeader(payload, LproId, "GPL rpy lap read-out id not LPRO",
+            const ChunkHeader readout = ChunkHeader::ReadExpected(payload, LproId, "GPL rpy lap read-out id not LPRO",
                                                         "GPL rpy lap read-out unsupported version");
             const U32 size = readout.GetSize();
             if (size == 0 || size % 4 != 0 || size > payload.Remaining())
@@ -316,7 +298,7 @@ void GPLRpyFile::Reader::ReadLapTables()
 
 void GPLRpyFile::Reader::ReadFrames()
 {
-    const ChunkHeader header = ReadChunkHeader(m_reader);
+    const ChunkHeader header = ChunkHeader(m_reader);
     if (header.GetId() != RptpId)
         Fail("GPL rpy type id not RPTP");
     if ((header.GetVersion() & ~(FloatPlayerBit | FineLongitudeBit)) != 0)

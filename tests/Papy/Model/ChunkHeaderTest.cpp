@@ -7,6 +7,7 @@
 #include "Support/ByteBuilder.h"
 #include "Util/CharBuffer.h"
 #include "Util/Exception.h"
+#include "Util/RecordReader.h"
 
 using namespace Velmo;
 using namespace Velmo::Papy;
@@ -59,6 +60,48 @@ TEST(ChunkHeader, ShortStreamFailsWithTheStreamsReadError)
     {
         EXPECT_EQ(e.GetText(), "Couldn't read from short.3do\n");
     }
+}
+
+// The checks of an expected header, in their order: the first that fails gives its message.
+TEST(ChunkHeader, ReadExpectedChecksIdThenVersionThenSize)
+{
+    const U32 id = MakeChunkId('B', 'M', 'H', 'D');
+    struct Case
+    {
+        U32 id, version, size;
+        const char* sizeMessage;
+        const char* expected; // nullptr: accepted
+    } cases[] = {
+        {id, 0, 20, "size", nullptr},
+        {id, 0, 21, nullptr, nullptr}, // no size message: any size
+        {id + 1, 1, 21, "size", "id"},
+        {id, 1, 21, "size", "version"},
+        {id, 0, 21, "size", "size"},
+    };
+    for (const Case& c : cases)
+    {
+        ByteBuilder file;
+        file.U32(c.id).U32(c.version).U32(c.size).U8(0xAB);
+        Util::RecordReader reader(file.Get(), "b.mip");
+        try
+        {
+            ChunkHeader header = ChunkHeader::ReadExpected(reader, id, "id", "version", c.sizeMessage, 20);
+            EXPECT_EQ(c.expected, nullptr) << "accepted";
+            EXPECT_EQ(header.GetSize(), c.size);
+            EXPECT_EQ(reader.Tell(), ChunkHeader::ByteSize);
+        }
+        catch (const Util::XFileFormat& e)
+        {
+            ASSERT_NE(c.expected, nullptr) << e.GetText();
+            EXPECT_EQ(e.GetText(), Util::XFileFormat("b.mip", c.expected).GetText());
+        }
+    }
+
+    // From a record reader a short header is the reader's short read.
+    ByteBuilder file;
+    file.U32(id).U32(0).U16(0);
+    Util::RecordReader reader(file.Get(), "short.mip");
+    EXPECT_THROW(ChunkHeader::ReadExpected(reader, id, "id", "version"), Util::XFileRead);
 }
 
 TEST(ChunkHeader, PeekLeavesThePositionAndNeedsFourBytes)
