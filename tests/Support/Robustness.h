@@ -10,10 +10,16 @@
 //
 // The callable takes the bytes, or the bytes and the case number (to vary a switch per case).
 // What it does with a loaded object (walk, save, load again, EXPECT_...) is up to it.
+//
+// A call ends loaded, refused (one of our errors: the reader's own refusal) or asserted (our
+// XAssertion: an internal check caught what the reader let through). An assertion is allowed
+// but is counted apart and shown, with the first cases, on the test's output and as a property
+// of the test, so that a reader that starts asserting is seen.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <iostream>
 #include <exception>
 #include <iterator>
 #include <random>
@@ -31,7 +37,14 @@ typedef std::vector<std::uint8_t> Bytes;
 struct RobustnessTally
 {
     int loaded = 0;
+    // Refused with one of our errors other than an assertion.
     int refused = 0;
+    // Ended in an XAssertion.
+    int asserted = 0;
+    // The first few assertions: the case and the assertion's text.
+    std::vector<std::string> assertions;
+
+    int Calls() const { return loaded + refused + asserted; }
 };
 
 // One to four changes, each one of: a byte set at random, a bit flipped, a 32-bit word set
@@ -99,6 +112,7 @@ public:
             if (loaded && mustFail)
                 ADD_FAILURE() << label << ": loaded, but a prefix must be refused";
         }
+        Show(tally, "prefixes");
         return tally;
     }
 
@@ -115,10 +129,32 @@ public:
             Run(use, MutateSample(m_sample, random), i,
                 m_name + " seed " + std::to_string(seed) + " mutation " + std::to_string(i), tally);
         }
+        Show(tally, "mutations");
         return tally;
     }
 
+    // How many assertions are kept with their text.
+    static constexpr std::size_t KeptAssertions = 3;
+
 private:
+    // Shows the assertions of a run, if any.
+    void Show(const RobustnessTally& tally, const char* run) const
+    {
+        if (tally.asserted == 0)
+            return;
+        std::string text = m_name + " " + run + ": " + std::to_string(tally.asserted) + " of " +
+                           std::to_string(tally.Calls()) + " calls ended in an assertion";
+        for (std::string first : tally.assertions)
+        {
+            while (!first.empty() && first.back() == '\n')
+                first.pop_back();
+            std::replace(first.begin(), first.end(), '\n', ' ');
+            text += "\n  " + first;
+        }
+        std::cout << "[ ASSERTED ] " << text << std::endl;
+        ::testing::Test::RecordProperty(m_name + " " + run + " assertions", tally.asserted);
+    }
+
     // True when the call returned.
     template <class Use>
     static bool Run(Use& use, const Bytes& bytes, int number, const std::string& label, RobustnessTally& tally)
@@ -132,6 +168,12 @@ private:
                 use(bytes);
             ++tally.loaded;
             return true;
+        }
+        catch (const Velmo::Util::XAssertion& e)
+        {
+            if (tally.assertions.size() < KeptAssertions)
+                tally.assertions.push_back(label + ": " + e.GetText());
+            ++tally.asserted;
         }
         catch (const Velmo::Util::Exception&)
         {

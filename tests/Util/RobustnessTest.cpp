@@ -51,3 +51,27 @@ TEST(Robustness, ReportsWhatIsNotOurError)
                                 true),
                             "sample cut at 3: loaded");
 }
+
+// An assertion is not a refusal: it is counted apart, with the first cases and their texts.
+TEST(Robustness, CountsAssertionsApartFromRefusals)
+{
+    Robustness check("sample", Sample);
+    RobustnessTally prefixes = check.EveryPrefix([](const Bytes& b) {
+        if (b.size() % 2 == 1)
+            throw Velmo::Util::XAssertion("count <= remaining", "Reader.cpp", 12);
+        LoadWhole(b);
+    });
+    EXPECT_EQ(prefixes.loaded, 0);
+    EXPECT_EQ(prefixes.refused, 4);
+    EXPECT_EQ(prefixes.asserted, 4);
+    EXPECT_EQ(prefixes.Calls(), 8);
+    ASSERT_EQ(prefixes.assertions.size(), Robustness::KeptAssertions);
+    EXPECT_EQ(prefixes.assertions[0],
+              "sample cut at 1: " + Velmo::Util::XAssertion("count <= remaining", "Reader.cpp", 12).GetText());
+    EXPECT_EQ(prefixes.assertions[2].rfind("sample cut at 5: ", 0), 0u);
+
+    RobustnessTally clean = check.Mutations(3, 20, LoadWhole);
+    EXPECT_EQ(clean.asserted, 0);
+    EXPECT_TRUE(clean.assertions.empty());
+    EXPECT_EQ(clean.refused, 20);
+}
