@@ -24,3 +24,8 @@ if(TARGET UtilTests)
   target_compile_definitions(UtilTests PRIVATE VELMO_PYTHON3="${Python3_EXECUTABLE}")
 endif()
 add_test(NAME ImplodeModelSelfTest COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/implode_model.py selftest)
+
+# The layering check refuses an include across a family link the family list does not have.
+add_test(NAME LayeringCheck.RefusesUnlistedLinks
+         COMMAND ${CMAKE_COMMAND} -DVELMO_SOURCE_DIR=${CMAKE_SOURCE_DIR} -DVELMO_WORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/layering-check
+                 -P ${CMAKE_CURRENT_SOURCE_DIR}/Util/LayeringCheck.cmake)
