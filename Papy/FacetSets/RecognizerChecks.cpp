@@ -6,31 +6,35 @@
 #include <sys/stat.h>
 
 #include "Papy/Container/ICR2DatFile.h"
+#include "Papy/Container/N4DatFile.h"
 #include "Papy/Model/ChunkHeader.h"
 #include "Util/BinaryFile.h"
 #include "Util/Exception.h"
 #include "Util/FileSystem.h"
 #include "Util/PathName.h"
+#include "Util/RecordReader.h"
+#include "Util/StreamIO.h"
 
 namespace Velmo::Papy::RecognizerChecks
 {
 namespace
 {
-// The first count bytes of a file; XFileOpen or XFileRead when it cannot give them.
-void ReadHead(const std::string& path, U8* bytes, U32 count)
+// Whether the file at path begins as isHead wants it: isHead reads the first bytes through a
+// reader of the file. A missing, short or unreadable file does not.
+bool HeadPasses(const std::string& path, bool (*isHead)(Util::RecordReader&))
 {
-    std::unique_ptr<Util::BinaryFile> file(Util::BinaryFile::OpenRead(path));
-    file->Read(count, bytes);
-}
-
-U16 U16At(const U8* bytes)
-{
-    return U16(bytes[0] | bytes[1] << 8);
-}
-
-U32 U32At(const U8* bytes)
-{
-    return U32(bytes[0]) | U32(bytes[1]) << 8 | U32(bytes[2]) << 16 | U32(bytes[3]) << 24;
+    try
+    {
+        if (!Util::FileExists(path))
+            return false;
+        std::unique_ptr<Util::BinaryFile> file(Util::BinaryFile::OpenRead(path));
+        Util::RecordReader reader(*file);
+        return isHead(reader);
+    }
+    catch (const Util::RuntimeError&)
+    {
+        return false;
+    }
 }
 
 const ExtensionRule* FindRule(std::initializer_list<ExtensionRule> rules, const std::string& extension)
@@ -44,34 +48,12 @@ const ExtensionRule* FindRule(std::initializer_list<ExtensionRule> rules, const 
 
 bool IsICR2DatHeader(const std::string& path)
 {
-    try
-    {
-        if (!Util::FileExists(path))
-            return false;
-        U8 head[4];
-        ReadHead(path, head, sizeof head);
-        return S16(U16At(head)) > 0 && U16At(head + 2) == 5;
-    }
-    catch (const Util::RuntimeError&)
-    {
-        return false;
-    }
+    return HeadPasses(path, &ICR2DatFile::IsArchiveHead);
 }
 
 bool IsN4DatHeader(const std::string& path)
 {
-    try
-    {
-        if (!Util::FileExists(path))
-            return false;
-        U8 head[11];
-        ReadHead(path, head, sizeof head);
-        return S16(U16At(head)) < 0 && U32At(head + 2) != 0 && U32At(head + 6) == 0 && head[10] == 5;
-    }
-    catch (const Util::RuntimeError&)
-    {
-        return false;
-    }
+    return HeadPasses(path, &N4DatFile::IsArchiveHead);
 }
 
 bool FirstEntryDecides(const std::string& path, std::initializer_list<ExtensionRule> rules)
@@ -157,9 +139,7 @@ std::string OwnDatPath(const PapyDirectory& directory)
 
 U32 ReadU32(Util::BinaryStream& stream)
 {
-    U8 bytes[4];
-    stream.Read(4, bytes);
-    return U32At(bytes);
+    return Util::ReadLE<U32>(stream);
 }
 
 U32 ChunkId(const char* letters)
