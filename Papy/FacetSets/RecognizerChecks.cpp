@@ -1,6 +1,7 @@
 #include "Papy/FacetSets/RecognizerChecks.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include <sys/stat.h>
@@ -44,6 +45,30 @@ const ExtensionRule* FindRule(std::initializer_list<ExtensionRule> rules, const 
             return &rule;
     return nullptr;
 }
+
+// The answer of the rule for extension about the file that open gives (opened only when the
+// rule reads it). None when no rule takes the extension, or when the file cannot be opened or
+// read: the next file may decide.
+template <class Open>
+std::optional<bool> Ask(std::initializer_list<ExtensionRule> rules, const std::string& extension, Open open)
+{
+    const ExtensionRule* rule = FindRule(rules, extension);
+    if (rule == nullptr)
+        return std::nullopt;
+    if (rule->decide == nullptr)
+        return true;
+    try
+    {
+        Util::CountedPointer<Util::BinaryStream> stream = open();
+        if (!stream)
+            return std::nullopt;
+        return rule->decide(*stream);
+    }
+    catch (const Util::RuntimeError&)
+    {
+        return std::nullopt;
+    }
+}
 } // namespace
 
 bool IsICR2DatHeader(const std::string& path)
@@ -62,24 +87,8 @@ bool FirstEntryDecides(const std::string& path, std::initializer_list<ExtensionR
     {
         ICR2DatFile dat(path, false);
         for (int i = 0; i < dat.GetEntryCount(); ++i)
-        {
-            try
-            {
-                const ExtensionRule* rule = FindRule(rules, dat.GetEntryExtension(i));
-                if (rule == nullptr)
-                    continue;
-                if (rule->decide == nullptr)
-                    return true;
-                Util::CountedPointer<Util::BinaryStream> entry = dat.OpenEntry(i);
-                if (!entry)
-                    continue;
-                return rule->decide(*entry);
-            }
-            catch (const Util::RuntimeError&)
-            {
-                // An unreadable entry: the next one may decide.
-            }
-        }
+            if (std::optional<bool> answer = Ask(rules, dat.GetEntryExtension(i), [&] { return dat.OpenEntry(i); }))
+                return *answer;
     }
     catch (const Util::RuntimeError&)
     {
@@ -113,20 +122,10 @@ bool FirstFileDecides(const PapyDirectory& directory, const std::string& pattern
             struct stat info;
             if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
                 continue;
-            try
-            {
-                const ExtensionRule* rule = FindRule(rules, Util::PathName(path).GetExtension());
-                if (rule == nullptr)
-                    continue;
-                if (rule->decide == nullptr)
-                    return true;
-                std::unique_ptr<Util::BinaryFile> file(Util::BinaryFile::OpenRead(path));
-                return rule->decide(*file);
-            }
-            catch (const Util::RuntimeError&)
-            {
-                // An unreadable file: the next match may decide.
-            }
+            if (std::optional<bool> answer = Ask(rules, Util::PathName(path).GetExtension(), [&] {
+                    return Util::CountedPointer<Util::BinaryStream>(Util::BinaryFile::OpenRead(path));
+                }))
+                return *answer;
         }
     }
     return false;
