@@ -15,6 +15,8 @@ namespace
 {
 constexpr U32 recordSize = 27;
 constexpr U32 nameSize = 13;
+// The first byte of every directory record.
+constexpr U8 recordSignature = 5;
 
 // The extensions of the game files an archive takes, in the order they are tested.
 const char* const archivedExtensions[] = {"3do", "cam", "lyt", "m16", "mip", "pbf", "pmp", "srb", "trk", "win", "wav"};
@@ -82,7 +84,7 @@ void ICR2DatFile::ReadDirectory()
         U32 sizeAgain = records.ReadU32();
         std::string name = records.ReadFixedString(nameSize);
         U32 offset = records.ReadU32();
-        if (signature != 5)
+        if (signature != recordSignature)
             throw Util::XFileFormat(GetFileName(), "ICR2 dat file signature not 5");
         if (method != stored)
             throw Util::XFileFormat(GetFileName(), "ICR2 dat file unknown compression method");
@@ -93,6 +95,14 @@ void ICR2DatFile::ReadDirectory()
         entries.push_back(Entry{stored, size, size, offset, std::move(name)});
     }
     SetEntries(std::move(entries));
+}
+
+bool ICR2DatFile::IsArchiveHead(Util::RecordReader& reader)
+{
+    const S16 count = reader.ReadS16();
+    const U8 signature = reader.ReadU8();
+    const U8 method = reader.ReadU8();
+    return count > 0 && signature == recordSignature && method == stored;
 }
 
 std::string ICR2DatFile::GetEntryFolder(int i) const

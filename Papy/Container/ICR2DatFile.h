@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Papy/Container/DatArchive.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -24,6 +25,11 @@ public:
     explicit ICR2DatFile(const std::string& path);
     // Reads the directory of an archive held in a stream, named as the stream is; read only.
     explicit ICR2DatFile(const Util::CountedPointer<Util::BinaryStream>& stream);
+
+    // Whether a file whose first bytes reader gives opens an archive of this layout: a positive
+    // entry count, the first record signed 5 and stored. Reads the first four bytes only; a
+    // shorter file fails with the reader's short read.
+    static bool IsArchiveHead(Util::RecordReader& reader);
 
     // ICR2 archives have no folders: always empty.
     std::string GetEntryFolder(int i) const override;

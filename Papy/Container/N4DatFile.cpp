@@ -6,6 +6,7 @@
 #include "Util/DirectoryListing.h"
 #include "Util/Exception.h"
 #include "Util/FileSystem.h"
+#include "Util/RecordFields.h"
 #include "Util/RecordReader.h"
 #include "Util/StreamIO.h"
 
@@ -13,8 +14,24 @@ namespace Velmo::Papy
 {
 namespace
 {
-constexpr U32 headerSize = 10;
 constexpr U32 recordHeadSize = 15;
+// The first byte of every directory record.
+constexpr U8 recordType = 5;
+
+// The header before the directory (10 bytes).
+struct Header
+{
+    S16 count; // minus the number of entries
+    U32 directorySize;
+    U32 reserved;
+    template <class IO>
+    void Fields(IO& io)
+    {
+        io(count);
+        io(directorySize);
+        io(reserved);
+    }
+};
 
 const char* const scannedFolders[] = {"art", "bkgrnds", "stamps", "trackmat", "widgets"};
 const char* const archivedExtensions[] = {"3do", "bff", "cam", "ces", "ini", "lyt", "mip", "ogg",
@@ -60,10 +77,11 @@ void N4DatFile::ReadDirectory()
     Util::BinaryStream& stream = *GetStream();
     stream.Seek(0);
     Util::RecordReader reader(stream);
-    S16 count = reader.ReadS16();
-    U32 directorySize = reader.ReadU32();
-    U32 reserved = reader.ReadU32();
-    if (reserved != 0)
+    Header header;
+    Util::ReadFields(reader, header);
+    const S16 count = header.count;
+    const U32 directorySize = header.directorySize;
+    if (header.reserved != 0)
         throw Util::XFileFormat(GetFileName(), "N4 dat file reserved not zero");
     // The directory must be in the file before room is made for it.
     if (directorySize > reader.Remaining())
@@ -83,7 +101,7 @@ void N4DatFile::ReadDirectory()
         U32 compressedSize = records.ReadU32();
         U32 offset = records.ReadU32();
         U8 length = records.ReadU8();
-        if (type != 5)
+        if (type != recordType)
             throw Util::XFileFormat(GetFileName(), "N4 dat file subfile type error");
         if (method != stored && method != imploded)
             throw Util::XFileFormat(GetFileName(), "N4 dat file unknown compression method");
@@ -95,6 +113,14 @@ void N4DatFile::ReadDirectory()
     if (S64(count) + S64(entries.size()) != 0)
         throw Util::XFileFormat(GetFileName(), "N4 dat file subfile count mismatch");
     SetEntries(std::move(entries));
+}
+
+bool N4DatFile::IsArchiveHead(Util::RecordReader& reader)
+{
+    Header header;
+    Util::ReadFields(reader, header);
+    const U8 type = reader.ReadU8();
+    return header.count < 0 && header.directorySize != 0 && header.reserved == 0 && type == recordType;
 }
 
 void N4DatFile::Build(bool report)
@@ -132,14 +158,11 @@ void N4DatFile::WriteDirectory(Util::BinaryStream& output, const std::vector<Ent
     U32 directorySize = 0;
     for (const Entry& entry : entries)
         directorySize += recordHeadSize + U32(entry.name.size()) + 1;
-    U8 header[headerSize] = {};
-    Util::EncodeLE<S16>(S16(-int(entries.size())), header);
-    Util::EncodeLE<U32>(directorySize, header + 2);
-    output.Write(headerSize, header);
+    Util::WriteFields(output, Header{S16(-int(entries.size())), directorySize, 0});
     for (const Entry& entry : entries)
     {
         U8 head[recordHeadSize];
-        head[0] = 5;
+        head[0] = recordType;
         head[1] = entry.method;
         Util::EncodeLE<U32>(entry.size, head + 2);
         Util::EncodeLE<U32>(entry.compressedSize, head + 6);

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "Papy/Container/DatArchive.h"
+#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
@@ -27,6 +28,11 @@ public:
     explicit N4DatFile(const std::string& path);
     // Reads the directory of an archive held in a stream, named as the stream is; read only.
     explicit N4DatFile(const Util::CountedPointer<Util::BinaryStream>& stream);
+
+    // Whether a file whose first bytes reader gives opens an archive of this layout: a negative
+    // entry count, a directory size, the reserved word 0 and the first record's type 5. Reads
+    // the first eleven bytes only; a shorter file fails with the reader's short read.
+    static bool IsArchiveHead(Util::RecordReader& reader);
 
     // Takes the game files of the archive's folder and of its sub-folders art, bkgrnds, stamps,
     // trackmat and widgets (at any depth; links to folders are not followed); bitmaps are

@@ -1,36 +1,41 @@
 #include "Papy/FacetSets/RecognizerChecks.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include <sys/stat.h>
 
 #include "Papy/Container/ICR2DatFile.h"
+#include "Papy/Container/N4DatFile.h"
 #include "Papy/Model/ChunkHeader.h"
 #include "Util/BinaryFile.h"
 #include "Util/Exception.h"
 #include "Util/FileSystem.h"
 #include "Util/PathName.h"
+#include "Util/RecordReader.h"
+#include "Util/StreamIO.h"
 
 namespace Velmo::Papy::RecognizerChecks
 {
 namespace
 {
-// The first count bytes of a file; XFileOpen or XFileRead when it cannot give them.
-void ReadHead(const std::string& path, U8* bytes, U32 count)
+// Whether the file at path begins as isHead wants it: isHead reads the first bytes through a
+// reader of the file. A missing, short or unreadable file does not.
+bool HeadPasses(const std::string& path, bool (*isHead)(Util::RecordReader&))
 {
-    std::unique_ptr<Util::BinaryFile> file(Util::BinaryFile::OpenRead(path));
-    file->Read(count, bytes);
-}
-
-U16 U16At(const U8* bytes)
-{
-    return U16(bytes[0] | bytes[1] << 8);
-}
-
-U32 U32At(const U8* bytes)
-{
-    return U32(bytes[0]) | U32(bytes[1]) << 8 | U32(bytes[2]) << 16 | U32(bytes[3]) << 24;
+    try
+    {
+        if (!Util::FileExists(path))
+            return false;
+        std::unique_ptr<Util::BinaryFile> file(Util::BinaryFile::OpenRead(path));
+        Util::RecordReader reader(*file);
+        return isHead(reader);
+    }
+    catch (const Util::RuntimeError&)
+    {
+        return false;
+    }
 }
 
 const ExtensionRule* FindRule(std::initializer_list<ExtensionRule> rules, const std::string& extension)
@@ -40,38 +45,40 @@ const ExtensionRule* FindRule(std::initializer_list<ExtensionRule> rules, const 
             return &rule;
     return nullptr;
 }
+
+// The answer of the rule for extension about the file that open gives (opened only when the
+// rule reads it). None when no rule takes the extension, or when the file cannot be opened or
+// read: the next file may decide.
+template <class Open>
+std::optional<bool> Ask(std::initializer_list<ExtensionRule> rules, const std::string& extension, Open open)
+{
+    const ExtensionRule* rule = FindRule(rules, extension);
+    if (rule == nullptr)
+        return std::nullopt;
+    if (rule->decide == nullptr)
+        return true;
+    try
+    {
+        Util::CountedPointer<Util::BinaryStream> stream = open();
+        if (!stream)
+            return std::nullopt;
+        return rule->decide(*stream);
+    }
+    catch (const Util::RuntimeError&)
+    {
+        return std::nullopt;
+    }
+}
 } // namespace
 
 bool IsICR2DatHeader(const std::string& path)
 {
-    try
-    {
-        if (!Util::FileExists(path))
-            return false;
-        U8 head[4];
-        ReadHead(path, head, sizeof head);
-        return S16(U16At(head)) > 0 && U16At(head + 2) == 5;
-    }
-    catch (const Util::RuntimeError&)
-    {
-        return false;
-    }
+    return HeadPasses(path, &ICR2DatFile::IsArchiveHead);
 }
 
 bool IsN4DatHeader(const std::string& path)
 {
-    try
-    {
-        if (!Util::FileExists(path))
-            return false;
-        U8 head[11];
-        ReadHead(path, head, sizeof head);
-        return S16(U16At(head)) < 0 && U32At(head + 2) != 0 && U32At(head + 6) == 0 && head[10] == 5;
-    }
-    catch (const Util::RuntimeError&)
-    {
-        return false;
-    }
+    return HeadPasses(path, &N4DatFile::IsArchiveHead);
 }
 
 bool FirstEntryDecides(const std::string& path, std::initializer_list<ExtensionRule> rules)
@@ -80,24 +87,8 @@ bool FirstEntryDecides(const std::string& path, std::initializer_list<ExtensionR
     {
         ICR2DatFile dat(path, false);
         for (int i = 0; i < dat.GetEntryCount(); ++i)
-        {
-            try
-            {
-                const ExtensionRule* rule = FindRule(rules, dat.GetEntryExtension(i));
-                if (rule == nullptr)
-                    continue;
-                if (rule->decide == nullptr)
-                    return true;
-                Util::CountedPointer<Util::BinaryStream> entry = dat.OpenEntry(i);
-                if (!entry)
-                    continue;
-                return rule->decide(*entry);
-            }
-            catch (const Util::RuntimeError&)
-            {
-                // An unreadable entry: the next one may decide.
-            }
-        }
+            if (std::optional<bool> answer = Ask(rules, dat.GetEntryExtension(i), [&] { return dat.OpenEntry(i); }))
+                return *answer;
     }
     catch (const Util::RuntimeError&)
     {
@@ -131,20 +122,10 @@ bool FirstFileDecides(const PapyDirectory& directory, const std::string& pattern
             struct stat info;
             if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
                 continue;
-            try
-            {
-                const ExtensionRule* rule = FindRule(rules, Util::PathName(path).GetExtension());
-                if (rule == nullptr)
-                    continue;
-                if (rule->decide == nullptr)
-                    return true;
-                std::unique_ptr<Util::BinaryFile> file(Util::BinaryFile::OpenRead(path));
-                return rule->decide(*file);
-            }
-            catch (const Util::RuntimeError&)
-            {
-                // An unreadable file: the next match may decide.
-            }
+            if (std::optional<bool> answer = Ask(rules, Util::PathName(path).GetExtension(), [&] {
+                    return Util::CountedPointer<Util::BinaryStream>(Util::BinaryFile::OpenRead(path));
+                }))
+                return *answer;
         }
     }
     return false;
@@ -157,9 +138,7 @@ std::string OwnDatPath(const PapyDirectory& directory)
 
 U32 ReadU32(Util::BinaryStream& stream)
 {
-    U8 bytes[4];
-    stream.Read(4, bytes);
-    return U32At(bytes);
+    return Util::ReadLE<U32>(stream);
 }
 
 U32 ChunkId(const char* letters)

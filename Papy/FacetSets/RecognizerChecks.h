@@ -20,9 +20,9 @@ struct ExtensionRule
     Decide decide;
 };
 
-// ICR2 containers: a positive entry count and the first entry's signature 5, method 0.
+// Whether the file begins as a container of that layout, by its reader's test of the first
+// bytes (ICR2DatFile::IsArchiveHead, N4DatFile::IsArchiveHead); the directory is not read.
 bool IsICR2DatHeader(const std::string& path);
-// N4 containers: a negative entry count, a directory size, a zero word and the first type 5.
 bool IsN4DatHeader(const std::string& path);
 
 // Opens an ICR2 container and lets its first entry with one of the rules' extensions decide,

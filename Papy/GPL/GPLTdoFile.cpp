@@ -15,6 +15,7 @@
 #include "Papy/GPL/GPLTdoSave.h"
 #include "Papy/GPL/GPLTdoSaveCheck.h"
 #include "Papy/Model/ChunkHeader.h"
+#include "Papy/Model/ChunkSections.h"
 #include "Papy/Model/Options.h"
 #include "Papy/Model/ThreeDObjectObjectLocator.h"
 #include "Util/Exception.h"
@@ -46,6 +47,11 @@ const std::pair<int, DisplayClass> DisplayClassNumbers[] = {
     {17, DisplayClassDriverArm},   {18, DisplayClassCockpit},      {19, DisplayClassDriver},
     {20, DisplayClassGroove},      {1140, DisplayClassUnknown},
 };
+
+// The rules of the sections, checked against the header's size.
+constexpr ChunkSections::Messages SectionMessages = {
+    "GPL 3do file not enough room left for header", "GPL 3do file unsupported subsection version",
+    "GPL 3do section extends beyond end of file", "GPL 3do section padding extends beyond end of file"};
 } // namespace
 
 GPLTdoFile::GPLTdoFile(const Util::CountedPointer<Util::BinaryStream>& stream)
@@ -86,26 +92,18 @@ void GPLTdoFile::Load(Util::BinaryStream& stream)
     // The sections are read in one piece, as far as the header's size and the stream go (the
     // header is not trusted to match the stream: a section that is not all there fails as
     // reading it would), and each is parsed from its own slice.
-    U32 remaining = header.GetSize();
     {
-        const U32 available = U32(std::min<U64>(remaining, Util::Remaining(stream)));
+        const U32 available = U32(std::min<U64>(header.GetSize(), Util::Remaining(stream)));
         std::unique_ptr<U8[]> data = std::make_unique_for_overwrite<U8[]>(available);
         if (available != 0)
             stream.Read(available, data.get());
         Util::RecordReader file(data.get(), available, m_fileName);
-        while (remaining != 0)
+        ChunkSections sections(file, header.GetSize(), SectionMessages);
+        while (sections.Next())
         {
-            if (remaining < ChunkHeader::ByteSize)
-                throw Util::XFileFormat(m_fileName, "GPL 3do file not enough room left for header");
-            ChunkHeader section(file);
-            remaining -= ChunkHeader::ByteSize;
-            if (section.GetVersion() != 0)
-                throw Util::XFileFormat(m_fileName, "GPL 3do file unsupported subsection version");
-            U32 size = section.GetSize();
-            if (size > remaining)
-                throw Util::XFileFormat(m_fileName, "GPL 3do section extends beyond end of file");
-            CheckSectionOrder(section.GetId(), size);
-            Util::RecordReader body = file.Slice(size);
+            const ChunkHeader& section = sections.GetHeader();
+            CheckSectionOrder(section.GetId(), section.GetSize());
+            Util::RecordReader body = sections.Data();
 
             switch (section.GetId())
             {
@@ -133,16 +131,6 @@ void GPLTdoFile::Load(Util::BinaryStream& stream)
                 break;
             default:
                 throw Util::XFileFormat(m_fileName, "GPL 3do Unrecognized section type");
-            }
-
-            remaining -= size;
-            if (size % 4 != 0)
-            {
-                U32 padding = 4 - size % 4;
-                if (padding > remaining)
-                    throw Util::XFileFormat(m_fileName, "GPL 3do section padding extends beyond end of file");
-                file.Skip(padding);
-                remaining -= padding;
             }
         }
     }

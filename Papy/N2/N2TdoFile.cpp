@@ -4,9 +4,12 @@
 #include <cctype>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <limits>
+#include <memory>
 
 #include "Papy/Model/ChunkHeader.h"
+#include "Papy/Model/ChunkSections.h"
 #include "Papy/Model/N2Length.h"
 #include "Papy/Model/ThreeDObjectGraphCheck.h"
 #include "Papy/N2/N2InstructionDecoder.h"
@@ -15,8 +18,8 @@
 #include "Papy/N2/N2Root.h"
 #include "Papy/N2/N2TdoFixupVisitor.h"
 #include "Util/Exception.h"
+#include "Util/RecordFields.h"
 #include "Util/RecordReader.h"
-#include "Util/StreamIO.h"
 
 namespace Velmo::Papy
 {
@@ -34,12 +37,51 @@ const std::pair<int, int> DisplayClassNumbers[] = {
     {10, 21}, {11, 24}, {12, 14}, {13, 23}, {14, 11}, {15, 16}, {26, 10}, {27, 17}, {29, 12}, {30, 9},
 };
 
-// The four words of a 16-byte table entry.
-void DecodeWords(const U8* entry, S32 words[4])
+// An entry of a PREP or NORM section: its index in the section, then three words.
+struct IndexedEntry
 {
-    for (int i = 0; i < 4; ++i)
-        words[i] = Util::DecodeLE<S32>(entry + 4 * i);
+    S32 index;
+    S32 words[3];
+    template <class IO>
+    void Fields(IO& io)
+    {
+        io(index);
+        io(words);
+    }
+};
+constexpr U64 IndexedEntrySize = 16;
+
+// The messages of an indexed table section.
+struct TableMessages
+{
+    const char* size;  // not a whole number of entries
+    const char* index; // an entry's index is not its place
+};
+
+// Appends the values of an indexed table section to table: make turns an entry's three words
+// into a value.
+template <class T, class Make>
+void ReadIndexedTable(Util::RecordReader& section, const TableMessages& messages, std::vector<T>& table, Make make)
+{
+    if (section.Size() % IndexedEntrySize != 0)
+        throw Util::XFileFormat(section.GetName(), messages.size);
+    table.reserve(table.size() + std::size_t(section.Size() / IndexedEntrySize));
+    for (S64 index = 0; !section.AtEnd(); ++index)
+    {
+        IndexedEntry entry;
+        Util::ReadFields(section, entry);
+        if (S64(entry.index) != index)
+            throw Util::XFileFormat(section.GetName(), messages.index);
+        table.push_back(make(entry.words));
+    }
 }
+
+// The sections of a file and their rules.
+constexpr ChunkSections::Messages SectionMessages = {
+    "N2 3DO file not enough room left for header", "N2 3do file header unsupported version",
+    "N2 3DO section extends beyond end of file",
+    nullptr, // the frame is the rest of the stream: padding beyond it is a short read
+};
 } // namespace
 
 N2TdoFile::N2TdoFile(const Util::CountedPointer<Util::BinaryStream>& stream, FileFactory* factory)
@@ -59,65 +101,12 @@ void N2TdoFile::Load(Util::BinaryStream& stream)
     m_trackSeen = false;
     m_grooveSeen = false;
 
-    ChunkHeader header(stream);
-    if (header.GetId() != IdFile)
-        throw Util::XFileFormat(m_fileName, "N2 3do file id not 3DO3");
-    if (header.GetVersion() != 0)
-        throw Util::XFileFormat(m_fileName, "N2 3do file unsupported version");
-    if (U64(header.GetSize()) + ChunkHeader::ByteSize != stream.Size())
-        throw Util::XFileFormat(m_fileName, "N2 3do file size mismatch");
-
-    U32 remaining = header.GetSize();
-    std::vector<U8> data;
-    while (remaining != 0)
-    {
-        if (remaining < ChunkHeader::ByteSize)
-            throw Util::XFileFormat(m_fileName, "N2 3DO file not enough room left for header");
-        ChunkHeader section(stream);
-        remaining -= ChunkHeader::ByteSize;
-        if (section.GetVersion() != 0)
-            throw Util::XFileFormat(m_fileName, "N2 3do file header unsupported version");
-        const U32 size = section.GetSize();
-        if (size > remaining)
-            throw Util::XFileFormat(m_fileName, "N2 3DO section extends beyond end of file");
-        // The stream's length was checked against the header, but a stream may still end
-        // early: nothing is allocated for bytes that are not there.
-        if (size > Util::Remaining(stream))
-            throw Util::XFileRead(m_fileName);
-        data.resize(size);
-        stream.Read(size, data.data());
-
-        switch (section.GetId())
-        {
-        case IdPrep:
-            ReadVertices(data);
-            break;
-        case IdNorm:
-            ReadNormals(data);
-            break;
-        case IdStrn:
-            ReadStrings(data);
-            break;
-        case IdPrim:
-            ReadInstructions(data);
-            break;
-        default:
-            throw Util::XFileFormat(m_fileName, "N2 3do Unrecognized section type");
-        }
-
-        remaining -= size;
-        if (size % 4 != 0)
-        {
-            // Within the stream's length (checked above), so a missing padding byte fails
-            // the read before remaining could wrap.
-            const U32 padding = 4 - size % 4;
-            U8 bytes[4];
-            stream.Read(padding, bytes);
-            remaining -= padding;
-        }
-    }
-    data.clear();
-    data.shrink_to_fit();
+    Util::RecordReader file(stream);
+    // The header's size must be the rest of the stream (a shorter stream fails reading it).
+    const U64 rest = file.Size() - std::min<U64>(file.Size(), ChunkHeader::ByteSize);
+    const ChunkHeader header = ChunkHeader::ReadExpected(file, IdFile, "N2 3do file id not 3DO3",
+                                                         "N2 3do file unsupported version", "N2 3do file size mismatch", rest);
+    ReadSections(file, header.GetSize());
     FinishStrings();
 
     if (!m_primSeen)
@@ -132,48 +121,69 @@ void N2TdoFile::Load(Util::BinaryStream& stream)
     GetRoot()->Accept(fixup);
 }
 
-void N2TdoFile::ReadVertices(const std::vector<U8>& data)
+void N2TdoFile::ReadSections(Util::RecordReader& file, U32 size)
 {
-    if (data.size() % 16 != 0)
-        throw Util::XFileFormat(m_fileName, "N2 3do PREP size not multiple of 16");
-    m_vertices.reserve(m_vertices.size() + data.size() / 16);
-    for (std::size_t at = 0, index = 0; at < data.size(); at += 16, ++index)
+    typedef void (N2TdoFile::*ReadSection)(Util::RecordReader&);
+    static constexpr std::pair<U32, ReadSection> readers[] = {
+        {IdPrep, &N2TdoFile::ReadVertices},
+        {IdNorm, &N2TdoFile::ReadNormals},
+        {IdStrn, &N2TdoFile::ReadStrings},
+        {IdPrim, &N2TdoFile::ReadInstructions},
+    };
+
+    // Each section's data is read in one piece, into a buffer kept from section to section
+    // (no larger than the stream), and parsed in memory.
+    std::unique_ptr<U8[]> buffer;
+    U64 capacity = 0;
+    ChunkSections sections(file, size, SectionMessages);
+    while (sections.Next())
     {
-        S32 w[4];
-        DecodeWords(data.data() + at, w);
-        if (S64(w[0]) != S64(index))
-            throw Util::XFileFormat(m_fileName, "N2 3do PREP index value mismatch");
-        m_vertices.emplace_back(N2LengthToMetres(w[1]), N2LengthToMetres(w[2]), N2LengthToMetres(w[3]));
+        Util::RecordReader data = sections.Data();
+        if (data.Size() > capacity)
+        {
+            buffer.reset();
+            buffer = std::make_unique_for_overwrite<U8[]>(std::size_t(data.Size()));
+            capacity = data.Size();
+        }
+        data.ReadBytes(buffer.get(), data.Size());
+        Util::RecordReader section(buffer.get(), data.Size(), m_fileName);
+
+        const U32 id = sections.GetHeader().GetId();
+        const auto* reader = std::find_if(std::begin(readers), std::end(readers),
+                                          [id](const auto& entry) { return entry.first == id; });
+        if (reader == std::end(readers))
+            throw Util::XFileFormat(m_fileName, "N2 3do Unrecognized section type");
+        (this->*reader->second)(section);
     }
 }
 
-void N2TdoFile::ReadNormals(const std::vector<U8>& data)
+void N2TdoFile::ReadVertices(Util::RecordReader& section)
 {
-    if (data.size() % 16 != 0)
-        throw Util::XFileFormat(m_fileName, "N2 3do NORM size not multiple of 16");
-    m_normals.reserve(m_normals.size() + data.size() / 16);
-    for (std::size_t at = 0, index = 0; at < data.size(); at += 16, ++index)
-    {
-        S32 w[4];
-        DecodeWords(data.data() + at, w);
-        if (S64(w[0]) != S64(index))
-            throw Util::XFileFormat(m_fileName, "N2 3do NORM index value mismatch");
-        m_normals.push_back(N2NormalFromInts(w[1], w[2], w[3]));
-    }
+    static constexpr TableMessages messages = {"N2 3do PREP size not multiple of 16", "N2 3do PREP index value mismatch"};
+    ReadIndexedTable(section, messages, m_vertices, [](const S32 (&w)[3]) {
+        return Vertex(N2LengthToMetres(w[0]), N2LengthToMetres(w[1]), N2LengthToMetres(w[2]));
+    });
+}
+
+void N2TdoFile::ReadNormals(Util::RecordReader& section)
+{
+    static constexpr TableMessages messages = {"N2 3do NORM size not multiple of 16", "N2 3do NORM index value mismatch"};
+    ReadIndexedTable(section, messages, m_normals, [](const S32 (&w)[3]) { return N2NormalFromInts(w[0], w[1], w[2]); });
 }
 
 // Strings stand back to back, each ended by a NUL and known by its offset in the data; the
 // last byte never begins a string. A string without its NUL ends at the end of the data.
-void N2TdoFile::ReadStrings(const std::vector<U8>& data)
+void N2TdoFile::ReadStrings(Util::RecordReader& section)
 {
-    const std::size_t size = data.size();
+    const std::size_t size = std::size_t(section.Size());
+    const U8* data = section.Take(size);
     const std::size_t base = m_stringBytes.size();
-    m_stringBytes.insert(m_stringBytes.end(), data.begin(), data.end());
+    m_stringBytes.insert(m_stringBytes.end(), data, data + size);
     m_stringBytes.push_back('\0');
     std::size_t at = 0;
     while (size != 0 && at < size - 1)
     {
-        const U8* begin = data.data() + at;
+        const U8* begin = data + at;
         const void* end = std::memchr(begin, 0, size - at);
         const std::size_t length = end != nullptr ? std::size_t(static_cast<const U8*>(end) - begin) : size - at;
         static const char groove[] = "groove";
@@ -203,14 +213,13 @@ void N2TdoFile::FinishStrings()
     m_stringBytes.shrink_to_fit();
 }
 
-void N2TdoFile::ReadInstructions(const std::vector<U8>& data)
+void N2TdoFile::ReadInstructions(Util::RecordReader& records)
 {
     // Record offsets are node ids: they must stay below the ids that NewId hands out.
-    if (data.size() > MaxPrimSize)
+    if (records.Size() > MaxPrimSize)
         throw Util::XFileFormat(m_fileName, "N2 3do PRIM section too large for node ids");
     m_primSeen = true;
 
-    Util::RecordReader records(data, m_fileName);
     const S32 rootOffset = records.ReadS32();
     auto hint = m_subObjects.end();
     while (!records.AtEnd())

@@ -107,12 +107,15 @@ private:
     static FactoryFacets TakeFacets(const FileFactory* factory);
 
     void Load(Util::BinaryStream& stream);
-    void ReadVertices(const std::vector<U8>& data);
-    void ReadNormals(const std::vector<U8>& data);
-    void ReadStrings(const std::vector<U8>& data);
+    // The sections in the next size bytes of file; each section reader is given a reader over
+    // that section's data in memory.
+    void ReadSections(Util::RecordReader& file, U32 size);
+    void ReadVertices(Util::RecordReader& section);
+    void ReadNormals(Util::RecordReader& section);
+    void ReadStrings(Util::RecordReader& section);
     // Orders the string starts by offset, the last section's string winning an offset.
     void FinishStrings();
-    void ReadInstructions(const std::vector<U8>& data);
+    void ReadInstructions(Util::RecordReader& section);
 
     FactoryFacets m_factory;
     NodeTable m_subObjects;

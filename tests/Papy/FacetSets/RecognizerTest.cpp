@@ -226,6 +226,55 @@ TEST_F(Recognizer, DatPasses)
     EXPECT_FALSE(recognizers.N4.RecognizeDatHeader(temp.Path()));
 }
 
+// The header tests read the first bytes only, through the container readers' own test: the
+// directory after them need not be there, and a file too short for them is no container.
+TEST_F(Recognizer, DatHeaderTestsReadTheFirstBytesOnly)
+{
+    auto icr2 = [](int16_t count, uint8_t signature, uint8_t method) {
+        VelmoTest::ByteBuilder b;
+        b.S16(count).U8(signature).U8(method);
+        return Bytes(b);
+    };
+    auto n4 = [](int16_t count, uint32_t directorySize, uint32_t reserved, uint8_t type) {
+        VelmoTest::ByteBuilder b;
+        b.S16(count).U32(directorySize).U32(reserved).U8(type);
+        return Bytes(b);
+    };
+    struct HeadCase
+    {
+        const char* title;
+        std::string bytes;
+        bool icr2; // GPL and N2
+        bool n4;
+    };
+    const std::vector<HeadCase> cases = {
+        {"ICR2: one entry, signature 5, stored", icr2(1, 5, 0), true, false},
+        {"ICR2: the largest count", icr2(32767, 5, 0), true, false},
+        {"ICR2: no entries", icr2(0, 5, 0), false, false},
+        {"ICR2: signature 6", icr2(1, 6, 0), false, false},
+        {"ICR2: imploded", icr2(1, 5, 2), false, false},
+        {"ICR2: three bytes", icr2(1, 5, 0).substr(0, 3), false, false},
+        {"N4: one entry", n4(-1, 20, 0, 5), false, true},
+        {"N4: the most entries", n4(-32768, 20, 0, 5), false, true},
+        {"N4: an empty directory", n4(-1, 0, 0, 5), false, false},
+        {"N4: reserved not zero", n4(-1, 20, 1, 5), false, false},
+        {"N4: type 4", n4(-1, 20, 0, 4), false, false},
+        {"N4: a positive count", n4(1, 20, 0, 5), false, false},
+        {"N4: ten bytes", n4(-1, 20, 0, 5).substr(0, 10), false, false},
+        {"empty file", "", false, false},
+    };
+    int number = 0;
+    for (const HeadCase& c : cases)
+    {
+        SCOPED_TRACE(c.title);
+        std::string path = temp.Write("head" + std::to_string(number++) + ".dat", c.bytes);
+        EXPECT_EQ(recognizers.GPL.RecognizeDatHeader(path), c.icr2);
+        EXPECT_EQ(recognizers.N2.RecognizeDatHeader(path), c.icr2);
+        EXPECT_EQ(recognizers.N4.RecognizeDatHeader(path), c.n4);
+        EXPECT_EQ(recognizers.N4.RecognizeDatContent(path), c.n4);
+    }
+}
+
 TEST_F(Recognizer, EmptyFolderIsSubUnderADatElseTheDefault)
 {
     temp.Write("Track/track.dat", ICR2Dat({{"cars\\body.mip", "x"}}));
