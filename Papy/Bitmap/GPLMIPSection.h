@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "Papy/Bitmap/BitmapHeaders.h"
 #include "Papy/Bitmap/GPLBMAPSection.h"
 #include "Papy/Bitmap/Palette.h"
 #include "Util/BinaryStream.h"
@@ -66,7 +67,7 @@ public:
     // The version-1 text field holds at most 16 bytes; a longer text is cut there on writing.
     void SetString(const std::string& text) { m_string = text; }
 
-    static constexpr U32 StringFieldSize = 16;
+    static constexpr U32 StringFieldSize = sizeof(GPLMipHeaderText::text);
 
 private:
     void Read(Util::RecordReader& reader, U32 version);

@@ -7,6 +7,7 @@
 #include <array>
 #include <vector>
 
+#include "Papy/Bitmap/BitmapHeaders.h"
 #include "Papy/Bitmap/N2MIPSection.h"
 #include "Papy/Bitmap/N2PaletteSource.h"
 #include "Papy/Bitmap/SrbFile.h"
@@ -27,12 +28,12 @@ public:
     N2SrbFile& operator=(const N2SrbFile&) = delete;
 
     const Util::CountedPointer<N2MIPSection>& GetSection() const { return m_section; }
-    S32 GetWorldWidth() const { return m_worldWidth; }
-    S32 GetWorldDepth() const { return m_worldDepth; }
-    U32 GetOriginColumn() const { return m_originColumn; }
-    U32 GetOriginRow() const { return m_originRow; }
-    U32 GetLastColumn() const { return m_lastColumn; }
-    U32 GetLastRow() const { return m_lastRow; }
+    S32 GetWorldWidth() const { return m_values.worldWidth; }
+    S32 GetWorldDepth() const { return m_values.worldDepth; }
+    U32 GetOriginColumn() const { return m_values.originColumn; }
+    U32 GetOriginRow() const { return m_values.originRow; }
+    U32 GetLastColumn() const { return m_values.lastColumn; }
+    U32 GetLastRow() const { return m_values.lastRow; }
 
     U32 GetBitmapCount() const override { return m_section->GetLevelCount(); }
     Util::CountedPointer<Bitmap> GetBitmap(U32 level) const override { return m_section->GetLevel(level); }
@@ -56,11 +57,6 @@ public:
 
 private:
     Util::CountedPointer<N2MIPSection> m_section;
-    S32 m_worldWidth = 0;
-    S32 m_worldDepth = 0;
-    U32 m_originColumn = 0;
-    U32 m_originRow = 0;
-    U32 m_lastColumn = 0;
-    U32 m_lastRow = 0;
+    N2SrbValues m_values;
 };
 } // namespace Velmo::Papy
