@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Papy/Bitmap/BitmapChunks.h"
+#include "Papy/Bitmap/BitmapOperations.h"
 #include "Papy/Bitmap/PixelCoding.h"
 #include "Papy/Bitmap/Quantise.h"
 #include "Util/Exception.h"
@@ -249,6 +250,23 @@ void GPLBMAPSection::Write(Util::BinaryStream& stream) const
         static const U8 blanks[3] = {BitmapChunk::Blank, BitmapChunk::Blank, BitmapChunk::Blank};
         stream.Write((4 - m_compressedDataSize % 4) % 4, blanks);
     });
+}
+
+void GPLBMAPSection::CheckChainLevel(const std::string& name, const LevelTexts& texts, U32 m, U32 heightExponent,
+                                     U32 widthExponent, const PixelFormat& format) const
+{
+    const std::pair<bool, const char*> checks[] = {
+        {m_height == MipLevelSide(heightExponent, m), texts.height},
+        {m_width == MipLevelSide(widthExponent, m), texts.width},
+        {m_pixelFormat->redBits == format.redBits, texts.red},
+        {m_pixelFormat->greenBits == format.greenBits, texts.green},
+        {m_pixelFormat->blueBits == format.blueBits, texts.blue},
+        {m_pixelFormat->alphaBits == format.alphaBits, texts.alpha},
+        {m_pixelFormat->transparency == format.transparency, texts.transparency},
+    };
+    for (const auto& [holds, text] : checks)
+        if (!holds)
+            throw Util::XFileFormat(name, text);
 }
 
 U8 GPLBMAPSection::GetRedBits() const

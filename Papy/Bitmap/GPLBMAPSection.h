@@ -65,6 +65,22 @@ public:
     bool HasDecodedCopy() const { return bool(m_decoded); }
     // How many times the pixels were written (SetPixel, Resize) since the section was made.
     U32 GetEditCount() const { return m_edits; }
+    // The texts of the errors of a level that does not fit its chain.
+    struct LevelTexts
+    {
+        const char* height;
+        const char* width;
+        const char* red;
+        const char* green;
+        const char* blue;
+        const char* alpha;
+        const char* transparency;
+    };
+    // Checks that this section fits level m of a chain of 2^heightExponent x 2^widthExponent
+    // pixels in format, in this order: its height, its width, the bits of each channel and
+    // the transparency class; the first that does not fails with XFileFormat(name, its text).
+    void CheckChainLevel(const std::string& name, const LevelTexts& texts, U32 m, U32 heightExponent,
+                         U32 widthExponent, const PixelFormat& format) const;
     // Whether its own palette, if it has one, still holds the colours its entries were read as.
     bool OwnPaletteAsRead() const { return !m_ownPalette || !m_palette || HoldsEntries(*m_palette, m_paletteBytes); }
     // Whether the palette holds the colours of the entries as stored, and no more.

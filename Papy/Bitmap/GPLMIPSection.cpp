@@ -14,11 +14,15 @@ namespace
 {
 constexpr U32 LargestExponent = 31;
 
-// The size of level m of a side of 2^exponent.
-U32 LevelSize(U32 exponent, U32 level)
-{
-    return level > exponent ? 1 : U32(1) << (exponent - level);
-}
+const GPLBMAPSection::LevelTexts LevelErrorTexts = {
+    "GPL bitmap file height mismatch",
+    "GPL bitmap file width mismatch",
+    "GPL bitmap red mismatch",
+    "GPL bitmap green mismatch",
+    "GPL bitmap blue mismatch",
+    "GPL bitmap alpha mismatch",
+    "GPL bitmap transparency mismatch",
+};
 } // namespace
 
 GPLMIPSection::GPLMIPSection(Util::BinaryStream& stream, U32 version)
@@ -89,7 +93,7 @@ void GPLMIPSection::Read(Util::RecordReader& reader, U32 acceptedVersion)
     if (blanks[0] != BitmapChunk::Blank || blanks[1] != BitmapChunk::Blank)
         fail("GPL MIP file mip header fill byte 0 not blank");
 
-    const PixelFormat& sectionFormat = Format();
+    const PixelFormat& sectionFormat = GetPixelFormat();
     // The shared palette is looked for only where four bytes of the chunk, and of the file,
     // follow: a chain of no levels may end the chunk right here.
     if (sectionFormat.paletted && reader.Tell() <= end && end - reader.Tell() >= 4 && reader.Remaining() >= 4)
@@ -102,20 +106,7 @@ void GPLMIPSection::Read(Util::RecordReader& reader, U32 acceptedVersion)
     for (U32 m = 0; m < levelCount; ++m)
     {
         Util::CountedPointer<GPLBMAPSection> level(new GPLBMAPSection(reader, m_sharedPalette, 0));
-        if (level->GetHeight() != LevelSize(m_heightExponent, m))
-            fail("GPL bitmap file height mismatch");
-        if (level->GetWidth() != LevelSize(m_widthExponent, m))
-            fail("GPL bitmap file width mismatch");
-        if (level->GetRedBits() != sectionFormat.redBits)
-            fail("GPL bitmap red mismatch");
-        if (level->GetGreenBits() != sectionFormat.greenBits)
-            fail("GPL bitmap green mismatch");
-        if (level->GetBlueBits() != sectionFormat.blueBits)
-            fail("GPL bitmap blue mismatch");
-        if (level->GetAlphaBits() != sectionFormat.alphaBits)
-            fail("GPL bitmap alpha mismatch");
-        if (level->GetTransparency() != sectionFormat.transparency)
-            fail("GPL bitmap transparency mismatch");
+        level->CheckChainLevel(name, LevelErrorTexts, m, m_heightExponent, m_widthExponent, sectionFormat);
         if (sectionFormat.paletted)
         {
             bool own = level->HasOwnPalette();
@@ -212,36 +203,11 @@ Colour GPLMIPSection::GetHeaderColour() const
     return DecodeBGRA(m_headerBytes);
 }
 
-const PixelFormat& GPLMIPSection::Format() const
+const PixelFormat& GPLMIPSection::GetPixelFormat() const
 {
     const PixelFormat* format = m_format < 9 ? FindGPLPixelFormat(m_format) : nullptr;
     VELMO_ASSERT_TEXT(format != nullptr, "false");
     return *format;
-}
-
-U8 GPLMIPSection::GetRedBits() const
-{
-    return Format().redBits;
-}
-
-U8 GPLMIPSection::GetGreenBits() const
-{
-    return Format().greenBits;
-}
-
-U8 GPLMIPSection::GetBlueBits() const
-{
-    return Format().blueBits;
-}
-
-U8 GPLMIPSection::GetAlphaBits() const
-{
-    return Format().alphaBits;
-}
-
-U8 GPLMIPSection::GetTransparency() const
-{
-    return Format().transparency;
 }
 
 bool GPLMIPSection::Level0AsRead() const

@@ -54,11 +54,9 @@ public:
     Util::CountedPointer<Palette> GetPalette() const { return GetPalette(0); }
     Util::CountedPointer<Palette> GetSharedPalette() const { return m_sharedPalette; }
     Colour GetHeaderColour() const;
-    U8 GetRedBits() const;
-    U8 GetGreenBits() const;
-    U8 GetBlueBits() const;
-    U8 GetAlphaBits() const;
-    U8 GetTransparency() const;
+    // The record of the format: its bit counts and transparency class (a code beyond 8 fails
+    // the assertion "false").
+    const PixelFormat& GetPixelFormat() const;
     bool RepeatsHorizontally() const { return m_repeatsHorizontally; }
     bool RepeatsVertically() const { return m_repeatsVertically; }
     U32 GetVersion() const { return m_version; }
@@ -71,7 +69,6 @@ public:
 
 private:
     void Read(Util::RecordReader& reader, U32 version);
-    const PixelFormat& Format() const;
     // Whether level 0's pixels and palette are as they were read.
     bool Level0AsRead() const;
     void GetHeaderBytes(U8 bytes[4]) const;

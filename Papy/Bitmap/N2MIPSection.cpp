@@ -56,9 +56,10 @@ N2MIPSection::N2MIPSection(Util::RecordReader& reader, const Palette& palette)
         Util::CountedPointer<N2BMAPSection> level(new N2BMAPSection(reader, palette));
         if (level->GetFormat() != m_format)
             fail("N2 mip format mismatch");
-        if (level->GetHeight() != U32(1) << (m_heightExponent - m))
+        // The count was checked against the smaller exponent: every level halves both sides.
+        if (level->GetHeight() != MipLevelSide(m_heightExponent, m))
             fail("N2 mip height mismatch");
-        if (level->GetWidth() != U32(1) << (m_widthExponent - m))
+        if (level->GetWidth() != MipLevelSide(m_widthExponent, m))
             fail("N2 mip width mismatch");
         m_levels.push_back(level);
     }

@@ -58,7 +58,7 @@ N2SrbFile::N2SrbFile(Util::BinaryStream& stream, const N2PaletteSource& palette)
 N2SrbFile::N2SrbFile(const N2PaletteSource& palette, U32 height, U32 width, U32 levelCount,
                      const Util::CountedPointer<std::vector<Vertex>>& vertices,
                      const Util::CountedPointer<std::vector<TextureVertex>>& textureVertices)
-    : m_section(new N2MIPSection(height, width, *GetN2Palette(palette), true, levelCount))
+    : N2MIPSectionFile(new N2MIPSection(height, width, *GetN2Palette(palette), true, levelCount))
 {
     VELMO_ASSERT(vertices && vertices->size() >= 3 && textureVertices && textureVertices->size() >= 3);
     const Vertex& p = (*vertices)[0];
@@ -75,7 +75,7 @@ N2SrbFile::N2SrbFile(const N2PaletteSource& palette, U32 height, U32 width, U32 
 }
 
 N2SrbFile::N2SrbFile(const N2SrbFile& other)
-    : SrbFile(other), m_section(new N2MIPSection(*other.m_section)), m_values(other.m_values)
+    : N2MIPSectionFile(new N2MIPSection(*other.m_section)), m_values(other.m_values)
 {
 }
 

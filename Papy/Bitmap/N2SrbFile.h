@@ -9,12 +9,13 @@
 
 #include "Papy/Bitmap/BitmapHeaders.h"
 #include "Papy/Bitmap/N2MIPSection.h"
+#include "Papy/Bitmap/N2MIPSectionFile.h"
 #include "Papy/Bitmap/N2PaletteSource.h"
 #include "Papy/Bitmap/SrbFile.h"
 
 namespace Velmo::Papy
 {
-class N2SrbFile : public SrbFile
+class N2SrbFile : public N2MIPSectionFile<SrbFile>
 {
 public:
     // Reads the file from offset 0 with the palette the source gives.
@@ -27,7 +28,6 @@ public:
     N2SrbFile(const N2SrbFile& other);
     N2SrbFile& operator=(const N2SrbFile&) = delete;
 
-    const Util::CountedPointer<N2MIPSection>& GetSection() const { return m_section; }
     S32 GetWorldWidth() const { return m_values.worldWidth; }
     S32 GetWorldDepth() const { return m_values.worldDepth; }
     U32 GetOriginColumn() const { return m_values.originColumn; }
@@ -35,19 +35,8 @@ public:
     U32 GetLastColumn() const { return m_values.lastColumn; }
     U32 GetLastRow() const { return m_values.lastRow; }
 
-    U32 GetBitmapCount() const override { return m_section->GetLevelCount(); }
-    Util::CountedPointer<Bitmap> GetBitmap(U32 level) const override { return m_section->GetLevel(level); }
-    U32 GetWidth() const override { return m_section->GetWidth(); }
-    U32 GetHeight() const override { return m_section->GetHeight(); }
-    bool IsPaletted() const override { return true; }
-    bool HasIndividualPalettes() const override { return false; }
+    using N2MIPSectionFile::GetPalette;
     Util::CountedPointer<Palette> GetPalette(U32) const override { return m_section->GetPalette(); }
-    Util::CountedPointer<Palette> GetPalette() const override { return m_section->GetPalette(); }
-    Colour GetHeaderColour() const override { return m_section->GetHeaderColour(); }
-    U8 GetRedBits() const override { return 8; }
-    U8 GetGreenBits() const override { return 8; }
-    U8 GetBlueBits() const override { return 8; }
-    U8 GetAlphaBits() const override { return 1; }
     U8 GetTransparency() const override { return 1; }
     Vertex GetCorner(U32 i) const override;
     TextureVertex GetTextureCoord(U32 i) const override;
@@ -56,7 +45,6 @@ public:
     Util::CountedPointer<SrbFile> Clone() const override;
 
 private:
-    Util::CountedPointer<N2MIPSection> m_section;
     N2SrbValues m_values;
 };
 } // namespace Velmo::Papy

@@ -30,11 +30,15 @@ bool IsPowerOfTwo(U32 value)
     return value != 0 && (value & (value - 1)) == 0;
 }
 
-// The size of level m of a side of 2^exponent: halved each level, never below 1.
-U32 LevelSide(U32 exponent, U32 m)
-{
-    return m > exponent ? 1 : U32(1) << (exponent - m);
-}
+const GPLBMAPSection::LevelTexts LevelErrorTexts = {
+    "N4 bitmap file height mismatch",
+    "N4 bitmap file width mismatch",
+    "N4 bitmap red mismatch",
+    "N4 bitmap green mismatch",
+    "N4 bitmap blue mismatch",
+    "N4 bitmap alpha mismatch",
+    "N4 bitmap transparency mismatch",
+};
 } // namespace
 
 N4MipFile::N4MipFile(Util::BinaryStream& stream)
@@ -102,7 +106,7 @@ N4MipFile::N4MipFile(U32 height, U32 width, U8 redBits, U8 greenBits, U8 blueBit
     m_levels.reserve(levelCount);
     for (U32 m = 0; m < levelCount; ++m)
     {
-        U64 pixels = U64(LevelSide(m_widthExponent, m)) * LevelSide(m_heightExponent, m);
+        U64 pixels = U64(MipLevelSide(m_widthExponent, m)) * MipLevelSide(m_heightExponent, m);
         U8 method = pixels >= ImplodedLevelPixels ? 1 : 0;
         m_levels.emplace_back(new GPLBMAPSection(m_format, false, 0, Util::CountedPointer<Palette>(), method));
     }
@@ -150,27 +154,13 @@ void N4MipFile::DecodeLevels() const
         return;
     const std::vector<U8>& bytes = *m_undecoded;
     Util::RecordReader reader(bytes.data(), bytes.size(), m_name);
-    auto fail = [this](const char* message) { throw Util::XFileFormat(m_name, message); };
     const PixelFormat& format = Format();
     // Read into a new list: a level that fails leaves the file as it was.
     std::vector<Util::CountedPointer<GPLBMAPSection>> levels(m_levels.size());
     for (U32 m = U32(levels.size()); m-- > 0;)
     {
         Util::CountedPointer<GPLBMAPSection> level(new GPLBMAPSection(reader, Util::CountedPointer<Palette>(), 1));
-        if (level->GetHeight() != LevelSide(m_heightExponent, m))
-            fail("N4 bitmap file height mismatch");
-        if (level->GetWidth() != LevelSide(m_widthExponent, m))
-            fail("N4 bitmap file width mismatch");
-        if (level->GetRedBits() != format.redBits)
-            fail("N4 bitmap red mismatch");
-        if (level->GetGreenBits() != format.greenBits)
-            fail("N4 bitmap green mismatch");
-        if (level->GetBlueBits() != format.blueBits)
-            fail("N4 bitmap blue mismatch");
-        if (level->GetAlphaBits() != format.alphaBits)
-            fail("N4 bitmap alpha mismatch");
-        if (level->GetTransparency() != format.transparency)
-            fail("N4 bitmap transparency mismatch");
+        level->CheckChainLevel(m_name, LevelErrorTexts, m, m_heightExponent, m_widthExponent, format);
         levels[m] = level;
     }
     U64 rest = reader.Remaining();

@@ -1,15 +1,15 @@
-#include "Papy/Bitmap/PbfFile.h"
+#include "Papy/Bitmap/MipChainFile.h"
 
 #include "Util/Exception.h"
 
 namespace Velmo::Papy
 {
-U32 PbfFile::GetUnknownIntCount() const
+U32 MipChainFile::GetUnknownFloatCount() const
 {
     return 0;
 }
 
-U32 PbfFile::GetUnknownInt(U32) const
+float MipChainFile::GetUnknownFloat(U32) const
 {
     VELMO_ASSERT_TEXT(false, "false");
     return 0;
