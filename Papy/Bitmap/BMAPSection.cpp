@@ -52,12 +52,7 @@ U32 BMAPSection::SetSize(const PixelFormat& format, U32 height, U32 width)
 void BMAPSection::WriteHeader(Util::BinaryStream& stream, U8 method) const
 {
     ChunkHeader(BitmapChunk::BMHD, 0, BitmapHeader::ChunkSize).Write(stream);
-    BitmapHeader header;
-    header.format = m_format;
-    header.width = m_width;
-    header.height = m_height;
-    header.stride = m_stride;
-    header.method = method;
+    BitmapHeader header{.format = m_format, .width = m_width, .height = m_height, .stride = m_stride, .method = method};
     Util::WriteFields(stream, header);
 }
 } // namespace Velmo::Papy

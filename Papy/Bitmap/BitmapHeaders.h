@@ -42,15 +42,7 @@ struct BitmapHeader
     static constexpr U32 ChunkSize = 14;
 
     template <class IO>
-    void Fields(IO& io)
-    {
-        io(format);
-        io(width);
-        io(height);
-        io(stride);
-        io(method);
-        io(blanks);
-    }
+    void Fields(IO& io) { io(format); io(width); io(height); io(stride); io(method); io(blanks); }
     bool operator==(const BitmapHeader&) const = default;
 };
 
@@ -69,15 +61,7 @@ struct GPLMipHeader
     static constexpr U32 ChunkSize = 18;
 
     template <class IO>
-    void Fields(IO& io)
-    {
-        io(format);
-        io(widthExponent);
-        io(heightExponent);
-        io(colour);
-        io(repeat);
-        io(levelCount);
-    }
+    void Fields(IO& io) { io(format); io(widthExponent); io(heightExponent); io(colour); io(repeat); io(levelCount); }
     bool operator==(const GPLMipHeader&) const = default;
 };
 
@@ -91,11 +75,7 @@ struct GPLMipHeaderText
     static constexpr U32 ChunkSize = GPLMipHeader::ChunkSize + 20;
 
     template <class IO>
-    void Fields(IO& io)
-    {
-        io(value);
-        io(text);
-    }
+    void Fields(IO& io) { io(value); io(text); }
     bool operator==(const GPLMipHeaderText&) const = default;
 };
 
@@ -115,12 +95,7 @@ struct N2MipHeader
     template <class IO>
     void Fields(IO& io)
     {
-        io(format);
-        io(widthExponent);
-        io(heightExponent);
-        io(transparentIndex);
-        io(reserved);
-        io(levelCount);
+        io(format); io(widthExponent); io(heightExponent); io(transparentIndex); io(reserved); io(levelCount);
         io(blanks);
     }
     bool operator==(const N2MipHeader&) const = default;
@@ -142,13 +117,7 @@ struct N4MipHeader
     template <class IO>
     void Fields(IO& io)
     {
-        io(version);
-        io(format);
-        io(repeat);
-        io(widthExponent);
-        io(heightExponent);
-        io(colour);
-        io(levelCount);
+        io(version); io(format); io(repeat); io(widthExponent); io(heightExponent); io(colour); io(levelCount);
         io(selfObscuring);
     }
     bool operator==(const N4MipHeader&) const = default;
@@ -178,10 +147,7 @@ inline const N4MipExtras* N4MipExtras::Find(U16 version)
 struct N4StpStamp
 {
     template <class IO>
-    void Fields(IO& io)
-    {
-        io.Expect(U32(1), "N4 stp header reserved not 1");
-    }
+    void Fields(IO& io) { io.Expect(U32(1), "N4 stp header reserved not 1"); }
     bool operator==(const N4StpStamp&) const = default;
 };
 
@@ -193,13 +159,7 @@ struct N4StpValues
     U32 value = 0;
 
     template <class IO>
-    void Fields(IO& io)
-    {
-        io.Expect(U32(0), "N4 stp data reserved not zero");
-        io(width);
-        io(height);
-        io(value);
-    }
+    void Fields(IO& io) { io.Expect(U32(0), "N4 stp data reserved not zero"); io(width); io(height); io(value); }
     bool operator==(const N4StpValues&) const = default;
 };
 
@@ -210,10 +170,7 @@ struct GPLSrbScales
     std::array<F32, 6> scale{};
 
     template <class IO>
-    void Fields(IO& io)
-    {
-        io(scale);
-    }
+    void Fields(IO& io) { io(scale); }
     bool operator==(const GPLSrbScales&) const = default;
 };
 
@@ -224,10 +181,7 @@ struct GPLSrbValues
     std::array<U32, Count> value{};
 
     template <class IO>
-    void Fields(IO& io)
-    {
-        io(value);
-    }
+    void Fields(IO& io) { io(value); }
     bool operator==(const GPLSrbValues&) const = default;
 };
 
@@ -244,12 +198,7 @@ struct N2SrbValues
     template <class IO>
     void Fields(IO& io)
     {
-        io(worldWidth);
-        io(worldDepth);
-        io(originColumn);
-        io(originRow);
-        io(lastColumn);
-        io(lastRow);
+        io(worldWidth); io(worldDepth); io(originColumn); io(originRow); io(lastColumn); io(lastRow);
     }
     bool operator==(const N2SrbValues&) const = default;
 };
@@ -274,19 +223,8 @@ struct PcxHeader
     template <class IO>
     void Fields(IO& io)
     {
-        io(manufacturer);
-        io(version);
-        io(encoding);
-        io(bitsPerPixel);
-        io(window);
-        io(resolution);
-        io(colourMap);
-        io(reserved);
-        io(planes);
-        io(bytesPerLine);
-        io(paletteInfo);
-        io(screenSize);
-        io(filler);
+        io(manufacturer); io(version); io(encoding); io(bitsPerPixel); io(window); io(resolution);
+        io(colourMap); io(reserved); io(planes); io(bytesPerLine); io(paletteInfo); io(screenSize); io(filler);
     }
     bool operator==(const PcxHeader&) const = default;
 };
@@ -298,10 +236,7 @@ struct PcxPalette
     U8 entries[EntryCount][3] = {};
 
     template <class IO>
-    void Fields(IO& io)
-    {
-        io(entries);
-    }
+    void Fields(IO& io) { io(entries); }
     bool operator==(const PcxPalette&) const = default;
 };
 } // namespace Velmo::Papy

@@ -250,13 +250,14 @@ void GPLMIPSection::Write(Util::BinaryStream& stream) const
     bool longHeader = m_version == 1;
     ChunkHeader(BitmapChunk::MPHD, m_version, longHeader ? GPLMipHeaderText::ChunkSize : GPLMipHeader::ChunkSize)
         .Write(stream);
-    GPLMipHeader header;
-    header.format = m_format;
-    header.widthExponent = m_widthExponent;
-    header.heightExponent = m_heightExponent;
+    GPLMipHeader header{
+        .format = m_format,
+        .widthExponent = m_widthExponent,
+        .heightExponent = m_heightExponent,
+        .repeat = RepeatByte(m_repeatsHorizontally, m_repeatsVertically),
+        .levelCount = GetLevelCount(),
+    };
     GetHeaderBytes(header.colour);
-    header.repeat = RepeatByte(m_repeatsHorizontally, m_repeatsVertically);
-    header.levelCount = GetLevelCount();
     Util::WriteFields(stream, header);
     if (longHeader)
     {

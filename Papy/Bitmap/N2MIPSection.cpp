@@ -90,12 +90,13 @@ void N2MIPSection::Write(Util::BinaryStream& stream) const
 {
     BitmapChunk::SizePatch mip(stream, N2MIP, 0);
     ChunkHeader(BitmapChunk::MPHD, 0, N2MipHeader::ChunkSize).Write(stream);
-    N2MipHeader header;
-    header.format = m_format;
-    header.widthExponent = m_widthExponent;
-    header.heightExponent = m_heightExponent;
-    header.transparentIndex = m_transparentIndex;
-    header.levelCount = GetLevelCount();
+    N2MipHeader header{
+        .format = m_format,
+        .widthExponent = m_widthExponent,
+        .heightExponent = m_heightExponent,
+        .transparentIndex = m_transparentIndex,
+        .levelCount = GetLevelCount(),
+    };
     Util::WriteFields(stream, header);
     for (const auto& level : m_levels)
         level->Write(stream);

@@ -196,12 +196,15 @@ float N4MipFile::GetUnknownFloat(U32 i) const
 void N4MipFile::Save(Util::BinaryStream& stream) const
 {
     DecodeLevels();
-    N4MipHeader header;
-    header.version = m_version;
-    header.format = m_format;
-    header.repeat = RepeatByte(m_repeatsHorizontally, m_repeatsVertically);
-    header.widthExponent = m_widthExponent;
-    header.heightExponent = m_heightExponent;
+    N4MipHeader header{
+        .version = m_version,
+        .format = m_format,
+        .repeat = RepeatByte(m_repeatsHorizontally, m_repeatsVertically),
+        .widthExponent = m_widthExponent,
+        .heightExponent = m_heightExponent,
+        .levelCount = U32(m_levels.size()),
+        .selfObscuring = m_selfObscuring ? 1u : 0u,
+    };
     if (m_headerFromFile)
         std::copy(m_headerBytes, m_headerBytes + 4, header.colour);
     else
@@ -216,8 +219,6 @@ void N4MipFile::Save(Util::BinaryStream& stream) const
         }
         EncodeBGRA(colour, header.colour);
     }
-    header.levelCount = U32(m_levels.size());
-    header.selfObscuring = m_selfObscuring ? 1 : 0;
     Util::WriteFields(stream, header);
 
     // The values of the version (the reader and the builder keep as many as it has).

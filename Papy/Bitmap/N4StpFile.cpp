@@ -88,10 +88,7 @@ void N4StpFile::Save(Util::BinaryStream& stream) const
     N4StpStamp stamp;
     ChunkHeader(STHD, 0, U32(Util::FieldsSize(stamp))).Write(stream);
     Util::WriteFields(stream, stamp);
-    N4StpValues values;
-    values.width = m_width;
-    values.height = m_height;
-    values.value = m_unknown;
+    N4StpValues values{.width = m_width, .height = m_height, .value = m_unknown};
     ChunkHeader(BitmapChunk::DATA, 0, U32(Util::FieldsSize(values))).Write(stream);
     Util::WriteFields(stream, values);
     m_section->Write(stream);
