@@ -4,11 +4,6 @@
 
 namespace Velmo::Papy
 {
-U32 BitmapFile::GetUnknownIntCount() const
-{
-    return 0;
-}
-
 U32 BitmapFile::GetUnknownInt(U32) const
 {
     VELMO_ASSERT_TEXT(false, "false");

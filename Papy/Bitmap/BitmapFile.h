@@ -23,7 +23,7 @@ public:
     // 0 opaque, 1 transparent, 2 partially transparent.
     virtual U8 GetTransparency() const = 0;
     // None by default; asking for one fails the assertion "false".
-    virtual U32 GetUnknownIntCount() const;
+    virtual U32 GetUnknownIntCount() const { return 0; }
     virtual U32 GetUnknownInt(U32 i) const;
     virtual void Save(Util::BinaryStream& stream) const = 0;
 };

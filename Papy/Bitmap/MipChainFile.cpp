@@ -4,11 +4,6 @@
 
 namespace Velmo::Papy
 {
-U32 MipChainFile::GetUnknownFloatCount() const
-{
-    return 0;
-}
-
 float MipChainFile::GetUnknownFloat(U32) const
 {
     VELMO_ASSERT_TEXT(false, "false");

@@ -16,7 +16,7 @@ public:
     virtual Util::CountedPointer<Palette> GetPalette(U32 level) const = 0;
     virtual Colour GetHeaderColour() const = 0;
     // None by default; asking for one fails the assertion "false".
-    virtual U32 GetUnknownFloatCount() const;
+    virtual U32 GetUnknownFloatCount() const { return 0; }
     virtual float GetUnknownFloat(U32 i) const;
 };
 } // namespace Velmo::Papy

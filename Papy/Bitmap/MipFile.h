@@ -15,7 +15,7 @@ public:
     virtual bool RepeatsVertically() const = 0;
     virtual bool IsSelfObscuring() const = 0;
     // None by default; asking for one fails the assertion "false".
-    virtual U32 GetUnknownStringCount() const;
+    virtual U32 GetUnknownStringCount() const { return 0; }
     virtual std::string GetUnknownString(U32 i) const;
     // Writes the whole file at the stream's position.
     void Save(Util::BinaryStream& stream) const override = 0;
