@@ -1,5 +1,5 @@
 #pragma once
-// Chunk ids and chunk-writing helpers of the chunked bitmap formats.
+// Chunk ids and the chunk-reading and chunk-writing helpers of the chunked bitmap formats.
 #include "Papy/Model/ChunkHeader.h"
 #include "Util/BinaryStream.h"
 #include "Util/RecordReader.h"
@@ -20,6 +20,17 @@ constexpr U32 SRH2 = MakeChunkId('S', 'R', 'H', '2');
 
 // The blank that pads headers and data.
 constexpr U8 Blank = 0x20;
+
+// Reads with a record reader over the stream from its position and leaves the stream after
+// what read took.
+template <class Read>
+void ReadFrom(Util::BinaryStream& stream, Read read)
+{
+    U64 start = stream.Tell();
+    Util::RecordReader reader(stream);
+    read(reader);
+    stream.Seek(start + reader.Tell());
+}
 
 // Writes count bytes, in pieces that a 32-bit stream write can take.
 void WriteBytes(Util::BinaryStream& stream, const U8* data, U64 count);

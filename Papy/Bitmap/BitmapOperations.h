@@ -1,5 +1,5 @@
 #pragma once
-// Pixel moves between any two bitmaps, and the exponent helper of the mip builders.
+// Pixel moves between any two bitmaps, and the size helpers of the mip chains.
 #include "Papy/Bitmap/Bitmap.h"
 #include "Util/Types.h"
 
@@ -19,4 +19,11 @@ void DownsampleBox(const Bitmap& source, U32 rowFactor, U32 columnFactor, Bitmap
 
 // The smallest n with 2^n >= value (0 for 0 and 1).
 U32 CeilLog2(U64 value);
+
+// The side of level m of a chain whose level 0 has a side of 2^exponent (exponent at most
+// 31): halved each level, never below 1.
+inline U32 MipLevelSide(U32 exponent, U32 m)
+{
+    return m > exponent ? 1 : U32(1) << (exponent - m);
+}
 } // namespace Velmo::Papy

@@ -3,45 +3,31 @@
 #include <algorithm>
 
 #include "Papy/Bitmap/BitmapChunks.h"
+#include "Papy/Bitmap/BitmapOperations.h"
 #include "Papy/Bitmap/PixelCoding.h"
 #include "Papy/Bitmap/Quantise.h"
 #include "Util/Exception.h"
 #include "Util/PkCompression.h"
-#include "Util/StreamIO.h"
 
 namespace Velmo::Papy
 {
-namespace
-{
-constexpr U32 HeaderSize = 14;
-constexpr U32 HeaderBytes = 16; // the header and its two blanks
-
-// A paletted section without a palette of its own or from its MIP: sixteen greys.
-Util::CountedPointer<Palette> MakeDefaultPalette()
-{
-    Util::CountedPointer<Palette> palette(new Palette(16));
-    for (U32 i = 0; i < 16; ++i)
-    {
-        float grey = ChannelValue(i, 15);
-        palette->SetColour(i, Colour(grey, grey, grey, 1.0f));
-    }
-    return palette;
-}
-
-// A CMAP entry: blue, green, red, alpha bytes.
-Colour EntryColour(const U8* e)
-{
-    return Colour(ChannelValue(e[2], 255), ChannelValue(e[1], 255), ChannelValue(e[0], 255), ChannelValue(e[3], 255));
-}
-} // namespace
+const BMAPSection::Texts GPLBMAPSection::ErrorTexts = {
+    "GPL bitmap id not BMAP",
+    "GPL bitmap unsupported version",
+    "GPL bitmap header not found",
+    "GPL bitmap header unsupported version",
+    "GPL bitmap header incorrect size",
+    "GPL bitmap header width in bytes incorrect",
+    nullptr,
+    "GPL bitmap header fill byte 0 not blank",
+    "GPL bitmap header fill byte 1 not blank",
+    "GPL bitmap incorrect size",
+};
 
 GPLBMAPSection::GPLBMAPSection(Util::BinaryStream& stream, const Util::CountedPointer<Palette>& sharedPalette,
                                U8 maxMethod)
 {
-    U64 start = stream.Tell();
-    Util::RecordReader reader(stream);
-    Read(reader, sharedPalette, maxMethod);
-    stream.Seek(start + reader.Tell());
+    BitmapChunk::ReadFrom(stream, [&](Util::RecordReader& reader) { Read(reader, sharedPalette, maxMethod); });
 }
 
 GPLBMAPSection::GPLBMAPSection(Util::RecordReader& reader, const Util::CountedPointer<Palette>& sharedPalette,
@@ -52,7 +38,7 @@ GPLBMAPSection::GPLBMAPSection(Util::RecordReader& reader, const Util::CountedPo
 
 GPLBMAPSection::GPLBMAPSection(U8 format, bool ownPalette, U32 paletteSize,
                                const Util::CountedPointer<Palette>& sharedPalette, U8 method)
-    : m_format(format), m_pixelFormat(FindGPLPixelFormat(format)), m_method(method)
+    : BMAPSection(format), m_pixelFormat(FindGPLPixelFormat(format)), m_method(method)
 {
     VELMO_ASSERT_TEXT(m_pixelFormat != nullptr, "false");
     if (m_pixelFormat->paletted)
@@ -68,33 +54,15 @@ void GPLBMAPSection::Read(Util::RecordReader& reader, const Util::CountedPointer
     const std::string& name = reader.GetName();
     auto fail = [&name](const char* message) { throw Util::XFileFormat(name, message); };
 
-    ChunkHeader bmap =
-        ChunkHeader::ReadExpected(reader, BitmapChunk::BMAP, "GPL bitmap id not BMAP", "GPL bitmap unsupported version");
-    U64 end = reader.Tell() + bmap.GetSize();
-    ChunkHeader::ReadExpected(reader, BitmapChunk::BMHD, "GPL bitmap header not found",
-                              "GPL bitmap header unsupported version", "GPL bitmap header incorrect size", HeaderSize);
-
-    U8 header[HeaderBytes];
-    reader.ReadBytes(header, HeaderBytes);
-    U8 format = header[0];
-    U8 method = header[13];
-    m_pixelFormat = FindGPLPixelFormat(format);
+    BitmapHeader header;
+    U64 end = ReadHead(reader, ErrorTexts, header);
+    m_pixelFormat = FindGPLPixelFormat(header.format);
     if (m_pixelFormat == nullptr)
         fail("GPL bitmap header unknown format");
-    if (method > maxMethod)
+    if (header.method > maxMethod)
         fail("GPL bitmap header unsupported compression method");
-    m_format = format;
-    m_width = Util::DecodeLE<U32>(header + 1);
-    m_height = Util::DecodeLE<U32>(header + 5);
-    m_stride = Util::DecodeLE<U32>(header + 9);
-    m_method = method;
-    // In 64 bits: no width makes a stride that wraps to the stored one.
-    if (Papy::GetStride(*m_pixelFormat, m_width) != m_stride)
-        fail("GPL bitmap header width in bytes incorrect");
-    if (header[14] != BitmapChunk::Blank)
-        fail("GPL bitmap header fill byte 0 not blank");
-    if (header[15] != BitmapChunk::Blank)
-        fail("GPL bitmap header fill byte 1 not blank");
+    TakeHeader(reader, ErrorTexts, header, *m_pixelFormat);
+    m_method = header.method;
 
     ChunkHeader next = ChunkHeader(reader);
     if (m_pixelFormat->paletted)
@@ -109,7 +77,8 @@ void GPLBMAPSection::Read(Util::RecordReader& reader, const Util::CountedPointer
         else if (sharedPalette)
             m_palette = sharedPalette;
         else
-            m_palette = MakeDefaultPalette();
+            // Without a palette of its own or from its MIP: sixteen greys.
+            m_palette = Palette::MakeGreys(16);
     }
 
     if (next.GetId() != BitmapChunk::DATA)
@@ -136,8 +105,7 @@ void GPLBMAPSection::Read(Util::RecordReader& reader, const Util::CountedPointer
             if (filler[i] != BitmapChunk::Blank)
                 fail("GPL bitmap filler incorrect");
     }
-    if (reader.Tell() != end)
-        fail("GPL bitmap incorrect size");
+    CheckEnd(reader, ErrorTexts, end);
 }
 
 Util::CountedPointer<GPLBMAPSection> GPLBMAPSection::Clone(const Util::CountedPointer<Palette>& sharedPalette) const
@@ -161,16 +129,10 @@ Util::CountedPointer<GPLBMAPSection> GPLBMAPSection::Clone(const Util::CountedPo
 void GPLBMAPSection::Resize(U32 height, U32 width)
 {
     ++m_edits;
-    U64 stride = Papy::GetStride(*m_pixelFormat, width);
-    U64 bytes = GetPixelByteCount(*m_pixelFormat, height, stride);
-    VELMO_ASSERT(stride <= 0xFFFFFFFFu && bytes <= 0xFFFFFFFFu);
-    m_height = height;
-    m_width = width;
-    m_stride = U32(stride);
-    m_uncompressedDataSize = U32(bytes);
+    m_uncompressedDataSize = SetSize(*m_pixelFormat, height, width);
     // Zeros throughout, the padding word at the end of each row among them; a row of
     // width 0 has no word to clear.
-    m_pixels.Reset(new std::vector<U8>(std::size_t(bytes)));
+    m_pixels.Reset(new std::vector<U8>(m_uncompressedDataSize));
     m_stored = nullptr;
     m_compressedDataSize = 0;
     m_decoded = nullptr;
@@ -280,24 +242,31 @@ void GPLBMAPSection::Write(Util::BinaryStream& stream) const
         throw Util::XUsage("GPL bitmap block-compressed pixels edited: they cannot be written");
     MakeStored();
 
-    BitmapChunk::SizePatch bmap(stream, BitmapChunk::BMAP, 0);
-    ChunkHeader(BitmapChunk::BMHD, 0, HeaderSize).Write(stream);
-    U8 header[HeaderBytes];
-    header[0] = m_format;
-    Util::EncodeLE<U32>(m_width, header + 1);
-    Util::EncodeLE<U32>(m_height, header + 5);
-    Util::EncodeLE<U32>(m_stride, header + 9);
-    header[13] = m_method;
-    header[14] = BitmapChunk::Blank;
-    header[15] = BitmapChunk::Blank;
-    stream.Write(HeaderBytes, header);
-    if (m_ownPalette)
-        WritePalette(*m_palette, m_paletteBytes, stream);
-    ChunkHeader(BitmapChunk::DATA, 0, m_compressedDataSize).Write(stream);
-    BitmapChunk::WriteBytes(stream, m_stored->data(), m_compressedDataSize);
-    static const U8 blanks[3] = {BitmapChunk::Blank, BitmapChunk::Blank, BitmapChunk::Blank};
-    stream.Write((4 - m_compressedDataSize % 4) % 4, blanks);
-    bmap.End();
+    WriteChunk(stream, m_method, [&] {
+        if (m_ownPalette)
+            WritePalette(*m_palette, m_paletteBytes, stream);
+        ChunkHeader(BitmapChunk::DATA, 0, m_compressedDataSize).Write(stream);
+        BitmapChunk::WriteBytes(stream, m_stored->data(), m_compressedDataSize);
+        static const U8 blanks[3] = {BitmapChunk::Blank, BitmapChunk::Blank, BitmapChunk::Blank};
+        stream.Write((4 - m_compressedDataSize % 4) % 4, blanks);
+    });
+}
+
+void GPLBMAPSection::CheckChainLevel(const std::string& name, const LevelTexts& texts, U32 m, U32 heightExponent,
+                                     U32 widthExponent, const PixelFormat& format) const
+{
+    const std::pair<bool, const char*> checks[] = {
+        {m_height == MipLevelSide(heightExponent, m), texts.height},
+        {m_width == MipLevelSide(widthExponent, m), texts.width},
+        {m_pixelFormat->redBits == format.redBits, texts.red},
+        {m_pixelFormat->greenBits == format.greenBits, texts.green},
+        {m_pixelFormat->blueBits == format.blueBits, texts.blue},
+        {m_pixelFormat->alphaBits == format.alphaBits, texts.alpha},
+        {m_pixelFormat->transparency == format.transparency, texts.transparency},
+    };
+    for (const auto& [holds, text] : checks)
+        if (!holds)
+            throw Util::XFileFormat(name, text);
 }
 
 U8 GPLBMAPSection::GetRedBits() const
@@ -327,10 +296,8 @@ U8 GPLBMAPSection::GetTransparency() const
 
 Util::CountedPointer<Palette> GPLBMAPSection::ReadPalette(Util::BinaryStream& stream)
 {
-    U64 start = stream.Tell();
-    Util::RecordReader reader(stream);
-    Util::CountedPointer<Palette> palette = ReadPalette(reader);
-    stream.Seek(start + reader.Tell());
+    Util::CountedPointer<Palette> palette;
+    BitmapChunk::ReadFrom(stream, [&palette](Util::RecordReader& reader) { palette = ReadPalette(reader); });
     return palette;
 }
 
@@ -356,8 +323,7 @@ Util::CountedPointer<Palette> GPLBMAPSection::ReadPalette(Util::RecordReader& re
     Util::CountedPointer<Palette> palette(new Palette(count));
     for (U32 i = 0; i < count; ++i)
     {
-        const U8* e = entries.data() + 4 * std::size_t(i);
-        palette->SetColour(i, EntryColour(e));
+        palette->SetColour(i, DecodeBGRA(entries.data() + 4 * std::size_t(i)));
     }
     if (entryBytes != nullptr)
         *entryBytes = std::move(entries);
@@ -369,7 +335,7 @@ bool GPLBMAPSection::HoldsEntries(const Palette& palette, const std::vector<U8>&
     if (entryBytes.size() != 4 * std::size_t(palette.GetColourCount()))
         return false;
     for (U32 i = 0; i < palette.GetColourCount(); ++i)
-        if (!(EntryColour(entryBytes.data() + 4 * std::size_t(i)) == palette[i]))
+        if (!(DecodeBGRA(entryBytes.data() + 4 * std::size_t(i)) == palette[i]))
             return false;
     return true;
 }
@@ -393,16 +359,13 @@ void GPLBMAPSection::WritePalette(const Palette& palette, const std::vector<U8>&
         if (entryBytes.size() >= 4 * (std::size_t(i) + 1))
         {
             const U8* stored = entryBytes.data() + 4 * std::size_t(i);
-            if (EntryColour(stored) == c)
+            if (DecodeBGRA(stored) == c)
             {
                 std::copy(stored, stored + 4, e);
                 continue;
             }
         }
-        e[0] = U8(QuantiseChannel(c.GetBlue(), 255));
-        e[1] = U8(QuantiseChannel(c.GetGreen(), 255));
-        e[2] = U8(QuantiseChannel(c.GetRed(), 255));
-        e[3] = U8(QuantiseChannel(c.GetAlpha(), 255));
+        EncodeBGRA(c, e);
     }
     BitmapChunk::WriteBytes(stream, entries.data(), size);
 }

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "Papy/Bitmap/Bitmap.h"
+#include "Papy/Bitmap/BMAPSection.h"
 #include "Papy/Bitmap/BitmapSimple.h"
 #include "Papy/Bitmap/Palette.h"
 #include "Papy/Bitmap/PixelFormat.h"
@@ -25,7 +25,7 @@
 
 namespace Velmo::Papy
 {
-class GPLBMAPSection : public Bitmap
+class GPLBMAPSection : public BMAPSection
 {
 public:
     // Reads one BMAP chunk at the stream's position and leaves the stream after it.
@@ -43,8 +43,6 @@ public:
     // is empty, a copy of the palette it uses).
     Util::CountedPointer<GPLBMAPSection> Clone(const Util::CountedPointer<Palette>& sharedPalette) const;
 
-    U32 GetWidth() const override { return m_width; }
-    U32 GetHeight() const override { return m_height; }
     // New pixel bytes for the size; the last 32-bit word of each row of a 1 x 1 format is
     // cleared. The pixels of the old size (stored bytes, decoded copy) are dropped.
     void Resize(U32 height, U32 width) override;
@@ -54,9 +52,7 @@ public:
     // Writes the BMAP chunk at the stream's position.
     void Write(Util::BinaryStream& stream) const;
 
-    U8 GetFormat() const { return m_format; }
     U8 GetMethod() const { return m_method; }
-    U32 GetStride() const { return m_stride; }
     bool IsPaletted() const { return m_format < 3; }
     bool HasOwnPalette() const { return m_ownPalette; }
     Util::CountedPointer<Palette> GetPalette() const { return m_palette; }
@@ -69,6 +65,22 @@ public:
     bool HasDecodedCopy() const { return bool(m_decoded); }
     // How many times the pixels were written (SetPixel, Resize) since the section was made.
     U32 GetEditCount() const { return m_edits; }
+    // The texts of the errors of a level that does not fit its chain.
+    struct LevelTexts
+    {
+        const char* height;
+        const char* width;
+        const char* red;
+        const char* green;
+        const char* blue;
+        const char* alpha;
+        const char* transparency;
+    };
+    // Checks that this section fits level m of a chain of 2^heightExponent x 2^widthExponent
+    // pixels in format, in this order: its height, its width, the bits of each channel and
+    // the transparency class; the first that does not fails with XFileFormat(name, its text).
+    void CheckChainLevel(const std::string& name, const LevelTexts& texts, U32 m, U32 heightExponent,
+                         U32 widthExponent, const PixelFormat& format) const;
     // Whether its own palette, if it has one, still holds the colours its entries were read as.
     bool OwnPaletteAsRead() const { return !m_ownPalette || !m_palette || HoldsEntries(*m_palette, m_paletteBytes); }
     // Whether the palette holds the colours of the entries as stored, and no more.
@@ -93,11 +105,9 @@ private:
     void MakePixels() const;
     void MakeStored() const;
 
-    U8 m_format = 0;
+    static const Texts ErrorTexts;
+
     const PixelFormat* m_pixelFormat = nullptr;
-    U32 m_height = 0;
-    U32 m_width = 0;
-    U32 m_stride = 0;
     U8 m_method = 0;
     bool m_ownPalette = false;
     Util::CountedPointer<Palette> m_palette;

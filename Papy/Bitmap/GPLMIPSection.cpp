@@ -3,32 +3,31 @@
 #include <algorithm>
 
 #include "Papy/Bitmap/BitmapChunks.h"
+#include "Papy/Bitmap/BitmapHeaders.h"
 #include "Papy/Bitmap/BitmapOperations.h"
 #include "Papy/Bitmap/Quantise.h"
 #include "Util/Exception.h"
-#include "Util/StreamIO.h"
 
 namespace Velmo::Papy
 {
 namespace
 {
-constexpr U32 HeaderSize = 18;
-constexpr U32 LongHeaderSize = 38;
 constexpr U32 LargestExponent = 31;
 
-// The size of level m of a side of 2^exponent.
-U32 LevelSize(U32 exponent, U32 level)
-{
-    return level > exponent ? 1 : U32(1) << (exponent - level);
-}
+const GPLBMAPSection::LevelTexts LevelErrorTexts = {
+    "GPL bitmap file height mismatch",
+    "GPL bitmap file width mismatch",
+    "GPL bitmap red mismatch",
+    "GPL bitmap green mismatch",
+    "GPL bitmap blue mismatch",
+    "GPL bitmap alpha mismatch",
+    "GPL bitmap transparency mismatch",
+};
 } // namespace
 
 GPLMIPSection::GPLMIPSection(Util::BinaryStream& stream, U32 version)
 {
-    U64 start = stream.Tell();
-    Util::RecordReader reader(stream);
-    Read(reader, version);
-    stream.Seek(start + reader.Tell());
+    BitmapChunk::ReadFrom(stream, [&](Util::RecordReader& reader) { Read(reader, version); });
 }
 
 GPLMIPSection::GPLMIPSection(Util::RecordReader& reader, U32 version)
@@ -50,52 +49,51 @@ void GPLMIPSection::Read(Util::RecordReader& reader, U32 acceptedVersion)
         fail("GPL mip header not found");
     if (mphd.GetVersion() != acceptedVersion)
         fail("GPL mip header unsupported version");
-    if (mphd.GetVersion() == 0 && mphd.GetSize() != HeaderSize)
+    if (mphd.GetVersion() == 0 && mphd.GetSize() != GPLMipHeader::ChunkSize)
         fail("GPL mip header incorrect size");
-    if (mphd.GetVersion() == 1 && mphd.GetSize() != LongHeaderSize)
+    if (mphd.GetVersion() == 1 && mphd.GetSize() != GPLMipHeaderText::ChunkSize)
         fail("N4 mip header incorrect size");
 
-    U8 header[HeaderSize];
-    reader.ReadBytes(header, HeaderSize);
-    U8 format = header[0];
-    U32 widthExponent = Util::DecodeLE<U32>(header + 1);
-    U32 heightExponent = Util::DecodeLE<U32>(header + 5);
-    U8 repeat = header[13];
-    U32 levelCount = Util::DecodeLE<U32>(header + 14);
-    if (repeat > 3)
+    GPLMipHeader header;
+    ReadHeader(reader, header);
+    if (header.repeat > 3)
         fail("GPL mip repeat value unknown");
     // Sides of more than 2^31 pixels cannot be held; refusing them keeps 1 << exponent defined.
-    if (widthExponent > LargestExponent || heightExponent > LargestExponent)
+    if (header.widthExponent > LargestExponent || header.heightExponent > LargestExponent)
         fail("GPL mip header exponent error");
-    U64 smaller = std::min(widthExponent, heightExponent);
-    U64 larger = std::max(widthExponent, heightExponent);
+    U64 smaller = std::min(header.widthExponent, header.heightExponent);
+    U64 larger = std::max(header.widthExponent, header.heightExponent);
+    U32 levelCount = header.levelCount;
     if ((mphd.GetVersion() == 0 && levelCount > smaller + 1) || levelCount > larger + 1)
         fail("GPL mip bitmap count incorrect");
 
-    m_format = format;
-    m_widthExponent = widthExponent;
-    m_heightExponent = heightExponent;
-    std::copy(header + 9, header + 13, m_headerBytes);
+    m_format = header.format;
+    m_widthExponent = header.widthExponent;
+    m_heightExponent = header.heightExponent;
+    std::copy(header.colour, header.colour + 4, m_headerBytes);
     m_headerFromFile = true;
-    m_repeatsHorizontally = (repeat & 1) == 0;
-    m_repeatsVertically = (repeat & 2) == 0;
+    m_repeatsHorizontally = (header.repeat & 1) == 0;
+    m_repeatsVertically = (header.repeat & 2) == 0;
     m_version = mphd.GetVersion();
-    if (format >= 9)
+    if (m_format >= 9)
         fail("GPL MIP file mip header unknown format");
 
     if (m_version == 1)
     {
-        m_unknownValue = reader.ReadU32();
-        m_string = reader.ReadFixedString(StringFieldSize);
+        GPLMipHeaderText text;
+        ReadHeader(reader, text);
+        m_unknownValue = text.value;
+        const char* characters = reinterpret_cast<const char*>(text.text);
+        m_string.assign(characters, std::find(characters, characters + StringFieldSize, '\0'));
     }
 
     m_levels.reserve(levelCount);
-    U8 fill[2];
-    reader.ReadBytes(fill, 2);
-    if (fill[0] != BitmapChunk::Blank || fill[1] != BitmapChunk::Blank)
+    U8 blanks[2];
+    reader.ReadBytes(blanks, 2);
+    if (blanks[0] != BitmapChunk::Blank || blanks[1] != BitmapChunk::Blank)
         fail("GPL MIP file mip header fill byte 0 not blank");
 
-    const PixelFormat& sectionFormat = Format();
+    const PixelFormat& sectionFormat = GetPixelFormat();
     // The shared palette is looked for only where four bytes of the chunk, and of the file,
     // follow: a chain of no levels may end the chunk right here.
     if (sectionFormat.paletted && reader.Tell() <= end && end - reader.Tell() >= 4 && reader.Remaining() >= 4)
@@ -108,20 +106,7 @@ void GPLMIPSection::Read(Util::RecordReader& reader, U32 acceptedVersion)
     for (U32 m = 0; m < levelCount; ++m)
     {
         Util::CountedPointer<GPLBMAPSection> level(new GPLBMAPSection(reader, m_sharedPalette, 0));
-        if (level->GetHeight() != LevelSize(m_heightExponent, m))
-            fail("GPL bitmap file height mismatch");
-        if (level->GetWidth() != LevelSize(m_widthExponent, m))
-            fail("GPL bitmap file width mismatch");
-        if (level->GetRedBits() != sectionFormat.redBits)
-            fail("GPL bitmap red mismatch");
-        if (level->GetGreenBits() != sectionFormat.greenBits)
-            fail("GPL bitmap green mismatch");
-        if (level->GetBlueBits() != sectionFormat.blueBits)
-            fail("GPL bitmap blue mismatch");
-        if (level->GetAlphaBits() != sectionFormat.alphaBits)
-            fail("GPL bitmap alpha mismatch");
-        if (level->GetTransparency() != sectionFormat.transparency)
-            fail("GPL bitmap transparency mismatch");
+        level->CheckChainLevel(name, LevelErrorTexts, m, m_heightExponent, m_widthExponent, sectionFormat);
         if (sectionFormat.paletted)
         {
             bool own = level->HasOwnPalette();
@@ -215,40 +200,14 @@ Util::CountedPointer<Palette> GPLMIPSection::GetPalette(U32 level) const
 
 Colour GPLMIPSection::GetHeaderColour() const
 {
-    return Colour(ChannelValue(m_headerBytes[2], 255), ChannelValue(m_headerBytes[1], 255),
-                  ChannelValue(m_headerBytes[0], 255), ChannelValue(m_headerBytes[3], 255));
+    return DecodeBGRA(m_headerBytes);
 }
 
-const PixelFormat& GPLMIPSection::Format() const
+const PixelFormat& GPLMIPSection::GetPixelFormat() const
 {
     const PixelFormat* format = m_format < 9 ? FindGPLPixelFormat(m_format) : nullptr;
     VELMO_ASSERT_TEXT(format != nullptr, "false");
     return *format;
-}
-
-U8 GPLMIPSection::GetRedBits() const
-{
-    return Format().redBits;
-}
-
-U8 GPLMIPSection::GetGreenBits() const
-{
-    return Format().greenBits;
-}
-
-U8 GPLMIPSection::GetBlueBits() const
-{
-    return Format().blueBits;
-}
-
-U8 GPLMIPSection::GetAlphaBits() const
-{
-    return Format().alphaBits;
-}
-
-U8 GPLMIPSection::GetTransparency() const
-{
-    return Format().transparency;
 }
 
 bool GPLMIPSection::Level0AsRead() const
@@ -282,35 +241,34 @@ void GPLMIPSection::GetHeaderBytes(U8 bytes[4]) const
         if (scratch.GetHeight() != 0 && scratch.GetWidth() != 0)
             mean = scratch.GetPixel(0, 0);
     }
-    bytes[0] = U8(QuantiseChannel(mean.GetBlue(), 255));
-    bytes[1] = U8(QuantiseChannel(mean.GetGreen(), 255));
-    bytes[2] = U8(QuantiseChannel(mean.GetRed(), 255));
-    bytes[3] = U8(QuantiseChannel(mean.GetAlpha(), 255));
+    EncodeBGRA(mean, bytes);
 }
 
 void GPLMIPSection::Write(Util::BinaryStream& stream) const
 {
     BitmapChunk::SizePatch mip(stream, BitmapChunk::MIP, 0);
     bool longHeader = m_version == 1;
-    ChunkHeader(BitmapChunk::MPHD, m_version, longHeader ? LongHeaderSize : HeaderSize).Write(stream);
-    U8 header[LongHeaderSize + 2] = {};
-    header[0] = m_format;
-    Util::EncodeLE<U32>(m_widthExponent, header + 1);
-    Util::EncodeLE<U32>(m_heightExponent, header + 5);
-    GetHeaderBytes(header + 9);
-    header[13] = U8((m_repeatsHorizontally ? 0 : 1) | (m_repeatsVertically ? 0 : 2));
-    Util::EncodeLE<U32>(GetLevelCount(), header + 14);
-    U32 size = HeaderSize;
+    ChunkHeader(BitmapChunk::MPHD, m_version, longHeader ? GPLMipHeaderText::ChunkSize : GPLMipHeader::ChunkSize)
+        .Write(stream);
+    GPLMipHeader header{
+        .format = m_format,
+        .widthExponent = m_widthExponent,
+        .heightExponent = m_heightExponent,
+        .repeat = RepeatByte(m_repeatsHorizontally, m_repeatsVertically),
+        .levelCount = GetLevelCount(),
+    };
+    GetHeaderBytes(header.colour);
+    Util::WriteFields(stream, header);
     if (longHeader)
     {
-        Util::EncodeLE<U32>(m_unknownValue, header + 18);
+        GPLMipHeaderText text;
+        text.value = m_unknownValue;
         std::size_t length = std::min<std::size_t>(m_string.size(), StringFieldSize);
-        std::copy(m_string.begin(), m_string.begin() + length, header + 22);
-        size = LongHeaderSize;
+        std::copy(m_string.begin(), m_string.begin() + length, text.text);
+        Util::WriteFields(stream, text);
     }
-    header[size] = BitmapChunk::Blank;
-    header[size + 1] = BitmapChunk::Blank;
-    stream.Write(size + 2, header);
+    static const U8 blanks[2] = {BitmapChunk::Blank, BitmapChunk::Blank};
+    stream.Write(2, blanks);
     if (m_sharedPalette)
         GPLBMAPSection::WritePalette(*m_sharedPalette, m_sharedPaletteBytes, stream);
     for (const auto& level : m_levels)

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "Papy/Bitmap/BitmapHeaders.h"
 #include "Papy/Bitmap/GPLBMAPSection.h"
 #include "Papy/Bitmap/Palette.h"
 #include "Util/BinaryStream.h"
@@ -53,11 +54,9 @@ public:
     Util::CountedPointer<Palette> GetPalette() const { return GetPalette(0); }
     Util::CountedPointer<Palette> GetSharedPalette() const { return m_sharedPalette; }
     Colour GetHeaderColour() const;
-    U8 GetRedBits() const;
-    U8 GetGreenBits() const;
-    U8 GetBlueBits() const;
-    U8 GetAlphaBits() const;
-    U8 GetTransparency() const;
+    // The record of the format: its bit counts and transparency class (a code beyond 8 fails
+    // the assertion "false").
+    const PixelFormat& GetPixelFormat() const;
     bool RepeatsHorizontally() const { return m_repeatsHorizontally; }
     bool RepeatsVertically() const { return m_repeatsVertically; }
     U32 GetVersion() const { return m_version; }
@@ -66,11 +65,10 @@ public:
     // The version-1 text field holds at most 16 bytes; a longer text is cut there on writing.
     void SetString(const std::string& text) { m_string = text; }
 
-    static constexpr U32 StringFieldSize = 16;
+    static constexpr U32 StringFieldSize = sizeof(GPLMipHeaderText::text);
 
 private:
     void Read(Util::RecordReader& reader, U32 version);
-    const PixelFormat& Format() const;
     // Whether level 0's pixels and palette are as they were read.
     bool Level0AsRead() const;
     void GetHeaderBytes(U8 bytes[4]) const;

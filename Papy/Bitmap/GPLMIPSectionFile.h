@@ -22,11 +22,11 @@ public:
     Util::CountedPointer<Palette> GetPalette(U32 level) const override { return m_section->GetPalette(level); }
     Util::CountedPointer<Palette> GetPalette() const override { return m_section->GetPalette(); }
     Colour GetHeaderColour() const override { return m_section->GetHeaderColour(); }
-    U8 GetRedBits() const override { return m_section->GetRedBits(); }
-    U8 GetGreenBits() const override { return m_section->GetGreenBits(); }
-    U8 GetBlueBits() const override { return m_section->GetBlueBits(); }
-    U8 GetAlphaBits() const override { return m_section->GetAlphaBits(); }
-    U8 GetTransparency() const override { return m_section->GetTransparency(); }
+    U8 GetRedBits() const override { return m_section->GetPixelFormat().redBits; }
+    U8 GetGreenBits() const override { return m_section->GetPixelFormat().greenBits; }
+    U8 GetBlueBits() const override { return m_section->GetPixelFormat().blueBits; }
+    U8 GetAlphaBits() const override { return m_section->GetPixelFormat().alphaBits; }
+    U8 GetTransparency() const override { return m_section->GetPixelFormat().transparency; }
 
 protected:
     GPLMIPSectionFile() = default;

@@ -12,8 +12,9 @@ GPLPbfFile::GPLPbfFile(Util::BinaryStream& stream)
 }
 
 GPLPbfFile::GPLPbfFile(U8 redBits, U8 greenBits, U8 blueBits, U8, U8 transparency, bool paletted, U32 paletteSize)
-    : m_section(new GPLBMAPSection(ChooseFormat(redBits, greenBits, blueBits, transparency, paletted, paletteSize),
-                                   paletted, paletteSize, nullptr, 0))
+    : GPLBMAPSectionFile(
+          new GPLBMAPSection(ChooseFormat(redBits, greenBits, blueBits, transparency, paletted, paletteSize), paletted,
+                             paletteSize, nullptr, 0))
 {
 }
 

@@ -1,11 +1,10 @@
 #pragma once
 // A GPL pure bitmap (.pbf): one BMAP chunk at offset 0, stored (never imploded).
-#include "Papy/Bitmap/GPLBMAPSection.h"
-#include "Papy/Bitmap/PbfFile.h"
+#include "Papy/Bitmap/GPLBMAPSectionFile.h"
 
 namespace Velmo::Papy
 {
-class GPLPbfFile : public PbfFile
+class GPLPbfFile : public GPLBMAPSectionFile
 {
 public:
     explicit GPLPbfFile(Util::BinaryStream& stream);
@@ -16,29 +15,16 @@ public:
     // The pixels come through CopyFrom.
     GPLPbfFile(U8 redBits, U8 greenBits, U8 blueBits, U8 alphaBits, U8 transparency, bool paletted,
                U32 paletteSize);
-    explicit GPLPbfFile(const Util::CountedPointer<GPLBMAPSection>& section) : m_section(section) {}
+    explicit GPLPbfFile(const Util::CountedPointer<GPLBMAPSection>& section) : GPLBMAPSectionFile(section) {}
 
     // The format the pure-bitmap builder takes for a request.
     static U8 ChooseFormat(U8 redBits, U8 greenBits, U8 blueBits, U8 transparency, bool paletted, U32 paletteSize);
 
-    const Util::CountedPointer<GPLBMAPSection>& GetSection() const { return m_section; }
-
-    Util::CountedPointer<Bitmap> GetBitmap() const override { return m_section; }
     void CopyFrom(const Bitmap& bitmap) override;
     U32 GetWidth() const override { return m_section->GetWidth(); }
     U32 GetHeight() const override { return m_section->GetHeight(); }
-    bool IsPaletted() const override { return m_section->IsPaletted(); }
-    Util::CountedPointer<Palette> GetPalette() const override { return m_section->GetPalette(); }
-    U8 GetRedBits() const override { return m_section->GetRedBits(); }
-    U8 GetGreenBits() const override { return m_section->GetGreenBits(); }
-    U8 GetBlueBits() const override { return m_section->GetBlueBits(); }
-    U8 GetAlphaBits() const override { return m_section->GetAlphaBits(); }
-    U8 GetTransparency() const override { return m_section->GetTransparency(); }
     // Writes the BMAP chunk at the stream's position.
     void Save(Util::BinaryStream& stream) const override { m_section->Write(stream); }
     Util::CountedPointer<PbfFile> Clone() const override;
-
-private:
-    Util::CountedPointer<GPLBMAPSection> m_section;
 };
 } // namespace Velmo::Papy

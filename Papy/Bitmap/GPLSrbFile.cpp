@@ -3,15 +3,12 @@
 #include "Papy/Bitmap/BitmapChunks.h"
 #include "Papy/Model/Options.h"
 #include "Util/Exception.h"
-#include "Util/StreamIO.h"
 
 namespace Velmo::Papy
 {
 namespace
 {
 constexpr U32 SrbSize = 84; // the two header chunks only
-constexpr U32 ScaleSize = 24;
-constexpr U32 UnknownSize = 36;
 } // namespace
 
 GPLSrbFile::GPLSrbFile(Util::BinaryStream& stream)
@@ -25,12 +22,13 @@ GPLSrbFile::GPLSrbFile(Util::BinaryStream& stream)
     ChunkHeader::ReadExpected(reader, BitmapChunk::SRB, "GPL srb file id not SRB", "GPL srb file unsupported version",
                               "GPL srb size mismatch", SrbSize);
     ChunkHeader::ReadExpected(reader, BitmapChunk::SRHD, "GPL srb header not found",
-                              "GPL srb file header unsupported version", "GPL srb header incorrect size", ScaleSize);
-    reader.ReadArray(m_scale.data(), m_scale.size());
+                              "GPL srb file header unsupported version", "GPL srb header incorrect size",
+                              Util::FieldsSize(m_scales));
+    ReadHeader(reader, m_scales);
     ChunkHeader::ReadExpected(reader, BitmapChunk::SRH2, "GPL srb header 2 not found",
                               "GPL srb file header 2 unsupported version", "GPL srb header 2 incorrect size",
-                              UnknownSize);
-    reader.ReadArray(m_unknown.data(), m_unknown.size());
+                              Util::FieldsSize(m_values));
+    ReadHeader(reader, m_values);
 
     m_section.Reset(new GPLMIPSection(reader, 0));
     stream.Seek(reader.Tell());
@@ -55,49 +53,45 @@ GPLSrbFile::GPLSrbFile(U32 height, U32 width, U8 redBits, U8 greenBits, U8 blueB
     float s1 = float(v0.GetZ() - v2.GetZ());
     float s2 = float(width * t2.GetU());
     float s3 = float(height * t2.GetV());
-    m_scale = {s0, s1, s2, s3, float((0 - v0.GetX() / s0) * s2), float((v2.GetZ() / s1 + 1) * s3)};
+    m_scales.scale = {s0, s1, s2, s3, float((0 - v0.GetX() / s0) * s2), float((v2.GetZ() / s1 + 1) * s3)};
 }
 
 GPLSrbFile::GPLSrbFile(const GPLSrbFile& other)
-    : GPLMIPSectionFile(new GPLMIPSection(*other.m_section)), m_scale(other.m_scale), m_unknown(other.m_unknown)
+    : GPLMIPSectionFile(new GPLMIPSection(*other.m_section)), m_scales(other.m_scales), m_values(other.m_values)
 {
 }
 
 Vertex GPLSrbFile::GetCorner(U32 i) const
 {
-    double a = double(m_scale[4]) / m_scale[2];
-    double b = 1 - double(m_scale[5]) / m_scale[3];
-    double w = m_scale[0];
-    double d = m_scale[1];
+    const auto& scale = m_scales.scale;
+    double a = double(scale[4]) / scale[2];
+    double b = 1 - double(scale[5]) / scale[3];
+    double w = scale[0];
+    double d = scale[1];
     return RectangleCorner(i, a, b, w, d);
 }
 
 TextureVertex GPLSrbFile::GetTextureCoord(U32 i) const
 {
-    double u = double(m_scale[2]) / GetWidth();
-    double v = double(m_scale[3]) / GetHeight();
+    double u = double(m_scales.scale[2]) / GetWidth();
+    double v = double(m_scales.scale[3]) / GetHeight();
     return RectangleTextureCoord(i, u, v);
 }
 
 U32 GPLSrbFile::GetUnknownInt(U32 i) const
 {
     VELMO_ASSERT(i < UnknownCount);
-    return m_unknown[i];
+    return m_values.value[i];
 }
 
 void GPLSrbFile::Save(Util::BinaryStream& stream) const
 {
     stream.Seek(0);
     ChunkHeader(BitmapChunk::SRB, 0, SrbSize).Write(stream);
-    ChunkHeader(BitmapChunk::SRHD, 0, ScaleSize).Write(stream);
-    U8 values[UnknownSize];
-    for (U32 i = 0; i < 6; ++i)
-        Util::EncodeLE<float>(m_scale[i], values + 4 * i);
-    stream.Write(ScaleSize, values);
-    ChunkHeader(BitmapChunk::SRH2, 0, UnknownSize).Write(stream);
-    for (U32 i = 0; i < UnknownCount; ++i)
-        Util::EncodeLE<U32>(m_unknown[i], values + 4 * i);
-    stream.Write(UnknownSize, values);
+    ChunkHeader(BitmapChunk::SRHD, 0, U32(Util::FieldsSize(m_scales))).Write(stream);
+    Util::WriteFields(stream, m_scales);
+    ChunkHeader(BitmapChunk::SRH2, 0, U32(Util::FieldsSize(m_values))).Write(stream);
+    Util::WriteFields(stream, m_values);
     m_section->Write(stream);
 }
 

@@ -4,9 +4,9 @@
 //
 // Scale values: s0 world width along x, s1 world depth along z, s2 and s3 the used texture
 // width and height in pixels, s4 and s5 the pixel position of the origin across and down.
-#include <array>
 #include <vector>
 
+#include "Papy/Bitmap/BitmapHeaders.h"
 #include "Papy/Bitmap/GPLMIPSection.h"
 #include "Papy/Bitmap/GPLMIPSectionFile.h"
 #include "Papy/Bitmap/SrbFile.h"
@@ -29,7 +29,7 @@ public:
     GPLSrbFile(const GPLSrbFile& other);
     GPLSrbFile& operator=(const GPLSrbFile&) = delete;
 
-    float GetScale(U32 i) const { return m_scale.at(i); }
+    float GetScale(U32 i) const { return m_scales.scale.at(i); }
 
     Vertex GetCorner(U32 i) const override;
     TextureVertex GetTextureCoord(U32 i) const override;
@@ -39,10 +39,10 @@ public:
     void Save(Util::BinaryStream& stream) const override;
     Util::CountedPointer<SrbFile> Clone() const override;
 
-    static constexpr U32 UnknownCount = 9;
+    static constexpr U32 UnknownCount = GPLSrbValues::Count;
 
 private:
-    std::array<float, 6> m_scale{};
-    std::array<U32, UnknownCount> m_unknown{};
+    GPLSrbScales m_scales;
+    GPLSrbValues m_values;
 };
 } // namespace Velmo::Papy

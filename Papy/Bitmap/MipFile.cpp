@@ -4,33 +4,6 @@
 
 namespace Velmo::Papy
 {
-U32 MipFile::GetUnknownIntCount() const
-{
-    return 0;
-}
-
-U32 MipFile::GetUnknownInt(U32) const
-{
-    VELMO_ASSERT_TEXT(false, "false");
-    return 0;
-}
-
-U32 MipFile::GetUnknownFloatCount() const
-{
-    return 0;
-}
-
-float MipFile::GetUnknownFloat(U32) const
-{
-    VELMO_ASSERT_TEXT(false, "false");
-    return 0;
-}
-
-U32 MipFile::GetUnknownStringCount() const
-{
-    return 0;
-}
-
 std::string MipFile::GetUnknownString(U32) const
 {
     VELMO_ASSERT_TEXT(false, "false");

@@ -3,15 +3,11 @@
 #include "Papy/Bitmap/BitmapChunks.h"
 #include "Papy/Bitmap/PixelCoding.h"
 #include "Util/Exception.h"
-#include "Util/StreamIO.h"
 
 namespace Velmo::Papy
 {
 namespace
 {
-constexpr U32 HeaderSize = 14;
-constexpr U32 HeaderBytes = 16; // the header and its two blanks
-
 // The N2 codes as pixel records of the shared coder: indices into a palette of 8-bit channels.
 const PixelFormat N2Formats[] = {
     {1, PixelStore::Index4, 4, 1, 1, 8, 8, 8, 1, 1, true},
@@ -19,6 +15,19 @@ const PixelFormat N2Formats[] = {
     {3, PixelStore::Index8, 8, 1, 1, 8, 8, 8, 1, 1, true},
 };
 } // namespace
+
+const BMAPSection::Texts N2BMAPSection::ErrorTexts = {
+    "N2 bitmap id not BMAP",
+    "N2 bitmap unsupported version",
+    "N2 bitmap header not found",
+    "N2 bitmap header unsupported version",
+    "N2 bitmap header incorrect size",
+    "N2 bitmap header width in bytes incorrect",
+    "N2 bitmap header byte 13 not zero",
+    "N2 bitmap header fill byte 0 not blank",
+    "N2 bitmap header fill byte 1 not blank",
+    "N2 bitmap incorrect size",
+};
 
 const PixelFormat& N2BMAPSection::GetPixelFormat(U8 format)
 {
@@ -33,49 +42,20 @@ N2BMAPSection::N2BMAPSection(Util::RecordReader& reader, const Palette& palette)
 
 N2BMAPSection::N2BMAPSection(Util::BinaryStream& stream, const Palette& palette) : m_palette(new Palette(palette))
 {
-    U64 start = stream.Tell();
-    Util::RecordReader reader(stream);
-    Read(reader);
-    stream.Seek(start + reader.Tell());
+    BitmapChunk::ReadFrom(stream, [this](Util::RecordReader& reader) { Read(reader); });
 }
 
-N2BMAPSection::N2BMAPSection(U8 format, const Palette& palette) : m_format(format), m_palette(new Palette(palette))
+N2BMAPSection::N2BMAPSection(U8 format, const Palette& palette) : BMAPSection(format), m_palette(new Palette(palette))
 {
     GetPixelFormat(format);
 }
 
-N2BMAPSection::N2BMAPSection(const N2BMAPSection& other)
-    : Bitmap(other), m_format(other.m_format), m_height(other.m_height), m_width(other.m_width),
-      m_stride(other.m_stride), m_pixels(other.m_pixels), m_palette(other.m_palette)
-{
-}
-
 void N2BMAPSection::Read(Util::RecordReader& reader)
 {
-    const std::string& name = reader.GetName();
-    auto fail = [&name](const char* message) { throw Util::XFileFormat(name, message); };
-
-    ChunkHeader bmap =
-        ChunkHeader::ReadExpected(reader, BitmapChunk::BMAP, "N2 bitmap id not BMAP", "N2 bitmap unsupported version");
-    U64 end = reader.Tell() + bmap.GetSize();
-    ChunkHeader::ReadExpected(reader, BitmapChunk::BMHD, "N2 bitmap header not found",
-                              "N2 bitmap header unsupported version", "N2 bitmap header incorrect size", HeaderSize);
-
-    U8 header[HeaderBytes];
-    reader.ReadBytes(header, HeaderBytes);
-    m_format = header[0];
-    m_width = Util::DecodeLE<U32>(header + 1);
-    m_height = Util::DecodeLE<U32>(header + 5);
-    m_stride = Util::DecodeLE<U32>(header + 9);
-    // In 64 bits: no width makes a stride that wraps to the stored one.
-    if (Papy::GetStride(GetPixelFormat(m_format), m_width) != m_stride)
-        fail("N2 bitmap header width in bytes incorrect");
-    if (header[13] != 0)
-        fail("N2 bitmap header byte 13 not zero");
-    if (header[14] != BitmapChunk::Blank)
-        fail("N2 bitmap header fill byte 0 not blank");
-    if (header[15] != BitmapChunk::Blank)
-        fail("N2 bitmap header fill byte 1 not blank");
+    BitmapHeader header;
+    U64 end = ReadHead(reader, ErrorTexts, header);
+    // An unknown format fails its assertion here.
+    TakeHeader(reader, ErrorTexts, header, GetPixelFormat(header.format));
 
     ChunkHeader data = ChunkHeader::ReadExpected(reader, BitmapChunk::DATA, "N2 bitmap data header id not DATA",
                                                  "N2 bitmap data header unsupported version",
@@ -84,20 +64,13 @@ void N2BMAPSection::Read(Util::RecordReader& reader)
     reader.CheckCount(data.GetSize(), 1);
     m_pixels.resize(data.GetSize());
     reader.ReadBytes(m_pixels.data(), m_pixels.size());
-    if (reader.Tell() != end)
-        fail("N2 bitmap incorrect size");
+    CheckEnd(reader, ErrorTexts, end);
 }
 
 void N2BMAPSection::Resize(U32 height, U32 width)
 {
-    U64 stride = Papy::GetStride(GetPixelFormat(m_format), width);
-    U64 bytes = stride * height;
-    VELMO_ASSERT(stride <= 0xFFFFFFFFu && bytes <= 0xFFFFFFFFu);
-    m_height = height;
-    m_width = width;
-    m_stride = U32(stride);
     // Zeros throughout, the last word of every row among them.
-    m_pixels.assign(std::size_t(bytes), 0);
+    m_pixels.assign(SetSize(GetPixelFormat(m_format), height, width), 0);
 }
 
 Colour N2BMAPSection::GetPixel(U32 row, U32 column) const
@@ -112,20 +85,10 @@ void N2BMAPSection::SetPixel(U32 row, U32 column, const Colour& colour)
 
 void N2BMAPSection::Write(Util::BinaryStream& stream) const
 {
-    BitmapChunk::SizePatch bmap(stream, BitmapChunk::BMAP, 0);
-    ChunkHeader(BitmapChunk::BMHD, 0, HeaderSize).Write(stream);
-    U8 header[HeaderBytes];
-    header[0] = m_format;
-    Util::EncodeLE<U32>(m_width, header + 1);
-    Util::EncodeLE<U32>(m_height, header + 5);
-    Util::EncodeLE<U32>(m_stride, header + 9);
-    header[13] = 0;
-    header[14] = BitmapChunk::Blank;
-    header[15] = BitmapChunk::Blank;
-    stream.Write(HeaderBytes, header);
-    ChunkHeader(BitmapChunk::DATA, 0, U32(m_pixels.size())).Write(stream);
-    if (!m_pixels.empty())
-        stream.Write(U32(m_pixels.size()), m_pixels.data());
-    bmap.End();
+    WriteChunk(stream, 0, [&] {
+        ChunkHeader(BitmapChunk::DATA, 0, U32(m_pixels.size())).Write(stream);
+        if (!m_pixels.empty())
+            stream.Write(U32(m_pixels.size()), m_pixels.data());
+    });
 }
 } // namespace Velmo::Papy

@@ -5,7 +5,7 @@
 // copy of the palette it was given.
 #include <vector>
 
-#include "Papy/Bitmap/Bitmap.h"
+#include "Papy/Bitmap/BMAPSection.h"
 #include "Papy/Bitmap/Palette.h"
 #include "Papy/Bitmap/PixelFormat.h"
 #include "Util/BinaryStream.h"
@@ -14,7 +14,7 @@
 
 namespace Velmo::Papy
 {
-class N2BMAPSection : public Bitmap
+class N2BMAPSection : public BMAPSection
 {
 public:
     // Reads one BMAP chunk at the reader's position, after it when done.
@@ -23,11 +23,9 @@ public:
     // A new 0 x 0 section; format 1, 2 or 3.
     N2BMAPSection(U8 format, const Palette& palette);
     // The copy shares the palette and has pixel bytes of its own.
-    N2BMAPSection(const N2BMAPSection& other);
+    N2BMAPSection(const N2BMAPSection& other) = default;
     N2BMAPSection& operator=(const N2BMAPSection&) = delete;
 
-    U32 GetWidth() const override { return m_width; }
-    U32 GetHeight() const override { return m_height; }
     // New zero pixels for the size.
     void Resize(U32 height, U32 width) override;
     // The palette entry of the pixel's index (the default colour beyond the palette).
@@ -39,20 +37,16 @@ public:
     // Writes the BMAP chunk at the stream's position.
     void Write(Util::BinaryStream& stream) const;
 
-    U8 GetFormat() const { return m_format; }
-    U32 GetStride() const { return m_stride; }
     Util::CountedPointer<Palette> GetPalette() const { return m_palette; }
 
     // The pixel record of an N2 format code; any other code fails the assertion "false".
     static const PixelFormat& GetPixelFormat(U8 format);
 
 private:
+    static const Texts ErrorTexts;
+
     void Read(Util::RecordReader& reader);
 
-    U8 m_format = 0;
-    U32 m_height = 0;
-    U32 m_width = 0;
-    U32 m_stride = 0;
     std::vector<U8> m_pixels;
     Util::CountedPointer<Palette> m_palette;
 };

@@ -3,16 +3,14 @@
 #include <algorithm>
 
 #include "Papy/Bitmap/BitmapChunks.h"
+#include "Papy/Bitmap/BitmapHeaders.h"
 #include "Papy/Bitmap/BitmapOperations.h"
 #include "Util/Exception.h"
-#include "Util/StreamIO.h"
 
 namespace Velmo::Papy
 {
 namespace
 {
-constexpr U32 HeaderSize = 18;
-constexpr U32 HeaderBytes = 20; // the header and its two blanks
 constexpr U32 MaxExponent = 31;
 // The N2 chunk is "MIP ", the letters in the other order than the GPL " MIP".
 constexpr U32 N2MIP = MakeChunkId('M', 'I', 'P', ' ');
@@ -31,27 +29,25 @@ N2MIPSection::N2MIPSection(Util::RecordReader& reader, const Palette& palette)
     ChunkHeader mip = ChunkHeader::ReadExpected(reader, N2MIP, "N2 mip id not MIP", "N2 mip unsupported version");
     U64 end = reader.Tell() + mip.GetSize();
     ChunkHeader::ReadExpected(reader, BitmapChunk::MPHD, "N2 mip header not found", "N2 mip header unsupported version",
-                              "N2 mip header incorrect size", HeaderSize);
+                              "N2 mip header incorrect size", N2MipHeader::ChunkSize);
 
-    U8 header[HeaderBytes];
-    reader.ReadBytes(header, HeaderBytes);
-    U32 widthExponent = Util::DecodeLE<U32>(header + 1);
-    U32 heightExponent = Util::DecodeLE<U32>(header + 5);
-    U32 count = Util::DecodeLE<U32>(header + 14);
+    N2MipHeader header;
+    ReadHeader(reader, header);
+    U32 count = header.levelCount;
     // Sizes are 32-bit: a larger exponent names no bitmap (and would shift out of range).
-    if (widthExponent > MaxExponent || heightExponent > MaxExponent)
+    if (header.widthExponent > MaxExponent || header.heightExponent > MaxExponent)
         fail("N2 mip header exponent error");
-    if (U64(count) > U64(std::min(widthExponent, heightExponent)) + 1)
+    if (U64(count) > U64(std::min(header.widthExponent, header.heightExponent)) + 1)
         fail("N2 mip bitmap count incorrect");
-    m_format = header[0];
-    m_widthExponent = widthExponent;
-    m_heightExponent = heightExponent;
-    m_transparentIndex = Util::DecodeLE<U32>(header + 9);
-    if (header[13] != 0)
+    m_format = header.format;
+    m_widthExponent = header.widthExponent;
+    m_heightExponent = header.heightExponent;
+    m_transparentIndex = header.transparentIndex;
+    if (header.reserved != 0)
         fail("N2 mip mip header reserved not zero");
-    if (header[18] != BitmapChunk::Blank)
+    if (header.blanks[0] != BitmapChunk::Blank)
         fail("N2 mip mip header fill byte 0 not blank");
-    if (header[19] != BitmapChunk::Blank)
+    if (header.blanks[1] != BitmapChunk::Blank)
         fail("N2 mip mip header fill byte 1 not blank");
 
     m_levels.reserve(count);
@@ -60,9 +56,10 @@ N2MIPSection::N2MIPSection(Util::RecordReader& reader, const Palette& palette)
         Util::CountedPointer<N2BMAPSection> level(new N2BMAPSection(reader, palette));
         if (level->GetFormat() != m_format)
             fail("N2 mip format mismatch");
-        if (level->GetHeight() != U32(1) << (m_heightExponent - m))
+        // The count was checked against the smaller exponent: every level halves both sides.
+        if (level->GetHeight() != MipLevelSide(m_heightExponent, m))
             fail("N2 mip height mismatch");
-        if (level->GetWidth() != U32(1) << (m_widthExponent - m))
+        if (level->GetWidth() != MipLevelSide(m_widthExponent, m))
             fail("N2 mip width mismatch");
         m_levels.push_back(level);
     }
@@ -92,17 +89,15 @@ N2MIPSection::N2MIPSection(const N2MIPSection& other)
 void N2MIPSection::Write(Util::BinaryStream& stream) const
 {
     BitmapChunk::SizePatch mip(stream, N2MIP, 0);
-    ChunkHeader(BitmapChunk::MPHD, 0, HeaderSize).Write(stream);
-    U8 header[HeaderBytes];
-    header[0] = m_format;
-    Util::EncodeLE<U32>(m_widthExponent, header + 1);
-    Util::EncodeLE<U32>(m_heightExponent, header + 5);
-    Util::EncodeLE<U32>(m_transparentIndex, header + 9);
-    header[13] = 0;
-    Util::EncodeLE<U32>(GetLevelCount(), header + 14);
-    header[18] = BitmapChunk::Blank;
-    header[19] = BitmapChunk::Blank;
-    stream.Write(HeaderBytes, header);
+    ChunkHeader(BitmapChunk::MPHD, 0, N2MipHeader::ChunkSize).Write(stream);
+    N2MipHeader header{
+        .format = m_format,
+        .widthExponent = m_widthExponent,
+        .heightExponent = m_heightExponent,
+        .transparentIndex = m_transparentIndex,
+        .levelCount = GetLevelCount(),
+    };
+    Util::WriteFields(stream, header);
     for (const auto& level : m_levels)
         level->Write(stream);
     mip.End();

@@ -7,13 +7,15 @@
 #include <array>
 #include <vector>
 
+#include "Papy/Bitmap/BitmapHeaders.h"
 #include "Papy/Bitmap/N2MIPSection.h"
+#include "Papy/Bitmap/N2MIPSectionFile.h"
 #include "Papy/Bitmap/N2PaletteSource.h"
 #include "Papy/Bitmap/SrbFile.h"
 
 namespace Velmo::Papy
 {
-class N2SrbFile : public SrbFile
+class N2SrbFile : public N2MIPSectionFile<SrbFile>
 {
 public:
     // Reads the file from offset 0 with the palette the source gives.
@@ -26,27 +28,15 @@ public:
     N2SrbFile(const N2SrbFile& other);
     N2SrbFile& operator=(const N2SrbFile&) = delete;
 
-    const Util::CountedPointer<N2MIPSection>& GetSection() const { return m_section; }
-    S32 GetWorldWidth() const { return m_worldWidth; }
-    S32 GetWorldDepth() const { return m_worldDepth; }
-    U32 GetOriginColumn() const { return m_originColumn; }
-    U32 GetOriginRow() const { return m_originRow; }
-    U32 GetLastColumn() const { return m_lastColumn; }
-    U32 GetLastRow() const { return m_lastRow; }
+    S32 GetWorldWidth() const { return m_values.worldWidth; }
+    S32 GetWorldDepth() const { return m_values.worldDepth; }
+    U32 GetOriginColumn() const { return m_values.originColumn; }
+    U32 GetOriginRow() const { return m_values.originRow; }
+    U32 GetLastColumn() const { return m_values.lastColumn; }
+    U32 GetLastRow() const { return m_values.lastRow; }
 
-    U32 GetBitmapCount() const override { return m_section->GetLevelCount(); }
-    Util::CountedPointer<Bitmap> GetBitmap(U32 level) const override { return m_section->GetLevel(level); }
-    U32 GetWidth() const override { return m_section->GetWidth(); }
-    U32 GetHeight() const override { return m_section->GetHeight(); }
-    bool IsPaletted() const override { return true; }
-    bool HasIndividualPalettes() const override { return false; }
+    using N2MIPSectionFile::GetPalette;
     Util::CountedPointer<Palette> GetPalette(U32) const override { return m_section->GetPalette(); }
-    Util::CountedPointer<Palette> GetPalette() const override { return m_section->GetPalette(); }
-    Colour GetHeaderColour() const override { return m_section->GetHeaderColour(); }
-    U8 GetRedBits() const override { return 8; }
-    U8 GetGreenBits() const override { return 8; }
-    U8 GetBlueBits() const override { return 8; }
-    U8 GetAlphaBits() const override { return 1; }
     U8 GetTransparency() const override { return 1; }
     Vertex GetCorner(U32 i) const override;
     TextureVertex GetTextureCoord(U32 i) const override;
@@ -55,12 +45,6 @@ public:
     Util::CountedPointer<SrbFile> Clone() const override;
 
 private:
-    Util::CountedPointer<N2MIPSection> m_section;
-    S32 m_worldWidth = 0;
-    S32 m_worldDepth = 0;
-    U32 m_originColumn = 0;
-    U32 m_originRow = 0;
-    U32 m_lastColumn = 0;
-    U32 m_lastRow = 0;
+    N2SrbValues m_values;
 };
 } // namespace Velmo::Papy

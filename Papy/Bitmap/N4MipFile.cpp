@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Papy/Bitmap/BitmapChunks.h"
+#include "Papy/Bitmap/BitmapHeaders.h"
 #include "Papy/Bitmap/BitmapOperations.h"
 #include "Papy/Bitmap/Quantise.h"
 #include "Util/Exception.h"
@@ -29,11 +30,15 @@ bool IsPowerOfTwo(U32 value)
     return value != 0 && (value & (value - 1)) == 0;
 }
 
-// The size of level m of a side of 2^exponent: halved each level, never below 1.
-U32 LevelSide(U32 exponent, U32 m)
-{
-    return m > exponent ? 1 : U32(1) << (exponent - m);
-}
+const GPLBMAPSection::LevelTexts LevelErrorTexts = {
+    "N4 bitmap file height mismatch",
+    "N4 bitmap file width mismatch",
+    "N4 bitmap red mismatch",
+    "N4 bitmap green mismatch",
+    "N4 bitmap blue mismatch",
+    "N4 bitmap alpha mismatch",
+    "N4 bitmap transparency mismatch",
+};
 } // namespace
 
 N4MipFile::N4MipFile(Util::BinaryStream& stream)
@@ -43,55 +48,38 @@ N4MipFile::N4MipFile(Util::BinaryStream& stream)
     const std::string& name = reader.GetName();
     auto fail = [&name](const char* message) { throw Util::XFileFormat(name, message); };
 
-    U8 header[HeaderSize];
-    reader.ReadBytes(header, HeaderSize);
-    U16 version = Util::DecodeLE<U16>(header);
-    U8 format = header[2];
-    U8 repeat = header[3];
-    U32 widthExponent = Util::DecodeLE<U32>(header + 4);
-    U32 heightExponent = Util::DecodeLE<U32>(header + 8);
-    U32 count = Util::DecodeLE<U32>(header + 16);
-    U32 selfObscuring = Util::DecodeLE<U32>(header + 20);
-    if (version != 1 && version != 2 && version != 4)
+    N4MipHeader header;
+    ReadHeader(reader, header);
+    U32 count = header.levelCount;
+    const N4MipExtras* extras = N4MipExtras::Find(header.version);
+    if (extras == nullptr)
         fail("N4 mip unrecognized version");
     // Sizes are 32-bit: a larger exponent names no bitmap (and would shift out of range).
-    if (widthExponent > MaxExponent || heightExponent > MaxExponent)
+    if (header.widthExponent > MaxExponent || header.heightExponent > MaxExponent)
         fail("N4 mip header exponent error");
-    if (U64(count) > U64(std::max(widthExponent, heightExponent)) + 1)
+    if (U64(count) > U64(std::max(header.widthExponent, header.heightExponent)) + 1)
         fail("N4 mip bitmap count incorrect");
-    if (repeat > 3)
+    if (header.repeat > 3)
         fail("N4 mip repeat value unknown");
-    if (selfObscuring > 1)
+    if (header.selfObscuring > 1)
         fail("N4 mip self obscuring value unknown");
 
-    m_version = version;
-    m_format = format;
-    m_widthExponent = widthExponent;
-    m_heightExponent = heightExponent;
-    std::copy(header + 12, header + 16, m_headerBytes);
+    m_version = header.version;
+    m_format = header.format;
+    m_widthExponent = header.widthExponent;
+    m_heightExponent = header.heightExponent;
+    std::copy(header.colour, header.colour + 4, m_headerBytes);
     m_headerFromFile = true;
-    m_headerColour = Colour(ChannelValue(m_headerBytes[2], 255), ChannelValue(m_headerBytes[1], 255),
-                            ChannelValue(m_headerBytes[0], 255), ChannelValue(m_headerBytes[3], 255));
-    m_repeatsHorizontally = (repeat & 1) == 0;
-    m_repeatsVertically = (repeat & 2) == 0;
-    m_selfObscuring = selfObscuring != 0;
+    m_headerColour = DecodeBGRA(m_headerBytes);
+    m_repeatsHorizontally = (header.repeat & 1) == 0;
+    m_repeatsVertically = (header.repeat & 2) == 0;
+    m_selfObscuring = header.selfObscuring != 0;
 
-    switch (version)
-    {
-    case 1:
-        for (int i = 0; i < 5; ++i)
-            m_unknownInts.push_back(reader.ReadU32());
-        break;
-    case 2:
-        for (int i = 0; i < 2; ++i)
-            m_unknownInts.push_back(reader.ReadU32());
-        break;
-    default:
+    for (U32 i = 0; i < extras->floatCount; ++i)
         m_unknownFloats.push_back(reader.ReadF32());
+    for (U32 i = 0; i < extras->intCount; ++i)
         m_unknownInts.push_back(reader.ReadU32());
-        break;
-    }
-    if (FindN4PixelFormat(format) == nullptr)
+    if (FindN4PixelFormat(m_format) == nullptr)
         fail("N4 mip file mip header unknown format");
 
     // At most 32 slots: the count was checked against the exponents.
@@ -118,25 +106,14 @@ N4MipFile::N4MipFile(U32 height, U32 width, U8 redBits, U8 greenBits, U8 blueBit
     m_levels.reserve(levelCount);
     for (U32 m = 0; m < levelCount; ++m)
     {
-        U64 pixels = U64(LevelSide(m_widthExponent, m)) * LevelSide(m_heightExponent, m);
+        U64 pixels = U64(MipLevelSide(m_widthExponent, m)) * MipLevelSide(m_heightExponent, m);
         U8 method = pixels >= ImplodedLevelPixels ? 1 : 0;
         m_levels.emplace_back(new GPLBMAPSection(m_format, false, 0, Util::CountedPointer<Palette>(), method));
     }
-    switch (version)
-    {
-    case 1:
-        m_unknownInts.assign(5, 0);
-        break;
-    case 2:
-        m_unknownInts.assign(2, 0);
-        break;
-    case 4:
-        m_unknownFloats.assign(1, 0.0f);
-        m_unknownInts.assign(1, 0);
-        break;
-    default:
-        VELMO_ASSERT_TEXT(false, "false");
-    }
+    const N4MipExtras* extras = N4MipExtras::Find(version);
+    VELMO_ASSERT_TEXT(extras != nullptr, "false");
+    m_unknownFloats.assign(extras->floatCount, 0.0f);
+    m_unknownInts.assign(extras->intCount, 0);
 }
 
 const PixelFormat& N4MipFile::Format() const
@@ -177,27 +154,13 @@ void N4MipFile::DecodeLevels() const
         return;
     const std::vector<U8>& bytes = *m_undecoded;
     Util::RecordReader reader(bytes.data(), bytes.size(), m_name);
-    auto fail = [this](const char* message) { throw Util::XFileFormat(m_name, message); };
     const PixelFormat& format = Format();
     // Read into a new list: a level that fails leaves the file as it was.
     std::vector<Util::CountedPointer<GPLBMAPSection>> levels(m_levels.size());
     for (U32 m = U32(levels.size()); m-- > 0;)
     {
         Util::CountedPointer<GPLBMAPSection> level(new GPLBMAPSection(reader, Util::CountedPointer<Palette>(), 1));
-        if (level->GetHeight() != LevelSide(m_heightExponent, m))
-            fail("N4 bitmap file height mismatch");
-        if (level->GetWidth() != LevelSide(m_widthExponent, m))
-            fail("N4 bitmap file width mismatch");
-        if (level->GetRedBits() != format.redBits)
-            fail("N4 bitmap red mismatch");
-        if (level->GetGreenBits() != format.greenBits)
-            fail("N4 bitmap green mismatch");
-        if (level->GetBlueBits() != format.blueBits)
-            fail("N4 bitmap blue mismatch");
-        if (level->GetAlphaBits() != format.alphaBits)
-            fail("N4 bitmap alpha mismatch");
-        if (level->GetTransparency() != format.transparency)
-            fail("N4 bitmap transparency mismatch");
+        level->CheckChainLevel(m_name, LevelErrorTexts, m, m_heightExponent, m_widthExponent, format);
         levels[m] = level;
     }
     U64 rest = reader.Remaining();
@@ -233,14 +196,17 @@ float N4MipFile::GetUnknownFloat(U32 i) const
 void N4MipFile::Save(Util::BinaryStream& stream) const
 {
     DecodeLevels();
-    U8 header[HeaderSize];
-    Util::EncodeLE<U16>(m_version, header);
-    header[2] = m_format;
-    header[3] = U8((m_repeatsHorizontally ? 0 : 1) | (m_repeatsVertically ? 0 : 2));
-    Util::EncodeLE<U32>(m_widthExponent, header + 4);
-    Util::EncodeLE<U32>(m_heightExponent, header + 8);
+    N4MipHeader header{
+        .version = m_version,
+        .format = m_format,
+        .repeat = RepeatByte(m_repeatsHorizontally, m_repeatsVertically),
+        .widthExponent = m_widthExponent,
+        .heightExponent = m_heightExponent,
+        .levelCount = U32(m_levels.size()),
+        .selfObscuring = m_selfObscuring ? 1u : 0u,
+    };
     if (m_headerFromFile)
-        std::copy(m_headerBytes, m_headerBytes + 4, header + 12);
+        std::copy(m_headerBytes, m_headerBytes + 4, header.colour);
     else
     {
         // A file built here: the colour of its smallest level, the 1 x 1 mean of the chain.
@@ -251,36 +217,16 @@ void N4MipFile::Save(Util::BinaryStream& stream) const
             if (smallest.GetWidth() != 0 && smallest.GetHeight() != 0)
                 colour = smallest.GetPixel(0, 0);
         }
-        header[12] = U8(QuantiseChannel(colour.GetBlue(), 255));
-        header[13] = U8(QuantiseChannel(colour.GetGreen(), 255));
-        header[14] = U8(QuantiseChannel(colour.GetRed(), 255));
-        header[15] = U8(QuantiseChannel(colour.GetAlpha(), 255));
+        EncodeBGRA(colour, header.colour);
     }
-    Util::EncodeLE<U32>(U32(m_levels.size()), header + 16);
-    Util::EncodeLE<U32>(m_selfObscuring ? 1 : 0, header + 20);
-    stream.Write(HeaderSize, header);
+    Util::WriteFields(stream, header);
 
-    U8 extras[20];
-    U32 size = 0;
-    switch (m_version)
-    {
-    case 1:
-    case 2:
-        for (U32 value : m_unknownInts)
-        {
-            Util::EncodeLE<U32>(value, extras + size);
-            size += 4;
-        }
-        break;
-    case 4:
-        Util::EncodeLE<float>(m_unknownFloats.at(0), extras);
-        Util::EncodeLE<U32>(m_unknownInts.at(0), extras + 4);
-        size = 8;
-        break;
-    default:
-        VELMO_ASSERT_TEXT(false, "false");
-    }
-    stream.Write(size, extras);
+    // The values of the version (the reader and the builder keep as many as it has).
+    VELMO_ASSERT_TEXT(N4MipExtras::Find(m_version) != nullptr, "false");
+    for (float value : m_unknownFloats)
+        Util::WriteLE<float>(stream, value);
+    for (U32 value : m_unknownInts)
+        Util::WriteLE<U32>(stream, value);
     for (U32 m = U32(m_levels.size()); m-- > 0;)
         m_levels[m]->Write(stream);
     BitmapChunk::WriteBytes(stream, m_trailer.data(), m_trailer.size());

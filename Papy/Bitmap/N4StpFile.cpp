@@ -1,9 +1,9 @@
 #include "Papy/Bitmap/N4StpFile.h"
 
 #include "Papy/Bitmap/BitmapChunks.h"
+#include "Papy/Bitmap/BitmapHeaders.h"
 #include "Papy/Bitmap/BitmapOperations.h"
 #include "Util/Exception.h"
-#include "Util/StreamIO.h"
 
 namespace Velmo::Papy
 {
@@ -11,7 +11,6 @@ namespace
 {
 constexpr U32 STMP = MakeChunkId('S', 'T', 'M', 'P');
 constexpr U32 STHD = MakeChunkId('S', 'T', 'H', 'D');
-constexpr U32 DataSize = 12;
 constexpr U32 MaxSide = 0xFFFF;
 
 void CheckSize(U64 height, U64 width)
@@ -30,19 +29,17 @@ N4StpFile::N4StpFile(Util::BinaryStream& stream)
 
     ChunkHeader stmp = ChunkHeader::ReadExpected(reader, STMP, "N4 stp id not STMP", "N4 stp unsupported version");
     U64 end = reader.Tell() + stmp.GetSize();
+    N4StpStamp stamp;
     ChunkHeader::ReadExpected(reader, STHD, "N4 stp header not found", "N4 stp header unsupported version",
-                              "N4 stp header incorrect size", 4);
-    if (reader.ReadU32() != 1)
-        fail("N4 stp header reserved not 1");
+                              "N4 stp header incorrect size", Util::FieldsSize(stamp));
+    ReadHeader(reader, stamp);
+    N4StpValues values;
     ChunkHeader::ReadExpected(reader, BitmapChunk::DATA, "N4 stp data not found", "N4 stp data unsupported version",
-                              "N4 stp data incorrect size", DataSize);
-    U8 values[DataSize];
-    reader.ReadBytes(values, DataSize);
-    if (Util::DecodeLE<U32>(values) != 0)
-        fail("N4 stp data reserved not zero");
-    m_width = Util::DecodeLE<U16>(values + 4);
-    m_height = Util::DecodeLE<U16>(values + 6);
-    m_unknown = Util::DecodeLE<U32>(values + 8);
+                              "N4 stp data incorrect size", Util::FieldsSize(values));
+    ReadHeader(reader, values);
+    m_width = values.width;
+    m_height = values.height;
+    m_unknown = values.value;
 
     m_section.Reset(new GPLBMAPSection(reader, Util::CountedPointer<Palette>(), 1));
     if (m_section->GetWidth() != m_width)
@@ -88,17 +85,12 @@ void N4StpFile::Save(Util::BinaryStream& stream) const
 {
     stream.Seek(0);
     BitmapChunk::SizePatch stmp(stream, STMP, 0);
-    ChunkHeader(STHD, 0, 4).Write(stream);
-    U8 one[4];
-    Util::EncodeLE<U32>(1, one);
-    stream.Write(4, one);
-    ChunkHeader(BitmapChunk::DATA, 0, DataSize).Write(stream);
-    U8 values[DataSize];
-    Util::EncodeLE<U32>(0, values);
-    Util::EncodeLE<U16>(m_width, values + 4);
-    Util::EncodeLE<U16>(m_height, values + 6);
-    Util::EncodeLE<U32>(m_unknown, values + 8);
-    stream.Write(DataSize, values);
+    N4StpStamp stamp;
+    ChunkHeader(STHD, 0, U32(Util::FieldsSize(stamp))).Write(stream);
+    Util::WriteFields(stream, stamp);
+    N4StpValues values{.width = m_width, .height = m_height, .value = m_unknown};
+    ChunkHeader(BitmapChunk::DATA, 0, U32(Util::FieldsSize(values))).Write(stream);
+    Util::WriteFields(stream, values);
     m_section->Write(stream);
     stmp.End();
     stream.Seek(ChunkHeader::ByteSize);

@@ -2,12 +2,11 @@
 // The N4 single bitmap (.stp): an "STMP" chunk over the file holding an "STHD" chunk (one
 // value, 1), a "DATA" chunk (a reserved 0, the 16-bit width and height and an unknown value)
 // and one GPL BMAP chunk, stored or imploded.
-#include "Papy/Bitmap/GPLBMAPSection.h"
-#include "Papy/Bitmap/PbfFile.h"
+#include "Papy/Bitmap/GPLBMAPSectionFile.h"
 
 namespace Velmo::Papy
 {
-class N4StpFile : public PbfFile
+class N4StpFile : public GPLBMAPSectionFile
 {
 public:
     // Reads the file from offset 0.
@@ -20,22 +19,12 @@ public:
     N4StpFile(const N4StpFile&) = delete;
     N4StpFile& operator=(const N4StpFile&) = delete;
 
-    Util::CountedPointer<GPLBMAPSection> GetSection() const { return m_section; }
-
-    Util::CountedPointer<Bitmap> GetBitmap() const override { return m_section; }
     // Takes the bitmap's size (XUsage beyond 65535) and every pixel.
     void CopyFrom(const Bitmap& bitmap) override;
     U32 GetWidth() const override { return m_width; }
     U32 GetHeight() const override { return m_height; }
-    bool IsPaletted() const override { return m_section->IsPaletted(); }
-    Util::CountedPointer<Palette> GetPalette() const override { return m_section->GetPalette(); }
-    U8 GetRedBits() const override { return m_section->GetRedBits(); }
-    U8 GetGreenBits() const override { return m_section->GetGreenBits(); }
-    U8 GetBlueBits() const override { return m_section->GetBlueBits(); }
-    U8 GetAlphaBits() const override { return m_section->GetAlphaBits(); }
     U32 GetUnknownIntCount() const override { return 1; }
     U32 GetUnknownInt(U32) const override { return m_unknown; }
-    U8 GetTransparency() const override { return m_section->GetTransparency(); }
     // Writes the whole file from offset 0 and leaves the stream at offset 12.
     void Save(Util::BinaryStream& stream) const override;
     Util::CountedPointer<PbfFile> Clone() const override;
@@ -45,7 +34,6 @@ private:
 
     U16 m_width = 0;
     U16 m_height = 0;
-    Util::CountedPointer<GPLBMAPSection> m_section;
     U32 m_unknown = 0;
 };
 } // namespace Velmo::Papy

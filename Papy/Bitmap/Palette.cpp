@@ -1,5 +1,6 @@
 #include "Papy/Bitmap/Palette.h"
 
+#include "Papy/Bitmap/Quantise.h"
 #include "Util/Exception.h"
 #include "Util/StreamIO.h"
 
@@ -7,6 +8,17 @@ namespace Velmo::Papy
 {
 Palette::Palette(U32 count) : m_colours(count)
 {
+}
+
+Util::CountedPointer<Palette> Palette::MakeGreys(U32 count)
+{
+    Util::CountedPointer<Palette> palette(new Palette(count));
+    for (U32 i = 0; i < count; ++i)
+    {
+        float grey = ChannelValue(i, count - 1);
+        palette->SetColour(i, Colour(grey, grey, grey, 1.0f));
+    }
+    return palette;
 }
 
 Palette::Key Palette::MakeKey(const Colour& colour, U32 index)

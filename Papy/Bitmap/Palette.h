@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Papy/Model/Colour.h"
+#include "Util/CountedPointer.h"
 #include "Util/Types.h"
 
 namespace Velmo::Papy
@@ -15,6 +16,8 @@ class Palette
 public:
     // count entries, each (0, 0, 0, 0), none of them found by FindColour.
     explicit Palette(U32 count = 0);
+    // count opaque greys from black to white (count at least 2): entry i is grey i / (count - 1).
+    static Util::CountedPointer<Palette> MakeGreys(U32 count);
 
     U32 GetColourCount() const { return U32(m_colours.size()); }
     // Entry index; callers keep index < GetColourCount().

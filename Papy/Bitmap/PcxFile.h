@@ -12,7 +12,7 @@ class PcxFile
 {
 public:
     // Reads the palette (256 opaque entries) and the 128-byte header, which is not kept. A
-    // stream too short for either fails with the stream's own seek or read error.
+    // stream too short for the palette fails with the stream's seek error.
     explicit PcxFile(Util::BinaryStream& stream);
 
     // A new reference to the palette held.
@@ -21,7 +21,7 @@ public:
     void Write(Util::BinaryStream& stream) const;
 
     static constexpr U32 EntryCount = 256;
-    static constexpr U32 PaletteBytes = 768;
+    static constexpr U32 PaletteBytes = 3 * EntryCount;
     static constexpr U32 HeaderBytes = 128;
 
 private:

@@ -4,6 +4,7 @@
 // integer / max on the way out.
 #include <cmath>
 
+#include "Papy/Model/Colour.h"
 #include "Util/Types.h"
 
 namespace Velmo::Papy
@@ -23,5 +24,20 @@ inline U32 QuantiseChannel(float value, U32 max)
 inline float ChannelValue(U32 field, U32 max)
 {
     return float(double(field) / double(max));
+}
+
+// A colour stored as four bytes blue, green, red, alpha (palette entries, header colours).
+inline Colour DecodeBGRA(const U8* bytes)
+{
+    return Colour(ChannelValue(bytes[2], 255), ChannelValue(bytes[1], 255), ChannelValue(bytes[0], 255),
+                  ChannelValue(bytes[3], 255));
+}
+
+inline void EncodeBGRA(const Colour& colour, U8* bytes)
+{
+    bytes[0] = U8(QuantiseChannel(colour.GetBlue(), 255));
+    bytes[1] = U8(QuantiseChannel(colour.GetGreen(), 255));
+    bytes[2] = U8(QuantiseChannel(colour.GetRed(), 255));
+    bytes[3] = U8(QuantiseChannel(colour.GetAlpha(), 255));
 }
 } // namespace Velmo::Papy

@@ -2,17 +2,7 @@
 
 namespace Velmo::Papy
 {
-U32 SrbFile::GetUnknownIntCount() const
-{
-    return 0;
-}
-
 U32 SrbFile::GetUnknownInt(U32) const
-{
-    return 0;
-}
-
-U32 SrbFile::GetUnknownFloatCount() const
 {
     return 0;
 }

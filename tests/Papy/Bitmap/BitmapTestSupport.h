@@ -226,6 +226,21 @@ inline void ExpectPixels(const std::vector<Velmo::Util::CountedPointer<Velmo::Pa
     }
 }
 
+// Every level of a chain file, level 0 first.
+inline std::vector<Velmo::Util::CountedPointer<Velmo::Papy::Bitmap>> Levels(const Velmo::Papy::MipChainFile& file)
+{
+    std::vector<Velmo::Util::CountedPointer<Velmo::Papy::Bitmap>> levels;
+    for (Velmo::U32 i = 0; i < file.GetBitmapCount(); ++i)
+        levels.push_back(file.GetBitmap(i));
+    return levels;
+}
+
+// Whether two colours are the same to the bit.
+inline bool Same(const Velmo::Papy::Colour& a, const Velmo::Papy::Colour& b)
+{
+    return a == b;
+}
+
 // Runs the checker on a file; returns its first output line ("ok" or the rule broken).
 inline std::string RunChecker(const std::string& arguments)
 {
