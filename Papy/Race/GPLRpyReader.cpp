@@ -21,6 +21,9 @@ constexpr U32 LptbId = MakeChunkId('L', 'P', 'T', 'B');
 constexpr U32 LproId = MakeChunkId('L', 'P', 'R', 'O');
 constexpr U32 RptpId = MakeChunkId('R', 'P', 'T', 'P');
 
+// RPHD: the record before the wide name, and GPL's whole header.
+constexpr U32 HeaderSize = 60;
+constexpr U32 GPLHeaderSize = 76;
 constexpr U64 FrameHeaderSize = 8;
 constexpr U64 DriverBlockAt = 72;
 
@@ -79,34 +82,28 @@ void GPLRpyFile::Reader::ReadHeader(Util::RecordReader& reader)
         Fail("GPL rpy header id not RPHD");
     if (header.GetVersion() > 1)
         Fail("GPL rpy file header unsupported version");
+    // The header of GPL's layout has 16 bytes before the record of the other one, keeps no
+    // fourth integer and has no wide name after it.
     const bool gplLayout = m_file.m_version <= 2 && header.GetVersion() == 0;
-    if (gplLayout)
-    {
-        if (header.GetSize() != 76)
-            Fail("GPL rpy file header size error");
-        Util::RecordReader body = reader.Slice(76);
-        body.Skip(16);
-        body.ReadArray(m_file.m_header.data(), m_file.m_header.size());
-        body.Skip(4);
-        m_file.m_playerFirstName = body.ReadFixedString(16);
-        m_file.m_playerLastName = body.ReadFixedString(16);
-        m_file.m_headerIntegers.push_back(m_file.m_header[2]);
-        for (int i = 0; i < 3; ++i)
-            m_file.m_headerIntegers.push_back(body.ReadS32());
-        return;
-    }
-    if (header.GetSize() < 60)
+    if (gplLayout && header.GetSize() != GPLHeaderSize)
+        Fail("GPL rpy file header size error");
+    if (!gplLayout && header.GetSize() < HeaderSize)
         Fail("N4 rpy file header size error");
     Util::RecordReader body = reader.Slice(header.GetSize());
+    if (gplLayout)
+        body.Skip(GPLHeaderSize - HeaderSize);
     body.ReadArray(m_file.m_header.data(), m_file.m_header.size());
-    const S32 further = body.ReadS32();
+    const S32 fourth = body.ReadS32();
     m_file.m_playerFirstName = body.ReadFixedString(16);
     m_file.m_playerLastName = body.ReadFixedString(16);
     m_file.m_headerIntegers.push_back(m_file.m_header[2]);
-    m_file.m_headerIntegers.push_back(further);
+    if (!gplLayout)
+        m_file.m_headerIntegers.push_back(fourth);
     for (int i = 0; i < 3; ++i)
         m_file.m_headerIntegers.push_back(body.ReadS32());
-    const U64 characters = (U64(header.GetSize()) - 60) / 2;
+    if (gplLayout)
+        return;
+    const U64 characters = (U64(header.GetSize()) - HeaderSize) / 2;
     for (U64 i = 0; i < characters; ++i)
     {
         const char16_t c = char16_t(body.ReadU16());
