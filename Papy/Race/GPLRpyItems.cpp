@@ -34,9 +34,9 @@ U32 LowBits(U32 value, unsigned bits)
 
 // By GPLRpyFile::Game.
 const GPLRpyItems::Layout GPLRpyItems::Layouts[3] = {
-    {28, true, 26, 0x3F, 2, 0, 16, 7},
-    {36, false, 24, 0x7F, 3, 12, 17, 0},
-    {36, false, 24, 0x7F, 3, 12, 17, 0},
+    {28, true, 26, 0x3F, false, 0, 16, 7},
+    {36, false, 24, 0x7F, true, 12, 17, 0},
+    {36, false, 24, 0x7F, true, 12, 17, 0},
 };
 
 GPLRpyItems::Latitude::Latitude(unsigned bits)
@@ -119,15 +119,18 @@ void GPLRpyItems::ReadCars(Util::RecordReader& body, U32 index, Frame& frame) co
 {
     while (body.Remaining() >= CarSize)
     {
-        U32 words[4];
-        body.ReadArray(words, 4);
-        const U32 raw = LowBits(words[1], m_layout.longitudeBits);
-        const U32 id = (words[1] >> m_layout.longitudeBits) & m_layout.idMask;
+        body.Skip(4);
+        const U32 w1 = body.ReadU32();
+        const U32 w2 = body.ReadU32();
+        const U32 w3 = body.ReadU32();
+        const U32 raw = LowBits(w1, m_layout.longitudeBits);
+        const U32 id = (w1 >> m_layout.longitudeBits) & m_layout.idMask;
         // A car of an id that the driver list does not name is not anybody's sample.
         if (id >= m_driverCount)
             continue;
-        const S32 latitude = SignExtend(words[m_layout.latitudeWord] >> m_layout.latitudeShift, m_layout.latitudeBits);
-        const S32 angle = SignExtend(words[3] >> m_layout.angleShift, 12);
+        const S32 latitude = SignExtend((m_layout.latitudeInWord3 ? w3 : w2) >> m_layout.latitudeShift,
+                                        m_layout.latitudeBits);
+        const S32 angle = SignExtend(w3 >> m_layout.angleShift, 12);
         frame.cars.push_back(
             {int(id), {index, raw / m_longitudeUnit, m_carLatitude.Decode(latitude), angle * AngleUnit}});
     }

@@ -52,7 +52,7 @@ private:
         bool floatPlayer;       // whether FloatPlayerBit applies
         unsigned longitudeBits; // of word 1 of a car; the id above them
         U32 idMask;
-        unsigned latitudeWord;  // word 2 or 3
+        bool latitudeInWord3;   // else in word 2
         unsigned latitudeShift;
         unsigned latitudeBits;
         unsigned angleShift; // of word 3; 12 bits

@@ -7,6 +7,8 @@ namespace Velmo::Papy
 GPLRpyLaps::GPLRpyLaps(std::map<int, LapBook>* table, const std::vector<Samples>& samples)
     : m_samples(samples), m_books(samples.size(), nullptr)
 {
+    m_seen.reserve(samples.size());
+    m_lastSeen.reserve(samples.size());
     if (table == nullptr)
         return;
     for (auto& [d, book] : *table)
@@ -14,12 +16,11 @@ GPLRpyLaps::GPLRpyLaps(std::map<int, LapBook>* table, const std::vector<Samples>
             m_books[std::size_t(d)] = &book;
 }
 
-void GPLRpyLaps::Added(int d)
+void GPLRpyLaps::Adding(int d, const GPLRpySample* previous, const GPLRpySample& sample)
 {
-    const Samples& samples = m_samples[std::size_t(d)];
-    if (m_clocked && samples.size() >= 2 && CrossesLine(samples[samples.size() - 2], samples.back()))
+    if (m_clocked && previous != nullptr && CrossesLine(*previous, sample))
         if (LapBook* book = m_books[std::size_t(d)]; book != nullptr && book->HasNext())
-            book->CrossLine(samples.back().frame);
+            book->CrossLine(sample.frame);
     m_seen.push_back(d);
 }
 

@@ -28,8 +28,8 @@ public:
     // add to as they are read.
     GPLRpyLaps(std::map<int, LapBook>* table, const std::vector<Samples>& samples);
 
-    // Driver d's samples just got one of a new frame.
-    void Added(int d);
+    // Driver d's sample of a new frame, before it is added after previous (null: none).
+    void Adding(int d, const GPLRpySample* previous, const GPLRpySample& sample);
     // Every item of frame is read; hasClock tells whether it had a race clock (in 10 ms).
     void EndFrame(U32 frame, bool hasClock, S64 clock);
     // After the last of frameCount frames: the cars of the last frame end on a lap with frames.

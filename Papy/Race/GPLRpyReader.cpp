@@ -259,7 +259,7 @@ void GPLRpyFile::Reader::AddSample(int d, const GPLRpySample& sample, GPLRpyLaps
         samples.back() = sample;
         return;
     }
+    laps.Adding(d, samples.empty() ? nullptr : &samples.back(), sample);
     samples.push_back(sample);
-    laps.Added(d);
 }
 } // namespace Velmo::Papy

@@ -54,18 +54,6 @@ void LapBook::Enter(U32 frame)
     }
 }
 
-void LapBook::Mark(bool present)
-{
-    if (HasCurrent())
-        m_laps[m_current].status |= present ? Present : Absent;
-}
-
-void LapBook::Extend(U32 frame)
-{
-    if (HasCurrent() && m_laps[m_current].first >= 0)
-        m_laps[m_current].end = S32(frame) + 1;
-}
-
 void LapBook::SetFrames(std::size_t lap, S32 first, S32 end)
 {
     VELMO_ASSERT(lap < m_laps.size());

@@ -72,9 +72,17 @@ public:
         Enter(frame);
     }
     // A frame of the current lap (if any), with the car or without.
-    void Mark(bool present);
+    void Mark(bool present)
+    {
+        if (HasCurrent())
+            m_laps[m_current].status |= present ? Present : Absent;
+    }
     // The car was seen on the current lap (if any) at frame: its frames reach that far.
-    void Extend(U32 frame);
+    void Extend(U32 frame)
+    {
+        if (HasCurrent() && m_laps[m_current].first >= 0)
+            m_laps[m_current].end = S32(frame) + 1;
+    }
     // Sets the frames of a lap, for a reader that works them out afterwards.
     void SetFrames(std::size_t lap, S32 first, S32 end);
 
