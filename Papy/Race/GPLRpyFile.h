@@ -6,11 +6,16 @@
 //
 // Only the samples a frame records are stored (a replay of many frames and drivers stays
 // small); every other sample reads as invalid. Nothing is ever written back.
+//
+// The load is in three parts: the chunks (GPLRpyFile::Reader, GPLRpyReader.h), the items of
+// each frame (GPLRpyItems) and the laps followed through the frames (GPLRpyLaps).
 #include <array>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "Papy/Race/GPLRpySample.h"
+#include "Papy/Race/LapBook.h"
 #include "Papy/Race/RpyFile.h"
 #include "Util/BinaryStream.h"
 #include "Util/Types.h"
@@ -27,13 +32,9 @@ public:
         N2003
     };
 
-    struct LapEntry
-    {
-        S32 time;   // race clock in milliseconds at the end of the lap; -1 = open
-        S32 status; // bits while reading, 0, 1 or 2 once read
-        S32 first;  // first frame of the lap, -1 = none
-        S32 end;    // frame after the last
-    };
+    // The time is the race clock in milliseconds at the end of the lap (-1 = open); the status
+    // is 0, 1 or 2.
+    typedef LapBook::Lap LapEntry;
     typedef std::vector<LapEntry> Laps;
 
     // Reads the whole stream from position 0; format errors raise XFileFormat.
@@ -81,35 +82,24 @@ public:
     Laps GetLaps(int table, int d) const;
 
 private:
-    struct Sample
-    {
-        U32 frame;
-        F64 longitude;
-        F64 latitude;
-        F64 angle;
-    };
-
     struct Driver
     {
         std::string firstName;
         std::string lastName;
         U32 carNumber = 0;
         std::array<U8, 32> block{};
-        // The recorded samples in frame order; the frames between them are invalid.
-        std::vector<Sample> samples;
-        bool lastFromPlayer = false;
     };
 
     // A lap table: the laps of each driver that has a read-out in it; every other driver has
     // only the start entry.
-    typedef std::map<int, Laps> LapTable;
+    typedef std::map<int, LapBook> LapTable;
 
     class Reader;
     friend class Reader;
 
     const Driver& GetDriver(int d) const;
     const LapEntry& GetLap(int table, int d, int lap) const;
-    const Sample* FindSample(int d, int frame) const;
+    const GPLRpySample* FindSample(int d, int frame) const;
 
     U32 m_version = 0;
     Game m_game = GPL;
@@ -120,6 +110,8 @@ private:
     std::array<S32, 3> m_header{};
     std::vector<S32> m_headerIntegers;
     std::vector<Driver> m_drivers;
+    // Each driver's recorded samples in frame order; the frames between them are invalid.
+    std::vector<std::vector<GPLRpySample>> m_samples;
     int m_playerDriver = 0;
     std::vector<LapTable> m_lapTables;
     U32 m_frameCount = 0;

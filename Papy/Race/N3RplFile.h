@@ -9,8 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "Papy/Race/LapBook.h"
 #include "Papy/Race/RpyFile.h"
 #include "Util/BinaryStream.h"
+#include "Util/RecordReader.h"
 #include "Util/Types.h"
 
 namespace Velmo::Papy
@@ -20,7 +22,7 @@ class N3RplFile : public RpyFile
 public:
     struct LapEntry
     {
-        S32 status; // bits while reading, 0, 1 or 2 once read
+        S32 status; // 0, 1 or 2
         S32 end;    // the last frame of the lap
     };
 
@@ -60,7 +62,7 @@ public:
     int GetHeaderValue3() const override { return 0; }
 
     // The laps of driver d, entry 0 (the start) included.
-    const std::vector<LapEntry>& GetLapEntries(int d) const;
+    std::vector<LapEntry> GetLapEntries(int d) const;
 
     static constexpr U32 BlockSize = 4061;
     static constexpr U32 MaxDrivers = 79;
@@ -78,15 +80,15 @@ private:
     {
         std::string name;
         U8 carNumber = 0;
-        std::vector<LapEntry> laps{{0, 0}};
-        U32 lap = 1; // the current lap entry
+        // A lap's time is its last frame; a lap's entry is made by its first record.
+        LapBook laps;
         std::vector<Sample> samples; // the recorded ones, in frame order
     };
 
     const Driver& GetDriver(int d) const;
-    const LapEntry* GetEntry(int d, int entry) const;
+    const LapBook::Lap& GetLap(int table, int d, int lap) const;
     const Sample* FindSample(int d, int frame) const;
-    void ReadFrames(const std::vector<U8>& data, const std::string& name);
+    void ReadFrames(Util::RecordReader& data);
 
     std::string m_trackName;
     std::vector<Driver> m_drivers;

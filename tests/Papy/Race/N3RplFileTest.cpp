@@ -177,3 +177,33 @@ TEST(N3RplFile, ManySmallFramesStoreOnlyWhatTheyRecord)
     EXPECT_FALSE(file->IsSampleValid(78, 99999));
     EXPECT_EQ(file->GetLapCount(0, 78), 0);
 }
+
+TEST(N3RplFile, RecordRepeatedInACrossingFrameKeepsTheLapsInOrder)
+{
+    // Frame 5 has the car twice: the first record crosses the line, the second (the one kept)
+    // is before it again, so frame 6 crosses once more. The lap between the crossings is frame 5.
+    std::vector<Bytes> frames;
+    for (int longitude : {3000, 6000, 9000, 12000, 25000})
+        frames.push_back(Frame({{0, longitude, 0, 0}}));
+    frames.push_back(Frame({{0, 100, 0, 0}, {0, 25000, 0, 0}}));
+    frames.push_back(Frame({{0, 100, 0, 0}}));
+    frames.push_back(Frame({{0, 5000, 0, 0}}));
+    auto file = LoadRace<N3RplFile>(Replay(1, Join(frames)));
+    const struct
+    {
+        int first, end, status, frames;
+    } laps[] = {{0, 5, 1, 4}, {5, 6, 0, 1}, {6, 8, 1, 2}};
+    ASSERT_EQ(file->GetLapCount(0, 0), 3);
+    for (int g = 0; g < 3; ++g)
+    {
+        SCOPED_TRACE(g);
+        EXPECT_EQ(file->GetLapFirstFrame(0, 0, g), laps[g].first);
+        EXPECT_EQ(file->GetLapEndFrame(0, 0, g), laps[g].end);
+        EXPECT_EQ(file->GetLapStatus(0, 0, g), laps[g].status);
+        EXPECT_DOUBLE_EQ(file->GetLapTime(0, 0, g), laps[g].frames / 15.0);
+    }
+    std::vector<std::pair<int, int>> entries;
+    for (const auto& entry : file->GetLapEntries(0))
+        entries.emplace_back(entry.status, entry.end);
+    EXPECT_EQ(entries, (std::vector<std::pair<int, int>>{{0, 0}, {1, 4}, {0, 5}, {1, 7}}));
+}

@@ -60,10 +60,14 @@ void UseN3Replay(const Bytes& bytes)
         file->GetDriverName(d);
         for (int g = 0; g < file->GetLapCount(0, d); ++g)
         {
-            file->GetLapTime(0, d, g);
+            EXPECT_GE(file->GetLapTime(0, d, g), 0.0);
             const int status = file->GetLapStatus(0, d, g);
             EXPECT_TRUE(status >= 0 && status <= 2);
             EXPECT_LE(file->GetLapEndFrame(0, d, g), file->GetFrameCount());
+            // The laps follow each other: each has frames, from where the one before ended.
+            const int first = file->GetLapFirstFrame(0, d, g);
+            EXPECT_LT(first, file->GetLapEndFrame(0, d, g));
+            EXPECT_EQ(first, g == 0 ? 0 : file->GetLapEndFrame(0, d, g - 1));
         }
         for (int f = 0; f <= file->GetFrameCount(); ++f)
             file->GetSampleAngle(d, f);
