@@ -58,12 +58,21 @@ public:
     int GetWallValue(int, int, int) const override { return 0; }
     void Save(Util::BinaryStream& stream) const override;
 
-    // A boundary or a wall: latitudes at the section's start and end, and its code.
+    // A boundary or a wall: latitudes at the section's start and end, and its code. The fields
+    // are in the order of a boundary record (a wall item holds the code first).
     struct Edge
     {
         S32 From = 0;
         S32 To = 0;
         S32 Code = 0;
+
+        template <class IO>
+        void Fields(IO& io)
+        {
+            io(From);
+            io(To);
+            io(Code);
+        }
     };
 
 private:
@@ -79,7 +88,22 @@ private:
         S32 BoundaryCount = 0;
         S32 FirstBoundary = 0;
         S32 WallCount = 0;
+        // Not in the file: the index of the section's first wall item.
         S32 FirstWall = 0;
+
+        template <class IO>
+        void Fields(IO& io)
+        {
+            io(Type);
+            io(Start);
+            io(Length);
+            io(Heading);
+            io(Values);
+            io(FirstTrace);
+            io(BoundaryCount);
+            io(FirstBoundary);
+            io(WallCount);
+        }
     };
 
     const SectionRecord& Section(int s) const;

@@ -4,8 +4,9 @@
 #include <array>
 #include <vector>
 
-#include "Util/ByteWriter.h"
 #include "Papy/Track/TrkFile.h"
+#include "Util/ByteWriter.h"
+#include "Util/RecordReader.h"
 #include "Util/Types.h"
 
 namespace Velmo::Papy
@@ -58,7 +59,16 @@ protected:
     const TraceRecord& Trace(int s, int l) const;
     TraceRecord& TraceRef(int s, int l) { return const_cast<TraceRecord&>(Trace(s, l)); }
     // The header's lateral slots: the laterals, then 0 up to the slot count.
-    void PutLaterals(Util::ByteWriter& out, int slots) const;
+    template <std::size_t Slots>
+    std::array<S32, Slots> LateralSlots() const
+    {
+        std::array<S32, Slots> slots{};
+        for (std::size_t l = 0; l < Slots && l < m_laterals.size(); ++l)
+            slots[l] = m_laterals[l];
+        return slots;
+    }
+    // The count trace records at the reader's position (a short read when they do not fit).
+    void ReadTraces(Util::RecordReader& reader, std::size_t count);
     void PutTraces(Util::ByteWriter& out) const;
 
     S32 m_length = 0;
