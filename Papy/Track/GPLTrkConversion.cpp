@@ -24,7 +24,7 @@ void GPLTrkConversion::Fill(const TrkFile& source, GPLTrkFile& target)
     int sectionCount = source.GetSectionCount();
     for (int s = 0; s < sectionCount; ++s)
     {
-        GPLTrkFile::SectionRecord section = conversion.MakeSection(s);
+        TrkSection section = conversion.MakeSection(s);
         conversion.AddTraces(s, section.Type == 2);
         std::size_t first = target.m_surfaces.size();
         conversion.AddFloors(s);
@@ -36,9 +36,9 @@ void GPLTrkConversion::Fill(const TrkFile& source, GPLTrkFile& target)
     }
 }
 
-GPLTrkFile::SectionRecord GPLTrkConversion::MakeSection(int s) const
+TrkSection GPLTrkConversion::MakeSection(int s) const
 {
-    GPLTrkFile::SectionRecord section;
+    TrkSection section;
     bool corner = m_source.IsCorner(s);
     section.Type = corner ? 2 : 1;
     section.Start = m_source.GetSectionStart(s);

@@ -19,7 +19,7 @@ public:
 private:
     GPLTrkConversion(const TrkFile& source, GPLTrkFile& target) : m_source(source), m_target(target) {}
 
-    GPLTrkFile::SectionRecord MakeSection(int s) const;
+    TrkSection MakeSection(int s) const;
     void AddTraces(int s, bool corner);
     // The floor boundaries of section s and its closing boundary.
     void AddFloors(int s);

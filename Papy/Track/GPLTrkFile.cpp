@@ -2,7 +2,6 @@
 
 #include <sstream>
 
-#include "Papy/Model/ChunkHeader.h"
 #include "Papy/Model/Options.h"
 #include "Papy/Track/GPLTrkCodes.h"
 #include "Papy/Track/GPLTrkConversion.h"
@@ -15,35 +14,8 @@ namespace Velmo::Papy
 {
 namespace
 {
-constexpr U32 TrakId = MakeChunkId('T', 'R', 'A', 'K');
-constexpr S32 Version = 3000;
-constexpr U64 HeaderSize = 92;
-constexpr U64 SectionSize = 52;
+constexpr U64 HeaderSize = GPLTrkFormat::HeaderSize;
 constexpr U64 BoundarySize = 32;
-
-// The id and version a file must have, the sizes of what follows and the lateral slots.
-struct Header
-{
-    S32 Length = 0;
-    S32 LateralCount = 0;
-    S32 SectionCount = 0;
-    S32 BoundarySize = 0;
-    S32 SectionSize = 0;
-    std::array<S32, GPLTrkFile::MaxLaterals> Laterals{};
-
-    template <class IO>
-    void Fields(IO& io)
-    {
-        io.Expect(TrakId, "GPL trk file id not TRAK");
-        io.Expect(Version, "GPL trk file version not 3000");
-        io(Length);
-        io(LateralCount);
-        io(SectionCount);
-        io(BoundarySize);
-        io(SectionSize);
-        io(Laterals);
-    }
-};
 } // namespace
 
 GPLTrkFile::GPLTrkFile(Util::BinaryStream& stream)
@@ -67,19 +39,13 @@ void GPLTrkFile::Load(Util::BinaryStream& stream)
 
     stream.Seek(0);
     Util::RecordReader reader(stream);
-    Util::RecordReader headerBytes = reader.Slice(HeaderSize);
-    Header header;
-    Util::ReadFields(headerBytes, header);
-    m_length = header.Length;
+    // The header has room for 16 laterals; the records hold at least one per section.
+    TrkHeader<GPLTrkFormat> header = ReadHeader<GPLTrkFormat>(reader, name);
     S32 lateralCount = header.LateralCount;
     S32 sectionCount = header.SectionCount;
     S32 surfaceSize = header.BoundarySize;
-    // The header has room for 16 laterals; the records hold at least one per section.
-    if (lateralCount < 1 || lateralCount > MaxLaterals)
-        fail("GPL trk file lateral count error");
-    m_laterals.assign(header.Laterals.begin(), header.Laterals.begin() + lateralCount);
 
-    if (S64(header.SectionSize) != S64(sectionCount) * S64(SectionSize))
+    if (S64(header.SectionDataSize) != S64(sectionCount) * S64(SectionSize))
         fail("GPL trk section length mismatch");
     if (sectionCount < 0)
         fail("GPL trk file section count error");
@@ -108,8 +74,8 @@ void GPLTrkFile::Load(Util::BinaryStream& stream)
     S64 runningCount = 0;
     for (S32 i = 0; i < sectionCount; ++i)
     {
-        SectionRecord& section = m_sections[i];
-        Util::ReadFields(reader, section);
+        TrkSection& section = m_sections[i];
+        ReadSection<GPLTrkFormat>(reader, section);
         if (section.Type != 1 && section.Type != 2)
             fail("GPL trk file unknown section type");
         if (S64(section.FirstTrace) != S64(i) * lateralCount)
@@ -162,22 +128,16 @@ void GPLTrkFile::CheckAltitudes(const std::string& name) const
     }
 }
 
-const GPLTrkFile::SectionRecord& GPLTrkFile::Section(int s) const
-{
-    VELMO_ASSERT(s >= 0 && s < int(m_sections.size()));
-    return m_sections[s];
-}
-
 const GPLTrkFile::Boundary& GPLTrkFile::Floor(int s, int b, int offset) const
 {
-    const SectionRecord& section = Section(s);
+    const TrkSection& section = Section(s);
     VELMO_ASSERT(b >= 0 && b < GetFloorCount(s));
     return m_surfaces[std::size_t(section.FirstBoundary) + std::size_t(b + offset)];
 }
 
 const GPLTrkFile::Boundary& GPLTrkFile::Wall(int s, int w, int offset) const
 {
-    const SectionRecord& section = Section(s);
+    const TrkSection& section = Section(s);
     int floors = GetFloorCount(s);
     VELMO_ASSERT(w >= 0);
     for (int b = 0, walls = 0; b < floors; ++b)
@@ -220,7 +180,7 @@ int GPLTrkFile::GetFloorValue(int s, int b, int i) const
 
 int GPLTrkFile::GetWallCount(int s) const
 {
-    const SectionRecord& section = Section(s);
+    const TrkSection& section = Section(s);
     int floors = GetFloorCount(s);
     int walls = 0;
     for (int b = 0; b < floors; ++b)
@@ -250,13 +210,9 @@ int GPLTrkFile::GetWallValue(int s, int w, int i) const
 void GPLTrkFile::Save(Util::BinaryStream& stream) const
 {
     std::size_t n = m_sections.size();
-    Header header;
-    header.Length = m_length;
-    header.LateralCount = S32(m_laterals.size());
-    header.SectionCount = S32(n);
+    TrkHeader<GPLTrkFormat> header = MakeHeader<GPLTrkFormat>();
     header.BoundarySize = S32(m_surfaces.size() * BoundarySize);
-    header.SectionSize = S32(n * SectionSize);
-    header.Laterals = LateralSlots<MaxLaterals>();
+    header.SectionDataSize = S32(n * SectionSize);
 
     Util::ByteWriter out(HeaderSize + n * (4 + SectionSize) + m_traces.size() * TraceSize + m_surfaces.size() * BoundarySize);
     Util::PutFields(out, header);
@@ -265,8 +221,8 @@ void GPLTrkFile::Save(Util::BinaryStream& stream) const
     PutTraces(out);
     for (const Boundary& boundary : m_surfaces)
         Util::PutFields(out, boundary);
-    for (const SectionRecord& section : m_sections)
-        Util::PutFields(out, section);
+    for (const TrkSection& section : m_sections)
+        PutSection<GPLTrkFormat>(out, section);
     stream.Seek(0);
     out.WriteTo(stream);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The GPL track file (.trk): a 92-byte header with up to 16 laterals, the section offset table,
-// the trace records (one per section and lateral), the boundary records and the section records.
-#include <array>
+// the trace records (one per section and lateral), the boundary records and the section records
+// (see TrkFormat.h). Walls are boundaries of their own kind among the floor boundaries.
+#include <string>
 #include <vector>
 
 #include "Papy/Track/TraceTrkFile.h"
@@ -18,23 +19,10 @@ public:
     // a source with more than 16 laterals raises XUsage.
     explicit GPLTrkFile(const TrkFile& source);
 
-    static constexpr int MaxLaterals = 16;
+    static constexpr int MaxLaterals = GPLTrkFormat::MaxLaterals;
 
-    int GetSectionCount() const override { return int(m_sections.size()); }
-    bool IsCorner(int s) const override { return Section(s).Type == 2; }
     bool GetFlag0(int s) const override { return (Section(s).Flags & 1) != 0; }
     bool GetFlag1(int s) const override { return (Section(s).Flags & 2) != 0; }
-    int GetSectionStart(int s) const override { return Section(s).Start; }
-    int GetSectionLength(int s) const override { return Section(s).Length; }
-    int GetSectionHeading(int s) const override { return Section(s).Heading; }
-    int GetCentreX(int s) const override { return Section(s).Values[0]; }
-    int GetCentreY(int s) const override { return Section(s).Values[1]; }
-    int GetHalfTurn(int s) const override { return Section(s).Values[2]; }
-    int GetDirectionX(int s) const override { return Section(s).Values[0]; }
-    int GetDirectionY(int s) const override { return Section(s).Values[1]; }
-    int GetSectionValue5(int s) const override { return Section(s).Values[4]; }
-    int GetSidewaysX(int s) const override { return Section(s).Values[2]; }
-    int GetSidewaysY(int s) const override { return Section(s).Values[3]; }
     int GetFloorCount(int s) const override;
     int GetFloorRightFrom(int s, int b) const override { return Floor(s, b, 0).From; }
     int GetFloorRightTo(int s, int b) const override { return Floor(s, b, 0).To; }
@@ -91,36 +79,6 @@ public:
 private:
     friend class GPLTrkConversion;
 
-    struct SectionRecord
-    {
-        S32 Type = 0;
-        S32 Start = 0;
-        S32 Length = 0;
-        S32 Heading = 0;
-        // Bits 0 and 1: flags 0 and 1.
-        S32 Flags = 0;
-        // S1 to S5.
-        std::array<S32, 5> Values{};
-        S32 FirstTrace = 0;
-        S32 BoundaryCount = 0;
-        S32 FirstBoundary = 0;
-
-        template <class IO>
-        void Fields(IO& io)
-        {
-            io(Type);
-            io(Start);
-            io(Length);
-            io(Heading);
-            io(Flags);
-            io(Values);
-            io(FirstTrace);
-            io(BoundaryCount);
-            io(FirstBoundary);
-        }
-    };
-
-    const SectionRecord& Section(int s) const;
     // Boundary b + offset of section s.
     const Boundary& Floor(int s, int b, int offset) const;
     // The boundary of wall w of section s (offset 0) or the one after it (offset 1).
@@ -128,7 +86,6 @@ private:
     void Load(Util::BinaryStream& stream);
     void CheckAltitudes(const std::string& name) const;
 
-    std::vector<SectionRecord> m_sections;
     std::vector<Boundary> m_surfaces;
 };
 } // namespace Velmo::Papy

@@ -1,6 +1,5 @@
 #include "Papy/Track/ICR2TrkFile.h"
 
-#include "Papy/Model/ChunkHeader.h"
 #include "Papy/Track/CodeTable.h"
 #include "Util/ByteWriter.h"
 #include "Util/Exception.h"
@@ -11,38 +10,11 @@ namespace Velmo::Papy
 {
 namespace
 {
-constexpr U32 TrakId = MakeChunkId('T', 'R', 'A', 'K');
-constexpr U64 HeaderSize = 68;
-constexpr U64 SectionSize = 52;
+constexpr U64 HeaderSize = ICR2TrkFormat::HeaderSize;
 constexpr U64 BoundarySize = 12;
 constexpr U64 WallSize = 20;
 // The two words of a wall item that nothing reads are written with this filler.
 constexpr U32 WallFiller = 0xCCCCCCCC;
-
-// The id and type a file must have, the sizes of what follows and the lateral slots.
-struct Header
-{
-    S32 Length = 0;
-    S32 LateralCount = 0;
-    S32 SectionCount = 0;
-    S32 BoundarySize = 0;
-    // The size of the section records and their wall items: not read, recomputed on saving.
-    S32 SectionDataSize = 0;
-    std::array<S32, ICR2TrkFile::MaxLaterals> Laterals{};
-
-    template <class IO>
-    void Fields(IO& io)
-    {
-        io.Expect(TrakId, "ICR2 trk file id not TRAK");
-        io.Expect(S32(1), "ICR2 trk file type not 1");
-        io(Length);
-        io(LateralCount);
-        io(SectionCount);
-        io(BoundarySize);
-        io(SectionDataSize);
-        io(Laterals);
-    }
-};
 
 // A wall item after its section record: the code, From and To, and two words that are not
 // read, written with the filler.
@@ -107,16 +79,11 @@ void ICR2TrkFile::Load(Util::BinaryStream& stream)
 
     stream.Seek(0);
     Util::RecordReader reader(stream);
-    Util::RecordReader headerBytes = reader.Slice(HeaderSize);
-    Header header;
-    Util::ReadFields(headerBytes, header);
-    m_length = header.Length;
+    // The size of the section data is not read: it is recomputed on saving.
+    TrkHeader<ICR2TrkFormat> header = ReadHeader<ICR2TrkFormat>(reader, name);
     S32 lateralCount = header.LateralCount;
     S32 sectionCount = header.SectionCount;
     S32 boundarySize = header.BoundarySize;
-    if (lateralCount < 1 || lateralCount > MaxLaterals)
-        fail("ICR2 trk file lateral count error");
-    m_laterals.assign(header.Laterals.begin(), header.Laterals.begin() + lateralCount);
 
     // The header sizes nothing else: every count is held against the bytes the stream has.
     U64 perSection = 4 + TraceSize * U64(lateralCount) + SectionSize;
@@ -148,8 +115,8 @@ void ICR2TrkFile::Load(Util::BinaryStream& stream)
     S64 runningCount = 0;
     for (S32 i = 0; i < sectionCount; ++i)
     {
-        SectionRecord& section = m_sections[i];
-        Util::ReadFields(reader, section);
+        TrkSection& section = m_sections[i];
+        ReadSection<ICR2TrkFormat>(reader, section);
         section.FirstWall = S32(m_walls.size());
 
         if (section.Type != 1 && section.Type != 2)
@@ -198,22 +165,16 @@ void ICR2TrkFile::Load(Util::BinaryStream& stream)
         fail("ICR2 trk file total surface length error");
 }
 
-const ICR2TrkFile::SectionRecord& ICR2TrkFile::Section(int s) const
-{
-    VELMO_ASSERT(s >= 0 && s < int(m_sections.size()));
-    return m_sections[s];
-}
-
 const ICR2TrkFile::Edge& ICR2TrkFile::Boundary(int s, int b) const
 {
-    const SectionRecord& section = Section(s);
+    const TrkSection& section = Section(s);
     VELMO_ASSERT(b >= 0 && b < section.BoundaryCount);
     return m_boundaries[std::size_t(section.FirstBoundary) + std::size_t(b)];
 }
 
 const ICR2TrkFile::Edge& ICR2TrkFile::LeftEdge(int s, int b) const
 {
-    const SectionRecord& section = Section(s);
+    const TrkSection& section = Section(s);
     VELMO_ASSERT(b >= 0 && b < section.BoundaryCount);
     if (b + 1 < section.BoundaryCount)
         return Boundary(s, b + 1);
@@ -225,7 +186,7 @@ const ICR2TrkFile::Edge& ICR2TrkFile::LeftEdge(int s, int b) const
 
 const ICR2TrkFile::Edge& ICR2TrkFile::Wall(int s, int w) const
 {
-    const SectionRecord& section = Section(s);
+    const TrkSection& section = Section(s);
     VELMO_ASSERT(w >= 0 && w < section.WallCount);
     return m_walls[std::size_t(section.FirstWall) + std::size_t(w)];
 }
@@ -258,19 +219,15 @@ WallType ICR2TrkFile::GetWallType(int s, int w) const
 void ICR2TrkFile::Save(Util::BinaryStream& stream) const
 {
     std::size_t n = m_sections.size();
-    Header header;
-    header.Length = m_length;
-    header.LateralCount = S32(m_laterals.size());
-    header.SectionCount = S32(n);
+    TrkHeader<ICR2TrkFormat> header = MakeHeader<ICR2TrkFormat>();
     header.BoundarySize = S32(m_boundaries.size() * BoundarySize);
     header.SectionDataSize = S32(n * SectionSize + m_walls.size() * WallSize);
-    header.Laterals = LateralSlots<MaxLaterals>();
 
     Util::ByteWriter out(HeaderSize + n * (4 + SectionSize) + m_traces.size() * TraceSize + m_boundaries.size() * BoundarySize +
                          m_walls.size() * WallSize);
     Util::PutFields(out, header);
     U64 offset = 0;
-    for (const SectionRecord& section : m_sections)
+    for (const TrkSection& section : m_sections)
     {
         out.PutS32(S32(offset));
         offset += SectionSize + U64(section.WallCount) * WallSize;
@@ -278,9 +235,9 @@ void ICR2TrkFile::Save(Util::BinaryStream& stream) const
     PutTraces(out);
     for (const Edge& boundary : m_boundaries)
         Util::PutFields(out, boundary);
-    for (const SectionRecord& section : m_sections)
+    for (const TrkSection& section : m_sections)
     {
-        Util::PutFields(out, section);
+        PutSection<ICR2TrkFormat>(out, section);
         for (S32 w = 0; w < section.WallCount; ++w)
             Util::PutFields(out, WallItem{m_walls[std::size_t(section.FirstWall) + std::size_t(w)]});
     }
