@@ -120,9 +120,9 @@ protected:
         VELMO_ASSERT_TEXT(i >= 0 && i < int(records.size()), "i >= 0 && i < int(m_records.size())");
         return records[std::size_t(i)];
     }
-    // Reads the whole file. checkCount(count) throws the game's error for a count it refuses, and
-    // refuses every negative one; a count the bytes left cannot hold then fails as a short read,
-    // before anything is allocated.
+    // Reads the whole file. checkCount(count) throws the game's error for a count it refuses
+    // (every game refuses negative counts); a count the bytes left cannot hold then fails as a
+    // short read, before anything is allocated.
     template <class Header, class Record, class CheckCount>
     static void ReadLine(Util::BinaryStream& stream, std::vector<Record>& records, CheckCount checkCount)
     {
