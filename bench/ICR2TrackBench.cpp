@@ -123,7 +123,7 @@ std::vector<std::uint8_t> MakeTrack(int sections)
             if (corner)
                 r = radius - lateral[l], ty = 0;
             else
-                r = Round(x + lateral[l] * section.s[2] / one), ty = Round(y + lateral[l] * section.s[3] / one);
+                r = Round(x + double(lateral[l]) * section.s[2] / one), ty = Round(y + double(lateral[l]) * section.s[3] / one);
             out.S32(cube).S32(square).S32(s0).S32(a0).S32(3 * cube).S32(2 * square).S32(r).S32(ty);
         }
         if (!corner)
