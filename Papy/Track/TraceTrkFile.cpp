@@ -35,12 +35,6 @@ void TraceTrkFile::SetAltitudeCube(int s, int l, int value)
     trace[SquareGrade] = S32(U32(3) * U32(value));
 }
 
-const TrkSection& TraceTrkFile::Section(int s) const
-{
-    VELMO_ASSERT(s >= 0 && s < int(m_sections.size()));
-    return m_sections[s];
-}
-
 const TraceTrkFile::TraceRecord& TraceTrkFile::Trace(int s, int l) const
 {
     // With l within the laterals, i lies within the traces exactly when s is a section.

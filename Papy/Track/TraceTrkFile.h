@@ -74,7 +74,11 @@ protected:
     static constexpr U64 TraceSize = 4 * TraceFields;
     static constexpr U64 SectionSize = 52;
 
-    const TrkSection& Section(int s) const;
+    const TrkSection& Section(int s) const
+    {
+        VELMO_ASSERT(s >= 0 && s < int(m_sections.size()));
+        return m_sections[std::size_t(s)];
+    }
     // The record of section s and lateral l, at s x lateral count + l (the loaders check every
     // section's first trace index against that).
     const TraceRecord& Trace(int s, int l) const;
