@@ -79,7 +79,7 @@ void ICR2TrkFile::Load(Util::BinaryStream& stream)
 
     stream.Seek(0);
     Util::RecordReader reader(stream);
-    // The size of the section data is not read: it is recomputed on saving.
+    // The header's size of the section data is not used: saving recomputes it.
     TrkHeader<ICR2TrkFormat> header = ReadHeader<ICR2TrkFormat>(reader, name);
     S32 lateralCount = header.LateralCount;
     S32 sectionCount = header.SectionCount;
