@@ -27,6 +27,14 @@ public:
     void PutF32(F32 value) { Put<F32>(value); }
     void PutU16(U16 value) { Put<U16>(value); }
     void PutU8(U8 value) { m_bytes.push_back(value); }
+    // Room for count more bytes at the end, zeros until the caller fills them (see PutFields in
+    // Util/RecordFields.h); the pointer holds until the next Put or Append.
+    U8* Append(std::size_t count)
+    {
+        std::size_t at = m_bytes.size();
+        m_bytes.resize(at + count);
+        return m_bytes.data() + at;
+    }
 
     // Writes everything at the stream's position.
     void WriteTo(BinaryStream& stream) const

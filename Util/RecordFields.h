@@ -13,6 +13,7 @@
 //     NodeHeader header;
 //     Util::ReadFields(reader, header);     // from a RecordReader, bounded as every read
 //     Util::WriteFields(stream, header);    // to a BinaryStream, with one write
+//     Util::PutFields(out, header);         // appended to a ByteWriter
 //
 // A field is a number, an enumeration (stored as its underlying type), an array of fields or
 // a record with Fields of its own; io.Expect(value, message) is a number that must have that
@@ -25,6 +26,7 @@
 #include <vector>
 
 #include "Util/BinaryStream.h"
+#include "Util/ByteWriter.h"
 #include "Util/Exception.h"
 #include "Util/MemoryStream.h"
 #include "Util/RecordReader.h"
@@ -174,6 +176,13 @@ void WriteFields(BinaryStream& stream, const Record& record)
     std::vector<U8> bytes(size);
     EncodeFields(record, bytes.data());
     stream.Write(U32(size), bytes.data());
+}
+
+// Appends the record to the bytes of a file being saved.
+template <class Record>
+void PutFields(ByteWriter& out, const Record& record)
+{
+    EncodeFields(record, out.Append(FieldsSize(record)));
 }
 
 // Appends the record to a memory stream at its position, without an intermediate copy.

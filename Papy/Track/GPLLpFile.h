@@ -1,16 +1,15 @@
 #pragma once
-// The GPL racing-line file: an 8-byte header (version 0x00010002, record count) and 20-byte
-// records: three speeds and the latitude as floats and a flags word whose top byte holds a
-// scaled value. Records lie 3 m apart; their count follows from the track's 2D length.
+// The GPL racing-line file (see FloatLpFile.h for its header and 20-byte records): its flags word
+// holds flag bits and, in its top byte, a scaled value. Records lie 3 m apart; their count
+// follows from the track's 2D length.
 #include <string>
-#include <vector>
 
-#include "Papy/Track/LpFile.h"
+#include "Papy/Track/FloatLpFile.h"
 #include "Papy/Track/TrkFile.h"
 
 namespace Velmo::Papy
 {
-class GPLLpFile : public LpFile
+class GPLLpFile : public FloatLpFile<GPLLpFormat>
 {
 public:
     // Reads a line of the given track; format errors raise XFileFormat.
@@ -24,11 +23,7 @@ public:
     static int GetTypeCount();
     static std::string GetTypeName(int i);
 
-    int GetRecordCount() const override { return int(m_records.size()); }
-    double GetSpacing() const override { return m_spacing; }
-    bool HasSpeed3() const override { return true; }
     bool HasScaledValue() const override { return true; }
-    bool HasFlags() const override { return true; }
     bool HasFlagBit0() const override { return true; }
     bool HasFlagBit1() const override { return true; }
     bool HasFlagBit2() const override { return true; }
@@ -39,13 +34,7 @@ public:
     bool HasFlagBit8() const override { return true; }
     bool HasFlagBit9() const override { return true; }
     bool HasFlagBit10() const override { return true; }
-    int GetRecordIndex(double longitude) const override;
-    double GetLatitude(int i) const override { return Record(i).Latitude; }
-    double GetSpeed1(int i) const override { return Record(i).Speed1 * 36.0; }
-    double GetSpeed2(int i) const override { return Record(i).Speed2 * 36.0; }
-    double GetSpeed3(int i) const override { return Record(i).Speed3 * 36.0; }
-    double GetScaledValue(int i) const override { return (Record(i).Flags >> 24) * 0.005; }
-    U32 GetFlags(int i) const override { return Record(i).Flags; }
+    double GetScaledValue(int i) const override { return (At(i).Flags >> 24) * 0.005; }
     bool GetFlagBit0(int i) const override { return GetBit(i, 0); }
     bool GetFlagBit1(int i) const override { return GetBit(i, 1); }
     bool GetFlagBit2(int i) const override { return GetBit(i, 2); }
@@ -61,12 +50,7 @@ public:
     bool GetFlagBit14(int i) const override { return GetBit(i, 14); }
     bool GetFlagBit15(int i) const override { return GetBit(i, 15); }
     bool GetFlagBit16(int i) const override { return GetBit(i, 16); }
-    void SetLatitude(int i, double value) override { RecordRef(i).Latitude = ToSingle(value); }
-    void SetSpeed1(int i, double value) override { RecordRef(i).Speed1 = ToSingle(value / 36.0); }
-    void SetSpeed2(int i, double value) override { RecordRef(i).Speed2 = ToSingle(value / 36.0); }
-    void SetSpeed3(int i, double value) override { RecordRef(i).Speed3 = ToSingle(value / 36.0); }
     void SetScaledValue(int i, double value) override;
-    void SetFlags(int i, U32 value) override { RecordRef(i).Flags = value; }
     void SetFlagBit0(int i, bool value) override { SetBit(i, 0, value); }
     void SetFlagBit1(int i, bool value) override { SetBit(i, 1, value); }
     void SetFlagBit2(int i, bool value) override { SetBit(i, 2, value); }
@@ -82,26 +66,9 @@ public:
     void SetFlagBit14(int i, bool value) override { SetBit(i, 14, value); }
     void SetFlagBit15(int i, bool value) override { SetBit(i, 15, value); }
     void SetFlagBit16(int i, bool value) override { SetBit(i, 16, value); }
-    void Save(Util::BinaryStream& stream) const override;
-
-    static constexpr U32 Version = 0x00010002;
 
 private:
-    struct RecordData
-    {
-        F32 Speed1 = 0;
-        F32 Speed2 = 0;
-        F32 Latitude = 0;
-        F32 Speed3 = 0;
-        U32 Flags = 0;
-    };
-
-    const RecordData& Record(int i) const;
-    RecordData& RecordRef(int i) { return const_cast<RecordData&>(Record(i)); }
-    bool GetBit(int i, int bit) const { return (Record(i).Flags >> bit & 1) != 0; }
+    bool GetBit(int i, int bit) const { return (At(i).Flags >> bit & 1) != 0; }
     void SetBit(int i, int bit, bool value);
-
-    double m_spacing = 3.0;
-    std::vector<RecordData> m_records;
 };
 } // namespace Velmo::Papy

@@ -1,7 +1,8 @@
 #pragma once
 // The GPL track file (.trk): a 92-byte header with up to 16 laterals, the section offset table,
-// the trace records (one per section and lateral), the boundary records and the section records.
-#include <array>
+// the trace records (one per section and lateral), the boundary records and the section records
+// (see TrkFormat.h). Walls are boundaries of their own kind among the floor boundaries.
+#include <string>
 #include <vector>
 
 #include "Papy/Track/TraceTrkFile.h"
@@ -14,27 +15,14 @@ class GPLTrkFile : public TraceTrkFile
 public:
     // Reads and checks a whole file; format errors raise XFileFormat with the stream's name.
     explicit GPLTrkFile(Util::BinaryStream& stream);
-    // A GPL track made from any track file, through its interface only; a source with more
-    // than 16 laterals raises XUsage.
+    // A GPL track made from any track file, through its interface only (see GPLTrkConversion);
+    // a source with more than 16 laterals raises XUsage.
     explicit GPLTrkFile(const TrkFile& source);
 
-    static constexpr int MaxLaterals = 16;
+    static constexpr int MaxLaterals = GPLTrkFormat::MaxLaterals;
 
-    int GetSectionCount() const override { return int(m_sections.size()); }
-    bool IsCorner(int s) const override { return Section(s)[Type] == 2; }
-    bool GetFlag0(int s) const override { return (Section(s)[Flags] & 1) != 0; }
-    bool GetFlag1(int s) const override { return (Section(s)[Flags] & 2) != 0; }
-    int GetSectionStart(int s) const override { return Section(s)[Start]; }
-    int GetSectionLength(int s) const override { return Section(s)[Length]; }
-    int GetSectionHeading(int s) const override { return Section(s)[Heading]; }
-    int GetCentreX(int s) const override { return Section(s)[S1]; }
-    int GetCentreY(int s) const override { return Section(s)[S2]; }
-    int GetHalfTurn(int s) const override { return Section(s)[S3]; }
-    int GetDirectionX(int s) const override { return Section(s)[S1]; }
-    int GetDirectionY(int s) const override { return Section(s)[S2]; }
-    int GetSectionValue5(int s) const override { return Section(s)[S5]; }
-    int GetSidewaysX(int s) const override { return Section(s)[S3]; }
-    int GetSidewaysY(int s) const override { return Section(s)[S4]; }
+    bool GetFlag0(int s) const override { return (Section(s).Flags & 1) != 0; }
+    bool GetFlag1(int s) const override { return (Section(s).Flags & 2) != 0; }
     int GetFloorCount(int s) const override;
     int GetFloorRightFrom(int s, int b) const override { return Floor(s, b, 0).From; }
     int GetFloorRightTo(int s, int b) const override { return Floor(s, b, 0).To; }
@@ -57,8 +45,11 @@ public:
     int GetWallValue(int s, int w, int i) const override;
     void Save(Util::BinaryStream& stream) const override;
 
-    // The kind bit of a boundary whose strip to the next boundary is a wall.
+    // The kind bit of a boundary whose strip to the next boundary is a wall; the rest of the
+    // kind is the floor's or the wall's code (GPLTrkCodes).
     static constexpr S32 WallBit = 0x800;
+    // The kind of the boundary that closes every section.
+    static constexpr S32 ClosingKind = 10;
 
     // One boundary running through a section.
     struct Boundary
@@ -69,30 +60,25 @@ public:
         S32 ValueA = 0;
         S32 Height = 0;
         S32 ValueB = 0;
+
+        // The record ends in two words that are not read, and are written as 0.
+        template <class IO>
+        void Fields(IO& io)
+        {
+            S32 unused[2] = {0, 0};
+            io(From);
+            io(To);
+            io(Kind);
+            io(ValueA);
+            io(Height);
+            io(ValueB);
+            io(unused);
+        }
     };
 
 private:
-    // Field positions of a section record (13 words).
-    enum SectionField
-    {
-        Type,
-        Start,
-        Length,
-        Heading,
-        Flags,
-        S1,
-        S2,
-        S3,
-        S4,
-        S5,
-        FirstTrace,
-        BoundaryCount,
-        FirstBoundary,
-        SectionFields
-    };
-    typedef std::array<S32, SectionFields> SectionRecord;
+    friend class GPLTrkConversion;
 
-    const SectionRecord& Section(int s) const;
     // Boundary b + offset of section s.
     const Boundary& Floor(int s, int b, int offset) const;
     // The boundary of wall w of section s (offset 0) or the one after it (offset 1).
@@ -100,7 +86,6 @@ private:
     void Load(Util::BinaryStream& stream);
     void CheckAltitudes(const std::string& name) const;
 
-    std::vector<SectionRecord> m_sections;
     std::vector<Boundary> m_surfaces;
 };
 } // namespace Velmo::Papy

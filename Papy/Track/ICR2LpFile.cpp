@@ -1,16 +1,14 @@
 #include "Papy/Track/ICR2LpFile.h"
 
 #include <cmath>
+#include <iterator>
 
-#include "Util/ByteWriter.h"
 #include "Util/Exception.h"
-#include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
 namespace
 {
-constexpr U64 RecordSize = 12;
 const char* const TypeNames[] = {"race", "maxrace", "minrace", "pass1", "pass2", "maxpanic", "minpanic", "pit", "pace",
                                  "spot1"};
 
@@ -34,26 +32,16 @@ int ICR2LpFile::GetTypeCount()
 
 std::string ICR2LpFile::GetTypeName(int i)
 {
-    VELMO_ASSERT_TEXT(i >= 0 && i < GetTypeCount(), "i < GetTypeCount()");
-    return TypeNames[i];
+    return TypeName(TypeNames, i);
 }
 
 ICR2LpFile::ICR2LpFile(Util::BinaryStream& stream)
 {
-    stream.Seek(0);
-    Util::RecordReader reader(stream);
-    S32 count = reader.ReadS32();
-    // The closing record is always there.
-    if (count < 1)
-        throw Util::XFileFormat(stream.GetName(), "ICR2 Lp file record count error");
-    reader.CheckCount(U64(count), RecordSize);
-    m_records.resize(count);
-    for (RecordData& record : m_records)
-    {
-        record.Speed1 = reader.ReadS32();
-        record.Speed2 = reader.ReadS32();
-        record.Latitude = reader.ReadS32();
-    }
+    ReadLine<Header>(stream, m_records, [&](S32 count) {
+        // The closing record is always there.
+        if (count < 1)
+            throw Util::XFileFormat(stream.GetName(), "ICR2 Lp file record count error");
+    });
 }
 
 ICR2LpFile::ICR2LpFile(const TrkFile& track, double spacing)
@@ -62,12 +50,6 @@ ICR2LpFile::ICR2LpFile(const TrkFile& track, double spacing)
         m_spacing = spacing;
     double length = track.GetLength() * TrkFile::LengthUnit;
     m_records.resize(NewRecordCount(std::ceil(length / m_spacing) + 0.5));
-}
-
-const ICR2LpFile::RecordData& ICR2LpFile::Record(int i) const
-{
-    VELMO_ASSERT(i >= 0 && i < int(m_records.size()));
-    return m_records[i];
 }
 
 int ICR2LpFile::GetRecordIndex(double longitude) const
@@ -100,15 +82,6 @@ void ICR2LpFile::SetSpeed2(int i, double value)
 
 void ICR2LpFile::Save(Util::BinaryStream& stream) const
 {
-    Util::ByteWriter out(4 + m_records.size() * RecordSize);
-    out.PutS32(S32(m_records.size()));
-    for (const RecordData& record : m_records)
-    {
-        out.PutS32(record.Speed1);
-        out.PutS32(record.Speed2);
-        out.PutS32(record.Latitude);
-    }
-    stream.Seek(0);
-    out.WriteTo(stream);
+    SaveLine<Header>(stream, m_records);
 }
 } // namespace Velmo::Papy

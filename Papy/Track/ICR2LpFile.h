@@ -36,14 +36,34 @@ public:
     void Save(Util::BinaryStream& stream) const override;
 
 private:
+    // The file's header: the count of the records it holds.
+    struct Header
+    {
+        S32 Count = 0;
+
+        template <class IO>
+        void Fields(IO& io)
+        {
+            io(Count);
+        }
+    };
+
     struct RecordData
     {
         S32 Speed1 = 0;
         S32 Speed2 = 0;
         S32 Latitude = 0;
+
+        template <class IO>
+        void Fields(IO& io)
+        {
+            io(Speed1);
+            io(Speed2);
+            io(Latitude);
+        }
     };
 
-    const RecordData& Record(int i) const;
+    const RecordData& Record(int i) const { return RecordAt(m_records, i); }
     // Sets one field of record i, and of the last record when i is 0.
     void SetField(int i, S32 RecordData::*field, S32 value);
 

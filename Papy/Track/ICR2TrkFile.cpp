@@ -1,21 +1,64 @@
 #include "Papy/Track/ICR2TrkFile.h"
 
-#include "Papy/Model/ChunkHeader.h"
+#include "Papy/Track/CodeTable.h"
 #include "Util/ByteWriter.h"
 #include "Util/Exception.h"
+#include "Util/RecordFields.h"
 #include "Util/RecordReader.h"
 
 namespace Velmo::Papy
 {
 namespace
 {
-constexpr U32 TrakId = MakeChunkId('T', 'R', 'A', 'K');
-constexpr U64 HeaderSize = 68;
-constexpr U64 SectionSize = 52;
+constexpr U64 HeaderSize = ICR2TrkFormat::HeaderSize;
 constexpr U64 BoundarySize = 12;
 constexpr U64 WallSize = 20;
 // The two words of a wall item that nothing reads are written with this filler.
 constexpr U32 WallFiller = 0xCCCCCCCC;
+
+// A wall item after its section record: the code, From and To, and two words that are not
+// read, written with the filler.
+struct WallItem
+{
+    ICR2TrkFile::Edge Wall;
+
+    template <class IO>
+    void Fields(IO& io)
+    {
+        U32 filler[2] = {WallFiller, WallFiller};
+        io(Wall.Code);
+        io(Wall.From);
+        io(Wall.To);
+        io(filler);
+    }
+};
+
+// The unit that the assertions of the code tables name.
+const char* const Unit = ".\\ICR2TrkFile.cpp";
+
+// Floor codes come in bands, each of one surface; the grip falls from 0 at the band's top.
+struct FloorBand
+{
+    S32 Top;
+    SurfaceType Type;
+};
+constexpr FloorBand FloorBands[] = {
+    {6, SurfaceGrass}, {22, SurfaceGravel}, {38, SurfaceConcrete}, {46, SurfaceAsphalt}, {54, SurfacePaint},
+};
+
+// The band of a code; none above the last.
+const FloorBand* FindFloorBand(S32 code)
+{
+    for (const FloorBand& band : FloorBands)
+        if (code <= band.Top)
+            return &band;
+    return nullptr;
+}
+
+// The wall codes of the items after a section record.
+constexpr CodeRow<WallType> WallCodes[] = {
+    {0, WallArmco}, {2, WallWireFence}, {4, WallConcrete}, {6, WallConcreteWithFence},
+};
 
 S64 Abs(S64 value)
 {
@@ -36,33 +79,23 @@ void ICR2TrkFile::Load(Util::BinaryStream& stream)
 
     stream.Seek(0);
     Util::RecordReader reader(stream);
-    Util::RecordReader header = reader.Slice(HeaderSize);
-    if (header.ReadU32() != TrakId)
-        fail("ICR2 trk file id not TRAK");
-    if (header.ReadS32() != 1)
-        fail("ICR2 trk file type not 1");
-    m_length = header.ReadS32();
-    S32 lateralCount = header.ReadS32();
-    S32 sectionCount = header.ReadS32();
-    S32 boundarySize = header.ReadS32();
-    header.ReadS32(); // section data size: recomputed on saving
-    S32 laterals[MaxLaterals];
-    header.ReadArray(laterals, MaxLaterals);
-    if (lateralCount < 1 || lateralCount > MaxLaterals)
-        fail("ICR2 trk file lateral count error");
-    m_laterals.assign(laterals, laterals + lateralCount);
+    // The header's size of the section data is not used: saving recomputes it.
+    TrkHeader<ICR2TrkFormat> header = ReadHeader<ICR2TrkFormat>(reader, name);
+    S32 lateralCount = header.LateralCount;
+    S32 sectionCount = header.SectionCount;
+    S32 boundarySize = header.BoundarySize;
 
     // The header sizes nothing else: every count is held against the bytes the stream has.
     U64 perSection = 4 + TraceSize * U64(lateralCount) + SectionSize;
     if (sectionCount < 0 || !reader.Fits(U64(sectionCount), perSection))
         fail("ICR2 trk file section count error");
 
+    // The section offsets: recomputed on saving.
     reader.Skip(4 * U64(sectionCount));
 
-    m_traces.resize(std::size_t(sectionCount) * std::size_t(lateralCount));
-    for (TraceRecord& trace : m_traces)
+    ReadTraces(reader, std::size_t(sectionCount) * std::size_t(lateralCount));
+    for (const TraceRecord& trace : m_traces)
     {
-        reader.ReadArray(trace.data(), trace.size());
         if (Abs(S64(trace[SquareGrade]) - 3 * S64(trace[Cube])) > 2)
             fail("ICR2 trk file altitude delta 4 error");
         if (Abs(S64(trace[LinearGrade]) - 2 * S64(trace[Square])) > 2)
@@ -74,27 +107,16 @@ void ICR2TrkFile::Load(Util::BinaryStream& stream)
     Util::RecordReader boundaries = reader.Slice(U64(boundarySize));
     m_boundaries.resize(U64(boundarySize) / BoundarySize);
     for (Edge& boundary : m_boundaries)
-    {
-        boundary.From = boundaries.ReadS32();
-        boundary.To = boundaries.ReadS32();
-        boundary.Code = boundaries.ReadS32();
-    }
+        Util::ReadFields(boundaries, boundary);
 
+    // The rest of the file: the section records, each followed by its wall items.
     m_sections.resize(sectionCount);
     S64 runningLength = 0;
     S64 runningCount = 0;
     for (S32 i = 0; i < sectionCount; ++i)
     {
-        SectionRecord& section = m_sections[i];
-        section.Type = reader.ReadS32();
-        section.Start = reader.ReadS32();
-        section.Length = reader.ReadS32();
-        section.Heading = reader.ReadS32();
-        reader.ReadArray(section.Values.data(), section.Values.size());
-        section.FirstTrace = reader.ReadS32();
-        section.BoundaryCount = reader.ReadS32();
-        section.FirstBoundary = reader.ReadS32();
-        section.WallCount = reader.ReadS32();
+        TrkSection& section = m_sections[i];
+        ReadSection<ICR2TrkFormat>(reader, section);
         section.FirstWall = S32(m_walls.size());
 
         if (section.Type != 1 && section.Type != 2)
@@ -109,8 +131,8 @@ void ICR2TrkFile::Load(Util::BinaryStream& stream)
         {
             for (int l = 0; l < lateralCount; ++l)
             {
-                const TraceRecord& previous = m_traces[std::size_t(i - 1) * lateralCount + l];
-                const TraceRecord& current = m_traces[std::size_t(i) * lateralCount + l];
+                const TraceRecord& previous = Trace(i - 1, l);
+                const TraceRecord& current = Trace(i, l);
                 S64 end = S64(previous[Cube]) + previous[Square] + previous[Linear] + previous[Constant];
                 S64 step = end - current[Constant];
                 if (step < -3 || step > 3)
@@ -122,18 +144,16 @@ void ICR2TrkFile::Load(Util::BinaryStream& stream)
             fail("ICR2 trk file section length error");
         if (section.BoundaryCount < 0)
             fail("ICR2 trk file surface count error");
+        // The wall items must leave room for the records of the sections after this one.
         if (section.WallCount < 0 ||
             !reader.Fits(U64(section.WallCount), WallSize) ||
             reader.Remaining() - U64(section.WallCount) * WallSize < U64(sectionCount - 1 - i) * SectionSize)
             fail("ICR2 trk file wall count error");
         for (S32 w = 0; w < section.WallCount; ++w)
         {
-            Edge wall;
-            wall.Code = reader.ReadS32();
-            wall.From = reader.ReadS32();
-            wall.To = reader.ReadS32();
-            reader.Skip(8);
-            m_walls.push_back(wall);
+            WallItem item;
+            Util::ReadFields(reader, item);
+            m_walls.push_back(item.Wall);
         }
         runningLength += section.Length;
         runningCount += section.BoundaryCount;
@@ -145,22 +165,16 @@ void ICR2TrkFile::Load(Util::BinaryStream& stream)
         fail("ICR2 trk file total surface length error");
 }
 
-const ICR2TrkFile::SectionRecord& ICR2TrkFile::Section(int s) const
-{
-    VELMO_ASSERT(s >= 0 && s < int(m_sections.size()));
-    return m_sections[s];
-}
-
 const ICR2TrkFile::Edge& ICR2TrkFile::Boundary(int s, int b) const
 {
-    const SectionRecord& section = Section(s);
+    const TrkSection& section = Section(s);
     VELMO_ASSERT(b >= 0 && b < section.BoundaryCount);
     return m_boundaries[std::size_t(section.FirstBoundary) + std::size_t(b)];
 }
 
 const ICR2TrkFile::Edge& ICR2TrkFile::LeftEdge(int s, int b) const
 {
-    const SectionRecord& section = Section(s);
+    const TrkSection& section = Section(s);
     VELMO_ASSERT(b >= 0 && b < section.BoundaryCount);
     if (b + 1 < section.BoundaryCount)
         return Boundary(s, b + 1);
@@ -172,99 +186,60 @@ const ICR2TrkFile::Edge& ICR2TrkFile::LeftEdge(int s, int b) const
 
 const ICR2TrkFile::Edge& ICR2TrkFile::Wall(int s, int w) const
 {
-    const SectionRecord& section = Section(s);
+    const TrkSection& section = Section(s);
     VELMO_ASSERT(w >= 0 && w < section.WallCount);
     return m_walls[std::size_t(section.FirstWall) + std::size_t(w)];
 }
 
 SurfaceType ICR2TrkFile::GetFloorType(int s, int b) const
 {
-    S32 code = Boundary(s, b).Code;
-    if (code <= 6)
-        return SurfaceGrass;
-    if (code <= 22)
-        return SurfaceGravel;
-    if (code <= 38)
-        return SurfaceConcrete;
-    if (code <= 46)
-        return SurfaceAsphalt;
-    if (code <= 54)
-        return SurfacePaint;
-    VELMO_ASSERT_AT(false, "false", ".\\ICR2TrkFile.cpp", 869);
+    if (const FloorBand* band = FindFloorBand(Boundary(s, b).Code))
+        return band->Type;
+    VELMO_ASSERT_AT(false, "false", Unit, 869);
     return SurfaceUnknown;
 }
 
 int ICR2TrkFile::GetFloorGrip(int s, int b) const
 {
-    // The grip falls from 0 at the top of the code's band.
     S32 code = Boundary(s, b).Code;
-    for (S32 top : {6, 22, 38, 46, 54})
-        if (code <= top)
-            return int(S64(code) - top);
-    VELMO_ASSERT_AT(false, "false", ".\\ICR2TrkFile.cpp", 895);
+    if (const FloorBand* band = FindFloorBand(code))
+        return int(S64(code) - band->Top);
+    VELMO_ASSERT_AT(false, "false", Unit, 895);
     return 0;
 }
 
 WallType ICR2TrkFile::GetWallType(int s, int w) const
 {
-    switch (Wall(s, w).Code)
-    {
-    case 0: return WallArmco;
-    case 2: return WallWireFence;
-    case 4: return WallConcrete;
-    case 6: return WallConcreteWithFence;
-    }
-    VELMO_ASSERT_AT(false, "false", ".\\ICR2TrkFile.cpp", 951);
+    if (auto type = ValueOfCode<WallType>(WallCodes, Wall(s, w).Code))
+        return *type;
+    VELMO_ASSERT_AT(false, "false", Unit, 951);
     return WallUnknown;
 }
 
 void ICR2TrkFile::Save(Util::BinaryStream& stream) const
 {
     std::size_t n = m_sections.size();
+    TrkHeader<ICR2TrkFormat> header = MakeHeader<ICR2TrkFormat>();
+    header.BoundarySize = S32(m_boundaries.size() * BoundarySize);
+    header.SectionDataSize = S32(n * SectionSize + m_walls.size() * WallSize);
+
     Util::ByteWriter out(HeaderSize + n * (4 + SectionSize) + m_traces.size() * TraceSize + m_boundaries.size() * BoundarySize +
-                   m_walls.size() * WallSize);
-    out.PutU32(TrakId);
-    out.PutS32(1);
-    out.PutS32(m_length);
-    out.PutS32(S32(m_laterals.size()));
-    out.PutS32(S32(n));
-    out.PutS32(S32(m_boundaries.size() * BoundarySize));
-    out.PutS32(S32(n * SectionSize + m_walls.size() * WallSize));
-    PutLaterals(out, MaxLaterals);
+                         m_walls.size() * WallSize);
+    Util::PutFields(out, header);
     U64 offset = 0;
-    for (const SectionRecord& section : m_sections)
+    for (const TrkSection& section : m_sections)
     {
         out.PutS32(S32(offset));
         offset += SectionSize + U64(section.WallCount) * WallSize;
     }
     PutTraces(out);
     for (const Edge& boundary : m_boundaries)
+        Util::PutFields(out, boundary);
+    for (const TrkSection& section : m_sections)
     {
-        out.PutS32(boundary.From);
-        out.PutS32(boundary.To);
-        out.PutS32(boundary.Code);
-    }
-    for (const SectionRecord& section : m_sections)
-    {
-        out.PutS32(section.Type);
-        out.PutS32(section.Start);
-        out.PutS32(section.Length);
-        out.PutS32(section.Heading);
-        for (S32 value : section.Values)
-            out.PutS32(value);
-        out.PutS32(section.FirstTrace);
-        out.PutS32(section.BoundaryCount);
-        out.PutS32(section.FirstBoundary);
-        out.PutS32(section.WallCount);
+        PutSection<ICR2TrkFormat>(out, section);
         for (S32 w = 0; w < section.WallCount; ++w)
-        {
-            const Edge& wall = m_walls[std::size_t(section.FirstWall) + std::size_t(w)];
-            out.PutS32(wall.Code);
-            out.PutS32(wall.From);
-            out.PutS32(wall.To);
-            out.PutU32(WallFiller);
-            out.PutU32(WallFiller);
-        }
+            Util::PutFields(out, WallItem{m_walls[std::size_t(section.FirstWall) + std::size_t(w)]});
     }
     stream.Seek(0);
     out.WriteTo(stream);

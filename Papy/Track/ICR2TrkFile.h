@@ -1,8 +1,7 @@
 #pragma once
 // The ICR2 track file (.trk), also the track format of N2 and N3 folders: a 68-byte header with
 // up to 10 laterals, the section offset table, the trace records, 12-byte boundary records and
-// the section records, each followed by its wall items.
-#include <array>
+// the section records (see TrkFormat.h), each followed by its wall items.
 #include <vector>
 
 #include "Papy/Track/TraceTrkFile.h"
@@ -17,25 +16,12 @@ public:
     // XFileFormat with the stream's name.
     explicit ICR2TrkFile(Util::BinaryStream& stream);
 
-    static constexpr int MaxLaterals = 10;
+    static constexpr int MaxLaterals = ICR2TrkFormat::MaxLaterals;
     // Every wall stands this high.
     static constexpr int WallHeight = 20000;
 
-    int GetSectionCount() const override { return int(m_sections.size()); }
-    bool IsCorner(int s) const override { return Section(s).Type == 2; }
     bool GetFlag0(int) const override { return false; }
     bool GetFlag1(int) const override { return false; }
-    int GetSectionStart(int s) const override { return Section(s).Start; }
-    int GetSectionLength(int s) const override { return Section(s).Length; }
-    int GetSectionHeading(int s) const override { return Section(s).Heading; }
-    int GetCentreX(int s) const override { return Section(s).Values[0]; }
-    int GetCentreY(int s) const override { return Section(s).Values[1]; }
-    int GetHalfTurn(int s) const override { return Section(s).Values[2]; }
-    int GetDirectionX(int s) const override { return Section(s).Values[0]; }
-    int GetDirectionY(int s) const override { return Section(s).Values[1]; }
-    int GetSectionValue5(int s) const override { return Section(s).Values[4]; }
-    int GetSidewaysX(int s) const override { return Section(s).Values[2]; }
-    int GetSidewaysY(int s) const override { return Section(s).Values[3]; }
     int GetFloorCount(int s) const override { return Section(s).BoundaryCount; }
     int GetFloorRightFrom(int s, int b) const override { return Boundary(s, b).From; }
     int GetFloorRightTo(int s, int b) const override { return Boundary(s, b).To; }
@@ -58,37 +44,29 @@ public:
     int GetWallValue(int, int, int) const override { return 0; }
     void Save(Util::BinaryStream& stream) const override;
 
-    // A boundary or a wall: latitudes at the section's start and end, and its code.
+    // A boundary or a wall: latitudes at the section's start and end, and its code. The fields
+    // are in the order of a boundary record (a wall item holds the code first).
     struct Edge
     {
         S32 From = 0;
         S32 To = 0;
         S32 Code = 0;
+
+        template <class IO>
+        void Fields(IO& io)
+        {
+            io(From);
+            io(To);
+            io(Code);
+        }
     };
 
 private:
-    struct SectionRecord
-    {
-        S32 Type = 0;
-        S32 Start = 0;
-        S32 Length = 0;
-        S32 Heading = 0;
-        // S1 to S5.
-        std::array<S32, 5> Values{};
-        S32 FirstTrace = 0;
-        S32 BoundaryCount = 0;
-        S32 FirstBoundary = 0;
-        S32 WallCount = 0;
-        S32 FirstWall = 0;
-    };
-
-    const SectionRecord& Section(int s) const;
     const Edge& Boundary(int s, int b) const;
     const Edge& LeftEdge(int s, int b) const;
     const Edge& Wall(int s, int w) const;
     void Load(Util::BinaryStream& stream);
 
-    std::vector<SectionRecord> m_sections;
     std::vector<Edge> m_boundaries;
     std::vector<Edge> m_walls;
 };

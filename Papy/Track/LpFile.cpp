@@ -49,6 +49,12 @@ int LpFile::NewRecordCount(double value)
     return int(value) + 1;
 }
 
+std::string LpFile::TypeName(std::span<const char* const> names, int i)
+{
+    VELMO_ASSERT_TEXT(i >= 0 && i < int(names.size()), "i < GetTypeCount()");
+    return names[std::size_t(i)];
+}
+
 double LpFile::GetPathLength(int) const
 {
     return GetSpacing();

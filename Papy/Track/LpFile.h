@@ -3,7 +3,15 @@
 // records at a fixed spacing along it. Record i lies at longitude (i + 1) x spacing. Values
 // cross the interface in metres (latitude, path length), speed units and plain integers
 // (flags). The capability flags tell the views which fields a game's records have.
+#include <span>
+#include <string>
+#include <vector>
+
 #include "Util/BinaryStream.h"
+#include "Util/ByteWriter.h"
+#include "Util/Exception.h"
+#include "Util/RecordFields.h"
+#include "Util/RecordReader.h"
 #include "Util/Types.h"
 
 namespace Velmo::Papy
@@ -99,5 +107,47 @@ protected:
     // The record count of a new line: value truncated, plus one; a count no file could hold
     // raises XUsage.
     static int NewRecordCount(double value);
+    // Name i of a game's line types; i beyond them fails the assertion "i < GetTypeCount()".
+    static std::string TypeName(std::span<const char* const> names, int i);
+
+    // The records of a line file follow its header; both are field lists (Util/RecordFields.h),
+    // each read and written by the same description. The header holds the record Count.
+
+    // Record i; i beyond the records fails an assertion.
+    template <class Record>
+    static const Record& RecordAt(const std::vector<Record>& records, int i)
+    {
+        VELMO_ASSERT_TEXT(i >= 0 && i < int(records.size()), "i >= 0 && i < int(m_records.size())");
+        return records[std::size_t(i)];
+    }
+    // Reads the whole file. checkCount(count) throws the game's error for a count it refuses
+    // (every game refuses negative counts); a count the bytes left cannot hold then fails as a
+    // short read, before anything is allocated.
+    template <class Header, class Record, class CheckCount>
+    static void ReadLine(Util::BinaryStream& stream, std::vector<Record>& records, CheckCount checkCount)
+    {
+        stream.Seek(0);
+        Util::RecordReader reader(stream);
+        Header header;
+        Util::ReadFields(reader, header);
+        checkCount(header.Count);
+        reader.CheckCount(U64(header.Count), Util::FieldsSize(Record()));
+        records.resize(std::size_t(header.Count));
+        for (Record& record : records)
+            Util::ReadFields(reader, record);
+    }
+    // Writes the whole file at position 0 of the stream.
+    template <class Header, class Record>
+    static void SaveLine(Util::BinaryStream& stream, const std::vector<Record>& records)
+    {
+        Header header;
+        header.Count = S32(records.size());
+        Util::ByteWriter out(Util::FieldsSize(header) + records.size() * Util::FieldsSize(Record()));
+        Util::PutFields(out, header);
+        for (const Record& record : records)
+            Util::PutFields(out, record);
+        stream.Seek(0);
+        out.WriteTo(stream);
+    }
 };
 } // namespace Velmo::Papy

@@ -45,10 +45,12 @@ const TraceTrkFile::TraceRecord& TraceTrkFile::Trace(int s, int l) const
     return m_traces[i];
 }
 
-void TraceTrkFile::PutLaterals(Util::ByteWriter& out, int slots) const
+void TraceTrkFile::ReadTraces(Util::RecordReader& reader, std::size_t count)
 {
-    for (int l = 0; l < slots; ++l)
-        out.PutS32(l < int(m_laterals.size()) ? m_laterals[l] : 0);
+    reader.CheckCount(count, TraceSize);
+    m_traces.resize(count);
+    for (TraceRecord& trace : m_traces)
+        reader.ReadArray(trace.data(), trace.size());
 }
 
 void TraceTrkFile::PutTraces(Util::ByteWriter& out) const
