@@ -313,6 +313,28 @@ wxRect ChangedArea(const wxImage& before, const wxImage& after)
 TEST(Shell, ProgramWithMissingFileExitsWithFailure)
 {
     VelmoTest::TempFolder folder;
+    // Our own windows are hidden meanwhile, so that what changes on the screen is the box alone
+    // (a repaint of ours would widen the changed area and move the pointer off the box).
+    struct HideOurWindows
+    {
+        std::vector<wxWindow*> hidden;
+        HideOurWindows()
+        {
+            for (wxWindow* window : wxTopLevelWindows)
+                if (window->IsShown())
+                {
+                    window->Hide();
+                    hidden.push_back(window);
+                }
+            Pump();
+        }
+        ~HideOurWindows()
+        {
+            for (wxWindow* window : hidden)
+                window->Show();
+            Pump();
+        }
+    } hide;
     const wxImage before = ScreenShot("");
     const pid_t child = StartProgram(folder.Path(), "missing.xyz");
     ASSERT_GE(child, 0);
