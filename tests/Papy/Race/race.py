@@ -795,7 +795,9 @@ def read_n3(data):
                 d['samples'][-1] = sample
                 continue
             if d['lap'] == len(d['laps']):
-                d['laps'].append([0, 0])
+                # A lap begins where the one before it ended, even when it is left in this frame
+                # (a repeated record put the car back behind the line).
+                d['laps'].append([0, frame - 1])
             if frame > 0 and sample[1] < 2000 and d['samples'][-1][1] > 20000:
                 if d['laps'][d['lap']][0]:
                     d['laps'][d['lap']][0] |= 8
@@ -861,7 +863,12 @@ def n3_samples():
         frames.append(n3_frame(cars, groups=(f % 3, f % 2, 1 if f == 4 else 0, f % 4)))
     files = {'n3.rpl': n3_rpl('Jarama', drivers, frames),
              'n3-empty-frame.rpl': n3_rpl('', [('Solo', 1)], [n3_frame([])]),
-             'n3-none.rpl': n3_rpl('Nowhere', [], [])}
+             'n3-none.rpl': n3_rpl('Nowhere', [], []),
+             # Frame 5 holds the car twice: the first record crosses the line, the kept one is
+             # behind it again, so frame 6 crosses once more and the lap between is frame 5 alone.
+             'n3-repeat-crossing.rpl': n3_rpl('Loop', [('Solo', 1)], [
+                 n3_frame([(0, lon, 0, 0, 0) for lon in lons])
+                 for lons in ([3000], [6000], [9000], [12000], [25000], [100, 25000], [100], [5000])])}
     two = [n3_frame([(0, 1, 0, 0, 0)])]
     crafted = [
         ('n3-size.rpl', n3_rpl('X', drivers, two, size_delta=1), 'N3 rpl file size mismatch'),
