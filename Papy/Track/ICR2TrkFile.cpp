@@ -1,5 +1,8 @@
 #include "Papy/Track/ICR2TrkFile.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "Papy/Track/CodeTable.h"
 #include "Util/ByteWriter.h"
 #include "Util/Exception.h"
@@ -203,7 +206,8 @@ int ICR2TrkFile::GetFloorGrip(int s, int b) const
 {
     S32 code = Boundary(s, b).Code;
     if (const FloorBand* band = FindFloorBand(code))
-        return int(S64(code) - band->Top);
+        // The lowest codes hold at the lowest grip rather than wrap round to a high one.
+        return int(std::max<S64>(S64(code) - band->Top, std::numeric_limits<int>::min()));
     VELMO_ASSERT_AT(false, "false", Unit, 895);
     return 0;
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <iterator>
 #include <map>
 #include <set>
@@ -255,8 +256,13 @@ TEST(ICR2TrkCodes, FloorCodeBandsAndWallCodes)
         if (band != std::end(bands))
         {
             EXPECT_EQ(file->GetFloorType(0, 0), band->type);
-            // Held in an int: the lowest code wraps round (as it always has).
-            EXPECT_EQ(file->GetFloorGrip(0, 0), int(S64(code) - band->top));
+            // Held in an int: the lowest codes stay at the lowest grip rather than wrap round
+            // to a high one.
+            EXPECT_EQ(file->GetFloorGrip(0, 0), int(std::max<S64>(S64(code) - band->top, INT32_MIN)));
+            if (code < 0)
+            {
+                EXPECT_LT(file->GetFloorGrip(0, 0), 0);
+            }
             continue;
         }
         for (int line : {869, 895})
