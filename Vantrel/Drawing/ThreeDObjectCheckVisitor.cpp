@@ -53,6 +53,61 @@ using Velmo::Util::CountedPointer;
 
 // Every value read below is discarded: reading it is the check, a failure its report.
 
+namespace
+{
+// The reads that several kinds of node share. Each operation below is written out by its kind
+// and calls the one that fits; a kind with reads of its own makes them there.
+
+// Vertex lists: each vertex and its normal, and the texture and specular texture vertices
+// where the list has them.
+template <class Node>
+void CheckVertexList(Node& node)
+{
+    const int count = node.GetVertexCount();
+    for (int i = 0; i < count; ++i)
+    {
+        node.GetVertex(i);
+        node.GetNormal(i);
+        if (node.HasTextureVertices())
+            node.GetTextureVertex(i);
+        if (node.HasSpecularTextureVertices())
+            node.GetSpecularTextureVertex(i);
+    }
+}
+
+// Splitters: the comparison operator.
+template <class Node>
+bool CheckComparison(Node& node)
+{
+    GetComparisonOperatorName(int(node.GetComparisonOperator()));
+    return true;
+}
+
+// Display classes and the class materials, textures and selectors: the class.
+template <class Node>
+bool CheckDisplayClass(Node& node)
+{
+    GetDisplayClassName(node.GetClass());
+    return true;
+}
+
+// Culling and level planes: the plane.
+template <class Node>
+bool CheckPlane(Node& node)
+{
+    node.GetPlane();
+    return true;
+}
+
+// Ordering planes: the plane; the children are walked in their stored order.
+template <class Node>
+bool CheckPlaneOrder(Node& node, bool& reverse)
+{
+    reverse = false;
+    return CheckPlane(node);
+}
+} // namespace
+
 ThreeDObjectCheckVisitor::ThreeDObjectCheckVisitor(const CountedPointer<FileFactory>& factory)
     : m_factory(factory)
 {
@@ -94,30 +149,12 @@ void ThreeDObjectCheckVisitor::VisitPolygon(ThreeDObjectPolygon& node)
 
 void ThreeDObjectCheckVisitor::VisitVertices(ThreeDObjectVertices& node)
 {
-    const int count = node.GetVertexCount();
-    for (int i = 0; i < count; ++i)
-    {
-        node.GetVertex(i);
-        node.GetNormal(i);
-        if (node.HasTextureVertices())
-            node.GetTextureVertex(i);
-        if (node.HasSpecularTextureVertices())
-            node.GetSpecularTextureVertex(i);
-    }
+    CheckVertexList(node);
 }
 
 void ThreeDObjectCheckVisitor::VisitMorphVertices(ThreeDObjectMorphVertices& node)
 {
-    const int count = node.GetVertexCount();
-    for (int i = 0; i < count; ++i)
-    {
-        node.GetVertex(i);
-        node.GetNormal(i);
-        if (node.HasTextureVertices())
-            node.GetTextureVertex(i);
-        if (node.HasSpecularTextureVertices())
-            node.GetSpecularTextureVertex(i);
-    }
+    CheckVertexList(node);
 }
 
 void ThreeDObjectCheckVisitor::VisitVertexFixer(ThreeDObjectVertexFixer& node)
@@ -149,69 +186,59 @@ void ThreeDObjectCheckVisitor::VisitPointLight(ThreeDObjectPointLight& node)
 
 bool ThreeDObjectCheckVisitor::EnterDistanceSplitter(ThreeDObjectDistanceSplitter& node)
 {
-    GetComparisonOperatorName(int(node.GetComparisonOperator()));
+    CheckComparison(node);
     node.GetVertex();
     return true;
 }
 
 bool ThreeDObjectCheckVisitor::EnterAnimationSplitter(ThreeDObjectAnimationSplitter& node)
 {
-    GetComparisonOperatorName(int(node.GetComparisonOperator()));
-    return true;
+    return CheckComparison(node);
 }
 
 bool ThreeDObjectCheckVisitor::EnterStateSplitter(ThreeDObjectStateSplitter& node)
 {
-    GetComparisonOperatorName(int(node.GetComparisonOperator()));
-    return true;
+    return CheckComparison(node);
 }
 
 bool ThreeDObjectCheckVisitor::EnterLatitudeSplitter(ThreeDObjectLatitudeSplitter& node)
 {
-    GetComparisonOperatorName(int(node.GetComparisonOperator()));
-    return true;
+    return CheckComparison(node);
 }
 
 bool ThreeDObjectCheckVisitor::EnterLongitudeSplitter(ThreeDObjectLongitudeSplitter& node)
 {
-    GetComparisonOperatorName(int(node.GetComparisonOperator()));
-    return true;
+    return CheckComparison(node);
 }
 
 bool ThreeDObjectCheckVisitor::EnterDisplayClass(ThreeDObjectDisplayClass& node)
 {
-    GetDisplayClassName(node.GetClass());
-    return true;
+    return CheckDisplayClass(node);
 }
 
 bool ThreeDObjectCheckVisitor::EnterClassMaterial(ThreeDObjectClassMaterial& node)
 {
-    GetDisplayClassName(node.GetClass());
-    return true;
+    return CheckDisplayClass(node);
 }
 
 bool ThreeDObjectCheckVisitor::EnterClassTexture(ThreeDObjectClassTexture& node)
 {
-    GetDisplayClassName(node.GetClass());
-    return true;
+    return CheckDisplayClass(node);
 }
 
 bool ThreeDObjectCheckVisitor::EnterClassTextureMaterial(ThreeDObjectClassTextureMaterial& node)
 {
-    GetDisplayClassName(node.GetClass());
-    return true;
+    return CheckDisplayClass(node);
 }
 
 bool ThreeDObjectCheckVisitor::EnterClassTextureSelector(ThreeDObjectClassTextureSelector& node)
 {
-    GetDisplayClassName(node.GetClass());
-    return true;
+    return CheckDisplayClass(node);
 }
 
 bool ThreeDObjectCheckVisitor::EnterClassTextureSelectorMaterial(ThreeDObjectClassTextureSelectorMaterial& node)
 {
-    GetDisplayClassName(node.GetClass());
-    return true;
+    return CheckDisplayClass(node);
 }
 
 bool ThreeDObjectCheckVisitor::EnterAppearance(ThreeDObjectAppearance& node)
@@ -222,51 +249,39 @@ bool ThreeDObjectCheckVisitor::EnterAppearance(ThreeDObjectAppearance& node)
 
 bool ThreeDObjectCheckVisitor::EnterPlaneCullFront(ThreeDObjectPlaneCullFront& node)
 {
-    node.GetPlane();
-    return true;
+    return CheckPlane(node);
 }
 
 bool ThreeDObjectCheckVisitor::EnterTrackLevelPlane(ThreeDObjectTrackLevelPlane& node)
 {
-    node.GetPlane();
-    return true;
+    return CheckPlane(node);
 }
 
 bool ThreeDObjectCheckVisitor::EnterPlaneOrder2(ThreeDObjectPlaneOrder2& node, bool& reverse)
 {
-    reverse = false;
-    node.GetPlane();
-    return true;
+    return CheckPlaneOrder(node, reverse);
 }
 
 bool ThreeDObjectCheckVisitor::EnterPlaneOrder2CullFrontBack(ThreeDObjectPlaneOrder2CullFrontBack& node,
                                                              bool& reverse)
 {
-    reverse = false;
-    node.GetPlane();
-    return true;
+    return CheckPlaneOrder(node, reverse);
 }
 
 bool ThreeDObjectCheckVisitor::EnterPlaneOrder3(ThreeDObjectPlaneOrder3& node, bool& reverse)
 {
-    reverse = false;
-    node.GetPlane();
-    return true;
+    return CheckPlaneOrder(node, reverse);
 }
 
 bool ThreeDObjectCheckVisitor::EnterPlaneOrder3CullFront(ThreeDObjectPlaneOrder3CullFront& node, bool& reverse)
 {
-    reverse = false;
-    node.GetPlane();
-    return true;
+    return CheckPlaneOrder(node, reverse);
 }
 
 bool ThreeDObjectCheckVisitor::EnterPlaneOrder4CullFrontBack(ThreeDObjectPlaneOrder4CullFrontBack& node,
                                                              bool& reverse)
 {
-    reverse = false;
-    node.GetPlane();
-    return true;
+    return CheckPlaneOrder(node, reverse);
 }
 
 bool ThreeDObjectCheckVisitor::EnterObjectLocator(ThreeDObjectObjectLocator& node)
