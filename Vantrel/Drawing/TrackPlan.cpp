@@ -17,6 +17,22 @@ namespace
 // Walls wider than this at either end are not drawn.
 constexpr double MaxWallWidth = 3;
 
+// The track view's surface colours: the plan's but for asphalt, lighter here, and water, which
+// the track view shows as the surfaces without a colour.
+constexpr PlanColourRow TrackSurfaceColours[] = {
+    {0, {0.6, 0.6, 0.6}}, // Asphalt
+    {1, {0.8, 0.8, 0.8}}, // Concrete
+    {2, {0.7, 0.6, 0.4}}, // Dirt
+    {3, {0.2, 0.8, 0.2}}, // Grass
+    {4, {0.8, 0.7, 0.5}}, // Gravel
+    {6, {1.0, 1.0, 0.0}}, // Paint
+    {7, {1.0, 0.0, 0.0}}, // Rumble Strip
+    {8, {1.0, 0.9, 0.7}}, // Sand
+    {9, {0.6, 0.5, 0.4}}, // Train Track
+};
+// Invisible, Unknown, Unreachable, Water and any other.
+constexpr PlanColour OtherTrackSurface{0.0, 0.0, 1.0};
+
 // The distances from the segment's start where its pieces begin and end, the last the length.
 void PieceEnds(double length, double step, std::vector<double>& ends)
 {
@@ -220,19 +236,7 @@ void TrackPlan::Measure(const Track& track, int segment, double step, TrackPlanB
 
 PlanColour TrackPlan::SurfaceColour(int surfaceType)
 {
-    switch (surfaceType)
-    {
-    case 0: return {0.6, 0.6, 0.6};  // Asphalt
-    case 1: return {0.8, 0.8, 0.8};  // Concrete
-    case 2: return {0.7, 0.6, 0.4};  // Dirt
-    case 3: return {0.2, 0.8, 0.2};  // Grass
-    case 4: return {0.8, 0.7, 0.5};  // Gravel
-    case 6: return {1.0, 1.0, 0.0};  // Paint
-    case 7: return {1.0, 0.0, 0.0};  // Rumble Strip
-    case 8: return {1.0, 0.9, 0.7};  // Sand
-    case 9: return {0.6, 0.5, 0.4};  // Train Track
-    default: return {0.0, 0.0, 1.0}; // Invisible, Unknown, Unreachable, Water and any other
-    }
+    return FindPlanColour(TrackSurfaceColours, surfaceType, OtherTrackSurface);
 }
 
 int TrackPlan::SurfacePass(int surfaceType)
