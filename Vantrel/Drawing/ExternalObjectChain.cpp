@@ -21,10 +21,15 @@ bool ExternalObjectChain::Contains(const std::string& name) const
 
 std::string ExternalObjectChain::Describe(const std::string& name) const
 {
-    auto first = std::find(m_keys.begin(), m_keys.end(), Key(name));
+    const auto first = std::size_t(std::find(m_keys.begin(), m_keys.end(), Key(name)) - m_keys.begin());
+    return DescribeCycle(std::span(m_names).subspan(first), name);
+}
+
+std::string ExternalObjectChain::DescribeCycle(std::span<const std::string> names, const std::string& name)
+{
     std::string text;
-    for (auto i = std::size_t(first - m_keys.begin()); i < m_names.size(); ++i)
-        text += m_names[i] + " -> ";
+    for (const std::string& each : names)
+        text += each + " -> ";
     return text + name;
 }
 

@@ -1,24 +1,35 @@
 #include "Vantrel/Drawing/ExternalObjectStack.h"
 
+#include <algorithm>
+
+#include "Vantrel/Drawing/ExternalObjectChain.h"
+
 std::string ExternalObjectStack::Enter(const std::string& name, const void* object)
 {
-    for (std::size_t i = 0; i < m_entries.size(); ++i)
+    const auto found = std::find(m_objects.begin(), m_objects.end(), object);
+    if (found != m_objects.end())
     {
-        if (m_entries[i].Object != object)
-            continue;
-        std::string chain = "External object cycle: ";
-        for (std::size_t j = i; j < m_entries.size(); ++j)
-            chain += m_entries[j].Name + " -> ";
-        return chain + name;
+        const auto first = std::size_t(found - m_objects.begin());
+        return "External object cycle: " +
+               ExternalObjectChain::DescribeCycle(std::span(m_names).subspan(first), name);
     }
-    if (m_entries.size() >= MaxDepth)
+    if (m_objects.size() >= MaxDepth)
         return "External objects nested deeper than " + std::to_string(MaxDepth) + " levels";
-    m_entries.push_back({name, object});
+    m_names.push_back(name);
+    m_objects.push_back(object);
     return {};
 }
 
 void ExternalObjectStack::Leave()
 {
-    if (!m_entries.empty())
-        m_entries.pop_back();
+    if (m_objects.empty())
+        return;
+    m_names.pop_back();
+    m_objects.pop_back();
+}
+
+void ExternalObjectStack::Clear()
+{
+    m_names.clear();
+    m_objects.clear();
 }

@@ -4,8 +4,10 @@
 // nest without limit: before a walk descends into an external object it asks Enter, which
 // refuses an object already on the stack or one nesting deeper than MaxDepth and says why.
 // Objects are known by their file object (so that two spellings of one file are one object)
-// and shown by the names they were asked for. No OpenGL; the bounds, check and clip-test
-// walks can use it as the drawing walk does.
+// and shown by the names they were asked for, as ExternalObjectChain shows its cycles. No
+// OpenGL; the clip-test walk uses it as the drawing walk does. The bounds and check walks keep
+// an ExternalObjectChain instead: they know objects by name before opening them, and set no
+// depth limit.
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -21,14 +23,11 @@ public:
     std::string Enter(const std::string& name, const void* object);
     // Pops what the matching successful Enter pushed.
     void Leave();
-    void Clear() { m_entries.clear(); }
-    std::size_t GetDepth() const { return m_entries.size(); }
+    void Clear();
+    std::size_t GetDepth() const { return m_objects.size(); }
 
 private:
-    struct Entry
-    {
-        std::string Name;
-        const void* Object;
-    };
-    std::vector<Entry> m_entries;
+    // Side by side, outermost first: the names asked for and the objects they opened.
+    std::vector<std::string> m_names;
+    std::vector<const void*> m_objects;
 };

@@ -22,3 +22,12 @@ TEST(ExternalObjectChain, NamesMatchAsTheFactoryFindsFilesAndTheChainStartsAtThe
     chain.Leave(); // more leaves than enters change nothing
     EXPECT_TRUE(chain.IsEmpty());
 }
+
+// The description both the chain and the drawing walk's stack give a cycle.
+TEST(ExternalObjectChain, DescribeCycleJoinsTheNamesAndClosesWithTheRepeat)
+{
+    const std::string names[] = {"a", "B", "c"};
+    EXPECT_EQ(ExternalObjectChain::DescribeCycle(names, "A"), "a -> B -> c -> A");
+    EXPECT_EQ(ExternalObjectChain::DescribeCycle(std::span(names).subspan(2), "c"), "c -> c");
+    EXPECT_EQ(ExternalObjectChain::DescribeCycle({}, "self"), "self");
+}
