@@ -120,13 +120,19 @@ BitmapViewModel::BitmapViewModel(const File& file, U32 count, bool individualPal
         ColourBitsLine(file.GetRedBits(), file.GetGreenBits(), file.GetBlueBits(), file.GetAlphaBits()));
 }
 
-BitmapViewModel BitmapViewModel::ForMip(const Util::CountedPointer<Papy::MipFile>& file)
+template <class File>
+BitmapViewModel BitmapViewModel::ForBitmaps(const Util::CountedPointer<File>& file)
 {
     VELMO_ASSERT(file);
-    const Papy::MipFile& f = *file;
-    BitmapViewModel model(f, f.GetBitmapCount(), f.HasIndividualPalettes(),
-                          [file](U32 i) { return file->GetBitmap(i); });
+    const File& f = *file;
+    return BitmapViewModel(f, f.GetBitmapCount(), f.HasIndividualPalettes(),
+                           [file](U32 i) { return file->GetBitmap(i); });
+}
 
+BitmapViewModel BitmapViewModel::ForMip(const Util::CountedPointer<Papy::MipFile>& file)
+{
+    BitmapViewModel model = ForBitmaps(file);
+    const Papy::MipFile& f = *file;
     std::vector<std::string>& lines = model.m_lines;
     switch (f.GetCompression())
     {
@@ -166,11 +172,8 @@ BitmapViewModel BitmapViewModel::ForPbf(const Util::CountedPointer<Papy::PbfFile
 
 BitmapViewModel BitmapViewModel::ForSrb(const Util::CountedPointer<Papy::SrbFile>& file)
 {
-    VELMO_ASSERT(file);
+    BitmapViewModel model = ForBitmaps(file);
     const Papy::SrbFile& f = *file;
-    BitmapViewModel model(f, f.GetBitmapCount(), f.HasIndividualPalettes(),
-                          [file](U32 i) { return file->GetBitmap(i); });
-
     std::vector<std::string>& lines = model.m_lines;
     // The corners lie in the plane y = 0: across (x) and along (z).
     lines.push_back(ValueLine("Vertices:", Values(4, [&](U32 i) {

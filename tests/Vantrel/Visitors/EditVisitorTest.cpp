@@ -11,6 +11,7 @@
 #include "Papy/GPL/GPLTdoFile.h"
 #include "Papy/Model/ThreeDObjectAnimatedTransform.h"
 #include "Papy/Model/ThreeDObjectAppearance.h"
+#include "Papy/Model/ThreeDObjectBillboard.h"
 #include "Papy/Model/ThreeDObjectClassTexture.h"
 #include "Papy/Model/ThreeDObjectDisplayClass.h"
 #include "Papy/Model/ThreeDObjectDistanceSplitter.h"
@@ -159,6 +160,27 @@ public:
     bool HasShades() const override { return true; }
     Colour GetShade(int i) const override { return At(shades, i); }
     void SetShade(int i, const Colour& shade) override { shades.at(std::size_t(i)) = shade; }
+};
+
+// A billboard whose six float fields hold 1 to 6: translation, then the rotation axis.
+class StoringBillboard : public FakeNode<ThreeDObjectBillboard>
+{
+public:
+    double f[6] = {1, 2, 3, 4, 5, 6};
+    NodePointer GetChild() const override { return VelmoTest::Null(); }
+    double GetXTranslation() const override { return f[0]; }
+    void SetXTranslation(double v) override { f[0] = v; }
+    double GetYTranslation() const override { return f[1]; }
+    void SetYTranslation(double v) override { f[1] = v; }
+    double GetZTranslation() const override { return f[2]; }
+    void SetZTranslation(double v) override { f[2] = v; }
+    double GetRotationAxisX() const override { return f[3]; }
+    void SetRotationAxisX(double v) override { f[3] = v; }
+    double GetRotationAxisY() const override { return f[4]; }
+    void SetRotationAxisY(double v) override { f[4] = v; }
+    double GetRotationAxisZ() const override { return f[5]; }
+    void SetRotationAxisZ(double v) override { f[5] = v; }
+    BoundingBox GetBoundingBox() const override { return BoundingBox(); }
 };
 
 class ThrowingTransform : public FakeTransform
@@ -588,6 +610,67 @@ TEST(EditVisitor, VerticesNormalsTextureVerticesAndShades)
     EXPECT_EQ(dialogs.asked.back(), "Colour|Shade 1|0.5 0.5 0.5 1");
     EXPECT_EQ(ValueOf(polygon, "Shade 1"), "(0 1 0 0.5)");
     EXPECT_EQ(polygon.shades[0], Colour(1, 1, 1, 1));
+}
+
+TEST(EditVisitor, EachFloatRowShowsAndWritesTheFieldItNames)
+{
+    const struct
+    {
+        const char* caption;
+        int field;
+    } cases[] = {
+        {"X Translation", 0},   {"Y Translation", 1},   {"Z Translation", 2},
+        {"Rotation Axis X", 3}, {"Rotation Axis Y", 4}, {"Rotation Axis Z", 5},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.caption);
+        StoringBillboard billboard;
+        ScriptedDialogs dialogs;
+        dialogs.number = -7.5;
+        EXPECT_TRUE(Edit(billboard, c.caption, dialogs).modified);
+        EXPECT_EQ(dialogs.asked, std::vector<std::string>{"Float|" + std::string(c.caption) + "|" +
+                                                          ValueParse::FormatDouble(c.field + 1)});
+        for (int k = 0; k < 6; ++k)
+            EXPECT_EQ(billboard.f[k], k == c.field ? -7.5 : k + 1) << k;
+    }
+}
+
+TEST(EditVisitor, SpecularTextureVerticesAndObjectsOfALocator)
+{
+    N4File n4;
+    auto vertices = n4.n4->CreateVertices(n4.n4->NewId(), {Vertex(1, 2, 3), Vertex(4, 5, 6)},
+                                          {Normal(0, 0, 1), Normal(0, 1, 0)},
+                                          {TextureVertex(0.1, 0.2), TextureVertex(0.3, 0.4)},
+                                          {TextureVertex(0.5, 0.6), TextureVertex(0.7, 0.8)});
+    ScriptedDialogs dialogs;
+    dialogs.x = 0.25;
+    dialogs.y = 0.125;
+    dialogs.z = 99;
+    EXPECT_TRUE(Edit(*vertices, "Specular Highlight Texture Vertex 1", dialogs).modified);
+    EXPECT_EQ(dialogs.asked.back(), "Vertex NoZ|Specular Highlight Texture Vertex 1|0.7 0.8 0");
+    EXPECT_NEAR(vertices->GetSpecularTextureVertex(1).GetU(), 0.25, 1e-6);
+    EXPECT_NEAR(vertices->GetSpecularTextureVertex(1).GetV(), 0.125, 1e-6);
+    EXPECT_NEAR(vertices->GetSpecularTextureVertex(0).GetU(), 0.5, 1e-6);
+    EXPECT_NEAR(vertices->GetTextureVertex(1).GetU(), 0.3, 1e-6);
+
+    GplFile f;
+    auto a = f.gpl->CreateExtObject(f.gpl->NewId(), "a");
+    auto b = f.gpl->CreateExtObject(f.gpl->NewId(), "b");
+    const std::vector<Plane> planes = {Plane(1, 0, 0, 0), Plane(0, 1, 0, 0), Plane(-1, 0, 0, 5), Plane(0, -1, 0, 5)};
+    auto locator = f.gpl->CreateObjectLocator(f.gpl->NewId(), planes, {f.Null(), f.Null(), f.Null(), f.Null()},
+                                              f.Null(), {1, 2}, {3, 4}, {5, 6}, {NodePointer(a), NodePointer(b)});
+    dialogs.ok = false;
+    EXPECT_FALSE(Edit(*locator, "Object 0", dialogs).modified);
+    EXPECT_EQ(dialogs.asked.back(), DeleteChild);
+    EXPECT_EQ(locator->GetObjectCount(), 2);
+    dialogs.ok = true;
+    EXPECT_TRUE(Edit(*locator, "Object 0", dialogs).modified);
+    ASSERT_EQ(locator->GetObjectCount(), 1);
+    EXPECT_EQ(locator->GetObject(0)->GetId(), b->GetId());
+    ScriptedDialogs fresh;
+    EXPECT_THROW(Edit(*locator, "Object 1", fresh), Velmo::Util::XAssertion);
+    EXPECT_TRUE(fresh.asked.empty());
 }
 
 TEST(EditVisitor, AFailingSetterLeavesModifiedAsItWas)
