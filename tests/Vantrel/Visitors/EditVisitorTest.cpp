@@ -46,6 +46,13 @@ namespace
 const std::string NotEditable = "Message|This item is not editable";
 const std::string DeleteChild = "Ask|Delete Child ?";
 
+// A row of a node, as the cases of a table name it.
+struct NodeRow
+{
+    ThreeDObject* node;
+    const char* caption;
+};
+
 struct Result
 {
     bool modified;
@@ -466,11 +473,7 @@ TEST(EditVisitor, CancelChangesNothing)
     auto vertices = n4.n4->CreateVertices(n4.n4->NewId(), {Vertex(1, 2, 3)}, {Normal(0, 0, 1)}, {TextureVertex(0.5, 0.5)},
                                           {});
     FakeTransform transform;
-    const struct
-    {
-        ThreeDObject* node;
-        const char* caption;
-    } cases[] = {
+    const NodeRow cases[] = {
         {transformation.Get(), "X Translation"}, {transformation.Get(), "Z Rotation"}, {handle.Get(), "Name"},
         {numbers.Get(), "Count"},                {numbers.Get(), "Number 0"},          {list.Get(), "Child 0"},
         {vertices.Get(), "Vertex 0"},            {vertices.Get(), "Texture Vertex 0"}, {&transform, "Y Rotation"},
@@ -504,11 +507,7 @@ TEST(EditVisitor, RowsThatAreNotEditableSaySo)
     auto polygon = f.gpl->CreatePolygon(f.gpl->NewId(), {Vertex(), Vertex(1, 0, 0), Vertex(0, 1, 0)},
                                         Colour(1, 0, 0, 1), false, {}, false, {}, false, {});
     auto display = f.gpl->CreateDisplayClass(f.gpl->NewId(), DisplayClass(0), NodePointer(list));
-    const struct
-    {
-        ThreeDObject* node;
-        const char* caption;
-    } cases[] = {
+    const NodeRow cases[] = {
         {root.Get(), "Type"},
         {root.Get(), "Name"},
         {f.gpl->GetNull().Get(), ""},
@@ -556,11 +555,7 @@ TEST(EditVisitor, AnIndexTheNodeLacksIsRefusedBeforeAnyDialog)
     auto triangles = n4.n4->CreateTriangles(n4.n4->NewId(), {0, 1, 2});
     FakeStateSwitch states;
     FakeMultipleTextures textures;
-    const struct
-    {
-        ThreeDObject* node;
-        const char* caption;
-    } cases[] = {
+    const NodeRow cases[] = {
         {list.Get(), "Child 3"},          {numbers.Get(), "Number 2"}, {polygon.Get(), "Shade 3"},
         {vertices.Get(), "Vertex 1"},     {vertices.Get(), "Normal 7"}, {triangles.Get(), "Vertex Index 3"},
         {&states, "State 3"},             {&states, "Child 2"},        {&textures, "MIP 2"},
