@@ -97,6 +97,21 @@ struct GplFile
     {
         return gpl->CreateTransformation(gpl->NewId(), 1, 2, 3, 10, 20, 45, 1.5, Null());
     }
+    // Objects placed at (1, 3, 5), (2, 4, 6) and so on, inside four planes.
+    CountedPointer<ThreeDObjectObjectLocator> Locator(const TdoFile::Nodes& objects)
+    {
+        const std::vector<Plane> planes = {Plane(1, 0, 0, 0), Plane(0, 1, 0, 0), Plane(-1, 0, 0, 5),
+                                           Plane(0, -1, 0, 5)};
+        std::vector<double> x, y, z;
+        for (std::size_t i = 0; i < objects.size(); ++i)
+        {
+            x.push_back(double(i) + 1);
+            y.push_back(double(i) + 3);
+            z.push_back(double(i) + 5);
+        }
+        return gpl->CreateObjectLocator(gpl->NewId(), planes, {Null(), Null(), Null(), Null()}, Null(), x, y, z,
+                                        objects);
+    }
     CountedPointer<ThreeDObjectObjectList> ListOfThree()
     {
         TdoFile::Nodes children;
@@ -460,6 +475,12 @@ TEST(EditVisitor, DeleteChildAsksAndRemovesOnlyOnOk)
     EXPECT_TRUE(Edit(*splitter, "Child 0", dialogs).modified);
     ASSERT_EQ(splitter->GetChildCount(), 1);
     EXPECT_EQ(splitter->GetChild(0)->GetId(), b->GetId());
+
+    auto locator = f.Locator({NodePointer(a), NodePointer(b)});
+    EXPECT_TRUE(Edit(*locator, "Object 0", dialogs).modified);
+    EXPECT_EQ(dialogs.asked.back(), DeleteChild);
+    ASSERT_EQ(locator->GetObjectCount(), 1);
+    EXPECT_EQ(locator->GetObject(0)->GetId(), b->GetId());
 }
 
 TEST(EditVisitor, CancelChangesNothing)
@@ -555,11 +576,12 @@ TEST(EditVisitor, AnIndexTheNodeLacksIsRefusedBeforeAnyDialog)
     auto triangles = n4.n4->CreateTriangles(n4.n4->NewId(), {0, 1, 2});
     FakeStateSwitch states;
     FakeMultipleTextures textures;
+    auto locator = f.Locator({f.P(list)});
     const NodeRow cases[] = {
         {list.Get(), "Child 3"},          {numbers.Get(), "Number 2"}, {polygon.Get(), "Shade 3"},
         {vertices.Get(), "Vertex 1"},     {vertices.Get(), "Normal 7"}, {triangles.Get(), "Vertex Index 3"},
         {&states, "State 3"},             {&states, "Child 2"},        {&textures, "MIP 2"},
-        {list.Get(), "Child 2147483647"},
+        {list.Get(), "Child 2147483647"}, {locator.Get(), "Object 1"},
     };
     for (const auto& c : cases)
     {
@@ -579,7 +601,8 @@ TEST(EditVisitor, VerticesNormalsTextureVerticesAndShades)
     N4File n4;
     auto vertices = n4.n4->CreateVertices(n4.n4->NewId(), {Vertex(1, 2, 3), Vertex(4, 5, 6)},
                                           {Normal(0, 0, 1), Normal(0, 1, 0)},
-                                          {TextureVertex(0.1, 0.2), TextureVertex(0.3, 0.4)}, {});
+                                          {TextureVertex(0.1, 0.2), TextureVertex(0.3, 0.4)},
+                                          {TextureVertex(0.5, 0.6), TextureVertex(0.7, 0.8)});
     ScriptedDialogs dialogs;
     dialogs.x = -1;
     Edit(*vertices, "Vertex 1", dialogs);
@@ -591,13 +614,31 @@ TEST(EditVisitor, VerticesNormalsTextureVerticesAndShades)
     Edit(*vertices, "Normal 0", dialogs);
     EXPECT_EQ(vertices->GetNormal(0), Normal(1, 0, 0));
     // A texture vertex: u in X, v in Y; Z shown greyed, and whatever comes back of it is dropped.
-    dialogs.x = 0.75;
-    dialogs.y = 0.5;
-    dialogs.z = 99;
-    EXPECT_TRUE(Edit(*vertices, "Texture Vertex 1", dialogs).modified);
-    EXPECT_EQ(dialogs.asked.back(), "Vertex NoZ|Texture Vertex 1|0.3 0.4 0");
+    const struct
+    {
+        const char* caption;
+        const char* shown;
+        TextureVertex (ThreeDObjectVertices::*get)(int) const;
+        double u, v;
+    } kinds[] = {
+        {"Texture Vertex 1", "0.3 0.4 0", &ThreeDObjectVertices::GetTextureVertex, 0.75, 0.5},
+        {"Specular Highlight Texture Vertex 1", "0.7 0.8 0", &ThreeDObjectVertices::GetSpecularTextureVertex, 0.25,
+         0.125},
+    };
+    for (const auto& kind : kinds)
+    {
+        SCOPED_TRACE(kind.caption);
+        dialogs.x = kind.u;
+        dialogs.y = kind.v;
+        dialogs.z = 99;
+        EXPECT_TRUE(Edit(*vertices, kind.caption, dialogs).modified);
+        EXPECT_EQ(dialogs.asked.back(), "Vertex NoZ|" + std::string(kind.caption) + "|" + kind.shown);
+        EXPECT_NEAR(((*vertices).*kind.get)(1).GetU(), kind.u, 1e-6);
+        EXPECT_NEAR(((*vertices).*kind.get)(1).GetV(), kind.v, 1e-6);
+    }
+    // Each kind wrote its own vertex.
     EXPECT_NEAR(vertices->GetTextureVertex(1).GetU(), 0.75, 1e-6);
-    EXPECT_NEAR(vertices->GetTextureVertex(1).GetV(), 0.5, 1e-6);
+    EXPECT_NEAR(vertices->GetSpecularTextureVertex(0).GetU(), 0.5, 1e-6);
 
     FakeShadedPolygon polygon;
     dialogs.colour = Colour(0, 1, 0, 0.5f);
@@ -629,43 +670,6 @@ TEST(EditVisitor, EachFloatRowShowsAndWritesTheFieldItNames)
         for (int k = 0; k < 6; ++k)
             EXPECT_EQ(billboard.f[k], k == c.field ? -7.5 : k + 1) << k;
     }
-}
-
-TEST(EditVisitor, SpecularTextureVerticesAndObjectsOfALocator)
-{
-    N4File n4;
-    auto vertices = n4.n4->CreateVertices(n4.n4->NewId(), {Vertex(1, 2, 3), Vertex(4, 5, 6)},
-                                          {Normal(0, 0, 1), Normal(0, 1, 0)},
-                                          {TextureVertex(0.1, 0.2), TextureVertex(0.3, 0.4)},
-                                          {TextureVertex(0.5, 0.6), TextureVertex(0.7, 0.8)});
-    ScriptedDialogs dialogs;
-    dialogs.x = 0.25;
-    dialogs.y = 0.125;
-    dialogs.z = 99;
-    EXPECT_TRUE(Edit(*vertices, "Specular Highlight Texture Vertex 1", dialogs).modified);
-    EXPECT_EQ(dialogs.asked.back(), "Vertex NoZ|Specular Highlight Texture Vertex 1|0.7 0.8 0");
-    EXPECT_NEAR(vertices->GetSpecularTextureVertex(1).GetU(), 0.25, 1e-6);
-    EXPECT_NEAR(vertices->GetSpecularTextureVertex(1).GetV(), 0.125, 1e-6);
-    EXPECT_NEAR(vertices->GetSpecularTextureVertex(0).GetU(), 0.5, 1e-6);
-    EXPECT_NEAR(vertices->GetTextureVertex(1).GetU(), 0.3, 1e-6);
-
-    GplFile f;
-    auto a = f.gpl->CreateExtObject(f.gpl->NewId(), "a");
-    auto b = f.gpl->CreateExtObject(f.gpl->NewId(), "b");
-    const std::vector<Plane> planes = {Plane(1, 0, 0, 0), Plane(0, 1, 0, 0), Plane(-1, 0, 0, 5), Plane(0, -1, 0, 5)};
-    auto locator = f.gpl->CreateObjectLocator(f.gpl->NewId(), planes, {f.Null(), f.Null(), f.Null(), f.Null()},
-                                              f.Null(), {1, 2}, {3, 4}, {5, 6}, {NodePointer(a), NodePointer(b)});
-    dialogs.ok = false;
-    EXPECT_FALSE(Edit(*locator, "Object 0", dialogs).modified);
-    EXPECT_EQ(dialogs.asked.back(), DeleteChild);
-    EXPECT_EQ(locator->GetObjectCount(), 2);
-    dialogs.ok = true;
-    EXPECT_TRUE(Edit(*locator, "Object 0", dialogs).modified);
-    ASSERT_EQ(locator->GetObjectCount(), 1);
-    EXPECT_EQ(locator->GetObject(0)->GetId(), b->GetId());
-    ScriptedDialogs fresh;
-    EXPECT_THROW(Edit(*locator, "Object 1", fresh), Velmo::Util::XAssertion);
-    EXPECT_TRUE(fresh.asked.empty());
 }
 
 TEST(EditVisitor, AFailingSetterLeavesModifiedAsItWas)
