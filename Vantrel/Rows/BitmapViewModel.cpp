@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <utility>
 
 #include "Util/Exception.h"
 
@@ -97,23 +98,42 @@ int Clamp(U64 value)
 {
     return value > U64(INT_MAX) ? INT_MAX : int(value);
 }
+
+template <class File>
+void AddUnknownInts(std::vector<std::string>& lines, const File& f)
+{
+    if (f.GetUnknownIntCount() != 0)
+        lines.push_back(ValueLine("Unknown values: ", Values(f.GetUnknownIntCount(), [&](U32 i) {
+                                      return std::to_string(f.GetUnknownInt(i)) + " ";
+                                  })));
+}
 } // namespace
+
+template <class File>
+BitmapViewModel::BitmapViewModel(const File& file, U32 count, bool individualPalettes, Source source)
+    : m_count(count), m_width(file.GetWidth()), m_height(file.GetHeight()), m_alphaBits(file.GetAlphaBits()),
+      m_source(std::move(source))
+{
+    m_lines.push_back(PaletteLine(file, individualPalettes, m_count));
+    m_lines.push_back(TransparencyLine(file.GetTransparency()));
+    m_lines.push_back(
+        ColourBitsLine(file.GetRedBits(), file.GetGreenBits(), file.GetBlueBits(), file.GetAlphaBits()));
+}
+
+template <class File>
+BitmapViewModel BitmapViewModel::ForBitmaps(const Util::CountedPointer<File>& file)
+{
+    VELMO_ASSERT(file);
+    const File& f = *file;
+    return BitmapViewModel(f, f.GetBitmapCount(), f.HasIndividualPalettes(),
+                           [file](U32 i) { return file->GetBitmap(i); });
+}
 
 BitmapViewModel BitmapViewModel::ForMip(const Util::CountedPointer<Papy::MipFile>& file)
 {
-    VELMO_ASSERT(file);
+    BitmapViewModel model = ForBitmaps(file);
     const Papy::MipFile& f = *file;
-    BitmapViewModel model;
-    model.m_count = f.GetBitmapCount();
-    model.m_width = f.GetWidth();
-    model.m_height = f.GetHeight();
-    model.m_alphaBits = f.GetAlphaBits();
-    model.m_source = [file](U32 i) { return file->GetBitmap(i); };
-
     std::vector<std::string>& lines = model.m_lines;
-    lines.push_back(PaletteLine(f, f.HasIndividualPalettes(), model.m_count));
-    lines.push_back(TransparencyLine(f.GetTransparency()));
-    lines.push_back(ColourBitsLine(f.GetRedBits(), f.GetGreenBits(), f.GetBlueBits(), f.GetAlphaBits()));
     switch (f.GetCompression())
     {
     case 0:
@@ -129,10 +149,7 @@ BitmapViewModel BitmapViewModel::ForMip(const Util::CountedPointer<Papy::MipFile
     lines.push_back("Repeat Horizontally: " + YesNo(f.RepeatsHorizontally()));
     lines.push_back("Repeat Vertically: " + YesNo(f.RepeatsVertically()));
     lines.push_back("Self Obscuring: " + YesNo(f.IsSelfObscuring()));
-    if (f.GetUnknownIntCount() != 0)
-        lines.push_back(ValueLine("Unknown values: ", Values(f.GetUnknownIntCount(), [&](U32 i) {
-                                      return std::to_string(f.GetUnknownInt(i)) + " ";
-                                  })));
+    AddUnknownInts(lines, f);
     if (f.GetUnknownFloatCount() != 0)
         lines.push_back(ValueLine("Unknown float values: ", Values(f.GetUnknownFloatCount(), [&](U32 i) {
                                       return Fixed(f.GetUnknownFloat(i), 1) + " ";
@@ -147,41 +164,17 @@ BitmapViewModel BitmapViewModel::ForMip(const Util::CountedPointer<Papy::MipFile
 BitmapViewModel BitmapViewModel::ForPbf(const Util::CountedPointer<Papy::PbfFile>& file)
 {
     VELMO_ASSERT(file);
-    const Papy::PbfFile& f = *file;
-    BitmapViewModel model;
+    BitmapViewModel model(*file, 1, false, [file](U32) { return file->GetBitmap(); });
     model.m_pure = true;
-    model.m_count = 1;
-    model.m_width = f.GetWidth();
-    model.m_height = f.GetHeight();
-    model.m_alphaBits = f.GetAlphaBits();
-    model.m_source = [file](U32) { return file->GetBitmap(); };
-
-    std::vector<std::string>& lines = model.m_lines;
-    lines.push_back(PaletteLine(f, false, model.m_count));
-    lines.push_back(TransparencyLine(f.GetTransparency()));
-    lines.push_back(ColourBitsLine(f.GetRedBits(), f.GetGreenBits(), f.GetBlueBits(), f.GetAlphaBits()));
-    if (f.GetUnknownIntCount() != 0)
-        lines.push_back(ValueLine("Unknown values: ", Values(f.GetUnknownIntCount(), [&](U32 i) {
-                                      return std::to_string(f.GetUnknownInt(i)) + " ";
-                                  })));
+    AddUnknownInts(model.m_lines, *file);
     return model;
 }
 
 BitmapViewModel BitmapViewModel::ForSrb(const Util::CountedPointer<Papy::SrbFile>& file)
 {
-    VELMO_ASSERT(file);
+    BitmapViewModel model = ForBitmaps(file);
     const Papy::SrbFile& f = *file;
-    BitmapViewModel model;
-    model.m_count = f.GetBitmapCount();
-    model.m_width = f.GetWidth();
-    model.m_height = f.GetHeight();
-    model.m_alphaBits = f.GetAlphaBits();
-    model.m_source = [file](U32 i) { return file->GetBitmap(i); };
-
     std::vector<std::string>& lines = model.m_lines;
-    lines.push_back(PaletteLine(f, f.HasIndividualPalettes(), model.m_count));
-    lines.push_back(TransparencyLine(f.GetTransparency()));
-    lines.push_back(ColourBitsLine(f.GetRedBits(), f.GetGreenBits(), f.GetBlueBits(), f.GetAlphaBits()));
     // The corners lie in the plane y = 0: across (x) and along (z).
     lines.push_back(ValueLine("Vertices:", Values(4, [&](U32 i) {
                                   Papy::Vertex corner = f.GetCorner(i);
@@ -191,10 +184,7 @@ BitmapViewModel BitmapViewModel::ForSrb(const Util::CountedPointer<Papy::SrbFile
                                   Papy::TextureVertex corner = f.GetTextureCoord(i);
                                   return Pair(corner.GetU(), corner.GetV());
                               })));
-    if (f.GetUnknownIntCount() != 0)
-        lines.push_back(ValueLine("Unknown values: ", Values(f.GetUnknownIntCount(), [&](U32 i) {
-                                      return std::to_string(f.GetUnknownInt(i)) + " ";
-                                  })));
+    AddUnknownInts(lines, f);
     if (f.GetUnknownFloatCount() != 0)
         lines.push_back(ValueLine("Unknown values: ", Values(f.GetUnknownFloatCount(), [&](U32 i) {
                                       return Fixed(f.GetUnknownFloat(i), 6) + " ";

@@ -90,7 +90,13 @@ public:
 private:
     typedef std::function<Velmo::Util::CountedPointer<Velmo::Papy::Bitmap>(Velmo::U32)> Source;
 
-    BitmapViewModel() = default;
+    // The size, alpha bits and source of a file, and its first lines: palette, transparency and
+    // colour bits.
+    template <class File>
+    BitmapViewModel(const File& file, Velmo::U32 count, bool individualPalettes, Source source);
+    // A file of several bitmaps, with a palette each or one shared.
+    template <class File>
+    static BitmapViewModel ForBitmaps(const Velmo::Util::CountedPointer<File>& file);
     // The height of the laid-out page: every line, image and gap.
     Velmo::S64 PageHeight(int step) const;
 

@@ -146,6 +146,15 @@ void ThreeDObjectEditVisitor::EditVertex(double x, double y, double z, bool noZ,
     m_modified = true;
 }
 
+void ThreeDObjectEditVisitor::EditColour(const Colour& value, const std::function<void(const Colour&)>& write)
+{
+    Colour colour = value;
+    if (!m_dialogs.EditColour(m_caption, colour))
+        return;
+    write(colour);
+    m_modified = true;
+}
+
 void ThreeDObjectEditVisitor::Delete(const std::function<void()>& remove)
 {
     if (!m_dialogs.AskOkCancel(DeleteChildText))
@@ -159,66 +168,21 @@ void ThreeDObjectEditVisitor::NotEditable()
     m_dialogs.ShowMessage(NotEditableText);
 }
 
-// ---- Shared rows -----------------------------------------------------------------------------
+// ---- Finding the row -------------------------------------------------------------------------
 
-template <class Node>
-bool ThreeDObjectEditVisitor::Translation(Node& node)
-{
-    struct Axis
-    {
-        const char* label;
-        double (Node::*get)() const;
-        void (Node::*set)(double);
-    };
-    const Axis axes[] = {
-        {"X Translation", &Node::GetXTranslation, &Node::SetXTranslation},
-        {"Y Translation", &Node::GetYTranslation, &Node::SetYTranslation},
-        {"Z Translation", &Node::GetZTranslation, &Node::SetZTranslation},
-    };
-    for (const Axis& axis : axes)
-        if (Is(axis.label))
-        {
-            EditFloat((node.*axis.get)(), [&](double value) { (node.*axis.set)(value); });
-            return true;
-        }
-    return false;
-}
-
-template <class Node>
-bool ThreeDObjectEditVisitor::Rotation(Node& node, bool radians)
-{
-    struct Axis
-    {
-        const char* label;
-        double (Node::*get)() const;
-        void (Node::*set)(double);
-    };
-    const Axis axes[] = {
-        {"X Rotation", &Node::GetXRotation, &Node::SetXRotation},
-        {"Y Rotation", &Node::GetYRotation, &Node::SetYRotation},
-        {"Z Rotation", &Node::GetZRotation, &Node::SetZRotation},
-    };
-    for (const Axis& axis : axes)
-        if (Is(axis.label))
-        {
-            const auto write = [&](double value) { (node.*axis.set)(value); };
-            if (radians)
-                EditRadians((node.*axis.get)(), write);
-            else
-                EditFloat((node.*axis.get)(), write);
-            return true;
-        }
-    return false;
-}
-
-template <class Node>
-void ThreeDObjectEditVisitor::TriangleRun(Node& node)
+bool ThreeDObjectEditVisitor::EditIndexed(const char* prefix, int count, const std::function<void(int)>& edit)
 {
     int i;
-    if (!IsIndexed("Vertex Index", i))
-        return NotEditable();
-    CheckIndex(i, node.GetIndexCount());
-    EditInt(node.GetIndex(i), 0, INT_MAX, [&](int value) { node.SetIndex(i, value); });
+    if (!IsIndexed(prefix, i))
+        return false;
+    CheckIndex(i, count);
+    edit(i);
+    return true;
+}
+
+bool ThreeDObjectEditVisitor::DeleteIndexed(const char* prefix, int count, const std::function<void(int)>& remove)
+{
+    return EditIndexed(prefix, count, [&](int i) { Delete([&] { remove(i); }); });
 }
 
 bool ThreeDObjectEditVisitor::DeleteSlot(const char* label, const std::function<void()>& clear)
@@ -227,6 +191,91 @@ bool ThreeDObjectEditVisitor::DeleteSlot(const char* label, const std::function<
         return false;
     Delete(clear);
     return true;
+}
+
+void ThreeDObjectEditVisitor::SoleRow(const char* label, const std::function<void()>& edit)
+{
+    if (Is(label))
+        edit();
+    else
+        NotEditable();
+}
+
+template <class Field, std::size_t N>
+const Field* ThreeDObjectEditVisitor::Find(const Field (&fields)[N]) const
+{
+    for (const Field& field : fields)
+        if (Is(field.label))
+            return &field;
+    return nullptr;
+}
+
+template <class Node, class... Index>
+void ThreeDObjectEditVisitor::EditField(Node& node, const FloatField<Node, Index...>& field, Index... index)
+{
+    const auto write = [&](double value) { (node.*field.set)(index..., value); };
+    if (field.radians)
+        EditRadians((node.*field.get)(index...), write);
+    else
+        EditFloat((node.*field.get)(index...), write);
+}
+
+template <class Node, std::size_t N>
+bool ThreeDObjectEditVisitor::EditFields(Node& node, const FloatField<Node> (&fields)[N])
+{
+    const FloatField<Node>* field = Find(fields);
+    if (field == nullptr)
+        return false;
+    EditField(node, *field);
+    return true;
+}
+
+// ---- Shared rows -----------------------------------------------------------------------------
+
+template <class Node>
+bool ThreeDObjectEditVisitor::Translation(Node& node)
+{
+    const FloatField<Node> fields[] = {
+        {"X Translation", &Node::GetXTranslation, &Node::SetXTranslation, false},
+        {"Y Translation", &Node::GetYTranslation, &Node::SetYTranslation, false},
+        {"Z Translation", &Node::GetZTranslation, &Node::SetZTranslation, false},
+    };
+    return EditFields(node, fields);
+}
+
+template <class Node>
+bool ThreeDObjectEditVisitor::Rotation(Node& node, bool radians)
+{
+    const FloatField<Node> fields[] = {
+        {"X Rotation", &Node::GetXRotation, &Node::SetXRotation, radians},
+        {"Y Rotation", &Node::GetYRotation, &Node::SetYRotation, radians},
+        {"Z Rotation", &Node::GetZRotation, &Node::SetZRotation, radians},
+    };
+    return EditFields(node, fields);
+}
+
+template <class Node>
+void ThreeDObjectEditVisitor::TriangleRun(Node& node)
+{
+    if (!EditIndexed("Vertex Index", node.GetIndexCount(), [&](int i) {
+            EditInt(node.GetIndex(i), 0, INT_MAX, [&](int value) { node.SetIndex(i, value); });
+        }))
+        NotEditable();
+}
+
+template <class Node>
+void ThreeDObjectEditVisitor::TextureFile(Node& node)
+{
+    SoleRow("MIP", [&] {
+        EditString(node.GetTextureName(), FileNameLength, [&](const std::string& name) { node.SetTextureName(name); });
+    });
+}
+
+template <class Node>
+void ThreeDObjectEditVisitor::Children(Node& node)
+{
+    if (!DeleteIndexed("Child", node.GetChildCount(), [&](int i) { node.RemoveChild(i); }))
+        NotEditable();
 }
 
 // ---- Kinds without fields --------------------------------------------------------------------
@@ -271,14 +320,7 @@ bool ThreeDObjectEditVisitor::EnterAnimatedTransform(ThreeDObjectAnimatedTransfo
     }
     // The rows under "State" i show that state's own translation and rotation.
     typedef ThreeDObjectAnimatedTransform Node;
-    struct Axis
-    {
-        const char* label;
-        double (Node::*get)(int) const;
-        void (Node::*set)(int, double);
-        bool radians;
-    };
-    static const Axis axes[] = {
+    static const FloatField<Node, int> fields[] = {
         {"X Translation", &Node::GetStateXTranslation, &Node::SetStateXTranslation, false},
         {"Y Translation", &Node::GetStateYTranslation, &Node::SetStateYTranslation, false},
         {"Z Translation", &Node::GetStateZTranslation, &Node::SetStateZTranslation, false},
@@ -286,44 +328,26 @@ bool ThreeDObjectEditVisitor::EnterAnimatedTransform(ThreeDObjectAnimatedTransfo
         {"Y Rotation", &Node::GetStateYRotation, &Node::SetStateYRotation, true},
         {"Z Rotation", &Node::GetStateZRotation, &Node::SetStateZRotation, true},
     };
-    for (const Axis& axis : axes)
-        if (Is(axis.label))
-        {
-            CheckIndex(state, node.GetStateCount());
-            const auto write = [&](double value) { (node.*axis.set)(state, value); };
-            if (axis.radians)
-                EditRadians((node.*axis.get)(state), write);
-            else
-                EditFloat((node.*axis.get)(state), write);
-            return false;
-        }
-    NotEditable();
+    if (const FloatField<Node, int>* field = Find(fields))
+    {
+        CheckIndex(state, node.GetStateCount());
+        EditField(node, *field, state);
+    }
+    else
+        NotEditable();
     return false;
 }
 
 bool ThreeDObjectEditVisitor::EnterBillboard(ThreeDObjectBillboard& node)
 {
-    if (Translation(node))
-        return false;
     typedef ThreeDObjectBillboard Node;
-    struct Axis
-    {
-        const char* label;
-        double (Node::*get)() const;
-        void (Node::*set)(double);
+    static const FloatField<Node> axes[] = {
+        {"Rotation Axis X", &Node::GetRotationAxisX, &Node::SetRotationAxisX, false},
+        {"Rotation Axis Y", &Node::GetRotationAxisY, &Node::SetRotationAxisY, false},
+        {"Rotation Axis Z", &Node::GetRotationAxisZ, &Node::SetRotationAxisZ, false},
     };
-    static const Axis axes[] = {
-        {"Rotation Axis X", &Node::GetRotationAxisX, &Node::SetRotationAxisX},
-        {"Rotation Axis Y", &Node::GetRotationAxisY, &Node::SetRotationAxisY},
-        {"Rotation Axis Z", &Node::GetRotationAxisZ, &Node::SetRotationAxisZ},
-    };
-    for (const Axis& axis : axes)
-        if (Is(axis.label))
-        {
-            EditFloat((node.*axis.get)(), [&](double value) { (node.*axis.set)(value); });
-            return false;
-        }
-    NotEditable();
+    if (!Translation(node) && !EditFields(node, axes))
+        NotEditable();
     return false;
 }
 
@@ -339,10 +363,7 @@ bool ThreeDObjectEditVisitor::EnterTransformation(ThreeDObjectTransformation& no
     // The rotations are held, listed and edited in degrees.
     if (Translation(node) || Rotation(node, false))
         return false;
-    if (Is("Scale"))
-        EditFloat(node.GetScale(), [&](double value) { node.SetScale(value); });
-    else
-        NotEditable();
+    SoleRow("Scale", [&] { EditFloat(node.GetScale(), [&](double value) { node.SetScale(value); }); });
     return false;
 }
 
@@ -361,74 +382,59 @@ bool ThreeDObjectEditVisitor::EnterTsoReference(ThreeDObjectTsoReference& node)
 
 bool ThreeDObjectEditVisitor::EnterAppearance(ThreeDObjectAppearance& node)
 {
-    if (Is("Name"))
+    SoleRow("Name", [&] {
         EditString(node.GetName(), NameLength, [&](const std::string& name) { node.SetName(name); });
-    else
-        NotEditable();
+    });
     return false;
 }
 
 bool ThreeDObjectEditVisitor::EnterHandle(ThreeDObjectHandle& node)
 {
-    if (!Is("Name"))
-    {
-        NotEditable();
-        return false;
-    }
-    EditString(node.GetName(), NameLength, [&](const std::string& name) {
-        node.SetName(name);
-        m_nameChanged = true;
-        m_newName = node.GetName();
+    SoleRow("Name", [&] {
+        EditString(node.GetName(), NameLength, [&](const std::string& name) {
+            node.SetName(name);
+            m_nameChanged = true;
+            m_newName = node.GetName();
+        });
     });
     return false;
 }
 
 bool ThreeDObjectEditVisitor::EnterClassTexture(ThreeDObjectClassTexture& node)
 {
-    if (Is("MIP"))
-        EditString(node.GetTextureName(), FileNameLength, [&](const std::string& name) { node.SetTextureName(name); });
-    else
-        NotEditable();
+    TextureFile(node);
     return false;
 }
 
 bool ThreeDObjectEditVisitor::EnterTexture(ThreeDObjectTexture& node)
 {
-    if (Is("MIP"))
-        EditString(node.GetTextureName(), FileNameLength, [&](const std::string& name) { node.SetTextureName(name); });
-    else
-        NotEditable();
+    TextureFile(node);
     return false;
 }
 
 void ThreeDObjectEditVisitor::VisitTexture2(ThreeDObjectTexture2& node)
 {
     // The file names of this kind carry their extension ("grass.mip"): a name's length.
-    if (Is("MIP"))
+    SoleRow("MIP", [&] {
         EditString(node.GetFileName(), NameLength, [&](const std::string& name) { node.SetFileName(name); });
-    else
-        NotEditable();
+    });
 }
 
 void ThreeDObjectEditVisitor::VisitExtObject(ThreeDObjectExtObject& node)
 {
-    if (Is("3DO"))
+    SoleRow("3DO", [&] {
         EditString(node.GetObjectName(), FileNameLength, [&](const std::string& name) { node.SetObjectName(name); });
-    else
-        NotEditable();
+    });
 }
 
 bool ThreeDObjectEditVisitor::EnterMultipleTextures(ThreeDObjectMultipleTextures& node)
 {
-    int i;
     if (Is("MIP Count"))
         EditInt(node.GetTextureCount(), 0, MaxCount, [&](int count) { node.SetTextureCount(count); });
-    else if (IsIndexed("MIP", i))
-    {
-        CheckIndex(i, node.GetTextureCount());
-        EditString(node.GetTextureName(i), NameLength, [&](const std::string& name) { node.SetTextureName(i, name); });
-    }
-    else
+    else if (!EditIndexed("MIP", node.GetTextureCount(), [&](int i) {
+                 EditString(node.GetTextureName(i), NameLength,
+                            [&](const std::string& name) { node.SetTextureName(i, name); });
+             }))
         NotEditable();
     return false;
 }
@@ -437,64 +443,45 @@ bool ThreeDObjectEditVisitor::EnterMultipleTextures(ThreeDObjectMultipleTextures
 
 void ThreeDObjectEditVisitor::VisitNumberList(ThreeDObjectNumberList& node)
 {
-    int i;
     if (Is("Count"))
         EditInt(node.GetNumberCount(), 0, MaxCount, [&](int count) { node.SetNumberCount(count); });
-    else if (IsIndexed("Number", i))
-    {
-        CheckIndex(i, node.GetNumberCount());
-        // Shown as the int of the same bits, as the editor holds an int.
-        EditInt(int(node.GetNumber(i)), INT_MIN, INT_MAX, [&](int value) { node.SetNumber(i, U32(value)); });
-    }
-    else
+    else if (!EditIndexed("Number", node.GetNumberCount(), [&](int i) {
+                 // Shown as the int of the same bits, as the editor holds an int.
+                 EditInt(int(node.GetNumber(i)), INT_MIN, INT_MAX, [&](int value) { node.SetNumber(i, U32(value)); });
+             }))
         NotEditable();
 }
 
 bool ThreeDObjectEditVisitor::EnterStateSwitch(ThreeDObjectStateSwitch& node)
 {
-    int i;
-    if (IsIndexed("State", i))
-    {
-        // One state more than children: the upper end of the last child's range.
-        CheckIndex(i, node.GetChildCount() + 1);
-        EditFloat(node.GetStateValue(i), [&](double value) { node.SetStateValue(i, value); });
-    }
-    else if (IsIndexed("Child", i))
-    {
-        CheckIndex(i, node.GetChildCount());
-        Delete([&] { node.RemoveChild(i); });
-    }
-    else
+    // One state more than children: the upper end of the last child's range.
+    if (!EditIndexed("State", node.GetChildCount() + 1,
+                     [&](int i) {
+                         EditFloat(node.GetStateValue(i), [&](double value) { node.SetStateValue(i, value); });
+                     }) &&
+        !DeleteIndexed("Child", node.GetChildCount(), [&](int i) { node.RemoveChild(i); }))
         NotEditable();
     return false;
 }
 
 bool ThreeDObjectEditVisitor::EnterDistanceSplitter(ThreeDObjectDistanceSplitter& node)
 {
-    int i;
-    if (IsIndexed("Split Distance", i))
-    {
-        CheckIndex(i, node.GetChildCount());
-        EditFloat(node.GetSplitDistance(i), [&](double value) { node.SetSplitDistance(i, value); });
-    }
-    else if (IsIndexed("Child", i))
-    {
-        CheckIndex(i, node.GetChildCount());
-        Delete([&] { node.DeleteChild(i); });
-    }
-    else
+    if (!EditIndexed("Split Distance", node.GetChildCount(),
+                     [&](int i) {
+                         EditFloat(node.GetSplitDistance(i), [&](double value) { node.SetSplitDistance(i, value); });
+                     }) &&
+        !DeleteIndexed("Child", node.GetChildCount(), [&](int i) { node.DeleteChild(i); }))
         NotEditable();
     return false;
 }
 
 void ThreeDObjectEditVisitor::VisitTriangles(ThreeDObjectTriangles& node)
 {
-    int i;
-    if (!IsIndexed("Vertex Index", i))
-        return NotEditable();
-    CheckIndex(i, node.GetIndexCount());
     // An index beyond int shows as a negative number, which the editor refuses until corrected.
-    EditInt(int(node.GetIndex(i)), 0, INT_MAX, [&](int value) { node.SetIndex(i, U32(value)); });
+    if (!EditIndexed("Vertex Index", node.GetIndexCount(), [&](int i) {
+            EditInt(int(node.GetIndex(i)), 0, INT_MAX, [&](int value) { node.SetIndex(i, U32(value)); });
+        }))
+        NotEditable();
 }
 
 bool ThreeDObjectEditVisitor::EnterTriangleFan(ThreeDObjectTriangleFan& node)
@@ -513,49 +500,37 @@ bool ThreeDObjectEditVisitor::EnterTriangleStrip(ThreeDObjectTriangleStrip& node
 
 void ThreeDObjectEditVisitor::VisitPolygon(ThreeDObjectPolygon& node)
 {
-    int i;
-    if (!IsIndexed("Shade", i))
-        return NotEditable();
-    CheckIndex(i, node.GetVertexCount());
-    Colour shade = node.GetShade(i);
-    if (!m_dialogs.EditColour(m_caption, shade))
-        return;
-    node.SetShade(i, shade);
-    m_modified = true;
+    if (!EditIndexed("Shade", node.GetVertexCount(), [&](int i) {
+            EditColour(node.GetShade(i), [&](const Colour& shade) { node.SetShade(i, shade); });
+        }))
+        NotEditable();
 }
 
 void ThreeDObjectEditVisitor::VisitVertices(ThreeDObjectVertices& node)
 {
-    int i;
-    if (IsIndexed("Vertex", i))
-    {
-        CheckIndex(i, node.GetVertexCount());
-        const Vertex v = node.GetVertex(i);
-        EditVertex(v.GetX(), v.GetY(), v.GetZ(), false,
-                   [&](double x, double y, double z) { node.SetVertex(i, Vertex(x, y, z)); });
-    }
-    else if (IsIndexed("Normal", i))
-    {
-        CheckIndex(i, node.GetVertexCount());
-        const Normal n = node.GetNormal(i);
-        EditVertex(n.GetX(), n.GetY(), n.GetZ(), false,
-                   [&](double x, double y, double z) { node.SetNormal(i, Normal(x, y, z)); });
-    }
-    else if (IsIndexed("Texture Vertex", i))
-    {
-        CheckIndex(i, node.GetVertexCount());
-        const TextureVertex t = node.GetTextureVertex(i);
-        EditVertex(t.GetU(), t.GetV(), 0.0, true,
-                   [&](double u, double v, double) { node.SetTextureVertex(i, TextureVertex(u, v)); });
-    }
-    else if (IsIndexed("Specular Highlight Texture Vertex", i))
-    {
-        CheckIndex(i, node.GetVertexCount());
-        const TextureVertex t = node.GetSpecularTextureVertex(i);
-        EditVertex(t.GetU(), t.GetV(), 0.0, true,
-                   [&](double u, double v, double) { node.SetSpecularTextureVertex(i, TextureVertex(u, v)); });
-    }
-    else
+    const int count = node.GetVertexCount();
+    // A point and a direction edit x, y and z; a texture vertex u and v, with z greyed out.
+    const auto point = [&](const auto& p, const std::function<void(double, double, double)>& write) {
+        EditVertex(p.GetX(), p.GetY(), p.GetZ(), false, write);
+    };
+    const auto texture = [&](const TextureVertex& t, const std::function<void(const TextureVertex&)>& write) {
+        EditVertex(t.GetU(), t.GetV(), 0.0, true, [&](double u, double v, double) { write(TextureVertex(u, v)); });
+    };
+    const auto vertex = [&](int i) {
+        point(node.GetVertex(i), [&](double x, double y, double z) { node.SetVertex(i, Vertex(x, y, z)); });
+    };
+    const auto normal = [&](int i) {
+        point(node.GetNormal(i), [&](double x, double y, double z) { node.SetNormal(i, Normal(x, y, z)); });
+    };
+    const auto textureVertex = [&](int i) {
+        texture(node.GetTextureVertex(i), [&](const TextureVertex& t) { node.SetTextureVertex(i, t); });
+    };
+    const auto specular = [&](int i) {
+        texture(node.GetSpecularTextureVertex(i), [&](const TextureVertex& t) { node.SetSpecularTextureVertex(i, t); });
+    };
+    if (!EditIndexed("Vertex", count, vertex) && !EditIndexed("Normal", count, normal) &&
+        !EditIndexed("Texture Vertex", count, textureVertex) &&
+        !EditIndexed("Specular Highlight Texture Vertex", count, specular))
         NotEditable();
 }
 
@@ -563,40 +538,20 @@ void ThreeDObjectEditVisitor::VisitVertices(ThreeDObjectVertices& node)
 
 bool ThreeDObjectEditVisitor::EnterGroup(ThreeDObjectGroup& node)
 {
-    int i;
-    if (!IsIndexed("Child", i))
-    {
-        NotEditable();
-        return false;
-    }
-    CheckIndex(i, node.GetChildCount());
-    Delete([&] { node.RemoveChild(i); });
+    Children(node);
     return false;
 }
 
 bool ThreeDObjectEditVisitor::EnterObjectList(ThreeDObjectObjectList& node)
 {
-    int i;
-    if (!IsIndexed("Child", i))
-    {
-        NotEditable();
-        return false;
-    }
-    CheckIndex(i, node.GetChildCount());
-    Delete([&] { node.RemoveChild(i); });
+    Children(node);
     return false;
 }
 
 bool ThreeDObjectEditVisitor::EnterObjectLocator(ThreeDObjectObjectLocator& node)
 {
-    int i;
-    if (!IsIndexed("Object", i))
-    {
+    if (!DeleteIndexed("Object", node.GetObjectCount(), [&](int i) { node.DeleteObject(i); }))
         NotEditable();
-        return false;
-    }
-    CheckIndex(i, node.GetObjectCount());
-    Delete([&] { node.DeleteObject(i); });
     return false;
 }
 

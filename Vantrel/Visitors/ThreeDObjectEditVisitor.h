@@ -15,12 +15,17 @@
 // written back whole). Rotations are edited in degrees as
 // the rows show them: a transformation keeps degrees, the other kinds hold radians and are
 // converted both ways. Catches nothing: a failing getter or setter leaves Modified as it was.
+#include <cstddef>
 #include <functional>
 #include <string>
 
 #include "Papy/Model/ThreeDObjectVisitor.h"
 
 class ThreeDObjectEditDialogs;
+namespace Velmo::Papy
+{
+class Colour;
+}
 
 class ThreeDObjectEditVisitor : public Velmo::Papy::ThreeDObjectVisitor
 {
@@ -91,10 +96,38 @@ private:
     void EditString(const std::string& value, int maxLength, const std::function<void(const std::string&)>& write);
     void EditBool(bool value, const std::function<void(bool)>& write);
     void EditVertex(double x, double y, double z, bool noZ, const std::function<void(double, double, double)>& write);
+    void EditColour(const Velmo::Papy::Colour& value, const std::function<void(const Velmo::Papy::Colour&)>& write);
     void Delete(const std::function<void()>& remove);
     // A named child of a plane-ordered node; true when the caption was its label.
     bool DeleteSlot(const char* label, const std::function<void()>& clear);
     void NotEditable();
+
+    // The row "<prefix> i" of one of the count items the node holds: true when the caption was
+    // one, after the index is checked and edit(i) has run.
+    bool EditIndexed(const char* prefix, int count, const std::function<void(int)>& edit);
+    // The row "<prefix> i" of one of the count children: asks, and on OK removes it.
+    bool DeleteIndexed(const char* prefix, int count, const std::function<void(int)>& remove);
+    // A kind with one editable row: edit runs for the label, any other row is not editable.
+    void SoleRow(const char* label, const std::function<void()>& edit);
+
+    // A float row of a node: its label, the getter and setter (given the index of the item the
+    // row stands for, if any), and whether the node holds it in radians (edited in degrees).
+    template <class Node, class... Index>
+    struct FloatField
+    {
+        const char* label;
+        double (Node::*get)(Index...) const;
+        void (Node::*set)(Index..., double);
+        bool radians;
+    };
+    // The field whose label the caption is, or nullptr.
+    template <class Field, std::size_t N>
+    const Field* Find(const Field (&fields)[N]) const;
+    template <class Node, class... Index>
+    void EditField(Node& node, const FloatField<Node, Index...>& field, Index... index);
+    // Edits the field of the caption; true when there was one (edited or cancelled).
+    template <class Node, std::size_t N>
+    bool EditFields(Node& node, const FloatField<Node> (&fields)[N]);
 
     // The translation rows, and the rotation rows with the unit the kind holds them in; true
     // when the caption was one of them (edited or cancelled).
@@ -108,6 +141,12 @@ private:
     // A fan or strip: "Vertex Index" i.
     template <class Node>
     void TriangleRun(Node& node);
+    // A texture named by its file: "MIP".
+    template <class Node>
+    void TextureFile(Node& node);
+    // A group or object list: "Child" i.
+    template <class Node>
+    void Children(Node& node);
 
     int m_row;
     std::string m_caption;

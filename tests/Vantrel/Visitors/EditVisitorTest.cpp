@@ -11,6 +11,7 @@
 #include "Papy/GPL/GPLTdoFile.h"
 #include "Papy/Model/ThreeDObjectAnimatedTransform.h"
 #include "Papy/Model/ThreeDObjectAppearance.h"
+#include "Papy/Model/ThreeDObjectBillboard.h"
 #include "Papy/Model/ThreeDObjectClassTexture.h"
 #include "Papy/Model/ThreeDObjectDisplayClass.h"
 #include "Papy/Model/ThreeDObjectDistanceSplitter.h"
@@ -44,6 +45,13 @@ namespace
 {
 const std::string NotEditable = "Message|This item is not editable";
 const std::string DeleteChild = "Ask|Delete Child ?";
+
+// A row of a node, as the cases of a table name it.
+struct NodeRow
+{
+    ThreeDObject* node;
+    const char* caption;
+};
 
 struct Result
 {
@@ -88,6 +96,21 @@ struct GplFile
     CountedPointer<ThreeDObjectTransformation> Transformation()
     {
         return gpl->CreateTransformation(gpl->NewId(), 1, 2, 3, 10, 20, 45, 1.5, Null());
+    }
+    // Objects placed at (1, 3, 5), (2, 4, 6) and so on, inside four planes.
+    CountedPointer<ThreeDObjectObjectLocator> Locator(const TdoFile::Nodes& objects)
+    {
+        const std::vector<Plane> planes = {Plane(1, 0, 0, 0), Plane(0, 1, 0, 0), Plane(-1, 0, 0, 5),
+                                           Plane(0, -1, 0, 5)};
+        std::vector<double> x, y, z;
+        for (std::size_t i = 0; i < objects.size(); ++i)
+        {
+            x.push_back(double(i) + 1);
+            y.push_back(double(i) + 3);
+            z.push_back(double(i) + 5);
+        }
+        return gpl->CreateObjectLocator(gpl->NewId(), planes, {Null(), Null(), Null(), Null()}, Null(), x, y, z,
+                                        objects);
     }
     CountedPointer<ThreeDObjectObjectList> ListOfThree()
     {
@@ -159,6 +182,27 @@ public:
     bool HasShades() const override { return true; }
     Colour GetShade(int i) const override { return At(shades, i); }
     void SetShade(int i, const Colour& shade) override { shades.at(std::size_t(i)) = shade; }
+};
+
+// A billboard whose six float fields hold 1 to 6: translation, then the rotation axis.
+class StoringBillboard : public FakeNode<ThreeDObjectBillboard>
+{
+public:
+    double f[6] = {1, 2, 3, 4, 5, 6};
+    NodePointer GetChild() const override { return VelmoTest::Null(); }
+    double GetXTranslation() const override { return f[0]; }
+    void SetXTranslation(double v) override { f[0] = v; }
+    double GetYTranslation() const override { return f[1]; }
+    void SetYTranslation(double v) override { f[1] = v; }
+    double GetZTranslation() const override { return f[2]; }
+    void SetZTranslation(double v) override { f[2] = v; }
+    double GetRotationAxisX() const override { return f[3]; }
+    void SetRotationAxisX(double v) override { f[3] = v; }
+    double GetRotationAxisY() const override { return f[4]; }
+    void SetRotationAxisY(double v) override { f[4] = v; }
+    double GetRotationAxisZ() const override { return f[5]; }
+    void SetRotationAxisZ(double v) override { f[5] = v; }
+    BoundingBox GetBoundingBox() const override { return BoundingBox(); }
 };
 
 class ThrowingTransform : public FakeTransform
@@ -431,6 +475,12 @@ TEST(EditVisitor, DeleteChildAsksAndRemovesOnlyOnOk)
     EXPECT_TRUE(Edit(*splitter, "Child 0", dialogs).modified);
     ASSERT_EQ(splitter->GetChildCount(), 1);
     EXPECT_EQ(splitter->GetChild(0)->GetId(), b->GetId());
+
+    auto locator = f.Locator({NodePointer(a), NodePointer(b)});
+    EXPECT_TRUE(Edit(*locator, "Object 0", dialogs).modified);
+    EXPECT_EQ(dialogs.asked.back(), DeleteChild);
+    ASSERT_EQ(locator->GetObjectCount(), 1);
+    EXPECT_EQ(locator->GetObject(0)->GetId(), b->GetId());
 }
 
 TEST(EditVisitor, CancelChangesNothing)
@@ -444,11 +494,7 @@ TEST(EditVisitor, CancelChangesNothing)
     auto vertices = n4.n4->CreateVertices(n4.n4->NewId(), {Vertex(1, 2, 3)}, {Normal(0, 0, 1)}, {TextureVertex(0.5, 0.5)},
                                           {});
     FakeTransform transform;
-    const struct
-    {
-        ThreeDObject* node;
-        const char* caption;
-    } cases[] = {
+    const NodeRow cases[] = {
         {transformation.Get(), "X Translation"}, {transformation.Get(), "Z Rotation"}, {handle.Get(), "Name"},
         {numbers.Get(), "Count"},                {numbers.Get(), "Number 0"},          {list.Get(), "Child 0"},
         {vertices.Get(), "Vertex 0"},            {vertices.Get(), "Texture Vertex 0"}, {&transform, "Y Rotation"},
@@ -482,11 +528,7 @@ TEST(EditVisitor, RowsThatAreNotEditableSaySo)
     auto polygon = f.gpl->CreatePolygon(f.gpl->NewId(), {Vertex(), Vertex(1, 0, 0), Vertex(0, 1, 0)},
                                         Colour(1, 0, 0, 1), false, {}, false, {}, false, {});
     auto display = f.gpl->CreateDisplayClass(f.gpl->NewId(), DisplayClass(0), NodePointer(list));
-    const struct
-    {
-        ThreeDObject* node;
-        const char* caption;
-    } cases[] = {
+    const NodeRow cases[] = {
         {root.Get(), "Type"},
         {root.Get(), "Name"},
         {f.gpl->GetNull().Get(), ""},
@@ -534,15 +576,12 @@ TEST(EditVisitor, AnIndexTheNodeLacksIsRefusedBeforeAnyDialog)
     auto triangles = n4.n4->CreateTriangles(n4.n4->NewId(), {0, 1, 2});
     FakeStateSwitch states;
     FakeMultipleTextures textures;
-    const struct
-    {
-        ThreeDObject* node;
-        const char* caption;
-    } cases[] = {
+    auto locator = f.Locator({f.P(list)});
+    const NodeRow cases[] = {
         {list.Get(), "Child 3"},          {numbers.Get(), "Number 2"}, {polygon.Get(), "Shade 3"},
         {vertices.Get(), "Vertex 1"},     {vertices.Get(), "Normal 7"}, {triangles.Get(), "Vertex Index 3"},
         {&states, "State 3"},             {&states, "Child 2"},        {&textures, "MIP 2"},
-        {list.Get(), "Child 2147483647"},
+        {list.Get(), "Child 2147483647"}, {locator.Get(), "Object 1"},
     };
     for (const auto& c : cases)
     {
@@ -562,7 +601,8 @@ TEST(EditVisitor, VerticesNormalsTextureVerticesAndShades)
     N4File n4;
     auto vertices = n4.n4->CreateVertices(n4.n4->NewId(), {Vertex(1, 2, 3), Vertex(4, 5, 6)},
                                           {Normal(0, 0, 1), Normal(0, 1, 0)},
-                                          {TextureVertex(0.1, 0.2), TextureVertex(0.3, 0.4)}, {});
+                                          {TextureVertex(0.1, 0.2), TextureVertex(0.3, 0.4)},
+                                          {TextureVertex(0.5, 0.6), TextureVertex(0.7, 0.8)});
     ScriptedDialogs dialogs;
     dialogs.x = -1;
     Edit(*vertices, "Vertex 1", dialogs);
@@ -574,13 +614,31 @@ TEST(EditVisitor, VerticesNormalsTextureVerticesAndShades)
     Edit(*vertices, "Normal 0", dialogs);
     EXPECT_EQ(vertices->GetNormal(0), Normal(1, 0, 0));
     // A texture vertex: u in X, v in Y; Z shown greyed, and whatever comes back of it is dropped.
-    dialogs.x = 0.75;
-    dialogs.y = 0.5;
-    dialogs.z = 99;
-    EXPECT_TRUE(Edit(*vertices, "Texture Vertex 1", dialogs).modified);
-    EXPECT_EQ(dialogs.asked.back(), "Vertex NoZ|Texture Vertex 1|0.3 0.4 0");
+    const struct
+    {
+        const char* caption;
+        const char* shown;
+        TextureVertex (ThreeDObjectVertices::*get)(int) const;
+        double u, v;
+    } kinds[] = {
+        {"Texture Vertex 1", "0.3 0.4 0", &ThreeDObjectVertices::GetTextureVertex, 0.75, 0.5},
+        {"Specular Highlight Texture Vertex 1", "0.7 0.8 0", &ThreeDObjectVertices::GetSpecularTextureVertex, 0.25,
+         0.125},
+    };
+    for (const auto& kind : kinds)
+    {
+        SCOPED_TRACE(kind.caption);
+        dialogs.x = kind.u;
+        dialogs.y = kind.v;
+        dialogs.z = 99;
+        EXPECT_TRUE(Edit(*vertices, kind.caption, dialogs).modified);
+        EXPECT_EQ(dialogs.asked.back(), "Vertex NoZ|" + std::string(kind.caption) + "|" + kind.shown);
+        EXPECT_NEAR(((*vertices).*kind.get)(1).GetU(), kind.u, 1e-6);
+        EXPECT_NEAR(((*vertices).*kind.get)(1).GetV(), kind.v, 1e-6);
+    }
+    // Each kind wrote its own vertex.
     EXPECT_NEAR(vertices->GetTextureVertex(1).GetU(), 0.75, 1e-6);
-    EXPECT_NEAR(vertices->GetTextureVertex(1).GetV(), 0.5, 1e-6);
+    EXPECT_NEAR(vertices->GetSpecularTextureVertex(0).GetU(), 0.5, 1e-6);
 
     FakeShadedPolygon polygon;
     dialogs.colour = Colour(0, 1, 0, 0.5f);
@@ -588,6 +646,30 @@ TEST(EditVisitor, VerticesNormalsTextureVerticesAndShades)
     EXPECT_EQ(dialogs.asked.back(), "Colour|Shade 1|0.5 0.5 0.5 1");
     EXPECT_EQ(ValueOf(polygon, "Shade 1"), "(0 1 0 0.5)");
     EXPECT_EQ(polygon.shades[0], Colour(1, 1, 1, 1));
+}
+
+TEST(EditVisitor, EachFloatRowShowsAndWritesTheFieldItNames)
+{
+    const struct
+    {
+        const char* caption;
+        int field;
+    } cases[] = {
+        {"X Translation", 0},   {"Y Translation", 1},   {"Z Translation", 2},
+        {"Rotation Axis X", 3}, {"Rotation Axis Y", 4}, {"Rotation Axis Z", 5},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.caption);
+        StoringBillboard billboard;
+        ScriptedDialogs dialogs;
+        dialogs.number = -7.5;
+        EXPECT_TRUE(Edit(billboard, c.caption, dialogs).modified);
+        EXPECT_EQ(dialogs.asked, std::vector<std::string>{"Float|" + std::string(c.caption) + "|" +
+                                                          ValueParse::FormatDouble(c.field + 1)});
+        for (int k = 0; k < 6; ++k)
+            EXPECT_EQ(billboard.f[k], k == c.field ? -7.5 : k + 1) << k;
+    }
 }
 
 TEST(EditVisitor, AFailingSetterLeavesModifiedAsItWas)
