@@ -70,6 +70,7 @@
 #include "Vantrel/Drawing/EyeSpacePlane.h"
 #include "Vantrel/Drawing/FileErrors.h"
 #include "Vantrel/Drawing/NodeTransforms.h"
+#include "Vantrel/Drawing/ThreeDObjectGetBoundsVisitor.h"
 #include "Vantrel/Drawing/ThreeDObject3DHighlightVisitor.h"
 
 using namespace Velmo;
@@ -783,14 +784,9 @@ void ThreeDObject3DVisitor::VisitScaledBitmap(ThreeDObjectScaledBitmap& node)
         return;
     }
     const unsigned texture = m_passOptions.Wireframe ? 0 : m_textures.GetSrbTexture(name, *srb, m_report);
-    double scale = 1;
-    if (node.HasScale())
-        scale = node.GetScale();
-    else if (node.GetHeight() != 0)
-    {
-        const double span = srb->GetCorner(2).GetZ() - srb->GetCorner(0).GetZ();
-        scale = span != 0 ? node.GetHeight() / span : 1;
-    }
+    const double scale = ThreeDObjectGetBoundsVisitor::GetSpriteScale(
+        node.HasScale(), node.HasScale() ? node.GetScale() : 0, node.GetHeight(), srb->GetCorner(0).GetZ(),
+        srb->GetCorner(2).GetZ());
     const Vertex position = node.GetVertex();
     m_emitted.resize(4);
     for (U32 i = 0; i < 4; ++i)

@@ -30,6 +30,7 @@
 #include "Vantrel/Drawing/EyeSpacePlane.h"
 #include "Vantrel/Drawing/FileErrors.h"
 #include "Vantrel/Drawing/NodeTransforms.h"
+#include "Vantrel/Drawing/ThreeDObjectGetBoundsVisitor.h"
 
 using namespace Velmo;
 using namespace Velmo::Papy;
@@ -388,14 +389,9 @@ void ThreeDObjectClipTestVisitor::VisitScaledBitmap(ThreeDObjectScaledBitmap& no
     Util::CountedPointer<SrbFile> srb;
     if (!MakeOnce(*m_makeSrb, srb, node.GetSrbName(), m_failedObjects, m_report))
         return;
-    double scale = 1;
-    if (node.HasScale())
-        scale = node.GetScale();
-    else if (node.GetHeight() != 0)
-    {
-        const double span = srb->GetCorner(2).GetZ() - srb->GetCorner(0).GetZ();
-        scale = span != 0 ? node.GetHeight() / span : 1;
-    }
+    const double scale = ThreeDObjectGetBoundsVisitor::GetSpriteScale(
+        node.HasScale(), node.HasScale() ? node.GetScale() : 0, node.GetHeight(), srb->GetCorner(0).GetZ(),
+        srb->GetCorner(2).GetZ());
     BeginNode();
     const Vertex position = node.GetVertex();
     for (U32 i = 0; i < 4; ++i)
