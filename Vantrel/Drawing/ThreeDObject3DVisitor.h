@@ -235,8 +235,9 @@ private:
     void PushTexture(const std::string& name);
     void PushSelectedTexture(unsigned selector);
     void PopTexture();
-    // The enters of the class textures: the node's texture (or its selected slot's) when its
-    // class is textured, else none; the leave of a node that pushed slot 0 pops it.
+    // The enters of the class textures: the node's texture (or, outside wireframe, its
+    // selected slot's) when its class is textured, else none; the leave of a node that pushed
+    // slot 0 pops it.
     template <class Node>
     bool EnterClassTextureNode(Node& node);
     template <class Node>
@@ -253,6 +254,7 @@ private:
     void DrawQuad(Velmo::Papy::ThreeDObject& node, const SectionQuad& quad, const std::vector<double>* ownCoords);
     void BeginSection();
     void EndSection();
+    // The enter of a node that is a section of its own (a shape, a floor section, a detail).
     bool EnterSectionNode(Velmo::Papy::ThreeDObject& node);
     // Opens a scope in which a Texture2 stays pushed until the scope ends.
     void OpenTextureScope();
