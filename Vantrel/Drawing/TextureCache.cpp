@@ -11,6 +11,7 @@
 #include "Util/Exception.h"
 #include "Util/OpenGL/XOpenGL.h"
 #include "Vantrel/Drawing/DrawingReport.h"
+#include "Vantrel/Drawing/FileErrors.h"
 
 using namespace Velmo;
 using namespace Velmo::Papy;
@@ -67,41 +68,35 @@ unsigned TextureCache::GetMip(const std::string& name, MakeMip& facet, Util::Cou
     file = nullptr;
     if (m_failedMips.contains(name))
         return 0;
-    try
-    {
-        Util::CountedPointer<MipFile> made;
-        facet.Make(made, name, "", false);
-        auto cached = m_mips.find(name);
-        if (cached != m_mips.end())
-        {
-            file = made;
-            return cached->second;
-        }
-        const U32 count = made->GetBitmapCount();
-        for (U32 level = 0; level < count; ++level)
-        {
-            Util::CountedPointer<Bitmap> bitmap = made->GetBitmap(level);
-            if (!bitmap)
-                continue;
-            const unsigned texture =
-                UploadLevel(*bitmap, true, made->RepeatsHorizontally(), made->RepeatsVertically());
-            if (texture != 0)
+    unsigned texture = 0;
+    if (ReportFileErrors(report, [&] {
+            Util::CountedPointer<MipFile> made;
+            facet.Make(made, name, "", false);
+            auto cached = m_mips.find(name);
+            if (cached != m_mips.end())
             {
-                m_mips[name] = texture;
                 file = made;
-                return texture;
+                texture = cached->second;
+                return true;
             }
-        }
-        report.Add(TooLargeMessage(name));
-    }
-    catch (const OpenGL::XOpenGL&)
-    {
-        throw;
-    }
-    catch (const Util::Exception& error)
-    {
-        report.Add(error.GetText());
-    }
+            const U32 count = made->GetBitmapCount();
+            for (U32 level = 0; level < count; ++level)
+            {
+                Util::CountedPointer<Bitmap> bitmap = made->GetBitmap(level);
+                if (!bitmap)
+                    continue;
+                texture = UploadLevel(*bitmap, true, made->RepeatsHorizontally(), made->RepeatsVertically());
+                if (texture != 0)
+                {
+                    m_mips[name] = texture;
+                    file = made;
+                    return true;
+                }
+            }
+            report.Add(TooLargeMessage(name));
+            return false;
+        }))
+        return texture;
     m_failedMips.insert(name);
     return 0;
 }
@@ -110,23 +105,9 @@ Util::CountedPointer<SrbFile> TextureCache::GetSrbFile(const std::string& name, 
                                                       DrawingReport& report)
 {
     Util::CountedPointer<SrbFile> made;
-    if (m_failedSrbs.contains(name))
-        return made;
-    try
-    {
-        facet.Make(made, name, "", false);
-        return made;
-    }
-    catch (const OpenGL::XOpenGL&)
-    {
-        throw;
-    }
-    catch (const Util::Exception& error)
-    {
-        report.Add(error.GetText());
-    }
-    m_failedSrbs.insert(name);
-    return nullptr;
+    if (!MakeOnce(facet, made, name, m_failedSrbs, report))
+        return nullptr;
+    return made;
 }
 
 unsigned TextureCache::GetSrbTexture(const std::string& name, const SrbFile& file, DrawingReport& report)
@@ -136,25 +117,19 @@ unsigned TextureCache::GetSrbTexture(const std::string& name, const SrbFile& fil
         return cached->second;
     if (m_failedSrbTextures.contains(name))
         return 0;
-    try
-    {
-        Util::CountedPointer<Bitmap> bitmap = file.GetBitmapCount() > 0 ? file.GetBitmap(0) : nullptr;
-        const unsigned texture = bitmap ? UploadLevel(*bitmap, false, false, false) : 0;
-        if (texture != 0)
-        {
-            m_srbs[name] = texture;
-            return texture;
-        }
-        report.Add(TooLargeMessage(name));
-    }
-    catch (const OpenGL::XOpenGL&)
-    {
-        throw;
-    }
-    catch (const Util::Exception& error)
-    {
-        report.Add(error.GetText());
-    }
+    unsigned texture = 0;
+    if (ReportFileErrors(report, [&] {
+            Util::CountedPointer<Bitmap> bitmap = file.GetBitmapCount() > 0 ? file.GetBitmap(0) : nullptr;
+            texture = bitmap ? UploadLevel(*bitmap, false, false, false) : 0;
+            if (texture != 0)
+            {
+                m_srbs[name] = texture;
+                return true;
+            }
+            report.Add(TooLargeMessage(name));
+            return false;
+        }))
+        return texture;
     m_failedSrbTextures.insert(name);
     return 0;
 }

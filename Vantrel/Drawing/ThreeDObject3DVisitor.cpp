@@ -66,7 +66,11 @@
 #include "Papy/Model/ThreeDObjectWSection.h"
 #include "Util/OpenGL/XOpenGL.h"
 #include "Vantrel/Drawing/DrawingMessages.h"
+#include "Vantrel/Drawing/ExternalObjectWalk.h"
 #include "Vantrel/Drawing/EyeSpacePlane.h"
+#include "Vantrel/Drawing/FileErrors.h"
+#include "Vantrel/Drawing/NodeTransforms.h"
+#include "Vantrel/Drawing/ThreeDObjectGetBoundsVisitor.h"
 #include "Vantrel/Drawing/ThreeDObject3DHighlightVisitor.h"
 
 using namespace Velmo;
@@ -89,6 +93,21 @@ Util::CountedPointer<FacetT> FacetOf(const Util::CountedPointer<FileFactory>& fa
 bool Finite(const Vertex& v)
 {
     return std::isfinite(v.GetX()) && std::isfinite(v.GetY()) && std::isfinite(v.GetZ());
+}
+
+// The first count texture vertices of a node, U and V after each other.
+template <class Node>
+std::vector<double> TextureCoordsOf(Node& node, int count)
+{
+    std::vector<double> uv;
+    uv.reserve(std::size_t(count > 0 ? count : 0) * 2);
+    for (int i = 0; i < count; ++i)
+    {
+        const TextureVertex t = node.GetTextureVertex(i);
+        uv.push_back(t.GetU());
+        uv.push_back(t.GetV());
+    }
+    return uv;
 }
 } // namespace
 
@@ -264,31 +283,27 @@ void ThreeDObject3DVisitor::SendColour(const Colour& colour)
 bool ThreeDObject3DVisitor::PushTransform(ThreeDObject& node, double x, double y, double z, double zDegrees,
                                           double yDegrees, double xDegrees)
 {
-    for (double value : {x, y, z, zDegrees, yDegrees, xDegrees})
-    {
-        if (!std::isfinite(value))
-        {
-            m_report.Add(DrawingMessages::NotFinite(node.GetId()));
-            m_matrices.Skip();
-            return false;
-        }
-    }
-    if (!m_matrices.Push())
-    {
-        m_report.Add(ModelviewStack::FullMessage());
-        return false;
-    }
-    glTranslated(x, y, z);
-    glRotated(zDegrees, 0, 0, 1);
-    glRotated(yDegrees, 0, 1, 0);
-    glRotated(xDegrees, 1, 0, 0);
-    CheckError();
-    return true;
+    return PushNodeTransform(m_matrices, m_report, node, x, y, z, zDegrees, yDegrees, xDegrees);
 }
 
 void ThreeDObject3DVisitor::PopTransform()
 {
     m_matrices.Pop();
+}
+
+template <class Node>
+bool ThreeDObject3DVisitor::EnterTransformNode(Node& node, double degreesPerUnit)
+{
+    Highlight(node);
+    return PushTransform(node, node.GetXTranslation(), node.GetYTranslation(), node.GetZTranslation(),
+                         node.GetZRotation() * degreesPerUnit, node.GetYRotation() * degreesPerUnit,
+                         node.GetXRotation() * degreesPerUnit);
+}
+
+void ThreeDObject3DVisitor::LeaveTransformNode(ThreeDObject& node)
+{
+    PopTransform();
+    Unhighlight(node);
 }
 
 void ThreeDObject3DVisitor::ReadModelview(double modelview[16])
@@ -335,62 +350,45 @@ void ThreeDObject3DVisitor::Visit(ThreeDObject& node)
 
 bool ThreeDObject3DVisitor::EnterAnimatedTransform(ThreeDObjectAnimatedTransform& node)
 {
-    Highlight(node);
-    return PushTransform(node, node.GetXTranslation(), node.GetYTranslation(), node.GetZTranslation(),
-                         node.GetZRotation(), node.GetYRotation(), node.GetXRotation());
+    return EnterTransformNode(node, 1);
 }
 
 void ThreeDObject3DVisitor::LeaveAnimatedTransform(ThreeDObjectAnimatedTransform& node)
 {
-    PopTransform();
-    Unhighlight(node);
+    LeaveTransformNode(node);
 }
 
 bool ThreeDObject3DVisitor::EnterTransformation(ThreeDObjectTransformation& node)
 {
-    Highlight(node);
-    return PushTransform(node, node.GetXTranslation(), node.GetYTranslation(), node.GetZTranslation(),
-                         node.GetZRotation(), node.GetYRotation(), node.GetXRotation());
+    return EnterTransformNode(node, 1);
 }
 
 void ThreeDObject3DVisitor::LeaveTransformation(ThreeDObjectTransformation& node)
 {
     PopTransform();
-    if (!m_fixed.IsEmpty() && node.ResetsFixedVertices())
-    {
-        const int depth = ModelviewStack::GetDepth();
-        CheckError();
-        m_fixed.Release(depth);
-    }
+    ReleaseFixedVertices(m_fixed, node);
     Unhighlight(node);
 }
 
 bool ThreeDObject3DVisitor::EnterTransform(ThreeDObjectTransform& node)
 {
-    Highlight(node);
-    return PushTransform(node, node.GetXTranslation(), node.GetYTranslation(), node.GetZTranslation(),
-                         node.GetZRotation(), node.GetYRotation(), node.GetXRotation());
+    return EnterTransformNode(node, 1);
 }
 
 void ThreeDObject3DVisitor::LeaveTransform(ThreeDObjectTransform& node)
 {
-    PopTransform();
-    Unhighlight(node);
+    LeaveTransformNode(node);
 }
 
 bool ThreeDObject3DVisitor::EnterTsoReference(ThreeDObjectTsoReference& node)
 {
-    Highlight(node);
-    const double degrees = 180 / Pi;
-    return PushTransform(node, node.GetXTranslation(), node.GetYTranslation(), node.GetZTranslation(),
-                         node.GetZRotation() * degrees, node.GetYRotation() * degrees,
-                         node.GetXRotation() * degrees);
+    // Its rotations are in radians.
+    return EnterTransformNode(node, 180 / Pi);
 }
 
 void ThreeDObject3DVisitor::LeaveTsoReference(ThreeDObjectTsoReference& node)
 {
-    PopTransform();
-    Unhighlight(node);
+    LeaveTransformNode(node);
 }
 
 bool ThreeDObject3DVisitor::EnterBillboard(ThreeDObjectBillboard& node)
@@ -401,8 +399,7 @@ bool ThreeDObject3DVisitor::EnterBillboard(ThreeDObjectBillboard& node)
 
 void ThreeDObject3DVisitor::LeaveBillboard(ThreeDObjectBillboard& node)
 {
-    PopTransform();
-    Unhighlight(node);
+    LeaveTransformNode(node);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -497,44 +494,13 @@ bool ThreeDObject3DVisitor::EnterExtObjectListObjects(ThreeDObjectExtObjectList&
 
 void ThreeDObject3DVisitor::DrawExternal(const std::string& name, bool nested)
 {
-    if (!m_passOptions.GetDraw(unsigned(DisplayClassObject)) || !m_makeTdo || m_failedObjects.contains(name))
+    if (!m_passOptions.GetDraw(unsigned(DisplayClassObject)) || !m_makeTdo)
         return;
+    // Missing or unreadable: drawn past, told once, not looked for again.
     Util::CountedPointer<TdoFile> file;
-    try
-    {
-        m_makeTdo->Make(file, name, "", false);
-    }
-    catch (const OpenGL::XOpenGL&)
-    {
-        throw;
-    }
-    catch (const Util::Exception& error)
-    {
-        // Missing or unreadable: drawn past, told once, not looked for again.
-        m_report.Add(error.GetText());
-        m_failedObjects.insert(name);
+    if (!MakeOnce(*m_makeTdo, file, name, m_failedObjects, m_report))
         return;
-    }
-    const std::string refused = m_externals.Enter(name, file.Get());
-    if (!refused.empty())
-    {
-        m_report.Add(refused + ": the repeat is not drawn");
-        return;
-    }
-    if (nested)
-        ++m_externalDepth;
-    struct Scope
-    {
-        ThreeDObject3DVisitor& visitor;
-        bool nested;
-        ~Scope()
-        {
-            if (nested)
-                --visitor.m_externalDepth;
-            visitor.m_externals.Leave();
-        }
-    } scope{*this, nested};
-    file->GetRoot()->Accept(*this);
+    WalkExternalObject(*this, *file, name, m_externals, nested ? &m_externalDepth : nullptr, m_report, "drawn");
 }
 
 void ThreeDObject3DVisitor::VisitExtObject(ThreeDObjectExtObject& node)
@@ -554,6 +520,14 @@ void ThreeDObject3DVisitor::VisitTracksideObject(ThreeDObjectTracksideObject& no
 // ---------------------------------------------------------------------------------------------
 // Plane orders: children back to front as the eye sees them.
 
+template <class Node>
+bool ThreeDObject3DVisitor::EnterPlaneOrderNode(Node& node, bool& reverse)
+{
+    Highlight(node);
+    reverse = EyeOnNegativeSide(node.GetPlane());
+    return true;
+}
+
 bool ThreeDObject3DVisitor::EnterPlaneCullFront(ThreeDObjectPlaneCullFront& node)
 {
     Highlight(node);
@@ -562,16 +536,12 @@ bool ThreeDObject3DVisitor::EnterPlaneCullFront(ThreeDObjectPlaneCullFront& node
 
 bool ThreeDObject3DVisitor::EnterPlaneOrder2(ThreeDObjectPlaneOrder2& node, bool& reverse)
 {
-    Highlight(node);
-    reverse = EyeOnNegativeSide(node.GetPlane());
-    return true;
+    return EnterPlaneOrderNode(node, reverse);
 }
 
 bool ThreeDObject3DVisitor::EnterPlaneOrder2CullFrontBack(ThreeDObjectPlaneOrder2CullFrontBack& node, bool& reverse)
 {
-    Highlight(node);
-    reverse = EyeOnNegativeSide(node.GetPlane());
-    return true;
+    return EnterPlaneOrderNode(node, reverse);
 }
 
 bool ThreeDObject3DVisitor::BeforePlaneOrder2CullFrontBackBackChild(ThreeDObjectPlaneOrder2CullFrontBack& node)
@@ -586,16 +556,12 @@ bool ThreeDObject3DVisitor::BeforePlaneOrder2CullFrontBackFrontChild(ThreeDObjec
 
 bool ThreeDObject3DVisitor::EnterPlaneOrder3(ThreeDObjectPlaneOrder3& node, bool& reverse)
 {
-    Highlight(node);
-    reverse = EyeOnNegativeSide(node.GetPlane());
-    return true;
+    return EnterPlaneOrderNode(node, reverse);
 }
 
 bool ThreeDObject3DVisitor::EnterPlaneOrder3CullFront(ThreeDObjectPlaneOrder3CullFront& node, bool& reverse)
 {
-    Highlight(node);
-    reverse = EyeOnNegativeSide(node.GetPlane());
-    return true;
+    return EnterPlaneOrderNode(node, reverse);
 }
 
 bool ThreeDObject3DVisitor::BeforePlaneOrder3CullFrontFrontChild(ThreeDObjectPlaneOrder3CullFront& node)
@@ -605,9 +571,7 @@ bool ThreeDObject3DVisitor::BeforePlaneOrder3CullFrontFrontChild(ThreeDObjectPla
 
 bool ThreeDObject3DVisitor::EnterPlaneOrder4CullFrontBack(ThreeDObjectPlaneOrder4CullFrontBack& node, bool& reverse)
 {
-    Highlight(node);
-    reverse = EyeOnNegativeSide(node.GetPlane());
-    return true;
+    return EnterPlaneOrderNode(node, reverse);
 }
 
 bool ThreeDObject3DVisitor::BeforePlaneOrder4CullFrontBackBackChild(ThreeDObjectPlaneOrder4CullFrontBack& node)
@@ -820,14 +784,9 @@ void ThreeDObject3DVisitor::VisitScaledBitmap(ThreeDObjectScaledBitmap& node)
         return;
     }
     const unsigned texture = m_passOptions.Wireframe ? 0 : m_textures.GetSrbTexture(name, *srb, m_report);
-    double scale = 1;
-    if (node.HasScale())
-        scale = node.GetScale();
-    else if (node.GetHeight() != 0)
-    {
-        const double span = srb->GetCorner(2).GetZ() - srb->GetCorner(0).GetZ();
-        scale = span != 0 ? node.GetHeight() / span : 1;
-    }
+    const double scale = ThreeDObjectGetBoundsVisitor::GetSpriteScale(
+        node.HasScale(), node.HasScale() ? node.GetScale() : 0, node.GetHeight(), srb->GetCorner(0).GetZ(),
+        srb->GetCorner(2).GetZ());
     const Vertex position = node.GetVertex();
     m_emitted.resize(4);
     for (U32 i = 0; i < 4; ++i)
@@ -903,6 +862,34 @@ void ThreeDObject3DVisitor::PopTexture()
     m_slots.Pop(0);
 }
 
+template <class Node>
+bool ThreeDObject3DVisitor::EnterClassTextureNode(Node& node)
+{
+    Highlight(node);
+    if (m_passOptions.GetTexture(unsigned(node.GetClass())))
+        PushTexture(node.GetTextureName());
+    else
+        m_slots.Push(0, TextureSlots::Entry());
+    return true;
+}
+
+template <class Node>
+bool ThreeDObject3DVisitor::EnterClassTextureSelectorNode(Node& node)
+{
+    Highlight(node);
+    if (!m_passOptions.Wireframe && m_passOptions.GetTexture(unsigned(node.GetClass())))
+        PushSelectedTexture(node.GetTextureSlot());
+    else
+        m_slots.Push(0, TextureSlots::Entry());
+    return true;
+}
+
+void ThreeDObject3DVisitor::LeaveTextureNode(ThreeDObject& node)
+{
+    PopTexture();
+    Unhighlight(node);
+}
+
 bool ThreeDObject3DVisitor::Slot0Textured() const
 {
     return !m_passOptions.Wireframe && !m_slots.NoMip(0);
@@ -932,8 +919,7 @@ bool ThreeDObject3DVisitor::EnterTexture(ThreeDObjectTexture& node)
 
 void ThreeDObject3DVisitor::LeaveTexture(ThreeDObjectTexture& node)
 {
-    PopTexture();
-    Unhighlight(node);
+    LeaveTextureNode(node);
 }
 
 void ThreeDObject3DVisitor::VisitTexture2(ThreeDObjectTexture2& node)
@@ -951,34 +937,22 @@ void ThreeDObject3DVisitor::VisitTexture2(ThreeDObjectTexture2& node)
 
 bool ThreeDObject3DVisitor::EnterClassTexture(ThreeDObjectClassTexture& node)
 {
-    Highlight(node);
-    if (m_passOptions.GetTexture(unsigned(node.GetClass())))
-        PushTexture(node.GetTextureName());
-    else
-        m_slots.Push(0, TextureSlots::Entry());
-    return true;
+    return EnterClassTextureNode(node);
 }
 
 void ThreeDObject3DVisitor::LeaveClassTexture(ThreeDObjectClassTexture& node)
 {
-    PopTexture();
-    Unhighlight(node);
+    LeaveTextureNode(node);
 }
 
 bool ThreeDObject3DVisitor::EnterClassTextureMaterial(ThreeDObjectClassTextureMaterial& node)
 {
-    Highlight(node);
-    if (m_passOptions.GetTexture(unsigned(node.GetClass())))
-        PushTexture(node.GetTextureName());
-    else
-        m_slots.Push(0, TextureSlots::Entry());
-    return true;
+    return EnterClassTextureNode(node);
 }
 
 void ThreeDObject3DVisitor::LeaveClassTextureMaterial(ThreeDObjectClassTextureMaterial& node)
 {
-    PopTexture();
-    Unhighlight(node);
+    LeaveTextureNode(node);
 }
 
 bool ThreeDObject3DVisitor::EnterTextureSelector(ThreeDObjectTextureSelector& node)
@@ -990,40 +964,27 @@ bool ThreeDObject3DVisitor::EnterTextureSelector(ThreeDObjectTextureSelector& no
 
 void ThreeDObject3DVisitor::LeaveTextureSelector(ThreeDObjectTextureSelector& node)
 {
-    PopTexture();
-    Unhighlight(node);
+    LeaveTextureNode(node);
 }
 
 bool ThreeDObject3DVisitor::EnterClassTextureSelector(ThreeDObjectClassTextureSelector& node)
 {
-    Highlight(node);
-    if (!m_passOptions.Wireframe && m_passOptions.GetTexture(unsigned(node.GetClass())))
-        PushSelectedTexture(node.GetTextureSlot());
-    else
-        m_slots.Push(0, TextureSlots::Entry());
-    return true;
+    return EnterClassTextureSelectorNode(node);
 }
 
 void ThreeDObject3DVisitor::LeaveClassTextureSelector(ThreeDObjectClassTextureSelector& node)
 {
-    PopTexture();
-    Unhighlight(node);
+    LeaveTextureNode(node);
 }
 
 bool ThreeDObject3DVisitor::EnterClassTextureSelectorMaterial(ThreeDObjectClassTextureSelectorMaterial& node)
 {
-    Highlight(node);
-    if (!m_passOptions.Wireframe && m_passOptions.GetTexture(unsigned(node.GetClass())))
-        PushSelectedTexture(node.GetTextureSlot());
-    else
-        m_slots.Push(0, TextureSlots::Entry());
-    return true;
+    return EnterClassTextureSelectorNode(node);
 }
 
 void ThreeDObject3DVisitor::LeaveClassTextureSelectorMaterial(ThreeDObjectClassTextureSelectorMaterial& node)
 {
-    PopTexture();
-    Unhighlight(node);
+    LeaveTextureNode(node);
 }
 
 bool ThreeDObject3DVisitor::EnterMultipleTextures(ThreeDObjectMultipleTextures& node)
@@ -1048,22 +1009,9 @@ void ThreeDObject3DVisitor::VisitTextureCoords(ThreeDObjectTextureCoords& node)
 {
     Highlight(node);
     if (node.HasTextureVertices())
-    {
-        const int count = node.GetVertexCount();
-        std::vector<double> uv;
-        uv.reserve(std::size_t(count > 0 ? count : 0) * 2);
-        for (int i = 0; i < count; ++i)
-        {
-            const TextureVertex t = node.GetTextureVertex(i);
-            uv.push_back(t.GetU());
-            uv.push_back(t.GetV());
-        }
-        m_arrays.SetTextureCoords(std::move(uv));
-    }
+        m_arrays.SetTextureCoords(TextureCoordsOf(node, node.GetVertexCount()));
     else
-    {
         m_arrays.FreeTextureCoords();
-    }
     Unhighlight(node);
 }
 
@@ -1129,21 +1077,9 @@ void FillArrays(ThreeDObject& node, Node& vertices, ClientArrays& arrays, Drawin
     arrays.SetVertices(std::move(xyz));
     arrays.SetNormals(std::move(normals));
     if (vertices.HasTextureVertices())
-    {
-        std::vector<double> uv;
-        uv.reserve(n * 2);
-        for (int i = 0; i < count; ++i)
-        {
-            const TextureVertex t = vertices.GetTextureVertex(i);
-            uv.push_back(t.GetU());
-            uv.push_back(t.GetV());
-        }
-        arrays.SetTextureCoords(std::move(uv));
-    }
+        arrays.SetTextureCoords(TextureCoordsOf(vertices, count));
     else
-    {
         arrays.FreeTextureCoords();
-    }
 }
 } // namespace
 
@@ -1247,11 +1183,16 @@ void ThreeDObject3DVisitor::EndSection()
     CloseTextureScope();
 }
 
-bool ThreeDObject3DVisitor::EnterShape(ThreeDObjectShape& node)
+bool ThreeDObject3DVisitor::EnterSectionNode(ThreeDObject& node)
 {
     Highlight(node);
     BeginSection();
     return true;
+}
+
+bool ThreeDObject3DVisitor::EnterShape(ThreeDObjectShape& node)
+{
+    return EnterSectionNode(node);
 }
 
 void ThreeDObject3DVisitor::LeaveShape(ThreeDObjectShape& node)
@@ -1334,9 +1275,7 @@ void ThreeDObject3DVisitor::DrawQuad(ThreeDObject& node, const SectionQuad& quad
 
 bool ThreeDObject3DVisitor::EnterFSection(ThreeDObjectFSection& node)
 {
-    Highlight(node);
-    BeginSection();
-    return true;
+    return EnterSectionNode(node);
 }
 
 void ThreeDObject3DVisitor::LeaveFSection(ThreeDObjectFSection& node)
@@ -1353,20 +1292,12 @@ void ThreeDObject3DVisitor::LeaveFSection(ThreeDObjectFSection& node)
 
 bool ThreeDObject3DVisitor::EnterTrackDetail(ThreeDObjectTrackDetail& node)
 {
-    Highlight(node);
-    BeginSection();
-    return true;
+    return EnterSectionNode(node);
 }
 
 void ThreeDObject3DVisitor::LeaveTrackDetail(ThreeDObjectTrackDetail& node)
 {
-    std::vector<double> uv;
-    for (int i = 0; i < ThreeDObjectTrackDetail::VertexCount; ++i)
-    {
-        const TextureVertex t = node.GetTextureVertex(i);
-        uv.push_back(t.GetU());
-        uv.push_back(t.GetV());
-    }
+    const std::vector<double> uv = TextureCoordsOf(node, ThreeDObjectTrackDetail::VertexCount);
     DrawQuad(node, DetailQuad(node), &uv);
     EndSection();
     Unhighlight(node);

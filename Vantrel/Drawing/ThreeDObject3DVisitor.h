@@ -206,6 +206,14 @@ private:
     bool PushTransform(Velmo::Papy::ThreeDObject& node, double x, double y, double z, double zDegrees,
                        double yDegrees, double xDegrees);
     void PopTransform();
+    // The enter of a node with a translation and rotations about Z, Y, X: pushed as
+    // PushTransform does, the rotations multiplied by degreesPerUnit. Its leave pops it.
+    template <class Node>
+    bool EnterTransformNode(Node& node, double degreesPerUnit);
+    void LeaveTransformNode(Velmo::Papy::ThreeDObject& node);
+    // The enter of a plane order: children in reverse when the eye is on the plane's negative side.
+    template <class Node>
+    bool EnterPlaneOrderNode(Node& node, bool& reverse);
     // The current modelview (column-major), and the eye distance of a point under it.
     void ReadModelview(double modelview[16]);
     double EyeDistance(const Velmo::Papy::Vertex& point);
@@ -227,6 +235,14 @@ private:
     void PushTexture(const std::string& name);
     void PushSelectedTexture(unsigned selector);
     void PopTexture();
+    // The enters of the class textures: the node's texture (or, outside wireframe, its
+    // selected slot's) when its class is textured, else none; the leave of a node that pushed
+    // slot 0 pops it.
+    template <class Node>
+    bool EnterClassTextureNode(Node& node);
+    template <class Node>
+    bool EnterClassTextureSelectorNode(Node& node);
+    void LeaveTextureNode(Velmo::Papy::ThreeDObject& node);
     // Texturing on with slot 0's texture bound (and the texture function set to modulate).
     void BindSlot0(bool modulate);
     void UnbindSlot0();
@@ -238,6 +254,8 @@ private:
     void DrawQuad(Velmo::Papy::ThreeDObject& node, const SectionQuad& quad, const std::vector<double>* ownCoords);
     void BeginSection();
     void EndSection();
+    // The enter of a node that is a section of its own (a shape, a floor section, a detail).
+    bool EnterSectionNode(Velmo::Papy::ThreeDObject& node);
     // Opens a scope in which a Texture2 stays pushed until the scope ends.
     void OpenTextureScope();
     void CloseTextureScope();

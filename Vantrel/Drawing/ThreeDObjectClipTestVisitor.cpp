@@ -26,7 +26,11 @@
 #include "Papy/Model/ThreeDObjectVertexFixer.h"
 #include "Util/OpenGL/XOpenGL.h"
 #include "Vantrel/Drawing/DrawingMessages.h"
+#include "Vantrel/Drawing/ExternalObjectWalk.h"
 #include "Vantrel/Drawing/EyeSpacePlane.h"
+#include "Vantrel/Drawing/FileErrors.h"
+#include "Vantrel/Drawing/NodeTransforms.h"
+#include "Vantrel/Drawing/ThreeDObjectGetBoundsVisitor.h"
 
 using namespace Velmo;
 using namespace Velmo::Papy;
@@ -275,39 +279,14 @@ void ThreeDObjectClipTestVisitor::AfterPlaneOrder4CullFrontBackNearChild(ThreeDO
 
 bool ThreeDObjectClipTestVisitor::EnterTransformation(ThreeDObjectTransformation& node)
 {
-    const double values[6] = {node.GetXTranslation(), node.GetYTranslation(), node.GetZTranslation(),
-                              node.GetZRotation(), node.GetYRotation(), node.GetXRotation()};
-    for (double value : values)
-    {
-        if (!std::isfinite(value))
-        {
-            m_report.Add(DrawingMessages::NotFinite(node.GetId()));
-            m_matrices.Skip();
-            return false;
-        }
-    }
-    if (!m_matrices.Push())
-    {
-        m_report.Add(ModelviewStack::FullMessage());
-        return false;
-    }
-    glTranslated(values[0], values[1], values[2]);
-    glRotated(values[3], 0, 0, 1);
-    glRotated(values[4], 0, 1, 0);
-    glRotated(values[5], 1, 0, 0);
-    CheckError();
-    return true;
+    return PushNodeTransform(m_matrices, m_report, node, node.GetXTranslation(), node.GetYTranslation(),
+                             node.GetZTranslation(), node.GetZRotation(), node.GetYRotation(), node.GetXRotation());
 }
 
 void ThreeDObjectClipTestVisitor::LeaveTransformation(ThreeDObjectTransformation& node)
 {
     m_matrices.Pop();
-    if (!m_fixed.IsEmpty() && node.ResetsFixedVertices())
-    {
-        const int depth = ModelviewStack::GetDepth();
-        CheckError();
-        m_fixed.Release(depth);
-    }
+    ReleaseFixedVertices(m_fixed, node);
 }
 
 void ThreeDObjectClipTestVisitor::VisitVertexFixer(ThreeDObjectVertexFixer& node)
@@ -324,40 +303,12 @@ void ThreeDObjectClipTestVisitor::VisitVertexFixer(ThreeDObjectVertexFixer& node
 void ThreeDObjectClipTestVisitor::VisitExtObject(ThreeDObjectExtObject& node)
 {
     const std::string name = node.GetObjectName();
-    if (!m_makeTdo || m_failedObjects.contains(name))
+    if (!m_makeTdo)
         return;
     Util::CountedPointer<TdoFile> file;
-    try
-    {
-        m_makeTdo->Make(file, name, "", false);
-    }
-    catch (const OpenGL::XOpenGL&)
-    {
-        throw;
-    }
-    catch (const Util::Exception& error)
-    {
-        m_report.Add(error.GetText());
-        m_failedObjects.insert(name);
+    if (!MakeOnce(*m_makeTdo, file, name, m_failedObjects, m_report))
         return;
-    }
-    const std::string refused = m_externals.Enter(name, file.Get());
-    if (!refused.empty())
-    {
-        m_report.Add(refused + ": the repeat is not tested");
-        return;
-    }
-    ++m_externalDepth;
-    struct Scope
-    {
-        ThreeDObjectClipTestVisitor& visitor;
-        ~Scope()
-        {
-            --visitor.m_externalDepth;
-            visitor.m_externals.Leave();
-        }
-    } scope{*this};
-    file->GetRoot()->Accept(*this);
+    WalkExternalObject(*this, *file, name, m_externals, &m_externalDepth, m_report, "tested");
 }
 
 bool ThreeDObjectClipTestVisitor::EnterHandle(ThreeDObjectHandle&)
@@ -435,32 +386,12 @@ void ThreeDObjectClipTestVisitor::VisitScaledBitmap(ThreeDObjectScaledBitmap& no
         m_report.Add(DrawingMessages::NoScaledBitmaps());
         return;
     }
-    const std::string name = node.GetSrbName();
-    if (m_failedObjects.contains(name))
-        return;
     Util::CountedPointer<SrbFile> srb;
-    try
-    {
-        m_makeSrb->Make(srb, name, "", false);
-    }
-    catch (const OpenGL::XOpenGL&)
-    {
-        throw;
-    }
-    catch (const Util::Exception& error)
-    {
-        m_report.Add(error.GetText());
-        m_failedObjects.insert(name);
+    if (!MakeOnce(*m_makeSrb, srb, node.GetSrbName(), m_failedObjects, m_report))
         return;
-    }
-    double scale = 1;
-    if (node.HasScale())
-        scale = node.GetScale();
-    else if (node.GetHeight() != 0)
-    {
-        const double span = srb->GetCorner(2).GetZ() - srb->GetCorner(0).GetZ();
-        scale = span != 0 ? node.GetHeight() / span : 1;
-    }
+    const double scale = ThreeDObjectGetBoundsVisitor::GetSpriteScale(
+        node.HasScale(), node.HasScale() ? node.GetScale() : 0, node.GetHeight(), srb->GetCorner(0).GetZ(),
+        srb->GetCorner(2).GetZ());
     BeginNode();
     const Vertex position = node.GetVertex();
     for (U32 i = 0; i < 4; ++i)
