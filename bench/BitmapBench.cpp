@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchTiming.h"
 #include "Papy/Bitmap/BitmapOperations.h"
 #include "Papy/Bitmap/BitmapSimple.h"
 #include "Papy/Bitmap/GPLMipFile.h"
@@ -35,21 +36,9 @@ const U32 Side = 1024;
 const U32 Levels = 11;
 const int Runs = 7;
 
-double Milliseconds(const std::function<void()>& work)
-{
-    auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
 void Report(const char* what, const std::function<void()>& work, double target)
 {
-    std::vector<double> times;
-    for (int i = 0; i < Runs; ++i)
-        times.push_back(Milliseconds(work));
-    std::sort(times.begin(), times.end());
-    std::printf("%-52s best %8.2f ms  median %8.2f ms  (target < %.0f ms)\n", what, times.front(), times[Runs / 2],
-                target);
+    BenchTiming::Report(what, work, target, Runs, 52);
 }
 
 volatile float sink;

@@ -18,6 +18,7 @@
 
 #include <unistd.h>
 
+#include "bench/BenchTiming.h"
 #include "Papy/Bitmap/GPLMipFile.h"
 #include "Papy/Factory/FileFactoryRegistry.h"
 #include "Util/Exception.h"
@@ -32,21 +33,9 @@ namespace
 {
 const int Runs = 5;
 
-double Milliseconds(const std::function<void()>& work)
-{
-    auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
 void Report(const char* what, const std::function<void()>& work, double target)
 {
-    std::vector<double> times;
-    for (int i = 0; i < Runs; ++i)
-        times.push_back(Milliseconds(work));
-    std::sort(times.begin(), times.end());
-    std::printf("%-58s best %8.2f ms  median %8.2f ms  (target < %.0f ms)\n", what, times.front(), times[Runs / 2],
-                target);
+    BenchTiming::Report(what, work, target, Runs, 58);
 }
 
 bool Generate(const std::string& arguments)

@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "CountingMake.h"
 #include "GLContext.h"
 #include "Papy/Bitmap/MipFile.h"
 #include "Papy/Factory/FileFactoryRegistry.h"
@@ -38,6 +39,7 @@
 #include "Vantrel/Drawing/ThreeDObjectViewState.h"
 
 using namespace Velmo::Papy;
+using DrawingTest::CountingMake;
 using Velmo::Util::CountedPointer;
 
 namespace
@@ -76,30 +78,6 @@ void Figure(const char* what, double seconds, double target)
     else
         std::printf("%-52s %9.3f s\n", what, seconds);
 }
-
-// Requests counted by name, handed on to the folder's own facet of the kind.
-template <class Kind>
-class CountingMake : public Kind
-{
-public:
-    typedef typename Kind::ObjectType Object;
-    explicit CountingMake(CountedPointer<Kind> inner) : m_inner(std::move(inner)) {}
-    void Make(CountedPointer<Object>& object, const std::string& name, const std::string& extension,
-              bool datOnly) override
-    {
-        ++Requests[name];
-        m_inner->Make(object, name, extension, datOnly);
-    }
-    void Adopt(const CountedPointer<Object>& object, const std::string& name, const std::string& extension) override
-    {
-        m_inner->Adopt(object, name, extension);
-    }
-    void PurgeCache() override { m_inner->PurgeCache(); }
-    std::map<std::string, int> Requests;
-
-private:
-    CountedPointer<Kind> m_inner;
-};
 
 void TrackPlan(const VelmoTest::TempFolder& folder, int segments, double length, GLContext& context)
 {

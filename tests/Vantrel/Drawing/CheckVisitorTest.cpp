@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "CountingMake.h"
 #include "DrawingSamples.h"
 #include "Papy/Bitmap/MipFile.h"
 #include "Papy/Bitmap/SrbFile.h"
@@ -10,35 +11,10 @@
 
 namespace
 {
+using DrawingTest::CountingMake;
 using DrawingTest::Samples;
 using Velmo::Util::CountedPointer;
 using namespace Velmo::Papy;
-
-// A Make facet that hands every request to another factory's facet of its kind and counts the
-// requests by name.
-template <class Kind>
-class CountingMake : public Kind
-{
-public:
-    typedef typename Kind::ObjectType Object;
-    explicit CountingMake(CountedPointer<Kind> inner) : m_inner(std::move(inner)) {}
-    void Make(CountedPointer<Object>& object, const std::string& name, const std::string& extension,
-              bool datOnly) override
-    {
-        ++Requests[name];
-        m_inner->Make(object, name, extension, datOnly);
-    }
-    void Adopt(const CountedPointer<Object>& object, const std::string& name, const std::string& extension) override
-    {
-        m_inner->Adopt(object, name, extension);
-    }
-    void PurgeCache() override { m_inner->PurgeCache(); }
-
-    std::map<std::string, int> Requests;
-
-private:
-    CountedPointer<Kind> m_inner;
-};
 
 // A factory over the GPL sample folder that counts texture and object requests.
 struct CountingFactory

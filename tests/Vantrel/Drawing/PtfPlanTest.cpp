@@ -10,6 +10,7 @@
 #include <iterator>
 #include <limits>
 
+#include "BrokenSamples.h"
 #include "DrawingSamples.h"
 #include "GLContext.h"
 #include "Papy/N4/N4ArchiverLists.h"
@@ -170,16 +171,12 @@ TEST(PtfPlan, BrokenTrackFilesEndInOurErrorsAndLeaveOpenGLClean)
 {
     GLContext context(16, 16);
     VELMO_REQUIRE_GL(context);
-    std::ifstream in(Samples::Get().Path("n4/plan.ptf"), std::ios::binary);
-    const VelmoTest::Bytes sample{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const VelmoTest::Bytes sample = DrawingTest::SampleBytes("n4/plan.ptf");
     ASSERT_FALSE(sample.empty());
     const auto factory = Samples::Get().Factory("n4");
     auto use = [&](const VelmoTest::Bytes& bytes) {
-        auto* buffer = new Velmo::Util::CharBuffer("plan.ptf");
-        CountedPointer<Velmo::Util::BinaryStream> stream(buffer);
-        buffer->Attach(std::uint32_t(bytes.size()), bytes.data());
-        CountedPointer<Velmo::Papy::TdoFile> file(
-            new Velmo::Papy::N4TdoFile(stream, Velmo::Papy::GetN4PtfArchivers(), nullptr));
+        CountedPointer<Velmo::Papy::TdoFile> file(new Velmo::Papy::N4TdoFile(
+            DrawingTest::StreamOver("plan.ptf", bytes), Velmo::Papy::GetN4PtfArchivers(), nullptr));
         const auto root = Samples::Root(file);
         if (!root)
             return;
@@ -194,19 +191,7 @@ TEST(PtfPlan, BrokenTrackFilesEndInOurErrorsAndLeaveOpenGLClean)
             EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
             throw;
         }
-        glPushMatrix();
-        glLoadIdentity();
-        ThreeDObjectGetBoundsVisitor bounds(factory, DrawOptions());
-        try
-        {
-            root->Accept(bounds);
-        }
-        catch (...)
-        {
-            glPopMatrix();
-            throw;
-        }
-        glPopMatrix();
+        DrawingTest::WalkBounds(*root, factory);
     };
     VelmoTest::Robustness check("plan.ptf", sample);
     const VelmoTest::RobustnessTally tally = check.Mutations(20261209, 300, use);

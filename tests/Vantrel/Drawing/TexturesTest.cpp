@@ -54,11 +54,21 @@ void ExpectTexels(const GLContext& context, const Rgb (&texels)[2][2])
 }
 } // namespace
 
-TEST(Textures, TwoByTwoTextureShowsItsFourTexelsExactly)
+// Each test draws in a context of its own with the squares' view (skipped without OpenGL).
+class Textures : public testing::Test
 {
-    GLContext context(64, 64);
-    VELMO_REQUIRE_GL(context);
-    SetView();
+protected:
+    void SetUp() override
+    {
+        VELMO_REQUIRE_GL(context);
+        SetView();
+    }
+
+    GLContext context{64, 64};
+};
+
+TEST_F(Textures, TwoByTwoTextureShowsItsFourTexelsExactly)
+{
     Textured scene;
     scene.Draw("check");
     ExpectTexels(context, CheckTexels);
@@ -69,11 +79,8 @@ TEST(Textures, TwoByTwoTextureShowsItsFourTexelsExactly)
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
-TEST(Textures, FirstLevelRefusedByTheProxyFallsBackToTheSecond)
+TEST_F(Textures, FirstLevelRefusedByTheProxyFallsBackToTheSecond)
 {
-    GLContext context(64, 64);
-    VELMO_REQUIRE_GL(context);
-    SetView();
     {
         // Accepted: the 4 x 4 first level, one colour.
         Textured scene;
@@ -107,11 +114,8 @@ TEST(Textures, FirstLevelRefusedByTheProxyFallsBackToTheSecond)
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
-TEST(Textures, SecondUseOfANameUploadsNothing)
+TEST_F(Textures, SecondUseOfANameUploadsNothing)
 {
-    GLContext context(64, 64);
-    VELMO_REQUIRE_GL(context);
-    SetView();
     Textured scene;
     // Two texture nodes of one name in one frame, then two more frames.
     scene.Draw("twice");
@@ -124,11 +128,8 @@ TEST(Textures, SecondUseOfANameUploadsNothing)
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
-TEST(Textures, WireframeTexturePushesNothingWhileMultipleTexturesStillLoad)
+TEST_F(Textures, WireframeTexturePushesNothingWhileMultipleTexturesStillLoad)
 {
-    GLContext context(64, 64);
-    VELMO_REQUIRE_GL(context);
-    SetView();
     Textured scene;
     DrawOptions wireframe;
     wireframe.Wireframe = true;
@@ -159,11 +160,8 @@ TEST(Textures, WireframeTexturePushesNothingWhileMultipleTexturesStillLoad)
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
-TEST(Textures, APolygonWithoutTextureVerticesDrawsUntexturedUnderATexture)
+TEST_F(Textures, APolygonWithoutTextureVerticesDrawsUntexturedUnderATexture)
 {
-    GLContext context(64, 64);
-    VELMO_REQUIRE_GL(context);
-    SetView();
     Textured scene;
     scene.Draw("plain");
     EXPECT_COLOUR_AT(context, 0, 0, Red);
@@ -172,11 +170,8 @@ TEST(Textures, APolygonWithoutTextureVerticesDrawsUntexturedUnderATexture)
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
-TEST(Textures, AShapeDrawsWithItsFirstTextureNotItsLightMap)
+TEST_F(Textures, AShapeDrawsWithItsFirstTextureNotItsLightMap)
 {
-    GLContext context(64, 64);
-    VELMO_REQUIRE_GL(context);
-    SetView();
     auto factory = FactoryOf("n4-track");
     auto file = LoadObject(factory, "lightmap");
     ThreeDObject3DVisitor visitor(factory);
@@ -189,11 +184,8 @@ TEST(Textures, AShapeDrawsWithItsFirstTextureNotItsLightMap)
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
-TEST(Textures, DestroyGLDeletesTheCachedNames)
+TEST_F(Textures, DestroyGLDeletesTheCachedNames)
 {
-    GLContext context(16, 16);
-    VELMO_REQUIRE_GL(context);
-    SetView();
     Textured scene;
     scene.Draw("multi");
     std::vector<GLuint> names;

@@ -47,12 +47,19 @@ std::string Paint(State& state, ThreeDObjectViewPainter& painter, const Velmo::P
     return report.IsEmpty() ? "" : report.GetMessages().front();
 }
 
-State Track3D(const Velmo::Util::CountedPointer<Velmo::Papy::TdoFile>& file)
+// The state of a pane of a size, sized as the painter sizes it, in a mode (a command).
+State Viewing(int width, int height, State::Command mode)
 {
     State state;
-    state.OnSize(32, 32);
+    state.OnSize(width, height);
     ThreeDObjectViewPainter::Resize(state);
-    state.Execute(State::Track3DCommand);
+    state.Execute(mode);
+    return state;
+}
+
+State Track3D(const Velmo::Util::CountedPointer<Velmo::Papy::TdoFile>& file)
+{
+    State state = Viewing(32, 32, State::Track3DCommand);
     state.OnSelection(Samples::Root(file)->GetId());
     return state;
 }
@@ -121,10 +128,7 @@ TEST(ViewPainter, AMissingExternalObjectIsReportedOnceOverFivePaintsAndTheStackS
     GLContext context(32, 32);
     VELMO_REQUIRE_GL(context);
     const auto file = Samples::Get().Gpl("lost");
-    State state;
-    state.OnSize(32, 32);
-    ThreeDObjectViewPainter::Resize(state);
-    state.Execute(State::ThreeDCommand);
+    State state = Viewing(32, 32, State::ThreeDCommand);
     state.OnSelection(Samples::Root(file)->GetId());
     ThreeDObjectViewPainter painter;
     const int depth = StackDepth();
@@ -147,10 +151,7 @@ TEST(ViewPainter, ThreeDModeFramesTheNodeAndCallsTheDrawingWithTheOptionsAndNode
     GLContext context(30, 10);
     VELMO_REQUIRE_GL(context);
     const auto file = Samples::Get().Gpl("rotated");
-    State state;
-    state.OnSize(30, 10);
-    ThreeDObjectViewPainter::Resize(state);
-    state.Execute(State::ThreeDCommand);
+    State state = Viewing(30, 10, State::ThreeDCommand);
     const int root = Samples::Root(file)->GetId();
     state.OnSelection(root);
     int calls = 0;

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "BrokenSamples.h"
 #include "DrawingSamples.h"
 #include "GLContext.h"
 #include "Papy/GPL/GPLTdoFile.h"
@@ -27,32 +28,16 @@ TEST(VisitorRobustness, BrokenObjectFilesEndTheCheckAndTheBoundsInOurErrors)
     // Sprites, external objects, a car with fixed vertices, state splitters, textures.
     for (const char* name : {"sprite", "a", "fixed-kept", "state", "textured"})
     {
-        std::ifstream in(Samples::Get().Path(std::string("gpl/") + name + ".3do"), std::ios::binary);
-        const VelmoTest::Bytes sample{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        const VelmoTest::Bytes sample = DrawingTest::SampleBytes(std::string("gpl/") + name + ".3do");
         ASSERT_FALSE(sample.empty()) << name;
         auto use = [&](const VelmoTest::Bytes& bytes) {
-            auto* buffer = new Velmo::Util::CharBuffer(name);
-            CountedPointer<Velmo::Util::BinaryStream> stream(buffer);
-            buffer->Attach(std::uint32_t(bytes.size()), bytes.data());
-            CountedPointer<TdoFile> file(new GPLTdoFile(stream));
+            CountedPointer<TdoFile> file(new GPLTdoFile(DrawingTest::StreamOver(name, bytes)));
             const auto root = Samples::Root(file);
             if (!root)
                 return;
             ThreeDObjectCheckVisitor check(factory);
             root->Accept(check);
-            glPushMatrix();
-            glLoadIdentity();
-            ThreeDObjectGetBoundsVisitor bounds(factory, DrawOptions());
-            try
-            {
-                root->Accept(bounds);
-            }
-            catch (...)
-            {
-                glPopMatrix();
-                throw;
-            }
-            glPopMatrix();
+            DrawingTest::WalkBounds(*root, factory);
         };
         VelmoTest::Robustness(name, sample).Mutations(20261209, 150, use);
     }

@@ -7,23 +7,14 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/image.h>
-#include <wx/init.h>
-#include <wx/log.h>
 
 #include "GuiKit.h"
+#include "ToolkitLoop.h"
 #include "Vantrel/App/MainFrame.h"
 #include "Vantrel/App/VantrelApp.h"
 
 namespace
 {
-// A failed toolkit check (an unexpected dialog under wxTEST_DIALOG among them) fails the test.
-void ReportAssert(const wxString& file, int line, const wxString& function, const wxString& condition,
-                  const wxString& message)
-{
-    ADD_FAILURE_AT(file.utf8_string().c_str(), line)
-        << function.utf8_string() << ": " << condition.utf8_string() << " " << message.utf8_string();
-}
-
 bool EndsWith(const std::string& text, const std::string& end)
 {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
@@ -66,28 +57,18 @@ int main(int argc, char** argv)
         GTEST_FLAG_SET(filter, filter);
     }
 
-    wxApp::SetInstance(new CVantrelApp);
-    int appArgc = 1;
-    char* appArgv[] = {argv[0], nullptr};
-    if (!wxEntryStart(appArgc, appArgv))
+    if (!GuiTest::StartToolkit(new CVantrelApp, argv[0]))
         return 2;
-    wxSetAssertHandler(ReportAssert);
-    wxLog::EnableLogging(false);
     wxImage::AddHandler(new wxPNGHandler);
     if (!wxTheApp->CallOnInit())
         return 3;
     GuiTest::FailOnMessages();
-    int result = 1;
-    wxTheApp->CallAfter([&result] {
+    return GuiTest::RunInLoop([] {
         // The main window is up and painted before the first test.
         GuiTest::PumpUntil([] { return GuiTest::Frame().IsShownOnScreen(); });
-        result = RUN_ALL_TESTS();
+        const int result = RUN_ALL_TESTS();
         GuiTest::CloseAll();
         wxTheApp->GetTopWindow()->Destroy();
-        wxTheApp->ExitMainLoop();
+        return result;
     });
-    wxTheApp->OnRun();
-    wxTheApp->OnExit();
-    wxEntryCleanup();
-    return result;
 }

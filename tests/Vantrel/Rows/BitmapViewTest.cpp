@@ -9,6 +9,7 @@
 #include <fstream>
 #include <memory>
 
+#include "BitmapListing.h"
 #include "FileViewSamples.h"
 #include "Papy/Bitmap/GPLMipFile.h"
 #include "Papy/Bitmap/GPLPbfFile.h"
@@ -27,6 +28,9 @@ using namespace Velmo::Papy;
 
 namespace
 {
+using FileViewsTest::Level;
+using FileViewsTest::BitmapListing;
+
 std::string Folder()
 {
     return FileViewsTest::Samples("bitmap");
@@ -69,35 +73,6 @@ BitmapViewModel Model(const std::string& name)
         if (row[0] == name)
             return Model(name, row[1]);
     return Model(name, "mip");
-}
-
-// A channel of the generator's listing as an 8-bit channel.
-int Byte(double value)
-{
-    return int(value * 255 + 0.5);
-}
-
-struct Level
-{
-    unsigned width = 0, height = 0;
-    std::vector<std::array<double, 4>> pixels;
-};
-
-std::vector<Level> Listing(const std::string& name)
-{
-    std::ifstream in(Folder() + "/" + name + ".pixels");
-    std::string word;
-    std::size_t count = 0;
-    in >> word >> count;
-    std::vector<Level> levels(count);
-    for (Level& level : levels)
-    {
-        in >> word >> level.width >> level.height;
-        level.pixels.resize(std::size_t(level.width) * level.height);
-        for (auto& p : level.pixels)
-            in >> p[0] >> p[1] >> p[2] >> p[3];
-    }
-    return levels;
 }
 
 std::vector<std::string> Texts(const std::vector<BitmapViewItem>& items)
@@ -154,7 +129,7 @@ TEST(BitmapView, ImagesHoldTheGeneratorsPixels)
         SCOPED_TRACE(name);
         BitmapViewModel model = Model(name, row[1]);
         model.MakeImages();
-        std::vector<Level> levels = Listing(name);
+        std::vector<Level> levels = BitmapListing(name);
         ASSERT_EQ(model.GetImageCount(), levels.size()) << name;
         ASSERT_EQ(model.GetBitmapCount(), levels.size()) << name;
         for (std::size_t m = 0; m < levels.size(); ++m)
@@ -172,10 +147,10 @@ TEST(BitmapView, ImagesHoldTheGeneratorsPixels)
                     const U8* colour = images.Colour.At(r, c);
                     const U8* alpha = images.Alpha.At(r, c);
                     ASSERT_EQ((std::array<int, 3>{colour[0], colour[1], colour[2]}),
-                              (std::array<int, 3>{Byte(p[0]), Byte(p[1]), Byte(p[2])}))
+                              (std::array<int, 3>{p[0], p[1], p[2]}))
                         << name << " level " << m << " pixel " << r << "," << c;
                     ASSERT_EQ((std::array<int, 3>{alpha[0], alpha[1], alpha[2]}),
-                              (std::array<int, 3>{Byte(p[3]), Byte(p[3]), Byte(p[3])}))
+                              (std::array<int, 3>{p[3], p[3], p[3]}))
                         << name << " level " << m << " pixel " << r << "," << c;
                 }
         }

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "FileViewSamples.h"
+#include "LytListing.h"
 #include "Papy/Race/GPLLytFile.h"
 #include "Util/Clipboard.h"
 #include "Util/Exception.h"
@@ -18,6 +19,9 @@ using namespace Velmo;
 
 namespace
 {
+using FileViewsTest::Listed;
+using FileViewsTest::LytListing;
+
 std::string Sample(const std::string& name)
 {
     return FileViewsTest::ReadText(FileViewsTest::Samples("lyt") + "/" + name);
@@ -36,40 +40,6 @@ std::string Saved(const Papy::LytFile& file)
     file.Save(stream);
     std::vector<U8> bytes = stream.GetBytes();
     return std::string(bytes.begin(), bytes.end());
-}
-
-// The generator's listing: per control its type, x, y, width, height, string id, group,
-// parent group, relative-to control, relative value, four further values and its name.
-struct Listed
-{
-    std::vector<std::string> numbers;
-    std::string name;
-};
-
-std::vector<Listed> Listing(const std::string& name)
-{
-    std::vector<Listed> controls;
-    std::ifstream in(FileViewsTest::Samples("lyt") + "/" + name + ".list");
-    for (std::string line; std::getline(in, line);)
-    {
-        std::istringstream words(line);
-        std::string word;
-        words >> word;
-        if (word != "control")
-            continue;
-        Listed control;
-        words >> word; // index
-        for (int k = 0; k < 14; ++k)
-        {
-            words >> word;
-            control.numbers.push_back(word);
-        }
-        words >> word;
-        for (std::size_t i = 0; word != "-" && i + 1 < word.size(); i += 2)
-            control.name.push_back(char(std::stoi(word.substr(i, 2), nullptr, 16)));
-        controls.push_back(control);
-    }
-    return controls;
 }
 
 std::string AssertionOf(const std::function<void()>& action)
@@ -119,7 +89,7 @@ TEST_F(LytEditorTest, ItemsAndRowsShowTheGeneratorsValues)
     for (const char* file : {"screen.lyt", "pair.lyt"})
     {
         LytEditor editor(Load(file));
-        std::vector<Listed> listed = Listing(file);
+        std::vector<Listed> listed = LytListing(file);
         ASSERT_EQ(editor.GetItems().size(), listed.size()) << file;
         for (std::size_t i = 0; i < listed.size(); ++i)
         {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "GeneratedTreeRows.h"
 #include "TrkFakes.h"
 #include "TrkViewsSamples.h"
 #include "Vantrel/Rows/RpyHint.h"
@@ -18,13 +19,6 @@ using Velmo::Papy::RpyFile;
 
 namespace
 {
-void Flatten(const TrkTreeItem& item, int depth, std::vector<ExpectedLine>& lines)
-{
-    lines.push_back({depth, item.Hint, item.Text, ""});
-    for (const TrkTreeItem& child : item.Children)
-        Flatten(child, depth + 1, lines);
-}
-
 std::vector<TrkRow> Rows(const RpyFile& replay, int hint)
 {
     std::vector<TrkRow> rows;
@@ -54,34 +48,13 @@ TEST_P(RpyRowsSamples, TreeAndRowsAsTheGeneratorHasThem)
 
     TrkTreeItem root;
     RpyTreeRows::Build(replay.get(), root);
-    std::vector<ExpectedLine> items;
-    Flatten(root, 0, items);
-    const auto expectedItems = ReadExpected(path + ".tree", true);
-    ASSERT_EQ(items.size(), expectedItems.size());
-    for (std::size_t i = 0; i < items.size(); ++i)
-    {
-        EXPECT_EQ(items[i].Depth, expectedItems[i].Depth) << i;
-        EXPECT_EQ(items[i].Hint, expectedItems[i].Hint) << i;
-        EXPECT_EQ(items[i].First, expectedItems[i].First) << i;
-    }
-
-    std::map<int, std::vector<TrkRow>> expected;
-    for (const ExpectedLine& line : ReadExpected(path + ".rows", false))
-        expected[line.Hint].push_back({line.First, line.Second});
-    for (const ExpectedLine& item : items)
-    {
-        ASSERT_TRUE(RpyListRows::Changes(replay.get(), item.Hint));
-        EXPECT_EQ(Rows(*replay, item.Hint), expected[item.Hint]) << item.First << " " << item.Hint;
-    }
+    CheckTreeAndRows(
+        root, path, [&](int hint) { return RpyListRows::Changes(replay.get(), hint); },
+        [&](int hint) { return Rows(*replay, hint); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Generated, RpyRowsSamples, testing::Values("laps.rpy", "gpl.rpy", "n4.rpy", "n3.rpl"),
-                         [](const testing::TestParamInfo<std::string>& info) {
-                             std::string name;
-                             for (char c : info.param)
-                                 name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             return name;
-                         });
+                         SampleTestName);
 
 TEST(RpyRows, EdgesOfTheGeneratedReplays)
 {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "GeneratedTreeRows.h"
 #include "TrkFakes.h"
 #include "TrkViewsSamples.h"
 #include "Util/Exception.h"
@@ -20,14 +21,6 @@ using Velmo::Papy::Track;
 
 namespace
 {
-// The tree in the order of the expected lines: depth, code and text of each item.
-void Flatten(const TrkTreeItem& item, int depth, std::vector<ExpectedLine>& lines)
-{
-    lines.push_back({depth, item.Hint, item.Text, ""});
-    for (const TrkTreeItem& child : item.Children)
-        Flatten(child, depth + 1, lines);
-}
-
 std::vector<TrkRow> Rows(const Track& track, int hint)
 {
     std::vector<TrkRow> rows;
@@ -59,36 +52,15 @@ TEST_P(TrkRowsSamples, TreeAndRowsAsTheGeneratorHasThem)
 
     TrkTreeItem root;
     TrkTreeRows::Build(track.Get(), root);
-    std::vector<ExpectedLine> items;
-    Flatten(root, 0, items);
-    const auto expectedItems = ReadExpected(path + ".tree", true);
-    ASSERT_EQ(items.size(), expectedItems.size());
-    for (std::size_t i = 0; i < items.size(); ++i)
-    {
-        EXPECT_EQ(items[i].Depth, expectedItems[i].Depth) << i;
-        EXPECT_EQ(items[i].Hint, expectedItems[i].Hint) << i;
-        EXPECT_EQ(items[i].First, expectedItems[i].First) << i;
-    }
-
-    std::map<int, std::vector<TrkRow>> expected;
-    for (const ExpectedLine& line : ReadExpected(path + ".rows", false))
-        expected[line.Hint].push_back({line.First, line.Second});
-    for (const ExpectedLine& item : items)
-    {
-        ASSERT_TRUE(TrkListRows::Changes(track.Get(), item.Hint));
-        EXPECT_EQ(Rows(*track, item.Hint), expected[item.Hint]) << item.First << " " << item.Hint;
-    }
+    CheckTreeAndRows(
+        root, path, [&](int hint) { return TrkListRows::Changes(track.Get(), hint); },
+        [&](int hint) { return Rows(*track, hint); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Generated, TrkRowsSamples,
                          testing::Values("gpl-corners.trk", "icr2-corners.trk", "gpl-minimal.trk", "icr2-minimal.trk",
                                          "plan.trk"),
-                         [](const testing::TestParamInfo<std::string>& info) {
-                             std::string name;
-                             for (char c : info.param)
-                                 name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             return name;
-                         });
+                         SampleTestName);
 
 TEST(TrkRows, RootStraightAndCornerRowCounts)
 {

@@ -13,6 +13,7 @@
 #include "Util/Exception.h"
 #include "Vantrel/Visitors/ThreeDObjectEditVisitor.h"
 #include "Vantrel/Visitors/ThreeDObjectListVisitor.h"
+#include "SampleNodes.h"
 #include "VisitorSupport.h"
 
 using namespace VelmoTest;
@@ -28,35 +29,6 @@ Rows List(ThreeDObject& node)
     node.Accept(visitor);
     return sink.rows;
 }
-
-CountedPointer<Velmo::Util::BinaryStream> StreamOf(const std::string& path, std::string& bytes)
-{
-    bytes = ReadFile(path);
-    EXPECT_FALSE(bytes.empty()) << path;
-    auto* buffer = new Velmo::Util::CharBuffer(path);
-    CountedPointer<Velmo::Util::BinaryStream> stream(buffer);
-    buffer->Attach(Velmo::U32(bytes.size()), reinterpret_cast<const Velmo::U8*>(bytes.data()));
-    return stream;
-}
-
-class Collector : public ThreeDObjectVisitor
-{
-public:
-    bool Enter(ThreeDObject& node) override { return Add(node); }
-    void Visit(ThreeDObject& node) override { Add(node); }
-    bool BeforeObjectLocatorSibling(ThreeDObjectObjectLocator&, int) override { return true; }
-    std::vector<ThreeDObject*> nodes;
-
-private:
-    bool Add(ThreeDObject& node)
-    {
-        if (!seen.insert(&node).second)
-            return false;
-        nodes.push_back(&node);
-        return true;
-    }
-    std::set<ThreeDObject*> seen;
-};
 
 // Edits every row of every node twice, Cancel then OK with the given value; returns the number
 // of rows that opened an editor.
@@ -110,7 +82,7 @@ TEST(EditSamples, GPLRowsEditInPlace)
         SCOPED_TRACE(name);
         std::string bytes;
         CountedPointer<GPLTdoFile> file(
-            new GPLTdoFile(StreamOf(std::string(VELMO_GPL_SAMPLE_DIR) + "/" + name + ".3do", bytes)));
+            new GPLTdoFile(StreamOfFile(std::string(VELMO_GPL_SAMPLE_DIR) + "/" + name + ".3do", bytes)));
         Collector collector;
         file->GetRoot()->Accept(collector);
         edited += EditEveryRow(collector.nodes);
@@ -126,7 +98,7 @@ TEST(EditSamples, N4RowsEditInPlace)
         SCOPED_TRACE(name);
         std::string bytes;
         const bool ptf = name.ends_with(".ptf");
-        CountedPointer<N4TdoFile> file(new N4TdoFile(StreamOf(std::string(VELMO_N4_SAMPLE_DIR) + "/" + name, bytes),
+        CountedPointer<N4TdoFile> file(new N4TdoFile(StreamOfFile(std::string(VELMO_N4_SAMPLE_DIR) + "/" + name, bytes),
                                                      ptf ? GetN4PtfArchivers() : GetN4TdoArchivers(), nullptr));
         Collector collector;
         file->GetRoot()->Accept(collector);

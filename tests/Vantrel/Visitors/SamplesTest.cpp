@@ -102,6 +102,7 @@
 #include "Vantrel/Visitors/ThreeDObjectTreeVisitor.h"
 #include "Support/Robustness.h"
 #include "Vantrel/Visitors/ThreeDObjectFindIdVisitor.h"
+#include "SampleNodes.h"
 #include "VisitorSupport.h"
 
 using namespace VelmoTest;
@@ -247,26 +248,6 @@ Rows ListNode(ThreeDObject& node, std::set<std::string>& types)
     return sink.rows;
 }
 
-// Every node a walk from the node reaches (the located objects included), each once.
-class Collector : public ThreeDObjectVisitor
-{
-public:
-    bool Enter(ThreeDObject& node) override { return Add(node); }
-    void Visit(ThreeDObject& node) override { Add(node); }
-    bool BeforeObjectLocatorSibling(ThreeDObjectObjectLocator&, int) override { return true; }
-    std::vector<ThreeDObject*> nodes;
-
-private:
-    bool Add(ThreeDObject& node)
-    {
-        if (!seen.insert(&node).second)
-            return false;
-        nodes.push_back(&node);
-        return true;
-    }
-    std::set<ThreeDObject*> seen;
-};
-
 // Fills the tree from the root and expands every item, breadth first, as a user opening
 // every item would; stops at a bound for heavily shared files.
 void ExpandAll(FakeTree& tree, const TdoFile& file)
@@ -315,16 +296,6 @@ std::string RunCommand(const std::string& command)
         output.append(buffer, n);
     EXPECT_EQ(pclose(pipe), 0) << command;
     return output;
-}
-
-CountedPointer<Velmo::Util::BinaryStream> StreamOfFile(const std::string& path, std::string& bytes)
-{
-    bytes = ReadFile(path);
-    EXPECT_FALSE(bytes.empty()) << path;
-    auto* buffer = new Velmo::Util::CharBuffer(path);
-    CountedPointer<Velmo::Util::BinaryStream> stream(buffer);
-    buffer->Attach(Velmo::U32(bytes.size()), reinterpret_cast<const Velmo::U8*>(bytes.data()));
-    return stream;
 }
 
 // The factory an N2 file takes its colours and textures from: a palette of 256 colours, and

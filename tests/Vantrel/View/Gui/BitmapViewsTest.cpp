@@ -12,6 +12,7 @@
 #include "GuiKit.h"
 #include "Vantrel/Doc/VantrelDoc.h"
 #include "Vantrel/Frame/DocChildFrame.h"
+#include "Vantrel/Rows/BitmapListing.h"
 #include "Vantrel/View/BitmapCanvas.h"
 #include "Vantrel/View/BitmapView.h"
 
@@ -19,34 +20,8 @@ using namespace GuiTest;
 
 namespace
 {
-struct Level
-{
-    int width = 0, height = 0;
-    std::vector<std::array<int, 4>> pixels; // red, green, blue, alpha as bytes
-};
-
-// The generator's listing of a sample: every level's pixels, channels from 0 to 1.
-std::vector<Level> Listing(const std::string& name)
-{
-    std::ifstream in(FileViewsGui::Samples("bitmap") + "/" + name + ".pixels");
-    std::string word;
-    std::size_t count = 0;
-    in >> word >> count;
-    std::vector<Level> levels(count);
-    for (Level& level : levels)
-    {
-        in >> word >> level.width >> level.height;
-        level.pixels.resize(std::size_t(level.width) * level.height);
-        for (auto& p : level.pixels)
-            for (int& channel : p)
-            {
-                double value = 0;
-                in >> value;
-                channel = int(value * 255 + 0.5);
-            }
-    }
-    return levels;
-}
+using FileViewsTest::Level;
+using FileViewsTest::BitmapListing;
 
 // The pixels of a window's client area in a shot of the window.
 struct ClientShot
@@ -124,7 +99,7 @@ TEST(BitmapViews, EachGamesBitmapsShowEveryLevelAtOneToOne)
         CBitmapCanvas* canvas = OpenBitmap(path, templateId);
         EXPECT_EQ(templateId, c.templateId);
         ASSERT_NE(canvas, nullptr);
-        const std::vector<Level> levels = Listing(c.file);
+        const std::vector<Level> levels = BitmapListing(c.file);
 
         // The headings: each level's size, and "Transparency" before each alpha image.
         std::vector<std::string> headings;
@@ -152,8 +127,8 @@ TEST(BitmapViews, EachGamesBitmapsShowEveryLevelAtOneToOne)
             const Level& level = levels[item.Image];
             ASSERT_LE(item.Top + level.height, canvas->GetClientSize().GetHeight()) << "the page fits the window";
             int wrong = 0;
-            for (int y = 0; y < level.height; ++y)
-                for (int x = 0; x < level.width; ++x)
+            for (int y = 0; y < int(level.height); ++y)
+                for (int x = 0; x < int(level.width); ++x)
                 {
                     const auto& p = level.pixels[std::size_t(y) * level.width + x];
                     const std::array<int, 3> want = item.What == BitmapViewItem::ColourImage

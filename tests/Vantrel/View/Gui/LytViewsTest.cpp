@@ -19,6 +19,7 @@
 #include "Util/Clipboard.h"
 #include "Vantrel/Doc/LytDoc.h"
 #include "Vantrel/Frame/CommandIds.h"
+#include "Vantrel/Rows/LytListing.h"
 #include "Vantrel/View/LytListView.h"
 #include "Vantrel/View/LytSplitterFrame.h"
 #include "Vantrel/View/LytTreeView.h"
@@ -27,41 +28,10 @@ using namespace GuiTest;
 
 namespace
 {
+using FileViewsTest::Listed;
+using FileViewsTest::LytListing;
+
 typedef std::vector<std::pair<std::string, std::string>> Rows;
-
-// The generator's listing of a layout: per control its type, x, y, width, height, string id,
-// group, parent group, relative-to control, relative value, four further values, and its name.
-struct Listed
-{
-    std::vector<std::string> numbers;
-    std::string name;
-};
-
-std::vector<Listed> Listing(const std::string& name)
-{
-    std::vector<Listed> controls;
-    std::ifstream in(FileViewsGui::Samples("lyt") + "/" + name + ".list");
-    for (std::string line; std::getline(in, line);)
-    {
-        std::istringstream words(line);
-        std::string word;
-        words >> word;
-        if (word != "control")
-            continue;
-        Listed control;
-        words >> word;
-        for (int k = 0; k < 14; ++k)
-        {
-            words >> word;
-            control.numbers.push_back(word);
-        }
-        words >> word;
-        for (std::size_t i = 0; word != "-" && i + 1 < word.size(); i += 2)
-            control.name.push_back(char(std::stoi(word.substr(i, 2), nullptr, 16)));
-        controls.push_back(control);
-    }
-    return controls;
-}
 
 // The rows the list must show for a listed control: every value in decimal, the string id only
 // for a text control (type 5), the four further values as "Unknown".
@@ -105,7 +75,7 @@ protected:
         list = ViewOf<CLytListView>(document);
         ASSERT_NE(tree, nullptr);
         ASSERT_NE(list, nullptr);
-        listed = Listing("screen.lyt");
+        listed = LytListing("screen.lyt");
         ASSERT_EQ(listed.size(), 3u);
     }
     void TearDown() override

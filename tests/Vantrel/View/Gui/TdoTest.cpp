@@ -125,13 +125,21 @@ protected:
             static_cast<wxDocument*>(node->GetData())->Modify(false);
         CloseAll();
     }
+
+    // The window of one of the GPL generator's samples, written to a folder of the test's own
+    // (removed after the windows are closed).
+    Panes OpenGpl(const std::string& name)
+    {
+        return Panes(Open(WriteGplSamples(m_folder) + "/" + name));
+    }
+
+private:
+    VelmoTest::TempFolder m_folder;
 };
 
 TEST_F(Tdo, ThreePanesSideBySide)
 {
-    VelmoTest::TempFolder folder;
-    const std::string gpl = WriteGplSamples(folder);
-    Panes panes(Open(gpl + "/basic.3do"));
+    Panes panes = OpenGpl("basic.3do");
     ASSERT_TRUE(panes.IsOk());
     EXPECT_EQ(TemplateIdOf(panes.Doc), 130);
     auto* frame = dynamic_cast<C3DOSplitterFrame*>(panes.Tree->GetChildFrame());
@@ -179,9 +187,7 @@ TEST_F(Tdo, ThreePanesSideBySide)
 
 TEST_F(Tdo, SelectingAPolygonListsItsRowsAndTellsThe3DPane)
 {
-    VelmoTest::TempFolder folder;
-    const std::string gpl = WriteGplSamples(folder);
-    Panes panes(Open(gpl + "/basic.3do"));
+    Panes panes = OpenGpl("basic.3do");
     ASSERT_TRUE(panes.IsOk());
     wxTreeCtrl& tree = *panes.Tree->GetTree();
     // The third handle's object is a polygon of four vertices with normals (record 30).
@@ -219,9 +225,7 @@ TEST_F(Tdo, SelectingAPolygonListsItsRowsAndTellsThe3DPane)
 
 TEST_F(Tdo, RightClickMenusByKindAndNothingElsewhere)
 {
-    VelmoTest::TempFolder folder;
-    const std::string gpl = WriteGplSamples(folder);
-    Panes panes(Open(gpl + "/basic.3do"));
+    Panes panes = OpenGpl("basic.3do");
     ASSERT_TRUE(panes.IsOk());
     wxTreeCtrl& tree = *panes.Tree->GetTree();
     const wxTreeItemId root = RootItem(tree);
@@ -278,9 +282,7 @@ TEST_F(Tdo, RightClickMenusByKindAndNothingElsewhere)
 
 TEST_F(Tdo, InsertHandleOnRootSetsModifiedAndAppendsTheItemLast)
 {
-    VelmoTest::TempFolder folder;
-    const std::string gpl = WriteGplSamples(folder);
-    Panes panes(Open(gpl + "/basic.3do"));
+    Panes panes = OpenGpl("basic.3do");
     ASSERT_TRUE(panes.IsOk());
     wxTreeCtrl& tree = *panes.Tree->GetTree();
     const wxTreeItemId root = RootItem(tree);
@@ -310,9 +312,7 @@ TEST_F(Tdo, InsertHandleOnRootSetsModifiedAndAppendsTheItemLast)
 
 TEST_F(Tdo, F5WithTheTreeFocusedReachesTheThirdPane)
 {
-    VelmoTest::TempFolder folder;
-    const std::string gpl = WriteGplSamples(folder);
-    Panes panes(Open(gpl + "/minimal.3do"));
+    Panes panes = OpenGpl("minimal.3do");
     ASSERT_TRUE(panes.IsOk());
     wxTreeCtrl& tree = *panes.Tree->GetTree();
     tree.SetFocus();
@@ -447,9 +447,7 @@ TEST_F(Tdo, SavedEditsAreExactlyWhatTheGeneratorFinds)
 
 TEST_F(Tdo, FindReachesAnIdUnderACollapsedBranch)
 {
-    VelmoTest::TempFolder folder;
-    const std::string gpl = WriteGplSamples(folder);
-    Panes panes(Open(gpl + "/basic.3do"));
+    Panes panes = OpenGpl("basic.3do");
     ASSERT_TRUE(panes.IsOk());
     wxTreeCtrl& tree = *panes.Tree->GetTree();
     Messages messages;
@@ -498,9 +496,7 @@ TEST_F(Tdo, FindReachesAnIdUnderACollapsedBranch)
 
 TEST_F(Tdo, DeleteChildAsksAndRefillsTheItem)
 {
-    VelmoTest::TempFolder folder;
-    const std::string gpl = WriteGplSamples(folder);
-    Panes panes(Open(gpl + "/basic.3do"));
+    Panes panes = OpenGpl("basic.3do");
     ASSERT_TRUE(panes.IsOk());
     wxTreeCtrl& tree = *panes.Tree->GetTree();
     // Handle 0's list of two polygons.
@@ -533,9 +529,7 @@ TEST_F(Tdo, DeleteChildAsksAndRefillsTheItem)
 // An edit lists the node again where the user had scrolled it; another node starts at its top.
 TEST_F(Tdo, AnEditKeepsTheListScrolled)
 {
-    VelmoTest::TempFolder folder;
-    const std::string gpl = WriteGplSamples(folder);
-    Panes panes(Open(gpl + "/allkinds.3do"));
+    Panes panes = OpenGpl("allkinds.3do");
     ASSERT_TRUE(panes.IsOk());
     wxTreeCtrl& tree = *panes.Tree->GetTree();
     // The root's list of every kind: a row per child.
@@ -562,9 +556,7 @@ TEST_F(Tdo, AnEditKeepsTheListScrolled)
 // panes keep what they showed.
 TEST_F(Tdo, HintAboutAMissingNodeLeavesThePanes)
 {
-    VelmoTest::TempFolder folder;
-    const std::string gpl = WriteGplSamples(folder);
-    Panes panes(Open(gpl + "/basic.3do"));
+    Panes panes = OpenGpl("basic.3do");
     ASSERT_TRUE(panes.IsOk());
     wxTreeCtrl& tree = *panes.Tree->GetTree();
     const wxTreeItemId list = Child(tree, Handle(tree, 0), 0);

@@ -1,0 +1,55 @@
+// The pieces of the drawing visitors' robustness tests: a sample's bytes, a stream over a mutated
+// copy, and the bounds walk inside a matrix of its own.
+#pragma once
+
+#include <GL/gl.h>
+
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "DrawingSamples.h"
+#include "Support/Robustness.h"
+#include "Util/CharBuffer.h"
+#include "Vantrel/Drawing/DrawOptions.h"
+#include "Vantrel/Drawing/ThreeDObjectGetBoundsVisitor.h"
+
+namespace DrawingTest
+{
+// The bytes of a sample (a path below the samples' folder), as they are on disk.
+inline VelmoTest::Bytes SampleBytes(const std::string& path)
+{
+    std::ifstream in(Samples::Get().Path(path), std::ios::binary);
+    return VelmoTest::Bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A stream of a name over bytes that outlive it.
+inline Velmo::Util::CountedPointer<Velmo::Util::BinaryStream> StreamOver(const std::string& name,
+                                                                        const VelmoTest::Bytes& bytes)
+{
+    auto* buffer = new Velmo::Util::CharBuffer(name);
+    Velmo::Util::CountedPointer<Velmo::Util::BinaryStream> stream(buffer);
+    buffer->Attach(std::uint32_t(bytes.size()), bytes.data());
+    return stream;
+}
+
+// The bounds walk from a node, in a matrix of its own that is popped whatever the walk throws.
+inline void WalkBounds(Velmo::Papy::ThreeDObject& root,
+                       const Velmo::Util::CountedPointer<Velmo::Papy::FileFactory>& factory)
+{
+    glPushMatrix();
+    glLoadIdentity();
+    ThreeDObjectGetBoundsVisitor bounds(factory, DrawOptions());
+    try
+    {
+        root.Accept(bounds);
+    }
+    catch (...)
+    {
+        glPopMatrix();
+        throw;
+    }
+    glPopMatrix();
+}
+} // namespace DrawingTest
