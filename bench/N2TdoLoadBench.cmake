@@ -2,4 +2,4 @@
 find_package(Python3 COMPONENTS Interpreter REQUIRED)
 target_compile_definitions(N2TdoLoadBench PRIVATE
   VELMO_PYTHON3="${Python3_EXECUTABLE}"
-  VELMO_N2TDO_SCRIPT="${CMAKE_SOURCE_DIR}/tests/Papy/N2/n2tdo.py")
+  VELMO_N2TDO_SCRIPT="${PROJECT_SOURCE_DIR}/tests/Papy/N2/n2tdo.py")

@@ -27,5 +27,5 @@ add_test(NAME ImplodeModelSelfTest COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT
 
 # The layering check refuses an include across a family link the family list does not have.
 add_test(NAME LayeringCheck.RefusesUnlistedLinks
-         COMMAND ${CMAKE_COMMAND} -DVELMO_SOURCE_DIR=${CMAKE_SOURCE_DIR} -DVELMO_WORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/layering-check
+         COMMAND ${CMAKE_COMMAND} -DVELMO_SOURCE_DIR=${PROJECT_SOURCE_DIR} -DVELMO_WORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/layering-check
                  -P ${CMAKE_CURRENT_SOURCE_DIR}/Util/LayeringCheck.cmake)

@@ -47,7 +47,7 @@ add_custom_command(OUTPUT ${VELMO_DRAWING_SCENES}/scenes.stamp
 add_custom_target(DrawingScenes DEPENDS ${VELMO_DRAWING_SCENES}/scenes.stamp)
 add_dependencies(VantrelDrawingTests DrawingScenes)
 target_compile_definitions(VantrelDrawingTests PRIVATE VELMO_DRAWING_SCENES="${VELMO_DRAWING_SCENES}"
-                           VELMO_ARTIFACTS_DIR="${CMAKE_BINARY_DIR}/artifacts")
+                           VELMO_ARTIFACTS_DIR="${PROJECT_BINARY_DIR}/artifacts")
 
 # The benchmark of the perf figures: prints them, asserts nothing; excluded from the test run.
 add_executable(DrawingBench ${CMAKE_CURRENT_LIST_DIR}/bench/DrawingBench.cpp)

@@ -14,7 +14,7 @@ target_link_libraries(VantrelGuiKit PUBLIC VantrelShell GTest::gtest OpenGL::GL)
 target_compile_definitions(VantrelGuiKit PUBLIC
   VELMO_TEST_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}"
   VELMO_PYTHON3="${Python3_EXECUTABLE}"
-  VELMO_ARTIFACTS_DIR="${CMAKE_BINARY_DIR}/artifacts"
+  VELMO_ARTIFACTS_DIR="${PROJECT_BINARY_DIR}/artifacts"
   VELMO_PROGRAM="$<TARGET_FILE:vantrel>")
 
 find_program(VELMO_XVFB_RUN xvfb-run)
