@@ -1,7 +1,8 @@
 // Layout edits in the application, on the layout of the independent generator (race.py): edits
 // that the user discards on closing are gone when the file is opened again, and never reach a
 // later save (the saved file is the generator's with only the saved edit); a typed name that the
-// file's code page cannot hold is refused with a message and the old name stays.
+// file's code page cannot hold is refused with a message and the old name stays; a layout made
+// by File New has nothing to save.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -14,6 +15,9 @@
 
 #include "FileViewsGui.h"
 #include "GuiKit.h"
+#include "Vantrel/App/FixedMultiDocTemplate.h"
+#include "Vantrel/App/VantrelDocManager.h"
+#include "Vantrel/Doc/CommonSave.h"
 #include "Vantrel/Doc/LytDoc.h"
 #include "Vantrel/Frame/CommandIds.h"
 #include "Vantrel/Frame/DocChildFrame.h"
@@ -174,4 +178,23 @@ TEST_F(LytEdits, ANameTheCodePageCannotHoldIsRefused)
     EXPECT_EQ(document->GetFile()->GetName(0), "Caf\xE9");
     EXPECT_EQ(messages.Texts.size(), 1u);
     Shot(tree->GetChildFrame(), "lyt-name");
+}
+
+// A layout made by File New has no file object: Ctrl+S says so and asks for no file name (as
+// the 3D-object document does), and closing it asks nothing.
+TEST(LytNew, SavingAnEmptyLayoutIsRefused)
+{
+    wxDocument* created = Manager().FindTemplateById(141)->CreateDocument(wxString(), wxDOC_NEW);
+    ASSERT_NE(created, nullptr);
+    ASSERT_TRUE(created->OnNewDocument());
+    Pump();
+    {
+        Messages messages;
+        // A file dialog would be an unexpected dialog here.
+        wxTEST_DIALOG(Command(ID_FILE_SAVE), wxExpectAny(wxID_CANCEL).Optional());
+        EXPECT_EQ(messages.Texts, std::vector<std::string>{CCommonSave::NoFileText});
+    }
+    wxTEST_DIALOG(Command(ID_FILE_CLOSE), wxExpectAny(wxID_OK).Optional());
+    Pump();
+    EXPECT_EQ(DocumentCount(), 0);
 }
