@@ -266,6 +266,16 @@ void GPLLytFile::DeleteControl(int i)
     VELMO_ASSERT(i >= 0);
     VELMO_ASSERT(i < GetControlCount());
     m_controls.erase(m_controls.begin() + i);
+    // The mirror of paste: references past the deleted control move down by one, and one to the
+    // deleted control itself is left relative to nothing.
+    for (int k = 0; k < GetControlCount(); ++k)
+    {
+        const int relative = GetRelativeToControl(k);
+        if (relative == i)
+            SetRelativeToControl(k, RelativeToNothing);
+        else if (relative > i)
+            SetRelativeToControl(k, relative - 1);
+    }
 }
 
 void GPLLytFile::Save(Util::BinaryStream& stream) const

@@ -14,7 +14,9 @@
 //
 // Copy stores a control in the program's clipboard under "GPLLytFile"; paste inserts it
 // before an index and moves every relative-to reference at or after that index up by one.
-// Delete renumbers nothing.
+// Delete moves every reference past the deleted control down by one, and a reference to the
+// deleted control becomes -1, relative to nothing (a negative reference names no control: paste
+// leaves it alone). Only the listed controls' references are renumbered, by either.
 #include <array>
 #include <string>
 #include <vector>
@@ -32,6 +34,8 @@ public:
     static constexpr unsigned HeaderSize = 16;
     static constexpr unsigned NameSize = 256;
     static constexpr const char* ClipboardId = "GPLLytFile";
+    // The relative-to-control value of a control placed relative to no other.
+    static constexpr int RelativeToNothing = -1;
 
     // One control record, as the file holds it.
     struct control

@@ -42,7 +42,10 @@ public:
     virtual void SetParentGroupId(int i, int value) = 0;
     virtual void SetStringId(int i, int value) = 0;
 
-    // Copy and paste of whole controls through the program's clipboard.
+    // Copy and paste of whole controls through the program's clipboard. Paste and delete keep
+    // the listed controls' relative-to-control references on the controls they name: the
+    // references past the place move up or down by one, and a reference to a deleted control
+    // becomes one to no control.
     virtual void CopyControl(int i) = 0;
     virtual bool IsClipboardControlAvailable() const = 0;
     virtual void PasteControl(int insert_before_index) = 0;

@@ -2,19 +2,18 @@
 
 #include "Papy/Factory/MakeFacets.h"
 #include "Util/PathName.h"
-#include "Vantrel/Doc/DocumentPattern.h"
 
-wxIMPLEMENT_DYNAMIC_CLASS(CLytDoc, CVantrelDoc);
+wxIMPLEMENT_DYNAMIC_CLASS(CLytDoc, CEditableDoc);
 
 CLytDoc::CLytDoc() : m_editor(File())
 {
 }
 
-void CLytDoc::Open(const std::string& path)
+void CLytDoc::OpenEditable(const std::string& path)
 {
     const Velmo::Util::PathName name(path);
     File file;
-    CDocumentPattern::Make<Velmo::Papy::MakeLyt>(path, name.GetFileName(), "", file);
+    MakeEditable<Velmo::Papy::MakeLyt>(path, name.GetFileName(), "", file);
     LytEditor editor(file);
     m_file = file;
     m_editor = editor;
@@ -25,12 +24,12 @@ CCommonSave::Target CLytDoc::GetSaveTarget()
     return MakeSaveTarget<Velmo::Papy::LytFile>(m_file);
 }
 
-bool CLytDoc::EditShown(int row, const std::string& text)
+LytEditor::Typed CLytDoc::EditShown(int row, const std::string& typed)
 {
-    const bool written = m_editor.Edit(row, text);
-    if (written)
+    const LytEditor::Typed result = m_editor.EditTyped(row, typed);
+    if (result == LytEditor::Typed::Written)
         Modify(true);
-    return written;
+    return result;
 }
 
 void CLytDoc::CopyControl(int selected)

@@ -2,13 +2,14 @@
 // The document of a layout file (".lyt"): the file from the MakeLyt facet of its folder and the
 // model its two panes share (the controls' items, the control shown, the edits). The panes
 // change the layout only through the document, which marks itself modified; Ctrl+S writes the
-// file through the common save.
+// file through the common save. Edits that are never saved leave the folder's cache with the
+// document (CEditableDoc).
 #include "Papy/Race/LytFile.h"
 #include "Util/CountedPointer.h"
-#include "Vantrel/Doc/VantrelDoc.h"
+#include "Vantrel/Doc/EditableDoc.h"
 #include "Vantrel/Rows/LytEditor.h"
 
-class CLytDoc : public CVantrelDoc
+class CLytDoc : public CEditableDoc
 {
 public:
     typedef Velmo::Util::CountedPointer<Velmo::Papy::LytFile> File;
@@ -20,17 +21,17 @@ public:
     // The panes' model; without a file it has no items and shows nothing.
     LytEditor& GetEditor() { return m_editor; }
 
-    bool IsReadOnly() const override { return false; }
-
     // The edits of the panes (LytEditor's), each marking the document modified when it changed
-    // the file. Errors of the file pass to the caller.
-    bool EditShown(int row, const std::string& text);
+    // the file. The text of an in-place edit is as typed (UTF-8). Errors of the file pass to the
+    // caller.
+    LytEditor::Typed EditShown(int row, const std::string& typed);
     void CopyControl(int selected);
     int PasteControl(int selected);
     int DeleteControl(int selected);
 
 protected:
-    void Open(const std::string& path) override;
+    void OpenEditable(const std::string& path) override;
+    bool HasFile() const override { return m_file.Get() != nullptr; }
     CCommonSave::Target GetSaveTarget() override;
 
 private:

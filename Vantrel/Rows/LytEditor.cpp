@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "Util/Exception.h"
+#include "Vantrel/Visitors/CodePage1252.h"
 
 using namespace Velmo;
 
@@ -102,6 +103,18 @@ bool LytEditor::Edit(int row, const std::string& text)
         return false;
     }
     return false;
+}
+
+LytEditor::Typed LytEditor::EditTyped(int row, const std::string& utf8)
+{
+    VELMO_ASSERT_AT(m_shown != -1, "index != -1", ".\\LytListView.cpp", 193);
+    VELMO_ASSERT(IsControl(m_shown));
+    std::string text = utf8;
+    const std::vector<LytFieldRow> rows = MakeLytFieldRows(*m_file, m_shown);
+    if (row >= 0 && std::size_t(row) < rows.size() && rows[std::size_t(row)].Field == LytField::Name &&
+        !CodePage1252::FromUtf8(utf8, text))
+        return Typed::Refused;
+    return Edit(row, text) ? Typed::Written : Typed::Unchanged;
 }
 
 bool LytEditor::CanCopy(int selected) const

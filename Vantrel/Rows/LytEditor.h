@@ -54,6 +54,21 @@ public:
     // fails the assertion "index != -1".
     bool Edit(int row, const std::string& text);
 
+    enum class Typed
+    {
+        Written,   // the file holds the edit
+        Unchanged, // a row that is shown only
+        Refused    // a name the file cannot hold: the old name is kept
+    };
+    // Ends an in-place edit with the text as the user typed it (UTF-8). A name is stored in code
+    // page 1252, the file's; a name with a character the code page lacks is refused whole
+    // (NameRefusedText tells the user), rather than stored with that character left out. A
+    // number is read from the typed text, as Edit reads it.
+    Typed EditTyped(int row, const std::string& utf8);
+    static constexpr const char* NameRefusedText =
+        "The name has characters that a layout file cannot hold (only those of code page 1252); "
+        "it is left as it was.";
+
     // Copy and delete need a selected control, paste also a control in the clipboard.
     bool CanCopy(int selected) const;
     bool CanPaste(int selected) const;

@@ -80,18 +80,22 @@ void CLytListView::EndEdit(int row, const std::string& text)
     CLytDoc* document = GetLytDocument();
     if (document == nullptr)
         return;
-    std::string bytes;
-    CodePage1252::FromUtf8(text, bytes);
-    const bool edited = CCatchPattern::Run([&] { document->EditShown(row, bytes); });
-    // Never inside the edit's event: the rows it edits would go under it.
+    LytEditor::Typed result = LytEditor::Typed::Unchanged;
+    const bool edited = CCatchPattern::Run([&] { result = document->EditShown(row, text); });
+    // Never inside the edit's event: the rows it edits would go under it (nor the refusal's
+    // message, whose modal loop would run inside it).
     const int hint = LytEditor::HintOf(document->GetEditor().GetShownControl());
-    CallAfter([this, edited, hint] {
+    const bool written = edited && result == LytEditor::Typed::Written;
+    const bool refused = edited && result == LytEditor::Typed::Refused;
+    CallAfter([this, written, refused, hint] {
         CLytDoc* current = GetLytDocument();
         if (current == nullptr)
             return;
-        if (!edited)
+        if (!written)
         {
             Rebuild();
+            if (refused)
+                CCatchPattern::ShowMessage(LytEditor::NameRefusedText);
             return;
         }
         CLytHint update(hint);

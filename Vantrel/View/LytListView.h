@@ -4,7 +4,8 @@
 // file as the field's kind reads it (a name cut at 255 bytes, a number read as its leading
 // decimal digits: "12abc" is 12, "abc" is 0; the index, the type and unknown values are shown
 // only); the list is then built again from the file, after the edit's event, so that it shows
-// what the file stored. After the last control is deleted the list is empty.
+// what the file stored. A name with a character that the file's code page lacks is refused with
+// a message, and the old name stays. After the last control is deleted the list is empty.
 #include <string>
 
 #include "Vantrel/Frame/VantrelView.h"

@@ -147,13 +147,63 @@ TEST(GPLLytFile, PasteAndDeleteLimits)
     EXPECT_THROW(one->PasteControl(0), boost::bad_any_cast);
 }
 
-TEST(GPLLytFile, DeleteRenumbersNothing)
+// Delete mirrors paste: references past the deleted control move down by one, a reference to
+// it becomes -1 (relative to nothing), negative ones stay; the unlisted last record keeps its
+// value, as paste leaves it.
+TEST(GPLLytFile, DeleteRenumbersReferencesAsPasteDoes)
 {
     ClipboardGuard guard;
-    auto file = LoadRace<GPLLytFile>(Layout({2, 0, 1, 0}));
-    file->DeleteControl(0);
-    ASSERT_EQ(file->GetControlCount(), 2);
-    EXPECT_EQ(file->GetName(0), "b");
-    EXPECT_EQ(file->GetRelativeToControl(0), 0);
-    EXPECT_EQ(file->GetRelativeToControl(1), 1);
+    const struct
+    {
+        std::vector<std::int16_t> relative; // the last one unlisted
+        int deleted;
+        std::string names;
+        std::vector<int> after;
+    } cases[] = {
+        // a chain: b placed relative to a, c to b
+        {{-1, 0, 1, 1}, 0, "bc", {-1, 0}},
+        {{-1, 0, 1, 1}, 1, "ac", {-1, -1}},
+        {{-1, 0, 1, 1}, 2, "ab", {-1, 0}},
+        // the chain the other way round, and a reference past the listed controls
+        {{1, 2, 5, 2}, 0, "bc", {1, 4}},
+        {{1, 2, 5, 2}, 1, "ac", {-1, 4}},
+        {{1, 2, 5, 2}, 2, "ab", {1, -1}},
+        // other negative values are left as they are
+        {{-3, -1, 0, 0}, 2, "ab", {-3, -1}},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.deleted);
+        auto file = LoadRace<GPLLytFile>(Layout(c.relative));
+        file->DeleteControl(c.deleted);
+        ASSERT_EQ(file->GetControlCount(), 2);
+        std::string names;
+        std::vector<int> relative;
+        for (int i = 0; i < file->GetControlCount(); ++i)
+        {
+            names += file->GetName(i);
+            relative.push_back(file->GetRelativeToControl(i));
+        }
+        EXPECT_EQ(names, c.names);
+        EXPECT_EQ(relative, c.after);
+        const Bytes saved = SaveRace(*file);
+        EXPECT_EQ(saved[16 + 2 * 809 + 793] | saved[16 + 2 * 809 + 794] << 8, std::uint16_t(c.relative.back()))
+            << "the last record";
+    }
+}
+
+// Pasting a control before any index and deleting it again gives the file back byte for byte.
+TEST(GPLLytFile, DeletingAPastedControlGivesTheFileBack)
+{
+    ClipboardGuard guard;
+    const Bytes original = Layout({2, -1, 0, 1, 3});
+    for (int before = 0; before <= 4; ++before)
+    {
+        SCOPED_TRACE(before);
+        auto file = LoadRace<GPLLytFile>(original);
+        file->CopyControl(0);
+        file->PasteControl(before);
+        file->DeleteControl(before);
+        EXPECT_EQ(SaveRace(*file), original);
+    }
 }

@@ -151,6 +151,47 @@ TEST_F(LytEditorTest, EditsStoreWhatTheFileHolds)
     }
 }
 
+// Typed texts (UTF-8) reach the file in its code page, 1252. A name with a character the code
+// page lacks is refused whole and the old name stays, in the file and in the tree; a number is
+// read from the text as typed, so that a character the code page lacks ends it as any other
+// letter does.
+TEST_F(LytEditorTest, TypedTextsTheFileCannotHoldAreRefused)
+{
+    const char* arrow = "\xE2\x86\x92"; // U+2192, not in the code page
+    const struct
+    {
+        int row;
+        std::string typed;
+        LytEditor::Typed result;
+        std::string name; // as the file holds it
+        std::string x;
+    } cases[] = {
+        {NameRow, std::string("ab") + arrow + "cd", LytEditor::Typed::Refused, "Title", "10"},
+        {NameRow, arrow, LytEditor::Typed::Refused, "Title", "10"},
+        {NameRow, "caf\xC3\xA9 \xE2\x82\xAC", LytEditor::Typed::Written, "caf\xE9 \x80", "10"},
+        {NameRow, "", LytEditor::Typed::Written, "", "10"},
+        {XRow, std::string("12") + arrow, LytEditor::Typed::Written, "Title", "12"},
+        {XRow, std::string("1") + arrow + "2", LytEditor::Typed::Written, "Title", "1"},
+        {IndexRow, arrow, LytEditor::Typed::Unchanged, "Title", "10"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.typed);
+        LytEditor editor(Load("screen.lyt"));
+        editor.Show(0);
+        EXPECT_EQ(editor.EditTyped(c.row, c.typed), c.result);
+        EXPECT_EQ(editor.GetFile()->GetName(0), c.name);
+        EXPECT_EQ(editor.GetItems()[0].Text, c.name);
+        EXPECT_EQ(editor.GetRows()[XRow].Value, c.x);
+        if (c.result != LytEditor::Typed::Written)
+        {
+            EXPECT_TRUE(Saved(*editor.GetFile()) == Sample("screen.lyt")) << "the file changed";
+        }
+    }
+    LytEditor editor(Load("screen.lyt"));
+    EXPECT_EQ(AssertionOf([&] { editor.EditTyped(NameRow, "a"); }), "index != -1");
+}
+
 TEST_F(LytEditorTest, NumbersBeyondAnIntAreHeldToItsRange)
 {
     LytEditor editor(Load("screen.lyt"));
@@ -267,6 +308,44 @@ TEST_F(LytEditorTest, DeletingTheFirstRenumbersTheRest)
     EXPECT_EQ(editor.GetRows()[IndexRow].Value, "0");
     editor.Show(editor.GetItems()[1].Control);
     EXPECT_EQ(editor.GetRows()[NameRow].Value, "Ok");
+}
+
+// The screen's controls are chained: Ok is placed relative to the second control, the second
+// relative to Title, Title relative to nothing (-1). After a delete every reference still names
+// the control it named, a reference to the deleted control names none, and the saved file is the
+// generator's without that control.
+TEST_F(LytEditorTest, DeletingKeepsTheReferencesOfTheOthers)
+{
+    const struct
+    {
+        int deleted;
+        const char* generated;
+        std::vector<std::string> relative; // the "Relative To Control" rows of the remaining two
+    } cases[] = {
+        {0, "screen-delete0.lyt", {"-1", "0"}},
+        {1, "screen-delete1.lyt", {"-1", "-1"}},
+        {2, "screen-delete2.lyt", {"-1", "0"}},
+    };
+    const std::vector<Listed> listed = LytListing("screen.lyt");
+    ASSERT_EQ(listed.size(), 3u);
+    for (std::size_t i = 0; i < listed.size(); ++i)
+        ASSERT_EQ(listed[i].numbers[8], std::to_string(int(i) - 1)) << "the sample's chain";
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.deleted);
+        LytEditor editor(Load("screen.lyt"));
+        editor.Delete(c.deleted);
+        std::vector<std::string> relative;
+        for (const LytEditor::Item& item : editor.GetItems())
+        {
+            editor.Show(item.Control);
+            for (const LytFieldRow& row : editor.GetRows())
+                if (row.Field == LytField::RelativeToControl)
+                    relative.push_back(row.Value);
+        }
+        EXPECT_EQ(relative, c.relative);
+        EXPECT_TRUE(Saved(*editor.GetFile()) == Sample(c.generated)) << "the saved file differs from the generator's";
+    }
 }
 
 TEST_F(LytEditorTest, DeletingTheLastControlSelectsTheOneBefore)

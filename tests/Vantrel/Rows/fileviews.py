@@ -178,9 +178,23 @@ def lyt_samples(out):
         "screen-name255.lyt": {2: {"name": "y" * 255}},
         "screen-limits.lyt": {0: {"w": 2147483647, "h": -2147483648}},
         "screen-string.lyt": {0: {"string": -7}},
+        "screen-y7.lyt": {0: {"y": 7}},
     }
     for name, changes in edited.items():
         write(os.path.join(out, name), race.lyt_file(records(changes)))
+    # The screen's controls are chained (Ok relative to the second, the second to Title, Title
+    # to nothing, -1); with one deleted, a control placed relative to it is relative to nothing
+    # and the references past it name the same controls as before.
+    deleted = {
+        "screen-delete0.lyt": (0, {1: {"relative": -1}, 2: {"relative": 0}}),
+        "screen-delete1.lyt": (1, {2: {"relative": -1}}),
+        "screen-delete2.lyt": (2, {}),
+    }
+    if [c["relative"] for c in controls[:3]] != [-1, 0, 1]:
+        raise SystemExit("the layout sample's controls are no longer chained")
+    for name, (gone, changes) in deleted.items():
+        made = records(changes)
+        write(os.path.join(out, name), race.lyt_file(made[:gone] + made[gone + 1:]))
     # One listed control (the first of the screen) and the last record.
     pair = race.lyt_file([records({})[0], records({})[-1]])
     write(os.path.join(out, "pair.lyt"), pair)

@@ -244,7 +244,9 @@ TEST_F(LytViews, PasteAfterTheLastControlAppendsIt)
 }
 
 // Deleting the first control renumbers the others down by one: the old second is selected and
-// shown as control 0. Deleting every control leaves an empty list, where an edit writes nothing.
+// shown as control 0, and the references follow (the second was placed relative to the deleted
+// control, now to nothing; Ok relative to the second, now control 0). Deleting every control
+// leaves an empty list, where an edit writes nothing.
 TEST_F(LytViews, DeletingRenumbersAndTheLastDeleteEmptiesTheList)
 {
     Select(0);
@@ -252,9 +254,15 @@ TEST_F(LytViews, DeletingRenumbersAndTheLastDeleteEmptiesTheList)
     ASSERT_TRUE(PumpUntil([&] { return !list->GetRows().empty() && list->GetRows()[NameRow].second == listed[1].name; }));
     EXPECT_EQ(Names(), (std::vector<std::string>{listed[1].name, listed[2].name}));
     EXPECT_EQ(tree->GetSelectedControl(), 0);
-    EXPECT_EQ(list->GetRows(), Expected(listed[1], 0));
+    ASSERT_EQ(listed[1].numbers[8], "0");
+    ASSERT_EQ(listed[2].numbers[8], "1");
+    Listed second = listed[1];
+    second.numbers[8] = "-1";
+    Listed ok = listed[2];
+    ok.numbers[8] = "0";
+    EXPECT_EQ(list->GetRows(), Expected(second, 0));
     Select(1);
-    EXPECT_EQ(list->GetRows(), Expected(listed[2], 1));
+    EXPECT_EQ(list->GetRows(), Expected(ok, 1));
     EXPECT_TRUE(document->IsModified());
 
     Command(ID_EDIT_DELETE);

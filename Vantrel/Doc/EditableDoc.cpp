@@ -1,0 +1,64 @@
+#include "Vantrel/Doc/EditableDoc.h"
+
+#include "Util/Exception.h"
+#include "Vantrel/Doc/CatchPattern.h"
+#include "Vantrel/Doc/CommonSave.h"
+
+wxIMPLEMENT_ABSTRACT_CLASS(CEditableDoc, CVantrelDoc);
+
+CEditableDoc::~CEditableDoc()
+{
+    // The derived document's members are gone: the object is held by the cache alone, unless
+    // another holder keeps it (and then it stays cached until that holder lets it go and a purge
+    // runs). A purge that fails leaves the cache as it was.
+    if (!m_unsavedEdits || !m_release)
+        return;
+    try
+    {
+        m_release();
+    }
+    catch (...)
+    {
+    }
+}
+
+void CEditableDoc::Open(const std::string& path)
+{
+    m_release = nullptr;
+    m_unsavedEdits = false;
+    OpenEditable(path);
+    VELMO_ASSERT(IsReleasable());
+}
+
+bool CEditableDoc::RefusesWithoutFile() const
+{
+    if (HasFile())
+        return false;
+    CCatchPattern::ShowMessage(CCommonSave::NoFileText);
+    return true;
+}
+
+bool CEditableDoc::Save()
+{
+    return RefusesWithoutFile() ? false : CVantrelDoc::Save();
+}
+
+bool CEditableDoc::SaveAs()
+{
+    return RefusesWithoutFile() ? false : CVantrelDoc::SaveAs();
+}
+
+bool CEditableDoc::OnSaveDocument(const wxString& path)
+{
+    const bool saved = CVantrelDoc::OnSaveDocument(path);
+    if (saved)
+        m_unsavedEdits = false;
+    return saved;
+}
+
+void CEditableDoc::Modify(bool modified)
+{
+    if (modified)
+        m_unsavedEdits = true;
+    CVantrelDoc::Modify(modified);
+}
