@@ -18,6 +18,7 @@
 #include "Papy/Model/ThreeDObjectVertices.h"
 #include "Papy/N4/N4ArchiverLists.h"
 #include "Papy/N4/N4TdoFile.h"
+#include "Util/Angles.h"
 #include "Util/MemoryStream.h"
 #include "Vantrel/Dialogs/DialogIds.h"
 #include "Vantrel/Dialogs/EditColourDlg.h"
@@ -153,8 +154,11 @@ TEST(DialogsRoundTrip, ComponentsLeftAloneKeepTheirBits)
     auto transformation = gpl->CreateTransformation(gpl->NewId(), Values[0], Values[1], Values[2], Values[3],
                                                     Values[4], Values[5], Values[6], gpl->GetNull());
     N4TdoFile n4(GetN4TdoArchivers(), nullptr);
+    // Radians that come back from degrees and to radians again as another double.
+    const double turned = -2.585041906898037;
+    ASSERT_NE(Velmo::Util::DegreesToRadians(Velmo::Util::RadiansToDegrees(turned)), turned);
     auto animated = n4.CreateAnimatedTransform(n4.NewId(), "", "", Values[7], Values[8], Values[9], Values[10],
-                                               Values[11], Values[1], n4.GetNull());
+                                               Values[11], turned, n4.GetNull());
     CValueEditDialogs dialogs(nullptr);
     Script script;
 
