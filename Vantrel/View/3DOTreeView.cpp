@@ -5,6 +5,7 @@
 
 #include <wx/menu.h>
 #include <wx/utils.h>
+#include <wx/wupdlock.h>
 
 #include "Papy/Model/ThreeDObjectRoot.h"
 #include "Vantrel/Dialogs/DialogIds.h"
@@ -71,7 +72,9 @@ wxWindow* C3DOTreeView::CreatePane(wxWindow* parent)
     // window outlives it.
     m_tree->Bind(wxEVT_TREE_SEL_CHANGED, &C3DOTreeView::OnSelChanged, this);
     m_tree->Bind(wxEVT_TREE_ITEM_EXPANDED, &C3DOTreeView::OnItemExpanded, this);
-    m_tree->Bind(wxEVT_TREE_KEY_DOWN, &C3DOTreeView::OnTreeKey, this);
+    // Ahead of the control's own handling of the keys (bound handlers come first).
+    m_tree->Bind(wxEVT_KEY_DOWN, &C3DOTreeView::OnTreeKey, this);
+    m_tree->Bind(wxEVT_CHAR, &C3DOTreeView::OnTreeKey, this);
     m_tree->Bind(wxEVT_RIGHT_DOWN, &C3DOTreeView::OnRightDown, this);
     BindCommandRange(*this, ID_INSERT_FIRST, ID_INSERT_LAST, [this](wxCommandEvent& event) { OnInsert(event.GetId()); });
     BindCommand(*this, ID_FIND, [this](wxCommandEvent&) { OnFind(); });
@@ -154,10 +157,11 @@ void C3DOTreeView::OnItemExpanded(wxTreeEvent& event)
     });
 }
 
-void C3DOTreeView::OnTreeKey(wxTreeEvent& event)
+void C3DOTreeView::OnTreeKey(wxKeyEvent& event)
 {
-    // The toolkit's own * would open every item below without a bound; handled here, the
-    // toolkit does nothing more with the key.
+    // The control's own * would open every item below without a bound; handled here, the
+    // control does nothing more with the key (the keypad's * as it goes down, the character *
+    // as it is typed).
     const int key = event.GetKeyCode();
     if (key != '*' && key != WXK_MULTIPLY && key != WXK_NUMPAD_MULTIPLY)
     {
@@ -172,6 +176,8 @@ bool C3DOTreeView::ExpandAll(const wxTreeItemId& item)
     if (m_tree == nullptr || !item.IsOk() || GetNodeId(item) == -1)
         return true;
     wxBusyCursor wait;
+    // Laid out once at the end, not once per item opened.
+    wxWindowUpdateLocker frozen(m_tree);
     ThreeDObjectTreeExpandAll expand(*this, [this](TreeItem open, std::size_t allowed) {
         const wxTreeItemId opened = ItemOf(open);
         if (m_tree->IsExpanded(opened))

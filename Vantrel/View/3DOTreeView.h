@@ -77,7 +77,7 @@ private:
     C3DODoc* GetTdoDocument() const;
     void OnSelChanged(wxTreeEvent& event);
     void OnItemExpanded(wxTreeEvent& event);
-    void OnTreeKey(wxTreeEvent& event);
+    void OnTreeKey(wxKeyEvent& event);
     void OnRightDown(wxMouseEvent& event);
     void OnInsert(int commandId);
     void OnFind();

@@ -6,9 +6,12 @@
 #include <vector>
 
 #include "Papy/GPL/GPLTdoFile.h"
+#include "Papy/Model/ThreeDObjectObjectList.h"
 #include "Papy/Model/ThreeDObjectPolygon.h"
 #include "Papy/Model/ThreeDObjectRoot.h"
+#include "Papy/Model/ThreeDObjectTransformation.h"
 #include "TdoSupport.h"
+#include "Vantrel/App/VantrelDocManager.h"
 #include "Util/MemoryStream.h"
 #include "Vantrel/Dialogs/EditFloatDlg.h"
 #include "Vantrel/Visitors/ThreeDObjectTreeExpandAll.h"
@@ -57,10 +60,10 @@ void OpenPaths(C3DOTreeView& view, const wxTreeItemId& item, std::vector<int> pa
     }
 }
 
-// Presses * in the tree as the keyboard does.
-void PressStar(wxTreeCtrl& tree, int key)
+// Presses * in the tree as the keyboard does: the keypad's key going down, or the character.
+void PressStar(wxTreeCtrl& tree, wxEventType type, int key)
 {
-    wxKeyEvent press(wxEVT_CHAR);
+    wxKeyEvent press(type);
     press.m_keyCode = key;
     press.m_uniChar = '*';
     press.SetEventObject(&tree);
@@ -178,12 +181,14 @@ TEST_F(TreeState, ExpandAllOnSharedLevelsEnds)
     wxTreeCtrl& tree = *panes.Tree->GetTree();
     const wxTreeItemId handle = Child(tree, RootItem(tree), 1);
     ASSERT_TRUE(handle.IsOk());
-    for (int key : {int(WXK_NUMPAD_MULTIPLY), int('*')})
+    const std::pair<wxEventType, int> keys[] = {
+        {wxEVT_KEY_DOWN, WXK_NUMPAD_MULTIPLY}, {wxEVT_CHAR, '*'}, {wxEVT_CHAR, WXK_MULTIPLY}};
+    for (auto [type, key] : keys)
     {
         tree.SelectItem(handle);
         Pump();
         const std::size_t before = CountItems(tree);
-        PressStar(tree, key);
+        PressStar(tree, type, key);
         const std::size_t added = CountItems(tree) - before;
         EXPECT_GT(added, 1000u) << key;
         EXPECT_LE(added, ThreeDObjectTreeExpandAll::MaxInsertedItems) << key;
