@@ -13,7 +13,7 @@ class ThreeDObjectTreeExpandAll
 {
 public:
     // The items one expansion inserts at most.
-    static constexpr std::size_t MaxInsertedItems = 50000;
+    static constexpr std::size_t MaxInsertedItems = 100000;
 
     // Opens one item with its filling, allowed to insert at most the given number of items;
     // returns the number it inserted.

@@ -27,7 +27,7 @@ class ThreeDObjectTreeVisitor : public Velmo::Papy::ThreeDObjectVisitor
 {
 public:
     // The items one walk inserts at most, unless it is given its own bound.
-    static constexpr std::size_t MaxInsertedItems = 20000;
+    static constexpr std::size_t MaxInsertedItems = 100000;
 
     // The walk must begin at the start item's own node (or at the root node for the root item).
     ThreeDObjectTreeVisitor(ThreeDObjectTree& tree, TreeItem start, std::size_t maxInserted = MaxInsertedItems);
