@@ -36,7 +36,9 @@ bool CFieldValidator::TransferToWindow()
     wxTextCtrl* text = GetTextControl();
     if (text == nullptr)
         return false;
-    text->ChangeValue(wxString::FromUTF8(Write()));
+    m_shown = Write();
+    m_hasShown = true;
+    text->ChangeValue(wxString::FromUTF8(m_shown));
     return true;
 }
 
@@ -47,5 +49,9 @@ bool CFieldValidator::TransferFromWindow()
         return false;
     if (!text->IsEnabled())
         return true;
-    return Read(text->GetValue().utf8_string(), true).empty();
+    const std::string typed = text->GetValue().utf8_string();
+    // Left as shown: the member keeps the value that the text only rounds.
+    if (m_hasShown && typed == m_shown)
+        return true;
+    return Read(typed, true).empty();
 }

@@ -2,7 +2,9 @@
 // The validator of one text field of a dialog: it shows the value as text when the dialog
 // opens, and on OK reads the text back through a parse function. A text the parse refuses
 // keeps the dialog open: its message is shown and the focus goes to the field. A disabled field
-// is shown but neither checked nor read back, so its value comes back as it was given.
+// is shown but neither checked nor read back, so its value comes back as it was given; so does
+// the value of a field whose text is still the one shown, though the text carries fewer digits
+// than the value (a vertex whose X alone was edited keeps its Y and Z to the last bit).
 #include <string>
 
 #include <wx/validate.h>
@@ -31,4 +33,8 @@ protected:
 
 private:
     wxTextCtrl* GetTextControl() const;
+
+    // The text shown for the member's value, and whether one was shown.
+    std::string m_shown;
+    bool m_hasShown = false;
 };

@@ -11,6 +11,34 @@
 
 using Velmo::OpenGL::CheckError;
 
+namespace
+{
+double DegreesPerRadian()
+{
+    return 180 / std::acos(-1.0);
+}
+} // namespace
+
+double RotationDegreesPerUnit(const Velmo::Papy::ThreeDObjectTransformation&)
+{
+    return 1;
+}
+
+double RotationDegreesPerUnit(const Velmo::Papy::ThreeDObjectTransform&)
+{
+    return DegreesPerRadian();
+}
+
+double RotationDegreesPerUnit(const Velmo::Papy::ThreeDObjectAnimatedTransform&)
+{
+    return DegreesPerRadian();
+}
+
+double RotationDegreesPerUnit(const Velmo::Papy::ThreeDObjectTsoReference&)
+{
+    return DegreesPerRadian();
+}
+
 bool PushNodeTransform(ModelviewStack& matrices, DrawingReport& report, Velmo::Papy::ThreeDObject& node, double x,
                        double y, double z, double zDegrees, double yDegrees, double xDegrees)
 {

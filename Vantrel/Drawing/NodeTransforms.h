@@ -8,8 +8,19 @@
 namespace Velmo::Papy
 {
 class ThreeDObject;
+class ThreeDObjectAnimatedTransform;
+class ThreeDObjectTransform;
 class ThreeDObjectTransformation;
+class ThreeDObjectTsoReference;
 }
+
+// The degrees of one unit of a transform kind's stored rotations, for the walks that rotate by
+// them: a transformation keeps degrees; transforms, animated transforms and TSO references keep
+// radians (the field pane shows them in degrees and the field editor stores radians).
+double RotationDegreesPerUnit(const Velmo::Papy::ThreeDObjectTransformation& node);
+double RotationDegreesPerUnit(const Velmo::Papy::ThreeDObjectTransform& node);
+double RotationDegreesPerUnit(const Velmo::Papy::ThreeDObjectAnimatedTransform& node);
+double RotationDegreesPerUnit(const Velmo::Papy::ThreeDObjectTsoReference& node);
 
 // Pushes the modelview and applies a translation and rotations about Z, then Y, then X
 // (degrees). Pushes nothing and answers false (the children are left out) when a value is not

@@ -350,7 +350,7 @@ void ThreeDObject3DVisitor::Visit(ThreeDObject& node)
 
 bool ThreeDObject3DVisitor::EnterAnimatedTransform(ThreeDObjectAnimatedTransform& node)
 {
-    return EnterTransformNode(node, 1);
+    return EnterTransformNode(node, RotationDegreesPerUnit(node));
 }
 
 void ThreeDObject3DVisitor::LeaveAnimatedTransform(ThreeDObjectAnimatedTransform& node)
@@ -372,7 +372,7 @@ void ThreeDObject3DVisitor::LeaveTransformation(ThreeDObjectTransformation& node
 
 bool ThreeDObject3DVisitor::EnterTransform(ThreeDObjectTransform& node)
 {
-    return EnterTransformNode(node, 1);
+    return EnterTransformNode(node, RotationDegreesPerUnit(node));
 }
 
 void ThreeDObject3DVisitor::LeaveTransform(ThreeDObjectTransform& node)

@@ -27,6 +27,7 @@
 #include "Papy/Model/ThreeDObjectWSection.h"
 #include "Papy/Model/ThreeDObjectWalk.h"
 #include "Util/Angles.h"
+#include "Vantrel/Drawing/NodeTransforms.h"
 
 using namespace Velmo::Papy;
 using Velmo::U32;
@@ -129,8 +130,9 @@ void ThreeDObjectGetBoundsVisitor::LeaveTransformation(ThreeDObjectTransformatio
 
 bool ThreeDObjectGetBoundsVisitor::EnterAnimatedTransform(ThreeDObjectAnimatedTransform& node)
 {
+    const double unit = RotationDegreesPerUnit(node);
     return PushTransform(node.GetXTranslation(), node.GetYTranslation(), node.GetZTranslation(),
-                         node.GetXRotation(), node.GetYRotation(), node.GetZRotation());
+                         node.GetXRotation() * unit, node.GetYRotation() * unit, node.GetZRotation() * unit);
 }
 
 void ThreeDObjectGetBoundsVisitor::LeaveAnimatedTransform(ThreeDObjectAnimatedTransform&)
@@ -140,8 +142,9 @@ void ThreeDObjectGetBoundsVisitor::LeaveAnimatedTransform(ThreeDObjectAnimatedTr
 
 bool ThreeDObjectGetBoundsVisitor::EnterTransform(ThreeDObjectTransform& node)
 {
+    const double unit = RotationDegreesPerUnit(node);
     return PushTransform(node.GetXTranslation(), node.GetYTranslation(), node.GetZTranslation(),
-                         node.GetXRotation(), node.GetYRotation(), node.GetZRotation());
+                         node.GetXRotation() * unit, node.GetYRotation() * unit, node.GetZRotation() * unit);
 }
 
 void ThreeDObjectGetBoundsVisitor::LeaveTransform(ThreeDObjectTransform&)

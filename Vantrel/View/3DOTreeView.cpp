@@ -1,9 +1,11 @@
 #include "Vantrel/View/3DOTreeView.h"
 
+#include <algorithm>
 #include <memory>
 
 #include <wx/menu.h>
 #include <wx/utils.h>
+#include <wx/wupdlock.h>
 
 #include "Papy/Model/ThreeDObjectRoot.h"
 #include "Vantrel/Dialogs/DialogIds.h"
@@ -15,6 +17,7 @@
 #include "Vantrel/Frame/MenuTables.h"
 #include "Vantrel/Visitors/CodePage1252.h"
 #include "Vantrel/Visitors/ThreeDObjectFindIdVisitor.h"
+#include "Vantrel/Visitors/ThreeDObjectTreeExpandAll.h"
 #include "Vantrel/Visitors/ThreeDObjectTreeVisitor.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(C3DOTreeView, CVantrelView);
@@ -56,6 +59,10 @@ C3DOTreeView::PopupPresenter C3DOTreeView::SetPopupPresenter(PopupPresenter pres
     return previous;
 }
 
+C3DOTreeView::C3DOTreeView() : m_fillAllowance(ThreeDObjectTreeVisitor::MaxInsertedItems)
+{
+}
+
 wxWindow* C3DOTreeView::CreatePane(wxWindow* parent)
 {
     m_tree = new wxTreeCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
@@ -65,6 +72,9 @@ wxWindow* C3DOTreeView::CreatePane(wxWindow* parent)
     // window outlives it.
     m_tree->Bind(wxEVT_TREE_SEL_CHANGED, &C3DOTreeView::OnSelChanged, this);
     m_tree->Bind(wxEVT_TREE_ITEM_EXPANDED, &C3DOTreeView::OnItemExpanded, this);
+    // Ahead of the control's own handling of the keys (bound handlers come first).
+    m_tree->Bind(wxEVT_KEY_DOWN, &C3DOTreeView::OnTreeKey, this);
+    m_tree->Bind(wxEVT_CHAR, &C3DOTreeView::OnTreeKey, this);
     m_tree->Bind(wxEVT_RIGHT_DOWN, &C3DOTreeView::OnRightDown, this);
     BindCommandRange(*this, ID_INSERT_FIRST, ID_INSERT_LAST, [this](wxCommandEvent& event) { OnInsert(event.GetId()); });
     BindCommand(*this, ID_FIND, [this](wxCommandEvent&) { OnFind(); });
@@ -132,9 +142,54 @@ void C3DOTreeView::OnItemExpanded(wxTreeEvent& event)
         C3DODoc::File file = document->GetFile();
         Velmo::Papy::TdoFile::Node node = file->GetSubObject(id);
         ForgetSiblings();
-        ThreeDObjectTreeVisitor fill(*this, Item(item));
-        node->Accept(fill);
+        ThreeDObjectTreeVisitor fill(*this, Item(item), m_fillAllowance);
+        m_lastFilled = 0;
+        try
+        {
+            node->Accept(fill);
+        }
+        catch (...)
+        {
+            m_lastFilled = fill.GetInsertedCount();
+            throw;
+        }
+        m_lastFilled = fill.GetInsertedCount();
     });
+}
+
+void C3DOTreeView::OnTreeKey(wxKeyEvent& event)
+{
+    // The control's own * would open every item below without a bound; handled here, the
+    // control does nothing more with the key (the keypad's * as it goes down, the character *
+    // as it is typed).
+    const int key = event.GetKeyCode();
+    if (key != '*' && key != WXK_MULTIPLY && key != WXK_NUMPAD_MULTIPLY)
+    {
+        event.Skip();
+        return;
+    }
+    ExpandAll(m_tree->GetSelection());
+}
+
+bool C3DOTreeView::ExpandAll(const wxTreeItemId& item)
+{
+    if (m_tree == nullptr || !item.IsOk() || GetNodeId(item) == -1)
+        return true;
+    wxBusyCursor wait;
+    // Laid out once at the end, not once per item opened.
+    wxWindowUpdateLocker frozen(m_tree);
+    ThreeDObjectTreeExpandAll expand(*this, [this](TreeItem open, std::size_t allowed) {
+        const wxTreeItemId opened = ItemOf(open);
+        if (m_tree->IsExpanded(opened))
+            return std::size_t(0);
+        // The expansion fills the item through OnItemExpanded, within what is left.
+        m_fillAllowance = std::min(allowed, ThreeDObjectTreeVisitor::MaxInsertedItems);
+        m_lastFilled = 0;
+        m_tree->Expand(opened);
+        m_fillAllowance = ThreeDObjectTreeVisitor::MaxInsertedItems;
+        return m_lastFilled;
+    });
+    return expand.Run(Item(item));
 }
 
 void C3DOTreeView::OnRightDown(wxMouseEvent& event)
@@ -236,7 +291,8 @@ void C3DOTreeView::OnUpdate(wxView*, wxObject* hint)
         Velmo::Papy::TdoFile::Node node = file->GetSubObject(tdoHint->NodeId);
         if (tdoHint->NameChanged)
             m_tree->SetItemText(selected, wxString::FromUTF8(CodePage1252::ToUtf8(tdoHint->NewName)));
-        m_tree->DeleteChildren(selected);
+        // The walk keeps the items of the children that are still there, with what is open
+        // below them.
         ForgetSiblings();
         ThreeDObjectTreeVisitor fill(*this, Item(selected));
         node->Accept(fill);
@@ -315,6 +371,27 @@ TreeItem C3DOTreeView::InsertItem(TreeItem parent, const std::string& text, int 
 {
     return Item(m_tree->AppendItem(ItemOf(parent), wxString::FromUTF8(CodePage1252::ToUtf8(text)), -1, -1,
                                    new NodeData(id)));
+}
+
+TreeItem C3DOTreeView::InsertItemBefore(TreeItem parent, TreeItem before, const std::string& text, int id)
+{
+    ForgetSiblings();
+    const wxTreeItemId previous = m_tree->GetPrevSibling(ItemOf(before));
+    const wxString label = wxString::FromUTF8(CodePage1252::ToUtf8(text));
+    if (previous.IsOk())
+        return Item(m_tree->InsertItem(ItemOf(parent), previous, label, -1, -1, new NodeData(id)));
+    return Item(m_tree->PrependItem(ItemOf(parent), label, -1, -1, new NodeData(id)));
+}
+
+void C3DOTreeView::DeleteItem(TreeItem item)
+{
+    ForgetSiblings();
+    m_tree->Delete(ItemOf(item));
+}
+
+int C3DOTreeView::GetItemId(TreeItem item) const
+{
+    return GetNodeId(ItemOf(item));
 }
 
 TreeItem C3DOTreeView::GetParentItem(TreeItem item) const

@@ -14,7 +14,11 @@
 // - Find (F3) asks for an id and selects the first node of that id below the selected node (the
 //   root's when nothing is selected), expanding each item on the way.
 // - A hint without this pane as sender (an insert, an edit) refills the selected item and, when
-//   a handle was renamed, shows the new name.
+//   a handle was renamed, shows the new name. The items of children that are still there are
+//   kept, so the branches the user opened below the item stay open.
+// - * (the keypad's, or the character) opens the selected item and everything below it, up to a
+//   bound on the items it adds (see ThreeDObjectTreeExpandAll); one expansion of an item adds at
+//   most ThreeDObjectTreeVisitor's bound.
 //
 // What fails (a node id that the file does not hold, a kind that the game cannot make) is shown
 // in a message box, and the tree stays as it was.
@@ -39,6 +43,8 @@ public:
     // Replaces the presenter (an empty one restores the toolkit's popup); returns the previous.
     static PopupPresenter SetPopupPresenter(PopupPresenter presenter);
 
+    C3DOTreeView();
+
     wxWindow* CreatePane(wxWindow* parent) override;
     void OnInitialUpdate() override;
     void OnUpdate(wxView* sender, wxObject* hint = nullptr) override;
@@ -53,10 +59,15 @@ public:
     void ContextMenuAt(const wxPoint& point);
     // What Find does once the id is known: select the node of that id below the selected node.
     void FindId(int id);
+    // What * does: opens the item and the items below it; false when it stopped at its bound.
+    bool ExpandAll(const wxTreeItemId& item);
 
     // The tree as the filling visitor sees it.
     TreeItem GetRootItem() const override;
     TreeItem InsertItem(TreeItem parent, const std::string& text, int id) override;
+    TreeItem InsertItemBefore(TreeItem parent, TreeItem before, const std::string& text, int id) override;
+    void DeleteItem(TreeItem item) override;
+    int GetItemId(TreeItem item) const override;
     TreeItem GetParentItem(TreeItem item) const override;
     TreeItem GetFirstChildItem(TreeItem item) const override;
     TreeItem GetNextSiblingItem(TreeItem item) const override;
@@ -66,6 +77,7 @@ private:
     C3DODoc* GetTdoDocument() const;
     void OnSelChanged(wxTreeEvent& event);
     void OnItemExpanded(wxTreeEvent& event);
+    void OnTreeKey(wxKeyEvent& event);
     void OnRightDown(wxMouseEvent& event);
     void OnInsert(int commandId);
     void OnFind();
@@ -80,6 +92,9 @@ private:
     // The node whose item was last right-clicked.
     int m_contextNodeId = -1;
     ThreeDObjectTreeEditVisitor m_treeEdit;
+    // The items the next filling on expansion may insert, and what the last one inserted.
+    std::size_t m_fillAllowance;
+    std::size_t m_lastFilled = 0;
     // The last next sibling given, its parent and its position there (see GetNextSiblingItem);
     // forgotten before each walk.
     mutable wxTreeItemId m_lastSibling;

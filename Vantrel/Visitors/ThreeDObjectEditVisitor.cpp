@@ -104,7 +104,10 @@ void ThreeDObjectEditVisitor::EditFloat(double value, const std::function<void(d
 
 void ThreeDObjectEditVisitor::EditRadians(double radians, const std::function<void(double)>& write)
 {
-    EditFloat(Util::RadiansToDegrees(radians), [&](double degrees) { write(Util::DegreesToRadians(degrees)); });
+    const double shown = Util::RadiansToDegrees(radians);
+    // Degrees that come back as they were shown leave the radians to the last bit, which the
+    // conversion there and back need not.
+    EditFloat(shown, [&](double degrees) { write(degrees == shown ? radians : Util::DegreesToRadians(degrees)); });
 }
 
 void ThreeDObjectEditVisitor::EditInt(int value, int minimum, int maximum, const std::function<void(int)>& write)

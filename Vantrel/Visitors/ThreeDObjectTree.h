@@ -28,6 +28,13 @@ public:
     virtual TreeItem GetRootItem() const = 0;
     // A new item with that text and node id, last among the parent's children.
     virtual TreeItem InsertItem(TreeItem parent, const std::string& text, int id) = 0;
+    // A new item with that text and node id among the parent's children, just before one of
+    // them.
+    virtual TreeItem InsertItemBefore(TreeItem parent, TreeItem before, const std::string& text, int id) = 0;
+    // Removes an item with everything below it.
+    virtual void DeleteItem(TreeItem item) = 0;
+    // The node id of an item.
+    virtual int GetItemId(TreeItem item) const = 0;
     // No item for the root item.
     virtual TreeItem GetParentItem(TreeItem item) const = 0;
     // No item when the item has no children.

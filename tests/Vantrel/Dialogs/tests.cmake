@@ -6,7 +6,7 @@ set(dialogs_test_dir ${CMAKE_CURRENT_LIST_DIR})
 file(GLOB dialogs_test_sources CONFIGURE_DEPENDS ${dialogs_test_dir}/*.cpp)
 add_executable(VantrelDialogsTests ${dialogs_test_sources})
 target_include_directories(VantrelDialogsTests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${dialogs_test_dir})
-target_link_libraries(VantrelDialogsTests PRIVATE VantrelDialogs PapyGPL GTest::gtest)
+target_link_libraries(VantrelDialogsTests PRIVATE VantrelDialogs PapyGPL PapyN4 GTest::gtest)
 
 find_program(VELMO_XVFB_RUN xvfb-run)
 if(VELMO_XVFB_RUN)

@@ -37,6 +37,34 @@ public:
         ++m_inserted;
         return ItemOf(n);
     }
+    TreeItem InsertItemBefore(TreeItem parent, TreeItem before, const std::string& text, int id) override
+    {
+        const std::size_t p = IndexOf(parent);
+        const std::size_t b = IndexOf(before);
+        const std::size_t n = m_items.size();
+        m_items.push_back(Item{p, 0, 0, b, text, id});
+        if (m_items[p].firstChild == b)
+            m_items[p].firstChild = n;
+        else
+            m_items[PreviousOf(b)].next = n;
+        ++m_inserted;
+        return ItemOf(n);
+    }
+    // Unlinks the item from its parent (it stays numbered but unreachable).
+    void DeleteItem(TreeItem item) override
+    {
+        const std::size_t i = IndexOf(item);
+        Item& parent = m_items[m_items[i].parent];
+        const std::size_t previous = parent.firstChild == i ? 0 : PreviousOf(i);
+        if (previous == 0)
+            parent.firstChild = m_items[i].next;
+        else
+            m_items[previous].next = m_items[i].next;
+        if (parent.lastChild == i)
+            parent.lastChild = previous;
+        ++m_deleted;
+    }
+    int GetItemId(TreeItem item) const override { return m_items[IndexOf(item)].id; }
     TreeItem GetParentItem(TreeItem item) const override
     {
         const std::size_t i = IndexOf(item);
@@ -55,6 +83,7 @@ public:
     }
 
     std::size_t GetInsertedCount() const { return m_inserted; }
+    std::size_t GetDeletedCount() const { return m_deleted; }
     const Item& Get(TreeItem item) const { return m_items[IndexOf(item)]; }
     // The texts of an item's children in order.
     std::vector<std::string> ChildTexts(TreeItem item) const
@@ -84,6 +113,14 @@ private:
     static TreeItem ItemOf(std::size_t i) { return TreeItem(reinterpret_cast<void*>(i + 1)); }
     static std::size_t IndexOf(TreeItem item) { return reinterpret_cast<std::size_t>(item.GetHandle()) - 1; }
     static TreeItem ItemOrNone(std::size_t i) { return i == 0 ? TreeItem() : ItemOf(i); }
+    // The sibling before an item that is not its parent's first child.
+    std::size_t PreviousOf(std::size_t i) const
+    {
+        std::size_t c = m_items[m_items[i].parent].firstChild;
+        while (m_items[c].next != i)
+            c = m_items[c].next;
+        return c;
+    }
     void Outline(std::size_t i, int depth, std::string& text) const
     {
         for (std::size_t c = m_items[i].firstChild; c != 0; c = m_items[c].next)
@@ -95,5 +132,6 @@ private:
 
     std::vector<Item> m_items;
     std::size_t m_inserted = 0;
+    std::size_t m_deleted = 0;
 };
 } // namespace VelmoTest
