@@ -14,6 +14,7 @@
 #include <wx/choicdlg.h>
 #include <wx/listbox.h>
 #include <wx/testing.h>
+#include <wx/uiaction.h>
 
 #include "FileViewsGui.h"
 #include "GuiKit.h"
@@ -293,6 +294,50 @@ TEST_F(DatView, ADoubleClickOpensTheEntry)
     ASSERT_TRUE(layout->GetFile());
     EXPECT_EQ(layout->GetFile()->GetControlCount(), 1);
     EXPECT_EQ(layout->GetFile()->GetName(0), "Only");
+}
+
+// A double click below the last row opens nothing and says nothing; one on a row opens its entry
+// (the same pointer, so the click reaches the list). Activations naming no row do nothing either.
+TEST_F(DatView, ADoubleClickBelowTheLastRowOpensNothing)
+{
+    FailOnMessages();
+    CDatListView* view = OpenArchive(archives[0]);
+    ASSERT_NE(view, nullptr);
+    CDatEntryListCtrl* list = view->GetList();
+    const long count = list->GetItemCount();
+    ASSERT_EQ(count, long(archives[0].entries.size()));
+    wxRect last;
+    ASSERT_TRUE(list->GetItemRect(count - 1, last));
+    const wxPoint below(last.GetLeft() + 20, last.GetBottom() + 2 * last.GetHeight());
+    ASSERT_LT(below.y, list->GetClientSize().GetHeight()) << "room below the rows";
+    list->SetFocus();
+    wxUIActionSimulator mouse;
+    mouse.MouseMove(list->ClientToScreen(below));
+    Pump();
+    mouse.MouseDblClick();
+    Pump();
+    EXPECT_FALSE(PumpUntil([] { return DocumentCount() != 1; }, 500));
+    EXPECT_EQ(Manager().GetCurrentDocument(), document);
+
+    for (long row : {count, -1L})
+    {
+        wxListEvent event(wxEVT_LIST_ITEM_ACTIVATED, list->GetId());
+        event.SetEventObject(list);
+        event.m_itemIndex = row;
+        list->ProcessWindowEvent(event);
+        Pump();
+        EXPECT_EQ(DocumentCount(), 1) << row;
+    }
+
+    // The entry art/logo.mip, the fourth row in load order.
+    wxRect logo;
+    ASSERT_TRUE(list->GetItemRect(3, logo));
+    ASSERT_EQ(list->GetItemText(3, 0), "logo");
+    mouse.MouseMove(list->ClientToScreen(wxPoint(logo.GetLeft() + 20, logo.GetTop() + logo.GetHeight() / 2)));
+    Pump();
+    mouse.MouseDblClick();
+    EXPECT_TRUE(PumpUntil([] { return DocumentCount() == 2; }));
+    EXPECT_EQ(TemplateIdOf(Manager().GetCurrentDocument()), 135);
 }
 
 // Open Track asks for the folder's ".track": tracks/monza/monza.track. The track document of
