@@ -18,8 +18,18 @@ namespace DialogTest
 class Script : public wxModalDialogHook
 {
 public:
-    Script() { Register(); }
-    ~Script() override { Unregister(); }
+    Script()
+    {
+        ++Count();
+        Register();
+    }
+    ~Script() override
+    {
+        Unregister();
+        --Count();
+    }
+    // The scripts alive now: their dialogs are shown on purpose.
+    static int Running() { return Count(); }
 
     // Runs on each dialog that is not a message box, inside its modal loop.
     std::function<void(wxDialog&)> onShow;
@@ -43,6 +53,13 @@ protected:
         return wxID_NONE;
     }
     void Exit(wxDialog*) override {}
+
+private:
+    static int& Count()
+    {
+        static int count = 0;
+        return count;
+    }
 };
 
 inline wxTextCtrl& Text(wxWindow& dialog, int id)

@@ -71,6 +71,10 @@ void Open(Dialog& dialog)
 }
 } // namespace
 
+// The dialogs as the program builds them: the value editors through the service that the field
+// editor calls (each shown modally under its caption, answered with Cancel), the others made as
+// their panes make them. Their titles, and their controls in the order they are made (the order
+// the keyboard visits them).
 TEST(Dialogs, TitlesLabelsAndControlIds)
 {
     const std::vector<std::string> okCancel = {"button 1 OK", "button 2 Cancel"};
@@ -78,44 +82,90 @@ TEST(Dialogs, TitlesLabelsAndControlIds)
         controls.insert(controls.end(), okCancel.begin(), okCancel.end());
         return controls;
     };
+    const std::vector<std::string> valueField = {"label Value Name", "text 1000", "label Value Data", "text 1001"};
+    const struct
+    {
+        const char* title;
+        std::function<bool(CValueEditDialogs&)> run;
+        std::vector<std::string> controls;
+    } editors[] = {
+        {"Edit Boolean",
+         [](CValueEditDialogs& d) {
+             bool value = true;
+             return d.EditBool("Use Wind Direction", value);
+         },
+         with({"label Value Name", "text 1000", "check 1001 Value Data"})},
+        {"Edit Colour",
+         [](CValueEditDialogs& d) {
+             Velmo::Papy::Colour value(1, 0.5f, 0.25f, 1);
+             return d.EditColour("Shade 0", value);
+         },
+         with({"label Value Name", "text 1000", "label Red", "text 1011", "label Green", "text 1012", "label Blue",
+               "text 1013", "label Alpha", "text 1014"})},
+        {"Edit Float",
+         [](CValueEditDialogs& d) {
+             double value = 2.5;
+             return d.EditFloat("Scale", value);
+         },
+         with(valueField)},
+        {"Edit Integer",
+         [](CValueEditDialogs& d) {
+             int value = 3;
+             return d.EditInt("Count", value, 0, 65535);
+         },
+         with(valueField)},
+        {"Edit String",
+         [](CValueEditDialogs& d) {
+             std::string value = "wheel";
+             return d.EditString("Name", value, 255);
+         },
+         with(valueField)},
+        {"Edit Vertex",
+         [](CValueEditDialogs& d) {
+             double x = 1, y = 2, z = 3;
+             return d.EditVertex("Vertex 0", x, y, z, false);
+         },
+         with({"label Value Name", "text 1000", "label X", "text 1004", "label Y", "text 1002", "label Z",
+               "text 1003"})},
+    };
+    for (const auto& e : editors)
+    {
+        SCOPED_TRACE(e.title);
+        Script script;
+        std::string title;
+        std::vector<std::string> controls;
+        script.onShow = [&](wxDialog& dialog) {
+            title = dialog.GetTitle().utf8_string();
+            controls = Controls(dialog);
+            Click(dialog, DialogId::Cancel);
+        };
+        CValueEditDialogs dialogs(nullptr);
+        EXPECT_FALSE(e.run(dialogs));
+        EXPECT_EQ(title, e.title);
+        EXPECT_EQ(controls, e.controls);
+        EXPECT_TRUE(script.messages.empty());
+    }
+
     const struct
     {
         std::function<wxDialog*()> make;
-        int resource;
         const char* title;
         std::vector<std::string> controls;
     } cases[] = {
-        {[] { return new CEditBoolDlg; }, CEditBoolDlg::ResourceId, "Edit Boolean",
-         with({"label Value Name", "text 1000", "check 1001 Value Data"})},
-        {[] { return new CEditColourDlg; }, CEditColourDlg::ResourceId, "Edit Colour",
-         with({"label Value Name", "text 1000", "label Red", "text 1011", "label Green", "text 1012", "label Blue",
-               "text 1013", "label Alpha", "text 1014"})},
-        {[] { return new CEditFloatDlg; }, CEditFloatDlg::ResourceId, "Edit Float",
-         with({"label Value Name", "text 1000", "label Value Data", "text 1001"})},
-        {[] { return new CEditIntDlg; }, CEditIntDlg::ResourceId, "Edit Integer",
-         with({"label Value Name", "text 1000", "label Value Data", "text 1001"})},
-        {[] { return new CEditStringDlg; }, CEditStringDlg::ResourceId, "Edit String",
-         with({"label Value Name", "text 1000", "label Value Data", "text 1001"})},
-        {[] { return new CEditVertexDlg; }, CEditVertexDlg::ResourceId, "Edit Vertex",
-         with({"label Value Name", "text 1000", "label X", "text 1004", "label Y", "text 1002", "label Z",
-               "text 1003"})},
-        {[] { return new CFindIdDlg; }, CFindIdDlg::ResourceId, "Find Id", with({"label Id", "text 1005"})},
-        {[] { return new CBoundsDlg; }, CBoundsDlg::ResourceId, "Bounds",
+        {[] { return new CFindIdDlg(nullptr); }, "Find Id", with({"label Id", "text 1005"})},
+        {[] { return new CBoundsDlg(nullptr); }, "Bounds",
          {"label X", "text 1000", "text 1001", "label Y", "text 1002", "text 1003", "label Z", "text 1004",
           "text 1005", "button 1 Close"}},
-        {[] { return new CViewpointDlg; }, CViewpointDlg::ResourceId, "Viewpoint",
+        {[] { return new CViewpointDlg(nullptr); }, "Viewpoint",
          with({"label From", "label To", "label X", "text 1001", "text 1002", "label Y", "text 1003", "text 1004",
                "label Z", "text 1005", "text 1006", "label Vertical", "combo 1010", "group Clip", "label Near",
                "text 1007", "label Far", "text 1008"})},
     };
-    const int resources[] = {140, 144, 139, 142, 138, 141, 143, 137, 131};
-    int k = 0;
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.title);
         wxDialog* dialog = c.make();
         EXPECT_EQ(dialog->GetTitle(), c.title);
-        EXPECT_EQ(c.resource, resources[k++]);
         EXPECT_EQ(Controls(*dialog), c.controls);
         dialog->Destroy();
     }
@@ -202,6 +252,55 @@ TEST(Dialogs, TheFirstRefusedFieldInExchangeOrderSpeaks)
     // Nothing is written while a field is refused.
     EXPECT_EQ(dialog->Red, 1.0f);
     EXPECT_EQ(dialog->Alpha, 1.0f);
+}
+
+// Each dialog checks its fields in its exchange order: with every field refused, OK speaks of
+// one field at a time (the focus goes to it) until each is mended, in that order.
+TEST(Dialogs, FieldsAreCheckedInExchangeOrder)
+{
+    const struct
+    {
+        const char* name;
+        std::function<wxDialog*()> make;
+        const char* message;
+        std::vector<int> order;
+    } cases[] = {
+        {"colour", [] { return new CEditColourDlg; }, "Please enter a number.", {1011, 1012, 1013, 1014}},
+        {"float", [] { return new CEditFloatDlg; }, "Please enter a number.", {1001}},
+        {"integer", [] { return new CEditIntDlg; }, "Please enter an integer.", {1001}},
+        {"vertex", [] { return new CEditVertexDlg; }, "Please enter a number.", {1004, 1002, 1003}},
+        {"find", [] { return new CFindIdDlg; }, "Please enter an integer.", {1005}},
+        {"bounds", [] { return new CBoundsDlg; }, "Please enter a number.", {1001, 1003, 1005, 1000, 1002, 1004}},
+        {"viewpoint", [] { return new CViewpointDlg; }, "Please enter a number.",
+         {1007, 1001, 1003, 1005, 1002, 1004, 1006, 1008}},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        std::unique_ptr<wxDialog, void (*)(wxDialog*)> dialog(c.make(), [](wxDialog* d) { d->Destroy(); });
+        Open(*dialog);
+        // Every text field refused (a caption accepts anything).
+        for (wxWindow* child : dialog->GetChildren())
+            if (auto* text = dynamic_cast<wxTextCtrl*>(child))
+                text->SetValue("x");
+        std::vector<int> order;
+        std::vector<std::string> messages;
+        for (std::size_t step = 0; step < 20; ++step)
+        {
+            Script script;
+            const bool accepted = dialog->Validate();
+            messages.insert(messages.end(), script.messages.begin(), script.messages.end());
+            if (accepted)
+                break;
+            Pump(100);
+            wxWindow* focus = wxWindow::FindFocus();
+            ASSERT_NE(focus, nullptr);
+            order.push_back(focus->GetId());
+            Text(*dialog, focus->GetId()).SetValue("1");
+        }
+        EXPECT_EQ(order, c.order);
+        EXPECT_EQ(messages, std::vector<std::string>(c.order.size(), c.message));
+    }
 }
 
 TEST(Dialogs, NumbersAndIntegers)

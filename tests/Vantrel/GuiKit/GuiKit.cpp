@@ -10,12 +10,15 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/glcanvas.h>
+#include <wx/modalhook.h>
+#include <wx/msgdlg.h>
 #include <wx/utils.h>
 
 #include "Vantrel/App/FixedMultiDocTemplate.h"
 #include "Vantrel/App/MainFrame.h"
 #include "Vantrel/App/VantrelApp.h"
 #include "Vantrel/App/VantrelDocManager.h"
+#include "Vantrel/Dialogs/DialogScript.h"
 #include "Vantrel/Doc/CatchPattern.h"
 #include "Vantrel/Doc/VantrelDoc.h"
 #include "Vantrel/Frame/VantrelView.h"
@@ -141,6 +144,36 @@ Messages::~Messages()
 void FailOnMessages()
 {
     CCatchPattern::SetSink([](const std::string& text) { ADD_FAILURE() << "unexpected message: " << text; });
+}
+
+namespace
+{
+// Consulted after the hooks of the tests (a later hook is asked first): what reaches it was
+// answered by none of them.
+class UnexpectedDialogs : public wxModalDialogHook
+{
+public:
+    UnexpectedDialogs() { Register(); }
+
+protected:
+    int Enter(wxDialog* dialog) override
+    {
+        // A script lets its dialogs run their modal loops and acts inside them.
+        if (DialogTest::Script::Running() > 0)
+            return wxID_NONE;
+        std::string what = dialog->GetTitle().utf8_string();
+        if (auto* box = dynamic_cast<wxMessageDialog*>(dialog))
+            what += ": " + box->GetMessage().utf8_string();
+        ADD_FAILURE() << "unexpected dialog " << what;
+        return wxID_CANCEL;
+    }
+    void Exit(wxDialog*) override {}
+};
+} // namespace
+
+void FailOnUnexpectedDialogs()
+{
+    static UnexpectedDialogs hook;
 }
 
 RealMessageBoxes::RealMessageBoxes()

@@ -82,6 +82,10 @@ private:
 };
 // Outside a Messages object, a message fails the running test instead of waiting for a user.
 void FailOnMessages();
+// A modal dialog that the test does not answer itself (wxTEST_DIALOG, a DialogTest::Script)
+// fails the running test and is cancelled at once instead of waiting for a user. On from the
+// start of the program.
+void FailOnUnexpectedDialogs();
 // While the object lives, messages go to the real message box (for wxTEST_DIALOG).
 class RealMessageBoxes
 {

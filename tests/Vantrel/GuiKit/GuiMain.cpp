@@ -63,6 +63,7 @@ int main(int argc, char** argv)
     if (!wxTheApp->CallOnInit())
         return 3;
     GuiTest::FailOnMessages();
+    GuiTest::FailOnUnexpectedDialogs();
     return GuiTest::RunInLoop([] {
         // The main window is up and painted before the first test.
         GuiTest::PumpUntil([] { return GuiTest::Frame().IsShownOnScreen(); });

@@ -59,7 +59,7 @@ TEST_P(TrkRowsSamples, TreeAndRowsAsTheGeneratorHasThem)
 
 INSTANTIATE_TEST_SUITE_P(Generated, TrkRowsSamples,
                          testing::Values("gpl-corners.trk", "icr2-corners.trk", "gpl-minimal.trk", "icr2-minimal.trk",
-                                         "plan.trk"),
+                                         "plan.trk", "ring-300.trk"),
                          SampleTestName);
 
 TEST(TrkRows, RootStraightAndCornerRowCounts)
@@ -95,6 +95,35 @@ TEST(TrkRows, CodeOfSegmentFiveListsSegmentFive)
     EXPECT_EQ(Rows(*track, 0x00060000), expected[0x00060000]);
     // Bits 16-30 name the segment: segment 2000 of a long track.
     EXPECT_EQ(TrkHint::SegmentOf(TrkHint::Segment(2000)), 2000);
+}
+
+// Segments numbered 256 and up (their codes pass the low byte of bits 16-30): the items, their
+// parts and their rows are their own, as the generator has them for its ring of 300 corners.
+TEST(TrkRows, SegmentsFrom256OnListTheirOwnRows)
+{
+    const std::string path = TrkViewsPath("ring-300.trk");
+    auto track = LoadTrack(path);
+    TrkTreeItem root;
+    TrkTreeRows::Build(track.Get(), root);
+    ASSERT_EQ(root.Children.size(), 300u);
+    std::map<int, std::vector<TrkRow>> expected;
+    for (const ExpectedLine& line : ReadExpected(path + ".rows", false))
+        expected[line.Hint].push_back({line.First, line.Second});
+    for (int s : {255, 256, 257, 299})
+    {
+        SCOPED_TRACE(s);
+        const TrkTreeItem& item = root.Children[std::size_t(s)];
+        EXPECT_EQ(item.Text, "Segment " + std::to_string(s));
+        EXPECT_EQ(item.Hint, (s + 1) << 16);
+        const auto rows = Rows(*track, item.Hint);
+        EXPECT_EQ(rows, expected[(s + 1) << 16]);
+        ASSERT_EQ(rows.size(), 15u);
+        ASSERT_FALSE(item.Children.empty());
+        const TrkTreeItem& trace = item.Children.front();
+        EXPECT_EQ(trace.Text, "Trace 0");
+        EXPECT_EQ(trace.Hint, ((s + 1) << 16) | 0x101);
+        EXPECT_EQ(Rows(*track, trace.Hint), expected[trace.Hint]);
+    }
 }
 
 TEST(TrkRows, PtfTrackOfTheN4Generator)

@@ -279,6 +279,9 @@ def samples(outdir):
             write(outdir, name + '.trk', data, track_views(t))
     plan = plan_track()
     write(outdir, 'plan.trk', trk.write_gpl(plan), track_views(plan))
+    # Segments numbered 256 and up: their numbers need more than the low byte of bits 16-30.
+    ring = big_track(300, 2)
+    write(outdir, 'ring-300.trk', trk.write_gpl(ring), track_views(ring))
     for name, data in (('laps.rpy', laps_replay()), ('n4.rpy', race.build_rpy(race.replay_model(3, 0x40))),
                        ('gpl.rpy', race.build_rpy(race.replay_model(2, 0x40)))):
         write(outdir, name, data, replay_views(race.read_rpy(data)))

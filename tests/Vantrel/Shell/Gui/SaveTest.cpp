@@ -4,7 +4,6 @@
 #include <fstream>
 #include <iterator>
 
-#include <wx/testing.h>
 #include <wx/uiaction.h>
 
 #include "GuiKit.h"
@@ -149,8 +148,8 @@ TEST(Save, ReadOnlyDocumentsNeitherSaveNorAsk)
     Command(ID_FILE_SAVE);
     EXPECT_EQ(folder.Read("x.xyz"), "hex bytes");
     EXPECT_TRUE(messages.Texts.empty());
-    // Closing asks nothing: an unexpected dialog would fail the test.
-    wxTEST_DIALOG(Command(ID_FILE_CLOSE), wxExpectAny(wxID_OK).Optional());
+    // Closing asks nothing: a question would fail the test (and keep the window).
+    Command(ID_FILE_CLOSE);
     Pump();
     EXPECT_EQ(DocumentCount(), 0);
 }

@@ -14,9 +14,11 @@
 #include <wx/choicdlg.h>
 #include <wx/listbox.h>
 #include <wx/testing.h>
+#include <wx/uiaction.h>
 
 #include "FileViewsGui.h"
 #include "GuiKit.h"
+#include "TrkDocSamples.h"
 #include "Util/Exception.h"
 #include "Vantrel/App/FixedMultiDocTemplate.h"
 #include "Vantrel/App/TemplateTable.h"
@@ -25,6 +27,7 @@
 #include "Vantrel/Doc/LytDoc.h"
 #include "Vantrel/Doc/MipDoc.h"
 #include "Vantrel/Doc/SubDoc.h"
+#include "Vantrel/Doc/TrkDoc.h"
 #include "Vantrel/Frame/CommandIds.h"
 #include "Vantrel/Frame/DocChildFrame.h"
 #include "Vantrel/Rows/DatContainer.h"
@@ -240,8 +243,8 @@ TEST_F(DatView, EveryEntryInFiveColumnsSortedByAClickedHeading)
 }
 
 // A double click opens the entry through its folder's factory: art/logo.mip of the N4 archive as
-// a multipart bitmap, the layout of the GPL archive as a layout, an entry without an extension
-// as a dump without a trailing dot.
+// a multipart bitmap, the layout of the GPL archive as a layout; an entry without an extension is
+// asked for as a dump without a trailing dot.
 TEST_F(DatView, ADoubleClickOpensTheEntry)
 {
     CDatListView* view = OpenArchive(archives[0]);
@@ -258,24 +261,34 @@ TEST_F(DatView, ADoubleClickOpensTheEntry)
             headings.push_back(item.Line);
     EXPECT_EQ(headings, (std::vector<std::string>{"Bitmap 8x4", "Bitmap 4x2", "Bitmap 2x1"}));
 
-    // The entry without an extension: its path has no trailing dot. The folder rule of the
-    // library (a missing name without a dot is a folder not yet made) may keep it from opening;
-    // then its message is shown and nothing opens.
+    // The entry without an extension: asked for without a trailing dot, as a dump (seen by a
+    // document of template 132 that records its path). The folder rule of the library takes that
+    // missing name without a dot for a folder not yet made, whose factory (a folder inside the
+    // archive's) has no facet for unknown files: its assertion is shown and nothing opens.
+    {
+        const CTemplateTable::Entry* entry = CTemplateTable::Find(132);
+        ASSERT_NE(entry, nullptr);
+        wxList& templates = Manager().GetTemplates();
+        auto* recording =
+            new CFixedMultiDocTemplate(&Manager(), *entry, wxCLASSINFO(CRecordingDoc), wxCLASSINFO(CBinView));
+        templates.DeleteObject(recording);
+        templates.Insert(templates.GetFirst(), recording); // asked before the real 132
+        CRecordingDoc::Paths.clear();
+        DoubleClick(view, 4);
+        EXPECT_EQ(CRecordingDoc::Paths, (std::vector<std::string>{folder.Path("n4/tracks/monza/noext")}));
+        for (wxDocument* recorded : Manager().GetDocumentsVector())
+            if (dynamic_cast<CRecordingDoc*>(recorded) != nullptr)
+                recorded->DeleteAllViews();
+        Pump();
+        templates.DeleteObject(recording);
+        delete recording;
+        EXPECT_EQ(DocumentCount(), 2);
+    }
     {
         Messages messages;
         DoubleClick(view, 4);
-        if (auto* dump = dynamic_cast<CSubDoc*>(Manager().GetCurrentDocument()); dump != nullptr && dump != document)
-        {
-            EXPECT_EQ(TemplateIdOf(dump), 132);
-            EXPECT_EQ(dump->GetFilename().utf8_string(), folder.Path("n4/tracks/monza/noext"));
-            EXPECT_EQ(dump->GetSize(), 5u);
-            dump->DeleteAllViews();
-            Pump();
-        }
-        else
-        {
-            EXPECT_EQ(messages.Texts.size(), 1u);
-        }
+        EXPECT_EQ(messages.Texts, std::vector<std::string>{"Assertion failure at .\\Papy\\FileFactory.cpp: 89\n"
+                                                           "HasFacet<FacetT>()\n"});
     }
     EXPECT_EQ(DocumentCount(), 2);
     // Opening it again shows the open document.
@@ -295,8 +308,53 @@ TEST_F(DatView, ADoubleClickOpensTheEntry)
     EXPECT_EQ(layout->GetFile()->GetName(0), "Only");
 }
 
+// A double click below the last row opens nothing and says nothing; one on a row opens its entry
+// (the same pointer, so the click reaches the list). Activations naming no row do nothing either.
+TEST_F(DatView, ADoubleClickBelowTheLastRowOpensNothing)
+{
+    FailOnMessages();
+    CDatListView* view = OpenArchive(archives[0]);
+    ASSERT_NE(view, nullptr);
+    CDatEntryListCtrl* list = view->GetList();
+    const long count = list->GetItemCount();
+    ASSERT_EQ(count, long(archives[0].entries.size()));
+    wxRect last;
+    ASSERT_TRUE(list->GetItemRect(count - 1, last));
+    const wxPoint below(last.GetLeft() + 20, last.GetBottom() + 2 * last.GetHeight());
+    ASSERT_LT(below.y, list->GetClientSize().GetHeight()) << "room below the rows";
+    list->SetFocus();
+    wxUIActionSimulator mouse;
+    mouse.MouseMove(list->ClientToScreen(below));
+    Pump();
+    mouse.MouseDblClick();
+    Pump();
+    EXPECT_FALSE(PumpUntil([] { return DocumentCount() != 1; }, 500));
+    EXPECT_EQ(Manager().GetCurrentDocument(), document);
+
+    for (long row : {count, -1L})
+    {
+        wxListEvent event(wxEVT_LIST_ITEM_ACTIVATED, list->GetId());
+        event.SetEventObject(list);
+        event.m_itemIndex = row;
+        list->ProcessWindowEvent(event);
+        Pump();
+        EXPECT_EQ(DocumentCount(), 1) << row;
+    }
+
+    // The entry art/logo.mip, the fourth row in load order.
+    wxRect logo;
+    ASSERT_TRUE(list->GetItemRect(3, logo));
+    ASSERT_EQ(list->GetItemText(3, 0), "logo");
+    mouse.MouseMove(list->ClientToScreen(wxPoint(logo.GetLeft() + 20, logo.GetTop() + logo.GetHeight() / 2)));
+    Pump();
+    mouse.MouseDblClick();
+    EXPECT_TRUE(PumpUntil([] { return DocumentCount() == 2; }));
+    EXPECT_EQ(TemplateIdOf(Manager().GetCurrentDocument()), 135);
+}
+
 // Open Track asks for the folder's ".track": tracks/monza/monza.track. The track document of
-// template 138 opens it, or (the archive holds no track) shows its message.
+// template 138 opens it: from the track file in the archive (an N4 folder's .ptf), or, where there
+// is none, its message names the file missing and no window opens.
 TEST_F(DatView, OpenTrackOpensTheFoldersTrack)
 {
     CDatListView* view = OpenArchive(archives[0]);
@@ -305,17 +363,30 @@ TEST_F(DatView, OpenTrackOpensTheFoldersTrack)
     {
         Messages messages;
         Command(ID_OPEN_TRACK);
-        wxDocument* opened = Manager().GetCurrentDocument();
-        if (opened != document)
-        {
-            EXPECT_EQ(TemplateIdOf(opened), 138);
-            EXPECT_EQ(opened->GetFilename().utf8_string(), track);
-        }
-        else
-        {
-            EXPECT_EQ(messages.Texts.size(), 1u);
-            EXPECT_EQ(DocumentCount(), 1);
-        }
+        EXPECT_EQ(messages.Texts, std::vector<std::string>{Velmo::Util::XFileOpen(
+                                      folder.Path("n4/tracks/monza/monza.ptf"), "File not found")
+                                                               .GetText()});
+        EXPECT_EQ(DocumentCount(), 1);
+        EXPECT_EQ(Manager().GetCurrentDocument(), document);
+    }
+    CloseAll();
+
+    // The N4 archive of the track documents' generator holds sebring.ptf.
+    {
+        FailOnMessages();
+        const std::string sebring = folder.Path("n4/tracks/Sebring");
+        fs::create_directories(sebring);
+        fs::copy_file(TrkDocTest::Game("n4/tracks/Sebring/Sebring.dat"), sebring + "/Sebring.dat");
+        document = dynamic_cast<CDatDoc*>(Open(sebring + "/Sebring.dat"));
+        ASSERT_NE(ViewOf<CDatListView>(document), nullptr);
+        Command(ID_OPEN_TRACK);
+        auto* opened = dynamic_cast<CTrkDoc*>(Manager().GetCurrentDocument());
+        ASSERT_NE(opened, nullptr);
+        EXPECT_EQ(TemplateIdOf(opened), 138);
+        EXPECT_EQ(opened->GetFilename().utf8_string(), sebring + "/Sebring.track");
+        ASSERT_TRUE(opened->GetTrack());
+        EXPECT_EQ(opened->GetTrack()->GetSegmentCount(), 2);
+        EXPECT_EQ(DocumentCount(), 2);
     }
     CloseAll();
 

@@ -4,7 +4,6 @@
 
 #include <wx/dataview.h>
 #include <wx/menu.h>
-#include <wx/testing.h>
 #include <wx/textctrl.h>
 #include <wx/treectrl.h>
 
@@ -56,8 +55,8 @@ TEST(FileNew, EmptyDocumentsShowEmptyPanes)
             for (int command : {ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_DELETE})
                 EXPECT_FALSE(tree->GetChildFrame()->GetMenuBar()->IsEnabled(command)) << command;
         }
-        // Closing asks nothing.
-        wxTEST_DIALOG(Command(ID_FILE_CLOSE), wxExpectAny(wxID_OK).Optional());
+        // Closing asks nothing: a question would fail the test (and keep the window).
+        Command(ID_FILE_CLOSE);
         Pump();
         EXPECT_EQ(DocumentCount(), 0);
     }

@@ -4,13 +4,18 @@
 // window shots under artifacts/, and replays whose track cannot be opened.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 
 #include <wx/splitter.h>
+#include <wx/utils.h>
 
 #include "GuiKit.h"
+#include "Support/TempFolder.h"
 #include "TrkDocSamples.h"
 #include "Papy/Container/PapyDirectory.h"
 #include "Util/Exception.h"
@@ -178,20 +183,75 @@ TEST(RpyDoc, ReplayWithoutItsTrackStillOpens)
     }
 }
 
+namespace
+{
+// What opening a file gives in a child process whose root folder is a folder of the test's own:
+// the messages shown, then whether a document came of it and how many documents there are; or
+// what went wrong with the child. The child is a fork of this program
+// (its only thread), so it may enter a user namespace of its own, where it may change its root
+// without the privilege. It must not touch the display: it pumps no events, and its copies of
+// this program's open descriptors (the display's connection among them) lead nowhere, so that
+// a request it made would end it rather than confuse this program's connection.
+std::vector<std::string> OpenUnderRoot(const std::string& root, const std::string& path)
+{
+    int report[2];
+    if (pipe(report) != 0)
+        return {"no pipe"};
+    // Held across the fork, so that the child's busy cursor is a nested one and asks nothing of
+    // the display.
+    wxBusyCursor busy;
+    const pid_t child = fork();
+    if (child == 0)
+    {
+        const int nowhere = open("/dev/null", O_RDWR);
+        for (int fd = 3; fd < 1024; ++fd)
+            if (fd != report[1] && fd != nowhere && fcntl(fd, F_GETFD) != -1)
+                dup2(nowhere, fd);
+        if (chroot(root.c_str()) != 0 && (unshare(CLONE_NEWUSER) != 0 || chroot(root.c_str()) != 0))
+            _exit(3);
+        if (chdir("/") != 0)
+            _exit(3);
+        std::string out;
+        {
+            Messages messages;
+            wxDocument* document = Manager().CreateDocument(wxString::FromUTF8(path), wxDOC_SILENT);
+            for (const std::string& text : messages.Texts)
+                out += text + '\x1f';
+            out += document != nullptr ? "document\x1f" : "none\x1f";
+            out += std::to_string(DocumentCount()) + '\x1f';
+        }
+        const bool written = write(report[1], out.data(), out.size()) == ssize_t(out.size());
+        _exit(written ? 0 : 4);
+    }
+    close(report[1]);
+    std::string in;
+    char buffer[4096];
+    for (ssize_t got; (got = read(report[0], buffer, sizeof buffer)) > 0;)
+        in.append(buffer, std::size_t(got));
+    close(report[0]);
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child)
+        return {"no child"};
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 3)
+        return {"no process of this machine may change its root folder"};
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return {"the child ended with status " + std::to_string(status)};
+    std::vector<std::string> parts;
+    for (std::size_t begin = 0, end; (end = in.find('\x1f', begin)) != std::string::npos; begin = end + 1)
+        parts.push_back(in.substr(begin, end - begin));
+    return parts;
+}
+} // namespace
+
 // A replay in the root folder: its track folder would be the root's parent. The assertion
 // "!Root" is shown and no window opens.
 TEST(RpyDoc, ReplayInTheRootFolderOpensNothing)
 {
-    if (access("/", W_OK) != 0)
-        GTEST_SKIP() << "the root folder is not writable here";
-    const std::string path = "/vantrel-root-" + std::to_string(getpid()) + ".rpy";
-    std::filesystem::copy_file(Game("gpl/Replays/race.rpy"), path);
-    Messages messages;
-    CVantrelDoc* document = Open(path);
-    std::filesystem::remove(path);
-    EXPECT_EQ(document, nullptr);
+    VelmoTest::TempFolder root;
+    std::filesystem::copy_file(Game("gpl/Replays/race.rpy"), root.Path("race.rpy"));
+    const std::vector<std::string> seen = OpenUnderRoot(root.Path(), "/race.rpy");
+    EXPECT_EQ(seen, (std::vector<std::string>{"Assertion failure at .\\PapyDirectory.cpp: 153\n!Root\n", "none", "0"}));
     EXPECT_EQ(DocumentCount(), 0);
-    EXPECT_EQ(messages.Texts, std::vector<std::string>{"Assertion failure at .\\PapyDirectory.cpp: 153\n!Root\n"});
 }
 
 TEST(RpyDoc, TrackPathOfAName)

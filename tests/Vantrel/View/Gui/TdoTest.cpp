@@ -195,10 +195,31 @@ TEST_F(Tdo, SelectingAPolygonListsItsRowsAndTellsThe3DPane)
     ASSERT_TRUE(polygon.IsOk());
     const int id = panes.Tree->GetNodeId(polygon);
     EXPECT_EQ(tree.GetItemText(polygon).utf8_string(), std::to_string(id) + " [30]");
+
+    // Right-clicks in the field list before anything is listed do nothing: no dialog (one would
+    // fail the test), no message, no change, no hint.
+    CFieldList& list = *panes.Fields->GetList();
+    ASSERT_EQ(panes.Fields->GetShownId(), -1);
+    ASSERT_EQ(list.GetRowCount(), 0);
+    {
+        Messages messages;
+        for (long row : {0L, 1L, -1L})
+        {
+            wxListEvent click(wxEVT_LIST_ITEM_RIGHT_CLICK, list.GetId());
+            click.SetEventObject(&list);
+            click.m_itemIndex = row;
+            list.GetEventHandler()->ProcessEvent(click);
+            Pump();
+        }
+        EXPECT_TRUE(messages.Texts.empty());
+    }
+    EXPECT_FALSE(panes.Doc->IsModified());
+    EXPECT_TRUE(panes.View3D->GetReceived().empty());
+    EXPECT_EQ(panes.Fields->GetShownId(), -1);
+
     tree.SelectItem(polygon);
     Pump();
 
-    const CFieldList& list = *panes.Fields->GetList();
     EXPECT_EQ(panes.Fields->GetShownId(), id);
     EXPECT_EQ(list.GetLabel(0), "Type");
     EXPECT_EQ(list.GetLabel(1), "Id");
@@ -216,7 +237,7 @@ TEST_F(Tdo, SelectingAPolygonListsItsRowsAndTellsThe3DPane)
     EXPECT_TRUE(panes.View3D->GetReceived()[0].FromPane);
     EXPECT_FALSE(panes.Doc->IsModified());
 
-    // Right-clicks in the field list before anything is listed, or on no row, do nothing.
+    // Right-clicks on no row do nothing.
     panes.Fields->EditRow(-1);
     panes.Fields->EditRow(list.GetRowCount());
     EXPECT_FALSE(panes.Doc->IsModified());
