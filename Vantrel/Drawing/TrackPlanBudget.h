@@ -14,7 +14,7 @@ class TrackPlanBudget
 {
 public:
     static constexpr int MaxPieces = 100000;
-    static constexpr long long MaxVertices = 4000000;
+    static constexpr long long MaxVertices = 2000000;
 
     enum class Cut
     {

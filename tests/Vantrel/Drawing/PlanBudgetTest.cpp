@@ -89,10 +89,10 @@ TEST(PlanBudget, AStepIsLengthenedOnlyPastTheBudgetAndThenAsLittleAsItCan)
     } cases[] = {
         {"empty", Budget::Cut::EqualPieces, {}, false},
         {"small track", Budget::Cut::WholeSteps, std::vector<Budget::Load>(5000, {10, 48}), false},
-        {"just fits", Budget::Cut::WholeSteps, {{3.0 * 100000, 40}}, false},
+        {"just fits", Budget::Cut::WholeSteps, {{3.0 * 100000, 20}}, false},
         {"3000 huge segments", Budget::Cut::EqualPieces, std::vector<Budget::Load>(3000, {huge, 46}), true},
         {"3000 huge track segments", Budget::Cut::WholeSteps, std::vector<Budget::Load>(3000, {huge, 56}), true},
-        {"one over", Budget::Cut::WholeSteps, {{3.0 * 100000, 41}}, true},
+        {"one over", Budget::Cut::WholeSteps, {{3.0 * 100000, 21}}, true},
         {"not finite", Budget::Cut::EqualPieces, {{inf, 1000000}, {std::nan(""), 1000000}}, false},
         // One piece each is already past it: every segment one piece, no further.
         {"too many sections", Budget::Cut::EqualPieces, std::vector<Budget::Load>(5, {10, 1000000}), true},
