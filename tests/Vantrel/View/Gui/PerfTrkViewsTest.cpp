@@ -81,9 +81,11 @@ void Enlarge(wxDocument* document)
     Pump();
 }
 
-// A paint of the plan pane as the window system asks for it: drawn and swapped.
+// A paint of the plan pane as the window system asks for it: drawn and swapped. The size given
+// again makes the pane draw its plan instead of showing the frame it kept.
 void Paint(CTrk3DView* view)
 {
+    view->OnSize(view->GetWidth(), view->GetHeight());
     view->GetCanvas()->Refresh(false);
     view->GetCanvas()->Update();
 }
@@ -91,6 +93,7 @@ void Paint(CTrk3DView* view)
 // The pane's drawing alone, in its context, finished.
 void Draw(CTrk3DView* view)
 {
+    view->OnSize(view->GetWidth(), view->GetHeight());
     view->GetCanvas()->SetCurrent(*view->GetContext());
     view->Render();
     glFinish();
