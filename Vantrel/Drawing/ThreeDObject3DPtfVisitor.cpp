@@ -2,7 +2,9 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "Papy/Model/ThreeDObjectFSection.h"
 #include "Papy/Model/ThreeDObjectTrackSegment.h"
@@ -10,6 +12,7 @@
 #include "Util/Exception.h"
 #include "Util/OpenGL/XOpenGL.h"
 #include "Vantrel/Drawing/PlanColours.h"
+#include "Vantrel/Drawing/TrackPlanBudget.h"
 
 using namespace Velmo::Papy;
 using Velmo::OpenGL::CheckError;
@@ -38,13 +41,41 @@ double Interpolate(double start, double end, double fraction)
 // its way out, so that OpenGL is never left between the two. Each primitive's colour is given
 // inside it, with its vertices: compiled into a display list, the plan then stays a few long
 // runs of vertices instead of one run per colour change, and replays several times faster.
+// Nothing at all when the plan is only measured.
 class Primitive
 {
 public:
-    explicit Primitive(GLenum mode) { glBegin(mode); }
-    ~Primitive() { glEnd(); }
+    Primitive(GLenum mode, bool draw) : m_draw(draw)
+    {
+        if (m_draw)
+            glBegin(mode);
+    }
+    ~Primitive()
+    {
+        if (m_draw)
+            glEnd();
+    }
     Primitive(const Primitive&) = delete;
     Primitive& operator=(const Primitive&) = delete;
+
+private:
+    bool m_draw;
+};
+
+// What each segment asks of the plan's budget: the centre line's two vertices a piece, four for
+// each band (every floor section but the last) and two for each wall.
+class LoadVisitor : public ThreeDObjectVisitor
+{
+public:
+    bool EnterTrackSegment(ThreeDObjectTrackSegment& node) override
+    {
+        const long long bands = std::max(node.GetFSectionCount() - 1, 0);
+        const long long walls = std::max(node.GetWSectionCount(), 0);
+        Loads.push_back({node.GetLength(), 2 + 4 * bands + 2 * walls});
+        return false;
+    }
+    bool EnterTsoReference(ThreeDObjectTsoReference&) override { return false; }
+    std::vector<TrackPlanBudget::Load> Loads;
 };
 
 // Fraction k / n, exactly 1 at the segment's end.
@@ -54,22 +85,41 @@ double Fraction(int k, int n)
 }
 } // namespace
 
-int ThreeDObject3DPtfVisitor::GetPieceCount(double length)
+int ThreeDObject3DPtfVisitor::GetPieceCount(double length, double step)
 {
-    if (!std::isfinite(length) || length < 0)
-        return 0;
-    const double pieces = 1 + std::trunc(length / 3);
-    return pieces >= MaxPieces ? MaxPieces : int(pieces);
+    return TrackPlanBudget::PieceCount(TrackPlanBudget::Cut::EqualPieces, length, step);
 }
 
-void ThreeDObject3DPtfVisitor::Run(bool recordBounds, const Velmo::Util::CountedPointer<ThreeDObject>& node)
+double ThreeDObject3DPtfVisitor::FitStep(const Velmo::Util::CountedPointer<ThreeDObject>& node)
+{
+    if (!node)
+        return Step;
+    LoadVisitor loads;
+    node->Accept(loads);
+    return TrackPlanBudget::FitStep(TrackPlanBudget::Cut::EqualPieces, Step, loads.Loads);
+}
+
+void ThreeDObject3DPtfVisitor::Start(bool recordBounds, bool draw, const Velmo::Util::CountedPointer<ThreeDObject>& node)
 {
     m_recordBounds = recordBounds;
+    m_draw = draw;
     m_minX = 1e9;
     m_maxX = -1e9;
     m_minY = 1e9;
     m_maxY = -1e9;
     m_segment = nullptr;
+    m_step = FitStep(node);
+}
+
+void ThreeDObject3DPtfVisitor::Measure(const Velmo::Util::CountedPointer<ThreeDObject>& node)
+{
+    Start(true, false, node);
+    node->Accept(*this);
+}
+
+void ThreeDObject3DPtfVisitor::Run(bool recordBounds, const Velmo::Util::CountedPointer<ThreeDObject>& node)
+{
+    Start(recordBounds, true, node);
     glDisable(GL_DEPTH_TEST);
     CheckError();
     glClearColor(1, 1, 1, 1);
@@ -92,7 +142,8 @@ void ThreeDObject3DPtfVisitor::PlotPoint(double x, double y)
         if (y > m_maxY)
             m_maxY = y;
     }
-    glVertex2d(x, y);
+    if (m_draw)
+        glVertex2d(x, y);
 }
 
 ViewBounds ThreeDObject3DPtfVisitor::GetBounds() const
@@ -122,10 +173,11 @@ bool ThreeDObject3DPtfVisitor::BeforeTrackSegmentFSection(ThreeDObjectTrackSegme
 
 void ThreeDObject3DPtfVisitor::LeaveTrackSegment(ThreeDObjectTrackSegment& node)
 {
-    const int n = GetPieceCount(node.GetLength());
+    const int n = GetPieceCount(node.GetLength(), m_step);
     {
-        Primitive lines(GL_LINES);
-        glColor4d(1, 0, 0, 1);
+        Primitive lines(GL_LINES, m_draw);
+        if (m_draw)
+            glColor4d(1, 0, 0, 1);
         PlanPoint previous = n > 0 ? PointAt(node, 0, 0, false) : PlanPoint{};
         for (int k = 1; k <= n; ++k)
         {
@@ -135,7 +187,8 @@ void ThreeDObject3DPtfVisitor::LeaveTrackSegment(ThreeDObjectTrackSegment& node)
             previous = current;
         }
     }
-    CheckError();
+    if (m_draw)
+        CheckError();
     m_segment = nullptr;
 }
 
@@ -146,15 +199,16 @@ bool ThreeDObject3DPtfVisitor::EnterFSection(ThreeDObjectFSection& node)
     Velmo::Util::CountedPointer<ThreeDObjectFSection> next = m_segment->GetFSection(m_nextFSection);
     VELMO_ASSERT_TEXT(next.Get() != nullptr, "fSection != 0");
     const PlanColour colour = SurfacePlanColour(node.GetSurfaceType());
-    const int n = GetPieceCount(m_segment->GetLength());
+    const int n = GetPieceCount(m_segment->GetLength(), m_step);
     // Edge A is this section's boundary, edge B the next one's, each with its own reference.
     const double aStart = node.GetStartLatitude(), aEnd = node.GetEndLatitude();
     const double bStart = next->GetStartLatitude(), bEnd = next->GetEndLatitude();
     const bool aStraight = node.IsForcedStraight(), bStraight = next->IsForcedStraight();
     {
         // One quadrilateral a piece: A before, A after, B after, B before.
-        Primitive quads(GL_QUADS);
-        glColor3d(colour.Red, colour.Green, colour.Blue);
+        Primitive quads(GL_QUADS, m_draw);
+        if (m_draw)
+            glColor3d(colour.Red, colour.Green, colour.Blue);
         PlanPoint a0{}, b0{};
         if (n > 0)
         {
@@ -174,7 +228,8 @@ bool ThreeDObject3DPtfVisitor::EnterFSection(ThreeDObjectFSection& node)
             b0 = b1;
         }
     }
-    CheckError();
+    if (m_draw)
+        CheckError();
     return false;
 }
 
@@ -183,12 +238,13 @@ bool ThreeDObject3DPtfVisitor::EnterWSection(ThreeDObjectWSection& node)
     if (m_segment == nullptr)
         return false;
     const PlanColour colour = WallPlanColour(node.GetWallType());
-    const int n = GetPieceCount(m_segment->GetLength());
+    const int n = GetPieceCount(m_segment->GetLength(), m_step);
     const double start = node.GetStartLatitude(), end = node.GetEndLatitude();
     const bool straight = node.IsForcedStraight();
     {
-        Primitive lines(GL_LINES);
-        glColor3d(colour.Red, colour.Green, colour.Blue);
+        Primitive lines(GL_LINES, m_draw);
+        if (m_draw)
+            glColor3d(colour.Red, colour.Green, colour.Blue);
         PlanPoint previous = n > 0 ? PointAt(*m_segment, 0, start, straight) : PlanPoint{};
         for (int k = 1; k <= n; ++k)
         {
@@ -199,7 +255,8 @@ bool ThreeDObject3DPtfVisitor::EnterWSection(ThreeDObjectWSection& node)
             previous = current;
         }
     }
-    CheckError();
+    if (m_draw)
+        CheckError();
     return false;
 }
 

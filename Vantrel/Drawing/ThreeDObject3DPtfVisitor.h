@@ -5,8 +5,10 @@
 //
 // A segment is drawn in pieces of about 3 units: 1 + trunc(length / 3) of them. A length that
 // is not finite (a broken file) gives no pieces, and no segment is cut into more than MaxPieces.
+// The whole plan keeps to TrackPlanBudget: a plan over it is cut at a longer step.
 #include "Papy/Model/ThreeDObjectVisitor.h"
 #include "Util/CountedPointer.h"
+#include "Vantrel/Drawing/TrackPlanBudget.h"
 #include "Vantrel/Drawing/ViewCamera.h"
 
 namespace Velmo::Papy
@@ -17,14 +19,22 @@ class ThreeDObject;
 class ThreeDObject3DPtfVisitor : public Velmo::Papy::ThreeDObjectVisitor
 {
 public:
-    static constexpr int MaxPieces = 100000;
+    static constexpr int MaxPieces = TrackPlanBudget::MaxPieces;
+    // The step asked for, in units.
+    static constexpr double Step = 3;
 
     // The number of pieces of a segment of that length.
-    static int GetPieceCount(double length);
+    static int GetPieceCount(double length, double step = Step);
+    // The step at which the plan of the node keeps to the budget: Step, or a longer one.
+    static double FitStep(const Velmo::Util::CountedPointer<Velmo::Papy::ThreeDObject>& node);
 
     // Clears the colour buffer to white with depth testing off (it stays off), resets the
     // bounds, and draws the node.
     void Run(bool recordBounds, const Velmo::Util::CountedPointer<Velmo::Papy::ThreeDObject>& node);
+    // Measures the plan of the node (the same points as Run) without any OpenGL call.
+    void Measure(const Velmo::Util::CountedPointer<Velmo::Papy::ThreeDObject>& node);
+    // The step of the last walk.
+    double GetStep() const { return m_step; }
     // One vertex of the plan; widens the bounds while recording.
     void PlotPoint(double x, double y);
 
@@ -44,11 +54,13 @@ public:
     bool EnterTsoReference(Velmo::Papy::ThreeDObjectTsoReference& node) override;
 
 private:
-    void Plot(double fraction, double latitude, bool straight);
+    void Start(bool recordBounds, bool draw, const Velmo::Util::CountedPointer<Velmo::Papy::ThreeDObject>& node);
 
     Velmo::Papy::ThreeDObjectTrackSegment* m_segment = nullptr;
     int m_nextFSection = 0;
     bool m_recordBounds = false;
+    bool m_draw = true;
+    double m_step = Step;
     double m_minX = 1e9;
     double m_maxX = -1e9;
     double m_minY = 1e9;

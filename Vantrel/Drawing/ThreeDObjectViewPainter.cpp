@@ -3,6 +3,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <exception>
+
 #include "Papy/Model/TdoFile.h"
 #include "Papy/Model/ThreeDObjectRoot.h"
 #include "Util/OpenGL/XOpenGL.h"
@@ -12,6 +14,45 @@
 using namespace Velmo::Papy;
 using Velmo::OpenGL::CheckError;
 using Velmo::Util::CountedPointer;
+
+namespace
+{
+// Keeps the pane's enables (depth test, culling, clip planes, stencil, texturing, logic
+// operation) and its polygon state (polygon mode, culled faces) across a step and puts them back
+// however the step ends: a wireframe frame cut short leaves neither outlines nor culling to the
+// next frame, and the plan's walk does not leave depth testing off.
+class SavedState
+{
+public:
+    SavedState() : m_exceptions(std::uncaught_exceptions())
+    {
+        glPushAttrib(GL_ENABLE_BIT | GL_POLYGON_BIT);
+        CheckError();
+    }
+    ~SavedState()
+    {
+        const bool failing = std::uncaught_exceptions() != m_exceptions;
+        // A primitive left open would refuse the pop (glEnd raises an error when there is none,
+        // dropped with the rest: the step's own error is on its way out).
+        if (failing)
+            glEnd();
+        Drain(failing);
+        glPopAttrib();
+        Drain(failing);
+    }
+    SavedState(const SavedState&) = delete;
+    SavedState& operator=(const SavedState&) = delete;
+
+private:
+    static void Drain(bool failing)
+    {
+        for (int i = 0; failing && i < 32 && glGetError() != GL_NO_ERROR; ++i)
+        {
+        }
+    }
+    int m_exceptions;
+};
+} // namespace
 
 void ThreeDObjectViewPainter::Resize(const ThreeDObjectViewState& state)
 {
@@ -53,6 +94,7 @@ void ThreeDObjectViewPainter::PreDraw(ThreeDObjectViewState& state, const TdoFil
         return;
     ViewBounds bounds;
     {
+        SavedState saved;
         glPushMatrix();
         CheckError();
         // Popped however the measuring ends, so that a failing file leaves the stack as it was.
@@ -73,9 +115,16 @@ void ThreeDObjectViewPainter::PreDraw(ThreeDObjectViewState& state, const TdoFil
         }
         else
         {
+            // Measured without drawing; the plan drawn is the whole file's, which says when it is
+            // over the budget.
             ThreeDObject3DPtfVisitor visitor;
-            visitor.Run(true, node);
+            visitor.Measure(node);
             bounds = visitor.GetBounds();
+            CountedPointer<ThreeDObject> root;
+            root = file->GetRoot();
+            const double step = ThreeDObject3DPtfVisitor::FitStep(root);
+            if (step != ThreeDObject3DPtfVisitor::Step)
+                report.Add(TrackPlanBudget::LongerStepText(ThreeDObject3DPtfVisitor::Step, step));
         }
     }
     CheckError();
@@ -97,6 +146,7 @@ void ThreeDObjectViewPainter::DrawScene(ThreeDObjectViewState& state, const TdoF
     const ThreeDObjectViewState::Scene scene = state.TakeScene();
     if (scene == ThreeDObjectViewState::Scene::Clear || file == nullptr)
         return ClearGrey();
+    SavedState saved;
     switch (scene)
     {
     case ThreeDObjectViewState::Scene::ClipTest:

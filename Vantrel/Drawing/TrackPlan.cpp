@@ -147,18 +147,45 @@ void Band(Sink& sink, const std::vector<Vertex>& a, const std::vector<Vertex>& b
         sink.Quad(a[k], a[k + 1], b[k + 1], b[k]);
 }
 
+// The segments walked: all for segment -1, else that one (none when the track lacks it).
+bool Range(const Track& track, int segment, int& first, int& last)
+{
+    const int count = track.GetSegmentCount();
+    first = 0;
+    last = count;
+    if (segment < 0)
+        return true;
+    if (segment >= count)
+        return false;
+    first = segment;
+    last = segment + 1;
+    return true;
+}
+
+// The step at which the walked segments fit the plan's budget: a band or a wall is at most one
+// quadrilateral a piece.
+double FittedStep(const Track& track, int segment, double step)
+{
+    int first = 0, last = 0;
+    if (!Range(track, segment, first, last))
+        return step;
+    std::vector<TrackPlanBudget::Load> loads;
+    loads.reserve(std::size_t(std::max(last - first, 0)));
+    for (int s = first; s < last; ++s)
+    {
+        auto seg = track.GetSegment(s);
+        const long long parts = (long long)std::max(seg->GetFSectionCount(), 0) + std::max(seg->GetWSectionCount(), 0);
+        loads.push_back({seg->GetLength2D(), 4 * parts});
+    }
+    return TrackPlanBudget::FitStep(TrackPlanBudget::Cut::WholeSteps, step, loads);
+}
+
 template <class Sink>
 void Walk(const Track& track, int segment, double step, Sink& sink)
 {
-    const int count = track.GetSegmentCount();
-    int first = 0, last = count;
-    if (segment >= 0)
-    {
-        if (segment >= count)
-            return;
-        first = segment;
-        last = segment + 1;
-    }
+    int first = 0, last = 0;
+    if (!Range(track, segment, first, last))
+        return;
     std::vector<double> ends;
     std::vector<Vertex> a, b;
     for (int pass = 0; pass < 2; ++pass)
@@ -211,27 +238,28 @@ void Walk(const Track& track, int segment, double step, Sink& sink)
 
 int TrackPlan::PieceCount(double length, double step)
 {
-    if (!std::isfinite(length) || !(length > 0) || !std::isfinite(step) || !(step > 0))
-        return 0;
-    const double pieces = std::ceil(length / step);
-    return pieces > MaxPieces ? MaxPieces : std::max(int(pieces), 1);
+    return TrackPlanBudget::PieceCount(TrackPlanBudget::Cut::WholeSteps, length, step);
 }
 
-void TrackPlan::Draw(const Track& track, int segment, double step)
+double TrackPlan::Draw(const Track& track, int segment, double step)
 {
     glDisable(GL_DEPTH_TEST);
     OpenGL::CheckError();
+    const double fitted = FittedStep(track, segment, step);
     {
         DrawSink sink;
-        Walk(track, segment, step, sink);
+        Walk(track, segment, fitted, sink);
     }
     OpenGL::CheckError();
+    return fitted;
 }
 
-void TrackPlan::Measure(const Track& track, int segment, double step, TrackPlanBounds& bounds)
+double TrackPlan::Measure(const Track& track, int segment, double step, TrackPlanBounds& bounds)
 {
+    const double fitted = FittedStep(track, segment, step);
     MeasureSink sink(bounds);
-    Walk(track, segment, step, sink);
+    Walk(track, segment, fitted, sink);
+    return fitted;
 }
 
 PlanColour TrackPlan::SurfaceColour(int surfaceType)

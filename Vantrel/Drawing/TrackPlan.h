@@ -7,9 +7,11 @@
 // s + min(step, L - s), each piece a quadrilateral between the section's right and left edges;
 // walls wider than 3 m at either end are left out, walls without width are lines, the others
 // quadrilaterals between latitude - width and latitude + width. The plan length is the one the
-// segment's points are asked by.
+// segment's points are asked by. The plan keeps to TrackPlanBudget: a plan that would send more
+// vertices is walked at a longer step.
 #include "Vantrel/Drawing/PlanColours.h"
 #include "Vantrel/Drawing/TrackPlanBounds.h"
+#include "Vantrel/Drawing/TrackPlanBudget.h"
 
 namespace Velmo::Papy
 {
@@ -23,17 +25,19 @@ public:
     static constexpr double DrawStep = 3;
     static constexpr double BoundsStep = 100;
     // The most pieces a segment is cut into; a longer segment gets longer pieces.
-    static constexpr int MaxPieces = 4096;
+    static constexpr int MaxPieces = TrackPlanBudget::MaxPieces;
 
     // The pieces of a segment of that length: none for a length that is not finite or not
     // positive, at most MaxPieces.
     static int PieceCount(double length, double step);
 
     // Sends the plan of the segments walked (all for segment -1, else that one) to OpenGL,
-    // depth test off. OpenGL errors raise XOpenGL; what the track throws propagates.
-    static void Draw(const Velmo::Papy::Track& track, int segment, double step);
-    // Merges every point the same walk would draw into the bounds.
-    static void Measure(const Velmo::Papy::Track& track, int segment, double step, TrackPlanBounds& bounds);
+    // depth test off. OpenGL errors raise XOpenGL; what the track throws propagates. Returns the
+    // step walked: step, or a longer one when the plan was over the budget.
+    static double Draw(const Velmo::Papy::Track& track, int segment, double step);
+    // Merges every point the same walk would draw into the bounds, without OpenGL; returns the
+    // step walked as Draw does.
+    static double Measure(const Velmo::Papy::Track& track, int segment, double step, TrackPlanBounds& bounds);
 
     // The colour of a surface type in the track plan, and the pass (0 or 1) it is drawn in.
     static PlanColour SurfaceColour(int surfaceType);

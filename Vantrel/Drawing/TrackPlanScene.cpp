@@ -79,7 +79,9 @@ void TrackPlanScene::DrawPlan(const Papy::Track* track)
     OpenGL::CheckError();
     try
     {
-        TrackPlan::Draw(*track, -1, TrackPlan::DrawStep);
+        const double step = TrackPlan::Draw(*track, -1, TrackPlan::DrawStep);
+        if (step != TrackPlan::DrawStep)
+            m_message = TrackPlanBudget::LongerStepText(TrackPlan::DrawStep, step);
         glEndList();
         OpenGL::CheckError();
     }
@@ -107,6 +109,9 @@ bool TrackPlanScene::Paint(const Papy::Track* track, double aspect, DrawingRepor
         SetUpView(track, aspect);
         DrawPlan(track);
         drawn = true;
+        const std::string message = TakeMessage();
+        if (!message.empty())
+            report.Add(message);
         if (overlay)
             overlay();
         return true;
@@ -130,6 +135,13 @@ bool TrackPlanScene::Paint(const Papy::Track* track, double aspect, DrawingRepor
         }
     }
     return false;
+}
+
+std::string TrackPlanScene::TakeMessage()
+{
+    std::string message;
+    message.swap(m_message);
+    return message;
 }
 
 void TrackPlanScene::ReleaseGL()

@@ -7,6 +7,7 @@
 // The plan is always the whole track, drawn once into the display list and replayed after; a
 // selected segment only moves the camera onto it.
 #include <functional>
+#include <string>
 
 #include "Vantrel/Drawing/DrawingReport.h"
 #include "Vantrel/Drawing/TrackPlanBounds.h"
@@ -44,6 +45,9 @@ public:
     // background is cleared when nothing could be drawn. False when something failed.
     bool Paint(const Velmo::Papy::Track* track, double aspect, DrawingReport& report,
                const std::function<void()>& overlay = {});
+    // The report line of the plan compiled last when it was over the budget (drawn at a longer
+    // step), once: empty afterwards, and when there is none.
+    std::string TakeMessage();
     // Deletes the display list; the context must be current.
     void ReleaseGL();
 
@@ -63,4 +67,5 @@ private:
     unsigned m_list = 0;
     bool m_compiled = false;
     const Velmo::Papy::Track* m_listTrack = nullptr;
+    std::string m_message;
 };

@@ -15,6 +15,7 @@ void CRpy3DView::OnUpdate(wxView*, wxObject* hint)
         m_showPath = document != nullptr && document->GetReplay() && selection.What == RpyHint::Kind::Lap;
         if (m_showPath)
             m_lap = selection;
+        ContentChanged();
         Invalidate();
     });
 }

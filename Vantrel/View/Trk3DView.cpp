@@ -1,9 +1,14 @@
 #include "Vantrel/View/Trk3DView.h"
 
+#include <GL/gl.h>
+
 #include <memory>
 
+#include <wx/dcclient.h>
+#include <wx/glcanvas.h>
 #include <wx/utils.h>
 
+#include "Util/OpenGL/XOpenGL.h"
 #include "Vantrel/Doc/CatchPattern.h"
 #include "Vantrel/Doc/TrkDoc.h"
 #include "Vantrel/View/TrkUpdateHint.h"
@@ -12,13 +17,61 @@ wxIMPLEMENT_DYNAMIC_CLASS(CTrk3DView, COpenGLView);
 
 CTrk3DView::~CTrk3DView()
 {
+    m_keptTimer.Stop();
     ReleaseGL();
+    if (GetCanvas() != nullptr)
+        GetCanvas()->Unbind(wxEVT_PAINT, &CTrk3DView::OnPaintUnchanged, this);
+}
+
+wxWindow* CTrk3DView::CreatePane(wxWindow* parent)
+{
+    wxWindow* pane = COpenGLView::CreatePane(parent);
+    // Bound after the base's paint handler, so asked first.
+    if (GetCanvas() != nullptr)
+        GetCanvas()->Bind(wxEVT_PAINT, &CTrk3DView::OnPaintUnchanged, this);
+    m_keptTimer.SetOwner(this);
+    Bind(wxEVT_TIMER, [this](wxTimerEvent&) { ShowKeptLater(); }, m_keptTimer.GetId());
+    return pane;
+}
+
+void CTrk3DView::OnPaintUnchanged(wxPaintEvent& event)
+{
+    if (!m_kept || GetContext() == nullptr)
+    {
+        event.Skip();
+        return;
+    }
+    wxPaintDC dc(GetCanvas());
+    ++m_deferredPaints;
+    m_keptTimer.StartOnce(KeptDelay);
+}
+
+void CTrk3DView::ShowKeptLater()
+{
+    // Something changed since: the paint asked for draws anew.
+    if (!m_kept)
+        return;
+    try
+    {
+        WithContext([this] {
+            if (!ShowKeptFrame())
+                return;
+            glFinish();
+            GetCanvas()->SwapBuffers();
+        });
+    }
+    catch (...)
+    {
+        m_kept = false;
+        Invalidate();
+    }
 }
 
 void CTrk3DView::OnUpdate(wxView*, wxObject* hint)
 {
     CCatchPattern::Run([&] {
         m_scene.Select(CTrkUpdateHint::CodeOf(hint));
+        ContentChanged();
         Invalidate();
     });
 }
@@ -31,6 +84,12 @@ CTrkDoc::TrackPointer CTrk3DView::GetTrack() const
 
 void CTrk3DView::PreDraw()
 {
+    // Nothing has changed since the kept frame: it is shown as it is.
+    m_showingKept = ShowKeptFrame();
+    if (m_showingKept)
+        return;
+    // Until this frame is drawn and kept, a failure leaves nothing to show again.
+    m_kept = false;
     const CTrkDoc::TrackPointer track = GetTrack();
     if (track)
         m_scene.SetUpView(track.Get(), GetAspect());
@@ -38,15 +97,81 @@ void CTrk3DView::PreDraw()
 
 void CTrk3DView::DrawScene()
 {
+    if (m_showingKept)
+        return;
     const CTrkDoc::TrackPointer track = GetTrack();
     // The first paint compiles the plan: the one that takes time.
     std::unique_ptr<wxBusyCursor> wait(m_scene.IsCompiled() || !track ? nullptr : new wxBusyCursor);
     m_scene.DrawPlan(track.Get());
-    if (track)
-        DrawOverlay();
+    const std::string message = m_scene.TakeMessage();
+    if (!message.empty())
+        Report(message);
+    if (!track)
+        return;
+    DrawOverlay();
+    ++m_planFrames;
+    KeepFrame();
+}
+
+void CTrk3DView::Resize(int width, int height)
+{
+    ContentChanged();
+    COpenGLView::Resize(width, height);
+}
+
+bool CTrk3DView::ShowKeptFrame()
+{
+    GLint viewport[4] = {0, 0, 0, 0};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    if (!m_kept || viewport[2] != m_frameWidth || viewport[3] != m_frameHeight)
+        return false;
+    // The pixels from the window's lower left corner, past every matrix and test.
+    glPushAttrib(GL_ENABLE_BIT);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_STENCIL_TEST);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glRasterPos2d(-1, -1);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glDrawPixels(m_frameWidth, m_frameHeight, GL_RGBA, GL_UNSIGNED_BYTE, m_frame.data());
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopAttrib();
+    // Drawn anew next time should this fail.
+    m_kept = false;
+    Velmo::OpenGL::CheckError();
+    m_kept = true;
+    ++m_keptFrames;
+    return true;
+}
+
+void CTrk3DView::KeepFrame()
+{
+    GLint viewport[4] = {0, 0, 0, 0};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    if (viewport[0] != 0 || viewport[1] != 0 || viewport[2] <= 0 || viewport[3] <= 0)
+        return;
+    m_frameWidth = viewport[2];
+    m_frameHeight = viewport[3];
+    m_frame.resize(std::size_t(m_frameWidth) * std::size_t(m_frameHeight) * 4);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadPixels(0, 0, m_frameWidth, m_frameHeight, GL_RGBA, GL_UNSIGNED_BYTE, m_frame.data());
+    Velmo::OpenGL::CheckError();
+    m_kept = true;
 }
 
 void CTrk3DView::DestroyGL()
 {
+    m_kept = false;
+    m_frame.clear();
+    m_frame.shrink_to_fit();
     m_scene.ReleaseGL();
 }

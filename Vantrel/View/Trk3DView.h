@@ -2,6 +2,16 @@
 // The plan pane of the track document: the whole track seen from above, drawn once into a
 // display list (TrackPlanScene) and replayed at every paint. A segment selected in the tree
 // moves only the camera onto it; "root" goes back to the whole track's saved bounds.
+//
+// The pane keeps the pixels of its last frame: the paints that the window system asks for while
+// nothing the pane shows has changed (the tree beside it scrolling sends several a step) are
+// answered together, once they have stopped coming for KeptDelay milliseconds, by showing the
+// kept frame once instead of drawing the whole plan for each. A hint, a new size or a new
+// context draws anew at once.
+#include <vector>
+
+#include <wx/timer.h>
+
 #include "Util/CountedPointer.h"
 #include "Vantrel/Drawing/TrackPlanScene.h"
 #include "Vantrel/View/OpenGLView.h"
@@ -16,11 +26,19 @@ class CTrk3DView : public COpenGLView
 public:
     ~CTrk3DView() override;
 
+    wxWindow* CreatePane(wxWindow* parent) override;
     // A nonzero code selects: -1 the whole track, any other the segment of its bits 16-30. The
     // pane is repainted.
     void OnUpdate(wxView* sender, wxObject* hint = nullptr) override;
 
     const TrackPlanScene& GetScene() const { return m_scene; }
+    // Frames drawn from the plan, frames shown from the kept pixels, and paints answered by one
+    // of those later.
+    int GetPlanFrameCount() const { return m_planFrames; }
+    int GetKeptFrameCount() const { return m_keptFrames; }
+    int GetDeferredPaintCount() const { return m_deferredPaints; }
+
+    static constexpr int KeptDelay = 60;
 
 protected:
     // The bounds of the selection and the camera fitted to them.
@@ -28,14 +46,31 @@ protected:
     // White, the plan, then the overlay.
     void DrawScene() override;
     void DestroyGL() override;
+    void Resize(int width, int height) override;
     // Drawn over the plan, in the plan's coordinates; nothing here.
     virtual void DrawOverlay() {}
 
     // The document's track (empty without one).
     Velmo::Util::CountedPointer<Velmo::Papy::Track> GetTrack() const;
+    // What the pane shows changes: the next paint draws anew.
+    void ContentChanged() { m_kept = false; }
 
 private:
+    bool ShowKeptFrame();
+    void KeepFrame();
+    void OnPaintUnchanged(wxPaintEvent& event);
+    void ShowKeptLater();
+
     TrackPlanScene m_scene;
+    std::vector<unsigned char> m_frame;
+    int m_frameWidth = 0;
+    int m_frameHeight = 0;
+    bool m_kept = false;
+    bool m_showingKept = false;
+    int m_planFrames = 0;
+    int m_keptFrames = 0;
+    int m_deferredPaints = 0;
+    wxTimer m_keptTimer;
 
     wxDECLARE_DYNAMIC_CLASS(CTrk3DView);
 };

@@ -114,7 +114,8 @@ TEST(PtfPlan, ThePaneShowsWhiteGroundAsphaltAndTheRedCentreLineWithDepthTestOff)
     painter.PreDraw(state, file.Get(), Samples::Get().Factory("n4"), report);
     painter.DrawScene(state, file.Get(), {}, {});
     glFinish();
-    EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
+    // Drawn with depth testing off; the frame then puts the pane's own state back.
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
     EXPECT_TRUE(report.IsEmpty());
     // The plan measured: floor edges and the wall line, in the plane z = 0.
     EXPECT_NEAR(state.GetBounds().MinY, -10, 1e-9);

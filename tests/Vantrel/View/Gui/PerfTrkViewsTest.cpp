@@ -7,13 +7,16 @@
 
 #include <chrono>
 #include <cstdio>
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 #include <GL/gl.h>
 
 #include <wx/glcanvas.h>
 #include <wx/mdi.h>
 #include <wx/splitter.h>
+#include <wx/uiaction.h>
 
 #include "GuiKit.h"
 #include "TrkDocSamples.h"
@@ -23,6 +26,8 @@
 #include "Vantrel/Rows/RpyHint.h"
 #include "Vantrel/View/Rpy3DView.h"
 #include "Vantrel/Frame/SplitterFrame.h"
+#include "Vantrel/Rows/TrkHint.h"
+#include "Vantrel/View/HintListView.h"
 #include "Vantrel/View/Trk3DView.h"
 #include "Vantrel/View/TrkUpdateHint.h"
 
@@ -76,9 +81,11 @@ void Enlarge(wxDocument* document)
     Pump();
 }
 
-// A paint of the plan pane as the window system asks for it: drawn and swapped.
+// A paint of the plan pane as the window system asks for it: drawn and swapped. The size given
+// again makes the pane draw its plan instead of showing the frame it kept.
 void Paint(CTrk3DView* view)
 {
+    view->OnSize(view->GetWidth(), view->GetHeight());
     view->GetCanvas()->Refresh(false);
     view->GetCanvas()->Update();
 }
@@ -86,6 +93,7 @@ void Paint(CTrk3DView* view)
 // The pane's drawing alone, in its context, finished.
 void Draw(CTrk3DView* view)
 {
+    view->OnSize(view->GetWidth(), view->GetHeight());
     view->GetCanvas()->SetCurrent(*view->GetContext());
     view->Render();
     glFinish();
@@ -117,6 +125,97 @@ TEST(PerfTrkViews, DISABLED_LargeTrackWindow)
         document->UpdateAllViews(nullptr, &segment);
         Paint(view);
     });
+    EXPECT_EQ(view->GetFailedPaintCount(), 0);
+    CloseAll();
+}
+
+TEST(PerfTrkViews, DISABLED_SelectingASegmentOfALargeTrack)
+{
+    FailOnMessages();
+    CVantrelDoc* document = Open(Generated("bench") + "/games/gpl/tracks/Big/big.trk");
+    ASSERT_NE(document, nullptr);
+    Enlarge(document);
+    auto* tree = ViewOf<CHintTreeView>(document);
+    CTrk3DView* view = ViewOf<CTrk3DView>(document);
+    wxTreeCtrl& control = *tree->GetTree();
+    Paint(view);
+    Pump();
+    wxUIActionSimulator input;
+    // The pointer on an item of the tree (its label's left end: the tree pane is narrow).
+    auto pointAt = [&](const wxTreeItemId& item) {
+        wxRect rect;
+        control.GetBoundingRect(item, rect, true);
+        input.MouseMove(control.ClientToScreen(rect.GetPosition() + wxPoint(8, rect.height / 2)));
+        Pump();
+    };
+    // From a step until the plan pane shows the segment selected in the tree: its frame drawn.
+    auto shown = [&](const std::function<void()>& step) {
+        const int frames = view->GetPlanFrameCount();
+        const auto start = std::chrono::steady_clock::now();
+        step();
+        const bool done = PumpUntil([&] { return view->GetPlanFrameCount() > frames &&
+                                                 TrkHint::SegmentOf(tree->GetItemCode(control.GetSelection())) ==
+                                                     view->GetScene().GetSelectedSegment(); },
+                                    20000);
+        EXPECT_TRUE(done);
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    };
+    auto report = [&](const std::string& what, const std::vector<double>& times, int selections, int plans, int kept) {
+        Report(what, times.front(), *std::min_element(times.begin(), times.end()), 300);
+        std::printf("    %d selections: %d plan frames drawn, %d kept frames shown, %d paints answered by them\n", selections,
+                    plans, kept, view->GetDeferredPaintCount());
+        std::fflush(stdout);
+    };
+
+    // A click on a segment in view.
+    std::vector<double> times;
+    int plans = view->GetPlanFrameCount(), kept = view->GetKeptFrameCount();
+    for (int s = 6; s < 12; ++s)
+    {
+        pointAt(tree->FindItem(TrkHint::Segment(s)));
+        times.push_back(shown([&] { input.MouseClick(); }));
+        PumpUntil([] { return false; }, 300);
+    }
+    report("track of 5000 x 10: mouse click on a segment in view", times, 6, view->GetPlanFrameCount() - plans,
+           view->GetKeptFrameCount() - kept);
+
+    // The tree scrolled down to a segment, three lines a wheel step (each step handled as it
+    // comes), and a click on the segment right after.
+    times.clear();
+    std::vector<double> scrolls;
+    plans = view->GetPlanFrameCount(), kept = view->GetKeptFrameCount();
+    for (int run = 0; run < 6; ++run)
+    {
+        const wxTreeItemId target = tree->FindItem(TrkHint::Segment(100 + 60 * run));
+        const wxTreeItemId below = tree->FindItem(TrkHint::Segment(110 + 60 * run));
+        scrolls.push_back(Milliseconds([&] {
+            while (!control.IsVisible(below))
+            {
+                control.ScrollLines(3);
+                Pump();
+            }
+        }));
+        pointAt(target);
+        times.push_back(shown([&] { input.MouseClick(); }));
+        PumpUntil([] { return false; }, 300);
+    }
+    Report("track of 5000 x 10: tree scrolled 60 lines, 3 a step", scrolls.front(),
+           *std::min_element(scrolls.begin(), scrolls.end()), 0);
+    report("track of 5000 x 10: mouse click right after scrolling", times, 6, view->GetPlanFrameCount() - plans,
+           view->GetKeptFrameCount() - kept);
+
+    // The down arrow at the bottom of the tree: each step scrolls it.
+    control.SetFocus();
+    Pump();
+    times.clear();
+    plans = view->GetPlanFrameCount(), kept = view->GetKeptFrameCount();
+    for (int k = 0; k < 6; ++k)
+    {
+        times.push_back(shown([&] { input.Char(WXK_DOWN); }));
+        PumpUntil([] { return false; }, 300);
+    }
+    report("track of 5000 x 10: down arrow at the tree's bottom", times, 6, view->GetPlanFrameCount() - plans,
+           view->GetKeptFrameCount() - kept);
     EXPECT_EQ(view->GetFailedPaintCount(), 0);
     CloseAll();
 }
