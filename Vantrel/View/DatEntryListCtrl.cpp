@@ -5,7 +5,8 @@
 
 CDatEntryListCtrl::CDatEntryListCtrl(wxWindow* parent, std::shared_ptr<const DatEntryList> list)
     : wxListCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxLC_REPORT | wxLC_VIRTUAL | wxLC_SINGLE_SEL),
-      m_list(list ? std::move(list) : std::make_shared<const DatEntryList>(Velmo::Util::CountedPointer<Velmo::Papy::DatFile>()))
+      m_list(list ? std::move(list)
+                  : std::make_shared<const DatEntryList>(Velmo::Util::CountedPointer<Velmo::Papy::DatFile>()))
 {
     for (int column = 0; column < DatEntryList::ColumnCount; ++column)
         AppendColumn(DatEntryList::Columns[column].Heading, wxLIST_FORMAT_LEFT, DatEntryList::Columns[column].Width);

@@ -49,7 +49,7 @@ bool CHexScrollModel::Wheel(int rotation, int delta, int linesPerNotch)
         m_wheelRest = 0;
     }
     // In 1 / delta of a line: a notch is delta x linesPerNotch of them.
-    const long long gathered = m_wheelRest + (long long)rotation * linesPerNotch;
+    const long long gathered = m_wheelRest + static_cast<long long>(rotation) * linesPerNotch;
     const long long lines = gathered / delta;
     m_wheelRest = gathered - lines * delta;
     return lines != 0 && ScrollBy(-lines);

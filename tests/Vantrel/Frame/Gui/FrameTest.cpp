@@ -408,7 +408,8 @@ TEST(FrameMenus, TheFirstDocumentShowsItsMenusWithoutAClick)
     EXPECT_EQ(Titles(Frame().GetMenuBar()), (std::vector<std::string>{"&File", "&View", "&Help"}));
 
     VelmoTest::TempFolder folder;
-    wxDocument* document = Manager().CreateDocument(wxString::FromUTF8(folder.Write("object.fk3", "fake")), wxDOC_SILENT);
+    const std::string path = folder.Write("object.fk3", "fake");
+    wxDocument* document = Manager().CreateDocument(wxString::FromUTF8(path), wxDOC_SILENT);
     ASSERT_NE(document, nullptr);
     WaitWithoutInput(500);
     auto* frame = dynamic_cast<CDocChildFrame*>(document->GetFirstView()->GetFrame());

@@ -215,8 +215,8 @@ TEST_F(ThreeDPane, HintsAreNotGathered)
 // passed" each time for a passing one, a Refresh in between or not.
 TEST_F(ThreeDPane, EveryClipTestAnswers)
 {
-    const std::string scenes =
-        TdoTest::GeneratedFolder(folder, "drawing", TdoTest::Python() + TdoTest::Generator("GPL/gpl3do.py") + " drawing");
+    const std::string generator = TdoTest::Python() + TdoTest::Generator("GPL/gpl3do.py") + " drawing";
+    const std::string scenes = TdoTest::GeneratedFolder(folder, "drawing", generator);
     ASSERT_NE(OpenObject(scenes + "/gpl-clip/fail.3do"), nullptr);
     Command(ID_VIEW_3D);
     Select(document->GetFile()->GetRoot()->GetId());

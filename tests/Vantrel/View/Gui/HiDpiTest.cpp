@@ -65,8 +65,8 @@ wxRect Drawn(const wxImage& image, const TrkDocTest::Rgb& background)
     int left = image.GetWidth(), top = image.GetHeight(), right = -1, bottom = -1;
     for (int y = 0; y < image.GetHeight(); ++y)
         for (int x = 0; x < image.GetWidth(); ++x)
-            if (std::abs(image.GetRed(x, y) - background[0]) > 2 || std::abs(image.GetGreen(x, y) - background[1]) > 2 ||
-                std::abs(image.GetBlue(x, y) - background[2]) > 2)
+            if (std::abs(image.GetRed(x, y) - background[0]) > 2 ||
+                std::abs(image.GetGreen(x, y) - background[1]) > 2 || std::abs(image.GetBlue(x, y) - background[2]) > 2)
             {
                 left = std::min(left, x);
                 right = std::max(right, x);
@@ -110,7 +110,8 @@ TEST(HiDpi, TheTrackPlanFillsItsPane)
     EXPECT_GT(drawn.GetRight(), w / 2);
     EXPECT_LT(drawn.GetTop(), h / 2);
     EXPECT_GT(drawn.GetBottom(), h / 2);
-    EXPECT_TRUE(drawn.GetWidth() > w * 3 / 4 || drawn.GetHeight() > h * 3 / 4) << drawn.GetWidth() << "x" << drawn.GetHeight();
+    EXPECT_TRUE(drawn.GetWidth() > w * 3 / 4 || drawn.GetHeight() > h * 3 / 4)
+        << drawn.GetWidth() << "x" << drawn.GetHeight();
     EXPECT_NEAR(drawn.GetLeft() + drawn.GetRight(), w, w / 10) << "centred across";
     EXPECT_NEAR(drawn.GetTop() + drawn.GetBottom(), h, h / 10) << "centred down";
     Shot(view->GetChildFrame(), "hidpi-trk");
