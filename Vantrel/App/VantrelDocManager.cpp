@@ -26,6 +26,15 @@ bool CVantrelDocManager::TryBefore(wxEvent&)
     return false;
 }
 
+void CVantrelDocManager::OnMRUFileNotExist(unsigned index, const wxString& path)
+{
+    // Not a file on disk, but perhaps an entry that the folder's archive holds: the folder's
+    // factory finds it. A failed open has shown its message; the entry leaves the list then.
+    if (CreateDocument(path, wxDOC_SILENT) == nullptr && index < GetHistoryFilesCount() &&
+        GetHistoryFile(index) == path)
+        RemoveFileFromHistory(index);
+}
+
 wxFileHistory* CVantrelDocManager::OnCreateFileHistory()
 {
     return new wxFileHistory(HistorySize);

@@ -2,7 +2,9 @@
 // The document manager: a file opens with the template the extension table picks (the
 // hexadecimal dump when none does), silently; a path already open activates its document. A
 // document is shown only after its open succeeded: a file that fails shows its message and
-// opens no window. Only documents that say so enter the recent-file list of 4. The manager
+// opens no window. Only documents that say so enter the recent-file list of 4; an entry of the
+// list that is not on disk (an entry of a DAT container, opened as a dump) opens through its
+// folder's factory as any path does, and leaves the list only when that open fails. The manager
 // answers its own commands only: the document windows offer the views and the document theirs
 // (Vantrel/Frame/DocChildFrame.h), so the manager does not pass events on to a view.
 #include <wx/docview.h>
@@ -30,6 +32,7 @@ public:
 
 protected:
     bool TryBefore(wxEvent& event) override;
+    void OnMRUFileNotExist(unsigned index, const wxString& path) override;
 
 private:
     int m_untitledCount = 0;

@@ -65,6 +65,7 @@ bool CDocChildFrame::Build(wxMDIParentFrame* parent, wxDocument* document, int t
     Bind(wxEVT_CLOSE_WINDOW, &CDocChildFrame::OnCloseWindow, this);
     Bind(wxEVT_CHILD_FOCUS, &CDocChildFrame::OnChildFocus, this);
     Bind(wxEVT_ACTIVATE, &CDocChildFrame::OnActivate, this);
+    Bind(wxEVT_IDLE, &CDocChildFrame::OnIdle, this);
 
     if (!CreatePanes(viewClass) || m_views.empty())
         return false;
@@ -218,7 +219,8 @@ void CDocChildFrame::ForgetView(CVantrelView* view)
         m_closing = true;
         m_document = nullptr;
         ForgetMenus();
-        Hide();
+        // No Hide(): inside the main window this frame is a page of the toolkit's notebook, not
+        // a window of its own; Destroy takes the page away.
         Destroy();
     }
 }
@@ -270,6 +272,27 @@ void CDocChildFrame::OnChildFocus(wxChildFocusEvent& event)
                 ActivatePane(i);
                 return;
             }
+}
+
+void CDocChildFrame::OnIdle(wxIdleEvent& event)
+{
+    event.Skip();
+    // The main window shows the active document window's menu bar in place of its own at idle
+    // time, over more than one pass (a new window's page is made current in the first). Without
+    // input nothing asks for the next pass, and the bar of menu 128 would stay until the user
+    // clicks: ask for passes until this window's bar is shown (a few at most).
+    wxMenuBar* bar = GetMenuBar();
+    wxMDIParentFrame* parent = GetMDIParent();
+    if (m_closing || bar == nullptr || parent == nullptr || parent->GetActiveChild() != this || bar->IsShown())
+    {
+        m_menuPasses = 0;
+        return;
+    }
+    if (m_menuPasses < MaxMenuPasses)
+    {
+        ++m_menuPasses;
+        event.RequestMore();
+    }
 }
 
 void CDocChildFrame::OnActivate(wxActivateEvent& event)

@@ -24,7 +24,8 @@
 //
 // What the frame does for its document:
 // - the menu bar, accelerators and recent-file submenu of its template id (the template id's
-//   menu and accelerator tables of MenuTables, joined with the accelerators its panes ask for);
+//   menu and accelerator tables of MenuTables, joined with the accelerators its panes ask for),
+//   shown in the main window as soon as the frame is the active one, with no input needed;
 //   the recent-file submenus leave the file history when the frame closes;
 // - its panes' views are made, given their windows, then each gets its initial update once;
 //   the first pane has the focus; the view of the pane that has the focus is the active view;
@@ -98,6 +99,7 @@ private:
     void OnCloseWindow(wxCloseEvent& event);
     void OnChildFocus(wxChildFocusEvent& event);
     void OnActivate(wxActivateEvent& event);
+    void OnIdle(wxIdleEvent& event);
 
     wxDocument* m_document = nullptr;
     int m_templateId = 0;
@@ -105,6 +107,9 @@ private:
     std::size_t m_active = 0;
     std::vector<wxMenu*> m_mruMenus;
     bool m_closing = false;
+    // Idle passes asked for while the window is active and its menu bar not yet shown.
+    int m_menuPasses = 0;
+    static constexpr int MaxMenuPasses = 8;
 
     wxDECLARE_DYNAMIC_CLASS(CDocChildFrame);
 };

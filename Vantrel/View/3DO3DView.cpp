@@ -59,7 +59,8 @@ void C3DO3DView::OnUpdate(wxView* sender, wxObject* hint)
     const auto* tdoHint = dynamic_cast<const C3DOHint*>(hint);
     if (tdoHint == nullptr)
         return;
-    m_received.push_back({*tdoHint, sender != nullptr});
+    ++m_receivedCount;
+    m_lastReceived = {*tdoHint, sender != nullptr};
     if (sender != nullptr)
     {
         Apply(m_state.OnSelection(tdoHint->NodeId));
@@ -125,6 +126,7 @@ void C3DO3DView::Resize(int width, int height)
 
 void C3DO3DView::PreDraw()
 {
+    m_answerPending = false;
     C3DODoc* document = GetTdoDocument();
     if (document == nullptr || !m_state.NeedsBounds())
         return;
@@ -181,6 +183,9 @@ void C3DO3DView::RunClipTest(const ThreeDObjectViewPainter::Node& shown)
     if (document == nullptr || shown.Get() == nullptr)
         return;
     wxBusyCursor wait;
+    // The user asked: the clip test's texts are shown every time, even when a paint or an
+    // earlier test showed them already.
+    m_answering = true;
     ThreeDObjectClipTestVisitor visitor(document->GetFactory());
     visitor.Reset();
     try
@@ -192,6 +197,9 @@ void C3DO3DView::RunClipTest(const ThreeDObjectViewPainter::Node& shown)
         // Pops what the interrupted walk left pushed.
         visitor.Reset();
         ReportAll(visitor.GetReport());
+        // What ends the paint is reported after it, as the answer too.
+        m_answerPending = true;
+        m_answering = false;
         throw;
     }
     visitor.Reset();
@@ -201,6 +209,7 @@ void C3DO3DView::RunClipTest(const ThreeDObjectViewPainter::Node& shown)
         ShowStatus(ClipTestPassedText);
     else
         Report(summary);
+    m_answering = false;
 }
 
 void C3DO3DView::ReportAll(const DrawingReport& report)
@@ -218,7 +227,14 @@ void C3DO3DView::DestroyGL()
 
 bool C3DO3DView::ShouldReport(const std::string& text)
 {
-    return m_state.ShouldReport(text);
+    // Recorded as shown either way, so that the next paints do not show it again.
+    const bool first = m_state.ShouldReport(text);
+    if (m_answerPending)
+    {
+        m_answerPending = false;
+        return true;
+    }
+    return first || m_answering;
 }
 
 void C3DO3DView::Check()

@@ -17,7 +17,8 @@
 //   again only after the node, the mode or the options change.
 // - Check (F4) opens every file the shown node names; a passed check says so in the status bar
 //   only. The clip-test command tests the shown node's vertices against their planes in place
-//   of one frame and shows the summary.
+//   of one frame and shows the summary (or "Clip test passed" in the status bar) each time it
+//   is asked for, whatever was shown before.
 #include <memory>
 #include <string>
 #include <vector>
@@ -50,14 +51,16 @@ public:
     // The drawing visitor of the pane, null before the initial update.
     const ThreeDObject3DVisitor* GetVisitor() const { return m_visitor.get(); }
 
-    // The hints the pane received, in order, and whether each came from a pane (a selection) or
-    // from no sender (a change of content); how often Refresh was asked for.
+    // How many hints the pane has received, and the last: its node and whether it came from a
+    // pane (a selection) or from no sender (a change of content); how often Refresh was asked
+    // for.
     struct Received
     {
         C3DOHint Hint;
         bool FromPane = false;
     };
-    const std::vector<Received>& GetReceived() const { return m_received; }
+    std::size_t GetReceivedCount() const { return m_receivedCount; }
+    const Received& GetLastReceived() const { return m_lastReceived; }
     int GetRefreshCount() const { return m_refreshCount; }
 
     static constexpr const char* CheckPassedText = "Check passed";
@@ -84,8 +87,13 @@ private:
     ThreeDObjectViewState m_state;
     ThreeDObjectViewPainter m_painter;
     std::unique_ptr<ThreeDObject3DVisitor> m_visitor;
-    std::vector<Received> m_received;
+    std::size_t m_receivedCount = 0;
+    Received m_lastReceived;
     int m_refreshCount = 0;
+    // While a clip test runs, and for the failure that ended one: its texts are its answer and
+    // are shown whatever was shown before.
+    bool m_answering = false;
+    bool m_answerPending = false;
 
     wxDECLARE_DYNAMIC_CLASS(C3DO3DView);
 };

@@ -184,10 +184,13 @@ void CBinCanvas::OnScroll(wxScrollWinEvent& event)
 
 void CBinCanvas::OnWheel(wxMouseEvent& event)
 {
-    const int delta = std::max(event.GetWheelDelta(), 1);
-    const long long notches = event.GetWheelRotation() / delta;
-    const long long lines = std::max(event.GetLinesPerAction(), 1);
-    Moved(m_model.ScrollBy(-notches * lines));
+    // Across, the wheel has nothing to move in the dump's lines.
+    if (event.GetWheelAxis() != wxMOUSE_WHEEL_VERTICAL)
+    {
+        event.Skip();
+        return;
+    }
+    Moved(m_model.Wheel(event.GetWheelRotation(), event.GetWheelDelta(), event.GetLinesPerAction()));
 }
 
 void CBinCanvas::OnKey(wxKeyEvent& event)

@@ -1,9 +1,9 @@
 #pragma once
 // The window of the hexadecimal dump. It asks its document for the size and, on each paint,
-// reads only the lines it shows. Keys Up and Down step a line, the wheel three lines; the
-// scroll bar follows the 64-bit line model. Left, Right and the horizontal bar move across
-// the line a character at a time. A read that fails during a paint is reported once,
-// after the paint.
+// reads only the lines it shows. Keys Up and Down step a line, the wheel three lines a notch
+// (a touchpad's smaller steps add up to lines); the scroll bar follows the 64-bit line model.
+// Left, Right and the horizontal bar move across the line a character at a time. A read that
+// fails during a paint is reported once, after the paint.
 #include <string>
 #include <vector>
 

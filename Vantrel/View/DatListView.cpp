@@ -1,5 +1,6 @@
 #include "Vantrel/View/DatListView.h"
 
+#include <wx/listctrl.h>
 #include <wx/utils.h>
 
 #include "Vantrel/Doc/CatchPattern.h"
@@ -12,10 +13,11 @@ wxIMPLEMENT_DYNAMIC_CLASS(CDatListView, CVantrelView);
 
 wxWindow* CDatListView::CreatePane(wxWindow* parent)
 {
-    m_list = std::make_unique<DatEntryList>(CDatDoc::File());
-    m_control = new CDatEntryListCtrl(parent, *m_list);
-    m_control->Bind(wxEVT_LIST_COL_CLICK, [this](wxListEvent& event) { ClickColumn(event.GetColumn()); });
-    m_control->Bind(wxEVT_LIST_ITEM_ACTIVATED, [this](wxListEvent& event) { OpenRow(event.GetIndex()); });
+    m_list = std::make_shared<DatEntryList>(CDatDoc::File());
+    m_control = new CDatEntryListCtrl(parent, m_list);
+    // Bound with the view as the handler: the binding goes with the view.
+    m_control->Bind(wxEVT_LIST_COL_CLICK, &CDatListView::OnColumnClick, this);
+    m_control->Bind(wxEVT_LIST_ITEM_ACTIVATED, &CDatListView::OnItemActivated, this);
     BindCommand(*this, ID_OPEN_TRACK, [this](wxCommandEvent&) { OpenTrack(); }, [this](wxUpdateUIEvent& event) {
         auto* document = dynamic_cast<CDatDoc*>(GetDocument());
         event.Enable(document != nullptr && document->GetFactory().Get() != nullptr);
@@ -31,6 +33,16 @@ void CDatListView::OnInitialUpdate()
     wxBusyCursor wait;
     CCatchPattern::Run([&] { *m_list = DatEntryList(document->GetFile()); });
     m_control->Reload();
+}
+
+void CDatListView::OnColumnClick(wxListEvent& event)
+{
+    ClickColumn(event.GetColumn());
+}
+
+void CDatListView::OnItemActivated(wxListEvent& event)
+{
+    OpenRow(event.GetIndex());
 }
 
 void CDatListView::ClickColumn(int column)

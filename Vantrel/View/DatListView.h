@@ -4,6 +4,10 @@
 // the first click sorts by that column ascending, the next descending, and so on. A double
 // click (or Enter) on a row opens that entry as a document of its own; Open Track (32835) opens
 // the track of the archive's folder.
+//
+// The list control may outlive the view by a moment (its window goes with the frame, perhaps
+// later): the control shares the entry list it shows, and its events reach the view only while
+// the view exists.
 #include <memory>
 
 #include "Vantrel/Frame/VantrelView.h"
@@ -30,7 +34,10 @@ public:
     wxDocument* OpenTrack();
 
 private:
-    std::unique_ptr<DatEntryList> m_list;
+    void OnColumnClick(wxListEvent& event);
+    void OnItemActivated(wxListEvent& event);
+
+    std::shared_ptr<DatEntryList> m_list;
     CDatEntryListCtrl* m_control = nullptr;
 
     wxDECLARE_DYNAMIC_CLASS(CDatListView);

@@ -38,6 +38,23 @@ bool CHexScrollModel::ScrollBy(long long lines)
     return ScrollTo(m_top > up ? m_top - up : 0);
 }
 
+bool CHexScrollModel::Wheel(int rotation, int delta, int linesPerNotch)
+{
+    delta = std::max(delta, 1);
+    linesPerNotch = std::max(linesPerNotch, 1);
+    // A notch of another size: what was gathered in the old units is dropped.
+    if (delta != m_wheelDelta)
+    {
+        m_wheelDelta = delta;
+        m_wheelRest = 0;
+    }
+    // In 1 / delta of a line: a notch is delta x linesPerNotch of them.
+    const long long gathered = m_wheelRest + static_cast<long long>(rotation) * linesPerNotch;
+    const long long lines = gathered / delta;
+    m_wheelRest = gathered - lines * delta;
+    return lines != 0 && ScrollBy(-lines);
+}
+
 U64 CHexScrollModel::GetScale() const
 {
     return m_lines <= BarLimit ? 1 : (m_lines + BarLimit - 1) / BarLimit;

@@ -32,8 +32,13 @@ public:
     bool PageDown() { return ScrollTo(m_top + m_pageLines); }
     bool LineUp() { return ScrollTo(m_top > 0 ? m_top - 1 : 0); }
     bool LineDown() { return ScrollTo(m_top + 1); }
-    // Moves by a signed number of lines (the wheel).
+    // Moves by a signed number of lines.
     bool ScrollBy(long long lines);
+    // A wheel event: rotation in units of which delta make one notch (positive: up, towards the
+    // file's start), linesPerNotch lines to a notch. Rotation is gathered across events and the
+    // dump moves by the whole lines gathered so far, so that the small steps of a touchpad add
+    // up; what is left of a line waits for the next event. True when the top line changed.
+    bool Wheel(int rotation, int delta, int linesPerNotch);
 
     // The scroll bar: lines per unit, range, thumb size and position.
     Velmo::U64 GetScale() const;
@@ -47,4 +52,8 @@ private:
     Velmo::U64 m_lines = 0;
     Velmo::U64 m_pageLines = 1;
     Velmo::U64 m_top = 0;
+    // Wheel rotation gathered and not yet turned into lines, in units of 1 / delta of a line
+    // (|m_wheelRest| < m_wheelDelta).
+    long long m_wheelRest = 0;
+    int m_wheelDelta = 0;
 };

@@ -202,8 +202,16 @@ void COpenGLView::OnSize(int cx, int cy)
 void COpenGLView::OnSizeEvent(wxSizeEvent& event)
 {
     event.Skip();
-    const wxSize size = m_canvas->GetClientSize();
+    const wxSize size = DevicePixels(m_canvas->GetClientSize());
     OnSize(size.GetWidth(), size.GetHeight());
+}
+
+wxSize COpenGLView::DevicePixels(const wxSize& logical) const
+{
+    // The toolkit lays windows out in logical pixels; OpenGL draws into the window's device
+    // pixels, more of them on a scaled (HiDPI) screen.
+    const double scale = m_canvas != nullptr ? m_canvas->GetContentScaleFactor() : 1.0;
+    return scale > 0 ? logical * scale : logical;
 }
 
 void COpenGLView::OnEraseBackground(wxEraseEvent&)

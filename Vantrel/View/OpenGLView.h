@@ -9,7 +9,9 @@
 // - Paint: PreDraw; DrawBackground and DrawScene, each between a push and a pop of the matrix;
 //   glFinish, the swap, PostDraw. The pane never erases its background otherwise.
 // - Size: an empty size changes nothing and makes no OpenGL call; any other is stored (width,
-//   height, aspect) and the size step (Resize) sets the viewport, projection and camera.
+//   height, aspect) and the size step (Resize) sets the viewport, projection and camera. Sizes
+//   are device pixels: on a scaled screen the client size times the content scale factor, so
+//   that the picture fills the pane.
 // - A paint that fails paints the pane's grey background instead and keeps what it had built;
 //   its message comes once, after the paint (never a box inside a paint: the box's own loop
 //   would paint again), and again only when ShouldReport says so. The default shows a text
@@ -29,6 +31,7 @@ class wxGLCanvas;
 class wxGLContext;
 class wxPaintEvent;
 class wxSizeEvent;
+class wxSize;
 class wxEraseEvent;
 class COpenGLCanvas;
 
@@ -41,8 +44,11 @@ public:
     // Makes the canvas; null (after a message) when the display offers no such pixel format.
     wxWindow* CreatePane(wxWindow* parent) override;
 
-    // A new client size, as the size event gives it.
+    // A new client size in device pixels (what the size event gives, times the canvas's content
+    // scale factor).
     void OnSize(int cx, int cy);
+    // A size in the toolkit's logical pixels as device pixels of the canvas.
+    wxSize DevicePixels(const wxSize& logical) const;
     // One frame drawn into the back buffer as a paint draws it, without the swap; the context
     // must be current. Throws what the steps throw.
     void Render();

@@ -236,7 +236,14 @@ wxImage Shot(wxWindow* window, const std::string& name)
 
 wxRect ScreenRect(wxWindow* window)
 {
-    return window != nullptr ? wxRect(window->GetScreenPosition(), window->GetSize()) : wxRect();
+    if (window == nullptr)
+        return wxRect();
+    // The screen's pixels: on a scaled screen each logical pixel of the toolkit is several.
+    const double scale = window->GetContentScaleFactor();
+    const wxPoint position = window->GetScreenPosition();
+    const wxSize size = window->GetSize();
+    return wxRect(wxRound(position.x * scale), wxRound(position.y * scale), wxRound(size.GetWidth() * scale),
+                  wxRound(size.GetHeight() * scale));
 }
 
 wxImage GLShot(wxGLCanvas* canvas, wxGLContext* context, const std::string& name, const std::function<void()>& draw)

@@ -118,6 +118,7 @@ int DarkPixels(const wxImage& image, const wxRect& area = wxRect());
 // The number of pixels that differ between two images of one size inside a rectangle; -1 when
 // the sizes differ.
 int DifferentPixels(const wxImage& a, const wxImage& b, const wxRect& area = wxRect());
-// The rectangle of a window inside a screen shot.
+// The rectangle of a window inside a screen shot (in the screen's pixels, which on a scaled
+// screen are more than the toolkit's).
 wxRect ScreenRect(wxWindow* window);
 } // namespace GuiTest

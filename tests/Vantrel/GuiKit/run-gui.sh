@@ -6,4 +6,5 @@ home="$(mktemp -d "${TMPDIR:-/tmp}/vantrel-gui-XXXXXX")"
 trap 'rm -rf "$home"' EXIT
 export HOME="$home" XDG_CONFIG_HOME="$home/.config" NO_AT_BRIDGE=1 GTK_OVERLAY_SCROLLING=0
 # A starting display number of its own, so that runs started together do not race for one.
-xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1280x1024x24" "$@"
+# VELMO_GUI_SCREEN: another screen size, for a suite that needs one (a scaled screen).
+xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 ${VELMO_GUI_SCREEN:-1280x1024x24}" "$@"

@@ -18,6 +18,9 @@ target_compile_definitions(VantrelGuiKit PUBLIC
   VELMO_PROGRAM="$<TARGET_FILE:vantrel>")
 
 find_program(VELMO_XVFB_RUN xvfb-run)
+# Suite files that need an environment of their own, by file stem: the HiDPI suite runs on a
+# screen the toolkit scales by 2, twice as large so that the main window fits it.
+set(velmo_gui_environment_HiDpiTest "GDK_SCALE=2;VELMO_GUI_SCREEN=2560x2048x24")
 file(GLOB_RECURSE velmo_gui_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/Vantrel/*/Gui/*.cpp)
 set(velmo_gui_dirs)
 foreach(source ${velmo_gui_sources})
@@ -58,7 +61,10 @@ foreach(dir ${velmo_gui_dirs})
       add_test(NAME ${test} COMMAND ${velmo_gui_kit_dir}/run-gui.sh $<TARGET_FILE:${program}> --suite-file=${file})
       set_tests_properties(${test} PROPERTIES LABELS gui TIMEOUT 400)
     endif()
-    set_tests_properties(${test} PROPERTIES
-      ENVIRONMENT "LSAN_OPTIONS=suppressions=${velmo_gui_kit_dir}/lsan-toolkit.supp")
+    set(environment "LSAN_OPTIONS=suppressions=${velmo_gui_kit_dir}/lsan-toolkit.supp")
+    if(DEFINED velmo_gui_environment_${stem})
+      list(APPEND environment ${velmo_gui_environment_${stem}})
+    endif()
+    set_tests_properties(${test} PROPERTIES ENVIRONMENT "${environment}")
   endforeach()
 endforeach()

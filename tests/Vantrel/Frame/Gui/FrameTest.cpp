@@ -7,11 +7,13 @@
 #include <string>
 #include <vector>
 
+#include <wx/evtloop.h>
 #include <wx/filehistory.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/panel.h>
 #include <wx/testing.h>
+#include <wx/timer.h>
 #include <wx/uiaction.h>
 #include <wx/weakref.h>
 
@@ -369,4 +371,57 @@ TEST(FrameFailure, PaneWithoutWindowLeavesNothing)
     EXPECT_EQ(g_log.DocumentsAlive, 0);
     EXPECT_EQ(g_log.Deleted, (std::map<std::string, int>{{"first", 1}, {"broken", 1}}));
     EXPECT_EQ(DocumentCount(), 0);
+}
+
+namespace
+{
+// Runs the toolkit's own loop for a while with no input: what a user who only waits sees. (The
+// kit's Pump asks for idle passes itself, which would hide what waits for one.)
+void WaitWithoutInput(int milliseconds)
+{
+    wxGUIEventLoop loop;
+    wxTimer timer;
+    timer.Bind(wxEVT_TIMER, [&loop](wxTimerEvent&) { loop.Exit(); });
+    timer.StartOnce(milliseconds);
+    loop.Run();
+}
+
+std::vector<std::string> Titles(wxMenuBar* bar)
+{
+    std::vector<std::string> titles;
+    for (std::size_t i = 0; bar != nullptr && i < bar->GetMenuCount(); ++i)
+        titles.push_back(bar->GetMenuLabel(i).utf8_string());
+    return titles;
+}
+} // namespace
+
+// The first document window shows its own menus (menu 130: Draw and Texture among them) in
+// place of menu 128 as soon as it opens, with no click; menu 128 is back when it closes.
+TEST(FrameMenus, TheFirstDocumentShowsItsMenusWithoutAClick)
+{
+    AddTemplates();
+    g_log = Log();
+    CloseAll();
+    WaitWithoutInput(300);
+    ASSERT_EQ(DocumentCount(), 0);
+    ASSERT_TRUE(Frame().GetMenuBar()->IsShown());
+    EXPECT_EQ(Titles(Frame().GetMenuBar()), (std::vector<std::string>{"&File", "&View", "&Help"}));
+
+    VelmoTest::TempFolder folder;
+    const std::string path = folder.Write("object.fk3", "fake");
+    wxDocument* document = Manager().CreateDocument(wxString::FromUTF8(path), wxDOC_SILENT);
+    ASSERT_NE(document, nullptr);
+    WaitWithoutInput(500);
+    auto* frame = dynamic_cast<CDocChildFrame*>(document->GetFirstView()->GetFrame());
+    ASSERT_NE(frame, nullptr);
+    ASSERT_NE(frame->GetMenuBar(), nullptr);
+    EXPECT_TRUE(frame->GetMenuBar()->IsShown()) << "the document window's menus";
+    EXPECT_FALSE(Frame().GetMenuBar()->IsShown()) << "menu 128 gone";
+    EXPECT_EQ(Titles(frame->GetMenuBar()),
+              (std::vector<std::string>{"&File", "&View", "&Draw", "&Texture", "&Window", "&Help"}));
+    Shot(&Frame(), "first-document-menus");
+
+    CloseAll();
+    WaitWithoutInput(300);
+    EXPECT_TRUE(Frame().GetMenuBar()->IsShown()) << "menu 128 back";
 }

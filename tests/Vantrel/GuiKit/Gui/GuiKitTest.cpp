@@ -1,6 +1,9 @@
 // The kit's own helpers: waiting for a condition, shots of a window, and the pixels of an OpenGL
 // canvas read in its own context.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
+
+#include <dlfcn.h>
 
 #include <chrono>
 
@@ -94,4 +97,16 @@ TEST(GuiKit, GLShotReadsTheCanvasInItsOwnContext)
     EXPECT_EQ(drawn.GetBlue(w / 4, h * 3 / 4), 0);
     frame->Destroy();
     Pump();
+}
+
+// A critical of the toolkit (a call it refused: our misuse of it) fails the running test.
+TEST(GuiKit, AToolkitCriticalFailsTheTest)
+{
+    using Log = void (*)(const char* domain, int level, const char* format, ...);
+    static const Log log = reinterpret_cast<Log>(dlsym(RTLD_DEFAULT, "g_log"));
+    ASSERT_NE(log, nullptr);
+    EXPECT_NONFATAL_FAILURE(log("Gtk", 1 << 3, "%s", "gtk_window_move: assertion 'GTK_IS_WINDOW (window)' failed"),
+                            "toolkit critical (Gtk): gtk_window_move");
+    // A warning is not a critical.
+    log("Gtk", 1 << 4, "%s", "a warning");
 }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "Vantrel/View/HexScrollModel.h"
 
 using Velmo::U64;
@@ -110,4 +113,66 @@ TEST(ScrollModel, ScrollBarOfHugeFileReachesEveryEnd)
         model.ScrollToBarPosition(-5);
         EXPECT_EQ(model.GetTop(), 0u);
     }
+}
+
+// The wheel, notch 120, three lines a notch: a touchpad's small steps add up to whole lines,
+// in either direction, and what is left of a line waits for the next step.
+TEST(ScrollModel, WheelStepsSmallerThanANotchAddUpToLines)
+{
+    struct Case
+    {
+        const char* what;
+        std::vector<int> rotations; // positive: up
+        U64 startTop;
+        U64 endTop;
+        int moves; // events that changed the top line
+    };
+    const auto repeat = [](std::initializer_list<std::pair<int, int>> runs) {
+        std::vector<int> rotations;
+        for (const auto& [times, rotation] : runs)
+            rotations.insert(rotations.end(), std::size_t(times), rotation);
+        return rotations;
+    };
+    const Case cases[] = {
+        {"whole notches down", repeat({{2, -120}}), 0, 6, 2},
+        {"twenty tenth notches down: two notches' lines", repeat({{20, -12}}), 0, 6, 6},
+        {"twenty tenth notches up", repeat({{20, 12}}), 100, 94, 6},
+        {"nine tenths: no whole line yet", repeat({{3, -12}}), 0, 0, 0},
+        {"a line's share exactly", repeat({{4, -10}}), 0, 1, 1},
+        {"mixed directions: down 30 tenths, up 10 tenths", repeat({{30, -12}, {10, 12}}), 0, 6, 12},
+        {"a reversal before a whole line moves nothing", repeat({{3, -12}, {3, 12}, {3, -12}}), 50, 50, 0},
+        {"a reversal after part of a line gives that part back first", repeat({{5, -12}, {5, 12}}), 50, 50, 2},
+        {"half notches (a line and a half) alternating", repeat({{1, -60}, {1, 60}, {1, -60}, {1, 60}}), 50, 50, 4},
+        {"steps of 7 (not a divisor of 40)", repeat({{40, -7}}), 0, 7, 7},
+        {"up from the top stays there", repeat({{20, 12}}), 0, 0, 0},
+        {"down past the end stops at the last page", repeat({{400, -120}}), 0, 990, 330},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        CHexScrollModel model = Model(1000 * 16, 10);
+        model.ScrollTo(c.startTop);
+        int moves = 0;
+        for (const int rotation : c.rotations)
+            moves += model.Wheel(rotation, 120, 3) ? 1 : 0;
+        EXPECT_EQ(model.GetTop(), c.endTop);
+        EXPECT_EQ(moves, c.moves);
+    }
+}
+
+// What is left of a line stays only while the wheel keeps its notch: one line per notch, and a
+// notch of another size starts again from nothing.
+TEST(ScrollModel, WheelRestFollowsTheNotch)
+{
+    CHexScrollModel model = Model(1000 * 16, 10);
+    EXPECT_FALSE(model.Wheel(-60, 120, 1));
+    EXPECT_TRUE(model.Wheel(-60, 120, 1));
+    EXPECT_EQ(model.GetTop(), 1u);
+    EXPECT_FALSE(model.Wheel(-60, 120, 1));
+    EXPECT_FALSE(model.Wheel(-30, 60, 1)) << "the half line of the old notch is gone";
+    EXPECT_TRUE(model.Wheel(-30, 60, 1));
+    EXPECT_EQ(model.GetTop(), 2u);
+    // A zero or negative notch or line count is taken as 1.
+    EXPECT_TRUE(model.Wheel(-1, 0, 0));
+    EXPECT_EQ(model.GetTop(), 3u);
 }

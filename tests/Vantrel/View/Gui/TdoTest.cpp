@@ -171,7 +171,7 @@ TEST_F(Tdo, ThreePanesSideBySide)
     // Nothing listed before a selection.
     EXPECT_EQ(panes.Fields->GetShownId(), -1);
     EXPECT_EQ(panes.Fields->GetList()->GetRowCount(), 0);
-    EXPECT_TRUE(panes.View3D->GetReceived().empty());
+    EXPECT_EQ(panes.View3D->GetReceivedCount(), 0u);
 
     // A shot of the window, with an item selected so that every pane shows something.
     tree.Expand(root);
@@ -232,9 +232,9 @@ TEST_F(Tdo, SelectingAPolygonListsItsRowsAndTellsThe3DPane)
     EXPECT_EQ(list.GetColumnWidth(0), 100);
     EXPECT_EQ(list.GetColumnWidth(1), 500);
     // The 3D pane takes the node to show, from the tree (a sender): a selection, not an edit.
-    ASSERT_EQ(panes.View3D->GetReceived().size(), 1u);
-    EXPECT_EQ(panes.View3D->GetReceived()[0].Hint.NodeId, id);
-    EXPECT_TRUE(panes.View3D->GetReceived()[0].FromPane);
+    ASSERT_EQ(panes.View3D->GetReceivedCount(), 1u);
+    EXPECT_EQ(panes.View3D->GetLastReceived().Hint.NodeId, id);
+    EXPECT_TRUE(panes.View3D->GetLastReceived().FromPane);
     EXPECT_FALSE(panes.Doc->IsModified());
 
     // Right-clicks on no row do nothing.
@@ -261,13 +261,13 @@ TEST_F(Tdo, RightClickMenusByKindAndNothingElsewhere)
     RightClick(tree, PointOf(tree, polygon));
     EXPECT_EQ(tree.GetSelection(), polygon);
     EXPECT_TRUE(popups.Shown.empty());
-    const std::size_t hints = panes.View3D->GetReceived().size();
+    const std::size_t hints = panes.View3D->GetReceivedCount();
 
     // Empty space below the items: no menu, the selection stays.
     RightClick(tree, wxPoint(10, tree.GetClientSize().GetHeight() - 5));
     EXPECT_EQ(tree.GetSelection(), polygon);
     EXPECT_TRUE(popups.Shown.empty());
-    EXPECT_EQ(panes.View3D->GetReceived().size(), hints);
+    EXPECT_EQ(panes.View3D->GetReceivedCount(), hints);
 
     // The root, a handle, an object list: their popups of menu 146, each item selected first.
     const std::vector<std::pair<wxTreeItemId, std::vector<std::string>>> cases = {
@@ -323,9 +323,9 @@ TEST_F(Tdo, InsertHandleOnRootSetsModifiedAndAppendsTheItemLast)
     EXPECT_EQ(tree.GetChildrenCount(added, true), 1u);
     // Every pane heard of it, as a change (no sender): the field list lists the root again.
     const int rootId = panes.Tree->GetNodeId(root);
-    ASSERT_FALSE(panes.View3D->GetReceived().empty());
-    EXPECT_EQ(panes.View3D->GetReceived().back().Hint.NodeId, rootId);
-    EXPECT_FALSE(panes.View3D->GetReceived().back().FromPane);
+    ASSERT_NE(panes.View3D->GetReceivedCount(), 0u);
+    EXPECT_EQ(panes.View3D->GetLastReceived().Hint.NodeId, rootId);
+    EXPECT_FALSE(panes.View3D->GetLastReceived().FromPane);
     EXPECT_EQ(panes.Fields->GetShownId(), rootId);
     panes.Doc->Modify(false);
     CloseAll();
@@ -371,8 +371,8 @@ TEST_F(Tdo, RenamedHandleShowsInTheTreeAndSurvivesSaveAndReopen)
     EXPECT_TRUE(panes.Doc->IsModified());
     EXPECT_EQ(tree.GetItemText(wheel).utf8_string(), "axle \xC3\xA9");
     EXPECT_EQ(panes.Fields->GetList()->GetValue(RowNamed(*panes.Fields->GetList(), "Name")), "axle \xE9");
-    EXPECT_TRUE(panes.View3D->GetReceived().back().Hint.NameChanged);
-    EXPECT_FALSE(panes.View3D->GetReceived().back().FromPane);
+    EXPECT_TRUE(panes.View3D->GetLastReceived().Hint.NameChanged);
+    EXPECT_FALSE(panes.View3D->GetLastReceived().FromPane);
     // The item's object is still below it.
     EXPECT_EQ(tree.GetChildrenCount(wheel, false), 1u);
 
@@ -498,12 +498,12 @@ TEST_F(Tdo, FindReachesAnIdUnderACollapsedBranch)
     FindThroughDialog(childId);
     EXPECT_EQ(tree.GetSelection(), child);
     // The selected node itself, and an id that is not below it: nothing changes, no message.
-    const std::size_t hints = panes.View3D->GetReceived().size();
+    const std::size_t hints = panes.View3D->GetReceivedCount();
     FindThroughDialog(childId);
     FindThroughDialog(transformation.Id);
     FindThroughDialog(123456789);
     EXPECT_EQ(tree.GetSelection(), child);
-    EXPECT_EQ(panes.View3D->GetReceived().size(), hints);
+    EXPECT_EQ(panes.View3D->GetReceivedCount(), hints);
     // Cancel does nothing.
     {
         DialogTest::Script script;
