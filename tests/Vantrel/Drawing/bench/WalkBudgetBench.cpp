@@ -140,9 +140,10 @@ int main(int argc, char** argv)
     std::filesystem::remove_all(top);
     for (const std::string& folder : {gpl, chain, n4})
         std::filesystem::create_directories(folder);
-    if (!Run("shared \"" + gpl + "/shared.3do\" " + std::to_string(levels)) ||
-        !Run("shared-n4 \"" + n4 + "/shared.3do\" " + std::to_string(n4Levels)) ||
-        !Run("chain \"" + chain + "\" " + std::to_string(depth) + " " + std::to_string(fanout)))
+    // A count of 0 leaves that object out.
+    if ((levels > 0 && !Run("shared \"" + gpl + "/shared.3do\" " + std::to_string(levels))) ||
+        (n4Levels > 0 && !Run("shared-n4 \"" + n4 + "/shared.3do\" " + std::to_string(n4Levels))) ||
+        (depth > 0 && !Run("chain \"" + chain + "\" " + std::to_string(depth) + " " + std::to_string(fanout))))
         return 1;
 
     GLContext context(width, height);
