@@ -156,7 +156,8 @@ TEST(ExternalObjectNames, NamesCompareAsTheFactoryResolvesThem)
         {"twins", Walk::ClipTest, {}, ""},
         {"Loop", Walk::Draw, {"External object cycle: LOOP -> LOOP: the repeat is not drawn"}, ""},
         {"Loop", Walk::Bounds, {"External object cycle passed over: LOOP -> LOOP"}, ""},
-        {"Loop", Walk::Check, {}, "A possible error was found in file LOOP\nExternal object refers to itself: LOOP -> LOOP\n"},
+        {"Loop", Walk::Check, {},
+         "A possible error was found in file LOOP\nExternal object refers to itself: LOOP -> LOOP\n"},
         {"Loop", Walk::ClipTest, {"External object cycle: LOOP -> LOOP: the repeat is not tested"}, ""},
     };
     for (const Case& c : cases)

@@ -1,8 +1,9 @@
 // The time each walk of the 3D pane takes over node graphs whose paths far outnumber their
-// nodes, in an offscreen context (256 x 192 unless --size says otherwise; the drawing is drawn
-// in the drawing tests' projection, each path's square over a quarter of it): a GPL object of LEVELS object lists that each name
-// the next twice (2^LEVELS paths), an N4 object of N4LEVELS such groups, and a chain of GPL
-// external objects, each naming the next FANOUT times, DEPTH deep. The objects come from
+// nodes, in an offscreen context (256 x 192 unless --size says otherwise; the drawing uses the
+// drawing tests' projection, each path's square over a quarter of the picture): a GPL object
+// of LEVELS object lists that each name the next twice (2^LEVELS paths), an N4 object of
+// N4LEVELS such groups, and a chain of GPL external objects, each naming the next FANOUT
+// times, DEPTH deep. The objects come from
 // drawing_samples.py, written into a folder under the temporary folder. Prints the figures;
 // asserts nothing.
 //
