@@ -26,6 +26,11 @@ std::string NoScaledBitmaps()
     return "Scaled bitmaps are not drawn: this game has no scaled bitmap files";
 }
 
+std::string TooLarge()
+{
+    return "The object is too large to show.";
+}
+
 std::string UnknownBlendCode()
 {
     return Velmo::Util::XAssertion("false", ".\\ThreeDObject3DVisitor.cpp", 341).GetText();

@@ -1,6 +1,6 @@
 #pragma once
-// The texts of the problems that the drawing and clip-test walks draw past, in one place. Each
-// is added to a DrawingReport, which keeps it once.
+// The texts of the problems that the drawing, bounds, check and clip-test walks walk past, in
+// one place. Each is added to a DrawingReport, which keeps it once.
 #include <cstddef>
 #include <string>
 
@@ -14,6 +14,8 @@ std::string IndexBeyondVertices(int nodeId, std::size_t vertexCount);
 std::string ShortTextureCoords(int nodeId);
 // "Scaled bitmaps are not drawn: this game has no scaled bitmap files"
 std::string NoScaledBitmaps();
+// "The object is too large to show.": a walk stopped at its budget of nodes (WalkBudget).
+std::string TooLarge();
 // The assertion of an appearance blend code without an OpenGL texture mode, as its text reads.
 std::string UnknownBlendCode();
 } // namespace DrawingMessages

@@ -9,3 +9,11 @@ bool DrawingReport::Add(const std::string& text)
     m_messages.push_back(text);
     return true;
 }
+
+std::string DrawingReport::GetText() const
+{
+    std::string text;
+    for (const std::string& message : m_messages)
+        text += (text.empty() ? "" : "\n") + message;
+    return text;
+}

@@ -11,6 +11,8 @@ public:
     // Adds the text unless it is already there; true when it was new.
     bool Add(const std::string& text);
     const std::vector<std::string>& GetMessages() const { return m_messages; }
+    // The messages one a line.
+    std::string GetText() const;
     bool IsEmpty() const { return m_messages.empty(); }
     void Clear() { m_messages.clear(); }
 

@@ -2,26 +2,14 @@
 
 #include <algorithm>
 
-namespace
+bool ExternalObjectChain::Contains(const void* object) const
 {
-std::string Key(const std::string& name)
-{
-    std::string key = name;
-    for (char& c : key)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    return key;
-}
-} // namespace
-
-bool ExternalObjectChain::Contains(const std::string& name) const
-{
-    return std::find(m_keys.begin(), m_keys.end(), Key(name)) != m_keys.end();
+    return std::find(m_objects.begin(), m_objects.end(), object) != m_objects.end();
 }
 
-std::string ExternalObjectChain::Describe(const std::string& name) const
+std::string ExternalObjectChain::Describe(const void* object, const std::string& name) const
 {
-    const auto first = std::size_t(std::find(m_keys.begin(), m_keys.end(), Key(name)) - m_keys.begin());
+    const auto first = std::size_t(std::find(m_objects.begin(), m_objects.end(), object) - m_objects.begin());
     return DescribeCycle(std::span(m_names).subspan(first), name);
 }
 
@@ -33,16 +21,22 @@ std::string ExternalObjectChain::DescribeCycle(std::span<const std::string> name
     return text + name;
 }
 
-void ExternalObjectChain::Enter(const std::string& name)
+void ExternalObjectChain::Enter(const std::string& name, const void* object)
 {
     m_names.push_back(name);
-    m_keys.push_back(Key(name));
+    m_objects.push_back(object);
 }
 
 void ExternalObjectChain::Leave()
 {
-    if (m_names.empty())
+    if (m_objects.empty())
         return;
     m_names.pop_back();
-    m_keys.pop_back();
+    m_objects.pop_back();
+}
+
+void ExternalObjectChain::Clear()
+{
+    m_names.clear();
+    m_objects.clear();
 }

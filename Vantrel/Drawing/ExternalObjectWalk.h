@@ -2,11 +2,13 @@
 // Walks an external object's root with the walk that named it, inside its ExternalObjectStack:
 // an object the stack refuses (a cycle, too deep a nesting) is not walked and the refusal is
 // told in the report as "<why>: the repeat is not <done>". While inside, `nestedDepth` (when
-// given) counts one more level; both are put back however the walk ends.
+// given) counts one more level; both are put back however the walk ends. A file without a root
+// (a new file) has nothing to walk.
 #include <string>
 
 #include "Papy/Model/TdoFile.h"
 #include "Papy/Model/ThreeDObjectRoot.h"
+#include "Util/CountedPointer.h"
 #include "Vantrel/Drawing/DrawingReport.h"
 #include "Vantrel/Drawing/ExternalObjectStack.h"
 
@@ -15,6 +17,10 @@ void WalkExternalObject(Visitor& visitor, Velmo::Papy::TdoFile& file, const std:
                         ExternalObjectStack& externals, unsigned* nestedDepth, DrawingReport& report,
                         const char* done)
 {
+    Velmo::Util::CountedPointer<Velmo::Papy::ThreeDObject> root;
+    root = file.GetRoot();
+    if (!root)
+        return;
     const std::string refused = externals.Enter(name, &file);
     if (!refused.empty())
     {
@@ -34,5 +40,5 @@ void WalkExternalObject(Visitor& visitor, Velmo::Papy::TdoFile& file, const std:
             externals.Leave();
         }
     } scope{externals, nestedDepth};
-    file.GetRoot()->Accept(visitor);
+    root->Accept(visitor);
 }

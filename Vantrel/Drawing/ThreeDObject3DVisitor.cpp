@@ -241,7 +241,11 @@ void Draw(const DrawOptions& options, ThreeDObject3DVisitor& visitor, Util::Coun
         if (highlighted)
             highlighted->Accept(highlight);
         if (shown)
+        {
+            // Each walk of the shown node has the whole budget of nodes.
+            visitor.m_budget.Restart();
             shown->Accept(visitor);
+        }
         highlight.PrePass = false;
         if (highlighted)
             highlighted->Accept(highlight);
@@ -337,6 +341,11 @@ bool ThreeDObject3DVisitor::Enter(ThreeDObject& node)
 void ThreeDObject3DVisitor::Leave(ThreeDObject& node)
 {
     Unhighlight(node);
+}
+
+bool ThreeDObject3DVisitor::Descends(ThreeDObject&)
+{
+    return m_budget.Take(m_report);
 }
 
 void ThreeDObject3DVisitor::Visit(ThreeDObject& node)

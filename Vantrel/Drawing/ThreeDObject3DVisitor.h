@@ -9,7 +9,8 @@
 // What the walk meets in a file it draws past, and tells once: an index outside its vertex
 // array, too few texture coordinates, a coordinate or an angle that is not a number, a
 // texture or an external object that cannot be had, an external object that includes itself,
-// transforms nested deeper than the modelview stack, an unknown blend code. Each problem's
+// transforms nested deeper than the modelview stack, an unknown blend code, a walk of the shown
+// node past its budget of nodes (WalkBudget: the rest is not drawn). Each problem's
 // text is added to the visitor's report, which keeps each text once; the pane shows the texts
 // it has not shown yet after the paint. OpenGL errors and the fixed-vertex solve's failure
 // end the frame with their exception; the OpenGL state the frame had changed (matrices,
@@ -23,6 +24,7 @@
 #include "Papy/Model/Colour.h"
 #include "Papy/Model/Plane.h"
 #include "Papy/Model/ThreeDObjectVisitor.h"
+#include "Papy/Model/ThreeDObjectWalkLimit.h"
 #include "Papy/Model/Vertex.h"
 #include "Util/CountedPointer.h"
 #include "Vantrel/Drawing/ClientArrays.h"
@@ -34,6 +36,7 @@
 #include "Vantrel/Drawing/TextureCache.h"
 #include "Vantrel/Drawing/TextureSlots.h"
 #include "Vantrel/Drawing/TrackSectionQuads.h"
+#include "Vantrel/Drawing/WalkBudget.h"
 
 namespace Velmo::Papy
 {
@@ -52,7 +55,7 @@ void Draw(const DrawOptions& options, ThreeDObject3DVisitor& visitor,
           Velmo::Util::CountedPointer<Velmo::Papy::ThreeDObject> shown,
           Velmo::Util::CountedPointer<Velmo::Papy::ThreeDObject> highlighted);
 
-class ThreeDObject3DVisitor : public Velmo::Papy::ThreeDObjectVisitor
+class ThreeDObject3DVisitor : public Velmo::Papy::ThreeDObjectVisitor, public Velmo::Papy::ThreeDObjectWalkLimit
 {
 public:
     class HighlightVisitor;
@@ -82,6 +85,8 @@ public:
     bool Enter(Velmo::Papy::ThreeDObject& node) override;
     void Leave(Velmo::Papy::ThreeDObject& node) override;
     void Visit(Velmo::Papy::ThreeDObject& node) override;
+    // Within the frame's budget of nodes for each walk of the shown node.
+    bool Descends(Velmo::Papy::ThreeDObject& child) override;
 
     // Transforms.
     bool EnterAnimatedTransform(Velmo::Papy::ThreeDObjectAnimatedTransform& node) override;
@@ -303,4 +308,5 @@ private:
     std::vector<unsigned> m_indices;
 
     DrawingReport m_report;
+    WalkBudget m_budget;
 };

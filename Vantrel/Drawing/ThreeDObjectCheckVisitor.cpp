@@ -47,6 +47,7 @@
 #include "Papy/Model/TrackFunction.h"
 #include "Papy/Model/WallType.h"
 #include "Util/Exception.h"
+#include "Vantrel/Drawing/FileErrors.h"
 
 using namespace Velmo::Papy;
 using Velmo::Util::CountedPointer;
@@ -122,6 +123,16 @@ void ThreeDObjectCheckVisitor::ClearRecords()
     m_textures.clear();
     m_scaledBitmaps.clear();
     m_objects.clear();
+    m_failedTextures.clear();
+    m_failedScaledBitmaps.clear();
+    m_failedObjects.clear();
+    m_report.Clear();
+    m_budget.Restart();
+}
+
+bool ThreeDObjectCheckVisitor::Descends(ThreeDObject&)
+{
+    return m_budget.Take(m_report);
 }
 
 void ThreeDObjectCheckVisitor::CheckTexture(const std::string& name)
@@ -129,8 +140,8 @@ void ThreeDObjectCheckVisitor::CheckTexture(const std::string& name)
     if (m_textures.contains(name))
         return;
     CountedPointer<MipFile> texture;
-    m_makeMip->Make(texture, name, "", false);
-    m_textures.insert(name);
+    if (MakeOnce(*m_makeMip, texture, name, m_failedTextures, m_report))
+        m_textures.insert(name);
 }
 
 void ThreeDObjectCheckVisitor::VisitPolygon(ThreeDObjectPolygon& node)
@@ -345,8 +356,8 @@ void ThreeDObjectCheckVisitor::VisitScaledBitmap(ThreeDObjectScaledBitmap& node)
     if (!m_makeSrb)
         throw Velmo::Util::XFileFormat(name, NoScaledBitmapsMessage);
     CountedPointer<SrbFile> bitmap;
-    m_makeSrb->Make(bitmap, name, "", false);
-    m_scaledBitmaps.insert(name);
+    if (MakeOnce(*m_makeSrb, bitmap, name, m_failedScaledBitmaps, m_report))
+        m_scaledBitmaps.insert(name);
 }
 
 void ThreeDObjectCheckVisitor::VisitExtObject(ThreeDObjectExtObject& node)
@@ -354,10 +365,11 @@ void ThreeDObjectCheckVisitor::VisitExtObject(ThreeDObjectExtObject& node)
     const std::string name = node.GetObjectName();
     if (m_objects.contains(name))
         return;
-    if (m_chain.Contains(name))
-        throw Velmo::Util::XFileFormat(name, CycleMessage + m_chain.Describe(name));
     CountedPointer<TdoFile> object;
-    m_makeTdo->Make(object, name, "", false);
+    if (!MakeOnce(*m_makeTdo, object, name, m_failedObjects, m_report))
+        return;
+    if (m_chain.Contains(object.Get()))
+        throw Velmo::Util::XFileFormat(name, CycleMessage + m_chain.Describe(object.Get(), name));
     CountedPointer<ThreeDObject> root;
     root = object->GetRoot();
     if (root)
@@ -367,7 +379,7 @@ void ThreeDObjectCheckVisitor::VisitExtObject(ThreeDObjectExtObject& node)
             ExternalObjectChain& chain;
             ~Scope() { chain.Leave(); }
         };
-        m_chain.Enter(name);
+        m_chain.Enter(name, object.Get());
         Scope scope{m_chain};
         ThreeDObjectWalk::Descend(*this, root);
     }
@@ -380,6 +392,6 @@ void ThreeDObjectCheckVisitor::VisitTracksideObject(ThreeDObjectTracksideObject&
     if (m_objects.contains(name))
         return;
     CountedPointer<TdoFile> object;
-    m_makeTdo->Make(object, name, "", false);
-    m_objects.insert(name);
+    if (MakeOnce(*m_makeTdo, object, name, m_failedObjects, m_report))
+        m_objects.insert(name);
 }

@@ -1,8 +1,11 @@
 #pragma once
 // Checks the 3D-object tree below a node: reads every value of each node whose reading can
 // fail and opens every file the tree names (textures, scaled bitmaps, external and trackside
-// objects), each at most once a run. It reports nothing itself: the first failure leaves the
-// walk as the exception that found it, and a walk that ends normally means the tree passed.
+// objects), each at most once a run. The first failing read leaves the walk as the exception
+// that found it. A file that cannot be opened (missing or unreadable) is passed over as the
+// drawing walk passes it over: its error goes to the report, once, and the walk checks the
+// rest; so does a walk past its budget of nodes (WalkBudget), which stops there. A walk that
+// ends normally with an empty report means the tree passed.
 //
 // An external object met again inside its own walk (a file that names itself, directly or
 // round a cycle) fails with CycleMessage and the chain of names; a scaled bitmap in a folder
@@ -13,10 +16,13 @@
 #include "Papy/Factory/FileFactory.h"
 #include "Papy/Factory/MakeFacets.h"
 #include "Papy/Model/ThreeDObjectVisitor.h"
+#include "Papy/Model/ThreeDObjectWalkLimit.h"
 #include "Util/CountedPointer.h"
+#include "Vantrel/Drawing/DrawingReport.h"
 #include "Vantrel/Drawing/ExternalObjectChain.h"
+#include "Vantrel/Drawing/WalkBudget.h"
 
-class ThreeDObjectCheckVisitor : public Velmo::Papy::ThreeDObjectVisitor
+class ThreeDObjectCheckVisitor : public Velmo::Papy::ThreeDObjectVisitor, public Velmo::Papy::ThreeDObjectWalkLimit
 {
 public:
     static constexpr const char* CycleMessage = "External object refers to itself: ";
@@ -24,8 +30,15 @@ public:
 
     explicit ThreeDObjectCheckVisitor(const Velmo::Util::CountedPointer<Velmo::Papy::FileFactory>& factory);
 
-    // Forgets the names already checked, so that the next run opens every file again.
+    // Forgets the names already checked or failed and the report, so that the next run opens
+    // every file again.
     void ClearRecords();
+
+    // The files passed over, each error once, in the order met.
+    const DrawingReport& GetReport() const { return m_report; }
+
+    // Within the run's budget of nodes.
+    bool Descends(Velmo::Papy::ThreeDObject& child) override;
 
     void VisitPolygon(Velmo::Papy::ThreeDObjectPolygon& node) override;
     void VisitVertices(Velmo::Papy::ThreeDObjectVertices& node) override;
@@ -76,5 +89,11 @@ private:
     std::set<std::string> m_textures;
     std::set<std::string> m_scaledBitmaps;
     std::set<std::string> m_objects;
+    // The names that could not be made, one set per kind of file.
+    std::set<std::string> m_failedTextures;
+    std::set<std::string> m_failedScaledBitmaps;
+    std::set<std::string> m_failedObjects;
     ExternalObjectChain m_chain;
+    DrawingReport m_report;
+    WalkBudget m_budget;
 };

@@ -66,6 +66,11 @@ void ThreeDObjectClipTestVisitor::Reset()
     m_matrices.Unwind();
 }
 
+bool ThreeDObjectClipTestVisitor::Descends(ThreeDObject&)
+{
+    return m_budget.Take(m_report);
+}
+
 bool ThreeDObjectClipTestVisitor::Passes(int side, double x)
 {
     if (side < 0)
@@ -387,7 +392,7 @@ void ThreeDObjectClipTestVisitor::VisitScaledBitmap(ThreeDObjectScaledBitmap& no
         return;
     }
     Util::CountedPointer<SrbFile> srb;
-    if (!MakeOnce(*m_makeSrb, srb, node.GetSrbName(), m_failedObjects, m_report))
+    if (!MakeOnce(*m_makeSrb, srb, node.GetSrbName(), m_failedSprites, m_report))
         return;
     const double scale = ThreeDObjectGetBoundsVisitor::GetSpriteScale(
         node.HasScale(), node.HasScale() ? node.GetScale() : 0, node.GetHeight(), srb->GetCorner(0).GetZ(),

@@ -13,8 +13,10 @@
 //
 // Each failing vertex is collected as (id of the vertex's node, id of the plane's node), each
 // pair once; GetSummary gives the one message the pane shows after the walk, empty when every
-// vertex passed. Problems walked past (an external object that cannot be had or includes
-// itself, transforms nested too deep, values that are not numbers) go to the report.
+// vertex passed. Problems walked past (an external object or a scaled bitmap that cannot be
+// had, an external object that includes itself, transforms nested too deep, values that are
+// not numbers, a walk past its budget of nodes (WalkBudget), which stops there) go to the
+// report.
 #include <array>
 #include <set>
 #include <string>
@@ -23,12 +25,14 @@
 
 #include "Papy/Model/Plane.h"
 #include "Papy/Model/ThreeDObjectVisitor.h"
+#include "Papy/Model/ThreeDObjectWalkLimit.h"
 #include "Papy/Model/Vertex.h"
 #include "Util/CountedPointer.h"
 #include "Vantrel/Drawing/DrawingReport.h"
 #include "Vantrel/Drawing/ExternalObjectStack.h"
 #include "Vantrel/Drawing/FixedVertexMap.h"
 #include "Vantrel/Drawing/ModelviewStack.h"
+#include "Vantrel/Drawing/WalkBudget.h"
 
 namespace Velmo::Papy
 {
@@ -37,7 +41,7 @@ class MakeSrb;
 class MakeTdo;
 } // namespace Velmo::Papy
 
-class ThreeDObjectClipTestVisitor : public Velmo::Papy::ThreeDObjectVisitor
+class ThreeDObjectClipTestVisitor : public Velmo::Papy::ThreeDObjectVisitor, public Velmo::Papy::ThreeDObjectWalkLimit
 {
 public:
     static constexpr double Tolerance = 0.01;
@@ -67,6 +71,9 @@ public:
 
     // Whether a signed distance x from a plane passes for the side (-1, 0, 1).
     static bool Passes(int side, double x);
+
+    // Within the walk's budget of nodes.
+    bool Descends(Velmo::Papy::ThreeDObject& child) override;
 
     bool EnterPlaneCullFront(Velmo::Papy::ThreeDObjectPlaneCullFront& node) override;
     void LeavePlaneCullFront(Velmo::Papy::ThreeDObjectPlaneCullFront& node) override;
@@ -134,6 +141,8 @@ private:
     std::vector<PlaneRecord> m_planes;
     ModelviewStack m_matrices;
     ExternalObjectStack m_externals;
+    // The names that could not be made, one set per kind of file.
+    std::set<std::string> m_failedSprites;
     std::set<std::string> m_failedObjects;
     double m_modelview[16] = {};
 
@@ -141,4 +150,5 @@ private:
     std::set<std::pair<int, int>> m_failureSet;
     std::size_t m_failedVertices = 0;
     DrawingReport m_report;
+    WalkBudget m_budget;
 };

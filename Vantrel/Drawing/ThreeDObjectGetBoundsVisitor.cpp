@@ -27,6 +27,7 @@
 #include "Papy/Model/ThreeDObjectWSection.h"
 #include "Papy/Model/ThreeDObjectWalk.h"
 #include "Util/Angles.h"
+#include "Vantrel/Drawing/FileErrors.h"
 #include "Vantrel/Drawing/NodeTransforms.h"
 
 using namespace Velmo::Papy;
@@ -110,6 +111,11 @@ void ThreeDObjectGetBoundsVisitor::IncludeWithId(const Vertex& point, int id)
             return IncludeTransformed(fixed->second.Position);
     }
     Include(point);
+}
+
+bool ThreeDObjectGetBoundsVisitor::Descends(ThreeDObject&)
+{
+    return m_budget.Take(m_report);
 }
 
 bool ThreeDObjectGetBoundsVisitor::EnterTransformation(ThreeDObjectTransformation& node)
@@ -230,7 +236,8 @@ void ThreeDObjectGetBoundsVisitor::VisitScaledBitmap(ThreeDObjectScaledBitmap& n
     if (!m_makeSrb)
         return;
     CountedPointer<SrbFile> srb;
-    m_makeSrb->Make(srb, node.GetSrbName(), "", false);
+    if (!MakeOnce(*m_makeSrb, srb, node.GetSrbName(), m_failedSprites, m_report))
+        return;
     const double scale = GetSpriteScale(node.HasScale(), node.HasScale() ? node.GetScale() : 0, node.GetHeight(),
                                         srb->GetCorner(0).GetZ(), srb->GetCorner(2).GetZ());
     const Vertex position = node.GetVertex();
@@ -244,17 +251,18 @@ void ThreeDObjectGetBoundsVisitor::VisitScaledBitmap(ThreeDObjectScaledBitmap& n
 
 void ThreeDObjectGetBoundsVisitor::WalkObject(const std::string& name, bool nested)
 {
-    if (m_chain.Contains(name))
-    {
-        m_report.Add("External object cycle passed over: " + m_chain.Describe(name));
-        return;
-    }
     CountedPointer<TdoFile> object;
-    m_makeTdo->Make(object, name, "", false);
+    if (!MakeOnce(*m_makeTdo, object, name, m_failedObjects, m_report))
+        return;
     CountedPointer<ThreeDObject> root;
     root = object->GetRoot();
     if (!root)
         return;
+    if (m_chain.Contains(object.Get()))
+    {
+        m_report.Add("External object cycle passed over: " + m_chain.Describe(object.Get(), name));
+        return;
+    }
     // Undone however the walk ends.
     struct Scope
     {
@@ -267,7 +275,7 @@ void ThreeDObjectGetBoundsVisitor::WalkObject(const std::string& name, bool nest
                 --visitor.m_level;
         }
     };
-    m_chain.Enter(name);
+    m_chain.Enter(name, object.Get());
     if (nested)
         ++m_level;
     Scope scope{*this, nested};

@@ -243,13 +243,18 @@ void C3DO3DView::Check()
     if (m_state.GetShownId() == -1 || document == nullptr || document->GetFile().Get() == nullptr)
         return;
     wxBusyCursor wait;
+    DrawingReport passedOver;
     const bool passed = CCatchPattern::Run([&] {
         ThreeDObjectCheckVisitor visitor(document->GetFactory());
         visitor.ClearRecords();
         document->GetFile()->GetSubObject(m_state.GetShownId())->Accept(visitor);
+        passedOver = visitor.GetReport();
     });
-    // A check that passed needs no answer: a line in the status bar at most.
-    if (passed)
+    // The files the check passed over are its answer; a check that passed needs none: a line
+    // in the status bar at most.
+    if (passed && !passedOver.IsEmpty())
+        CCatchPattern::ShowMessage(passedOver.GetText());
+    else if (passed)
         ShowStatus(CheckPassedText);
 }
 

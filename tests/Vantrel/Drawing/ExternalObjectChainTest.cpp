@@ -2,22 +2,24 @@
 
 #include "Vantrel/Drawing/ExternalObjectChain.h"
 
-TEST(ExternalObjectChain, NamesMatchAsTheFactoryFindsFilesAndTheChainStartsAtTheRepeat)
+TEST(ExternalObjectChain, ObjectsMatchByTheFileTheFactoryMadeAndTheChainStartsAtTheRepeat)
 {
     ExternalObjectChain chain;
-    chain.Enter("Pits");
-    chain.Enter("crew");
-    chain.Enter("Stand");
-    EXPECT_TRUE(chain.Contains("PITS"));
-    EXPECT_TRUE(chain.Contains("stand"));
-    EXPECT_FALSE(chain.Contains("pit"));
-    // Only A to Z fold: other bytes compare as they are.
-    EXPECT_FALSE(chain.Contains("CR\xC9W"));
-    EXPECT_EQ(chain.Describe("CREW"), "crew -> Stand -> CREW");
-    EXPECT_EQ(chain.Describe("pits"), "Pits -> crew -> Stand -> pits");
+    int pits = 0, crew = 0, stand = 0, twin = 0;
+    chain.Enter("Pits", &pits);
+    chain.Enter("crew", &crew);
+    chain.Enter("Stand", &stand);
+    EXPECT_TRUE(chain.Contains(&pits));
+    EXPECT_TRUE(chain.Contains(&stand));
+    // Another file, whatever its name: "pits" beside "Pits" is a file of its own.
+    EXPECT_FALSE(chain.Contains(&twin));
+    // The chain names the files as the walk asked for them, the repeat under its new name.
+    EXPECT_EQ(chain.Describe(&crew, "CREW"), "crew -> Stand -> CREW");
+    EXPECT_EQ(chain.Describe(&pits, "pits"), "Pits -> crew -> Stand -> pits");
+    EXPECT_EQ(chain.GetDepth(), 3u);
     chain.Leave();
     chain.Leave();
-    EXPECT_FALSE(chain.Contains("crew"));
+    EXPECT_FALSE(chain.Contains(&crew));
     chain.Leave();
     chain.Leave(); // more leaves than enters change nothing
     EXPECT_TRUE(chain.IsEmpty());

@@ -135,12 +135,16 @@ TEST(ViewPainter, AMissingExternalObjectIsReportedOnceOverFivePaintsAndTheStackS
     int shown = 0;
     for (int paint = 0; paint < 5; ++paint)
     {
+        // Measured without it on the first paint; the bounds then hold.
         const std::string error = Paint(state, painter, file.Get(), "gpl");
-        EXPECT_NE(error.find("File not found"), std::string::npos) << error;
-        if (state.ShouldReport(error))
+        if (paint == 0)
+        {
+            EXPECT_NE(error.find("File not found"), std::string::npos) << error;
+        }
+        if (!error.empty() && state.ShouldReport(error))
             ++shown;
         EXPECT_EQ(StackDepth(), depth);
-        EXPECT_TRUE(state.NeedsBounds());
+        EXPECT_FALSE(state.NeedsBounds());
     }
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));

@@ -18,6 +18,11 @@ Usage: drawing_samples.py OUTDIR [WIDTH HEIGHT]
                                                4 wall sections each, for the plan benchmark
   drawing_samples.py many FILE POLYGONS          a GPL object of POLYGONS polygons, in lists of 100
                                                under transformations, for the bounds benchmark
+  drawing_samples.py shared FILE LEVELS        a GPL object of LEVELS object lists, each naming the
+                                               next twice, over one square (2^LEVELS paths)
+  drawing_samples.py shared-n4 FILE LEVELS     the same as an N4 object of groups over one shape
+  drawing_samples.py chain FOLDER DEPTH FANOUT GPL objects chain0 .. chainDEPTH, each naming the
+                                               next FANOUT times
   drawing_samples.py textured FOLDER POLYGONS TEXTURES
                                                a GPL folder with an object of POLYGONS textured
                                                polygons over TEXTURES textures, and the textures
@@ -464,12 +469,168 @@ def samples(out, width, height):
         f.write("\n".join(lines) + "\n")
 
 
+# ---------------------------------------------------------------------------------------------
+# Walk samples: node graphs whose paths far outnumber their nodes, files that cannot be had,
+# and names that differ only in case (OUTDIR/walks, a GPL folder, and OUTDIR/walks-n4)
+# ---------------------------------------------------------------------------------------------
+
+WALK_RED = gpl3do.RED
+WALK_BLUE = gpl3do.BLUE
+
+
+def walk_square(b, label, half, x, rgb_colour):
+    b.add(label, polygon(27, True, gpl3do.square(b, half, x=x), colour_word=gpl3do.rgb(rgb_colour)))
+
+
+def sample_shared_levels(levels):
+    """`levels` object lists, each naming the next twice, over one red square of half size 5:
+    2^levels paths to the square in a file of levels + 1 records."""
+    b = Builder()
+    b.root = "l0"
+    for i in range(levels):
+        nxt = "l%d" % (i + 1) if i + 1 < levels else "sq"
+        b.add("l%d" % i, object_list([nxt, nxt]))
+    walk_square(b, "sq", 5.0, 0.0, WALK_RED)
+    box = Box()
+    for x, y in ((-5.0, -5.0), (5.0, 5.0)):
+        box.add((x, y, 0.0))
+    return b.build(), box
+
+
+def sample_chain(index, depth, fanout):
+    """Link `index` of a chain of external objects chain0 .. chain<depth>: a red square, then
+    the next link named `fanout` times; the last link is the square alone. fanout^depth walks of
+    the last link from chain0."""
+    b = Builder()
+    b.root = "top"
+    walk_square(b, "sq", 5.0, 0.0, WALK_RED)
+    kids = ["sq"]
+    if index < depth:
+        name = b.string("chain%d" % (index + 1))
+        for k in range(fanout):
+            b.add("ext%d" % k, ext_object(name))
+            kids.append("ext%d" % k)
+    b.add("top", object_list(kids))
+    return b.build()
+
+
+def sample_passed_over():
+    """A red square of half size 3 at x = -5, then a scaled bitmap "nosuch" and an external
+    object "absent" (neither exists), each named twice, then a blue square at x = 5."""
+    b = Builder()
+    b.root = "top"
+    walk_square(b, "red", 3.0, -5.0, WALK_RED)
+    walk_square(b, "blue", 3.0, 5.0, WALK_BLUE)
+    centre = b.vertex(0.0, 0.0, 0.0)
+    sprite, absent = b.string("nosuch"), b.string("absent")
+    b.add("bm", gpl3do.scaled_bitmap(False, centre, sprite))
+    b.add("ext", ext_object(absent))
+    b.add("top", object_list(["red", "bm", "ext", "bm", "ext", "blue"]))
+    box = Box()
+    for x, y in ((-8.0, -3.0), (8.0, 3.0)):
+        box.add((x, y, 0.0))
+    return b.build(), box
+
+
+def sample_named(names, x, rgb_colour):
+    """A square of half size 1 at x, then external objects by name."""
+    b = Builder()
+    b.root = "top"
+    walk_square(b, "sq", 1.0, x, rgb_colour)
+    kids = ["sq"]
+    for k, name in enumerate(names):
+        b.add("ext%d" % k, ext_object(b.string(name)))
+        kids.append("ext%d" % k)
+    b.add("top", object_list(kids))
+    return b.build()
+
+
+def sample_same_names():
+    """dup-holder.3do, whose scaled bitmap and external object share the name "dup": first a
+    plane order over z = 0 (type 11) with the scaled bitmap "dup" (no such bitmap) as both
+    children, then one whose near child is the external object "dup" and whose far child is a
+    polygon at z = -1; dup.3do is a polygon at z = -5, on the far side of the plane where the
+    near child must lie. The clip test that walks dup.3do finds its vertices wrong."""
+    b = Builder()
+    b.root = "top"
+    plane = b.plane(0.0, 0.0, 1.0, 0.0)
+    name = b.string("dup")
+    b.add("bm", gpl3do.scaled_bitmap(False, b.vertex(0.0, 0.0, 1.0), name))
+    b.add("ext", ext_object(name))
+    b.add("far", polygon(27, True, gpl3do.square(b, 1.0, z=-1.0), colour_word=gpl3do.rgb(WALK_BLUE)))
+    b.add("o1", gpl3do.plane_order(11, plane, ["bm", "bm"]))
+    b.add("o2", gpl3do.plane_order(11, plane, ["ext", "far"]))
+    b.add("top", object_list(["o1", "o2"]))
+    dup = Builder()
+    dup.root = "sq"
+    dup.add("sq", polygon(27, True, gpl3do.square(dup, 1.0, z=-5.0), colour_word=gpl3do.rgb(WALK_RED)))
+    return b.build(), dup.build()
+
+
+def sample_shared_n4(levels):
+    """An N4 group of `levels` levels, each naming the next twice, over one red shape."""
+    node = n4archive.coloured_shape(n4archive.RED)
+    for i in range(levels):
+        node = Node("Group", name="g%d" % i, children=[node, node])
+    return archive_bytes(node)
+
+
+WALK_LEVELS = 40
+WALK_N4_LEVELS = 21
+WALK_CHAIN = (6, 64)
+
+
+def walk_samples(out):
+    """The walk samples: shared.3do (40 shared levels), chain0.3do .. chain6.3do (each link
+    naming the next 64 times), passed-over.3do, twins.3do naming Twin.3do, which names its case
+    twin twin.3do (two files), Loop.3do naming "LOOP" (no such file: Loop.3do itself), dup-holder.3do and dup.3do,
+    holder.3do, and walks-n4/shared.3do."""
+    folder = os.path.join(out, "walks")
+    data, box = sample_shared_levels(WALK_LEVELS)
+    write(os.path.join(folder, "shared.3do"), data)
+    lines = [box.line("walks-shared")]
+    depth, fanout = WALK_CHAIN
+    for i in range(depth + 1):
+        write(os.path.join(folder, "chain%d.3do" % i), sample_chain(i, depth, fanout))
+    data, box = sample_passed_over()
+    write(os.path.join(folder, "passed-over.3do"), data)
+    lines.append(box.line("walks-passed-over"))
+    write(os.path.join(folder, "twins.3do"), sample_named(["Twin"], 0.0, WALK_RED))
+    write(os.path.join(folder, "Twin.3do"), sample_named(["twin"], -5.0, WALK_RED))
+    write(os.path.join(folder, "twin.3do"), sample_named([], 5.0, WALK_BLUE))
+    # The three squares: twins' at 0, Twin's at x = -5 and its twin's at x = 5, half size 1.
+    box = Box()
+    for x, y in ((-6.0, -1.0), (6.0, 1.0)):
+        box.add((x, y, 0.0))
+    lines.append(box.line("walks-twin"))
+    write(os.path.join(folder, "Loop.3do"), sample_named(["LOOP"], 0.0, WALK_RED))
+    holder, dup = sample_same_names()
+    write(os.path.join(folder, "dup-holder.3do"), holder)
+    write(os.path.join(folder, "dup.3do"), dup)
+    # An object whose external object "empty" the tests give as a new file without a root.
+    write(os.path.join(folder, "holder.3do"), sample_named(["empty"], 0.0, WALK_RED))
+    write(os.path.join(out, "walks-n4", "shared.3do"), sample_shared_n4(WALK_N4_LEVELS))
+    with open(os.path.join(out, "expected.txt"), "a") as f:
+        f.write("\n".join(lines) + "\n")
+
+
 def main(argv):
     if len(argv) >= 2 and argv[1] == "large-ptf":
         write(argv[2], sample_large(int(argv[3]), float(argv[4]) if len(argv) > 4 else 1.7))
         return 0
     if len(argv) >= 2 and argv[1] == "many":
         write(argv[2], sample_many(int(argv[3]), 100))
+        return 0
+    if len(argv) >= 2 and argv[1] == "shared":
+        write(argv[2], sample_shared_levels(int(argv[3]))[0])
+        return 0
+    if len(argv) >= 2 and argv[1] == "shared-n4":
+        write(argv[2], sample_shared_n4(int(argv[3])))
+        return 0
+    if len(argv) >= 2 and argv[1] == "chain":
+        depth, fanout = int(argv[3]), int(argv[4])
+        for i in range(depth + 1):
+            write(os.path.join(argv[2], "chain%d.3do" % i), sample_chain(i, depth, fanout))
         return 0
     if len(argv) >= 2 and argv[1] == "textured":
         folder, polygons, textures = argv[2], int(argv[3]), int(argv[4])
@@ -483,6 +644,7 @@ def main(argv):
         return 2
     width, height = (int(argv[2]), int(argv[3])) if len(argv) == 4 else (96, 64)
     samples(argv[1], width, height)
+    walk_samples(argv[1])
     return 0
 
 

@@ -57,3 +57,13 @@ target_compile_definitions(DrawingBench PRIVATE VELMO_TEST_SOURCE_DIR="${CMAKE_C
                            VELMO_PYTHON3="${Python3_EXECUTABLE}")
 add_test(NAME DrawingBench COMMAND DrawingBench)
 set_tests_properties(DrawingBench PROPERTIES LABELS perf)
+
+# The benchmark of the walks over node graphs of far more paths than nodes: prints the time of
+# each walk; excluded from the test run.
+add_executable(WalkBudgetBench ${CMAKE_CURRENT_LIST_DIR}/bench/WalkBudgetBench.cpp)
+target_include_directories(WalkBudgetBench PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(WalkBudgetBench PRIVATE VantrelDrawing ${VELMO_PAPY_LIBRARIES} OpenGL::EGL)
+target_compile_definitions(WalkBudgetBench PRIVATE VELMO_TEST_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}"
+                           VELMO_PYTHON3="${Python3_EXECUTABLE}")
+add_test(NAME WalkBudgetBench COMMAND WalkBudgetBench)
+set_tests_properties(WalkBudgetBench PROPERTIES LABELS perf)

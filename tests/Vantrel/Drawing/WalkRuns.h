@@ -1,0 +1,135 @@
+#pragma once
+// The four walks that the 3D pane runs over a node, each as the pane runs it, with what it
+// told, the error that ended it (if any) and how long it took: the drawing (one frame, in the
+// drawing tests' projection), the bounds step, the check (F4) and the clip test.
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "DrawingTestSupport.h"
+#include "Papy/Factory/FileFactory.h"
+#include "Papy/Model/ThreeDObject.h"
+#include "Util/CountedPointer.h"
+#include "Util/Exception.h"
+#include "Vantrel/Drawing/DrawOptions.h"
+#include "Vantrel/Drawing/ThreeDObject3DVisitor.h"
+#include "Vantrel/Drawing/ThreeDObjectCheckVisitor.h"
+#include "Vantrel/Drawing/ThreeDObjectClipTestVisitor.h"
+#include "Vantrel/Drawing/ThreeDObjectGetBoundsVisitor.h"
+#include "Vantrel/Drawing/ViewCamera.h"
+
+namespace DrawingTest
+{
+enum class Walk
+{
+    Draw,
+    Bounds,
+    Check,
+    ClipTest,
+};
+
+inline const char* NameOf(Walk walk)
+{
+    switch (walk)
+    {
+    case Walk::Draw:
+        return "drawing";
+    case Walk::Bounds:
+        return "bounds";
+    case Walk::Check:
+        return "check";
+    case Walk::ClipTest:
+        return "clip test";
+    }
+    return "?";
+}
+
+constexpr Walk AllWalks[] = {Walk::Draw, Walk::Bounds, Walk::Check, Walk::ClipTest};
+
+struct WalkRun
+{
+    std::vector<std::string> Messages; // the walk's report
+    std::string Error;                 // the text of the error that ended it; empty when none
+    ViewBounds Bounds;                 // the bounds walk's result
+    std::size_t ClipFailures = 0;      // the clip test's failing vertices
+    double Seconds = 0;
+
+    // The number of messages that hold every one of the texts.
+    std::size_t CountMessages(std::initializer_list<const char*> texts) const
+    {
+        return std::size_t(std::count_if(Messages.begin(), Messages.end(), [&](const std::string& message) {
+            return std::all_of(texts.begin(), texts.end(),
+                               [&](const char* text) { return message.find(text) != std::string::npos; });
+        }));
+    }
+};
+
+// Runs one walk over node with the factory; the drawing into the current context, the test's
+// projection set first.
+inline WalkRun RunWalk(Walk walk, const CountedPointer<FileFactory>& factory, const CountedPointer<ThreeDObject>& node)
+{
+    WalkRun run;
+    const auto start = std::chrono::steady_clock::now();
+    try
+    {
+        switch (walk)
+        {
+        case Walk::Draw:
+        {
+            SetView();
+            ThreeDObject3DVisitor visitor(factory);
+            Draw(DrawOptions(), visitor, node, nullptr);
+            glFinish();
+            run.Messages = visitor.GetReport().GetMessages();
+            break;
+        }
+        case Walk::Bounds:
+        {
+            // As the pane measures: on the identity, the stack as it was afterwards.
+            glMatrixMode(GL_MODELVIEW);
+            glPushMatrix();
+            glLoadIdentity();
+            ThreeDObjectGetBoundsVisitor visitor(factory, DrawOptions());
+            struct Pushed
+            {
+                ~Pushed() { glPopMatrix(); }
+            } pushed;
+            node->Accept(visitor);
+            run.Bounds = visitor.GetBounds();
+            run.Messages = visitor.GetReport().GetMessages();
+            break;
+        }
+        case Walk::Check:
+        {
+            ThreeDObjectCheckVisitor visitor(factory);
+            visitor.ClearRecords();
+            node->Accept(visitor);
+            run.Messages = visitor.GetReport().GetMessages();
+            break;
+        }
+        case Walk::ClipTest:
+        {
+            SetView();
+            ThreeDObjectClipTestVisitor visitor(factory);
+            visitor.Reset();
+            node->Accept(visitor);
+            visitor.Reset();
+            run.Messages = visitor.GetReport().GetMessages();
+            run.ClipFailures = visitor.GetFailedVertexCount();
+            break;
+        }
+        }
+    }
+    catch (const Velmo::Util::Exception& error)
+    {
+        run.Error = error.GetText();
+    }
+    run.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return run;
+}
+} // namespace DrawingTest
