@@ -68,9 +68,11 @@ std::string TextOf(const std::function<void()>& action)
     return "(opened)";
 }
 
+const std::string NoUser = "(the nobody user cannot reach the folder)";
+
 // The text of the action, run as the "nobody" user in a child process when this one is root;
-// "(no user)" when the child cannot give up root.
-std::string TextWithoutRoot(const std::function<std::string()>& action)
+// NoUser when the child cannot give up root or reach the folder.
+std::string TextWithoutRoot(const std::string& folder, const std::function<std::string()>& action)
 {
     if (geteuid() != 0)
         return action();
@@ -81,7 +83,8 @@ std::string TextWithoutRoot(const std::function<std::string()>& action)
     if (child == 0)
     {
         close(channel[0]);
-        const std::string text = setgid(65534) == 0 && setuid(65534) == 0 ? action() : "(no user)";
+        const bool nobody = setgid(65534) == 0 && setuid(65534) == 0 && access(folder.c_str(), X_OK) == 0;
+        const std::string text = nobody ? action() : NoUser;
         ssize_t written = write(channel[1], text.data(), text.size());
         _exit(written == ssize_t(text.size()) ? 0 : 1);
     }
@@ -130,10 +133,11 @@ TEST(OpenError, AFileThatCannotBeOpenedSaysWhy)
         {"race2", "", true, "Couldn't open " + path + "race2.rpy\nIs a directory\n"},
         {"race3", "", true, path + "race3.rpy: file not found"},
     };
+    bool unreachable = false;
     for (const auto& c : cases)
     {
         SCOPED_TRACE(std::string(c.name) + "." + c.extension);
-        const std::string text = TextWithoutRoot([&] {
+        const std::string text = TextWithoutRoot(path, [&] {
             CountedPointer<Thing> thing;
             if (c.loose)
             {
@@ -143,6 +147,14 @@ TEST(OpenError, AFileThatCannotBeOpenedSaysWhy)
             ThingFacet facet({directory, CountedPointer<DatFile>(), "3do"});
             return TextOf([&] { facet.Make(thing, c.name, c.extension, false); });
         });
+        if (text == NoUser)
+        {
+            unreachable = true;
+            continue;
+        }
         EXPECT_EQ(text, c.expected);
     }
+    if (unreachable)
+        GTEST_SKIP() << "running as root, and the \"nobody\" user cannot reach " << path
+                     << ": the permission cases were not checked";
 }

@@ -106,7 +106,9 @@ TEST(HugeBitmap, DeclaredPixelsOfEveryLevelMeetTheLimit)
         BitmapViewModel model = BitmapViewModel::ForMip(file);
         SCOPED_TRACE(std::to_string(c.count) + " of " + std::to_string(c.width) + "x" + std::to_string(c.height));
         if (c.pixels <= BitmapViewModel::PixelLimit || c.count <= 1)
+        {
             EXPECT_EQ(model.GetDeclaredPixels(), c.pixels);
+        }
         EXPECT_EQ(model.IsTooLarge(), c.tooLarge);
         if (c.tooLarge)
         {

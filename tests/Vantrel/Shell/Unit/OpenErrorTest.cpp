@@ -2,6 +2,7 @@
 // opened, before any factory looks inside it for a file of the folder's name.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "Papy/Factory/MakeFacets.h"
