@@ -28,7 +28,8 @@ public:
     }
 
     // The object of name and extension, from the cache or loaded and cached. A missing file
-    // raises XUsage (folder path, key, ": file not found") and caches nothing.
+    // raises XUsage (folder path, key, ": file not found") and caches nothing; one that is there
+    // but cannot be opened, the open's XFileOpen.
     void Make(Util::CountedPointer<Object>& object, const std::string& name, const std::string& extension, Loader load)
     {
         const std::string file = MakeLookup::LooseFileName(m_directory, name, extension, m_defaultExtension);
@@ -38,7 +39,10 @@ public:
                                    return load(stream, m_directory);
                                });
         if (!made)
+        {
+            MakeLookup::ThrowIfUnopenable(m_directory, file);
             throw Util::XUsage(m_directory.GetPath() + MakeLookup::Key(file) + ": file not found");
+        }
         object = made;
     }
 

@@ -87,8 +87,22 @@ Util::CountedPointer<Util::BinaryStream> OpenEntry(const Util::CountedPointer<Da
     return dat ? dat->OpenEntry(key) : Util::CountedPointer<Util::BinaryStream>();
 }
 
+void ThrowIfUnopenable(const PapyDirectory& directory, const std::string& file)
+{
+    if (!IsSafeRelativeName(file))
+        return;
+    std::string relative = file;
+    std::replace(relative.begin(), relative.end(), '\\', '/');
+    std::string path;
+    struct stat info;
+    // Opened again, it raises the system's reason; one that opens now was missing a moment ago.
+    if (Util::ResolvePath(directory.GetPath() + relative, path) && stat(path.c_str(), &info) == 0)
+        Util::BinaryFile::OpenRead(path);
+}
+
 void ThrowNotFound(const PapyDirectory& directory, const std::string& file)
 {
+    ThrowIfUnopenable(directory, file);
     throw Util::XFileOpen(directory.GetPath() + file, "File not found");
 }
 } // namespace Velmo::Papy::MakeLookup

@@ -54,8 +54,15 @@ Util::CountedPointer<Util::BinaryStream> OpenLoose(const LooseFile& file);
 // The DAT's entry of a key (names compared without regard to case); empty when it has none.
 Util::CountedPointer<Util::BinaryStream> OpenEntry(const Util::CountedPointer<DatFile>& dat, const std::string& key);
 
-// The error of a file that is neither in the folder nor in its DAT: XFileOpen(folder path +
-// file, "File not found"), the file in the caller's case.
+// Raises the open's own error when the name is there in the folder but cannot be opened (no
+// permission, a folder), its cause as the system reports it: XFileOpen(its path, "Permission
+// denied"). The lookup takes such a name for a missing one (the DAT may have it); a source that
+// finds it nowhere calls this before saying the file is missing. Returns otherwise.
+void ThrowIfUnopenable(const PapyDirectory& directory, const std::string& file);
+
+// The error of a file that is neither in the folder nor in its DAT: the open's own error when
+// the name is there (ThrowIfUnopenable), else XFileOpen(folder path + file, "File not found"),
+// the file in the caller's case.
 [[noreturn]] void ThrowNotFound(const PapyDirectory& directory, const std::string& file);
 
 // The object of a requested file (the caller's case): from the cache, or made by

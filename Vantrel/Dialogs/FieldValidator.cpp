@@ -4,6 +4,8 @@
 #include <wx/msgdlg.h>
 #include <wx/textctrl.h>
 
+#include "Vantrel/Visitors/CodePage1252.h"
+
 wxTextCtrl* CFieldValidator::GetTextControl() const
 {
     return dynamic_cast<wxTextCtrl*>(GetWindow());
@@ -12,7 +14,7 @@ wxTextCtrl* CFieldValidator::GetTextControl() const
 void CFieldValidator::ShowMessage(wxWindow* parent, const std::string& message)
 {
     const wxString caption = wxTheApp != nullptr ? wxTheApp->GetAppDisplayName() : wxString("Vantrel");
-    wxMessageBox(wxString::FromUTF8(message), caption, wxOK | wxICON_EXCLAMATION, parent);
+    wxMessageBox(wxString::FromUTF8(CodePage1252::Shown(message)), caption, wxOK | wxICON_EXCLAMATION, parent);
 }
 
 bool CFieldValidator::Validate(wxWindow* parent)

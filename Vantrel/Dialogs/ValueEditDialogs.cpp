@@ -93,11 +93,11 @@ bool CValueEditDialogs::EditVertex(const std::string& caption, double& x, double
 
 bool CValueEditDialogs::AskOkCancel(const std::string& text)
 {
-    return wxMessageBox(wxString::FromUTF8(CodePage1252::ToUtf8(text)), Title(), wxOK | wxCANCEL | wxICON_QUESTION,
+    return wxMessageBox(wxString::FromUTF8(CodePage1252::Shown(text)), Title(), wxOK | wxCANCEL | wxICON_QUESTION,
                         m_parent) == wxOK;
 }
 
 void CValueEditDialogs::ShowMessage(const std::string& text)
 {
-    wxMessageBox(wxString::FromUTF8(CodePage1252::ToUtf8(text)), Title(), wxOK, m_parent);
+    wxMessageBox(wxString::FromUTF8(CodePage1252::Shown(text)), Title(), wxOK, m_parent);
 }

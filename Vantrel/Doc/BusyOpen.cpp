@@ -13,6 +13,8 @@
 #include <wx/thread.h>
 #include <wx/utils.h>
 
+#include "Vantrel/Visitors/CodePage1252.h"
+
 namespace
 {
 wxWindow* g_window = nullptr;
@@ -28,7 +30,7 @@ public:
         m_frame = new wxFrame(top, wxID_ANY, "Vantrel", wxDefaultPosition, wxDefaultSize,
                               wxFRAME_TOOL_WINDOW | wxFRAME_NO_TASKBAR | wxFRAME_FLOAT_ON_PARENT | wxBORDER_SIMPLE);
         auto* panel = new wxPanel(m_frame);
-        auto* label = new wxStaticText(panel, wxID_ANY, wxString::FromUTF8(text));
+        auto* label = new wxStaticText(panel, wxID_ANY, wxString::FromUTF8(CodePage1252::Shown(text)));
         auto* inner = new wxBoxSizer(wxVERTICAL);
         inner->Add(label, 0, wxALL, 20);
         panel->SetSizer(inner);

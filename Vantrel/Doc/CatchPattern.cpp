@@ -7,6 +7,7 @@
 #include <wx/thread.h>
 
 #include "Util/Exception.h"
+#include "Vantrel/Visitors/CodePage1252.h"
 
 namespace
 {
@@ -63,7 +64,7 @@ void CCatchPattern::ShowMessage(const std::string& text)
         return;
     }
     const wxString caption = wxTheApp != nullptr ? wxTheApp->GetAppDisplayName() : wxString("Vantrel");
-    wxMessageBox(wxString::FromUTF8(text), caption, wxOK);
+    wxMessageBox(wxString::FromUTF8(CodePage1252::Shown(text)), caption, wxOK);
 }
 
 CCatchPattern::Sink CCatchPattern::SetSink(Sink sink)

@@ -9,6 +9,9 @@
 // whole file name ("a.b.3do", with or without the extension argument) to find exactly the file
 // opened; the base name "a.b" would look for "a.3do". Sources that append the extension
 // themselves (racing lines, replays) take the base name.
+//
+// A path that names a folder is refused with the system's reason, XFileOpen(path, "Is a
+// directory"), before any factory looks inside it for a file of the folder's name.
 #include <string>
 
 #include "Papy/Container/PapyDirectory.h"
@@ -26,6 +29,7 @@ public:
     static Factory Make(const std::string& path, const std::string& name, const std::string& extension,
                         Velmo::Util::CountedPointer<Object>& object)
     {
+        RefuseFolder(path);
         const Velmo::Papy::PapyDirectory folder(path);
         Factory factory = Velmo::Papy::FileFactoryRegistry::Instance()->GetFactory(folder, false);
         VELMO_ASSERT(factory.Get() != nullptr);
@@ -35,6 +39,9 @@ public:
         object = made;
         return factory;
     }
+
+    // Raises XFileOpen(path, the system's text for a folder) when the path names a folder.
+    static void RefuseFolder(const std::string& path);
 
     // Whether the game folders' recognizers are registered, so that files open through their
     // factories; until then a hexadecimal dump opens its file directly.

@@ -19,6 +19,7 @@ CDocumentSource::Stream CDocumentSource::MakeUnknown(const std::string& path)
 {
     if (Maker())
         return Maker()(path);
+    CDocumentPattern::RefuseFolder(path);
     if (CDocumentPattern::UsesRegistry())
     {
         const Velmo::Util::PathName name(path);

@@ -5,6 +5,7 @@
 #include "Util/Exception.h"
 #include "Util/PathName.h"
 #include "Vantrel/Doc/CatchPattern.h"
+#include "Vantrel/Doc/DocumentPattern.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(CRpyDoc, CTrkDoc);
 
@@ -26,6 +27,7 @@ std::string CRpyDoc::GetTrackPath(const std::string& tracksFolder, const std::st
 
 void CRpyDoc::Open(const std::string& path)
 {
+    CDocumentPattern::RefuseFolder(path);
     const Papy::PapyDirectory folder(path);
     FactoryPointer factory = Papy::FileFactoryRegistry::Instance()->GetFactory(folder, false);
     VELMO_ASSERT(factory.Get() != nullptr);

@@ -5,6 +5,7 @@
 #include "Papy/Factory/MakeFacets.h"
 #include "Util/Exception.h"
 #include "Util/PathName.h"
+#include "Vantrel/Doc/DocumentPattern.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(CTrkDoc, CVantrelDoc);
 
@@ -12,6 +13,8 @@ using namespace Velmo;
 
 void CTrkDoc::Open(const std::string& path)
 {
+    // Only the document's own path: a replay's track may be named by its folder.
+    CDocumentPattern::RefuseFolder(path);
     OpenTrack(path);
 }
 

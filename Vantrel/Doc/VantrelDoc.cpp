@@ -6,6 +6,7 @@
 #include "Util/PathName.h"
 #include "Vantrel/Doc/BusyOpen.h"
 #include "Vantrel/Doc/CatchPattern.h"
+#include "Vantrel/Visitors/CodePage1252.h"
 
 wxIMPLEMENT_ABSTRACT_CLASS(CVantrelDoc, wxDocument);
 
@@ -64,7 +65,7 @@ bool CVantrelDoc::IsModified() const
 
 void CVantrelDoc::SetPathName(const std::string& path)
 {
-    SetFilename(wxString::FromUTF8(path), true);
+    SetFilename(wxString::FromUTF8(CodePage1252::Shown(path)), true);
 }
 
 bool CVantrelDoc::AddsToHistory(const std::string&) const

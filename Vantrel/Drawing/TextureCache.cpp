@@ -42,7 +42,7 @@ unsigned TextureCache::UploadLevel(const Bitmap& bitmap, bool proxyTest, bool re
     const std::uint32_t width = bitmap.GetWidth();
     const std::uint32_t height = bitmap.GetHeight();
     const std::uint32_t max = GetMaxSize();
-    if (width == 0 || height == 0 || width > max || height > max)
+    if (width == 0 || height == 0 || width > max || height > max || std::uint64_t(width) * height > PixelLimit)
         return 0;
     if (proxyTest && !m_uploader->Fits(width, height))
         return 0;

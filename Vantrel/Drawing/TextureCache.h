@@ -4,7 +4,9 @@
 // the same frame or a later one, uploads nothing.
 //
 // A MIP file is uploaded at its first level that the driver accepts (largest first); an SRB
-// file at its first level. A file that cannot be had (missing, unreadable, no level that fits)
+// file at its first level. A level is accepted only within the driver's largest side and within
+// PixelLimit pixels, both checked on the level's declared size before its pixels are decoded: a
+// few megabytes of compressed zeros can declare a level of gigabytes. A file that cannot be had (missing, unreadable, no level that fits)
 // gives texture name 0: the caller draws untextured. Its problem is added to the report once,
 // and the name is remembered as failed, so that no later paint asks the file system again.
 #include <cstdint>
@@ -50,11 +52,16 @@ public:
     const std::map<std::string, unsigned>& GetMipNames() const { return m_mips; }
     const std::map<std::string, unsigned>& GetSrbNames() const { return m_srbs; }
 
+    // The most pixels of a level that is uploaded (4096 x 4096: 64 MiB of RGBA, made from the
+    // decoded level before the driver takes its own copy).
+    static constexpr std::uint64_t PixelLimit = std::uint64_t(1) << 24;
+
     // The message of a MIP file none of whose levels the driver accepts.
     static std::string TooLargeMessage(const std::string& name);
 
 private:
-    // Uploads a level; 0 when its size is out of range or the proxy refuses it (when asked).
+    // Uploads a level; 0 when its size is out of range (a side 0 or past the driver's largest,
+    // more than PixelLimit pixels) or the proxy refuses it (when asked).
     unsigned UploadLevel(const Velmo::Papy::Bitmap& bitmap, bool proxyTest, bool repeatHorizontally,
                          bool repeatVertically);
     std::uint32_t GetMaxSize();

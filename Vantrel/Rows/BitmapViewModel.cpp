@@ -192,8 +192,29 @@ BitmapViewModel BitmapViewModel::ForSrb(const Util::CountedPointer<Papy::SrbFile
     return model;
 }
 
+U64 BitmapViewModel::GetDeclaredPixels() const
+{
+    // At most 32 levels of at most 2^32 x 2^32 pixels: the sum fits 64 bits only when held,
+    // so it stops growing once past the limit.
+    U64 total = 0;
+    for (U32 i = 0; i < m_count && total <= PixelLimit; ++i)
+    {
+        const U64 width = i < 32 ? std::max<U64>(U64(m_width) >> i, 1) : 1;
+        const U64 height = i < 32 ? std::max<U64>(U64(m_height) >> i, 1) : 1;
+        total += width * height;
+    }
+    return total;
+}
+
+std::string BitmapViewModel::TooLargeLine() const
+{
+    return "Bitmap " + std::to_string(m_width) + "x" + std::to_string(m_height) + " too large to show";
+}
+
 void BitmapViewModel::MakeImages()
 {
+    if (IsTooLarge())
+        return;
     while (m_images.size() < m_count)
     {
         Util::CountedPointer<Papy::Bitmap> bitmap = m_source(U32(m_images.size()));
@@ -212,6 +233,8 @@ std::vector<BitmapViewItem> BitmapViewModel::Layout(int step) const
     };
     for (const std::string& line : m_lines)
         text(line);
+    if (IsTooLarge())
+        text(TooLargeLine());
     for (std::size_t i = 0; i < m_images.size(); ++i)
     {
         const BitmapImage& colour = m_images[i].Colour;
@@ -231,7 +254,7 @@ std::vector<BitmapViewItem> BitmapViewModel::Layout(int step) const
 
 S64 BitmapViewModel::PageHeight(int step) const
 {
-    S64 height = S64(m_lines.size()) * step;
+    S64 height = S64(m_lines.size() + (IsTooLarge() ? 1 : 0)) * step;
     const S64 perImage = ShowsAlpha() ? 4 * S64(step) : 2 * S64(step);
     for (const BitmapImages& images : m_images)
         height += perImage + S64(images.Colour.Height) + (ShowsAlpha() ? S64(images.Alpha.Height) : 0);
@@ -240,6 +263,8 @@ S64 BitmapViewModel::PageHeight(int step) const
 
 BitmapScrollSize BitmapViewModel::GetScrollSize(int step) const
 {
+    if (IsTooLarge())
+        return BitmapScrollSize{int(MinimumWidth), Clamp(U64(PageHeight(step)))};
     U64 width = std::max<U64>(m_width, MinimumWidth);
     U64 height;
     if (m_pure)

@@ -13,6 +13,11 @@
 //   then per bitmap "Bitmap 256x128", a step, the colour image at 1:1 and a step, and, when the
 //   file has alpha bits, "Transparency", a step, the alpha image and a step.
 // Information lines are at most 79 characters: a list of values that does not fit ends in "...".
+//
+// A file whose bitmaps declare more than PixelLimit pixels (all of them together, worked out
+// from the file's size and bitmap count, before anything is decoded) shows its lines and
+// "Bitmap 16384x16384 too large to show" in place of the bitmaps, which are never decoded: a
+// few megabytes of compressed levels can declare gigabytes of pixels.
 #include <climits>
 #include <cstddef>
 #include <functional>
@@ -58,6 +63,10 @@ class BitmapViewModel
 public:
     static constexpr std::size_t LineLimit = 79;
     static constexpr Velmo::U32 MinimumWidth = 400;
+    // The most pixels a page shows: the colour and alpha images take 6 bytes a pixel (192 MiB
+    // at the limit), the screen's tiles of them as much again, the decoded levels up to 4 more.
+    // A 4096 x 4096 chain of every level (22.4 million pixels) is shown.
+    static constexpr Velmo::U64 PixelLimit = Velmo::U64(1) << 25;
 
     // Reads the file's information; no image is made yet. The file is kept for MakeImages.
     static BitmapViewModel ForMip(const Velmo::Util::CountedPointer<Velmo::Papy::MipFile>& file);
@@ -71,10 +80,15 @@ public:
     Velmo::U32 GetBitmapCount() const { return m_count; }
     // Whether the alpha images are shown (the file has alpha bits).
     bool ShowsAlpha() const { return m_alphaBits != 0; }
+    // The pixels of all the bitmaps as the file declares them: level i of a chain
+    // max(1, width >> i) x max(1, height >> i), as every chain reader checks.
+    Velmo::U64 GetDeclaredPixels() const;
+    // Whether they are more than PixelLimit: no image is made, the page says so.
+    bool IsTooLarge() const { return GetDeclaredPixels() > PixelLimit; }
 
-    // Makes the colour and alpha images of the bitmaps not made yet, in order. A bitmap that
-    // fails (its pixels are decoded on first use) stops the making with its error; the images
-    // made before it stay and are shown.
+    // Makes the colour and alpha images of the bitmaps not made yet, in order (none when the
+    // file is too large). A bitmap that fails (its pixels are decoded on first use) stops the
+    // making with its error; the images made before it stay and are shown.
     void MakeImages();
     std::size_t GetImageCount() const { return m_images.size(); }
     const BitmapImages& GetImages(std::size_t i) const { return m_images[i]; }
@@ -84,7 +98,8 @@ public:
     // The page's size: as wide as the file's width and at least MinimumWidth; as high as
     // the bitmap count x 100 + height x 2 + 200, plus height x 2 with alpha (a pure bitmap:
     // height + 200, plus height with alpha), and never less than the laid-out page. Worked
-    // out in 64 bits and held to INT_MAX.
+    // out in 64 bits and held to INT_MAX. A file too large to show: MinimumWidth and the
+    // laid-out page.
     BitmapScrollSize GetScrollSize(int step) const;
 
 private:
@@ -99,6 +114,8 @@ private:
     static BitmapViewModel ForBitmaps(const Velmo::Util::CountedPointer<File>& file);
     // The height of the laid-out page: every line, image and gap.
     Velmo::S64 PageHeight(int step) const;
+    // The line shown in place of the bitmaps of a file too large to show.
+    std::string TooLargeLine() const;
 
     std::vector<std::string> m_lines;
     Velmo::U32 m_count = 0;

@@ -112,6 +112,21 @@ std::string CodePage1252::ToUtf8(std::string_view text)
     return out;
 }
 
+bool CodePage1252::IsUtf8(std::string_view text)
+{
+    std::size_t i = 0;
+    char32_t c;
+    while (i < text.size())
+        if (!DecodeUtf8(text, i, c))
+            return false;
+    return true;
+}
+
+std::string CodePage1252::Shown(std::string_view text)
+{
+    return IsUtf8(text) ? std::string(text) : ToUtf8(text);
+}
+
 bool CodePage1252::FromUtf8(std::string_view utf8, std::string& text)
 {
     text.clear();

@@ -24,6 +24,15 @@ public:
 
     // A code-page text as UTF-8.
     static std::string ToUtf8(std::string_view text);
+    // A text for the user, as UTF-8, the one conversion of every text on its way to a widget:
+    // the program's texts and the system's paths are UTF-8, names from game files code-page
+    // bytes, alone or inside a message. A text that is valid UTF-8 is kept as it is; any other
+    // is read as the code page, so that no text reaches the toolkit as bytes it refuses (it
+    // shows such a text empty).
+    static std::string Shown(std::string_view text);
+    // Whether the text is well-formed UTF-8 (no overlong forms, surrogates or code points past
+    // U+10FFFF).
+    static bool IsUtf8(std::string_view text);
     // A UTF-8 text in the code page. Characters that the code page lacks and bytes that are not
     // UTF-8 are left out; the result tells whether everything was kept.
     static bool FromUtf8(std::string_view utf8, std::string& text);

@@ -20,6 +20,9 @@ Commands:
   drawing DIR            write the textures of the drawing tests' scene folders into DIR
   textures DIR [--count N] [--size S]
                          write the texture benchmark's files tex000.mip ... (S x S, two levels)
+  zero-n4 FILE CODE WEXP HEXP COUNT
+                         write an N4 MIP of format CODE whose COUNT levels (level 0 2^WEXP x
+                         2^HEXP) are imploded zeros (a small file that declares huge levels)
 
 Pixel listings: a line "levels N", then per level "level W H" and one line "r g b a" per
 pixel, rows top first.
@@ -130,6 +133,65 @@ def explode_literals(stream):
         return None
 
 
+def implode_zeros(n):
+    """A binary-mode implode stream (4096-byte dictionary) of n zero bytes, about 170 to 1: a
+    literal 0, then copies of the longest length (518 bytes) from 1 byte back, each 24 bits:
+    flag 1, length code 0000000 with 8 extra bits 11111110, distance code 11 and 6 low bits 0;
+    the last bytes as literals; then the end code."""
+    out = bytearray([0, 6])
+    acc = 0
+    nbits = 0
+
+    def put(value, count):
+        nonlocal acc, nbits
+        acc |= value << nbits
+        nbits += count
+        while nbits >= 8:
+            out.append(acc & 0xFF)
+            acc >>= 8
+            nbits -= 8
+
+    def literal():
+        put(0, 1)
+        put(0, 8)
+
+    def copy():
+        put(1, 1)
+        put(0, 7)
+        put(516 - 262, 8)
+        put(0x03, 2)
+        put(0, 6)
+
+    if n > 0:
+        literal()
+        copies, rest = divmod(n - 1, 518)
+        if copies:
+            # A copy is three whole bytes and leaves the same bits behind: the same three bytes
+            # every time.
+            start = len(out)
+            copy()
+            out.extend(bytes(out[start:]) * (copies - 1))
+        for _ in range(rest):
+            literal()
+    put(1, 1)
+    put(0, 7)
+    put(0xFF, 8)
+    if nbits:
+        out.append(acc & 0xFF)
+    return bytes(out)
+
+
+def zero_n4_mip(code, wexp, hexp, count):
+    """An N4 MIP whose count levels (level 0 wexp x hexp as powers of 2) are zeros, imploded:
+    a few megabytes that declare gigabytes of pixels."""
+    levels = []
+    for m in range(count):
+        w = 1 if m > wexp else 1 << (wexp - m)
+        h = 1 if m > hexp else 1 << (hexp - m)
+        levels.append(bmap(code, w, h, None, method=1, imploded=implode_zeros(pixel_byte_count(code, w, h))))
+    return n4_mip(4, code, wexp, hexp, levels)
+
+
 # ---------------------------------------------------------------- writers
 
 def cmap(entries, version=0, size=None):
@@ -140,8 +202,9 @@ def cmap(entries, version=0, size=None):
 
 def bmap(code, width, height, data, method=0, palette=None, stride=None, bmhd_size=14, fill=(BLANK, BLANK),
          filler=None, bmap_version=0, bmhd_version=0, data_version=0, bmap_id="BMAP", bmhd_id="BMHD",
-         data_id="DATA", size_delta=0):
-    stored = implode_literals(data) if method == 1 else data
+         data_id="DATA", size_delta=0, imploded=None):
+    """imploded: the stored bytes of a method-1 level as they are, in place of data's."""
+    stored = imploded if imploded is not None else implode_literals(data) if method == 1 else data
     if stride is None:
         stride = stride_of(code, width) if code in FORMATS else 0
     body = header(bmhd_id, bmhd_version, bmhd_size)
@@ -1140,7 +1203,17 @@ def main(argv):
     p.add_argument("folder")
     p.add_argument("--count", type=int, default=100)
     p.add_argument("--size", type=int, default=256)
+    p = sub.add_parser("zero-n4")
+    p.add_argument("file")
+    p.add_argument("code", type=int)
+    p.add_argument("wexp", type=int)
+    p.add_argument("hexp", type=int)
+    p.add_argument("count", type=int)
     args = parser.parse_args(argv)
+    if args.command == "zero-n4":
+        with open(args.file, "wb") as f:
+            f.write(zero_n4_mip(args.code, args.wexp, args.hexp, args.count))
+        return 0
     if args.command == "drawing":
         write_drawing(args.folder)
         return 0

@@ -336,7 +336,8 @@ TEST(BitmapView, APalettedFileWithoutBitmapsShowsNoColours)
     EXPECT_EQ(model.Layout(10).size(), model.GetInfoLines().size());
 }
 
-// Sizes are worked out in 64 bits and held to what a scroll window takes.
+// Sizes are worked out in 64 bits; a file too large to show (past the page's pixel limit, as
+// any size past the int range is) gets a page of its lines.
 TEST(BitmapView, ScrollSizesAreHeldToTheIntRange)
 {
     Util::CountedPointer<MipFile> mip(new FakeMip());
@@ -345,9 +346,10 @@ TEST(BitmapView, ScrollSizesAreHeldToTheIntRange)
     fake.width = 0x80000000u;
     fake.height = 0x7FFFFFFFu;
     fake.alpha = 8;
-    BitmapScrollSize size = BitmapViewModel::ForMip(mip).GetScrollSize(20);
-    EXPECT_EQ(size.Width, INT_MAX);
-    EXPECT_EQ(size.Height, INT_MAX);
+    BitmapViewModel huge = BitmapViewModel::ForMip(mip);
+    BitmapScrollSize size = huge.GetScrollSize(20);
+    EXPECT_EQ(size.Width, int(BitmapViewModel::MinimumWidth));
+    EXPECT_EQ(size.Height, int(huge.GetInfoLines().size() + 1) * 20);
     fake.count = 1;
     fake.width = 2000;
     fake.height = 3;

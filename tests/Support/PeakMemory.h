@@ -1,0 +1,49 @@
+// The memory an operation takes at its peak, read from the process's own figures: the high-water
+// mark of its resident set is reset to the present (clear_refs 5), the operation runs, and the
+// mark's rise is its peak. Linux only; where the mark cannot be reset, nothing is measured.
+#pragma once
+
+#include <cstdint>
+#include <fstream>
+#include <optional>
+#include <string>
+
+namespace TestSupport
+{
+// A figure of /proc/self/status in bytes ("VmRSS", "VmHWM"); nothing when absent.
+inline std::optional<std::uint64_t> StatusBytes(const std::string& field)
+{
+    std::ifstream in("/proc/self/status");
+    std::string name;
+    while (in >> name)
+    {
+        if (name == field + ":")
+        {
+            std::uint64_t kib = 0;
+            if (in >> kib)
+                return kib * 1024;
+            return std::nullopt;
+        }
+        std::getline(in, name);
+    }
+    return std::nullopt;
+}
+
+// How far the resident set rose above its size at the start while operation ran; nothing when
+// the system does not let the mark be reset.
+template <class Operation>
+std::optional<std::uint64_t> PeakRise(Operation operation)
+{
+    {
+        std::ofstream reset("/proc/self/clear_refs");
+        if (!(reset << "5" << std::flush))
+            return std::nullopt;
+    }
+    const std::optional<std::uint64_t> start = StatusBytes("VmRSS");
+    operation();
+    const std::optional<std::uint64_t> peak = StatusBytes("VmHWM");
+    if (!start || !peak)
+        return std::nullopt;
+    return *peak > *start ? *peak - *start : 0;
+}
+} // namespace TestSupport
