@@ -214,7 +214,7 @@ TEST_F(Tdo, SelectingAPolygonListsItsRowsAndTellsThe3DPane)
         EXPECT_TRUE(messages.Texts.empty());
     }
     EXPECT_FALSE(panes.Doc->IsModified());
-    EXPECT_TRUE(panes.View3D->GetReceived().empty());
+    EXPECT_EQ(panes.View3D->GetReceivedCount(), 0u);
     EXPECT_EQ(panes.Fields->GetShownId(), -1);
 
     tree.SelectItem(polygon);
