@@ -98,7 +98,16 @@ TEST(DrawingProbes, EachNodeLandsWhereTheModelPutsIt)
     {
         const auto& [file, options] = key;
         SCOPED_TRACE(file + " " + options);
-        CountedPointer<TdoFile> object = LoadSample(file);
+        CountedPointer<TdoFile> object;
+        try
+        {
+            object = LoadSample(file);
+        }
+        catch (const Velmo::Util::Exception& error)
+        {
+            ADD_FAILURE() << error.GetText();
+            continue;
+        }
         ASSERT_TRUE(object);
         ThreeDObject3DVisitor visitor(Samples::Get().Factory(file.substr(0, file.find('/'))));
         SetProbeView(options);
@@ -113,8 +122,8 @@ TEST(DrawingProbes, EachNodeLandsWhereTheModelPutsIt)
         }
         for (const Probe& probe : points)
             EXPECT_COLOUR_AT(context, probe.X, probe.Y, probe.Colour);
-        // Only the code without a blend mode of its own is told.
-        EXPECT_EQ(visitor.GetReport().IsEmpty(), file != "n4/probe-blend9.3do");
+        // Only the codes without a blend mode of their own are told.
+        EXPECT_EQ(visitor.GetReport().IsEmpty(), file != "n4/probe-blend18.3do" && file != "n4/probe-blend19.3do");
         EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
     }
 }

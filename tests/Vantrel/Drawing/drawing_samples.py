@@ -564,13 +564,13 @@ def probe_splitters():
 
 
 def probe_display_class(hidden):
-    """A square under a display class (material 5.4) of class 15, beside a plain one: drawn
-    unless the class is switched off."""
+    """A square under a display class (material 5.4) whose word 3 names the object class (15),
+    beside a plain one: drawn unless that class is switched off."""
     b = Builder()
     model = ProbeModel()
     classed = probe_square(2.0, -4.0, 0.0)
     plain = probe_square(2.0, 4.0, 0.0)
-    b.add("cls", gpl3do.material(4, "sq", [15]))
+    b.add("cls", gpl3do.material(4, "sq", [3]))
     b.add("sq", gpl_square(b, classed, PROBE_BLUE))
     b.add("plain", gpl_square(b, plain, PROBE_GREEN))
     b.root = "top"
@@ -682,24 +682,10 @@ def n4_matrix(translation, rotation_degrees):
 
 
 def probe_n4_transforms():
-    """A TSO reference turned by a quarter turn about Z (stored in radians) and moved, a
-    billboard moved, a state switch (only its first child drawn) and a TSO reference that turns
-    about Y and X together."""
+    """A billboard moved up by 9 and a state switch (only its first child drawn)."""
     model = ProbeModel()
     decoys = []
     kids = []
-    sq = probe_square(1.2, 4.0, 1.0)
-    p = [1.0, -1.0, 0.0, 0.0, 0.0, math.pi / 2]
-    kids.append(Node("TsoReference", version=6, p=p, object=n4_shape(sq, PROBE_RED)))
-    m = n4_matrix(p[:3], [math.degrees(v) for v in p[3:]])
-    model.fill([apply(m, c) for c in sq], PROBE_RED)
-    decoys += [centroid(sq), centroid([apply(translate(*p[:3]), c) for c in sq])]
-    sq2 = probe_square(1.2, 3.0, -7.0)
-    p2 = [0.0, 0.0, 0.0, math.pi, math.pi, 0.0]
-    kids.append(Node("TsoReference", version=6, p=p2, object=n4_shape(sq2, PROBE_CYAN)))
-    m2 = n4_matrix(p2[:3], [math.degrees(v) for v in p2[3:]])
-    model.fill([apply(m2, c) for c in sq2], PROBE_CYAN)
-    decoys.append(centroid(sq2))
     sq3 = probe_square(1.2, -6.0, -6.0)
     kids.append(Node("Billboard", translation=[0.0, 9.0, 0.0], child=n4_shape(sq3, PROBE_GREEN)))
     model.fill([(x, y + 9.0, z) for x, y, z in sq3], PROBE_GREEN)
@@ -712,14 +698,40 @@ def probe_n4_transforms():
     return archive_bytes(Node("Group", name="probe", children=kids)), model, decoys, ""
 
 
+TSO_RED = probe_square(1.2, 4.0, 1.0)
+TSO_CYAN = probe_square(1.2, 3.0, -7.0)
+
+
+def probe_n4_tso():
+    """A track whose trackside objects (3D objects by name, each a square of its own) stand
+    under TSO references: one turned a quarter turn about Z (stored in radians) and moved, one
+    turned half a turn about X and Y together."""
+    model = ProbeModel()
+    decoys = []
+    refs = []
+    for name, sq, colour, p in (("probe-tso-red", TSO_RED, PROBE_RED, [1.0, -1.0, 0.0, 0.0, 0.0, math.pi / 2]),
+                                ("probe-tso-cyan", TSO_CYAN, PROBE_CYAN, [0.0, 0.0, 0.0, math.pi, math.pi, 0.0])):
+        refs.append(Node("TsoReference", version=6, p=p,
+                         object=Node("TracksideObject", version=3, name=name, text="")))
+        m = n4_matrix(p[:3], [math.degrees(v) for v in p[3:]])
+        model.fill([apply(m, c) for c in sq], colour)
+        decoys += [centroid(sq), centroid([apply(translate(*p[:3]), c) for c in sq])]
+    return archive_bytes(Node("Track", version=8, segments=[], objects=refs)), model, decoys, ""
+
+
+def probe_tso_object(sq, colour):
+    return archive_bytes(Node("Group", name="tso", children=[n4_shape(sq, colour)]))
+
+
 PROBE_TEXEL = (255, 0, 0)
 PROBE_TINT = (128, 128, 255)
 
 
 def probe_n4_blend(code):
     """A textured shape (a red texture) whose appearance has the tint PROBE_TINT and the blend
-    code: modulate gives texel x tint, decal and replace the texel, blend the tint x (1 -
-    texel) (the environment colour is black)."""
+    code as the file stores it: 1 modulate (texel x tint), 2 decal and 3 replace (the texel), 0
+    blend (tint x (1 - texel), the environment colour being black); 18 and 19 have no mode of
+    their own and are drawn modulated."""
     texture = Node("Texture", version=2, name="probe-red.mip", shared=0)
     app = Node("Appearance", name="", colour=[c / 255.0 for c in PROBE_TINT], function=code,
                links=[texture] + [None] * 6)
@@ -727,11 +739,11 @@ def probe_n4_blend(code):
     model = ProbeModel()
     t = [c / 255.0 for c in PROBE_TEXEL]
     f = [c / 255.0 for c in PROBE_TINT]
-    if code in (1, 3, 6):
+    if code in (2, 3):
         colour = PROBE_TEXEL
-    elif code == 2:
+    elif code == 0:
         colour = tuple(int(fi * (1 - ti) * 255 + 0.5) for fi, ti in zip(f, t))
-    else:  # 0, and codes without a mode of their own: modulate
+    else:
         colour = tuple(int(fi * ti * 255 + 0.5) for fi, ti in zip(f, t))
     model.fill(sq, colour)
     shape = n4_shape(sq, PROBE_TINT, app, uv=[(0.0, 0.0), (1.0, 0.0), (1.0, 1.0), (0.0, 1.0)])
@@ -814,6 +826,8 @@ def pane_pixels(model, width, height):
 def probe_samples():
     """relative path -> bytes, and the probe lines ("probe FILE OPTIONS x y r g b")."""
     files = {"gpl/probe-target.3do": probe_target(),
+             "n4/probe-tso-red.3do": probe_tso_object(TSO_RED, PROBE_RED),
+             "n4/probe-tso-cyan.3do": probe_tso_object(TSO_CYAN, PROBE_CYAN),
              "n4/probe-red.mip": bitmap.n4_mip(4, 7, 1, 1, [bitmap.rgba_level([[PROBE_TEXEL + (255,)] * 2] * 2)])}
     lines = []
     samples = [("gpl/probe-rotations.3do", probe_rotations()), ("gpl/probe-splitters.3do", probe_splitters()),
@@ -821,8 +835,8 @@ def probe_samples():
                ("gpl/probe-class.3do", probe_display_class(True)),
                ("gpl/probe-lines.3do", probe_lines_and_box()), ("gpl/probe-car.3do", probe_car()),
                ("gpl/probe-external.3do", probe_external(False)), ("gpl/probe-external.3do", probe_external(True)),
-               ("n4/probe-transforms.3do", probe_n4_transforms())]
-    for code in (0, 1, 2, 3, 6, 9):
+               ("n4/probe-transforms.3do", probe_n4_transforms()), ("n4/probe-tso.ptf", probe_n4_tso())]
+    for code in (0, 1, 2, 3, 18, 19):
         samples.append(("n4/probe-blend%d.3do" % code, probe_n4_blend(code)))
     for face in range(5):
         samples.append(("n4/probe-wall%d.ptf" % face, probe_walls(face)))
@@ -890,9 +904,6 @@ def check_samples():
         b.add("bad", gpl3do.plane_order(6, CHECK_BAD, ["ok"]))
         return ["bad"]
 
-    def locator_plane(b):
-        b.add("bad", gpl3do.object_locator([0, 0, 0, CHECK_BAD], [None] * 4, "ok", []))
-        return ["bad"]
 
     def sprite_vertex(b):
         b.add("bad", gpl3do.scaled_bitmap(False, CHECK_BAD, b.string("flag")))
@@ -918,10 +929,32 @@ def check_samples():
 
     makers = {"polygon-vertex": polygon_vertex, "polygon-normal": polygon_normal, "line-vertex": line_vertex,
               "distance-vertex": distance_vertex, "plane-order": plane_order, "plane-cull": plane_cull,
-              "locator-plane": locator_plane, "sprite-vertex": sprite_vertex, "missing-texture": missing_texture,
+              "sprite-vertex": sprite_vertex, "missing-texture": missing_texture,
               "missing-textures": missing_textures, "missing-class-texture": missing_class_texture,
               "car-fixer": car_fixer}
-    return {"check-%s.3do" % name: check_file(make) for name, make in makers.items()}
+    files = {"check-%s.3do" % name: check_file(make) for name, make in makers.items()}
+    files["check-locator-plane.3do"] = check_locator()
+    return files
+
+
+def check_locator():
+    """A track object (a file with object locators is read as one) whose one locator's last
+    plane is past the plane table."""
+    b = Builder()
+    for p in ((0.0, 0.0, 0.0), (1.0, 0.0, 0.0), (1.0, 1.0, 0.0)):
+        b.vertex(*p)
+    plane = b.plane(0.0, 0.0, 1.0, 0.0)
+    b.root = "troot"
+    b.add("troot", object_list(["tsections", "tdist"]))
+    b.add("tdist", gpl3do.number_list([1, 2, 3, 4]))
+    b.add("ground", polygon(27, True, [0, 1, 2]))
+    b.add("tlink", gpl3do.number_list([0, 1, 0, 1]))
+    b.add("tsplit", object_list(["ground"] * 7 + ["tlink"]))
+    b.add("tindex", gpl3do.number_list([0]))
+    b.add("locator", gpl3do.object_locator([plane, plane, plane, CHECK_BAD], [None] * 4, "ground", []))
+    b.add("tlocs", object_list(["locator", None]))
+    b.add("tsections", object_list(["tindex", "tsplit", "tlocs"]))
+    return b.build()
 
 
 # ---------------------------------------------------------------------------------------------
