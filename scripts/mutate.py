@@ -10,9 +10,11 @@ code as it is); then each mutant is run against the test programs of its file: t
 tests and the glshot check (label gl) for the drawing and check visitors, the row tests for the
 row builders, the visitor tests for the list visitor.
 
-Usage: scripts/mutate.py [--work DIR] [--jobs N] [--only REGEX] [--list]
+Usage: scripts/mutate.py [--work DIR] [--jobs N] [--parallel N] [--rev REV] [--only REGEX] [--list]
   --work DIR    where the copy and its build go (default /tmp/velmo-mutate-$USER)
   --jobs N      build jobs (default 6)
+  --parallel N  mutants run at once (default 4: the drawing tests mostly wait on the driver)
+  --rev REV     mutate the tree of a git revision (code and tests) instead of the work tree
   --only REGEX  run only the mutants whose name matches
   --list        print the mutants and stop
 Prints one line per mutant (killed, with the first failing program, or SURVIVED) and the
@@ -24,6 +26,7 @@ children; false for the list visitor: no children listed), a leave, visit or aft
 An emptied case of a row builder adds no rows.
 """
 import argparse
+import concurrent.futures
 import os
 import re
 import shutil
@@ -196,21 +199,29 @@ def sync_file(path, data):
         f.write(data)
 
 
-def copy_tree(work, replaced):
-    """The source tree copied into work/src; the files of `replaced` with their given texts."""
+def copy_tree(work, replaced, top=TOP):
+    """The source tree (of top) copied into work/src; the files of `replaced` with their given
+    texts. Files the tree no longer has are removed from the copy."""
     source = os.path.join(work, "src")
     skip = {".git", "artifacts", "__pycache__"}
-    for root, dirs, files in os.walk(TOP):
-        dirs[:] = [d for d in dirs if d not in skip and not (root == TOP and d.startswith("build"))]
+    wanted = set()
+    for root, dirs, files in os.walk(top):
+        dirs[:] = [d for d in dirs if d not in skip and not (root == top and d.startswith("build"))]
         for name in files:
             path = os.path.join(root, name)
-            relative = os.path.relpath(path, TOP)
+            relative = os.path.relpath(path, top)
+            wanted.add(relative)
             if relative in replaced:
                 data = replaced[relative].encode("utf-8")
             else:
                 with open(path, "rb") as f:
                     data = f.read()
             sync_file(os.path.join(source, relative), data)
+    for root, dirs, files in os.walk(source):
+        for name in files:
+            relative = os.path.relpath(os.path.join(root, name), source)
+            if relative not in wanted:
+                os.remove(os.path.join(root, name))
     return source
 
 
@@ -248,13 +259,22 @@ def main(argv):
     parser.add_argument("--only", default=None)
     parser.add_argument("--list", action="store_true")
     parser.add_argument("--timeout", type=int, default=300, help="seconds for one test program")
+    parser.add_argument("--parallel", type=int, default=4)
+    parser.add_argument("--rev", default=None)
     args = parser.parse_args(argv[1:])
+    top = TOP
+    if args.rev:
+        top = os.path.join(args.work, "rev")
+        shutil.rmtree(top, ignore_errors=True)
+        os.makedirs(top)
+        archive = subprocess.run(["git", "-C", TOP, "archive", args.rev], stdout=subprocess.PIPE, check=True).stdout
+        subprocess.run(["tar", "-x", "-C", top], input=archive, check=True)
 
     all_mutants = []
     texts = {}
     number = 0
     for relative in FILES:
-        with open(os.path.join(TOP, relative)) as f:
+        with open(os.path.join(top, relative)) as f:
             text, mutants = mutants_of(relative, f.read(), number)
         texts[relative] = text
         all_mutants += mutants
@@ -270,7 +290,7 @@ def main(argv):
         return 0
 
     os.makedirs(args.work, exist_ok=True)
-    source = copy_tree(args.work, texts)
+    source = copy_tree(args.work, texts, top)
     build = os.path.join(args.work, "build")
     if not os.path.isfile(os.path.join(build, "CMakeCache.txt")):
         configure = ["cmake", "-S", source, "-B", build, "-DCMAKE_BUILD_TYPE=RelWithDebInfo"]
@@ -310,25 +330,31 @@ def main(argv):
             print(out[-4000:])
             print("the unmutated tests fail (%s): nothing to measure" % key)
             return 1
-    killed = 0
-    survivors = []
-    for n, name, tests in chosen:
+    def verdict_of(mutant):
+        n, name, tests = mutant
         env = dict(base_env)
         env["VELMO_MUTANT"] = str(n)
-        verdict = None
         for key in tests:
-            code, out = run(commands[key], env=env, timeout=args.timeout, cwd=build)
+            command = list(commands[key])
+            if key == "glshot":
+                command[-1] = os.path.join(build, "mutate-glshot", str(n))
+            code, out = run(command, env=env, timeout=args.timeout, cwd=build)
             if code != 0:
                 failed = re.findall(r"\[  FAILED  \] (\S+)", out)
-                verdict = "%s (%s%s)" % (key, "timeout" if code == "timeout" else "exit %s" % code,
-                                         ", " + failed[0] if failed else "")
-                break
-        if verdict:
-            killed += 1
-            print("killed   %4d %-66s %s" % (n, name, verdict), flush=True)
-        else:
-            survivors.append(name)
-            print("SURVIVED %4d %s" % (n, name), flush=True)
+                return "%s (%s%s)" % (key, "timeout" if code == "timeout" else "exit %s" % code,
+                                      ", " + failed[0] if failed else "")
+        return None
+
+    killed = 0
+    survivors = []
+    with concurrent.futures.ThreadPoolExecutor(max_workers=args.parallel) as pool:
+        for (n, name, _), verdict in zip(chosen, pool.map(verdict_of, chosen)):
+            if verdict:
+                killed += 1
+                print("killed   %4d %-66s %s" % (n, name, verdict), flush=True)
+            else:
+                survivors.append(name)
+                print("SURVIVED %4d %s" % (n, name), flush=True)
     print("\nkilled %d / %d" % (killed, len(chosen)))
     for name in survivors:
         print("survivor: %s" % name)

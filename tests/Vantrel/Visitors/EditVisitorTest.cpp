@@ -744,6 +744,8 @@ TEST(EditVisitor, PlaneOrderDeleteLabelsClearTheirOwnSlot)
         const bool middle = c.slots.size() == 3 && c.slots[1].first == "Middle Child";
         EXPECT_EQ(Edit(*c.order, "Middle Child", dialogs).modified, middle);
         if (!middle)
+        {
             EXPECT_EQ(dialogs.asked, std::vector<std::string>{NotEditable});
+        }
     }
 }
