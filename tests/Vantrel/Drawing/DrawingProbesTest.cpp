@@ -83,6 +83,8 @@ DrawOptions ProbeOptions(const std::string& options)
         draw.BoundingBoxes = true;
     else if (options.rfind("hide=", 0) == 0)
         draw.SetDraw(unsigned(std::stoul(options.substr(5))), false);
+    else if (options.rfind("notexture=", 0) == 0)
+        draw.SetTexture(unsigned(std::stoul(options.substr(10))), false);
     return draw;
 }
 } // namespace

@@ -823,9 +823,101 @@ def pane_pixels(model, width, height):
     return out
 
 
+PROBE_TEXTURE = (20, 40, 240)  # the one texel colour of gpl/probe-blue.mip
+
+
+def textured_probe_square(b, points, colour):
+    """A textured polygon (type 31) of its own colour, texture vertices over the whole texture."""
+    return polygon(31, True, [b.vertex(*p) for p in points], colour_word=gpl3do.rgb(colour),
+                   uvs=[(0.0, 0.0), (1.0, 0.0), (1.0, 1.0), (0.0, 1.0)])
+
+
+def probe_textures(hidden):
+    """Textured squares under a texture (5.1), a class texture (5.5) and a class texture
+    material (5.13) of the object class (word 3), each followed by a textured square outside
+    any texture, which is drawn in its own colour (the texture was popped). With the object
+    class's textures off the class textures draw their squares in their own colour."""
+    b = Builder()
+    model = ProbeModel()
+    name = b.string("probe-blue")
+    kids = []
+    for k, (sub, words) in enumerate(((1, [name]), (5, [name, 3]), (13, [name, 3, 0, 0]))):
+        inside, after = probe_square(1.5, -6.0 + 6.0 * k, 4.0), probe_square(1.5, -6.0 + 6.0 * k, -4.0)
+        b.add("m%d" % k, gpl3do.material(sub, "in%d" % k, words))
+        b.add("in%d" % k, textured_probe_square(b, inside, PROBE_RED))
+        b.add("after%d" % k, textured_probe_square(b, after, PROBE_GREEN))
+        kids += ["m%d" % k, "after%d" % k]
+        model.fill(inside, PROBE_RED if hidden and sub != 1 else PROBE_TEXTURE)
+        model.fill(after, PROBE_GREEN)
+    b.root = "top"
+    b.add("top", object_list(kids))
+    return b.build(), model, [], "notexture=15" if hidden else ""
+
+
+def probe_handle():
+    """A square reached from the root and another reached only from a handle: handles are not
+    drawn."""
+    b = Builder()
+    model = ProbeModel()
+    shown, handled = probe_square(2.0, -4.0, 0.0), probe_square(2.0, 4.0, 0.0)
+    b.add("shown", gpl_square(b, shown, PROBE_GREEN))
+    b.add("handled", gpl_square(b, handled, PROBE_RED))
+    b.root = "top"
+    b.add("top", object_list(["shown"]))
+    b.handles.append(("extra", "handled"))
+    model.fill(shown, PROBE_GREEN)
+    return b.build(), model, [centroid(handled)], ""
+
+
+def probe_plane_orders():
+    """The culling plane orders over the plane z = 0 seen from +z (the eye on the positive
+    side): each child a square in a place of its own, so that a child drawn on the wrong side
+    shows. 2 cull front/back (7): front drawn, back not; 3 cull front (9): far, front, near
+    drawn; 4 cull front/back (8): far, front, near drawn, back not; cull front (6): drawn."""
+    b = Builder()
+    model = ProbeModel()
+    plane = b.plane(0.0, 0.0, 1.0, 0.0)
+    kids = []
+    decoys = []
+    rows = {7: (["front", "back"], {"front"}), 9: (["far", "front", "near"], {"far", "front", "near"}),
+            8: (["near", "front", "back", "far"], {"far", "front", "near"}), 6: (["front"], {"front"})}
+    y = 7.0
+    for t, (record, drawn) in rows.items():
+        for k, label in enumerate(sorted(record)):
+            sq = probe_square(0.9, -7.0 + 4.0 * k, y)
+            b.add("o%d%s" % (t, label), gpl_square(b, sq, PROBE_RED if label == "back" else PROBE_BLUE))
+            if label in drawn:
+                model.fill(sq, PROBE_BLUE)
+            decoys.append(centroid(sq))
+        b.add("o%d" % t, gpl3do.plane_order(t, plane, ["o%d%s" % (t, label) for label in record]))
+        kids.append("o%d" % t)
+        y -= 4.0
+    b.root = "top"
+    b.add("top", object_list(kids))
+    return b.build(), model, decoys, ""
+
+
+def probe_n4_moves():
+    """An N4 transform and an animated transform, each moving a square, each followed by a
+    square of its own that no move applies to."""
+    model = ProbeModel()
+    kids = []
+    decoys = []
+    for k, kind in enumerate(("Transform", "AnimatedTransform")):
+        sq, after = probe_square(1.2, -6.0 + 8.0 * k, 0.0), probe_square(1.2, -6.0 + 8.0 * k, -6.0)
+        fields = {"translation": [0.0, 5.0, 0.0]} if kind == "Transform" else {"d": [0.0, 5.0, 0.0, 0.0, 0.0, 0.0]}
+        kids.append(Node(kind, name="", child=n4_shape(sq, PROBE_RED), **fields))
+        kids.append(n4_shape(after, PROBE_GREEN))
+        model.fill([(x, y + 5.0, z) for x, y, z in sq], PROBE_RED)
+        model.fill(after, PROBE_GREEN)
+        decoys.append(centroid(sq))
+    return archive_bytes(Node("Group", name="moves", children=kids)), model, decoys, ""
+
+
 def probe_samples():
     """relative path -> bytes, and the probe lines ("probe FILE OPTIONS x y r g b")."""
     files = {"gpl/probe-target.3do": probe_target(),
+             "gpl/probe-blue.mip": bitmap.mip(7, 1, 1, [bitmap.rgba_level([[PROBE_TEXTURE + (255,)] * 2] * 2)]),
              "n4/probe-tso-red.3do": probe_tso_object(TSO_RED, PROBE_RED),
              "n4/probe-tso-cyan.3do": probe_tso_object(TSO_CYAN, PROBE_CYAN),
              "n4/probe-red.mip": bitmap.n4_mip(4, 7, 1, 1, [bitmap.rgba_level([[PROBE_TEXEL + (255,)] * 2] * 2)])}
@@ -835,7 +927,10 @@ def probe_samples():
                ("gpl/probe-class.3do", probe_display_class(True)),
                ("gpl/probe-lines.3do", probe_lines_and_box()), ("gpl/probe-car.3do", probe_car()),
                ("gpl/probe-external.3do", probe_external(False)), ("gpl/probe-external.3do", probe_external(True)),
-               ("n4/probe-transforms.3do", probe_n4_transforms()), ("n4/probe-tso.ptf", probe_n4_tso())]
+               ("n4/probe-transforms.3do", probe_n4_transforms()), ("n4/probe-tso.ptf", probe_n4_tso()),
+               ("gpl/probe-textures.3do", probe_textures(False)), ("gpl/probe-textures.3do", probe_textures(True)),
+               ("gpl/probe-handle.3do", probe_handle()), ("gpl/probe-planes.3do", probe_plane_orders()),
+               ("n4/probe-moves.3do", probe_n4_moves())]
     for code in (0, 1, 2, 3, 18, 19):
         samples.append(("n4/probe-blend%d.3do" % code, probe_n4_blend(code)))
     for face in range(5):
