@@ -3,6 +3,7 @@
 #include <map>
 #include <regex>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "CountingMake.h"
@@ -119,6 +120,10 @@ TEST(CheckVisitor, EachKindsReadsAreChecked)
         {"check-distance-vertex", vertex},
         {"check-plane-order", plane},
         {"check-plane-cull", plane},
+        {"check-plane-order7", plane},
+        {"check-plane-order8", plane},
+        {"check-plane-order9", plane},
+        {"check-plane-order10", plane},
         {"check-locator-plane", plane},
         {"check-sprite-vertex", vertex},
         {"check-car-fixer", vertex},
@@ -142,6 +147,32 @@ TEST(CheckVisitor, EachKindsReadsAreChecked)
         text = std::regex_replace(text, std::regex(": [0-9]+\n"), ": N\n");
         for (std::size_t at; (at = text.find(folder)) != std::string::npos;)
             text.replace(at, folder.size(), "GPL");
+        EXPECT_EQ(text, message) << name;
+    }
+    // The N4 texture and trackside object kinds open their files.
+    const auto n4 = Samples::Get().Factory("n4");
+    for (const auto& [name, extension, message] :
+         {std::tuple{"check-texture", "3do", "Couldn't open N4/nothere.mip\nFile not found\n"},
+          std::tuple{"check-trackside", "ptf", "Couldn't open N4/nothere.3do\nFile not found\n"}})
+    {
+        std::string text = "passed";
+        try
+        {
+            CountedPointer<TdoFile> file;
+            if (std::string(extension) == "ptf")
+                n4->GetFacet<MakePtf>()->Make(file, name, extension, false);
+            else
+                n4->GetFacet<MakeTdo>()->Make(file, name, extension, false);
+            ThreeDObjectCheckVisitor visitor(n4);
+            Samples::Root(file)->Accept(visitor);
+        }
+        catch (const Velmo::Util::Exception& e)
+        {
+            text = e.GetText();
+        }
+        const std::string n4Folder = Samples::Get().Path("n4");
+        for (std::size_t at; (at = text.find(n4Folder)) != std::string::npos;)
+            text.replace(at, n4Folder.size(), "N4");
         EXPECT_EQ(text, message) << name;
     }
 }

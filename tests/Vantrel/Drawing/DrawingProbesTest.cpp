@@ -56,8 +56,8 @@ CountedPointer<TdoFile> LoadSample(const std::string& relative)
     return LoadObject(Samples::Get().Factory(folder), name, extension);
 }
 
-// The view of the probe line's options: from +z (the default), or one of the four sides of a
-// wall, the view's y being the world's z.
+// The view of the probe line's options: from +z (the default), from -z ("below"), or one of
+// the four sides of a wall, the view's y being the world's z.
 void SetProbeView(const std::string& options)
 {
     SetView();
@@ -67,6 +67,7 @@ void SetProbeView(const std::string& options)
         {"outer", {-1, 0, 0, 0, 0, 1, 0, 1, 0}},
         {"start", {0, -1, 0, 0, 0, 1, -1, 0, 0}},
         {"end", {0, 1, 0, 0, 0, 1, 1, 0, 0}},
+        {"below", {-1, 0, 0, 0, 1, 0, 0, 0, -1}},
     };
     auto side = sides.find(options);
     if (side == sides.end())

@@ -869,32 +869,38 @@ def probe_handle():
     return b.build(), model, [centroid(handled)], ""
 
 
-def probe_plane_orders():
-    """The culling plane orders over the plane z = 0 seen from +z (the eye on the positive
-    side): each child a square in a place of its own, so that a child drawn on the wrong side
-    shows. 2 cull front/back (7): front drawn, back not; 3 cull front (9): far, front, near
-    drawn; 4 cull front/back (8): far, front, near drawn, back not; cull front (6): drawn."""
+def probe_plane_orders(below=False):
+    """The culling plane orders over the plane z = 0, each child a square in a place of its
+    own, so that a child drawn on the wrong side shows. Seen from +z (the eye on the positive
+    side): 2 cull front/back (7): front drawn, back not; 3 cull front (9): far, front, near
+    drawn; 4 cull front/back (8): far, front, near, not back; cull front (6): drawn. Seen from
+    -z (below: the view's x is the world's -x): 7 back only; 9 far and near; 8 far, back and
+    near; 6 nothing."""
     b = Builder()
     model = ProbeModel()
     plane = b.plane(0.0, 0.0, 1.0, 0.0)
     kids = []
     decoys = []
-    rows = {7: (["front", "back"], {"front"}), 9: (["far", "front", "near"], {"far", "front", "near"}),
-            8: (["near", "front", "back", "far"], {"far", "front", "near"}), 6: (["front"], {"front"})}
+    rows = {7: (["front", "back"], {"front"}, {"back"}),
+            9: (["far", "front", "near"], {"far", "front", "near"}, {"far", "near"}),
+            8: (["near", "front", "back", "far"], {"far", "front", "near"}, {"far", "back", "near"}),
+            6: (["front"], {"front"}, set())}
     y = 7.0
-    for t, (record, drawn) in rows.items():
+    for t, (record, above, under) in rows.items():
+        drawn = under if below else above
         for k, label in enumerate(sorted(record)):
             sq = probe_square(0.9, -7.0 + 4.0 * k, y)
             b.add("o%d%s" % (t, label), gpl_square(b, sq, PROBE_RED if label == "back" else PROBE_BLUE))
+            seen = [(-x, yy, z) for x, yy, z in sq] if below else sq
             if label in drawn:
-                model.fill(sq, PROBE_BLUE)
-            decoys.append(centroid(sq))
+                model.fill(seen, PROBE_RED if label == "back" else PROBE_BLUE)
+            decoys.append(centroid(seen))
         b.add("o%d" % t, gpl3do.plane_order(t, plane, ["o%d%s" % (t, label) for label in record]))
         kids.append("o%d" % t)
         y -= 4.0
     b.root = "top"
     b.add("top", object_list(kids))
-    return b.build(), model, decoys, ""
+    return b.build(), model, decoys, "below" if below else ""
 
 
 def probe_n4_moves():
@@ -930,6 +936,7 @@ def probe_samples():
                ("n4/probe-transforms.3do", probe_n4_transforms()), ("n4/probe-tso.ptf", probe_n4_tso()),
                ("gpl/probe-textures.3do", probe_textures(False)), ("gpl/probe-textures.3do", probe_textures(True)),
                ("gpl/probe-handle.3do", probe_handle()), ("gpl/probe-planes.3do", probe_plane_orders()),
+               ("gpl/probe-planes.3do", probe_plane_orders(True)),
                ("n4/probe-moves.3do", probe_n4_moves())]
     for code in (0, 1, 2, 3, 18, 19):
         samples.append(("n4/probe-blend%d.3do" % code, probe_n4_blend(code)))
@@ -1022,14 +1029,33 @@ def check_samples():
         b.add("bad", vertex_fixer([0, CHECK_BAD]))
         return ["shadow", "cockpit", "bad"]
 
+    def plane_orders(t):
+        def make(b):
+            b.add("bad", gpl3do.plane_order(t, CHECK_BAD, ["ok"] * gpl3do.PLANE_ORDER_WORDS[t]))
+            return ["bad"]
+        return make
+
     makers = {"polygon-vertex": polygon_vertex, "polygon-normal": polygon_normal, "line-vertex": line_vertex,
               "distance-vertex": distance_vertex, "plane-order": plane_order, "plane-cull": plane_cull,
               "sprite-vertex": sprite_vertex, "missing-texture": missing_texture,
               "missing-textures": missing_textures, "missing-class-texture": missing_class_texture,
               "car-fixer": car_fixer}
+    for t in (7, 8, 9, 10):
+        makers["plane-order%d" % t] = plane_orders(t)
     files = {"check-%s.3do" % name: check_file(make) for name, make in makers.items()}
     files["check-locator-plane.3do"] = check_locator()
     return files
+
+
+def n4_check_samples():
+    """name -> bytes of the n4 folder's check samples: a shape whose texture file is not there,
+    and a track whose trackside object is not there."""
+    texture = Node("Texture", version=2, name="nothere.mip", shared=0)
+    app = Node("Appearance", name="", colour=[1.0, 1.0, 1.0], function=1, links=[texture] + [None] * 6)
+    shape = n4_shape(probe_square(1.0, 0.0, 0.0), PROBE_GREEN, app, uv=[(0.0, 0.0), (1.0, 0.0), (1.0, 1.0), (0.0, 1.0)])
+    tso = Node("TsoReference", version=6, p=[0.0] * 6, object=Node("TracksideObject", version=3, name="nothere", text=""))
+    return {"check-texture.3do": archive_bytes(Node("Group", name="check", children=[shape])),
+            "check-trackside.ptf": archive_bytes(Node("Track", version=8, segments=[], objects=[tso]))}
 
 
 def check_locator():
@@ -1120,6 +1146,8 @@ def samples(out, width, height):
         lines.append("pixel %s %s %d %d" % (name, kind, x, y))
     for name, data in check_samples().items():
         write(os.path.join(gpl, name), data)
+    for name, data in n4_check_samples().items():
+        write(os.path.join(n4, name), data)
     probe_files, probe_lines = probe_samples()
     for relative, data in probe_files.items():
         write(os.path.join(out, relative), data)
