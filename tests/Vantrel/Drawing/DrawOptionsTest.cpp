@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <GL/gl.h>
-
-#include "GLContext.h"
 #include "Vantrel/Drawing/DrawOptions.h"
 
 TEST(DrawOptions, ClassesBeyondTheSetsReadTheDefaultWithoutGrowing)
@@ -26,23 +23,6 @@ TEST(DrawOptions, ClassesBeyondTheSetsReadTheDefaultWithoutGrowing)
     options.SetTexture(3, true);
     EXPECT_TRUE(options.GetTexture(3));
     EXPECT_FALSE(options.GetTexture(4));
-}
-
-TEST(GLContext, ClearsAndReadsBackWithDepthAndStencil)
-{
-    GLContext context(32, 16);
-    VELMO_REQUIRE_GL(context);
-    GLint depth = 0, stencil = 0;
-    glGetIntegerv(GL_DEPTH_BITS, &depth);
-    glGetIntegerv(GL_STENCIL_BITS, &stencil);
-    EXPECT_GE(depth, 24);
-    EXPECT_GE(stencil, 8);
-    glClearColor(1.0f, 0.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
-    auto pixel = context.Pixel(31, 15);
-    EXPECT_EQ(pixel[0], 255);
-    EXPECT_EQ(pixel[1], 0);
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 #include "Vantrel/Drawing/DrawingReport.h"

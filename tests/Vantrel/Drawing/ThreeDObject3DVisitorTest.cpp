@@ -4,6 +4,8 @@
 
 #include <GL/gl.h>
 
+#include <vector>
+
 #include "DrawingTestSupport.h"
 #include "Papy/Model/ThreeDObjectObjectLocator.h"
 #include "Papy/Model/ThreeDObjectPolygon.h"
@@ -42,6 +44,46 @@ TEST(ThreeDObject3DVisitor, NothingShownClearsToGrey)
     EXPECT_EQ(Colours(context).size(), 1u);
     for (const Rgb& colour : Colours(context))
         EXPECT_TRUE(Near(colour, Grey));
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+// A frame starts from clean colour, depth and stencil buffers whatever the last one left (a
+// stale stencil would keep a highlight's red area), and ends with the state the next frame and
+// the plan expect: blending and alpha test on, polygons filled, culling off.
+TEST(ThreeDObject3DVisitor, AFrameClearsColourDepthAndStencil)
+{
+    GLContext context(32, 16);
+    VELMO_REQUIRE_GL(context);
+    SetView();
+    glClearColor(1.0f, 0.0f, 0.0f, 1.0f);
+    glClearDepth(0.25);
+    glClearStencil(0xA5);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    glClearDepth(1.0);
+    glClearStencil(0);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    glEnable(GL_CULL_FACE);
+    ThreeDObject3DVisitor visitor(FactoryOf("gpl-polygon"));
+    Draw(DrawOptions(), visitor, nullptr, nullptr);
+    const std::size_t count = std::size_t(context.Width()) * std::size_t(context.Height());
+    std::vector<GLubyte> rgba(count * 4), stencil(count);
+    std::vector<GLfloat> depth(count);
+    glReadPixels(0, 0, context.Width(), context.Height(), GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    glReadPixels(0, 0, context.Width(), context.Height(), GL_DEPTH_COMPONENT, GL_FLOAT, depth.data());
+    glReadPixels(0, 0, context.Width(), context.Height(), GL_STENCIL_INDEX, GL_UNSIGNED_BYTE, stencil.data());
+    for (std::size_t i = 0; i < count; ++i)
+    {
+        ASSERT_TRUE(Near({rgba[4 * i], rgba[4 * i + 1], rgba[4 * i + 2]}, Grey)) << "pixel " << i;
+        ASSERT_EQ(rgba[4 * i + 3], 255) << "pixel " << i;
+        ASSERT_EQ(depth[i], 1.0f) << "pixel " << i;
+        ASSERT_EQ(stencil[i], 0) << "pixel " << i;
+    }
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+    EXPECT_TRUE(glIsEnabled(GL_ALPHA_TEST));
+    EXPECT_FALSE(glIsEnabled(GL_CULL_FACE));
+    GLint modes[2] = {};
+    glGetIntegerv(GL_POLYGON_MODE, modes);
+    EXPECT_EQ(modes[0], GL_FILL);
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 

@@ -400,6 +400,690 @@ def sample_large(count, length):
 
 
 # ---------------------------------------------------------------------------------------------
+# Probe samples: one node kind's drawing each, with the colour expected at a few points of the
+# drawing tests' view (orthographic, x and y from -10 to 10, the eye on the +z side at 50). The
+# points come from a small model of the drawing: each primitive's corners transformed by plain
+# matrix arithmetic and projected on the plane z = 0; a point takes the colour of the last
+# primitive drawn over it (no depth test), else the grey background. Each sample also names
+# points where its node would land were it drawn wrongly (another rotation order, a child that
+# should not be drawn, a missing transform): they must show what the model says is there.
+# ---------------------------------------------------------------------------------------------
+
+PROBE_GREY = (128, 128, 128)
+PROBE_RED = (220, 30, 30)
+PROBE_GREEN = (30, 200, 30)
+PROBE_BLUE = (30, 30, 220)
+PROBE_YELLOW = (230, 230, 40)
+PROBE_CYAN = (30, 200, 200)
+PROBE_MAGENTA = (200, 30, 200)
+PROBE_PIXELS = 64          # the tests' context is PROBE_PIXELS square
+PROBE_EYE = 50.0           # the eye's distance from the plane z = 0
+
+
+def probe_pixel_centre(k):
+    """The world coordinate (x or y) of the centre of pixel column or row k."""
+    return (k + 0.5) * 20.0 / PROBE_PIXELS - 10.0
+
+
+def probe_pixel(v):
+    return int((v + 10.0) / 20.0 * PROBE_PIXELS)
+
+
+def inside_convex(polygon, p, margin=20.0 / PROBE_PIXELS):
+    """Whether the 2D point lies inside the convex polygon, clear of its edges by the margin
+    (a pixel of the probe view by default)."""
+    sign = 0
+    n = len(polygon)
+    for i in range(n):
+        a, b = polygon[i], polygon[(i + 1) % n]
+        ex, ey = b[0] - a[0], b[1] - a[1]
+        length = math.hypot(ex, ey)
+        if length == 0:
+            continue
+        cross = (ex * (p[1] - a[1]) - ey * (p[0] - a[0])) / length
+        if abs(cross) < margin:
+            return None  # too near an edge to say
+        s = 1 if cross > 0 else -1
+        if sign == 0:
+            sign = s
+        elif s != sign:
+            return False
+    return True
+
+
+class ProbeModel:
+    """What a sample draws, in drawing order: filled polygons and lines (projected on z = 0)."""
+
+    def __init__(self, margin=20.0 / PROBE_PIXELS):
+        self.drawn = []  # ("fill", points, colour) or ("line", a, b, colour)
+        self.solids = []  # (3D points, colour) of the fills
+        self.margin = margin
+
+    def fill(self, points, colour):
+        self.drawn.append(("fill", [(p[0], p[1]) for p in points], colour))
+        self.solids.append(([tuple(p) + (0.0,) * (3 - len(p)) for p in points], colour))
+
+    def line(self, a, b, colour):
+        self.drawn.append(("line", (a[0], a[1]), (b[0], b[1]), colour))
+
+    def colour_at(self, x, y):
+        """The colour the model gives the pixel of (x, y); None when it cannot say for sure."""
+        colour = PROBE_GREY
+        px, py = probe_pixel(x), probe_pixel(y)
+        for item in self.drawn:
+            if item[0] == "fill":
+                inside = inside_convex(item[1], (x, y), self.margin)
+                if inside is None:
+                    return None
+                if inside:
+                    colour = item[2]
+            else:
+                (ax, ay), (bx, by), c = item[1], item[2], item[3]
+                # Only lines along a row or a column through pixel centres are modelled.
+                if ay == by and probe_pixel(ay) == py and min(ax, bx) < x < max(ax, bx):
+                    colour = c
+                elif ax == bx and probe_pixel(ax) == px and min(ay, by) < y < max(ay, by):
+                    colour = c
+                elif abs(probe_pixel(ay) - py) <= 1 and ay == by and min(ax, bx) - 1 < x < max(ax, bx) + 1:
+                    return None
+                elif abs(probe_pixel(ax) - px) <= 1 and ax == bx and min(ay, by) - 1 < y < max(ay, by) + 1:
+                    return None
+        return colour
+
+
+def probe_square(half, x, y, z=0.0):
+    return [(x - half, y - half, z), (x + half, y - half, z), (x + half, y + half, z), (x - half, y + half, z)]
+
+
+def centroid(points):
+    return (sum(p[0] for p in points) / len(points), sum(p[1] for p in points) / len(points))
+
+
+def gpl_square(b, points, colour):
+    return polygon(27, True, [b.vertex(*p) for p in points], colour_word=gpl3do.rgb(colour))
+
+
+def probe_rotations():
+    """Squares under GPL transformations that turn about two axes each: the order Z, then Y,
+    then X (of the stored radians) puts each where the model says; the decoys are where the
+    other orders would put them."""
+    b = Builder()
+    model = ProbeModel()
+    decoys = []
+    cases = [((0.0, 0.0, 0.0, math.pi / 2, math.pi, 0.0, 1.0), (5.0, 2.0), PROBE_RED),
+             ((0.0, 0.0, 0.0, math.pi / 2, 0.0, math.pi, 1.0), (-3.0, 6.0), PROBE_GREEN),
+             ((1.0, -1.0, 0.0, 0.0, 0.6, 2.6, 1.0), (2.0, -6.0), PROBE_BLUE)]
+    kids = []
+    for k, (values, (x, y), colour) in enumerate(cases):
+        corners = probe_square(1.4, x, y)
+        b.add("t%d" % k, transformation(19, "p%d" % k, values))
+        b.add("p%d" % k, gpl_square(b, corners, colour))
+        kids.append("t%d" % k)
+        m = gpl_transform(values)
+        model.fill([apply(m, c) for c in corners], colour)
+        tx, ty, tz, rz, ry, rx, _ = [f32(v) for v in values]
+        angles = {"z": rz, "y": ry, "x": rx}
+        for order in ("xyz", "zxy", "yzx", "yxz", "xzy"):
+            w = translate(tx, ty, tz)
+            for axis in order:
+                w = multiply(w, rotate(math.degrees(angles[axis]), axis))
+            decoys.append(centroid([apply(w, c) for c in corners]))
+        decoys.append((x, y))
+    b.root = "top"
+    b.add("top", object_list(kids))
+    return b.build(), model, decoys, ""
+
+
+def probe_splitters():
+    """A row per splitter kind. Longitude, latitude and animation splitters draw their first
+    child only; the distance splitter (eye distance 50 from its vertex at the origin, "less or
+    equal" to 40, 60, 100) its second only; the state splitter, after a setter of variable 3 to
+    1, its first child whose value equals 1; a state splitter over a variable never set its
+    child for 0."""
+    b = Builder()
+    model = ProbeModel()
+    decoys = []
+    rows = []
+    origin = b.vertex(0.0, 0.0, 0.0)
+    y = 7.5
+    for sub, word, operator, thresholds, drawn in ((1, 0, 1, [0, 0, 0], [0]), (2, 0, 1, [0, 0, 0], [0]),
+                                                  (3, 0, 1, [0, 0, 0], [0]), (0, origin, 1, [40.0, 60.0, 100.0], [1]),
+                                                  (4, 3, 3, [0, 1, 1], [1]), (4, 9, 3, [5, 0, 0], [1])):
+        entries = []
+        for k, threshold in enumerate(thresholds):
+            corners = probe_square(1.0, -6.0 + 5.0 * k, y)
+            colour = (PROBE_RED, PROBE_GREEN, PROBE_BLUE)[k]
+            label = "s%d_%d" % (len(rows), k)
+            b.add(label, gpl_square(b, corners, colour))
+            entries.append((threshold, label))
+            if k in drawn:
+                model.fill(corners, colour)
+            decoys.append(centroid(corners))
+        b.add("split%d" % len(rows), gpl3do.splitter(sub, word, operator, entries))
+        rows.append("split%d" % len(rows))
+        y -= 3.0
+    b.root = "top"
+    b.add("set", gpl3do.state_value_setter(3, 1))
+    b.add("top", object_list(["set"] + rows))
+    return b.build(), model, decoys, ""
+
+
+def probe_display_class(hidden):
+    """A square under a display class (material 5.4) whose word 3 names the object class (15),
+    beside a plain one: drawn unless that class is switched off."""
+    b = Builder()
+    model = ProbeModel()
+    classed = probe_square(2.0, -4.0, 0.0)
+    plain = probe_square(2.0, 4.0, 0.0)
+    b.add("cls", gpl3do.material(4, "sq", [3]))
+    b.add("sq", gpl_square(b, classed, PROBE_BLUE))
+    b.add("plain", gpl_square(b, plain, PROBE_GREEN))
+    b.root = "top"
+    b.add("top", object_list(["cls", "plain"]))
+    if not hidden:
+        model.fill(classed, PROBE_BLUE)
+    model.fill(plain, PROBE_GREEN)
+    return b.build(), model, [centroid(classed), centroid(plain)], "hide=15" if hidden else ""
+
+
+def probe_lines_and_box():
+    """A line along a pixel row and one along a pixel column in their colours; a bounding box
+    (drawn black with bounding boxes on) whose top loop lies over x -6..-2, y 3..6 and whose
+    bottom loop is the same moved down by 8, so that its four joining edges run along columns;
+    the box's child, a square, drawn as well."""
+    b = Builder()
+    model = ProbeModel()
+    row_y = probe_pixel_centre(20)
+    column_x = probe_pixel_centre(50)
+    a, c = (1.0, row_y, 0.0), (8.0, row_y, 0.0)
+    d, e = (column_x, -9.0, 0.0), (column_x, -4.0, 0.0)
+    b.add("l1", gpl3do.line(gpl3do.rgb(PROBE_RED), b.vertex(*a), b.vertex(*c)))
+    b.add("l2", gpl3do.line(gpl3do.rgb(PROBE_BLUE), b.vertex(*d), b.vertex(*e)))
+    model.line(a, c, PROBE_RED)
+    model.line(d, e, PROBE_BLUE)
+    left, right = probe_pixel_centre(12), probe_pixel_centre(25)
+    bottom, top = probe_pixel_centre(41), probe_pixel_centre(51)
+    loop = [(left, bottom, 1.0), (right, bottom, 1.0), (right, top, 1.0), (left, top, 1.0)]
+    lower = [(x, y - 8 * 20.0 / PROBE_PIXELS * 3.2, -1.0) for x, y, _ in loop]
+    corners = loop + lower
+    inside = probe_square(1.0, 5.0, 5.0)
+    b.add("box", gpl3do.bounding_box([b.vertex(*p) for p in corners], "boxed"))
+    b.add("boxed", gpl_square(b, inside, PROBE_GREEN))
+    model.fill(inside, PROBE_GREEN)
+    black = (0, 0, 0)
+    for ring in (loop, lower):
+        for i in range(4):
+            model.line(ring[i], ring[(i + 1) % 4], black)
+    for i in range(4):
+        model.line(corners[i], corners[i + 4], black)
+    b.root = "top"
+    b.add("top", object_list(["l1", "l2", "box"]))
+    points = [((a[0] + c[0]) / 2, row_y), (column_x, (d[1] + e[1]) / 2), ((left + right) / 2, bottom),
+              ((left + right) / 2, top), (left, (bottom + lower[0][1]) / 2), (right, (bottom + lower[1][1]) / 2),
+              ((left + right) / 2, lower[0][1]), (5.0, 5.0)]
+    return b.build(), model, points, "boxes"
+
+
+def probe_car():
+    """A car object (a file with a vertex fixer): its shadow and cockpit are not drawn, the car
+    is."""
+    b = Builder()
+    model = ProbeModel()
+    shadow, cockpit, car = probe_square(2.0, -6.0, 0.0), probe_square(2.0, 0.0, 0.0), probe_square(2.0, 6.0, 0.0)
+    b.add("shadow", gpl_square(b, shadow, PROBE_RED))
+    b.add("cockpit", gpl_square(b, cockpit, PROBE_BLUE))
+    b.add("car", object_list(["fix", "body"]))
+    b.add("fix", vertex_fixer([b.vertex(0.0, 9.0, 0.0)]))
+    b.add("body", gpl_square(b, car, PROBE_GREEN))
+    model.fill(car, PROBE_GREEN)
+    b.root = "top"
+    b.add("top", object_list(["shadow", "cockpit", "car"]))
+    return b.build(), model, [centroid(shadow), centroid(cockpit), centroid(car)], ""
+
+
+def probe_external(hidden):
+    """An external object (probe-target: a yellow square at (4, -4)) beside a square of the
+    file's own; not drawn with the object class (15) off."""
+    b = Builder()
+    model = ProbeModel()
+    own = probe_square(2.0, -4.0, 4.0)
+    b.add("own", gpl_square(b, own, PROBE_GREEN))
+    b.add("ext", ext_object(b.string("probe-target")))
+    model.fill(own, PROBE_GREEN)
+    if not hidden:
+        model.fill(PROBE_TARGET, PROBE_YELLOW)
+    b.root = "top"
+    b.add("top", object_list(["own", "ext"]))
+    return b.build(), model, [centroid(own), centroid(PROBE_TARGET)], "hide=15" if hidden else ""
+
+
+PROBE_TARGET = probe_square(2.0, 4.0, -4.0)
+
+
+def probe_target():
+    b = Builder()
+    b.add("sq", gpl_square(b, PROBE_TARGET, PROBE_YELLOW))
+    b.root = "top"
+    b.add("top", object_list(["sq"]))
+    return b.build()
+
+
+# N4 probe samples: shapes of two triangles over squares, in their appearance's colour.
+
+def n4_shape(points, colour, app=None, uv=None):
+    vertices = Node("PlainVertexList", vertices=points, **({"uv1": uv} if uv else {}))
+    geometry = Node("Geometry", first=vertices, second=Node("TriList", indices=[0, 1, 2, 0, 2, 3]))
+    app = app or Node("Appearance", name="", colour=[c / 255.0 for c in colour], function=0, links=[None] * 7)
+    return Node("Shape", name="", first=app, second=geometry)
+
+
+def n4_matrix(translation, rotation_degrees):
+    """translate, then rotate about Z, Y and X (degrees)."""
+    m = translate(*translation)
+    rx, ry, rz = rotation_degrees
+    for angle, axis in ((rz, "z"), (ry, "y"), (rx, "x")):
+        m = multiply(m, rotate(angle, axis))
+    return m
+
+
+def probe_n4_transforms():
+    """A billboard moved up by 9 and a state switch (only its first child drawn)."""
+    model = ProbeModel()
+    decoys = []
+    kids = []
+    sq3 = probe_square(1.2, -6.0, -6.0)
+    kids.append(Node("Billboard", translation=[0.0, 9.0, 0.0], child=n4_shape(sq3, PROBE_GREEN)))
+    model.fill([(x, y + 9.0, z) for x, y, z in sq3], PROBE_GREEN)
+    decoys.append(centroid(sq3))
+    first, second = probe_square(1.2, -2.0, -4.0), probe_square(1.2, 2.0, -4.0)
+    kids.append(Node("StateSwitch", name="", variable="v", flags=[0, 0],
+                     children=[n4_shape(first, PROBE_BLUE), n4_shape(second, PROBE_MAGENTA)]))
+    model.fill(first, PROBE_BLUE)
+    decoys += [centroid(first), centroid(second)]
+    return archive_bytes(Node("Group", name="probe", children=kids)), model, decoys, ""
+
+
+TSO_RED = probe_square(1.2, 4.0, 1.0)
+TSO_CYAN = probe_square(1.2, 3.0, -7.0)
+
+
+def probe_n4_tso():
+    """A track whose trackside objects (3D objects by name, each a square of its own) stand
+    under TSO references: one turned a quarter turn about Z (stored in radians) and moved, one
+    turned half a turn about X and Y together."""
+    model = ProbeModel()
+    decoys = []
+    refs = []
+    for name, sq, colour, p in (("probe-tso-red", TSO_RED, PROBE_RED, [1.0, -1.0, 0.0, 0.0, 0.0, math.pi / 2]),
+                                ("probe-tso-cyan", TSO_CYAN, PROBE_CYAN, [0.0, 0.0, 0.0, math.pi, math.pi, 0.0])):
+        refs.append(Node("TsoReference", version=6, p=p,
+                         object=Node("TracksideObject", version=3, name=name, text="")))
+        m = n4_matrix(p[:3], [math.degrees(v) for v in p[3:]])
+        model.fill([apply(m, c) for c in sq], colour)
+        decoys += [centroid(sq), centroid([apply(translate(*p[:3]), c) for c in sq])]
+    return archive_bytes(Node("Track", version=8, segments=[], objects=refs)), model, decoys, ""
+
+
+def probe_tso_object(sq, colour):
+    return archive_bytes(Node("Group", name="tso", children=[n4_shape(sq, colour)]))
+
+
+PROBE_TEXEL = (255, 0, 0)
+PROBE_TINT = (128, 128, 255)
+
+
+def probe_n4_blend(code):
+    """A textured shape (a red texture) whose appearance has the tint PROBE_TINT and the blend
+    code as the file stores it: 1 modulate (texel x tint), 2 decal and 3 replace (the texel), 0
+    blend (tint x (1 - texel), the environment colour being black); 18 and 19 have no mode of
+    their own and are drawn modulated."""
+    texture = Node("Texture", version=2, name="probe-red.mip", shared=0)
+    app = Node("Appearance", name="", colour=[c / 255.0 for c in PROBE_TINT], function=code,
+               links=[texture] + [None] * 6)
+    sq = probe_square(4.0, 0.0, 0.0)
+    model = ProbeModel()
+    t = [c / 255.0 for c in PROBE_TEXEL]
+    f = [c / 255.0 for c in PROBE_TINT]
+    if code in (2, 3):
+        colour = PROBE_TEXEL
+    elif code == 0:
+        colour = tuple(int(fi * (1 - ti) * 255 + 0.5) for fi, ti in zip(f, t))
+    else:
+        colour = tuple(int(fi * ti * 255 + 0.5) for fi, ti in zip(f, t))
+    model.fill(sq, colour)
+    shape = n4_shape(sq, PROBE_TINT, app, uv=[(0.0, 0.0), (1.0, 0.0), (1.0, 1.0), (0.0, 1.0)])
+    return archive_bytes(Node("Group", name="blend", children=[shape])), model, [(0.0, 0.0), (6.0, 6.0)], ""
+
+
+def probe_walls(face):
+    """A straight segment from (-8, 0) to (8, 0) with one wall (latitude 2, half width 1,
+    height 3) whose only drawn face is `face`; the floor sections leave no band. Seen from +z:
+    face 1 (the top) covers latitudes 1..3; faces 0 and 2 (the sides) stand on edge, as do the
+    caps 3 and 4; so the sides and caps are probed from a view along -y (see the probe line's
+    view word), where face 0 (inner) and 2 (outer) cover x -8..8, z 0..3, and caps stand on
+    edge; and from a view along x, where the caps cover y 1..3, z 0..3."""
+    colours = [PROBE_RED, PROBE_GREEN, PROBE_BLUE, PROBE_YELLOW, PROBE_CYAN]
+    entries = [None] * 5
+    entries[face] = dict(appearance=Node("Appearance", name="", colour=[c / 255.0 for c in colours[face]],
+                                         function=0, links=[None] * 7))
+    wall = Node("WSection", version=6, w=[2.0, 2.0, 3.0, 3.0, 1.0, 1.0, 1.0, 1.0], wall=WOOD_WALL,
+                subsections=[entries])
+    seg = Node("TrackSegment", version=2, x=[xsection()], f=[fsection(-1.0, -1.0, ASPHALT)], w=[wall],
+               geometry=[-8.0, 0.0, 8.0, 0.0, 0.0, 0.0])
+    model = ProbeModel()
+    colour = colours[face]
+    if face == 1:
+        view = ""
+        model.fill([(-8.0, 1.0, 3.0), (8.0, 1.0, 3.0), (8.0, 3.0, 3.0), (-8.0, 3.0, 3.0)], colour)
+        points = [(0.0, 2.0), (0.0, 5.0), (0.0, -2.0)]
+    elif face in (0, 2):
+        # Looking along +y from the inner side (face 0 faces the eye), or along -y from the
+        # outer side: the view's x and y are the world's x (mirrored from the outer side) and z.
+        view = "inner" if face == 0 else "outer"
+        model.fill([(-8.0, 0.0), (8.0, 0.0), (8.0, 3.0), (-8.0, 3.0)], colour)
+        points = [(0.0, 1.5), (5.0, 2.5), (0.0, 5.0), (0.0, -2.0)]
+    else:
+        # Looking along +x from the start (face 3) or along -x from the end (face 4): the
+        # view's x is the world's y (mirrored from the start), its y the world's z.
+        view = "start" if face == 3 else "end"
+        ys = (-3.0, -1.0) if face == 3 else (1.0, 3.0)
+        model.fill([(ys[0], 0.0), (ys[1], 0.0), (ys[1], 3.0), (ys[0], 3.0)], colour)
+        points = [(sum(ys) / 2, 1.5), (sum(ys) / 2, 5.0), (-sum(ys) / 2, 1.5)]
+    return archive_bytes(track([seg])), model, points, view
+
+
+def pane_pixels(model, width, height):
+    """The probe sample's fills as the 3D-object pane frames them in a width x height pane, and
+    the pixels to probe ("x y r g b", x from the left, y from the bottom row): the camera on the
+    axis of least extent (Z here) on its positive side, at distance max(Y extent, X extent /
+    aspect) / 1.8 beyond the bounds, looking at their centre, a 90-degree field of view."""
+    points = [p for solid, _ in model.solids for p in solid]
+    lo = [min(p[i] for p in points) for i in range(3)]
+    hi = [max(p[i] for p in points) for i in range(3)]
+    extents = [hi[i] - lo[i] for i in range(3)]
+    assert extents[2] <= extents[0] and extents[2] <= extents[1], "the pane would look along another axis"
+    aspect = width / height
+    cx, cy = (lo[0] + hi[0]) / 2, (lo[1] + hi[1]) / 2
+    d = max(extents[1], extents[0] / aspect) / 1.8
+    eye = hi[2] + d
+
+    def window(p):
+        depth = eye - p[2]
+        return ((p[0] - cx) / depth / aspect + 1) * width / 2, ((p[1] - cy) / depth + 1) * height / 2
+
+    framed = ProbeModel(margin=1.5)
+    for solid, colour in model.solids:
+        framed.fill([window(p) for p in solid], colour)
+    out = []
+    for solid, colour in model.solids:
+        x, y = centroid([window(p) for p in solid])
+        for px, py in ((x, y), (x + 2, y), (x, y - 2)):
+            c = framed.colour_at(int(px) + 0.5, int(py) + 0.5)
+            if c is not None:
+                out.append((int(px), int(py)) + c)
+    for px, py in ((1, 1), (width - 2, height - 2), (width // 2, height - 2)):
+        c = framed.colour_at(px + 0.5, py + 0.5)
+        if c is not None:
+            out.append((px, py) + c)
+    return out
+
+
+PROBE_TEXTURE = (20, 40, 240)  # the one texel colour of gpl/probe-blue.mip
+
+
+def textured_probe_square(b, points, colour):
+    """A textured polygon (type 31) of its own colour, texture vertices over the whole texture."""
+    return polygon(31, True, [b.vertex(*p) for p in points], colour_word=gpl3do.rgb(colour),
+                   uvs=[(0.0, 0.0), (1.0, 0.0), (1.0, 1.0), (0.0, 1.0)])
+
+
+def probe_textures(hidden):
+    """Textured squares under a texture (5.1), a class texture (5.5) and a class texture
+    material (5.13) of the object class (word 3), each followed by a textured square outside
+    any texture, which is drawn in its own colour (the texture was popped). With the object
+    class's textures off the class textures draw their squares in their own colour."""
+    b = Builder()
+    model = ProbeModel()
+    name = b.string("probe-blue")
+    kids = []
+    for k, (sub, words) in enumerate(((1, [name]), (5, [name, 3]), (13, [name, 3, 0, 0]))):
+        inside, after = probe_square(1.5, -6.0 + 6.0 * k, 4.0), probe_square(1.5, -6.0 + 6.0 * k, -4.0)
+        b.add("m%d" % k, gpl3do.material(sub, "in%d" % k, words))
+        b.add("in%d" % k, textured_probe_square(b, inside, PROBE_RED))
+        b.add("after%d" % k, textured_probe_square(b, after, PROBE_GREEN))
+        kids += ["m%d" % k, "after%d" % k]
+        model.fill(inside, PROBE_RED if hidden and sub != 1 else PROBE_TEXTURE)
+        model.fill(after, PROBE_GREEN)
+    b.root = "top"
+    b.add("top", object_list(kids))
+    return b.build(), model, [], "notexture=15" if hidden else ""
+
+
+def probe_handle():
+    """A square reached from the root and another reached only from a handle: handles are not
+    drawn."""
+    b = Builder()
+    model = ProbeModel()
+    shown, handled = probe_square(2.0, -4.0, 0.0), probe_square(2.0, 4.0, 0.0)
+    b.add("shown", gpl_square(b, shown, PROBE_GREEN))
+    b.add("handled", gpl_square(b, handled, PROBE_RED))
+    b.root = "top"
+    b.add("top", object_list(["shown"]))
+    b.handles.append(("extra", "handled"))
+    model.fill(shown, PROBE_GREEN)
+    return b.build(), model, [centroid(handled)], ""
+
+
+def probe_plane_orders(below=False):
+    """The culling plane orders over the plane z = 0, each child a square in a place of its
+    own, so that a child drawn on the wrong side shows. Seen from +z (the eye on the positive
+    side): 2 cull front/back (7): front drawn, back not; 3 cull front (9): far, front, near
+    drawn; 4 cull front/back (8): far, front, near, not back; cull front (6): drawn. Seen from
+    -z (below: the view's x is the world's -x): 7 back only; 9 far and near; 8 far, back and
+    near; 6 nothing."""
+    b = Builder()
+    model = ProbeModel()
+    plane = b.plane(0.0, 0.0, 1.0, 0.0)
+    kids = []
+    decoys = []
+    rows = {7: (["front", "back"], {"front"}, {"back"}),
+            9: (["far", "front", "near"], {"far", "front", "near"}, {"far", "near"}),
+            8: (["near", "front", "back", "far"], {"far", "front", "near"}, {"far", "back", "near"}),
+            6: (["front"], {"front"}, set())}
+    y = 7.0
+    for t, (record, above, under) in rows.items():
+        drawn = under if below else above
+        for k, label in enumerate(sorted(record)):
+            sq = probe_square(0.9, -7.0 + 4.0 * k, y)
+            b.add("o%d%s" % (t, label), gpl_square(b, sq, PROBE_RED if label == "back" else PROBE_BLUE))
+            seen = [(-x, yy, z) for x, yy, z in sq] if below else sq
+            if label in drawn:
+                model.fill(seen, PROBE_RED if label == "back" else PROBE_BLUE)
+            decoys.append(centroid(seen))
+        b.add("o%d" % t, gpl3do.plane_order(t, plane, ["o%d%s" % (t, label) for label in record]))
+        kids.append("o%d" % t)
+        y -= 4.0
+    b.root = "top"
+    b.add("top", object_list(kids))
+    return b.build(), model, decoys, "below" if below else ""
+
+
+def probe_n4_moves():
+    """An N4 transform and an animated transform, each moving a square, each followed by a
+    square of its own that no move applies to."""
+    model = ProbeModel()
+    kids = []
+    decoys = []
+    for k, kind in enumerate(("Transform", "AnimatedTransform")):
+        sq, after = probe_square(1.2, -6.0 + 8.0 * k, 0.0), probe_square(1.2, -6.0 + 8.0 * k, -6.0)
+        fields = {"translation": [0.0, 5.0, 0.0]} if kind == "Transform" else {"d": [0.0, 5.0, 0.0, 0.0, 0.0, 0.0]}
+        kids.append(Node(kind, name="", child=n4_shape(sq, PROBE_RED), **fields))
+        kids.append(n4_shape(after, PROBE_GREEN))
+        model.fill([(x, y + 5.0, z) for x, y, z in sq], PROBE_RED)
+        model.fill(after, PROBE_GREEN)
+        decoys.append(centroid(sq))
+    return archive_bytes(Node("Group", name="moves", children=kids)), model, decoys, ""
+
+
+def probe_samples():
+    """relative path -> bytes, and the probe lines ("probe FILE OPTIONS x y r g b")."""
+    files = {"gpl/probe-target.3do": probe_target(),
+             "gpl/probe-blue.mip": bitmap.mip(7, 1, 1, [bitmap.rgba_level([[PROBE_TEXTURE + (255,)] * 2] * 2)]),
+             "n4/probe-tso-red.3do": probe_tso_object(TSO_RED, PROBE_RED),
+             "n4/probe-tso-cyan.3do": probe_tso_object(TSO_CYAN, PROBE_CYAN),
+             "n4/probe-red.mip": bitmap.n4_mip(4, 7, 1, 1, [bitmap.rgba_level([[PROBE_TEXEL + (255,)] * 2] * 2)])}
+    lines = []
+    samples = [("gpl/probe-rotations.3do", probe_rotations()), ("gpl/probe-splitters.3do", probe_splitters()),
+               ("gpl/probe-class.3do", probe_display_class(False)),
+               ("gpl/probe-class.3do", probe_display_class(True)),
+               ("gpl/probe-lines.3do", probe_lines_and_box()), ("gpl/probe-car.3do", probe_car()),
+               ("gpl/probe-external.3do", probe_external(False)), ("gpl/probe-external.3do", probe_external(True)),
+               ("n4/probe-transforms.3do", probe_n4_transforms()), ("n4/probe-tso.ptf", probe_n4_tso()),
+               ("gpl/probe-textures.3do", probe_textures(False)), ("gpl/probe-textures.3do", probe_textures(True)),
+               ("gpl/probe-handle.3do", probe_handle()), ("gpl/probe-planes.3do", probe_plane_orders()),
+               ("gpl/probe-planes.3do", probe_plane_orders(True)),
+               ("n4/probe-moves.3do", probe_n4_moves())]
+    for code in (0, 1, 2, 3, 18, 19):
+        samples.append(("n4/probe-blend%d.3do" % code, probe_n4_blend(code)))
+    for face in range(5):
+        samples.append(("n4/probe-wall%d.ptf" % face, probe_walls(face)))
+    for path, (data, model, points, options) in samples:
+        files[path] = data
+        for x, y in points:
+            colour = model.colour_at(x, y)
+            if colour is not None:  # a point on an edge says nothing
+                lines.append("probe %s %s %r %r %d %d %d" % ((path, options or "-", x, y) + colour))
+        # Every drawn primitive is probed at its centre as well.
+        for item in model.drawn:
+            if item[0] == "fill":
+                x, y = centroid(item[1])
+                colour = model.colour_at(x, y)
+                if colour is not None:
+                    lines.append("probe %s %s %r %r %d %d %d" % ((path, options or "-", x, y) + colour))
+    return files, lines
+
+
+# ---------------------------------------------------------------------------------------------
+# Check samples: files that load but hold one bad reference that only a read of one node kind
+# meets (a vertex, normal or plane number past its table, a texture file that is not there);
+# the check walk must report each.
+# ---------------------------------------------------------------------------------------------
+
+CHECK_BAD = 99  # past every table of these files
+
+
+def check_file(make):
+    """A GPL object of four vertices, a normal and a plane whose top list holds what make adds."""
+    b = Builder()
+    for p in ((0.0, 0.0, 0.0), (1.0, 0.0, 0.0), (1.0, 1.0, 0.0), (0.0, 1.0, 0.0)):
+        b.vertex(*p)
+    b.normal(0.0, 0.0, 1.0)
+    b.plane(0.0, 0.0, 1.0, 0.0)
+    b.root = "top"
+    b.add("top", object_list(make(b)))
+    b.add("ok", polygon(27, True, [0, 1, 2]))
+    return b.build()
+
+
+def check_samples():
+    """name -> bytes of the gpl folder's check samples."""
+    def polygon_vertex(b):
+        b.add("bad", polygon(27, True, [0, 1, CHECK_BAD]))
+        return ["bad"]
+
+    def polygon_normal(b):
+        b.add("bad", polygon(29, True, [0, 1, 2], normals=[0, 0, CHECK_BAD]))
+        return ["bad"]
+
+    def line_vertex(b):
+        b.add("bad", gpl3do.line(b"\x10\x20\x30\xff", 0, CHECK_BAD))
+        return ["bad"]
+
+    def distance_vertex(b):
+        b.add("bad", gpl3do.splitter(0, CHECK_BAD, 1, [(10.0, "ok")]))
+        return ["bad"]
+
+    def plane_order(b):
+        b.add("bad", gpl3do.plane_order(11, CHECK_BAD, ["ok", "ok"]))
+        return ["bad"]
+
+    def plane_cull(b):
+        b.add("bad", gpl3do.plane_order(6, CHECK_BAD, ["ok"]))
+        return ["bad"]
+
+
+    def sprite_vertex(b):
+        b.add("bad", gpl3do.scaled_bitmap(False, CHECK_BAD, b.string("flag")))
+        return ["bad"]
+
+    def missing_texture(b):
+        b.add("bad", gpl3do.material(1, "ok", [b.string("nothere")]))
+        return ["bad"]
+
+    def missing_textures(b):
+        b.add("bad", gpl3do.material(17, "ok", [b.string("tex0"), b.string("nothere")]))
+        return ["bad"]
+
+    def missing_class_texture(b):
+        b.add("bad", gpl3do.material(5, "ok", [b.string("nothere"), 15]))
+        return ["bad"]
+
+    def car_fixer(b):
+        b.add("shadow", object_list([]))
+        b.add("cockpit", object_list([]))
+        b.add("bad", vertex_fixer([0, CHECK_BAD]))
+        return ["shadow", "cockpit", "bad"]
+
+    def plane_orders(t):
+        def make(b):
+            b.add("bad", gpl3do.plane_order(t, CHECK_BAD, ["ok"] * gpl3do.PLANE_ORDER_WORDS[t]))
+            return ["bad"]
+        return make
+
+    makers = {"polygon-vertex": polygon_vertex, "polygon-normal": polygon_normal, "line-vertex": line_vertex,
+              "distance-vertex": distance_vertex, "plane-order": plane_order, "plane-cull": plane_cull,
+              "sprite-vertex": sprite_vertex, "missing-texture": missing_texture,
+              "missing-textures": missing_textures, "missing-class-texture": missing_class_texture,
+              "car-fixer": car_fixer}
+    for t in (7, 8, 9, 10):
+        makers["plane-order%d" % t] = plane_orders(t)
+    files = {"check-%s.3do" % name: check_file(make) for name, make in makers.items()}
+    files["check-locator-plane.3do"] = check_locator()
+    return files
+
+
+def n4_check_samples():
+    """name -> bytes of the n4 folder's check samples: a shape whose texture file is not there,
+    and a track whose trackside object is not there."""
+    texture = Node("Texture", version=2, name="nothere.mip", shared=0)
+    app = Node("Appearance", name="", colour=[1.0, 1.0, 1.0], function=1, links=[texture] + [None] * 6)
+    shape = n4_shape(probe_square(1.0, 0.0, 0.0), PROBE_GREEN, app, uv=[(0.0, 0.0), (1.0, 0.0), (1.0, 1.0), (0.0, 1.0)])
+    tso = Node("TsoReference", version=6, p=[0.0] * 6, object=Node("TracksideObject", version=3, name="nothere", text=""))
+    return {"check-texture.3do": archive_bytes(Node("Group", name="check", children=[shape])),
+            "check-trackside.ptf": archive_bytes(Node("Track", version=8, segments=[], objects=[tso]))}
+
+
+def check_locator():
+    """A track object (a file with object locators is read as one) whose one locator's last
+    plane is past the plane table."""
+    b = Builder()
+    for p in ((0.0, 0.0, 0.0), (1.0, 0.0, 0.0), (1.0, 1.0, 0.0)):
+        b.vertex(*p)
+    plane = b.plane(0.0, 0.0, 1.0, 0.0)
+    b.root = "troot"
+    b.add("troot", object_list(["tsections", "tdist"]))
+    b.add("tdist", gpl3do.number_list([1, 2, 3, 4]))
+    b.add("ground", polygon(27, True, [0, 1, 2]))
+    b.add("tlink", gpl3do.number_list([0, 1, 0, 1]))
+    b.add("tsplit", object_list(["ground"] * 7 + ["tlink"]))
+    b.add("tindex", gpl3do.number_list([0]))
+    b.add("locator", gpl3do.object_locator([plane, plane, plane, CHECK_BAD], [None] * 4, "ground", []))
+    b.add("tlocs", object_list(["locator", None]))
+    b.add("tsections", object_list(["tindex", "tsplit", "tlocs"]))
+    return b.build()
+
+
+# ---------------------------------------------------------------------------------------------
 
 def write(path, data):
     os.makedirs(os.path.dirname(path), exist_ok=True)
@@ -465,6 +1149,16 @@ def samples(out, width, height):
     lines.append(box.line("plan-segment"))
     for name, kind, x, y in plan_pixels(width, height):
         lines.append("pixel %s %s %d %d" % (name, kind, x, y))
+    for name, data in check_samples().items():
+        write(os.path.join(gpl, name), data)
+    for name, data in n4_check_samples().items():
+        write(os.path.join(n4, name), data)
+    probe_files, probe_lines = probe_samples()
+    for relative, data in probe_files.items():
+        write(os.path.join(out, relative), data)
+    lines += probe_lines
+    for x, y, r, g, b in pane_pixels(probe_rotations()[1], width, height):
+        lines.append("pane gpl/probe-rotations.3do %d %d %d %d %d" % (x, y, r, g, b))
     with open(os.path.join(out, "expected.txt"), "w") as f:
         f.write("\n".join(lines) + "\n")
 

@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cmath>
+#include <functional>
 #include <set>
 
 #include "EditDialogsScript.h"
@@ -22,6 +23,10 @@
 #include "Papy/Model/ThreeDObjectObjectList.h"
 #include "Papy/Model/ThreeDObjectObjectLocator.h"
 #include "Papy/Model/ThreeDObjectPlaneOrder2.h"
+#include "Papy/Model/ThreeDObjectPlaneOrder2CullFrontBack.h"
+#include "Papy/Model/ThreeDObjectPlaneOrder3.h"
+#include "Papy/Model/ThreeDObjectPlaneOrder3CullFront.h"
+#include "Papy/Model/ThreeDObjectPlaneOrder4CullFrontBack.h"
 #include "Papy/Model/ThreeDObjectPolygon.h"
 #include "Papy/Model/ThreeDObjectRoot.h"
 #include "Papy/Model/ThreeDObjectStateSwitch.h"
@@ -680,4 +685,67 @@ TEST(EditVisitor, AFailingSetterLeavesModifiedAsItWas)
     ThreeDObjectEditVisitor visitor(-1, "X Translation", dialogs);
     EXPECT_THROW(transform.Accept(visitor), Velmo::Util::XUsage);
     EXPECT_FALSE(visitor.Modified());
+}
+
+// Each delete label of each plane-order kind clears its own slot and no other; a label of
+// another kind is not editable there.
+TEST(EditVisitor, PlaneOrderDeleteLabelsClearTheirOwnSlot)
+{
+    GplFile f;
+    typedef std::function<NodePointer()> Slot;
+    struct Case
+    {
+        NodePointer order;
+        std::vector<std::pair<std::string, Slot>> slots;
+    };
+    std::vector<NodePointer> objects;
+    for (const char* name : {"a.3do", "b.3do", "c.3do", "d.3do"})
+        objects.push_back(GplFile::P(f.gpl->CreateExtObject(f.gpl->NewId(), name)));
+    const Plane plane(0, 0, 1, 0);
+    const auto make = [&]() -> std::vector<Case> {
+        auto two = f.gpl->CreatePlaneOrder2CullFrontBack(f.gpl->NewId(), plane, objects[0], objects[1]);
+        auto three = f.gpl->CreatePlaneOrder3(f.gpl->NewId(), plane, objects[0], objects[1], objects[2]);
+        auto threeFront = f.gpl->CreatePlaneOrder3CullFront(f.gpl->NewId(), plane, objects[0], objects[1], objects[2]);
+        auto four = f.gpl->CreatePlaneOrder4CullFrontBack(f.gpl->NewId(), plane, objects[0], objects[1], objects[2],
+                                                          objects[3]);
+        return {{GplFile::P(two), {{"Front Child", [two] { return two->GetFrontChild(); }},
+                                   {"Back Child", [two] { return two->GetBackChild(); }}}},
+                {GplFile::P(three), {{"Far Child", [three] { return three->GetFarChild(); }},
+                                     {"Middle Child", [three] { return three->GetMiddleChild(); }},
+                                     {"Near Child", [three] { return three->GetNearChild(); }}}},
+                {GplFile::P(threeFront), {{"Far Child", [threeFront] { return threeFront->GetFarChild(); }},
+                                          {"Front Child", [threeFront] { return threeFront->GetFrontChild(); }},
+                                          {"Near Child", [threeFront] { return threeFront->GetNearChild(); }}}},
+                {GplFile::P(four), {{"Far Child", [four] { return four->GetFarChild(); }},
+                                    {"Back Child", [four] { return four->GetBackChild(); }},
+                                    {"Front Child", [four] { return four->GetFrontChild(); }},
+                                    {"Near Child", [four] { return four->GetNearChild(); }}}}};
+    };
+    const std::size_t kinds = make().size();
+    for (std::size_t k = 0; k < kinds; ++k)
+    {
+        const std::size_t labels = make()[k].slots.size();
+        for (std::size_t deleted = 0; deleted < labels; ++deleted)
+        {
+            Case c = make()[k];
+            SCOPED_TRACE(c.order->GetType() + " " + c.slots[deleted].first);
+            std::vector<int> before;
+            for (const auto& slot : c.slots)
+                before.push_back(slot.second()->GetId());
+            ScriptedDialogs dialogs;
+            EXPECT_TRUE(Edit(*c.order, c.slots[deleted].first, dialogs).modified);
+            EXPECT_EQ(dialogs.asked, std::vector<std::string>{DeleteChild});
+            for (std::size_t s = 0; s < c.slots.size(); ++s)
+                EXPECT_EQ(c.slots[s].second()->GetId(), s == deleted ? -1 : before[s]) << c.slots[s].first;
+        }
+        // "Middle Child" belongs to the three-way order alone.
+        Case c = make()[k];
+        ScriptedDialogs dialogs;
+        const bool middle = c.slots.size() == 3 && c.slots[1].first == "Middle Child";
+        EXPECT_EQ(Edit(*c.order, "Middle Child", dialogs).modified, middle);
+        if (!middle)
+        {
+            EXPECT_EQ(dialogs.asked, std::vector<std::string>{NotEditable});
+        }
+    }
 }

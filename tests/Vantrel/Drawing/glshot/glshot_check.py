@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Checks glshot's pictures: a generated track plan (pixels worked out by drawing_samples.py
 from the plan's geometry and the pane's camera rule), 3D-mode pictures of the pane's size
-(shaded, in wireframe, and with a polygon highlighted: each draws something over the grey
-background and differs from the others), and a file whose external object is missing (its
+(shaded, in wireframe, and with a polygon highlighted: probed where the generator's model of the
+pane's camera puts the probe sample's squares), and a file whose external object is missing (its
 message printed once, exit status 1).
 
 Usage: glshot_check.py GLSHOT WORKDIR   (exit 77 when the machine has no OpenGL context)
@@ -52,11 +52,6 @@ def pixel(rows, x, y_from_bottom):
     return tuple(row[3 * x:3 * x + 3])
 
 
-def drawn(rows):
-    """The number of pixels that are not the pane's grey background."""
-    return sum(1 for row in rows for x in range(0, len(row), 3) if any(abs(c - 128) > 3 for c in row[x:x + 3]))
-
-
 def first_polygon(work, name):
     """The id (record offset) of the first polygon of a generated GPL object."""
     listing = subprocess.run([sys.executable, os.path.join(HERE, "..", "..", "..", "Papy", "GPL", "gpl3do.py"),
@@ -102,22 +97,38 @@ def main(argv):
                 ok = any(pixel(rows, x, yy) == (255, 0, 0) for yy in (y - 1, y, y + 1))
             if not ok:
                 failures.append("plan: %s at %d,%d is %r" % (kind, x, y, pixel(rows, x, y)))
-    rotated = os.path.join(work, "gpl", "rotated.3do")
-    pictures = {}
+    # 3D mode: the probe sample's squares where the generator's model of the pane's camera puts
+    # them, in their colours (tolerance 2); in wireframe their insides show the background and
+    # only white lines are drawn; with the first polygon (the red square) highlighted, that
+    # square inverted and the others as shaded.
+    rotated = os.path.join(work, "gpl", "probe-rotations.3do")
+    with open(os.path.join(work, "expected.txt")) as f:
+        pane = [tuple(int(v) for v in line.split()[2:]) for line in f if line.startswith("pane ")]
+    if len(pane) < 9:
+        failures.append("3D mode: the generator gave %d probes" % len(pane))
+    highlighted = (220, 30, 30)
     for name, args in (("shaded", []), ("wireframe", ["--wireframe"]),
-                       ("highlight", ["--highlight", first_polygon(work, "rotated.3do")])):
+                       ("highlight", ["--highlight", first_polygon(work, "probe-rotations.3do")])):
         shot = os.path.join(work, "rotated-%s.png" % name)
         result = run(glshot, *(args + [rotated, shot]))
         if result.returncode != 0 or result.stderr or read_png(shot)[:2] != (WIDTH, HEIGHT):
             failures.append("3D mode, %s: status %d, %r" % (name, result.returncode, result.stderr))
             continue
-        pictures[name] = read_png(shot)[2]
-        if drawn(pictures[name]) < 20:
-            failures.append("3D mode, %s: nothing drawn over the background" % name)
-    if len(pictures) == 3:
-        for a, b in (("shaded", "wireframe"), ("shaded", "highlight")):
-            if pictures[a] == pictures[b]:
-                failures.append("3D mode: %s and %s look the same" % (a, b))
+        rows = read_png(shot)[2]
+        for x, y, r, g, b in pane:
+            if name == "wireframe":
+                expected = (128, 128, 128)
+            elif name == "highlight" and (r, g, b) == highlighted:
+                expected = (255 - r, 255 - g, 255 - b)
+            else:
+                expected = (r, g, b)
+            got = pixel(rows, x, y)
+            if any(abs(a - e) > 2 for a, e in zip(got, expected)):
+                failures.append("3D mode, %s: %r at %d,%d, expected %r" % (name, got, x, y, expected))
+        if name == "wireframe":
+            colours = {tuple(row[i:i + 3]) for row in rows for i in range(0, len(row), 3)}
+            if not colours <= {(128, 128, 128), (255, 255, 255)} or len(colours) != 2:
+                failures.append("3D mode, wireframe: colours %r" % sorted(colours)[:6])
     result = run(glshot, "--highlight", "123456789", rotated, os.path.join(work, "unknown.png"))
     if result.returncode != 1 or "p != SubObjects.end()" not in result.stderr:
         failures.append("unknown highlighted node: status %d, %r" % (result.returncode, result.stderr))

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -503,27 +505,17 @@ TEST(ThreeDView, ThePlanAsThePaneDrawsIt)
     EXPECT_EQ(lap.View->GetFailedPaintCount(), 0);
 }
 
-// A textured object in 3D mode, shaded and in wireframe, from the pane's own pixels with shots
-// of the window beside them. Its polygons lie in one plane that holds the Y axis, the axis the
-// pane would choose: it is seen along X.
+// The probe sample in 3D mode, shaded and in wireframe, from the pane's own pixels with shots
+// of the window beside them: its squares where the generator's model of the pane's camera (the
+// axis of least extent, the bounds' centre, a 90-degree view) puts them for this pane's size,
+// in their colours (tolerance 2); in wireframe their insides show the background.
 TEST(ThreeDView, AnObjectAsThePaneDrawsIt)
 {
-    Window window("gpl/textured.3do");
+    Window window("gpl/probe-rotations.3do");
     ASSERT_TRUE(window.IsOpen());
     Command(ID_VIEW_3D);
-    Command(ID_AXIS_POSITIVE_X);
     window.Select(window.RootId());
     ASSERT_TRUE(window.Paint());
-    EXPECT_EQ(window.View->GetState().GetAxis(), 0);
-    const auto drawn = [](const wxImage& image) {
-        int count = 0;
-        for (int y = 0; y < image.GetHeight(); ++y)
-            for (int x = 0; x < image.GetWidth(); ++x)
-                if (std::abs(image.GetRed(x, y) - 128) > 4 || std::abs(image.GetGreen(x, y) - 128) > 4 ||
-                    std::abs(image.GetBlue(x, y) - 128) > 4)
-                    ++count;
-        return count;
-    };
     const wxImage shaded = GLShot(window.View->GetCanvas(), window.View->GetContext(), "tdo_3d");
     Shot(window.View->GetChildFrame(), "tdo_3d_window");
     // Wireframe waits for Refresh, as the menu's switches do.
@@ -535,8 +527,41 @@ TEST(ThreeDView, AnObjectAsThePaneDrawsIt)
     Shot(window.View->GetChildFrame(), "tdo_3d_wireframe_window");
     ASSERT_TRUE(shaded.IsOk());
     ASSERT_TRUE(wireframe.IsOk());
-    EXPECT_GT(drawn(shaded), shaded.GetWidth() * shaded.GetHeight() / 20);
-    EXPECT_GT(drawn(wireframe), 50);
-    EXPECT_LT(drawn(wireframe), drawn(shaded));
+    ASSERT_EQ(shaded.GetSize(), wireframe.GetSize());
+
+    // The generator's probes for this size: "pane FILE x y r g b", y from the bottom row.
+    VelmoTest::TempFolder folder;
+    ASSERT_TRUE(GLViewTest::Run(folder.Path() + " " + std::to_string(shaded.GetWidth()) + " " +
+                                std::to_string(shaded.GetHeight())));
+    std::ifstream in(folder.Path("expected.txt"));
+    std::string line;
+    int probes = 0;
+    while (std::getline(in, line))
+    {
+        std::istringstream fields(line);
+        std::string what, file;
+        int x = 0, y = 0, r = 0, g = 0, b = 0;
+        if (!(fields >> what >> file >> x >> y >> r >> g >> b) || what != "pane")
+            continue;
+        ++probes;
+        const int row = shaded.GetHeight() - 1 - y;
+        EXPECT_LE(std::abs(shaded.GetRed(x, row) - r) + std::abs(shaded.GetGreen(x, row) - g) +
+                      std::abs(shaded.GetBlue(x, row) - b),
+                  6)
+            << "shaded at " << x << "," << y << ": " << int(shaded.GetRed(x, row)) << " " << int(shaded.GetGreen(x, row))
+            << " " << int(shaded.GetBlue(x, row)) << ", expected " << r << " " << g << " " << b;
+        EXPECT_LE(std::abs(wireframe.GetRed(x, row) - 128) + std::abs(wireframe.GetGreen(x, row) - 128) +
+                      std::abs(wireframe.GetBlue(x, row) - 128),
+                  6)
+            << "wireframe at " << x << "," << y;
+    }
+    EXPECT_GE(probes, 9);
+    // The wireframe's lines are white, and there are some.
+    int white = 0;
+    for (int y = 0; y < wireframe.GetHeight(); ++y)
+        for (int x = 0; x < wireframe.GetWidth(); ++x)
+            if (wireframe.GetRed(x, y) == 255 && wireframe.GetGreen(x, y) == 255 && wireframe.GetBlue(x, y) == 255)
+                ++white;
+    EXPECT_GT(white, 50);
     EXPECT_EQ(window.View->GetFailedPaintCount(), 0);
 }
