@@ -12,6 +12,7 @@
 #include "Papy/Factory/NormalMakeUnknown.h"
 #include "Papy/Factory/StandardMakeSource.h"
 #include "Support/TempFolder.h"
+#include "ThingKinds.h"
 #include "Util/BinaryFile.h"
 #include "Util/Exception.h"
 #include "Util/FileSystem.h"
@@ -21,28 +22,10 @@
 using namespace Velmo;
 using namespace Velmo::Papy;
 using Util::CountedPointer;
+using namespace VelmoTest;
 
 namespace
 {
-// A loaded test object: the file's bytes as text.
-struct Thing
-{
-    std::string text;
-};
-
-class MakeThing : public AdoptingMakeKind<Thing>
-{
-};
-
-// A kind of the form of the racing-line and replay kinds: loose files only.
-class MakeLooseThing : public FileFactory::Facet
-{
-public:
-    typedef Thing ObjectType;
-    virtual void Make(CountedPointer<Thing>& object, const std::string& name, const std::string& extension) = 0;
-    virtual void PurgeCache() = 0;
-};
-
 int loads = 0;
 
 CountedPointer<Thing> LoadThing(const CountedPointer<Util::BinaryStream>& stream)

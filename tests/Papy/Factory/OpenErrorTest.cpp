@@ -18,30 +18,16 @@
 #include "Papy/Factory/MakeFacet.h"
 #include "Papy/Factory/StandardMakeSource.h"
 #include "Support/TempFolder.h"
+#include "ThingKinds.h"
 #include "Util/Exception.h"
 
 using namespace Velmo;
 using namespace Velmo::Papy;
 using Util::CountedPointer;
+using namespace VelmoTest;
 
 namespace
 {
-struct Thing
-{
-};
-
-class MakeThing : public AdoptingMakeKind<Thing>
-{
-};
-
-class MakeLooseThing : public FileFactory::Facet
-{
-public:
-    typedef Thing ObjectType;
-    virtual void Make(CountedPointer<Thing>& object, const std::string& name, const std::string& extension) = 0;
-    virtual void PurgeCache() = 0;
-};
-
 CountedPointer<Thing> LoadThing(const CountedPointer<Util::BinaryStream>&)
 {
     return CountedPointer<Thing>(new Thing);

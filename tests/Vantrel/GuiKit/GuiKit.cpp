@@ -9,6 +9,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 #include <wx/app.h>
+#include <wx/filehistory.h>
 #include <wx/glcanvas.h>
 #include <wx/modalhook.h>
 #include <wx/msgdlg.h>
@@ -116,6 +117,22 @@ void CloseAll()
 int DocumentCount()
 {
     return int(Manager().GetDocuments().GetCount());
+}
+
+void ClearHistory()
+{
+    wxFileHistory* history = Manager().GetFileHistory();
+    while (history->GetCount() > 0)
+        history->RemoveFileFromHistory(0);
+}
+
+std::vector<std::string> History()
+{
+    std::vector<std::string> files;
+    wxFileHistory* history = Manager().GetFileHistory();
+    for (std::size_t i = 0; i < history->GetCount(); ++i)
+        files.push_back(history->GetHistoryFile(i).utf8_string());
+    return files;
 }
 
 int TemplateIdOf(wxDocument* document)

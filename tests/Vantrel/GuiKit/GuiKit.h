@@ -50,6 +50,10 @@ void CloseAll();
 int DocumentCount();
 // The resource id of a document's template, 0 without one.
 int TemplateIdOf(wxDocument* document);
+// Empties the recent-files list of the File menu.
+void ClearHistory();
+// The recent-files list, most recent first, as the paths it holds.
+std::vector<std::string> History();
 
 // The index-th view of class T among a document's views (null when there is none).
 template <class T>

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "BitmapListing.h"
+#include "FakeMip.h"
 #include "FileViewSamples.h"
 #include "Papy/Bitmap/GPLMipFile.h"
 #include "Papy/Bitmap/GPLPbfFile.h"
@@ -85,37 +86,7 @@ std::vector<std::string> Texts(const std::vector<BitmapViewItem>& items)
     return texts;
 }
 
-// A multipart file of any size and values, holding no pixels.
-class FakeMip : public MipFile
-{
-public:
-    U32 count = 1, width = 8, height = 8;
-    U8 alpha = 0;
-    std::vector<U32> ints;
-
-    U32 GetBitmapCount() const override { return count; }
-    Util::CountedPointer<Bitmap> GetBitmap(U32) const override { return {}; }
-    U32 GetWidth() const override { return width; }
-    U32 GetHeight() const override { return height; }
-    bool IsPaletted() const override { return false; }
-    bool HasIndividualPalettes() const override { return false; }
-    Util::CountedPointer<Palette> GetPalette(U32) const override { return {}; }
-    Util::CountedPointer<Palette> GetPalette() const override { return {}; }
-    Colour GetHeaderColour() const override { return Colour(); }
-    U8 GetRedBits() const override { return 8; }
-    U8 GetGreenBits() const override { return 8; }
-    U8 GetBlueBits() const override { return 8; }
-    U8 GetAlphaBits() const override { return alpha; }
-    U8 GetTransparency() const override { return 0; }
-    U8 GetCompression() const override { return 0; }
-    bool RepeatsHorizontally() const override { return false; }
-    bool RepeatsVertically() const override { return false; }
-    bool IsSelfObscuring() const override { return false; }
-    U32 GetUnknownIntCount() const override { return U32(ints.size()); }
-    U32 GetUnknownInt(U32 i) const override { return ints[i]; }
-    void Save(Util::BinaryStream&) const override {}
-    Util::CountedPointer<MipFile> Clone() const override { return {}; }
-};
+using VelmoTest::FakeMip;
 } // namespace
 
 // Every level of every sample: the colour image holds the generator's colours, the alpha image

@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "FakeMip.h"
 #include "Papy/Bitmap/N4MipFile.h"
 #include "Support/PeakMemory.h"
 #include "Support/TempFolder.h"
@@ -27,38 +28,14 @@ using namespace Velmo::Papy;
 namespace
 {
 // A multipart file of a declared size whose bitmaps must never be asked for.
-class SizeOnlyMip : public MipFile
+VelmoTest::FakeMip* SizeOnlyMip(U32 count, U32 width, U32 height)
 {
-public:
-    SizeOnlyMip(U32 count, U32 width, U32 height) : count(count), width(width), height(height) {}
-    U32 count, width, height;
-    mutable int requests = 0;
-
-    U32 GetBitmapCount() const override { return count; }
-    Util::CountedPointer<Bitmap> GetBitmap(U32) const override
-    {
-        ++requests;
-        return {};
-    }
-    U32 GetWidth() const override { return width; }
-    U32 GetHeight() const override { return height; }
-    bool IsPaletted() const override { return false; }
-    bool HasIndividualPalettes() const override { return false; }
-    Util::CountedPointer<Palette> GetPalette(U32) const override { return {}; }
-    Util::CountedPointer<Palette> GetPalette() const override { return {}; }
-    Colour GetHeaderColour() const override { return Colour(); }
-    U8 GetRedBits() const override { return 8; }
-    U8 GetGreenBits() const override { return 8; }
-    U8 GetBlueBits() const override { return 8; }
-    U8 GetAlphaBits() const override { return 8; }
-    U8 GetTransparency() const override { return 2; }
-    U8 GetCompression() const override { return 0; }
-    bool RepeatsHorizontally() const override { return true; }
-    bool RepeatsVertically() const override { return true; }
-    bool IsSelfObscuring() const override { return false; }
-    void Save(Util::BinaryStream&) const override {}
-    Util::CountedPointer<MipFile> Clone() const override { return {}; }
-};
+    auto* fake = new VelmoTest::FakeMip(count, width, height);
+    fake->alpha = 8;
+    fake->transparency = 2;
+    fake->repeats = true;
+    return fake;
+}
 
 // bitmap.py's N4 MIP of imploded zeros: format, exponents of level 0 and level count.
 std::string ZeroN4Mip(const VelmoTest::TempFolder& folder, int format, int wexp, int hexp, int count)
@@ -101,7 +78,7 @@ TEST(HugeBitmap, DeclaredPixelsOfEveryLevelMeetTheLimit)
     };
     for (const Case& c : cases)
     {
-        auto* fake = new SizeOnlyMip(c.count, c.width, c.height);
+        auto* fake = SizeOnlyMip(c.count, c.width, c.height);
         Util::CountedPointer<MipFile> file(fake);
         BitmapViewModel model = BitmapViewModel::ForMip(file);
         SCOPED_TRACE(std::to_string(c.count) + " of " + std::to_string(c.width) + "x" + std::to_string(c.height));
@@ -123,7 +100,7 @@ TEST(HugeBitmap, DeclaredPixelsOfEveryLevelMeetTheLimit)
 // page and as high as its lines.
 TEST(HugeBitmap, ThePageSaysTheBitmapIsTooLargeToShow)
 {
-    Util::CountedPointer<MipFile> file(new SizeOnlyMip(15, 16384, 16384));
+    Util::CountedPointer<MipFile> file(SizeOnlyMip(15, 16384, 16384));
     BitmapViewModel model = BitmapViewModel::ForMip(file);
     model.MakeImages();
     const std::vector<std::string> expected = {"No palette",

@@ -40,19 +40,13 @@ std::vector<std::string> MenuTitles(wxMenuBar* bar)
     return titles;
 }
 
-void ClearHistory()
+// The names of the recent files, most recent first.
+std::vector<std::string> HistoryNames()
 {
-    wxFileHistory* history = Manager().GetFileHistory();
-    while (history->GetCount() > 0)
-        history->RemoveFileFromHistory(0);
-}
-
-std::vector<std::string> History()
-{
-    std::vector<std::string> files;
-    for (size_t i = 0; i < Manager().GetFileHistory()->GetCount(); ++i)
-        files.push_back(wxFileName(Manager().GetFileHistory()->GetHistoryFile(i)).GetFullName().utf8_string());
-    return files;
+    std::vector<std::string> names;
+    for (const std::string& path : History())
+        names.push_back(wxFileName(wxString::FromUTF8(path)).GetFullName().utf8_string());
+    return names;
 }
 } // namespace
 
@@ -160,7 +154,7 @@ TEST(Shell, HistoryHoldsOnlyHexAndDatFiles)
         Open(folder.Write("m.trk", "trk"));
     }
     Open(folder.Write("noext", "hex"));
-    EXPECT_EQ(History(), (std::vector<std::string>{"noext", "c.dat", "x.xyz"}));
+    EXPECT_EQ(HistoryNames(), (std::vector<std::string>{"noext", "c.dat", "x.xyz"}));
 
     // A container entry's path "container|entry" names the entry and stays out of the list.
     auto previous = CDocumentSource::SetUnknownMaker([](const std::string&) {
@@ -172,7 +166,7 @@ TEST(Shell, HistoryHoldsOnlyHexAndDatFiles)
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->GetFilename().utf8_string(), folder.Path("e.bin"));
     EXPECT_EQ(entry->GetUserReadableName(), "e.bin");
-    EXPECT_EQ(History(), (std::vector<std::string>{"noext", "c.dat", "x.xyz"}));
+    EXPECT_EQ(HistoryNames(), (std::vector<std::string>{"noext", "c.dat", "x.xyz"}));
     CloseAll();
 }
 
@@ -186,7 +180,7 @@ TEST(Shell, HistoryHoldsTheLastFour)
         Open(folder.Write("f" + std::to_string(i) + ".xyz", "hex"));
         CloseAll();
     }
-    EXPECT_EQ(History(), (std::vector<std::string>{"f11.xyz", "f10.xyz", "f9.xyz", "f8.xyz"}));
+    EXPECT_EQ(HistoryNames(), (std::vector<std::string>{"f11.xyz", "f10.xyz", "f9.xyz", "f8.xyz"}));
     EXPECT_EQ(Manager().GetFileHistory()->GetMaxFiles(), 4u);
 }
 

@@ -48,22 +48,6 @@ protected:
     VelmoTest::TempFolder folder;
 };
 
-void ClearHistory()
-{
-    wxFileHistory* history = Manager().GetFileHistory();
-    while (history->GetCount() > 0)
-        history->RemoveFileFromHistory(0);
-}
-
-std::vector<std::string> History()
-{
-    std::vector<std::string> files;
-    wxFileHistory* history = Manager().GetFileHistory();
-    for (std::size_t i = 0; i < history->GetCount(); ++i)
-        files.push_back(history->GetHistoryFile(i).utf8_string());
-    return files;
-}
-
 // The bytes the allocator has handed out and not taken back.
 std::size_t HeapInUse()
 {

@@ -5,16 +5,13 @@
 // by File New has nothing to save.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include <wx/dataview.h>
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
 #include <wx/treectrl.h>
 
-#include "FileViewsGui.h"
 #include "GuiKit.h"
+#include "LytWindow.h"
 #include "Vantrel/App/FixedMultiDocTemplate.h"
 #include "Vantrel/App/VantrelDocManager.h"
 #include "Vantrel/Doc/CommonSave.h"
@@ -36,30 +33,9 @@ enum
     YRow = 4
 };
 
-class LytEdits : public ::testing::Test
+class LytEdits : public LytWindow
 {
 protected:
-    void SetUp() override
-    {
-        path = FileViewsGui::Copy(folder, "lyt", "screen.lyt", "gpl/Screens/screen.lyt");
-        OpenLayout();
-    }
-    void TearDown() override
-    {
-        if (document != nullptr)
-            document->Modify(false);
-        CloseAll();
-    }
-
-    void OpenLayout()
-    {
-        document = dynamic_cast<CLytDoc*>(Open(path));
-        ASSERT_NE(document, nullptr);
-        tree = ViewOf<CLytTreeView>(document);
-        list = ViewOf<CLytListView>(document);
-        ASSERT_NE(tree, nullptr);
-        ASSERT_NE(list, nullptr);
-    }
     // Closes the layout's window as the user does, answering the question about the changes.
     void CloseAnswering(int answer)
     {
@@ -69,37 +45,6 @@ protected:
         document = nullptr;
         ASSERT_EQ(DocumentCount(), 0);
     }
-    void Select(int control)
-    {
-        tree->SelectControl(control);
-        ASSERT_TRUE(PumpUntil([&] { return list->GetShownControl() == control; })) << control;
-    }
-    // Ends an in-place edit of a value as the list's editor does, and waits for the list to be
-    // built again.
-    void Edit(int row, const std::string& text)
-    {
-        wxDataViewListCtrl* control = list->GetList();
-        wxDataViewEvent event(wxEVT_DATAVIEW_ITEM_EDITING_DONE, control, control->GetColumn(1), control->RowToItem(row));
-        event.SetValue(wxVariant(wxString::FromUTF8(text)));
-        control->ProcessWindowEvent(event);
-        Pump();
-    }
-    std::string Value(int row) const { return list->GetRows()[std::size_t(row)].second; }
-    std::string Saved() const
-    {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    static std::string Generated(const std::string& name)
-    {
-        return FileViewsTest::ReadText(FileViewsGui::Samples("lyt") + "/" + name);
-    }
-
-    VelmoTest::TempFolder folder;
-    std::string path;
-    CLytDoc* document = nullptr;
-    CLytTreeView* tree = nullptr;
-    CLytListView* list = nullptr;
 };
 } // namespace
 
@@ -109,7 +54,7 @@ TEST_F(LytEdits, DiscardedEditsAreNotShownAgainNorSaved)
 {
     Select(0);
     ASSERT_EQ(Value(XRow), "10");
-    Edit(XRow, "4321");
+    EndEdit(XRow, "4321");
     ASSERT_TRUE(PumpUntil([&] { return Value(XRow) == "4321"; }));
     CloseAnswering(wxID_NO);
     EXPECT_TRUE(Saved() == Generated("screen.lyt")) << "No wrote the file";
@@ -118,7 +63,7 @@ TEST_F(LytEdits, DiscardedEditsAreNotShownAgainNorSaved)
     Select(0);
     EXPECT_EQ(Value(XRow), "10");
     EXPECT_FALSE(document->IsModified());
-    Edit(YRow, "7");
+    EndEdit(YRow, "7");
     ASSERT_TRUE(PumpUntil([&] { return Value(YRow) == "7"; }));
     Command(ID_FILE_SAVE);
     EXPECT_FALSE(document->IsModified());
@@ -129,11 +74,11 @@ TEST_F(LytEdits, DiscardedEditsAreNotShownAgainNorSaved)
 TEST_F(LytEdits, OnlyTheEditsSinceTheLastSaveAreDiscarded)
 {
     Select(0);
-    Edit(XRow, "12");
+    EndEdit(XRow, "12");
     ASSERT_TRUE(PumpUntil([&] { return Value(XRow) == "12"; }));
     Command(ID_FILE_SAVE);
     ASSERT_TRUE(Saved() == Generated("screen-x12.lyt"));
-    Edit(XRow, "4321");
+    EndEdit(XRow, "4321");
     ASSERT_TRUE(PumpUntil([&] { return Value(XRow) == "4321"; }));
     Select(1);
     Command(ID_EDIT_DELETE);
@@ -151,7 +96,7 @@ TEST_F(LytEdits, OnlyTheEditsSinceTheLastSaveAreDiscarded)
 TEST_F(LytEdits, EditsSavedOnClosingAreShownAgain)
 {
     Select(0);
-    Edit(XRow, "12");
+    EndEdit(XRow, "12");
     ASSERT_TRUE(PumpUntil([&] { return Value(XRow) == "12"; }));
     CloseAnswering(wxID_YES);
     EXPECT_TRUE(Saved() == Generated("screen-x12.lyt"));
@@ -166,14 +111,14 @@ TEST_F(LytEdits, ANameTheCodePageCannotHoldIsRefused)
 {
     Select(0);
     Messages messages;
-    Edit(NameRow, "ab\xE2\x86\x92" "cd");
+    EndEdit(NameRow, "ab\xE2\x86\x92" "cd");
     ASSERT_TRUE(PumpUntil([&] { return !messages.Texts.empty(); }));
     EXPECT_EQ(messages.Texts, std::vector<std::string>{LytEditor::NameRefusedText});
     EXPECT_EQ(Value(NameRow), "Title");
     EXPECT_EQ(tree->GetTree()->GetItemText(tree->GetTree()->GetSelection()).utf8_string(), "Title");
     EXPECT_FALSE(document->IsModified());
     // A name of the code page is taken.
-    Edit(NameRow, "Caf\xC3\xA9");
+    EndEdit(NameRow, "Caf\xC3\xA9");
     ASSERT_TRUE(PumpUntil([&] { return Value(NameRow) == "Caf\xC3\xA9"; }));
     EXPECT_EQ(document->GetFile()->GetName(0), "Caf\xE9");
     EXPECT_EQ(messages.Texts.size(), 1u);

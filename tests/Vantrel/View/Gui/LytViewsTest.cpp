@@ -13,8 +13,8 @@
 #include <wx/treectrl.h>
 #include <wx/uiaction.h>
 
-#include "FileViewsGui.h"
 #include "GuiKit.h"
+#include "LytWindow.h"
 #include "Papy/Race/GPLLytFile.h"
 #include "Util/Clipboard.h"
 #include "Vantrel/Doc/LytDoc.h"
@@ -62,27 +62,21 @@ enum
     XRow = 3
 };
 
-class LytViews : public ::testing::Test
+class LytViews : public LytWindow
 {
 protected:
     void SetUp() override
     {
         Velmo::Util::Clipboard::GetStore().erase(Velmo::Papy::GPLLytFile::ClipboardId);
-        path = FileViewsGui::Copy(folder, "lyt", "screen.lyt", "gpl/Screens/screen.lyt");
-        document = dynamic_cast<CLytDoc*>(Open(path));
-        ASSERT_NE(document, nullptr);
-        tree = ViewOf<CLytTreeView>(document);
-        list = ViewOf<CLytListView>(document);
-        ASSERT_NE(tree, nullptr);
-        ASSERT_NE(list, nullptr);
+        LytWindow::SetUp();
+        if (HasFatalFailure())
+            return;
         listed = LytListing("screen.lyt");
         ASSERT_EQ(listed.size(), 3u);
     }
     void TearDown() override
     {
-        if (document != nullptr)
-            document->Modify(false);
-        CloseAll();
+        LytWindow::TearDown();
         Velmo::Util::Clipboard::GetStore().erase(Velmo::Papy::GPLLytFile::ClipboardId);
     }
 
@@ -97,12 +91,6 @@ protected:
             names.push_back(control->GetItemText(item).utf8_string());
         return names;
     }
-    // Selects a control in the tree as a click would, and waits for the list to show it.
-    void Select(int control)
-    {
-        tree->SelectControl(control);
-        ASSERT_TRUE(PumpUntil([&] { return list->GetShownControl() == control; })) << control;
-    }
     // The state of a command's menu item after the window's update-UI.
     bool Enabled(int id) const
     {
@@ -110,32 +98,12 @@ protected:
         frame->UpdateMenus();
         return frame->GetMenuBar()->IsEnabled(id);
     }
-    // Ends an in-place edit of a value as the list's editor does, and waits for the list to be
-    // built again.
+    // An edit ends with the list built again, never with the control keeping the typed text.
     void Edit(int row, const std::string& text)
     {
-        wxDataViewListCtrl* control = list->GetList();
-        wxDataViewEvent event(wxEVT_DATAVIEW_ITEM_EDITING_DONE, control, control->GetColumn(1), control->RowToItem(row));
-        event.SetValue(wxVariant(wxString::FromUTF8(text)));
-        control->ProcessWindowEvent(event);
-        EXPECT_FALSE(event.IsAllowed()) << "the control keeps its text; the list is built again";
-        Pump();
-    }
-    std::string Saved() const
-    {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    static std::string Generated(const std::string& name)
-    {
-        return FileViewsTest::ReadText(FileViewsGui::Samples("lyt") + "/" + name);
+        EXPECT_FALSE(EndEdit(row, text)) << "the control keeps its text; the list is built again";
     }
 
-    VelmoTest::TempFolder folder;
-    std::string path;
-    CLytDoc* document = nullptr;
-    CLytTreeView* tree = nullptr;
-    CLytListView* list = nullptr;
     std::vector<Listed> listed;
 };
 } // namespace

@@ -1,0 +1,29 @@
+#pragma once
+// The test object of the factory's suites and its two kinds: one found loose or in the DAT
+// and adoptable, one of the form of the racing-line and replay kinds (loose files only).
+#include <string>
+
+#include "Papy/Factory/FileFactory.h"
+#include "Papy/Factory/MakeFacets.h"
+#include "Util/CountedPointer.h"
+
+namespace VelmoTest
+{
+// A loaded test object: the file's bytes as text, where the loader keeps them.
+struct Thing
+{
+    std::string text;
+};
+
+class MakeThing : public Velmo::Papy::AdoptingMakeKind<Thing>
+{
+};
+
+class MakeLooseThing : public Velmo::Papy::FileFactory::Facet
+{
+public:
+    typedef Thing ObjectType;
+    virtual void Make(Velmo::Util::CountedPointer<Thing>& object, const std::string& name, const std::string& extension) = 0;
+    virtual void PurgeCache() = 0;
+};
+} // namespace VelmoTest
