@@ -1,6 +1,7 @@
 #include "Papy/Factory/MakeLookup.h"
 
 #include <algorithm>
+#include <memory>
 #include <sys/stat.h>
 
 #include "Papy/Container/DatFile.h"
@@ -97,7 +98,7 @@ void ThrowIfUnopenable(const PapyDirectory& directory, const std::string& file)
     struct stat info;
     // Opened again, it raises the system's reason; one that opens now was missing a moment ago.
     if (Util::ResolvePath(directory.GetPath() + relative, path) && stat(path.c_str(), &info) == 0)
-        Util::BinaryFile::OpenRead(path);
+        std::unique_ptr<Util::BinaryFile>(Util::BinaryFile::OpenRead(path));
 }
 
 void ThrowNotFound(const PapyDirectory& directory, const std::string& file)
