@@ -74,32 +74,42 @@ def pixel_byte_count(code, width, height):
 
 # ---------------------------------------------------------------- implode, literals only
 
+class ImplodeBits:
+    """The bits of a binary-mode implode stream with a 4096-byte dictionary, least significant
+    first, after its two header bytes."""
+
+    def __init__(self):
+        self.out = bytearray([0, 6])
+        self.acc = 0
+        self.nbits = 0
+
+    def put(self, value, count):
+        self.acc |= value << self.nbits
+        self.nbits += count
+        while self.nbits >= 8:
+            self.out.append(self.acc & 0xFF)
+            self.acc >>= 8
+            self.nbits -= 8
+
+    def end(self):
+        """The end code (flag 1, length code 0000000 of the last length group, its 8 extra bits
+        all set) and the last partial byte."""
+        self.put(1, 1)
+        self.put(0, 7)
+        self.put(0xFF, 8)
+        if self.nbits:
+            self.out.append(self.acc & 0xFF)
+        return bytes(self.out)
+
+
 def implode_literals(data):
-    """A binary-mode implode stream with a 4096-byte dictionary that codes every byte as a
-    literal: flag bit 0 and the 8 bits of the byte; then the end code (flag 1, length code
-    0000000 of the last length group, its 8 extra bits all set); bits least significant first."""
-    out = bytearray([0, 6])
-    acc = 0
-    nbits = 0
-
-    def put(value, count):
-        nonlocal acc, nbits
-        acc |= value << nbits
-        nbits += count
-        while nbits >= 8:
-            out.append(acc & 0xFF)
-            acc >>= 8
-            nbits -= 8
-
+    """A binary-mode implode stream that codes every byte as a literal: flag bit 0 and the 8
+    bits of the byte; then the end code."""
+    bits = ImplodeBits()
     for byte in data:
-        put(0, 1)
-        put(byte, 8)
-    put(1, 1)
-    put(0, 7)
-    put(0xFF, 8)
-    if nbits:
-        out.append(acc & 0xFF)
-    return bytes(out)
+        bits.put(0, 1)
+        bits.put(byte, 8)
+    return bits.end()
 
 
 def explode_literals(stream):
@@ -138,29 +148,18 @@ def implode_zeros(n):
     literal 0, then copies of the longest length (518 bytes) from 1 byte back, each 24 bits:
     flag 1, length code 0000000 with 8 extra bits 11111110, distance code 11 and 6 low bits 0;
     the last bytes as literals; then the end code."""
-    out = bytearray([0, 6])
-    acc = 0
-    nbits = 0
-
-    def put(value, count):
-        nonlocal acc, nbits
-        acc |= value << nbits
-        nbits += count
-        while nbits >= 8:
-            out.append(acc & 0xFF)
-            acc >>= 8
-            nbits -= 8
+    bits = ImplodeBits()
 
     def literal():
-        put(0, 1)
-        put(0, 8)
+        bits.put(0, 1)
+        bits.put(0, 8)
 
     def copy():
-        put(1, 1)
-        put(0, 7)
-        put(516 - 262, 8)
-        put(0x03, 2)
-        put(0, 6)
+        bits.put(1, 1)
+        bits.put(0, 7)
+        bits.put(516 - 262, 8)
+        bits.put(0x03, 2)
+        bits.put(0, 6)
 
     if n > 0:
         literal()
@@ -168,17 +167,12 @@ def implode_zeros(n):
         if copies:
             # A copy is three whole bytes and leaves the same bits behind: the same three bytes
             # every time.
-            start = len(out)
+            start = len(bits.out)
             copy()
-            out.extend(bytes(out[start:]) * (copies - 1))
+            bits.out.extend(bytes(bits.out[start:]) * (copies - 1))
         for _ in range(rest):
             literal()
-    put(1, 1)
-    put(0, 7)
-    put(0xFF, 8)
-    if nbits:
-        out.append(acc & 0xFF)
-    return bytes(out)
+    return bits.end()
 
 
 def zero_n4_mip(code, wexp, hexp, count):

@@ -49,21 +49,18 @@ add_dependencies(VantrelDrawingTests DrawingScenes)
 target_compile_definitions(VantrelDrawingTests PRIVATE VELMO_DRAWING_SCENES="${VELMO_DRAWING_SCENES}"
                            VELMO_ARTIFACTS_DIR="${PROJECT_BINARY_DIR}/artifacts")
 
-# The benchmark of the perf figures: prints them, asserts nothing; excluded from the test run.
-add_executable(DrawingBench ${CMAKE_CURRENT_LIST_DIR}/bench/DrawingBench.cpp)
-target_include_directories(DrawingBench PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(DrawingBench PRIVATE VantrelDrawing ${VELMO_PAPY_LIBRARIES} OpenGL::EGL)
-target_compile_definitions(DrawingBench PRIVATE VELMO_TEST_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}"
-                           VELMO_PYTHON3="${Python3_EXECUTABLE}")
-add_test(NAME DrawingBench COMMAND DrawingBench)
-set_tests_properties(DrawingBench PROPERTIES LABELS perf)
+# A drawing benchmark: prints its figures, asserts nothing; label perf, excluded from the test run.
+function(velmo_drawing_bench name)
+  add_executable(${name} ${CMAKE_CURRENT_LIST_DIR}/bench/${name}.cpp)
+  target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_LIST_DIR})
+  target_link_libraries(${name} PRIVATE VantrelDrawing ${VELMO_PAPY_LIBRARIES} OpenGL::EGL)
+  target_compile_definitions(${name} PRIVATE VELMO_TEST_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}"
+                             VELMO_PYTHON3="${Python3_EXECUTABLE}")
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES LABELS perf)
+endfunction()
 
-# The benchmark of the walks over node graphs of far more paths than nodes: prints the time of
-# each walk; excluded from the test run.
-add_executable(WalkBudgetBench ${CMAKE_CURRENT_LIST_DIR}/bench/WalkBudgetBench.cpp)
-target_include_directories(WalkBudgetBench PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(WalkBudgetBench PRIVATE VantrelDrawing ${VELMO_PAPY_LIBRARIES} OpenGL::EGL)
-target_compile_definitions(WalkBudgetBench PRIVATE VELMO_TEST_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}"
-                           VELMO_PYTHON3="${Python3_EXECUTABLE}")
-add_test(NAME WalkBudgetBench COMMAND WalkBudgetBench)
-set_tests_properties(WalkBudgetBench PROPERTIES LABELS perf)
+# The perf figures of the drawing walks.
+velmo_drawing_bench(DrawingBench)
+# The walks over node graphs of far more paths than nodes: the time of each walk.
+velmo_drawing_bench(WalkBudgetBench)
