@@ -14,3 +14,22 @@ COpenGLCanvas::~COpenGLCanvas()
     if (onDestroy)
         onDestroy();
 }
+
+void COpenGLCanvas::Refresh(bool eraseBackground, const wxRect* rect)
+{
+    m_unanswered = true;
+    wxGLCanvas::Refresh(eraseBackground, rect);
+}
+
+bool COpenGLCanvas::HasUnansweredPaint() const
+{
+    const wxSize size = GetClientSize();
+    return m_unanswered && IsShownOnScreen() && size.GetWidth() > 0 && size.GetHeight() > 0;
+}
+
+bool COpenGLCanvas::TryBefore(wxEvent& event)
+{
+    if (event.GetEventType() == wxEVT_PAINT)
+        m_unanswered = false;
+    return wxGLCanvas::TryBefore(event);
+}

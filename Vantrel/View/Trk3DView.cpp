@@ -4,8 +4,6 @@
 
 #include <memory>
 
-#include <wx/dcclient.h>
-#include <wx/glcanvas.h>
 #include <wx/utils.h>
 
 #include "Util/OpenGL/XOpenGL.h"
@@ -17,54 +15,7 @@ wxIMPLEMENT_DYNAMIC_CLASS(CTrk3DView, COpenGLView);
 
 CTrk3DView::~CTrk3DView()
 {
-    m_keptTimer.Stop();
     ReleaseGL();
-    if (GetCanvas() != nullptr)
-        GetCanvas()->Unbind(wxEVT_PAINT, &CTrk3DView::OnPaintUnchanged, this);
-}
-
-wxWindow* CTrk3DView::CreatePane(wxWindow* parent)
-{
-    wxWindow* pane = COpenGLView::CreatePane(parent);
-    // Bound after the base's paint handler, so asked first.
-    if (GetCanvas() != nullptr)
-        GetCanvas()->Bind(wxEVT_PAINT, &CTrk3DView::OnPaintUnchanged, this);
-    m_keptTimer.SetOwner(this);
-    Bind(wxEVT_TIMER, [this](wxTimerEvent&) { ShowKeptLater(); }, m_keptTimer.GetId());
-    return pane;
-}
-
-void CTrk3DView::OnPaintUnchanged(wxPaintEvent& event)
-{
-    if (!m_kept || GetContext() == nullptr)
-    {
-        event.Skip();
-        return;
-    }
-    wxPaintDC dc(GetCanvas());
-    ++m_deferredPaints;
-    m_keptTimer.StartOnce(KeptDelay);
-}
-
-void CTrk3DView::ShowKeptLater()
-{
-    // Something changed since: the paint asked for draws anew.
-    if (!m_kept)
-        return;
-    try
-    {
-        WithContext([this] {
-            if (!ShowKeptFrame())
-                return;
-            glFinish();
-            GetCanvas()->SwapBuffers();
-        });
-    }
-    catch (...)
-    {
-        m_kept = false;
-        Invalidate();
-    }
 }
 
 void CTrk3DView::OnUpdate(wxView*, wxObject* hint)
@@ -125,11 +76,12 @@ bool CTrk3DView::ShowKeptFrame()
     glGetIntegerv(GL_VIEWPORT, viewport);
     if (!m_kept || viewport[2] != m_frameWidth || viewport[3] != m_frameHeight)
         return false;
-    // The pixels from the window's lower left corner, past every matrix and test.
+    // The pixels from the window's lower left corner, past every matrix, test and blend: as they
+    // were read, whatever the scene left switched on.
     glPushAttrib(GL_ENABLE_BIT);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_STENCIL_TEST);
+    for (const GLenum capability : {GL_DEPTH_TEST, GL_TEXTURE_2D, GL_STENCIL_TEST, GL_BLEND, GL_ALPHA_TEST, GL_FOG,
+                                    GL_SCISSOR_TEST, GL_COLOR_LOGIC_OP})
+        glDisable(capability);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();

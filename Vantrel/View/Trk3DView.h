@@ -3,14 +3,11 @@
 // display list (TrackPlanScene) and replayed at every paint. A segment selected in the tree
 // moves only the camera onto it; "root" goes back to the whole track's saved bounds.
 //
-// The pane keeps the pixels of its last frame: the paints that the window system asks for while
-// nothing the pane shows has changed (the tree beside it scrolling sends several a step) are
-// answered together, once they have stopped coming for KeptDelay milliseconds, by showing the
-// kept frame once instead of drawing the whole plan for each. A hint, a new size or a new
-// context draws anew at once.
+// The pane keeps the pixels of its last frame: a paint that the window system asks for while
+// nothing the pane shows has changed (the tree beside it scrolling sends several a step) is
+// answered at once by those pixels (one glDrawPixels, far cheaper than the plan) and the swap,
+// instead of drawing the whole plan again. A hint, a new size or a new context draws anew.
 #include <vector>
-
-#include <wx/timer.h>
 
 #include "Util/CountedPointer.h"
 #include "Vantrel/Drawing/TrackPlanScene.h"
@@ -26,19 +23,14 @@ class CTrk3DView : public COpenGLView
 public:
     ~CTrk3DView() override;
 
-    wxWindow* CreatePane(wxWindow* parent) override;
     // A nonzero code selects: -1 the whole track, any other the segment of its bits 16-30. The
     // pane is repainted.
     void OnUpdate(wxView* sender, wxObject* hint = nullptr) override;
 
     const TrackPlanScene& GetScene() const { return m_scene; }
-    // Frames drawn from the plan, frames shown from the kept pixels, and paints answered by one
-    // of those later.
+    // Frames drawn from the plan, and frames shown from the kept pixels.
     int GetPlanFrameCount() const { return m_planFrames; }
     int GetKeptFrameCount() const { return m_keptFrames; }
-    int GetDeferredPaintCount() const { return m_deferredPaints; }
-
-    static constexpr int KeptDelay = 60;
 
 protected:
     // The bounds of the selection and the camera fitted to them.
@@ -58,8 +50,6 @@ protected:
 private:
     bool ShowKeptFrame();
     void KeepFrame();
-    void OnPaintUnchanged(wxPaintEvent& event);
-    void ShowKeptLater();
 
     TrackPlanScene m_scene;
     std::vector<unsigned char> m_frame;
@@ -69,8 +59,6 @@ private:
     bool m_showingKept = false;
     int m_planFrames = 0;
     int m_keptFrames = 0;
-    int m_deferredPaints = 0;
-    wxTimer m_keptTimer;
 
     wxDECLARE_DYNAMIC_CLASS(CTrk3DView);
 };

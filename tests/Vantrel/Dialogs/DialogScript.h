@@ -9,6 +9,7 @@
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/dialog.h>
+#include <wx/evtloop.h>
 #include <wx/modalhook.h>
 #include <wx/msgdlg.h>
 #include <wx/textctrl.h>
@@ -81,17 +82,30 @@ inline void Click(wxWindow& dialog, int id)
     button->GetEventHandler()->ProcessEvent(event);
 }
 
-// Processes pending events for a while.
-inline void Pump(int milliseconds = 50)
+// Processes events until the condition holds, for at most 10 s (between events it waits for the
+// next one); whether it held.
+inline bool PumpUntil(const std::function<bool()>& condition)
 {
-    const wxLongLong end = wxGetLocalTimeMillis() + milliseconds;
-    do
+    const wxLongLong end = wxGetLocalTimeMillis() + 10000;
+    for (;;)
     {
         wxTheApp->ProcessPendingEvents();
         while (wxTheApp->Pending())
             wxTheApp->Dispatch();
         wxTheApp->ProcessIdle();
-        wxMilliSleep(5);
-    } while (wxGetLocalTimeMillis() < end);
+        if (condition())
+            return true;
+        if (wxGetLocalTimeMillis() >= end)
+            return false;
+        if (wxEventLoopBase* loop = wxEventLoopBase::GetActive())
+            loop->DispatchTimeout(5);
+    }
+}
+
+// The id of the window with the focus, -1 when none has it.
+inline int FocusId()
+{
+    wxWindow* focus = wxWindow::FindFocus();
+    return focus != nullptr ? focus->GetId() : -1;
 }
 } // namespace DialogTest

@@ -67,7 +67,7 @@ void Open(Dialog& dialog)
 {
     dialog.Show();
     dialog.TransferDataToWindow();
-    Pump(100);
+    EXPECT_TRUE(PumpUntil([&dialog] { return dialog.IsShownOnScreen(); })) << "the dialog on the screen";
 }
 } // namespace
 
@@ -226,9 +226,8 @@ TEST(Dialogs, ColourComponentsOutsideZeroToOneAreRefused)
         if (c.message != nullptr)
         {
             EXPECT_EQ(script.messages, std::vector<std::string>{c.message});
-            Pump(100);
-            wxWindow* focus = wxWindow::FindFocus();
-            EXPECT_EQ(focus != nullptr ? focus->GetId() : -1, CEditColourDlg::GreenId) << "focus on the field";
+            PumpUntil([] { return FocusId() == CEditColourDlg::GreenId; });
+            EXPECT_EQ(FocusId(), CEditColourDlg::GreenId) << "focus on the field";
             EXPECT_EQ(dialog->Green, 0.5f);
         }
         else
@@ -292,11 +291,14 @@ TEST(Dialogs, FieldsAreCheckedInExchangeOrder)
             messages.insert(messages.end(), script.messages.begin(), script.messages.end());
             if (accepted)
                 break;
-            Pump(100);
-            wxWindow* focus = wxWindow::FindFocus();
-            ASSERT_NE(focus, nullptr);
-            order.push_back(focus->GetId());
-            Text(*dialog, focus->GetId()).SetValue("1");
+            // The focus on a refused field (all of them still hold "x").
+            const auto refused = [&dialog] {
+                auto* text = dynamic_cast<wxTextCtrl*>(wxWindow::FindFocus());
+                return text != nullptr && text->GetParent() == dialog.get() && text->GetValue() == "x";
+            };
+            ASSERT_TRUE(PumpUntil(refused)) << "focus on a refused field, step " << step;
+            order.push_back(FocusId());
+            Text(*dialog, FocusId()).SetValue("1");
         }
         EXPECT_EQ(order, c.order);
         EXPECT_EQ(messages, std::vector<std::string>(c.order.size(), c.message));
@@ -347,7 +349,7 @@ TEST(Dialogs, TypingStopsAtMaxLength)
     text.SetInsertionPointEnd();
     for (const char* key : {"c", "d", "e", "f", "g", "h", "i", "j"})
         text.WriteText(key);
-    Pump();
+    PumpUntil([&text] { return text.GetValue() == "abcdefgh"; });
     EXPECT_EQ(text.GetValue(), "abcdefgh");
     // A paste past the end is cut too; characters outside the code page do not get in.
     text.SetValue(wxString::FromUTF8("\xCE\xA9x\xE2\x82\xAC" "123456789"));
@@ -445,9 +447,8 @@ TEST(Dialogs, ARefusedValueKeepsTheDialogOpenWithTheFocusOnTheField)
         Text(dialog, CEditIntDlg::ValueId).SetValue("70000");
         Click(dialog, DialogId::Ok);
         stayedOpen = dialog.IsModal();
-        Pump(100);
-        wxWindow* focused = wxWindow::FindFocus();
-        focus = focused != nullptr ? focused->GetId() : -1;
+        PumpUntil([] { return FocusId() == CEditIntDlg::ValueId; });
+        focus = FocusId();
         Text(dialog, CEditIntDlg::ValueId).SetValue("65535");
         Click(dialog, DialogId::Ok);
     };

@@ -1,18 +1,22 @@
 #include "GuiKit.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <dlfcn.h>
 #include <unistd.h>
 #include <filesystem>
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 #include <wx/app.h>
+#include <wx/evtloop.h>
 #include <wx/filehistory.h>
 #include <wx/glcanvas.h>
 #include <wx/modalhook.h>
 #include <wx/msgdlg.h>
+#include <wx/toplevel.h>
 #include <wx/utils.h>
 
 #include "Vantrel/App/FixedMultiDocTemplate.h"
@@ -24,6 +28,7 @@
 #include "Vantrel/Doc/VantrelDoc.h"
 #include "Vantrel/Frame/VantrelView.h"
 #include "Vantrel/View/BinView.h"
+#include "Vantrel/View/OpenGLCanvas.h"
 
 namespace GuiTest
 {
@@ -61,11 +66,76 @@ bool PumpUntil(const std::function<bool()>& condition, int limitMilliseconds)
         Pump();
         if (condition())
             return true;
-        if (std::chrono::steady_clock::now() >= end)
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= end)
             return false;
-        // The display server answers in its own time: give it the processor.
-        wxMilliSleep(1);
+        // Nothing left to handle: wait for the next event (the display server answers in its own
+        // time), or for the limit.
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - now).count();
+        if (wxEventLoopBase* loop = wxEventLoopBase::GetActive())
+            loop->DispatchTimeout((unsigned long)std::clamp<long long>(left, 1, 10));
     }
+}
+
+void SyncDisplay()
+{
+    // Through the C interface of the toolkit's display library, found at run time (the program
+    // links it only through the toolkit).
+    using GetDefault = void* (*)();
+    using Sync = void (*)(void*);
+    static const auto getDefault = reinterpret_cast<GetDefault>(dlsym(RTLD_DEFAULT, "gdk_display_get_default"));
+    static const auto sync = reinterpret_cast<Sync>(dlsym(RTLD_DEFAULT, "gdk_display_sync"));
+    void* display = getDefault != nullptr ? getDefault() : nullptr;
+    if (sync != nullptr && display != nullptr)
+        sync(display);
+}
+
+namespace
+{
+// The OpenGL panes of a window (itself among them) that wait for a paint asked of them, as
+// "<title of their window>" texts.
+void Unanswered(wxWindow* window, std::vector<std::string>& panes)
+{
+    if (auto* canvas = dynamic_cast<COpenGLCanvas*>(window); canvas != nullptr && canvas->HasUnansweredPaint())
+    {
+        wxWindow* top = wxGetTopLevelParent(canvas);
+        panes.push_back("\"" + (top != nullptr ? top->GetLabel().utf8_string() : std::string()) + "\"");
+    }
+    for (wxWindow* child : window->GetChildren())
+        Unanswered(child, panes);
+}
+} // namespace
+
+void AnswerPaints(wxWindow* window)
+{
+    std::vector<wxWindow*> windows;
+    if (window != nullptr)
+        windows.push_back(window);
+    else
+        for (wxWindow* top : wxTopLevelWindows)
+            windows.push_back(top);
+    std::vector<std::string> panes;
+    const bool answered = PumpUntil(
+        [&] {
+            panes.clear();
+            for (wxWindow* each : windows)
+            {
+                // What is invalid is painted now (the toolkit would on its next frame).
+                each->Update();
+                Unanswered(each, panes);
+            }
+            return panes.empty();
+        },
+        PaintLimit);
+    if (!answered)
+    {
+        std::string list;
+        for (const std::string& pane : panes)
+            list += (list.empty() ? "" : ", ") + pane;
+        ADD_FAILURE() << "the OpenGL panes of " << list << " have not answered the paints asked of them within "
+                      << PaintLimit / 1000 << " s: the screen would show an older picture";
+    }
+    SyncDisplay();
 }
 
 void Command(int id)
@@ -85,6 +155,8 @@ CVantrelDoc* Open(const std::string& path)
     std::vector<wxSize> last;
     auto since = std::chrono::steady_clock::now();
     PumpUntil([&] {
+        // What the display server did with the window (its sizes and exposes) is in.
+        SyncDisplay();
         std::vector<wxSize> sizes;
         for (wxList::compatibility_iterator node = document != nullptr ? document->GetViews().GetFirst() : nullptr;
              node; node = node->GetNext())
@@ -221,9 +293,9 @@ std::string SaveShot(const wxImage& image, const std::string& name)
 namespace
 {
 // The display server's picture of the screen (what a user sees), cut to the area.
-wxImage ShotOfScreen(const wxRect& area, const std::string& name)
+wxImage ShotOfScreen(wxWindow* window, const wxRect& area, const std::string& name)
 {
-    Pump();
+    AnswerPaints(window);
     const std::string file = ArtifactsFolder() + "/.screen-" + std::to_string(getpid()) + ".png";
     const std::string command = "import -window root '" + file + "'";
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
@@ -240,15 +312,14 @@ wxImage ShotOfScreen(const wxRect& area, const std::string& name)
 
 wxImage ScreenShot(const std::string& name)
 {
-    return ShotOfScreen(wxRect(), name);
+    return ShotOfScreen(nullptr, wxRect(), name);
 }
 
 wxImage Shot(wxWindow* window, const std::string& name)
 {
     if (window == nullptr)
         return wxImage();
-    window->Update();
-    return ShotOfScreen(ScreenRect(window), name);
+    return ShotOfScreen(window, ScreenRect(window), name);
 }
 
 wxRect ScreenRect(wxWindow* window)
@@ -265,7 +336,13 @@ wxRect ScreenRect(wxWindow* window)
 
 wxImage GLShot(wxGLCanvas* canvas, wxGLContext* context, const std::string& name, const std::function<void()>& draw)
 {
-    if (canvas == nullptr || context == nullptr || !canvas->SetCurrent(*context))
+    if (canvas == nullptr || context == nullptr)
+        return wxImage();
+    // Without a drawing of its own: the picture of the last paint, once the canvas has answered
+    // what was asked of it.
+    if (!draw)
+        AnswerPaints(canvas);
+    if (!canvas->SetCurrent(*context))
         return wxImage();
     const wxSize size = canvas->GetClientSize() * canvas->GetContentScaleFactor();
     if (size.GetWidth() <= 0 || size.GetHeight() <= 0)

@@ -39,6 +39,16 @@ void Pump();
 // Handles events until the condition holds or the limit (milliseconds) has passed; whether it
 // held. Use it wherever a test must wait for the toolkit.
 bool PumpUntil(const std::function<bool()>& condition, int limitMilliseconds = 5000);
+// Until every OpenGL pane of the window (of every window when null) has answered the repaints
+// asked of it, then has the window paint what the window system still holds invalid and waits
+// until the display server has done all that was asked of it: after this the screen shows what
+// the panes and controls show now. A pane that has not answered within PaintLimit fails the
+// running test. Every shot of the screen begins with it.
+void AnswerPaints(wxWindow* window = nullptr);
+constexpr int PaintLimit = 30000;
+// Waits until the display server has handled every request sent to it, and takes its answers
+// (the events that they caused) in, to be handled by the next Pump.
+void SyncDisplay();
 
 // Sends a command to the main window as its menu would (the active document window first).
 void Command(int id);
@@ -103,15 +113,16 @@ private:
 
 // The folder of the shots: build/artifacts.
 std::string ArtifactsFolder();
-// What the screen shows now: the whole screen, or a window's part of it (as it is painted on
-// the screen, with whatever stands above it), saved as artifacts/<name>.png (an empty name
-// saves nothing).
+// What the screen shows once the panes have answered their paints (AnswerPaints): the whole
+// screen, or a window's part of it (as it is painted on the screen, with whatever stands above
+// it), saved as artifacts/<name>.png (an empty name saves nothing).
 wxImage ScreenShot(const std::string& name);
 wxImage Shot(wxWindow* window, const std::string& name);
 // The pixels of an OpenGL canvas, read in its own context (made current here) from its back
-// buffer, saved as artifacts/<name>.png: what its last paint drew (the software renderer keeps
-// the back buffer after the swap), or, given a draw function, what that draws there now (call
-// the view's drawing without its swap). Null image when the context cannot be made current.
+// buffer, saved as artifacts/<name>.png: what its last paint drew, once it has answered the
+// repaints asked of it (the software renderer keeps the back buffer after the swap), or, given a
+// draw function, what that draws there now (call the view's drawing without its swap). Null
+// image when the context cannot be made current.
 wxImage GLShot(wxGLCanvas* canvas, wxGLContext* context, const std::string& name,
                const std::function<void()>& draw = {});
 // Saves an image as artifacts/<name>.png; returns the path (nothing for an empty name).

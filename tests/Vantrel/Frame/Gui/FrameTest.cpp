@@ -3,6 +3,7 @@
 // initial updates, and closing (one question, each view deleted once, nothing left).
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -375,15 +376,25 @@ TEST(FrameFailure, PaneWithoutWindowLeavesNothing)
 
 namespace
 {
-// Runs the toolkit's own loop for a while with no input: what a user who only waits sees. (The
-// kit's Pump asks for idle passes itself, which would hide what waits for one.)
-void WaitWithoutInput(int milliseconds)
+// Runs the toolkit's own loop with no input until the condition holds (looked at every few
+// milliseconds), or for at most 10 s: what a user who only waits sees. (The kit's Pump asks for
+// idle passes itself, which would hide what waits for one.) Whether the condition held.
+bool WaitWithoutInput(const std::function<bool()>& condition)
 {
+    if (condition())
+        return true;
+    const wxLongLong end = wxGetLocalTimeMillis() + 10000;
+    bool held = false;
     wxGUIEventLoop loop;
     wxTimer timer;
-    timer.Bind(wxEVT_TIMER, [&loop](wxTimerEvent&) { loop.Exit(); });
-    timer.StartOnce(milliseconds);
+    timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        held = condition();
+        if (held || wxGetLocalTimeMillis() >= end)
+            loop.Exit();
+    });
+    timer.Start(5);
     loop.Run();
+    return held;
 }
 
 std::vector<std::string> Titles(wxMenuBar* bar)
@@ -402,19 +413,17 @@ TEST(FrameMenus, TheFirstDocumentShowsItsMenusWithoutAClick)
     AddTemplates();
     g_log = Log();
     CloseAll();
-    WaitWithoutInput(300);
-    ASSERT_EQ(DocumentCount(), 0);
-    ASSERT_TRUE(Frame().GetMenuBar()->IsShown());
+    ASSERT_TRUE(WaitWithoutInput([] { return DocumentCount() == 0 && Frame().GetMenuBar()->IsShown(); }));
     EXPECT_EQ(Titles(Frame().GetMenuBar()), (std::vector<std::string>{"&File", "&View", "&Help"}));
 
     VelmoTest::TempFolder folder;
     const std::string path = folder.Write("object.fk3", "fake");
     wxDocument* document = Manager().CreateDocument(wxString::FromUTF8(path), wxDOC_SILENT);
     ASSERT_NE(document, nullptr);
-    WaitWithoutInput(500);
     auto* frame = dynamic_cast<CDocChildFrame*>(document->GetFirstView()->GetFrame());
     ASSERT_NE(frame, nullptr);
     ASSERT_NE(frame->GetMenuBar(), nullptr);
+    EXPECT_TRUE(WaitWithoutInput([frame] { return frame->GetMenuBar()->IsShown() && !Frame().GetMenuBar()->IsShown(); }));
     EXPECT_TRUE(frame->GetMenuBar()->IsShown()) << "the document window's menus";
     EXPECT_FALSE(Frame().GetMenuBar()->IsShown()) << "menu 128 gone";
     EXPECT_EQ(Titles(frame->GetMenuBar()),
@@ -422,6 +431,5 @@ TEST(FrameMenus, TheFirstDocumentShowsItsMenusWithoutAClick)
     Shot(&Frame(), "first-document-menus");
 
     CloseAll();
-    WaitWithoutInput(300);
-    EXPECT_TRUE(Frame().GetMenuBar()->IsShown()) << "menu 128 back";
+    EXPECT_TRUE(WaitWithoutInput([] { return Frame().GetMenuBar()->IsShown(); })) << "menu 128 back";
 }

@@ -1,9 +1,14 @@
 // Selecting the segments of a large track (5000 segments of trkdocs.py): each selection, by a
 // click, an arrow key or from the tree scrolled first, fills the list pane once and draws the plan
 // pane's frame once; the paints that scrolling the tree brings the plan pane show its kept frame,
-// the same picture, without drawing the plan again.
+// the same picture, without drawing the plan again. A paint of a pane whose frame is kept is
+// answered at once.
 #include <gtest/gtest.h>
 
+#include <GL/gl.h>
+
+#include <wx/frame.h>
+#include <wx/glcanvas.h>
 #include <wx/listctrl.h>
 #include <wx/uiaction.h>
 
@@ -82,6 +87,7 @@ TEST(TrkSelection, EachSelectionFillsTheListOnceAndDrawsThePlanOnce)
             // The tree scrolled to the segment as a wheel does, three lines a step; the plan pane
             // shows what it showed.
             const int frames = panes.Plan->GetPlanFrameCount();
+            const int kept = panes.Plan->GetKeptFrameCount();
             const wxImage before = Shown(panes.Plan, "");
             const wxTreeItemId below = panes.Tree->FindItem(TrkHint::Segment(c.segment + 5));
             while (!tree.IsVisible(below))
@@ -89,8 +95,8 @@ TEST(TrkSelection, EachSelectionFillsTheListOnceAndDrawsThePlanOnce)
                 tree.ScrollLines(3);
                 Pump();
             }
-            EXPECT_TRUE(PumpUntil([&] { return panes.Plan->GetDeferredPaintCount() > 0; }, 2000));
-            PumpUntil([] { return false; }, 3 * CTrk3DView::KeptDelay);
+            AnswerPaints();
+            EXPECT_GT(panes.Plan->GetKeptFrameCount(), kept) << "the paints that scrolling brought";
             EXPECT_EQ(panes.Plan->GetPlanFrameCount(), frames) << c.how << " " << c.segment;
             EXPECT_EQ(DifferentPixels(Shown(panes.Plan, "trk-selection-kept"), before), 0) << c.segment;
         }
@@ -114,7 +120,7 @@ TEST(TrkSelection, EachSelectionFillsTheListOnceAndDrawsThePlanOnce)
             << c.how << " " << c.segment;
         // Whatever else comes (the tree scrolling to the item, focus), nothing is drawn or
         // filled again.
-        PumpUntil([] { return false; }, 3 * CTrk3DView::KeptDelay);
+        AnswerPaints();
         EXPECT_EQ(panes.Plan->GetPlanFrameCount(), frames + 1) << c.how << " " << c.segment;
         EXPECT_EQ(panes.Fills, 1) << c.how << " " << c.segment;
         EXPECT_EQ(panes.List->GetRows().front().Field, "Type") << c.how << " " << c.segment;
@@ -146,4 +152,68 @@ TEST(TrkSelection, AHintOrANewSizeDrawsThePlanAnew)
     Frame().SetSize(Frame().GetSize() + wxSize(80, 40));
     Pump();
     CloseAll();
+}
+
+// An expose of a pane whose frame is kept, in the track's window and in the replay's (its plan
+// pane is the track's), is answered by the paint that it brings, at once: once that paint has
+// been handled the screen shows the plan again, drawn from the kept pixels, with nothing more to
+// wait for. The expose comes from a window over the pane taken away, and from a repaint asked for
+// after something else was put on the pane's part of the screen.
+TEST(TrkSelection, AKeptFrameAnswersAnExposeAtOnce)
+{
+    FailOnMessages();
+    for (const char* file : {"gpl/Tracks/Plan/PLAN.TRK", "gpl/Replays/race.rpy"})
+    {
+        SCOPED_TRACE(file);
+        CVantrelDoc* document = Open(Game(file));
+        ASSERT_NE(document, nullptr);
+        CTrk3DView* view = ViewOf<CTrk3DView>(document);
+        ASSERT_NE(view, nullptr);
+        ASSERT_TRUE(PumpUntil([view] { return view->GetPlanFrameCount() > 0; }));
+        wxGLCanvas* canvas = view->GetCanvas();
+        const std::string shot = std::string("kept-expose-") + (std::string(file).ends_with(".rpy") ? "rpy" : "trk");
+        const wxImage plan = Shot(canvas, shot);
+        ASSERT_GT(Count(plan, Asphalt), 500);
+        const int all = plan.GetWidth() * plan.GetHeight();
+        for (const bool covered : {true, false})
+        {
+            SCOPED_TRACE(covered ? "a window over the pane taken away" : "a repaint asked for");
+            // Black where the pane is on the screen, the pane unchanged.
+            wxFrame* cover = nullptr;
+            if (covered)
+            {
+                cover = new wxFrame(nullptr, wxID_ANY, "cover", canvas->GetScreenPosition(), canvas->GetSize(),
+                                    wxBORDER_NONE | wxFRAME_NO_TASKBAR | wxSTAY_ON_TOP);
+                cover->SetBackgroundColour(*wxBLACK);
+                cover->Show();
+            }
+            else
+            {
+                ASSERT_TRUE(canvas->SetCurrent(*view->GetContext()));
+                glClearColor(0, 0, 0, 1);
+                glClear(GL_COLOR_BUFFER_BIT);
+                canvas->SwapBuffers();
+            }
+            ASSERT_TRUE(PumpUntil([&] { return DarkPixels(Shot(canvas, "")) == all; }));
+            const int frames = view->GetPlanFrameCount();
+            const int kept = view->GetKeptFrameCount();
+            if (covered)
+            {
+                cover->Hide();
+                cover->Destroy();
+                // The display server's exposes taken in and handled, as the toolkit's loop would.
+                SyncDisplay();
+                Pump();
+            }
+            else
+                canvas->Refresh(false);
+            // Paints what is still invalid now: no timer has run.
+            canvas->Update();
+            EXPECT_GT(view->GetKeptFrameCount(), kept) << "the paint answered by the kept frame";
+            EXPECT_EQ(view->GetPlanFrameCount(), frames) << "the plan is not drawn again";
+            EXPECT_EQ(DifferentPixels(Shot(canvas, shot + (covered ? "-uncovered" : "-refreshed")), plan), 0);
+        }
+        EXPECT_EQ(view->GetFailedPaintCount(), 0);
+        CloseAll();
+    }
 }
