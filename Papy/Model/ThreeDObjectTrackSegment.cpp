@@ -87,7 +87,7 @@ double ThreeDObjectTrackSegment::GetLength() const
     return std::sqrt(dx * dx + dy * dy);
 }
 
-TrackPosition ThreeDObjectTrackSegment::GetPosition(double f, double latitude, bool straight) const
+TrackPosition ThreeDObjectTrackSegment::GetPlanPosition(double f, double latitude, bool straight) const
 {
     TrackPosition position;
 
@@ -132,6 +132,54 @@ TrackPosition ThreeDObjectTrackSegment::GetPosition(double f, double latitude, b
         position.X = cx + distance * std::cos(direction);
         position.Y = cy + distance * std::sin(direction);
     }
+    return position;
+}
+
+void ThreeDObjectTrackSegment::Raise(TrackPosition& position, double f, double latitude,
+                                     const ThreeDObjectXSection& section, double sectionLatitude,
+                                     const ThreeDObjectXSection* next, double nextLatitude)
+{
+    double slope;
+    if (next != nullptr && latitude >= sectionLatitude)
+    {
+        double width = nextLatitude - sectionLatitude;
+        double rise = next->GetAltitude(f) - section.GetAltitude(f);
+        double t = (latitude - sectionLatitude) / width;
+        position.Z = section.GetAltitude(f) + rise * t;
+        slope = section.GetAltitudeSlope(f) + (next->GetAltitudeSlope(f) - section.GetAltitudeSlope(f)) * t;
+        position.Bank = std::atan2(rise, width);
+    }
+    else
+    {
+        position.Z = section.GetAltitude(f);
+        slope = section.GetAltitudeSlope(f);
+        position.Bank = 0;
+    }
+    position.Pitch = std::atan(slope);
+}
+
+TrackPosition ThreeDObjectTrackSegment::GetPosition(double f, double latitude, bool straight) const
+{
+    TrackPosition position = Place(f, latitude, straight);
+
+    // Floor: the first floor section whose boundary lies to the left of the point.
+    int fCount = GetFSectionCount();
+    for (int k = 0; k < fCount; ++k)
+    {
+        Util::CountedPointer<ThreeDObjectFSection> floor = GetFSectionNode(*this, k);
+        double boundary = (1 - f) * floor->GetStartLatitude() + f * floor->GetEndLatitude();
+        if (boundary > latitude || k + 1 == fCount)
+        {
+            position.Floor = double(floor->GetSurfaceType());
+            break;
+        }
+    }
+    return position;
+}
+
+TrackPosition ThreeDObjectTrackSegment::Place(double f, double latitude, bool straight) const
+{
+    TrackPosition position = GetPlanPosition(f, latitude, straight);
 
     // Altitude, pitch and bank from the cross sections, whose latitudes increase along the
     // list: between two sections the surface is interpolated; left of the first or at or
@@ -154,43 +202,16 @@ TrackPosition ThreeDObjectTrackSegment::GetPosition(double f, double latitude, b
         sectionLatitude = nextLatitude;
         next.Reset();
     }
-    double slope;
-    if (i + 1 < xCount && latitude >= sectionLatitude)
-    {
-        double width = nextLatitude - sectionLatitude;
-        double rise = next->GetAltitude(f) - section->GetAltitude(f);
-        double t = (latitude - sectionLatitude) / width;
-        position.Z = section->GetAltitude(f) + rise * t;
-        slope = section->GetAltitudeSlope(f) + (next->GetAltitudeSlope(f) - section->GetAltitudeSlope(f)) * t;
-        position.Bank = std::atan2(rise, width);
-    }
-    else
-    {
-        position.Z = section->GetAltitude(f);
-        slope = section->GetAltitudeSlope(f);
-        position.Bank = 0;
-    }
-    position.Pitch = std::atan(slope);
-
-    // Floor: the first floor section whose boundary lies to the left of the point.
-    int fCount = GetFSectionCount();
-    VELMO_ASSERT_TEXT(fCount > 0, "GetFSectionCount() > 0");
-    for (int k = 0; k < fCount; ++k)
-    {
-        Util::CountedPointer<ThreeDObjectFSection> floor = GetFSectionNode(*this, k);
-        double boundary = (1 - f) * floor->GetStartLatitude() + f * floor->GetEndLatitude();
-        if (boundary > latitude || k + 1 == fCount)
-        {
-            position.Floor = double(floor->GetSurfaceType());
-            break;
-        }
-    }
+    Raise(position, f, latitude, *section, sectionLatitude, next.Get(), nextLatitude);
+    // A segment without floor sections has no place on it, even where the floor is not asked.
+    VELMO_ASSERT_TEXT(GetFSectionCount() > 0, "GetFSectionCount() > 0");
     return position;
 }
 
 Vertex ThreeDObjectTrackSegment::GetPoint(double f, double latitude, bool straight) const
 {
-    TrackPosition position = GetPosition(f, latitude, straight);
+    // The floor under the point is not part of it: the floor sections are not walked.
+    TrackPosition position = Place(f, latitude, straight);
     return Vertex(position.X, position.Y, position.Z);
 }
 } // namespace Velmo::Papy

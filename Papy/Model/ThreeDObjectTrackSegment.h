@@ -47,8 +47,16 @@ public:
     // to the left of the direction of travel); straight interpolates the point along the chord
     // even on a corner.
     TrackPosition GetPosition(double f, double latitude, bool straight) const;
-    // x, y and z of GetPosition.
+    // x, y and z of GetPosition (the floor sections are not walked for them).
     Vertex GetPoint(double f, double latitude, bool straight = false) const;
+    // The heading, x and y of GetPosition, which need no sections; the other fields are 0.
+    TrackPosition GetPlanPosition(double f, double latitude, bool straight) const;
+    // Sets z, pitch and bank of a position at fraction f and that latitude from the cross
+    // section the latitude lies on or beyond (at sectionLatitude there) and the next one (at
+    // nextLatitude; none when the section is the last): interpolated between the two, else the
+    // section's own with bank 0.
+    static void Raise(TrackPosition& position, double f, double latitude, const ThreeDObjectXSection& section,
+                      double sectionLatitude, const ThreeDObjectXSection* next, double nextLatitude);
 
     void Accept(ThreeDObjectVisitor& visitor) override
     {
@@ -67,5 +75,9 @@ public:
         }
         visitor.LeaveTrackSegment(*this);
     }
+
+private:
+    // GetPosition but for the floor.
+    TrackPosition Place(double f, double latitude, bool straight) const;
 };
 } // namespace Velmo::Papy

@@ -21,6 +21,7 @@ constexpr U64 BoundarySize = 32;
 GPLTrkFile::GPLTrkFile(Util::BinaryStream& stream)
 {
     Load(stream);
+    IndexWalls();
     Build2DData();
     if (Options::Instance()->Strict)
         CheckAltitudes(stream.GetName());
@@ -29,6 +30,7 @@ GPLTrkFile::GPLTrkFile(Util::BinaryStream& stream)
 GPLTrkFile::GPLTrkFile(const TrkFile& source)
 {
     GPLTrkConversion::Fill(source, *this);
+    IndexWalls();
     Build2DData();
 }
 
@@ -135,19 +137,29 @@ const GPLTrkFile::Boundary& GPLTrkFile::Floor(int s, int b, int offset) const
     return m_surfaces[std::size_t(section.FirstBoundary) + std::size_t(b + offset)];
 }
 
+void GPLTrkFile::IndexWalls()
+{
+    const int count = GetSectionCount();
+    m_walls.clear();
+    m_firstWall.assign(1, 0);
+    m_firstWall.reserve(std::size_t(count) + 1);
+    for (int s = 0; s < count; ++s)
+    {
+        const std::size_t first = std::size_t(Section(s).FirstBoundary);
+        const int floors = GetFloorCount(s);
+        for (int b = 0; b < floors; ++b)
+            if ((m_surfaces[first + std::size_t(b)].Kind & WallBit) != 0)
+                m_walls.push_back(first + std::size_t(b));
+        m_firstWall.push_back(m_walls.size());
+    }
+}
+
 const GPLTrkFile::Boundary& GPLTrkFile::Wall(int s, int w, int offset) const
 {
-    const TrkSection& section = Section(s);
-    int floors = GetFloorCount(s);
+    Section(s);
     VELMO_ASSERT(w >= 0);
-    for (int b = 0, walls = 0; b < floors; ++b)
-    {
-        const Boundary& boundary = m_surfaces[std::size_t(section.FirstBoundary) + std::size_t(b)];
-        if ((boundary.Kind & WallBit) != 0 && walls++ == w)
-            return m_surfaces[std::size_t(section.FirstBoundary) + std::size_t(b + offset)];
-    }
     VELMO_ASSERT(w < GetWallCount(s));
-    return m_surfaces.front();
+    return m_surfaces[m_walls[m_firstWall[std::size_t(s)] + std::size_t(w)] + std::size_t(offset)];
 }
 
 int GPLTrkFile::GetFloorCount(int s) const
@@ -180,13 +192,8 @@ int GPLTrkFile::GetFloorValue(int s, int b, int i) const
 
 int GPLTrkFile::GetWallCount(int s) const
 {
-    const TrkSection& section = Section(s);
-    int floors = GetFloorCount(s);
-    int walls = 0;
-    for (int b = 0; b < floors; ++b)
-        if ((m_surfaces[std::size_t(section.FirstBoundary) + std::size_t(b)].Kind & WallBit) != 0)
-            ++walls;
-    return walls;
+    Section(s);
+    return int(m_firstWall[std::size_t(s) + 1] - m_firstWall[std::size_t(s)]);
 }
 
 WallType GPLTrkFile::GetWallType(int s, int w) const

@@ -85,7 +85,14 @@ private:
     const Boundary& Wall(int s, int w, int offset) const;
     void Load(Util::BinaryStream& stream);
     void CheckAltitudes(const std::string& name) const;
+    // Lists the wall boundaries of every section, so that a wall is found without walking the
+    // section's boundaries.
+    void IndexWalls();
 
     std::vector<Boundary> m_surfaces;
+    // The boundary index of every wall, section by section, and where each section's walls begin
+    // in that list (one more entry than sections).
+    std::vector<std::size_t> m_walls;
+    std::vector<std::size_t> m_firstWall;
 };
 } // namespace Velmo::Papy

@@ -49,9 +49,22 @@ Util::CountedPointer<TrackWSection> PtfTrackSegment::GetWSection(int i) const
     return m_wSections[std::size_t(i)];
 }
 
+namespace
+{
+double Fraction(const ThreeDObjectTrackSegment& node, double distance2D)
+{
+    double length = node.GetLength();
+    return length != 0 ? distance2D / length : 0.0;
+}
+} // namespace
+
 TrackPosition PtfTrackSegment::GetPosition(double distance2D, double latitude) const
 {
-    double length = m_node->GetLength();
-    return m_node->GetPosition(length != 0 ? distance2D / length : 0.0, latitude, false);
+    return m_node->GetPosition(Fraction(*m_node, distance2D), latitude, false);
+}
+
+Vertex PtfTrackSegment::GetPoint(double distance2D, double latitude) const
+{
+    return m_node->GetPoint(Fraction(*m_node, distance2D), latitude, false);
 }
 } // namespace Velmo::Papy

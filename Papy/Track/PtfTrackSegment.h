@@ -38,6 +38,8 @@ public:
     Util::CountedPointer<TrackWSection> GetWSection(int i) const override;
     // The node's position at the fraction distance / length (0 for a segment of no length).
     TrackPosition GetPosition(double distance2D, double latitude) const override;
+    // The node's point at that fraction: its floor sections are not walked.
+    Vertex GetPoint(double distance2D, double latitude) const override;
 
     const Util::CountedPointer<ThreeDObjectTrackSegment>& GetNode() const { return m_node; }
 

@@ -35,7 +35,8 @@ public:
     virtual Util::CountedPointer<TrackWSection> GetWSection(int i) const = 0;
     virtual TrackPosition GetPosition(double distance2D, double latitude) const = 0;
 
-    // x, y and z of GetPosition.
-    Vertex GetPoint(double distance2D, double latitude) const;
+    // x, y and z of GetPosition. A segment that can work out the point without the floor under
+    // it (which a plan asks of every point) gives it so.
+    virtual Vertex GetPoint(double distance2D, double latitude) const;
 };
 } // namespace Velmo::Papy

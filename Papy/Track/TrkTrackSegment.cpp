@@ -104,9 +104,21 @@ Util::CountedPointer<TrackWSection> TrkTrackSegment::GetWSection(int i) const
     return m_wSections[i];
 }
 
-TrackPosition TrkTrackSegment::GetPosition(double distance2D, double latitude) const
+TrackPosition TrkTrackSegment::Locate(double distance2D, double latitude, bool withSurface) const
 {
     int longitude3D = m_file->Convert2DTo3D(double(m_file->GetSection2DStart(m_index)) + distance2D);
-    return TrkTrack::ToTrackPosition(m_file->ComputePosition(longitude3D, TrkFile::MetresToUnits(latitude)));
+    return TrkTrack::ToTrackPosition(
+        m_file->ComputePosition(longitude3D, TrkFile::MetresToUnits(latitude), withSurface));
+}
+
+TrackPosition TrkTrackSegment::GetPosition(double distance2D, double latitude) const
+{
+    return Locate(distance2D, latitude, true);
+}
+
+Vertex TrkTrackSegment::GetPoint(double distance2D, double latitude) const
+{
+    const TrackPosition position = Locate(distance2D, latitude, false);
+    return Vertex{position.X, position.Y, position.Z};
 }
 } // namespace Velmo::Papy

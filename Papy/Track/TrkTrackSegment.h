@@ -31,12 +31,15 @@ public:
     int GetWSectionCount() const override { return int(m_wSections.size()); }
     Util::CountedPointer<TrackWSection> GetWSection(int i) const override;
     TrackPosition GetPosition(double distance2D, double latitude) const override;
+    // The position without the floor's surface, which the point does not need.
+    Vertex GetPoint(double distance2D, double latitude) const override;
 
     int GetIndex() const { return m_index; }
 
 private:
     // The reference point at the start of section s.
     TrkFilePosition GetStart(int s) const;
+    TrackPosition Locate(double distance2D, double latitude, bool withSurface) const;
 
     Util::CountedPointer<TrkFile> m_file;
     int m_index;

@@ -9,6 +9,7 @@
 #include "Papy/Model/ThreeDObjectFSection.h"
 #include "Papy/Model/ThreeDObjectTrackSegment.h"
 #include "Papy/Model/ThreeDObjectWSection.h"
+#include "Papy/Model/TrackSegmentLookup.h"
 #include "Util/Exception.h"
 #include "Util/OpenGL/XOpenGL.h"
 #include "Vantrel/Drawing/PlanColours.h"
@@ -25,10 +26,11 @@ struct PlanPoint
     double Y;
 };
 
-PlanPoint PointAt(const ThreeDObjectTrackSegment& segment, double fraction, double latitude, bool straight)
+PlanPoint PointAt(const TrackSegmentLookup& segment, double fraction, double latitude, bool straight)
 {
-    const Vertex p = segment.GetPoint(fraction, latitude, straight);
-    return {p.GetX(), p.GetY()};
+    PlanPoint p;
+    segment.GetPlanPoint(fraction, latitude, straight, p.X, p.Y);
+    return p;
 }
 
 // The latitude of an edge that runs from start to end along the segment.
@@ -108,6 +110,7 @@ void ThreeDObject3DPtfVisitor::Start(bool recordBounds, bool draw, const Velmo::
     m_minY = 1e9;
     m_maxY = -1e9;
     m_segment = nullptr;
+    m_sections.reset();
     m_step = FitStep(node);
 }
 
@@ -161,6 +164,7 @@ ViewBounds ThreeDObject3DPtfVisitor::GetBounds() const
 bool ThreeDObject3DPtfVisitor::EnterTrackSegment(ThreeDObjectTrackSegment& node)
 {
     m_segment = &node;
+    m_sections.emplace(node);
     return true;
 }
 
@@ -173,15 +177,17 @@ bool ThreeDObject3DPtfVisitor::BeforeTrackSegmentFSection(ThreeDObjectTrackSegme
 
 void ThreeDObject3DPtfVisitor::LeaveTrackSegment(ThreeDObjectTrackSegment& node)
 {
+    if (!m_sections || &m_sections->GetSegment() != &node)
+        m_sections.emplace(node);
     const int n = GetPieceCount(node.GetLength(), m_step);
     {
         Primitive lines(GL_LINES, m_draw);
         if (m_draw)
             glColor4d(1, 0, 0, 1);
-        PlanPoint previous = n > 0 ? PointAt(node, 0, 0, false) : PlanPoint{};
+        PlanPoint previous = n > 0 ? PointAt(*m_sections, 0, 0, false) : PlanPoint{};
         for (int k = 1; k <= n; ++k)
         {
-            const PlanPoint current = PointAt(node, Fraction(k, n), 0, false);
+            const PlanPoint current = PointAt(*m_sections, Fraction(k, n), 0, false);
             PlotPoint(previous.X, previous.Y);
             PlotPoint(current.X, current.Y);
             previous = current;
@@ -190,6 +196,7 @@ void ThreeDObject3DPtfVisitor::LeaveTrackSegment(ThreeDObjectTrackSegment& node)
     if (m_draw)
         CheckError();
     m_segment = nullptr;
+    m_sections.reset();
 }
 
 bool ThreeDObject3DPtfVisitor::EnterFSection(ThreeDObjectFSection& node)
@@ -212,14 +219,14 @@ bool ThreeDObject3DPtfVisitor::EnterFSection(ThreeDObjectFSection& node)
         PlanPoint a0{}, b0{};
         if (n > 0)
         {
-            a0 = PointAt(*m_segment, 0, aStart, aStraight);
-            b0 = PointAt(*m_segment, 0, bStart, bStraight);
+            a0 = PointAt(*m_sections, 0, aStart, aStraight);
+            b0 = PointAt(*m_sections, 0, bStart, bStraight);
         }
         for (int k = 1; k <= n; ++k)
         {
             const double u = Fraction(k, n);
-            const PlanPoint a1 = PointAt(*m_segment, u, Interpolate(aStart, aEnd, u), aStraight);
-            const PlanPoint b1 = PointAt(*m_segment, u, Interpolate(bStart, bEnd, u), bStraight);
+            const PlanPoint a1 = PointAt(*m_sections, u, Interpolate(aStart, aEnd, u), aStraight);
+            const PlanPoint b1 = PointAt(*m_sections, u, Interpolate(bStart, bEnd, u), bStraight);
             PlotPoint(a0.X, a0.Y);
             PlotPoint(a1.X, a1.Y);
             PlotPoint(b1.X, b1.Y);
@@ -245,11 +252,11 @@ bool ThreeDObject3DPtfVisitor::EnterWSection(ThreeDObjectWSection& node)
         Primitive lines(GL_LINES, m_draw);
         if (m_draw)
             glColor3d(colour.Red, colour.Green, colour.Blue);
-        PlanPoint previous = n > 0 ? PointAt(*m_segment, 0, start, straight) : PlanPoint{};
+        PlanPoint previous = n > 0 ? PointAt(*m_sections, 0, start, straight) : PlanPoint{};
         for (int k = 1; k <= n; ++k)
         {
             const double u = Fraction(k, n);
-            const PlanPoint current = PointAt(*m_segment, u, Interpolate(start, end, u), straight);
+            const PlanPoint current = PointAt(*m_sections, u, Interpolate(start, end, u), straight);
             PlotPoint(previous.X, previous.Y);
             PlotPoint(current.X, current.Y);
             previous = current;

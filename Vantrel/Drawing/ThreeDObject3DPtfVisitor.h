@@ -6,7 +6,10 @@
 // A segment is drawn in pieces of about 3 units: 1 + trunc(length / 3) of them. A length that
 // is not finite (a broken file) gives no pieces, and no segment is cut into more than MaxPieces.
 // The whole plan keeps to TrackPlanBudget: a plan over it is cut at a longer step.
+#include <optional>
+
 #include "Papy/Model/ThreeDObjectVisitor.h"
+#include "Papy/Model/TrackSegmentLookup.h"
 #include "Util/CountedPointer.h"
 #include "Vantrel/Drawing/TrackPlanBudget.h"
 #include "Vantrel/Drawing/ViewCamera.h"
@@ -57,6 +60,8 @@ private:
     void Start(bool recordBounds, bool draw, const Velmo::Util::CountedPointer<Velmo::Papy::ThreeDObject>& node);
 
     Velmo::Papy::ThreeDObjectTrackSegment* m_segment = nullptr;
+    // The sections of the current segment, read once for all its points.
+    std::optional<Velmo::Papy::TrackSegmentLookup> m_sections;
     int m_nextFSection = 0;
     bool m_recordBounds = false;
     bool m_draw = true;

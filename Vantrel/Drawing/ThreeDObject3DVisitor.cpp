@@ -137,7 +137,7 @@ void ThreeDObject3DVisitor::Reset()
     m_arrays.Release();
     m_pendingTextures.assign(1, false);
     m_track = nullptr;
-    m_segment = nullptr;
+    m_segment.reset();
     m_nextFSection = 0;
     m_slots.Reset();
     glAlphaFunc(GL_GREATER, 0);
@@ -1229,7 +1229,7 @@ void ThreeDObject3DVisitor::LeaveTrack(ThreeDObjectTrack& node)
 bool ThreeDObject3DVisitor::EnterTrackSegment(ThreeDObjectTrackSegment& node)
 {
     Highlight(node);
-    m_segment = &node;
+    m_segment.emplace(node);
     return true;
 }
 
@@ -1243,7 +1243,7 @@ bool ThreeDObject3DVisitor::BeforeTrackSegmentFSection(ThreeDObjectTrackSegment&
 
 void ThreeDObject3DVisitor::LeaveTrackSegment(ThreeDObjectTrackSegment& node)
 {
-    m_segment = nullptr;
+    m_segment.reset();
     Unhighlight(node);
 }
 
@@ -1289,9 +1289,9 @@ bool ThreeDObject3DVisitor::EnterFSection(ThreeDObjectFSection& node)
 
 void ThreeDObject3DVisitor::LeaveFSection(ThreeDObjectFSection& node)
 {
-    if (m_segment != nullptr && m_nextFSection > 0 && m_nextFSection < m_segment->GetFSectionCount())
+    if (m_segment && m_nextFSection > 0 && m_nextFSection < m_segment->GetSegment().GetFSectionCount())
     {
-        Util::CountedPointer<ThreeDObjectFSection> next = m_segment->GetFSection(m_nextFSection);
+        Util::CountedPointer<ThreeDObjectFSection> next = m_segment->GetSegment().GetFSection(m_nextFSection);
         if (next)
             DrawQuad(node, FloorQuad(*m_segment, node, *next), nullptr);
     }
@@ -1320,7 +1320,7 @@ bool ThreeDObject3DVisitor::BeforeWSectionAppearance(ThreeDObjectWSection&, int,
 
 void ThreeDObject3DVisitor::AfterWSectionTextureCoords(ThreeDObjectWSection& node, int subsection, int entry)
 {
-    if (m_segment != nullptr)
+    if (m_segment)
         DrawQuad(node, WallQuad(*m_segment, node, subsection, entry), nullptr);
     EndSection();
 }

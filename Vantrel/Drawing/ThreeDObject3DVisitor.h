@@ -16,6 +16,7 @@
 // end the frame with their exception; the OpenGL state the frame had changed (matrices,
 // clip planes, stencil, logic operation, client arrays) is put back first.
 #include <map>
+#include <optional>
 #include <memory>
 #include <set>
 #include <string>
@@ -25,6 +26,7 @@
 #include "Papy/Model/Plane.h"
 #include "Papy/Model/ThreeDObjectVisitor.h"
 #include "Papy/Model/ThreeDObjectWalkLimit.h"
+#include "Papy/Model/TrackSegmentLookup.h"
 #include "Papy/Model/Vertex.h"
 #include "Util/CountedPointer.h"
 #include "Vantrel/Drawing/ClientArrays.h"
@@ -283,7 +285,8 @@ private:
     std::vector<bool> m_pendingTextures;
 
     Velmo::Papy::ThreeDObjectTrack* m_track = nullptr;
-    Velmo::Papy::ThreeDObjectTrackSegment* m_segment = nullptr;
+    // The current segment, its sections read once for all the points asked along it.
+    std::optional<Velmo::Papy::TrackSegmentLookup> m_segment;
     int m_nextFSection = 0;
 
     DrawOptions m_frameOptions;

@@ -296,18 +296,18 @@ void ThreeDObjectGetBoundsVisitor::VisitTracksideObject(ThreeDObjectTracksideObj
 
 bool ThreeDObjectGetBoundsVisitor::EnterTrackSegment(ThreeDObjectTrackSegment& node)
 {
-    m_segment = &node;
+    m_segment.emplace(node);
     return true;
 }
 
 void ThreeDObjectGetBoundsVisitor::LeaveTrackSegment(ThreeDObjectTrackSegment&)
 {
-    m_segment = nullptr;
+    m_segment.reset();
 }
 
 bool ThreeDObjectGetBoundsVisitor::EnterFSection(ThreeDObjectFSection& node)
 {
-    if (m_segment != nullptr)
+    if (m_segment)
     {
         Include(m_segment->GetPoint(0, node.GetStartLatitude()));
         Include(m_segment->GetPoint(1, node.GetEndLatitude()));
@@ -317,7 +317,7 @@ bool ThreeDObjectGetBoundsVisitor::EnterFSection(ThreeDObjectFSection& node)
 
 bool ThreeDObjectGetBoundsVisitor::EnterWSection(ThreeDObjectWSection& node)
 {
-    if (m_segment == nullptr)
+    if (!m_segment)
         return false;
     const struct
     {

@@ -12,6 +12,7 @@
 // walk past its budget of nodes (WalkBudget) stops with the bounds it has. The problems are
 // kept in GetReport().
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -20,6 +21,7 @@
 #include "Papy/Factory/MakeFacets.h"
 #include "Papy/Model/ThreeDObjectVisitor.h"
 #include "Papy/Model/ThreeDObjectWalkLimit.h"
+#include "Papy/Model/TrackSegmentLookup.h"
 #include "Papy/Model/Vertex.h"
 #include "Util/CountedPointer.h"
 #include "Vantrel/Drawing/DrawOptions.h"
@@ -105,7 +107,8 @@ private:
     Velmo::Util::CountedPointer<Velmo::Papy::MakeTdo> m_makeTdo;
     ViewBounds m_bounds;
     DrawOptions m_options;
-    Velmo::Papy::ThreeDObjectTrackSegment* m_segment = nullptr;
+    // The current segment, its sections read once for all the points asked along it.
+    std::optional<Velmo::Papy::TrackSegmentLookup> m_segment;
     unsigned m_level = 0;
     std::map<unsigned, unsigned> m_states;
     std::map<std::pair<unsigned, int>, FixedVertex> m_fixed;

@@ -4,12 +4,12 @@
 
 #include "Papy/Model/ThreeDObjectFSection.h"
 #include "Papy/Model/ThreeDObjectTrackDetail.h"
-#include "Papy/Model/ThreeDObjectTrackSegment.h"
 #include "Papy/Model/ThreeDObjectWSection.h"
+#include "Papy/Model/TrackSegmentLookup.h"
 
 using namespace Velmo::Papy;
 
-SectionQuad FloorQuad(const ThreeDObjectTrackSegment& segment, const ThreeDObjectFSection& section,
+SectionQuad FloorQuad(const TrackSegmentLookup& segment, const ThreeDObjectFSection& section,
                       const ThreeDObjectFSection& next)
 {
     return {segment.GetPoint(0, section.GetStartLatitude()), segment.GetPoint(1, section.GetEndLatitude()),
@@ -37,7 +37,7 @@ Vertex Raised(const Vertex& v, double height)
     return Vertex(v.GetX(), v.GetY(), v.GetZ() + height);
 }
 
-WallEnd WallAt(const ThreeDObjectTrackSegment& segment, const ThreeDObjectWSection& wall, double f)
+WallEnd WallAt(const TrackSegmentLookup& segment, const ThreeDObjectWSection& wall, double f)
 {
     const double latitude = Along(wall.GetStartLatitude(), wall.GetEndLatitude(), f);
     const double halfWidth = Along(wall.GetStartHalfWidth(), wall.GetEndHalfWidth(), f);
@@ -48,7 +48,7 @@ WallEnd WallAt(const ThreeDObjectTrackSegment& segment, const ThreeDObjectWSecti
 }
 } // namespace
 
-SectionQuad WallQuad(const ThreeDObjectTrackSegment& segment, const ThreeDObjectWSection& wall, int piece, int face)
+SectionQuad WallQuad(const TrackSegmentLookup& segment, const ThreeDObjectWSection& wall, int piece, int face)
 {
     const int pieces = wall.GetSubsectionCount();
     const double f0 = piece <= 0 ? 0.0 : wall.GetSplitPoint(piece - 1);

@@ -1,7 +1,8 @@
 #pragma once
 // The quads that stand for the floor, wall and detail sections of a track segment, worked out
-// from the segment's geometry (GetPoint: a fraction along the segment and a latitude). No
-// OpenGL: the drawing visitor sends the corners through a vertex array, in this order.
+// from the segment's geometry (GetPoint: a fraction along the segment and a latitude), asked
+// through the segment's look-up so that no corner walks the section lists. No OpenGL: the
+// drawing visitor sends the corners through a vertex array, in this order.
 #include <array>
 
 #include "Papy/Model/Vertex.h"
@@ -10,15 +11,15 @@ namespace Velmo::Papy
 {
 class ThreeDObjectFSection;
 class ThreeDObjectTrackDetail;
-class ThreeDObjectTrackSegment;
 class ThreeDObjectWSection;
+class TrackSegmentLookup;
 } // namespace Velmo::Papy
 
 typedef std::array<Velmo::Papy::Vertex, 4> SectionQuad;
 
 // The floor between a floor section and the next one: (0, its start latitude), (1, its end
 // latitude), (1, the next one's end latitude), (0, the next one's start latitude).
-SectionQuad FloorQuad(const Velmo::Papy::ThreeDObjectTrackSegment& segment,
+SectionQuad FloorQuad(const Velmo::Papy::TrackSegmentLookup& segment,
                       const Velmo::Papy::ThreeDObjectFSection& section, const Velmo::Papy::ThreeDObjectFSection& next);
 
 // One face of one piece of a wall. Piece i spans the fractions from split point i - 1 (0 for
@@ -28,7 +29,7 @@ SectionQuad FloorQuad(const Velmo::Papy::ThreeDObjectTrackSegment& segment,
 // ground. Faces: 0 inner side, 1 top, 2 outer side, 3 the cap at the piece's start, 4 the cap
 // at its end (each from the ground to the top there); corners counter-clockwise seen from
 // outside the wall, with the latitude growing to the left of the direction of travel.
-SectionQuad WallQuad(const Velmo::Papy::ThreeDObjectTrackSegment& segment, const Velmo::Papy::ThreeDObjectWSection& wall,
+SectionQuad WallQuad(const Velmo::Papy::TrackSegmentLookup& segment, const Velmo::Papy::ThreeDObjectWSection& wall,
                      int piece, int face);
 
 // A detail in the plane z = 0: (x, y), (x + w, y), (x + w, y + h), (x, y + h) with x its

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "Papy/Model/ThreeDObjectTrack.h"
 #include "Papy/Model/ThreeDObjectTrackSegment.h"
 #include "Papy/Model/ThreeDObjectXSection.h"
+#include "Papy/Model/TrackSegmentLookup.h"
 #include "Util/Angles.h"
 #include "Util/Exception.h"
 
@@ -430,6 +432,142 @@ TEST(TrackGeometry, MissingSectionsAreRefused)
     FakeSegment wrongF = Straight(0, 0, 10, 0);
     wrongF.ClearF().AddWrongKind();
     ExpectAssertion([&] { wrongF.GetPosition(0.5, 0, false); }, "fSection != 0", ".\\ThreeDObjectTrackSegment.cpp");
+}
+
+namespace
+{
+// What a position request gives: the position, or the expression of the assertion it fails.
+struct Outcome
+{
+    TrackPosition position;
+    std::string failure;
+};
+
+template <class F>
+Outcome Ask(F f)
+{
+    Outcome outcome;
+    try
+    {
+        outcome.position = f();
+    }
+    catch (const Util::XAssertion& e)
+    {
+        outcome.failure = e.GetExpression();
+    }
+    return outcome;
+}
+
+bool SameDouble(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0 || (std::isnan(a) && std::isnan(b));
+}
+
+bool Same(const Outcome& a, const Outcome& b)
+{
+    const TrackPosition &p = a.position, &q = b.position;
+    return a.failure == b.failure && SameDouble(p.X, q.X) && SameDouble(p.Y, q.Y) && SameDouble(p.Z, q.Z) &&
+           SameDouble(p.Heading, q.Heading) && SameDouble(p.Pitch, q.Pitch) && SameDouble(p.Bank, q.Bank) &&
+           SameDouble(p.Floor, q.Floor);
+}
+
+TrackPosition PointOnly(const Vertex& v)
+{
+    TrackPosition p;
+    p.X = v.GetX();
+    p.Y = v.GetY();
+    p.Z = v.GetZ();
+    return p;
+}
+} // namespace
+
+TEST(TrackGeometry, TheSegmentLookupAnswersAsTheSegment)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    auto ordered = [](FakeSegment s) {
+        s.ClearX().AddX(-10, -12, 0, 1, 0, 0).AddX(-3, -2, 1, 2, 1, -1).AddX(0, 1, 2, 2, 0, 0.5).AddX(4, 3, 1, 0, 0, 0);
+        s.AddX(10, 12, 3, 1, -1, 1);
+        s.ClearF().AddF(-8, -9, SurfaceGrass).AddF(0, 0, SurfaceAsphalt).AddF(5, 6, SurfaceSand).AddF(9, 9, SurfaceDirt);
+        return s;
+    };
+    const FakeSegment corner(true, 0, 0, 0, 50, 50, pi / 2);
+    struct Case
+    {
+        const char* name;
+        FakeSegment segment;
+    } cases[] = {
+        {"ordered straight", ordered(Straight(0, 0, 100, 10))},
+        {"ordered corner", ordered(corner)},
+        {"single sections", FakeSegment(Straight(0, 0, 10, 0)).ClearX().AddX(-1, 2, 0, 1, 0, 0)},
+        // One section named many times: latitudes all equal.
+        {"equal latitudes",
+         FakeSegment(corner).ClearX().AddX(-5, -5, 0, 1, 0, 0).AddX(-5, -5, 1, 2, 0, 0).AddX(-5, -5, 2, 3, 0, 0).AddX(
+             5, 5, 3, 4, 0, 0).AddX(5, 5, 4, 5, 0, 0).ClearF().AddF(2, 2, SurfaceGrass).AddF(2, 2, SurfaceSand)},
+        // Disorder the look-up cannot bisect: walked as the segment walks it.
+        {"crossing sections",
+         FakeSegment(Straight(0, 0, 10, 0)).ClearX().AddX(-5, 5, 0, 1, 0, 0).AddX(5, -5, 1, 2, 0, 0).AddX(0, 0, 3, 3, 0, 0).ClearF().AddF(
+             6, -6, SurfaceGrass).AddF(-6, 6, SurfaceSand).AddF(0, 0, SurfaceDirt)},
+        {"decreasing sections",
+         FakeSegment(Straight(0, 0, 10, 0)).ClearX().AddX(10, 10, 0, 1, 0, 0).AddX(0, 0, 1, 2, 0, 0).AddX(-10, -10, 3, 3, 0, 0).ClearF().AddF(
+             10, 10, SurfaceGrass).AddF(-10, -10, SurfaceSand)},
+        {"latitudes not a number",
+         FakeSegment(Straight(0, 0, 10, 0)).ClearX().AddX(-5, -5, 0, 1, 0, 0).AddX(nan, 0, 1, 2, 0, 0).AddX(5, 5, 3, 3, 0, 0).ClearF().AddF(
+             nan, nan, SurfaceGrass).AddF(5, 5, SurfaceSand)},
+        {"infinite latitudes",
+         FakeSegment(Straight(0, 0, 10, 0)).ClearX().AddX(-inf, -5, 0, 1, 0, 0).AddX(0, 0, 1, 2, 0, 0).AddX(inf, 5, 3, 3, 0, 0).ClearF().AddF(
+             -inf, 0, SurfaceGrass).AddF(0, inf, SurfaceSand)},
+        // Sections the segment refuses: left to the segment.
+        {"no cross sections", FakeSegment(Straight(0, 0, 10, 0)).ClearX()},
+        {"no floor sections", FakeSegment(Straight(0, 0, 10, 0)).ClearF()},
+        {"a section of another kind", ordered(Straight(0, 0, 10, 0)).AddWrongKind()},
+    };
+    const double fractions[] = {0, 0.25, 1.0 / 3, 0.5, 0.9, 1, -0.5, 1.5, nan};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        const TrackSegmentLookup lookup(c.segment);
+        for (double f : fractions)
+        {
+            std::vector<double> latitudes{-inf, -20, -10, -5, -2.5, 0, 1e-300, 0.5, 3, 4, 5, 10, 12, 20, inf, nan};
+            for (int i = 0; i < c.segment.GetXSectionCount(); ++i)
+                if (c.segment.GetXSection(i))
+                    latitudes.push_back(c.segment.GetXSection(i)->GetLatitude(f));
+            for (int i = 0; i < c.segment.GetFSectionCount(); ++i)
+                if (auto floor = c.segment.GetFSection(i))
+                    latitudes.push_back((1 - f) * floor->GetStartLatitude() + f * floor->GetEndLatitude());
+            for (double latitude : latitudes)
+                for (bool straight : {false, true})
+                {
+                    const Outcome old = Ask([&] { return c.segment.GetPosition(f, latitude, straight); });
+                    const Outcome now = Ask([&] { return lookup.GetPosition(f, latitude, straight); });
+                    EXPECT_TRUE(Same(now, old)) << "position at f " << f << ", latitude " << latitude << " " << now.failure;
+                    const Outcome oldPoint = Ask([&] { return PointOnly(c.segment.GetPoint(f, latitude, straight)); });
+                    const Outcome point = Ask([&] { return PointOnly(lookup.GetPoint(f, latitude, straight)); });
+                    EXPECT_TRUE(Same(point, oldPoint)) << "point at f " << f << ", latitude " << latitude;
+                    const Outcome plan = Ask([&] {
+                        TrackPosition p;
+                        lookup.GetPlanPoint(f, latitude, straight, p.X, p.Y);
+                        return p;
+                    });
+                    Outcome oldPlan = oldPoint;
+                    oldPlan.position.Z = 0;
+                    EXPECT_TRUE(Same(plan, oldPlan)) << "plan point at f " << f << ", latitude " << latitude;
+                }
+        }
+    }
+}
+
+// A point's x, y and z need no floor: a floor section of another kind is not asked for them.
+TEST(TrackGeometry, APointAsksNoFloorSection)
+{
+    FakeSegment segment = Straight(0, 0, 10, 0);
+    segment.ClearF().AddF(-5, -5, SurfaceGrass).AddWrongKind();
+    segment.ClearX().AddX(-10, -10, 1, 1, 0, 0);
+    ExpectAssertion([&] { segment.GetPosition(0.5, 0, false); }, "fSection != 0", ".\\ThreeDObjectTrackSegment.cpp");
+    const Vertex p = segment.GetPoint(0.5, 0, false);
+    EXPECT_NEAR(p.GetX(), 5, tolerance);
+    EXPECT_NEAR(p.GetZ(), 1, tolerance);
 }
 
 TEST(TrackGeometry, FindSegmentAlongTheTrack)

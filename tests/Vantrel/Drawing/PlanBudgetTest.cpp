@@ -41,16 +41,7 @@ constexpr auto Generous = std::chrono::seconds(60);
 // sections each.
 CountedPointer<Velmo::Papy::TdoFile> LargePtf(int segments, double length, VelmoTest::Bytes& bytes)
 {
-    VelmoTest::TempFolder folder;
-    const std::string path = folder.Path() + "/large.ptf";
-    const std::string line = std::string(VELMO_PYTHON3) + " \"" + VELMO_TEST_SOURCE_DIR +
-                             "/Vantrel/Drawing/drawing_samples.py\" large-ptf \"" + path + "\" " +
-                             std::to_string(segments) + " " + std::to_string(length);
-    EXPECT_EQ(std::system(line.c_str()), 0) << line;
-    std::ifstream in(path, std::ios::binary);
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return CountedPointer<Velmo::Papy::TdoFile>(new Velmo::Papy::N4TdoFile(
-        DrawingTest::StreamOver("large.ptf", bytes), Velmo::Papy::GetN4PtfArchivers(), nullptr));
+    return DrawingTest::GeneratedPtf("large-ptf", std::to_string(segments) + " " + std::to_string(length), bytes);
 }
 
 // The segments' loads as the PTF plan draws them: the centre line, a band between each two floor

@@ -16,6 +16,10 @@ Usage: drawing_samples.py OUTDIR [WIDTH HEIGHT]
                                                a track of SEGMENTS segments of about LENGTH
                                                (default 1.7: 3000 make a 5 km lap), 10 floor and
                                                4 wall sections each, for the plan benchmark
+  drawing_samples.py repeat-ptf FILE SEGMENTS SECTIONS [CROSS]
+                                               a track that names one segment SEGMENTS times, the
+                                               segment naming one floor section SECTIONS times
+                                               and one cross section CROSS times (default 1)
   drawing_samples.py many FILE POLYGONS          a GPL object of POLYGONS polygons, in lists of 100
                                                under transformations, for the bounds benchmark
   drawing_samples.py shared FILE LEVELS        a GPL object of LEVELS object lists, each naming the
@@ -397,6 +401,18 @@ def sample_large(count, length):
                     geometry=[start[0], start[1], end[0], end[1], headings[0], headings[1]])
         segments.append(node)
     return archive_bytes(track(segments))
+
+
+def sample_repeated(segments, sections, cross=1):
+    """A track naming one straight segment of length 12 `segments` times; the segment names one
+    asphalt floor section from -6 to 6 `sections` times and one cross section `cross` times.
+    Each node is written once and referred to by number, so the file stays a few kilobytes
+    however many plan points it makes."""
+    x = xsection()
+    f = fsection(-6.0, 6.0, ASPHALT)
+    seg = Node("TrackSegment", version=2, x=[x] * cross, f=[f] * sections, w=[],
+               geometry=[0.0, 0.0, 12.0, 0.0, 0.0, 0.0])
+    return archive_bytes(track([seg] * segments))
 
 
 # ---------------------------------------------------------------------------------------------
@@ -1311,6 +1327,9 @@ def walk_samples(out):
 def main(argv):
     if len(argv) >= 2 and argv[1] == "large-ptf":
         write(argv[2], sample_large(int(argv[3]), float(argv[4]) if len(argv) > 4 else 1.7))
+        return 0
+    if len(argv) >= 2 and argv[1] == "repeat-ptf":
+        write(argv[2], sample_repeated(int(argv[3]), int(argv[4]), int(argv[5]) if len(argv) > 5 else 1))
         return 0
     if len(argv) >= 2 and argv[1] == "many":
         write(argv[2], sample_many(int(argv[3]), 100))

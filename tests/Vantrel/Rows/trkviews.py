@@ -8,7 +8,7 @@ race.py) and the panes' formats, apart from the C++ readers.
                                  (gpl-corners.trk), gpl/Replays/race.RPY (laps.rpy),
                                  n3/Replays/race.rpl (n3.rpl) and an N4 track folder whose DAT
                                  holds its .ptf (n4/tracks/Sebring/Sebring.dat: variants.ptf)
-    trkviews.py bench OUTDIR     the large files of the benchmarks (big.trk, big.rpy)
+    trkviews.py bench OUTDIR     the large files of the benchmarks (big.trk, big.rpy, walls.trk)
 
 NAME.rows: "hint<TAB>field<TAB>value" lines, UTF-8, in the order the list shows them, for every
 hint the tree makes. NAME.tree: "depth<TAB>hint<TAB>text" lines in tree order (root at depth 0).
@@ -194,6 +194,17 @@ def big_track(segments=5000, floors=10):
     return trk.build('gpl', [('C', radius, half)] * segments, [-100000, -50000, 0, 50000, 100000], surfaces_of)
 
 
+def walls_track(walls=20000):
+    """A GPL stadium of 12 sections, each with an asphalt strip and then `walls` Armco walls
+    without width, 1 cm apart: a few megabytes, each section's walls found among its boundaries."""
+    def surfaces_of(i):
+        bs = [[-100000, -100000, 1, 0, 0, 0]]
+        bs += [[k * 200, k * 200, trk.WALL | 2, 0, 20000, 0] for k in range(walls)]
+        bs.append([walls * 200 + 200, walls * 200 + 200, 10, 0, 0, 0])
+        return bs
+    return trk.build('gpl', trk.stadium_pieces(500000), [-100000, 0, 100000], surfaces_of)
+
+
 # ---------------------------------------------------------------------------------------------
 # Replays
 # ---------------------------------------------------------------------------------------------
@@ -301,6 +312,7 @@ def bench(outdir):
     os.makedirs(outdir, exist_ok=True)
     write(outdir, 'big.trk', trk.write_gpl(big_track()))
     write(outdir, 'big.rpy', big_replay())
+    write(outdir, 'walls.trk', trk.write_gpl(walls_track()))
 
 
 def main(argv):

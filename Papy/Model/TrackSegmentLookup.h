@@ -1,0 +1,64 @@
+#pragma once
+// A track segment's geometry with its cross and floor sections read once, for the many positions
+// that a drawing asks along the segment. Each answer equals the segment's own (GetPosition,
+// GetPoint), bit for bit, but finding the sections under a point does not walk the lists: when
+// the sections' latitudes at both ends grow along the list, as in every ordinary track, the
+// latitudes at any fraction from 0 to 1 grow along it too, and the section is found by bisection;
+// otherwise the lists are walked as the segment walks them, over values read once. A segment
+// whose sections the segment itself would refuse (none, or a reference to a node of another
+// kind) is left to the segment, which refuses it as before.
+//
+// The segment must outlive the look-up, and its sections must not change while it is in use.
+#include <vector>
+
+#include "Papy/Model/ThreeDObjectXSection.h"
+#include "Papy/Model/TrackPosition.h"
+#include "Papy/Model/Vertex.h"
+#include "Util/CountedPointer.h"
+
+namespace Velmo::Papy
+{
+class ThreeDObjectTrackSegment;
+
+class TrackSegmentLookup
+{
+public:
+    // Reads every cross and floor section of the segment once.
+    explicit TrackSegmentLookup(const ThreeDObjectTrackSegment& segment);
+
+    const ThreeDObjectTrackSegment& GetSegment() const { return m_segment; }
+
+    // The segment's GetPosition, GetPoint and the x and y of GetPoint; the plan point asks no
+    // section at all.
+    TrackPosition GetPosition(double f, double latitude, bool straight) const;
+    Vertex GetPoint(double f, double latitude, bool straight = false) const;
+    void GetPlanPoint(double f, double latitude, bool straight, double& x, double& y) const;
+
+private:
+    // A latitude that runs linearly along the segment.
+    struct Edge
+    {
+        double Start;
+        double End;
+    };
+    // True when the edges are finite and grow along the list at both ends.
+    static bool Ordered(const std::vector<Edge>& edges);
+    // The first edge from index first on whose latitude at f, as the value function gives it,
+    // exceeds the latitude; edges.size() when none does.
+    template <class Latitude>
+    static int FirstBeyond(const std::vector<Edge>& edges, bool ordered, int first, double f, double latitude,
+                           Latitude value);
+    // GetPosition without the floor.
+    TrackPosition Place(double f, double latitude, bool straight) const;
+
+    const ThreeDObjectTrackSegment& m_segment;
+    // False when the segment has no cross or floor sections or one of them is of another kind.
+    bool m_regular = true;
+    std::vector<Util::CountedPointer<ThreeDObjectXSection>> m_cross;
+    std::vector<Edge> m_crossEdges;
+    bool m_crossOrdered = false;
+    std::vector<Edge> m_floorEdges;
+    std::vector<double> m_floorTypes;
+    bool m_floorsOrdered = false;
+};
+} // namespace Velmo::Papy
