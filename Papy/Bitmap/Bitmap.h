@@ -17,5 +17,9 @@ public:
     virtual void Resize(U32 height, U32 width) = 0;
     virtual Colour GetPixel(U32 row, U32 column) const = 0;
     virtual void SetPixel(U32 row, U32 column, const Colour& colour) = 0;
+    // Frees what reading the pixels decoded and kept, where what the bitmap stores makes it
+    // again (the next read decodes again): a reader of a large bitmap that is done with it.
+    // Nothing by default.
+    virtual void ReleaseDecoded() const {}
 };
 } // namespace Velmo::Papy

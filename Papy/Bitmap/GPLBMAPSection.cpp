@@ -208,6 +208,14 @@ Colour GPLBMAPSection::GetPixel(U32 row, U32 column) const
     return DecodePixel(*m_pixelFormat, m_pixels->data(), m_stride, row, column, m_palette.Get());
 }
 
+void GPLBMAPSection::ReleaseDecoded() const
+{
+    // Stored bytes that are not the pixel block itself are imploded, and an edit drops them:
+    // while they are there, they make the pixels again.
+    if (m_stored && m_pixels && m_pixels != m_stored)
+        m_pixels = nullptr;
+}
+
 void GPLBMAPSection::SetPixel(U32 row, U32 column, const Colour& colour)
 {
     ++m_edits;

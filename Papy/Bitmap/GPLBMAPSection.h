@@ -48,6 +48,9 @@ public:
     void Resize(U32 height, U32 width) override;
     Colour GetPixel(U32 row, U32 column) const override;
     void SetPixel(U32 row, U32 column, const Colour& colour) override;
+    // Drops the exploded pixel bytes of an imploded section whose stored bytes still hold
+    // them (unedited, or written since): the next pixel access explodes them again.
+    void ReleaseDecoded() const override;
 
     // Writes the BMAP chunk at the stream's position.
     void Write(Util::BinaryStream& stream) const;

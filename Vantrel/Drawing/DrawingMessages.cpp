@@ -31,6 +31,11 @@ std::string TooLarge()
     return "The object is too large to show.";
 }
 
+std::string TexturesTooLarge()
+{
+    return "The object's textures are too large to show together: some are drawn untextured.";
+}
+
 std::string UnknownBlendCode()
 {
     return Velmo::Util::XAssertion("false", ".\\ThreeDObject3DVisitor.cpp", 341).GetText();

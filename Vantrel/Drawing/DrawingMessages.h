@@ -16,6 +16,9 @@ std::string ShortTextureCoords(int nodeId);
 std::string NoScaledBitmaps();
 // "The object is too large to show.": a walk stopped at its budget of nodes (WalkBudget).
 std::string TooLarge();
+// "The object's textures are too large to show together: some are drawn untextured.": the
+// textures of the 3D pane reached their total of pixels (TextureCache).
+std::string TexturesTooLarge();
 // The assertion of an appearance blend code without an OpenGL texture mode, as its text reads.
 std::string UnknownBlendCode();
 } // namespace DrawingMessages

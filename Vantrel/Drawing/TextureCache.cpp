@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "Papy/Bitmap/Bitmap.h"
@@ -10,6 +11,7 @@
 #include "Papy/Factory/MakeFacets.h"
 #include "Util/Exception.h"
 #include "Util/OpenGL/XOpenGL.h"
+#include "Vantrel/Drawing/DrawingMessages.h"
 #include "Vantrel/Drawing/DrawingReport.h"
 #include "Vantrel/Drawing/FileErrors.h"
 
@@ -35,31 +37,88 @@ std::uint32_t TextureCache::GetMaxSize()
     return m_maxSize;
 }
 
-unsigned TextureCache::UploadLevel(const Bitmap& bitmap, bool proxyTest, bool repeatHorizontally,
-                                   bool repeatVertically)
+bool TextureCache::Accepts(std::uint32_t width, std::uint32_t height, bool proxyTest)
 {
-    // The buffer is sized from these, so they are checked before anything is allocated.
-    const std::uint32_t width = bitmap.GetWidth();
-    const std::uint32_t height = bitmap.GetHeight();
     const std::uint32_t max = GetMaxSize();
     if (width == 0 || height == 0 || width > max || height > max || std::uint64_t(width) * height > PixelLimit)
-        return 0;
-    if (proxyTest && !m_uploader->Fits(width, height))
-        return 0;
+        return false;
+    return !proxyTest || m_uploader->Fits(width, height);
+}
+
+unsigned TextureCache::Upload(const Bitmap& bitmap, bool repeatHorizontally, bool repeatVertically)
+{
+    const std::uint32_t width = bitmap.GetWidth();
+    const std::uint32_t height = bitmap.GetHeight();
     std::vector<std::uint8_t> rgba(std::size_t(width) * height * 4);
-    std::uint8_t* out = rgba.data();
-    for (std::uint32_t row = 0; row < height; ++row)
     {
-        for (std::uint32_t column = 0; column < width; ++column)
+        // What the pixels decode from stays in the file (and the factory's cache) for the
+        // program's life: only the copy is needed past this point, however the copy ends.
+        struct Release
         {
-            const Colour pixel = bitmap.GetPixel(row, column);
-            *out++ = Colour::ComponentToByte(pixel.GetRed());
-            *out++ = Colour::ComponentToByte(pixel.GetGreen());
-            *out++ = Colour::ComponentToByte(pixel.GetBlue());
-            *out++ = Colour::ComponentToByte(pixel.GetAlpha());
+            const Bitmap& bitmap;
+            ~Release() { bitmap.ReleaseDecoded(); }
+        } release{bitmap};
+        std::uint8_t* out = rgba.data();
+        for (std::uint32_t row = 0; row < height; ++row)
+        {
+            for (std::uint32_t column = 0; column < width; ++column)
+            {
+                const Colour pixel = bitmap.GetPixel(row, column);
+                *out++ = Colour::ComponentToByte(pixel.GetRed());
+                *out++ = Colour::ComponentToByte(pixel.GetGreen());
+                *out++ = Colour::ComponentToByte(pixel.GetBlue());
+                *out++ = Colour::ComponentToByte(pixel.GetAlpha());
+            }
         }
     }
     return m_uploader->Upload(width, height, rgba, repeatHorizontally, repeatVertically);
+}
+
+unsigned TextureCache::LoadLevel(const MipChainFile& file, std::uint32_t levels, bool proxyTest,
+                                 bool repeatHorizontally, bool repeatVertically, bool& accepted,
+                                 DrawingReport& report)
+{
+    accepted = false;
+    for (U32 level = 0; level < levels; ++level)
+    {
+        Util::CountedPointer<Bitmap> bitmap = file.GetBitmap(level);
+        if (!bitmap || !Accepts(bitmap->GetWidth(), bitmap->GetHeight(), proxyTest))
+            continue;
+        accepted = true;
+        // Counted before anything is decoded; a texture past the total is not tried at a
+        // smaller level: the textures that fit keep the pixels they came with.
+        const std::uint64_t pixels = std::uint64_t(bitmap->GetWidth()) * bitmap->GetHeight();
+        if (pixels > TotalPixelLimit - m_pixelsTaken)
+        {
+            report.Add(DrawingMessages::TexturesTooLarge());
+            return 0;
+        }
+        m_pixelsTaken += pixels;
+        return Upload(*bitmap, repeatHorizontally, repeatVertically);
+    }
+    return 0;
+}
+
+template <class File, class Load>
+unsigned TextureCache::Hold(HeldMap<File>& held, const Util::CountedPointer<File>& file, const std::string& name,
+                            Load load)
+{
+    unsigned texture = 0;
+    try
+    {
+        texture = load();
+    }
+    catch (const OpenGL::XOpenGL&)
+    {
+        throw;
+    }
+    catch (const Util::Exception&)
+    {
+        held.emplace(file.Get(), Held<File>{file, 0, name});
+        throw;
+    }
+    held.emplace(file.Get(), Held<File>{file, texture, name});
+    return texture;
 }
 
 unsigned TextureCache::GetMip(const std::string& name, MakeMip& facet, Util::CountedPointer<MipFile>& file,
@@ -72,29 +131,21 @@ unsigned TextureCache::GetMip(const std::string& name, MakeMip& facet, Util::Cou
     if (ReportFileErrors(report, [&] {
             Util::CountedPointer<MipFile> made;
             facet.Make(made, name, "", false);
-            auto cached = m_mips.find(name);
+            auto cached = m_mips.find(made.Get());
             if (cached != m_mips.end())
-            {
+                texture = cached->second.Texture;
+            else
+                texture = Hold(m_mips, made, name, [&] {
+                    bool accepted = false;
+                    const unsigned loaded = LoadLevel(*made, made->GetBitmapCount(), true, made->RepeatsHorizontally(),
+                                                      made->RepeatsVertically(), accepted, report);
+                    if (!accepted)
+                        report.Add(TooLargeMessage(name));
+                    return loaded;
+                });
+            if (texture != 0)
                 file = made;
-                texture = cached->second;
-                return true;
-            }
-            const U32 count = made->GetBitmapCount();
-            for (U32 level = 0; level < count; ++level)
-            {
-                Util::CountedPointer<Bitmap> bitmap = made->GetBitmap(level);
-                if (!bitmap)
-                    continue;
-                texture = UploadLevel(*bitmap, true, made->RepeatsHorizontally(), made->RepeatsVertically());
-                if (texture != 0)
-                {
-                    m_mips[name] = texture;
-                    file = made;
-                    return true;
-                }
-            }
-            report.Add(TooLargeMessage(name));
-            return false;
+            return true;
         }))
         return texture;
     m_failedMips.insert(name);
@@ -110,40 +161,61 @@ Util::CountedPointer<SrbFile> TextureCache::GetSrbFile(const std::string& name, 
     return made;
 }
 
-unsigned TextureCache::GetSrbTexture(const std::string& name, const SrbFile& file, DrawingReport& report)
+unsigned TextureCache::GetSrbTexture(const std::string& name, const Util::CountedPointer<SrbFile>& file,
+                                     DrawingReport& report)
 {
-    auto cached = m_srbs.find(name);
+    auto cached = m_srbs.find(file.Get());
     if (cached != m_srbs.end())
-        return cached->second;
-    if (m_failedSrbTextures.contains(name))
-        return 0;
+        return cached->second.Texture;
     unsigned texture = 0;
-    if (ReportFileErrors(report, [&] {
-            Util::CountedPointer<Bitmap> bitmap = file.GetBitmapCount() > 0 ? file.GetBitmap(0) : nullptr;
-            texture = bitmap ? UploadLevel(*bitmap, false, false, false) : 0;
-            if (texture != 0)
-            {
-                m_srbs[name] = texture;
-                return true;
-            }
-            report.Add(TooLargeMessage(name));
-            return false;
-        }))
-        return texture;
-    m_failedSrbTextures.insert(name);
-    return 0;
+    ReportFileErrors(report, [&] {
+        texture = Hold(m_srbs, file, name, [&] {
+            bool accepted = false;
+            const unsigned loaded =
+                LoadLevel(*file, std::min<U32>(file->GetBitmapCount(), 1), false, false, false, accepted, report);
+            if (!accepted)
+                report.Add(TooLargeMessage(name));
+            return loaded;
+        });
+        return true;
+    });
+    return texture;
+}
+
+template <class File>
+std::map<std::string, unsigned> TextureCache::NamesOf(const HeldMap<File>& held)
+{
+    std::map<std::string, unsigned> names;
+    for (const auto& [file, entry] : held)
+        if (entry.Texture != 0)
+            names.emplace(entry.Name, entry.Texture);
+    return names;
+}
+
+std::map<std::string, unsigned> TextureCache::GetMipNames() const
+{
+    return NamesOf(m_mips);
+}
+
+std::map<std::string, unsigned> TextureCache::GetSrbNames() const
+{
+    return NamesOf(m_srbs);
 }
 
 void TextureCache::DeleteAll()
 {
-    for (auto* names : {&m_mips, &m_srbs})
-    {
-        for (const auto& [name, texture] : *names)
+    const auto deleteAll = [](auto& held) {
+        for (const auto& [file, entry] : held)
         {
-            const GLuint id = texture;
+            if (entry.Texture == 0)
+                continue;
+            const GLuint id = entry.Texture;
             glDeleteTextures(1, &id);
             OpenGL::CheckError();
         }
-        names->clear();
-    }
+        held.clear();
+    };
+    deleteAll(m_mips);
+    deleteAll(m_srbs);
+    m_pixelsTaken = 0;
 }

@@ -1,14 +1,25 @@
 #pragma once
 // The textures of the drawing visitor, loaded on first use from the MIP and SRB files of the
-// folder's factory and kept, by exact name, for the visitor's life: a second use of a name, in
-// the same frame or a later one, uploads nothing.
+// folder's factory and kept for the visitor's life: a second use of a file, in the same frame
+// or a later one, uploads nothing.
+//
+// Textures are known by the file object the factory makes for their name, not by the name as
+// written: the factory matches names without regard to case, so "tex.mip" and "TEX.MIP" are one
+// file and one texture, while two files whose names differ only in case are two. The cache
+// holds each file it has seen, so that no other file can take its place in memory.
 //
 // A MIP file is uploaded at its first level that the driver accepts (largest first); an SRB
 // file at its first level. A level is accepted only within the driver's largest side and within
 // PixelLimit pixels, both checked on the level's declared size before its pixels are decoded: a
-// few megabytes of compressed zeros can declare a level of gigabytes. A file that cannot be had (missing, unreadable, no level that fits)
-// gives texture name 0: the caller draws untextured. Its problem is added to the report once,
-// and the name is remembered as failed, so that no later paint asks the file system again.
+// few megabytes of compressed zeros can declare a level of gigabytes. The textures together
+// take at most TotalPixelLimit pixels: a texture whose level would pass it is neither decoded
+// nor uploaded, and the report tells DrawingMessages::TexturesTooLarge once. A level's decoded
+// pixels are freed as soon as they are copied for the upload, so that trying a chain holds one
+// level at a time.
+//
+// A file that cannot be had (missing, unreadable, no level that fits, past the total) gives
+// texture name 0: the caller draws untextured. Its problem is added to the report once, and the
+// failure is remembered, so that no later paint asks the file system or the driver again.
 #include <cstdint>
 #include <map>
 #include <set>
@@ -22,6 +33,7 @@ namespace Velmo::Papy
 class Bitmap;
 class MakeMip;
 class MakeSrb;
+class MipChainFile;
 class MipFile;
 class SrbFile;
 } // namespace Velmo::Papy
@@ -43,35 +55,70 @@ public:
     // it cannot be had.
     Velmo::Util::CountedPointer<Velmo::Papy::SrbFile> GetSrbFile(const std::string& name, Velmo::Papy::MakeSrb& facet,
                                                                  DrawingReport& report);
-    // The OpenGL name of that file's texture (its first level, clamped); 0 when it cannot be had.
-    unsigned GetSrbTexture(const std::string& name, const Velmo::Papy::SrbFile& file, DrawingReport& report);
+    // The OpenGL name of that file's texture (its first level, clamped); 0 when it cannot be
+    // had. The name is the one the file was asked for by, for the report.
+    unsigned GetSrbTexture(const std::string& name, const Velmo::Util::CountedPointer<Velmo::Papy::SrbFile>& file,
+                           DrawingReport& report);
 
-    // glDeleteTextures of every cached name (in the context that made them), then empty.
+    // glDeleteTextures of every cached name (in the context that made them), then empty: the
+    // total starts again from 0.
     void DeleteAll();
 
-    const std::map<std::string, unsigned>& GetMipNames() const { return m_mips; }
-    const std::map<std::string, unsigned>& GetSrbNames() const { return m_srbs; }
+    // The uploaded textures by the name their file was first asked for by.
+    std::map<std::string, unsigned> GetMipNames() const;
+    std::map<std::string, unsigned> GetSrbNames() const;
+    // The pixels of the textures decoded and uploaded since the cache was made or emptied.
+    std::uint64_t GetPixelsTaken() const { return m_pixelsTaken; }
 
     // The most pixels of a level that is uploaded (4096 x 4096: 64 MiB of RGBA, made from the
     // decoded level before the driver takes its own copy).
     static constexpr std::uint64_t PixelLimit = std::uint64_t(1) << 24;
+    // The most pixels of all the textures together (two levels at PixelLimit, 512 textures of
+    // 256 x 256): 128 MiB that the driver keeps, with at most 128 MiB more for a moment while a
+    // level is copied.
+    static constexpr std::uint64_t TotalPixelLimit = std::uint64_t(1) << 25;
 
     // The message of a MIP file none of whose levels the driver accepts.
     static std::string TooLargeMessage(const std::string& name);
 
 private:
-    // Uploads a level; 0 when its size is out of range (a side 0 or past the driver's largest,
-    // more than PixelLimit pixels) or the proxy refuses it (when asked).
-    unsigned UploadLevel(const Velmo::Papy::Bitmap& bitmap, bool proxyTest, bool repeatHorizontally,
-                         bool repeatVertically);
+    template <class File>
+    struct Held
+    {
+        Velmo::Util::CountedPointer<File> Source;
+        // 0: the texture could not be had.
+        unsigned Texture = 0;
+        std::string Name;
+    };
+    template <class File>
+    using HeldMap = std::map<const File*, Held<File>>;
+
+    // Loads the texture of a file not seen before and files it under the file, failed or
+    // not; an OpenGL error files nothing, so that a later paint tries again.
+    template <class File, class Load>
+    unsigned Hold(HeldMap<File>& held, const Velmo::Util::CountedPointer<File>& file, const std::string& name,
+                  Load load);
+    template <class File>
+    static std::map<std::string, unsigned> NamesOf(const HeldMap<File>& held);
+
+    // The first of the file's first `levels` levels that the driver accepts, uploaded: 0 when
+    // none is accepted (accepted false) or when it would pass the total (told in the report).
+    unsigned LoadLevel(const Velmo::Papy::MipChainFile& file, std::uint32_t levels, bool proxyTest,
+                       bool repeatHorizontally, bool repeatVertically, bool& accepted, DrawingReport& report);
+    // Whether a level of the size can be uploaded: a side 0 or past the driver's largest,
+    // more than PixelLimit pixels, or (when asked) the proxy's refusal say no.
+    bool Accepts(std::uint32_t width, std::uint32_t height, bool proxyTest);
+    // Decodes the level into RGBA, frees what the decoding kept, and uploads.
+    unsigned Upload(const Velmo::Papy::Bitmap& bitmap, bool repeatHorizontally, bool repeatVertically);
     std::uint32_t GetMaxSize();
 
     Velmo::Util::CountedPointer<TextureUploader> m_uploader;
     // SRB textures are kept apart: a MIP and an SRB file may share a name.
-    std::map<std::string, unsigned> m_mips;
-    std::map<std::string, unsigned> m_srbs;
+    HeldMap<Velmo::Papy::MipFile> m_mips;
+    HeldMap<Velmo::Papy::SrbFile> m_srbs;
+    // Names that could not be made into a file.
     std::set<std::string> m_failedMips;
     std::set<std::string> m_failedSrbs;
-    std::set<std::string> m_failedSrbTextures;
+    std::uint64_t m_pixelsTaken = 0;
     std::uint32_t m_maxSize = 0;
 };

@@ -792,7 +792,7 @@ void ThreeDObject3DVisitor::VisitScaledBitmap(ThreeDObjectScaledBitmap& node)
         Unhighlight(node);
         return;
     }
-    const unsigned texture = m_passOptions.Wireframe ? 0 : m_textures.GetSrbTexture(name, *srb, m_report);
+    const unsigned texture = m_passOptions.Wireframe ? 0 : m_textures.GetSrbTexture(name, srb, m_report);
     const double scale = ThreeDObjectGetBoundsVisitor::GetSpriteScale(
         node.HasScale(), node.HasScale() ? node.GetScale() : 0, node.GetHeight(), srb->GetCorner(0).GetZ(),
         srb->GetCorner(2).GetZ());

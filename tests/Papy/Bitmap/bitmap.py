@@ -20,9 +20,10 @@ Commands:
   drawing DIR            write the textures of the drawing tests' scene folders into DIR
   textures DIR [--count N] [--size S]
                          write the texture benchmark's files tex000.mip ... (S x S, two levels)
-  zero-n4 FILE CODE WEXP HEXP COUNT
+  zero-n4 FILE CODE WEXP HEXP COUNT [--fill BYTE]
                          write an N4 MIP of format CODE whose COUNT levels (level 0 2^WEXP x
-                         2^HEXP) are imploded zeros (a small file that declares huge levels)
+                         2^HEXP) are imploded zeros, or bytes of the value BYTE (a small file
+                         that declares huge levels)
 
 Pixel listings: a line "levels N", then per level "level W H" and one line "r g b a" per
 pixel, rows top first.
@@ -143,16 +144,16 @@ def explode_literals(stream):
         return None
 
 
-def implode_zeros(n):
-    """A binary-mode implode stream (4096-byte dictionary) of n zero bytes, about 170 to 1: a
-    literal 0, then copies of the longest length (518 bytes) from 1 byte back, each 24 bits:
-    flag 1, length code 0000000 with 8 extra bits 11111110, distance code 11 and 6 low bits 0;
-    the last bytes as literals; then the end code."""
+def implode_zeros(n, byte=0):
+    """A binary-mode implode stream (4096-byte dictionary) of n bytes of the value `byte` (zeros
+    by default), about 170 to 1: a literal, then copies of the longest length (518 bytes) from 1
+    byte back, each 24 bits: flag 1, length code 0000000 with 8 extra bits 11111110, distance
+    code 11 and 6 low bits 0; the last bytes as literals; then the end code."""
     bits = ImplodeBits()
 
     def literal():
         bits.put(0, 1)
-        bits.put(0, 8)
+        bits.put(byte, 8)
 
     def copy():
         bits.put(1, 1)
@@ -165,24 +166,28 @@ def implode_zeros(n):
         literal()
         copies, rest = divmod(n - 1, 518)
         if copies:
-            # A copy is three whole bytes and leaves the same bits behind: the same three bytes
-            # every time.
-            start = len(bits.out)
+            # A copy is three whole bytes and leaves the same bits behind: the bytes that finish
+            # with each copy after the first (which finish with the literal's last bits) are
+            # the same three bytes every time.
             copy()
-            bits.out.extend(bytes(bits.out[start:]) * (copies - 1))
+            if copies > 1:
+                start = len(bits.out)
+                copy()
+                bits.out.extend(bytes(bits.out[start:]) * (copies - 2))
         for _ in range(rest):
             literal()
     return bits.end()
 
 
-def zero_n4_mip(code, wexp, hexp, count):
-    """An N4 MIP whose count levels (level 0 wexp x hexp as powers of 2) are zeros, imploded:
-    a few megabytes that declare gigabytes of pixels."""
+def zero_n4_mip(code, wexp, hexp, count, fill=0):
+    """An N4 MIP whose count levels (level 0 wexp x hexp as powers of 2) are bytes of the value
+    fill (zeros by default), imploded: a few megabytes that declare gigabytes of pixels. Of
+    format 7, fill 255 is opaque white."""
     levels = []
     for m in range(count):
         w = 1 if m > wexp else 1 << (wexp - m)
         h = 1 if m > hexp else 1 << (hexp - m)
-        levels.append(bmap(code, w, h, None, method=1, imploded=implode_zeros(pixel_byte_count(code, w, h))))
+        levels.append(bmap(code, w, h, None, method=1, imploded=implode_zeros(pixel_byte_count(code, w, h), fill)))
     return n4_mip(4, code, wexp, hexp, levels)
 
 
@@ -1203,10 +1208,11 @@ def main(argv):
     p.add_argument("wexp", type=int)
     p.add_argument("hexp", type=int)
     p.add_argument("count", type=int)
+    p.add_argument("--fill", type=int, default=0)
     args = parser.parse_args(argv)
     if args.command == "zero-n4":
         with open(args.file, "wb") as f:
-            f.write(zero_n4_mip(args.code, args.wexp, args.hexp, args.count))
+            f.write(zero_n4_mip(args.code, args.wexp, args.hexp, args.count, args.fill))
         return 0
     if args.command == "drawing":
         write_drawing(args.folder)

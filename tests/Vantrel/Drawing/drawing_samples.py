@@ -27,6 +27,16 @@ Usage: drawing_samples.py OUTDIR [WIDTH HEIGHT]
   drawing_samples.py shared-n4 FILE LEVELS     the same as an N4 object of groups over one shape
   drawing_samples.py chain FOLDER DEPTH FANOUT GPL objects chain0 .. chainDEPTH, each naming the
                                                next FANOUT times
+  drawing_samples.py big-textures FOLDER COUNT EXP [FILL]
+                                               an N4 folder: textures.3do of COUNT squares in rows
+                                               of six, each under its own texture big0.mip ..,
+                                               each a 2^EXP square MIP chain of imploded bytes FILL
+                                               (255, opaque white), and centres.txt ("name x y
+                                               half" a square)
+  drawing_samples.py spellings FOLDER COUNT EXP [same]
+                                               the same over one texture tex.mip named by COUNT
+                                               spellings (tex.mip, Tex.mip, tEx.mip ..), or by
+                                               the one spelling COUNT times
   drawing_samples.py textured FOLDER POLYGONS TEXTURES
                                                a GPL folder with an object of POLYGONS textured
                                                polygons over TEXTURES textures, and the textures
@@ -1285,6 +1295,61 @@ def sample_shared_n4(levels):
     return archive_bytes(node)
 
 
+# Objects of many big textures: N4 squares in rows of six over x and y from -9 to 9, each under
+# a texture of its own name, shown as it is (appearance code 3: replace) or, untextured, in its
+# green tint.
+
+BIG_TEXTURE_TINT = PROBE_GREEN
+
+
+def texture_grid(count):
+    """The centres and half size of count squares in rows of six, the first row at the top."""
+    columns = 6
+    rows = max(1, (count + columns - 1) // columns)
+    width, height = 18.0 / columns, 18.0 / rows
+    half = 0.4 * min(width, height)
+    return [(-9.0 + width * (k % columns + 0.5), 9.0 - height * (k // columns + 0.5)) for k in range(count)], half
+
+
+def sample_texture_grid(names):
+    centres, half = texture_grid(len(names))
+    shapes = []
+    for name, (x, y) in zip(names, centres):
+        texture = Node("Texture", version=2, name=name, shared=0)
+        app = Node("Appearance", name="", colour=[c / 255.0 for c in BIG_TEXTURE_TINT], function=3,
+                   links=[texture] + [None] * 6)
+        shapes.append(n4_shape(probe_square(half, x, y), BIG_TEXTURE_TINT, app,
+                               uv=[(0.0, 0.0), (1.0, 0.0), (1.0, 1.0), (0.0, 1.0)]))
+    return archive_bytes(Node("Group", name="textures", children=shapes))
+
+
+def spellings(name, count):
+    """count spellings of name, the letters' case set by the bits of 0, 1, 2... in turn."""
+    letters = [i for i, c in enumerate(name) if c.isalpha()]
+    if count > 1 << len(letters):
+        raise ValueError("%s has fewer than %d spellings" % (name, count))
+    out = []
+    for k in range(count):
+        chars = list(name.lower())
+        for bit, i in enumerate(letters):
+            if k >> bit & 1:
+                chars[i] = chars[i].upper()
+        out.append("".join(chars))
+    return out
+
+
+def write_big_textures(folder, names, files, exp, fill):
+    """textures.3do over names (in the grid), each file of files a 2^exp square MIP chain of
+    constant bytes (fill 255: opaque white), and centres.txt: "name x y half" a square."""
+    write(os.path.join(folder, "textures.3do"), sample_texture_grid(names))
+    for name in files:
+        write(os.path.join(folder, name), bitmap.zero_n4_mip(7, exp, exp, exp + 1, fill))
+    centres, half = texture_grid(len(names))
+    with open(os.path.join(folder, "centres.txt"), "w") as f:
+        for name, (x, y) in zip(names, centres):
+            f.write("%s %r %r %r\n" % (name, x, y, half))
+
+
 WALK_LEVELS = 40
 WALK_N4_LEVELS = 21
 WALK_CHAIN = (6, 64)
@@ -1344,6 +1409,18 @@ def main(argv):
         depth, fanout = int(argv[3]), int(argv[4])
         for i in range(depth + 1):
             write(os.path.join(argv[2], "chain%d.3do" % i), sample_chain(i, depth, fanout))
+        return 0
+    if len(argv) >= 2 and argv[1] == "big-textures":
+        folder, count, exp = argv[2], int(argv[3]), int(argv[4])
+        fill = int(argv[5]) if len(argv) > 5 else 255
+        names = ["big%d.mip" % k for k in range(count)]
+        write_big_textures(folder, names, names, exp, fill)
+        return 0
+    if len(argv) >= 2 and argv[1] == "spellings":
+        folder, count, exp = argv[2], int(argv[3]), int(argv[4])
+        same = len(argv) > 5 and argv[5] == "same"
+        names = ["tex.mip"] * count if same else spellings("tex.mip", count)
+        write_big_textures(folder, names, ["tex.mip"], exp, 255)
         return 0
     if len(argv) >= 2 and argv[1] == "textured":
         folder, polygons, textures = argv[2], int(argv[3]), int(argv[4])

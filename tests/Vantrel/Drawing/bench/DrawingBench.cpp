@@ -5,7 +5,11 @@
 //   - an N4 mesh of 300,000 triangles through glDrawElements (target: under 0.5 s a frame),
 //     and the share of its frame time that the index checks take;
 //   - 100 textures of 256 x 256 on their first frame (target: under 1 s) and the uploads of
-//     the second frame (target: none).
+//     the second frame (target: none);
+//   - an N4 object of 24 squares under 24 textures of 4096 x 4096 (12.5 MB on disk), and one
+//     under one such texture named by 24 spellings and by the one spelling 24 times: the first
+//     frame's time, its uploads and the peak rise of the resident set (target: 2 s, and the
+//     textures within the cache's total: 128 MiB kept by the driver, 256 MiB at the peak).
 // The objects and textures come from the independent generators, written into a folder under
 // the temporary folder. Prints the figures; asserts nothing.
 //
@@ -29,6 +33,7 @@
 #include "Papy/Model/ThreeDObjectTriangles.h"
 #include "Papy/Model/ThreeDObjectVisitor.h"
 #include "Util/Exception.h"
+#include "Support/PeakMemory.h"
 #include "Vantrel/Drawing/ClientArrays.h"
 #include "Vantrel/Drawing/ThreeDObject3DVisitor.h"
 
@@ -125,6 +130,11 @@ int main(int argc, char** argv)
     std::filesystem::remove_all(top);
     std::filesystem::create_directories(gpl);
     std::filesystem::create_directories(n4);
+    const std::string big = top + "/big", spellings = top + "/spellings", same = top + "/same";
+    if (!Run("Vantrel/Drawing/drawing_samples.py", "big-textures \"" + big + "\" 24 12") ||
+        !Run("Vantrel/Drawing/drawing_samples.py", "spellings \"" + spellings + "\" 24 12") ||
+        !Run("Vantrel/Drawing/drawing_samples.py", "spellings \"" + same + "\" 24 12 same"))
+        return 1;
     if (!Run("Papy/GPL/gpl3do.py", "polygons \"" + gpl + "/polygons.3do\" --count 50000") ||
         !Run("Papy/N4/n4archive.py", "mesh \"" + n4 + "/mesh.3do\" 300000") ||
         !Run("Papy/Bitmap/bitmap.py", "textures \"" + textures + "\" --count 100 --size 256") ||
@@ -200,6 +210,27 @@ int main(int argc, char** argv)
             visitor.DestroyGL();
             for (const std::string& message : visitor.GetReport().GetMessages())
                 std::printf("  told: %s\n", message.c_str());
+        }
+        for (const auto& [folder, what] : {std::pair{big, "24 textures of 4096 x 4096"},
+                                           std::pair{spellings, "1 texture of 4096 x 4096 by 24 spellings"},
+                                           std::pair{same, "1 texture of 4096 x 4096 by 1 spelling 24 times"}})
+        {
+            Util::CountedPointer<Papy::FileFactory> factory;
+            auto file = Load(folder, "textures", factory);
+            ThreeDObject3DVisitor visitor(factory);
+            Util::CountedPointer<CountingUploader> uploader(new CountingUploader);
+            visitor.SetTextureUploader(uploader);
+            Ortho(-10, 10, -10, 10);
+            double first = 0;
+            const auto rise = TestSupport::PeakRise([&] { first = Frame(DrawOptions(), visitor, file); });
+            const double second = Frame(DrawOptions(), visitor, file);
+            std::printf("%s: first frame %.3f s with %d uploads, peak rise %s MiB (target < 2 s, < 256 MiB); "
+                        "second frame %.3f s\n",
+                        what, first, uploader->Uploads,
+                        rise ? std::to_string(*rise >> 20).c_str() : "(not measured)", second);
+            for (const std::string& message : visitor.GetReport().GetMessages())
+                std::printf("  told: %s\n", message.c_str());
+            visitor.DestroyGL();
         }
     }
     catch (const Util::Exception& error)
