@@ -106,7 +106,7 @@ void Unanswered(wxWindow* window, std::vector<std::string>& panes)
 }
 } // namespace
 
-void AnswerPaints(wxWindow* window)
+void AnswerPaints(wxWindow* window, int limitMilliseconds)
 {
     std::vector<wxWindow*> windows;
     if (window != nullptr)
@@ -126,14 +126,14 @@ void AnswerPaints(wxWindow* window)
             }
             return panes.empty();
         },
-        PaintLimit);
+        limitMilliseconds);
     if (!answered)
     {
         std::string list;
         for (const std::string& pane : panes)
             list += (list.empty() ? "" : ", ") + pane;
         ADD_FAILURE() << "the OpenGL panes of " << list << " have not answered the paints asked of them within "
-                      << PaintLimit / 1000 << " s: the screen would show an older picture";
+                      << limitMilliseconds << " ms: the screen would show an older picture";
     }
     SyncDisplay();
 }

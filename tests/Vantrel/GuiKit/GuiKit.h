@@ -42,10 +42,10 @@ bool PumpUntil(const std::function<bool()>& condition, int limitMilliseconds = 5
 // Until every OpenGL pane of the window (of every window when null) has answered the repaints
 // asked of it, then has the window paint what the window system still holds invalid and waits
 // until the display server has done all that was asked of it: after this the screen shows what
-// the panes and controls show now. A pane that has not answered within PaintLimit fails the
+// the panes and controls show now. A pane that has not answered within the limit fails the
 // running test. Every shot of the screen begins with it.
-void AnswerPaints(wxWindow* window = nullptr);
 constexpr int PaintLimit = 30000;
+void AnswerPaints(wxWindow* window = nullptr, int limitMilliseconds = PaintLimit);
 // Waits until the display server has handled every request sent to it, and takes its answers
 // (the events that they caused) in, to be handled by the next Pump.
 void SyncDisplay();

@@ -14,6 +14,7 @@
 #include <wx/panel.h>
 
 #include "GuiKit.h"
+#include "Vantrel/View/OpenGLCanvas.h"
 
 using namespace GuiTest;
 
@@ -95,6 +96,57 @@ TEST(GuiKit, GLShotReadsTheCanvasInItsOwnContext)
     EXPECT_EQ(drawn.GetRed(w / 4, h * 3 / 4), 255);
     EXPECT_EQ(drawn.GetGreen(w / 4, h * 3 / 4), 255);
     EXPECT_EQ(drawn.GetBlue(w / 4, h * 3 / 4), 0);
+    frame->Destroy();
+    Pump();
+}
+
+// A repaint asked of an OpenGL pane is waited for before a shot: answered by its paint, or a
+// failure of the test that names the pane's window when the pane never answers.
+TEST(GuiKit, AShotWaitsForThePanesPaints)
+{
+    wxGLAttributes attributes;
+    attributes.PlatformDefaults().RGBA().DoubleBuffer().Depth(24).EndList();
+    if (!wxGLCanvas::IsDisplaySupported(attributes))
+        GTEST_SKIP() << "no OpenGL visual on this display";
+    auto* frame = new wxFrame(nullptr, wxID_ANY, "unanswered", wxPoint(60, 60), wxSize(160, 120));
+    auto* canvas = new COpenGLCanvas(frame, attributes);
+    wxGLContext context(canvas);
+    bool askAgain = false;
+    int paints = 0;
+    canvas->Bind(wxEVT_PAINT, [&](wxPaintEvent&) {
+        wxPaintDC dc(canvas);
+        canvas->SetCurrent(context);
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+        canvas->SwapBuffers();
+        ++paints;
+        if (askAgain)
+            canvas->Refresh(false);
+    });
+    frame->Show();
+    ASSERT_TRUE(PumpUntil([&] { return paints > 0 && canvas->IsShownOnScreen(); }));
+    AnswerPaints(frame);
+    EXPECT_FALSE(canvas->HasUnansweredPaint());
+    canvas->Refresh(false);
+    EXPECT_TRUE(canvas->HasUnansweredPaint());
+    const int before = paints;
+    const wxImage shot = Shot(canvas, "");
+    EXPECT_GT(paints, before);
+    EXPECT_FALSE(canvas->HasUnansweredPaint());
+    EXPECT_EQ(DarkPixels(shot), shot.GetWidth() * shot.GetHeight());
+    // Hidden, it is not waited for.
+    canvas->Refresh(false);
+    frame->Hide();
+    EXPECT_FALSE(canvas->HasUnansweredPaint());
+    frame->Show();
+    // A pane that asks again in each paint never answers.
+    askAgain = true;
+    canvas->Refresh(false);
+    static wxFrame* asking;
+    asking = frame;
+    EXPECT_NONFATAL_FAILURE(AnswerPaints(asking, 200), "the OpenGL panes of \"unanswered\" have not answered the paints "
+                                                      "asked of them within 200 ms");
+    askAgain = false;
     frame->Destroy();
     Pump();
 }
