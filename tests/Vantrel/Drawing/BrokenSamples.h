@@ -1,5 +1,5 @@
 // The pieces of the drawing visitors' robustness tests: a sample's bytes, a stream over a mutated
-// copy, and the bounds walk inside a matrix of its own.
+// copy, a PTF the generator writes, and the bounds walk inside a matrix of its own.
 #pragma once
 
 #include <gtest/gtest.h>
