@@ -115,6 +115,19 @@ public:
     }
     int Uploads = 0;
 };
+// An object of a folder and a visitor of its own, whose uploads are counted.
+struct Textured
+{
+    Textured(const std::string& folder, const std::string& name) : file(Load(folder, name, factory)), visitor(factory)
+    {
+        visitor.SetTextureUploader(uploader);
+    }
+    Util::CountedPointer<Papy::FileFactory> factory;
+    Util::CountedPointer<Papy::TdoFile> file;
+    ThreeDObject3DVisitor visitor;
+    Util::CountedPointer<CountingUploader> uploader{new CountingUploader};
+};
+
 // One big-texture object's row, in a process of its own (the bench runs itself with
 // --textures FOLDER WHAT), so that its peak is its own: its first frame's time, uploads and
 // the peak rise of the resident set, then the second frame's time.
@@ -125,22 +138,18 @@ int BigTextures(const std::string& folder, const std::string& what)
         return 0;
     try
     {
-        Util::CountedPointer<Papy::FileFactory> factory;
-        auto file = Load(folder, "textures", factory);
-        ThreeDObject3DVisitor visitor(factory);
-        Util::CountedPointer<CountingUploader> uploader(new CountingUploader);
-        visitor.SetTextureUploader(uploader);
+        Textured scene(folder, "textures");
         Ortho(-10, 10, -10, 10);
         double first = 0;
-        const auto rise = TestSupport::PeakRise([&] { first = Frame(DrawOptions(), visitor, file); });
-        const double second = Frame(DrawOptions(), visitor, file);
+        const auto rise = TestSupport::PeakRise([&] { first = Frame(DrawOptions(), scene.visitor, scene.file); });
+        const double second = Frame(DrawOptions(), scene.visitor, scene.file);
         std::printf("%s: first frame %.3f s with %d uploads, peak rise %s MiB (target < 2 s, < 256 MiB); second "
                     "frame %.3f s\n",
-                    what.c_str(), first, uploader->Uploads,
+                    what.c_str(), first, scene.uploader->Uploads,
                     rise ? std::to_string(*rise >> 20).c_str() : "(not measured)", second);
-        for (const std::string& message : visitor.GetReport().GetMessages())
+        for (const std::string& message : scene.visitor.GetReport().GetMessages())
             std::printf("  told: %s\n", message.c_str());
-        visitor.DestroyGL();
+        scene.visitor.DestroyGL();
     }
     catch (const Util::Exception& error)
     {
@@ -231,11 +240,10 @@ int main(int argc, char** argv)
                         t.median, t.first, indices / std::size_t(frames), checks, 100 * checks / t.median);
         }
         {
-            Util::CountedPointer<Papy::FileFactory> factory;
-            auto file = Load(textures, "textured", factory);
-            ThreeDObject3DVisitor visitor(factory);
-            Util::CountedPointer<CountingUploader> uploader(new CountingUploader);
-            visitor.SetTextureUploader(uploader);
+            Textured scene(textures, "textured");
+            ThreeDObject3DVisitor& visitor = scene.visitor;
+            const auto& file = scene.file;
+            const auto& uploader = scene.uploader;
             Ortho(-50, 50, -50, 50);
             const double first = Frame(DrawOptions(), visitor, file);
             const int firstUploads = uploader->Uploads;
