@@ -1,6 +1,8 @@
 # The application's layering, checked at build time:
-# - Visitors, Drawing and Rows are plain libraries: they include nothing of wx and nothing of the
-#   program's folders (App, Frame, Doc, View, Dialogs, Shell);
+# - Text, Visitors, Drawing and Rows are plain libraries: they include nothing of wx and nothing of
+#   the program's folders (App, Frame, Doc, View, Dialogs, Shell);
+# - Text is the bottom of them: it includes nothing of Visitors, Drawing or Rows, and Rows nothing
+#   of Visitors (the texts both need are in Text);
 # - Frame, Doc, View and Dialogs include nothing of App (the application puts them together);
 # - Frame (the document windows) includes nothing of Doc, View or Dialogs, and Doc nothing of
 #   View, Frame or Dialogs.
@@ -25,8 +27,10 @@ function(velmo_check_folders folders pattern rule)
 endfunction()
 
 set(program "Vantrel/(App|Frame|Doc|View|Dialogs|Shell)/")
-velmo_check_folders("Visitors;Drawing;Rows" "wx/|${program}"
+velmo_check_folders("Text;Visitors;Drawing;Rows" "wx/|${program}"
                     "the plain libraries include nothing of wx or of the program")
+velmo_check_folders("Text" "Vantrel/(Visitors|Drawing|Rows)/" "the texts are below the plain libraries")
+velmo_check_folders("Rows" "Vantrel/Visitors/" "the rows know no node visitor")
 velmo_check_folders("Frame;Doc;View;Dialogs" "Vantrel/App/" "only the application includes App")
 velmo_check_folders("Frame" "Vantrel/(Doc|View|Dialogs)/" "the document windows know no document or view")
 velmo_check_folders("Doc" "Vantrel/(View|Frame|Dialogs)/" "the documents know no window")

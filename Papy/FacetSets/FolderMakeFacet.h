@@ -43,6 +43,8 @@ public:
     }
 
     void PurgeCache() { m_source.GetCache().ReleaseUnheld(); }
+    void Forget(const void* object) override { m_source.GetCache().Forget(object); }
+    void ForgetAll() override { m_source.GetCache().Clear(); }
 
     StandardMakeSource<Object>& GetSource() { return m_source; }
 

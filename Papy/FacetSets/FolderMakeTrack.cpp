@@ -37,7 +37,9 @@ void FolderMakeTrack::Make(Util::CountedPointer<Track>& object, const std::strin
     FileFactoryRegistry* registry = m_registry != nullptr ? m_registry : FileFactoryRegistry::Instance();
     Util::CountedPointer<FileFactory> factory = registry->GetFactory(m_source.GetDirectory(), false);
     VELMO_ASSERT(factory);
-    Util::CountedPointer<Track> track = Load(*factory, base, datOnly);
+    const void* source = nullptr;
+    Util::CountedPointer<Track> track = Load(*factory, base, datOnly, source);
+    m_sources[track.Get()] = source;
     if (loose.twin)
         cache.StoreTwin(loose.name, track);
     else
@@ -48,5 +50,22 @@ void FolderMakeTrack::Make(Util::CountedPointer<Track>& object, const std::strin
 void FolderMakeTrack::PurgeCache()
 {
     m_source.GetCache().Clear();
+    m_sources.clear();
+}
+
+void FolderMakeTrack::Forget(const void* object)
+{
+    MakeCache<Track>& cache = m_source.GetCache();
+    cache.Forget(object);
+    for (auto entry = m_sources.begin(); entry != m_sources.end();)
+    {
+        if (entry->first == object || entry->second == object)
+        {
+            cache.Forget(entry->first);
+            entry = m_sources.erase(entry);
+        }
+        else
+            ++entry;
+    }
 }
 } // namespace Velmo::Papy

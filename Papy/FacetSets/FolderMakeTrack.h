@@ -4,7 +4,9 @@
 // with the asked extension (or the default one), lower-cased; a cached track is returned, else
 // the subclass loads the track from the folder's factory, found through the registry, and it is
 // cached under the key. A purge forgets them all (a track held elsewhere lives on, and the next
-// request loads a new one).
+// request loads a new one). Each cached track remembers the file object it was built from, so
+// that forgetting that object (an edit never saved) forgets the track too.
+#include <map>
 #include <string>
 
 #include "Papy/Container/PapyDirectory.h"
@@ -23,6 +25,9 @@ public:
     void Make(Util::CountedPointer<Track>& object, const std::string& name, const std::string& extension,
               bool datOnly) override;
     void PurgeCache() override;
+    // Forgets the track that is the object, and every track built from it.
+    void Forget(const void* object) override;
+    void ForgetAll() override { PurgeCache(); }
 
     const MakeCache<Track>& GetCache() const { return m_source.GetCache(); }
 
@@ -34,12 +39,16 @@ protected:
 
     const PapyDirectory& GetDirectory() const { return m_source.GetDirectory(); }
 
-    // The track of base (the name, or the folder's name) from the folder's factory.
-    virtual Util::CountedPointer<Track> Load(FileFactory& factory, const std::string& base, bool datOnly) = 0;
+    // The track of base (the name, or the folder's name) from the folder's factory; source is
+    // set to the file object it is built from.
+    virtual Util::CountedPointer<Track> Load(FileFactory& factory, const std::string& base, bool datOnly,
+                                             const void*& source) = 0;
 
 private:
     // Only its folder, its default extension and its cache are used.
     StandardMakeSource<Track> m_source;
     FileFactoryRegistry* m_registry;
+    // The file object each cached track is built from.
+    std::map<const Track*, const void*> m_sources;
 };
 } // namespace Velmo::Papy

@@ -11,10 +11,12 @@ N4MakeTrack::N4MakeTrack(const PapyDirectory& directory, FileFactoryRegistry& re
 {
 }
 
-Util::CountedPointer<Track> N4MakeTrack::Load(FileFactory& factory, const std::string& base, bool datOnly)
+Util::CountedPointer<Track> N4MakeTrack::Load(FileFactory& factory, const std::string& base, bool datOnly,
+                                              const void*& source)
 {
     Util::CountedPointer<TdoFile> file;
     factory.GetFacet<MakePtf>()->Make(file, base, "ptf", datOnly);
+    source = file.Get();
     return Util::CountedPointer<Track>(new PtfTrack(file, GetDirectory().GetPath() + base + ".ptf"));
 }
 } // namespace Velmo::Papy

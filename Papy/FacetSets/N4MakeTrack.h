@@ -12,6 +12,7 @@ public:
     N4MakeTrack(const PapyDirectory& directory, FileFactoryRegistry& registry);
 
 protected:
-    Util::CountedPointer<Track> Load(FileFactory& factory, const std::string& base, bool datOnly) override;
+    Util::CountedPointer<Track> Load(FileFactory& factory, const std::string& base, bool datOnly,
+                                     const void*& source) override;
 };
 } // namespace Velmo::Papy

@@ -55,6 +55,18 @@ public:
             m_shared.GetCache().ReleaseUnheld();
     }
 
+    void Forget(const void* object) override
+    {
+        m_local.GetCache().Forget(object);
+        m_shared.GetCache().Forget(object);
+    }
+
+    void ForgetAll() override
+    {
+        m_local.GetCache().Clear();
+        m_shared.GetCache().Clear();
+    }
+
     bool HasShared() const { return m_hasShared; }
     const StandardMakeSource<Object>& GetLocal() const { return m_local; }
     const StandardMakeSource<Object>& GetShared() const { return m_shared; }

@@ -50,6 +50,8 @@ public:
     }
 
     void PurgeCache() override {}
+    // The parent's cache holds the folder's objects.
+    void Forget(const void* object) override { m_parent->Forget(object); }
 
 private:
     Util::CountedPointer<Kind> m_parent;

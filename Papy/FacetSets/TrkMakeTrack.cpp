@@ -11,10 +11,12 @@ TrkMakeTrack::TrkMakeTrack(const PapyDirectory& directory, FileFactoryRegistry* 
 {
 }
 
-Util::CountedPointer<Track> TrkMakeTrack::Load(FileFactory& factory, const std::string& base, bool datOnly)
+Util::CountedPointer<Track> TrkMakeTrack::Load(FileFactory& factory, const std::string& base, bool datOnly,
+                                              const void*& source)
 {
     Util::CountedPointer<TrkFile> file;
     factory.GetFacet<MakeTrk>()->Make(file, base, "trk", datOnly);
+    source = file.Get();
     return Util::CountedPointer<Track>(new TrkTrack(file));
 }
 } // namespace Velmo::Papy

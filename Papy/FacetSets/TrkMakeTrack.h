@@ -14,6 +14,7 @@ public:
     explicit TrkMakeTrack(const PapyDirectory& directory, FileFactoryRegistry* registry = nullptr);
 
 protected:
-    Util::CountedPointer<Track> Load(FileFactory& factory, const std::string& base, bool datOnly) override;
+    Util::CountedPointer<Track> Load(FileFactory& factory, const std::string& base, bool datOnly,
+                                     const void*& source) override;
 };
 } // namespace Velmo::Papy

@@ -10,6 +10,7 @@
 // to its factory: the factory outlives its facets.
 #include <map>
 #include <type_traits>
+#include <vector>
 
 #include "Papy/Factory/FacetId.h"
 #include "Util/CountedPointer.h"
@@ -29,6 +30,13 @@ public:
         virtual ~Facet() = default;
         Facet(const Facet&) = delete;
         Facet& operator=(const Facet&) = delete;
+
+        // Forgets the cached objects that are that object, or were made from it, whoever else
+        // holds them: the next request of their files reads the files again, and the holders keep
+        // what they hold. A facet without a cache forgets nothing.
+        virtual void Forget(const void* object) { (void)object; }
+        // Forgets every cached object, whoever else holds it.
+        virtual void ForgetAll() {}
     };
 
     FileFactory() = default;
@@ -75,6 +83,20 @@ public:
         return facet;
     }
 
+    // Every facet forgets the object and what was made from it (Facet::Forget): an object edited
+    // in place and never saved is not handed out again.
+    void Forget(const void* object)
+    {
+        for (const Util::CountedPointer<Facet>& facet : Facets())
+            facet->Forget(object);
+    }
+    // Every facet forgets every object it caches (Facet::ForgetAll).
+    void ForgetAll()
+    {
+        for (const Util::CountedPointer<Facet>& facet : Facets())
+            facet->ForgetAll();
+    }
+
     // The assertion of a facet kind asked of a factory that does not carry it, in the unit and
     // at the line users know it by.
     [[noreturn]] static void MissingFacet()
@@ -83,6 +105,17 @@ public:
     }
 
 private:
+    // The facets, taken before a walk: what a facet forgets may be the last hold on an object
+    // whose destructor must not find the map in the middle of the walk.
+    std::vector<Util::CountedPointer<Facet>> Facets() const
+    {
+        std::vector<Util::CountedPointer<Facet>> facets;
+        for (const auto& entry : m_facets)
+            if (entry.second)
+                facets.push_back(entry.second);
+        return facets;
+    }
+
     std::map<int, Util::CountedPointer<Facet>> m_facets;
 };
 } // namespace Velmo::Papy

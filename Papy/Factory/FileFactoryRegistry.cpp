@@ -167,6 +167,19 @@ FileFactoryRecognizer* FileFactoryRegistry::ChooseDirectoryRecognizer(const Papy
     return m_recognizers.front();
 }
 
+void FileFactoryRegistry::ForgetAll()
+{
+    // The factories taken first, as in Purge.
+    std::vector<Util::CountedPointer<FileFactory>> factories;
+    for (const auto& entry : m_cache)
+        if (entry.second.factory)
+            factories.push_back(entry.second.factory);
+    for (const Util::CountedPointer<FileFactory>& factory : factories)
+        factory->ForgetAll();
+    factories.clear();
+    Purge();
+}
+
 void FileFactoryRegistry::Purge()
 {
     // Factories, facets and file objects die only after each walk of the cache: their

@@ -60,6 +60,10 @@ public:
     // Drops the factories that only the cache holds, then purges the Make caches of every
     // factory left that carries a PurgeFactory facet.
     void Purge();
+    // Every factory forgets every object it caches, whoever holds them (FileFactory::ForgetAll),
+    // then the factories that only the cache holds are dropped: the holders keep what they hold,
+    // and every later request reads its file again (after the strict switch was flipped).
+    void ForgetAll();
 
 private:
     struct Entry

@@ -55,6 +55,15 @@ public:
         ReleaseUnheldIn(m_twins);
     }
 
+    // Forgets the object wherever it is cached (under keys or as a twin), whoever else holds it;
+    // the next request of its file loads the file again. Whether it was cached.
+    bool Forget(const void* object)
+    {
+        const bool inMap = ForgetIn(m_map, object);
+        const bool inTwins = ForgetIn(m_twins, object);
+        return inMap || inTwins;
+    }
+
     // Forgets every object, whoever else holds it; the next request loads the file again.
     void Clear()
     {
@@ -83,6 +92,13 @@ private:
             else
                 ++entry;
         }
+    }
+
+    static bool ForgetIn(Map& map, const void* object)
+    {
+        return std::erase_if(map, [object](const auto& entry) {
+                   return static_cast<const void*>(entry.second.Get()) == object;
+               }) > 0;
     }
 
     Map m_map;

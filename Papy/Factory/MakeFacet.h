@@ -73,6 +73,9 @@ public:
             m_source.GetCache().ReleaseUnheld();
     }
 
+    void Forget(const void* object) override { m_source.GetCache().Forget(object); }
+    void ForgetAll() override { m_source.GetCache().Clear(); }
+
     Source& GetSource() { return m_source; }
     const Source& GetSource() const { return m_source; }
 

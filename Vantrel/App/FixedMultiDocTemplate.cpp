@@ -1,5 +1,6 @@
 #include "Vantrel/App/FixedMultiDocTemplate.h"
 
+#include "Vantrel/Doc/PathText.h"
 #include "Vantrel/Frame/DocChildFrame.h"
 
 namespace
@@ -50,7 +51,7 @@ wxView* CFixedMultiDocTemplate::CreateView(wxDocument* document, long)
 
 bool CFixedMultiDocTemplate::FileMatchesTemplate(const wxString& path)
 {
-    return CTemplateTable::MatchesExtension(path.utf8_string(),
+    return CTemplateTable::MatchesExtension(CPathText::FromWx(path),
                                             CTemplateTable::GetField(m_entry, CTemplateTable::FilterExtensions));
 }
 

@@ -9,6 +9,7 @@
 #include <wx/stdpaths.h>
 
 #include "Papy/FacetSets/GameRecognizers.h"
+#include "Papy/Factory/FileFactoryRegistry.h"
 #include "Papy/Model/Options.h"
 #include "Util/AbortHandler.h"
 #include "Util/AbortHandlerScope.h"
@@ -247,6 +248,10 @@ void CVantrelApp::OnAbout(wxCommandEvent&)
 void CVantrelApp::OnStrict(wxCommandEvent&)
 {
     Velmo::Papy::Options::Instance()->Strict = !Velmo::Papy::Options::Instance()->Strict;
+    // The switch holds for the files read from now on: no file read before is handed out again
+    // (the open documents keep what they have).
+    if (CDocumentPattern::UsesRegistry())
+        Velmo::Papy::FileFactoryRegistry::Instance()->ForgetAll();
 }
 
 void CVantrelApp::OnUpdateStrict(wxUpdateUIEvent& event)

@@ -7,6 +7,7 @@
 
 #include "Util/FileSystem.h"
 #include "Vantrel/App/FixedMultiDocTemplate.h"
+#include "Vantrel/Doc/PathText.h"
 #include "Vantrel/Doc/VantrelDoc.h"
 
 // The base constructor would make the file history before this class's OnCreateFileHistory
@@ -111,11 +112,11 @@ wxDocument* CVantrelDocManager::CreateDocument(const wxString& pathIn, long flag
 
     // Relative names resolve against the current folder, names that do not exist as written
     // without regard to case; a path with '|' names a container entry and stays as it is.
-    std::string file = path.utf8_string();
+    std::string file = CPathText::FromWx(path);
     std::string resolved;
     if (file.find('|') == std::string::npos && Velmo::Util::ResolvePath(file, resolved))
         file = resolved;
-    path = wxString::FromUTF8(file);
+    path = CPathText::ToWx(file);
 
     if (wxDocument* open = FindDocumentByPath(path))
     {

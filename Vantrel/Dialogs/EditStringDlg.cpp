@@ -6,7 +6,7 @@
 #include <wx/textctrl.h>
 
 #include "Vantrel/Dialogs/TextValidator.h"
-#include "Vantrel/Visitors/CodePage1252.h"
+#include "Vantrel/Text/CodePage1252.h"
 
 CEditStringDlg::CEditStringDlg(wxWindow* parent) : CValueDialog(parent, "Edit String")
 {

@@ -4,7 +4,7 @@
 #include <wx/msgdlg.h>
 #include <wx/textctrl.h>
 
-#include "Vantrel/Visitors/CodePage1252.h"
+#include "Vantrel/Text/CodePage1252.h"
 
 wxTextCtrl* CFieldValidator::GetTextControl() const
 {

@@ -1,6 +1,6 @@
 #include "Vantrel/Dialogs/TextValidator.h"
 
-#include "Vantrel/Visitors/CodePage1252.h"
+#include "Vantrel/Text/CodePage1252.h"
 
 std::string CTextValidator::Read(const std::string& text, bool store)
 {

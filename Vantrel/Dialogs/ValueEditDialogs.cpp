@@ -11,7 +11,7 @@
 #include "Vantrel/Dialogs/EditIntDlg.h"
 #include "Vantrel/Dialogs/EditStringDlg.h"
 #include "Vantrel/Dialogs/EditVertexDlg.h"
-#include "Vantrel/Visitors/CodePage1252.h"
+#include "Vantrel/Text/CodePage1252.h"
 
 namespace
 {

@@ -13,7 +13,7 @@
 #include <wx/thread.h>
 #include <wx/utils.h>
 
-#include "Vantrel/Visitors/CodePage1252.h"
+#include "Vantrel/Text/CodePage1252.h"
 
 namespace
 {

@@ -7,7 +7,7 @@
 #include <wx/thread.h>
 
 #include "Util/Exception.h"
-#include "Vantrel/Visitors/CodePage1252.h"
+#include "Vantrel/Text/CodePage1252.h"
 
 namespace
 {

@@ -7,7 +7,7 @@
 #include "Papy/Factory/FileFactoryRegistry.h"
 #include "Util/BinaryFile.h"
 #include "Vantrel/Doc/CatchPattern.h"
-#include "Vantrel/Visitors/CodePage1252.h"
+#include "Vantrel/Doc/PathText.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(CDatDoc, CSubDoc);
 
@@ -30,7 +30,7 @@ void CDatDoc::Open(const std::string& path)
 wxDocument* CDatDoc::OpenPath(const std::string& path)
 {
     wxDocManager* manager = GetDocumentManager();
-    return manager != nullptr ? manager->CreateDocument(wxString::FromUTF8(CodePage1252::Shown(path)), wxDOC_SILENT) : nullptr;
+    return manager != nullptr ? manager->CreateDocument(CPathText::ToWx(path), wxDOC_SILENT) : nullptr;
 }
 
 wxDocument* CDatDoc::OpenEntry(int entry)

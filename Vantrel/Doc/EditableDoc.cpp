@@ -8,9 +8,7 @@ wxIMPLEMENT_ABSTRACT_CLASS(CEditableDoc, CVantrelDoc);
 
 CEditableDoc::~CEditableDoc()
 {
-    // The derived document's members are gone: the object is held by the cache alone, unless
-    // another holder keeps it (and then it stays cached until that holder lets it go and a purge
-    // runs). A purge that fails leaves the cache as it was.
+    // The factory forgets the edited object, whoever else still holds it.
     if (!m_unsavedEdits || !m_release)
         return;
     try

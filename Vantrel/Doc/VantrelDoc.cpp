@@ -6,7 +6,7 @@
 #include "Util/PathName.h"
 #include "Vantrel/Doc/BusyOpen.h"
 #include "Vantrel/Doc/CatchPattern.h"
-#include "Vantrel/Visitors/CodePage1252.h"
+#include "Vantrel/Doc/PathText.h"
 
 wxIMPLEMENT_ABSTRACT_CLASS(CVantrelDoc, wxDocument);
 
@@ -23,7 +23,7 @@ std::uint64_t FileSize(const std::string& path)
 
 bool CVantrelDoc::OnOpenDocument(const wxString& path)
 {
-    const std::string file = path.utf8_string();
+    const std::string file = CPathText::FromWx(path);
     const bool opened = CCatchPattern::Run([&] {
         const std::string name = file.empty() ? file : Velmo::Util::PathName(file).GetFileName();
         CBusyOpen::Run(name, FileSize(file), [&] { Open(file); });
@@ -40,7 +40,7 @@ bool CVantrelDoc::OnSaveDocument(const wxString& path)
 {
     if (IsReadOnly())
         return false;
-    const bool saved = CCatchPattern::Run([&] { CCommonSave::Save(path.utf8_string(), GetSaveTarget()); });
+    const bool saved = CCatchPattern::Run([&] { CCommonSave::Save(CPathText::FromWx(path), GetSaveTarget()); });
     if (!saved)
         return false;
     Modify(false);
@@ -65,7 +65,13 @@ bool CVantrelDoc::IsModified() const
 
 void CVantrelDoc::SetPathName(const std::string& path)
 {
-    SetFilename(wxString::FromUTF8(CodePage1252::Shown(path)), true);
+    SetFilename(CPathText::ToWx(path), true);
+}
+
+wxString CVantrelDoc::GetUserReadableName() const
+{
+    const wxString file = GetFilename();
+    return file.empty() ? wxDocument::GetUserReadableName() : CPathText::ShownName(CPathText::FromWx(file));
 }
 
 bool CVantrelDoc::AddsToHistory(const std::string&) const

@@ -18,8 +18,10 @@ public:
     bool SaveAs() override;
     bool IsModified() const override;
 
-    // Sets the document's path (and so its title) after a successful open.
+    // Sets the document's path (and so its title) after a successful open. The path keeps its
+    // bytes (CPathText); the title shows its name readably.
     virtual void SetPathName(const std::string& path);
+    wxString GetUserReadableName() const override;
     // Whether the opened path enters the recent-file list.
     virtual bool AddsToHistory(const std::string& path) const;
     virtual bool IsReadOnly() const { return true; }

@@ -392,7 +392,7 @@ void ThreeDObject3DVisitor::LeaveTransform(ThreeDObjectTransform& node)
 bool ThreeDObject3DVisitor::EnterTsoReference(ThreeDObjectTsoReference& node)
 {
     // Its rotations are in radians.
-    return EnterTransformNode(node, 180 / Pi);
+    return EnterTransformNode(node, RotationDegreesPerUnit(node));
 }
 
 void ThreeDObject3DVisitor::LeaveTsoReference(ThreeDObjectTsoReference& node)

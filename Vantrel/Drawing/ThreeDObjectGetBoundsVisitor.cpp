@@ -160,10 +160,9 @@ void ThreeDObjectGetBoundsVisitor::LeaveTransform(ThreeDObjectTransform&)
 
 bool ThreeDObjectGetBoundsVisitor::EnterTsoReference(ThreeDObjectTsoReference& node)
 {
-    using Velmo::Util::RadiansToDegrees;
+    const double unit = RotationDegreesPerUnit(node);
     return PushTransform(node.GetXTranslation(), node.GetYTranslation(), node.GetZTranslation(),
-                         RadiansToDegrees(node.GetXRotation()), RadiansToDegrees(node.GetYRotation()),
-                         RadiansToDegrees(node.GetZRotation()));
+                         node.GetXRotation() * unit, node.GetYRotation() * unit, node.GetZRotation() * unit);
 }
 
 void ThreeDObjectGetBoundsVisitor::LeaveTsoReference(ThreeDObjectTsoReference&)

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "Util/Exception.h"
-#include "Vantrel/Visitors/CodePage1252.h"
+#include "Vantrel/Text/CodePage1252.h"
 
 using namespace Velmo;
 

@@ -3,6 +3,8 @@
 #include "Papy/Race/RpyFile.h"
 #include "Vantrel/Rows/RpyHint.h"
 #include "Vantrel/Rows/TrkText.h"
+#include "Vantrel/Text/CodePage1252.h"
+#include "Vantrel/Text/Utf8.h"
 
 using Velmo::Papy::RpyFile;
 
@@ -18,11 +20,11 @@ void RpyListRows::Add(const RpyFile& replay, int hint, std::vector<TrkRow>& rows
     {
     case RpyHint::Kind::Whole:
     {
-        rows.push_back({"Track", TrkText::Utf8FromCp1252(replay.GetTrackName())});
-        rows.push_back({"Player", TrkText::Utf8FromCp1252(replay.GetPlayerName())});
+        rows.push_back({"Track", CodePage1252::ToUtf8(replay.GetTrackName())});
+        rows.push_back({"Player", CodePage1252::ToUtf8(replay.GetPlayerName())});
         const std::u16string description = replay.GetWideName();
         if (!description.empty())
-            rows.push_back({"Description", TrkText::Utf8FromUtf16(description)});
+            rows.push_back({"Description", Utf8::FromUtf16(description)});
         rows.push_back({"Frames", TrkText::Integer(replay.GetFrameCount())});
         const int unknowns = replay.GetHeaderIntegerCount();
         for (int i = 0; i < unknowns; ++i)
@@ -31,7 +33,7 @@ void RpyListRows::Add(const RpyFile& replay, int hint, std::vector<TrkRow>& rows
     }
     case RpyHint::Kind::Driver:
         if (selection.Driver < replay.GetDriverCount())
-            rows.push_back({"Number", TrkText::Utf8FromCp1252(replay.GetCarNumber(selection.Driver))});
+            rows.push_back({"Number", CodePage1252::ToUtf8(replay.GetCarNumber(selection.Driver))});
         break;
     case RpyHint::Kind::Lap:
     {

@@ -5,6 +5,7 @@
 #include "Papy/Race/RpyFile.h"
 #include "Vantrel/Rows/RpyHint.h"
 #include "Vantrel/Rows/TrkText.h"
+#include "Vantrel/Text/CodePage1252.h"
 
 void RpyTreeRows::Build(const Velmo::Papy::RpyFile* replay, TrkTreeItem& root)
 {
@@ -16,7 +17,7 @@ void RpyTreeRows::Build(const Velmo::Papy::RpyFile* replay, TrkTreeItem& root)
     root.Children.reserve(std::size_t(std::max(drivers, 0)));
     for (int d = 0; d < drivers; ++d)
     {
-        TrkTreeItem& driver = root.Add(TrkText::Utf8FromCp1252(replay->GetDriverName(d)), RpyHint::Driver(d));
+        TrkTreeItem& driver = root.Add(CodePage1252::ToUtf8(replay->GetDriverName(d)), RpyHint::Driver(d));
         for (int i = 0; i < tables; ++i)
         {
             // A negative count (no such table for the driver) gives no laps.

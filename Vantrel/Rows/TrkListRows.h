@@ -1,7 +1,7 @@
 #pragma once
 // The rows of the track list for a hint code (TrkHint): the whole track, a segment, or a trace,
 // surface or wall of a segment. Texts are in code page 1252 (angles end in the byte 0xB0);
-// the pane shows them through TrkText::Utf8FromCp1252.
+// the pane shows them through CodePage1252::ToUtf8.
 #include <vector>
 
 #include "Vantrel/Rows/TrkRow.h"

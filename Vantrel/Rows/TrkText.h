@@ -1,7 +1,7 @@
 #pragma once
-// The value texts of the track and replay panes, and the conversions the panes make where they
-// show them. Numbers are written as the classic locale writes them (a point before the
-// decimals, no digit grouping), whatever the process locale.
+// The value texts of the track and replay panes, in code page 1252 as the game files' names are
+// (the panes show them through CodePage1252::ToUtf8). Numbers are written as the classic locale
+// writes them (a point before the decimals, no digit grouping), whatever the process locale.
 #include <string>
 
 class TrkText
@@ -25,11 +25,4 @@ public:
     // The text itself when it has at most MaxLine characters, else its first characters and
     // "..." in MaxLine characters (a character of UTF-8 text is never split).
     static std::string CutLine(const std::string& text);
-
-    // Code page 1252 text (the track panes' rows and trees, the names stored in game files) as
-    // UTF-8, the degree sign becoming U+00B0. The five bytes the code page leaves undefined
-    // stand for the control characters of the same number.
-    static std::string Utf8FromCp1252(const std::string& text);
-    // UTF-16 text as UTF-8; an unpaired surrogate becomes U+FFFD.
-    static std::string Utf8FromUtf16(const std::u16string& text);
 };

@@ -15,7 +15,7 @@
 #include "Vantrel/Frame/CommandBinding.h"
 #include "Vantrel/Frame/CommandIds.h"
 #include "Vantrel/Frame/MenuTables.h"
-#include "Vantrel/Visitors/CodePage1252.h"
+#include "Vantrel/Text/CodePage1252.h"
 #include "Vantrel/Visitors/ThreeDObjectFindIdVisitor.h"
 #include "Vantrel/Visitors/ThreeDObjectTreeExpandAll.h"
 #include "Vantrel/Visitors/ThreeDObjectTreeVisitor.h"
@@ -59,7 +59,7 @@ C3DOTreeView::PopupPresenter C3DOTreeView::SetPopupPresenter(PopupPresenter pres
     return previous;
 }
 
-C3DOTreeView::C3DOTreeView() : m_fillAllowance(ThreeDObjectTreeVisitor::MaxInsertedItems)
+C3DOTreeView::C3DOTreeView() : m_fillAllowance(ThreeDObjectTree::MaxInsertedItems)
 {
 }
 
@@ -183,10 +183,10 @@ bool C3DOTreeView::ExpandAll(const wxTreeItemId& item)
         if (m_tree->IsExpanded(opened))
             return std::size_t(0);
         // The expansion fills the item through OnItemExpanded, within what is left.
-        m_fillAllowance = std::min(allowed, ThreeDObjectTreeVisitor::MaxInsertedItems);
+        m_fillAllowance = std::min(allowed, ThreeDObjectTree::MaxInsertedItems);
         m_lastFilled = 0;
         m_tree->Expand(opened);
-        m_fillAllowance = ThreeDObjectTreeVisitor::MaxInsertedItems;
+        m_fillAllowance = ThreeDObjectTree::MaxInsertedItems;
         return m_lastFilled;
     });
     return expand.Run(Item(item));

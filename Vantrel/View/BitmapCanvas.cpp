@@ -8,7 +8,7 @@
 #include <wx/rawbmp.h>
 #include <wx/settings.h>
 
-#include "Vantrel/Visitors/CodePage1252.h"
+#include "Vantrel/Text/CodePage1252.h"
 
 using Velmo::S64;
 

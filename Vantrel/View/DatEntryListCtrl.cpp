@@ -1,7 +1,7 @@
 #include "Vantrel/View/DatEntryListCtrl.h"
 
 #include "Vantrel/Rows/DatEntryList.h"
-#include "Vantrel/Visitors/CodePage1252.h"
+#include "Vantrel/Text/CodePage1252.h"
 
 CDatEntryListCtrl::CDatEntryListCtrl(wxWindow* parent, std::shared_ptr<const DatEntryList> list)
     : wxListCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxLC_REPORT | wxLC_VIRTUAL | wxLC_SINGLE_SEL),

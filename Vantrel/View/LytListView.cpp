@@ -6,7 +6,7 @@
 #include "Vantrel/Doc/LytDoc.h"
 #include "Vantrel/Rows/LytFieldRows.h"
 #include "Vantrel/View/LytHint.h"
-#include "Vantrel/Visitors/CodePage1252.h"
+#include "Vantrel/Text/CodePage1252.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(CLytListView, CVantrelView);
 

@@ -10,7 +10,7 @@
 #include "Vantrel/Frame/CommandBinding.h"
 #include "Vantrel/Frame/CommandIds.h"
 #include "Vantrel/View/LytHint.h"
-#include "Vantrel/Visitors/CodePage1252.h"
+#include "Vantrel/Text/CodePage1252.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(CLytTreeView, CVantrelView);
 

@@ -2,7 +2,7 @@
 
 #include "Vantrel/Doc/TrkDoc.h"
 #include "Vantrel/Rows/TrkListRows.h"
-#include "Vantrel/Rows/TrkText.h"
+#include "Vantrel/Text/CodePage1252.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(CTrkListView, CHintListView);
 
@@ -33,7 +33,7 @@ void CTrkListView::AddRows(int code, std::vector<TrkRow>& rows)
         ~ToUtf8()
         {
             for (std::size_t i = First; i < Rows.size(); ++i)
-                Rows[i].Value = TrkText::Utf8FromCp1252(Rows[i].Value);
+                Rows[i].Value = CodePage1252::ToUtf8(Rows[i].Value);
         }
     } convert{rows, rows.size()};
     TrkListRows::Add(*track, code, rows);

@@ -2,6 +2,7 @@
 // The tree pane as the tree-filling visitor sees it: items that have a parent, an ordered list
 // of children, a text and the id of the node they show. The pane adapts its tree control to
 // this; the tests use a tree in memory.
+#include <cstddef>
 #include <string>
 
 // One item of a tree, or no item (the default). The value is the tree's own handle.
@@ -22,6 +23,11 @@ private:
 class ThreeDObjectTree
 {
 public:
+    // The items that one filling walk, or one expansion of an item and everything below it,
+    // inserts at most (unless given a bound of its own). Files whose nodes share subtrees can have
+    // far more paths than nodes; the bound keeps the tree from growing without end.
+    static constexpr std::size_t MaxInsertedItems = 100000;
+
     virtual ~ThreeDObjectTree() = default;
 
     // The invisible item whose children are the top-level items.

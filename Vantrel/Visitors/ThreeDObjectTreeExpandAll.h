@@ -12,14 +12,12 @@
 class ThreeDObjectTreeExpandAll
 {
 public:
-    // The items one expansion inserts at most.
-    static constexpr std::size_t MaxInsertedItems = 100000;
-
     // Opens one item with its filling, allowed to insert at most the given number of items;
     // returns the number it inserted.
     typedef std::function<std::size_t(TreeItem item, std::size_t allowed)> Open;
 
-    ThreeDObjectTreeExpandAll(ThreeDObjectTree& tree, Open open, std::size_t maxInserted = MaxInsertedItems);
+    ThreeDObjectTreeExpandAll(ThreeDObjectTree& tree, Open open,
+                              std::size_t maxInserted = ThreeDObjectTree::MaxInsertedItems);
 
     // Opens the start item and the items below it that have children; true when all were
     // opened, false when the expansion stopped at its bound.

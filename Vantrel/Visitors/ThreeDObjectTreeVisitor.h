@@ -26,11 +26,9 @@
 class ThreeDObjectTreeVisitor : public Velmo::Papy::ThreeDObjectVisitor
 {
 public:
-    // The items one walk inserts at most, unless it is given its own bound.
-    static constexpr std::size_t MaxInsertedItems = 100000;
-
     // The walk must begin at the start item's own node (or at the root node for the root item).
-    ThreeDObjectTreeVisitor(ThreeDObjectTree& tree, TreeItem start, std::size_t maxInserted = MaxInsertedItems);
+    ThreeDObjectTreeVisitor(ThreeDObjectTree& tree, TreeItem start,
+                            std::size_t maxInserted = ThreeDObjectTree::MaxInsertedItems);
 
     // Levels of items below the start item's parent that one walk reaches.
     static constexpr std::size_t MaxLevels = 4;

@@ -455,6 +455,72 @@ TEST_F(N4FacetSet, TrackOfAnyExtensionIsThePtf)
     EXPECT_EQ(again.Get(), track.Get());
 }
 
+// Forgetting the .ptf object (an edit never saved) forgets it and the track built from it,
+// whoever holds them: the next requests read the file again; the holders keep their objects.
+// Forgetting another object, or one already forgotten, changes nothing.
+TEST_F(N4FacetSet, ForgettingThePtfForgetsItsTrack)
+{
+    temp.Write("Oval/oval.ptf", N4Sample("track.ptf"));
+    temp.Write("Oval/car.3do", good);
+    CountedPointer<FileFactory> factory = Track("Oval");
+    CountedPointer<TdoFile> ptf, car;
+    factory->GetFacet<MakePtf>()->Make(ptf, "oval", "", false);
+    factory->GetFacet<MakeTdo>()->Make(car, "car", "", false);
+    CountedPointer<Papy::Track> track;
+    factory->GetFacet<MakeTrack>()->Make(track, "", "", false);
+
+    factory->Forget(car.Get());
+    CountedPointer<Papy::Track> same;
+    factory->GetFacet<MakeTrack>()->Make(same, "", "", false);
+    EXPECT_EQ(same.Get(), track.Get()) << "another object's forgetting";
+    CountedPointer<TdoFile> again;
+    factory->GetFacet<MakePtf>()->Make(again, "oval", "", false);
+    EXPECT_EQ(again.Get(), ptf.Get());
+
+    factory->Forget(ptf.Get());
+    factory->GetFacet<MakePtf>()->Make(again, "oval", "", false);
+    EXPECT_NE(again.Get(), ptf.Get());
+    CountedPointer<Papy::Track> rebuilt;
+    factory->GetFacet<MakeTrack>()->Make(rebuilt, "", "", false);
+    EXPECT_NE(rebuilt.Get(), track.Get());
+    EXPECT_GT(track->GetSegmentCount(), 0) << "the holder keeps its track";
+    EXPECT_EQ(ptf.GetCount(), 2) << "this test's and the old track's";
+
+    // The track itself forgotten: only the track is read again.
+    factory->Forget(rebuilt.Get());
+    CountedPointer<Papy::Track> third;
+    factory->GetFacet<MakeTrack>()->Make(third, "", "", false);
+    EXPECT_NE(third.Get(), rebuilt.Get());
+    CountedPointer<TdoFile> kept;
+    factory->GetFacet<MakePtf>()->Make(kept, "oval", "", false);
+    EXPECT_EQ(kept.Get(), again.Get());
+}
+
+// ForgetAll of the registry: no object read before is handed out again, whoever holds it.
+TEST_F(N4FacetSet, ForgetAllReadsEveryFileAgain)
+{
+    temp.Write("Oval/oval.ptf", N4Sample("track.ptf"));
+    temp.Write("Oval/car.3do", good);
+    CountedPointer<FileFactory> factory = Track("Oval");
+    CountedPointer<TdoFile> ptf, car;
+    factory->GetFacet<MakePtf>()->Make(ptf, "oval", "", false);
+    factory->GetFacet<MakeTdo>()->Make(car, "car", "", false);
+    CountedPointer<Papy::Track> track;
+    factory->GetFacet<MakeTrack>()->Make(track, "", "", false);
+    FileFactoryRegistry::Instance()->ForgetAll();
+    EXPECT_EQ(FileFactoryRegistry::Instance()->GetFactory(temp.Path("Oval"), false).Get(), factory.Get())
+        << "held here: kept";
+    CountedPointer<TdoFile> again;
+    factory->GetFacet<MakePtf>()->Make(again, "oval", "", false);
+    EXPECT_NE(again.Get(), ptf.Get());
+    factory->GetFacet<MakeTdo>()->Make(again, "car", "", false);
+    EXPECT_NE(again.Get(), car.Get());
+    CountedPointer<Papy::Track> rebuilt;
+    factory->GetFacet<MakeTrack>()->Make(rebuilt, "", "", false);
+    EXPECT_NE(rebuilt.Get(), track.Get());
+    EXPECT_GT(track->GetSegmentCount(), 0) << "the holder keeps its track";
+}
+
 TEST(SubFacetSet, ForwardsToTheParentWithTheFolderPrefix)
 {
     VelmoTest::TempFolder temp;

@@ -310,10 +310,11 @@ public:
     using TrkMakeTrack::TrkMakeTrack;
 
 protected:
-    CountedPointer<Track> Load(FileFactory& factory, const std::string& base, bool datOnly) override
+    CountedPointer<Track> Load(FileFactory& factory, const std::string& base, bool datOnly,
+                               const void*& source) override
     {
         ++g_loads[TrackKind];
-        return TrkMakeTrack::Load(factory, base, datOnly);
+        return TrkMakeTrack::Load(factory, base, datOnly, source);
     }
 };
 

@@ -27,11 +27,16 @@ def words(*values, size=0):
     return data + b"\0" * max(0, size - len(data))
 
 
+def name_bytes(name):
+    """An entry's stored name: ASCII text, or bytes as they stand (a name in the code page)."""
+    return name if isinstance(name, bytes) else name.encode("ascii")
+
+
 def icr2_dat(entries):
     out = struct.pack("<h", len(entries))
     offset = 2 + 27 * len(entries)
     for name, data in entries:
-        out += struct.pack("<BBII", 5, 0, len(data), len(data)) + name.encode("ascii").ljust(13, b"\0")[:13]
+        out += struct.pack("<BBII", 5, 0, len(data), len(data)) + name_bytes(name).ljust(13, b"\0")[:13]
         out += struct.pack("<I", offset)
         offset += len(data)
     return out + b"".join(data for _, data in entries)
@@ -42,7 +47,7 @@ def n4_dat(entries):
     out = struct.pack("<hII", -len(entries), directory, 0)
     offset = 10 + directory
     for name, data in entries:
-        out += struct.pack("<BBIIIB", 5, 0, len(data), len(data), offset, len(name)) + name.encode("ascii") + b"\0"
+        out += struct.pack("<BBIIIB", 5, 0, len(data), len(data), offset, len(name)) + name_bytes(name) + b"\0"
         offset += len(data)
     return out + b"".join(data for _, data in entries)
 

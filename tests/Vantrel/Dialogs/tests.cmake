@@ -15,5 +15,5 @@ if(VELMO_XVFB_RUN)
            COMMAND sh -c "exec \"$0\" -a -n $((100 + $$ % 800)) -s '-screen 0 1280x1024x24' \"$1\""
                    ${VELMO_XVFB_RUN} $<TARGET_FILE:VantrelDialogsTests>)
   set_tests_properties(VantrelGui.Dialogs PROPERTIES LABELS gui TIMEOUT 400 RESOURCE_LOCK VantrelGui
-                       ENVIRONMENT "NO_AT_BRIDGE=1;LSAN_OPTIONS=suppressions=${dialogs_test_dir}/lsan-toolkit.supp")
+                       ENVIRONMENT "NO_AT_BRIDGE=1;LSAN_OPTIONS=suppressions=${VANTREL_LSAN_SUPPRESSIONS_FILE}")
 endif()

@@ -16,7 +16,7 @@
 #include "Vantrel/Rows/RpyTreeRows.h"
 #include "Vantrel/Rows/TrkHint.h"
 #include "Vantrel/Rows/TrkListRows.h"
-#include "Vantrel/Rows/TrkText.h"
+#include "Vantrel/Text/CodePage1252.h"
 #include "Vantrel/Rows/TrkTreeRows.h"
 
 using namespace VelmoTest;
@@ -60,7 +60,7 @@ void ExpectViews(const Model& model, const std::string& sample, bool cp1252)
         List::Add(model, items[i]->Hint, rows);
         if (cp1252)
             for (TrkRow& row : rows)
-                row.Value = TrkText::Utf8FromCp1252(row.Value);
+                row.Value = CodePage1252::ToUtf8(row.Value);
         EXPECT_EQ(rows, expected[items[i]->Hint]) << items[i]->Text;
     }
 }
@@ -102,5 +102,5 @@ TEST(TrkFolderRows, PtfTrackFromTheFoldersDat)
     // The generator's quarter circle from heading 0 to pi/2, after one of 10 x pi/2 metres.
     EXPECT_EQ(rows[3], (TrkRow{"Start (3d)", "15.707963"}));
     EXPECT_EQ(rows[6], (TrkRow{"End Orientation", "90.000000\xB0"}));
-    EXPECT_EQ(TrkText::Utf8FromCp1252(rows[6].Value), "90.000000\xC2\xB0");
+    EXPECT_EQ(CodePage1252::ToUtf8(rows[6].Value), "90.000000\xC2\xB0");
 }

@@ -13,7 +13,7 @@
 #include "Util/Exception.h"
 #include "Vantrel/Rows/TrkHint.h"
 #include "Vantrel/Rows/TrkListRows.h"
-#include "Vantrel/Rows/TrkText.h"
+#include "Vantrel/Text/CodePage1252.h"
 #include "Vantrel/Rows/TrkTreeRows.h"
 
 using namespace VelmoTest;
@@ -27,7 +27,7 @@ std::vector<TrkRow> Rows(const Track& track, int hint)
     TrkListRows::Add(track, hint, rows);
     // The pane shows code page 1252 texts as UTF-8.
     for (TrkRow& row : rows)
-        row.Value = TrkText::Utf8FromCp1252(row.Value);
+        row.Value = CodePage1252::ToUtf8(row.Value);
     return rows;
 }
 

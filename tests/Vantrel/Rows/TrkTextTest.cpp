@@ -1,4 +1,4 @@
-// The value texts of the track and replay panes and the conversions to the widgets' UTF-8.
+// The value texts of the track and replay panes.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -64,45 +64,4 @@ TEST(TrkText, LinesLongerThan79CharactersEndInDots)
     // A two-byte character across the cut is left out whole.
     const std::string accented = std::string(75, 'a') + "\xC3\xA9" + std::string(10, 'b');
     EXPECT_EQ(TrkText::CutLine(accented), std::string(75, 'a') + "...");
-}
-
-TEST(TrkText, CodePage1252ToUtf8)
-{
-    const struct
-    {
-        std::string in;
-        std::string out;
-    } cases[] = {
-        {"90.000000\xB0", "90.000000\xC2\xB0"},
-        {"plain", "plain"},
-        {"\x80", "\xE2\x82\xAC"},         // euro sign
-        {"\x81", "\xC2\x81"},             // undefined in the code page
-        {"\x9F", "\xC5\xB8"},             // Y with diaeresis
-        {"\xE9t\xE9", "\xC3\xA9t\xC3\xA9"},
-        {"\xFF", "\xC3\xBF"},
-        {std::string("a\0b", 3), std::string("a\0b", 3)},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(TrkText::Utf8FromCp1252(c.in), c.out);
-}
-
-TEST(TrkText, Utf16ToUtf8WithReplacementCharacters)
-{
-    const std::string replacement = "\xEF\xBF\xBD";
-    const struct
-    {
-        std::u16string in;
-        std::string out;
-    } cases[] = {
-        {u"A long, long race\u00e9!", "A long, long race\xC3\xA9!"},
-        {u"\u20AC\uFFFF", "\xE2\x82\xAC\xEF\xBF\xBF"},
-        {u"\U0001F3C1", "\xF0\x9F\x8F\x81"}, // a surrogate pair
-        {std::u16string{0xD83C}, replacement},                 // high surrogate at the end
-        {std::u16string{0xD83C, u'x'}, replacement + "x"},     // high surrogate without its low
-        {std::u16string{0xDF01, 0xD83C}, replacement + replacement}, // low before high
-        {std::u16string{0xD83C, 0xD83C, 0xDFC1}, replacement + "\xF0\x9F\x8F\x81"},
-        {u"", ""},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(TrkText::Utf8FromUtf16(c.in), c.out);
 }

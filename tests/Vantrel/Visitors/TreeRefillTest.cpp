@@ -220,7 +220,7 @@ TEST(TreeRefill, ExpandAllEndsOnSharedLevels)
         EXPECT_EQ(expand.Run(root), c.complete);
         const std::size_t inserted = tree.GetInsertedCount() - before;
         EXPECT_EQ(expand.GetInsertedCount(), inserted);
-        EXPECT_LE(inserted, ThreeDObjectTreeExpandAll::MaxInsertedItems);
+        EXPECT_LE(inserted, ThreeDObjectTree::MaxInsertedItems);
         EXPECT_EQ(expand.GetOpenedCount(), opened);
         if (c.complete)
         {

@@ -222,6 +222,40 @@ TEST(Shell, StrictMarkFollowsTheSwitch)
     EXPECT_FALSE(Frame().GetMenuBar()->IsChecked(ID_STRICT));
 }
 
+// Strict holds for the files read after the switch, those read before included: a GPL track
+// that fails only the strict altitude check (written by the independent track generator) opens
+// with Strict off; Strict ticked while its window is open, the window closed, the track opened
+// again is refused with the reader's message; Strict off again, it opens.
+TEST(Shell, StrictHoldsForAFileReadBeforeTheSwitch)
+{
+    VelmoTest::TempFolder folder;
+    const std::string path = folder.MakeFolder("gpl/tracks/grade") + "/grade.trk";
+    const std::string script = "import sys; sys.path.insert(0, '" + std::string(VELMO_TEST_SOURCE_DIR) +
+                               "/Papy/Track'); import trk; "
+                               "data = [c[4] for c in trk.crafted() if c[0] == 'gpl-squaregrade.trk'][0]; "
+                               "open('" + path + "', 'wb').write(data)";
+    const std::string line = std::string(VELMO_PYTHON3) + " -c \"" + script + "\"";
+    ASSERT_EQ(std::system(line.c_str()), 0) << line;
+    auto* options = Velmo::Papy::Options::Instance();
+    ASSERT_FALSE(options->Strict);
+    ASSERT_NE(Open(path), nullptr);
+    Command(ID_STRICT);
+    ASSERT_TRUE(options->Strict);
+    CloseAll();
+    {
+        Messages messages;
+        EXPECT_EQ(Open(path), nullptr);
+        EXPECT_EQ(messages.Texts, std::vector<std::string>{Velmo::Util::XFileFormat(
+                                      path, "GPL trk file altitude square grade error")
+                                                               .GetText()});
+        EXPECT_EQ(DocumentCount(), 0);
+    }
+    Command(ID_STRICT);
+    ASSERT_FALSE(options->Strict);
+    EXPECT_NE(Open(path), nullptr);
+    CloseAll();
+}
+
 TEST(Shell, AboutShowsItsDialog)
 {
     wxTEST_DIALOG(Command(ID_APP_ABOUT), wxExpectAny(wxID_OK));

@@ -13,6 +13,7 @@
 #include <wx/filename.h>
 #include <wx/choicdlg.h>
 #include <wx/listbox.h>
+#include <wx/mdi.h>
 #include <wx/testing.h>
 #include <wx/uiaction.h>
 
@@ -26,6 +27,7 @@
 #include "Vantrel/Doc/DatDoc.h"
 #include "Vantrel/Doc/LytDoc.h"
 #include "Vantrel/Doc/MipDoc.h"
+#include "Vantrel/Doc/PathText.h"
 #include "Vantrel/Doc/SubDoc.h"
 #include "Vantrel/Doc/TrkDoc.h"
 #include "Vantrel/Frame/CommandIds.h"
@@ -306,6 +308,47 @@ TEST_F(DatView, ADoubleClickOpensTheEntry)
     ASSERT_TRUE(layout->GetFile());
     EXPECT_EQ(layout->GetFile()->GetControlCount(), 1);
     EXPECT_EQ(layout->GetFile()->GetName(0), "Only");
+}
+
+// An entry whose stored name holds a byte of the code page ("pitm\xE9n.mip", written by the
+// independent DAT writer): its path keeps the name's bytes from the list to the factory, so it
+// opens from the list; the list, the window's tab and its title show the name readably.
+TEST_F(DatView, AnEntryNamedInTheCodePageOpensAndShowsItsName)
+{
+    const std::string spa = folder.MakeFolder("cp/tracks/spa");
+    const std::string papy = std::string(VELMO_TEST_SOURCE_DIR) + "/Papy/";
+    const std::string script =
+        "import sys; sys.path.insert(0, '" + papy + "FacetSets'); sys.path.insert(0, '" + papy + "Bitmap'); "
+        "import bitmap, folders; "
+        "levels = [bitmap.bmap(3, w, w, bytes(bitmap.pixel_byte_count(3, w, w))) for w in (2, 1)]; "
+        "open('" + spa + "/spa.dat', 'wb').write(folders.icr2_dat([(b'pitm\\xe9n.mip', bitmap.mip(3, 1, 1, levels))]))";
+    const std::string line = std::string(VELMO_PYTHON3) + " -c \"" + script + "\"";
+    ASSERT_EQ(std::system(line.c_str()), 0) << line;
+
+    document = dynamic_cast<CDatDoc*>(Open(spa + "/spa.dat"));
+    CDatListView* view = ViewOf<CDatListView>(document);
+    ASSERT_NE(view, nullptr);
+    ASSERT_EQ(view->GetList()->GetItemCount(), 1);
+    EXPECT_EQ(view->GetList()->GetItemText(0, 0).utf8_string(), "pitm\xC3\xA9n");
+    {
+        Messages messages;
+        DoubleClick(view, 0);
+        EXPECT_EQ(messages.Texts, std::vector<std::string>());
+    }
+    auto* mip = dynamic_cast<CMipDoc*>(Manager().GetCurrentDocument());
+    ASSERT_NE(mip, nullptr);
+    EXPECT_EQ(CPathText::FromWx(mip->GetFilename()), spa + "/pitm\xE9n.mip");
+    ASSERT_TRUE(mip->GetFile());
+    const std::string shown = "pitm\xC3\xA9n.mip";
+    EXPECT_EQ(mip->GetUserReadableName().utf8_string(), shown);
+    auto* frame = dynamic_cast<wxMDIChildFrame*>(ViewOf<CMipView>(mip)->GetFrame());
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->GetTitle().utf8_string(), shown); // the tab's text
+    ScreenShot("dat-codepage-entry");
+    // Asked again, the entry shows the open window.
+    DoubleClick(view, 0);
+    EXPECT_EQ(Manager().GetCurrentDocument(), mip);
+    EXPECT_EQ(DocumentCount(), 2);
 }
 
 // A double click below the last row opens nothing and says nothing; one on a row opens its entry

@@ -6,21 +6,28 @@
 #include <cmath>
 #include <filesystem>
 
+#include <wx/msgdlg.h>
 #include <wx/splitter.h>
+#include <wx/testing.h>
 #include <wx/uiaction.h>
 
 #include "Papy/Factory/FileFactoryRegistry.h"
+#include "Papy/Factory/MakeFacets.h"
 #include "Papy/Model/ThreeDObjectHandle.h"
 #include "Papy/Model/ThreeDObjectRoot.h"
 #include "Papy/Model/ThreeDObjectTransform.h"
 #include "Papy/Model/ThreeDObjectTransformation.h"
+#include "Papy/Model/ThreeDObjectTsoReference.h"
+#include "Papy/Track/Track.h"
 #include "Papy/Model/ThreeDObjectVisitor.h"
 #include "TdoSupport.h"
+#include "TrkDocSamples.h"
 #include "Vantrel/Dialogs/EditFloatDlg.h"
 #include "Vantrel/Dialogs/EditStringDlg.h"
 #include "Vantrel/Dialogs/FindIdDlg.h"
 #include "Vantrel/App/VantrelDocManager.h"
 #include "Vantrel/Doc/CommonSave.h"
+#include "Vantrel/Doc/TrkDoc.h"
 #include "Vantrel/Frame/CommandIds.h"
 #include "Vantrel/View/3DOSplitterFrame.h"
 
@@ -29,8 +36,8 @@ using namespace TdoTest;
 
 namespace
 {
-// The id of the first transformation (GPL) or transform (N4) of a name ("" for any) that a walk
-// from a node meets; -1 when there is none.
+// The id of the first transformation (GPL), transform or trackside object reference (N4) of a
+// name ("" for any) that a walk from a node meets; -1 when there is none.
 class FirstTransform : public Velmo::Papy::ThreeDObjectVisitor
 {
 public:
@@ -38,6 +45,7 @@ public:
     int Id = -1;
     bool EnterTransformation(Velmo::Papy::ThreeDObjectTransformation& node) override { return Take(node); }
     bool EnterTransform(Velmo::Papy::ThreeDObjectTransform& node) override { return Take(node); }
+    bool EnterTsoReference(Velmo::Papy::ThreeDObjectTsoReference& node) override { return Take(node); }
 
 private:
     bool Take(Velmo::Papy::ThreeDObject& node)
@@ -774,4 +782,72 @@ TEST_F(Tdo, DiscardedEditsAreNotShownAgain)
     ASSERT_TRUE(again.IsOk());
     EXPECT_EQ(again.Tree->GetTree()->GetItemText(Handle(*again.Tree->GetTree(), 1)).utf8_string(), "wheel");
     CloseAll();
+}
+
+namespace
+{
+// The value of a row of the listed node's fields.
+std::string FieldValue(Panes& panes, const std::string& label)
+{
+    const int row = RowNamed(*panes.Fields->GetList(), label);
+    return row < 0 ? std::string() : panes.Fields->GetList()->GetValue(row);
+}
+} // namespace
+
+// The .ptf of an N4 folder's archive, edited, then its folder's track opened from the archive's
+// window (built on the same object), then the .ptf's window closed answering No: opened again it
+// shows the file, and a later edit saved writes the generator's file with that edit alone. The
+// track's window keeps the track it had; the folder builds a new one for the next request.
+TEST_F(Tdo, DiscardedPtfEditIsNotShownAgainWhileItsTrackIsOpen)
+{
+    VelmoTest::TempFolder folder;
+    const std::string sebring = folder.MakeFolder("n4/tracks/Sebring");
+    CopyFile(TrkDocTest::Game("n4/tracks/Sebring/Sebring.dat"), sebring + "/Sebring.dat");
+    const std::string path = sebring + "/sebring.ptf"; // in the archive only
+    Panes panes(Open(path));
+    ASSERT_TRUE(panes.IsOk());
+    FirstTransform reference;
+    panes.Doc->GetFile()->GetRoot()->Accept(reference);
+    ASSERT_NE(reference.Id, -1);
+    FindThroughDialog(reference.Id);
+    ASSERT_EQ(panes.Fields->GetShownId(), reference.Id);
+    const std::string x = FieldValue(panes, "X Translation");
+    EditField(panes, "X Translation", CEditFloatDlg::ValueId, "42.5");
+    ASSERT_NE(FieldValue(panes, "X Translation"), x);
+
+    ASSERT_NE(Open(sebring + "/Sebring.dat"), nullptr);
+    Command(ID_OPEN_TRACK);
+    auto* trackDoc = dynamic_cast<CTrkDoc*>(Manager().GetCurrentDocument());
+    ASSERT_NE(trackDoc, nullptr);
+    const CTrkDoc::TrackPointer track = trackDoc->GetTrack();
+    ASSERT_TRUE(track);
+
+    panes.Doc->Activate();
+    Pump();
+    ASSERT_EQ(Manager().GetCurrentDocument(), panes.Doc);
+    wxTEST_DIALOG(Command(ID_FILE_CLOSE), wxExpectModal<wxMessageDialog>(wxID_NO));
+    Pump();
+    ASSERT_EQ(DocumentCount(), 2);
+    EXPECT_EQ(trackDoc->GetTrack().Get(), track.Get());
+    CTrkDoc::TrackPointer rebuilt;
+    trackDoc->GetFactory()->GetFacet<Velmo::Papy::MakeTrack>()->Make(rebuilt, "", "", false);
+    EXPECT_NE(rebuilt.Get(), track.Get()) << "the track built on the discarded edit was handed out again";
+
+    Panes again(Open(path));
+    ASSERT_TRUE(again.IsOk());
+    EXPECT_FALSE(again.Doc->IsModified());
+    FindThroughDialog(reference.Id);
+    ASSERT_EQ(again.Fields->GetShownId(), reference.Id);
+    EXPECT_EQ(FieldValue(again, "X Translation"), x) << "the discarded edit came back";
+    EditField(again, "Y Translation", CEditFloatDlg::ValueId, "7");
+    Command(ID_FILE_SAVE);
+    EXPECT_FALSE(again.Doc->IsModified());
+
+    const std::string expected = folder.Path("expected.ptf");
+    const std::string script = "import sys; sys.path.insert(0, '" + Generator("N4") +
+                               "'); import n4archive as n; root = n.sample_ptf_variants(); "
+                               "root['objects'][0].f['p'][1] = 7.0; "
+                               "open('" + expected + "', 'wb').write(n.archive_bytes(root))";
+    ASSERT_TRUE(TdoTest::Run(Python() + "-c \"" + script + "\""));
+    EXPECT_TRUE(ReadFile(path) == ReadFile(expected)) << "the saved file is not the generator's with Y 7";
 }

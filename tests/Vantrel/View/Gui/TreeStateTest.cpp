@@ -191,7 +191,7 @@ TEST_F(TreeState, ExpandAllOnSharedLevelsEnds)
         PressStar(tree, type, key);
         const std::size_t added = CountItems(tree) - before;
         EXPECT_GT(added, 1000u) << key;
-        EXPECT_LE(added, ThreeDObjectTreeExpandAll::MaxInsertedItems) << key;
+        EXPECT_LE(added, ThreeDObjectTree::MaxInsertedItems) << key;
         EXPECT_TRUE(tree.IsExpanded(handle));
         EXPECT_TRUE(tree.IsExpanded(Child(tree, handle, 0)));
     }

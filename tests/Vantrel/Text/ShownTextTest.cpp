@@ -6,7 +6,7 @@
 #include <string>
 
 #include "Util/Exception.h"
-#include "Vantrel/Visitors/CodePage1252.h"
+#include "Vantrel/Text/CodePage1252.h"
 
 TEST(ShownText, Utf8IsKeptAndAnythingElseIsReadAsTheCodePage)
 {

@@ -1,7 +1,7 @@
 #pragma once
 // Names and texts in the game files are 8-bit strings in code page 1252; the toolkit's widgets
 // take Unicode. These convert between the two for every pane and dialog that shows or edits
-// such a text.
+// such a text, and for the rows of the track and replay panes.
 //
 // Every byte has a character: the five bytes that the code page leaves undefined (0x81, 0x8D,
 // 0x8F, 0x90, 0x9D) stand for the control characters of the same value, so any name read from

@@ -1,7 +1,7 @@
 // Names between the files' code page and the widgets' Unicode.
 #include <gtest/gtest.h>
 
-#include "Vantrel/Visitors/CodePage1252.h"
+#include "Vantrel/Text/CodePage1252.h"
 
 TEST(CodePage1252, CharactersOfTheBytes)
 {
@@ -68,4 +68,26 @@ TEST(CodePage1252, CharactersOutsideAndBrokenUtf8AreLeftOut)
     }
     EXPECT_FALSE(CodePage1252::IsRepresentable(0x03A9));
     EXPECT_TRUE(CodePage1252::IsRepresentable(0x2122));
+}
+
+// Texts of the track and replay panes: the degree sign of the angles, names with accents and
+// undefined bytes, a NUL inside.
+TEST(CodePage1252, TextsAsUtf8)
+{
+    const struct
+    {
+        std::string in;
+        std::string out;
+    } cases[] = {
+        {"90.000000\xB0", "90.000000\xC2\xB0"},
+        {"plain", "plain"},
+        {"\x80", "\xE2\x82\xAC"},         // euro sign
+        {"\x81", "\xC2\x81"},             // undefined in the code page
+        {"\x9F", "\xC5\xB8"},             // Y with diaeresis
+        {"\xE9t\xE9", "\xC3\xA9t\xC3\xA9"},
+        {"\xFF", "\xC3\xBF"},
+        {std::string("a\0b", 3), std::string("a\0b", 3)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CodePage1252::ToUtf8(c.in), c.out);
 }
