@@ -65,7 +65,7 @@ bool ThreeDObjectGetBoundsVisitor::PushTransform(double x, double y, double z, d
 {
     if (!m_stack.Push())
     {
-        m_report.Add(BoundsTransformStack::OverflowMessage());
+        GetReport().Add(BoundsTransformStack::OverflowMessage());
         return false;
     }
     m_stack.Translate(x, y, z);
@@ -111,11 +111,6 @@ void ThreeDObjectGetBoundsVisitor::IncludeWithId(const Vertex& point, int id)
             return IncludeTransformed(fixed->second.Position);
     }
     Include(point);
-}
-
-bool ThreeDObjectGetBoundsVisitor::Descends(ThreeDObject&)
-{
-    return m_budget.Take(m_report);
 }
 
 bool ThreeDObjectGetBoundsVisitor::EnterTransformation(ThreeDObjectTransformation& node)
@@ -175,7 +170,7 @@ bool ThreeDObjectGetBoundsVisitor::EnterBillboard(ThreeDObjectBillboard& node)
 {
     if (!m_stack.Push())
     {
-        m_report.Add(BoundsTransformStack::OverflowMessage());
+        GetReport().Add(BoundsTransformStack::OverflowMessage());
         return false;
     }
     m_stack.Translate(node.GetXTranslation(), node.GetYTranslation(), node.GetZTranslation());
@@ -190,19 +185,23 @@ void ThreeDObjectGetBoundsVisitor::LeaveBillboard(ThreeDObjectBillboard&)
 void ThreeDObjectGetBoundsVisitor::VisitPolygon(ThreeDObjectPolygon& node)
 {
     const int count = node.GetVertexCount();
+    if (!Spend(FrameBudget::Vertices, count))
+        return;
     for (int i = 0; i < count; ++i)
         IncludeWithId(node.GetVertex(i), node.GetVertexId(i));
 }
 
 void ThreeDObjectGetBoundsVisitor::VisitLine(ThreeDObjectLine& node)
 {
+    if (!Spend(FrameBudget::Vertices, 2))
+        return;
     IncludeWithId(node.GetFromVertex(), node.GetFromVertexId());
     IncludeWithId(node.GetToVertex(), node.GetToVertexId());
 }
 
 bool ThreeDObjectGetBoundsVisitor::EnterBoundingBox(ThreeDObjectBoundingBox& node)
 {
-    if (m_options.BoundingBoxes)
+    if (m_options.BoundingBoxes && Spend(FrameBudget::Vertices, ThreeDObjectBoundingBox::VertexCount))
         for (int i = 0; i < ThreeDObjectBoundingBox::VertexCount; ++i)
             IncludeWithId(node.GetVertex(i), node.GetVertexId(i));
     return true;
@@ -211,6 +210,8 @@ bool ThreeDObjectGetBoundsVisitor::EnterBoundingBox(ThreeDObjectBoundingBox& nod
 void ThreeDObjectGetBoundsVisitor::VisitVertices(ThreeDObjectVertices& node)
 {
     const int count = node.GetVertexCount();
+    if (!Spend(FrameBudget::Vertices, count))
+        return;
     for (int i = 0; i < count; ++i)
         Include(node.GetVertex(i));
 }
@@ -218,6 +219,8 @@ void ThreeDObjectGetBoundsVisitor::VisitVertices(ThreeDObjectVertices& node)
 void ThreeDObjectGetBoundsVisitor::VisitMorphVertices(ThreeDObjectMorphVertices& node)
 {
     const int count = node.GetVertexCount();
+    if (!Spend(FrameBudget::Vertices, count))
+        return;
     for (int i = 0; i < count; ++i)
         Include(node.GetVertex(i));
 }
@@ -226,6 +229,8 @@ void ThreeDObjectGetBoundsVisitor::VisitVertexFixer(ThreeDObjectVertexFixer& nod
 {
     const int depth = m_stack.GetDepth();
     const int count = node.GetVertexCount();
+    if (!Spend(FrameBudget::Vertices, count))
+        return;
     for (int i = 0; i < count; ++i)
         m_fixed[{m_level, node.GetVertexId(i)}] = {m_stack.Transform(node.GetVertex(i)), depth};
 }
@@ -233,10 +238,10 @@ void ThreeDObjectGetBoundsVisitor::VisitVertexFixer(ThreeDObjectVertexFixer& nod
 void ThreeDObjectGetBoundsVisitor::VisitScaledBitmap(ThreeDObjectScaledBitmap& node)
 {
     // A game without scaled bitmaps (no MakeSrb) has no corners to give: the sprite adds nothing.
-    if (!m_makeSrb)
+    if (!m_makeSrb || !Spend(FrameBudget::Vertices, 4))
         return;
     CountedPointer<SrbFile> srb;
-    if (!MakeOnce(*m_makeSrb, srb, node.GetSrbName(), m_failedSprites, m_report))
+    if (!MakeOnce(*m_makeSrb, srb, node.GetSrbName(), m_failedSprites, GetReport()))
         return;
     const double scale = GetSpriteScale(node.HasScale(), node.HasScale() ? node.GetScale() : 0, node.GetHeight(),
                                         srb->GetCorner(0).GetZ(), srb->GetCorner(2).GetZ());
@@ -252,7 +257,7 @@ void ThreeDObjectGetBoundsVisitor::VisitScaledBitmap(ThreeDObjectScaledBitmap& n
 void ThreeDObjectGetBoundsVisitor::WalkObject(const std::string& name, bool nested)
 {
     CountedPointer<TdoFile> object;
-    if (!MakeOnce(*m_makeTdo, object, name, m_failedObjects, m_report))
+    if (!MakeOnce(*m_makeTdo, object, name, m_failedObjects, GetReport()))
         return;
     CountedPointer<ThreeDObject> root;
     root = object->GetRoot();
@@ -260,7 +265,7 @@ void ThreeDObjectGetBoundsVisitor::WalkObject(const std::string& name, bool nest
         return;
     if (m_chain.Contains(object.Get()))
     {
-        m_report.Add("External object cycle passed over: " + m_chain.Describe(object.Get(), name));
+        GetReport().Add("External object cycle passed over: " + m_chain.Describe(object.Get(), name));
         return;
     }
     // Undone however the walk ends.
@@ -307,7 +312,7 @@ void ThreeDObjectGetBoundsVisitor::LeaveTrackSegment(ThreeDObjectTrackSegment&)
 
 bool ThreeDObjectGetBoundsVisitor::EnterFSection(ThreeDObjectFSection& node)
 {
-    if (m_segment != nullptr)
+    if (m_segment != nullptr && SpendTrackPoints(*m_segment, 2))
     {
         Include(m_segment->GetPoint(0, node.GetStartLatitude()));
         Include(m_segment->GetPoint(1, node.GetEndLatitude()));
@@ -317,7 +322,7 @@ bool ThreeDObjectGetBoundsVisitor::EnterFSection(ThreeDObjectFSection& node)
 
 bool ThreeDObjectGetBoundsVisitor::EnterWSection(ThreeDObjectWSection& node)
 {
-    if (m_segment == nullptr)
+    if (m_segment == nullptr || !SpendTrackPoints(*m_segment, 4))
         return false;
     const struct
     {

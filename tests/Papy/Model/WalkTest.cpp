@@ -513,6 +513,39 @@ TEST(Walk, DefaultVisitorSeesEveryNodeOnceDepthFirst)
     EXPECT_EQ(refusing.Seen, Calls({"Enter 1", "Leave 1"}));
 }
 
+// Every descent asks Descends first: a visitor that stops after a number of descents (as a
+// budget of work does) passes every later child by, none of its operations called, and the
+// walk unwinds with every enter matched by its leave.
+TEST(Walk, DescendsPassesAChildByAndTheWalkUnwinds)
+{
+    class Stopping : public GenericVisitor
+    {
+    public:
+        int Left = 0;
+        bool Descends(ThreeDObject&) override { return Left-- > 0; }
+    };
+    auto root = Make<StubRoot>(1);
+    auto list = Make<StubObjectList>(2);
+    auto handle = Make<StubHandle>(3);
+    root->Lists["GetChild"] = {list, handle};
+    list->Lists["GetChild"] = {Make<StubPolygon>(4), Make<StubLine>(5)};
+    handle->Lists["GetObject"] = {Make<StubExtObject>(6)};
+    const Calls expected[] = {
+        {"Enter 1", "Leave 1"},
+        {"Enter 1", "Enter 2", "Leave 2", "Leave 1"},
+        {"Enter 1", "Enter 2", "Visit 4", "Leave 2", "Leave 1"},
+        {"Enter 1", "Enter 2", "Visit 4", "Visit 5", "Leave 2", "Leave 1"},
+        {"Enter 1", "Enter 2", "Visit 4", "Visit 5", "Leave 2", "Enter 3", "Leave 3", "Leave 1"},
+    };
+    for (int descents = 0; descents < 5; ++descents)
+    {
+        Stopping visitor;
+        visitor.Left = descents;
+        root->Accept(visitor);
+        EXPECT_EQ(visitor.Seen, expected[descents]) << descents;
+    }
+}
+
 TEST(Walk, AVisitorExceptionEndsTheWalkAndReleasesTheChildren)
 {
     class Thrower : public ThreeDObjectVisitor
