@@ -20,8 +20,9 @@ public:
     enum Cost
     {
         Nodes,          // node visits
-        Primitives,     // primitives sent: polygons, lines, triangles, quads
+        Primitives,     // primitives sent: polygons, lines, quads, client-array calls
         Vertices,       // vertices and indices sent or copied into an array, vertex values read
+                        // (a client array's triangles cost their indices)
         Pixels,         // the window area that what is sent may cover (fill)
         TrackPoints,    // points placed along a track segment (plan points, section corners)
         SectionLookups, // cross and floor sections looked at to place those points

@@ -75,6 +75,8 @@ public:
         return false;
     }
     bool EnterTsoReference(ThreeDObjectTsoReference&) override { return false; }
+    bool EnterHandle(ThreeDObjectHandle&) override { return false; }
+    bool EnterObjectLocatorList(ThreeDObjectObjectLocatorList&) override { return false; }
     std::vector<TrackPlanBudget::Load> Loads;
 };
 
@@ -291,6 +293,16 @@ bool ThreeDObject3DPtfVisitor::EnterWSection(ThreeDObjectWSection& node)
 }
 
 bool ThreeDObject3DPtfVisitor::EnterTsoReference(ThreeDObjectTsoReference&)
+{
+    return false;
+}
+
+bool ThreeDObject3DPtfVisitor::EnterHandle(ThreeDObjectHandle&)
+{
+    return false;
+}
+
+bool ThreeDObject3DPtfVisitor::EnterObjectLocatorList(ThreeDObjectObjectLocatorList&)
 {
     return false;
 }

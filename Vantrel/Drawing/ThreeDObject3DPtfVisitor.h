@@ -58,6 +58,10 @@ public:
     bool EnterFSection(Velmo::Papy::ThreeDObjectFSection& node) override;
     bool EnterWSection(Velmo::Papy::ThreeDObjectWSection& node) override;
     bool EnterTsoReference(Velmo::Papy::ThreeDObjectTsoReference& node) override;
+    // Neither holds a track: the plan passes them by, as the drawing does (a GPL object's
+    // locators can name their shared lists over millions of paths).
+    bool EnterHandle(Velmo::Papy::ThreeDObjectHandle& node) override;
+    bool EnterObjectLocatorList(Velmo::Papy::ThreeDObjectObjectLocatorList& node) override;
 
 private:
     void Start(bool recordBounds, bool draw, const Velmo::Util::CountedPointer<Velmo::Papy::ThreeDObject>& node);

@@ -1170,7 +1170,7 @@ std::size_t ThreeDObject3DVisitor::SpendElements(unsigned mode)
 {
     const std::size_t count = m_indices.size();
     // Each triangle: the indices it adds (three of a list, one more of a fan or strip) and
-    // the window area it covers.
+    // the window area it covers; whole triangles, in order, as far as they fit.
     std::size_t triangles = 0, first = 0, each = 1;
     if (mode == GL_TRIANGLES)
     {
@@ -1203,8 +1203,11 @@ std::size_t ThreeDObject3DVisitor::SpendElements(unsigned mode)
         }
         m_pixels[t] = m_area.Triangle(m_window, a, b, c);
     }
+    // One primitive a call: the triangles of a client array cost their indices (immediate-mode
+    // polygons cost far more each).
+    if (!Spend(FrameBudget::Primitives, 1))
+        return 0;
     FrameBudget::Amounts cost{};
-    cost[FrameBudget::Primitives] = 1;
     cost[FrameBudget::Vertices] = double(each);
     const std::size_t taken = SpendItems(triangles, cost, m_pixels);
     return taken == 0 ? 0 : taken * each + first;

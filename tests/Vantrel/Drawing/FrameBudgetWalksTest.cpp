@@ -130,10 +130,12 @@ TEST(FrameBudget, AHeavyNodeSendsWhatFitsAndTheWalkStopsWithinIt)
         double primitives;
     };
     const Case cases[] = {
-        // 1000 triangles of the first shape's 100,000: its square and 998 degenerate ones.
-        {"walks-n4", "heavy-triangles", Walk::Draw, FrameBudget::Primitives, 1000, 1000, 1000},
-        // Two vertex lists of 300,000 fit in 700,000: the third is not copied.
-        {"walks-n4", "heavy-vertices", Walk::Draw, FrameBudget::Vertices, 700000, 600012, 4},
+        // The first shape's 4 vertices and 1000 of its 100,000 triangles (its square and 998
+        // degenerate ones) in one call: the next shape's vertices do not fit.
+        {"walks-n4", "heavy-triangles", Walk::Draw, FrameBudget::Vertices, 3004, 3004, 1},
+        // Two vertex lists of 300,000 (and their 6 indices) fit in 700,000: the third is not
+        // copied.
+        {"walks-n4", "heavy-vertices", Walk::Draw, FrameBudget::Vertices, 700000, 600012, 2},
         {"walks-n4", "heavy-vertices", Walk::Bounds, FrameBudget::Vertices, 700000, 600000, 0},
         // Ten full squares of fill, and a bit: the eleventh does not fit.
         {"walks", "shared", Walk::Draw, FrameBudget::Pixels, 10.5 * square, 10 * square, 10},
