@@ -196,20 +196,15 @@ void ThreeDObjectViewPainter::DrawPlan(ThreeDObjectViewState& state, const TdoFi
     // refuses (at glEndList) for a long list whose primitives set their colour inside.
     glNewList(m_list, GL_COMPILE);
     CheckError();
-    m_planReport.Clear();
+    ThreeDObject3DPtfVisitor visitor;
     try
     {
-        ThreeDObject3DPtfVisitor visitor;
-        struct Told
-        {
-            const ThreeDObject3DPtfVisitor& visitor;
-            DrawingReport& report;
-            ~Told() { report = visitor.GetReport(); }
-        } told{visitor, m_planReport};
         visitor.Run(false, root);
+        m_planReport = visitor.GetReport();
     }
     catch (...)
     {
+        m_planReport = visitor.GetReport();
         // A list left open would swallow every later call: end it, drop it, compile next time.
         glEndList();
         glDeleteLists(m_list, 1);
