@@ -84,6 +84,11 @@ namespace Velmo::Papy
 {
 ThreeDObjectVisitor::~ThreeDObjectVisitor() = default;
 
+bool ThreeDObjectVisitor::Descends(ThreeDObject&)
+{
+    return true;
+}
+
 bool ThreeDObjectVisitor::Enter(ThreeDObject&)
 {
     return true;

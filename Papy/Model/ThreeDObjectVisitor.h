@@ -103,6 +103,12 @@ class ThreeDObjectVisitor
 public:
     virtual ~ThreeDObjectVisitor();
 
+    // Asked by every descent of a walk (ThreeDObjectWalk::Descend) before the child is walked:
+    // false passes the child by, none of its operations is called. A visitor whose walks keep
+    // to a limit (a budget of work) answers false once past it, so that its walk unwinds at
+    // once, every enter still matched by its leave. The default walks every child.
+    virtual bool Descends(ThreeDObject& child);
+
     // The generic operations, where a visitor that treats all kinds alike does its work.
     virtual bool Enter(ThreeDObject& node);
     virtual void Leave(ThreeDObject& node);

@@ -1,7 +1,6 @@
 #include "Papy/Model/ThreeDObjectWalk.h"
 
 #include "Papy/Model/ThreeDObjectVisitor.h"
-#include "Papy/Model/ThreeDObjectWalkLimit.h"
 #include "Util/Exception.h"
 
 namespace Velmo::Papy
@@ -29,9 +28,8 @@ public:
 void ThreeDObjectWalk::Descend(ThreeDObjectVisitor& visitor, const Util::CountedPointer<ThreeDObject>& child)
 {
     VELMO_ASSERT_TEXT(child.Get() != nullptr, "child != 0");
-    if (auto* limit = dynamic_cast<ThreeDObjectWalkLimit*>(&visitor))
-        if (!limit->Descends(*child))
-            return;
+    if (!visitor.Descends(*child))
+        return;
     DepthScope scope;
     child->Accept(visitor);
 }

@@ -63,8 +63,9 @@ public:
         After<Node> after;
     };
 
-    // Walks one child: the only place where a walk goes one level deeper. Fails with XUsage
-    // beyond MaxDepth and with the assertion "child != 0" for a getter that yielded no node.
+    // Walks one child: the only place where a walk goes one level deeper. Asks the visitor's
+    // Descends first (false: the child is passed by). Fails with XUsage beyond MaxDepth and
+    // with the assertion "child != 0" for a getter that yielded no node.
     static void Descend(ThreeDObjectVisitor& visitor, const Util::CountedPointer<ThreeDObject>& child);
 
     // The current depth of the walk in progress (0 outside any walk).

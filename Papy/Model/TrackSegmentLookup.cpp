@@ -55,6 +55,16 @@ TrackSegmentLookup::TrackSegmentLookup(const ThreeDObjectTrackSegment& segment) 
     m_floorsOrdered = Ordered(m_floorEdges);
 }
 
+double TrackSegmentLookup::GetReadsPerPoint() const
+{
+    if (!m_regular)
+        return double(m_segment.GetXSectionCount()) + double(m_segment.GetFSectionCount());
+    const auto reads = [](const std::vector<Edge>& edges, bool ordered) {
+        return ordered ? std::floor(std::log2(double(edges.size()) + 1)) + 1 : double(edges.size());
+    };
+    return reads(m_crossEdges, m_crossOrdered) + reads(m_floorEdges, m_floorsOrdered);
+}
+
 bool TrackSegmentLookup::Ordered(const std::vector<Edge>& edges)
 {
     // Rounding keeps order: with f from 0 to 1, a * f + b * (1 - f) is no smaller for a larger

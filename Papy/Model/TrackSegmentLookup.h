@@ -34,6 +34,12 @@ public:
     Vertex GetPoint(double f, double latitude, bool straight = false) const;
     void GetPlanPoint(double f, double latitude, bool straight, double& x, double& y) const;
 
+    // The sections read when the look-up was made.
+    int GetSectionsRead() const { return int(m_crossEdges.size() + m_floorEdges.size()); }
+    // The section values that one position or point reads at most: a bisection of each ordered
+    // list, a walk of the others.
+    double GetReadsPerPoint() const;
+
 private:
     // A latitude that runs linearly along the segment.
     struct Edge

@@ -26,6 +26,8 @@ public:
     bool HasVertices() const { return m_vertices.set; }
     bool HasTextureCoords() const { return m_textureCoords.set; }
     std::size_t GetVertexCount() const { return m_vertices.data.size() / 3; }
+    // The vertex coordinates, 3 a vertex.
+    const double* GetVertexData() const { return m_vertices.data.data(); }
     std::size_t GetTextureCoordCount() const { return m_textureCoords.data.size() / 2; }
 
     // Copies count indices (index(i) for i = 0 .. count - 1) into out; false when one of them

@@ -14,7 +14,7 @@ std::string IndexBeyondVertices(int nodeId, std::size_t vertexCount);
 std::string ShortTextureCoords(int nodeId);
 // "Scaled bitmaps are not drawn: this game has no scaled bitmap files"
 std::string NoScaledBitmaps();
-// "The object is too large to show.": a walk stopped at its budget of nodes (WalkBudget).
+// "The object is too large to show.": a walk stopped past its budget (FrameBudget).
 std::string TooLarge();
 // "The object's textures are too large to show together: some are drawn untextured.": the
 // textures of the 3D pane reached their total of pixels (TextureCache).

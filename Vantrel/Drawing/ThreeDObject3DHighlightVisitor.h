@@ -9,10 +9,10 @@
 //   pass 2, before: colour and depth are cleared, a red quad covers the area marked 1, and
 //     the shown node draws only outside it;
 //   pass 2, after: the stencil test goes off.
-#include "Papy/Model/ThreeDObjectVisitor.h"
+#include "Vantrel/Drawing/BudgetedVisitor.h"
 #include "Vantrel/Drawing/ThreeDObject3DVisitor.h"
 
-class ThreeDObject3DVisitor::HighlightVisitor : public Velmo::Papy::ThreeDObjectVisitor
+class ThreeDObject3DVisitor::HighlightVisitor : public BudgetedVisitor
 {
 public:
     // options: the pass options of the owning visitor, which pass 1 changes.

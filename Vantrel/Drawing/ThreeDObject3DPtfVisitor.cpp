@@ -66,7 +66,7 @@ private:
 
 // What each segment asks of the plan's budget: the centre line's two vertices a piece, four for
 // each band (every floor section but the last) and two for each wall.
-class LoadVisitor : public ThreeDObjectVisitor
+class LoadVisitor : public BudgetedVisitor
 {
 public:
     bool EnterTrackSegment(ThreeDObjectTrackSegment& node) override
@@ -77,6 +77,8 @@ public:
         return false;
     }
     bool EnterTsoReference(ThreeDObjectTsoReference&) override { return false; }
+    bool EnterHandle(ThreeDObjectHandle&) override { return false; }
+    bool EnterObjectLocatorList(ThreeDObjectObjectLocatorList&) override { return false; }
     std::vector<TrackPlanBudget::Load> Loads;
 };
 
@@ -92,12 +94,16 @@ int ThreeDObject3DPtfVisitor::GetPieceCount(double length, double step)
     return TrackPlanBudget::PieceCount(TrackPlanBudget::Cut::EqualPieces, length, step);
 }
 
-double ThreeDObject3DPtfVisitor::FitStep(const Velmo::Util::CountedPointer<ThreeDObject>& node)
+double ThreeDObject3DPtfVisitor::FitStep(const Velmo::Util::CountedPointer<ThreeDObject>& node,
+                                         DrawingReport* report)
 {
     if (!node)
         return Step;
     LoadVisitor loads;
     node->Accept(loads);
+    if (report != nullptr)
+        for (const std::string& message : loads.GetReport().GetMessages())
+            report->Add(message);
     return TrackPlanBudget::FitStep(TrackPlanBudget::Cut::EqualPieces, Step, loads.Loads);
 }
 
@@ -112,6 +118,21 @@ void ThreeDObject3DPtfVisitor::Start(bool recordBounds, bool draw, const Velmo::
     m_segment = nullptr;
     m_sections.reset();
     m_step = FitStep(node);
+    RestartBudget();
+}
+
+bool ThreeDObject3DPtfVisitor::SpendPiece(const double corners[4][2])
+{
+    if (!m_draw)
+        return true;
+    double xyz[12];
+    for (int i = 0; i < 4; ++i)
+    {
+        xyz[3 * i] = corners[i][0];
+        xyz[3 * i + 1] = corners[i][1];
+        xyz[3 * i + 2] = 0;
+    }
+    return Spend(FrameBudget::Pixels, m_area.Polygon(xyz, 4));
 }
 
 void ThreeDObject3DPtfVisitor::Measure(const Velmo::Util::CountedPointer<ThreeDObject>& node)
@@ -123,6 +144,14 @@ void ThreeDObject3DPtfVisitor::Measure(const Velmo::Util::CountedPointer<ThreeDO
 void ThreeDObject3DPtfVisitor::Run(bool recordBounds, const Velmo::Util::CountedPointer<ThreeDObject>& node)
 {
     Start(recordBounds, true, node);
+    double projection[16], modelview[16];
+    GLint viewport[4];
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    CheckError();
+    m_area.SetProjection(projection, viewport);
+    m_area.SetModelview(modelview);
     glDisable(GL_DEPTH_TEST);
     CheckError();
     glClearColor(1, 1, 1, 1);
@@ -165,7 +194,7 @@ bool ThreeDObject3DPtfVisitor::EnterTrackSegment(ThreeDObjectTrackSegment& node)
 {
     m_segment = &node;
     m_sections.emplace(node);
-    return true;
+    return SpendSections(*m_sections);
 }
 
 bool ThreeDObject3DPtfVisitor::BeforeTrackSegmentFSection(ThreeDObjectTrackSegment& node, int i)
@@ -177,15 +206,19 @@ bool ThreeDObject3DPtfVisitor::BeforeTrackSegmentFSection(ThreeDObjectTrackSegme
 
 void ThreeDObject3DPtfVisitor::LeaveTrackSegment(ThreeDObjectTrackSegment& node)
 {
+    bool fits = true;
     if (!m_sections || &m_sections->GetSegment() != &node)
+    {
         m_sections.emplace(node);
-    const int n = GetPieceCount(node.GetLength(), m_step);
+        fits = SpendSections(*m_sections);
+    }
+    const int n = fits ? GetPieceCount(node.GetLength(), m_step) : 0;
     {
         Primitive lines(GL_LINES, m_draw);
         if (m_draw)
             glColor4d(1, 0, 0, 1);
-        PlanPoint previous = n > 0 ? PointAt(*m_sections, 0, 0, false) : PlanPoint{};
-        for (int k = 1; k <= n; ++k)
+        PlanPoint previous = n > 0 && SpendPlanPoints(1) ? PointAt(*m_sections, 0, 0, false) : PlanPoint{};
+        for (int k = 1; k <= n && SpendPlanPoints(1); ++k)
         {
             const PlanPoint current = PointAt(*m_sections, Fraction(k, n), 0, false);
             PlotPoint(previous.X, previous.Y);
@@ -217,16 +250,19 @@ bool ThreeDObject3DPtfVisitor::EnterFSection(ThreeDObjectFSection& node)
         if (m_draw)
             glColor3d(colour.Red, colour.Green, colour.Blue);
         PlanPoint a0{}, b0{};
-        if (n > 0)
+        if (n > 0 && SpendPlanPoints(2))
         {
             a0 = PointAt(*m_sections, 0, aStart, aStraight);
             b0 = PointAt(*m_sections, 0, bStart, bStraight);
         }
-        for (int k = 1; k <= n; ++k)
+        for (int k = 1; k <= n && SpendPlanPoints(2); ++k)
         {
             const double u = Fraction(k, n);
             const PlanPoint a1 = PointAt(*m_sections, u, Interpolate(aStart, aEnd, u), aStraight);
             const PlanPoint b1 = PointAt(*m_sections, u, Interpolate(bStart, bEnd, u), bStraight);
+            const double corners[4][2] = {{a0.X, a0.Y}, {a1.X, a1.Y}, {b1.X, b1.Y}, {b0.X, b0.Y}};
+            if (!SpendPiece(corners))
+                break;
             PlotPoint(a0.X, a0.Y);
             PlotPoint(a1.X, a1.Y);
             PlotPoint(b1.X, b1.Y);
@@ -252,8 +288,8 @@ bool ThreeDObject3DPtfVisitor::EnterWSection(ThreeDObjectWSection& node)
         Primitive lines(GL_LINES, m_draw);
         if (m_draw)
             glColor3d(colour.Red, colour.Green, colour.Blue);
-        PlanPoint previous = n > 0 ? PointAt(*m_sections, 0, start, straight) : PlanPoint{};
-        for (int k = 1; k <= n; ++k)
+        PlanPoint previous = n > 0 && SpendPlanPoints(1) ? PointAt(*m_sections, 0, start, straight) : PlanPoint{};
+        for (int k = 1; k <= n && SpendPlanPoints(1); ++k)
         {
             const double u = Fraction(k, n);
             const PlanPoint current = PointAt(*m_sections, u, Interpolate(start, end, u), straight);
@@ -268,6 +304,16 @@ bool ThreeDObject3DPtfVisitor::EnterWSection(ThreeDObjectWSection& node)
 }
 
 bool ThreeDObject3DPtfVisitor::EnterTsoReference(ThreeDObjectTsoReference&)
+{
+    return false;
+}
+
+bool ThreeDObject3DPtfVisitor::EnterHandle(ThreeDObjectHandle&)
+{
+    return false;
+}
+
+bool ThreeDObject3DPtfVisitor::EnterObjectLocatorList(ThreeDObjectObjectLocatorList&)
 {
     return false;
 }

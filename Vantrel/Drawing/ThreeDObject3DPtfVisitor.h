@@ -5,12 +5,16 @@
 //
 // A segment is drawn in pieces of about 3 units: 1 + trunc(length / 3) of them. A length that
 // is not finite (a broken file) gives no pieces, and no segment is cut into more than MaxPieces.
-// The whole plan keeps to TrackPlanBudget: a plan over it is cut at a longer step.
+// The whole plan keeps to TrackPlanBudget: a plan over it is cut at a longer step. Each walk
+// (the measuring, the drawing, and the walk that fits the step) keeps to a FrameBudget too:
+// nodes, the points of the plan with the sections looked up to place them, and the window
+// area of the bands drawn. Past it the plan stops where it is and the report tells so.
 #include <optional>
 
-#include "Papy/Model/ThreeDObjectVisitor.h"
 #include "Papy/Model/TrackSegmentLookup.h"
 #include "Util/CountedPointer.h"
+#include "Vantrel/Drawing/BudgetedVisitor.h"
+#include "Vantrel/Drawing/ScreenArea.h"
 #include "Vantrel/Drawing/TrackPlanBudget.h"
 #include "Vantrel/Drawing/ViewCamera.h"
 
@@ -19,7 +23,7 @@ namespace Velmo::Papy
 class ThreeDObject;
 }
 
-class ThreeDObject3DPtfVisitor : public Velmo::Papy::ThreeDObjectVisitor
+class ThreeDObject3DPtfVisitor : public BudgetedVisitor
 {
 public:
     static constexpr int MaxPieces = TrackPlanBudget::MaxPieces;
@@ -28,8 +32,10 @@ public:
 
     // The number of pieces of a segment of that length.
     static int GetPieceCount(double length, double step = Step);
-    // The step at which the plan of the node keeps to the budget: Step, or a longer one.
-    static double FitStep(const Velmo::Util::CountedPointer<Velmo::Papy::ThreeDObject>& node);
+    // The step at which the plan of the node keeps to the budget: Step, or a longer one. A walk
+    // past its FrameBudget fits the step to what it found, and says so in the report (if any).
+    static double FitStep(const Velmo::Util::CountedPointer<Velmo::Papy::ThreeDObject>& node,
+                          DrawingReport* report = nullptr);
 
     // Clears the colour buffer to white with depth testing off (it stays off), resets the
     // bounds, and draws the node.
@@ -55,9 +61,15 @@ public:
     bool EnterFSection(Velmo::Papy::ThreeDObjectFSection& node) override;
     bool EnterWSection(Velmo::Papy::ThreeDObjectWSection& node) override;
     bool EnterTsoReference(Velmo::Papy::ThreeDObjectTsoReference& node) override;
+    // Neither holds a track: the plan passes them by, as the drawing does (a GPL object's
+    // locators can name their shared lists over millions of paths).
+    bool EnterHandle(Velmo::Papy::ThreeDObjectHandle& node) override;
+    bool EnterObjectLocatorList(Velmo::Papy::ThreeDObjectObjectLocatorList& node) override;
 
 private:
     void Start(bool recordBounds, bool draw, const Velmo::Util::CountedPointer<Velmo::Papy::ThreeDObject>& node);
+    // The window area of a band's piece, charged before it is drawn (nothing while measuring).
+    bool SpendPiece(const double corners[4][2]);
 
     Velmo::Papy::ThreeDObjectTrackSegment* m_segment = nullptr;
     // The sections of the current segment, read once for all its points.
@@ -66,6 +78,7 @@ private:
     bool m_recordBounds = false;
     bool m_draw = true;
     double m_step = Step;
+    ScreenArea m_area;
     double m_minX = 1e9;
     double m_maxX = -1e9;
     double m_minY = 1e9;

@@ -231,6 +231,10 @@ void Draw(const DrawOptions& options, ThreeDObject3DVisitor& visitor, Util::Coun
     }
     CheckError();
     ThreeDObject3DVisitor::HighlightVisitor& highlight = *visitor.m_highlight;
+    // One budget for the frame, its passes together.
+    visitor.RestartBudget();
+    highlight.RestartBudget();
+    visitor.ReadFrameArea();
     highlight.Pass = 0;
     do
     {
@@ -241,11 +245,7 @@ void Draw(const DrawOptions& options, ThreeDObject3DVisitor& visitor, Util::Coun
         if (highlighted)
             highlighted->Accept(highlight);
         if (shown)
-        {
-            // Each walk of the shown node has the whole budget of nodes.
-            visitor.m_budget.Restart();
             shown->Accept(visitor);
-        }
         highlight.PrePass = false;
         if (highlighted)
             highlighted->Accept(highlight);
@@ -287,12 +287,40 @@ void ThreeDObject3DVisitor::SendColour(const Colour& colour)
 bool ThreeDObject3DVisitor::PushTransform(ThreeDObject& node, double x, double y, double z, double zDegrees,
                                           double yDegrees, double xDegrees)
 {
-    return PushNodeTransform(m_matrices, m_report, node, x, y, z, zDegrees, yDegrees, xDegrees);
+    m_modelviewKnown = false;
+    m_windowValid = false;
+    return PushNodeTransform(m_matrices, GetReport(), node, x, y, z, zDegrees, yDegrees, xDegrees);
 }
 
 void ThreeDObject3DVisitor::PopTransform()
 {
     m_matrices.Pop();
+    m_modelviewKnown = false;
+    m_windowValid = false;
+}
+
+void ThreeDObject3DVisitor::ReadFrameArea()
+{
+    double projection[16];
+    GLint viewport[4];
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    CheckError();
+    m_area.SetProjection(projection, viewport);
+    m_modelviewKnown = false;
+    m_windowValid = false;
+}
+
+const ScreenArea& ThreeDObject3DVisitor::Area()
+{
+    if (!m_modelviewKnown)
+    {
+        double modelview[16];
+        ReadModelview(modelview);
+        m_area.SetModelview(modelview);
+        m_modelviewKnown = true;
+    }
+    return m_area;
 }
 
 template <class Node>
@@ -341,11 +369,6 @@ bool ThreeDObject3DVisitor::Enter(ThreeDObject& node)
 void ThreeDObject3DVisitor::Leave(ThreeDObject& node)
 {
     Unhighlight(node);
-}
-
-bool ThreeDObject3DVisitor::Descends(ThreeDObject&)
-{
-    return m_budget.Take(m_report);
 }
 
 void ThreeDObject3DVisitor::Visit(ThreeDObject& node)
@@ -507,9 +530,9 @@ void ThreeDObject3DVisitor::DrawExternal(const std::string& name, bool nested)
         return;
     // Missing or unreadable: drawn past, told once, not looked for again.
     Util::CountedPointer<TdoFile> file;
-    if (!MakeOnce(*m_makeTdo, file, name, m_failedObjects, m_report))
+    if (!MakeOnce(*m_makeTdo, file, name, m_failedObjects, GetReport()))
         return;
-    WalkExternalObject(*this, *file, name, m_externals, nested ? &m_externalDepth : nullptr, m_report, "drawn");
+    WalkExternalObject(*this, *file, name, m_externals, nested ? &m_externalDepth : nullptr, GetReport(), "drawn");
 }
 
 void ThreeDObject3DVisitor::VisitExtObject(ThreeDObjectExtObject& node)
@@ -599,8 +622,14 @@ bool ThreeDObject3DVisitor::BeforePlaneOrder4CullFrontBackFrontChild(ThreeDObjec
 bool ThreeDObject3DVisitor::EnterColourMap(ThreeDObjectColourMap& node)
 {
     Highlight(node);
-    std::map<unsigned, Colour> map = m_colourMaps.empty() ? std::map<unsigned, Colour>() : m_colourMaps.back();
     const int count = node.GetEntryCount();
+    if (!Spend(FrameBudget::Vertices, count))
+    {
+        // Pushed all the same, for the leave's pop; nothing below is drawn.
+        m_colourMaps.emplace_back();
+        return false;
+    }
+    std::map<unsigned, Colour> map = m_colourMaps.empty() ? std::map<unsigned, Colour>() : m_colourMaps.back();
     for (int i = 0; i < count; ++i)
         map[unsigned(node.GetEntry(i))] = node.GetColour(i);
     m_colourMaps.push_back(std::move(map));
@@ -628,6 +657,23 @@ void ThreeDObject3DVisitor::CapturePrimitive()
         ReadModelview(m_modelview);
 }
 
+double ThreeDObject3DVisitor::PixelsOfEmitted(unsigned mode)
+{
+    m_points.clear();
+    for (const Emitted& vertex : m_emitted)
+        m_points.insert(m_points.end(), vertex.Position, vertex.Position + 3);
+    const ScreenArea& area = Area();
+    switch (mode)
+    {
+    case GL_LINES:
+        return area.Lines(m_points.data(), m_emitted.size(), false);
+    case GL_LINE_LOOP:
+        return area.Lines(m_points.data(), m_emitted.size(), true);
+    default:
+        return area.Polygon(m_points.data(), m_emitted.size());
+    }
+}
+
 bool ThreeDObject3DVisitor::Emit(ThreeDObject& node, unsigned mode, bool textured, bool shades, bool normals)
 {
     for (const Emitted& vertex : m_emitted)
@@ -635,10 +681,16 @@ bool ThreeDObject3DVisitor::Emit(ThreeDObject& node, unsigned mode, bool texture
         if (!std::isfinite(vertex.Position[0]) || !std::isfinite(vertex.Position[1]) ||
             !std::isfinite(vertex.Position[2]))
         {
-            m_report.Add(DrawingMessages::NotFinite(node.GetId()));
+            GetReport().Add(DrawingMessages::NotFinite(node.GetId()));
             return false;
         }
     }
+    FrameBudget::Amounts cost{};
+    cost[FrameBudget::Primitives] = 1;
+    cost[FrameBudget::Vertices] = double(m_emitted.size());
+    cost[FrameBudget::Pixels] = PixelsOfEmitted(mode);
+    if (!Spend(cost))
+        return false;
     glBegin(GLenum(mode));
     for (const Emitted& vertex : m_emitted)
     {
@@ -781,18 +833,18 @@ void ThreeDObject3DVisitor::VisitScaledBitmap(ThreeDObjectScaledBitmap& node)
     Highlight(node);
     if (!m_makeSrb)
     {
-        m_report.Add(DrawingMessages::NoScaledBitmaps());
+        GetReport().Add(DrawingMessages::NoScaledBitmaps());
         Unhighlight(node);
         return;
     }
     const std::string name = node.GetSrbName();
-    Util::CountedPointer<SrbFile> srb = m_textures.GetSrbFile(name, *m_makeSrb, m_report);
+    Util::CountedPointer<SrbFile> srb = m_textures.GetSrbFile(name, *m_makeSrb, GetReport());
     if (!srb)
     {
         Unhighlight(node);
         return;
     }
-    const unsigned texture = m_passOptions.Wireframe ? 0 : m_textures.GetSrbTexture(name, srb, m_report);
+    const unsigned texture = m_passOptions.Wireframe ? 0 : m_textures.GetSrbTexture(name, srb, GetReport());
     const double scale = ThreeDObjectGetBoundsVisitor::GetSpriteScale(
         node.HasScale(), node.HasScale() ? node.GetScale() : 0, node.GetHeight(), srb->GetCorner(0).GetZ(),
         srb->GetCorner(2).GetZ());
@@ -831,6 +883,8 @@ void ThreeDObject3DVisitor::VisitScaledBitmap(ThreeDObjectScaledBitmap& node)
 void ThreeDObject3DVisitor::VisitVertexFixer(ThreeDObjectVertexFixer& node)
 {
     Highlight(node);
+    if (!Spend(FrameBudget::Vertices, node.GetVertexCount()))
+        return Unhighlight(node);
     double modelview[16];
     ReadModelview(modelview);
     const int depth = ModelviewStack::GetDepth();
@@ -848,7 +902,7 @@ TextureSlots::Entry ThreeDObject3DVisitor::LoadMip(const std::string& name)
 {
     TextureSlots::Entry entry;
     if (m_makeMip)
-        entry.Name = m_textures.GetMip(name, *m_makeMip, entry.File, m_report);
+        entry.Name = m_textures.GetMip(name, *m_makeMip, entry.File, GetReport());
     return entry;
 }
 
@@ -1017,6 +1071,8 @@ void ThreeDObject3DVisitor::LeaveMultipleTextures(ThreeDObjectMultipleTextures& 
 void ThreeDObject3DVisitor::VisitTextureCoords(ThreeDObjectTextureCoords& node)
 {
     Highlight(node);
+    if (!Spend(FrameBudget::Vertices, node.GetVertexCount()))
+        return Unhighlight(node);
     if (node.HasTextureVertices())
         m_arrays.SetTextureCoords(TextureCoordsOf(node, node.GetVertexCount()));
     else
@@ -1041,7 +1097,7 @@ bool ThreeDObject3DVisitor::EnterAppearance(ThreeDObjectAppearance& node)
     case 6: mode = GL_REPLACE; break;
     default:
         // No OpenGL mode stands for this code: told once, drawn modulated.
-        m_report.Add(DrawingMessages::UnknownBlendCode());
+        GetReport().Add(DrawingMessages::UnknownBlendCode());
         break;
     }
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, mode);
@@ -1095,15 +1151,66 @@ void FillArrays(ThreeDObject& node, Node& vertices, ClientArrays& arrays, Drawin
 void ThreeDObject3DVisitor::VisitVertices(ThreeDObjectVertices& node)
 {
     Highlight(node);
-    FillArrays(node, node, m_arrays, m_report);
+    m_windowValid = false;
+    if (Spend(FrameBudget::Vertices, node.GetVertexCount()))
+        FillArrays(node, node, m_arrays, GetReport());
     Unhighlight(node);
 }
 
 void ThreeDObject3DVisitor::VisitMorphVertices(ThreeDObjectMorphVertices& node)
 {
     Highlight(node);
-    FillArrays(node, node, m_arrays, m_report);
+    m_windowValid = false;
+    if (Spend(FrameBudget::Vertices, node.GetVertexCount()))
+        FillArrays(node, node, m_arrays, GetReport());
     Unhighlight(node);
+}
+
+std::size_t ThreeDObject3DVisitor::SpendElements(unsigned mode)
+{
+    const std::size_t count = m_indices.size();
+    // Each triangle: the indices it adds (three of a list, one more of a fan or strip) and
+    // the window area it covers; whole triangles, in order, as far as they fit.
+    std::size_t triangles = 0, first = 0, each = 1;
+    if (mode == GL_TRIANGLES)
+    {
+        triangles = count / 3;
+        each = 3;
+    }
+    else if (count >= 3)
+    {
+        triangles = count - 2;
+        first = 2;
+    }
+    if (triangles == 0)
+        return Spend(FrameBudget::Vertices, double(count)) ? count : 0;
+    if (!m_windowValid)
+    {
+        const ScreenArea& area = Area();
+        area.ProjectAll(m_arrays.GetVertexData(), m_arrays.GetVertexCount(), m_window);
+        m_windowValid = true;
+    }
+    m_pixels.resize(triangles);
+    const unsigned* index = m_indices.data();
+    for (std::size_t t = 0; t < triangles; ++t)
+    {
+        std::size_t a = index[t * each], b = index[t * each + 1], c = index[t * each + 2];
+        if (mode == GL_TRIANGLE_FAN)
+        {
+            a = index[0];
+            b = index[t + 1];
+            c = index[t + 2];
+        }
+        m_pixels[t] = m_area.Triangle(m_window, a, b, c);
+    }
+    // One primitive a call: the triangles of a client array cost their indices (immediate-mode
+    // polygons cost far more each).
+    if (!Spend(FrameBudget::Primitives, 1))
+        return 0;
+    FrameBudget::Amounts cost{};
+    cost[FrameBudget::Vertices] = double(each);
+    const std::size_t taken = SpendItems(triangles, cost, m_pixels);
+    return taken == 0 ? 0 : taken * each + first;
 }
 
 template <class IndexOf>
@@ -1114,23 +1221,26 @@ void ThreeDObject3DVisitor::DrawElements(ThreeDObject& node, unsigned mode, int 
     std::size_t largest = 0;
     if (!ClientArrays::CopyIndices(count, indexOf, m_arrays.GetVertexCount(), m_indices, largest))
     {
-        m_report.Add(DrawingMessages::IndexBeyondVertices(node.GetId(), m_arrays.GetVertexCount()));
+        GetReport().Add(DrawingMessages::IndexBeyondVertices(node.GetId(), m_arrays.GetVertexCount()));
         return;
     }
     if (m_indices.empty())
+        return;
+    const std::size_t sent = SpendElements(mode);
+    if (sent == 0)
         return;
     bool textured = Slot0Textured();
     if (m_arrays.HasTextureCoords() && largest >= m_arrays.GetTextureCoordCount())
     {
         // OpenGL would read past the array: it goes, and the texture with it.
         if (textured)
-            m_report.Add(DrawingMessages::ShortTextureCoords(node.GetId()));
+            GetReport().Add(DrawingMessages::ShortTextureCoords(node.GetId()));
         m_arrays.FreeTextureCoords();
         textured = false;
     }
     if (textured)
         BindSlot0(false);
-    glDrawElements(GLenum(mode), GLsizei(m_indices.size()), GL_UNSIGNED_INT, m_indices.data());
+    glDrawElements(GLenum(mode), GLsizei(sent), GL_UNSIGNED_INT, m_indices.data());
     CheckError();
     if (textured)
         UnbindSlot0();
@@ -1230,7 +1340,7 @@ bool ThreeDObject3DVisitor::EnterTrackSegment(ThreeDObjectTrackSegment& node)
 {
     Highlight(node);
     m_segment.emplace(node);
-    return true;
+    return SpendSections(*m_segment);
 }
 
 bool ThreeDObject3DVisitor::BeforeTrackSegmentFSection(ThreeDObjectTrackSegment& node, int i)
@@ -1251,13 +1361,20 @@ void ThreeDObject3DVisitor::DrawQuad(ThreeDObject& node, const SectionQuad& quad
 {
     if (!IsFinite(quad))
     {
-        m_report.Add(DrawingMessages::NotFinite(node.GetId()));
+        GetReport().Add(DrawingMessages::NotFinite(node.GetId()));
         return;
     }
     std::vector<double> xyz;
     xyz.reserve(12);
     for (const Vertex& corner : quad)
         xyz.insert(xyz.end(), {corner.GetX(), corner.GetY(), corner.GetZ()});
+    FrameBudget::Amounts cost{};
+    cost[FrameBudget::Primitives] = 1;
+    cost[FrameBudget::Vertices] = double(quad.size());
+    cost[FrameBudget::Pixels] = Area().Polygon(xyz.data(), quad.size());
+    if (!Spend(cost))
+        return;
+    m_windowValid = false;
     m_arrays.FreeNormals();
     m_arrays.SetVertices(std::move(xyz));
     bool textured = Slot0Textured();
@@ -1269,7 +1386,7 @@ void ThreeDObject3DVisitor::DrawQuad(ThreeDObject& node, const SectionQuad& quad
     {
         // OpenGL would read past the array: it goes, and the texture with it.
         if (textured)
-            m_report.Add(DrawingMessages::ShortTextureCoords(node.GetId()));
+            GetReport().Add(DrawingMessages::ShortTextureCoords(node.GetId()));
         m_arrays.FreeTextureCoords();
         textured = false;
     }
@@ -1292,7 +1409,7 @@ void ThreeDObject3DVisitor::LeaveFSection(ThreeDObjectFSection& node)
     if (m_segment && m_nextFSection > 0 && m_nextFSection < m_segment->GetSegment().GetFSectionCount())
     {
         Util::CountedPointer<ThreeDObjectFSection> next = m_segment->GetSegment().GetFSection(m_nextFSection);
-        if (next)
+        if (next && SpendTrackPoints(*m_segment, 4))
             DrawQuad(node, FloorQuad(*m_segment, node, *next), nullptr);
     }
     EndSection();
@@ -1320,7 +1437,7 @@ bool ThreeDObject3DVisitor::BeforeWSectionAppearance(ThreeDObjectWSection&, int,
 
 void ThreeDObject3DVisitor::AfterWSectionTextureCoords(ThreeDObjectWSection& node, int subsection, int entry)
 {
-    if (m_segment)
+    if (m_segment && SpendTrackPoints(*m_segment, 4))
         DrawQuad(node, WallQuad(*m_segment, node, subsection, entry), nullptr);
     EndSection();
 }

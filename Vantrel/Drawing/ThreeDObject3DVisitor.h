@@ -10,7 +10,7 @@
 // array, too few texture coordinates, a coordinate or an angle that is not a number, a
 // texture or an external object that cannot be had, an external object that includes itself,
 // transforms nested deeper than the modelview stack, an unknown blend code, a walk of the shown
-// node past its budget of nodes (WalkBudget: the rest is not drawn). Each problem's
+// node past its budget (FrameBudget: the rest is not drawn). Each problem's
 // text is added to the visitor's report, which keeps each text once; the pane shows the texts
 // it has not shown yet after the paint. OpenGL errors and the fixed-vertex solve's failure
 // end the frame with their exception; the OpenGL state the frame had changed (matrices,
@@ -25,20 +25,20 @@
 #include "Papy/Model/Colour.h"
 #include "Papy/Model/Plane.h"
 #include "Papy/Model/ThreeDObjectVisitor.h"
-#include "Papy/Model/ThreeDObjectWalkLimit.h"
 #include "Papy/Model/TrackSegmentLookup.h"
 #include "Papy/Model/Vertex.h"
 #include "Util/CountedPointer.h"
+#include "Vantrel/Drawing/BudgetedVisitor.h"
 #include "Vantrel/Drawing/ClientArrays.h"
 #include "Vantrel/Drawing/DrawOptions.h"
 #include "Vantrel/Drawing/DrawingReport.h"
 #include "Vantrel/Drawing/ExternalObjectStack.h"
 #include "Vantrel/Drawing/FixedVertexMap.h"
 #include "Vantrel/Drawing/ModelviewStack.h"
+#include "Vantrel/Drawing/ScreenArea.h"
 #include "Vantrel/Drawing/TextureCache.h"
 #include "Vantrel/Drawing/TextureSlots.h"
 #include "Vantrel/Drawing/TrackSectionQuads.h"
-#include "Vantrel/Drawing/WalkBudget.h"
 
 namespace Velmo::Papy
 {
@@ -57,7 +57,7 @@ void Draw(const DrawOptions& options, ThreeDObject3DVisitor& visitor,
           Velmo::Util::CountedPointer<Velmo::Papy::ThreeDObject> shown,
           Velmo::Util::CountedPointer<Velmo::Papy::ThreeDObject> highlighted);
 
-class ThreeDObject3DVisitor : public Velmo::Papy::ThreeDObjectVisitor, public Velmo::Papy::ThreeDObjectWalkLimit
+class ThreeDObject3DVisitor : public BudgetedVisitor
 {
 public:
     class HighlightVisitor;
@@ -76,10 +76,6 @@ public:
     // Before the pane's context goes: Reset, then every cached texture deleted.
     void DestroyGL();
 
-    // Every problem met so far, each text once, in the order first met.
-    const DrawingReport& GetReport() const { return m_report; }
-    DrawingReport& GetReport() { return m_report; }
-
     // The loader of the texture cache (tests count or refuse uploads through it).
     void SetTextureUploader(const Velmo::Util::CountedPointer<TextureUploader>& uploader);
     const TextureCache& GetTextureCache() const { return m_textures; }
@@ -87,8 +83,6 @@ public:
     bool Enter(Velmo::Papy::ThreeDObject& node) override;
     void Leave(Velmo::Papy::ThreeDObject& node) override;
     void Visit(Velmo::Papy::ThreeDObject& node) override;
-    // Within the frame's budget of nodes for each walk of the shown node.
-    bool Descends(Velmo::Papy::ThreeDObject& child) override;
 
     // Transforms.
     bool EnterAnimatedTransform(Velmo::Papy::ThreeDObjectAnimatedTransform& node) override;
@@ -231,8 +225,18 @@ private:
     Velmo::Papy::Vertex Place(int vertexId, const Velmo::Papy::Vertex& position);
     // Captures the modelview before a primitive when pinned vertices exist.
     void CapturePrimitive();
+    // The window area of what is sent: the projection and viewport read at the frame's start,
+    // the modelview again after a transform changed it.
+    void ReadFrameArea();
+    const ScreenArea& Area();
+    // The pixels of the prepared vertices as a primitive of the mode.
+    double PixelsOfEmitted(unsigned mode);
+    // Charges the indices of a client-array primitive, whole triangles in order, and answers
+    // how many of them to send (fewer than all once the budget is spent).
+    std::size_t SpendElements(unsigned mode);
     // Sends prepared vertices as one primitive (nothing else happens between glBegin and
-    // glEnd); false, with the node reported, when a position is not finite.
+    // glEnd); false, with the node reported, when a position is not finite, or when the
+    // frame's budget has no room for it.
     bool Emit(Velmo::Papy::ThreeDObject& node, unsigned mode, bool textured, bool shades, bool normals);
     void DrawPrimitiveVertices(Velmo::Papy::ThreeDObject& node, unsigned mode, const int* ids,
                                const Velmo::Papy::Vertex* positions, std::size_t count);
@@ -310,6 +314,12 @@ private:
     std::vector<Emitted> m_emitted;
     std::vector<unsigned> m_indices;
 
-    DrawingReport m_report;
-    WalkBudget m_budget;
+    ScreenArea m_area;
+    bool m_modelviewKnown = false;
+    // The window positions of the vertex array (ScreenArea::ProjectAll), while valid.
+    std::vector<double> m_window;
+    bool m_windowValid = false;
+    std::vector<double> m_points;
+    std::vector<double> m_pixels;
+
 };

@@ -126,13 +126,8 @@ void ThreeDObjectCheckVisitor::ClearRecords()
     m_failedTextures.clear();
     m_failedScaledBitmaps.clear();
     m_failedObjects.clear();
-    m_report.Clear();
-    m_budget.Restart();
-}
-
-bool ThreeDObjectCheckVisitor::Descends(ThreeDObject&)
-{
-    return m_budget.Take(m_report);
+    GetReport().Clear();
+    RestartBudget();
 }
 
 void ThreeDObjectCheckVisitor::CheckTexture(const std::string& name)
@@ -140,13 +135,15 @@ void ThreeDObjectCheckVisitor::CheckTexture(const std::string& name)
     if (m_textures.contains(name))
         return;
     CountedPointer<MipFile> texture;
-    if (MakeOnce(*m_makeMip, texture, name, m_failedTextures, m_report))
+    if (MakeOnce(*m_makeMip, texture, name, m_failedTextures, GetReport()))
         m_textures.insert(name);
 }
 
 void ThreeDObjectCheckVisitor::VisitPolygon(ThreeDObjectPolygon& node)
 {
     const int count = node.GetVertexCount();
+    if (!Spend(FrameBudget::Vertices, count))
+        return;
     const bool normals = node.HasNormals(), textureVertices = node.HasTextureVertices();
     for (int i = 0; i < count; ++i)
     {
@@ -160,26 +157,30 @@ void ThreeDObjectCheckVisitor::VisitPolygon(ThreeDObjectPolygon& node)
 
 void ThreeDObjectCheckVisitor::VisitVertices(ThreeDObjectVertices& node)
 {
-    CheckVertexList(node);
+    if (Spend(FrameBudget::Vertices, node.GetVertexCount()))
+        CheckVertexList(node);
 }
 
 void ThreeDObjectCheckVisitor::VisitMorphVertices(ThreeDObjectMorphVertices& node)
 {
-    CheckVertexList(node);
+    if (Spend(FrameBudget::Vertices, node.GetVertexCount()))
+        CheckVertexList(node);
 }
 
 void ThreeDObjectCheckVisitor::VisitVertexFixer(ThreeDObjectVertexFixer& node)
 {
     const int count = node.GetVertexCount();
+    if (!Spend(FrameBudget::Vertices, count))
+        return;
     for (int i = 0; i < count; ++i)
         node.GetVertex(i);
 }
 
 void ThreeDObjectCheckVisitor::VisitTextureCoords(ThreeDObjectTextureCoords& node)
 {
-    if (!node.HasTextureVertices())
-        return;
     const int count = node.GetVertexCount();
+    if (!node.HasTextureVertices() || !Spend(FrameBudget::Vertices, count))
+        return;
     for (int i = 0; i < count; ++i)
         node.GetTextureVertex(i);
 }
@@ -316,6 +317,8 @@ bool ThreeDObjectCheckVisitor::EnterWSection(ThreeDObjectWSection& node)
 {
     GetWallTypeName(node.GetWallType());
     const int count = node.GetProfilePointCount();
+    if (!Spend(FrameBudget::Vertices, count))
+        return false;
     for (int i = 0; i < count; ++i)
         node.GetProfilePoint(i);
     return true;
@@ -356,7 +359,7 @@ void ThreeDObjectCheckVisitor::VisitScaledBitmap(ThreeDObjectScaledBitmap& node)
     if (!m_makeSrb)
         throw Velmo::Util::XFileFormat(name, NoScaledBitmapsMessage);
     CountedPointer<SrbFile> bitmap;
-    if (MakeOnce(*m_makeSrb, bitmap, name, m_failedScaledBitmaps, m_report))
+    if (MakeOnce(*m_makeSrb, bitmap, name, m_failedScaledBitmaps, GetReport()))
         m_scaledBitmaps.insert(name);
 }
 
@@ -366,7 +369,7 @@ void ThreeDObjectCheckVisitor::VisitExtObject(ThreeDObjectExtObject& node)
     if (m_objects.contains(name))
         return;
     CountedPointer<TdoFile> object;
-    if (!MakeOnce(*m_makeTdo, object, name, m_failedObjects, m_report))
+    if (!MakeOnce(*m_makeTdo, object, name, m_failedObjects, GetReport()))
         return;
     if (m_chain.Contains(object.Get()))
         throw Velmo::Util::XFileFormat(name, CycleMessage + m_chain.Describe(object.Get(), name));
@@ -392,6 +395,6 @@ void ThreeDObjectCheckVisitor::VisitTracksideObject(ThreeDObjectTracksideObject&
     if (m_objects.contains(name))
         return;
     CountedPointer<TdoFile> object;
-    if (MakeOnce(*m_makeTdo, object, name, m_failedObjects, m_report))
+    if (MakeOnce(*m_makeTdo, object, name, m_failedObjects, GetReport()))
         m_objects.insert(name);
 }

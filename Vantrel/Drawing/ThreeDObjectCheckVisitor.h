@@ -4,7 +4,7 @@
 // objects), each at most once a run. The first failing read leaves the walk as the exception
 // that found it. A file that cannot be opened (missing or unreadable) is passed over as the
 // drawing walk passes it over: its error goes to the report, once, and the walk checks the
-// rest; so does a walk past its budget of nodes (WalkBudget), which stops there. A walk that
+// rest; so does a walk past its budget (FrameBudget), which stops there. A walk that
 // ends normally with an empty report means the tree passed.
 //
 // An external object met again inside its own walk (a file that names itself, directly or
@@ -16,13 +16,12 @@
 #include "Papy/Factory/FileFactory.h"
 #include "Papy/Factory/MakeFacets.h"
 #include "Papy/Model/ThreeDObjectVisitor.h"
-#include "Papy/Model/ThreeDObjectWalkLimit.h"
 #include "Util/CountedPointer.h"
+#include "Vantrel/Drawing/BudgetedVisitor.h"
 #include "Vantrel/Drawing/DrawingReport.h"
 #include "Vantrel/Drawing/ExternalObjectChain.h"
-#include "Vantrel/Drawing/WalkBudget.h"
 
-class ThreeDObjectCheckVisitor : public Velmo::Papy::ThreeDObjectVisitor, public Velmo::Papy::ThreeDObjectWalkLimit
+class ThreeDObjectCheckVisitor : public BudgetedVisitor
 {
 public:
     static constexpr const char* CycleMessage = "External object refers to itself: ";
@@ -34,11 +33,7 @@ public:
     // every file again.
     void ClearRecords();
 
-    // The files passed over, each error once, in the order met.
-    const DrawingReport& GetReport() const { return m_report; }
-
-    // Within the run's budget of nodes.
-    bool Descends(Velmo::Papy::ThreeDObject& child) override;
+    // GetReport: the files passed over, each error once, in the order met.
 
     void VisitPolygon(Velmo::Papy::ThreeDObjectPolygon& node) override;
     void VisitVertices(Velmo::Papy::ThreeDObjectVertices& node) override;
@@ -94,6 +89,4 @@ private:
     std::set<std::string> m_failedScaledBitmaps;
     std::set<std::string> m_failedObjects;
     ExternalObjectChain m_chain;
-    DrawingReport m_report;
-    WalkBudget m_budget;
 };

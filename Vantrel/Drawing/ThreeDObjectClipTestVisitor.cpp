@@ -66,11 +66,6 @@ void ThreeDObjectClipTestVisitor::Reset()
     m_matrices.Unwind();
 }
 
-bool ThreeDObjectClipTestVisitor::Descends(ThreeDObject&)
-{
-    return m_budget.Take(m_report);
-}
-
 bool ThreeDObjectClipTestVisitor::Passes(int side, double x)
 {
     if (side < 0)
@@ -284,7 +279,7 @@ void ThreeDObjectClipTestVisitor::AfterPlaneOrder4CullFrontBackNearChild(ThreeDO
 
 bool ThreeDObjectClipTestVisitor::EnterTransformation(ThreeDObjectTransformation& node)
 {
-    return PushNodeTransform(m_matrices, m_report, node, node.GetXTranslation(), node.GetYTranslation(),
+    return PushNodeTransform(m_matrices, GetReport(), node, node.GetXTranslation(), node.GetYTranslation(),
                              node.GetZTranslation(), node.GetZRotation(), node.GetYRotation(), node.GetXRotation());
 }
 
@@ -296,11 +291,13 @@ void ThreeDObjectClipTestVisitor::LeaveTransformation(ThreeDObjectTransformation
 
 void ThreeDObjectClipTestVisitor::VisitVertexFixer(ThreeDObjectVertexFixer& node)
 {
+    const int count = node.GetVertexCount();
+    if (!Spend(FrameBudget::Vertices, count))
+        return;
     double modelview[16];
     glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
     const int depth = ModelviewStack::GetDepth();
     CheckError();
-    const int count = node.GetVertexCount();
     for (int i = 0; i < count; ++i)
         m_fixed.Fix(m_externalDepth, node.GetVertexId(i), FixedVertexMap::ToEye(modelview, node.GetVertex(i)), depth);
 }
@@ -311,9 +308,9 @@ void ThreeDObjectClipTestVisitor::VisitExtObject(ThreeDObjectExtObject& node)
     if (!m_makeTdo)
         return;
     Util::CountedPointer<TdoFile> file;
-    if (!MakeOnce(*m_makeTdo, file, name, m_failedObjects, m_report))
+    if (!MakeOnce(*m_makeTdo, file, name, m_failedObjects, GetReport()))
         return;
-    WalkExternalObject(*this, *file, name, m_externals, &m_externalDepth, m_report, "tested");
+    WalkExternalObject(*this, *file, name, m_externals, &m_externalDepth, GetReport(), "tested");
 }
 
 bool ThreeDObjectClipTestVisitor::EnterHandle(ThreeDObjectHandle&)
@@ -365,7 +362,7 @@ void ThreeDObjectClipTestVisitor::TestVertex(ThreeDObject& node, int vertexId, c
 
 void ThreeDObjectClipTestVisitor::VisitPolygon(ThreeDObjectPolygon& node)
 {
-    if (m_planes.empty())
+    if (m_planes.empty() || !Spend(FrameBudget::Vertices, node.GetVertexCount()))
         return;
     BeginNode();
     const int count = node.GetVertexCount();
@@ -388,11 +385,11 @@ void ThreeDObjectClipTestVisitor::VisitScaledBitmap(ThreeDObjectScaledBitmap& no
         return;
     if (!m_makeSrb)
     {
-        m_report.Add(DrawingMessages::NoScaledBitmaps());
+        GetReport().Add(DrawingMessages::NoScaledBitmaps());
         return;
     }
     Util::CountedPointer<SrbFile> srb;
-    if (!MakeOnce(*m_makeSrb, srb, node.GetSrbName(), m_failedSprites, m_report))
+    if (!MakeOnce(*m_makeSrb, srb, node.GetSrbName(), m_failedSprites, GetReport()))
         return;
     const double scale = ThreeDObjectGetBoundsVisitor::GetSpriteScale(
         node.HasScale(), node.HasScale() ? node.GetScale() : 0, node.GetHeight(), srb->GetCorner(0).GetZ(),

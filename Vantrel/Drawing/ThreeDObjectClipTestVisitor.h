@@ -15,7 +15,7 @@
 // pair once; GetSummary gives the one message the pane shows after the walk, empty when every
 // vertex passed. Problems walked past (an external object or a scaled bitmap that cannot be
 // had, an external object that includes itself, transforms nested too deep, values that are
-// not numbers, a walk past its budget of nodes (WalkBudget), which stops there) go to the
+// not numbers, a walk past its budget (FrameBudget), which stops there) go to the
 // report.
 #include <array>
 #include <set>
@@ -25,14 +25,13 @@
 
 #include "Papy/Model/Plane.h"
 #include "Papy/Model/ThreeDObjectVisitor.h"
-#include "Papy/Model/ThreeDObjectWalkLimit.h"
 #include "Papy/Model/Vertex.h"
 #include "Util/CountedPointer.h"
+#include "Vantrel/Drawing/BudgetedVisitor.h"
 #include "Vantrel/Drawing/DrawingReport.h"
 #include "Vantrel/Drawing/ExternalObjectStack.h"
 #include "Vantrel/Drawing/FixedVertexMap.h"
 #include "Vantrel/Drawing/ModelviewStack.h"
-#include "Vantrel/Drawing/WalkBudget.h"
 
 namespace Velmo::Papy
 {
@@ -41,7 +40,7 @@ class MakeSrb;
 class MakeTdo;
 } // namespace Velmo::Papy
 
-class ThreeDObjectClipTestVisitor : public Velmo::Papy::ThreeDObjectVisitor, public Velmo::Papy::ThreeDObjectWalkLimit
+class ThreeDObjectClipTestVisitor : public BudgetedVisitor
 {
 public:
     static constexpr double Tolerance = 0.01;
@@ -67,13 +66,10 @@ public:
     // "" when every vertex passed; else "Clip test: 3 vertices lie on the wrong side of their
     // planes (tolerance 0.01): node 120 against plane node 40, node 200 against plane node 40".
     std::string GetSummary() const;
-    const DrawingReport& GetReport() const { return m_report; }
 
     // Whether a signed distance x from a plane passes for the side (-1, 0, 1).
     static bool Passes(int side, double x);
 
-    // Within the walk's budget of nodes.
-    bool Descends(Velmo::Papy::ThreeDObject& child) override;
 
     bool EnterPlaneCullFront(Velmo::Papy::ThreeDObjectPlaneCullFront& node) override;
     void LeavePlaneCullFront(Velmo::Papy::ThreeDObjectPlaneCullFront& node) override;
@@ -149,6 +145,4 @@ private:
     std::vector<Failure> m_failures;
     std::set<std::pair<int, int>> m_failureSet;
     std::size_t m_failedVertices = 0;
-    DrawingReport m_report;
-    WalkBudget m_budget;
 };

@@ -65,7 +65,7 @@ bool ThreeDObjectGetBoundsVisitor::PushTransform(double x, double y, double z, d
 {
     if (!m_stack.Push())
     {
-        m_report.Add(BoundsTransformStack::OverflowMessage());
+        GetReport().Add(BoundsTransformStack::OverflowMessage());
         return false;
     }
     m_stack.Translate(x, y, z);
@@ -111,11 +111,6 @@ void ThreeDObjectGetBoundsVisitor::IncludeWithId(const Vertex& point, int id)
             return IncludeTransformed(fixed->second.Position);
     }
     Include(point);
-}
-
-bool ThreeDObjectGetBoundsVisitor::Descends(ThreeDObject&)
-{
-    return m_budget.Take(m_report);
 }
 
 bool ThreeDObjectGetBoundsVisitor::EnterTransformation(ThreeDObjectTransformation& node)
@@ -174,7 +169,7 @@ bool ThreeDObjectGetBoundsVisitor::EnterBillboard(ThreeDObjectBillboard& node)
 {
     if (!m_stack.Push())
     {
-        m_report.Add(BoundsTransformStack::OverflowMessage());
+        GetReport().Add(BoundsTransformStack::OverflowMessage());
         return false;
     }
     m_stack.Translate(node.GetXTranslation(), node.GetYTranslation(), node.GetZTranslation());
@@ -189,19 +184,23 @@ void ThreeDObjectGetBoundsVisitor::LeaveBillboard(ThreeDObjectBillboard&)
 void ThreeDObjectGetBoundsVisitor::VisitPolygon(ThreeDObjectPolygon& node)
 {
     const int count = node.GetVertexCount();
+    if (!Spend(FrameBudget::Vertices, count))
+        return;
     for (int i = 0; i < count; ++i)
         IncludeWithId(node.GetVertex(i), node.GetVertexId(i));
 }
 
 void ThreeDObjectGetBoundsVisitor::VisitLine(ThreeDObjectLine& node)
 {
+    if (!Spend(FrameBudget::Vertices, 2))
+        return;
     IncludeWithId(node.GetFromVertex(), node.GetFromVertexId());
     IncludeWithId(node.GetToVertex(), node.GetToVertexId());
 }
 
 bool ThreeDObjectGetBoundsVisitor::EnterBoundingBox(ThreeDObjectBoundingBox& node)
 {
-    if (m_options.BoundingBoxes)
+    if (m_options.BoundingBoxes && Spend(FrameBudget::Vertices, ThreeDObjectBoundingBox::VertexCount))
         for (int i = 0; i < ThreeDObjectBoundingBox::VertexCount; ++i)
             IncludeWithId(node.GetVertex(i), node.GetVertexId(i));
     return true;
@@ -210,6 +209,8 @@ bool ThreeDObjectGetBoundsVisitor::EnterBoundingBox(ThreeDObjectBoundingBox& nod
 void ThreeDObjectGetBoundsVisitor::VisitVertices(ThreeDObjectVertices& node)
 {
     const int count = node.GetVertexCount();
+    if (!Spend(FrameBudget::Vertices, count))
+        return;
     for (int i = 0; i < count; ++i)
         Include(node.GetVertex(i));
 }
@@ -217,6 +218,8 @@ void ThreeDObjectGetBoundsVisitor::VisitVertices(ThreeDObjectVertices& node)
 void ThreeDObjectGetBoundsVisitor::VisitMorphVertices(ThreeDObjectMorphVertices& node)
 {
     const int count = node.GetVertexCount();
+    if (!Spend(FrameBudget::Vertices, count))
+        return;
     for (int i = 0; i < count; ++i)
         Include(node.GetVertex(i));
 }
@@ -225,6 +228,8 @@ void ThreeDObjectGetBoundsVisitor::VisitVertexFixer(ThreeDObjectVertexFixer& nod
 {
     const int depth = m_stack.GetDepth();
     const int count = node.GetVertexCount();
+    if (!Spend(FrameBudget::Vertices, count))
+        return;
     for (int i = 0; i < count; ++i)
         m_fixed[{m_level, node.GetVertexId(i)}] = {m_stack.Transform(node.GetVertex(i)), depth};
 }
@@ -232,10 +237,10 @@ void ThreeDObjectGetBoundsVisitor::VisitVertexFixer(ThreeDObjectVertexFixer& nod
 void ThreeDObjectGetBoundsVisitor::VisitScaledBitmap(ThreeDObjectScaledBitmap& node)
 {
     // A game without scaled bitmaps (no MakeSrb) has no corners to give: the sprite adds nothing.
-    if (!m_makeSrb)
+    if (!m_makeSrb || !Spend(FrameBudget::Vertices, 4))
         return;
     CountedPointer<SrbFile> srb;
-    if (!MakeOnce(*m_makeSrb, srb, node.GetSrbName(), m_failedSprites, m_report))
+    if (!MakeOnce(*m_makeSrb, srb, node.GetSrbName(), m_failedSprites, GetReport()))
         return;
     const double scale = GetSpriteScale(node.HasScale(), node.HasScale() ? node.GetScale() : 0, node.GetHeight(),
                                         srb->GetCorner(0).GetZ(), srb->GetCorner(2).GetZ());
@@ -251,7 +256,7 @@ void ThreeDObjectGetBoundsVisitor::VisitScaledBitmap(ThreeDObjectScaledBitmap& n
 void ThreeDObjectGetBoundsVisitor::WalkObject(const std::string& name, bool nested)
 {
     CountedPointer<TdoFile> object;
-    if (!MakeOnce(*m_makeTdo, object, name, m_failedObjects, m_report))
+    if (!MakeOnce(*m_makeTdo, object, name, m_failedObjects, GetReport()))
         return;
     CountedPointer<ThreeDObject> root;
     root = object->GetRoot();
@@ -259,7 +264,7 @@ void ThreeDObjectGetBoundsVisitor::WalkObject(const std::string& name, bool nest
         return;
     if (m_chain.Contains(object.Get()))
     {
-        m_report.Add("External object cycle passed over: " + m_chain.Describe(object.Get(), name));
+        GetReport().Add("External object cycle passed over: " + m_chain.Describe(object.Get(), name));
         return;
     }
     // Undone however the walk ends.
@@ -296,7 +301,7 @@ void ThreeDObjectGetBoundsVisitor::VisitTracksideObject(ThreeDObjectTracksideObj
 bool ThreeDObjectGetBoundsVisitor::EnterTrackSegment(ThreeDObjectTrackSegment& node)
 {
     m_segment.emplace(node);
-    return true;
+    return SpendSections(*m_segment);
 }
 
 void ThreeDObjectGetBoundsVisitor::LeaveTrackSegment(ThreeDObjectTrackSegment&)
@@ -306,7 +311,7 @@ void ThreeDObjectGetBoundsVisitor::LeaveTrackSegment(ThreeDObjectTrackSegment&)
 
 bool ThreeDObjectGetBoundsVisitor::EnterFSection(ThreeDObjectFSection& node)
 {
-    if (m_segment)
+    if (m_segment && SpendTrackPoints(*m_segment, 2))
     {
         Include(m_segment->GetPoint(0, node.GetStartLatitude()));
         Include(m_segment->GetPoint(1, node.GetEndLatitude()));
@@ -316,7 +321,7 @@ bool ThreeDObjectGetBoundsVisitor::EnterFSection(ThreeDObjectFSection& node)
 
 bool ThreeDObjectGetBoundsVisitor::EnterWSection(ThreeDObjectWSection& node)
 {
-    if (!m_segment)
+    if (!m_segment || !SpendTrackPoints(*m_segment, 4))
         return false;
     const struct
     {

@@ -9,7 +9,7 @@
 // its own walk is passed over (one message naming the chain); a scaled bitmap is passed over
 // when the folder's game has no scaled bitmaps; a missing or unreadable external object or
 // scaled bitmap is passed over, its error told once, as the drawing walk passes it over; a
-// walk past its budget of nodes (WalkBudget) stops with the bounds it has. The problems are
+// walk past its budget (FrameBudget) stops with the bounds it has. The problems are
 // kept in GetReport().
 #include <map>
 #include <optional>
@@ -20,18 +20,17 @@
 #include "Papy/Factory/FileFactory.h"
 #include "Papy/Factory/MakeFacets.h"
 #include "Papy/Model/ThreeDObjectVisitor.h"
-#include "Papy/Model/ThreeDObjectWalkLimit.h"
 #include "Papy/Model/TrackSegmentLookup.h"
 #include "Papy/Model/Vertex.h"
 #include "Util/CountedPointer.h"
+#include "Vantrel/Drawing/BudgetedVisitor.h"
 #include "Vantrel/Drawing/DrawOptions.h"
 #include "Vantrel/Drawing/DrawingReport.h"
 #include "Vantrel/Drawing/ExternalObjectChain.h"
 #include "Vantrel/Drawing/BoundsTransformStack.h"
 #include "Vantrel/Drawing/ViewCamera.h"
-#include "Vantrel/Drawing/WalkBudget.h"
 
-class ThreeDObjectGetBoundsVisitor : public Velmo::Papy::ThreeDObjectVisitor, public Velmo::Papy::ThreeDObjectWalkLimit
+class ThreeDObjectGetBoundsVisitor : public BudgetedVisitor
 {
 public:
     ThreeDObjectGetBoundsVisitor(const Velmo::Util::CountedPointer<Velmo::Papy::FileFactory>& factory,
@@ -39,14 +38,11 @@ public:
 
     // Minimum above maximum on every axis while nothing was included.
     const ViewBounds& GetBounds() const { return m_bounds; }
-    const DrawingReport& GetReport() const { return m_report; }
 
     // The scale of a scaled bitmap as the 3D pane draws it: the node's scale when it has one,
     // else its height over the bitmap's height (z of corner 2 - z of corner 0), 1 when either is 0.
     static double GetSpriteScale(bool hasScale, double scale, double height, double z0, double z2);
 
-    // Within the walk's budget of nodes.
-    bool Descends(Velmo::Papy::ThreeDObject& child) override;
 
     bool EnterTransformation(Velmo::Papy::ThreeDObjectTransformation& node) override;
     void LeaveTransformation(Velmo::Papy::ThreeDObjectTransformation& node) override;
@@ -117,6 +113,4 @@ private:
     // The names that could not be made, one set per kind of file.
     std::set<std::string> m_failedSprites;
     std::set<std::string> m_failedObjects;
-    DrawingReport m_report;
-    WalkBudget m_budget;
 };

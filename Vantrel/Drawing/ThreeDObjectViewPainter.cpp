@@ -120,9 +120,11 @@ void ThreeDObjectViewPainter::PreDraw(ThreeDObjectViewState& state, const TdoFil
             ThreeDObject3DPtfVisitor visitor;
             visitor.Measure(node);
             bounds = visitor.GetBounds();
+            for (const std::string& message : visitor.GetReport().GetMessages())
+                report.Add(message);
             CountedPointer<ThreeDObject> root;
             root = file->GetRoot();
-            const double step = ThreeDObject3DPtfVisitor::FitStep(root);
+            const double step = ThreeDObject3DPtfVisitor::FitStep(root, &report);
             if (step != ThreeDObject3DPtfVisitor::Step)
                 report.Add(TrackPlanBudget::LongerStepText(ThreeDObject3DPtfVisitor::Step, step));
         }
@@ -194,13 +196,15 @@ void ThreeDObjectViewPainter::DrawPlan(ThreeDObjectViewState& state, const TdoFi
     // refuses (at glEndList) for a long list whose primitives set their colour inside.
     glNewList(m_list, GL_COMPILE);
     CheckError();
+    ThreeDObject3DPtfVisitor visitor;
     try
     {
-        ThreeDObject3DPtfVisitor visitor;
         visitor.Run(false, root);
+        m_planReport = visitor.GetReport();
     }
     catch (...)
     {
+        m_planReport = visitor.GetReport();
         // A list left open would swallow every later call: end it, drop it, compile next time.
         glEndList();
         glDeleteLists(m_list, 1);

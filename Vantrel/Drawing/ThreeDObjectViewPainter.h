@@ -55,10 +55,13 @@ public:
 
     // The plan's display list name, 0 before the first Track 3D paint.
     unsigned GetListName() const { return m_list; }
+    // What the last compile of the plan drew past (a plan past its budget).
+    const DrawingReport& GetPlanReport() const { return m_planReport; }
 
 private:
     static void ClearGrey();
     void DrawPlan(ThreeDObjectViewState& state, const Velmo::Papy::TdoFile& file);
 
     unsigned m_list = 0;
+    DrawingReport m_planReport;
 };

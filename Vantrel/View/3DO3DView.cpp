@@ -171,10 +171,12 @@ void C3DO3DView::DrawScene()
     {
         if (m_visitor)
             ReportAll(m_visitor->GetReport());
+        ReportAll(m_painter.GetPlanReport());
         throw;
     }
     if (m_visitor)
         ReportAll(m_visitor->GetReport());
+    ReportAll(m_painter.GetPlanReport());
 }
 
 void C3DO3DView::RunClipTest(const ThreeDObjectViewPainter::Node& shown)

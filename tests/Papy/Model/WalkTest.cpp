@@ -82,6 +82,18 @@ private:
         Nodes.push_back(&node);
     }
 };
+// A root (1) over a list (2) of a polygon (4) and a line (5), and a handle (3) of an external
+// object (6).
+Node SmallTree()
+{
+    auto root = Make<StubRoot>(1);
+    auto list = Make<StubObjectList>(2);
+    auto handle = Make<StubHandle>(3);
+    root->Lists["GetChild"] = {list, handle};
+    list->Lists["GetChild"] = {Make<StubPolygon>(4), Make<StubLine>(5)};
+    handle->Lists["GetObject"] = {Make<StubExtObject>(6)};
+    return root;
+}
 } // namespace
 
 TEST(Walk, LeafKindsMakeTheirOneCall)
@@ -495,12 +507,7 @@ TEST(Walk, WSectionEntriesTakeTwoIndicesAndAbsentOnesAreSkipped)
 
 TEST(Walk, DefaultVisitorSeesEveryNodeOnceDepthFirst)
 {
-    auto root = Make<StubRoot>(1);
-    auto list = Make<StubObjectList>(2);
-    auto handle = Make<StubHandle>(3);
-    root->Lists["GetChild"] = {list, handle};
-    list->Lists["GetChild"] = {Make<StubPolygon>(4), Make<StubLine>(5)};
-    handle->Lists["GetObject"] = {Make<StubExtObject>(6)};
+    const Node root = SmallTree();
     GenericVisitor generic;
     root->Accept(generic);
     EXPECT_EQ(generic.Seen, Calls({"Enter 1", "Enter 2", "Visit 4", "Visit 5", "Leave 2", "Enter 3", "Visit 6",
@@ -511,6 +518,34 @@ TEST(Walk, DefaultVisitorSeesEveryNodeOnceDepthFirst)
     refusing.RefuseId = 1;
     root->Accept(refusing);
     EXPECT_EQ(refusing.Seen, Calls({"Enter 1", "Leave 1"}));
+}
+
+// Every descent asks Descends first: a visitor that stops after a number of descents (as a
+// budget of work does) passes every later child by, none of its operations called, and the
+// walk unwinds with every enter matched by its leave.
+TEST(Walk, DescendsPassesAChildByAndTheWalkUnwinds)
+{
+    class Stopping : public GenericVisitor
+    {
+    public:
+        int Left = 0;
+        bool Descends(ThreeDObject&) override { return Left-- > 0; }
+    };
+    const Node root = SmallTree();
+    const Calls expected[] = {
+        {"Enter 1", "Leave 1"},
+        {"Enter 1", "Enter 2", "Leave 2", "Leave 1"},
+        {"Enter 1", "Enter 2", "Visit 4", "Leave 2", "Leave 1"},
+        {"Enter 1", "Enter 2", "Visit 4", "Visit 5", "Leave 2", "Leave 1"},
+        {"Enter 1", "Enter 2", "Visit 4", "Visit 5", "Leave 2", "Enter 3", "Leave 3", "Leave 1"},
+    };
+    for (int descents = 0; descents < 5; ++descents)
+    {
+        Stopping visitor;
+        visitor.Left = descents;
+        root->Accept(visitor);
+        EXPECT_EQ(visitor.Seen, expected[descents]) << descents;
+    }
 }
 
 TEST(Walk, AVisitorExceptionEndsTheWalkAndReleasesTheChildren)

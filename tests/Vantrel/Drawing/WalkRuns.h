@@ -1,7 +1,8 @@
 #pragma once
-// The four walks that the 3D pane runs over a node, each as the pane runs it, with what it
-// told, the error that ended it (if any) and how long it took: the drawing (one frame, in the
-// drawing tests' projection), the bounds step, the check (F4) and the clip test.
+// Every walk that the 3D pane runs over a node, each as the pane runs it, with what it told,
+// the error that ended it (if any) and how long it took: the drawing (one frame, in the drawing
+// tests' projection), the bounds step, the check (F4), the clip test, and the track plan's
+// walks: its measuring (Track 3D's bounds step), the walk that fits its step, and its drawing.
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
@@ -17,6 +18,7 @@
 #include "Util/CountedPointer.h"
 #include "Util/Exception.h"
 #include "Vantrel/Drawing/DrawOptions.h"
+#include "Vantrel/Drawing/ThreeDObject3DPtfVisitor.h"
 #include "Vantrel/Drawing/ThreeDObject3DVisitor.h"
 #include "Vantrel/Drawing/ThreeDObjectCheckVisitor.h"
 #include "Vantrel/Drawing/ThreeDObjectClipTestVisitor.h"
@@ -31,6 +33,9 @@ enum class Walk
     Bounds,
     Check,
     ClipTest,
+    PlanMeasure,
+    PlanFitStep,
+    PlanDraw,
 };
 
 inline const char* NameOf(Walk walk)
@@ -45,17 +50,25 @@ inline const char* NameOf(Walk walk)
         return "check";
     case Walk::ClipTest:
         return "clip test";
+    case Walk::PlanMeasure:
+        return "plan measuring";
+    case Walk::PlanFitStep:
+        return "plan step";
+    case Walk::PlanDraw:
+        return "plan drawing";
     }
     return "?";
 }
 
-constexpr Walk AllWalks[] = {Walk::Draw, Walk::Bounds, Walk::Check, Walk::ClipTest};
+constexpr Walk AllWalks[] = {Walk::Draw,        Walk::Bounds,      Walk::Check,   Walk::ClipTest,
+                             Walk::PlanMeasure, Walk::PlanFitStep, Walk::PlanDraw};
 
 struct WalkRun
 {
     std::vector<std::string> Messages; // the walk's report
     std::string Error;                 // the text of the error that ended it; empty when none
-    ViewBounds Bounds;                 // the bounds walk's result
+    ViewBounds Bounds;                 // the bounds walk's result (and the plan's)
+    FrameBudget::Amounts Spent{};      // what the walk took of its budget (not the step's walk)
     std::size_t ClipFailures = 0;      // the clip test's failing vertices
     double Seconds = 0;
 
@@ -70,8 +83,9 @@ struct WalkRun
 };
 
 // Runs one walk over node with the factory; the drawing into the current context, the test's
-// projection set first.
-inline WalkRun RunWalk(Walk walk, const CountedPointer<FileFactory>& factory, const CountedPointer<ThreeDObject>& node)
+// projection set first. limits: the budget of the walk.
+inline WalkRun RunWalk(Walk walk, const CountedPointer<FileFactory>& factory, const CountedPointer<ThreeDObject>& node,
+                       const FrameBudget::Amounts& limits = FrameBudget::Limits)
 {
     WalkRun run;
     const auto start = std::chrono::steady_clock::now();
@@ -83,9 +97,11 @@ inline WalkRun RunWalk(Walk walk, const CountedPointer<FileFactory>& factory, co
         {
             SetView();
             ThreeDObject3DVisitor visitor(factory);
+            visitor.SetLimits(limits);
             Draw(DrawOptions(), visitor, node, nullptr);
             glFinish();
             run.Messages = visitor.GetReport().GetMessages();
+            run.Spent = visitor.GetBudget().GetTaken();
             break;
         }
         case Walk::Bounds:
@@ -95,6 +111,7 @@ inline WalkRun RunWalk(Walk walk, const CountedPointer<FileFactory>& factory, co
             glPushMatrix();
             glLoadIdentity();
             ThreeDObjectGetBoundsVisitor visitor(factory, DrawOptions());
+            visitor.SetLimits(limits);
             struct Pushed
             {
                 ~Pushed() { glPopMatrix(); }
@@ -102,25 +119,55 @@ inline WalkRun RunWalk(Walk walk, const CountedPointer<FileFactory>& factory, co
             node->Accept(visitor);
             run.Bounds = visitor.GetBounds();
             run.Messages = visitor.GetReport().GetMessages();
+            run.Spent = visitor.GetBudget().GetTaken();
             break;
         }
         case Walk::Check:
         {
             ThreeDObjectCheckVisitor visitor(factory);
+            visitor.SetLimits(limits);
             visitor.ClearRecords();
             node->Accept(visitor);
             run.Messages = visitor.GetReport().GetMessages();
+            run.Spent = visitor.GetBudget().GetTaken();
             break;
         }
         case Walk::ClipTest:
         {
             SetView();
             ThreeDObjectClipTestVisitor visitor(factory);
+            visitor.SetLimits(limits);
             visitor.Reset();
             node->Accept(visitor);
             visitor.Reset();
             run.Messages = visitor.GetReport().GetMessages();
+            run.Spent = visitor.GetBudget().GetTaken();
             run.ClipFailures = visitor.GetFailedVertexCount();
+            break;
+        }
+        case Walk::PlanMeasure:
+        case Walk::PlanDraw:
+        {
+            // The plan draws in the current projection, as the pane's Track 3D draws into its
+            // display list.
+            SetView();
+            ThreeDObject3DPtfVisitor visitor;
+            visitor.SetLimits(limits);
+            if (walk == Walk::PlanMeasure)
+                visitor.Measure(node);
+            else
+                visitor.Run(true, node);
+            glFinish();
+            run.Bounds = visitor.GetBounds();
+            run.Messages = visitor.GetReport().GetMessages();
+            run.Spent = visitor.GetBudget().GetTaken();
+            break;
+        }
+        case Walk::PlanFitStep:
+        {
+            DrawingReport report;
+            ThreeDObject3DPtfVisitor::FitStep(node, &report);
+            run.Messages = report.GetMessages();
             break;
         }
         }

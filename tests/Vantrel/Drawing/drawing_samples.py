@@ -37,6 +37,13 @@ Usage: drawing_samples.py OUTDIR [WIDTH HEIGHT]
                                                the same over one texture tex.mip named by COUNT
                                                spellings (tex.mip, Tex.mip, tEx.mip ..), or by
                                                the one spelling COUNT times
+  drawing_samples.py heavy-triangles FILE LEVELS TRIANGLES
+                                               an N4 object of LEVELS groups, each naming the next
+                                               twice, over one shape of TRIANGLES triangles: the
+                                               red square's two, the rest degenerate
+  drawing_samples.py heavy-vertices FILE LEVELS VERTICES
+                                               the same over one shape of the red square's two
+                                               triangles in a list of VERTICES vertices
   drawing_samples.py textured FOLDER POLYGONS TEXTURES
                                                a GPL folder with an object of POLYGONS textured
                                                polygons over TEXTURES textures, and the textures
@@ -1350,16 +1357,35 @@ def write_big_textures(folder, names, files, exp, fill):
             f.write("%s %r %r %r\n" % (name, x, y, half))
 
 
+def sample_heavy_n4(levels, triangles=2, vertices=4):
+    """An N4 group of `levels` levels, each naming the next twice, over one red shape of half
+    size 5: its triangle list holds the square's two triangles, then degenerate ones (every
+    index 0, no pixels at all) up to `triangles`; its vertex list the square's four corners,
+    then copies of the first up to `vertices`. One visit of the shape sends them all."""
+    points = n4archive.square_points(5.0)
+    points += [points[0]] * max(vertices - 4, 0)
+    indices = [0, 1, 2, 0, 2, 3] + [0] * (3 * max(triangles - 2, 0))
+    geometry = Node("Geometry", first=Node("PlainVertexList", vertices=points),
+                    second=Node("TriList", indices=indices))
+    node = Node("Shape", name="", first=n4archive.appearance(n4archive.RED), second=geometry)
+    for i in range(levels):
+        node = Node("Group", name="g%d" % i, children=[node, node])
+    return archive_bytes(node)
+
+
 WALK_LEVELS = 40
 WALK_N4_LEVELS = 21
 WALK_CHAIN = (6, 64)
+# The heavy nodes: 10 shared levels (1024 visits of the shape) over 100,000 triangles, or over
+# a list of 300,000 vertices.
+WALK_HEAVY = (10, 100000, 300000)
 
 
 def walk_samples(out):
     """The walk samples: shared.3do (40 shared levels), chain0.3do .. chain6.3do (each link
     naming the next 64 times), passed-over.3do, twins.3do naming Twin.3do, which names its case
     twin twin.3do (two files), Loop.3do naming "LOOP" (no such file: Loop.3do itself), dup-holder.3do and dup.3do,
-    holder.3do, and walks-n4/shared.3do."""
+    holder.3do, and walks-n4/shared.3do, heavy-triangles.3do and heavy-vertices.3do."""
     folder = os.path.join(out, "walks")
     data, box = sample_shared_levels(WALK_LEVELS)
     write(os.path.join(folder, "shared.3do"), data)
@@ -1385,6 +1411,9 @@ def walk_samples(out):
     # An object whose external object "empty" the tests give as a new file without a root.
     write(os.path.join(folder, "holder.3do"), sample_named(["empty"], 0.0, WALK_RED))
     write(os.path.join(out, "walks-n4", "shared.3do"), sample_shared_n4(WALK_N4_LEVELS))
+    levels, triangles, vertices = WALK_HEAVY
+    write(os.path.join(out, "walks-n4", "heavy-triangles.3do"), sample_heavy_n4(levels, triangles=triangles))
+    write(os.path.join(out, "walks-n4", "heavy-vertices.3do"), sample_heavy_n4(levels, vertices=vertices))
     with open(os.path.join(out, "expected.txt"), "a") as f:
         f.write("\n".join(lines) + "\n")
 
@@ -1421,6 +1450,10 @@ def main(argv):
         same = len(argv) > 5 and argv[5] == "same"
         names = ["tex.mip"] * count if same else spellings("tex.mip", count)
         write_big_textures(folder, names, ["tex.mip"], exp, 255)
+        return 0
+    if len(argv) >= 2 and argv[1] in ("heavy-triangles", "heavy-vertices"):
+        count = {"triangles" if argv[1] == "heavy-triangles" else "vertices": int(argv[4])}
+        write(argv[2], sample_heavy_n4(int(argv[3]), **count))
         return 0
     if len(argv) >= 2 and argv[1] == "textured":
         folder, polygons, textures = argv[2], int(argv[3]), int(argv[4])

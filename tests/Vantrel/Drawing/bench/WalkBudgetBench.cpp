@@ -1,21 +1,30 @@
-// The time each walk of the 3D pane takes over node graphs whose paths far outnumber their
-// nodes, in an offscreen context (256 x 192 unless --size says otherwise; the drawing uses the
-// drawing tests' projection, each path's square over a quarter of the picture): a GPL object
-// of LEVELS object lists that each name the next twice (2^LEVELS paths), an N4 object of
-// N4LEVELS such groups, and a chain of GPL external objects, each naming the next FANOUT
-// times, DEPTH deep. The objects come from
-// drawing_samples.py, written into a folder under the temporary folder. Prints the figures;
-// asserts nothing.
+// The first frame of the 3D pane, as the pane paints it (the bounds step, then the scene), in
+// an offscreen context of 1000 x 750 unless --size says otherwise, for the hostile samples and
+// the largest ordinary objects, in View > 3D and in View > Track 3D: the time of the first
+// frame, the peak memory of the process (each case runs in a child process of its own, whose
+// peak resident size is read when it ends), the lines the pane would show, and what each walk
+// took of its FrameBudget (the drawing's and the bounds step's), beside the limits.
 //
-//   WalkBudgetBench [--levels LEVELS] [--n4-levels N4LEVELS] [--chain DEPTH FANOUT] [--size W H]
+// Hostile: drawing_samples.py's shared 40 (a GPL square named over 40 shared levels), chain
+// 12 4 (13 GPL objects, each naming the next 4 times), shared-n4 21, heavy-triangles (10 shared
+// levels over 100,000 triangles) and heavy-vertices (over a list of 300,000 vertices).
+// Ordinary: gpl3do.py's large track-shaped object of the load benchmark (250,000 records, about
+// 10 MB) and a 50,000-polygon object, n4archive.py's 300,000-triangle mesh, drawing_samples.py's
+// 5,000- and 3,000-segment tracks. The files are written into a folder under the temporary
+// folder. Prints the figures; asserts nothing.
+//
+//   WalkBudgetBench [--size W H] [--only NAME]
 #include <GL/gl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <string>
+#include <vector>
 
 #include "GLContext.h"
 #include "Papy/Factory/FileFactory.h"
@@ -24,42 +33,64 @@
 #include "Papy/Model/TdoFile.h"
 #include "Papy/Model/ThreeDObjectRoot.h"
 #include "Util/Exception.h"
+#include "Vantrel/Drawing/ThreeDObject3DPtfVisitor.h"
 #include "Vantrel/Drawing/ThreeDObject3DVisitor.h"
-#include "Vantrel/Drawing/ThreeDObjectCheckVisitor.h"
-#include "Vantrel/Drawing/ThreeDObjectClipTestVisitor.h"
 #include "Vantrel/Drawing/ThreeDObjectGetBoundsVisitor.h"
+#include "Vantrel/Drawing/ThreeDObjectViewPainter.h"
+#include "Vantrel/Drawing/ThreeDObjectViewState.h"
 
 using namespace Velmo;
 using Clock = std::chrono::steady_clock;
 
 namespace
 {
-bool Run(const std::string& arguments)
+bool Run(const std::string& script, const std::string& arguments)
 {
-    const std::string command = std::string(VELMO_PYTHON3) + " \"" + VELMO_TEST_SOURCE_DIR +
-                                "/Vantrel/Drawing/drawing_samples.py\" " + arguments;
+    const std::string command = std::string(VELMO_PYTHON3) + " \"" + VELMO_TEST_SOURCE_DIR + "/" + script + "\" " +
+                                arguments + " >/dev/null";
     if (std::system(command.c_str()) == 0)
         return true;
     std::fprintf(stderr, "failed: %s\n", command.c_str());
     return false;
 }
 
-// Times one walk and prints its figure and what it told.
-void Time(const char* walk, const std::function<std::string()> run)
+struct File
 {
-    const auto start = Clock::now();
-    std::string told;
-    try
-    {
-        told = run();
-    }
-    catch (const Util::Exception& error)
-    {
-        told = "failed: " + error.GetText();
-    }
-    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    std::printf("  %-10s %8.3f s  %s\n", walk, seconds, told.c_str());
-    std::fflush(stdout);
+    const char* name;   // the case's name
+    const char* folder; // under the bench's folder
+    const char* file;   // name without extension
+    const char* extension;
+    bool hostile;
+};
+
+const File Files[] = {
+    {"shared 40", "gpl", "shared", "3do", true},
+    {"chain 12 4", "chain", "chain0", "3do", true},
+    {"shared-n4 21", "n4", "shared", "3do", true},
+    {"heavy-triangles", "n4", "heavy-triangles", "3do", true},
+    {"heavy-vertices", "n4", "heavy-vertices", "3do", true},
+    {"GPL load object", "large", "large", "3do", false},
+    {"GPL 50000 polygons", "gpl", "polygons", "3do", false},
+    {"N4 300k-triangle mesh", "mesh", "mesh", "3do", false},
+    {"5000-segment track", "ptf", "track5000", "ptf", false},
+    {"3000-segment track", "ptf", "track3000", "ptf", false},
+};
+
+bool Generate(const std::string& top)
+{
+    for (const char* folder : {"gpl", "chain", "n4", "large", "mesh", "ptf"})
+        std::filesystem::create_directories(top + "/" + folder);
+    const std::string drawing = "Vantrel/Drawing/drawing_samples.py";
+    return Run(drawing, "shared \"" + top + "/gpl/shared.3do\" 40") &&
+           Run(drawing, "chain \"" + top + "/chain\" 12 4") &&
+           Run(drawing, "shared-n4 \"" + top + "/n4/shared.3do\" 21") &&
+           Run(drawing, "heavy-triangles \"" + top + "/n4/heavy-triangles.3do\" 10 100000") &&
+           Run(drawing, "heavy-vertices \"" + top + "/n4/heavy-vertices.3do\" 10 300000") &&
+           Run("Papy/GPL/gpl3do.py", "large \"" + top + "/large/large.3do\" --records 250000") &&
+           Run("Papy/GPL/gpl3do.py", "polygons \"" + top + "/gpl/polygons.3do\" --count 50000") &&
+           Run("Papy/N4/n4archive.py", "mesh \"" + top + "/mesh/mesh.3do\" 300000") &&
+           Run(drawing, "large-ptf \"" + top + "/ptf/track5000.ptf\" 5000") &&
+           Run(drawing, "large-ptf \"" + top + "/ptf/track3000.ptf\" 3000");
 }
 
 std::string Told(const DrawingReport& report)
@@ -67,101 +98,138 @@ std::string Told(const DrawingReport& report)
     std::string text;
     for (const std::string& message : report.GetMessages())
         text += (text.empty() ? "" : " | ") + message;
-    return text;
+    return text.empty() ? "-" : text;
 }
 
-void Walks(const std::string& title, const std::string& folder, const std::string& name)
+void PrintTaken(const char* walk, const FrameBudget& budget)
 {
-    std::printf("%s\n", title.c_str());
-    auto factory = Papy::FileFactoryRegistry::Instance()->GetFactory(folder, false);
-    Util::CountedPointer<Papy::TdoFile> file;
-    factory->GetFacet<Papy::MakeTdo>()->Make(file, name, "3do", false);
-    Util::CountedPointer<Papy::ThreeDObject> root;
-    root = file->GetRoot();
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-10, 10, -10, 10, -200, 200);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glTranslated(0, 0, -50);
-    Time("drawing", [&] {
+    std::printf("      %-8s", walk);
+    for (int i = 0; i < FrameBudget::CostCount; ++i)
+        std::printf(" %s %.4g", FrameBudget::NameOf(FrameBudget::Cost(i)), budget.GetTaken()[i]);
+    if (budget.IsSpent())
+        std::printf("  (spent on %s)", FrameBudget::NameOf(budget.GetSpentOn()));
+    std::printf("\n");
+}
+
+// One case, in the child: the pane's first frame in the mode, then the walks' budgets.
+int FirstFrame(const std::string& top, const File& file, bool track3D, int width, int height)
+{
+    GLContext context(width, height);
+    if (!context.IsCurrent())
+    {
+        std::printf("no OpenGL context (EGL surfaceless) on this machine\n");
+        return 1;
+    }
+    try
+    {
+        const auto factory = Papy::FileFactoryRegistry::Instance()->GetFactory(top + "/" + file.folder, false);
+        Util::CountedPointer<Papy::TdoFile> tdo;
+        if (std::string(file.extension) == "ptf")
+            factory->GetFacet<Papy::MakePtf>()->Make(tdo, file.file, file.extension, false);
+        else
+            factory->GetFacet<Papy::MakeTdo>()->Make(tdo, file.file, file.extension, false);
+        Util::CountedPointer<Papy::ThreeDObject> root;
+        root = tdo->GetRoot();
+        ThreeDObjectViewState state;
+        ThreeDObjectViewPainter painter;
+        state.OnSize(width, height);
+        ThreeDObjectViewPainter::Resize(state);
+        state.Execute(track3D ? ThreeDObjectViewState::Track3DCommand : ThreeDObjectViewState::ThreeDCommand);
+        state.OnSelection(root->GetId());
         ThreeDObject3DVisitor visitor(factory);
-        Draw(DrawOptions(), visitor, root, nullptr);
+        DrawingReport report;
+        const auto start = Clock::now();
+        painter.PreDraw(state, tdo.Get(), factory, report);
+        painter.DrawScene(state, tdo.Get(),
+                          [&](const DrawOptions& options, const ThreeDObjectViewPainter::Node& shown,
+                              const ThreeDObjectViewPainter::Node& highlighted) {
+                              Draw(options, visitor, shown, highlighted);
+                          },
+                          {});
         glFinish();
-        return Told(visitor.GetReport());
-    });
-    Time("bounds", [&] {
-        glPushMatrix();
-        glLoadIdentity();
-        ThreeDObjectGetBoundsVisitor visitor(factory, DrawOptions());
-        root->Accept(visitor);
-        glPopMatrix();
-        return Told(visitor.GetReport());
-    });
-    Time("check", [&] {
-        ThreeDObjectCheckVisitor visitor(factory);
-        visitor.ClearRecords();
-        root->Accept(visitor);
-        return Told(visitor.GetReport());
-    });
-    Time("clip test", [&] {
-        ThreeDObjectClipTestVisitor visitor(factory);
-        visitor.Reset();
-        root->Accept(visitor);
-        visitor.Reset();
-        return Told(visitor.GetReport());
-    });
+        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        for (const std::string& message : visitor.GetReport().GetMessages())
+            report.Add(message);
+        for (const std::string& message : painter.GetPlanReport().GetMessages())
+            report.Add(message);
+        std::printf("  %-22s %-8s first frame %7.3f s  told: %s\n", file.name, track3D ? "Track3D" : "3D", seconds,
+                    Told(report).c_str());
+        // What the walks took (walked again, untimed).
+        if (track3D)
+        {
+            ThreeDObject3DPtfVisitor plan;
+            plan.Measure(root);
+            PrintTaken("measure", plan.GetBudget());
+            ThreeDObject3DPtfVisitor drawn;
+            drawn.Run(false, root);
+            PrintTaken("plan", drawn.GetBudget());
+        }
+        else
+        {
+            PrintTaken("drawing", visitor.GetBudget());
+            glPushMatrix();
+            glLoadIdentity();
+            ThreeDObjectGetBoundsVisitor bounds(factory, DrawOptions());
+            root->Accept(bounds);
+            glPopMatrix();
+            PrintTaken("bounds", bounds.GetBudget());
+        }
+        painter.Destroy(state);
+        visitor.DestroyGL();
+    }
+    catch (const Util::Exception& error)
+    {
+        std::printf("  %-22s failed: %s\n", file.name, error.GetText().c_str());
+    }
+    std::fflush(stdout);
+    return 0;
 }
 } // namespace
 
 int main(int argc, char** argv)
 {
-    int levels = 40, n4Levels = 21, depth = 6, fanout = 64, width = 256, height = 192;
+    int width = 1000, height = 750;
+    std::string only;
     for (int i = 1; i < argc; ++i)
     {
         const std::string option = argv[i];
-        if (option == "--levels" && i + 1 < argc)
-            levels = std::atoi(argv[++i]);
-        else if (option == "--n4-levels" && i + 1 < argc)
-            n4Levels = std::atoi(argv[++i]);
-        else if (option == "--size" && i + 2 < argc)
+        if (option == "--size" && i + 2 < argc)
         {
             width = std::atoi(argv[++i]);
             height = std::atoi(argv[++i]);
         }
-        else if (option == "--chain" && i + 2 < argc)
-        {
-            depth = std::atoi(argv[++i]);
-            fanout = std::atoi(argv[++i]);
-        }
+        else if (option == "--only" && i + 1 < argc)
+            only = argv[++i];
     }
     const char* tmp = std::getenv("TMPDIR");
     const std::string top = std::string(tmp != nullptr && *tmp ? tmp : "/tmp") + "/WalkBudgetBench";
-    const std::string gpl = top + "/gpl", chain = top + "/chain", n4 = top + "/n4";
     std::filesystem::remove_all(top);
-    for (const std::string& folder : {gpl, chain, n4})
-        std::filesystem::create_directories(folder);
-    // A count of 0 leaves that object out.
-    if ((levels > 0 && !Run("shared \"" + gpl + "/shared.3do\" " + std::to_string(levels))) ||
-        (n4Levels > 0 && !Run("shared-n4 \"" + n4 + "/shared.3do\" " + std::to_string(n4Levels))) ||
-        (depth > 0 && !Run("chain \"" + chain + "\" " + std::to_string(depth) + " " + std::to_string(fanout))))
+    if (!Generate(top))
         return 1;
-
-    GLContext context(width, height);
-    if (!context.IsCurrent())
-    {
-        std::printf("no OpenGL context (EGL surfaceless) on this machine\n");
-        return 0;
-    }
-    std::printf("OpenGL: %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+    std::printf("the pane's first frame, %d x %d; limits:", width, height);
+    for (int i = 0; i < FrameBudget::CostCount; ++i)
+        std::printf(" %s %.4g", FrameBudget::NameOf(FrameBudget::Cost(i)), FrameBudget::Limits[i]);
+    std::printf("\n");
     std::fflush(stdout);
-    if (levels > 0)
-        Walks("GPL object of " + std::to_string(levels) + " shared levels:", gpl, "shared");
-    if (n4Levels > 0)
-        Walks("N4 object of " + std::to_string(n4Levels) + " shared levels:", n4, "shared");
-    if (depth > 0)
-        Walks("GPL external objects " + std::to_string(depth) + " deep, each named " + std::to_string(fanout) +
-                  " times:",
-              chain, "chain0");
+    for (const File& file : Files)
+    {
+        if (!only.empty() && only != file.name)
+            continue;
+        for (const bool track3D : {false, true})
+        {
+            // A process of its own, for its peak memory.
+            const pid_t child = fork();
+            if (child == 0)
+                _exit(FirstFrame(top, file, track3D, width, height));
+            int status = 0;
+            struct rusage usage = {};
+            if (child < 0 || wait4(child, &status, 0, &usage) != child)
+                return 1;
+            std::printf("      peak memory %.0f MB%s\n", double(usage.ru_maxrss) / 1024.0,
+                        WIFEXITED(status) && WEXITSTATUS(status) == 0 ? "" : "  (the case failed)");
+            std::fflush(stdout);
+        }
+    }
+    std::filesystem::remove_all(top);
     return 0;
 }

@@ -1,0 +1,52 @@
+#include "Vantrel/Drawing/BudgetedVisitor.h"
+
+#include "Papy/Model/TrackSegmentLookup.h"
+#include "Vantrel/Drawing/DrawingMessages.h"
+
+bool BudgetedVisitor::Told(bool fits)
+{
+    if (!fits)
+        m_report.Add(DrawingMessages::TooLarge());
+    return fits;
+}
+
+bool BudgetedVisitor::Descends(Velmo::Papy::ThreeDObject&)
+{
+    return Told(m_budget.Take(FrameBudget::Nodes, 1));
+}
+
+bool BudgetedVisitor::Spend(const FrameBudget::Amounts& amounts)
+{
+    return Told(m_budget.Take(amounts));
+}
+
+bool BudgetedVisitor::Spend(FrameBudget::Cost cost, double amount)
+{
+    return Told(m_budget.Take(cost, amount));
+}
+
+std::size_t BudgetedVisitor::SpendItems(std::size_t count, const FrameBudget::Amounts& each,
+                                        const std::vector<double>& pixels)
+{
+    const std::size_t taken = m_budget.TakeItems(count, each, pixels);
+    Told(taken == count);
+    return taken;
+}
+
+bool BudgetedVisitor::SpendSections(const Velmo::Papy::TrackSegmentLookup& segment)
+{
+    return Spend(FrameBudget::SectionLookups, segment.GetSectionsRead());
+}
+
+bool BudgetedVisitor::SpendTrackPoints(const Velmo::Papy::TrackSegmentLookup& segment, int points)
+{
+    FrameBudget::Amounts amounts{};
+    amounts[FrameBudget::TrackPoints] = points;
+    amounts[FrameBudget::SectionLookups] = points * segment.GetReadsPerPoint();
+    return Spend(amounts);
+}
+
+bool BudgetedVisitor::SpendPlanPoints(int points)
+{
+    return Spend(FrameBudget::TrackPoints, points);
+}

@@ -1,0 +1,59 @@
+#pragma once
+// The base of every walk of the 3D pane: the drawing and its highlight passes, the bounds step,
+// the check, the clip test and the track plan with its measuring walks. Each walk keeps to a
+// FrameBudget: every descent is a node visit (Descends, which no walk can change), and what a
+// visit costs beyond that (primitives, vertices, pixels, track points) is asked for with Spend
+// before it is done. Past the budget the walk descends no further and unwinds where it is,
+// what it did stays done, and the report tells DrawingMessages::TooLarge once.
+//
+// The report also keeps every other problem the walk drew past, each text once.
+#include <cstddef>
+#include <vector>
+
+#include "Papy/Model/ThreeDObjectVisitor.h"
+#include "Vantrel/Drawing/DrawingReport.h"
+#include "Vantrel/Drawing/FrameBudget.h"
+
+namespace Velmo::Papy
+{
+class TrackSegmentLookup;
+}
+
+class BudgetedVisitor : public Velmo::Papy::ThreeDObjectVisitor
+{
+public:
+    // A node visit: false once the budget is spent.
+    bool Descends(Velmo::Papy::ThreeDObject& child) final;
+
+    const DrawingReport& GetReport() const { return m_report; }
+    DrawingReport& GetReport() { return m_report; }
+    const FrameBudget& GetBudget() const { return m_budget; }
+    // Other limits from now on (tests and benchmarks).
+    void SetLimits(const FrameBudget::Amounts& limits) { m_budget.SetLimits(limits); }
+    // The whole budget again, for the next walk.
+    void RestartBudget() { m_budget.Restart(); }
+
+
+protected:
+    BudgetedVisitor() = default;
+
+    // Charges the amounts: true when they fit; else false, and the report tells the object is
+    // too large.
+    bool Spend(const FrameBudget::Amounts& amounts);
+    bool Spend(FrameBudget::Cost cost, double amount);
+    // Charges as many of count items as fit (FrameBudget::TakeItems) and answers their number.
+    std::size_t SpendItems(std::size_t count, const FrameBudget::Amounts& each, const std::vector<double>& pixels);
+    // A segment's sections read once for its points.
+    bool SpendSections(const Velmo::Papy::TrackSegmentLookup& segment);
+    // Points placed on a track segment, with their section look-ups.
+    bool SpendTrackPoints(const Velmo::Papy::TrackSegmentLookup& segment, int points);
+    // Points of the plan, which look up no section.
+    bool SpendPlanPoints(int points);
+    bool IsSpent() const { return m_budget.IsSpent(); }
+
+private:
+    bool Told(bool fits);
+
+    DrawingReport m_report;
+    FrameBudget m_budget;
+};

@@ -1,0 +1,67 @@
+#pragma once
+// The budget of one walk of the 3D pane: what a frame may cost, whatever the file. Node visits
+// alone do not bound a frame: a file of a few hundred bytes can name one full-screen square
+// half a million times within them, a mesh node can send a hundred thousand triangles in one
+// visit, a track can ask for every cross and floor section of a segment for each point of its
+// plan. So every walk counts what it does in the units below and asks before doing it; past a
+// limit the budget is spent and every later ask is refused, so the walk stops where it is and
+// unwinds, and what it did stays done.
+//
+// The limits lie well above what the largest real objects cost (see Limits) and low enough
+// that the walks of one frame, together, end within about two seconds under the software
+// renderer in a pane of about 1000 x 750.
+#include <array>
+#include <cstddef>
+#include <vector>
+
+class FrameBudget
+{
+public:
+    enum Cost
+    {
+        Nodes,          // node visits
+        Primitives,     // primitives sent: polygons, lines, quads, client-array calls
+        Vertices,       // vertices and indices sent or copied into an array, vertex values read
+                        // (a client array's triangles cost their indices)
+        Pixels,         // the window area that what is sent may cover (fill)
+        TrackPoints,    // points placed along a track segment (plan points, section corners)
+        SectionLookups, // cross and floor sections looked at to place those points
+        CostCount
+    };
+    typedef std::array<double, CostCount> Amounts;
+
+    // The limits of every walk of the pane.
+    static const Amounts Limits;
+
+    explicit FrameBudget(const Amounts& limits = Limits) : m_limits(limits) {}
+
+    // Charges the amounts when all of them fit (true); else charges nothing, the budget is
+    // spent, and this and every later ask answer false.
+    bool Take(const Amounts& amounts);
+    bool Take(Cost cost, double amount);
+    // Charges as many of count items as fit, in order, item i costing each plus pixels[i]
+    // Pixels (pixels empty: none) and answers their number; fewer than count spends the budget.
+    std::size_t TakeItems(std::size_t count, const Amounts& each, const std::vector<double>& pixels);
+
+    bool IsSpent() const { return m_spent; }
+    // The cost whose limit was reached; CostCount while the budget is not spent.
+    Cost GetSpentOn() const { return m_spentOn; }
+    const Amounts& GetTaken() const { return m_taken; }
+    const Amounts& GetLimits() const { return m_limits; }
+    // The whole budget again, for the next walk; the limits stay.
+    void Restart();
+    void SetLimits(const Amounts& limits) { m_limits = limits; }
+
+    // The name of a cost, for figures: "nodes", "primitives", ...
+    static const char* NameOf(Cost cost);
+
+private:
+    // The first cost that the amounts would take past its limit; CostCount when all fit.
+    Cost FirstOver(const Amounts& amounts) const;
+    void Spend(Cost cost);
+
+    Amounts m_limits;
+    Amounts m_taken{};
+    bool m_spent = false;
+    Cost m_spentOn = CostCount;
+};

@@ -1,0 +1,157 @@
+// The frame budget's arithmetic and the window area it charges, without OpenGL.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "Vantrel/Drawing/FrameBudget.h"
+#include "Vantrel/Drawing/ScreenArea.h"
+
+namespace
+{
+FrameBudget::Amounts Only(FrameBudget::Cost cost, double amount)
+{
+    FrameBudget::Amounts amounts{};
+    amounts[cost] = amount;
+    return amounts;
+}
+
+FrameBudget::Amounts LimitsOf(FrameBudget::Cost cost, double limit)
+{
+    FrameBudget::Amounts limits = FrameBudget::Limits;
+    limits[cost] = limit;
+    return limits;
+}
+} // namespace
+
+// A charge that does not fit is not charged, spends the budget for good (a later charge that
+// would fit is refused too) and names the cost; Restart gives the whole budget again.
+TEST(FrameBudgetArithmetic, ARefusedChargeSpendsTheBudgetUntilRestart)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case
+    {
+        FrameBudget::Cost cost;
+        double first, second; // two charges against a limit of 10
+        bool secondFits;
+    };
+    const Case cases[] = {
+        {FrameBudget::Nodes, 10, 0, true},
+        {FrameBudget::Pixels, 4, 7, false},
+        {FrameBudget::Vertices, 0, 11, false},
+        {FrameBudget::SectionLookups, 3, nan, false},
+    };
+    for (const Case& c : cases)
+    {
+        FrameBudget budget(LimitsOf(c.cost, 10));
+        EXPECT_TRUE(budget.Take(c.cost, c.first)) << FrameBudget::NameOf(c.cost);
+        EXPECT_EQ(budget.Take(c.cost, c.second), c.secondFits) << FrameBudget::NameOf(c.cost);
+        EXPECT_EQ(budget.GetTaken()[c.cost], c.secondFits ? c.first + c.second : c.first);
+        EXPECT_EQ(budget.IsSpent(), !c.secondFits);
+        EXPECT_EQ(budget.GetSpentOn(), c.secondFits ? FrameBudget::CostCount : c.cost);
+        if (!c.secondFits)
+        {
+            EXPECT_FALSE(budget.Take(c.cost, 0));
+        }
+        budget.Restart();
+        EXPECT_FALSE(budget.IsSpent());
+        EXPECT_EQ(budget.GetTaken(), FrameBudget::Amounts{});
+    }
+}
+
+// Several costs at once fit only together: one over its limit refuses the whole charge.
+TEST(FrameBudgetArithmetic, ACombinedChargeFitsOnlyWhole)
+{
+    FrameBudget budget(LimitsOf(FrameBudget::Pixels, 100));
+    FrameBudget::Amounts charge{};
+    charge[FrameBudget::Primitives] = 1;
+    charge[FrameBudget::Vertices] = 4;
+    charge[FrameBudget::Pixels] = 101;
+    EXPECT_FALSE(budget.Take(charge));
+    EXPECT_EQ(budget.GetTaken(), FrameBudget::Amounts{});
+    EXPECT_EQ(budget.GetSpentOn(), FrameBudget::Pixels);
+}
+
+// Items are charged in order, each with its own pixels, as many as fit.
+TEST(FrameBudgetArithmetic, ItemsAreTakenInOrderAsFarAsTheyFit)
+{
+    struct Case
+    {
+        FrameBudget::Cost cost;
+        double limit;
+        std::vector<double> pixels;
+        std::size_t count, taken;
+    };
+    const Case cases[] = {
+        {FrameBudget::Primitives, 1e9, {}, 5, 5},
+        {FrameBudget::Primitives, 3, {}, 5, 3},
+        {FrameBudget::Pixels, 10, {4, 4, 4, 0}, 4, 2},
+        {FrameBudget::Pixels, 10, {0, 0, 0}, 3, 3},
+        {FrameBudget::Pixels, 10, {11, 0}, 2, 0},
+    };
+    for (const Case& c : cases)
+    {
+        FrameBudget budget(LimitsOf(c.cost, c.limit));
+        const std::size_t taken = budget.TakeItems(c.count, Only(FrameBudget::Primitives, 1), c.pixels);
+        EXPECT_EQ(taken, c.taken) << FrameBudget::NameOf(c.cost) << " " << c.limit;
+        EXPECT_EQ(budget.IsSpent(), c.taken < c.count);
+        EXPECT_EQ(budget.GetTaken()[FrameBudget::Primitives], double(c.taken));
+        EXPECT_EQ(budget.TakeItems(1, Only(FrameBudget::Primitives, 0), {}), c.taken < c.count ? 0u : 1u);
+    }
+}
+
+// The window area of what is sent: a square under an orthographic view, clamped to the part of
+// the window its box covers; nothing off the window; the whole window for a point at or behind
+// the eye (perspective, w <= 0).
+TEST(ScreenArea, ChargesTheWindowAreaAPrimitiveMayCover)
+{
+    // glOrtho(-10, 10, -10, 10, -1, 1), column-major; a 200 x 100 window.
+    const double ortho[16] = {0.1, 0, 0, 0, 0, 0.1, 0, 0, 0, 0, -1, 0, 0, 0, 0, 1};
+    const double identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    // A perspective with w = -z (the eye at the origin looking down -z).
+    const double perspective[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, -1, -1, 0, 0, -0.2, 0};
+    const int viewport[4] = {0, 0, 200, 100};
+    auto square = [](double half, double x, double z) {
+        return std::vector<double>{x - half, -half, z, x + half, -half, z, x + half, half, z, x - half, half, z};
+    };
+    struct Case
+    {
+        const char* what;
+        const double* projection;
+        std::vector<double> points;
+        double area;
+        // The square as two triangles: each clamped to the window part of its own box, so a
+        // square over the window's edge costs more than as one polygon (never less).
+        double triangles;
+    };
+    const Case cases[] = {
+        // Half size 5 of 10: half the width (100) and half the height (50).
+        {"inside", ortho, square(5, 0, 0), 100.0 * 50.0, 100.0 * 50.0},
+        {"larger than the window", ortho, square(50, 0, 0), 200.0 * 100.0, 2 * 200.0 * 100.0},
+        {"half off the window", ortho, square(5, 10, 0), 50.0 * 50.0, 2 * 50.0 * 50.0},
+        {"off the window", ortho, square(5, 30, 0), 0, 0},
+        {"in front of the eye", perspective, square(1, 0, -2), 100.0 * 50.0, 100.0 * 50.0},
+        {"behind the eye", perspective, square(1, 0, 2), 200.0 * 100.0, 2 * 200.0 * 100.0},
+    };
+    for (const Case& c : cases)
+    {
+        ScreenArea area;
+        area.SetProjection(c.projection, viewport);
+        area.SetModelview(identity);
+        EXPECT_NEAR(area.Polygon(c.points.data(), 4), c.area, 1e-6) << c.what;
+        std::vector<double> window;
+        area.ProjectAll(c.points.data(), 4, window);
+        EXPECT_NEAR(area.Triangle(window, 0, 1, 2) + area.Triangle(window, 0, 2, 3), c.triangles, 1e-6) << c.what;
+    }
+    // A line across the window: its length in pixels; a moved modelview moves what is charged.
+    ScreenArea area;
+    area.SetProjection(ortho, viewport);
+    const double moved[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 30, 0, 0, 1};
+    area.SetModelview(moved);
+    const std::vector<double> inside = square(5, -30, 0);
+    EXPECT_NEAR(area.Polygon(inside.data(), 4), 100.0 * 50.0, 1e-6);
+    const double line[6] = {-40, 0, 0, -20, 0, 0};
+    EXPECT_NEAR(area.Lines(line, 2, false), 200.0, 1e-6);
+    EXPECT_NEAR(area.Lines(inside.data(), 4, true), 2 * 100.0 + 2 * 50.0, 1e-6);
+}
