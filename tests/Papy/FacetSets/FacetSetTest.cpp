@@ -455,45 +455,53 @@ TEST_F(N4FacetSet, TrackOfAnyExtensionIsThePtf)
     EXPECT_EQ(again.Get(), track.Get());
 }
 
+namespace
+{
+// An N4 folder's factory with a .ptf and a .3do: what it hands out now, and what it handed out
+// first.
+struct Oval
+{
+    explicit Oval(CountedPointer<FileFactory> f) : factory(std::move(f)), ptf(Ptf()), car(Car()), track(Track()) {}
+    CountedPointer<TdoFile> Ptf() const { return Make<MakePtf, TdoFile>("oval"); }
+    CountedPointer<TdoFile> Car() const { return Make<MakeTdo, TdoFile>("car"); }
+    CountedPointer<Papy::Track> Track() const { return Make<MakeTrack, Papy::Track>(""); }
+    template <class Kind, class Object>
+    CountedPointer<Object> Make(const std::string& name) const
+    {
+        CountedPointer<Object> object;
+        factory->GetFacet<Kind>()->Make(object, name, "", false);
+        return object;
+    }
+
+    CountedPointer<FileFactory> factory;
+    CountedPointer<TdoFile> ptf, car;
+    CountedPointer<Papy::Track> track;
+};
+} // namespace
+
 // Forgetting the .ptf object (an edit never saved) forgets it and the track built from it,
 // whoever holds them: the next requests read the file again; the holders keep their objects.
-// Forgetting another object, or one already forgotten, changes nothing.
+// Forgetting another object changes neither; forgetting the track reads only the track again.
 TEST_F(N4FacetSet, ForgettingThePtfForgetsItsTrack)
 {
     temp.Write("Oval/oval.ptf", N4Sample("track.ptf"));
     temp.Write("Oval/car.3do", good);
-    CountedPointer<FileFactory> factory = Track("Oval");
-    CountedPointer<TdoFile> ptf, car;
-    factory->GetFacet<MakePtf>()->Make(ptf, "oval", "", false);
-    factory->GetFacet<MakeTdo>()->Make(car, "car", "", false);
-    CountedPointer<Papy::Track> track;
-    factory->GetFacet<MakeTrack>()->Make(track, "", "", false);
+    Oval oval(Track("Oval"));
+    oval.factory->Forget(oval.car.Get());
+    EXPECT_EQ(oval.Track().Get(), oval.track.Get()) << "another object's forgetting";
+    EXPECT_EQ(oval.Ptf().Get(), oval.ptf.Get());
 
-    factory->Forget(car.Get());
-    CountedPointer<Papy::Track> same;
-    factory->GetFacet<MakeTrack>()->Make(same, "", "", false);
-    EXPECT_EQ(same.Get(), track.Get()) << "another object's forgetting";
-    CountedPointer<TdoFile> again;
-    factory->GetFacet<MakePtf>()->Make(again, "oval", "", false);
-    EXPECT_EQ(again.Get(), ptf.Get());
+    oval.factory->Forget(oval.ptf.Get());
+    const CountedPointer<TdoFile> again = oval.Ptf();
+    EXPECT_NE(again.Get(), oval.ptf.Get());
+    const CountedPointer<Papy::Track> rebuilt = oval.Track();
+    EXPECT_NE(rebuilt.Get(), oval.track.Get());
+    EXPECT_GT(oval.track->GetSegmentCount(), 0) << "the holder keeps its track";
+    EXPECT_EQ(oval.ptf.GetCount(), 2) << "this test's and the old track's";
 
-    factory->Forget(ptf.Get());
-    factory->GetFacet<MakePtf>()->Make(again, "oval", "", false);
-    EXPECT_NE(again.Get(), ptf.Get());
-    CountedPointer<Papy::Track> rebuilt;
-    factory->GetFacet<MakeTrack>()->Make(rebuilt, "", "", false);
-    EXPECT_NE(rebuilt.Get(), track.Get());
-    EXPECT_GT(track->GetSegmentCount(), 0) << "the holder keeps its track";
-    EXPECT_EQ(ptf.GetCount(), 2) << "this test's and the old track's";
-
-    // The track itself forgotten: only the track is read again.
-    factory->Forget(rebuilt.Get());
-    CountedPointer<Papy::Track> third;
-    factory->GetFacet<MakeTrack>()->Make(third, "", "", false);
-    EXPECT_NE(third.Get(), rebuilt.Get());
-    CountedPointer<TdoFile> kept;
-    factory->GetFacet<MakePtf>()->Make(kept, "oval", "", false);
-    EXPECT_EQ(kept.Get(), again.Get());
+    oval.factory->Forget(rebuilt.Get());
+    EXPECT_NE(oval.Track().Get(), rebuilt.Get());
+    EXPECT_EQ(oval.Ptf().Get(), again.Get());
 }
 
 // ForgetAll of the registry: no object read before is handed out again, whoever holds it.
@@ -501,24 +509,14 @@ TEST_F(N4FacetSet, ForgetAllReadsEveryFileAgain)
 {
     temp.Write("Oval/oval.ptf", N4Sample("track.ptf"));
     temp.Write("Oval/car.3do", good);
-    CountedPointer<FileFactory> factory = Track("Oval");
-    CountedPointer<TdoFile> ptf, car;
-    factory->GetFacet<MakePtf>()->Make(ptf, "oval", "", false);
-    factory->GetFacet<MakeTdo>()->Make(car, "car", "", false);
-    CountedPointer<Papy::Track> track;
-    factory->GetFacet<MakeTrack>()->Make(track, "", "", false);
+    Oval oval(Track("Oval"));
     FileFactoryRegistry::Instance()->ForgetAll();
-    EXPECT_EQ(FileFactoryRegistry::Instance()->GetFactory(temp.Path("Oval"), false).Get(), factory.Get())
+    EXPECT_EQ(FileFactoryRegistry::Instance()->GetFactory(temp.Path("Oval"), false).Get(), oval.factory.Get())
         << "held here: kept";
-    CountedPointer<TdoFile> again;
-    factory->GetFacet<MakePtf>()->Make(again, "oval", "", false);
-    EXPECT_NE(again.Get(), ptf.Get());
-    factory->GetFacet<MakeTdo>()->Make(again, "car", "", false);
-    EXPECT_NE(again.Get(), car.Get());
-    CountedPointer<Papy::Track> rebuilt;
-    factory->GetFacet<MakeTrack>()->Make(rebuilt, "", "", false);
-    EXPECT_NE(rebuilt.Get(), track.Get());
-    EXPECT_GT(track->GetSegmentCount(), 0) << "the holder keeps its track";
+    EXPECT_NE(oval.Ptf().Get(), oval.ptf.Get());
+    EXPECT_NE(oval.Car().Get(), oval.car.Get());
+    EXPECT_NE(oval.Track().Get(), oval.track.Get());
+    EXPECT_GT(oval.track->GetSegmentCount(), 0) << "the holder keeps its track";
 }
 
 TEST(SubFacetSet, ForwardsToTheParentWithTheFolderPrefix)
