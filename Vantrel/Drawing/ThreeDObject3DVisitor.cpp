@@ -79,7 +79,6 @@ using OpenGL::CheckError;
 
 namespace
 {
-const double Pi = std::acos(-1.0);
 const Colour White(1, 1, 1, 1);
 
 template <class FacetT>

@@ -26,7 +26,6 @@
 #include "Papy/Model/ThreeDObjectVertices.h"
 #include "Papy/Model/ThreeDObjectWSection.h"
 #include "Papy/Model/ThreeDObjectWalk.h"
-#include "Util/Angles.h"
 #include "Vantrel/Drawing/FileErrors.h"
 #include "Vantrel/Drawing/NodeTransforms.h"
 
