@@ -25,18 +25,6 @@ float Colour::ByteToComponent(U8 byte)
     return float(double(byte) / 255.0);
 }
 
-U8 Colour::ComponentToByte(float component)
-{
-    // Clamped before the conversion: a value out of range (or NaN) would otherwise make the
-    // float-to-integer conversion undefined.
-    double scaled = double(component) * 255.0 + 0.5;
-    if (!(scaled > 0))
-        return 0;
-    if (scaled >= 255)
-        return 255;
-    return U8(scaled);
-}
-
 Colour Colour::FromWord(U32 word)
 {
     return Colour(ByteToComponent(U8(word >> 16)), ByteToComponent(U8(word >> 8)), ByteToComponent(U8(word)),

@@ -30,7 +30,18 @@ public:
     U32 GetWord() const;
 
     static float ByteToComponent(U8 byte);
-    static U8 ComponentToByte(float component);
+    // Inline: textures convert every pixel of a level through it.
+    static U8 ComponentToByte(float component)
+    {
+        // Clamped before the conversion: a value out of range (or NaN) would otherwise make
+        // the float-to-integer conversion undefined.
+        const double scaled = double(component) * 255.0 + 0.5;
+        if (!(scaled > 0))
+            return 0;
+        if (scaled >= 255)
+            return 255;
+        return U8(scaled);
+    }
 
 private:
     float m_red = 0;

@@ -3,7 +3,6 @@
 #include <GL/gl.h>
 
 #include <algorithm>
-#include <vector>
 
 #include "Papy/Bitmap/Bitmap.h"
 #include "Papy/Bitmap/MipFile.h"
@@ -47,31 +46,28 @@ bool TextureCache::Accepts(std::uint32_t width, std::uint32_t height, bool proxy
 
 unsigned TextureCache::Upload(const Bitmap& bitmap, bool repeatHorizontally, bool repeatVertically)
 {
-    const std::uint32_t width = bitmap.GetWidth();
-    const std::uint32_t height = bitmap.GetHeight();
-    std::vector<std::uint8_t> rgba(std::size_t(width) * height * 4);
+    // What the pixels decode from stays in the file (and the factory's cache) for the
+    // program's life: only the uploaded copy is needed past this point, however it ends.
+    struct Release
     {
-        // What the pixels decode from stays in the file (and the factory's cache) for the
-        // program's life: only the copy is needed past this point, however the copy ends.
-        struct Release
-        {
-            const Bitmap& bitmap;
-            ~Release() { bitmap.ReleaseDecoded(); }
-        } release{bitmap};
-        std::uint8_t* out = rgba.data();
-        for (std::uint32_t row = 0; row < height; ++row)
-        {
-            for (std::uint32_t column = 0; column < width; ++column)
-            {
-                const Colour pixel = bitmap.GetPixel(row, column);
-                *out++ = Colour::ComponentToByte(pixel.GetRed());
-                *out++ = Colour::ComponentToByte(pixel.GetGreen());
-                *out++ = Colour::ComponentToByte(pixel.GetBlue());
-                *out++ = Colour::ComponentToByte(pixel.GetAlpha());
-            }
-        }
-    }
-    return m_uploader->Upload(width, height, rgba, repeatHorizontally, repeatVertically);
+        const Bitmap& bitmap;
+        ~Release() { bitmap.ReleaseDecoded(); }
+    } release{bitmap};
+    const std::uint32_t width = bitmap.GetWidth();
+    return m_uploader->Upload(
+        width, bitmap.GetHeight(),
+        [&bitmap, width](std::uint32_t first, std::uint32_t count, std::uint8_t* out) {
+            for (std::uint32_t row = first; row < first + count; ++row)
+                for (std::uint32_t column = 0; column < width; ++column)
+                {
+                    const Colour pixel = bitmap.GetPixel(row, column);
+                    *out++ = Colour::ComponentToByte(pixel.GetRed());
+                    *out++ = Colour::ComponentToByte(pixel.GetGreen());
+                    *out++ = Colour::ComponentToByte(pixel.GetBlue());
+                    *out++ = Colour::ComponentToByte(pixel.GetAlpha());
+                }
+        },
+        repeatHorizontally, repeatVertically);
 }
 
 unsigned TextureCache::LoadLevel(const MipChainFile& file, std::uint32_t levels, bool proxyTest,

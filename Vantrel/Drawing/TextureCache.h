@@ -70,12 +70,12 @@ public:
     // The pixels of the textures decoded and uploaded since the cache was made or emptied.
     std::uint64_t GetPixelsTaken() const { return m_pixelsTaken; }
 
-    // The most pixels of a level that is uploaded (4096 x 4096: 64 MiB of RGBA, made from the
-    // decoded level before the driver takes its own copy).
+    // The most pixels of a level that is uploaded (4096 x 4096: 64 MiB of RGBA that the driver
+    // keeps, beside the level's decoded bytes while it is copied).
     static constexpr std::uint64_t PixelLimit = std::uint64_t(1) << 24;
     // The most pixels of all the textures together (two levels at PixelLimit, 512 textures of
-    // 256 x 256): 128 MiB that the driver keeps, with at most 128 MiB more for a moment while a
-    // level is copied.
+    // 256 x 256): 128 MiB that the driver keeps, with one level's decoded bytes more for a
+    // moment while it is copied.
     static constexpr std::uint64_t TotalPixelLimit = std::uint64_t(1) << 25;
 
     // The message of a MIP file none of whose levels the driver accepts.
@@ -108,7 +108,7 @@ private:
     // Whether a level of the size can be uploaded: a side 0 or past the driver's largest,
     // more than PixelLimit pixels, or (when asked) the proxy's refusal say no.
     bool Accepts(std::uint32_t width, std::uint32_t height, bool proxyTest);
-    // Decodes the level into RGBA, frees what the decoding kept, and uploads.
+    // Uploads the level, decoded into RGBA a strip at a time, then frees what the decoding kept.
     unsigned Upload(const Velmo::Papy::Bitmap& bitmap, bool repeatHorizontally, bool repeatVertically);
     std::uint32_t GetMaxSize();
 

@@ -176,11 +176,11 @@ public:
             return false;
         return TextureUploader::Fits(width, height);
     }
-    unsigned Upload(std::uint32_t width, std::uint32_t height, const std::vector<std::uint8_t>& rgba,
-                    bool repeatHorizontally, bool repeatVertically) override
+    unsigned Upload(std::uint32_t width, std::uint32_t height, const RowSource& rows, bool repeatHorizontally,
+                    bool repeatVertically) override
     {
         Sizes.push_back({width, height});
-        return TextureUploader::Upload(width, height, rgba, repeatHorizontally, repeatVertically);
+        return TextureUploader::Upload(width, height, rows, repeatHorizontally, repeatVertically);
     }
     int ProxyTests = 0;
     std::vector<std::pair<std::uint32_t, std::uint32_t>> Sizes;

@@ -107,11 +107,10 @@ public:
 class CountingUploader : public TextureUploader
 {
 public:
-    unsigned Upload(std::uint32_t width, std::uint32_t height, const std::vector<std::uint8_t>& rgba, bool s,
-                    bool t) override
+    unsigned Upload(std::uint32_t width, std::uint32_t height, const RowSource& rows, bool s, bool t) override
     {
         ++Uploads;
-        return TextureUploader::Upload(width, height, rgba, s, t);
+        return TextureUploader::Upload(width, height, rows, s, t);
     }
     int Uploads = 0;
 };
