@@ -6,8 +6,11 @@ program (`vantrel FILE`) in an X display of its own (Xvfb, 1600 x 1200 x 24), wi
 folder per run and keys typed by xdotool. A run selects the tree's root (a click on it), gives
 View > 3D or View > Track 3D by the menu's keys (Alt+V, then 3 or T) and measures:
 
+  frame    seconds from the command to the pane's first frame: the first drawing into its
+           window, reported by the X server's Damage extension (target 2 s);
   picture  seconds from the command to the first picture: the 3D pane's pixels leave the grey
-           they show before it (target 2 s);
+           they show before it (target 2 s); a mode with nothing to draw (Track 3D of an object
+           that is no track) keeps the grey: its picture is the frame;
   menu@cmd seconds from Alt+F, typed right after the command, to the File menu's popup being
            shown (target 1 s);
   box      seconds from the command to a message box of the pane, when one comes; the box is
@@ -17,8 +20,9 @@ View > 3D or View > Track 3D by the menu's keys (Alt+V, then 3 or T) and measure
            it, File > Exit by its keys (Alt+F, X) is tried and named;
   peak     the process's maximum resident set (/usr/bin/time -v; target 500 MB).
 
-Every wait polls its condition (the screen's pixels and windows, read through Xlib) and has a
-cap; a cap reached is reported as a miss. Prints the figures; asserts nothing.
+Every wait polls its condition (the screen's pixels and windows, read through Xlib, and the
+windows mapped however briefly) and has a cap; a cap reached is reported as a miss, a figure past
+its target too. Prints the figures; asserts nothing.
 
 Usage: program_response.py --program PATH [--runs N] [--only NAME] [--mode 3D|Track3D]
                            [--shots DIR]
@@ -234,16 +238,23 @@ class Program:
             pass
         self.process.wait(10)
 
-    def peak_mb(self):
+    def ending(self):
+        """The peak resident set in MB (None when unknown), and how the program ended when it
+        was not with exit status 0 (None otherwise)."""
         self.log.close()
+        peak, ended = None, None
         try:
             with open(self.times) as f:
                 for line in f:
                     if "Maximum resident set size" in line:
-                        return int(line.split(":")[1]) / 1024.0
+                        peak = int(line.split(":")[1]) / 1024.0
+                    elif line.startswith("Command "):
+                        ended = line.strip()
+                    elif "Exit status" in line and int(line.split(":")[1]) != 0:
+                        ended = ended or line.strip()
         except (OSError, ValueError):
             pass
-        return None
+        return peak, ended
 
     def output(self):
         lines = []
@@ -420,6 +431,9 @@ class Run:
                                 ("box", box is not None)):
                 if shown and what not in seen:
                     seen[what] = now
+            # A picture is a frame, whichever poll saw it first.
+            if "picture" in seen:
+                seen["frame"] = min(seen.get("frame", now), seen["picture"])
             first = seen.get("picture", seen.get("frame"))
             # A frame that stays grey is the picture of a mode with nothing to draw.
             pictured = "picture" in seen or ("frame" in seen and now > seen["frame"] + BOX_CAP)
@@ -501,9 +515,11 @@ def measure(program_path, path, display, screen, mode_key, shots, name):
         program.kill()
         # The last windows of the program go with it.
         wait(lambda: not [w for w in run.toplevels() if w.width > 1], MENU_CAP)
-    peak = program.peak_mb()
+    peak, ended = program.ending()
     if peak is not None:
         run.set("peak", peak, PEAK_TARGET, "MB")
+    if ended is not None:
+        run.miss("the program ended so: " + ended)
     run.notes += program.output()
     shutil.rmtree(folder, ignore_errors=True)
     return run
