@@ -476,14 +476,17 @@ class Run:
         return True
 
     def in_box(self, box):
-        """Ctrl+Q to the open box (focused, as a window manager would): does the program end?
-        Then Enter closes the box, and the main window has the focus again."""
-        xdotool(self.display, "windowfocus", "--sync", str(box.id))
-        key(self.display, "ctrl+q")
-        if wait(lambda: not self.program.running(), QUIT_TARGET):
-            self.notes.append("Ctrl+Q in the open box ended the program")
-            return
-        self.notes.append("Ctrl+Q in the open box: no effect within %.0f s" % QUIT_TARGET)
+        """Ctrl+Q while the box is open, to the main window and to the box (focused, as a window
+        manager would): does the program end? Then Enter closes the box, and the main window has
+        the focus again."""
+        for window, where in ((self.main, "main window"), (box, "box")):
+            xdotool(self.display, "windowfocus", "--sync", str(window.id))
+            key(self.display, "ctrl+q")
+            if wait(lambda: not self.program.running(), QUIT_TARGET):
+                self.notes.append("Ctrl+Q to the %s while the box is open ended the program" % where)
+                return
+        self.notes.append("Ctrl+Q while the box is open (to the main window, to the box): no effect "
+                          "within %.0f s" % QUIT_TARGET)
         key(self.display, "Return")
         if wait(lambda: self.box() is None, MENU_CAP) is None:
             self.miss("box not closed by Enter")
@@ -535,7 +538,6 @@ def start_xvfb():
                              "%dx%dx24" % SCREEN, "-nolisten", "tcp"],
                             pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write)
-    number = b""
     with os.fdopen(read, "rb") as f:
         number = f.readline().strip()
     if not number:
