@@ -2,12 +2,25 @@
 
 #include <algorithm>
 
+namespace
+{
+bool AddOnce(std::vector<std::string>& texts, const std::string& text)
+{
+    if (std::find(texts.begin(), texts.end(), text) != texts.end())
+        return false;
+    texts.push_back(text);
+    return true;
+}
+} // namespace
+
 bool DrawingReport::Add(const std::string& text)
 {
-    if (std::find(m_messages.begin(), m_messages.end(), text) != m_messages.end())
-        return false;
-    m_messages.push_back(text);
-    return true;
+    return AddOnce(m_messages, text);
+}
+
+bool DrawingReport::AddNotice(const std::string& text)
+{
+    return AddOnce(m_notices, text);
 }
 
 std::string DrawingReport::GetText() const

@@ -2,6 +2,10 @@
 // The problems a walk over a file's nodes met but drew past (a bad index, a missing texture, a
 // self-referencing object...). Each text is kept once, in the order first met, so that the pane
 // shows every problem once instead of on every paint.
+//
+// Notices are kept apart: lines of the pane's own about how it drew (cut short past its budget,
+// drawn in steps, some textures left out), which are not failures and are shown without
+// stopping the user.
 #include <string>
 #include <vector>
 
@@ -14,8 +18,18 @@ public:
     // The messages one a line.
     std::string GetText() const;
     bool IsEmpty() const { return m_messages.empty(); }
-    void Clear() { m_messages.clear(); }
+    // Adds a notice unless it is already there; true when it was new.
+    bool AddNotice(const std::string& text);
+    const std::vector<std::string>& GetNotices() const { return m_notices; }
+    bool HasNotices() const { return !m_notices.empty(); }
+    // Forgets the messages and the notices.
+    void Clear()
+    {
+        m_messages.clear();
+        m_notices.clear();
+    }
 
 private:
     std::vector<std::string> m_messages;
+    std::vector<std::string> m_notices;
 };
