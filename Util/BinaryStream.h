@@ -26,5 +26,9 @@ public:
     // Streams that write straight through have nothing to do. Savers call it after their last
     // write, so that no write error is left for a destructor to swallow.
     virtual void Flush() {}
+    // The stream's whole contents, Size() bytes, when it holds them in one block of memory;
+    // null for any other stream. The block holds until the stream is written to or destroyed:
+    // parsers read it in place instead of copying the stream.
+    virtual const U8* GetBlock() const { return nullptr; }
 };
 } // namespace Velmo::Util

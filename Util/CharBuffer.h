@@ -27,6 +27,7 @@ public:
 
     // The bytes from the position to the end, for parsers that want to look without copying.
     const U8* GetCurrent() const { return m_current; }
+    const U8* GetBlock() const override { return m_base; }
     U32 GetRemaining() const { return m_size - m_position; }
 
 private:

@@ -33,6 +33,7 @@ public:
     void Reserve(U64 size);
 
     const U8* GetData() const { return m_bytes.data(); }
+    const U8* GetBlock() const override { return m_bytes.data(); }
     const std::vector<U8>& GetBytes() const { return m_bytes; }
     // Hands the bytes over and leaves the stream empty at position 0.
     std::vector<U8> TakeBytes();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <string>
 
 #include "Util/Exception.h"
 
@@ -62,6 +63,13 @@ U64 PkCompression::MaxDecompressedSize(U32 compressedSize)
         return 0;
     U64 bits = 8 * U64(compressedSize - 2);
     return (bits + 21) / 22 * 518;
+}
+
+void PkCompression::CheckUnpackedSize(const std::string& file, const std::string& name, U64 size)
+{
+    if (size > MaxUnpackedSize)
+        throw XFileFormat(file, name + " would unpack to " + std::to_string(size) + " bytes, more than the " +
+                                    std::to_string(MaxUnpackedSize) + " bytes allowed for one file");
 }
 
 // The coder works on the caller's buffers directly and checks the output capacity as the

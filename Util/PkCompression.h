@@ -10,6 +10,8 @@
 //
 // Every code table below is a complete prefix code; a code of b bits with value v is sent as
 // the b low bits of v, least significant bit first.
+#include <string>
+
 #include "Util/Types.h"
 
 namespace Velmo::Util
@@ -107,5 +109,15 @@ public:
     // The most bytes any stream of that size can decode to (every token the longest match
     // in the fewest bits).
     static U64 MaxDecompressedSize(U32 compressedSize);
+
+    // The most bytes one entry of a container, or one imploded block of a file, may unpack
+    // to, whatever size its header gives: far above any file of the games (the largest is a
+    // few megabytes), far below what would exhaust the memory of the machines they run on.
+    static constexpr U64 MaxUnpackedSize = U64(256) << 20;
+
+    // Refuses an unpacked size beyond MaxUnpackedSize before anything is allocated for it:
+    // XFileFormat(file, "<name> would unpack to <size> bytes, more than the 268435456 bytes
+    // allowed for one file"). Returns otherwise.
+    static void CheckUnpackedSize(const std::string& file, const std::string& name, U64 size);
 };
 } // namespace Velmo::Util

@@ -91,6 +91,11 @@ void GPLBMAPSection::Read(Util::RecordReader& reader, const Util::CountedPointer
     if (pixelBytes > 0xFFFFFFFFu || reader.Tell() > end || dataSize > end - reader.Tell())
         fail("GPL bitmap incorrect size");
     reader.CheckCount(dataSize, 1);
+    // Imploded pixels are unpacked on first use into a block of their size: a size that the
+    // stored bytes could reach but the library's ceiling refuses is refused now, with the
+    // file's name, before anything is made for it (one they cannot reach, when first used).
+    if (header.method == 1 && pixelBytes <= Util::PkCompression::MaxDecompressedSize(dataSize))
+        Util::PkCompression::CheckUnpackedSize(name, name, pixelBytes);
     m_uncompressedDataSize = U32(pixelBytes);
     m_compressedDataSize = dataSize;
     m_stored.Reset(new std::vector<U8>(dataSize));

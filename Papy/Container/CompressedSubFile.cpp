@@ -10,7 +10,9 @@
 namespace Velmo::Papy
 {
 // The sizes come from the container's directory and are not trusted: nothing is allocated
-// before they are checked. The packed bytes must lie inside the parent (else the parent's
+// before they are checked. No entry may unpack to more than the one ceiling of the library;
+// the decoder writes no further than the block it is given, one byte more than the directory
+// size, so no stream takes more than that, whatever it truly unpacks to. The packed bytes must lie inside the parent (else the parent's
 // read error, as a short read would give), and no stream of packedSize bytes can unpack to
 // more than the format's largest expansion of it. The block for the unpacked bytes is left
 // uninitialised, so a directory size that the stream does not live up to costs address
@@ -34,6 +36,7 @@ CompressedSubFile::CompressedSubFile(const Util::CountedPointer<Util::BinaryStre
     U64 result_size = uncompressed_size + 1; // what an impossible directory size gives
     if (uncompressed_size <= Util::PkCompression::MaxDecompressedSize(packedSize))
     {
+        Util::PkCompression::CheckUnpackedSize(parent->GetName(), m_buffer.GetName(), uncompressed_size);
         m_data = std::make_unique_for_overwrite<U8[]>(uncompressed_size + 1);
         result_size = Util::PkCompression::Decompress(packed.data(), packedSize, m_data.get(),
                                                       U32(std::min<U64>(uncompressed_size + 1, 0xFFFFFFFFu)));

@@ -28,6 +28,7 @@ public:
     U64 Size() const override { return m_buffer.Size(); }
     bool AtEnd() const override { return m_buffer.AtEnd(); }
     std::string GetName() const override { return m_buffer.GetName(); }
+    const U8* GetBlock() const override { return m_buffer.GetBlock(); }
 
 private:
     std::unique_ptr<U8[]> m_data;

@@ -125,9 +125,11 @@ Util::CountedPointer<Util::BinaryStream> DatArchive::OpenEntry(int i)
             new UncompressedSubFile(stream, entry.name, entry.offset, entry.compressedSize));
     // Only the N4 layout has a method besides storing, and its reader admits no other.
     VELMO_ASSERT_AT(entry.method == imploded, "false", ".\\N4DatFile.cpp", 156);
-    // Nothing is allocated for a size that no stream of the packed size can unpack to.
+    // Nothing is allocated for a size that no stream of the packed size can unpack to (a
+    // damaged directory), nor for one beyond the library's ceiling.
     if (entry.size > Util::PkCompression::MaxDecompressedSize(entry.compressedSize))
         ThrowSizeError();
+    Util::PkCompression::CheckUnpackedSize(GetFileName(), entry.name, entry.size);
     return Util::CountedPointer<Util::BinaryStream>(
         new CompressedSubFile(stream, entry.name, entry.offset, entry.compressedSize, entry.size));
 }

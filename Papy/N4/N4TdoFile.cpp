@@ -46,19 +46,26 @@ N4TdoFile::N4TdoFile(Util::CountedPointer<Util::BinaryStream> stream, const N4Ar
     source.Seek(0);
     AddNullNodes();
 
-    // The archive is parsed from memory: one read of the whole file into a block read under
-    // the stream's name, so that every message names the file as before.
+    // The archive is parsed from memory under the stream's name, so that every message names
+    // the file as before: in place when the stream holds its bytes in memory already (an
+    // unpacked container entry), else after one read of the whole file into a block.
     U64 size = source.Size();
     if (size > std::numeric_limits<U32>::max())
         throw Util::XFileFormat(source.GetName(), "N4 archive too large");
-    std::unique_ptr<U8[]> data(new U8[size == 0 ? 1 : size]);
-    for (U64 done = 0; done < size;)
+    std::unique_ptr<U8[]> data;
+    const U8* bytes = source.GetBlock();
+    if (bytes == nullptr)
     {
-        U32 part = U32(std::min(size - done, Chunk));
-        source.Read(part, data.get() + done);
-        done += part;
+        data.reset(new U8[size == 0 ? 1 : size]);
+        for (U64 done = 0; done < size;)
+        {
+            U32 part = U32(std::min(size - done, Chunk));
+            source.Read(part, data.get() + done);
+            done += part;
+        }
+        bytes = data.get();
     }
-    Util::RecordReader reader(data.get(), size, source.GetName());
+    Util::RecordReader reader(bytes, size, source.GetName());
 
     N4Archiver archive(m_archivers);
     int rootId;

@@ -7,6 +7,7 @@
 #include "DatSaveChecks.h"
 #include "DatTestSupport.h"
 #include "Papy/Container/N4DatFile.h"
+#include "Support/PeakMemory.h"
 #include "Support/TempFolder.h"
 #include "Util/Exception.h"
 
@@ -24,6 +25,20 @@ std::string Text(std::size_t size, char seed)
         text += std::string("track section ") + seed + std::to_string(text.size() % 97) + "\r\n";
     text.resize(size);
     return text;
+}
+
+template <class Action>
+std::string ErrorText(Action action)
+{
+    try
+    {
+        action();
+    }
+    catch (const Velmo::Util::Exception& e)
+    {
+        return e.GetText();
+    }
+    return "(no error)";
 }
 } // namespace
 
@@ -251,4 +266,30 @@ TEST(N4DatFile, MoreEntriesThanTheCountHoldsAreRefused)
 TEST(N4DatFile, NewArchiveLivesInMemoryUntilSaved)
 {
     CheckNewArchiveLivesInMemoryUntilSaved("n4");
+}
+
+// An entry that truly unpacks to 4 GiB (the independent writer's densest stream, 22.8 MB in the
+// archive) is refused when opened, by name or by index, before anything is allocated for it;
+// the other entries still read, and the block an entry may take is the library's one ceiling.
+TEST(N4DatFile, EntryBeyondTheCeilingIsRefusedWithoutAllocating)
+{
+    const std::string path = DatSamplePath("n4-huge.dat");
+    auto dat = OpenDat("n4", path);
+    ASSERT_EQ(dat->GetEntryCount(), 2);
+    EXPECT_EQ(dat->GetEntrySize(0), 0xFFFFFFFFu);
+    const std::string expected = "A possible error was found in file " + dat->GetPathName().GetFullPath() +
+                                 "\nart\\huge.3do would unpack to 4294967295 bytes, more than the 268435456 "
+                                 "bytes allowed for one file\n";
+    std::string byIndex, byName;
+    const std::optional<std::uint64_t> rise = TestSupport::PeakRise([&] {
+        byIndex = ErrorText([&] { dat->OpenEntry(0); });
+        byName = ErrorText([&] { dat->OpenEntry("ART\\HUGE.3DO"); });
+    });
+    EXPECT_EQ(byIndex, expected);
+    EXPECT_EQ(byName, expected);
+    if (rise && TestSupport::ResidentFiguresHold)
+    {
+        EXPECT_LT(*rise, std::uint64_t(300) << 20) << "bytes of peak memory";
+    }
+    EXPECT_EQ(ReadAll(*dat->OpenEntry("track.ini")), "[track]\r\nname=Oval\r\n");
 }

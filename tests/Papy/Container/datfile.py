@@ -13,7 +13,8 @@ mode: a 0 flag bit and 8 literal bits per byte, then the end code); the reader d
 streams of every dictionary size (literals, lengths and distances) for the checks.
 
 Usage:
-  datfile.py samples OUTDIR          write the sample and crafted archives with their manifests
+  datfile.py samples OUTDIR          write the sample and crafted archives with their manifests,
+                                     and n4-huge.dat, whose first entry unpacks to 4 GiB
   datfile.py check ARCHIVE icr2|n4 FOLDER
                                      check an archive written by another program from the files
                                      of FOLDER: layout, offsets, and every entry's bytes
@@ -140,6 +141,67 @@ def explode(stream):
                 out.append(out[-distance])
         else:
             out.append(bits(8))
+
+
+def _sent(table):
+    """symbol -> (bits, the code's bits in the order they are sent, first bit lowest)."""
+    sent = {}
+    for (length, code), symbol in table.items():
+        value = 0
+        for i in range(length):
+            value |= (((code >> (length - 1 - i)) & 1) ^ 1) << i
+        sent[symbol] = (length, value)
+    return sent
+
+
+SENT_LEN = _sent(LEN_CODES)
+SENT_DIST = _sent(DIST_CODES)
+
+
+def put_match(w, length, dict_bits, distance=1):
+    """A match token of 2 to 518 bytes (or the end code, 519)."""
+    symbol = next(s for s in range(16) if LEN_BASE[s] <= length < LEN_BASE[s] + (1 << LEN_EXTRA[s]))
+    w.put(1, 1)
+    w.put(SENT_LEN[symbol][1], SENT_LEN[symbol][0])
+    w.put(length - LEN_BASE[symbol], LEN_EXTRA[symbol])
+    if length == 519:
+        return
+    low = 2 if length == 2 else dict_bits
+    high = (distance - 1) >> low
+    w.put(SENT_DIST[high][1], SENT_DIST[high][0])
+    w.put((distance - 1) & ((1 << low) - 1), low)
+
+
+def implode_repeats(size, byte=0x41):
+    """A binary-mode stream (1024-byte dictionary) that unpacks to size copies of one byte:
+    two literals, then matches of the longest length at distance 1 (22 bits per 518 bytes, the
+    format's densest), then the end code. Two literals and one match take 40 bits, and four
+    matches 88: from there the stream repeats every 11 bytes, so that a stream unpacking to
+    gigabytes is written in moments."""
+    assert size >= 2
+    full, rest = divmod(size - 2, 518)
+    w = BitWriter()
+    w.put(byte << 1, 9)
+    w.put(byte << 1, 9)
+    blocks = 0
+    if full >= 1:
+        put_match(w, 518, 4)
+        blocks = (full - 1) // 4
+        full -= 1 + 4 * blocks
+    block = BitWriter()
+    for _ in range(4):
+        put_match(block, 518, 4)
+    head = bytes([0, 4]) + w.finish() if blocks else b""
+    tail = BitWriter() if blocks else w
+    for _ in range(full):
+        put_match(tail, 518, 4)
+    if rest == 1:
+        tail.put(byte << 1, 9)
+    elif rest >= 2:
+        put_match(tail, rest, 4)
+    put_match(tail, 519, 4)
+    stream = head + block.finish() * blocks + tail.finish() if blocks else bytes([0, 4]) + w.finish()
+    return stream + b"\0" if len(stream) <= 4 else stream
 
 
 # The public test vector of the format: 8 bytes that unpack to 13.
@@ -382,8 +444,20 @@ def crafted_archives():
     return cases
 
 
+# The largest size an entry's directory can give, truly reached by the stream.
+HUGE_SIZE = 0xFFFFFFFF
+
+
+def huge_archive(size=HUGE_SIZE):
+    """An N4 archive whose imploded entry "art\\huge.3do" truly unpacks to size bytes (the
+    stream is the format's densest, so 4 GiB take 22.8 MB), before a small entry that reads."""
+    return n4_archive([("art\\huge.3do", 2, size, implode_repeats(size)), n4_entry("track.ini", INI, 2)])
+
+
 def write_samples(out):
     os.makedirs(out, exist_ok=True)
+    with open(os.path.join(out, "n4-huge.dat"), "wb") as f:
+        f.write(huge_archive())
     with open(os.path.join(out, "samples.list"), "w") as listing:
         for name, (blob, fmt, entries) in sorted(sample_archives().items()):
             with open(os.path.join(out, name), "wb") as f:
@@ -436,6 +510,11 @@ def selftest(out):
     for data in (b"", b"a", bytes(range(256)) * 2):
         for k in (4, 5, 6):
             assert explode(implode_literal(data, k)) == data
+    for size in (2, 3, 4, 519, 520, 521, 2074, 2075, 2076, 2077, 2078, 5 * 518 + 3, 20000):
+        assert explode(implode_repeats(size)) == b"A" * size, size
+    small = huge_archive(4000)
+    assert entry_bytes(small, read_n4(small)[0], "n4") == b"A" * 4000
+    assert len(huge_archive()) < 23 << 20
     for bad in (PUBLIC_VECTOR[:-1], b"\x02\x06\x00", b"\x00\x07\x00"):
         try:
             explode(bad)

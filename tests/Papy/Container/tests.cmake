@@ -8,6 +8,7 @@ add_test(NAME DatIndependentChecker
 
 set(VELMO_DAT_SAMPLE_DIR ${CMAKE_CURRENT_BINARY_DIR}/datsamples)
 add_custom_command(OUTPUT ${VELMO_DAT_SAMPLE_DIR}/samples.list ${VELMO_DAT_SAMPLE_DIR}/messages.list
+                          ${VELMO_DAT_SAMPLE_DIR}/n4-huge.dat
                    COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/datfile.py samples ${VELMO_DAT_SAMPLE_DIR}
                    DEPENDS ${CMAKE_CURRENT_LIST_DIR}/datfile.py
                    COMMENT "Writing the DAT container samples")
