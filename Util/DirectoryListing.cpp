@@ -4,6 +4,7 @@
 
 #include "Util/Exception.h"
 #include "Util/FileSystem.h"
+#include "Util/LookupPass.h"
 
 namespace Velmo::Util
 {
@@ -12,18 +13,17 @@ DirectoryListing::DirectoryListing(const PathName& folder) : m_folder(folder)
     std::string path;
     if (!ResolvePath(folder.GetFullPath(), path))
         return;
-    std::vector<std::string> names;
-    int error = 0;
+    const std::shared_ptr<const FolderIndex> index = LookupPass::IndexOf(path);
     struct stat info;
-    if (!ReadFolderNames(path, names, error))
+    if (index->GetError() != 0)
     {
         if (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
-            throw XFileOpen(path == "/" ? path : path + "/", SystemErrorText(error));
+            throw XFileOpen(path == "/" ? path : path + "/", SystemErrorText(index->GetError()));
         return;
     }
     if (path != "/")
         path += '/';
-    for (const std::string& name : names)
+    for (const std::string& name : index->GetNames())
     {
         if (name == "." || name == "..")
             continue;

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include "Util/FileSystem.h"
+#include "Util/LookupPass.h"
 
 namespace Velmo::Util
 {
@@ -139,12 +140,13 @@ std::vector<FileSearch::Entry> FileSearch::Search(const std::string& token) cons
         add(text);
     else
     {
-        std::vector<std::string> names;
-        int error = 0;
-        if (ReadFolderNames(folder, names, error))
-            for (const std::string& name : names)
-                if (MatchWildcard(pattern, name))
-                    add(name);
+        // Every pattern of the list that searches one folder reads the one listing of it.
+        std::shared_ptr<const FolderIndex>& index = m_indexes[folder];
+        if (!index)
+            index = LookupPass::IndexOf(folder);
+        for (const std::string& name : index->GetNames())
+            if (MatchWildcard(pattern, name))
+                add(name);
     }
     return matches;
 }

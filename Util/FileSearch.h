@@ -6,10 +6,12 @@
 // matches two patterns is reported twice.
 #include <ctime>
 #include <exception>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "Util/FolderIndex.h"
 #include "Util/Types.h"
 
 namespace Velmo::Util
@@ -114,6 +116,8 @@ private:
     bool Passes(const std::string& name, bool directory, bool link) const;
 
     std::string m_folder;
+    // The listing of each folder searched so far.
+    mutable std::map<std::string, std::shared_ptr<const FolderIndex>> m_indexes;
     std::string m_patterns;
     char m_delimiter;
     U32 m_flags;

@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "Util/LookupPass.h"
+
 namespace Velmo::Util
 {
 namespace
@@ -35,6 +37,41 @@ bool Exists(const std::string& path)
 {
     struct stat info;
     return lstat(path.c_str(), &info) == 0;
+}
+
+std::uint64_t listings = 0;
+
+// Sorts names in NameLess order, each folded once rather than at every comparison: the
+// folded forms compare as CompareNoCase compares (characters as signed 8-bit values, a prefix
+// first), the bytes break ties.
+void SortNames(std::vector<std::string>& names)
+{
+    std::vector<std::string> folded(names.size());
+    std::vector<std::size_t> order(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i)
+    {
+        folded[i] = names[i];
+        for (char& c : folded[i])
+            c = FoldClassic(c);
+        order[i] = i;
+    }
+    auto signedLess = [](const std::string& a, const std::string& b) {
+        const std::size_t common = std::min(a.size(), b.size());
+        for (std::size_t i = 0; i < common; ++i)
+            if (a[i] != b[i])
+                return static_cast<signed char>(a[i]) < static_cast<signed char>(b[i]);
+        return a.size() < b.size();
+    };
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        if (folded[a] != folded[b])
+            return signedLess(folded[a], folded[b]);
+        return names[a] < names[b];
+    });
+    std::vector<std::string> sorted;
+    sorted.reserve(names.size());
+    for (std::size_t i : order)
+        sorted.push_back(std::move(names[i]));
+    names = std::move(sorted);
 }
 
 void AppendComponent(std::string& path, const std::string& component)
@@ -127,10 +164,20 @@ bool MakeAbsolutePath(const std::string& path, std::string& result)
 
 std::string ResolveCase(const std::string& absolutePath)
 {
+    int error = 0;
+    return ResolveCase(absolutePath, error);
+}
+
+std::string ResolveCase(const std::string& absolutePath, int& listingError)
+{
+    listingError = 0;
     if (absolutePath.empty() || absolutePath[0] != '/' || Exists(absolutePath))
         return absolutePath;
+    std::string remembered;
+    if (LookupPass::FindMissing(absolutePath, remembered, listingError))
+        return remembered;
 
-    std::string resolved = "/";
+    std::string resolved(1, '/');
     std::size_t start = 1;
     while (start < absolutePath.size())
     {
@@ -142,19 +189,13 @@ std::string ResolveCase(const std::string& absolutePath)
         AppendComponent(candidate, component);
         if (!Exists(candidate))
         {
-            std::vector<std::string> names;
-            int error = 0;
-            const std::string* match = nullptr;
-            if (ReadFolderNames(resolved, names, error))
-                for (const std::string& name : names)
-                    if (CompareNoCase(name, component) == 0)
-                    {
-                        match = &name;
-                        break;
-                    }
+            const std::shared_ptr<const FolderIndex> index = LookupPass::IndexOf(resolved);
+            const std::string* match = index->Match(component);
             if (match == nullptr)
             {
+                listingError = index->GetError();
                 AppendComponent(resolved, absolutePath.substr(start));
+                LookupPass::RememberMissing(absolutePath, resolved, listingError);
                 return resolved;
             }
             candidate = resolved;
@@ -184,20 +225,7 @@ bool HasCaseTwin(const std::string& absolutePath)
     if (separator == std::string::npos || separator + 1 >= absolutePath.size())
         return false;
     const std::string folder = separator == 0 ? "/" : absolutePath.substr(0, separator);
-    const std::string name = absolutePath.substr(separator + 1);
-    DIR* dir = opendir(folder.c_str());
-    if (dir == nullptr)
-        return false;
-    bool twin = false;
-    while (!twin)
-    {
-        const dirent* entry = readdir(dir);
-        if (entry == nullptr)
-            break;
-        twin = name != entry->d_name && CompareNoCase(name, entry->d_name) == 0;
-    }
-    closedir(dir);
-    return twin;
+    return LookupPass::IndexOf(folder)->HasTwin(absolutePath.substr(separator + 1));
 }
 
 bool NameLess(const std::string& a, const std::string& b)
@@ -206,9 +234,15 @@ bool NameLess(const std::string& a, const std::string& b)
     return order != 0 ? order < 0 : a < b;
 }
 
+std::uint64_t FolderListings()
+{
+    return listings;
+}
+
 bool ReadFolderNames(const std::string& folder, std::vector<std::string>& names, int& error)
 {
     names.clear();
+    ++listings;
     DIR* dir = opendir(folder.c_str());
     if (dir == nullptr)
     {
@@ -232,7 +266,7 @@ bool ReadFolderNames(const std::string& folder, std::vector<std::string>& names,
         names.clear();
         return false;
     }
-    std::sort(names.begin(), names.end(), NameLess);
+    SortNames(names);
     return true;
 }
 

@@ -3,6 +3,7 @@
 // names ignore case, and their names may use '\' as a separator: every path entering the
 // library is read with '\' as '/', made absolute, and, where it does not exist as written,
 // matched component by component without regard to case (A to Z only).
+#include <cstdint>
 #include <locale>
 #include <string>
 #include <vector>
@@ -34,7 +35,15 @@ bool MakeAbsolutePath(const std::string& path, std::string& result);
 // replaces each component that does not exist as written by the entry of its folder that
 // equals it ignoring case (the first in NameLess order when several do). From the first
 // component that matches nothing, the rest is kept as written.
+//
+// A folder is listed at most once for any number of names looked up in it while it stays
+// unchanged, and a path found missing is not resolved again within a look-up pass (see
+// LookupPass).
 std::string ResolveCase(const std::string& absolutePath);
+// The same; listingError is the system's error code when the folder where the path stopped
+// resolving could not be listed (so a match without regard to case could not be looked for),
+// else 0.
+std::string ResolveCase(const std::string& absolutePath, int& listingError);
 
 // MakeAbsolutePath followed by ResolveCase; false when the path cannot be made absolute.
 bool ResolvePath(const std::string& path, std::string& result);
@@ -48,8 +57,13 @@ bool HasCaseTwin(const std::string& absolutePath);
 bool NameLess(const std::string& a, const std::string& b);
 
 // The names in a folder, "." and ".." included, in NameLess order. Returns false and sets
-// error to the system's error code when the folder cannot be opened or read.
+// error to the system's error code when the folder cannot be opened or read. This is the one
+// place that lists a folder.
 bool ReadFolderNames(const std::string& folder, std::vector<std::string>& names, int& error);
+
+// How many times the process has listed a folder (calls of ReadFolderNames), for tests and
+// benchmarks that count what a look-up costs.
+std::uint64_t FolderListings();
 
 // Matches a name against a pattern of '*' (any run of characters) and '?' (any one
 // character), ignoring case as CompareNoCase does.

@@ -9,6 +9,7 @@
 #include "Papy/Factory/StandardMakeSource.h"
 #include "Util/BinaryStream.h"
 #include "Util/CountedPointer.h"
+#include "Util/LookupPass.h"
 
 namespace Velmo::Papy
 {
@@ -30,6 +31,7 @@ template <class Object, class Load>
 void MakeThrough(StandardMakeSource<Object>& source, Util::CountedPointer<Object>& object, const std::string& name,
                  const std::string& extension, bool datOnly, Load load)
 {
+    Util::LookupPass pass;
     Util::CountedPointer<Object> made = TryMakeThrough(source, name, extension, datOnly, load);
     if (!made)
         MakeLookup::ThrowNotFound(source.GetDirectory(),

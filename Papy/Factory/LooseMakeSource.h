@@ -10,6 +10,7 @@
 #include "Papy/Factory/MakeLookup.h"
 #include "Util/BinaryStream.h"
 #include "Util/CountedPointer.h"
+#include "Util/LookupPass.h"
 #include "Util/Exception.h"
 
 namespace Velmo::Papy
@@ -32,6 +33,7 @@ public:
     // but cannot be opened, the open's XFileOpen.
     void Make(Util::CountedPointer<Object>& object, const std::string& name, const std::string& extension, Loader load)
     {
+        Util::LookupPass pass;
         const std::string file = MakeLookup::LooseFileName(m_directory, name, extension, m_defaultExtension);
         Util::CountedPointer<Object> made =
             MakeLookup::Cached(m_cache, m_directory, {}, file, false,

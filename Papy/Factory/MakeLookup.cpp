@@ -1,6 +1,7 @@
 #include "Papy/Factory/MakeLookup.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <memory>
 #include <sys/stat.h>
 
@@ -9,6 +10,7 @@
 #include "Util/BinaryFile.h"
 #include "Util/Exception.h"
 #include "Util/FileSystem.h"
+#include "Util/LookupPass.h"
 
 namespace Velmo::Papy::MakeLookup
 {
@@ -42,22 +44,48 @@ std::string Key(const std::string& file)
     return Util::ToLower(file);
 }
 
-LooseFile FindLoose(const PapyDirectory& directory, const std::string& file)
+namespace
 {
-    LooseFile found;
+// Resolves a requested name in the folder and looks at what it names. True with its path and
+// information when the system finds it; else false, with error 0 when the system says nothing
+// is there (or the name is not a safe relative name), or the system's reason it cannot tell:
+// the error of the look-up itself (a loop of links, a folder that may not be entered), or of
+// the listing that a match without regard to case needed.
+bool Reach(const PapyDirectory& directory, const std::string& file, std::string& path, struct stat& info,
+           int& error)
+{
+    error = 0;
+    path.clear();
     if (!IsSafeRelativeName(file))
-        return found;
-    const std::string& folder = directory.GetPath();
+        return false;
     std::string relative = file;
     std::replace(relative.begin(), relative.end(), '\\', '/');
+    std::string absolute;
+    if (!Util::MakeAbsolutePath(directory.GetPath() + relative, absolute))
+        return false;
+    int listingError = 0;
+    path = Util::ResolveCase(absolute, listingError);
+    if (stat(path.c_str(), &info) == 0)
+        return true;
+    error = errno == ENOENT || errno == ENOTDIR ? listingError : errno;
+    return false;
+}
+} // namespace
+
+LooseFile FindLoose(const PapyDirectory& directory, const std::string& file)
+{
+    Util::LookupPass pass;
+    LooseFile found;
     std::string path;
-    if (!Util::ResolvePath(folder + relative, path))
-        return found;
     struct stat info;
-    if (stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode))
+    int error;
+    if (!Reach(directory, file, path, info, error) || S_ISDIR(info.st_mode))
         return found;
+    const std::string& folder = directory.GetPath();
     found.path = path;
     // The folder is resolved already, so the file's path begins with it.
+    std::string relative = file;
+    std::replace(relative.begin(), relative.end(), '\\', '/');
     found.name = path.compare(0, folder.size(), folder) == 0 ? path.substr(folder.size()) : relative;
     for (std::size_t end = found.name.find('/'); !found.twin; end = found.name.find('/', end + 1))
     {
@@ -90,15 +118,15 @@ Util::CountedPointer<Util::BinaryStream> OpenEntry(const Util::CountedPointer<Da
 
 void ThrowIfUnopenable(const PapyDirectory& directory, const std::string& file)
 {
-    if (!IsSafeRelativeName(file))
-        return;
-    std::string relative = file;
-    std::replace(relative.begin(), relative.end(), '\\', '/');
+    Util::LookupPass pass;
     std::string path;
     struct stat info;
+    int error;
     // Opened again, it raises the system's reason; one that opens now was missing a moment ago.
-    if (Util::ResolvePath(directory.GetPath() + relative, path) && stat(path.c_str(), &info) == 0)
+    if (Reach(directory, file, path, info, error))
         std::unique_ptr<Util::BinaryFile>(Util::BinaryFile::OpenRead(path));
+    else if (error != 0)
+        throw Util::XFileOpen(path, Util::SystemErrorText(error));
 }
 
 void ThrowNotFound(const PapyDirectory& directory, const std::string& file)

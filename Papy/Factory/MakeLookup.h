@@ -14,6 +14,7 @@
 #include "Papy/Factory/MakeCache.h"
 #include "Util/BinaryStream.h"
 #include "Util/CountedPointer.h"
+#include "Util/LookupPass.h"
 
 namespace Velmo::Papy
 {
@@ -56,8 +57,11 @@ Util::CountedPointer<Util::BinaryStream> OpenEntry(const Util::CountedPointer<Da
 
 // Raises the open's own error when the name is there in the folder but cannot be opened (no
 // permission, a folder), its cause as the system reports it: XFileOpen(its path, "Permission
-// denied"). The lookup takes such a name for a missing one (the DAT may have it); a source that
-// finds it nowhere calls this before saying the file is missing. Returns otherwise.
+// denied"); and the system's reason when it cannot tell whether the name is there (a loop of
+// links, a folder that may not be entered or listed): XFileOpen(its path, "Too many levels of
+// symbolic links"). The lookup takes such a name for a missing one (the DAT may have it); a
+// source that finds it nowhere calls this before saying the file is missing. Returns when the
+// system says the file is not there.
 void ThrowIfUnopenable(const PapyDirectory& directory, const std::string& file);
 
 // The error of a file that is neither in the folder nor in its DAT: the open's own error when
@@ -69,11 +73,16 @@ void ThrowIfUnopenable(const PapyDirectory& directory, const std::string& file);
 // load(stream) from the loose file (unless datOnly), else from the DAT entry of its key (when
 // dat is not empty), and cached; empty when the file is in neither. A twin's object is cached
 // under its name on disk, any other under the key.
+//
+// Each look-up is one pass (Util::LookupPass): the folder is listed at most once for it, and
+// not at all while the folder stays as it was at an earlier listing. A caller that makes many
+// look-ups that belong together opens a pass around them.
 template <class Object, class Load>
 Util::CountedPointer<Object> Cached(MakeCache<Object>& cache, const PapyDirectory& directory,
                                     const Util::CountedPointer<DatFile>& dat, const std::string& file,
                                     bool datOnly, Load load)
 {
+    Util::LookupPass pass;
     const std::string key = Key(file);
     if (auto cached = cache.Find(file, key))
         return cached;

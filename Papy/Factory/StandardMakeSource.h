@@ -14,6 +14,7 @@
 #include "Papy/Factory/MakeLookup.h"
 #include "Util/BinaryStream.h"
 #include "Util/CountedPointer.h"
+#include "Util/LookupPass.h"
 
 namespace Velmo::Papy
 {
@@ -38,6 +39,7 @@ public:
     void Make(Util::CountedPointer<Object>& object, const std::string& name, const std::string& extension,
               bool datOnly, Loader load)
     {
+        Util::LookupPass pass;
         const std::string file = MakeLookup::StandardFileName(m_directory, name, extension, m_defaultExtension);
         Util::CountedPointer<Object> made = MakeLookup::Cached(m_cache, m_directory, m_dat, file, datOnly, load);
         if (!made)

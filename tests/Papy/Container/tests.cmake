@@ -19,3 +19,8 @@ if(TARGET PapyContainerTests)
                              VELMO_DATFILE_PY="${CMAKE_CURRENT_LIST_DIR}/datfile.py"
                              VELMO_PYTHON3="${Python3_EXECUTABLE}")
 endif()
+# The factory's tests open the 4 GiB entry as the hexadecimal dump does.
+if(TARGET PapyFactoryTests)
+  add_dependencies(PapyFactoryTests DatSamples)
+  target_compile_definitions(PapyFactoryTests PRIVATE VELMO_DAT_SAMPLE_DIR="${VELMO_DAT_SAMPLE_DIR}")
+endif()

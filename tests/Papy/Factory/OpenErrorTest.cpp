@@ -97,7 +97,13 @@ TEST(OpenError, AFileThatCannotBeOpenedSaysWhy)
     folder.Write("Monza/race.rpy", "race");
     folder.Write("Monza/Folder.3do/inside", "a folder where a file should be");
     folder.Write("Monza/race2.rpy/inside", "a folder where a replay should be");
+    folder.Write("Monza/shut/car.3do", "in a folder closed to its user");
+    folder.Write("Monza/shut/lap.rpy", "in a folder closed to its user");
+    std::filesystem::create_symlink("loop.3do", folder.Path("Monza/loop.3do"));
+    std::filesystem::create_symlink("ring2.rpy", folder.Path("Monza/ring1.rpy"));
+    std::filesystem::create_symlink("ring1.rpy", folder.Path("Monza/ring2.rpy"));
     std::filesystem::permissions(folder.Path("Monza"), std::filesystem::perms::all);
+    std::filesystem::permissions(folder.Path("Monza/shut"), std::filesystem::perms::none);
     std::filesystem::permissions(folder.Path("Monza/locked.3do"), std::filesystem::perms::none);
     std::filesystem::permissions(folder.Path("Monza/race.rpy"), std::filesystem::perms::none);
     const PapyDirectory directory(folder.Path("Monza"));
@@ -118,6 +124,14 @@ TEST(OpenError, AFileThatCannotBeOpenedSaysWhy)
         {"race", "", true, "Couldn't open " + path + "race.rpy\nPermission denied\n"},
         {"race2", "", true, "Couldn't open " + path + "race2.rpy\nIs a directory\n"},
         {"race3", "", true, path + "race3.rpy: file not found"},
+        // Neither there nor missing, as far as the system can tell: its own reason.
+        {"loop", "3do", false, "Couldn't open " + path + "loop.3do\nToo many levels of symbolic links\n"},
+        {"LOOP", "3do", false, "Couldn't open " + path + "loop.3do\nToo many levels of symbolic links\n"},
+        {"ring1", "", true, "Couldn't open " + path + "ring1.rpy\nToo many levels of symbolic links\n"},
+        {"shut\\car", "3do", false, "Couldn't open " + path + "shut/car.3do\nPermission denied\n"},
+        {"shut\\CAR", "3do", false, "Couldn't open " + path + "shut/CAR.3do\nPermission denied\n"},
+        {"shut\\lap", "", true, "Couldn't open " + path + "shut/lap.rpy\nPermission denied\n"},
+        {"shut\\missing", "3do", false, "Couldn't open " + path + "shut/missing.3do\nPermission denied\n"},
     };
     bool unreachable = false;
     for (const auto& c : cases)
