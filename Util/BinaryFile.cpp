@@ -64,7 +64,9 @@ bool ReadFully(int fd, U64 offset, U8* data, U64 count, U64& got)
     return true;
 }
 
-bool WriteFully(int fd, U64 offset, const U8* data, U64 count)
+// Writes count bytes at offset, retrying short and interrupted writes. 0, or the system's
+// error code (a write that moves nothing counts as the device's failure).
+int WriteFully(int fd, U64 offset, const U8* data, U64 count)
 {
     U64 done = 0;
     while (done < count)
@@ -75,13 +77,13 @@ bool WriteFully(int fd, U64 offset, const U8* data, U64 count)
         {
             if (errno == EINTR)
                 continue;
-            return false;
+            return errno;
         }
         if (result == 0)
-            return false;
+            return EIO;
         done += U64(result);
     }
-    return true;
+    return 0;
 }
 
 [[noreturn]] void ThrowOpen(const std::string& path, int error)
@@ -121,6 +123,40 @@ std::string FolderOf(const std::string& path)
 {
     std::size_t separator = path.rfind('/');
     return separator == 0 || separator == std::string::npos ? "/" : path.substr(0, separator);
+}
+// The file a symbolic link leads to, as a real path: the end of its chain of links when that
+// exists; else where the last link of the chain points (relative to that link's folder), in
+// its folder made real, so that a save makes the file there and the links stay. A chain that
+// loops, or ends in a folder that is missing too, is refused with the system's reason.
+std::string LinkTarget(const std::string& link)
+{
+    char real[PATH_MAX];
+    if (realpath(link.c_str(), real))
+        return real;
+    if (errno != ENOENT)
+        ThrowOpen(link, errno);
+    std::string current = link;
+    struct stat info;
+    for (int hops = 0; lstat(current.c_str(), &info) == 0; ++hops)
+    {
+        if (!S_ISLNK(info.st_mode) || hops == 40)
+            ThrowOpen(link, S_ISLNK(info.st_mode) ? ELOOP : ENOENT);
+        std::string target(PATH_MAX, '\0');
+        const ssize_t length = readlink(current.c_str(), target.data(), target.size());
+        if (length < 0 || std::size_t(length) >= target.size())
+            ThrowOpen(link, length < 0 ? errno : ENAMETOOLONG);
+        target.resize(std::size_t(length));
+        current = target[0] == '/' ? target : FolderOf(current) + "/" + target;
+    }
+    if (errno != ENOENT)
+        ThrowOpen(link, errno);
+    const std::string name = current.substr(current.rfind('/') + 1);
+    if (name.empty() || name == "." || name == "..")
+        ThrowOpen(link, ENOENT);
+    if (!realpath(FolderOf(current).c_str(), real))
+        ThrowOpen(link, errno);
+    const std::string folder = real;
+    return (folder == "/" ? "" : folder) + "/" + name;
 }
 } // namespace
 
@@ -207,11 +243,10 @@ BinaryFile::BinaryFile(const std::string& name, Mode mode)
 
     case Mode::Replace:
     {
-        // A symbolic link stays a link: the file it names is the one replaced.
+        // A symbolic link stays a link: the file it names is the one replaced, or made.
         handles.targetPath = path;
-        char real[PATH_MAX];
-        if (lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode) && realpath(path.c_str(), real))
-            handles.targetPath = real;
+        if (lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode))
+            handles.targetPath = LinkTarget(path);
         bool exists = stat(handles.targetPath.c_str(), &info) == 0;
         if (exists)
         {
@@ -336,10 +371,10 @@ void BinaryFile::Write(U32 count, const void* data)
         {
             // The buffer may hold bytes this write replaces.
             m_bufferStart = m_bufferLength = 0;
-            if (!WriteFully(m_handles->fd, m_position, static_cast<const U8*>(data), count))
+            if (int error = WriteFully(m_handles->fd, m_position, static_cast<const U8*>(data), count))
             {
                 RefreshSize();
-                throw XFileWrite(m_name);
+                throw XFileWrite(m_name, SystemErrorText(error));
             }
         }
         else
@@ -378,8 +413,9 @@ void BinaryFile::Truncate()
     while (result != 0 && errno == EINTR);
     if (result != 0)
     {
+        const int error = errno;
         RefreshSize();
-        throw XFileWrite(m_name);
+        throw XFileWrite(m_name, SystemErrorText(error));
     }
     m_size = m_position;
 }
@@ -390,12 +426,12 @@ void BinaryFile::Commit()
     if (!m_writable)
         return;
     if (fsync(m_handles->fd) != 0)
-        throw XFileWrite(m_name);
+        throw XFileWrite(m_name, SystemErrorText(errno));
     Handles& handles = *m_handles;
     if (handles.mode == Mode::Replace && !handles.temporaryPath.empty())
     {
         if (rename(handles.temporaryPath.c_str(), handles.targetPath.c_str()) != 0)
-            throw XFileWrite(m_name);
+            throw XFileWrite(m_name, SystemErrorText(errno));
         handles.temporaryPath.clear();
         // Make the new name itself durable; a folder that cannot be synced changes nothing.
         int folder = OpenFile(FolderOf(handles.targetPath), O_RDONLY | O_DIRECTORY);
@@ -433,12 +469,12 @@ void BinaryFile::Flush()
         return;
     U64 begin = m_dirtyBegin, end = m_dirtyEnd;
     m_dirtyBegin = m_dirtyEnd = 0;
-    if (!WriteFully(m_handles->fd, m_bufferStart + begin, m_buffer.get() + begin, end - begin))
+    if (int error = WriteFully(m_handles->fd, m_bufferStart + begin, m_buffer.get() + begin, end - begin))
     {
         // The bytes are lost; the buffer and the size go back to what the file holds.
         m_bufferStart = m_bufferLength = 0;
         RefreshSize();
-        throw XFileWrite(m_name);
+        throw XFileWrite(m_name, SystemErrorText(error));
     }
 }
 

@@ -39,7 +39,8 @@ std::string XFileRead::GetText() const
     return text.str();
 }
 
-XFileWrite::XFileWrite(std::string name) : m_name(std::move(name))
+XFileWrite::XFileWrite(std::string name, std::string systemText)
+    : m_name(std::move(name)), m_systemText(std::move(systemText))
 {
 }
 
@@ -47,6 +48,8 @@ std::string XFileWrite::GetText() const
 {
     std::ostringstream text;
     text << "Couldn't write to " << m_name << '\n';
+    if (!m_systemText.empty())
+        text << m_systemText << '\n';
     return text.str();
 }
 

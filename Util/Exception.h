@@ -58,14 +58,17 @@ private:
     std::string m_name;
 };
 
+// A write refused: by the stream itself (no system text), or by the system, whose text for
+// the cause ("No space left on device") follows the name.
 class XFileWrite : public RuntimeError
 {
 public:
-    explicit XFileWrite(std::string name);
+    explicit XFileWrite(std::string name, std::string systemText = "");
     std::string GetText() const override;
 
 private:
     std::string m_name;
+    std::string m_systemText;
 };
 
 class XFileSeek : public RuntimeError

@@ -1,20 +1,27 @@
 // The system may deliver fewer bytes than asked, or be interrupted before delivering any.
 // This test program puts itself in front of the system's pread and pwrite to do exactly that
-// while a flag is set, and checks that BinaryFile retries instead of failing.
+// while a flag is set, and checks that BinaryFile retries instead of failing. While another
+// flag is set, every write goes to the system's always-full device instead, so that the
+// system itself refuses it as a full disk does.
 #include <gtest/gtest.h>
 
 #include <cerrno>
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <string>
+#include <unistd.h>
 #include <sys/types.h>
 
 #include "Support/TempFolder.h"
 #include "Util/BinaryFile.h"
 #include "Util/CountedPointer.h"
+#include "Util/Exception.h"
 
 namespace
 {
 bool stingy = false;
 int calls = 0;
+int fullDevice = -1; // while open, the device every write goes to
 
 template <class F>
 F Next(const char* name)
@@ -48,6 +55,8 @@ extern "C" ssize_t pread(int fd, void* data, std::size_t count, off_t offset)
 extern "C" ssize_t pwrite(int fd, const void* data, std::size_t count, off_t offset)
 {
     static auto next = Next<ssize_t (*)(int, const void*, std::size_t, off_t)>("pwrite");
+    if (fullDevice >= 0)
+        return next(fullDevice, data, count, 0);
     if (Interrupt(count))
     {
         errno = EINTR;
@@ -80,4 +89,46 @@ TEST(BinaryFile, ShortAndInterruptedTransfersAreRetried)
     EXPECT_GT(calls, 1000);
     EXPECT_TRUE(read == content);
     EXPECT_EQ(folder.Read("short.bin").substr(0, 12), "abcdeWXYZjkl");
+}
+
+// A write refused for lack of space says so, whichever call writes the bytes out: a write too
+// large for the buffer, a flush, or the commit of a save (whose target stays as it was).
+TEST(BinaryFile, AWriteThatFindsTheDiskFullSaysWhy)
+{
+    using namespace Velmo::Util;
+    VelmoTest::TempFolder folder;
+    const std::string path = folder.Write("doc.3do", "original");
+    const std::string full = "Couldn't write to " + path + "\nNo space left on device\n";
+    const std::string large(300000, 'n');
+    const struct
+    {
+        const char* what;
+        bool save;
+        std::size_t bytes;
+    } cases[] = {{"large write", false, large.size()}, {"flush", false, 10}, {"commit of a save", true, 10}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        CountedPointer<BinaryFile> file(c.save ? BinaryFile::CreateAlways(path) : BinaryFile::OpenUpdate(path));
+        fullDevice = open("/dev/full", O_WRONLY | O_CLOEXEC);
+        ASSERT_GE(fullDevice, 0);
+        std::string text = "(written)";
+        try
+        {
+            file->Write(Velmo::U32(c.bytes), large.data());
+            if (c.save)
+                file->Commit();
+            else
+                file->Flush();
+        }
+        catch (const XFileWrite& e)
+        {
+            text = e.GetText();
+        }
+        close(fullDevice);
+        fullDevice = -1;
+        EXPECT_EQ(text, full);
+        file = nullptr;
+        EXPECT_EQ(folder.Read("doc.3do"), "original");
+    }
 }

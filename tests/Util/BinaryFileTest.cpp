@@ -433,8 +433,67 @@ TEST(BinaryFile, SaveThroughALinkReplacesTheFileItNames)
     EXPECT_EQ(folder.CountEntries("data"), 1u);
 }
 
+// A save through a link whose file is gone makes the file where the link points (relative to
+// the folder of the link that points there) and keeps every link; a link whose folder is gone
+// too, or a chain of links that loops, is refused with the system's reason and nothing changes.
+TEST(BinaryFile, SaveThroughADanglingLinkMakesTheFileItNames)
+{
+    TempFolder folder;
+    folder.MakeFolder("data");
+    folder.MakeFolder("links");
+    const struct
+    {
+        const char* link;          // in the folder
+        std::vector<const char*> chain; // what it points to, then what each further link points to
+        const char* made;          // the file the save makes; null when it is refused
+        const char* error;         // the refusal's reason
+    } cases[] = {
+        {"plain.lyt", {"real.lyt"}, "real.lyt", nullptr},
+        {"links/up.lyt", {"../data/up.lyt"}, "data/up.lyt", nullptr},
+        {"absolute.lyt", {"@/data/absolute.lyt"}, "data/absolute.lyt", nullptr},
+        {"links/first.lyt", {"second.lyt", "../data/chained.lyt"}, "data/chained.lyt", nullptr},
+        {"nowhere.lyt", {"gone/new.lyt"}, nullptr, "No such file or directory"},
+        {"loop.lyt", {"loop.lyt"}, nullptr, "Too many levels of symbolic links"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.link);
+        std::string at = folder.Path(c.link);
+        for (std::size_t i = 0; i < c.chain.size(); ++i)
+        {
+            std::string target = c.chain[i];
+            if (target[0] == '@')
+                target = folder.Path(target.substr(2));
+            ASSERT_EQ(symlink(target.c_str(), at.c_str()), 0);
+            at = at.substr(0, at.rfind('/') + 1) + target;
+        }
+        const std::size_t entries = folder.CountEntries() + folder.CountEntries("data");
+        const std::string path = folder.Path(c.link);
+        const std::string text = ErrorText<XFileOpen>([&] {
+            FilePtr file(BinaryFile::CreateAlways(path));
+            file->Write(3, "new");
+            file->Commit();
+        });
+        struct stat info;
+        ASSERT_EQ(lstat(path.c_str(), &info), 0);
+        EXPECT_TRUE(S_ISLNK(info.st_mode));
+        if (c.made)
+        {
+            EXPECT_EQ(text, "(no error)");
+            EXPECT_EQ(folder.Read(c.made), "new");
+            EXPECT_EQ(folder.Read(c.link), "new");
+        }
+        else
+        {
+            EXPECT_EQ(text, "Couldn't open " + path + "\n" + c.error + "\n");
+            EXPECT_EQ(folder.CountEntries() + folder.CountEntries("data"), entries);
+        }
+    }
+}
+
 // A full disk, made with a file-size limit (which holds for root too) in a child process:
-// the failing save reports XFileWrite and the original stays byte for byte.
+// the failing save reports XFileWrite with the system's reason and the original stays byte
+// for byte.
 TEST(BinaryFile, SaveThatRunsOutOfSpaceLeavesTheOriginal)
 {
     TempFolder folder;
@@ -458,7 +517,7 @@ TEST(BinaryFile, SaveThatRunsOutOfSpaceLeavesTheOriginal)
         }
         catch (const XFileWrite& e)
         {
-            status = e.GetText() == "Couldn't write to " + path + "\n" ? 0 : 2;
+            status = e.GetText() == "Couldn't write to " + path + "\nFile too large\n" ? 0 : 2;
         }
         _exit(status);
     }
@@ -518,7 +577,7 @@ TEST(BinaryFile, WriteErrorsReachTheCaller)
             }
             catch (const XFileWrite& e)
             {
-                status = e.GetText() == "Couldn't write to " + path + "\n" ? 0 : 2;
+                status = e.GetText() == "Couldn't write to " + path + "\nFile too large\n" ? 0 : 2;
             }
             _exit(status);
         }
