@@ -14,7 +14,10 @@
 // Commit() removes its temporary and leaves the target as it was, so a writer that throws
 // half-way, a full disk or a failed sync changes nothing. Savers therefore call Commit() after
 // the last write, and only then report success. Saving through a symbolic link replaces the
-// file it names and keeps the link.
+// file it names and keeps the link; when the file it names is gone, the save makes it where
+// the link points (relative to the link's folder). A link into a missing folder, or a chain of
+// links that loops, is refused with XFileOpen and the system's text. A write the system
+// refuses raises XFileWrite with the system's text ("No space left on device").
 //
 // Names: '\' reads as '/', the name is made absolute and matched without regard to case
 // (for a new file, its folder); the stream's name is that full path. Other writable streams

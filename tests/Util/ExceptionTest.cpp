@@ -8,6 +8,8 @@ TEST(Exception, MessageTexts)
 {
     EXPECT_EQ(XFileRead("a.3do").GetText(), "Couldn't read from a.3do\n");
     EXPECT_EQ(XFileWrite("a.3do").GetText(), "Couldn't write to a.3do\n");
+    EXPECT_EQ(XFileWrite("a.3do", "No space left on device").GetText(),
+              "Couldn't write to a.3do\nNo space left on device\n");
     EXPECT_EQ(XFileSeek("a.3do").GetText(), "Couldn't seek in a.3do\n");
     EXPECT_EQ(XFileFormat("/g/a.3do", "GPL 3do file id not 3DO4").GetText(),
               "A possible error was found in file /g/a.3do\nGPL 3do file id not 3DO4\n");

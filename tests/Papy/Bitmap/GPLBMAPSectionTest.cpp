@@ -225,6 +225,19 @@ TEST(GPLBMAPSection, ImplodedPixels)
     EXPECT_EQ(ExceptionText([&] { unreachable->GetPixel(0, 0); }), "result_size == UncompressedDataSize");
 }
 
+// Imploded pixels that their stored bytes could reach, but that would unpack beyond the
+// library's one ceiling, are refused as the section is read, before anything is made for them;
+// exactly at the ceiling they are taken (and unpacked only when used).
+TEST(GPLBMAPSection, ImplodedPixelsBeyondTheCeilingAreRefusedAtRead)
+{
+    const Bytes stored(1600000, 0); // its ratio would allow about 300 MB
+    const U32 width = 0x4000;        // 64 KiB a row in format 7
+    const U32 ceilingRows = U32(Util::PkCompression::MaxUnpackedSize / (4 * width));
+    EXPECT_EQ(ExceptionText([&] { Read(Bmap(7, width, ceilingRows + 1, stored, 1), 1); }),
+              "test.pbf would unpack to 268500992 bytes, more than the 268435456 bytes allowed for one file");
+    EXPECT_EQ(ExceptionText([&] { Read(Bmap(7, width, ceilingRows, stored, 1), 1); }), "no exception");
+}
+
 // A reader done with a large section frees its exploded bytes; whatever happened to the
 // section before, the next read gives the same pixels and the file keeps every edit.
 TEST(GPLBMAPSection, ReleasedPixelsAreMadeAgain)

@@ -251,3 +251,20 @@ TEST(N4TdoFile, SaveOverALongerFileLeavesNoStaleTail)
     EXPECT_THROW(file->Save(memory), Util::XFileWrite);
     EXPECT_EQ(block, Bytes(sample.size() + 10, 0xEE));
 }
+
+// A stream that holds its bytes in memory (an unpacked DAT entry, a buffer) is parsed where the
+// bytes are, never copied: here every read of the stream would fail, and the file still loads
+// and saves back byte for byte.
+TEST(N4TdoFile, AStreamHoldingItsBytesIsParsedInPlace)
+{
+    class Held : public Util::CharBuffer
+    {
+    public:
+        explicit Held(const Bytes& bytes) : CharBuffer(SampleName) { Attach(U32(bytes.size()), bytes.data()); }
+        void Read(U32, void*) override { throw Util::XFileRead(SampleName); }
+    };
+    const Bytes bytes = ReadSample("structure.3do");
+    Util::CountedPointer<Util::BinaryStream> stream(new Held(bytes));
+    N4TdoFile file(stream, GetN4TdoArchivers(), nullptr);
+    EXPECT_EQ(Save(file), bytes);
+}
