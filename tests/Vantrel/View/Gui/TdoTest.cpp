@@ -19,6 +19,7 @@
 #include "Papy/Model/ThreeDObjectTransformation.h"
 #include "Papy/Model/ThreeDObjectTsoReference.h"
 #include "Papy/Track/Track.h"
+#include "Papy/Model/Options.h"
 #include "Papy/Model/ThreeDObjectVisitor.h"
 #include "TdoSupport.h"
 #include "TrkDocSamples.h"
@@ -850,4 +851,94 @@ TEST_F(Tdo, DiscardedPtfEditIsNotShownAgainWhileItsTrackIsOpen)
                                "open('" + expected + "', 'wb').write(n.archive_bytes(root))";
     ASSERT_TRUE(TdoTest::Run(Python() + "-c \"" + script + "\""));
     EXPECT_TRUE(ReadFile(path) == ReadFile(expected)) << "the saved file is not the generator's with Y 7";
+}
+
+namespace
+{
+// Ticks Strict, and unticks it when the test ends, however it ends.
+class StrictOn
+{
+public:
+    StrictOn()
+    {
+        GuiTest::Command(ID_STRICT);
+        EXPECT_TRUE(Velmo::Papy::Options::Instance()->Strict);
+    }
+    ~StrictOn()
+    {
+        if (Velmo::Papy::Options::Instance()->Strict)
+            GuiTest::Command(ID_STRICT);
+    }
+};
+} // namespace
+
+// The .ptf of an N4 folder's archive open, Strict ticked, then the folder's track opened from the
+// archive's window, which reads the .ptf again: it gets the open document's object, so the edit
+// then saved is what the next open shows, while the track's window is open and after it is
+// closed too (the file read again); and a later edit saved keeps the first one.
+TEST_F(Tdo, AnEditSavedAfterStrictAndARereadIsWhatTheNextOpenShows)
+{
+    VelmoTest::TempFolder folder;
+    const std::string sebring = folder.MakeFolder("n4/tracks/Sebring");
+    CopyFile(TrkDocTest::Game("n4/tracks/Sebring/Sebring.dat"), sebring + "/Sebring.dat");
+    const std::string path = sebring + "/sebring.ptf"; // in the archive only
+    Panes panes(Open(path));
+    ASSERT_TRUE(panes.IsOk());
+    FirstTransform reference;
+    panes.Doc->GetFile()->GetRoot()->Accept(reference);
+    ASSERT_NE(reference.Id, -1);
+
+    StrictOn strict;
+    ASSERT_NE(Open(sebring + "/Sebring.dat"), nullptr);
+    Command(ID_OPEN_TRACK);
+    auto* trackDoc = dynamic_cast<CTrkDoc*>(Manager().GetCurrentDocument());
+    ASSERT_NE(trackDoc, nullptr);
+    Velmo::Util::CountedPointer<Velmo::Papy::TdoFile> reread;
+    trackDoc->GetFactory()->GetFacet<Velmo::Papy::MakePtf>()->Make(reread, "sebring", "ptf", false);
+    EXPECT_EQ(reread.Get(), panes.Doc->GetFile().Get()) << "the file's second object";
+    reread = nullptr;
+
+    panes.Doc->Activate();
+    Pump();
+    ASSERT_EQ(Manager().GetCurrentDocument(), panes.Doc);
+    FindThroughDialog(reference.Id);
+    ASSERT_EQ(panes.Fields->GetShownId(), reference.Id);
+    EditField(panes, "X Translation", CEditFloatDlg::ValueId, "42.5");
+    const std::string edited = FieldValue(panes, "X Translation");
+    Command(ID_FILE_SAVE);
+    ASSERT_FALSE(panes.Doc->IsModified());
+    Command(ID_FILE_CLOSE);
+    Pump();
+    ASSERT_EQ(DocumentCount(), 2);
+
+    const auto reopened = [&] {
+        Panes again(Open(path));
+        EXPECT_TRUE(again.IsOk());
+        if (!again.IsOk())
+            return std::string();
+        FindThroughDialog(reference.Id);
+        EXPECT_EQ(again.Fields->GetShownId(), reference.Id);
+        const std::string shown = FieldValue(again, "X Translation");
+        Command(ID_FILE_CLOSE);
+        Pump();
+        return shown;
+    };
+    EXPECT_EQ(reopened(), edited) << "with the track's window open: the object from before the save";
+    CloseAll();
+    EXPECT_EQ(reopened(), edited) << "read again: not the saved file";
+
+    // A later edit saved keeps the first.
+    Panes last(Open(path));
+    ASSERT_TRUE(last.IsOk());
+    FindThroughDialog(reference.Id);
+    ASSERT_EQ(last.Fields->GetShownId(), reference.Id);
+    EditField(last, "Y Translation", CEditFloatDlg::ValueId, "7");
+    Command(ID_FILE_SAVE);
+    const std::string expected = folder.Path("expected.ptf");
+    const std::string script = "import sys; sys.path.insert(0, '" + Generator("N4") +
+                               "'); import n4archive as n; root = n.sample_ptf_variants(); "
+                               "root['objects'][0].f['p'][0] = 42.5; root['objects'][0].f['p'][1] = 7.0; "
+                               "open('" + expected + "', 'wb').write(n.archive_bytes(root))";
+    ASSERT_TRUE(TdoTest::Run(Python() + "-c \"" + script + "\""));
+    EXPECT_TRUE(ReadFile(path) == ReadFile(expected)) << "the saved file is not the generator's with X 42.5 and Y 7";
 }
