@@ -28,6 +28,7 @@
 #include "Vantrel/Dialogs/FindIdDlg.h"
 #include "Vantrel/App/VantrelDocManager.h"
 #include "Vantrel/Doc/CommonSave.h"
+#include "Vantrel/Doc/PathText.h"
 #include "Vantrel/Doc/TrkDoc.h"
 #include "Vantrel/Frame/CommandIds.h"
 #include "Vantrel/View/3DOSplitterFrame.h"
@@ -941,4 +942,30 @@ TEST_F(Tdo, AnEditSavedAfterStrictAndARereadIsWhatTheNextOpenShows)
                                "open('" + expected + "', 'wb').write(n.archive_bytes(root))";
     ASSERT_TRUE(TdoTest::Run(Python() + "-c \"" + script + "\""));
     EXPECT_TRUE(ReadFile(path) == ReadFile(expected)) << "the saved file is not the generator's with X 42.5 and Y 7";
+}
+
+// A GPL object saved over another file of its folder (basic.3do's object written as
+// minimal.3do, whose object the folder's cache holds for another holder): minimal.3do's next
+// request gets the saved object, and basic.3do's no longer does (the edit is not in that file).
+TEST_F(Tdo, ASaveOverAnotherCachedFileIsWhatThatFilesNextOpenShows)
+{
+    VelmoTest::TempFolder folder;
+    const std::string gpl = WriteGplSamples(folder);
+    Panes panes(Open(gpl + "/basic.3do"));
+    ASSERT_TRUE(panes.IsOk());
+    const auto make = [&](const std::string& name) {
+        Velmo::Util::CountedPointer<Velmo::Papy::TdoFile> file;
+        panes.Doc->GetFactory()->GetFacet<Velmo::Papy::MakeTdo>()->Make(file, name, "3do", false);
+        return file;
+    };
+    const Velmo::Util::CountedPointer<Velmo::Papy::TdoFile> other = make("minimal.3do");
+    wxTreeCtrl& tree = *panes.Tree->GetTree();
+    tree.SelectItem(Handle(tree, 1));
+    Pump();
+    EditField(panes, "Name", CEditStringDlg::ValueId, "axle");
+    ASSERT_TRUE(panes.Doc->OnSaveDocument(CPathText::ToWx(gpl + "/minimal.3do")));
+
+    EXPECT_EQ(make("minimal.3do").Get(), panes.Doc->GetFile().Get()) << "the copy from before the save";
+    EXPECT_NE(make("basic.3do").Get(), panes.Doc->GetFile().Get()) << "basic.3do holds no edit";
+    EXPECT_GT(other.GetCount(), 0) << "the other holder keeps its object";
 }
