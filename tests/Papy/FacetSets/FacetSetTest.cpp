@@ -9,6 +9,7 @@
 #include "Papy/Bitmap/N2MipFile.h"
 #include "Papy/Bitmap/N4MipFile.h"
 #include "Papy/Container/DatFile.h"
+#include "Papy/FacetSets/FolderMakeTrack.h"
 #include "Papy/FacetSets/GPLMakeFacets.h"
 #include "Papy/FacetSets/N4MakeFacets.h"
 #include "Papy/Factory/FileFactoryRegistry.h"
@@ -538,6 +539,31 @@ TEST_F(N4FacetSet, ForgetAllKeepsHeldObjectsOnlyWhileTheyAreHeld)
     const CountedPointer<TdoFile> again = oval.Ptf();
     EXPECT_TRUE(again);
     EXPECT_EQ(ptfs.Find("oval.ptf").Get(), again.Get());
+}
+
+// The track cache's entries name the file object each track is built on: a purge empties them,
+// and a track built after it goes with its own file object, not with the one before.
+TEST_F(N4FacetSet, TrackEntriesNameTheFileObjectTheyAreBuiltOn)
+{
+    temp.Write("Oval/oval.ptf", N4Sample("track.ptf"));
+    temp.Write("Oval/car.3do", good);
+    Oval oval(Track("Oval"));
+    const MakeCache<Papy::Track>& tracks = dynamic_cast<FolderMakeTrack&>(*oval.factory->GetFacet<MakeTrack>()).GetCache();
+    ASSERT_EQ(tracks.GetMap().size(), 1u);
+    EXPECT_EQ(tracks.GetMap().at("oval.ptf").Held.Get(), oval.track.Get());
+    EXPECT_EQ(tracks.GetMap().at("oval.ptf").Source, oval.ptf.Get());
+    FileFactoryRegistry::Instance()->Purge();
+    EXPECT_TRUE(tracks.GetMap().empty());
+
+    oval.factory->Forget(oval.ptf.Get());
+    const CountedPointer<TdoFile> ptf = oval.Ptf();
+    const CountedPointer<Papy::Track> track = oval.Track();
+    ASSERT_EQ(tracks.GetMap().size(), 1u);
+    EXPECT_EQ(tracks.GetMap().at("oval.ptf").Source, ptf.Get());
+    oval.factory->Forget(oval.ptf.Get());
+    EXPECT_EQ(oval.Track().Get(), track.Get()) << "forgotten with the file object before";
+    oval.factory->Forget(ptf.Get());
+    EXPECT_TRUE(tracks.GetMap().empty());
 }
 
 TEST(SubFacetSet, ForwardsToTheParentWithTheFolderPrefix)
