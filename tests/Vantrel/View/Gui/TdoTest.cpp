@@ -794,6 +794,35 @@ std::string FieldValue(Panes& panes, const std::string& label)
     const int row = RowNamed(*panes.Fields->GetList(), label);
     return row < 0 ? std::string() : panes.Fields->GetList()->GetValue(row);
 }
+
+// A copy of the N4 Sebring archive in a folder of its own: the path of its .ptf (in the archive
+// only); sebring is set to the folder.
+std::string CopySebring(const VelmoTest::TempFolder& folder, std::string& sebring)
+{
+    sebring = folder.MakeFolder("n4/tracks/Sebring");
+    CopyFile(TrkDocTest::Game("n4/tracks/Sebring/Sebring.dat"), sebring + "/Sebring.dat");
+    return sebring + "/sebring.ptf";
+}
+
+// The id of the first transform of the window's object, -1 when it has none.
+int FirstTransformId(const Panes& panes)
+{
+    FirstTransform reference;
+    panes.Doc->GetFile()->GetRoot()->Accept(reference);
+    return reference.Id;
+}
+
+// Whether the file is the generator's variants .ptf with the edits (Python statements on root)
+// made, written beside it as expected.ptf.
+bool IsGeneratorsPtf(const VelmoTest::TempFolder& folder, const std::string& path, const std::string& edits)
+{
+    const std::string expected = folder.Path("expected.ptf");
+    const std::string script = "import sys; sys.path.insert(0, '" + Generator("N4") +
+                               "'); import n4archive as n; root = n.sample_ptf_variants(); " + edits +
+                               "; open('" + expected + "', 'wb').write(n.archive_bytes(root))";
+    EXPECT_TRUE(TdoTest::Run(Python() + "-c \"" + script + "\""));
+    return ReadFile(path) == ReadFile(expected);
+}
 } // namespace
 
 // The .ptf of an N4 folder's archive, edited, then its folder's track opened from the archive's
@@ -803,16 +832,14 @@ std::string FieldValue(Panes& panes, const std::string& label)
 TEST_F(Tdo, DiscardedPtfEditIsNotShownAgainWhileItsTrackIsOpen)
 {
     VelmoTest::TempFolder folder;
-    const std::string sebring = folder.MakeFolder("n4/tracks/Sebring");
-    CopyFile(TrkDocTest::Game("n4/tracks/Sebring/Sebring.dat"), sebring + "/Sebring.dat");
-    const std::string path = sebring + "/sebring.ptf"; // in the archive only
+    std::string sebring;
+    const std::string path = CopySebring(folder, sebring);
     Panes panes(Open(path));
     ASSERT_TRUE(panes.IsOk());
-    FirstTransform reference;
-    panes.Doc->GetFile()->GetRoot()->Accept(reference);
-    ASSERT_NE(reference.Id, -1);
-    FindThroughDialog(reference.Id);
-    ASSERT_EQ(panes.Fields->GetShownId(), reference.Id);
+    const int id = FirstTransformId(panes);
+    ASSERT_NE(id, -1);
+    FindThroughDialog(id);
+    ASSERT_EQ(panes.Fields->GetShownId(), id);
     const std::string x = FieldValue(panes, "X Translation");
     EditField(panes, "X Translation", CEditFloatDlg::ValueId, "42.5");
     ASSERT_NE(FieldValue(panes, "X Translation"), x);
@@ -838,20 +865,15 @@ TEST_F(Tdo, DiscardedPtfEditIsNotShownAgainWhileItsTrackIsOpen)
     Panes again(Open(path));
     ASSERT_TRUE(again.IsOk());
     EXPECT_FALSE(again.Doc->IsModified());
-    FindThroughDialog(reference.Id);
-    ASSERT_EQ(again.Fields->GetShownId(), reference.Id);
+    FindThroughDialog(id);
+    ASSERT_EQ(again.Fields->GetShownId(), id);
     EXPECT_EQ(FieldValue(again, "X Translation"), x) << "the discarded edit came back";
     EditField(again, "Y Translation", CEditFloatDlg::ValueId, "7");
     Command(ID_FILE_SAVE);
     EXPECT_FALSE(again.Doc->IsModified());
 
-    const std::string expected = folder.Path("expected.ptf");
-    const std::string script = "import sys; sys.path.insert(0, '" + Generator("N4") +
-                               "'); import n4archive as n; root = n.sample_ptf_variants(); "
-                               "root['objects'][0].f['p'][1] = 7.0; "
-                               "open('" + expected + "', 'wb').write(n.archive_bytes(root))";
-    ASSERT_TRUE(TdoTest::Run(Python() + "-c \"" + script + "\""));
-    EXPECT_TRUE(ReadFile(path) == ReadFile(expected)) << "the saved file is not the generator's with Y 7";
+    EXPECT_TRUE(IsGeneratorsPtf(folder, path, "root['objects'][0].f['p'][1] = 7.0"))
+        << "the saved file is not the generator's with Y 7";
 }
 
 namespace
@@ -880,14 +902,12 @@ public:
 TEST_F(Tdo, AnEditSavedAfterStrictAndARereadIsWhatTheNextOpenShows)
 {
     VelmoTest::TempFolder folder;
-    const std::string sebring = folder.MakeFolder("n4/tracks/Sebring");
-    CopyFile(TrkDocTest::Game("n4/tracks/Sebring/Sebring.dat"), sebring + "/Sebring.dat");
-    const std::string path = sebring + "/sebring.ptf"; // in the archive only
+    std::string sebring;
+    const std::string path = CopySebring(folder, sebring);
     Panes panes(Open(path));
     ASSERT_TRUE(panes.IsOk());
-    FirstTransform reference;
-    panes.Doc->GetFile()->GetRoot()->Accept(reference);
-    ASSERT_NE(reference.Id, -1);
+    const int id = FirstTransformId(panes);
+    ASSERT_NE(id, -1);
 
     StrictOn strict;
     ASSERT_NE(Open(sebring + "/Sebring.dat"), nullptr);
@@ -902,8 +922,8 @@ TEST_F(Tdo, AnEditSavedAfterStrictAndARereadIsWhatTheNextOpenShows)
     panes.Doc->Activate();
     Pump();
     ASSERT_EQ(Manager().GetCurrentDocument(), panes.Doc);
-    FindThroughDialog(reference.Id);
-    ASSERT_EQ(panes.Fields->GetShownId(), reference.Id);
+    FindThroughDialog(id);
+    ASSERT_EQ(panes.Fields->GetShownId(), id);
     EditField(panes, "X Translation", CEditFloatDlg::ValueId, "42.5");
     const std::string edited = FieldValue(panes, "X Translation");
     Command(ID_FILE_SAVE);
@@ -917,8 +937,8 @@ TEST_F(Tdo, AnEditSavedAfterStrictAndARereadIsWhatTheNextOpenShows)
         EXPECT_TRUE(again.IsOk());
         if (!again.IsOk())
             return std::string();
-        FindThroughDialog(reference.Id);
-        EXPECT_EQ(again.Fields->GetShownId(), reference.Id);
+        FindThroughDialog(id);
+        EXPECT_EQ(again.Fields->GetShownId(), id);
         const std::string shown = FieldValue(again, "X Translation");
         Command(ID_FILE_CLOSE);
         Pump();
@@ -931,17 +951,12 @@ TEST_F(Tdo, AnEditSavedAfterStrictAndARereadIsWhatTheNextOpenShows)
     // A later edit saved keeps the first.
     Panes last(Open(path));
     ASSERT_TRUE(last.IsOk());
-    FindThroughDialog(reference.Id);
-    ASSERT_EQ(last.Fields->GetShownId(), reference.Id);
+    FindThroughDialog(id);
+    ASSERT_EQ(last.Fields->GetShownId(), id);
     EditField(last, "Y Translation", CEditFloatDlg::ValueId, "7");
     Command(ID_FILE_SAVE);
-    const std::string expected = folder.Path("expected.ptf");
-    const std::string script = "import sys; sys.path.insert(0, '" + Generator("N4") +
-                               "'); import n4archive as n; root = n.sample_ptf_variants(); "
-                               "root['objects'][0].f['p'][0] = 42.5; root['objects'][0].f['p'][1] = 7.0; "
-                               "open('" + expected + "', 'wb').write(n.archive_bytes(root))";
-    ASSERT_TRUE(TdoTest::Run(Python() + "-c \"" + script + "\""));
-    EXPECT_TRUE(ReadFile(path) == ReadFile(expected)) << "the saved file is not the generator's with X 42.5 and Y 7";
+    EXPECT_TRUE(IsGeneratorsPtf(folder, path, "root['objects'][0].f['p'][0] = 42.5; root['objects'][0].f['p'][1] = 7.0"))
+        << "the saved file is not the generator's with X 42.5 and Y 7";
 }
 
 // A GPL object saved over another file of its folder (basic.3do's object written as
