@@ -17,9 +17,9 @@
 // few megabytes of compressed zeros can declare a level of gigabytes. The textures together
 // take at most TotalPixelLimit pixels: a texture whose level would pass it is neither decoded
 // nor uploaded, and the report's notices tell DrawingMessages::TexturesTooLarge once. Only a
-// texture that is uploaded counts: one that fails to decode or upload takes nothing. A level's decoded
-// pixels are freed as soon as they are copied for the upload, so that trying a chain holds one
-// level at a time.
+// texture that is uploaded counts: one that fails to decode or upload takes nothing. A level's
+// decoded pixels are freed as soon as they are copied for the upload, so that trying a chain
+// holds one level at a time.
 //
 // A file that cannot be had (missing, unreadable, no level that fits, past the total) gives
 // texture name 0: the caller draws untextured. Its problem is added to the report once, and the
