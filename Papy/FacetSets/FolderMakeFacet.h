@@ -44,7 +44,14 @@ public:
 
     void PurgeCache() { m_source.GetCache().ReleaseUnheld(); }
     void Forget(const void* object) override { m_source.GetCache().Forget(object); }
-    void ForgetAll() override { m_source.GetCache().Clear(); }
+    void ForgetUnheld() override { m_source.GetCache().ForgetUnheld(); }
+
+    // The kinds whose objects documents edit and save.
+    Util::CountedPointer<Object> Replace(const Util::CountedPointer<Object>& object, const std::string& name,
+                                         const std::string& extension)
+    {
+        return m_source.Replace(object, name, extension);
+    }
 
     StandardMakeSource<Object>& GetSource() { return m_source; }
 

@@ -39,33 +39,28 @@ void FolderMakeTrack::Make(Util::CountedPointer<Track>& object, const std::strin
     VELMO_ASSERT(factory);
     const void* source = nullptr;
     Util::CountedPointer<Track> track = Load(*factory, base, datOnly, source);
-    m_sources[track.Get()] = source;
     if (loose.twin)
-        cache.StoreTwin(loose.name, track);
+        cache.StoreTwin(loose.name, track, source);
     else
-        cache.Store(key, track);
+        cache.Store(key, track, source);
     object = track;
 }
 
 void FolderMakeTrack::PurgeCache()
 {
     m_source.GetCache().Clear();
-    m_sources.clear();
 }
 
 void FolderMakeTrack::Forget(const void* object)
 {
-    MakeCache<Track>& cache = m_source.GetCache();
-    cache.Forget(object);
-    for (auto entry = m_sources.begin(); entry != m_sources.end();)
-    {
-        if (entry->first == object || entry->second == object)
-        {
-            cache.Forget(entry->first);
-            entry = m_sources.erase(entry);
-        }
-        else
-            ++entry;
-    }
+    m_source.GetCache().Forget(object);
+}
+
+void FolderMakeTrack::ForgetUnheld()
+{
+    // As the purge: a track holds the file object it is built on, so a track kept would keep
+    // that object handed out after its holders let it go. The next request builds a new track
+    // on the object the file's own facet gives.
+    PurgeCache();
 }
 } // namespace Velmo::Papy

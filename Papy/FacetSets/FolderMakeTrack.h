@@ -4,9 +4,8 @@
 // with the asked extension (or the default one), lower-cased; a cached track is returned, else
 // the subclass loads the track from the folder's factory, found through the registry, and it is
 // cached under the key. A purge forgets them all (a track held elsewhere lives on, and the next
-// request loads a new one). Each cached track remembers the file object it was built from, so
+// request loads a new one). Each track's cache entry names the file object it was built from, so
 // that forgetting that object (an edit never saved) forgets the track too.
-#include <map>
 #include <string>
 
 #include "Papy/Container/PapyDirectory.h"
@@ -27,7 +26,7 @@ public:
     void PurgeCache() override;
     // Forgets the track that is the object, and every track built from it.
     void Forget(const void* object) override;
-    void ForgetAll() override { PurgeCache(); }
+    void ForgetUnheld() override;
 
     const MakeCache<Track>& GetCache() const { return m_source.GetCache(); }
 
@@ -48,7 +47,5 @@ private:
     // Only its folder, its default extension and its cache are used.
     StandardMakeSource<Track> m_source;
     FileFactoryRegistry* m_registry;
-    // The file object each cached track is built from.
-    std::map<const Track*, const void*> m_sources;
 };
 } // namespace Velmo::Papy

@@ -2,8 +2,8 @@
 // The N4 MIP and 3D-object Make facets: two standard sources, the folder's own (folder and
 // its DAT) and the shared folder's (the sibling "shared" folder and its DAT), each with its own
 // cache. A name is looked for locally, then, when the folder has a shared folder, there; a name
-// found nowhere raises the local look-up's XFileOpen (the local folder's path). Adopt files
-// into the local cache; a purge releases what only either cache holds.
+// found nowhere raises the local look-up's XFileOpen (the local folder's path). Adopt and Replace
+// file into the local cache; a purge releases what only either cache holds.
 #include <string>
 #include <utility>
 
@@ -61,10 +61,17 @@ public:
         m_shared.GetCache().Forget(object);
     }
 
-    void ForgetAll() override
+    void ForgetUnheld() override
     {
-        m_local.GetCache().Clear();
-        m_shared.GetCache().Clear();
+        m_local.GetCache().ForgetUnheld();
+        m_shared.GetCache().ForgetUnheld();
+    }
+
+    // The kinds whose objects documents edit and save: a saved file is the local folder's.
+    Util::CountedPointer<Object> Replace(const Util::CountedPointer<Object>& object, const std::string& name,
+                                         const std::string& extension)
+    {
+        return m_local.Replace(object, name, extension);
     }
 
     bool HasShared() const { return m_hasShared; }

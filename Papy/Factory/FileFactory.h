@@ -35,8 +35,10 @@ public:
         // holds them: the next request of their files reads the files again, and the holders keep
         // what they hold. A facet without a cache forgets nothing.
         virtual void Forget(const void* object) { (void)object; }
-        // Forgets every cached object, whoever else holds it.
-        virtual void ForgetAll() {}
+        // Forgets every cached object that nobody else holds, and keeps the others only for
+        // their holders: each is handed out while another holder keeps it, and forgotten once only
+        // the cache does (MakeCache::ForgetUnheld).
+        virtual void ForgetUnheld() {}
     };
 
     FileFactory() = default;
@@ -90,11 +92,11 @@ public:
         for (const Util::CountedPointer<Facet>& facet : Facets())
             facet->Forget(object);
     }
-    // Every facet forgets every object it caches (Facet::ForgetAll).
-    void ForgetAll()
+    // Every facet forgets every object it caches that nobody else holds (Facet::ForgetUnheld).
+    void ForgetUnheld()
     {
         for (const Util::CountedPointer<Facet>& facet : Facets())
-            facet->ForgetAll();
+            facet->ForgetUnheld();
     }
 
     // The assertion of a facet kind asked of a factory that does not carry it, in the unit and

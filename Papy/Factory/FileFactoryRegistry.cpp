@@ -175,7 +175,7 @@ void FileFactoryRegistry::ForgetAll()
         if (entry.second.factory)
             factories.push_back(entry.second.factory);
     for (const Util::CountedPointer<FileFactory>& factory : factories)
-        factory->ForgetAll();
+        factory->ForgetUnheld();
     factories.clear();
     Purge();
 }

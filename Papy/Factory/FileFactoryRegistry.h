@@ -60,9 +60,11 @@ public:
     // Drops the factories that only the cache holds, then purges the Make caches of every
     // factory left that carries a PurgeFactory facet.
     void Purge();
-    // Every factory forgets every object it caches, whoever holds them (FileFactory::ForgetAll),
-    // then the factories that only the cache holds are dropped: the holders keep what they hold,
-    // and every later request reads its file again (after the strict switch was flipped).
+    // After the strict switch was flipped: no object read before is handed out again once nobody
+    // but the factories holds it. Every factory forgets the objects that nobody else holds and
+    // keeps the others only while they are held (FileFactory::ForgetUnheld), so that a file an
+    // open document holds is read again only as that document's object; then the factories that
+    // only the cache holds are dropped.
     void ForgetAll();
 
 private:

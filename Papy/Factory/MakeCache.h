@@ -6,6 +6,15 @@
 // Keys fold case, but two files on disk whose names differ only in case stay two objects: an
 // object made from such a file (a "twin") is cached under its name as it is on disk, '/'
 // between folders, and asked for by that name.
+//
+// An entry may name the object its object was made from (a track and the file it is built on),
+// so that forgetting that object forgets what was made from it too. The source is known by its
+// identity only: it is never reached through the pointer.
+//
+// ForgetUnheld keeps the objects that others hold only for their holders: such an entry is
+// handed out while another holder keeps its object, so that a file held open is read again only
+// as that object, and counts as absent once only the cache holds it (the next request reads the
+// file again and its object takes the entry).
 #include <algorithm>
 #include <map>
 #include <string>
@@ -18,7 +27,15 @@ template <class Object>
 class MakeCache
 {
 public:
-    typedef std::map<std::string, Util::CountedPointer<Object>> Map;
+    struct Entry
+    {
+        Util::CountedPointer<Object> Held;
+        // The object Held was made from; null when it was read from its own file.
+        const void* Source = nullptr;
+        // Kept by ForgetUnheld for other holders: handed out only while they hold it.
+        bool ForHolders = false;
+    };
+    typedef std::map<std::string, Entry> Map;
 
     // The cached object of key, or empty.
     Util::CountedPointer<Object> Find(const std::string& key) const { return FindIn(m_map, key); }
@@ -40,11 +57,20 @@ public:
     // The cached object of the twin of that name on disk, or empty.
     Util::CountedPointer<Object> FindTwin(const std::string& name) const { return FindIn(m_twins, name); }
 
-    // Files object under key, releasing what was there.
-    void Store(const std::string& key, const Util::CountedPointer<Object>& object) { m_map[key] = object; }
+    // Files object under key (made from source, when given), releasing what was there, which is
+    // returned (empty when the key had nothing).
+    Util::CountedPointer<Object> Store(const std::string& key, const Util::CountedPointer<Object>& object,
+                                       const void* source = nullptr)
+    {
+        return StoreIn(m_map, key, object, source);
+    }
 
-    // Files the object of a twin under its name on disk.
-    void StoreTwin(const std::string& name, const Util::CountedPointer<Object>& object) { m_twins[name] = object; }
+    // Files the object of a twin under its name on disk, likewise.
+    Util::CountedPointer<Object> StoreTwin(const std::string& name, const Util::CountedPointer<Object>& object,
+                                           const void* source = nullptr)
+    {
+        return StoreIn(m_twins, name, object, source);
+    }
 
     // Drops, in one walk in key order (the twins after the keys), every object that only the
     // cache holds. An object whose last other holder is dropped later in the same walk stays
@@ -55,8 +81,19 @@ public:
         ReleaseUnheldIn(m_twins);
     }
 
-    // Forgets the object wherever it is cached (under keys or as a twin), whoever else holds it;
-    // the next request of its file loads the file again. Whether it was cached.
+    // Forgets every object that only the cache holds and keeps the others only for their
+    // holders (see above): no object is handed out again once nobody else holds it.
+    void ForgetUnheld()
+    {
+        ReleaseUnheld();
+        for (Map* map : {&m_map, &m_twins})
+            for (auto& entry : *map)
+                entry.second.ForHolders = true;
+    }
+
+    // Forgets the object wherever it is cached (under keys or as a twin), and every object made
+    // from it, whoever else holds them; the next request of their files loads them again.
+    // Whether anything was cached.
     bool Forget(const void* object)
     {
         const bool inMap = ForgetIn(m_map, object);
@@ -71,23 +108,34 @@ public:
         m_twins.clear();
     }
 
-    // The objects cached under keys (twins aside).
+    // The entries cached under keys (twins aside).
     const Map& GetMap() const { return m_map; }
-    // The objects of twins, by their names on disk.
+    // The entries of twins, by their names on disk.
     const Map& GetTwins() const { return m_twins; }
 
 private:
     static Util::CountedPointer<Object> FindIn(const Map& map, const std::string& key)
     {
         auto found = map.find(key);
-        return found != map.end() ? found->second : Util::CountedPointer<Object>();
+        if (found == map.end() || (found->second.ForHolders && found->second.Held.GetCount() == 1))
+            return {};
+        return found->second.Held;
+    }
+
+    static Util::CountedPointer<Object> StoreIn(Map& map, const std::string& key,
+                                                const Util::CountedPointer<Object>& object, const void* source)
+    {
+        Entry& entry = map[key];
+        Util::CountedPointer<Object> previous = std::move(entry.Held);
+        entry = Entry{object, source, false};
+        return previous;
     }
 
     static void ReleaseUnheldIn(Map& map)
     {
         for (auto entry = map.begin(); entry != map.end();)
         {
-            if (entry->second.GetCount() == 1)
+            if (entry->second.Held.GetCount() == 1)
                 entry = map.erase(entry);
             else
                 ++entry;
@@ -97,7 +145,8 @@ private:
     static bool ForgetIn(Map& map, const void* object)
     {
         return std::erase_if(map, [object](const auto& entry) {
-                   return static_cast<const void*>(entry.second.Get()) == object;
+                   return static_cast<const void*>(entry.second.Held.Get()) == object ||
+                          (object != nullptr && entry.second.Source == object);
                }) > 0;
     }
 

@@ -10,9 +10,10 @@
 //     factory.AddFacet<MakeCam>(new GPLMakeCam({directory, dat, "cam"}));
 //
 // The facet offers every Make-facet operation; those its kind declares (Make with or without
-// datOnly, Adopt, PurgeCache) are the ones the kind's users reach. Which purge a kind gets is
-// fixed here: the racing-line, replay and track kinds empty their whole cache, every other kind
-// releases only the objects that nobody but the cache holds.
+// datOnly, Adopt, Replace, PurgeCache) are the ones the kind's users reach. Which purge a kind
+// gets is fixed here: the racing-line, replay and track kinds empty their whole cache, every
+// other kind releases only the objects that nobody but the cache holds. ForgetUnheld follows the
+// same split: the first kinds forget everything, the others keep what is held for its holders.
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -74,7 +75,21 @@ public:
     }
 
     void Forget(const void* object) override { m_source.GetCache().Forget(object); }
-    void ForgetAll() override { m_source.GetCache().Clear(); }
+    // The kinds whose purge empties the whole cache forget every object.
+    void ForgetUnheld() override
+    {
+        if constexpr (PurgesWholeCache<Kind>)
+            m_source.GetCache().Clear();
+        else
+            m_source.GetCache().ForgetUnheld();
+    }
+
+    // The kinds whose objects documents edit and save.
+    Util::CountedPointer<Object> Replace(const Util::CountedPointer<Object>& object, const std::string& name,
+                                         const std::string& extension)
+    {
+        return m_source.Replace(object, name, extension);
+    }
 
     Source& GetSource() { return m_source; }
     const Source& GetSource() const { return m_source; }

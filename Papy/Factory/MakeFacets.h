@@ -11,6 +11,9 @@
 //
 // name and extension may each be empty; datOnly skips the loose file and looks only in the
 // folder's DAT container. MakeUnknown's object is the file's stream itself.
+//
+// The kinds whose objects documents edit and save (MakeTdo, MakePtf, MakeLyt) have Replace as
+// well: a saved object takes the place of what the cache had for its file.
 #include <string>
 
 #include "Papy/Factory/FileFactory.h"
@@ -59,11 +62,31 @@ public:
     virtual void PurgeCache() = 0;
 };
 
-class MakeTdo : public AdoptingMakeKind<TdoFile>
+// Replace over objects of type Object, for the kinds whose objects documents edit and save.
+template <class Object>
+class ReplacingMakeKind
+{
+public:
+    virtual ~ReplacingMakeKind() = default;
+
+    // Files the object as the object of the file that Make of the name and extension reads, in
+    // place of whatever the cache had for that file, which is returned (empty when nothing). A
+    // facet without a cache files nothing.
+    virtual Util::CountedPointer<Object> Replace(const Util::CountedPointer<Object>& object,
+                                                 const std::string& name, const std::string& extension)
+    {
+        (void)object;
+        (void)name;
+        (void)extension;
+        return {};
+    }
+};
+
+class MakeTdo : public AdoptingMakeKind<TdoFile>, public ReplacingMakeKind<TdoFile>
 {
 };
 
-class MakePtf : public ShortMakeKind<TdoFile>
+class MakePtf : public ShortMakeKind<TdoFile>, public ReplacingMakeKind<TdoFile>
 {
 };
 
@@ -98,7 +121,7 @@ class MakeSrb : public AdoptingMakeKind<SrbFile>
 {
 };
 
-class MakeLyt : public ShortMakeKind<LytFile>
+class MakeLyt : public ShortMakeKind<LytFile>, public ReplacingMakeKind<LytFile>
 {
 };
 

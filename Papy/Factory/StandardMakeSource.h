@@ -56,6 +56,17 @@ public:
         m_cache.Store(MakeLookup::Key(ext.empty() ? base : base + "." + ext), object);
     }
 
+    // Files an object as the object of the file that Make of the name and extension reads: under
+    // its key, or under its name on disk when the folder has a case twin of it. What the cache
+    // had for that file is returned (empty when nothing).
+    Util::CountedPointer<Object> Replace(const Util::CountedPointer<Object>& object, const std::string& name,
+                                         const std::string& extension)
+    {
+        const std::string file = MakeLookup::StandardFileName(m_directory, name, extension, m_defaultExtension);
+        const MakeLookup::LooseFile loose = MakeLookup::FindLoose(m_directory, file);
+        return loose.twin ? m_cache.StoreTwin(loose.name, object) : m_cache.Store(MakeLookup::Key(file), object);
+    }
+
     const PapyDirectory& GetDirectory() const { return m_directory; }
     const Util::CountedPointer<DatFile>& GetDat() const { return m_dat; }
     const std::string& GetDefaultExtension() const { return m_defaultExtension; }

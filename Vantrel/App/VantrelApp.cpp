@@ -249,7 +249,8 @@ void CVantrelApp::OnStrict(wxCommandEvent&)
 {
     Velmo::Papy::Options::Instance()->Strict = !Velmo::Papy::Options::Instance()->Strict;
     // The switch holds for the files read from now on: no file read before is handed out again
-    // (the open documents keep what they have).
+    // once nobody holds it. What the open documents and panes hold stays theirs, and is what a
+    // later request of its file gets while they hold it: one object per file.
     if (CDocumentPattern::UsesRegistry())
         Velmo::Papy::FileFactoryRegistry::Instance()->ForgetAll();
 }

@@ -17,13 +17,18 @@ std::string LowerCase(std::string text)
         c = std::tolower(c, std::locale::classic());
     return text;
 }
+
+bool IsPtf(const Velmo::Util::PathName& name)
+{
+    return LowerCase(name.GetExtension()) == "ptf";
+}
 } // namespace
 
 void C3DODoc::OpenEditable(const std::string& path)
 {
     const Velmo::Util::PathName name(path);
     File file;
-    Factory factory = LowerCase(name.GetExtension()) == "ptf"
+    Factory factory = IsPtf(name)
                           ? MakeEditable<Velmo::Papy::MakePtf>(path, name.GetFileName(), name.GetExtension(), file)
                           : MakeEditable<Velmo::Papy::MakeTdo>(path, name.GetFileName(), name.GetExtension(), file);
     m_factory = factory;
@@ -39,6 +44,14 @@ CCommonSave::Target C3DODoc::GetSaveTarget()
     target.Save = [file](Velmo::Util::BinaryStream& stream) {
         Velmo::Util::CountedPointer<Velmo::Util::BinaryStream> borrowed(new CBorrowedStream(stream));
         file->Save(borrowed);
+    };
+    // The saved file is found again through the kind its open would use.
+    target.Saved = [this, file](const std::string& path) {
+        const Velmo::Util::PathName name(path);
+        if (IsPtf(name))
+            PutSaved<Velmo::Papy::MakePtf>(path, name.GetFileName(), name.GetExtension(), file);
+        else
+            PutSaved<Velmo::Papy::MakeTdo>(path, name.GetFileName(), name.GetExtension(), file);
     };
     return target;
 }

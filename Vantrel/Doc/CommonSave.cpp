@@ -14,4 +14,7 @@ void CCommonSave::Save(const std::string& path, const Target& target)
     std::unique_ptr<Velmo::Util::BinaryFile> file(Velmo::Util::BinaryFile::CreateAlways(path));
     target.Save(*file);
     file->Commit();
+    file.reset();
+    if (target.Saved)
+        target.Saved(path);
 }

@@ -2,7 +2,9 @@
 // The one save of the documents that write their file. It refuses, before any file is made,
 // when there is no file object or the file object cannot be saved. Otherwise it writes a new
 // file beside the target and puts it in the target's place only when the whole file was
-// written: a writer that throws, or a failed commit, leaves the original byte for byte.
+// written: a writer that throws, or a failed commit, leaves the original byte for byte. Once the
+// new file is in place, the target is told (Saved), so that what the program keeps of the file
+// is what it now holds.
 #include <functional>
 #include <string>
 
@@ -16,6 +18,8 @@ public:
         bool HasFile = false;
         bool CanSave = false;
         std::function<void(Velmo::Util::BinaryStream& stream)> Save;
+        // Called with the path once the file is in place; it must not throw (the file is saved).
+        std::function<void(const std::string& path)> Saved;
     };
 
     // Throws XUsage when refused, the stream's and the writer's errors otherwise.

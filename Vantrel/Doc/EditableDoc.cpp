@@ -9,11 +9,11 @@ wxIMPLEMENT_ABSTRACT_CLASS(CEditableDoc, CVantrelDoc);
 CEditableDoc::~CEditableDoc()
 {
     // The factory forgets the edited object, whoever else still holds it.
-    if (!m_unsavedEdits || !m_release)
+    if (!m_unsavedEdits || !IsReleasable())
         return;
     try
     {
-        m_release();
+        m_factory->Forget(m_edited);
     }
     catch (...)
     {
@@ -22,7 +22,8 @@ CEditableDoc::~CEditableDoc()
 
 void CEditableDoc::Open(const std::string& path)
 {
-    m_release = nullptr;
+    m_factory = nullptr;
+    m_edited = nullptr;
     m_unsavedEdits = false;
     OpenEditable(path);
     VELMO_ASSERT(IsReleasable());

@@ -21,7 +21,12 @@ void CLytDoc::OpenEditable(const std::string& path)
 
 CCommonSave::Target CLytDoc::GetSaveTarget()
 {
-    return MakeSaveTarget<Velmo::Papy::LytFile>(m_file);
+    CCommonSave::Target target = MakeSaveTarget<Velmo::Papy::LytFile>(m_file);
+    File file = m_file;
+    target.Saved = [this, file](const std::string& path) {
+        PutSaved<Velmo::Papy::MakeLyt>(path, Velmo::Util::PathName(path).GetFileName(), "", file);
+    };
+    return target;
 }
 
 LytEditor::Typed CLytDoc::EditShown(int row, const std::string& typed)

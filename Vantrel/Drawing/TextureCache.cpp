@@ -70,9 +70,9 @@ unsigned TextureCache::Upload(const Bitmap& bitmap, bool repeatHorizontally, boo
         repeatHorizontally, repeatVertically);
 }
 
-unsigned TextureCache::LoadLevel(const MipChainFile& file, std::uint32_t levels, bool proxyTest,
-                                 bool repeatHorizontally, bool repeatVertically, bool& accepted,
-                                 DrawingReport& report)
+TextureCache::Loaded TextureCache::LoadLevel(const MipChainFile& file, std::uint32_t levels, bool proxyTest,
+                                             bool repeatHorizontally, bool repeatVertically, bool& accepted,
+                                             DrawingReport& report)
 {
     accepted = false;
     for (U32 level = 0; level < levels; ++level)
@@ -81,28 +81,39 @@ unsigned TextureCache::LoadLevel(const MipChainFile& file, std::uint32_t levels,
         if (!bitmap || !Accepts(bitmap->GetWidth(), bitmap->GetHeight(), proxyTest))
             continue;
         accepted = true;
-        // Counted before anything is decoded; a texture past the total is not tried at a
-        // smaller level: the textures that fit keep the pixels they came with.
+        // Weighed before anything is decoded; a texture past the total is not tried at a
+        // smaller level: the textures that fit keep the pixels they came with. The pixels are
+        // taken once the upload is done: a level that fails takes none.
         const std::uint64_t pixels = std::uint64_t(bitmap->GetWidth()) * bitmap->GetHeight();
         if (pixels > TotalPixelLimit - m_pixelsTaken)
         {
-            report.Add(DrawingMessages::TexturesTooLarge());
-            return 0;
+            report.AddNotice(DrawingMessages::TexturesTooLarge());
+            return {};
         }
+        const unsigned texture = Upload(*bitmap, repeatHorizontally, repeatVertically);
         m_pixelsTaken += pixels;
-        return Upload(*bitmap, repeatHorizontally, repeatVertically);
+        return {texture, pixels};
     }
-    return 0;
+    return {};
 }
 
 template <class File, class Load>
-unsigned TextureCache::Hold(HeldMap<File>& held, const Util::CountedPointer<File>& file, const std::string& name,
+unsigned TextureCache::Hold(Files<File>& files, const Util::CountedPointer<File>& file, const std::string& name,
                             Load load)
 {
-    unsigned texture = 0;
+    auto named = files.ByName.find(name);
+    if (named != files.ByName.end() && named->second != file.Get())
+        Drop(files, named->second);
+    auto cached = files.ByFile.find(file.Get());
+    if (cached != files.ByFile.end())
+    {
+        files.ByName[name] = file.Get();
+        return cached->second.Texture.Texture;
+    }
+    Loaded loaded;
     try
     {
-        texture = load();
+        loaded = load();
     }
     catch (const OpenGL::XOpenGL&)
     {
@@ -110,11 +121,32 @@ unsigned TextureCache::Hold(HeldMap<File>& held, const Util::CountedPointer<File
     }
     catch (const Util::Exception&)
     {
-        held.emplace(file.Get(), Held<File>{file, 0, name});
+        files.ByFile.emplace(file.Get(), Held<File>{file, {}, name});
+        files.ByName[name] = file.Get();
         throw;
     }
-    held.emplace(file.Get(), Held<File>{file, texture, name});
-    return texture;
+    files.ByFile.emplace(file.Get(), Held<File>{file, loaded, name});
+    files.ByName[name] = file.Get();
+    return loaded.Texture;
+}
+
+template <class File>
+void TextureCache::Drop(Files<File>& files, const File* file)
+{
+    auto held = files.ByFile.find(file);
+    if (held == files.ByFile.end())
+        return;
+    std::erase_if(files.ByName, [file](const auto& entry) { return entry.second == file; });
+    const Loaded texture = held->second.Texture;
+    // The entry goes first: the file is let go even when the driver refuses the deletion.
+    files.ByFile.erase(held);
+    m_pixelsTaken -= std::min(m_pixelsTaken, texture.Pixels);
+    if (texture.Texture != 0)
+    {
+        const GLuint id = texture.Texture;
+        glDeleteTextures(1, &id);
+        OpenGL::CheckError();
+    }
 }
 
 unsigned TextureCache::GetMip(const std::string& name, MakeMip& facet, Util::CountedPointer<MipFile>& file,
@@ -127,18 +159,14 @@ unsigned TextureCache::GetMip(const std::string& name, MakeMip& facet, Util::Cou
     if (ReportFileErrors(report, [&] {
             Util::CountedPointer<MipFile> made;
             facet.Make(made, name, "", false);
-            auto cached = m_mips.find(made.Get());
-            if (cached != m_mips.end())
-                texture = cached->second.Texture;
-            else
-                texture = Hold(m_mips, made, name, [&] {
-                    bool accepted = false;
-                    const unsigned loaded = LoadLevel(*made, made->GetBitmapCount(), true, made->RepeatsHorizontally(),
-                                                      made->RepeatsVertically(), accepted, report);
-                    if (!accepted)
-                        report.Add(TooLargeMessage(name));
-                    return loaded;
-                });
+            texture = Hold(m_mips, made, name, [&] {
+                bool accepted = false;
+                const Loaded loaded = LoadLevel(*made, made->GetBitmapCount(), true, made->RepeatsHorizontally(),
+                                                made->RepeatsVertically(), accepted, report);
+                if (!accepted)
+                    report.Add(TooLargeMessage(name));
+                return loaded;
+            });
             if (texture != 0)
                 file = made;
             return true;
@@ -160,14 +188,11 @@ Util::CountedPointer<SrbFile> TextureCache::GetSrbFile(const std::string& name, 
 unsigned TextureCache::GetSrbTexture(const std::string& name, const Util::CountedPointer<SrbFile>& file,
                                      DrawingReport& report)
 {
-    auto cached = m_srbs.find(file.Get());
-    if (cached != m_srbs.end())
-        return cached->second.Texture;
     unsigned texture = 0;
     ReportFileErrors(report, [&] {
         texture = Hold(m_srbs, file, name, [&] {
             bool accepted = false;
-            const unsigned loaded =
+            const Loaded loaded =
                 LoadLevel(*file, std::min<U32>(file->GetBitmapCount(), 1), false, false, false, accepted, report);
             if (!accepted)
                 report.Add(TooLargeMessage(name));
@@ -179,12 +204,12 @@ unsigned TextureCache::GetSrbTexture(const std::string& name, const Util::Counte
 }
 
 template <class File>
-std::map<std::string, unsigned> TextureCache::NamesOf(const HeldMap<File>& held)
+std::map<std::string, unsigned> TextureCache::NamesOf(const Files<File>& files)
 {
     std::map<std::string, unsigned> names;
-    for (const auto& [file, entry] : held)
-        if (entry.Texture != 0)
-            names.emplace(entry.Name, entry.Texture);
+    for (const auto& [file, entry] : files.ByFile)
+        if (entry.Texture.Texture != 0)
+            names.emplace(entry.Name, entry.Texture.Texture);
     return names;
 }
 
@@ -200,16 +225,17 @@ std::map<std::string, unsigned> TextureCache::GetSrbNames() const
 
 void TextureCache::DeleteAll()
 {
-    const auto deleteAll = [](auto& held) {
-        for (const auto& [file, entry] : held)
+    const auto deleteAll = [](auto& files) {
+        for (const auto& [file, entry] : files.ByFile)
         {
-            if (entry.Texture == 0)
+            if (entry.Texture.Texture == 0)
                 continue;
-            const GLuint id = entry.Texture;
+            const GLuint id = entry.Texture.Texture;
             glDeleteTextures(1, &id);
             OpenGL::CheckError();
         }
-        held.clear();
+        files.ByFile.clear();
+        files.ByName.clear();
     };
     deleteAll(m_mips);
     deleteAll(m_srbs);

@@ -6,16 +6,20 @@
 // Textures are known by the file object the factory makes for their name, not by the name as
 // written: the factory matches names without regard to case, so "tex.mip" and "TEX.MIP" are one
 // file and one texture, while two files whose names differ only in case are two. The cache
-// holds each file it has seen, so that no other file can take its place in memory.
+// holds each file it has seen, so that no other file can take its place in memory. The factory
+// is asked at each use: when it gives a name another object than before (it has forgotten the
+// file's object), the old object's texture goes, its texture name deleted and its pixels given
+// back, and the new object's is loaded once.
 //
 // A MIP file is uploaded at its first level that the driver accepts (largest first); an SRB
 // file at its first level. A level is accepted only within the driver's largest side and within
 // PixelLimit pixels, both checked on the level's declared size before its pixels are decoded: a
 // few megabytes of compressed zeros can declare a level of gigabytes. The textures together
 // take at most TotalPixelLimit pixels: a texture whose level would pass it is neither decoded
-// nor uploaded, and the report tells DrawingMessages::TexturesTooLarge once. A level's decoded
-// pixels are freed as soon as they are copied for the upload, so that trying a chain holds one
-// level at a time.
+// nor uploaded, and the report's notices tell DrawingMessages::TexturesTooLarge once. Only a
+// texture that is uploaded counts: one that fails to decode or upload takes nothing. A level's
+// decoded pixels are freed as soon as they are copied for the upload, so that trying a chain
+// holds one level at a time.
 //
 // A file that cannot be had (missing, unreadable, no level that fits, past the total) gives
 // texture name 0: the caller draws untextured. Its problem is added to the report once, and the
@@ -67,7 +71,7 @@ public:
     // The uploaded textures by the name their file was first asked for by.
     std::map<std::string, unsigned> GetMipNames() const;
     std::map<std::string, unsigned> GetSrbNames() const;
-    // The pixels of the textures decoded and uploaded since the cache was made or emptied.
+    // The pixels of the textures the cache holds uploaded.
     std::uint64_t GetPixelsTaken() const { return m_pixelsTaken; }
 
     // The most pixels of a level that is uploaded (4096 x 4096: 64 MiB of RGBA that the driver
@@ -82,29 +86,44 @@ public:
     static std::string TooLargeMessage(const std::string& name);
 
 private:
+    // An uploaded texture and the pixels it takes of the total; 0 and 0 when it could not be had.
+    struct Loaded
+    {
+        unsigned Texture = 0;
+        std::uint64_t Pixels = 0;
+    };
     template <class File>
     struct Held
     {
         Velmo::Util::CountedPointer<File> Source;
-        // 0: the texture could not be had.
-        unsigned Texture = 0;
+        Loaded Texture;
         std::string Name;
     };
+    // The textures by their files, and the file each name was last made into.
     template <class File>
-    using HeldMap = std::map<const File*, Held<File>>;
+    struct Files
+    {
+        std::map<const File*, Held<File>> ByFile;
+        std::map<std::string, const File*> ByName;
+    };
 
-    // Loads the texture of a file not seen before and files it under the file, failed or
-    // not; an OpenGL error files nothing, so that a later paint tries again.
+    // The texture of the file made for the name: the one held for it, else loaded (with
+    // load()) and filed under the file, failed or not; an OpenGL error files nothing, so that a
+    // later paint tries again. A file that replaces the one the name gave before drops that one.
     template <class File, class Load>
-    unsigned Hold(HeldMap<File>& held, const Velmo::Util::CountedPointer<File>& file, const std::string& name,
+    unsigned Hold(Files<File>& files, const Velmo::Util::CountedPointer<File>& file, const std::string& name,
                   Load load);
+    // Deletes the file's texture name, gives its pixels back and forgets the file.
     template <class File>
-    static std::map<std::string, unsigned> NamesOf(const HeldMap<File>& held);
+    void Drop(Files<File>& files, const File* file);
+    template <class File>
+    static std::map<std::string, unsigned> NamesOf(const Files<File>& files);
 
-    // The first of the file's first `levels` levels that the driver accepts, uploaded: 0 when
-    // none is accepted (accepted false) or when it would pass the total (told in the report).
-    unsigned LoadLevel(const Velmo::Papy::MipChainFile& file, std::uint32_t levels, bool proxyTest,
-                       bool repeatHorizontally, bool repeatVertically, bool& accepted, DrawingReport& report);
+    // The first of the file's first `levels` levels that the driver accepts, uploaded: nothing
+    // when none is accepted (accepted false) or when it would pass the total (told in the
+    // report's notices).
+    Loaded LoadLevel(const Velmo::Papy::MipChainFile& file, std::uint32_t levels, bool proxyTest,
+                     bool repeatHorizontally, bool repeatVertically, bool& accepted, DrawingReport& report);
     // Whether a level of the size can be uploaded: a side 0 or past the driver's largest,
     // more than PixelLimit pixels, or (when asked) the proxy's refusal say no.
     bool Accepts(std::uint32_t width, std::uint32_t height, bool proxyTest);
@@ -114,8 +133,8 @@ private:
 
     Velmo::Util::CountedPointer<TextureUploader> m_uploader;
     // SRB textures are kept apart: a MIP and an SRB file may share a name.
-    HeldMap<Velmo::Papy::MipFile> m_mips;
-    HeldMap<Velmo::Papy::SrbFile> m_srbs;
+    Files<Velmo::Papy::MipFile> m_mips;
+    Files<Velmo::Papy::SrbFile> m_srbs;
     // Names that could not be made into a file.
     std::set<std::string> m_failedMips;
     std::set<std::string> m_failedSrbs;

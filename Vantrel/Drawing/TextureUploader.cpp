@@ -28,10 +28,10 @@ unsigned TextureUploader::Upload(std::uint32_t width, std::uint32_t height, cons
 {
     GLuint name = 0;
     glGenTextures(1, &name);
-    glBindTexture(GL_TEXTURE_2D, name);
-    Velmo::OpenGL::CheckError();
     try
     {
+        glBindTexture(GL_TEXTURE_2D, name);
+        Velmo::OpenGL::CheckError();
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, repeatHorizontally ? GL_REPEAT : GL_CLAMP);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, repeatVertically ? GL_REPEAT : GL_CLAMP);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
@@ -64,6 +64,7 @@ unsigned TextureUploader::Upload(std::uint32_t width, std::uint32_t height, cons
     }
     catch (...)
     {
+        // Whatever failed, the name goes with it (deleting 0, when none was made, does nothing).
         glDeleteTextures(1, &name);
         throw;
     }

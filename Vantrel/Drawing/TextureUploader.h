@@ -29,7 +29,8 @@ public:
 
     // A new texture name, bound, with GL_REPEAT or GL_CLAMP per direction, NEAREST filters
     // and the one level of width x height uploaded from the rows (the first row first). An
-    // OpenGL error deletes the name and throws; whatever the row source throws, likewise.
+    // OpenGL error from the bind on deletes the name and throws; whatever the row source throws,
+    // likewise.
     virtual unsigned Upload(std::uint32_t width, std::uint32_t height, const RowSource& rows, bool repeatHorizontally,
                             bool repeatVertically);
 };

@@ -9,6 +9,7 @@
 #include "Papy/Bitmap/N2MipFile.h"
 #include "Papy/Bitmap/N4MipFile.h"
 #include "Papy/Container/DatFile.h"
+#include "Papy/FacetSets/FolderMakeTrack.h"
 #include "Papy/FacetSets/GPLMakeFacets.h"
 #include "Papy/FacetSets/N4MakeFacets.h"
 #include "Papy/Factory/FileFactoryRegistry.h"
@@ -504,19 +505,65 @@ TEST_F(N4FacetSet, ForgettingThePtfForgetsItsTrack)
     EXPECT_EQ(oval.Ptf().Get(), again.Get());
 }
 
-// ForgetAll of the registry: no object read before is handed out again, whoever holds it.
-TEST_F(N4FacetSet, ForgetAllReadsEveryFileAgain)
+// ForgetAll of the registry (the strict switch): an object nobody else holds is forgotten; one
+// held (an open document's) is handed out again while it is held, so that its file has one
+// object, and read again once its holders let it go. The track cache empties whole: a new track
+// is built on the held object.
+TEST_F(N4FacetSet, ForgetAllKeepsHeldObjectsOnlyWhileTheyAreHeld)
 {
     temp.Write("Oval/oval.ptf", N4Sample("track.ptf"));
     temp.Write("Oval/car.3do", good);
     Oval oval(Track("Oval"));
+    oval.car = nullptr;
+    const auto& cars = dynamic_cast<N4MakeTdo&>(*oval.factory->GetFacet<MakeTdo>()).GetLocal().GetCache().GetMap();
+    const auto& ptfs = dynamic_cast<N4MakePtf&>(*oval.factory->GetFacet<MakePtf>()).GetSource().GetCache();
+    ASSERT_EQ(cars.count("car.3do"), 1u);
     FileFactoryRegistry::Instance()->ForgetAll();
     EXPECT_EQ(FileFactoryRegistry::Instance()->GetFactory(temp.Path("Oval"), false).Get(), oval.factory.Get())
         << "held here: kept";
-    EXPECT_NE(oval.Ptf().Get(), oval.ptf.Get());
-    EXPECT_NE(oval.Car().Get(), oval.car.Get());
-    EXPECT_NE(oval.Track().Get(), oval.track.Get());
+    EXPECT_EQ(cars.count("car.3do"), 0u) << "held by nobody: forgotten";
+    EXPECT_EQ(oval.Ptf().Get(), oval.ptf.Get()) << "held: the one object of its file";
+    CountedPointer<Papy::Track> rebuilt = oval.Track();
+    EXPECT_NE(rebuilt.Get(), oval.track.Get());
     EXPECT_GT(oval.track->GetSegmentCount(), 0) << "the holder keeps its track";
+    EXPECT_EQ(oval.ptf.GetCount(), 4) << "this test's, the cache's and both tracks'";
+
+    // Let go by this test, it is still held by the track the cache built on it; that track
+    // forgotten as well, the file is read again.
+    const TdoFile* held = oval.ptf.Get();
+    oval.track = rebuilt = nullptr;
+    oval.ptf = nullptr;
+    EXPECT_EQ(oval.Ptf().Get(), held);
+    FileFactoryRegistry::Instance()->ForgetAll();
+    EXPECT_FALSE(ptfs.Find("oval.ptf")) << "handed out again";
+    const CountedPointer<TdoFile> again = oval.Ptf();
+    EXPECT_TRUE(again);
+    EXPECT_EQ(ptfs.Find("oval.ptf").Get(), again.Get());
+}
+
+// The track cache's entries name the file object each track is built on: a purge empties them,
+// and a track built after it goes with its own file object, not with the one before.
+TEST_F(N4FacetSet, TrackEntriesNameTheFileObjectTheyAreBuiltOn)
+{
+    temp.Write("Oval/oval.ptf", N4Sample("track.ptf"));
+    temp.Write("Oval/car.3do", good);
+    Oval oval(Track("Oval"));
+    const MakeCache<Papy::Track>& tracks = dynamic_cast<FolderMakeTrack&>(*oval.factory->GetFacet<MakeTrack>()).GetCache();
+    ASSERT_EQ(tracks.GetMap().size(), 1u);
+    EXPECT_EQ(tracks.GetMap().at("oval.ptf").Held.Get(), oval.track.Get());
+    EXPECT_EQ(tracks.GetMap().at("oval.ptf").Source, oval.ptf.Get());
+    FileFactoryRegistry::Instance()->Purge();
+    EXPECT_TRUE(tracks.GetMap().empty());
+
+    oval.factory->Forget(oval.ptf.Get());
+    const CountedPointer<TdoFile> ptf = oval.Ptf();
+    const CountedPointer<Papy::Track> track = oval.Track();
+    ASSERT_EQ(tracks.GetMap().size(), 1u);
+    EXPECT_EQ(tracks.GetMap().at("oval.ptf").Source, ptf.Get());
+    oval.factory->Forget(oval.ptf.Get());
+    EXPECT_EQ(oval.Track().Get(), track.Get()) << "forgotten with the file object before";
+    oval.factory->Forget(ptf.Get());
+    EXPECT_TRUE(tracks.GetMap().empty());
 }
 
 TEST(SubFacetSet, ForwardsToTheParentWithTheFolderPrefix)

@@ -356,3 +356,102 @@ TEST(MakeFacet, KindsThatEmptyTheirWholeCache)
     EXPECT_FALSE(PurgesWholeCache<MakeCam>);
     EXPECT_FALSE(PurgesWholeCache<MakeUnknown>);
 }
+
+// The strict switch's form: what nobody else holds is forgotten; a held object is handed out
+// again while it is held, and once only the cache holds it its file is read again, the new
+// object cached as any other.
+TEST(MakeFacet, ForgetUnheldKeepsHeldObjectsOnlyWhileTheyAreHeld)
+{
+    Scene s;
+    ThingFacet facet = s.Facet("3do");
+    CountedPointer<Thing> held, dropped;
+    facet.Make(held, "car", "", false);
+    facet.Make(dropped, "both", "", false);
+    const Thing* old = held.Get();
+    dropped = nullptr;
+    facet.ForgetUnheld();
+    const MakeCache<Thing>& cache = facet.GetSource().GetCache();
+    ASSERT_EQ(cache.GetMap().size(), 1u);
+    CountedPointer<Thing> again;
+    facet.Make(again, "CAR", "", false);
+    EXPECT_EQ(again.Get(), old) << "held: the file's one object";
+    EXPECT_EQ(loads, 2);
+
+    held = again = nullptr;
+    EXPECT_FALSE(cache.Find("car.3do")) << "held by the cache only";
+    facet.Make(again, "car", "", false);
+    EXPECT_NE(again.Get(), old);
+    EXPECT_EQ(loads, 3);
+    const Thing* fresh = again.Get();
+    again = nullptr;
+    facet.Make(again, "car", "", false);
+    EXPECT_EQ(again.Get(), fresh) << "cached as any other";
+    EXPECT_EQ(loads, 3);
+}
+
+// Replace files an object where Make finds the file of the name and extension (its key, or
+// its twin's name on disk), returns what was there, and Make hands it out without loading.
+TEST(MakeFacet, ReplaceFilesTheObjectWhereMakeFindsItsFile)
+{
+    Scene s;
+    s.folder.Write("Monza/twin.3do", "lower");
+    s.folder.Write("Monza/Twin.3DO", "upper");
+    ThingFacet facet = s.Facet("3do");
+    const struct
+    {
+        const char* name;
+        const char* extension;
+        bool madeBefore;
+        const char* entry; // the key, or the twin's name on disk
+        bool twin;
+    } cases[] = {
+        {"car", "", true, "car.3do", false},
+        {"Car.3DO", "", false, "car.3do", false},
+        {"DatOnly", "3do", true, "datonly.3do", false},
+        {"new.3do", "", false, "new.3do", false},
+        {"Twin", "3DO", true, "Twin.3DO", true},
+        {"twin.3do", "", false, "twin.3do", true},
+    };
+    const MakeCache<Thing>& cache = facet.GetSource().GetCache();
+    // What each entry holds, as the rows have filed it.
+    std::map<std::string, CountedPointer<Thing>> filed;
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(std::string(c.name) + " " + c.extension);
+        CountedPointer<Thing> before = filed[c.entry];
+        if (c.madeBefore)
+            facet.Make(before, c.name, c.extension, false);
+        const int loaded = loads;
+        CountedPointer<Thing> saved(new Thing{"saved"});
+        const CountedPointer<Thing> previous = facet.Replace(saved, c.name, c.extension);
+        EXPECT_EQ(previous.Get(), before.Get());
+        CountedPointer<Thing> made;
+        facet.Make(made, c.name, c.extension, false);
+        EXPECT_EQ(made.Get(), saved.Get());
+        EXPECT_EQ(loads, loaded);
+        EXPECT_EQ((c.twin ? cache.FindTwin(c.entry) : cache.Find(c.entry)).Get(), saved.Get());
+        filed[c.entry] = saved;
+    }
+    EXPECT_FALSE(cache.Find("twin.3do")) << "the twins' objects are not under their key";
+}
+
+// An entry made from another object goes when that object is forgotten; an entry of the
+// source object itself goes too; other entries stay.
+TEST(MakeFacet, ForgettingAnObjectForgetsWhatWasMadeFromIt)
+{
+    MakeCache<Thing> cache;
+    CountedPointer<Thing> source(new Thing{"source"}), built(new Thing{"built"}), other(new Thing{"other"});
+    cache.Store("source", source);
+    cache.Store("built", built, source.Get());
+    cache.StoreTwin("Built", built, source.Get());
+    cache.Store("other", other, built.Get());
+    EXPECT_FALSE(cache.Forget(nullptr));
+    EXPECT_EQ(cache.GetMap().size(), 3u);
+    EXPECT_TRUE(cache.Forget(source.Get()));
+    EXPECT_EQ(cache.GetMap().size(), 1u);
+    EXPECT_TRUE(cache.GetTwins().empty());
+    EXPECT_EQ(cache.Find("other").Get(), other.Get()) << "made from what was made from it: kept";
+    EXPECT_EQ(cache.GetMap().at("other").Source, built.Get());
+    EXPECT_EQ(cache.Store("other", source).Get(), other.Get()) << "the replaced object";
+    EXPECT_EQ(cache.GetMap().at("other").Source, nullptr);
+}

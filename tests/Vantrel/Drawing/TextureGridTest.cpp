@@ -9,6 +9,8 @@
 //     memory of the whole walk stays near what the total lets the driver keep.
 #include <gtest/gtest.h>
 
+#include <GL/gl.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -21,6 +23,7 @@
 #include "DrawingTestSupport.h"
 #include "Support/PeakMemory.h"
 #include "Support/TempFolder.h"
+#include "Papy/Factory/FileFactoryRegistry.h"
 #include "Vantrel/Drawing/DrawingMessages.h"
 #include "Vantrel/Drawing/TextureCache.h"
 #include "Vantrel/Drawing/ThreeDObject3DVisitor.h"
@@ -82,7 +85,7 @@ protected:
     }
 
     // Draws textures.3do `frames` times; the report is emptied before each frame, as the pane
-    // does, and what the last frame told is returned.
+    // does, and what the last frame told is returned: its problems, then its notices.
     std::vector<std::string> Draw(int frames = 1)
     {
         if (!visitor)
@@ -97,7 +100,10 @@ protected:
             visitor->GetReport().Clear();
             ::Draw(DrawOptions(), *visitor, RootOf(file), nullptr);
         }
-        return visitor->GetReport().GetMessages();
+        std::vector<std::string> told = visitor->GetReport().GetMessages();
+        const std::vector<std::string>& notices = visitor->GetReport().GetNotices();
+        told.insert(told.end(), notices.begin(), notices.end());
+        return told;
     }
 
     GLContext context{192, 192};
@@ -163,6 +169,7 @@ TEST_F(TextureGrid, TexturesPastTheTotalAreNeitherDecodedNorUploaded)
     std::vector<std::string> told;
     const std::optional<std::uint64_t> rise = TestSupport::PeakRise([&] { told = Draw(); });
     EXPECT_EQ(told, std::vector<std::string>{DrawingMessages::TexturesTooLarge()});
+    EXPECT_TRUE(visitor->GetReport().IsEmpty()) << "a notice, not a problem";
     ASSERT_EQ(uploader->Sizes.size(), fit);
     for (const auto& size : uploader->Sizes)
         EXPECT_EQ(size, (std::pair<std::uint32_t, std::uint32_t>{2048, 2048}));
@@ -198,4 +205,81 @@ TEST_F(TextureGrid, AnUploadedLevelKeepsNoDecodedCopy)
     if (!TestSupport::ResidentFiguresHold)
         GTEST_SKIP() << "the resident set's figures do not hold here";
     EXPECT_LT(*after - std::min(*after, *before), std::uint64_t(96) << 20) << "resident rise in bytes";
+}
+
+// The strict switch with a textured pane open: the pane holds the texture's file, so the factory
+// keeps it for the pane, and ten switches leave the one texture, uploaded once, counted once.
+TEST_F(TextureGrid, StrictSwitchesLeaveTheOneTextureUploadedOnce)
+{
+    Write("big-textures", "1 12");
+    EXPECT_TRUE(Draw().empty());
+    for (int i = 0; i < 10; ++i)
+    {
+        Velmo::Papy::FileFactoryRegistry::Instance()->ForgetAll();
+        EXPECT_TRUE(Draw().empty()) << "after switch " << i + 1;
+    }
+    EXPECT_EQ(uploader->Sizes.size(), 1u);
+    EXPECT_EQ(visitor->GetTextureCache().GetPixelsTaken(), std::uint64_t(1) << 24);
+    EXPECT_EQ(visitor->GetTextureCache().GetMipNames().size(), 1u);
+    const Square square = SquaresOf(folder).at(0);
+    EXPECT_COLOUR_AT(context, square.X, square.Y, White);
+}
+
+// A file the factory forgets (whoever holds it) is made again at the next frame: the cache
+// drops the old object's texture, its name deleted and its pixels given back, and uploads the
+// new one's once. Ten times over, the pane keeps one texture and one texture's pixels.
+TEST_F(TextureGrid, AForgottenFileGivesItsTextureBackForTheNewOne)
+{
+    Write("big-textures", "1 12");
+    Draw();
+    for (int i = 0; i < 10; ++i)
+    {
+        const std::map<std::string, unsigned> before = visitor->GetTextureCache().GetMipNames();
+        ASSERT_EQ(before.size(), 1u);
+        CountedPointer<Velmo::Papy::MipFile> mip;
+        factory->GetFacet<Velmo::Papy::MakeMip>()->Make(mip, "big0.mip", "", false);
+        factory->Forget(mip.Get());
+        mip = nullptr;
+        EXPECT_TRUE(Draw().empty()) << "after forgetting " << i + 1;
+        EXPECT_EQ(glIsTexture(before.begin()->second), GLboolean(GL_FALSE)) << "the old name is deleted";
+    }
+    EXPECT_EQ(uploader->Sizes.size(), 11u);
+    EXPECT_EQ(visitor->GetTextureCache().GetPixelsTaken(), std::uint64_t(1) << 24);
+    EXPECT_EQ(visitor->GetTextureCache().GetMipNames().size(), 1u);
+    const Square square = SquaresOf(folder).at(0);
+    EXPECT_COLOUR_AT(context, square.X, square.Y, White);
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+// Three 4096 x 4096 textures, the first's compressed pixels damaged: its decoding fails (told
+// once, drawn untextured) and takes nothing of the total, so the two good ones, which fill the
+// total exactly, are both textured and nothing is told about the total.
+TEST_F(TextureGrid, ATextureThatFailsToDecodeTakesNothingOfTheTotal)
+{
+    Write("big-textures", "3 12");
+    const std::uint64_t level = std::uint64_t(1) << 24;
+    ASSERT_EQ(2 * level, TextureCache::TotalPixelLimit);
+    {
+        // Bytes in the middle of the largest level's stream (the last in the file) overwritten.
+        std::fstream damaged(folder.Path("big0.mip"), std::ios::in | std::ios::out | std::ios::binary);
+        damaged.seekp(0, std::ios::end);
+        const std::streamoff size = damaged.tellp();
+        damaged.seekp(size - size / 4);
+        const std::string junk(4096, '\xA5');
+        damaged.write(junk.data(), std::streamsize(junk.size()));
+        ASSERT_TRUE(damaged.good());
+    }
+    const std::vector<std::string> told = Draw();
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0], "Assertion failure at .\\GPLBMAPSection.cpp: 165\nresult_size == UncompressedDataSize\n")
+        << "the exploded level's own failure, and no notice about the total";
+    EXPECT_EQ(uploader->Sizes.size(), 3u);
+    EXPECT_EQ(visitor->GetTextureCache().GetPixelsTaken(), 2 * level);
+    const std::vector<Square> squares = SquaresOf(folder);
+    ASSERT_EQ(squares.size(), 3u);
+    EXPECT_COLOUR_AT(context, squares[0].X, squares[0].Y, Tint);
+    EXPECT_COLOUR_AT(context, squares[1].X, squares[1].Y, White);
+    EXPECT_COLOUR_AT(context, squares[2].X, squares[2].Y, White);
+    EXPECT_TRUE(Draw(2).empty()) << "told once, tried once";
+    EXPECT_EQ(uploader->Sizes.size(), 3u);
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "GLContext.h"
+#include "Util/OpenGL/XOpenGL.h"
 #include "Vantrel/Drawing/TextureUploader.h"
 
 namespace
@@ -137,5 +138,23 @@ TEST(TextureUploader, ARowSourceThatFailsHalfWayLeavesNoTexture)
     EXPECT_EQ(asked, 2u);
     ASSERT_NE(made, 0u);
     EXPECT_EQ(glIsTexture(made), GLboolean(GL_FALSE));
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+// An error the first check after the bind meets (here one left by an earlier call) throws
+// before anything is uploaded, and the name made for the level goes with it.
+TEST(TextureUploader, AFailingFirstCheckLeavesNoTexture)
+{
+    GLContext context;
+    VELMO_REQUIRE_GL(context);
+    TextureUploader uploader;
+    glEnable(GL_TEXTURE_WRAP_S); // not a capability: GL_INVALID_ENUM, waiting to be read
+    bool asked = false;
+    EXPECT_THROW(uploader.Upload(
+                     4, 4, [&](std::uint32_t, std::uint32_t, std::uint8_t*) { asked = true; }, false, false),
+                 Velmo::OpenGL::XOpenGL);
+    EXPECT_FALSE(asked);
+    for (GLuint name = 1; name <= 64; ++name)
+        EXPECT_EQ(glIsTexture(name), GLboolean(GL_FALSE)) << "texture name " << name;
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }

@@ -2,7 +2,10 @@
 
 #include <csignal>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
+#include <vector>
 #include <sys/resource.h>
 
 #include "Support/TempFolder.h"
@@ -15,12 +18,24 @@ namespace
 {
 const std::string Original = std::string(200, 'o');
 
+// What the targets were told once their files were in place: the path, then what the file held.
+std::vector<std::string> told;
+
+void Tell(CCommonSave::Target& target)
+{
+    target.Saved = [](const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        told.push_back(path + ": " + std::string(std::istreambuf_iterator<char>(in), {}));
+    };
+}
+
 CCommonSave::Target Writing(const std::string& bytes)
 {
     CCommonSave::Target target;
     target.HasFile = true;
     target.CanSave = true;
     target.Save = [bytes](Velmo::Util::BinaryStream& stream) { stream.Write(Velmo::U32(bytes.size()), bytes.data()); };
+    Tell(target);
     return target;
 }
 
@@ -55,8 +70,10 @@ TEST(CommonSave, WritesAndReplaces)
 {
     VelmoTest::TempFolder folder;
     const std::string path = folder.Write("obj.3do", Original);
+    told.clear();
     CCommonSave::Save(path, Writing("new contents"));
     EXPECT_EQ(folder.Read("obj.3do"), "new contents");
+    EXPECT_EQ(told, std::vector<std::string>{path + ": new contents"}) << "told once the file is in place";
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
 }
 
@@ -64,7 +81,9 @@ TEST(CommonSave, RefusesBeforeMakingAnyFile)
 {
     VelmoTest::TempFolder folder;
     const std::string path = folder.Write("obj.3do", Original);
+    told.clear();
     CCommonSave::Target none;
+    Tell(none);
     EXPECT_EQ(UsageText(path, none), CCommonSave::NoFileText);
     CCommonSave::Target cannot = Writing("x");
     cannot.CanSave = false;
@@ -73,6 +92,7 @@ TEST(CommonSave, RefusesBeforeMakingAnyFile)
     EXPECT_EQ(folder.Read("obj.3do"), Original);
     EXPECT_FALSE(std::filesystem::exists(folder.Path("new.3do")));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+    EXPECT_TRUE(told.empty());
 
     // The file object's own query decides; objects without one can always be saved.
     Velmo::Util::CountedPointer<Unsavable> unsavable(new Unsavable);
@@ -94,7 +114,10 @@ TEST(CommonSave, ThrowingWriterLeavesOriginal)
         stream.Write(4, "half");
         throw std::runtime_error("writer failed");
     };
+    Tell(target);
+    told.clear();
     EXPECT_THROW(CCommonSave::Save(path, target), std::runtime_error);
+    EXPECT_TRUE(told.empty());
     EXPECT_EQ(folder.Read("obj.3do"), Original);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
 }
@@ -111,6 +134,7 @@ TEST(CommonSave, FailingCommitLeavesOriginal)
     small.rlim_cur = 16;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     std::string text;
+    told.clear();
     try
     {
         CCommonSave::Save(path, Writing(std::string(100, 'n')));
@@ -122,6 +146,7 @@ TEST(CommonSave, FailingCommitLeavesOriginal)
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(text.rfind("Couldn't write to ", 0), 0u) << text;
+    EXPECT_TRUE(told.empty());
     EXPECT_EQ(folder.Read("obj.3do"), Original);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
 }

@@ -5,6 +5,8 @@
 // by File New has nothing to save.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <wx/dataview.h>
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
@@ -12,6 +14,9 @@
 
 #include "GuiKit.h"
 #include "LytWindow.h"
+#include "Papy/Factory/FileFactoryRegistry.h"
+#include "Papy/Factory/MakeFacets.h"
+#include "Papy/Race/LytFile.h"
 #include "Vantrel/App/FixedMultiDocTemplate.h"
 #include "Vantrel/App/VantrelDocManager.h"
 #include "Vantrel/Doc/CommonSave.h"
@@ -142,4 +147,36 @@ TEST(LytNew, SavingAnEmptyLayoutIsRefused)
     wxTEST_DIALOG(Command(ID_FILE_CLOSE), wxExpectAny(wxID_OK).Optional());
     Pump();
     EXPECT_EQ(DocumentCount(), 0);
+}
+
+// The layout saved over another layout of its folder, whose object the folder's cache holds for
+// another holder: that file's next request gets the saved layout, its next open shows the edit,
+// and the first file's request no longer gets the edited object.
+TEST_F(LytEdits, ASaveOverAnotherCachedLayoutIsWhatThatLayoutsNextOpenShows)
+{
+    const std::string other = path.substr(0, path.rfind('/') + 1) + "other.lyt";
+    std::filesystem::copy_file(path, other);
+    const auto make = [&](const std::string& name) {
+        Velmo::Util::CountedPointer<Velmo::Papy::LytFile> file;
+        Velmo::Papy::FileFactoryRegistry::Instance()
+            ->GetFactory(Velmo::Papy::PapyDirectory(path), false)
+            ->GetFacet<Velmo::Papy::MakeLyt>()
+            ->Make(file, name, "", false);
+        return file;
+    };
+    const Velmo::Util::CountedPointer<Velmo::Papy::LytFile> held = make("other.lyt");
+    Select(0);
+    EndEdit(XRow, "12");
+    ASSERT_TRUE(PumpUntil([&] { return Value(XRow) == "12"; }));
+    ASSERT_TRUE(document->OnSaveDocument(wxString::FromUTF8(other)));
+    EXPECT_EQ(make("other.lyt").Get(), document->GetFile().Get()) << "the copy from before the save";
+    EXPECT_NE(make("screen.lyt").Get(), document->GetFile().Get()) << "screen.lyt holds no edit";
+
+    CloseAll();
+    document = dynamic_cast<CLytDoc*>(Open(other));
+    ASSERT_NE(document, nullptr);
+    tree = ViewOf<CLytTreeView>(document);
+    list = ViewOf<CLytListView>(document);
+    Select(0);
+    EXPECT_EQ(Value(XRow), "12");
 }

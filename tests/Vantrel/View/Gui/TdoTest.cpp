@@ -19,6 +19,7 @@
 #include "Papy/Model/ThreeDObjectTransformation.h"
 #include "Papy/Model/ThreeDObjectTsoReference.h"
 #include "Papy/Track/Track.h"
+#include "Papy/Model/Options.h"
 #include "Papy/Model/ThreeDObjectVisitor.h"
 #include "TdoSupport.h"
 #include "TrkDocSamples.h"
@@ -27,6 +28,7 @@
 #include "Vantrel/Dialogs/FindIdDlg.h"
 #include "Vantrel/App/VantrelDocManager.h"
 #include "Vantrel/Doc/CommonSave.h"
+#include "Vantrel/Doc/PathText.h"
 #include "Vantrel/Doc/TrkDoc.h"
 #include "Vantrel/Frame/CommandIds.h"
 #include "Vantrel/View/3DOSplitterFrame.h"
@@ -792,6 +794,35 @@ std::string FieldValue(Panes& panes, const std::string& label)
     const int row = RowNamed(*panes.Fields->GetList(), label);
     return row < 0 ? std::string() : panes.Fields->GetList()->GetValue(row);
 }
+
+// A copy of the N4 Sebring archive in a folder of its own: the path of its .ptf (in the archive
+// only); sebring is set to the folder.
+std::string CopySebring(const VelmoTest::TempFolder& folder, std::string& sebring)
+{
+    sebring = folder.MakeFolder("n4/tracks/Sebring");
+    CopyFile(TrkDocTest::Game("n4/tracks/Sebring/Sebring.dat"), sebring + "/Sebring.dat");
+    return sebring + "/sebring.ptf";
+}
+
+// The id of the first transform of the window's object, -1 when it has none.
+int FirstTransformId(const Panes& panes)
+{
+    FirstTransform reference;
+    panes.Doc->GetFile()->GetRoot()->Accept(reference);
+    return reference.Id;
+}
+
+// Whether the file is the generator's variants .ptf with the edits (Python statements on root)
+// made, written beside it as expected.ptf.
+bool IsGeneratorsPtf(const VelmoTest::TempFolder& folder, const std::string& path, const std::string& edits)
+{
+    const std::string expected = folder.Path("expected.ptf");
+    const std::string script = "import sys; sys.path.insert(0, '" + Generator("N4") +
+                               "'); import n4archive as n; root = n.sample_ptf_variants(); " + edits +
+                               "; open('" + expected + "', 'wb').write(n.archive_bytes(root))";
+    EXPECT_TRUE(TdoTest::Run(Python() + "-c \"" + script + "\""));
+    return ReadFile(path) == ReadFile(expected);
+}
 } // namespace
 
 // The .ptf of an N4 folder's archive, edited, then its folder's track opened from the archive's
@@ -801,16 +832,14 @@ std::string FieldValue(Panes& panes, const std::string& label)
 TEST_F(Tdo, DiscardedPtfEditIsNotShownAgainWhileItsTrackIsOpen)
 {
     VelmoTest::TempFolder folder;
-    const std::string sebring = folder.MakeFolder("n4/tracks/Sebring");
-    CopyFile(TrkDocTest::Game("n4/tracks/Sebring/Sebring.dat"), sebring + "/Sebring.dat");
-    const std::string path = sebring + "/sebring.ptf"; // in the archive only
+    std::string sebring;
+    const std::string path = CopySebring(folder, sebring);
     Panes panes(Open(path));
     ASSERT_TRUE(panes.IsOk());
-    FirstTransform reference;
-    panes.Doc->GetFile()->GetRoot()->Accept(reference);
-    ASSERT_NE(reference.Id, -1);
-    FindThroughDialog(reference.Id);
-    ASSERT_EQ(panes.Fields->GetShownId(), reference.Id);
+    const int id = FirstTransformId(panes);
+    ASSERT_NE(id, -1);
+    FindThroughDialog(id);
+    ASSERT_EQ(panes.Fields->GetShownId(), id);
     const std::string x = FieldValue(panes, "X Translation");
     EditField(panes, "X Translation", CEditFloatDlg::ValueId, "42.5");
     ASSERT_NE(FieldValue(panes, "X Translation"), x);
@@ -836,18 +865,122 @@ TEST_F(Tdo, DiscardedPtfEditIsNotShownAgainWhileItsTrackIsOpen)
     Panes again(Open(path));
     ASSERT_TRUE(again.IsOk());
     EXPECT_FALSE(again.Doc->IsModified());
-    FindThroughDialog(reference.Id);
-    ASSERT_EQ(again.Fields->GetShownId(), reference.Id);
+    FindThroughDialog(id);
+    ASSERT_EQ(again.Fields->GetShownId(), id);
     EXPECT_EQ(FieldValue(again, "X Translation"), x) << "the discarded edit came back";
     EditField(again, "Y Translation", CEditFloatDlg::ValueId, "7");
     Command(ID_FILE_SAVE);
     EXPECT_FALSE(again.Doc->IsModified());
 
-    const std::string expected = folder.Path("expected.ptf");
-    const std::string script = "import sys; sys.path.insert(0, '" + Generator("N4") +
-                               "'); import n4archive as n; root = n.sample_ptf_variants(); "
-                               "root['objects'][0].f['p'][1] = 7.0; "
-                               "open('" + expected + "', 'wb').write(n.archive_bytes(root))";
-    ASSERT_TRUE(TdoTest::Run(Python() + "-c \"" + script + "\""));
-    EXPECT_TRUE(ReadFile(path) == ReadFile(expected)) << "the saved file is not the generator's with Y 7";
+    EXPECT_TRUE(IsGeneratorsPtf(folder, path, "root['objects'][0].f['p'][1] = 7.0"))
+        << "the saved file is not the generator's with Y 7";
+}
+
+namespace
+{
+// Ticks Strict, and unticks it when the test ends, however it ends.
+class StrictOn
+{
+public:
+    StrictOn()
+    {
+        GuiTest::Command(ID_STRICT);
+        EXPECT_TRUE(Velmo::Papy::Options::Instance()->Strict);
+    }
+    ~StrictOn()
+    {
+        if (Velmo::Papy::Options::Instance()->Strict)
+            GuiTest::Command(ID_STRICT);
+    }
+};
+} // namespace
+
+// The .ptf of an N4 folder's archive open, Strict ticked, then the folder's track opened from the
+// archive's window, which reads the .ptf again: it gets the open document's object, so the edit
+// then saved is what the next open shows, while the track's window is open and after it is
+// closed too (the file read again); and a later edit saved keeps the first one.
+TEST_F(Tdo, AnEditSavedAfterStrictAndARereadIsWhatTheNextOpenShows)
+{
+    VelmoTest::TempFolder folder;
+    std::string sebring;
+    const std::string path = CopySebring(folder, sebring);
+    Panes panes(Open(path));
+    ASSERT_TRUE(panes.IsOk());
+    const int id = FirstTransformId(panes);
+    ASSERT_NE(id, -1);
+
+    StrictOn strict;
+    ASSERT_NE(Open(sebring + "/Sebring.dat"), nullptr);
+    Command(ID_OPEN_TRACK);
+    auto* trackDoc = dynamic_cast<CTrkDoc*>(Manager().GetCurrentDocument());
+    ASSERT_NE(trackDoc, nullptr);
+    Velmo::Util::CountedPointer<Velmo::Papy::TdoFile> reread;
+    trackDoc->GetFactory()->GetFacet<Velmo::Papy::MakePtf>()->Make(reread, "sebring", "ptf", false);
+    EXPECT_EQ(reread.Get(), panes.Doc->GetFile().Get()) << "the file's second object";
+    reread = nullptr;
+
+    panes.Doc->Activate();
+    Pump();
+    ASSERT_EQ(Manager().GetCurrentDocument(), panes.Doc);
+    FindThroughDialog(id);
+    ASSERT_EQ(panes.Fields->GetShownId(), id);
+    EditField(panes, "X Translation", CEditFloatDlg::ValueId, "42.5");
+    const std::string edited = FieldValue(panes, "X Translation");
+    Command(ID_FILE_SAVE);
+    ASSERT_FALSE(panes.Doc->IsModified());
+    Command(ID_FILE_CLOSE);
+    Pump();
+    ASSERT_EQ(DocumentCount(), 2);
+
+    const auto reopened = [&] {
+        Panes again(Open(path));
+        EXPECT_TRUE(again.IsOk());
+        if (!again.IsOk())
+            return std::string();
+        FindThroughDialog(id);
+        EXPECT_EQ(again.Fields->GetShownId(), id);
+        const std::string shown = FieldValue(again, "X Translation");
+        Command(ID_FILE_CLOSE);
+        Pump();
+        return shown;
+    };
+    EXPECT_EQ(reopened(), edited) << "with the track's window open: the object from before the save";
+    CloseAll();
+    EXPECT_EQ(reopened(), edited) << "read again: not the saved file";
+
+    // A later edit saved keeps the first.
+    Panes last(Open(path));
+    ASSERT_TRUE(last.IsOk());
+    FindThroughDialog(id);
+    ASSERT_EQ(last.Fields->GetShownId(), id);
+    EditField(last, "Y Translation", CEditFloatDlg::ValueId, "7");
+    Command(ID_FILE_SAVE);
+    EXPECT_TRUE(IsGeneratorsPtf(folder, path, "root['objects'][0].f['p'][0] = 42.5; root['objects'][0].f['p'][1] = 7.0"))
+        << "the saved file is not the generator's with X 42.5 and Y 7";
+}
+
+// A GPL object saved over another file of its folder (basic.3do's object written as
+// minimal.3do, whose object the folder's cache holds for another holder): minimal.3do's next
+// request gets the saved object, and basic.3do's no longer does (the edit is not in that file).
+TEST_F(Tdo, ASaveOverAnotherCachedFileIsWhatThatFilesNextOpenShows)
+{
+    VelmoTest::TempFolder folder;
+    const std::string gpl = WriteGplSamples(folder);
+    Panes panes(Open(gpl + "/basic.3do"));
+    ASSERT_TRUE(panes.IsOk());
+    const auto make = [&](const std::string& name) {
+        Velmo::Util::CountedPointer<Velmo::Papy::TdoFile> file;
+        panes.Doc->GetFactory()->GetFacet<Velmo::Papy::MakeTdo>()->Make(file, name, "3do", false);
+        return file;
+    };
+    const Velmo::Util::CountedPointer<Velmo::Papy::TdoFile> other = make("minimal.3do");
+    wxTreeCtrl& tree = *panes.Tree->GetTree();
+    tree.SelectItem(Handle(tree, 1));
+    Pump();
+    EditField(panes, "Name", CEditStringDlg::ValueId, "axle");
+    ASSERT_TRUE(panes.Doc->OnSaveDocument(CPathText::ToWx(gpl + "/minimal.3do")));
+
+    EXPECT_EQ(make("minimal.3do").Get(), panes.Doc->GetFile().Get()) << "the copy from before the save";
+    EXPECT_NE(make("basic.3do").Get(), panes.Doc->GetFile().Get()) << "basic.3do holds no edit";
+    EXPECT_GT(other.GetCount(), 0) << "the other holder keeps its object";
 }
