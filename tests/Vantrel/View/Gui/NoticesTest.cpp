@@ -140,6 +140,15 @@ TEST(Notices, ANoticeTakesNoKey)
     const int root = panes.Doc->GetFile()->GetRoot()->GetId();
     ASSERT_TRUE(SelectAndPaint(panes, root));
     ASSERT_TRUE(PumpUntil([&] { return BarText(*panes.View3D) == DrawingMessages::TooLarge(); }, 60000));
+    // The bar takes its room from the picture, which is drawn once more for its new size; its
+    // notice is the same, so the bar stays as it is and the pane rests.
+    const int shown = Paints(*panes.View3D);
+    for (int i = 0; i < 3; ++i)
+    {
+        AnswerPaints(panes.View3D->GetChildFrame());
+        Pump();
+    }
+    EXPECT_LE(Paints(*panes.View3D), shown + 1);
     // The paint after the bar took its room.
     ASSERT_TRUE(SelectAndPaint(panes, root));
     Shot(panes.View3D->GetChildFrame(), "notices_bar_3d");
@@ -212,5 +221,24 @@ TEST(Notices, ANoticeTakesNoKey)
     ASSERT_TRUE(SelectAndPaint(panes, root));
     EXPECT_EQ(BarText(*panes.View3D), "");
     Shot(panes.View3D->GetChildFrame(), "notices_bar_closed");
+    CloseAll();
+}
+
+
+// Check walks the shared sample past its budget: it does not say it passed, and tells the cut in
+// the status bar, as it tells a check that passed; no box.
+TEST(Notices, ACheckCutShortSaysSoInTheStatusBar)
+{
+    ASSERT_TRUE(Samples::Get().IsReady());
+    Panes panes(Open(Samples::Get().Path("walks/shared.3do")));
+    ASSERT_TRUE(panes.IsOk());
+    Messages messages;
+    Command(ID_VIEW_3D);
+    ASSERT_TRUE(SelectAndPaint(panes, panes.Doc->GetFile()->GetRoot()->GetId()));
+    Frame().SetStatusText("", 0);
+    panes.View3D->RunCommand(ThreeDObjectViewState::CheckCommand);
+    Pump();
+    EXPECT_EQ(Frame().GetStatusBar()->GetStatusText(0).utf8_string(), DrawingMessages::TooLarge());
+    EXPECT_TRUE(messages.Texts.empty()) << messages.Texts.front();
     CloseAll();
 }
