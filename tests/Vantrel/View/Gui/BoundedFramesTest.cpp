@@ -11,6 +11,7 @@
 
 #include "GLViewSamples.h"
 #include "GuiKit.h"
+#include "PaneNoticesSupport.h"
 #include "Papy/Model/ThreeDObjectRoot.h"
 #include "Vantrel/Doc/3DODoc.h"
 #include "Vantrel/Doc/3DOHint.h"
@@ -24,25 +25,10 @@
 using namespace GuiTest;
 using GLViewTest::Samples;
 
+using namespace NoticesTest;
+
 namespace
 {
-int Paints(const C3DO3DView& view)
-{
-    return view.GetPaintCount() + view.GetFailedPaintCount();
-}
-
-long TooLargeLines(const Messages& messages)
-{
-    return long(std::count(messages.Texts.begin(), messages.Texts.end(), DrawingMessages::TooLarge()));
-}
-
-// What the notice bar shows the user, nothing while it is hidden.
-std::string BarText(const C3DO3DView& view)
-{
-    const CNoticeBar* bar = view.GetNoticeBar();
-    return bar != nullptr && bar->IsShownOnScreen() ? bar->GetText().utf8_string() : std::string();
-}
-
 // The pane's last picture, read back from its own context.
 wxImage Picture(C3DO3DView& view, const std::string& shot)
 {

@@ -12,6 +12,7 @@
 
 #include "GLViewSamples.h"
 #include "GuiKit.h"
+#include "PaneNoticesSupport.h"
 #include "TdoSupport.h"
 #include "Papy/Model/ThreeDObjectRoot.h"
 #include "Vantrel/App/MainFrame.h"
@@ -26,25 +27,10 @@ using TdoTest::Child;
 using TdoTest::Panes;
 using TdoTest::RootItem;
 
+using namespace NoticesTest;
+
 namespace
 {
-int Paints(const C3DO3DView& view)
-{
-    return view.GetPaintCount() + view.GetFailedPaintCount();
-}
-
-long TooLargeLines(const Messages& messages)
-{
-    return long(std::count(messages.Texts.begin(), messages.Texts.end(), DrawingMessages::TooLarge()));
-}
-
-// What the bar shows the user: its lines, nothing while it is hidden.
-std::string BarText(const C3DO3DView& view)
-{
-    const CNoticeBar* bar = view.GetNoticeBar();
-    return bar != nullptr && bar->IsShownOnScreen() ? bar->GetText().utf8_string() : std::string();
-}
-
 // Whether the window is the bar or inside it.
 bool InBar(const C3DO3DView& view, const wxWindow* window)
 {
