@@ -72,8 +72,9 @@ wxWindow* COpenGLView::CreatePane(wxWindow* parent)
     }
     // A window of its own holds the bar and the canvas; its focus is the canvas's.
     auto* pane = new wxWindow(parent, wxID_ANY);
-    m_bar = new CNoticeBar(pane, [this] { CloseNotices(); });
+    // The canvas first: it goes first too, and while it lives so does the bar.
     m_canvas = new COpenGLCanvas(pane, attributes);
+    m_bar = new CNoticeBar(pane, [this] { CloseNotices(); });
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(m_bar, 0, wxEXPAND);
     sizer->Add(m_canvas, 1, wxEXPAND);
