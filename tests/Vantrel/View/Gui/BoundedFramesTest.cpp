@@ -1,7 +1,7 @@
 // A small hostile file in the 3D pane of the running application: the shared sample of
 // drawing_samples.py, 40 levels that each name the next twice over one square (2^40 paths to a
 // square that fills the pane). View > 3D and View > Track 3D each give their first picture; the
-// 3D frame is cut short, which the pane's notice bar tells after it, never a message box
+// frames are cut short, which the pane's notice bar tells after them, never a message box
 // (without the budget each mode kept the program busy for minutes). Later paints show the same
 // pictures, read back from the pane, and say nothing more.
 #include <gtest/gtest.h>
@@ -54,7 +54,7 @@ bool PaintAgain(C3DO3DView& view)
 }
 } // namespace
 
-TEST(BoundedFrames, TheSharedSampleGivesItsFirstPictureInBothModesAndNoBox)
+TEST(BoundedFrames, TheSharedSampleGivesItsFirstPictureAndTheNoticeInBothModes)
 {
     ASSERT_TRUE(Samples::Get().IsReady());
     auto* document = dynamic_cast<C3DODoc*>(Open(Samples::Get().Path("walks/shared.3do")));
@@ -84,12 +84,15 @@ TEST(BoundedFrames, TheSharedSampleGivesItsFirstPictureInBothModesAndNoBox)
     EXPECT_EQ(DifferentPixels(Picture(*view, "bounded_shared_3d_later"), square), 0);
     EXPECT_EQ(BarText(*view), DrawingMessages::TooLarge());
 
-    // Track 3D: the object has no track, so no plan to frame: the pane's grey. The 3D frame's
-    // notice goes with its mode.
+    // Track 3D: the object has no track, so no plan to frame: the pane's grey; and the notice
+    // once more for the new mode (the plan's walks past their budget).
     paints = Paints(*view);
     Command(ID_VIEW_TRACK_3D);
     ASSERT_TRUE(PumpUntil([&] { return Paints(*view) > paints; }, 60000));
     Pump();
+    EXPECT_EQ(view->GetNotices().GetOwner().Mode, int(ThreeDObjectViewState::Mode::Track3D));
+    EXPECT_EQ(view->GetNotices().GetShown(), std::vector<std::string>{DrawingMessages::TooLarge()});
+    EXPECT_TRUE(PumpUntil([&] { return BarText(*view) == DrawingMessages::TooLarge(); }));
     ASSERT_TRUE(PaintAgain(*view));
     const wxImage ground = Picture(*view, "bounded_shared_track3d");
     Shot(view->GetChildFrame(), "bounded_shared_track3d_window");
