@@ -24,8 +24,8 @@ public:
         int Mode = 0;
         const void* File = nullptr;
         int Node = -1;
-        // Changes of the drawing options (each one a new owner).
-        std::uint64_t Options = 0;
+        // A count of the edits and of the changes of the drawing options: each makes a new owner.
+        std::uint64_t Changes = 0;
         bool operator==(const Owner&) const = default;
     };
 

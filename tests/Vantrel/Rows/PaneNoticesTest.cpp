@@ -15,7 +15,7 @@ const Owner ThreeD{1, &File, 7, 0};
 const Owner Track3D{2, &File, 7, 0};
 const Owner OtherNode{1, &File, 8, 0};
 const Owner OtherFile{1, nullptr, 7, 0};
-const Owner OtherOptions{1, &File, 7, 1};
+const Owner OtherChanges{1, &File, 7, 1};
 const Owner NoMode{0, &File, 7, 0};
 
 const std::string Cut = "Drawn in part: the object is too large to show in full.";
@@ -53,7 +53,7 @@ TEST(PaneNotices, ANoticeBelongsToTheOwnerOfTheFrameThatMadeIt)
          {{Track3D, {Steps, Cut}, {Steps, Cut}}, {ThreeD, {}, {}}, {ThreeD, {}, {}}, {OtherNode, {}, {}}}},
         {"another node, file or drawing forgets them",
          {{ThreeD, {Cut}, {Cut}}, {OtherNode, {}, {}}, {ThreeD, {Cut}, {Cut}}, {OtherFile, {}, {}},
-          {ThreeD, {Cut}, {Cut}}, {OtherOptions, {}, {}}}},
+          {ThreeD, {Cut}, {Cut}}, {OtherChanges, {}, {}}}},
         {"told again when the new owner's frame makes it again",
          {{ThreeD, {Cut}, {Cut}}, {OtherNode, {Cut}, {Cut}}, {ThreeD, {Cut}, {Cut}}}},
         {"a mode switched off forgets them at once", {{ThreeD, {Cut}, {Cut}}, {NoMode, {}, {}, false, false}}},
