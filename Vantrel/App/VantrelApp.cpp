@@ -19,6 +19,7 @@
 #include "Vantrel/App/StandInDoc.h"
 #include "Vantrel/App/TemplateTable.h"
 #include "Vantrel/App/VantrelDocManager.h"
+#include "Vantrel/Dialogs/ReportDlg.h"
 #include "Vantrel/Doc/3DODoc.h"
 #include "Vantrel/Doc/CamDoc.h"
 #include "Vantrel/Doc/CatchPattern.h"
@@ -139,6 +140,10 @@ bool CVantrelApp::OnInit()
     // Files open through the factories of their games' folders.
     Velmo::Papy::RegisterGameRecognizers();
     CDocumentPattern::SetUsesRegistry(true);
+    // A message of many lines shows its first lines and the rest behind Details.
+    CCatchPattern::SetReportBox([](const std::string& caption, const std::string& text) {
+        CReportDlg::Show(wxString::FromUTF8(caption), text);
+    });
 
     wxConfigBase::Set(new wxConfig("Vantrel", "Velmo"));
     m_manager = new CVantrelDocManager;

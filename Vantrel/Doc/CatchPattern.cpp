@@ -8,6 +8,7 @@
 
 #include "Util/Exception.h"
 #include "Vantrel/Text/CodePage1252.h"
+#include "Vantrel/Text/ReportLines.h"
 
 namespace
 {
@@ -15,6 +16,12 @@ CCatchPattern::Sink& CurrentSink()
 {
     static CCatchPattern::Sink sink;
     return sink;
+}
+
+CCatchPattern::ReportBox& CurrentReportBox()
+{
+    static CCatchPattern::ReportBox box;
+    return box;
 }
 } // namespace
 
@@ -64,7 +71,16 @@ void CCatchPattern::ShowMessage(const std::string& text)
         return;
     }
     const wxString caption = wxTheApp != nullptr ? wxTheApp->GetAppDisplayName() : wxString("Vantrel");
-    wxMessageBox(wxString::FromUTF8(CodePage1252::Shown(text)), caption, wxOK);
+    const std::string shown = CodePage1252::Shown(text);
+    if (CurrentReportBox() && ReportLines::IsLong(shown))
+        CurrentReportBox()(caption.utf8_string(), shown);
+    else
+        wxMessageBox(wxString::FromUTF8(shown), caption, wxOK);
+}
+
+void CCatchPattern::SetReportBox(ReportBox box)
+{
+    CurrentReportBox() = std::move(box);
 }
 
 CCatchPattern::Sink CCatchPattern::SetSink(Sink sink)

@@ -4,7 +4,9 @@
 // "Caught an unknown exception."; whichever it was, the operation has failed.
 //
 // Messages go through a sink: by default a message box with the application's title; the
-// tests put their own in to read what the user would have seen.
+// tests put their own in to read what the user would have seen. A message of more lines than a
+// box shows (ReportLines) goes to the report box that the application sets (the first lines and
+// a Details text), so that it fits the screen; any other keeps the plain message box.
 #include <functional>
 #include <string>
 
@@ -22,6 +24,10 @@ public:
     static void ShowMessage(const std::string& text);
     // Replaces the sink; an empty one restores the message box. Returns the previous sink.
     static Sink SetSink(Sink sink);
+    // The box of a long message, given the caption and the text as the user reads it (UTF-8);
+    // without one, long messages too go to the plain message box.
+    typedef std::function<void(const std::string& caption, const std::string& text)> ReportBox;
+    static void SetReportBox(ReportBox box);
 
     static constexpr const char* UnknownExceptionText = "Caught an unknown exception.";
 };

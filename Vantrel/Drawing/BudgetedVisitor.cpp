@@ -6,7 +6,7 @@
 bool BudgetedVisitor::Told(bool fits)
 {
     if (!fits)
-        m_report.Add(DrawingMessages::TooLarge());
+        m_report.AddNotice(DrawingMessages::TooLarge());
     return fits;
 }
 

@@ -102,8 +102,12 @@ double ThreeDObject3DPtfVisitor::FitStep(const Velmo::Util::CountedPointer<Three
     LoadVisitor loads;
     node->Accept(loads);
     if (report != nullptr)
+    {
         for (const std::string& message : loads.GetReport().GetMessages())
             report->Add(message);
+        for (const std::string& notice : loads.GetReport().GetNotices())
+            report->AddNotice(notice);
+    }
     return TrackPlanBudget::FitStep(TrackPlanBudget::Cut::EqualPieces, Step, loads.Loads);
 }
 

@@ -21,6 +21,30 @@ using namespace Velmo::Papy;
 
 wxIMPLEMENT_DYNAMIC_CLASS(C3DO3DView, COpenGLView);
 
+namespace
+{
+// Whether a command changes how the shown node is drawn (its notices are another frame's then).
+bool ChangesDrawing(int command)
+{
+    typedef ThreeDObjectViewState State;
+    switch (command)
+    {
+    case State::ZBufferCommand:
+    case State::DrawShadedCommand:
+    case State::WireframeCommand:
+    case State::TextureShadedCommand:
+    case State::BoundingBoxesCommand:
+    case State::DrawNoneCommand:
+    case State::DrawAllCommand:
+    case State::TextureNoneCommand:
+    case State::TextureAllCommand:
+        return true;
+    default:
+        return State::GetCategory(command).has_value();
+    }
+}
+} // namespace
+
 C3DO3DView::C3DO3DView() = default;
 
 C3DO3DView::~C3DO3DView()
@@ -67,6 +91,7 @@ void C3DO3DView::OnUpdate(wxView* sender, wxObject* hint)
         return;
     }
     // An edit or an insert: whatever is shown may have changed, or gone.
+    ++m_drawingChanges;
     C3DODoc* document = GetTdoDocument();
     const C3DODoc::File file = document != nullptr ? document->GetFile() : C3DODoc::File();
     Apply(m_state.OnContentChanged([&file](int id) {
@@ -89,6 +114,15 @@ void C3DO3DView::Apply(const ThreeDObjectViewState::Effect& effect)
         CCatchPattern::Run([this] { WithContext([this] { ThreeDObjectViewPainter::ApplyCamera(m_state); }); });
     if (effect.Repaint)
         Invalidate();
+    else
+        OwnNotices();
+}
+
+PaneNotices::Owner C3DO3DView::GetNoticeOwner() const
+{
+    const C3DODoc* document = GetTdoDocument();
+    return {int(m_state.GetMode()), document != nullptr ? document->GetFile().Get() : nullptr, m_state.GetShownId(),
+            m_drawingChanges};
 }
 
 void C3DO3DView::RunCommand(int command)
@@ -107,6 +141,8 @@ void C3DO3DView::RunCommand(int command)
     default:
         if (command == ThreeDObjectViewState::RefreshCommand)
             ++m_refreshCount;
+        if (ChangesDrawing(command))
+            ++m_drawingChanges;
         Apply(m_state.Execute(command));
         return;
     }
@@ -163,6 +199,9 @@ void C3DO3DView::DrawScene()
     const ThreeDObjectViewPainter::ClipTestFunction clipTest = [this](const ThreeDObjectViewPainter::Node& shown) {
         RunClipTest(shown);
     };
+    // The plan's report is its last compile's: it tells of this frame only when the frame
+    // shows the plan.
+    const bool plan = m_state.GetMode() == ThreeDObjectViewState::Mode::Track3D;
     try
     {
         m_painter.DrawScene(m_state, file.Get(), draw, clipTest);
@@ -171,12 +210,14 @@ void C3DO3DView::DrawScene()
     {
         if (m_visitor)
             ReportAll(m_visitor->GetReport());
-        ReportAll(m_painter.GetPlanReport());
+        if (plan)
+            ReportAll(m_painter.GetPlanReport());
         throw;
     }
     if (m_visitor)
         ReportAll(m_visitor->GetReport());
-    ReportAll(m_painter.GetPlanReport());
+    if (plan)
+        ReportAll(m_painter.GetPlanReport());
 }
 
 void C3DO3DView::RunClipTest(const ThreeDObjectViewPainter::Node& shown)
@@ -218,6 +259,8 @@ void C3DO3DView::ReportAll(const DrawingReport& report)
 {
     for (const std::string& text : report.GetMessages())
         Report(text);
+    for (const std::string& text : report.GetNotices())
+        Notify(text);
 }
 
 void C3DO3DView::DestroyGL()
@@ -253,10 +296,12 @@ void C3DO3DView::Check()
         passedOver = visitor.GetReport();
     });
     // The files the check passed over are its answer; a check that passed needs none: a line
-    // in the status bar at most.
+    // in the status bar at most, which says so when the check was cut short.
     if (passed && !passedOver.IsEmpty())
         CCatchPattern::ShowMessage(passedOver.GetText());
-    else if (passed)
+    if (passed && passedOver.HasNotices())
+        ShowStatus(passedOver.GetNotices().front());
+    else if (passed && passedOver.IsEmpty())
         ShowStatus(CheckPassedText);
 }
 

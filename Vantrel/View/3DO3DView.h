@@ -14,7 +14,10 @@
 //   Highlight is on; a hint without one means the content changed: the bounds are measured
 //   again, the plan compiled again, and a node that is gone is no longer shown.
 // - Problems drawn past, and what ends a paint, are shown once after the paint, together;
-//   again only after the node, the mode or the options change.
+//   again only after the node, the mode or the options change. The pane's notices (how it drew)
+//   go to its notice bar and belong to the mode, the file, the shown node and the drawing
+//   options: another of them takes them away (the frame after it tells them again if it makes
+//   them again). The track plan's notices are told only by frames that show the plan.
 // - Check (F4) opens every file the shown node names; a passed check says so in the status bar
 //   only. The clip-test command tests the shown node's vertices against their planes in place
 //   of one frame and shows the summary (or "Clip test passed" in the status bar) each time it
@@ -72,6 +75,7 @@ protected:
     void DrawScene() override;
     void DestroyGL() override;
     bool ShouldReport(const std::string& text) override;
+    PaneNotices::Owner GetNoticeOwner() const override;
 
 private:
     C3DODoc* GetTdoDocument() const;
@@ -90,6 +94,8 @@ private:
     std::size_t m_receivedCount = 0;
     Received m_lastReceived;
     int m_refreshCount = 0;
+    // Edits and changes of the drawing options: each makes the notices another frame's.
+    std::uint64_t m_drawingChanges = 0;
     // While a clip test runs, and for the failure that ended one: its texts are its answer and
     // are shown whatever was shown before.
     bool m_answering = false;

@@ -5,9 +5,11 @@
 
 #include <wx/dcclient.h>
 #include <wx/glcanvas.h>
+#include <wx/sizer.h>
 
 #include "Util/OpenGL/XOpenGL.h"
 #include "Vantrel/Doc/CatchPattern.h"
+#include "Vantrel/View/NoticeBar.h"
 #include "Vantrel/View/OpenGLCanvas.h"
 
 using Velmo::OpenGL::CheckError;
@@ -43,6 +45,9 @@ COpenGLView::~COpenGLView()
         m_canvas->Unbind(wxEVT_PAINT, &COpenGLView::OnPaint, this);
         m_canvas->Unbind(wxEVT_SIZE, &COpenGLView::OnSizeEvent, this);
         m_canvas->Unbind(wxEVT_ERASE_BACKGROUND, &COpenGLView::OnEraseBackground, this);
+        m_canvas->GetParent()->Unbind(wxEVT_SET_FOCUS, &COpenGLView::OnPaneFocus, this);
+        if (m_bar != nullptr)
+            m_bar->SetOnClose(nullptr);
     }
 }
 
@@ -65,12 +70,21 @@ wxWindow* COpenGLView::CreatePane(wxWindow* parent)
         CCatchPattern::ShowMessage(SetPixelFormatFailedText);
         return nullptr;
     }
-    m_canvas = new COpenGLCanvas(parent, attributes);
+    // A window of its own holds the bar and the canvas; its focus is the canvas's.
+    auto* pane = new wxWindow(parent, wxID_ANY);
+    // The canvas first: it goes first too, and while it lives so does the bar.
+    m_canvas = new COpenGLCanvas(pane, attributes);
+    m_bar = new CNoticeBar(pane, [this] { CloseNotices(); });
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(m_bar, 0, wxEXPAND);
+    sizer->Add(m_canvas, 1, wxEXPAND);
+    pane->SetSizer(sizer);
+    pane->Bind(wxEVT_SET_FOCUS, &COpenGLView::OnPaneFocus, this);
     m_canvas->SetOnDestroy([this] { OnCanvasGoing(); });
     m_canvas->Bind(wxEVT_PAINT, &COpenGLView::OnPaint, this);
     m_canvas->Bind(wxEVT_SIZE, &COpenGLView::OnSizeEvent, this);
     m_canvas->Bind(wxEVT_ERASE_BACKGROUND, &COpenGLView::OnEraseBackground, this);
-    return m_canvas;
+    return pane;
 }
 
 bool COpenGLView::CreateContext()
@@ -147,6 +161,40 @@ void COpenGLView::ShowReported()
         CCatchPattern::ShowMessage(text);
 }
 
+void COpenGLView::Notify(const std::string& text)
+{
+    m_notices.Add(text);
+}
+
+void COpenGLView::OwnNotices()
+{
+    m_notices.Own(GetNoticeOwner());
+    UpdateNoticeBar();
+}
+
+void COpenGLView::UpdateNoticeBar()
+{
+    if (m_notices.GetRevision() == m_barRevision || m_barPending || m_bar == nullptr)
+        return;
+    // After the event: the bar's layout resizes the canvas, which a paint must not do.
+    m_barPending = true;
+    CallAfter([this] { ShowNotices(); });
+}
+
+void COpenGLView::ShowNotices()
+{
+    m_barPending = false;
+    m_barRevision = m_notices.GetRevision();
+    if (m_bar != nullptr && m_canvas != nullptr)
+        m_bar->SetLines(m_notices.GetShown());
+}
+
+void COpenGLView::CloseNotices()
+{
+    m_notices.Close();
+    m_barRevision = m_notices.GetRevision();
+}
+
 void COpenGLView::Invalidate()
 {
     if (m_canvas != nullptr)
@@ -218,6 +266,12 @@ void COpenGLView::OnEraseBackground(wxEraseEvent&)
 {
 }
 
+void COpenGLView::OnPaneFocus(wxFocusEvent&)
+{
+    if (m_canvas != nullptr)
+        m_canvas->SetFocus();
+}
+
 void COpenGLView::Render()
 {
     PreDraw();
@@ -245,6 +299,7 @@ void COpenGLView::OnPaint(wxPaintEvent&)
         dc.Clear();
         return;
     }
+    m_notices.Own(GetNoticeOwner());
     std::string failure;
     try
     {
@@ -260,6 +315,7 @@ void COpenGLView::OnPaint(wxPaintEvent&)
     {
         failure = CCatchPattern::DescribeCurrentException();
     }
+    UpdateNoticeBar();
     if (failure.empty())
     {
         ++m_paints;
@@ -331,4 +387,6 @@ void COpenGLView::OnCanvasGoing()
 {
     ReleaseGL();
     m_canvas = nullptr;
+    // The bar goes with the pane's window.
+    m_bar = nullptr;
 }

@@ -16,15 +16,23 @@
 //   its message comes once, after the paint (never a box inside a paint: the box's own loop
 //   would paint again), and again only when ShouldReport says so. The default shows a text
 //   again after a paint has succeeded.
+// - The pane's own notices (how it drew: cut short, in steps, textures left out) are not
+//   failures: they go to a bar above the canvas (CNoticeBar), never a box, and take no key.
+//   PaneNotices decides what the bar shows: each paint begins for the notices' owner
+//   (GetNoticeOwner), the steps add what they made (Notify), and after the paint the bar shows
+//   the owner's notices when they changed. The bar's showing or hiding resizes the canvas once.
+// - The pane's window holds the bar and the canvas, one above the other.
 // - When the view or its window goes, DestroyGL runs with the context current, then the
 //   context is deleted. A subclass that overrides DestroyGL calls ReleaseGL() in its own
 //   destructor (the base's destructor no longer reaches the override).
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "Vantrel/Drawing/DrawingReport.h"
 #include "Vantrel/Frame/VantrelView.h"
+#include "Vantrel/Rows/PaneNotices.h"
 
 class wxGLAttributes;
 class wxGLCanvas;
@@ -33,7 +41,9 @@ class wxPaintEvent;
 class wxSizeEvent;
 class wxSize;
 class wxEraseEvent;
+class wxFocusEvent;
 class COpenGLCanvas;
+class CNoticeBar;
 
 class COpenGLView : public CVantrelView
 {
@@ -41,7 +51,8 @@ public:
     COpenGLView();
     ~COpenGLView() override;
 
-    // Makes the canvas; null (after a message) when the display offers no such pixel format.
+    // Makes the pane's window: the notice bar (hidden) above the canvas; null (after a message)
+    // when the display offers no such pixel format.
     wxWindow* CreatePane(wxWindow* parent) override;
 
     // A new client size in device pixels (what the size event gives, times the canvas's content
@@ -56,6 +67,9 @@ public:
     void Invalidate();
 
     wxGLCanvas* GetCanvas() const;
+    // The bar of the pane's notices (null before the pane is made), and what decides it.
+    CNoticeBar* GetNoticeBar() const { return m_bar; }
+    const PaneNotices& GetNotices() const { return m_notices; }
     // Null until the pane has been on the screen, and after the context has been released.
     wxGLContext* GetContext() const { return m_context.get(); }
     int GetWidth() const { return m_width; }
@@ -95,12 +109,18 @@ protected:
     // Whether a failure's message is shown now. The default shows a text once until a paint
     // succeeds again.
     virtual bool ShouldReport(const std::string& text);
+    // What the notices of the next paint belong to; the default: one owner for the pane's life.
+    virtual PaneNotices::Owner GetNoticeOwner() const { return {}; }
 
     // Loads the projection (SetProjection) and the model-view matrix (SetCamera) over identities.
     void ApplyCamera();
     // Shows the text after the event being handled, when ShouldReport allows; the texts
     // reported while one event is handled come in one message.
     void Report(const std::string& text);
+    // A notice made by the paint being drawn: shown in the bar after it.
+    void Notify(const std::string& text);
+    // The notices' owner changed with no paint to follow: another owner's notices go now.
+    void OwnNotices();
     // Runs DestroyGL with the context current and deletes the context (once).
     void ReleaseGL();
     // Runs work with the context current; false (and nothing done) before the pane has its
@@ -112,10 +132,14 @@ private:
     void OnPaint(wxPaintEvent& event);
     void OnSizeEvent(wxSizeEvent& event);
     void OnEraseBackground(wxEraseEvent& event);
+    void OnPaneFocus(wxFocusEvent& event);
     void OnCanvasGoing();
     bool EnsureContext();
     void PaintBackground();
     void ShowReported();
+    void UpdateNoticeBar();
+    void ShowNotices();
+    void CloseNotices();
 
     COpenGLCanvas* m_canvas = nullptr;
     std::unique_ptr<wxGLContext> m_context;
@@ -129,6 +153,10 @@ private:
     int m_failedPaints = 0;
     DrawingReport m_reported;
     std::vector<std::string> m_pending;
+    CNoticeBar* m_bar = nullptr;
+    PaneNotices m_notices;
+    std::uint64_t m_barRevision = 0;
+    bool m_barPending = false;
 
     wxDECLARE_DYNAMIC_CLASS(COpenGLView);
 };

@@ -54,14 +54,19 @@ void CTrk3DView::DrawScene()
     // The first paint compiles the plan: the one that takes time.
     std::unique_ptr<wxBusyCursor> wait(m_scene.IsCompiled() || !track ? nullptr : new wxBusyCursor);
     m_scene.DrawPlan(track.Get());
-    const std::string message = m_scene.TakeMessage();
-    if (!message.empty())
-        Report(message);
+    // The plan drawn in steps: a notice, not a failure.
+    Notify(m_scene.TakeMessage());
     if (!track)
         return;
     DrawOverlay();
     ++m_planFrames;
     KeepFrame();
+}
+
+PaneNotices::Owner CTrk3DView::GetNoticeOwner() const
+{
+    // The plan is the whole track's, drawn once: its notice holds while the track is shown.
+    return {0, GetTrack().Get(), -1, 0};
 }
 
 void CTrk3DView::Resize(int width, int height)

@@ -7,6 +7,7 @@
 // nothing the pane shows has changed (the tree beside it scrolling sends several a step) is
 // answered at once by those pixels (one glDrawPixels, far cheaper than the plan) and the swap,
 // instead of drawing the whole plan again. A hint, a new size or a new context draws anew.
+// A plan too long to draw in full is drawn in steps, which the pane's notice bar tells.
 #include <vector>
 
 #include "Util/CountedPointer.h"
@@ -39,6 +40,7 @@ protected:
     void DrawScene() override;
     void DestroyGL() override;
     void Resize(int width, int height) override;
+    PaneNotices::Owner GetNoticeOwner() const override;
     // Drawn over the plan, in the plan's coordinates; nothing here.
     virtual void DrawOverlay() {}
 

@@ -73,7 +73,7 @@ TEST(FrameBudget, EveryWalkOfAHostileSampleEndsKeepsWhatItDidAndSaysSoOnce)
             const WalkRun run = RunWalk(walk, factory, Samples::Root(file));
             EXPECT_LT(run.Seconds, 30.0) << what;
             EXPECT_EQ(run.Error, "") << what;
-            EXPECT_EQ(run.Messages, Contains(sample.tooLarge, walk)
+            EXPECT_EQ(run.Notices, Contains(sample.tooLarge, walk)
                                         ? std::vector<std::string>{DrawingMessages::TooLarge()}
                                         : std::vector<std::string>{})
                 << what;
@@ -100,11 +100,11 @@ TEST(FrameBudget, EachFrameDrawsAgainWithTheWholeBudget)
     ThreeDObject3DVisitor visitor(factory);
     // A frame past the budget does not leave the next frame of the same visitor short.
     Draw(DrawOptions(), visitor, Samples::Root(shared), nullptr);
-    EXPECT_EQ(visitor.GetReport().GetMessages(), std::vector<std::string>{DrawingMessages::TooLarge()});
+    EXPECT_EQ(visitor.GetReport().GetNotices(), std::vector<std::string>{DrawingMessages::TooLarge()});
     const FrameBudget::Amounts first = visitor.GetBudget().GetTaken();
     visitor.GetReport().Clear();
     Draw(DrawOptions(), visitor, Samples::Root(shared), nullptr);
-    EXPECT_EQ(visitor.GetReport().GetMessages(), std::vector<std::string>{DrawingMessages::TooLarge()});
+    EXPECT_EQ(visitor.GetReport().GetNotices(), std::vector<std::string>{DrawingMessages::TooLarge()});
     EXPECT_EQ(visitor.GetBudget().GetTaken(), first);
     EXPECT_COLOUR_AT(context, 0, 0, Red);
 }
@@ -150,7 +150,7 @@ TEST(FrameBudget, AHeavyNodeSendsWhatFitsAndTheWalkStopsWithinIt)
         limits[c.cost] = c.limit;
         const CountedPointer<TdoFile> file = Load(c.folder, c.name);
         const WalkRun run = RunWalk(c.walk, Samples::Get().Factory(c.folder), Samples::Root(file), limits);
-        EXPECT_EQ(run.Messages, std::vector<std::string>{DrawingMessages::TooLarge()}) << what;
+        EXPECT_EQ(run.Notices, std::vector<std::string>{DrawingMessages::TooLarge()}) << what;
         EXPECT_NEAR(run.Spent[c.cost], c.taken, 1e-3) << what;
         EXPECT_DOUBLE_EQ(run.Spent[FrameBudget::Primitives], c.primitives) << what;
         if (c.walk == Walk::Draw)
@@ -196,7 +196,7 @@ TEST(FrameBudget, EveryOrdinarySampleKeepsWithinTheBudgetOfEveryWalk)
             for (const Walk walk : AllWalks)
             {
                 const WalkRun run = RunWalk(walk, factory, Samples::Root(file));
-                EXPECT_EQ(std::count(run.Messages.begin(), run.Messages.end(), DrawingMessages::TooLarge()), 0)
+                EXPECT_EQ(std::count(run.Notices.begin(), run.Notices.end(), DrawingMessages::TooLarge()), 0)
                     << folder << "/" << name << ", " << NameOf(walk);
             }
         }

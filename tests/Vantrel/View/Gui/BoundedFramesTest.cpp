@@ -1,8 +1,9 @@
 // A small hostile file in the 3D pane of the running application: the shared sample of
 // drawing_samples.py, 40 levels that each name the next twice over one square (2^40 paths to a
-// square that fills the pane). View > 3D and View > Track 3D each give their first picture and
-// say once, after it, that the object is too large to show (without the budget each mode kept
-// the program busy for minutes).
+// square that fills the pane). View > 3D and View > Track 3D each give their first picture; the
+// frames are cut short, which the pane's notice bar tells after them, never a message box
+// (without the budget each mode kept the program busy for minutes). Later paints show the same
+// pictures, read back from the pane, and say nothing more.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 
 #include "GLViewSamples.h"
 #include "GuiKit.h"
+#include "PaneNoticesSupport.h"
 #include "Papy/Model/ThreeDObjectRoot.h"
 #include "Vantrel/Doc/3DODoc.h"
 #include "Vantrel/Doc/3DOHint.h"
@@ -18,34 +20,41 @@
 #include "Vantrel/Frame/DocChildFrame.h"
 #include "Vantrel/View/3DO3DView.h"
 #include "Vantrel/View/3DOTreeView.h"
+#include "Vantrel/View/NoticeBar.h"
 
 using namespace GuiTest;
 using GLViewTest::Samples;
 
+using namespace NoticesTest;
+
 namespace
 {
-int Paints(const C3DO3DView& view)
+// The pane's last picture, read back from its own context.
+wxImage Picture(C3DO3DView& view, const std::string& shot)
 {
-    return view.GetPaintCount() + view.GetFailedPaintCount();
+    return GLShot(view.GetCanvas(), view.GetContext(), shot);
 }
 
-long TooLargeLines(const Messages& messages)
+wxColour Middle(const wxImage& image)
 {
-    return long(std::count(messages.Texts.begin(), messages.Texts.end(), DrawingMessages::TooLarge()));
-}
-
-// The colour at the middle of the pane's last picture, read back from its own context.
-wxColour Middle(C3DO3DView& view, const std::string& shot)
-{
-    const wxImage image = GLShot(view.GetCanvas(), view.GetContext(), shot);
     if (!image.IsOk())
         return wxColour();
     const int x = image.GetWidth() / 2, y = image.GetHeight() / 2;
     return wxColour(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
 }
+
+// Repaints the pane and waits for the paint.
+bool PaintAgain(C3DO3DView& view)
+{
+    const int paints = Paints(view);
+    view.Invalidate();
+    const bool painted = PumpUntil([&] { return Paints(view) > paints; }, 60000);
+    Pump();
+    return painted;
+}
 } // namespace
 
-TEST(BoundedFrames, TheSharedSampleGivesItsFirstPictureAndTheLineInBothModes)
+TEST(BoundedFrames, TheSharedSampleGivesItsFirstPictureAndTheNoticeInBothModes)
 {
     ASSERT_TRUE(Samples::Get().IsReady());
     auto* document = dynamic_cast<C3DODoc*>(Open(Samples::Get().Path("walks/shared.3do")));
@@ -56,34 +65,44 @@ TEST(BoundedFrames, TheSharedSampleGivesItsFirstPictureAndTheLineInBothModes)
     ASSERT_NE(tree, nullptr);
     Messages messages;
 
-    // 3D: the square over the whole pane (red, as the generator colours it), then the line.
+    // 3D: the square over the whole pane (red, as the generator colours it), then the notice.
     Command(ID_VIEW_3D);
     C3DOHint hint(document->GetFile()->GetRoot()->GetId());
     document->UpdateAllViews(tree, &hint);
     int paints = Paints(*view);
-    ASSERT_TRUE(PumpUntil([&] { return Paints(*view) > paints && TooLargeLines(messages) == 1; }, 60000));
-    const wxColour square = Middle(*view, "bounded_shared_3d");
+    ASSERT_TRUE(PumpUntil([&] { return Paints(*view) > paints && BarText(*view) == DrawingMessages::TooLarge(); },
+                          60000));
+    // The picture once the bar has taken its room.
+    ASSERT_TRUE(PaintAgain(*view));
+    const wxImage square = Picture(*view, "bounded_shared_3d");
     Shot(view->GetChildFrame(), "bounded_shared_3d_window");
-    EXPECT_NEAR(square.Red(), 220, 2);
-    EXPECT_NEAR(square.Green(), 30, 2);
-    EXPECT_NEAR(square.Blue(), 30, 2);
+    EXPECT_NEAR(Middle(square).Red(), 220, 2);
+    EXPECT_NEAR(Middle(square).Green(), 30, 2);
+    EXPECT_NEAR(Middle(square).Blue(), 30, 2);
+    // Later paints: the same picture, the same notice, nothing more.
+    ASSERT_TRUE(PaintAgain(*view));
+    EXPECT_EQ(DifferentPixels(Picture(*view, "bounded_shared_3d_later"), square), 0);
+    EXPECT_EQ(BarText(*view), DrawingMessages::TooLarge());
 
-    // Track 3D: the object has no track, so no plan to frame: the pane's grey; and the line once
-    // more for the new mode (the plan's walks past their budget).
+    // Track 3D: the object has no track, so no plan to frame: the pane's grey; and the notice
+    // once more for the new mode (the plan's walks past their budget).
     paints = Paints(*view);
     Command(ID_VIEW_TRACK_3D);
-    ASSERT_TRUE(PumpUntil([&] { return Paints(*view) > paints && TooLargeLines(messages) == 2; }, 60000));
-    const wxColour ground = Middle(*view, "bounded_shared_track3d");
-    Shot(view->GetChildFrame(), "bounded_shared_track3d_window");
-    EXPECT_EQ(ground, wxColour(128, 128, 128));
-
-    // Later paints show the same pictures and say nothing more.
-    paints = Paints(*view);
-    view->Invalidate();
     ASSERT_TRUE(PumpUntil([&] { return Paints(*view) > paints; }, 60000));
     Pump();
-    EXPECT_EQ(TooLargeLines(messages), 2);
-    EXPECT_EQ(messages.Texts.size(), 2u);
+    EXPECT_EQ(view->GetNotices().GetOwner().Mode, int(ThreeDObjectViewState::Mode::Track3D));
+    EXPECT_EQ(view->GetNotices().GetShown(), std::vector<std::string>{DrawingMessages::TooLarge()});
+    EXPECT_TRUE(PumpUntil([&] { return BarText(*view) == DrawingMessages::TooLarge(); }));
+    ASSERT_TRUE(PaintAgain(*view));
+    const wxImage ground = Picture(*view, "bounded_shared_track3d");
+    Shot(view->GetChildFrame(), "bounded_shared_track3d_window");
+    EXPECT_EQ(Middle(ground), wxColour(128, 128, 128));
+    ASSERT_TRUE(PaintAgain(*view));
+    EXPECT_EQ(DifferentPixels(Picture(*view, "bounded_shared_track3d_later"), ground), 0);
+
+    // No message box in either mode.
+    EXPECT_EQ(TooLargeLines(messages), 0);
+    EXPECT_TRUE(messages.Texts.empty()) << messages.Texts.front();
     EXPECT_EQ(view->GetFailedPaintCount(), 0);
     CloseAll();
 }

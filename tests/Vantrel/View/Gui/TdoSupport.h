@@ -19,6 +19,7 @@
 #include "Vantrel/Dialogs/DialogIds.h"
 #include "Vantrel/Dialogs/DialogScript.h"
 #include "Vantrel/Doc/3DODoc.h"
+#include "Vantrel/Text/ReportLines.h"
 #include "Vantrel/View/3DO3DView.h"
 #include "Vantrel/View/3DOInstructionView.h"
 #include "Vantrel/View/3DOTreeView.h"
@@ -91,17 +92,7 @@ inline std::string WriteN2Samples(const VelmoTest::TempFolder& folder)
 
 inline std::vector<std::string> Lines(const std::string& text)
 {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size())
-    {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
+    return ReportLines::Split(text);
 }
 
 // The generator's descriptions of GPL files, in one run: for each file a line per handle and
