@@ -11,6 +11,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 #include <wx/app.h>
+#include <wx/eventfilter.h>
 #include <wx/evtloop.h>
 #include <wx/filehistory.h>
 #include <wx/glcanvas.h>
@@ -106,6 +107,24 @@ void Unanswered(wxWindow* window, std::vector<std::string>& panes)
 }
 } // namespace
 
+namespace
+{
+// Counts the paints handled while it lives, of every window.
+class PaintCount : public wxEventFilter
+{
+public:
+    PaintCount() { wxEvtHandler::AddFilter(this); }
+    ~PaintCount() override { wxEvtHandler::RemoveFilter(this); }
+    int FilterEvent(wxEvent& event) override
+    {
+        if (event.GetEventType() == wxEVT_PAINT)
+            ++Paints;
+        return Event_Skip;
+    }
+    int Paints = 0;
+};
+} // namespace
+
 void AnswerPaints(wxWindow* window, int limitMilliseconds)
 {
     std::vector<wxWindow*> windows;
@@ -114,19 +133,33 @@ void AnswerPaints(wxWindow* window, int limitMilliseconds)
     else
         for (wxWindow* top : wxTopLevelWindows)
             windows.push_back(top);
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMilliseconds);
     std::vector<std::string> panes;
-    const bool answered = PumpUntil(
-        [&] {
-            panes.clear();
-            for (wxWindow* each : windows)
-            {
-                // What is invalid is painted now (the toolkit would on its next frame).
-                each->Update();
-                Unanswered(each, panes);
-            }
-            return panes.empty();
-        },
-        limitMilliseconds);
+    const auto answeredNow = [&] {
+        panes.clear();
+        for (wxWindow* each : windows)
+        {
+            // What is invalid is painted now (the toolkit would on its next frame).
+            each->Update();
+            Unanswered(each, panes);
+        }
+        return panes.empty();
+    };
+    // Rounds until one where nothing was painted: each begins by taking in what the display
+    // server has done until then (the exposes of windows it mapped or uncovered, and those that
+    // the last round's paints caused) and ends when the panes have answered what was asked. A
+    // window that paints in every round (an animation) ends the wait after a few.
+    bool answered = false;
+    PaintCount count;
+    for (int round = 0; round < 8; ++round)
+    {
+        SyncDisplay();
+        count.Paints = 0;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
+        answered = PumpUntil(answeredNow, int(std::max<long long>(left.count(), 0)));
+        if (!answered || count.Paints == 0)
+            break;
+    }
     if (!answered)
     {
         std::string list;
@@ -135,6 +168,7 @@ void AnswerPaints(wxWindow* window, int limitMilliseconds)
         ADD_FAILURE() << "the OpenGL panes of " << list << " have not answered the paints asked of them within "
                       << limitMilliseconds << " ms: the screen would show an older picture";
     }
+    // What the last paints drew is on the screen.
     SyncDisplay();
 }
 

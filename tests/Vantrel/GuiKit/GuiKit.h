@@ -39,11 +39,12 @@ void Pump();
 // Handles events until the condition holds or the limit (milliseconds) has passed; whether it
 // held. Use it wherever a test must wait for the toolkit.
 bool PumpUntil(const std::function<bool()>& condition, int limitMilliseconds = 5000);
-// Until every OpenGL pane of the window (of every window when null) has answered the repaints
-// asked of it, then has the window paint what the window system still holds invalid and waits
-// until the display server has done all that was asked of it: after this the screen shows what
-// the panes and controls show now. A pane that has not answered within the limit fails the
-// running test. Every shot of the screen begins with it.
+// Until the screen shows what the panes and controls show now: takes in what the display server
+// has done (the exposes of windows it mapped or uncovered), has the window (every window when
+// null) paint what is invalid and every OpenGL pane of it answer the repaints asked of it, then
+// takes in again what the display server did meanwhile, round after round until a round paints
+// nothing. A pane that has not answered within the limit fails the running test. Every shot of
+// the screen begins with it.
 constexpr int PaintLimit = 30000;
 void AnswerPaints(wxWindow* window = nullptr, int limitMilliseconds = PaintLimit);
 // Waits until the display server has handled every request sent to it, and takes its answers

@@ -6,6 +6,9 @@
 #include <dlfcn.h>
 
 #include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
 
 #include <GL/gl.h>
 #include <wx/dcclient.h>
@@ -148,6 +151,95 @@ TEST(GuiKit, AShotWaitsForThePanesPaints)
                                                       "asked of them within 200 ms");
     askAgain = false;
     frame->Destroy();
+    Pump();
+}
+
+namespace
+{
+// A window of one plain colour at a place of its own, counting its paints; each paint runs what
+// the test has set for it.
+struct PlainWindow
+{
+    wxFrame* frame;
+    wxPanel* panel;
+    int paints = 0;
+    std::function<void()> onPaint;
+    PlainWindow(const wxPoint& place, const wxColour& colour)
+        : frame(new wxFrame(nullptr, wxID_ANY, "plain", place, wxSize(200, 150), wxBORDER_NONE)),
+          panel(new wxPanel(frame))
+    {
+        panel->SetBackgroundColour(colour);
+        panel->Bind(wxEVT_PAINT, [this](wxPaintEvent&) {
+            wxPaintDC dc(panel);
+            ++paints;
+            if (onPaint)
+                onPaint();
+        });
+    }
+};
+} // namespace
+
+namespace
+{
+// Another program's window stands over an area of the screen until the object is made; then,
+// as on a loaded machine where the display server is slow to answer, that program holds the
+// server (grabs it) for the given time, takes its window away meanwhile and lets the server go:
+// the exposes of what its window covered come only after what this program asked of the server
+// in that time.
+class WindowTakenAway
+{
+public:
+    WindowTakenAway(const wxRect& area, int milliseconds)
+    {
+        const std::string script =
+            "import ctypes, time; x = ctypes.CDLL('libX11.so.6'); x.XOpenDisplay.restype = ctypes.c_void_p; "
+            "x.XDefaultRootWindow.restype = ctypes.c_ulong; x.XCreateSimpleWindow.restype = ctypes.c_ulong; "
+            "d = ctypes.c_void_p(x.XOpenDisplay(None)); "
+            "w = ctypes.c_ulong(x.XCreateSimpleWindow(d, ctypes.c_ulong(x.XDefaultRootWindow(d)), " +
+            std::to_string(area.x) + ", " + std::to_string(area.y) + ", " + std::to_string(area.width) + ", " +
+            std::to_string(area.height) + ", 0, ctypes.c_ulong(0), ctypes.c_ulong(0xffffff))); "
+            "x.XMapWindow(d, w); x.XSync(d, 0); x.XGrabServer(d); x.XSync(d, 0); print('held', flush=True); "
+            "time.sleep(" + std::to_string(milliseconds / 1000.0) + "); "
+            "x.XUnmapWindow(d, w); x.XSync(d, 0); x.XUngrabServer(d); x.XSync(d, 0)";
+        const std::string line = std::string(VELMO_PYTHON3) + " -c \"" + script + "\"";
+        m_helper = popen(line.c_str(), "r");
+        char text[16] = {};
+        m_held = m_helper != nullptr && std::fgets(text, sizeof text, m_helper) != nullptr &&
+                 std::string(text) == "held\n";
+    }
+    ~WindowTakenAway()
+    {
+        if (m_helper != nullptr)
+            pclose(m_helper);
+    }
+    bool Held() const { return m_held; }
+
+private:
+    FILE* m_helper = nullptr;
+    bool m_held = false;
+};
+} // namespace
+
+// A window that the display server uncovers is painted before AnswerPaints returns (so before a
+// shot), however late the server sends its exposes: they come in while the kit waits for the
+// server, and are answered, not left for after the shot.
+TEST(GuiKit, AShotWaitsForTheExposesOfTheDisplayServer)
+{
+    PlainWindow window(wxPoint(300, 200), *wxBLACK);
+    window.frame->Show();
+    ASSERT_TRUE(PumpUntil([&] { return window.paints > 0 && window.panel->IsShownOnScreen(); }));
+    const wxRect area = ScreenRect(window.panel);
+    ASSERT_EQ(DarkPixels(Shot(window.panel, "")), area.GetWidth() * area.GetHeight());
+    const int before = window.paints;
+    {
+        WindowTakenAway other(area, 300);
+        ASSERT_TRUE(other.Held());
+        AnswerPaints(window.frame);
+        EXPECT_GT(window.paints, before) << "the expose of the uncovered window was not answered";
+    }
+    const wxImage shot = Shot(window.panel, "kit-uncovered");
+    EXPECT_EQ(DarkPixels(shot), area.GetWidth() * area.GetHeight());
+    window.frame->Destroy();
     Pump();
 }
 
