@@ -26,6 +26,7 @@
 #include "Vantrel/App/VantrelDocManager.h"
 #include "Vantrel/Dialogs/DialogScript.h"
 #include "Vantrel/Doc/CatchPattern.h"
+#include "Vantrel/Doc/PathText.h"
 #include "Vantrel/Doc/VantrelDoc.h"
 #include "Vantrel/Frame/VantrelView.h"
 #include "Vantrel/View/BinView.h"
@@ -182,7 +183,7 @@ void Command(int id)
 
 CVantrelDoc* Open(const std::string& path)
 {
-    wxDocument* document = Manager().CreateDocument(wxString::FromUTF8(path), wxDOC_SILENT);
+    wxDocument* document = Manager().CreateDocument(CPathText::ToWx(path), wxDOC_SILENT);
     // Until every pane is on the screen and its size has held for a while: the toolkit lays
     // the window out on its frame clock, in more than one step (the tabs of the first document
     // window come after it).
@@ -237,8 +238,49 @@ std::vector<std::string> History()
     std::vector<std::string> files;
     wxFileHistory* history = Manager().GetFileHistory();
     for (std::size_t i = 0; i < history->GetCount(); ++i)
-        files.push_back(history->GetHistoryFile(i).utf8_string());
+        files.push_back(CPathText::FromWx(history->GetHistoryFile(i)));
     return files;
+}
+
+bool ChooseFile(const std::function<void()>& command, const std::string& path, bool isAddress)
+{
+    // Through the chooser's C interface, found at run time as the display's.
+    using Set = int (*)(void*, const char*);
+    using Get = char* (*)(void*);
+    using Free = void (*)(void*);
+    using Respond = void (*)(void*, int);
+    const auto set = reinterpret_cast<Set>(
+        dlsym(RTLD_DEFAULT, isAddress ? "gtk_file_chooser_set_uri" : "gtk_file_chooser_set_filename"));
+    const auto get = reinterpret_cast<Get>(
+        dlsym(RTLD_DEFAULT, isAddress ? "gtk_file_chooser_get_uri" : "gtk_file_chooser_get_filename"));
+    const auto free = reinterpret_cast<Free>(dlsym(RTLD_DEFAULT, "g_free"));
+    const auto respond = reinterpret_cast<Respond>(dlsym(RTLD_DEFAULT, "gtk_dialog_response"));
+    if (set == nullptr || get == nullptr || free == nullptr || respond == nullptr)
+    {
+        ADD_FAILURE() << "the toolkit's file chooser cannot be driven";
+        return false;
+    }
+    constexpr int Accept = -3; // GTK_RESPONSE_ACCEPT: the chooser's Open
+    bool held = false;
+    bool shown = false;
+    DialogTest::Script script;
+    script.onShow = [&](wxDialog& dialog) {
+        shown = true;
+        void* chooser = dialog.GetHandle();
+        set(chooser, path.c_str());
+        // The chooser takes the file once it has read its folder.
+        held = DialogTest::PumpUntil([&] {
+            char* chosen = get(chooser);
+            const bool same = chosen != nullptr && path == chosen;
+            free(chosen);
+            return same;
+        });
+        respond(chooser, held ? Accept : -6); // else GTK_RESPONSE_CANCEL
+    };
+    command();
+    EXPECT_TRUE(shown) << "no file dialog";
+    EXPECT_TRUE(held) << "the chooser did not take " << path;
+    return shown && held;
 }
 
 int TemplateIdOf(wxDocument* document)

@@ -53,17 +53,22 @@ void SyncDisplay();
 
 // Sends a command to the main window as its menu would (the active document window first).
 void Command(int id);
-// Opens a file as File Open would after its dialog, and waits until its panes are on the screen
-// and their sizes have settled; null when the open failed.
+// Opens a file (a path of any bytes) as File Open would after its dialog, and waits until its
+// panes are on the screen and their sizes have settled; null when the open failed.
 CVantrelDoc* Open(const std::string& path);
 // Closes every document without questions.
 void CloseAll();
 int DocumentCount();
 // The resource id of a document's template, 0 without one.
 int TemplateIdOf(wxDocument* document);
+// Runs a command that shows a file dialog and chooses in it as a user would in the toolkit's own
+// chooser: the chooser, on the screen, is given the file by its bytes, whatever they are (a name
+// that is not UTF-8 among them), or, given an address ("sftp://..."), by that; once it holds the
+// choice, its Open is pressed. Whether the chooser was shown and held the choice.
+bool ChooseFile(const std::function<void()>& command, const std::string& path, bool isAddress = false);
 // Empties the recent-files list of the File menu.
 void ClearHistory();
-// The recent-files list, most recent first, as the paths it holds.
+// The recent-files list, most recent first, as the paths it holds (their bytes).
 std::vector<std::string> History();
 
 // The index-th view of class T among a document's views (null when there is none).
