@@ -1,5 +1,7 @@
 #include "Vantrel/App/VantrelDocManager.h"
 
+#include <dlfcn.h>
+
 #include <wx/app.h>
 #include <wx/filedlg.h>
 #include <wx/filehistory.h>
@@ -7,8 +9,35 @@
 
 #include "Util/FileSystem.h"
 #include "Vantrel/App/FixedMultiDocTemplate.h"
+#include "Vantrel/App/RecentFiles.h"
+#include "Vantrel/Doc/CatchPattern.h"
 #include "Vantrel/Doc/PathText.h"
 #include "Vantrel/Doc/VantrelDoc.h"
+
+namespace
+{
+// What the toolkit's file chooser holds as chosen, through its C interface found at run time (the
+// program links the toolkit's own libraries only through the toolkit): the bytes of the file's
+// name (gtk_file_chooser_get_filename), or, for a choice that is no local file, its address
+// (gtk_file_chooser_get_uri). Empty when it holds neither or the interface is not there. The
+// toolkit's own conversion of the name drops a name that is not UTF-8.
+std::string Chosen(wxFileDialog& dialog, const char* getter)
+{
+    using Get = char* (*)(void*);
+    using Free = void (*)(void*);
+    const auto get = reinterpret_cast<Get>(dlsym(RTLD_DEFAULT, getter));
+    static const auto free = reinterpret_cast<Free>(dlsym(RTLD_DEFAULT, "g_free"));
+    void* chooser = dialog.GetHandle();
+    if (get == nullptr || free == nullptr || chooser == nullptr)
+        return std::string();
+    char* text = get(chooser);
+    if (text == nullptr)
+        return std::string();
+    const std::string bytes(text);
+    free(text);
+    return bytes;
+}
+} // namespace
 
 // The base constructor would make the file history before this class's OnCreateFileHistory
 // exists (a virtual call from a constructor reaches the base's, a list of 9): initialise here.
@@ -38,7 +67,7 @@ void CVantrelDocManager::OnMRUFileNotExist(unsigned index, const wxString& path)
 
 wxFileHistory* CVantrelDocManager::OnCreateFileHistory()
 {
-    return new wxFileHistory(HistorySize);
+    return new CRecentFiles(HistorySize);
 }
 
 CFixedMultiDocTemplate* CVantrelDocManager::FindTemplateById(int id) const
@@ -85,12 +114,19 @@ wxDocTemplate* CVantrelDocManager::SelectDocumentPath(wxDocTemplate**, int, wxSt
                         wxString(), GetOpenFilter(), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() != wxID_OK)
         return nullptr;
-    path = dialog.GetPath();
+    // The chooser's own bytes first: they name any file, whatever its name's bytes.
+    const std::string chosen = Chosen(dialog, "gtk_file_chooser_get_filename");
+    path = !chosen.empty() ? CPathText::ToWx(chosen) : dialog.GetPath();
     // The toolkit may know the chosen name before it can give the whole path.
     if (path.empty() && !dialog.GetFilename().empty())
         path = wxFileName(dialog.GetDirectory(), dialog.GetFilename()).GetFullPath();
     if (path.empty())
+    {
+        // Chosen, but given as no name that can be opened: the user learns which.
+        const std::string address = Chosen(dialog, "gtk_file_chooser_get_uri");
+        CCatchPattern::ShowMessage(address.empty() ? std::string(NoNameText) : NoNameText + (": " + address));
         return nullptr;
+    }
     SetLastDirectory(wxFileName(path).GetPath());
     return FindTemplateForPath(path);
 }

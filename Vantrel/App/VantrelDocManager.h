@@ -29,6 +29,9 @@ public:
     wxString GetOpenFilter() const;
 
     static constexpr int HistorySize = 4;
+    // Shown when File Open's dialog closed with a choice that it gives no file name for (followed
+    // by ": " and the address of what was chosen, when it gives that).
+    static constexpr const char* NoNameText = "The chosen file has no name that can be opened";
 
 protected:
     bool TryBefore(wxEvent& event) override;

@@ -29,3 +29,8 @@ wxString CPathText::ShownName(const std::string& path)
     const std::size_t slash = path.rfind('/');
     return wxString::FromUTF8(CodePage1252::Shown(slash == std::string::npos ? path : path.substr(slash + 1)));
 }
+
+wxString CPathText::Shown(const wxString& text)
+{
+    return wxString::FromUTF8(CodePage1252::Shown(FromWx(text)));
+}

@@ -16,4 +16,6 @@ public:
     static std::string FromWx(const wxString& path);
     // The last part of a path, readable: what a document's tab shows.
     static wxString ShownName(const std::string& path);
+    // A text made of paths on their way through the toolkit (a menu's label of a path), readable.
+    static wxString Shown(const wxString& text);
 };

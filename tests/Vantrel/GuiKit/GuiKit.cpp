@@ -11,6 +11,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 #include <wx/app.h>
+#include <wx/eventfilter.h>
 #include <wx/evtloop.h>
 #include <wx/filehistory.h>
 #include <wx/glcanvas.h>
@@ -25,6 +26,7 @@
 #include "Vantrel/App/VantrelDocManager.h"
 #include "Vantrel/Dialogs/DialogScript.h"
 #include "Vantrel/Doc/CatchPattern.h"
+#include "Vantrel/Doc/PathText.h"
 #include "Vantrel/Doc/VantrelDoc.h"
 #include "Vantrel/Frame/VantrelView.h"
 #include "Vantrel/View/BinView.h"
@@ -106,6 +108,24 @@ void Unanswered(wxWindow* window, std::vector<std::string>& panes)
 }
 } // namespace
 
+namespace
+{
+// Counts the paints handled while it lives, of every window.
+class PaintCount : public wxEventFilter
+{
+public:
+    PaintCount() { wxEvtHandler::AddFilter(this); }
+    ~PaintCount() override { wxEvtHandler::RemoveFilter(this); }
+    int FilterEvent(wxEvent& event) override
+    {
+        if (event.GetEventType() == wxEVT_PAINT)
+            ++Paints;
+        return Event_Skip;
+    }
+    int Paints = 0;
+};
+} // namespace
+
 void AnswerPaints(wxWindow* window, int limitMilliseconds)
 {
     std::vector<wxWindow*> windows;
@@ -114,19 +134,33 @@ void AnswerPaints(wxWindow* window, int limitMilliseconds)
     else
         for (wxWindow* top : wxTopLevelWindows)
             windows.push_back(top);
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMilliseconds);
     std::vector<std::string> panes;
-    const bool answered = PumpUntil(
-        [&] {
-            panes.clear();
-            for (wxWindow* each : windows)
-            {
-                // What is invalid is painted now (the toolkit would on its next frame).
-                each->Update();
-                Unanswered(each, panes);
-            }
-            return panes.empty();
-        },
-        limitMilliseconds);
+    const auto answeredNow = [&] {
+        panes.clear();
+        for (wxWindow* each : windows)
+        {
+            // What is invalid is painted now (the toolkit would on its next frame).
+            each->Update();
+            Unanswered(each, panes);
+        }
+        return panes.empty();
+    };
+    // Rounds until one where nothing was painted: each begins by taking in what the display
+    // server has done until then (the exposes of windows it mapped or uncovered, and those that
+    // the last round's paints caused) and ends when the panes have answered what was asked. A
+    // window that paints in every round (an animation) ends the wait after a few.
+    bool answered = false;
+    PaintCount count;
+    for (int round = 0; round < 8; ++round)
+    {
+        SyncDisplay();
+        count.Paints = 0;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
+        answered = PumpUntil(answeredNow, int(std::max<long long>(left.count(), 0)));
+        if (!answered || count.Paints == 0)
+            break;
+    }
     if (!answered)
     {
         std::string list;
@@ -135,6 +169,7 @@ void AnswerPaints(wxWindow* window, int limitMilliseconds)
         ADD_FAILURE() << "the OpenGL panes of " << list << " have not answered the paints asked of them within "
                       << limitMilliseconds << " ms: the screen would show an older picture";
     }
+    // What the last paints drew is on the screen.
     SyncDisplay();
 }
 
@@ -148,7 +183,7 @@ void Command(int id)
 
 CVantrelDoc* Open(const std::string& path)
 {
-    wxDocument* document = Manager().CreateDocument(wxString::FromUTF8(path), wxDOC_SILENT);
+    wxDocument* document = Manager().CreateDocument(CPathText::ToWx(path), wxDOC_SILENT);
     // Until every pane is on the screen and its size has held for a while: the toolkit lays
     // the window out on its frame clock, in more than one step (the tabs of the first document
     // window come after it).
@@ -203,8 +238,49 @@ std::vector<std::string> History()
     std::vector<std::string> files;
     wxFileHistory* history = Manager().GetFileHistory();
     for (std::size_t i = 0; i < history->GetCount(); ++i)
-        files.push_back(history->GetHistoryFile(i).utf8_string());
+        files.push_back(CPathText::FromWx(history->GetHistoryFile(i)));
     return files;
+}
+
+bool ChooseFile(const std::function<void()>& command, const std::string& path, bool isAddress)
+{
+    // Through the chooser's C interface, found at run time as the display's.
+    using Set = int (*)(void*, const char*);
+    using Get = char* (*)(void*);
+    using Free = void (*)(void*);
+    using Respond = void (*)(void*, int);
+    const auto set = reinterpret_cast<Set>(
+        dlsym(RTLD_DEFAULT, isAddress ? "gtk_file_chooser_set_uri" : "gtk_file_chooser_set_filename"));
+    const auto get = reinterpret_cast<Get>(
+        dlsym(RTLD_DEFAULT, isAddress ? "gtk_file_chooser_get_uri" : "gtk_file_chooser_get_filename"));
+    const auto free = reinterpret_cast<Free>(dlsym(RTLD_DEFAULT, "g_free"));
+    const auto respond = reinterpret_cast<Respond>(dlsym(RTLD_DEFAULT, "gtk_dialog_response"));
+    if (set == nullptr || get == nullptr || free == nullptr || respond == nullptr)
+    {
+        ADD_FAILURE() << "the toolkit's file chooser cannot be driven";
+        return false;
+    }
+    constexpr int Accept = -3; // GTK_RESPONSE_ACCEPT: the chooser's Open
+    bool held = false;
+    bool shown = false;
+    DialogTest::Script script;
+    script.onShow = [&](wxDialog& dialog) {
+        shown = true;
+        void* chooser = dialog.GetHandle();
+        set(chooser, path.c_str());
+        // The chooser takes the file once it has read its folder.
+        held = DialogTest::PumpUntil([&] {
+            char* chosen = get(chooser);
+            const bool same = chosen != nullptr && path == chosen;
+            free(chosen);
+            return same;
+        });
+        respond(chooser, held ? Accept : -6); // else GTK_RESPONSE_CANCEL
+    };
+    command();
+    EXPECT_TRUE(shown) << "no file dialog";
+    EXPECT_TRUE(held) << "the chooser did not take " << path;
+    return shown && held;
 }
 
 int TemplateIdOf(wxDocument* document)

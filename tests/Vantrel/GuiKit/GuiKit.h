@@ -39,11 +39,12 @@ void Pump();
 // Handles events until the condition holds or the limit (milliseconds) has passed; whether it
 // held. Use it wherever a test must wait for the toolkit.
 bool PumpUntil(const std::function<bool()>& condition, int limitMilliseconds = 5000);
-// Until every OpenGL pane of the window (of every window when null) has answered the repaints
-// asked of it, then has the window paint what the window system still holds invalid and waits
-// until the display server has done all that was asked of it: after this the screen shows what
-// the panes and controls show now. A pane that has not answered within the limit fails the
-// running test. Every shot of the screen begins with it.
+// Until the screen shows what the panes and controls show now: takes in what the display server
+// has done (the exposes of windows it mapped or uncovered), has the window (every window when
+// null) paint what is invalid and every OpenGL pane of it answer the repaints asked of it, then
+// takes in again what the display server did meanwhile, round after round until a round paints
+// nothing. A pane that has not answered within the limit fails the running test. Every shot of
+// the screen begins with it.
 constexpr int PaintLimit = 30000;
 void AnswerPaints(wxWindow* window = nullptr, int limitMilliseconds = PaintLimit);
 // Waits until the display server has handled every request sent to it, and takes its answers
@@ -52,17 +53,22 @@ void SyncDisplay();
 
 // Sends a command to the main window as its menu would (the active document window first).
 void Command(int id);
-// Opens a file as File Open would after its dialog, and waits until its panes are on the screen
-// and their sizes have settled; null when the open failed.
+// Opens a file (a path of any bytes) as File Open would after its dialog, and waits until its
+// panes are on the screen and their sizes have settled; null when the open failed.
 CVantrelDoc* Open(const std::string& path);
 // Closes every document without questions.
 void CloseAll();
 int DocumentCount();
 // The resource id of a document's template, 0 without one.
 int TemplateIdOf(wxDocument* document);
+// Runs a command that shows a file dialog and chooses in it as a user would in the toolkit's own
+// chooser: the chooser, on the screen, is given the file by its bytes, whatever they are (a name
+// that is not UTF-8 among them), or, given an address ("sftp://..."), by that; once it holds the
+// choice, its Open is pressed. Whether the chooser was shown and held the choice.
+bool ChooseFile(const std::function<void()>& command, const std::string& path, bool isAddress = false);
 // Empties the recent-files list of the File menu.
 void ClearHistory();
-// The recent-files list, most recent first, as the paths it holds.
+// The recent-files list, most recent first, as the paths it holds (their bytes).
 std::vector<std::string> History();
 
 // The index-th view of class T among a document's views (null when there is none).

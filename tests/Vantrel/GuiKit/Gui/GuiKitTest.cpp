@@ -6,6 +6,7 @@
 #include <dlfcn.h>
 
 #include <chrono>
+#include <functional>
 
 #include <GL/gl.h>
 #include <wx/dcclient.h>
@@ -148,6 +149,85 @@ TEST(GuiKit, AShotWaitsForThePanesPaints)
                                                       "asked of them within 200 ms");
     askAgain = false;
     frame->Destroy();
+    Pump();
+}
+
+namespace
+{
+// A window of one plain colour at a place of its own, counting its paints; each paint runs what
+// the test has set for it.
+struct PlainWindow
+{
+    wxFrame* frame;
+    wxPanel* panel;
+    int paints = 0;
+    std::function<void()> onPaint;
+    PlainWindow(const wxPoint& place, const wxColour& colour)
+        : frame(new wxFrame(nullptr, wxID_ANY, "plain", place, wxSize(200, 150), wxBORDER_NONE)),
+          panel(new wxPanel(frame))
+    {
+        panel->SetBackgroundColour(colour);
+        panel->Bind(wxEVT_PAINT, [this](wxPaintEvent&) {
+            wxPaintDC dc(panel);
+            ++paints;
+            if (onPaint)
+                onPaint();
+        });
+    }
+};
+} // namespace
+
+namespace
+{
+// A window that, asked to paint what is invalid (Update) while it is armed, takes itself away
+// instead: as a paint's requests may have the display server uncover a window, whose exposes
+// come with the server's next answers.
+class LeavingWindow : public wxFrame
+{
+public:
+    LeavingWindow(const wxPoint& place, const wxSize& size)
+        : wxFrame(nullptr, wxID_ANY, "leaving", place, size, wxBORDER_NONE)
+    {
+        SetBackgroundColour(*wxWHITE);
+    }
+    void Update() override
+    {
+        if (Armed)
+        {
+            Armed = false;
+            Hide();
+            return;
+        }
+        wxFrame::Update();
+    }
+    bool Armed = false;
+};
+} // namespace
+
+// A window that the display server uncovers while the kit waits for the paints is painted
+// before AnswerPaints returns (so before a shot): the exposes that come with the server's last
+// answers are answered too, not left for after the shot.
+TEST(GuiKit, AShotWaitsForTheExposesOfTheDisplayServer)
+{
+    PlainWindow below(wxPoint(300, 200), *wxBLACK);
+    below.frame->Show();
+    ASSERT_TRUE(PumpUntil([&] { return below.paints > 0; }));
+    auto* above = new LeavingWindow(below.frame->GetPosition(), below.frame->GetSize());
+    above->Show();
+    const wxRect area = ScreenRect(below.panel);
+    ASSERT_TRUE(PumpUntil([&] { return DarkPixels(ScreenShot("").GetSubImage(area)) == 0; }))
+        << "the white window stands over the black one";
+    // A paint of the black window is asked for; while the kit has it made, the white one goes.
+    below.panel->Refresh();
+    above->Armed = true;
+    const int before = below.paints;
+    AnswerPaints();
+    EXPECT_FALSE(above->IsShown());
+    EXPECT_GE(below.paints, before + 2) << "the expose of the uncovered window was not answered";
+    const wxImage shot = Shot(below.panel, "kit-uncovered");
+    EXPECT_EQ(DarkPixels(shot), area.GetWidth() * area.GetHeight());
+    below.frame->Destroy();
+    above->Destroy();
     Pump();
 }
 

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <dlfcn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -25,6 +28,7 @@
 #include "Vantrel/App/VantrelApp.h"
 #include "Vantrel/App/VantrelDocManager.h"
 #include "Vantrel/Doc/DocumentSource.h"
+#include "Vantrel/Doc/PathText.h"
 #include "Vantrel/Doc/SubDoc.h"
 #include "Vantrel/View/BinCanvas.h"
 
@@ -274,6 +278,73 @@ TEST(Shell, FileOpenDialogOpensTheChosenFile)
     CloseAll();
 }
 
+namespace
+{
+// The text of the tab of a document window in the main window (the toolkit's notebook of the
+// main window's client area, through its C interface found at run time).
+std::string TabText(wxWindow* documentFrame)
+{
+    using TabLabelText = const char* (*)(void*, void*);
+    static const auto text = reinterpret_cast<TabLabelText>(dlsym(RTLD_DEFAULT, "gtk_notebook_get_tab_label_text"));
+    wxWindow* client = Frame().GetClientWindow();
+    if (text == nullptr || client == nullptr || documentFrame == nullptr)
+        return "(no tab)";
+    const char* label = text(client->GetHandle(), documentFrame->GetHandle());
+    return label != nullptr ? label : "(no tab)";
+}
+
+// The labels of the recent-file entries in every File menu that shows them.
+std::vector<std::string> HistoryLabels()
+{
+    std::vector<std::string> labels;
+    wxFileHistory& history = *Manager().GetFileHistory();
+    for (wxList::compatibility_iterator node = history.GetMenus().GetFirst(); node; node = node->GetNext())
+        for (std::size_t i = 0; i < history.GetCount(); ++i)
+            if (wxMenuItem* item = static_cast<wxMenu*>(node->GetData())->FindItem(history.GetBaseId() + int(i)))
+                labels.push_back(item->GetItemLabelText().utf8_string());
+    return labels;
+}
+} // namespace
+
+// A file whose name is not UTF-8 (code page 1252, as the games' files are named) opens from File
+// Open's chooser, by the bytes the chooser holds, and keeps its bytes.
+TEST(Shell, FileOpenDialogOpensACodePageName)
+{
+    VelmoTest::TempFolder folder;
+    const std::string path = folder.Write("bad\xE9name.xyz", "code page");
+    ASSERT_TRUE(ChooseFile([] { Command(ID_FILE_OPEN); }, path));
+    ASSERT_TRUE(PumpUntil([] { return DocumentCount() == 1; }));
+    EXPECT_EQ(CPathText::FromWx(Manager().GetCurrentDocument()->GetFilename()), path);
+    EXPECT_EQ(CPathText::FromWx(Manager().GetLastDirectory()), folder.Path());
+    CloseAll();
+}
+
+// A name that is not UTF-8 shows readably, read as code page 1252, in the document's title, its
+// tab and the recent-file list, while the document keeps the name's bytes.
+TEST(Shell, CodePageNamesShowReadably)
+{
+    VelmoTest::TempFolder folder;
+    ClearHistory();
+    const std::string shown = "bad\xC3\xA9name \xE2\x82\xAC.xyz"; // badéname €.xyz
+    const std::string path = folder.Write("bad\xE9name \x80.xyz", "code page");
+    CVantrelDoc* document = Open(path);
+    ASSERT_NE(document, nullptr);
+    EXPECT_EQ(CPathText::FromWx(document->GetFilename()), path);
+    EXPECT_EQ(document->GetUserReadableName().utf8_string(), shown);
+    wxWindow* window = document->GetFirstView()->GetFrame();
+    EXPECT_EQ(window->GetLabel().utf8_string(), shown);
+    EXPECT_EQ(TabText(window), shown);
+    const std::vector<std::string> labels = HistoryLabels();
+    ASSERT_FALSE(labels.empty());
+    for (const std::string& label : labels)
+        EXPECT_EQ(label, "1 " + shown);
+    Shot(&Frame(), "code-page-name");
+    // The main window's File menu, once the document window has gone.
+    CloseAll();
+    EXPECT_EQ(HistoryLabels(), std::vector<std::string>{"1 " + shown});
+    ClearHistory();
+}
+
 TEST(Shell, ExceptionInAHandlerShowsItsTextAndTheProgramGoesOn)
 {
     Messages messages;
@@ -344,10 +415,10 @@ wxRect ChangedArea(const wxImage& before, const wxImage& after)
 
 namespace
 {
-// Starts the program with a missing file, finds its message box on the screen and answers it
-// with Return (without a window manager the keys go to the window under the pointer); the
-// program's wait status.
-int AnswerMissingFileMessage(bool asAUser)
+// Starts the program with a missing file (by default "missing.xyz"), finds its message box on
+// the screen and answers it with Return (without a window manager the keys go to the window under
+// the pointer); the program's wait status.
+int AnswerMissingFileMessage(bool asAUser, const std::string& missing = "missing.xyz")
 {
     VelmoTest::TempFolder folder;
     // Our own windows are hidden meanwhile, so that what changes on the screen is the box alone
@@ -373,7 +444,7 @@ int AnswerMissingFileMessage(bool asAUser)
         }
     } hide;
     const wxImage before = ScreenShot("");
-    const pid_t child = StartProgram(folder.Path(), "missing.xyz", asAUser);
+    const pid_t child = StartProgram(folder.Path(), missing.c_str(), asAUser);
     EXPECT_GE(child, 0);
     if (child < 0)
         return -1;
@@ -428,14 +499,27 @@ TEST(Shell, ProgramStartedAsAUserEndsWithItsOwnCode)
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 255) << status;
 }
 
-// The program itself, started in a folder with a relative name: its window shows the dump.
-TEST(Shell, ProgramOpensARelativePath)
+// A file named on the command line by bytes that are not UTF-8 (a code-page name, which the
+// toolkit would drop) that is missing: its message, then the program ends with a failure code as
+// for any failed open.
+TEST(Shell, ProgramWithMissingCodePageNameShowsItsMessage)
 {
-    VelmoTest::TempFolder folder;
-    folder.Write("sub/rel.xyz", std::string(4096, 'W'));
-    const wxImage empty = ScreenShot("before-program");
-    const pid_t child = StartProgram(folder.Path(), "sub/rel.xyz");
-    ASSERT_GE(child, 0);
+    const int status = AnswerMissingFileMessage(false, "missing\xE9.xyz");
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 255) << status;
+}
+
+namespace
+{
+// Starts the program in a folder with a file's name that holds a dump of 'W's, waits until its
+// window shows the dump (the shot of the screen then saved under the given name) and ends the
+// program.
+void ProgramShowingADump(const VelmoTest::TempFolder& folder, const std::string& argument, const std::string& shotName)
+{
+    const wxImage empty = ScreenShot("");
+    const pid_t child = StartProgram(folder.Path(), argument.c_str());
+    EXPECT_GE(child, 0);
+    if (child < 0)
+        return;
     // The program's window stands at the top left, above ours, with the dump below its menu
     // and tabs.
     const wxRect dump(0, 100, 900, 400);
@@ -449,15 +533,33 @@ TEST(Shell, ProgramOpensARelativePath)
             return ended || DarkPixels(shot, dump) >= 1000;
         },
         20000);
-    SaveShot(shot, "program-relative-path");
+    SaveShot(shot, shotName);
     EXPECT_FALSE(ended) << "the program ended: " << status;
+    EXPECT_GE(DarkPixels(shot, dump), 1000);
+    EXPECT_GT(DifferentPixels(shot, empty, dump), 1000);
     if (!ended)
     {
         kill(child, SIGKILL);
         waitpid(child, &status, 0);
     }
-    EXPECT_GE(DarkPixels(shot, dump), 1000);
-    EXPECT_GT(DifferentPixels(shot, empty, dump), 1000);
+}
+} // namespace
+
+// The program itself, started in a folder with a relative name: its window shows the dump.
+TEST(Shell, ProgramOpensARelativePath)
+{
+    VelmoTest::TempFolder folder;
+    folder.Write("sub/rel.xyz", std::string(4096, 'W'));
+    ProgramShowingADump(folder, "sub/rel.xyz", "program-relative-path");
+}
+
+// A file named on the command line by bytes that are not UTF-8 (code page 1252, as the games'
+// files are named, which the toolkit would drop) opens: its window shows the dump.
+TEST(Shell, ProgramOpensACodePageName)
+{
+    VelmoTest::TempFolder folder;
+    folder.Write("bad\xE9name.xyz", std::string(4096, 'W'));
+    ProgramShowingADump(folder, "bad\xE9name.xyz", "program-code-page-name");
 }
 
 // Ctrl+N offers the templates with a file-new name (the toolkit's choice dialog, answered here
