@@ -65,7 +65,8 @@ constexpr Walk AllWalks[] = {Walk::Draw,        Walk::Bounds,      Walk::Check, 
 
 struct WalkRun
 {
-    std::vector<std::string> Messages; // the walk's report
+    std::vector<std::string> Messages; // the walk's report: its problems
+    std::vector<std::string> Notices;  // and its notices
     std::string Error;                 // the text of the error that ended it; empty when none
     ViewBounds Bounds;                 // the bounds walk's result (and the plan's)
     FrameBudget::Amounts Spent{};      // what the walk took of its budget (not the step's walk)
@@ -101,6 +102,7 @@ inline WalkRun RunWalk(Walk walk, const CountedPointer<FileFactory>& factory, co
             Draw(DrawOptions(), visitor, node, nullptr);
             glFinish();
             run.Messages = visitor.GetReport().GetMessages();
+            run.Notices = visitor.GetReport().GetNotices();
             run.Spent = visitor.GetBudget().GetTaken();
             break;
         }
@@ -119,6 +121,7 @@ inline WalkRun RunWalk(Walk walk, const CountedPointer<FileFactory>& factory, co
             node->Accept(visitor);
             run.Bounds = visitor.GetBounds();
             run.Messages = visitor.GetReport().GetMessages();
+            run.Notices = visitor.GetReport().GetNotices();
             run.Spent = visitor.GetBudget().GetTaken();
             break;
         }
@@ -129,6 +132,7 @@ inline WalkRun RunWalk(Walk walk, const CountedPointer<FileFactory>& factory, co
             visitor.ClearRecords();
             node->Accept(visitor);
             run.Messages = visitor.GetReport().GetMessages();
+            run.Notices = visitor.GetReport().GetNotices();
             run.Spent = visitor.GetBudget().GetTaken();
             break;
         }
@@ -141,6 +145,7 @@ inline WalkRun RunWalk(Walk walk, const CountedPointer<FileFactory>& factory, co
             node->Accept(visitor);
             visitor.Reset();
             run.Messages = visitor.GetReport().GetMessages();
+            run.Notices = visitor.GetReport().GetNotices();
             run.Spent = visitor.GetBudget().GetTaken();
             run.ClipFailures = visitor.GetFailedVertexCount();
             break;
@@ -160,6 +165,7 @@ inline WalkRun RunWalk(Walk walk, const CountedPointer<FileFactory>& factory, co
             glFinish();
             run.Bounds = visitor.GetBounds();
             run.Messages = visitor.GetReport().GetMessages();
+            run.Notices = visitor.GetReport().GetNotices();
             run.Spent = visitor.GetBudget().GetTaken();
             break;
         }
@@ -168,6 +174,7 @@ inline WalkRun RunWalk(Walk walk, const CountedPointer<FileFactory>& factory, co
             DrawingReport report;
             ThreeDObject3DPtfVisitor::FitStep(node, &report);
             run.Messages = report.GetMessages();
+            run.Notices = report.GetNotices();
             break;
         }
         }
