@@ -1431,13 +1431,22 @@ WALK_CHAIN = (6, 64)
 # The heavy nodes: 10 shared levels (1024 visits of the shape) over 100,000 triangles, or over
 # a list of 300,000 vertices.
 WALK_HEAVY = (10, 100000, 300000)
+# Work the budget once did not charge: a bow-tie over 17 shared levels, a material naming one
+# texture 2,000 times over 19, 19 shared levels over a transform beside 50,000 vertices; and
+# the 50,000 small polygons of gpl3do.py's drawing benchmark object (seed 11), an ordinary
+# object that the tests also look at from inside.
+WALK_BOW_TIE = 17
+WALK_TEXTURE_NAMES = (19, 2000)
+WALK_REPROJECTED = (19, 50000)
+WALK_POLYGONS = 50000
 
 
 def walk_samples(out):
     """The walk samples: shared.3do (40 shared levels), chain0.3do .. chain6.3do (each link
     naming the next 64 times), passed-over.3do, twins.3do naming Twin.3do, which names its case
     twin twin.3do (two files), Loop.3do naming "LOOP" (no such file: Loop.3do itself), dup-holder.3do and dup.3do,
-    holder.3do, and walks-n4/shared.3do, heavy-triangles.3do and heavy-vertices.3do."""
+    holder.3do, bow-tie.3do, texture-names.3do with tex0.mip, polygons.3do, and walks-n4/shared.3do,
+    heavy-triangles.3do, heavy-vertices.3do and reprojected.3do."""
     folder = os.path.join(out, "walks")
     data, box = sample_shared_levels(WALK_LEVELS)
     write(os.path.join(folder, "shared.3do"), data)
@@ -1466,6 +1475,11 @@ def walk_samples(out):
     levels, triangles, vertices = WALK_HEAVY
     write(os.path.join(out, "walks-n4", "heavy-triangles.3do"), sample_heavy_n4(levels, triangles=triangles))
     write(os.path.join(out, "walks-n4", "heavy-vertices.3do"), sample_heavy_n4(levels, vertices=vertices))
+    write(os.path.join(folder, "bow-tie.3do"), sample_bow_tie(WALK_BOW_TIE))
+    write(os.path.join(folder, "texture-names.3do"), sample_texture_names(*WALK_TEXTURE_NAMES))
+    write(os.path.join(folder, "tex0.mip"), mip_file())
+    write(os.path.join(out, "walks-n4", "reprojected.3do"), sample_reprojected(*WALK_REPROJECTED))
+    write(os.path.join(folder, "polygons.3do"), gpl3do.polygons_file(WALK_POLYGONS, 11))
     with open(os.path.join(out, "expected.txt"), "a") as f:
         f.write("\n".join(lines) + "\n")
 
