@@ -802,6 +802,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::ofstream out(folder + "/obj.3do", std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
     }
+    // COST_FUZZ_SAVE=FILE: the made object is kept there too (to replay a finding elsewhere).
+    if (const char* keep = std::getenv("COST_FUZZ_SAVE"))
+    {
+        std::ofstream out(keep, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
+        std::fprintf(stderr, "%s object, %s, %s: %s\n", n4 ? "N4" : "GPL", inside ? "inside" : "outside",
+                     track3D ? "Track 3D" : "3D", keep);
+    }
     const auto factory = Papy::FileFactoryRegistry::Instance()->GetFactory(folder, false);
     PurgeCaches(factory);
     Util::CountedPointer<Papy::TdoFile> tdo;

@@ -1,5 +1,6 @@
 #include "Vantrel/Drawing/FrameBudget.h"
 
+#include <algorithm>
 #include <chrono>
 #include <limits>
 #include <utility>
@@ -142,6 +143,23 @@ std::size_t FrameBudget::TakeItems(std::size_t count, const Amounts& each, const
             m_taken[i] += item[i];
     }
     return taken;
+}
+
+FrameBudget FrameBudget::Part(double share)
+{
+    Tick();
+    Amounts limits{};
+    for (int i = 0; i < CostCount; ++i)
+        limits[i] = std::max(m_limits[i] - m_taken[i], 0.0) * share;
+    return FrameBudget(limits, m_clock);
+}
+
+void FrameBudget::Absorb(const FrameBudget& part)
+{
+    for (int i = 0; i < CostCount; ++i)
+        if (i != Seconds)
+            m_taken[i] += part.m_taken[i];
+    Tick();
 }
 
 void FrameBudget::Restart()

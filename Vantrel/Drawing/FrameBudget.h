@@ -66,6 +66,12 @@ public:
     Cost GetSpentOn() const { return m_spentOn; }
     const Amounts& GetTaken() const { return m_taken; }
     const Amounts& GetLimits() const { return m_limits; }
+    // A budget of its own for one walk of the frame: share of what the frame has left of each
+    // limit (of its time too), on the frame's clock. Its walk may spend it; the frame keeps the
+    // rest for the walks after it. Absorb charges the frame what the part took.
+    FrameBudget Part(double share);
+    void Absorb(const FrameBudget& part);
+
     // The whole budget again, for the next frame; the limits and the clock stay. The deadline
     // runs from the first charge after it.
     void Restart();

@@ -52,6 +52,10 @@ private:
     }
     int m_exceptions;
 };
+// The share of the frame's budget the bounds step may spend: the rest is the picture's, so that
+// an object too large to measure still shows its first picture.
+constexpr double BoundsShare = 0.5;
+
 // The messages and notices of a walk's report into the paint's.
 void Merge(const DrawingReport& walk, DrawingReport& report)
 {
@@ -118,8 +122,10 @@ void ThreeDObjectViewPainter::PreDraw(ThreeDObjectViewState& state, const TdoFil
         if (state.GetMode() == ThreeDObjectViewState::Mode::ThreeD)
         {
             ThreeDObjectGetBoundsVisitor visitor(factory, state.GetOptions());
-            visitor.ShareBudget(&m_frame);
+            FrameBudget part = m_frame.Part(BoundsShare);
+            visitor.ShareBudget(&part);
             node->Accept(visitor);
+            m_frame.Absorb(part);
             bounds = visitor.GetBounds();
             Merge(visitor.GetReport(), report);
         }
@@ -128,13 +134,15 @@ void ThreeDObjectViewPainter::PreDraw(ThreeDObjectViewState& state, const TdoFil
             // Measured without drawing; the plan drawn is the whole file's, which says when it is
             // over the budget.
             ThreeDObject3DPtfVisitor visitor;
-            visitor.ShareBudget(&m_frame);
+            FrameBudget part = m_frame.Part(BoundsShare);
+            visitor.ShareBudget(&part);
             visitor.Measure(node);
             bounds = visitor.GetBounds();
             Merge(visitor.GetReport(), report);
             CountedPointer<ThreeDObject> root;
             root = file->GetRoot();
-            const double step = ThreeDObject3DPtfVisitor::FitStep(root, &report, &m_frame);
+            const double step = ThreeDObject3DPtfVisitor::FitStep(root, &report, &part);
+            m_frame.Absorb(part);
             if (step != ThreeDObject3DPtfVisitor::Step)
                 report.AddNotice(ThreeDObject3DPtfVisitor::StepsText(step));
         }

@@ -11,7 +11,8 @@
 // Every walk of one paint (the bounds step's, the plan's step fitting, measuring and drawing,
 // the 3D drawing, whose options carry the frame's budget) keeps to one FrameBudget, the
 // painter's: it is whole again when PreDraw starts a paint and when DrawScene ends one. The
-// clip test, which the user asks for, keeps to its own.
+// bounds step spends at most half of it, so that the picture always has the rest. The clip
+// test, which the user asks for, keeps to its own.
 #include <functional>
 
 #include "Papy/Factory/FileFactory.h"
