@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <initializer_list>
 #include <limits>
@@ -456,4 +457,30 @@ TEST(FrameBudget, AFrameStopsAtItsDeadlineWhateverItCharges)
         EXPECT_EQ(check.GetBudget().GetSpentOn(), FrameBudget::Nodes);
         EXPECT_EQ(check.GetBudget().GetTaken()[FrameBudget::Nodes], 1000);
     }
+}
+
+// The objects of the cost fuzz harness's findings (tests/data/cost-fuzz): every walk of each
+// ends, and a walk that stops says so once. The time bound only catches a walk that does not
+// end; the harness's -timeout found them, WalkBudgetBench gives the figures.
+TEST(FrameBudget, EveryWalkOfACostFindingEnds)
+{
+    GLContext context(16, 16);
+    VELMO_REQUIRE_GL(context);
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(Samples::Get().Path("walks-fuzz")))
+    {
+        const std::string folder = "walks-fuzz/" + entry.path().filename().string();
+        ++files;
+        const auto factory = Samples::Get().Factory(folder.c_str());
+        const CountedPointer<TdoFile> file = Load(folder.c_str(), "obj");
+        for (const Walk walk : AllWalks)
+        {
+            const std::string what = folder + ", " + NameOf(walk);
+            const WalkRun run = RunWalk(walk, factory, Samples::Root(file));
+            EXPECT_LT(run.Seconds, 30.0) << what;
+            EXPECT_LE(run.Notices.size(), 1u) << what;
+            std::printf("%s: %.3f s%s\n", what.c_str(), run.Seconds, run.Notices.empty() ? "" : " (cut)");
+        }
+    }
+    EXPECT_GE(files, 1);
 }

@@ -1480,6 +1480,13 @@ def walk_samples(out):
     write(os.path.join(folder, "tex0.mip"), mip_file())
     write(os.path.join(out, "walks-n4", "reprojected.3do"), sample_reprojected(*WALK_REPROJECTED))
     write(os.path.join(folder, "polygons.3do"), gpl3do.polygons_file(WALK_POLYGONS, 11))
+    # The objects of the cost fuzz harness's findings, kept as they were made, each as obj.3do
+    # (the name its external objects may give) in a folder of its own: walks-fuzz/GAME-NAME.
+    for game in ("gpl", "n4"):
+        found = os.path.join(HERE, "..", "..", "data", "cost-fuzz", game)
+        for name in sorted(os.listdir(found)) if os.path.isdir(found) else []:
+            with open(os.path.join(found, name), "rb") as f:
+                write(os.path.join(out, "walks-fuzz", game + "-" + os.path.splitext(name)[0], "obj.3do"), f.read())
     with open(os.path.join(out, "expected.txt"), "a") as f:
         f.write("\n".join(lines) + "\n")
 

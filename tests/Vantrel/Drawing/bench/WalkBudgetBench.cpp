@@ -17,7 +17,9 @@
 // 5,000- and 3,000-segment tracks. The files are written into a folder under the temporary
 // folder. Prints the figures; asserts nothing.
 //
-//   WalkBudgetBench [--size W H] [--only NAME]
+//   WalkBudgetBench [--size W H] [--only NAME] [--file FOLDER NAME]
+//
+// --file: only that object (FOLDER/NAME.3do, a cost fuzz finding), from outside and from inside.
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <sys/resource.h>
@@ -202,7 +204,7 @@ int FirstFrame(const std::string& top, const File& file, bool track3D, int width
 int main(int argc, char** argv)
 {
     int width = 1000, height = 750;
-    std::string only;
+    std::string only, folder, name;
     for (int i = 1; i < argc; ++i)
     {
         const std::string option = argv[i];
@@ -213,6 +215,29 @@ int main(int argc, char** argv)
         }
         else if (option == "--only" && i + 1 < argc)
             only = argv[++i];
+        else if (option == "--file" && i + 2 < argc)
+        {
+            folder = argv[++i];
+            name = argv[++i];
+        }
+    }
+    if (!folder.empty())
+    {
+        for (const bool inside : {false, true})
+            for (const bool track3D : {false, true})
+            {
+                const File file{inside ? "inside" : "outside", ".", name.c_str(), "3do", true, inside};
+                const pid_t child = fork();
+                if (child == 0)
+                    _exit(FirstFrame(folder, file, track3D, width, height));
+                int status = 0;
+                struct rusage usage = {};
+                if (child < 0 || wait4(child, &status, 0, &usage) != child)
+                    return 1;
+                std::printf("      peak memory %.0f MB\n", double(usage.ru_maxrss) / 1024.0);
+                std::fflush(stdout);
+            }
+        return 0;
     }
     const char* tmp = std::getenv("TMPDIR");
     const std::string top = std::string(tmp != nullptr && *tmp ? tmp : "/tmp") + "/WalkBudgetBench";
