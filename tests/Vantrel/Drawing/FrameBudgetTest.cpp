@@ -101,6 +101,46 @@ TEST(FrameBudgetArithmetic, ItemsAreTakenInOrderAsFarAsTheyFit)
     }
 }
 
+// The deadline runs from a frame's first charge on the budget's clock, is spent as a limit is
+// (Seconds), and runs again from the first charge after a restart; off, it is never reached. A
+// part of the frame has its share of what is left, time too, and the frame is charged what the
+// part took when it absorbs it.
+TEST(FrameBudgetArithmetic, TheDeadlineAndThePartsOfAFrame)
+{
+    double now = 50;
+    const FrameBudget::Clock clock = [&now] { return now; };
+    FrameBudget budget(FrameBudget::Limits, clock);
+    now = 100; // idle time before the first charge does not count
+    EXPECT_TRUE(budget.Take(FrameBudget::Nodes, 1));
+    now = 105;
+    EXPECT_TRUE(budget.Take(FrameBudget::Nodes, 1));
+    now = 105.5;
+    EXPECT_FALSE(budget.Take(FrameBudget::Nodes, 0));
+    EXPECT_EQ(budget.GetSpentOn(), FrameBudget::Seconds);
+    budget.Restart();
+    now = 1000;
+    EXPECT_TRUE(budget.Take(FrameBudget::Nodes, 1));
+    now = 1004;
+    EXPECT_TRUE(budget.Take(FrameBudget::Nodes, 1));
+
+    FrameBudget off(FrameBudget::WithoutDeadline(), clock);
+    EXPECT_TRUE(off.Take(FrameBudget::Nodes, 1));
+    now = 1e9;
+    EXPECT_TRUE(off.Take(FrameBudget::Nodes, 1));
+
+    FrameBudget frame(FrameBudget::Limits, clock);
+    EXPECT_TRUE(frame.Take(FrameBudget::Nodes, 200000));
+    FrameBudget part = frame.Part(0.5);
+    EXPECT_EQ(part.GetLimits()[FrameBudget::Nodes], 0.5 * (FrameBudget::Limits[FrameBudget::Nodes] - 200000));
+    EXPECT_EQ(part.GetLimits()[FrameBudget::Seconds], 0.5 * FrameBudget::Limits[FrameBudget::Seconds]);
+    EXPECT_TRUE(part.Take(FrameBudget::Nodes, 300000));
+    // The part is spent; the frame keeps the rest for the walks after it.
+    EXPECT_FALSE(part.Take(FrameBudget::Nodes, 200000));
+    frame.Absorb(part);
+    EXPECT_FALSE(frame.IsSpent());
+    EXPECT_EQ(frame.GetTaken()[FrameBudget::Nodes], 500000);
+}
+
 // The window area of what is sent: a square under an orthographic view, as the triangles of its
 // fan, each clamped to the part of the window its box covers; nothing off the window; under a
 // perspective (w = -z), nothing for a square wholly behind the eye, and the part in front of the

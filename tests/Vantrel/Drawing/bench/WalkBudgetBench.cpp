@@ -199,6 +199,21 @@ int FirstFrame(const std::string& top, const File& file, bool track3D, int width
     std::fflush(stdout);
     return 0;
 }
+// The case in a process of its own, for its peak memory; false when it could not run.
+bool InChild(const std::string& top, const File& file, bool track3D, int width, int height)
+{
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(FirstFrame(top, file, track3D, width, height));
+    int status = 0;
+    struct rusage usage = {};
+    if (child < 0 || wait4(child, &status, 0, &usage) != child)
+        return false;
+    std::printf("      peak memory %.0f MB%s\n", double(usage.ru_maxrss) / 1024.0,
+                WIFEXITED(status) && WEXITSTATUS(status) == 0 ? "" : "  (the case failed)");
+    std::fflush(stdout);
+    return true;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -227,15 +242,8 @@ int main(int argc, char** argv)
             for (const bool track3D : {false, true})
             {
                 const File file{inside ? "inside" : "outside", ".", name.c_str(), "3do", true, inside};
-                const pid_t child = fork();
-                if (child == 0)
-                    _exit(FirstFrame(folder, file, track3D, width, height));
-                int status = 0;
-                struct rusage usage = {};
-                if (child < 0 || wait4(child, &status, 0, &usage) != child)
+                if (!InChild(folder, file, track3D, width, height))
                     return 1;
-                std::printf("      peak memory %.0f MB\n", double(usage.ru_maxrss) / 1024.0);
-                std::fflush(stdout);
             }
         return 0;
     }
@@ -254,19 +262,8 @@ int main(int argc, char** argv)
         if (!only.empty() && only != file.name)
             continue;
         for (const bool track3D : {false, true})
-        {
-            // A process of its own, for its peak memory.
-            const pid_t child = fork();
-            if (child == 0)
-                _exit(FirstFrame(top, file, track3D, width, height));
-            int status = 0;
-            struct rusage usage = {};
-            if (child < 0 || wait4(child, &status, 0, &usage) != child)
+            if (!InChild(top, file, track3D, width, height))
                 return 1;
-            std::printf("      peak memory %.0f MB%s\n", double(usage.ru_maxrss) / 1024.0,
-                        WIFEXITED(status) && WEXITSTATUS(status) == 0 ? "" : "  (the case failed)");
-            std::fflush(stdout);
-        }
     }
     std::filesystem::remove_all(top);
     return 0;
