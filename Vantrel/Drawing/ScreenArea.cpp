@@ -188,17 +188,35 @@ double ScreenArea::Lines(const double* xyz, std::size_t count, bool closed) cons
     return length;
 }
 
-void ScreenArea::ProjectAll(const double* xyz, std::size_t count, std::vector<double>& clip) const
+void ScreenArea::ToPoint(const double xyz[3], double point[PointSize]) const
 {
-    clip.resize(count * 3);
-    for (std::size_t i = 0; i < count; ++i)
-        ToClip(xyz + 3 * i, clip.data() + 3 * i);
+    ToClip(xyz, point);
+    point[3] = point[4] = 0;
+    if (point[2] >= NearestW)
+        ToWindow(point, point[3], point[4]);
 }
 
-double ScreenArea::Triangle(const std::vector<double>& clip, std::size_t a, std::size_t b, std::size_t c) const
+void ScreenArea::ProjectAll(const double* xyz, std::size_t count, std::vector<double>& points) const
 {
-    const double* d = clip.data();
-    const double points[9] = {d[3 * a], d[3 * a + 1], d[3 * a + 2], d[3 * b],    d[3 * b + 1],
-                              d[3 * b + 2], d[3 * c], d[3 * c + 1], d[3 * c + 2]};
-    return ClippedFan(points, 3);
+    points.resize(count * PointSize);
+    for (std::size_t i = 0; i < count; ++i)
+        ToPoint(xyz + 3 * i, points.data() + PointSize * i);
+}
+
+double ScreenArea::Triangle(const std::vector<double>& points, std::size_t a, std::size_t b, std::size_t c) const
+{
+    const double* p = points.data() + PointSize * a;
+    const double* q = points.data() + PointSize * b;
+    const double* r = points.data() + PointSize * c;
+    if (p[2] >= NearestW && q[2] >= NearestW && r[2] >= NearestW)
+    {
+        // In front of the eye: the window positions worked out once a point.
+        const double area = std::fabs((q[3] - p[3]) * (r[4] - p[4]) - (r[3] - p[3]) * (q[4] - p[4])) * 0.5;
+        if (std::isnan(area))
+            return GetWindowArea();
+        return Clamped(area, std::min({p[3], q[3], r[3]}), std::max({p[3], q[3], r[3]}), std::min({p[4], q[4], r[4]}),
+                       std::max({p[4], q[4], r[4]}));
+    }
+    const double clip[9] = {p[0], p[1], p[2], q[0], q[1], q[2], r[0], r[1], r[2]};
+    return ClippedFan(clip, 3);
 }

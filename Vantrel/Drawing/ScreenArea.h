@@ -32,10 +32,14 @@ public:
     // its height.
     double Lines(const double* xyz, std::size_t count, bool closed) const;
 
-    // The clip coordinates (ToClip) of count points, 3 coordinates each, for triangles over them.
-    void ProjectAll(const double* xyz, std::size_t count, std::vector<double>& clip) const;
-    // A filled triangle over three points of such clip coordinates.
-    double Triangle(const std::vector<double>& clip, std::size_t a, std::size_t b, std::size_t c) const;
+    // A point for triangles over it: its clip coordinates x, y, w, then its window x and y
+    // (0 when it lies behind the eye), PointSize values.
+    static constexpr std::size_t PointSize = 5;
+    void ToPoint(const double xyz[3], double point[PointSize]) const;
+    // The points (ToPoint) of count points, 3 coordinates each.
+    void ProjectAll(const double* xyz, std::size_t count, std::vector<double>& points) const;
+    // A filled triangle over three of such points.
+    double Triangle(const std::vector<double>& points, std::size_t a, std::size_t b, std::size_t c) const;
 
     double GetWindowArea() const { return m_width * m_height; }
 

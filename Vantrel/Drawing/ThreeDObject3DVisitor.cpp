@@ -1208,7 +1208,7 @@ std::size_t ThreeDObject3DVisitor::SpendElements(unsigned mode)
     const std::size_t vertices = m_arrays.GetVertexCount();
     if (m_projectedAt.size() != vertices)
         m_projectedAt.assign(vertices, 0);
-    m_window.resize(3 * vertices);
+    m_window.resize(ScreenArea::PointSize * vertices);
     const double* xyz = m_arrays.GetVertexData();
     std::size_t projected = 0;
     for (std::size_t i = 0; i < count; ++i)
@@ -1217,7 +1217,7 @@ std::size_t ThreeDObject3DVisitor::SpendElements(unsigned mode)
         if (m_projectedAt[v] == m_windowGeneration)
             continue;
         m_projectedAt[v] = m_windowGeneration;
-        area.ToClip(xyz + 3 * std::size_t(v), m_window.data() + 3 * std::size_t(v));
+        area.ToPoint(xyz + 3 * std::size_t(v), m_window.data() + ScreenArea::PointSize * std::size_t(v));
         ++projected;
     }
     if (!Spend(FrameBudget::Vertices, double(projected)))

@@ -319,7 +319,7 @@ private:
 
     ScreenArea m_area;
     bool m_modelviewKnown = false;
-    // The clip coordinates of the vertex array's points (ScreenArea::ToClip): a point's hold
+    // The vertex array's points as ScreenArea::ToPoint gives them: a point's values hold
     // while its entry of m_projectedAt is the generation, which grows whenever the modelview
     // or the array changes.
     std::vector<double> m_window;

@@ -199,9 +199,9 @@ TEST(ScreenArea, ChargesTheWindowAreaAPrimitiveMayCover)
         area.SetProjection(c.projection, viewport);
         area.SetModelview(identity);
         EXPECT_NEAR(area.Polygon(c.points.data(), 4), c.area, 1e-6) << c.what;
-        std::vector<double> clip;
-        area.ProjectAll(c.points.data(), 4, clip);
-        EXPECT_NEAR(area.Triangle(clip, 0, 1, 2) + area.Triangle(clip, 0, 2, 3), c.triangles, 1e-6) << c.what;
+        std::vector<double> points;
+        area.ProjectAll(c.points.data(), 4, points);
+        EXPECT_NEAR(area.Triangle(points, 0, 1, 2) + area.Triangle(points, 0, 2, 3), c.triangles, 1e-6) << c.what;
     }
     // Lines: nothing behind the eye, the part in front of a line that crosses the eye plane.
     {
