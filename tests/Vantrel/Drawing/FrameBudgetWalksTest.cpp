@@ -407,6 +407,18 @@ TEST(FrameBudget, TheWalksOfOnePaintShareOneBudget)
         // The next paint has the whole budget again.
         EXPECT_EQ(painter.GetFrameBudget().GetTaken(), FrameBudget::Amounts{});
     }
+    {
+        // An object too large to measure: the bounds step spends at most half of the frame, and
+        // the picture (its square over the pane) is drawn with the rest.
+        const CountedPointer<TdoFile> file = Load("walks", "shared");
+        const auto gpl = Samples::Get().Factory("walks");
+        ThreeDObjectViewPainter painter;
+        ThreeDObject3DVisitor visitor(gpl);
+        const DrawingReport told = FirstFrame(painter, visitor, file, gpl, ThreeDObjectViewState::ThreeDCommand);
+        EXPECT_EQ(told.GetNotices(), std::vector<std::string>{DrawingMessages::TooLarge()});
+        EXPECT_GT(painter.GetLastFrame().GetTaken()[FrameBudget::Primitives], 0);
+        EXPECT_COLOUR_AT(context, 8, 8, Red);
+    }
 }
 
 // Behind the budget stands a deadline: a frame whose walks run past it stops as a spent budget
