@@ -18,6 +18,8 @@ public:
     virtual bool IsForcedStraight() const = 0;
     virtual double GetStartLatitude() const = 0;
     virtual double GetEndLatitude() const = 0;
+    // The section's boundary at fraction f along the segment, of those latitudes at its ends.
+    static double BoundaryAt(double start, double end, double f) { return (1 - f) * start + f * end; }
     virtual SurfaceType GetSurfaceType() const = 0;
     virtual int GetGripModifier() const = 0;
     virtual TrackFunction GetTrackFunction() const = 0;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "Papy/Model/TrackSegmentLookup.h"
 #include "Util/Angles.h"
 #include "Util/Exception.h"
 
@@ -162,18 +163,15 @@ TrackPosition ThreeDObjectTrackSegment::GetPosition(double f, double latitude, b
 {
     TrackPosition position = Place(f, latitude, straight);
 
-    // Floor: the first floor section whose boundary lies to the left of the point.
-    int fCount = GetFSectionCount();
-    for (int k = 0; k < fCount; ++k)
-    {
-        Util::CountedPointer<ThreeDObjectFSection> floor = GetFSectionNode(*this, k);
-        double boundary = (1 - f) * floor->GetStartLatitude() + f * floor->GetEndLatitude();
-        if (boundary > latitude || k + 1 == fCount)
-        {
-            position.Floor = double(floor->GetSurfaceType());
-            break;
-        }
-    }
+    // Floor: the first floor section whose boundary lies to the left of the point, else the last.
+    const int fCount = GetFSectionCount();
+    if (fCount <= 0)
+        return position;
+    const int k = TrackSegmentLookup::FirstSectionBeyond(0, fCount - 1, latitude, [&](int i) {
+        const Util::CountedPointer<ThreeDObjectFSection> floor = GetFSectionNode(*this, i);
+        return ThreeDObjectFSection::BoundaryAt(floor->GetStartLatitude(), floor->GetEndLatitude(), f);
+    });
+    position.Floor = double(GetFSectionNode(*this, k)->GetSurfaceType());
     return position;
 }
 
@@ -186,23 +184,15 @@ TrackPosition ThreeDObjectTrackSegment::Place(double f, double latitude, bool st
     // beyond the last the nearest section alone gives the altitude and the bank is 0.
     int xCount = GetXSectionCount();
     VELMO_ASSERT_TEXT(xCount > 0, "GetXSectionCount() > 0");
-    int i = 0;
-    Util::CountedPointer<ThreeDObjectXSection> section = GetXSectionNode(*this, 0);
-    double sectionLatitude = section->GetLatitude(f);
+    // The section before the first from the second on that lies beyond the point, else the last.
+    GetXSectionNode(*this, 0);
+    const int beyond = TrackSegmentLookup::FirstSectionBeyond(
+        1, xCount, latitude, [&](int i) { return GetXSectionNode(*this, i)->GetLatitude(f); });
+    const Util::CountedPointer<ThreeDObjectXSection> section = GetXSectionNode(*this, beyond - 1);
     Util::CountedPointer<ThreeDObjectXSection> next;
-    double nextLatitude = 0;
-    while (i + 1 < xCount)
-    {
-        next = GetXSectionNode(*this, i + 1);
-        nextLatitude = next->GetLatitude(f);
-        if (nextLatitude > latitude)
-            break;
-        ++i;
-        section = next;
-        sectionLatitude = nextLatitude;
-        next.Reset();
-    }
-    Raise(position, f, latitude, *section, sectionLatitude, next.Get(), nextLatitude);
+    if (beyond < xCount)
+        next = GetXSectionNode(*this, beyond);
+    Raise(position, f, latitude, *section, section->GetLatitude(f), next.Get(), next ? next->GetLatitude(f) : 0);
     // A segment without floor sections has no place on it, even where the floor is not asked.
     VELMO_ASSERT_TEXT(GetFSectionCount() > 0, "GetFSectionCount() > 0");
     return position;

@@ -7,7 +7,7 @@ namespace Velmo::Papy
 // altitudes with the start and end slopes (slopes per unit of the fraction f).
 double ThreeDObjectXSection::GetLatitude(double f) const
 {
-    return GetEndLatitude() * f + GetStartLatitude() * (1 - f);
+    return LatitudeAt(GetStartLatitude(), GetEndLatitude(), f);
 }
 
 namespace

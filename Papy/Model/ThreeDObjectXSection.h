@@ -22,6 +22,9 @@ public:
 
     // The lateral position at fraction f (0 at the segment's start, 1 at its end).
     double GetLatitude(double f) const;
+    // The same of a section of those latitudes at its ends: every look-up of a section's
+    // latitude gives these doubles.
+    static double LatitudeAt(double start, double end, double f) { return end * f + start * (1 - f); }
     // The altitude at fraction f: the cubic through both altitudes with both slopes.
     double GetAltitude(double f) const;
     // The derivative of that cubic at f.

@@ -9,16 +9,14 @@ namespace Velmo::Papy
 {
 namespace
 {
-// The latitudes at fraction f, written as the sections and the segment work them out, so that
-// both give the same doubles.
 double CrossLatitude(double start, double end, double f)
 {
-    return end * f + start * (1 - f);
+    return ThreeDObjectXSection::LatitudeAt(start, end, f);
 }
 
 double FloorBoundary(double start, double end, double f)
 {
-    return (1 - f) * start + f * end;
+    return ThreeDObjectFSection::BoundaryAt(start, end, f);
 }
 } // namespace
 
@@ -98,10 +96,8 @@ int TrackSegmentLookup::FirstBeyond(const std::vector<Edge>& edges, bool ordered
         }
         return low;
     }
-    for (int i = first; i < count; ++i)
-        if (value(edges[i].Start, edges[i].End, f) > latitude)
-            return i;
-    return count;
+    return FirstSectionBeyond(first, count, latitude,
+                              [&](int i) { return value(edges[std::size_t(i)].Start, edges[std::size_t(i)].End, f); });
 }
 
 TrackPosition TrackSegmentLookup::Place(double f, double latitude, bool straight) const

@@ -40,6 +40,18 @@ public:
     // list, a walk of the others.
     double GetReadsPerPoint() const;
 
+    // The section choice of the segment and of the look-up: the first index from first on below
+    // count whose latitude, as latitudeAt(index) gives it, exceeds the latitude; count when
+    // none does. The segment's lists are walked so.
+    template <class LatitudeAt>
+    static int FirstSectionBeyond(int first, int count, double latitude, LatitudeAt latitudeAt)
+    {
+        for (int i = first; i < count; ++i)
+            if (latitudeAt(i) > latitude)
+                return i;
+        return count;
+    }
+
 private:
     // A latitude that runs linearly along the segment.
     struct Edge

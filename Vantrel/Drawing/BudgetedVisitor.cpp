@@ -3,6 +3,23 @@
 #include "Papy/Model/TrackSegmentLookup.h"
 #include "Vantrel/Drawing/DrawingMessages.h"
 
+BudgetedVisitor::BudgetedVisitor(const BudgetedVisitor& other)
+    : Velmo::Papy::ThreeDObjectVisitor(other), m_report(other.m_report), m_own(other.m_own),
+      m_budget(other.m_budget == &other.m_own ? &m_own : other.m_budget)
+{
+}
+
+BudgetedVisitor& BudgetedVisitor::operator=(const BudgetedVisitor& other)
+{
+    if (this == &other)
+        return *this;
+    Velmo::Papy::ThreeDObjectVisitor::operator=(other);
+    m_report = other.m_report;
+    m_own = other.m_own;
+    m_budget = other.m_budget == &other.m_own ? &m_own : other.m_budget;
+    return *this;
+}
+
 bool BudgetedVisitor::Told(bool fits)
 {
     if (!fits)
@@ -12,23 +29,23 @@ bool BudgetedVisitor::Told(bool fits)
 
 bool BudgetedVisitor::Descends(Velmo::Papy::ThreeDObject&)
 {
-    return Told(m_budget.Take(FrameBudget::Nodes, 1));
+    return Told(m_budget->Take(FrameBudget::Nodes, 1));
 }
 
 bool BudgetedVisitor::Spend(const FrameBudget::Amounts& amounts)
 {
-    return Told(m_budget.Take(amounts));
+    return Told(m_budget->Take(amounts));
 }
 
 bool BudgetedVisitor::Spend(FrameBudget::Cost cost, double amount)
 {
-    return Told(m_budget.Take(cost, amount));
+    return Told(m_budget->Take(cost, amount));
 }
 
 std::size_t BudgetedVisitor::SpendItems(std::size_t count, const FrameBudget::Amounts& each,
                                         const std::vector<double>& pixels)
 {
-    const std::size_t taken = m_budget.TakeItems(count, each, pixels);
+    const std::size_t taken = m_budget->TakeItems(count, each, pixels);
     Told(taken == count);
     return taken;
 }

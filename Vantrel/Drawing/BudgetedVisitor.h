@@ -4,7 +4,10 @@
 // FrameBudget: every descent is a node visit (Descends, which no walk can change), and what a
 // visit costs beyond that (primitives, vertices, pixels, track points) is asked for with Spend
 // before it is done. Past the budget the walk descends no further and unwinds where it is,
-// what it did stays done, and the report tells DrawingMessages::TooLarge once.
+// what it did stays done, and the report tells DrawingMessages::TooLarge once, as a notice.
+//
+// A walk keeps to a budget of its own unless it is handed the frame's (ShareBudget): the walks
+// of one paint share one, so that the paint as a whole keeps to it.
 //
 // The report also keeps every other problem the walk drew past, each text once.
 #include <cstddef>
@@ -27,12 +30,22 @@ public:
 
     const DrawingReport& GetReport() const { return m_report; }
     DrawingReport& GetReport() { return m_report; }
-    const FrameBudget& GetBudget() const { return m_budget; }
+    const FrameBudget& GetBudget() const { return *m_budget; }
+    FrameBudget& GetBudget() { return *m_budget; }
     // Other limits from now on (tests and benchmarks).
-    void SetLimits(const FrameBudget::Amounts& limits) { m_budget.SetLimits(limits); }
-    // The whole budget again, for the next walk.
-    void RestartBudget() { m_budget.Restart(); }
-
+    void SetLimits(const FrameBudget::Amounts& limits) { m_budget->SetLimits(limits); }
+    // The walk's own budget whole again, for the next walk; a shared one stays as it is (its
+    // frame restarts it).
+    void RestartBudget()
+    {
+        if (m_budget == &m_own)
+            m_own.Restart();
+    }
+    // Charges the frame's budget from now on (it must outlive the walk); nullptr: the walk's own.
+    void ShareBudget(FrameBudget* frame) { m_budget = frame != nullptr ? frame : &m_own; }
+    // A copy keeps to a copy of the budget's own, or to the same shared one.
+    BudgetedVisitor(const BudgetedVisitor& other);
+    BudgetedVisitor& operator=(const BudgetedVisitor& other);
 
 protected:
     BudgetedVisitor() = default;
@@ -49,11 +62,12 @@ protected:
     bool SpendTrackPoints(const Velmo::Papy::TrackSegmentLookup& segment, int points);
     // Points of the plan, which look up no section.
     bool SpendPlanPoints(int points);
-    bool IsSpent() const { return m_budget.IsSpent(); }
+    bool IsSpent() const { return m_budget->IsSpent(); }
 
 private:
     bool Told(bool fits);
 
     DrawingReport m_report;
-    FrameBudget m_budget;
+    FrameBudget m_own;
+    FrameBudget* m_budget = &m_own;
 };

@@ -3,6 +3,8 @@
 // options. Copied by value into the visitors that read them.
 #include <vector>
 
+class FrameBudget;
+
 class DrawOptions
 {
 public:
@@ -20,6 +22,9 @@ public:
     bool TextureShaded = true;
     bool ZBuffer = false;
     bool BoundingBoxes = false;
+    // The budget the walks of the frame share (the painter's, which outlives the frame); none:
+    // the drawing keeps to a budget of its own.
+    FrameBudget* Frame = nullptr;
 
 private:
     std::vector<bool> m_draw;

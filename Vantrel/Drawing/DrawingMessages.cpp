@@ -28,7 +28,19 @@ std::string NoScaledBitmaps()
 
 std::string TooLarge()
 {
-    return "The object is too large to show.";
+    return "Drawn in part: the object is too large to show in full.";
+}
+
+std::string PlanInSteps(int every)
+{
+    // 1st, 2nd, 3rd, 4th, ..., 11th, 12th, 13th, ..., 21st, ...
+    const int lastTwo = every % 100, last = every % 10;
+    const char* suffix = lastTwo >= 11 && lastTwo <= 13 ? "th"
+                         : last == 1                    ? "st"
+                         : last == 2                    ? "nd"
+                         : last == 3                    ? "rd"
+                                                        : "th";
+    return "Every " + std::to_string(every) + suffix + " point of the plan drawn: the track is too long to draw in full.";
 }
 
 std::string TexturesTooLarge()

@@ -1,6 +1,7 @@
 #pragma once
-// The texts of the problems that the drawing, bounds, check and clip-test walks walk past, in
-// one place. Each is added to a DrawingReport, which keeps it once.
+// The texts of the problems that the drawing, bounds, check and clip-test walks walk past, and
+// of the pane's notices about how it drew, in one place. Each is added to a DrawingReport, which
+// keeps it once.
 #include <cstddef>
 #include <string>
 
@@ -14,8 +15,12 @@ std::string IndexBeyondVertices(int nodeId, std::size_t vertexCount);
 std::string ShortTextureCoords(int nodeId);
 // "Scaled bitmaps are not drawn: this game has no scaled bitmap files"
 std::string NoScaledBitmaps();
-// "The object is too large to show.": a walk stopped past its budget (FrameBudget).
+// "Drawn in part: the object is too large to show in full.": a frame stopped past its budget
+// (FrameBudget); a notice.
 std::string TooLarge();
+// "Every 4th point of the plan drawn: the track is too long to draw in full.": a track plan
+// drawn at a whole multiple of its step (TrackPlanBudget); a notice.
+std::string PlanInSteps(int every);
 // "The object's textures are too large to show together: some are drawn untextured.": the
 // textures of the 3D pane reached their total of pixels (TextureCache).
 std::string TexturesTooLarge();

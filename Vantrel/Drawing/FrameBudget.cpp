@@ -1,5 +1,10 @@
 #include "Vantrel/Drawing/FrameBudget.h"
 
+#include <algorithm>
+#include <chrono>
+#include <limits>
+#include <utility>
+
 // Measured with WalkBudgetBench in a pane of 1000 x 750 under the software renderer. The
 // largest costs of the largest ordinary objects of one walk (a 50,000-polygon GPL object, the
 // 300,000-triangle N4 mesh, the 5,000-segment track in 3D and in Track 3D, the 10 MB GPL object
@@ -13,7 +18,55 @@ const FrameBudget::Amounts FrameBudget::Limits = {
     100'000'000, // Pixels: 450,000 (the mesh fills the pane about once); 100 million about 0.2 s
     3'000'000,   // TrackPoints: 230,000 (the track's plan); the plan itself stops at 2 million
     25'000'000,  // SectionLookups: 2,530,000 (the same); about 20 ns each
+    1'000'000,   // Names: 2,000 (a material of as many textures)
+    5,           // Seconds: the deadline, beyond any ordinary object's frame
 };
+
+namespace
+{
+FrameBudget::Clock& DefaultClock()
+{
+    static FrameBudget::Clock clock = &FrameBudget::SteadySeconds;
+    return clock;
+}
+} // namespace
+
+FrameBudget::Amounts FrameBudget::WithoutDeadline(Amounts limits)
+{
+    limits[Seconds] = std::numeric_limits<double>::infinity();
+    return limits;
+}
+
+double FrameBudget::SteadySeconds()
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+void FrameBudget::SetDefaultClock(Clock clock)
+{
+    DefaultClock() = clock ? std::move(clock) : Clock(&SteadySeconds);
+}
+
+FrameBudget::FrameBudget(const Amounts& limits) : FrameBudget(limits, DefaultClock())
+{
+}
+
+FrameBudget::FrameBudget(const Amounts& limits, Clock clock) : m_limits(limits), m_clock(std::move(clock))
+{
+}
+
+void FrameBudget::Tick()
+{
+    if (!m_clock)
+        return;
+    const double now = m_clock();
+    if (!m_started)
+    {
+        m_started = true;
+        m_start = now;
+    }
+    m_taken[Seconds] = now - m_start;
+}
 
 FrameBudget::Cost FrameBudget::FirstOver(const Amounts& amounts) const
 {
@@ -36,6 +89,7 @@ bool FrameBudget::Take(const Amounts& amounts)
 {
     if (m_spent)
         return false;
+    Tick();
     const Cost over = FirstOver(amounts);
     if (over != CostCount)
     {
@@ -58,6 +112,7 @@ std::size_t FrameBudget::TakeItems(std::size_t count, const Amounts& each, const
 {
     if (m_spent || count == 0)
         return 0;
+    Tick();
     const bool sized = !pixels.empty();
     // All of them at once when they fit (the usual case), else one by one up to the limit.
     Amounts all{};
@@ -90,9 +145,27 @@ std::size_t FrameBudget::TakeItems(std::size_t count, const Amounts& each, const
     return taken;
 }
 
+FrameBudget FrameBudget::Part(double share)
+{
+    Tick();
+    Amounts limits{};
+    for (int i = 0; i < CostCount; ++i)
+        limits[i] = std::max(m_limits[i] - m_taken[i], 0.0) * share;
+    return FrameBudget(limits, m_clock);
+}
+
+void FrameBudget::Absorb(const FrameBudget& part)
+{
+    for (int i = 0; i < CostCount; ++i)
+        if (i != Seconds)
+            m_taken[i] += part.m_taken[i];
+    Tick();
+}
+
 void FrameBudget::Restart()
 {
     m_taken = Amounts{};
+    m_started = false;
     m_spent = false;
     m_spentOn = CostCount;
 }
@@ -107,6 +180,8 @@ const char* FrameBudget::NameOf(Cost cost)
     case Pixels: return "pixels";
     case TrackPoints: return "track points";
     case SectionLookups: return "section look-ups";
+    case Names: return "names";
+    case Seconds: return "seconds";
     case CostCount: break;
     }
     return "none";

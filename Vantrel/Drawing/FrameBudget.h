@@ -7,11 +7,16 @@
 // limit the budget is spent and every later ask is refused, so the walk stops where it is and
 // unwinds, and what it did stays done.
 //
-// The limits lie well above what the largest real objects cost (see Limits) and low enough
-// that the walks of one frame, together, end within about two seconds under the software
-// renderer in a pane of about 1000 x 750.
+// The walks of one frame share one budget (the painter's), so that the frame, not each walk,
+// keeps to it. The limits lie well above what the largest real objects cost (see Limits) and
+// low enough that a frame ends within about two seconds under the software renderer in a pane
+// of about 1000 x 750. Behind them stands a deadline: a frame whose walks have run for
+// Limits[Seconds] since its first charge is spent as well, whatever it has taken, so that a walk
+// that some file still makes slow ends anyway. The clock is the budget's to be handed: tests
+// drive it without waiting.
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 class FrameBudget
@@ -26,14 +31,27 @@ public:
         Pixels,         // the window area that what is sent may cover (fill)
         TrackPoints,    // points placed along a track segment (plan points, section corners)
         SectionLookups, // cross and floor sections looked at to place those points
+        Names,          // names looked up: the textures a node names, colour-map entries copied
+        Seconds,        // the time since the frame's first charge (never charged: the deadline)
         CostCount
     };
     typedef std::array<double, CostCount> Amounts;
+    // Seconds on a steady clock.
+    typedef std::function<double()> Clock;
 
-    // The limits of every walk of the pane.
+    // The limits of a frame of the pane.
     static const Amounts Limits;
+    // The limits with the deadline off.
+    static Amounts WithoutDeadline(Amounts limits = Limits);
 
-    explicit FrameBudget(const Amounts& limits = Limits) : m_limits(limits) {}
+    // The clock of the process's steady time.
+    static double SteadySeconds();
+    // The clock every budget made from now on reads (SteadySeconds unless set: test programs
+    // stop it, so that no machine's speed decides what a test draws).
+    static void SetDefaultClock(Clock clock);
+
+    explicit FrameBudget(const Amounts& limits = Limits);
+    FrameBudget(const Amounts& limits, Clock clock);
 
     // Charges the amounts when all of them fit (true); else charges nothing, the budget is
     // spent, and this and every later ask answer false.
@@ -48,9 +66,17 @@ public:
     Cost GetSpentOn() const { return m_spentOn; }
     const Amounts& GetTaken() const { return m_taken; }
     const Amounts& GetLimits() const { return m_limits; }
-    // The whole budget again, for the next walk; the limits stay.
+    // A budget of its own for one walk of the frame: share of what the frame has left of each
+    // limit (of its time too), on the frame's clock. Its walk may spend it; the frame keeps the
+    // rest for the walks after it. Absorb charges the frame what the part took.
+    FrameBudget Part(double share);
+    void Absorb(const FrameBudget& part);
+
+    // The whole budget again, for the next frame; the limits and the clock stay. The deadline
+    // runs from the first charge after it.
     void Restart();
     void SetLimits(const Amounts& limits) { m_limits = limits; }
+    void SetClock(Clock clock) { m_clock = std::move(clock); }
 
     // The name of a cost, for figures: "nodes", "primitives", ...
     static const char* NameOf(Cost cost);
@@ -59,8 +85,13 @@ private:
     // The first cost that the amounts would take past its limit; CostCount when all fit.
     Cost FirstOver(const Amounts& amounts) const;
     void Spend(Cost cost);
+    // The frame's time so far into the Seconds taken.
+    void Tick();
 
     Amounts m_limits;
+    Clock m_clock;
+    bool m_started = false;
+    double m_start = 0;
     Amounts m_taken{};
     bool m_spent = false;
     Cost m_spentOn = CostCount;

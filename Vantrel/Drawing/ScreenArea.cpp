@@ -50,16 +50,27 @@ void ScreenArea::Combine()
         }
 }
 
-bool ScreenArea::Project(const double p[3], double& x, double& y) const
+void ScreenArea::ToClip(const double p[3], double clip[3]) const
 {
     const double* m = m_matrix;
-    const double cx = m[0] * p[0] + m[4] * p[1] + m[8] * p[2] + m[12];
-    const double cy = m[1] * p[0] + m[5] * p[1] + m[9] * p[2] + m[13];
-    const double cw = m[3] * p[0] + m[7] * p[1] + m[11] * p[2] + m[15];
-    if (!(cw > NearestW))
+    clip[0] = m[0] * p[0] + m[4] * p[1] + m[8] * p[2] + m[12];
+    clip[1] = m[1] * p[0] + m[5] * p[1] + m[9] * p[2] + m[13];
+    clip[2] = m[3] * p[0] + m[7] * p[1] + m[11] * p[2] + m[15];
+}
+
+void ScreenArea::ToWindow(const double clip[3], double& x, double& y) const
+{
+    x = m_x + (clip[0] / clip[2] + 1) * 0.5 * m_width;
+    y = m_y + (clip[1] / clip[2] + 1) * 0.5 * m_height;
+}
+
+bool ScreenArea::Project(const double p[3], double& x, double& y) const
+{
+    double clip[3];
+    ToClip(p, clip);
+    if (!(clip[2] > NearestW))
         return false;
-    x = m_x + (cx / cw + 1) * 0.5 * m_width;
-    y = m_y + (cy / cw + 1) * 0.5 * m_height;
+    ToWindow(clip, x, y);
     return std::isfinite(x) && std::isfinite(y);
 }
 
@@ -69,37 +80,75 @@ double ScreenArea::Clamped(double area, double minX, double maxX, double minY, d
     const double height = std::min(maxY, m_y + m_height) - std::max(minY, m_y);
     if (!(width > 0) || !(height > 0))
         return 0;
-    return std::min(area, width * height);
+    // A point too far for a number covers what its box does.
+    return std::isfinite(area) ? std::min(area, width * height) : width * height;
+}
+
+double ScreenArea::Fan(const double* clip, std::size_t count) const
+{
+    if (count < 3)
+        return 0;
+    double x0, y0, x1, y1;
+    ToWindow(clip, x0, y0);
+    ToWindow(clip + 3, x1, y1);
+    double sum = 0;
+    for (std::size_t i = 2; i < count; ++i)
+    {
+        double x2, y2;
+        ToWindow(clip + 3 * i, x2, y2);
+        const double area = std::fabs((x1 - x0) * (y2 - y0) - (x2 - x0) * (y1 - y0)) * 0.5;
+        if (std::isnan(x0 + y0 + x1 + y1 + x2 + y2))
+            sum += GetWindowArea();
+        else
+            sum += Clamped(area, std::min({x0, x1, x2}), std::max({x0, x1, x2}), std::min({y0, y1, y2}),
+                           std::max({y0, y1, y2}));
+        x1 = x2;
+        y1 = y2;
+    }
+    return sum;
+}
+
+double ScreenArea::ClippedFan(const double* clip, std::size_t count) const
+{
+    std::size_t front = 0;
+    for (std::size_t i = 0; i < count; ++i)
+    {
+        if (std::isnan(clip[3 * i + 2]))
+            return GetWindowArea();
+        if (clip[3 * i + 2] >= NearestW)
+            ++front;
+    }
+    if (front == count)
+        return Fan(clip, count);
+    if (front == 0)
+        return 0;
+    // Cut at w = NearestW: each edge keeps its part in front of the eye.
+    std::vector<double>& kept = m_kept;
+    kept.clear();
+    for (std::size_t i = 0; i < count; ++i)
+    {
+        const double* p = clip + 3 * i;
+        const double* q = clip + 3 * ((i + 1) % count);
+        const bool pIn = p[2] >= NearestW, qIn = q[2] >= NearestW;
+        if (pIn)
+            kept.insert(kept.end(), p, p + 3);
+        if (pIn != qIn)
+        {
+            const double t = (NearestW - p[2]) / (q[2] - p[2]);
+            kept.insert(kept.end(), {p[0] + t * (q[0] - p[0]), p[1] + t * (q[1] - p[1]), NearestW});
+        }
+    }
+    return Fan(kept.data(), kept.size() / 3);
 }
 
 double ScreenArea::Polygon(const double* xyz, std::size_t count) const
 {
     if (count < 3)
         return 0;
-    double area = 0, minX = 0, maxX = 0, minY = 0, maxY = 0, firstX = 0, firstY = 0, lastX = 0, lastY = 0;
+    m_clip.resize(3 * count);
     for (std::size_t i = 0; i < count; ++i)
-    {
-        double x, y;
-        if (!Project(xyz + 3 * i, x, y))
-            return GetWindowArea();
-        if (i == 0)
-        {
-            minX = maxX = firstX = x;
-            minY = maxY = firstY = y;
-        }
-        else
-        {
-            area += lastX * y - x * lastY;
-            minX = std::min(minX, x);
-            maxX = std::max(maxX, x);
-            minY = std::min(minY, y);
-            maxY = std::max(maxY, y);
-        }
-        lastX = x;
-        lastY = y;
-    }
-    area += lastX * firstY - firstX * lastY;
-    return Clamped(std::fabs(area) * 0.5, minX, maxX, minY, maxY);
+        ToClip(xyz + 3 * i, m_clip.data() + 3 * i);
+    return ClippedFan(m_clip.data(), count);
 }
 
 double ScreenArea::Lines(const double* xyz, std::size_t count, bool closed) const
@@ -109,38 +158,65 @@ double ScreenArea::Lines(const double* xyz, std::size_t count, bool closed) cons
     const std::size_t edges = count < 2 ? 0 : closed ? count : count - 1;
     for (std::size_t i = 0; i < edges; ++i)
     {
-        double x0, y0, x1, y1;
-        if (!Project(xyz + 3 * i, x0, y0) || !Project(xyz + 3 * ((i + 1) % count), x1, y1))
+        double p[3], q[3];
+        ToClip(xyz + 3 * i, p);
+        ToClip(xyz + 3 * ((i + 1) % count), q);
+        if (std::isnan(p[2]) || std::isnan(q[2]))
         {
             length += longest;
             continue;
         }
-        length += std::min(std::hypot(x1 - x0, y1 - y0), longest);
+        const bool pIn = p[2] >= NearestW, qIn = q[2] >= NearestW;
+        if (!pIn && !qIn)
+            continue;
+        // The part in front of the eye.
+        double* behind = pIn ? q : p;
+        const double* front = pIn ? p : q;
+        if (!pIn || !qIn)
+        {
+            const double t = (NearestW - front[2]) / (behind[2] - front[2]);
+            for (int k = 0; k < 2; ++k)
+                behind[k] = front[k] + t * (behind[k] - front[k]);
+            behind[2] = NearestW;
+        }
+        double x0, y0, x1, y1;
+        ToWindow(p, x0, y0);
+        ToWindow(q, x1, y1);
+        const double pixels = std::hypot(x1 - x0, y1 - y0);
+        length += std::isnan(pixels) ? longest : std::min(pixels, longest);
     }
     return length;
 }
 
-void ScreenArea::ProjectAll(const double* xyz, std::size_t count, std::vector<double>& window) const
+void ScreenArea::ToPoint(const double xyz[3], double point[PointSize]) const
 {
-    window.resize(count * 3);
-    for (std::size_t i = 0; i < count; ++i)
-    {
-        double x = 0, y = 0;
-        const bool front = Project(xyz + 3 * i, x, y);
-        window[3 * i] = x;
-        window[3 * i + 1] = y;
-        window[3 * i + 2] = front ? 1 : 0;
-    }
+    ToClip(xyz, point);
+    point[3] = point[4] = 0;
+    if (point[2] >= NearestW)
+        ToWindow(point, point[3], point[4]);
 }
 
-double ScreenArea::Triangle(const std::vector<double>& window, std::size_t a, std::size_t b, std::size_t c) const
+void ScreenArea::ProjectAll(const double* xyz, std::size_t count, std::vector<double>& points) const
 {
-    const double* p = window.data() + 3 * a;
-    const double* q = window.data() + 3 * b;
-    const double* r = window.data() + 3 * c;
-    if (p[2] == 0 || q[2] == 0 || r[2] == 0)
-        return GetWindowArea();
-    const double area = std::fabs((q[0] - p[0]) * (r[1] - p[1]) - (r[0] - p[0]) * (q[1] - p[1])) * 0.5;
-    return Clamped(area, std::min({p[0], q[0], r[0]}), std::max({p[0], q[0], r[0]}), std::min({p[1], q[1], r[1]}),
-                   std::max({p[1], q[1], r[1]}));
+    points.resize(count * PointSize);
+    for (std::size_t i = 0; i < count; ++i)
+        ToPoint(xyz + 3 * i, points.data() + PointSize * i);
+}
+
+double ScreenArea::Triangle(const std::vector<double>& points, std::size_t a, std::size_t b, std::size_t c) const
+{
+    const double* p = points.data() + PointSize * a;
+    const double* q = points.data() + PointSize * b;
+    const double* r = points.data() + PointSize * c;
+    if (p[2] >= NearestW && q[2] >= NearestW && r[2] >= NearestW)
+    {
+        // In front of the eye: the window positions worked out once a point.
+        const double area = std::fabs((q[3] - p[3]) * (r[4] - p[4]) - (r[3] - p[3]) * (q[4] - p[4])) * 0.5;
+        if (std::isnan(area))
+            return GetWindowArea();
+        return Clamped(area, std::min({p[3], q[3], r[3]}), std::max({p[3], q[3], r[3]}), std::min({p[4], q[4], r[4]}),
+                       std::max({p[4], q[4], r[4]}));
+    }
+    const double clip[9] = {p[0], p[1], p[2], q[0], q[1], q[2], r[0], r[1], r[2]};
+    return ClippedFan(clip, 3);
 }

@@ -12,6 +12,7 @@
 #include "Papy/Model/TrackSegmentLookup.h"
 #include "Util/Exception.h"
 #include "Util/OpenGL/XOpenGL.h"
+#include "Vantrel/Drawing/FrameArea.h"
 #include "Vantrel/Drawing/PlanColours.h"
 #include "Vantrel/Drawing/TrackPlanBudget.h"
 
@@ -64,8 +65,8 @@ private:
     bool m_draw;
 };
 
-// What each segment asks of the plan's budget: the centre line's two vertices a piece, four for
-// each band (every floor section but the last) and two for each wall.
+// What each segment asks of the plan's budget: the centre line's point a piece, two for each
+// band (every floor section but the last) and one for each wall, as the drawing charges them.
 class LoadVisitor : public BudgetedVisitor
 {
 public:
@@ -73,7 +74,7 @@ public:
     {
         const long long bands = std::max(node.GetFSectionCount() - 1, 0);
         const long long walls = std::max(node.GetWSectionCount(), 0);
-        Loads.push_back({node.GetLength(), 2 + 4 * bands + 2 * walls});
+        Loads.push_back({node.GetLength(), 1 + 2 * bands + walls});
         return false;
     }
     bool EnterTsoReference(ThreeDObjectTsoReference&) override { return false; }
@@ -95,11 +96,12 @@ int ThreeDObject3DPtfVisitor::GetPieceCount(double length, double step)
 }
 
 double ThreeDObject3DPtfVisitor::FitStep(const Velmo::Util::CountedPointer<ThreeDObject>& node,
-                                         DrawingReport* report)
+                                         DrawingReport* report, FrameBudget* frame)
 {
     if (!node)
         return Step;
     LoadVisitor loads;
+    loads.ShareBudget(frame);
     node->Accept(loads);
     if (report != nullptr)
     {
@@ -109,6 +111,11 @@ double ThreeDObject3DPtfVisitor::FitStep(const Velmo::Util::CountedPointer<Three
             report->AddNotice(notice);
     }
     return TrackPlanBudget::FitStep(TrackPlanBudget::Cut::EqualPieces, Step, loads.Loads);
+}
+
+std::string ThreeDObject3DPtfVisitor::StepsText(double fitted)
+{
+    return TrackPlanBudget::StepsText(Step, fitted);
 }
 
 void ThreeDObject3DPtfVisitor::Start(bool recordBounds, bool draw, const Velmo::Util::CountedPointer<ThreeDObject>& node)
@@ -121,8 +128,9 @@ void ThreeDObject3DPtfVisitor::Start(bool recordBounds, bool draw, const Velmo::
     m_maxY = -1e9;
     m_segment = nullptr;
     m_sections.reset();
-    m_step = FitStep(node);
+    // The step's walk is the walk's first part, within the same budget.
     RestartBudget();
+    m_step = FitStep(node, nullptr, &GetBudget());
 }
 
 bool ThreeDObject3DPtfVisitor::SpendPiece(const double corners[4][2])
@@ -148,14 +156,7 @@ void ThreeDObject3DPtfVisitor::Measure(const Velmo::Util::CountedPointer<ThreeDO
 void ThreeDObject3DPtfVisitor::Run(bool recordBounds, const Velmo::Util::CountedPointer<ThreeDObject>& node)
 {
     Start(recordBounds, true, node);
-    double projection[16], modelview[16];
-    GLint viewport[4];
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    CheckError();
-    m_area.SetProjection(projection, viewport);
-    m_area.SetModelview(modelview);
+    ReadFrameArea(m_area);
     glDisable(GL_DEPTH_TEST);
     CheckError();
     glClearColor(1, 1, 1, 1);

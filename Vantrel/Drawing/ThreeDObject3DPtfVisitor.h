@@ -5,11 +5,13 @@
 //
 // A segment is drawn in pieces of about 3 units: 1 + trunc(length / 3) of them. A length that
 // is not finite (a broken file) gives no pieces, and no segment is cut into more than MaxPieces.
-// The whole plan keeps to TrackPlanBudget: a plan over it is cut at a longer step. Each walk
-// (the measuring, the drawing, and the walk that fits the step) keeps to a FrameBudget too:
-// nodes, the points of the plan with the sections looked up to place them, and the window
-// area of the bands drawn. Past it the plan stops where it is and the report tells so.
+// The whole plan keeps to TrackPlanBudget: a plan over it is drawn at a whole multiple of the
+// step. Each walk (the measuring, the drawing, and the walk that fits the step) keeps to a
+// FrameBudget too, the frame's when it is handed one: nodes, the points of the plan with the
+// sections looked up to place them, and the window area of the bands drawn. Past it the plan
+// stops where it is and the report tells so.
 #include <optional>
+#include <string>
 
 #include "Papy/Model/TrackSegmentLookup.h"
 #include "Util/CountedPointer.h"
@@ -32,10 +34,13 @@ public:
 
     // The number of pieces of a segment of that length.
     static int GetPieceCount(double length, double step = Step);
-    // The step at which the plan of the node keeps to the budget: Step, or a longer one. A walk
-    // past its FrameBudget fits the step to what it found, and says so in the report (if any).
+    // The step at which the plan of the node keeps to the budget: Step, or a whole multiple of
+    // it. The walk that finds the segments keeps to the frame's budget (none: one of its own);
+    // past it, it fits the step to what it found, and says so in the report (if any).
     static double FitStep(const Velmo::Util::CountedPointer<Velmo::Papy::ThreeDObject>& node,
-                          DrawingReport* report = nullptr);
+                          DrawingReport* report = nullptr, FrameBudget* frame = nullptr);
+    // The notice of a plan drawn at the fitted step instead of Step.
+    static std::string StepsText(double fitted);
 
     // Clears the colour buffer to white with depth testing off (it stays off), resets the
     // bounds, and draws the node.

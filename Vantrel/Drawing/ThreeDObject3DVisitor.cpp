@@ -69,6 +69,7 @@
 #include "Vantrel/Drawing/ExternalObjectWalk.h"
 #include "Vantrel/Drawing/EyeSpacePlane.h"
 #include "Vantrel/Drawing/FileErrors.h"
+#include "Vantrel/Drawing/FrameArea.h"
 #include "Vantrel/Drawing/NodeTransforms.h"
 #include "Vantrel/Drawing/ThreeDObjectGetBoundsVisitor.h"
 #include "Vantrel/Drawing/ThreeDObject3DHighlightVisitor.h"
@@ -151,6 +152,7 @@ void ThreeDObject3DVisitor::Reset()
     CheckError();
     m_stateValues.clear();
     m_colourMaps.clear();
+    m_multipleTextures.clear();
     m_fixed.Clear();
     m_externalDepth = 0;
     m_externals.Clear();
@@ -230,9 +232,20 @@ void Draw(const DrawOptions& options, ThreeDObject3DVisitor& visitor, Util::Coun
     }
     CheckError();
     ThreeDObject3DVisitor::HighlightVisitor& highlight = *visitor.m_highlight;
-    // One budget for the frame, its passes together.
+    // One budget for the frame, its passes together: the frame's when the frame has one.
+    visitor.ShareBudget(options.Frame);
     visitor.RestartBudget();
-    highlight.RestartBudget();
+    highlight.ShareBudget(&visitor.GetBudget());
+    struct Unshared
+    {
+        ~Unshared()
+        {
+            Visitor.ShareBudget(nullptr);
+            Highlight.ShareBudget(nullptr);
+        }
+        BudgetedVisitor& Visitor;
+        BudgetedVisitor& Highlight;
+    } unshared{visitor, highlight};
     visitor.ReadFrameArea();
     highlight.Pass = 0;
     do
@@ -287,7 +300,7 @@ bool ThreeDObject3DVisitor::PushTransform(ThreeDObject& node, double x, double y
                                           double yDegrees, double xDegrees)
 {
     m_modelviewKnown = false;
-    m_windowValid = false;
+    ++m_windowGeneration;
     return PushNodeTransform(m_matrices, GetReport(), node, x, y, z, zDegrees, yDegrees, xDegrees);
 }
 
@@ -295,19 +308,14 @@ void ThreeDObject3DVisitor::PopTransform()
 {
     m_matrices.Pop();
     m_modelviewKnown = false;
-    m_windowValid = false;
+    ++m_windowGeneration;
 }
 
 void ThreeDObject3DVisitor::ReadFrameArea()
 {
-    double projection[16];
-    GLint viewport[4];
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    CheckError();
-    m_area.SetProjection(projection, viewport);
-    m_modelviewKnown = false;
-    m_windowValid = false;
+    ::ReadFrameArea(m_area);
+    m_modelviewKnown = true;
+    ++m_windowGeneration;
 }
 
 const ScreenArea& ThreeDObject3DVisitor::Area()
@@ -622,7 +630,10 @@ bool ThreeDObject3DVisitor::EnterColourMap(ThreeDObjectColourMap& node)
 {
     Highlight(node);
     const int count = node.GetEntryCount();
-    if (!Spend(FrameBudget::Vertices, count))
+    // The map in force is copied with the node's entries over it: each entry copied or set
+    // costs a name.
+    const double copied = m_colourMaps.empty() ? 0.0 : double(m_colourMaps.back().size());
+    if (!Spend(FrameBudget::Names, copied + std::max(count, 0)))
     {
         // Pushed all the same, for the leave's pop; nothing below is drawn.
         m_colourMaps.emplace_back();
@@ -1052,8 +1063,13 @@ void ThreeDObject3DVisitor::LeaveClassTextureSelectorMaterial(ThreeDObjectClassT
 bool ThreeDObject3DVisitor::EnterMultipleTextures(ThreeDObjectMultipleTextures& node)
 {
     Highlight(node);
-    // Loaded in wireframe as well: a selector below may name them.
-    const int count = node.GetTextureCount();
+    // Loaded in wireframe as well: a selector below may name them. Each name is looked up on
+    // every visit: a name costs one of the budget's.
+    const int count = std::max(node.GetTextureCount(), 0);
+    const bool fits = Spend(FrameBudget::Names, count);
+    m_multipleTextures.push_back(fits ? count : 0);
+    if (!fits)
+        return false;
     for (int i = 0; i < count; ++i)
         m_slots.Push(std::size_t(i) + 1, LoadMip(node.GetTextureName(i)));
     return true;
@@ -1061,7 +1077,9 @@ bool ThreeDObject3DVisitor::EnterMultipleTextures(ThreeDObjectMultipleTextures& 
 
 void ThreeDObject3DVisitor::LeaveMultipleTextures(ThreeDObjectMultipleTextures& node)
 {
-    const int count = node.GetTextureCount();
+    const int count = m_multipleTextures.empty() ? 0 : m_multipleTextures.back();
+    if (!m_multipleTextures.empty())
+        m_multipleTextures.pop_back();
     for (int i = 0; i < count; ++i)
         m_slots.Pop(std::size_t(i) + 1);
     Unhighlight(node);
@@ -1150,7 +1168,7 @@ void FillArrays(ThreeDObject& node, Node& vertices, ClientArrays& arrays, Drawin
 void ThreeDObject3DVisitor::VisitVertices(ThreeDObjectVertices& node)
 {
     Highlight(node);
-    m_windowValid = false;
+    ++m_windowGeneration;
     if (Spend(FrameBudget::Vertices, node.GetVertexCount()))
         FillArrays(node, node, m_arrays, GetReport());
     Unhighlight(node);
@@ -1159,7 +1177,7 @@ void ThreeDObject3DVisitor::VisitVertices(ThreeDObjectVertices& node)
 void ThreeDObject3DVisitor::VisitMorphVertices(ThreeDObjectMorphVertices& node)
 {
     Highlight(node);
-    m_windowValid = false;
+    ++m_windowGeneration;
     if (Spend(FrameBudget::Vertices, node.GetVertexCount()))
         FillArrays(node, node, m_arrays, GetReport());
     Unhighlight(node);
@@ -1183,12 +1201,27 @@ std::size_t ThreeDObject3DVisitor::SpendElements(unsigned mode)
     }
     if (triangles == 0)
         return Spend(FrameBudget::Vertices, double(count)) ? count : 0;
-    if (!m_windowValid)
+    // Only the vertices the indices use are projected, each once until the modelview or the
+    // array changes, and each projection costs a vertex: a transform over a short list beside a
+    // long array does not project the whole array again at every push and pop.
+    const ScreenArea& area = Area();
+    const std::size_t vertices = m_arrays.GetVertexCount();
+    if (m_projectedAt.size() != vertices)
+        m_projectedAt.assign(vertices, 0);
+    m_window.resize(ScreenArea::PointSize * vertices);
+    const double* xyz = m_arrays.GetVertexData();
+    std::size_t projected = 0;
+    for (std::size_t i = 0; i < count; ++i)
     {
-        const ScreenArea& area = Area();
-        area.ProjectAll(m_arrays.GetVertexData(), m_arrays.GetVertexCount(), m_window);
-        m_windowValid = true;
+        const unsigned v = m_indices[i];
+        if (m_projectedAt[v] == m_windowGeneration)
+            continue;
+        m_projectedAt[v] = m_windowGeneration;
+        area.ToPoint(xyz + 3 * std::size_t(v), m_window.data() + ScreenArea::PointSize * std::size_t(v));
+        ++projected;
     }
+    if (!Spend(FrameBudget::Vertices, double(projected)))
+        return 0;
     m_pixels.resize(triangles);
     const unsigned* index = m_indices.data();
     for (std::size_t t = 0; t < triangles; ++t)
@@ -1200,7 +1233,7 @@ std::size_t ThreeDObject3DVisitor::SpendElements(unsigned mode)
             b = index[t + 1];
             c = index[t + 2];
         }
-        m_pixels[t] = m_area.Triangle(m_window, a, b, c);
+        m_pixels[t] = area.Triangle(m_window, a, b, c);
     }
     // One primitive a call: the triangles of a client array cost their indices (immediate-mode
     // polygons cost far more each).
@@ -1373,7 +1406,7 @@ void ThreeDObject3DVisitor::DrawQuad(ThreeDObject& node, const SectionQuad& quad
     cost[FrameBudget::Pixels] = Area().Polygon(xyz.data(), quad.size());
     if (!Spend(cost))
         return;
-    m_windowValid = false;
+    ++m_windowGeneration;
     m_arrays.FreeNormals();
     m_arrays.SetVertices(std::move(xyz));
     bool textured = Slot0Textured();

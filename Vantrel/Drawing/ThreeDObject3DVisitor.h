@@ -15,6 +15,7 @@
 // it has not shown yet after the paint. OpenGL errors and the fixed-vertex solve's failure
 // end the frame with their exception; the OpenGL state the frame had changed (matrices,
 // clip planes, stencil, logic operation, client arrays) is put back first.
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <memory>
@@ -303,6 +304,8 @@ private:
 
     std::map<unsigned, unsigned> m_stateValues;
     std::vector<std::map<unsigned, Velmo::Papy::Colour>> m_colourMaps;
+    // The slots each open multiple-textures node pushed (none when its names did not fit).
+    std::vector<int> m_multipleTextures;
     FixedVertexMap m_fixed;
 
     Velmo::Util::CountedPointer<Velmo::Papy::ThreeDObject> m_highlighted;
@@ -316,9 +319,12 @@ private:
 
     ScreenArea m_area;
     bool m_modelviewKnown = false;
-    // The window positions of the vertex array (ScreenArea::ProjectAll), while valid.
+    // The vertex array's points as ScreenArea::ToPoint gives them: a point's values hold
+    // while its entry of m_projectedAt is the generation, which grows whenever the modelview
+    // or the array changes.
     std::vector<double> m_window;
-    bool m_windowValid = false;
+    std::vector<std::uint64_t> m_projectedAt;
+    std::uint64_t m_windowGeneration = 1;
     std::vector<double> m_points;
     std::vector<double> m_pixels;
 

@@ -345,6 +345,8 @@ void ThreeDObjectCheckVisitor::VisitTexture2(ThreeDObjectTexture2& node)
 bool ThreeDObjectCheckVisitor::EnterMultipleTextures(ThreeDObjectMultipleTextures& node)
 {
     const int count = node.GetTextureCount();
+    if (!Spend(FrameBudget::Names, count))
+        return false;
     for (int i = 0; i < count; ++i)
         CheckTexture(node.GetTextureName(i));
     return true;

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "Papy/Bitmap/SrbFile.h"
@@ -352,6 +353,11 @@ void ThreeDObjectClipTestVisitor::TestEyePoint(ThreeDObject& node, const Vertex&
     }
 }
 
+bool ThreeDObjectClipTestVisitor::SpendTests(int points)
+{
+    return Spend(FrameBudget::Vertices, double(std::max(points, 0)) * double(m_planes.size()));
+}
+
 void ThreeDObjectClipTestVisitor::TestVertex(ThreeDObject& node, int vertexId, const Vertex& position)
 {
     if (m_planes.empty())
@@ -362,7 +368,7 @@ void ThreeDObjectClipTestVisitor::TestVertex(ThreeDObject& node, int vertexId, c
 
 void ThreeDObjectClipTestVisitor::VisitPolygon(ThreeDObjectPolygon& node)
 {
-    if (m_planes.empty() || !Spend(FrameBudget::Vertices, node.GetVertexCount()))
+    if (m_planes.empty() || !SpendTests(node.GetVertexCount()))
         return;
     BeginNode();
     const int count = node.GetVertexCount();
@@ -372,7 +378,7 @@ void ThreeDObjectClipTestVisitor::VisitPolygon(ThreeDObjectPolygon& node)
 
 void ThreeDObjectClipTestVisitor::VisitLine(ThreeDObjectLine& node)
 {
-    if (m_planes.empty())
+    if (m_planes.empty() || !SpendTests(2))
         return;
     BeginNode();
     TestVertex(node, node.GetFromVertexId(), node.GetFromVertex());
@@ -394,6 +400,8 @@ void ThreeDObjectClipTestVisitor::VisitScaledBitmap(ThreeDObjectScaledBitmap& no
     const double scale = ThreeDObjectGetBoundsVisitor::GetSpriteScale(
         node.HasScale(), node.HasScale() ? node.GetScale() : 0, node.GetHeight(), srb->GetCorner(0).GetZ(),
         srb->GetCorner(2).GetZ());
+    if (!SpendTests(4))
+        return;
     BeginNode();
     const Vertex position = node.GetVertex();
     for (U32 i = 0; i < 4; ++i)

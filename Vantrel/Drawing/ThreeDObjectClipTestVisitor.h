@@ -126,6 +126,8 @@ private:
     void PopPlane();
     // Reads the modelview for the vertices of one node.
     void BeginNode();
+    // Charges points tested against every open plane (a vertex each test): false past the budget.
+    bool SpendTests(int points);
     void TestVertex(Velmo::Papy::ThreeDObject& node, int vertexId, const Velmo::Papy::Vertex& position);
     void TestEyePoint(Velmo::Papy::ThreeDObject& node, const Velmo::Papy::Vertex& eye);
 

@@ -52,6 +52,18 @@ private:
     }
     int m_exceptions;
 };
+// The share of the frame's budget the bounds step may spend: the rest is the picture's, so that
+// an object too large to measure still shows its first picture.
+constexpr double BoundsShare = 0.5;
+
+// The messages and notices of a walk's report into the paint's.
+void Merge(const DrawingReport& walk, DrawingReport& report)
+{
+    for (const std::string& message : walk.GetMessages())
+        report.Add(message);
+    for (const std::string& notice : walk.GetNotices())
+        report.AddNotice(notice);
+}
 } // namespace
 
 void ThreeDObjectViewPainter::Resize(const ThreeDObjectViewState& state)
@@ -92,6 +104,8 @@ void ThreeDObjectViewPainter::PreDraw(ThreeDObjectViewState& state, const TdoFil
 {
     if (file == nullptr || !state.NeedsBounds())
         return;
+    // The paint starts here.
+    m_frame.Restart();
     ViewBounds bounds;
     {
         SavedState saved;
@@ -108,25 +122,29 @@ void ThreeDObjectViewPainter::PreDraw(ThreeDObjectViewState& state, const TdoFil
         if (state.GetMode() == ThreeDObjectViewState::Mode::ThreeD)
         {
             ThreeDObjectGetBoundsVisitor visitor(factory, state.GetOptions());
+            FrameBudget part = m_frame.Part(BoundsShare);
+            visitor.ShareBudget(&part);
             node->Accept(visitor);
+            m_frame.Absorb(part);
             bounds = visitor.GetBounds();
-            for (const std::string& message : visitor.GetReport().GetMessages())
-                report.Add(message);
+            Merge(visitor.GetReport(), report);
         }
         else
         {
             // Measured without drawing; the plan drawn is the whole file's, which says when it is
             // over the budget.
             ThreeDObject3DPtfVisitor visitor;
+            FrameBudget part = m_frame.Part(BoundsShare);
+            visitor.ShareBudget(&part);
             visitor.Measure(node);
             bounds = visitor.GetBounds();
-            for (const std::string& message : visitor.GetReport().GetMessages())
-                report.Add(message);
+            Merge(visitor.GetReport(), report);
             CountedPointer<ThreeDObject> root;
             root = file->GetRoot();
-            const double step = ThreeDObject3DPtfVisitor::FitStep(root, &report);
+            const double step = ThreeDObject3DPtfVisitor::FitStep(root, &report, &part);
+            m_frame.Absorb(part);
             if (step != ThreeDObject3DPtfVisitor::Step)
-                report.Add(TrackPlanBudget::LongerStepText(ThreeDObject3DPtfVisitor::Step, step));
+                report.AddNotice(ThreeDObject3DPtfVisitor::StepsText(step));
         }
     }
     CheckError();
@@ -145,6 +163,12 @@ void ThreeDObjectViewPainter::ClearGrey()
 void ThreeDObjectViewPainter::DrawScene(ThreeDObjectViewState& state, const TdoFile* file, const DrawFunction& draw,
                                         const ClipTestFunction& clipTest)
 {
+    // The paint ends here, however it ends.
+    struct Ended
+    {
+        ~Ended() { Painter.EndFrame(); }
+        ThreeDObjectViewPainter& Painter;
+    } ended{*this};
     const ThreeDObjectViewState::Scene scene = state.TakeScene();
     if (scene == ThreeDObjectViewState::Scene::Clear || file == nullptr)
         return ClearGrey();
@@ -160,8 +184,10 @@ void ThreeDObjectViewPainter::DrawScene(ThreeDObjectViewState& state, const TdoF
         const Node shown = file->GetSubObject(state.GetShownId());
         const Node highlighted =
             state.GetHighlightedId() == -1 ? Node() : file->GetSubObject(state.GetHighlightedId());
+        DrawOptions options = state.GetOptions();
+        options.Frame = &m_frame;
         if (draw)
-            draw(state.GetOptions(), shown, highlighted);
+            draw(options, shown, highlighted);
         else
             ClearGrey();
         break;
@@ -197,6 +223,7 @@ void ThreeDObjectViewPainter::DrawPlan(ThreeDObjectViewState& state, const TdoFi
     glNewList(m_list, GL_COMPILE);
     CheckError();
     ThreeDObject3DPtfVisitor visitor;
+    visitor.ShareBudget(&m_frame);
     try
     {
         visitor.Run(false, root);
@@ -218,6 +245,12 @@ void ThreeDObjectViewPainter::DrawPlan(ThreeDObjectViewState& state, const TdoFi
     state.SetPlanCompiled(true);
     glCallList(m_list);
     CheckError();
+}
+
+void ThreeDObjectViewPainter::EndFrame()
+{
+    m_lastFrame = m_frame;
+    m_frame.Restart();
 }
 
 void ThreeDObjectViewPainter::Destroy(ThreeDObjectViewState& state)

@@ -7,6 +7,12 @@
 //
 // The 3D drawing and the clip test are handed in as functions, so that the painter does not
 // depend on how they are built.
+//
+// Every walk of one paint (the bounds step's, the plan's step fitting, measuring and drawing,
+// the 3D drawing, whose options carry the frame's budget) keeps to one FrameBudget, the
+// painter's: it is whole again when PreDraw starts a paint and when DrawScene ends one. The
+// bounds step spends at most half of it, so that the picture always has the rest. The clip
+// test, which the user asks for, keeps to its own.
 #include <functional>
 
 #include "Papy/Factory/FileFactory.h"
@@ -14,6 +20,7 @@
 #include "Util/CountedPointer.h"
 #include "Vantrel/Drawing/DrawOptions.h"
 #include "Vantrel/Drawing/DrawingReport.h"
+#include "Vantrel/Drawing/FrameBudget.h"
 #include "Vantrel/Drawing/ThreeDObjectViewState.h"
 
 namespace Velmo::Papy
@@ -57,11 +64,20 @@ public:
     unsigned GetListName() const { return m_list; }
     // What the last compile of the plan drew past (a plan past its budget).
     const DrawingReport& GetPlanReport() const { return m_planReport; }
+    // The budget of the paint under way (its limits and clock can be set: tests, benchmarks).
+    FrameBudget& GetFrameBudget() { return m_frame; }
+    // The budget as the last paint left it, when DrawScene ended.
+    const FrameBudget& GetLastFrame() const { return m_lastFrame; }
 
 private:
     static void ClearGrey();
     void DrawPlan(ThreeDObjectViewState& state, const Velmo::Papy::TdoFile& file);
 
+    // Ends the paint's budget: kept as the last frame's, then whole for the next paint.
+    void EndFrame();
+
     unsigned m_list = 0;
     DrawingReport m_planReport;
+    FrameBudget m_frame;
+    FrameBudget m_lastFrame;
 };

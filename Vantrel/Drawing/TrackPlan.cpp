@@ -162,8 +162,8 @@ bool Range(const Track& track, int segment, int& first, int& last)
     return true;
 }
 
-// The step at which the walked segments fit the plan's budget: a band or a wall is at most one
-// quadrilateral a piece.
+// The step at which the walked segments fit the plan's budget: a band or a wall places at most
+// two points a piece (its edges).
 double FittedStep(const Track& track, int segment, double step)
 {
     int first = 0, last = 0;
@@ -175,7 +175,7 @@ double FittedStep(const Track& track, int segment, double step)
     {
         auto seg = track.GetSegment(s);
         const long long parts = (long long)std::max(seg->GetFSectionCount(), 0) + std::max(seg->GetWSectionCount(), 0);
-        loads.push_back({seg->GetLength2D(), 4 * parts});
+        loads.push_back({seg->GetLength2D(), 2 * parts});
     }
     return TrackPlanBudget::FitStep(TrackPlanBudget::Cut::WholeSteps, step, loads);
 }

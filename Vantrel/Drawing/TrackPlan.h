@@ -7,8 +7,8 @@
 // s + min(step, L - s), each piece a quadrilateral between the section's right and left edges;
 // walls wider than 3 m at either end are left out, walls without width are lines, the others
 // quadrilaterals between latitude - width and latitude + width. The plan length is the one the
-// segment's points are asked by. The plan keeps to TrackPlanBudget: a plan that would send more
-// vertices is walked at a longer step.
+// segment's points are asked by. The plan keeps to TrackPlanBudget: a plan that would place more
+// points is walked at a whole multiple of the step.
 #include "Vantrel/Drawing/PlanColours.h"
 #include "Vantrel/Drawing/TrackPlanBounds.h"
 #include "Vantrel/Drawing/TrackPlanBudget.h"
@@ -33,7 +33,7 @@ public:
 
     // Sends the plan of the segments walked (all for segment -1, else that one) to OpenGL,
     // depth test off. OpenGL errors raise XOpenGL; what the track throws propagates. Returns the
-    // step walked: step, or a longer one when the plan was over the budget.
+    // step walked: step, or a multiple of it when the plan was over the budget.
     static double Draw(const Velmo::Papy::Track& track, int segment, double step);
     // Merges every point the same walk would draw into the bounds, without OpenGL; returns the
     // step walked as Draw does.

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <climits>
 #include <limits>
+
+#include "Vantrel/Drawing/DrawingMessages.h"
+#include "Vantrel/Drawing/FrameBudget.h"
 
 int TrackPlanBudget::PieceCount(Cut cut, double length, double step)
 {
@@ -17,49 +20,57 @@ int TrackPlanBudget::PieceCount(Cut cut, double length, double step)
     return pieces >= MaxPieces ? MaxPieces : int(pieces);
 }
 
-long long TrackPlanBudget::CountVertices(Cut cut, double step, const std::vector<Load>& loads)
+double TrackPlanBudget::MaxPoints()
 {
-    long long vertices = 0;
+    return FrameBudget::Limits[FrameBudget::TrackPoints] / 3;
+}
+
+long long TrackPlanBudget::CountPoints(Cut cut, double step, const std::vector<Load>& loads)
+{
+    long long points = 0;
     for (const Load& load : loads)
     {
         const long long pieces = PieceCount(cut, load.Length, step);
         // Clamped: a segment of many sections cannot overflow the sum.
-        vertices += pieces * std::clamp(load.VerticesPerPiece, 0LL, 1LL << 32);
-        if (vertices > (1LL << 60))
-            return vertices;
+        points += pieces * std::clamp(load.PointsPerPiece, 0LL, 1LL << 32);
+        if (points > (1LL << 60))
+            return points;
     }
-    return vertices;
+    return points;
 }
 
 double TrackPlanBudget::FitStep(Cut cut, double step, const std::vector<Load>& loads)
 {
-    if (!std::isfinite(step) || !(step > 0) || CountVertices(cut, step, loads) <= MaxVertices)
+    const double most = MaxPoints();
+    auto fits = [&](double times) { return double(CountPoints(cut, step * times, loads)) <= most; };
+    if (!std::isfinite(step) || !(step > 0) || fits(1))
         return step;
-    // Doubled until it fits (or until every piece is a whole segment), then narrowed down.
+    // Whole multiples: doubled until one fits (or until every piece is a whole segment), then
+    // narrowed down to the smallest.
     const double largest = std::numeric_limits<double>::max() / 4;
-    double low = step, high = step;
-    while (high < largest && CountVertices(cut, high, loads) > MaxVertices)
+    double low = 1, high = 1;
+    while (step * high < largest && !fits(high))
     {
         low = high;
         high *= 2;
     }
-    if (CountVertices(cut, high, loads) > MaxVertices)
-        return high;
-    while (high - low > high * 1e-6)
+    if (!fits(high))
+        return step * high;
+    while (high - low > 1)
     {
-        const double middle = low + (high - low) / 2;
-        if (CountVertices(cut, middle, loads) <= MaxVertices)
+        const double middle = std::floor(low + (high - low) / 2);
+        if (middle <= low || middle >= high)
+            break;
+        if (fits(middle))
             high = middle;
         else
             low = middle;
     }
-    return high;
+    return step * high;
 }
 
-std::string TrackPlanBudget::LongerStepText(double asked, double fitted)
+std::string TrackPlanBudget::StepsText(double asked, double fitted)
 {
-    char text[160];
-    std::snprintf(text, sizeof text, "The plan is too large to draw in full: drawn in steps of %.6g instead of %.6g",
-                  fitted, asked);
-    return text;
+    const double every = std::round(fitted / asked);
+    return DrawingMessages::PlanInSteps(every >= double(INT_MAX) || !(every == every) ? INT_MAX : int(every));
 }

@@ -81,7 +81,7 @@ void TrackPlanScene::DrawPlan(const Papy::Track* track)
     {
         const double step = TrackPlan::Draw(*track, -1, TrackPlan::DrawStep);
         if (step != TrackPlan::DrawStep)
-            m_message = TrackPlanBudget::LongerStepText(TrackPlan::DrawStep, step);
+            m_message = TrackPlanBudget::StepsText(TrackPlan::DrawStep, step);
         glEndList();
         OpenGL::CheckError();
     }
@@ -111,7 +111,7 @@ bool TrackPlanScene::Paint(const Papy::Track* track, double aspect, DrawingRepor
         drawn = true;
         const std::string message = TakeMessage();
         if (!message.empty())
-            report.Add(message);
+            report.AddNotice(message);
         if (overlay)
             overlay();
         return true;

@@ -45,7 +45,7 @@ public:
     // background is cleared when nothing could be drawn. False when something failed.
     bool Paint(const Velmo::Papy::Track* track, double aspect, DrawingReport& report,
                const std::function<void()>& overlay = {});
-    // The report line of the plan compiled last when it was over the budget (drawn at a longer
+    // The notice of the plan compiled last when it was over the budget (drawn at a multiple of its
     // step), once: empty afterwards, and when there is none.
     std::string TakeMessage();
     // Deletes the display list; the context must be current.

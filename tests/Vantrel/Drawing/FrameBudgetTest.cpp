@@ -101,9 +101,50 @@ TEST(FrameBudgetArithmetic, ItemsAreTakenInOrderAsFarAsTheyFit)
     }
 }
 
-// The window area of what is sent: a square under an orthographic view, clamped to the part of
-// the window its box covers; nothing off the window; the whole window for a point at or behind
-// the eye (perspective, w <= 0).
+// The deadline runs from a frame's first charge on the budget's clock, is spent as a limit is
+// (Seconds), and runs again from the first charge after a restart; off, it is never reached. A
+// part of the frame has its share of what is left, time too, and the frame is charged what the
+// part took when it absorbs it.
+TEST(FrameBudgetArithmetic, TheDeadlineAndThePartsOfAFrame)
+{
+    double now = 50;
+    const FrameBudget::Clock clock = [&now] { return now; };
+    FrameBudget budget(FrameBudget::Limits, clock);
+    now = 100; // idle time before the first charge does not count
+    EXPECT_TRUE(budget.Take(FrameBudget::Nodes, 1));
+    now = 105;
+    EXPECT_TRUE(budget.Take(FrameBudget::Nodes, 1));
+    now = 105.5;
+    EXPECT_FALSE(budget.Take(FrameBudget::Nodes, 0));
+    EXPECT_EQ(budget.GetSpentOn(), FrameBudget::Seconds);
+    budget.Restart();
+    now = 1000;
+    EXPECT_TRUE(budget.Take(FrameBudget::Nodes, 1));
+    now = 1004;
+    EXPECT_TRUE(budget.Take(FrameBudget::Nodes, 1));
+
+    FrameBudget off(FrameBudget::WithoutDeadline(), clock);
+    EXPECT_TRUE(off.Take(FrameBudget::Nodes, 1));
+    now = 1e9;
+    EXPECT_TRUE(off.Take(FrameBudget::Nodes, 1));
+
+    FrameBudget frame(FrameBudget::Limits, clock);
+    EXPECT_TRUE(frame.Take(FrameBudget::Nodes, 200000));
+    FrameBudget part = frame.Part(0.5);
+    EXPECT_EQ(part.GetLimits()[FrameBudget::Nodes], 0.5 * (FrameBudget::Limits[FrameBudget::Nodes] - 200000));
+    EXPECT_EQ(part.GetLimits()[FrameBudget::Seconds], 0.5 * FrameBudget::Limits[FrameBudget::Seconds]);
+    EXPECT_TRUE(part.Take(FrameBudget::Nodes, 300000));
+    // The part is spent; the frame keeps the rest for the walks after it.
+    EXPECT_FALSE(part.Take(FrameBudget::Nodes, 200000));
+    frame.Absorb(part);
+    EXPECT_FALSE(frame.IsSpent());
+    EXPECT_EQ(frame.GetTaken()[FrameBudget::Nodes], 500000);
+}
+
+// The window area of what is sent: a square under an orthographic view, as the triangles of its
+// fan, each clamped to the part of the window its box covers; nothing off the window; under a
+// perspective (w = -z), nothing for a square wholly behind the eye, and the part in front of the
+// eye of one that crosses the eye plane.
 TEST(ScreenArea, ChargesTheWindowAreaAPrimitiveMayCover)
 {
     // glOrtho(-10, 10, -10, 10, -1, 1), column-major; a 200 x 100 window.
@@ -115,24 +156,42 @@ TEST(ScreenArea, ChargesTheWindowAreaAPrimitiveMayCover)
     auto square = [](double half, double x, double z) {
         return std::vector<double>{x - half, -half, z, x + half, -half, z, x + half, half, z, x - half, half, z};
     };
+    // The square's corners in the order (-h, -h), (h, h), (h, -h), (-h, h): a bow-tie.
+    auto bowTie = [](double half) {
+        return std::vector<double>{-half, -half, 0, half, half, 0, half, -half, 0, -half, half, 0};
+    };
+    // A square in the plane x = 1 from z = -3 (in front of the eye) to z = 1 (behind it),
+    // y from -1 to 1: in front, a strip from the window's right edge inwards.
+    const std::vector<double> crossing = {1, -1, -3, 1, -1, 1, 1, 1, 1, 1, 1, -3};
     struct Case
     {
         const char* what;
         const double* projection;
         std::vector<double> points;
+        // As one polygon, and as the two triangles of the client arrays (0 1 2, 0 2 3): the
+        // same fan, but clipped triangle by triangle where the eye plane cuts them.
         double area;
-        // The square as two triangles: each clamped to the window part of its own box, so a
-        // square over the window's edge costs more than as one polygon (never less).
-        double triangles;
+        double triangles = area;
     };
     const Case cases[] = {
         // Half size 5 of 10: half the width (100) and half the height (50).
-        {"inside", ortho, square(5, 0, 0), 100.0 * 50.0, 100.0 * 50.0},
-        {"larger than the window", ortho, square(50, 0, 0), 200.0 * 100.0, 2 * 200.0 * 100.0},
-        {"half off the window", ortho, square(5, 10, 0), 50.0 * 50.0, 2 * 50.0 * 50.0},
-        {"off the window", ortho, square(5, 30, 0), 0, 0},
-        {"in front of the eye", perspective, square(1, 0, -2), 100.0 * 50.0, 100.0 * 50.0},
-        {"behind the eye", perspective, square(1, 0, 2), 200.0 * 100.0, 2 * 200.0 * 100.0},
+        {"inside", ortho, square(5, 0, 0), 100.0 * 50.0},
+        // Each triangle is clamped to the window on its own.
+        {"larger than the window", ortho, square(50, 0, 0), 2 * 200.0 * 100.0},
+        {"half off the window", ortho, square(5, 10, 0), 2 * 50.0 * 50.0},
+        {"off the window", ortho, square(5, 30, 0), 0},
+        // The fan of a bow-tie covers its square twice (each triangle half of it).
+        {"bow-tie", ortho, bowTie(5), 100.0 * 50.0},
+        {"bow-tie over the window", ortho, bowTie(50), 2 * 200.0 * 100.0},
+        {"in front of the eye", perspective, square(1, 0, -2), 100.0 * 50.0},
+        {"behind the eye", perspective, square(1, 0, 2), 0},
+        // In front of the eye the square runs from x / w = 1/3 (window x 133.33, y from 33.33 to
+        // 66.67) out past the window's right edge: each triangle of the clipped fan is charged
+        // the window part right of x 133.33 that its box covers, the whole height for the one
+        // that reaches below and above the window, from y 33.33 up for one that only reaches
+        // above.
+        {"across the eye plane", perspective, crossing, 200.0 / 3 * 100 + 200.0 / 3 * 200.0 / 3,
+         200.0 / 3 * 100 + 2 * 200.0 / 3 * 200.0 / 3},
     };
     for (const Case& c : cases)
     {
@@ -140,9 +199,22 @@ TEST(ScreenArea, ChargesTheWindowAreaAPrimitiveMayCover)
         area.SetProjection(c.projection, viewport);
         area.SetModelview(identity);
         EXPECT_NEAR(area.Polygon(c.points.data(), 4), c.area, 1e-6) << c.what;
-        std::vector<double> window;
-        area.ProjectAll(c.points.data(), 4, window);
-        EXPECT_NEAR(area.Triangle(window, 0, 1, 2) + area.Triangle(window, 0, 2, 3), c.triangles, 1e-6) << c.what;
+        std::vector<double> points;
+        area.ProjectAll(c.points.data(), 4, points);
+        EXPECT_NEAR(area.Triangle(points, 0, 1, 2) + area.Triangle(points, 0, 2, 3), c.triangles, 1e-6) << c.what;
+    }
+    // Lines: nothing behind the eye, the part in front of a line that crosses the eye plane.
+    {
+        ScreenArea area;
+        area.SetProjection(perspective, viewport);
+        area.SetModelview(identity);
+        const double behind[6] = {0, 0, 1, 0.5, 0, 2};
+        EXPECT_EQ(area.Lines(behind, 2, false), 0);
+        // From (0, 0, -1) (the window's centre) to (0.5, 0, 1) behind the eye: in front it
+        // runs right from the centre and leaves the window: at most its width plus its height.
+        const double crossingLine[6] = {0, 0, -1, 0.5, 0, 1};
+        EXPECT_GT(area.Lines(crossingLine, 2, false), 100.0);
+        EXPECT_LE(area.Lines(crossingLine, 2, false), 300.0);
     }
     // A line across the window: its length in pixels; a moved modelview moves what is charged.
     ScreenArea area;

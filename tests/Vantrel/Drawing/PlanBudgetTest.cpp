@@ -1,13 +1,14 @@
 // The budget of the track plans: one for the whole plan, shared by the PTF plan of the 3D-object
 // pane and the plan of the track pane. A damaged file of 3000 segments of a huge finite length
 // (1000 km each: billions of vertices at the plan's step)
-// is drawn at a longer step, in a bounded time, with one report line; the bounds are measured
+// is drawn at a whole multiple of its step, in a bounded time, with one notice; the bounds are measured
 // without drawing.
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -21,6 +22,7 @@
 #include "Papy/N4/N4ArchiverLists.h"
 #include "Papy/N4/N4TdoFile.h"
 #include "Support/TempFolder.h"
+#include "Vantrel/Drawing/FrameBudget.h"
 #include "Vantrel/Drawing/ThreeDObject3DPtfVisitor.h"
 #include "Vantrel/Drawing/ThreeDObjectViewPainter.h"
 #include "Vantrel/Drawing/ThreeDObjectViewState.h"
@@ -45,13 +47,13 @@ CountedPointer<Velmo::Papy::TdoFile> LargePtf(int segments, double length, Velmo
 }
 
 // The segments' loads as the PTF plan draws them: the centre line, a band between each two floor
-// sections, a line per wall; two vertices a line, four a band.
+// sections, a line per wall; a point a piece of a line, two of a band (its two edges).
 class Loads : public Velmo::Papy::ThreeDObjectVisitor
 {
 public:
     bool EnterTrackSegment(Velmo::Papy::ThreeDObjectTrackSegment& node) override
     {
-        List.push_back({node.GetLength(), 2 + 4 * (node.GetFSectionCount() - 1) + 2 * node.GetWSectionCount()});
+        List.push_back({node.GetLength(), 1 + 2 * (node.GetFSectionCount() - 1) + node.GetWSectionCount()});
         return false;
     }
     std::vector<Budget::Load> List;
@@ -68,9 +70,10 @@ GLint FeedbackValues(const std::function<void()>& step)
 }
 } // namespace
 
-TEST(PlanBudget, AStepIsLengthenedOnlyPastTheBudgetAndThenAsLittleAsItCan)
+TEST(PlanBudget, AStepIsLengthenedOnlyPastTheBudgetAndThenByTheSmallestWholeMultiple)
 {
     const double huge = 1e12, inf = std::numeric_limits<double>::infinity();
+    const long long most = (long long)Budget::MaxPoints();
     const struct
     {
         const char* name;
@@ -79,11 +82,12 @@ TEST(PlanBudget, AStepIsLengthenedOnlyPastTheBudgetAndThenAsLittleAsItCan)
         bool lengthened;
     } cases[] = {
         {"empty", Budget::Cut::EqualPieces, {}, false},
-        {"small track", Budget::Cut::WholeSteps, std::vector<Budget::Load>(5000, {10, 48}), false},
-        {"just fits", Budget::Cut::WholeSteps, {{3.0 * 100000, 20}}, false},
-        {"3000 huge segments", Budget::Cut::EqualPieces, std::vector<Budget::Load>(3000, {huge, 46}), true},
-        {"3000 huge track segments", Budget::Cut::WholeSteps, std::vector<Budget::Load>(3000, {huge, 56}), true},
-        {"one over", Budget::Cut::WholeSteps, {{3.0 * 100000, 21}}, true},
+        {"small track", Budget::Cut::WholeSteps, std::vector<Budget::Load>(5000, {10, 24}), false},
+        {"just fits", Budget::Cut::WholeSteps, {{3.0 * 100000, most / 100000}}, false},
+        {"3000 huge segments", Budget::Cut::EqualPieces, std::vector<Budget::Load>(3000, {huge, 23}), true},
+        {"3000 huge track segments", Budget::Cut::WholeSteps, std::vector<Budget::Load>(3000, {huge, 28}), true},
+        {"one over", Budget::Cut::WholeSteps, {{3.0 * 100000, most / 100000 + 1}}, true},
+        {"twice over", Budget::Cut::WholeSteps, {{3.0 * 100000, 2 * (most / 100000) + 1}}, true},
         {"not finite", Budget::Cut::EqualPieces, {{inf, 1000000}, {std::nan(""), 1000000}}, false},
         // One piece each is already past it: every segment one piece, no further.
         {"too many sections", Budget::Cut::EqualPieces, std::vector<Budget::Load>(5, {10, 1000000}), true},
@@ -92,18 +96,47 @@ TEST(PlanBudget, AStepIsLengthenedOnlyPastTheBudgetAndThenAsLittleAsItCan)
     {
         const double step = Budget::FitStep(c.cut, 3, c.loads);
         EXPECT_EQ(step > 3, c.lengthened) << c.name << ": " << step;
-        const long long vertices = Budget::CountVertices(c.cut, step, c.loads);
+        // A whole multiple of the step asked.
+        EXPECT_EQ(step / 3, std::round(step / 3)) << c.name << ": " << step;
+        const long long points = Budget::CountPoints(c.cut, step, c.loads);
         long long onePiece = 0;
         for (const Budget::Load& load : c.loads)
-            onePiece += Budget::PieceCount(c.cut, load.Length, 1e300) * load.VerticesPerPiece;
-        EXPECT_LE(vertices, std::max(Budget::MaxVertices, onePiece)) << c.name;
-        if (c.lengthened && vertices > onePiece)
+            onePiece += Budget::PieceCount(c.cut, load.Length, 1e300) * load.PointsPerPiece;
+        EXPECT_LE(points, std::max(most, onePiece)) << c.name;
+        if (c.lengthened && points > onePiece)
         {
-            EXPECT_GT(Budget::CountVertices(c.cut, step * (1 - 1e-5), c.loads), Budget::MaxVertices) << c.name;
+            // The multiple below does not fit.
+            EXPECT_GT(Budget::CountPoints(c.cut, step - 3, c.loads), most) << c.name;
         }
     }
-    EXPECT_EQ(Budget::LongerStepText(3, 7.5e6),
-              "The plan is too large to draw in full: drawn in steps of 7.5e+06 instead of 3");
+    EXPECT_EQ(Budget::FitStep(Budget::Cut::WholeSteps, 3, {{3.0 * 100000, most / 100000 + 1}}), 6);
+    EXPECT_EQ(Budget::FitStep(Budget::Cut::WholeSteps, 3, {{3.0 * 100000, 2 * (most / 100000) + 1}}), 9);
+    // The plan's points are the frame's: measured and drawn in one frame, with room left.
+    EXPECT_EQ(Budget::MaxPoints(), FrameBudget::Limits[FrameBudget::TrackPoints] / 3);
+}
+
+// The notice of a plan drawn at a whole multiple of its step: the ordinal of the points drawn.
+TEST(PlanBudget, TheStepsNoticeSaysWhichPointsAreDrawn)
+{
+    const struct
+    {
+        double fitted;
+        const char* text;
+    } cases[] = {
+        {6, "Every 2nd point of the plan drawn: the track is too long to draw in full."},
+        {9, "Every 3rd point of the plan drawn: the track is too long to draw in full."},
+        {12, "Every 4th point of the plan drawn: the track is too long to draw in full."},
+        {33, "Every 11th point of the plan drawn: the track is too long to draw in full."},
+        {36, "Every 12th point of the plan drawn: the track is too long to draw in full."},
+        {39, "Every 13th point of the plan drawn: the track is too long to draw in full."},
+        {63, "Every 21st point of the plan drawn: the track is too long to draw in full."},
+        {66, "Every 22nd point of the plan drawn: the track is too long to draw in full."},
+        {69, "Every 23rd point of the plan drawn: the track is too long to draw in full."},
+        {333, "Every 111th point of the plan drawn: the track is too long to draw in full."},
+        {3 * 1e12, "Every 2147483647th point of the plan drawn: the track is too long to draw in full."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Budget::StepsText(3, c.fitted), c.text) << c.fitted;
 }
 
 TEST(PlanBudget, TheBoundsOfThePtfPlanAreMeasuredWithoutDrawing)
@@ -125,7 +158,7 @@ TEST(PlanBudget, TheBoundsOfThePtfPlanAreMeasuredWithoutDrawing)
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
-TEST(PlanBudget, APtfOfThreeThousandHugeSegmentsPaintsInBoundedTimeWithOneReportLine)
+TEST(PlanBudget, APtfOfThreeThousandHugeSegmentsPaintsInBoundedTimeWithOneNotice)
 {
     GLContext context(128, 96);
     VELMO_REQUIRE_GL(context);
@@ -174,10 +207,10 @@ TEST(PlanBudget, APtfOfThreeThousandHugeSegmentsPaintsInBoundedTimeWithOneReport
     // The plan drawn keeps to the budget, at the shortest step that does.
     const double step = ThreeDObject3DPtfVisitor::FitStep(root);
     EXPECT_GT(step, ThreeDObject3DPtfVisitor::Step);
-    EXPECT_LE(Budget::CountVertices(Budget::Cut::EqualPieces, step, loads.List), Budget::MaxVertices);
-    EXPECT_GT(Budget::CountVertices(Budget::Cut::EqualPieces, step * 0.999, loads.List), Budget::MaxVertices);
-    ASSERT_EQ(report.GetMessages().size(), 1u);
-    EXPECT_EQ(report.GetMessages()[0], Budget::LongerStepText(3, step));
+    EXPECT_LE(Budget::CountPoints(Budget::Cut::EqualPieces, step, loads.List), Budget::MaxPoints());
+    EXPECT_GT(Budget::CountPoints(Budget::Cut::EqualPieces, step - 3, loads.List), Budget::MaxPoints());
+    EXPECT_TRUE(report.GetMessages().empty());
+    EXPECT_EQ(report.GetNotices(), std::vector<std::string>{Budget::StepsText(3, step)});
     // The whole lap is in the bounds: about a circle of 3000 x 1e12 round.
     const double radius = 3000 * 1e6 / (2 * 3.141592653589793);
     EXPECT_NEAR(state.GetBounds().MaxX, radius, radius * 0.01);
@@ -185,7 +218,7 @@ TEST(PlanBudget, APtfOfThreeThousandHugeSegmentsPaintsInBoundedTimeWithOneReport
     painter.Destroy(state);
 }
 
-TEST(PlanBudget, ATrackOfThreeThousandHugeSegmentsPaintsInBoundedTimeWithOneReportLine)
+TEST(PlanBudget, ATrackOfThreeThousandHugeSegmentsPaintsInBoundedTimeWithOneNotice)
 {
     GLContext context(64, 64);
     VELMO_REQUIRE_GL(context);
@@ -207,11 +240,11 @@ TEST(PlanBudget, ATrackOfThreeThousandHugeSegmentsPaintsInBoundedTimeWithOneRepo
     std::size_t points = 0;
     for (const auto& segment : track.Segments)
         points += segment->Distances.size();
-    EXPECT_LE(points, std::size_t(2 * Budget::MaxVertices));
+    EXPECT_LE(double(points), 2 * Budget::MaxPoints());
     EXPECT_EQ(scene.GetBounds().MaxX, 3000 * 1e12);
-    ASSERT_EQ(report.GetMessages().size(), 1u);
-    EXPECT_EQ(report.GetMessages()[0].rfind("The plan is too large to draw in full: drawn in steps of ", 0), 0u)
-        << report.GetMessages()[0];
+    EXPECT_TRUE(report.GetMessages().empty());
+    ASSERT_EQ(report.GetNotices().size(), 1u);
+    EXPECT_EQ(report.GetNotices()[0].rfind("Every ", 0), 0u) << report.GetNotices()[0];
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
     scene.ReleaseGL();
 }

@@ -69,7 +69,8 @@ struct WalkRun
     std::vector<std::string> Notices;  // and its notices
     std::string Error;                 // the text of the error that ended it; empty when none
     ViewBounds Bounds;                 // the bounds walk's result (and the plan's)
-    FrameBudget::Amounts Spent{};      // what the walk took of its budget (not the step's walk)
+    FrameBudget::Amounts Spent{};      // what the walk took of its budget (with the step's walk)
+    FrameBudget::Cost SpentOn = FrameBudget::CostCount; // the limit it reached, if any
     std::size_t ClipFailures = 0;      // the clip test's failing vertices
     double Seconds = 0;
 
@@ -104,6 +105,7 @@ inline WalkRun RunWalk(Walk walk, const CountedPointer<FileFactory>& factory, co
             run.Messages = visitor.GetReport().GetMessages();
             run.Notices = visitor.GetReport().GetNotices();
             run.Spent = visitor.GetBudget().GetTaken();
+            run.SpentOn = visitor.GetBudget().GetSpentOn();
             break;
         }
         case Walk::Bounds:
@@ -123,6 +125,7 @@ inline WalkRun RunWalk(Walk walk, const CountedPointer<FileFactory>& factory, co
             run.Messages = visitor.GetReport().GetMessages();
             run.Notices = visitor.GetReport().GetNotices();
             run.Spent = visitor.GetBudget().GetTaken();
+            run.SpentOn = visitor.GetBudget().GetSpentOn();
             break;
         }
         case Walk::Check:
@@ -134,6 +137,7 @@ inline WalkRun RunWalk(Walk walk, const CountedPointer<FileFactory>& factory, co
             run.Messages = visitor.GetReport().GetMessages();
             run.Notices = visitor.GetReport().GetNotices();
             run.Spent = visitor.GetBudget().GetTaken();
+            run.SpentOn = visitor.GetBudget().GetSpentOn();
             break;
         }
         case Walk::ClipTest:
@@ -147,6 +151,7 @@ inline WalkRun RunWalk(Walk walk, const CountedPointer<FileFactory>& factory, co
             run.Messages = visitor.GetReport().GetMessages();
             run.Notices = visitor.GetReport().GetNotices();
             run.Spent = visitor.GetBudget().GetTaken();
+            run.SpentOn = visitor.GetBudget().GetSpentOn();
             run.ClipFailures = visitor.GetFailedVertexCount();
             break;
         }
@@ -167,6 +172,7 @@ inline WalkRun RunWalk(Walk walk, const CountedPointer<FileFactory>& factory, co
             run.Messages = visitor.GetReport().GetMessages();
             run.Notices = visitor.GetReport().GetNotices();
             run.Spent = visitor.GetBudget().GetTaken();
+            run.SpentOn = visitor.GetBudget().GetSpentOn();
             break;
         }
         case Walk::PlanFitStep:

@@ -44,6 +44,15 @@ Usage: drawing_samples.py OUTDIR [WIDTH HEIGHT]
   drawing_samples.py heavy-vertices FILE LEVELS VERTICES
                                                the same over one shape of the red square's two
                                                triangles in a list of VERTICES vertices
+  drawing_samples.py bow-tie FILE LEVELS       the shared levels over a red bow-tie: the square's
+                                               corners in the order (-5,-5), (5,5), (5,-5), (-5,5)
+  drawing_samples.py texture-names FILE LEVELS NAMES
+                                               the shared levels over one multiple-textures
+                                               material naming tex0.mip NAMES times
+  drawing_samples.py reprojected FILE LEVELS VERTICES
+                                               an N4 shape: a list of VERTICES vertices beside
+                                               LEVELS shared groups over a transform of a
+                                               degenerate triangle strip of 4 indices
   drawing_samples.py textured FOLDER POLYGONS TEXTURES
                                                a GPL folder with an object of POLYGONS textured
                                                polygons over TEXTURES textures, and the textures
@@ -1373,19 +1382,71 @@ def sample_heavy_n4(levels, triangles=2, vertices=4):
     return archive_bytes(node)
 
 
+def sample_bow_tie(levels):
+    """The shared levels over a bow-tie: the red square's corners in the order (-5, -5), (5, 5),
+    (5, -5), (-5, 5), a polygon that crosses itself and covers its square twice as a fan."""
+    b = Builder()
+    b.root = "l0"
+    for i in range(levels):
+        nxt = "l%d" % (i + 1) if i + 1 < levels else "sq"
+        b.add("l%d" % i, object_list([nxt, nxt]))
+    corners = [b.vertex(-5.0, -5.0, 0.0), b.vertex(5.0, 5.0, 0.0), b.vertex(5.0, -5.0, 0.0), b.vertex(-5.0, 5.0, 0.0)]
+    b.add("sq", polygon(27, True, corners, colour_word=gpl3do.rgb(WALK_RED)))
+    return b.build()
+
+
+def sample_texture_names(levels, names):
+    """The shared levels over one multiple-textures material (5.17) naming one texture `names`
+    times, over a textured square of half size 5."""
+    b = Builder()
+    b.root = "l0"
+    for i in range(levels):
+        nxt = "l%d" % (i + 1) if i + 1 < levels else "multi"
+        b.add("l%d" % i, object_list([nxt, nxt]))
+    name = b.string("tex0.mip")
+    b.add("multi", gpl3do.material(17, "sq", [name] * names))
+    b.add("sq", polygon(31, True, gpl3do.square(b, 5.0), colour_word=gpl3do.rgb(WALK_RED),
+                        uvs=[(0.0, 0.0), (1.0, 0.0), (1.0, 1.0), (0.0, 1.0)]))
+    return b.build()
+
+
+def sample_reprojected(levels, vertices):
+    """An N4 shape whose geometry holds a list of `vertices` vertices (the red square's four
+    corners, then copies of the first) and, beside it, `levels` shared groups, each naming the
+    next twice, over a transform of a degenerate triangle strip of 4 indices (two triangles of
+    vertex 0): every visit of the transform moves the modelview for a draw of no pixels."""
+    points = n4archive.square_points(5.0)
+    points += [points[0]] * max(vertices - 4, 0)
+    node = Node("Transform", name="t", translation=[0.0, 0.0, 0.0], rotation=[0.0, 0.0, 0.0],
+                child=Node("TriStrip", indices=[0, 0, 0, 0]))
+    for i in range(levels):
+        node = Node("Group", name="g%d" % i, children=[node, node])
+    geometry = Node("Geometry", first=Node("PlainVertexList", vertices=points), second=node)
+    return archive_bytes(Node("Shape", name="", first=n4archive.appearance(n4archive.RED), second=geometry))
+
+
 WALK_LEVELS = 40
 WALK_N4_LEVELS = 21
 WALK_CHAIN = (6, 64)
 # The heavy nodes: 10 shared levels (1024 visits of the shape) over 100,000 triangles, or over
 # a list of 300,000 vertices.
 WALK_HEAVY = (10, 100000, 300000)
+# Work the budget once did not charge: a bow-tie over 17 shared levels, a material naming one
+# texture 2,000 times over 19, 19 shared levels over a transform beside 50,000 vertices; and
+# the 50,000 small polygons of gpl3do.py's drawing benchmark object (seed 11), an ordinary
+# object that the tests also look at from inside.
+WALK_BOW_TIE = 17
+WALK_TEXTURE_NAMES = (19, 2000)
+WALK_REPROJECTED = (19, 50000)
+WALK_POLYGONS = 50000
 
 
 def walk_samples(out):
     """The walk samples: shared.3do (40 shared levels), chain0.3do .. chain6.3do (each link
     naming the next 64 times), passed-over.3do, twins.3do naming Twin.3do, which names its case
     twin twin.3do (two files), Loop.3do naming "LOOP" (no such file: Loop.3do itself), dup-holder.3do and dup.3do,
-    holder.3do, and walks-n4/shared.3do, heavy-triangles.3do and heavy-vertices.3do."""
+    holder.3do, bow-tie.3do, texture-names.3do with tex0.mip, polygons.3do, and walks-n4/shared.3do,
+    heavy-triangles.3do, heavy-vertices.3do and reprojected.3do."""
     folder = os.path.join(out, "walks")
     data, box = sample_shared_levels(WALK_LEVELS)
     write(os.path.join(folder, "shared.3do"), data)
@@ -1414,6 +1475,18 @@ def walk_samples(out):
     levels, triangles, vertices = WALK_HEAVY
     write(os.path.join(out, "walks-n4", "heavy-triangles.3do"), sample_heavy_n4(levels, triangles=triangles))
     write(os.path.join(out, "walks-n4", "heavy-vertices.3do"), sample_heavy_n4(levels, vertices=vertices))
+    write(os.path.join(folder, "bow-tie.3do"), sample_bow_tie(WALK_BOW_TIE))
+    write(os.path.join(folder, "texture-names.3do"), sample_texture_names(*WALK_TEXTURE_NAMES))
+    write(os.path.join(folder, "tex0.mip"), mip_file())
+    write(os.path.join(out, "walks-n4", "reprojected.3do"), sample_reprojected(*WALK_REPROJECTED))
+    write(os.path.join(folder, "polygons.3do"), gpl3do.polygons_file(WALK_POLYGONS, 11))
+    # The objects of the cost fuzz harness's findings, kept as they were made, each as obj.3do
+    # (the name its external objects may give) in a folder of its own: walks-fuzz/GAME-NAME.
+    for game in ("gpl", "n4"):
+        found = os.path.join(HERE, "..", "..", "data", "cost-fuzz", game)
+        for name in sorted(os.listdir(found)) if os.path.isdir(found) else []:
+            with open(os.path.join(found, name), "rb") as f:
+                write(os.path.join(out, "walks-fuzz", game + "-" + os.path.splitext(name)[0], "obj.3do"), f.read())
     with open(os.path.join(out, "expected.txt"), "a") as f:
         f.write("\n".join(lines) + "\n")
 
@@ -1454,6 +1527,15 @@ def main(argv):
     if len(argv) >= 2 and argv[1] in ("heavy-triangles", "heavy-vertices"):
         count = {"triangles" if argv[1] == "heavy-triangles" else "vertices": int(argv[4])}
         write(argv[2], sample_heavy_n4(int(argv[3]), **count))
+        return 0
+    if len(argv) >= 2 and argv[1] == "bow-tie":
+        write(argv[2], sample_bow_tie(int(argv[3])))
+        return 0
+    if len(argv) >= 2 and argv[1] == "texture-names":
+        write(argv[2], sample_texture_names(int(argv[3]), int(argv[4])))
+        return 0
+    if len(argv) >= 2 and argv[1] == "reprojected":
+        write(argv[2], sample_reprojected(int(argv[3]), int(argv[4])))
         return 0
     if len(argv) >= 2 and argv[1] == "textured":
         folder, polygons, textures = argv[2], int(argv[3]), int(argv[4])

@@ -2,19 +2,26 @@
 // an offscreen context of 1000 x 750 unless --size says otherwise, for the hostile samples and
 // the largest ordinary objects, in View > 3D and in View > Track 3D: the time of the first
 // frame, the peak memory of the process (each case runs in a child process of its own, whose
-// peak resident size is read when it ends), the lines the pane would show, and what each walk
-// took of its FrameBudget (the drawing's and the bounds step's), beside the limits.
+// peak resident size is read when it ends), the lines the pane would show, and what the frame's
+// walks took together of its FrameBudget, beside the limits.
 //
 // Hostile: drawing_samples.py's shared 40 (a GPL square named over 40 shared levels), chain
 // 12 4 (13 GPL objects, each naming the next 4 times), shared-n4 21, heavy-triangles (10 shared
-// levels over 100,000 triangles) and heavy-vertices (over a list of 300,000 vertices).
+// levels over 100,000 triangles), heavy-vertices (over a list of 300,000 vertices), bow-tie 17
+// (a self-crossing square over 17 shared levels), texture-names 19 2000 (a material naming
+// 2,000 textures over 19 shared levels) and reprojected 19 50000 (an N4 list of 50,000 vertices
+// beside 19 shared levels over a transform of a degenerate triangle strip); and the
+// 50,000-polygon object seen from the centre of its bounds.
 // Ordinary: gpl3do.py's large track-shaped object of the load benchmark (250,000 records, about
 // 10 MB) and a 50,000-polygon object, n4archive.py's 300,000-triangle mesh, drawing_samples.py's
 // 5,000- and 3,000-segment tracks. The files are written into a folder under the temporary
 // folder. Prints the figures; asserts nothing.
 //
-//   WalkBudgetBench [--size W H] [--only NAME]
+//   WalkBudgetBench [--size W H] [--only NAME] [--file FOLDER NAME]
+//
+// --file: only that object (FOLDER/NAME.3do, a cost fuzz finding), from outside and from inside.
 #include <GL/gl.h>
+#include <GL/glu.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -33,9 +40,7 @@
 #include "Papy/Model/TdoFile.h"
 #include "Papy/Model/ThreeDObjectRoot.h"
 #include "Util/Exception.h"
-#include "Vantrel/Drawing/ThreeDObject3DPtfVisitor.h"
 #include "Vantrel/Drawing/ThreeDObject3DVisitor.h"
-#include "Vantrel/Drawing/ThreeDObjectGetBoundsVisitor.h"
 #include "Vantrel/Drawing/ThreeDObjectViewPainter.h"
 #include "Vantrel/Drawing/ThreeDObjectViewState.h"
 
@@ -61,6 +66,7 @@ struct File
     const char* file;   // name without extension
     const char* extension;
     bool hostile;
+    bool inside = false; // seen from the centre of its bounds
 };
 
 const File Files[] = {
@@ -69,8 +75,12 @@ const File Files[] = {
     {"shared-n4 21", "n4", "shared", "3do", true},
     {"heavy-triangles", "n4", "heavy-triangles", "3do", true},
     {"heavy-vertices", "n4", "heavy-vertices", "3do", true},
+    {"bow-tie 17", "gpl", "bow-tie", "3do", true},
+    {"texture-names 19 2000", "gpl", "texture-names", "3do", true},
+    {"reprojected 19 50000", "n4", "reprojected", "3do", true},
     {"GPL load object", "large", "large", "3do", false},
     {"GPL 50000 polygons", "gpl", "polygons", "3do", false},
+    {"GPL 50000 polygons, inside", "gpl", "polygons", "3do", false, true},
     {"N4 300k-triangle mesh", "mesh", "mesh", "3do", false},
     {"5000-segment track", "ptf", "track5000", "ptf", false},
     {"3000-segment track", "ptf", "track3000", "ptf", false},
@@ -86,6 +96,9 @@ bool Generate(const std::string& top)
            Run(drawing, "shared-n4 \"" + top + "/n4/shared.3do\" 21") &&
            Run(drawing, "heavy-triangles \"" + top + "/n4/heavy-triangles.3do\" 10 100000") &&
            Run(drawing, "heavy-vertices \"" + top + "/n4/heavy-vertices.3do\" 10 300000") &&
+           Run(drawing, "bow-tie \"" + top + "/gpl/bow-tie.3do\" 17") &&
+           Run(drawing, "texture-names \"" + top + "/gpl/texture-names.3do\" 19 2000") &&
+           Run(drawing, "reprojected \"" + top + "/n4/reprojected.3do\" 19 50000") &&
            Run("Papy/GPL/gpl3do.py", "large \"" + top + "/large/large.3do\" --records 250000") &&
            Run("Papy/GPL/gpl3do.py", "polygons \"" + top + "/gpl/polygons.3do\" --count 50000") &&
            Run("Papy/N4/n4archive.py", "mesh \"" + top + "/mesh/mesh.3do\" 300000") &&
@@ -98,7 +111,17 @@ std::string Told(const DrawingReport& report)
     std::string text;
     for (const std::string& message : report.GetMessages())
         text += (text.empty() ? "" : " | ") + message;
+    for (const std::string& notice : report.GetNotices())
+        text += (text.empty() ? "" : " | ") + notice;
     return text.empty() ? "-" : text;
+}
+
+void Merge(const DrawingReport& from, DrawingReport& into)
+{
+    for (const std::string& message : from.GetMessages())
+        into.Add(message);
+    for (const std::string& notice : from.GetNotices())
+        into.AddNotice(notice);
 }
 
 void PrintTaken(const char* walk, const FrameBudget& budget)
@@ -136,6 +159,19 @@ int FirstFrame(const std::string& top, const File& file, bool track3D, int width
         ThreeDObjectViewPainter::Resize(state);
         state.Execute(track3D ? ThreeDObjectViewState::Track3DCommand : ThreeDObjectViewState::ThreeDCommand);
         state.OnSelection(root->GetId());
+        if (file.inside)
+        {
+            // The bounds step first (untimed), then the eye moved to their centre, looking
+            // down the camera's axis as before.
+            DrawingReport ignored;
+            painter.PreDraw(state, tdo.Get(), factory, ignored);
+            const ViewBounds& bounds = state.GetBounds();
+            const double x = (bounds.MinX + bounds.MaxX) / 2, y = (bounds.MinY + bounds.MaxY) / 2,
+                         z = (bounds.MinZ + bounds.MaxZ) / 2;
+            glMatrixMode(GL_MODELVIEW);
+            glLoadIdentity();
+            gluLookAt(x, y, z, x, y, z - 1, 0, 1, 0);
+        }
         ThreeDObject3DVisitor visitor(factory);
         DrawingReport report;
         const auto start = Clock::now();
@@ -148,48 +184,42 @@ int FirstFrame(const std::string& top, const File& file, bool track3D, int width
                           {});
         glFinish();
         const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-        for (const std::string& message : visitor.GetReport().GetMessages())
-            report.Add(message);
-        for (const std::string& message : painter.GetPlanReport().GetMessages())
-            report.Add(message);
-        std::printf("  %-22s %-8s first frame %7.3f s  told: %s\n", file.name, track3D ? "Track3D" : "3D", seconds,
+        Merge(visitor.GetReport(), report);
+        Merge(painter.GetPlanReport(), report);
+        std::printf("  %-27s %-8s first frame %7.3f s  told: %s\n", file.name, track3D ? "Track3D" : "3D", seconds,
                     Told(report).c_str());
-        // What the walks took (walked again, untimed).
-        if (track3D)
-        {
-            ThreeDObject3DPtfVisitor plan;
-            plan.Measure(root);
-            PrintTaken("measure", plan.GetBudget());
-            ThreeDObject3DPtfVisitor drawn;
-            drawn.Run(false, root);
-            PrintTaken("plan", drawn.GetBudget());
-        }
-        else
-        {
-            PrintTaken("drawing", visitor.GetBudget());
-            glPushMatrix();
-            glLoadIdentity();
-            ThreeDObjectGetBoundsVisitor bounds(factory, DrawOptions());
-            root->Accept(bounds);
-            glPopMatrix();
-            PrintTaken("bounds", bounds.GetBudget());
-        }
+        PrintTaken("frame", painter.GetLastFrame());
         painter.Destroy(state);
         visitor.DestroyGL();
     }
     catch (const Util::Exception& error)
     {
-        std::printf("  %-22s failed: %s\n", file.name, error.GetText().c_str());
+        std::printf("  %-27s failed: %s\n", file.name, error.GetText().c_str());
     }
     std::fflush(stdout);
     return 0;
+}
+// The case in a process of its own, for its peak memory; false when it could not run.
+bool InChild(const std::string& top, const File& file, bool track3D, int width, int height)
+{
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(FirstFrame(top, file, track3D, width, height));
+    int status = 0;
+    struct rusage usage = {};
+    if (child < 0 || wait4(child, &status, 0, &usage) != child)
+        return false;
+    std::printf("      peak memory %.0f MB%s\n", double(usage.ru_maxrss) / 1024.0,
+                WIFEXITED(status) && WEXITSTATUS(status) == 0 ? "" : "  (the case failed)");
+    std::fflush(stdout);
+    return true;
 }
 } // namespace
 
 int main(int argc, char** argv)
 {
     int width = 1000, height = 750;
-    std::string only;
+    std::string only, folder, name;
     for (int i = 1; i < argc; ++i)
     {
         const std::string option = argv[i];
@@ -200,6 +230,22 @@ int main(int argc, char** argv)
         }
         else if (option == "--only" && i + 1 < argc)
             only = argv[++i];
+        else if (option == "--file" && i + 2 < argc)
+        {
+            folder = argv[++i];
+            name = argv[++i];
+        }
+    }
+    if (!folder.empty())
+    {
+        for (const bool inside : {false, true})
+            for (const bool track3D : {false, true})
+            {
+                const File file{inside ? "inside" : "outside", ".", name.c_str(), "3do", true, inside};
+                if (!InChild(folder, file, track3D, width, height))
+                    return 1;
+            }
+        return 0;
     }
     const char* tmp = std::getenv("TMPDIR");
     const std::string top = std::string(tmp != nullptr && *tmp ? tmp : "/tmp") + "/WalkBudgetBench";
@@ -216,19 +262,8 @@ int main(int argc, char** argv)
         if (!only.empty() && only != file.name)
             continue;
         for (const bool track3D : {false, true})
-        {
-            // A process of its own, for its peak memory.
-            const pid_t child = fork();
-            if (child == 0)
-                _exit(FirstFrame(top, file, track3D, width, height));
-            int status = 0;
-            struct rusage usage = {};
-            if (child < 0 || wait4(child, &status, 0, &usage) != child)
+            if (!InChild(top, file, track3D, width, height))
                 return 1;
-            std::printf("      peak memory %.0f MB%s\n", double(usage.ru_maxrss) / 1024.0,
-                        WIFEXITED(status) && WEXITSTATUS(status) == 0 ? "" : "  (the case failed)");
-            std::fflush(stdout);
-        }
     }
     std::filesystem::remove_all(top);
     return 0;
