@@ -42,12 +42,14 @@ long long TrackPlanBudget::CountPoints(Cut cut, double step, const std::vector<L
 double TrackPlanBudget::FitStep(Cut cut, double step, const std::vector<Load>& loads)
 {
     const double most = MaxPoints();
-    auto fits = [&](double times) { return double(CountPoints(cut, step * times, loads)) <= most; };
-    if (!std::isfinite(step) || !(step > 0) || fits(1))
+    if (!std::isfinite(step) || !(step > 0) || double(CountPoints(cut, step, loads)) <= most)
         return step;
-    // Whole multiples: doubled until one fits (or until every piece is a whole segment), then
-    // narrowed down to the smallest.
+    // Whole multiples: doubled until one fits, then narrowed down to the smallest. A plan whose
+    // segments are past the budget even as one piece each fits nowhere: it takes the smallest
+    // multiple that makes every piece a whole segment, not a step beyond every length.
     const double largest = std::numeric_limits<double>::max() / 4;
+    const double target = std::max(most, double(CountPoints(cut, largest, loads)));
+    auto fits = [&](double times) { return double(CountPoints(cut, step * times, loads)) <= target; };
     double low = 1, high = 1;
     while (step * high < largest && !fits(high))
     {

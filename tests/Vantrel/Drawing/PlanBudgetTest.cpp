@@ -111,6 +111,10 @@ TEST(PlanBudget, AStepIsLengthenedOnlyPastTheBudgetAndThenByTheSmallestWholeMult
     }
     EXPECT_EQ(Budget::FitStep(Budget::Cut::WholeSteps, 3, {{3.0 * 100000, most / 100000 + 1}}), 6);
     EXPECT_EQ(Budget::FitStep(Budget::Cut::WholeSteps, 3, {{3.0 * 100000, 2 * (most / 100000) + 1}}), 9);
+    // Past the budget even one piece a segment: segments of 10 are one piece from a step of 12 on,
+    // and the step goes no further.
+    EXPECT_EQ(Budget::FitStep(Budget::Cut::EqualPieces, 3, std::vector<Budget::Load>(5, {10, 1000000})), 12);
+    EXPECT_EQ(Budget::FitStep(Budget::Cut::WholeSteps, 3, std::vector<Budget::Load>(5, {10, 1000000})), 12);
     // The plan's points are the frame's: measured and drawn in one frame, with room left.
     EXPECT_EQ(Budget::MaxPoints(), FrameBudget::Limits[FrameBudget::TrackPoints] / 3);
 }
