@@ -267,14 +267,18 @@ bool ChooseFile(const std::function<void()>& command, const std::string& path, b
     script.onShow = [&](wxDialog& dialog) {
         shown = true;
         void* chooser = dialog.GetHandle();
-        set(chooser, path.c_str());
-        // The chooser takes the file once it has read its folder.
-        held = DialogTest::PumpUntil([&] {
-            char* chosen = get(chooser);
-            const bool same = chosen != nullptr && path == chosen;
-            free(chosen);
-            return same;
-        });
+        // The chooser takes the file once it has read its folder; a name given while it is still
+        // starting up can be lost to its own first folder, so it is given again if not taken.
+        for (int attempt = 0; attempt < 3 && !held; ++attempt)
+        {
+            set(chooser, path.c_str());
+            held = DialogTest::PumpUntil([&] {
+                char* chosen = get(chooser);
+                const bool same = chosen != nullptr && path == chosen;
+                free(chosen);
+                return same;
+            });
+        }
         respond(chooser, held ? Accept : -6); // else GTK_RESPONSE_CANCEL
     };
     command();
