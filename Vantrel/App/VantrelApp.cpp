@@ -2,6 +2,10 @@
 
 #include <unistd.h>
 
+#include <iostream>
+#include <iterator>
+#include <string>
+
 #include <wx/config.h>
 #include <wx/dir.h>
 #include <wx/filefn.h>
@@ -35,6 +39,7 @@
 #include "Vantrel/Frame/CommandBinding.h"
 #include "Vantrel/Frame/CommandIds.h"
 #include "Vantrel/Frame/DocChildFrame.h"
+#include "Vantrel/Text/CodePage1252.h"
 #include "Vantrel/View/3DOSplitterFrame.h"
 #include "Vantrel/View/3DOTreeView.h"
 #include "Vantrel/View/BinView.h"
@@ -104,6 +109,7 @@ void CVantrelApp::OnInitCmdLine(wxCmdLineParser& parser)
     wxApp::OnInitCmdLine(parser);
     parser.AddOption(wxString(), "crash-notice", "show the notice of a crash report", wxCMD_LINE_VAL_STRING,
                      wxCMD_LINE_HIDDEN);
+    parser.AddSwitch(wxString(), "crash-text", "show a crash report read from standard input", wxCMD_LINE_HIDDEN);
     parser.AddParam("file", wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
 }
 
@@ -112,6 +118,7 @@ bool CVantrelApp::OnCmdLineParsed(wxCmdLineParser& parser)
     if (!wxApp::OnCmdLineParsed(parser))
         return false;
     parser.Found("crash-notice", &m_crashReport);
+    m_crashText = parser.Found("crash-text");
     if (parser.GetParamCount() > 0)
         m_commandFile = parser.GetParam(0);
     return true;
@@ -133,8 +140,17 @@ bool CVantrelApp::OnInit()
         wxMessageBox(notice, "Vantrel", wxOK | wxICON_ERROR);
         return false;
     }
+    if (m_crashText)
+    {
+        // Started by the crash handler of a failed run that could write no report: its text
+        // comes on standard input, to be read, copied and sent.
+        std::string report(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>{});
+        CReportDlg::Show("Vantrel", std::string(NoFileNoticeText) + "\n\n" + CodePage1252::Shown(report));
+        return false;
+    }
     Velmo::Util::AbortHandlerGui::SetApplicationTitle("Vantrel");
     Velmo::Util::AbortHandlerGui::SetNoticeText(NoticeText);
+    Velmo::Util::AbortHandlerGui::SetNoFileNoticeText(NoFileNoticeText);
     Velmo::Util::AbortHandlerGui::SetNoticeProgram(wxStandardPaths::Get().GetExecutablePath().utf8_string());
 
     // Files open through the factories of their games' folders.

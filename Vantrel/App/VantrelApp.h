@@ -39,6 +39,10 @@ public:
     static constexpr const char* NoticeText =
         "Program has been terminated by an unexpected condition.\nAn error log has been written to %1. "
         "Please email this to the author along with a description of the problem.";
+    // The notice of a crash whose report could not be written; the report's text follows it.
+    static constexpr const char* NoFileNoticeText =
+        "Program has been terminated by an unexpected condition.\nNo error log could be written. "
+        "Please email the report below to the author along with a description of the problem.";
 
 private:
     void OnAbout(wxCommandEvent& event);
@@ -49,6 +53,7 @@ private:
     CVantrelDocManager* m_manager = nullptr;
     wxString m_commandFile;
     wxString m_crashReport;
+    bool m_crashText = false;
 };
 
 wxDECLARE_APP(CVantrelApp);

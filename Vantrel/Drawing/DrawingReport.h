@@ -15,9 +15,16 @@ public:
     // Adds the text unless it is already there; true when it was new.
     bool Add(const std::string& text);
     const std::vector<std::string>& GetMessages() const { return m_messages; }
-    // The messages one a line.
+    // The messages in one text (Join).
     std::string GetText() const;
-    bool IsEmpty() const { return m_messages.empty(); }
+    // Texts of problems in one, one after another: each one-line text on a line of its own; when
+    // one of them has lines of its own (an error's text, which ends with a line feed), each is
+    // set apart from the next by a blank line, so that a box that counts the problems (blank
+    // lines between paragraphs) counts each once. The last text keeps its ending; empty texts
+    // are left out.
+    static std::string Join(const std::vector<std::string>& texts);
+    // No message: the notices do not count, a report of notices only has no problems.
+    bool HasNoProblems() const { return m_messages.empty(); }
     // Adds a notice unless it is already there; true when it was new.
     bool AddNotice(const std::string& text);
     const std::vector<std::string>& GetNotices() const { return m_notices; }

@@ -64,16 +64,6 @@ void ScreenArea::ToWindow(const double clip[3], double& x, double& y) const
     y = m_y + (clip[1] / clip[2] + 1) * 0.5 * m_height;
 }
 
-bool ScreenArea::Project(const double p[3], double& x, double& y) const
-{
-    double clip[3];
-    ToClip(p, clip);
-    if (!(clip[2] > NearestW))
-        return false;
-    ToWindow(clip, x, y);
-    return std::isfinite(x) && std::isfinite(y);
-}
-
 double ScreenArea::Clamped(double area, double minX, double maxX, double minY, double maxY) const
 {
     const double width = std::min(maxX, m_x + m_width) - std::max(minX, m_x);
@@ -194,13 +184,6 @@ void ScreenArea::ToPoint(const double xyz[3], double point[PointSize]) const
     point[3] = point[4] = 0;
     if (point[2] >= NearestW)
         ToWindow(point, point[3], point[4]);
-}
-
-void ScreenArea::ProjectAll(const double* xyz, std::size_t count, std::vector<double>& points) const
-{
-    points.resize(count * PointSize);
-    for (std::size_t i = 0; i < count; ++i)
-        ToPoint(xyz + 3 * i, points.data() + PointSize * i);
 }
 
 double ScreenArea::Triangle(const std::vector<double>& points, std::size_t a, std::size_t b, std::size_t c) const

@@ -5,8 +5,8 @@
 // window. A filled polygon is charged the sum of the areas of the triangles of its fan (as the
 // driver fills it: a polygon that crosses itself costs each part it covers), each at most the
 // area of the part of the window that the triangle's box covers; a primitive off the window, or
-// wholly behind the eye, costs nothing (a point that is not a number: the whole window). No OpenGL: the caller hands in the matrices
-// (column-major, as OpenGL gives them) and the viewport.
+// wholly behind the eye, costs nothing (a point that is not a number: the whole window). No
+// OpenGL: the caller hands in the matrices (column-major, as OpenGL gives them) and the viewport.
 #include <cstddef>
 #include <vector>
 
@@ -20,8 +20,6 @@ public:
     // The modelview in force for the points that follow.
     void SetModelview(const double modelview[16]);
 
-    // The window position of a point; false when it lies at or behind the eye.
-    bool Project(const double xyz[3], double& x, double& y) const;
     // The clip coordinates x, y and w of a point.
     void ToClip(const double xyz[3], double clip[3]) const;
 
@@ -36,8 +34,6 @@ public:
     // (0 when it lies behind the eye), PointSize values.
     static constexpr std::size_t PointSize = 5;
     void ToPoint(const double xyz[3], double point[PointSize]) const;
-    // The points (ToPoint) of count points, 3 coordinates each.
-    void ProjectAll(const double* xyz, std::size_t count, std::vector<double>& points) const;
     // A filled triangle over three of such points.
     double Triangle(const std::vector<double>& points, std::size_t a, std::size_t b, std::size_t c) const;
 

@@ -6,6 +6,9 @@
 #include "Vantrel/Rows/TrkHint.h"
 #include "Vantrel/Rows/TrkText.h"
 
+static_assert(TrkHint::MaxSegments == 32767, "CutText names the number of segments listed");
+const char* const TrkTreeRows::CutText = "The first 32,767 segments are listed.";
+
 namespace
 {
 void AddParts(TrkTreeItem& parent, int s, TrkPart kind, const char* label, int count)
@@ -21,8 +24,10 @@ void TrkTreeRows::Build(const Velmo::Papy::Track* track, TrkTreeItem& root)
     root = TrkTreeItem{"root", TrkHint::Whole, {}};
     if (track == nullptr)
         return;
-    const int count = std::min(track->GetSegmentCount(), TrkHint::MaxSegments);
-    root.Children.reserve(std::size_t(std::max(count, 0)));
+    const int segments = track->GetSegmentCount();
+    const int count = std::min(segments, TrkHint::MaxSegments);
+    const bool cut = segments > TrkHint::MaxSegments;
+    root.Children.reserve(std::size_t(std::max(count, 0)) + (cut ? 1 : 0));
     for (int s = 0; s < count; ++s)
     {
         auto segment = track->GetSegment(s);
@@ -36,4 +41,6 @@ void TrkTreeRows::Build(const Velmo::Papy::Track* track, TrkTreeItem& root)
         AddParts(item, s, TrkPart::Surface, "Surface ", surfaces);
         AddParts(item, s, TrkPart::Wall, "Wall ", walls);
     }
+    if (cut)
+        root.Add(CutText, 0);
 }

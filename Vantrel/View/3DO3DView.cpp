@@ -297,11 +297,11 @@ void C3DO3DView::Check()
     });
     // The files the check passed over are its answer; a check that passed needs none: a line
     // in the status bar at most, which says so when the check was cut short.
-    if (passed && !passedOver.IsEmpty())
+    if (passed && !passedOver.HasNoProblems())
         CCatchPattern::ShowMessage(passedOver.GetText());
     if (passed && passedOver.HasNotices())
         ShowStatus(passedOver.GetNotices().front());
-    else if (passed && passedOver.IsEmpty())
+    else if (passed && passedOver.HasNoProblems())
         ShowStatus(CheckPassedText);
 }
 

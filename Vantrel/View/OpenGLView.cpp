@@ -153,9 +153,7 @@ void COpenGLView::Report(const std::string& text)
 
 void COpenGLView::ShowReported()
 {
-    std::string text;
-    for (const std::string& line : m_pending)
-        text += (text.empty() ? "" : "\n") + line;
+    const std::string text = DrawingReport::Join(m_pending);
     m_pending.clear();
     if (!text.empty())
         CCatchPattern::ShowMessage(text);

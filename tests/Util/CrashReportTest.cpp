@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -46,12 +47,25 @@ protected:
         }
         setenv("TMPDIR", m_folder.c_str(), 1);
         AbortHandlerGui::SetNoticeProgram("");
+        AbortHandlerGui::SetFallbackFolder("/tmp");
     }
     void TearDown() override
     {
         std::filesystem::remove_all(m_folder);
         unsetenv("TMPDIR");
         unsetenv("VELMO_CRASH_TEST_FOLDER");
+        AbortHandlerGui::SetFallbackFolder("/tmp");
+    }
+    // A script that keeps its arguments in "notice-args" and, given --crash-text, its standard
+    // input in "notice-input", as the notice program.
+    std::filesystem::path NoticeScript() const
+    {
+        std::filesystem::path script = m_folder / "notice.sh";
+        std::ofstream(script) << "#!/bin/sh\necho \"$*\" > " << (m_folder / "notice-args").string()
+                              << "\nif [ \"$1\" = --crash-text ]; then cat > " << (m_folder / "notice-input").string()
+                              << "; fi\n";
+        std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+        return script;
     }
     std::filesystem::path ReportPath() const { return m_folder / "VantrelErr.txt"; }
 
@@ -236,4 +250,141 @@ TEST(CrashReportText, VersionComesFromTheBuild)
     EXPECT_EQ(b, 0);
     EXPECT_EQ(c, 0);
     EXPECT_EQ(d, 1);
+}
+
+// The temporary folder is $TMPDIR when it names a folder that takes files, else /tmp (or the
+// fallback folder set).
+TEST_F(CrashReport, TemporaryFolderFallsBackWhenUnusable)
+{
+    const std::filesystem::path file = m_folder / "a-file";
+    std::ofstream(file) << "x";
+    std::filesystem::create_directory(m_folder / "sub");
+    std::filesystem::create_directory_symlink(m_folder / "sub", m_folder / "link");
+    const std::string folder = m_folder.string();
+    const struct
+    {
+        const char* what;
+        bool set;
+        std::string tmpdir;
+        std::string path;
+    } cases[] = {
+        {"a folder", true, folder, folder + "/VantrelErr.txt"},
+        {"ending in slashes", true, folder + "//", folder + "/VantrelErr.txt"},
+        {"a link to a folder", true, folder + "/link", folder + "/link/VantrelErr.txt"},
+        {"unset", false, "", "/tmp/VantrelErr.txt"},
+        {"empty", true, "", "/tmp/VantrelErr.txt"},
+        {"a missing folder", true, folder + "/missing", "/tmp/VantrelErr.txt"},
+        {"in a missing folder", true, folder + "/missing/deeper", "/tmp/VantrelErr.txt"},
+        {"a file", true, file.string(), "/tmp/VantrelErr.txt"},
+    };
+    for (const auto& c : cases)
+    {
+        if (c.set)
+            setenv("TMPDIR", c.tmpdir.c_str(), 1);
+        else
+            unsetenv("TMPDIR");
+        EXPECT_EQ(AbortHandlerGui::GetReportPath(), c.path) << c.what;
+    }
+    // A folder that may not be written in (the superuser may write in any).
+    std::filesystem::create_directory(m_folder / "locked");
+    std::filesystem::permissions(m_folder / "locked",
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    setenv("TMPDIR", (folder + "/locked").c_str(), 1);
+    EXPECT_EQ(AbortHandlerGui::GetReportPath(),
+              geteuid() == 0 ? folder + "/locked/VantrelErr.txt" : std::string("/tmp/VantrelErr.txt"));
+    // The fallback folder set takes the place of /tmp.
+    setenv("TMPDIR", (folder + "/missing").c_str(), 1);
+    AbortHandlerGui::SetFallbackFolder(folder + "/sub/");
+    EXPECT_EQ(AbortHandlerGui::GetReportPath(), folder + "/sub/VantrelErr.txt");
+}
+
+// $TMPDIR names a missing folder: the report is written to /tmp, and the notice names it there.
+TEST_F(CrashReport, MissingTemporaryFolderReportsInTmp)
+{
+    const std::filesystem::path report = "/tmp/VantrelErr.txt";
+    const std::filesystem::path script = NoticeScript();
+    setenv("TMPDIR", (m_folder / "missing").c_str(), 1);
+    EXPECT_EXIT(
+        {
+            AbortHandlerGui::SetNoticeProgram(script.string());
+            AbortHandlerScope scope;
+            Fault();
+        },
+        ::testing::ExitedWithCode(1), "");
+    EXPECT_EQ(ReadFile(m_folder / "notice-args"), "--crash-notice /tmp/VantrelErr.txt\n");
+    const std::string text = ReadFile(report);
+    std::filesystem::remove(report);
+    EXPECT_EQ(text.rfind(std::string(g_firstLine) + "Processor exception\n\nException code: 0xC0000005", 0), 0u)
+        << text;
+    EXPECT_FALSE(std::filesystem::exists(m_folder / "missing"));
+    // Without a notice program the notice on standard error names it.
+    EXPECT_EXIT(
+        {
+            AbortHandlerScope scope;
+            Fault();
+        },
+        ::testing::ExitedWithCode(1), "An error log has been written to /tmp/VantrelErr.txt\\.");
+    EXPECT_EQ(ReadFile(report).rfind(g_firstLine, 0), 0u);
+    std::filesystem::remove(report);
+}
+
+// The temporary folder went away after the handlers were installed: the fallback folder takes
+// the report.
+TEST_F(CrashReport, FolderGoneAtTheCrashFallsBack)
+{
+    const std::filesystem::path fallback = m_folder / "fallback";
+    std::filesystem::create_directories(fallback);
+    const std::filesystem::path gone = m_folder / "gone";
+    std::filesystem::create_directories(gone);
+    setenv("TMPDIR", gone.c_str(), 1);
+    const std::filesystem::path script = NoticeScript();
+    EXPECT_EXIT(
+        {
+            AbortHandlerGui::SetNoticeProgram(script.string());
+            AbortHandlerGui::SetFallbackFolder(fallback.string());
+            AbortHandlerScope scope;
+            std::filesystem::remove(gone);
+            Fault();
+        },
+        ::testing::ExitedWithCode(1), "");
+    EXPECT_EQ(ReadFile(m_folder / "notice-args"), "--crash-notice " + (fallback / "VantrelErr.txt").string() + "\n");
+    const std::string text = ReadFile(fallback / "VantrelErr.txt");
+    EXPECT_EQ(text.rfind(std::string(g_firstLine) + "Processor exception\n\n", 0), 0u) << text;
+}
+
+// No folder takes the report: the notice program gets the report's text on its standard input,
+// and standard error has the notice and the report.
+TEST_F(CrashReport, NoFileShowsTheReportText)
+{
+    // The error file's name is taken by a folder with something in it in the temporary folder,
+    // and the fallback folder is missing.
+    std::filesystem::create_directories(m_folder / "VantrelErr.txt" / "in-the-way");
+    const std::string notice = "Program has been terminated by an unexpected condition.\nNo error log could be "
+                               "written. Please email the report below to the author along with a description "
+                               "of the problem.\n\n";
+    const std::filesystem::path script = NoticeScript();
+    EXPECT_EXIT(
+        {
+            AbortHandlerGui::SetFallbackFolder((m_folder / "missing").string());
+            AbortHandlerGui::SetNoticeProgram(script.string());
+            AbortHandlerScope scope;
+            Fault();
+        },
+        ::testing::ExitedWithCode(1),
+        ::testing::HasSubstr(notice + g_firstLine + "Processor exception\n\nException code: 0xC0000005"));
+    EXPECT_EQ(ReadFile(m_folder / "notice-args"), "--crash-text\n");
+    const std::string text = ReadFile(m_folder / "notice-input");
+    EXPECT_EQ(text.rfind(std::string(g_firstLine) + "Processor exception\n\nException code: 0xC0000005", 0), 0u)
+        << text;
+    EXPECT_NE(text.find("End Call Stack\n"), std::string::npos) << text;
+    EXPECT_FALSE(std::filesystem::exists(m_folder / "missing"));
+    // Another text than the report, and a report that is not a processor exception's.
+    EXPECT_EXIT(
+        {
+            AbortHandlerGui::SetFallbackFolder((m_folder / "missing").string());
+            AbortHandlerGui::SetNoFileNoticeText("Nowhere to write.");
+            AbortHandlerGui::Get().Handle(XUsage("The handler was handed this."));
+        },
+        ::testing::ExitedWithCode(1),
+        ::testing::HasSubstr(std::string("Nowhere to write.\n\n") + g_firstLine + "The handler was handed this."));
 }

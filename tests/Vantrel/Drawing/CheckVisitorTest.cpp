@@ -50,7 +50,7 @@ std::string CheckText(const std::string& name, const CountedPointer<FileFactory>
         return e.GetText();
     }
     // Files passed over are the answer of a walk that ended.
-    if (!visitor.GetReport().IsEmpty())
+    if (!visitor.GetReport().HasNoProblems())
         return visitor.GetReport().GetText();
     return "passed";
 }
@@ -171,7 +171,7 @@ TEST(CheckVisitor, EachKindsReadsAreChecked)
             ThreeDObjectCheckVisitor visitor(n4);
             Samples::Root(file)->Accept(visitor);
             // A file that cannot be opened is passed over and told after the walk.
-            if (!visitor.GetReport().IsEmpty())
+            if (!visitor.GetReport().HasNoProblems())
                 text = visitor.GetReport().GetText();
         }
         catch (const Velmo::Util::Exception& e)

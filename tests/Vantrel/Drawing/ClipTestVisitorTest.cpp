@@ -67,7 +67,7 @@ TEST(ClipTestVisitor, NearSquareJustOnTheWrongSidePassesAtOneHundredthAndFailsBe
     EXPECT_EQ(failing.GetSummary(), "Clip test: 4 vertices lie on the wrong side of their planes (tolerance 0.01): node " +
                                         std::to_string(nearId) + " against plane node " +
                                         std::to_string(order->GetId()));
-    EXPECT_TRUE(failing.GetReport().IsEmpty());
+    EXPECT_TRUE(failing.GetReport().HasNoProblems());
     EXPECT_EQ(ModelviewStack::GetDepth(), depth);
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }

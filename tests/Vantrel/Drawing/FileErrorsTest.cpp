@@ -85,7 +85,7 @@ TEST(FileErrors, MakeOnceMakesTellsAFileErrorOnceAndLetsAnOpenGLErrorThrough)
     Velmo::Util::CountedPointer<Made> file;
     EXPECT_THROW(MakeOnce(facet, file, "a.3do", failed, report), Velmo::OpenGL::XOpenGL);
     EXPECT_TRUE(failed.empty());
-    EXPECT_TRUE(report.IsEmpty());
+    EXPECT_TRUE(report.HasNoProblems());
 }
 
 TEST(FileErrors, ReportFileErrorsAnswersWhatTheAttemptAnswers)
@@ -93,7 +93,7 @@ TEST(FileErrors, ReportFileErrorsAnswersWhatTheAttemptAnswers)
     DrawingReport report;
     EXPECT_TRUE(ReportFileErrors(report, [] { return true; }));
     EXPECT_FALSE(ReportFileErrors(report, [] { return false; }));
-    EXPECT_TRUE(report.IsEmpty());
+    EXPECT_TRUE(report.HasNoProblems());
     EXPECT_FALSE(ReportFileErrors(report, []() -> bool { throw Velmo::Util::XFileRead("b.mip"); }));
     EXPECT_EQ(report.GetMessages(), std::vector<std::string>{Velmo::Util::XFileRead("b.mip").GetText()});
 }

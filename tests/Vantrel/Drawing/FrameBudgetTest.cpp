@@ -199,8 +199,10 @@ TEST(ScreenArea, ChargesTheWindowAreaAPrimitiveMayCover)
         area.SetProjection(c.projection, viewport);
         area.SetModelview(identity);
         EXPECT_NEAR(area.Polygon(c.points.data(), 4), c.area, 1e-6) << c.what;
-        std::vector<double> points;
-        area.ProjectAll(c.points.data(), 4, points);
+        // The points as the drawing walk hands them to Triangle.
+        std::vector<double> points(4 * ScreenArea::PointSize);
+        for (std::size_t i = 0; i < 4; ++i)
+            area.ToPoint(c.points.data() + 3 * i, points.data() + ScreenArea::PointSize * i);
         EXPECT_NEAR(area.Triangle(points, 0, 1, 2) + area.Triangle(points, 0, 2, 3), c.triangles, 1e-6) << c.what;
     }
     // Lines: nothing behind the eye, the part in front of a line that crosses the eye plane.

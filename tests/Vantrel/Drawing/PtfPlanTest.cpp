@@ -116,7 +116,7 @@ TEST(PtfPlan, ThePaneShowsWhiteGroundAsphaltAndTheRedCentreLineWithDepthTestOff)
     glFinish();
     // Drawn with depth testing off; the frame then puts the pane's own state back.
     EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
-    EXPECT_TRUE(report.IsEmpty());
+    EXPECT_TRUE(report.HasNoProblems());
     // The plan measured: floor edges and the wall line, in the plane z = 0.
     EXPECT_NEAR(state.GetBounds().MinY, -10, 1e-9);
     EXPECT_NEAR(state.GetBounds().MaxY, 16, 1e-9);

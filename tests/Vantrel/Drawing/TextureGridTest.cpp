@@ -138,7 +138,7 @@ TEST_F(TextureGrid, OneFileNamedByManySpellingsIsUploadedOnce)
         const std::map<std::string, unsigned> names = drawing.GetTextureCache().GetMipNames();
         ASSERT_EQ(names.size(), 1u);
         EXPECT_EQ(names.begin()->first, "tex.mip");
-        EXPECT_TRUE(drawing.GetReport().IsEmpty()) << drawing.GetReport().GetText();
+        EXPECT_TRUE(drawing.GetReport().HasNoProblems()) << drawing.GetReport().GetText();
         for (const Square& square : SquaresOf(own))
             EXPECT_COLOUR_AT(context, square.X, square.Y, White) << square.Name;
     }
@@ -170,7 +170,7 @@ TEST_F(TextureGrid, TexturesPastTheTotalAreNeitherDecodedNorUploaded)
     std::vector<std::string> told;
     const std::optional<std::uint64_t> rise = TestSupport::PeakRise([&] { told = Draw(); });
     EXPECT_EQ(told, std::vector<std::string>{DrawingMessages::TexturesTooLarge()});
-    EXPECT_TRUE(visitor->GetReport().IsEmpty()) << "a notice, not a problem";
+    EXPECT_TRUE(visitor->GetReport().HasNoProblems()) << "a notice, not a problem";
     ASSERT_EQ(uploader->Sizes.size(), fit);
     for (const auto& size : uploader->Sizes)
         EXPECT_EQ(size, (std::pair<std::uint32_t, std::uint32_t>{2048, 2048}));

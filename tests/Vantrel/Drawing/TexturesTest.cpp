@@ -98,7 +98,7 @@ TEST_F(Textures, FirstLevelRefusedByTheProxyFallsBackToTheSecond)
         ASSERT_EQ(scene.uploader->Sizes.size(), 1u);
         EXPECT_EQ(scene.uploader->Sizes[0], (std::pair<std::uint32_t, std::uint32_t>{2, 2}));
         ExpectTexels(context, SecondLevelTexels);
-        EXPECT_TRUE(scene.visitor.GetReport().IsEmpty());
+        EXPECT_TRUE(scene.visitor.GetReport().HasNoProblems());
     }
     {
         // Nothing fits: drawn untextured (the square's own colour), told once, not tried again.
@@ -140,7 +140,7 @@ TEST_F(Textures, WireframeTexturePushesNothingWhileMultipleTexturesStillLoad)
     EXPECT_EQ(names.size(), 2u);
     EXPECT_TRUE(names.contains("check"));
     EXPECT_TRUE(names.contains("levels"));
-    EXPECT_TRUE(scene.visitor.GetReport().IsEmpty()) << "the texture of wireframe was looked for";
+    EXPECT_TRUE(scene.visitor.GetReport().HasNoProblems()) << "the texture of wireframe was looked for";
     for (const Rgb& colour : Colours(context))
         EXPECT_TRUE(Near(colour, Grey) || Near(colour, White));
 
@@ -180,7 +180,7 @@ TEST_F(Textures, AShapeDrawsWithItsFirstTextureNotItsLightMap)
     // grass.mip is the 2 x 2 of check.mip; light.mip is purple and is never loaded.
     ExpectTexels(context, CheckTexels);
     EXPECT_EQ(visitor.GetTextureCache().GetMipNames().size(), 1u);
-    EXPECT_TRUE(visitor.GetReport().IsEmpty());
+    EXPECT_TRUE(visitor.GetReport().HasNoProblems());
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 

@@ -109,7 +109,7 @@ TEST(ThreeDObject3DVisitor, PolygonInItsColourAndHighlightedInverted)
         EXPECT_FALSE(glIsEnabled(GL_COLOR_LOGIC_OP));
     }
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
-    EXPECT_TRUE(visitor.GetReport().IsEmpty());
+    EXPECT_TRUE(visitor.GetReport().HasNoProblems());
 }
 
 TEST(ThreeDObject3DVisitor, WireframeShowsOnlyGreyAndWhite)
@@ -302,7 +302,7 @@ TEST(ThreeDObject3DVisitor, TrackFloorWallAndDetailQuads)
     EXPECT_COLOUR_AT(context, -5.4, -8.6, (Rgb{0, 255, 0}));
     EXPECT_COLOUR_AT(context, -7.6, -7.4, (Rgb{0, 0, 255}));
     EXPECT_COLOUR_AT(context, -5.4, -7.4, (Rgb{255, 255, 0}));
-    EXPECT_TRUE(visitor.GetReport().IsEmpty()) << visitor.GetReport().GetMessages().front();
+    EXPECT_TRUE(visitor.GetReport().HasNoProblems()) << visitor.GetReport().GetMessages().front();
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 

@@ -44,7 +44,7 @@ std::string Paint(State& state, ThreeDObjectViewPainter& painter, const Velmo::P
     {
         return e.GetText();
     }
-    return report.IsEmpty() ? "" : report.GetMessages().front();
+    return report.HasNoProblems() ? "" : report.GetMessages().front();
 }
 
 // The state of a pane of a size, sized as the painter sizes it, in a mode (a command).

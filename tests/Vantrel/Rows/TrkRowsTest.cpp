@@ -227,10 +227,11 @@ TEST(TrkRows, CodesStopAtTheirLimits)
         track.Count = c.segments;
         TrkTreeItem root;
         TrkTreeRows::Build(&track, root);
-        ASSERT_EQ(root.Children.size(), c.items);
+        // A tree cut short ends with a row that says so (TreeCutShortSaysSo).
+        ASSERT_EQ(root.Children.size(), c.items + (c.segments > 32767 ? 1 : 0));
         if (c.items == 0)
             continue;
-        const TrkTreeItem& last = root.Children.back();
+        const TrkTreeItem& last = root.Children[c.items - 1];
         EXPECT_EQ(TrkHint::SegmentOf(last.Hint), int(c.items) - 1);
         ASSERT_EQ(last.Children.size(), c.children);
         const TrkTreeItem& wall = last.Children.back();
@@ -259,6 +260,49 @@ public:
     }
 };
 } // namespace
+
+// A track of more segments than codes can name: the tree lists the first 32,767 (Segment 0 to
+// Segment 32766) and says so in a last row that names nothing; a track that fits has no such
+// row.
+TEST(TrkRows, TreeCutShortSaysSo)
+{
+    const struct
+    {
+        int segments;
+        std::string last;
+        std::size_t rows;
+    } cases[] = {
+        {1, "Segment 0", 1},
+        {32766, "Segment 32765", 32766},
+        {32767, "Segment 32766", 32767},
+        {32768, "The first 32,767 segments are listed.", 32768},
+        {1000000, "The first 32,767 segments are listed.", 32768},
+    };
+    for (const auto& c : cases)
+    {
+        FakeTrack track;
+        track.Add(1).Traces = 2;
+        track.Count = c.segments;
+        TrkTreeItem root;
+        TrkTreeRows::Build(&track, root);
+        ASSERT_EQ(root.Children.size(), c.rows) << c.segments;
+        const TrkTreeItem& last = root.Children.back();
+        EXPECT_EQ(last.Text, c.last) << c.segments;
+        if (c.rows == std::size_t(c.segments))
+            continue;
+        // The row names nothing: selecting it leaves the list and the plan as they are.
+        EXPECT_EQ(last.Hint, 0);
+        EXPECT_TRUE(last.Children.empty());
+        EXPECT_FALSE(TrkListRows::Changes(&track, last.Hint));
+        // The segments before it are all there, the last one with its parts.
+        const TrkTreeItem& segment = root.Children[c.rows - 2];
+        EXPECT_EQ(segment.Text, "Segment 32766");
+        EXPECT_EQ(TrkHint::SegmentOf(segment.Hint), 32766);
+        EXPECT_EQ(segment.Children.size(), 2u);
+        // The root still tells how many segments the track has.
+        EXPECT_EQ(Rows(track, TrkHint::Whole).back(), (TrkRow{"Segments", std::to_string(c.segments)}));
+    }
+}
 
 TEST(TrkRows, WhatTheTrackThrowsKeepsTheItemsBefore)
 {

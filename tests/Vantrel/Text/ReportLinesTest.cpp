@@ -45,6 +45,73 @@ TEST(ReportLines, AtMostTwentyLinesThenHowManyMore)
     }
 }
 
+namespace
+{
+// n errors of the given lines each, as the panes put their problems together: each ends with a
+// line feed and the next follows on a line of its own, so that a blank line sets them apart.
+std::string Errors(int n, int lines = 2, int from = 1)
+{
+    std::string text;
+    for (int i = from; i < from + n; ++i)
+    {
+        text += i > from ? "\n" : "";
+        text += "Couldn't open tex" + std::to_string(i) + ".mip\n";
+        for (int j = 1; j < lines; ++j)
+            text += "Reason " + std::to_string(j) + "\n";
+    }
+    return text;
+}
+
+// The first n errors as the box shows them: whole, without the last line feed.
+std::string FirstErrors(int n, int lines = 2)
+{
+    const std::string text = Errors(n, lines);
+    return text.substr(0, text.size() - 1);
+}
+} // namespace
+
+// "... and N more" counts the problems left out, not their lines nor the blank lines between
+// them; the box shows whole problems where they fit.
+TEST(ReportLines, MoreCountsProblems)
+{
+    const std::string oneLong = Errors(1, 25);
+    const struct
+    {
+        const char* what;
+        std::string text;
+        std::string shown;
+    } cases[] = {
+        // Two lines and a blank one each: the first 20 lines hold 7 whole errors.
+        {"25 errors", Errors(25), FirstErrors(7) + "\n... and 18 more"},
+        {"500 errors", Errors(500), FirstErrors(7) + "\n... and 493 more"},
+        // Three lines each: 5 fit, the 20th line is the blank one after the fifth.
+        {"errors of three lines", Errors(6, 3), FirstErrors(5, 3) + "\n... and 1 more"},
+        // Four lines: 4 fit (19 lines); the fifth would end past the box.
+        {"errors of four lines", Errors(30, 4), FirstErrors(4, 4) + "\n... and 26 more"},
+        // A first error longer than the box: its first 20 lines, then the errors after it.
+        {"a first error of 25 lines", oneLong + "\n" + Errors(3, 2, 2),
+         oneLong.substr(0, oneLong.find("Reason 20\n")) + "... and 3 more"},
+        // A long one-line problem before errors of two lines, set apart as they are.
+        {"one-line problems among errors", "Node 4 has a coordinate that is not a finite number\n\n" + Errors(12),
+         "Node 4 has a coordinate that is not a finite number\n\n" + FirstErrors(6) + "\n... and 6 more"},
+        // Blank lines after the last problem only: nothing more to tell of.
+        {"blank lines at the end", Errors(3) + std::string(20, '\n'), FirstErrors(3)},
+        // Blank lines before the first problem are lines of the box like any other; a problem
+        // begun in the box is shown.
+        {"blank lines first", std::string(19, '\n') + Errors(2),
+         std::string(19, '\n') + "Couldn't open tex1.mip\n... and 1 more"},
+        // No blank line between problems: each line is one.
+        {"lines", Report(25), Report(20, true) + "... and 5 more"},
+        {"lines and blank lines after them", Report(5, true) + std::string(20, '\n'),
+         Report(5, true) + std::string(15, '\n') + "... and 5 more"},
+    };
+    for (const auto& c : cases)
+    {
+        EXPECT_TRUE(ReportLines::IsLong(c.text)) << c.what;
+        EXPECT_EQ(ReportLines::Shorten(c.text), c.shown) << c.what;
+    }
+}
+
 // A long line of a long report is cut at 150 bytes, never inside a character; a short report
 // keeps its long lines (the plain box wraps them).
 TEST(ReportLines, LongLinesOfALongReportAreCutAtACharacter)

@@ -156,12 +156,12 @@ void PanePaint(const std::string& path, ThreeDObjectViewState::Command mode, int
             painter.PreDraw(state, file.Get(), factory, report);
         });
         const double ms = measure + Milliseconds([&] { painter.DrawScene(state, file.Get(), draw, {}); });
-        if (!visitor.GetReport().IsEmpty())
+        if (!visitor.GetReport().HasNoProblems())
             report.Add(visitor.GetReport().GetMessages().front());
         std::printf("  bounds step %.1f ms, scene %.1f ms\n", measure, ms - measure);
         first = run == 0 ? ms : first;
         best = ms < best ? ms : best;
-        message = report.IsEmpty() ? "" : report.GetMessages().front();
+        message = report.HasNoProblems() ? "" : report.GetMessages().front();
         painter.Destroy(state);
     }
     Report(what.c_str(), first, best, 2000);
