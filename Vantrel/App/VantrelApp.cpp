@@ -138,7 +138,8 @@ bool CVantrelApp::OnInit()
         wxString notice = NoticeText;
         notice.Replace("%1", m_crashReport);
         wxMessageBox(notice, "Vantrel", wxOK | wxICON_ERROR);
-        return false;
+        m_noticeShown = true;
+        return true;
     }
     if (m_crashText)
     {
@@ -146,7 +147,8 @@ bool CVantrelApp::OnInit()
         // comes on standard input, to be read, copied and sent.
         std::string report(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>{});
         CReportDlg::Show("Vantrel", std::string(NoFileNoticeText) + "\n\n" + CodePage1252::Shown(report));
-        return false;
+        m_noticeShown = true;
+        return true;
     }
     Velmo::Util::AbortHandlerGui::SetApplicationTitle("Vantrel");
     Velmo::Util::AbortHandlerGui::SetNoticeText(NoticeText);
@@ -202,6 +204,9 @@ bool CVantrelApp::OpenCommandFile(const wxString& path)
 
 int CVantrelApp::OnRun()
 {
+    // The crash handler that started this run takes exit code 0 for "the user has been told".
+    if (m_noticeShown)
+        return 0;
     Velmo::Util::AbortHandlerScope handlers;
     return wxApp::OnRun();
 }

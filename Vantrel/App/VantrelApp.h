@@ -54,6 +54,8 @@ private:
     wxString m_commandFile;
     wxString m_crashReport;
     bool m_crashText = false;
+    // Started to show a crash notice, which has been shown: nothing more to run.
+    bool m_noticeShown = false;
 };
 
 wxDECLARE_APP(CVantrelApp);

@@ -115,6 +115,26 @@ TEST(ReportBox, TwoHundredLinesFitTheScreenWithOKOnIt)
     EXPECT_EQ(shown.Details, text);
 }
 
+// Errors of two lines each, set apart by blank lines as the panes put them together: the box
+// tells how many errors it leaves out, not how many lines.
+TEST(ReportBox, ErrorsOfSeveralLinesAreCountedAsErrors)
+{
+    RealMessageBoxes boxes;
+    const auto errors = [](int from, int to) {
+        std::string text;
+        for (int i = from; i <= to; ++i)
+            text += (i > from ? "\n" : "") + ("Couldn't open tex" + std::to_string(i)) + ".mip\nFile not found\n";
+        return text;
+    };
+    DialogTest::Script script;
+    const std::string text = errors(1, 25);
+    const Shown shown = ShowAndCheck(text, "report_25_errors", script);
+    ASSERT_TRUE(shown.Report);
+    const std::string first7 = errors(1, 7);
+    EXPECT_EQ(shown.Summary, first7.substr(0, first7.size() - 1) + "\n... and 18 more");
+    EXPECT_EQ(shown.Details, text);
+}
+
 // Lines far wider than the box: the box still fits, their start shown, the rest behind Details.
 TEST(ReportBox, TwoHundredLongLinesFitTheScreen)
 {
