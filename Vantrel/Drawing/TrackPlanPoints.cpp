@@ -37,20 +37,22 @@ bool TrackPlanPoints::Begin(const Util::CountedPointer<TrackSegment>& segment)
         return true;
     m_lookup.reset();
     m_segment = segment;
-    m_pointCost = FrameBudget::Amounts{};
+    m_pointCost = m_positionCost = FrameBudget::Amounts{};
     if (!segment)
         return true;
     if (const auto* ptf = dynamic_cast<const PtfTrackSegment*>(segment.Get()))
     {
         m_lookup.emplace(*ptf->GetNode());
         m_pointCost = PointsCost(*m_lookup, 1);
+        m_positionCost = m_pointCost;
         return m_budget.Take(SectionsCost(*m_lookup));
     }
-    // The segment places each point itself, walking its cross sections and, for a position,
-    // its floor sections.
+    // The segment places each point itself, from its cross sections: a point needs no floor.
+    // The track's position there reads its floor sections as well.
     m_pointCost[FrameBudget::TrackPoints] = 1;
-    m_pointCost[FrameBudget::SectionLookups] =
-        double(std::max(segment->GetXSectionCount(), 0)) + double(std::max(segment->GetFSectionCount(), 0));
+    m_pointCost[FrameBudget::SectionLookups] = double(std::max(segment->GetXSectionCount(), 0));
+    m_positionCost = m_pointCost;
+    m_positionCost[FrameBudget::SectionLookups] += double(std::max(segment->GetFSectionCount(), 0));
     return true;
 }
 
@@ -84,12 +86,12 @@ bool TrackPlanPoints::TrackPoint(const Track& track, double longitude2D, double 
     }
     double offset = 0;
     const Util::CountedPointer<TrackSegment> segment = track.GetSegmentAt(longitude2D, offset);
-    if (!Begin(segment) || Take(1) != 1)
+    if (!Begin(segment))
         return false;
     // A PTF track's point is its segment's at the offset there: the same doubles.
-    if (m_lookup && dynamic_cast<const PtfTrack*>(&track) != nullptr)
-        point = Point(offset, latitude);
-    else
-        point = track.GetPoint(longitude2D, latitude);
+    const bool own = m_lookup && dynamic_cast<const PtfTrack*>(&track) != nullptr;
+    if (m_budget.TakeItems(1, own ? m_pointCost : m_positionCost, {}) != 1)
+        return false;
+    point = own ? Point(offset, latitude) : track.GetPoint(longitude2D, latitude);
     return true;
 }

@@ -7,8 +7,9 @@
 // which costs one section look-up a section; each point placed through it then costs one track
 // point and the section values it reads at most (GetReadsPerPoint). The points are the
 // segment's own, to the bit, but none walks the section lists. A segment of another track places
-// its points itself: each costs one track point and, at most, a read of each of its cross and
-// floor sections.
+// its points itself: each costs one track point and, at most, a read of each of its cross
+// sections; a point that such a track places (its position there) reads its floor sections as
+// well.
 //
 // SectionsCost and PointsCost are those charges, for every walk that places points on a
 // segment through a look-up.
@@ -61,6 +62,7 @@ private:
     // node, which the segment holds: it goes first).
     Velmo::Util::CountedPointer<Velmo::Papy::TrackSegment> m_segment;
     std::optional<Velmo::Papy::TrackSegmentLookup> m_lookup;
-    // What one point of the segment costs.
+    // What one point of the segment costs, and one that the track places there.
     FrameBudget::Amounts m_pointCost{};
+    FrameBudget::Amounts m_positionCost{};
 };

@@ -150,6 +150,35 @@ TEST(TrackPlanFrame, APlanOfOrderedSectionsIsLookedUpAndDrawnInFull)
     scene.ReleaseGL();
 }
 
+// A segment of another track places its plan's points from its cross sections, with no floor: a
+// segment of 20,000 floor sections and 3 cross sections (440,000 points at the plan's step) is
+// charged its cross sections a point and draws in full. A car's path over it is placed by the
+// track, which reads the floor under each point as well: 30 points of it cost 600,090 look-ups.
+TEST(TrackPlanFrame, AnotherTracksSegmentIsChargedTheSectionsItsPointsRead)
+{
+    GLContext context(64, 64);
+    VELMO_REQUIRE_GL(context);
+    VelmoTest::FakeTrack track;
+    VelmoTest::FakeSegment& segment = track.Add(30);
+    segment.Surfaces = 20000;
+    segment.Traces = 3;
+    TrackPlanScene scene;
+    DrawingReport report;
+    EXPECT_TRUE(scene.Paint(&track, 1.0, report));
+    EXPECT_FALSE(scene.GetFrameBudget().IsSpent());
+    EXPECT_TRUE(report.GetNotices().empty()) << report.GetNotices().front();
+    EXPECT_EQ(segment.Distances.size(), std::size_t(2 * 20000 * (2 + 11)));
+    EXPECT_EQ(scene.GetFrameBudget().GetTaken()[FrameBudget::SectionLookups], 3.0 * 2 * 20000 * (2 + 11));
+    scene.ReleaseGL();
+
+    VelmoTest::FakeReplay replay;
+    replay.Frames = replay.End = 30;
+    FrameBudget budget;
+    EXPECT_EQ(ReplayPath::Draw(track, replay, 0, 0, 0, budget), 30);
+    EXPECT_EQ(budget.GetTaken()[FrameBudget::TrackPoints], 30);
+    EXPECT_EQ(budget.GetTaken()[FrameBudget::SectionLookups], 30 * 20003.0);
+}
+
 // The points of the plans are the segment's and the track's own, to the bit, on a track of
 // cross sections that rise, slope and bank, in order, out of order and crossing each other; a
 // point past the budget is not placed.
