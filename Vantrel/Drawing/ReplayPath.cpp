@@ -8,6 +8,8 @@
 #include "Papy/Race/RpyFile.h"
 #include "Papy/Track/Track.h"
 #include "Util/OpenGL/XOpenGL.h"
+#include "Vantrel/Drawing/FrameBudget.h"
+#include "Vantrel/Drawing/TrackPlanPoints.h"
 
 using namespace Velmo;
 
@@ -29,12 +31,19 @@ bool ReplayPath::GetFrames(const Papy::RpyFile& replay, int d, int i, int g, int
 
 int ReplayPath::Draw(const Papy::Track& track, const Papy::RpyFile& replay, int d, int i, int g)
 {
+    FrameBudget budget;
+    return Draw(track, replay, d, i, g, budget);
+}
+
+int ReplayPath::Draw(const Papy::Track& track, const Papy::RpyFile& replay, int d, int i, int g, FrameBudget& budget)
+{
     int first = 0, end = 0;
     if (!GetFrames(replay, d, i, g, first, end))
         return 0;
     // The places first, so that nothing can throw between glBegin and glEnd.
     std::vector<Papy::Vertex> points;
     points.reserve(std::size_t(end - first));
+    TrackPlanPoints places(budget);
     for (int frame = first; frame < end; ++frame)
     {
         if (!replay.IsSampleValid(d, frame))
@@ -43,7 +52,9 @@ int ReplayPath::Draw(const Papy::Track& track, const Papy::RpyFile& replay, int 
         const double latitude = replay.GetSampleLatitude(d, frame);
         if (!std::isfinite(longitude) || !std::isfinite(latitude))
             continue;
-        const Papy::Vertex point = track.GetPoint(longitude, latitude);
+        Papy::Vertex point;
+        if (!places.TrackPoint(track, longitude, latitude, point))
+            break;
         if (std::isfinite(point.GetX()) && std::isfinite(point.GetY()) && std::isfinite(point.GetZ()))
             points.push_back(point);
     }

@@ -4,6 +4,12 @@
 // longitude and latitude. The points keep the track's height: at height 0, the path over a
 // track lying higher than a twentieth of the camera's distance would fall beyond the far plane
 // of the plan's camera and not show.
+//
+// The path keeps to a frame's budget: each sample is charged as a point of the track, with the
+// sections it reads (TrackPlanPoints), before it is placed; past the budget the path ends at the
+// last sample placed.
+class FrameBudget;
+
 namespace Velmo::Papy
 {
 class RpyFile;
@@ -18,7 +24,10 @@ public:
     // replay's.
     static bool GetFrames(const Velmo::Papy::RpyFile& replay, int d, int i, int g, int& first, int& end);
     // Draws the path as one line strip; samples whose place is not finite are left out. Returns
-    // the number of points sent (0 when GetFrames gives none). OpenGL errors raise XOpenGL;
-    // what the track or replay throws propagates.
+    // the number of points sent (0 when GetFrames gives none). Within the budget (IsSpent
+    // afterwards: the path was cut short), else within a frame's budget of its own. OpenGL
+    // errors raise XOpenGL; what the track or replay throws propagates.
     static int Draw(const Velmo::Papy::Track& track, const Velmo::Papy::RpyFile& replay, int d, int i, int g);
+    static int Draw(const Velmo::Papy::Track& track, const Velmo::Papy::RpyFile& replay, int d, int i, int g,
+                    FrameBudget& budget);
 };

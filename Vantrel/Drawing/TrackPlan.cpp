@@ -8,6 +8,7 @@
 
 #include "Papy/Track/Track.h"
 #include "Util/OpenGL/XOpenGL.h"
+#include "Vantrel/Drawing/TrackPlanPoints.h"
 
 using namespace Velmo;
 using namespace Velmo::Papy;
@@ -48,15 +49,18 @@ void PieceEnds(double length, double step, std::vector<double>& ends)
     ends.push_back(length);
 }
 
-// The points of an edge whose latitude runs linearly from start to end along the segment.
-void EdgePoints(const TrackSegment& segment, const std::vector<double>& ends, double length, double start,
-                double end, std::vector<Vertex>& points)
+// The points of an edge whose latitude runs linearly from start to end along the segment, as
+// many of them as the budget takes (all, or fewer and the budget is spent).
+void EdgePoints(TrackPlanPoints& plan, const std::vector<double>& ends, double length, double start, double end,
+                std::vector<Vertex>& points)
 {
     points.clear();
-    for (double distance : ends)
+    const int taken = plan.Take(int(ends.size()));
+    for (int k = 0; k < taken; ++k)
     {
+        const double distance = ends[std::size_t(k)];
         const double f = distance / length;
-        points.push_back(segment.GetPoint(distance, start + (end - start) * f));
+        points.push_back(plan.Point(distance, start + (end - start) * f));
     }
 }
 
@@ -139,11 +143,12 @@ private:
     TrackPlanBounds& m_bounds;
 };
 
-// One quadrilateral per piece between two edges: a at the piece's start and end, then b back.
+// One quadrilateral per piece between two edges: a at the piece's start and end, then b back;
+// as far as both edges reach.
 template <class Sink>
 void Band(Sink& sink, const std::vector<Vertex>& a, const std::vector<Vertex>& b)
 {
-    for (std::size_t k = 0; k + 1 < a.size(); ++k)
+    for (std::size_t k = 0; k + 1 < a.size() && k + 1 < b.size(); ++k)
         sink.Quad(a[k], a[k + 1], b[k + 1], b[k]);
 }
 
@@ -180,8 +185,9 @@ double FittedStep(const Track& track, int segment, double step)
     return TrackPlanBudget::FitStep(TrackPlanBudget::Cut::WholeSteps, step, loads);
 }
 
+// The walk stops where the budget is spent: what it sent stays sent.
 template <class Sink>
-void Walk(const Track& track, int segment, double step, Sink& sink)
+void Walk(const Track& track, int segment, double step, TrackPlanPoints& plan, Sink& sink)
 {
     int first = 0, last = 0;
     if (!Range(track, segment, first, last))
@@ -191,12 +197,25 @@ void Walk(const Track& track, int segment, double step, Sink& sink)
     for (int pass = 0; pass < 2; ++pass)
         for (int s = first; s < last; ++s)
         {
+            if (plan.IsSpent())
+                return;
             auto seg = track.GetSegment(s);
             // The segment's points are asked by the distance in plan from its start.
             const double length = seg->GetLength2D();
             PieceEnds(length, step, ends);
             if (ends.empty())
                 continue;
+            // The segment is taken up at its first edge of the pass: a pass that draws none of
+            // it reads none of its sections.
+            bool begun = false;
+            const auto edge = [&](double start, double end, std::vector<Vertex>& points) {
+                points.clear();
+                if (!begun && !plan.Begin(seg))
+                    return false;
+                begun = true;
+                EdgePoints(plan, ends, length, start, end, points);
+                return points.size() == ends.size();
+            };
             const int floors = seg->GetFSectionCount();
             for (int f = 0; f < floors; ++f)
             {
@@ -205,9 +224,13 @@ void Walk(const Track& track, int segment, double step, Sink& sink)
                 if (TrackPlan::SurfacePass(type) != pass)
                     continue;
                 sink.Colour(TrackPlan::SurfaceColour(type), 1 - 0.01 * floor->GetGripModifier());
-                EdgePoints(*seg, ends, length, floor->GetRightStart(), floor->GetRightEnd(), a);
-                EdgePoints(*seg, ends, length, floor->GetLeftStart(), floor->GetLeftEnd(), b);
+                if (edge(floor->GetRightStart(), floor->GetRightEnd(), a))
+                    edge(floor->GetLeftStart(), floor->GetLeftEnd(), b);
+                else
+                    b.clear();
                 Band(sink, a, b);
+                if (plan.IsSpent())
+                    return;
             }
             if (pass == 0)
                 continue;
@@ -220,7 +243,7 @@ void Walk(const Track& track, int segment, double step, Sink& sink)
                     continue;
                 const double startLatitude = wall->GetStartLatitude(), endLatitude = wall->GetEndLatitude();
                 sink.Colour(WallPlanColour(wall->GetType()), 1);
-                EdgePoints(*seg, ends, length, startLatitude - startWidth, endLatitude - endWidth, a);
+                const bool whole = edge(startLatitude - startWidth, endLatitude - endWidth, a);
                 if (startWidth <= 0 && endWidth <= 0)
                 {
                     for (std::size_t k = 0; k + 1 < a.size(); ++k)
@@ -228,9 +251,14 @@ void Walk(const Track& track, int segment, double step, Sink& sink)
                 }
                 else
                 {
-                    EdgePoints(*seg, ends, length, startLatitude + startWidth, endLatitude + endWidth, b);
+                    if (whole)
+                        edge(startLatitude + startWidth, endLatitude + endWidth, b);
+                    else
+                        b.clear();
                     Band(sink, a, b);
                 }
+                if (plan.IsSpent())
+                    return;
             }
         }
 }
@@ -243,12 +271,19 @@ int TrackPlan::PieceCount(double length, double step)
 
 double TrackPlan::Draw(const Track& track, int segment, double step)
 {
+    FrameBudget budget;
+    return Draw(track, segment, step, budget);
+}
+
+double TrackPlan::Draw(const Track& track, int segment, double step, FrameBudget& budget)
+{
     glDisable(GL_DEPTH_TEST);
     OpenGL::CheckError();
     const double fitted = FittedStep(track, segment, step);
     {
+        TrackPlanPoints plan(budget);
         DrawSink sink;
-        Walk(track, segment, fitted, sink);
+        Walk(track, segment, fitted, plan, sink);
     }
     OpenGL::CheckError();
     return fitted;
@@ -256,9 +291,17 @@ double TrackPlan::Draw(const Track& track, int segment, double step)
 
 double TrackPlan::Measure(const Track& track, int segment, double step, TrackPlanBounds& bounds)
 {
+    FrameBudget budget;
+    return Measure(track, segment, step, bounds, budget);
+}
+
+double TrackPlan::Measure(const Track& track, int segment, double step, TrackPlanBounds& bounds,
+                          FrameBudget& budget)
+{
     const double fitted = FittedStep(track, segment, step);
+    TrackPlanPoints plan(budget);
     MeasureSink sink(bounds);
-    Walk(track, segment, fitted, sink);
+    Walk(track, segment, fitted, plan, sink);
     return fitted;
 }
 

@@ -8,7 +8,11 @@
 // walls wider than 3 m at either end are left out, walls without width are lines, the others
 // quadrilaterals between latitude - width and latitude + width. The plan length is the one the
 // segment's points are asked by. The plan keeps to TrackPlanBudget: a plan that would place more
-// points is walked at a whole multiple of the step.
+// points is walked at a whole multiple of the step. Each walk also keeps to a frame's budget
+// (FrameBudget): every point is charged before it is placed, with the sections it reads
+// (TrackPlanPoints), and once the budget is spent the walk stops where it is; what it sent
+// stays sent.
+#include "Vantrel/Drawing/FrameBudget.h"
 #include "Vantrel/Drawing/PlanColours.h"
 #include "Vantrel/Drawing/TrackPlanBounds.h"
 #include "Vantrel/Drawing/TrackPlanBudget.h"
@@ -32,12 +36,17 @@ public:
     static int PieceCount(double length, double step);
 
     // Sends the plan of the segments walked (all for segment -1, else that one) to OpenGL,
-    // depth test off. OpenGL errors raise XOpenGL; what the track throws propagates. Returns the
-    // step walked: step, or a multiple of it when the plan was over the budget.
+    // depth test off, within the budget (IsSpent afterwards: the plan was cut short); without
+    // one, within a frame's budget of its own. OpenGL errors raise XOpenGL; what the track throws
+    // propagates. Returns the step walked: step, or a multiple of it when the plan was over
+    // TrackPlanBudget.
     static double Draw(const Velmo::Papy::Track& track, int segment, double step);
+    static double Draw(const Velmo::Papy::Track& track, int segment, double step, FrameBudget& budget);
     // Merges every point the same walk would draw into the bounds, without OpenGL; returns the
     // step walked as Draw does.
     static double Measure(const Velmo::Papy::Track& track, int segment, double step, TrackPlanBounds& bounds);
+    static double Measure(const Velmo::Papy::Track& track, int segment, double step, TrackPlanBounds& bounds,
+                          FrameBudget& budget);
 
     // The colour of a surface type in the track plan, and the pass (0 or 1) it is drawn in.
     static PlanColour SurfaceColour(int surfaceType);

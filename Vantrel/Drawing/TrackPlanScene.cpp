@@ -7,12 +7,25 @@
 #include "Papy/Track/Track.h"
 #include "Util/Exception.h"
 #include "Util/OpenGL/XOpenGL.h"
+#include "Vantrel/Drawing/DrawingMessages.h"
 #include "Vantrel/Drawing/TrackPlan.h"
+#include "Vantrel/Drawing/TrackPlanBudget.h"
 
 using namespace Velmo;
 
 namespace
 {
+// The share of the paint's budget that the bounds walk may take; the plan has the rest.
+constexpr double BoundsShare = 0.5;
+
+void AddOnce(std::vector<std::string>& texts, const std::string& text)
+{
+    for (const std::string& told : texts)
+        if (told == text)
+            return;
+    texts.push_back(text);
+}
+
 void ClearWhite()
 {
     glClearColor(1, 1, 1, 1);
@@ -33,6 +46,8 @@ void TrackPlanScene::SetUpView(const Papy::Track* track, double aspect)
 {
     if (track == nullptr)
         return;
+    // The paint starts here.
+    m_frame.Restart();
     // Bounds saved for another track do not hold for this one.
     if (track != m_boundsTrack)
     {
@@ -43,15 +58,23 @@ void TrackPlanScene::SetUpView(const Papy::Track* track, double aspect)
     if (segment >= track->GetSegmentCount())
         segment = -1;
     if (m_saved && segment == -1)
+    {
         m_bounds = m_savedBounds;
+        m_boundsCut = m_savedBoundsCut;
+    }
     else
     {
         m_bounds = TrackPlanBounds();
-        TrackPlan::Measure(*track, segment, TrackPlan::BoundsStep, m_bounds);
+        FrameBudget part = m_frame.Part(BoundsShare);
+        TrackPlan::Measure(*track, segment, TrackPlan::BoundsStep, m_bounds, part);
+        m_frame.Absorb(part);
+        m_boundsCut = part.IsSpent();
     }
     if (!m_saved && segment == -1)
     {
+        // Kept as far as the walk reached: measuring again would reach no further.
         m_savedBounds = m_bounds;
+        m_savedBoundsCut = m_boundsCut;
         m_saved = true;
     }
     m_camera.Fit(m_bounds, aspect);
@@ -60,17 +83,26 @@ void TrackPlanScene::SetUpView(const Papy::Track* track, double aspect)
 
 void TrackPlanScene::DrawPlan(const Papy::Track* track)
 {
+    m_notices.clear();
     ClearWhite();
     if (track == nullptr || track->GetSegmentCount() <= 0)
         return;
     if (m_compiled && m_listTrack != track)
         ReleaseGL();
-    if (m_compiled)
+    if (!m_compiled)
+        Compile(*track);
+    else
     {
         glCallList(m_list);
         OpenGL::CheckError();
-        return;
     }
+    m_notices = m_planNotices;
+    if (m_boundsCut)
+        AddOnce(m_notices, DrawingMessages::TooLarge());
+}
+
+void TrackPlanScene::Compile(const Papy::Track& track)
+{
     m_list = glGenLists(1);
     OpenGL::CheckError();
     // Compiled, then called: Mesa reports a false error at the end of a list compiled and
@@ -79,9 +111,12 @@ void TrackPlanScene::DrawPlan(const Papy::Track* track)
     OpenGL::CheckError();
     try
     {
-        const double step = TrackPlan::Draw(*track, -1, TrackPlan::DrawStep);
+        const double step = TrackPlan::Draw(track, -1, TrackPlan::DrawStep, m_frame);
+        m_planNotices.clear();
         if (step != TrackPlan::DrawStep)
-            m_message = TrackPlanBudget::StepsText(TrackPlan::DrawStep, step);
+            m_planNotices.push_back(TrackPlanBudget::StepsText(TrackPlan::DrawStep, step));
+        if (m_frame.IsSpent())
+            m_planNotices.push_back(DrawingMessages::TooLarge());
         glEndList();
         OpenGL::CheckError();
     }
@@ -94,7 +129,7 @@ void TrackPlanScene::DrawPlan(const Papy::Track* track)
         throw;
     }
     m_compiled = true;
-    m_listTrack = track;
+    m_listTrack = &track;
     glCallList(m_list);
     glFlush();
     OpenGL::CheckError();
@@ -109,11 +144,14 @@ bool TrackPlanScene::Paint(const Papy::Track* track, double aspect, DrawingRepor
         SetUpView(track, aspect);
         DrawPlan(track);
         drawn = true;
-        const std::string message = TakeMessage();
-        if (!message.empty())
-            report.AddNotice(message);
+        for (const std::string& notice : m_notices)
+            report.AddNotice(notice);
         if (overlay)
+        {
             overlay();
+            if (m_frame.IsSpent())
+                report.AddNotice(DrawingMessages::TooLarge());
+        }
         return true;
     }
     catch (const Util::Exception& e)
@@ -137,13 +175,6 @@ bool TrackPlanScene::Paint(const Papy::Track* track, double aspect, DrawingRepor
     return false;
 }
 
-std::string TrackPlanScene::TakeMessage()
-{
-    std::string message;
-    message.swap(m_message);
-    return message;
-}
-
 void TrackPlanScene::ReleaseGL()
 {
     if (m_compiled)
@@ -151,4 +182,5 @@ void TrackPlanScene::ReleaseGL()
     m_compiled = false;
     m_list = 0;
     m_listTrack = nullptr;
+    m_planNotices.clear();
 }

@@ -16,11 +16,15 @@ public:
     int GetPathPoints() const { return m_pathPoints; }
 
 protected:
+    // The path over the plan, within what the plan left of the paint's budget.
     void DrawOverlay() override;
+    // The track's, and the lap shown: the path's notices belong to its lap.
+    PaneNotices::Owner GetNoticeOwner() const override;
 
 private:
     bool m_showPath = false;
     RpyHint::Selection m_lap;
+    int m_lapCode = -1;
     int m_pathPoints = 0;
 
     wxDECLARE_DYNAMIC_CLASS(CRpy3DView);

@@ -9,6 +9,7 @@
 #include "Util/OpenGL/XOpenGL.h"
 #include "Vantrel/Doc/CatchPattern.h"
 #include "Vantrel/Doc/TrkDoc.h"
+#include "Vantrel/Drawing/DrawingMessages.h"
 #include "Vantrel/View/TrkUpdateHint.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(CTrk3DView, COpenGLView);
@@ -54,11 +55,15 @@ void CTrk3DView::DrawScene()
     // The first paint compiles the plan: the one that takes time.
     std::unique_ptr<wxBusyCursor> wait(m_scene.IsCompiled() || !track ? nullptr : new wxBusyCursor);
     m_scene.DrawPlan(track.Get());
-    // The plan drawn in steps: a notice, not a failure.
-    Notify(m_scene.TakeMessage());
+    // The plan drawn in steps or in part: notices, not failures.
+    for (const std::string& notice : m_scene.GetNotices())
+        Notify(notice);
     if (!track)
         return;
     DrawOverlay();
+    // The overlay stopped past what the paint's budget had left.
+    if (m_scene.GetFrameBudget().IsSpent())
+        Notify(DrawingMessages::TooLarge());
     ++m_planFrames;
     KeepFrame();
 }

@@ -7,7 +7,8 @@
 // nothing the pane shows has changed (the tree beside it scrolling sends several a step) is
 // answered at once by those pixels (one glDrawPixels, far cheaper than the plan) and the swap,
 // instead of drawing the whole plan again. A hint, a new size or a new context draws anew.
-// A plan too long to draw in full is drawn in steps, which the pane's notice bar tells.
+// A plan too long to draw in full is drawn in steps, and a paint keeps to a frame's budget (the
+// plan past it is drawn in part, and so is the overlay): the pane's notice bar tells both.
 #include <vector>
 
 #include "Util/CountedPointer.h"
@@ -41,8 +42,10 @@ protected:
     void DestroyGL() override;
     void Resize(int width, int height) override;
     PaneNotices::Owner GetNoticeOwner() const override;
-    // Drawn over the plan, in the plan's coordinates; nothing here.
+    // Drawn over the plan, in the plan's coordinates, within what the paint's budget has left
+    // (GetFrameBudget); nothing here.
     virtual void DrawOverlay() {}
+    FrameBudget& GetFrameBudget() { return m_scene.GetFrameBudget(); }
 
     // The document's track (empty without one).
     Velmo::Util::CountedPointer<Velmo::Papy::Track> GetTrack() const;
