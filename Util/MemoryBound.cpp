@@ -13,6 +13,7 @@ struct Counts
     U64 bound = MemoryBound::DefaultBound;
     U64 taken = 0;
     U64 peak = 0;
+    U64 granted = 0;
 };
 
 Counts& State()
@@ -66,6 +67,11 @@ U64 MemoryBound::GetLeft()
     return counts.taken >= counts.bound ? 0 : counts.bound - counts.taken;
 }
 
+U64 MemoryBound::GetGranted()
+{
+    return State().granted;
+}
+
 void MemoryBound::Take(const std::string& name, U64 bytes)
 {
     const U64 left = GetLeft();
@@ -73,6 +79,7 @@ void MemoryBound::Take(const std::string& name, U64 bytes)
         throw XMemoryBound(name, bytes, left);
     Counts& counts = State();
     counts.taken += bytes;
+    counts.granted += bytes;
     counts.peak = std::max(counts.peak, counts.taken);
 }
 

@@ -48,6 +48,9 @@ public:
     static void ResetPeak();
     // The bytes left: the bound less what is taken (0 when more is taken than the bound).
     static U64 GetLeft();
+    // Every byte ever granted, each growth counted and nothing given back subtracted: what a
+    // step made is the rise of this across it (a frame charges its textures' unpacking so).
+    static U64 GetGranted();
 
     // Bytes held for as long as the reservation lives; movable, not copyable.
     class Reservation

@@ -912,7 +912,7 @@ TextureSlots::Entry ThreeDObject3DVisitor::LoadMip(const std::string& name)
 {
     TextureSlots::Entry entry;
     if (m_makeMip)
-        entry.Name = m_textures.GetMip(name, *m_makeMip, entry.File, GetReport());
+        entry.Name = m_textures.GetMip(name, *m_makeMip, entry.File, GetReport(), &GetBudget());
     return entry;
 }
 

@@ -132,7 +132,7 @@ void ThreeDObjectCheckVisitor::ClearRecords()
 
 void ThreeDObjectCheckVisitor::CheckTexture(const std::string& name)
 {
-    if (m_textures.contains(name))
+    if (!Spend(FrameBudget::Names, 1) || m_textures.contains(name))
         return;
     CountedPointer<MipFile> texture;
     if (MakeOnce(*m_makeMip, texture, name, m_failedTextures, GetReport()))
