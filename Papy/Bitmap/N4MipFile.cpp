@@ -86,11 +86,8 @@ void N4MipFile::ReadFileHeader(Util::RecordReader& reader)
     m_name = name;
 }
 
-N4MipFile::N4MipFile(Util::BinaryStream& stream)
+void N4MipFile::KeepLevelBytes(Util::BinaryStream& stream)
 {
-    stream.Seek(0);
-    Util::RecordReader reader(stream);
-    ReadFileHeader(reader);
     const U64 at = stream.Tell();
     const U64 size = stream.Size();
     // The levels end where the chunk sizes say; a chunk that cannot be walked (damaged) keeps
@@ -116,11 +113,24 @@ N4MipFile::N4MipFile(Util::BinaryStream& stream)
     m_undecoded.Reset(new Util::MemoryStream(std::move(bytes), m_name));
 }
 
+N4MipFile::N4MipFile(Util::BinaryStream& stream)
+{
+    stream.Seek(0);
+    Util::RecordReader reader(stream);
+    ReadFileHeader(reader);
+    KeepLevelBytes(stream);
+}
+
 N4MipFile::N4MipFile(const Util::CountedPointer<Util::BinaryStream>& stream)
 {
     stream->Seek(0);
     Util::RecordReader reader(*stream);
     ReadFileHeader(reader);
+    if (!stream->MakesBytesOnRead())
+    {
+        KeepLevelBytes(*stream);
+        return;
+    }
     m_levelsAt = stream->Tell();
     m_undecoded = stream;
 }

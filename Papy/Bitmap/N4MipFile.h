@@ -25,9 +25,9 @@ public:
     // Reads the header from offset 0 and keeps the bytes of the levels after it (the level
     // chunks' sizes tell where they end).
     explicit N4MipFile(Util::BinaryStream& stream);
-    // Reads the header from offset 0 and keeps the stream, from which the levels are read on
-    // first use: what the stream makes only when it is read (an imploded entry) is not made
-    // until then.
+    // Reads the header from offset 0. A stream that makes its bytes as they are read (an
+    // imploded entry) is kept, and the levels are read from it on first use: they are not made
+    // until then. From any other stream the levels' bytes are kept as by the other constructor.
     explicit N4MipFile(const Util::CountedPointer<Util::BinaryStream>& stream);
     // A new file of levelCount empty levels (sized by whoever fills them) in the cheapest of the
     // formats firstFormat .. firstFormat + formatCount - 1 (255 when the range is empty); levels
@@ -92,6 +92,8 @@ private:
     void DecodeLevels() const;
     // The header, from offset 0, up to the first level.
     void ReadFileHeader(Util::RecordReader& reader);
+    // Copies the levels' bytes (and a short trailer) from the stream's position.
+    void KeepLevelBytes(Util::BinaryStream& stream);
 
     mutable std::vector<Util::CountedPointer<GPLBMAPSection>> m_levels;
     U16 m_version = 0;

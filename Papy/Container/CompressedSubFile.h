@@ -45,6 +45,8 @@ public:
     std::string GetName() const override { return m_name; }
     // Unpacks the whole entry first.
     const U8* GetBlock() const override;
+    // True while the whole entry is not unpacked.
+    bool MakesBytesOnRead() const override { return !m_whole; }
 
     // The bytes unpacked ahead of what is read, on the first read of an entry larger than them.
     static constexpr U32 PrefixSize = U32(64) << 10;

@@ -23,7 +23,7 @@ TextureCache::TextureCache() : m_uploader(new TextureUploader) {}
 
 std::uint64_t TextureCache::BytesMade()
 {
-    return Util::PkCompression::GetDecodedBytes() + Util::MemoryBound::GetGranted();
+    return Util::PkCompression::GetDecodedBytes();
 }
 
 std::string TextureCache::TooLargeMessage(const std::string& name)
@@ -166,8 +166,6 @@ unsigned TextureCache::GetMip(const std::string& name, MakeMip& facet, Util::Cou
 {
     file = nullptr;
     if (m_failedMips.contains(name))
-        return 0;
-    if (budget != nullptr && !budget->Take(FrameBudget::Names, 1))
         return 0;
     const U64 made = BytesMade();
     unsigned texture = 0;

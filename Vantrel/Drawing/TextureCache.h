@@ -26,11 +26,11 @@
 // entry, a level's bytes). A texture that the bound refuses is drawn untextured and told by
 // the same notice as one past the total.
 //
-// A frame pays for its textures out of its budget: a look-up of a MIP texture costs one of the
-// budget's Names (none left: no look-up, texture name 0), and what the loading made (BytesMade:
-// the bytes unpacked, and those reserved for what is kept) is charged as Pixels, a byte a
-// pixel, once it is made. A frame whose textures take its time is so cut like any other, and the
-// textures it could not look up are looked up by the next.
+// A frame pays for its textures out of its budget: the walks charge a name for each texture a
+// node names, and GetMip charges what loading unpacked (BytesMade: every byte decoded from an
+// imploded stream, an entry's or a level's) as Pixels (PixelsPerByteMade) once it is made. A
+// frame whose textures take its time is so cut like any other, and the textures it did not
+// reach are loaded by the next.
 //
 // A file that cannot be had (missing, unreadable, no level that fits, past the total) gives
 // texture name 0: the caller draws untextured. Its problem is added to the report once, and the
@@ -65,8 +65,8 @@ public:
     void SetUploader(const Velmo::Util::CountedPointer<TextureUploader>& uploader) { m_uploader = uploader; }
 
     // The OpenGL name of the MIP texture of the name (made with MakeMip: the name, no
-    // extension), with its file; 0 (and no file) when it cannot be had. The look-up and what
-    // loading makes are charged to the budget, when one is given.
+    // extension), with its file; 0 (and no file) when it cannot be had. What loading unpacked
+    // is charged to the budget, when one is given.
     unsigned GetMip(const std::string& name, Velmo::Papy::MakeMip& facet,
                     Velmo::Util::CountedPointer<Velmo::Papy::MipFile>& file, DrawingReport& report,
                     FrameBudget* budget = nullptr);
@@ -97,12 +97,13 @@ public:
     // moment while it is copied.
     static constexpr std::uint64_t TotalPixelLimit = std::uint64_t(1) << 25;
 
-    // The Pixels a byte made by loading a texture costs: unpacking a byte takes about as long
-    // as filling a pixel under the software renderer.
-    static constexpr double PixelsPerByteMade = 1;
+    // The Pixels a byte unpacked for a texture costs: unpacking runs at about four bytes in the
+    // time the software renderer fills a pixel, so that the whole total of textures, unpacked
+    // at four bytes a pixel, takes a third of a frame's Pixels.
+    static constexpr double PixelsPerByteMade = 0.25;
 
-    // The bytes decoded from imploded streams and reserved from the memory bound so far: what
-    // loading a texture made is the rise of this across it.
+    // The bytes decoded from imploded streams so far: what loading a texture unpacked is the
+    // rise of this across it.
     static std::uint64_t BytesMade();
 
     // The message of a MIP file none of whose levels the driver accepts.

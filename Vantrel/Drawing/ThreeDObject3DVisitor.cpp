@@ -918,7 +918,7 @@ TextureSlots::Entry ThreeDObject3DVisitor::LoadMip(const std::string& name)
 
 void ThreeDObject3DVisitor::PushTexture(const std::string& name)
 {
-    m_slots.Push(0, m_passOptions.Wireframe ? TextureSlots::Entry() : LoadMip(name));
+    m_slots.Push(0, !Spend(FrameBudget::Names, 1) || m_passOptions.Wireframe ? TextureSlots::Entry() : LoadMip(name));
 }
 
 void ThreeDObject3DVisitor::PushSelectedTexture(unsigned selector)

@@ -132,7 +132,7 @@ void ThreeDObjectCheckVisitor::ClearRecords()
 
 void ThreeDObjectCheckVisitor::CheckTexture(const std::string& name)
 {
-    if (!Spend(FrameBudget::Names, 1) || m_textures.contains(name))
+    if (m_textures.contains(name))
         return;
     CountedPointer<MipFile> texture;
     if (MakeOnce(*m_makeMip, texture, name, m_failedTextures, GetReport()))
@@ -333,13 +333,15 @@ bool ThreeDObjectCheckVisitor::EnterTrackDetail(ThreeDObjectTrackDetail& node)
 
 bool ThreeDObjectCheckVisitor::EnterTexture(ThreeDObjectTexture& node)
 {
-    CheckTexture(node.GetTextureName());
+    if (Spend(FrameBudget::Names, 1))
+        CheckTexture(node.GetTextureName());
     return true;
 }
 
 void ThreeDObjectCheckVisitor::VisitTexture2(ThreeDObjectTexture2& node)
 {
-    CheckTexture(node.GetFileName());
+    if (Spend(FrameBudget::Names, 1))
+        CheckTexture(node.GetFileName());
 }
 
 bool ThreeDObjectCheckVisitor::EnterMultipleTextures(ThreeDObjectMultipleTextures& node)

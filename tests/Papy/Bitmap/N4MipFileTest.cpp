@@ -161,6 +161,17 @@ TEST(N4MipFile, ALevelCutShortFailsAsAShortReadOfTheFile)
     }
 }
 
+namespace
+{
+// A stream whose bytes are made as they are read, as an imploded entry's.
+class MadeOnRead : public Util::MemoryStream
+{
+public:
+    using MemoryStream::MemoryStream;
+    bool MakesBytesOnRead() const override { return true; }
+};
+} // namespace
+
 // A file that claims far more than its levels (an entry of a container whose directory size
 // runs on past them) keeps its levels' bytes only, reserved from the memory bound, whichever
 // way it is opened; saved, it is the levels' file. A short tail after them is kept.
@@ -200,7 +211,10 @@ TEST(N4MipFile, KeepsOnlyItsLevelsBytes)
             byReference.Save(saved);
             EXPECT_EQ(saved.GetBytes(), kept);
 
-            CountedPointer<Util::BinaryStream> shared(new Util::MemoryStream(bytes, "lying.mip"));
+            CountedPointer<Util::BinaryStream> file(new Util::MemoryStream(bytes, "lying.mip"));
+            EXPECT_EQ(N4MipFile(file).GetHeldBytes(), c.held) << "a stream that holds its bytes is copied from";
+
+            CountedPointer<Util::BinaryStream> shared(new MadeOnRead(bytes, "lying.mip"));
             N4MipFile byPointer(shared);
             EXPECT_EQ(byPointer.GetHeldBytes(), 0u);
             EXPECT_EQ(byPointer.GetLevelWidth(0), 256u);
