@@ -123,7 +123,6 @@ U64 PkCompression::Measure(const void* input, U32 inputSize, U64 limit)
 {
     Transfer dp{static_cast<const U8*>(input), inputSize, nullptr, 0, limit + 1};
     int result = Explode(dp);
-    decodedBytes += dp.Produced;
     if (result == ResultPrefixDone)
         return limit + 1;
     VELMO_ASSERT_AT(result == CMP_NO_ERROR && dp.InBytesRemaining == 0,

@@ -108,8 +108,8 @@ public:
     // The bytes the stream decodes to, kept nowhere, checked as Decompress checks the stream;
     // limit + 1 as soon as it passes limit (the rest is not decoded).
     static U64 Measure(const void* input, U32 inputSize, U64 limit);
-    // Every byte decoded so far by the three calls above, kept or dropped: the work a step
-    // did in unpacking is the rise of this across it.
+    // Every byte decoded into memory so far by Decompress and DecompressPrefix (Measure keeps
+    // none): what a step unpacked is the rise of this across it.
     static U64 GetDecodedBytes();
 
     // The most bytes Compress can write for an input of that size (9 bits per byte, the

@@ -28,7 +28,7 @@
 //
 // A frame pays for its textures out of its budget: the walks charge a name for each texture a
 // node names, and GetMip charges what loading unpacked (BytesMade: every byte decoded from an
-// imploded stream, an entry's or a level's) as Pixels (PixelsPerByteMade) once it is made. A
+// imploded stream into memory, an entry's or a level's) as Pixels (PixelsPerByteMade) once it is made. A
 // frame whose textures take its time is so cut like any other, and the textures it did not
 // reach are loaded by the next.
 //
@@ -102,8 +102,8 @@ public:
     // at four bytes a pixel, takes a third of a frame's Pixels.
     static constexpr double PixelsPerByteMade = 0.25;
 
-    // The bytes decoded from imploded streams so far: what loading a texture unpacked is the
-    // rise of this across it.
+    // The bytes decoded from imploded streams into memory so far: what loading a texture
+    // unpacked is the rise of this across it.
     static std::uint64_t BytesMade();
 
     // The message of a MIP file none of whose levels the driver accepts.
