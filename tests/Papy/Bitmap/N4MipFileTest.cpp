@@ -230,3 +230,27 @@ TEST(N4MipFile, KeepsOnlyItsLevelsBytes)
         EXPECT_EQ(Util::MemoryBound::GetTaken(), taken);
     }
 }
+
+// Imploded pixels are reserved from the memory bound before they are unpacked and given back
+// with them: past the bound the level refuses, naming its size, and holds nothing.
+TEST(N4MipFile, UnpackedPixelsAreWithinTheMemoryBound)
+{
+    N4MipFile built(64, 64, 8, 8, 8, 8, 2, true, true, false, 1, 7, 1, 2);
+    BitmapSimple source;
+    source.Resize(64, 64);
+    CopyBitmap(source, *built.GetBitmap(0));
+    Util::MemoryStream in(Saved([&](Util::BinaryStream& out) { built.Save(out); }), "built.mip");
+    N4MipFile file(in);
+    CountedPointer<Bitmap> level = file.GetBitmap(0);
+    const U64 taken = Util::MemoryBound::GetTaken();
+    {
+        const Util::MemoryBound::Scope bound(taken + 100);
+        EXPECT_EQ(ExceptionText([&] { level->GetPixel(0, 0); }),
+                  "64 x 64 bitmap level needs 16385 bytes, more than the 100 bytes left of the memory bound\n");
+        EXPECT_EQ(Util::MemoryBound::GetTaken(), taken);
+    }
+    level->GetPixel(0, 0);
+    EXPECT_EQ(Util::MemoryBound::GetTaken(), taken + 16385);
+    level->ReleaseDecoded();
+    EXPECT_EQ(Util::MemoryBound::GetTaken(), taken);
+}
