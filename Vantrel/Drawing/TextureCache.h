@@ -28,9 +28,9 @@
 //
 // A frame pays for its textures out of its budget: the walks charge a name for each texture a
 // node names, and GetMip charges what loading unpacked (BytesMade: every byte decoded from an
-// imploded stream into memory, an entry's or a level's) as Pixels (PixelsPerByteMade) once it is made. A
-// frame whose textures take its time is so cut like any other, and the textures it did not
-// reach are loaded by the next.
+// imploded stream into memory, an entry's or a level's) as Pixels (PixelsPerByteMade) once it
+// is made. A frame whose textures take its time is so cut like any other, and the textures it
+// did not reach are loaded by the next.
 //
 // A file that cannot be had (missing, unreadable, no level that fits, past the total) gives
 // texture name 0: the caller draws untextured. Its problem is added to the report once, and the

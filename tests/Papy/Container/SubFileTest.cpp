@@ -194,8 +194,10 @@ TEST(CompressedSubFile, RefusesEntriesThatDoNotMatchTheirDirectory)
         std::string error;
     };
     const std::vector<Case> cases = {
-        {"unpacks to fewer bytes", parent, 0, n, 301, Damaged("it unpacks to 300 bytes, not the 301 its directory gives")},
-        {"unpacks to more bytes", parent, 0, n, 299, Damaged("it unpacks to more than the 299 bytes its directory gives")},
+        {"unpacks to fewer bytes", parent, 0, n, 301,
+         Damaged("it unpacks to 300 bytes, not the 301 its directory gives")},
+        {"unpacks to more bytes", parent, 0, n, 299,
+         Damaged("it unpacks to more than the 299 bytes its directory gives")},
         {"more than any stream of that size gives", parent, 0, n, 0xFFFFFFF0u,
          Damaged("its directory gives 4294967280 bytes, more than any stream of " + std::to_string(n) +
                  " bytes unpacks to")},
