@@ -97,9 +97,9 @@ public:
     // moment while it is copied.
     static constexpr std::uint64_t TotalPixelLimit = std::uint64_t(1) << 25;
 
-    // The Pixels a byte unpacked for a texture costs: unpacking runs at about four bytes in the
-    // time the software renderer fills a pixel, so that the whole total of textures, unpacked
-    // at four bytes a pixel, takes a third of a frame's Pixels.
+    // The Pixels a byte unpacked for a texture costs: a quarter, so that the whole total of
+    // textures, unpacked at four bytes a pixel, takes a third of a frame's Pixels, and a frame
+    // of textures past a few hundred megabytes unpacked is cut.
     static constexpr double PixelsPerByteMade = 0.25;
 
     // The bytes decoded from imploded streams into memory so far: what loading a texture
