@@ -30,5 +30,9 @@ public:
     // null for any other stream. The block holds until the stream is written to or destroyed:
     // parsers read it in place instead of copying the stream.
     virtual const U8* GetBlock() const { return nullptr; }
+    // Whether the stream makes its bytes as they are read (an imploded entry unpacked on
+    // demand): a reader that may need only some of them keeps such a stream rather than copy
+    // them, and any other stream (a file, which holds a handle) is copied from at once.
+    virtual bool MakesBytesOnRead() const { return false; }
 };
 } // namespace Velmo::Util

@@ -21,6 +21,7 @@ enum Result
     ResultShortInput = 3,    // the first input transfer held 4 bytes or fewer
     ResultInputEnded = 4,    // the input ran out before the end code
     ResultOutputFull = 5,    // the coded data does not fit the output (coder)
+    ResultPrefixDone = 6,    // the output is full and the decoder was asked to stop there
 };
 
 // The memory-to-memory transfer record shared by the two calls: what is left of the input
@@ -31,7 +32,14 @@ struct Transfer
     U32 InBytesRemaining;
     U8* output;
     U32 OutBytesRemaining;
+    // The decoder stops once it has produced this many bytes (DecompressPrefix, Measure).
+    U64 StopAt = ~U64(0);
+    // The bytes it produced, kept or dropped, when it ended or stopped.
+    U64 Produced = 0;
 };
+
+// Every byte the decoder has produced, kept or not.
+U64 decodedBytes = 0;
 
 // Input reaches the decoder in transfers of this size, fetched only when it needs more bits;
 // the bytes of the last transfer it fetched count as taken even when the end code came
@@ -105,6 +113,35 @@ U32 PkCompression::Decompress(const void* input, U32 inputSize, void* output, U3
 {
     Transfer dp{static_cast<const U8*>(input), inputSize, static_cast<U8*>(output), outputCapacity};
     int result = Explode(dp);
+    decodedBytes += dp.Produced;
+    VELMO_ASSERT_AT(result == CMP_NO_ERROR && dp.InBytesRemaining == 0,
+                    "result == CMP_NO_ERROR && dp.InBytesRemaining == 0", ".\\PkCompression.cpp", 99);
+    return outputCapacity - dp.OutBytesRemaining;
+}
+
+U64 PkCompression::Measure(const void* input, U32 inputSize, U64 limit)
+{
+    Transfer dp{static_cast<const U8*>(input), inputSize, nullptr, 0, limit + 1};
+    int result = Explode(dp);
+    if (result == ResultPrefixDone)
+        return limit + 1;
+    VELMO_ASSERT_AT(result == CMP_NO_ERROR && dp.InBytesRemaining == 0,
+                    "result == CMP_NO_ERROR && dp.InBytesRemaining == 0", ".\\PkCompression.cpp", 99);
+    return dp.Produced;
+}
+
+U64 PkCompression::GetDecodedBytes()
+{
+    return decodedBytes;
+}
+
+U32 PkCompression::DecompressPrefix(const void* input, U32 inputSize, void* output, U32 outputCapacity)
+{
+    Transfer dp{static_cast<const U8*>(input), inputSize, static_cast<U8*>(output), outputCapacity, outputCapacity};
+    int result = Explode(dp);
+    decodedBytes += dp.Produced;
+    if (result == ResultPrefixDone)
+        return outputCapacity;
     VELMO_ASSERT_AT(result == CMP_NO_ERROR && dp.InBytesRemaining == 0,
                     "result == CMP_NO_ERROR && dp.InBytesRemaining == 0", ".\\PkCompression.cpp", 99);
     return outputCapacity - dp.OutBytesRemaining;
@@ -355,6 +392,7 @@ int Finish(Transfer& dp, BitReader& in, unsigned extraBits, U64 usable, U32 inpu
     U64 lastLoaded = used > usable ? inputSize - 1 : 2 + (used + 7) / 8;
     bool lastTransfer = lastLoaded / inputTransferSize == (U64(inputSize) - 1) / inputTransferSize;
     U64 kept = std::min(produced, capacity);
+    dp.Produced = produced;
     dp.output += kept;
     dp.OutBytesRemaining -= U32(kept);
     dp.input += inputSize;
@@ -527,6 +565,11 @@ int ExplodeTokens(Transfer& dp, U32 inputSize)
     BitReader in(data, inputSize, U64(at - data), bits, count);
     for (;;)
     {
+        if (produced >= dp.StopAt)
+        {
+            dp.Produced = produced;
+            return ResultPrefixDone;
+        }
         in.Refill();
         if ((in.Bits() & 1) == 0)
         {

@@ -101,6 +101,16 @@ public:
     // and bytes left over in a later 2048-byte transfer than the one holding the end code
     // fail the assertion. A match reaching back before the first output byte copies zeros.
     static U32 Decompress(const void* input, U32 inputSize, void* output, U32 outputCapacity);
+    // Decodes the first outputCapacity bytes only, and stops there: the bytes a reader of a
+    // header needs, without the time of the whole stream. A stream that ends before that is
+    // decoded whole and checked as Decompress checks it; the bytes kept are returned.
+    static U32 DecompressPrefix(const void* input, U32 inputSize, void* output, U32 outputCapacity);
+    // The bytes the stream decodes to, kept nowhere, checked as Decompress checks the stream;
+    // limit + 1 as soon as it passes limit (the rest is not decoded).
+    static U64 Measure(const void* input, U32 inputSize, U64 limit);
+    // Every byte decoded into memory so far by Decompress and DecompressPrefix (Measure keeps
+    // none): what a step unpacked is the rise of this across it.
+    static U64 GetDecodedBytes();
 
     // The most bytes Compress can write for an input of that size (9 bits per byte, the
     // header and the end code).

@@ -7,6 +7,7 @@
 #include "Papy/Bitmap/PixelCoding.h"
 #include "Papy/Bitmap/Quantise.h"
 #include "Util/Exception.h"
+#include "Util/MemoryBound.h"
 #include "Util/PkCompression.h"
 
 namespace Velmo::Papy
@@ -138,6 +139,7 @@ void GPLBMAPSection::Resize(U32 height, U32 width)
     // Zeros throughout, the padding word at the end of each row among them; a row of
     // width 0 has no word to clear.
     m_pixels.Reset(new std::vector<U8>(m_uncompressedDataSize));
+    m_pixelsHeld = nullptr;
     m_stored = nullptr;
     m_compressedDataSize = 0;
     m_decoded = nullptr;
@@ -156,6 +158,7 @@ void GPLBMAPSection::MakePixels() const
     case 1:
     {
         Block pixels(new std::vector<U8>());
+        Util::CountedPointer<Util::MemoryBound::Reservation> held;
         if (m_uncompressedDataSize != 0)
         {
             // Exactly the pixel bytes: a stream that cannot make that many, or makes more
@@ -163,6 +166,10 @@ void GPLBMAPSection::MakePixels() const
             U64 result_size = U64(m_uncompressedDataSize) + 1;
             if (m_stored && m_uncompressedDataSize <= Util::PkCompression::MaxDecompressedSize(m_compressedDataSize))
             {
+                // Reserved before anything is made, and held while the pixels are.
+                held.Reset(new Util::MemoryBound::Reservation(
+                    std::to_string(m_width) + " x " + std::to_string(m_height) + " bitmap level",
+                    U64(m_uncompressedDataSize) + 1));
                 pixels->resize(std::size_t(m_uncompressedDataSize) + 1);
                 result_size = Util::PkCompression::Decompress(m_stored->data(), m_compressedDataSize, pixels->data(),
                                                               U32(pixels->size()));
@@ -171,6 +178,7 @@ void GPLBMAPSection::MakePixels() const
             pixels->resize(m_uncompressedDataSize);
         }
         m_pixels = pixels;
+        m_pixelsHeld = held;
         return;
     }
     }
@@ -218,7 +226,10 @@ void GPLBMAPSection::ReleaseDecoded() const
     // Stored bytes that are not the pixel block itself are imploded, and an edit drops them:
     // while they are there, they make the pixels again.
     if (m_stored && m_pixels && m_pixels != m_stored)
+    {
         m_pixels = nullptr;
+        m_pixelsHeld = nullptr;
+    }
 }
 
 void GPLBMAPSection::SetPixel(U32 row, U32 column, const Colour& colour)

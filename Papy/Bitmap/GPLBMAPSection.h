@@ -19,6 +19,7 @@
 #include "Papy/Bitmap/Palette.h"
 #include "Papy/Bitmap/PixelFormat.h"
 #include "Papy/Model/ChunkHeader.h"
+#include "Util/MemoryBound.h"
 #include "Util/BinaryStream.h"
 #include "Util/CountedPointer.h"
 #include "Util/RecordReader.h"
@@ -121,6 +122,8 @@ private:
     mutable Block m_stored;
     U32 m_uncompressedDataSize = 0;
     mutable Block m_pixels;
+    // The memory bound's share of pixels unpacked from the stored bytes, held with them.
+    mutable Util::CountedPointer<Util::MemoryBound::Reservation> m_pixelsHeld;
     Util::CountedPointer<BitmapSimple> m_decoded;
     U32 m_edits = 0;
 };

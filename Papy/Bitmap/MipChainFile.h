@@ -11,6 +11,10 @@ class MipChainFile : public BitmapFile
 public:
     virtual U32 GetBitmapCount() const = 0;
     virtual Util::CountedPointer<Bitmap> GetBitmap(U32 level) const = 0;
+    // The sides of a level, read without the level's bytes where the file's header tells them
+    // (N4 MIP files); by default those of GetBitmap(level), 0 when there is none.
+    virtual U32 GetLevelWidth(U32 level) const;
+    virtual U32 GetLevelHeight(U32 level) const;
     virtual bool HasIndividualPalettes() const = 0;
     using BitmapFile::GetPalette;
     virtual Util::CountedPointer<Palette> GetPalette(U32 level) const = 0;

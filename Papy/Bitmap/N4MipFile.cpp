@@ -7,6 +7,7 @@
 #include "Papy/Bitmap/BitmapOperations.h"
 #include "Papy/Bitmap/Quantise.h"
 #include "Util/Exception.h"
+#include "Util/MemoryStream.h"
 #include "Util/StreamIO.h"
 
 namespace Velmo::Papy
@@ -41,10 +42,8 @@ const GPLBMAPSection::LevelTexts LevelErrorTexts = {
 };
 } // namespace
 
-N4MipFile::N4MipFile(Util::BinaryStream& stream)
+void N4MipFile::ReadFileHeader(Util::RecordReader& reader)
 {
-    stream.Seek(0);
-    Util::RecordReader reader(stream);
     const std::string& name = reader.GetName();
     auto fail = [&name](const char* message) { throw Util::XFileFormat(name, message); };
 
@@ -85,10 +84,55 @@ N4MipFile::N4MipFile(Util::BinaryStream& stream)
     // At most 32 slots: the count was checked against the exponents.
     m_levels.resize(count);
     m_name = name;
-    U64 rest = reader.Remaining();
-    reader.CheckCount(rest, 1);
-    m_undecoded.Reset(new std::vector<U8>(std::size_t(rest)));
-    reader.ReadBytes(m_undecoded->data(), rest);
+}
+
+void N4MipFile::KeepLevelBytes(Util::BinaryStream& stream)
+{
+    const U64 at = stream.Tell();
+    const U64 size = stream.Size();
+    // The levels end where the chunk sizes say; a chunk that cannot be walked (damaged) keeps
+    // the rest, for the levels' reading to refuse.
+    U64 end = at;
+    for (std::size_t m = 0; m < m_levels.size() && end < size; ++m)
+    {
+        if (size - end < ChunkHeader::ByteSize)
+        {
+            end = size;
+            break;
+        }
+        stream.Seek(end);
+        const ChunkHeader chunk(stream);
+        end = std::min(size, end + ChunkHeader::ByteSize + chunk.GetSize());
+    }
+    if (size - end <= TrailerLimit)
+        end = size;
+    m_reservation = Util::MemoryBound::Reservation(m_name, end - at);
+    std::vector<U8> bytes(std::size_t(end - at));
+    stream.Seek(at);
+    Util::RecordReader(stream).ReadBytes(bytes.data(), bytes.size());
+    m_undecoded.Reset(new Util::MemoryStream(std::move(bytes), m_name));
+}
+
+N4MipFile::N4MipFile(Util::BinaryStream& stream)
+{
+    stream.Seek(0);
+    Util::RecordReader reader(stream);
+    ReadFileHeader(reader);
+    KeepLevelBytes(stream);
+}
+
+N4MipFile::N4MipFile(const Util::CountedPointer<Util::BinaryStream>& stream)
+{
+    stream->Seek(0);
+    Util::RecordReader reader(*stream);
+    ReadFileHeader(reader);
+    if (!stream->MakesBytesOnRead())
+    {
+        KeepLevelBytes(*stream);
+        return;
+    }
+    m_levelsAt = stream->Tell();
+    m_undecoded = stream;
 }
 
 N4MipFile::N4MipFile(U32 height, U32 width, U8 redBits, U8 greenBits, U8 blueBits, U8 alphaBits, U8 transparency,
@@ -152,8 +196,9 @@ void N4MipFile::DecodeLevels() const
 {
     if (!m_undecoded)
         return;
-    const std::vector<U8>& bytes = *m_undecoded;
-    Util::RecordReader reader(bytes.data(), bytes.size(), m_name);
+    Util::BinaryStream& stream = *m_undecoded;
+    stream.Seek(m_levelsAt);
+    Util::RecordReader reader(stream);
     const PixelFormat& format = Format();
     // Read into a new list: a level that fails leaves the file as it was.
     std::vector<Util::CountedPointer<GPLBMAPSection>> levels(m_levels.size());
@@ -163,8 +208,17 @@ void N4MipFile::DecodeLevels() const
         level->CheckChainLevel(m_name, LevelErrorTexts, m, m_heightExponent, m_widthExponent, format);
         levels[m] = level;
     }
-    U64 rest = reader.Remaining();
-    m_trailer.assign(bytes.end() - std::ptrdiff_t(rest), bytes.end());
+    // The level bytes are held from here on; the stream is let go.
+    const U64 levelBytes = reader.Tell();
+    const U64 rest = reader.Remaining();
+    std::vector<U8> trailer;
+    if (rest <= TrailerLimit)
+    {
+        trailer.resize(std::size_t(rest));
+        reader.ReadBytes(trailer.data(), rest);
+    }
+    m_reservation.Resize(m_name, levelBytes + trailer.size());
+    m_trailer = std::move(trailer);
     m_levels = std::move(levels);
     m_undecoded = nullptr;
 }
@@ -174,6 +228,18 @@ Util::CountedPointer<GPLBMAPSection> N4MipFile::GetLevel(U32 level) const
     VELMO_ASSERT(level < m_levels.size());
     DecodeLevels();
     return m_levels[level];
+}
+
+U32 N4MipFile::GetLevelWidth(U32 level) const
+{
+    VELMO_ASSERT(level < m_levels.size());
+    return MipLevelSide(m_widthExponent, level);
+}
+
+U32 N4MipFile::GetLevelHeight(U32 level) const
+{
+    VELMO_ASSERT(level < m_levels.size());
+    return MipLevelSide(m_heightExponent, level);
 }
 
 Util::CountedPointer<Bitmap> N4MipFile::GetBitmap(U32 level) const
@@ -251,6 +317,7 @@ Util::CountedPointer<MipFile> N4MipFile::Clone() const
     c.m_unknownFloats = m_unknownFloats;
     c.m_name = m_name;
     c.m_trailer = m_trailer;
+    c.m_reservation = Util::MemoryBound::Reservation(m_name, GetHeldBytes());
     for (const auto& level : m_levels)
         c.m_levels.push_back(level->Clone(Util::CountedPointer<Palette>()));
     return Util::CountedPointer<MipFile>(copy);

@@ -3,23 +3,32 @@
 // exponents, header colour, level count, self-obscuring), a few extra values whose number
 // depends on the version, then one GPL BMAP chunk per level, the smallest level first.
 //
-// Opening reads the header only and keeps the level bytes as they are; the levels are read
-// from them (under the stream's name) the first time any level is asked for, so a damaged
-// level fails then. Levels are written from their stored bytes and bytes after level 0 are
-// kept, so a file saved unedited is the same bytes.
+// Opening reads the header only; the levels are read (under the stream's name) the first time
+// any level is asked for, so a damaged level fails then, and the sizes of the levels are known
+// from the header before then (GetLevelWidth, GetLevelHeight). Levels are written from their
+// stored bytes. Up to TrailerLimit bytes after level 0 are kept and written back after it, so
+// that a file saved unedited is the same bytes; more than that (an entry that claims far more
+// than its levels) are dropped: the file keeps its levels' bytes only, reserved from the
+// memory bound (Util::MemoryBound).
 #include <string>
 #include <vector>
 
 #include "Papy/Bitmap/GPLBMAPSection.h"
 #include "Papy/Bitmap/MipFile.h"
+#include "Util/MemoryBound.h"
 
 namespace Velmo::Papy
 {
 class N4MipFile : public MipFile
 {
 public:
-    // Reads the header from offset 0 and keeps every byte after it.
+    // Reads the header from offset 0 and keeps the bytes of the levels after it (the level
+    // chunks' sizes tell where they end).
     explicit N4MipFile(Util::BinaryStream& stream);
+    // Reads the header from offset 0. A stream that makes its bytes as they are read (an
+    // imploded entry) is kept, and the levels are read from it on first use: they are not made
+    // until then. From any other stream the levels' bytes are kept as by the other constructor.
+    explicit N4MipFile(const Util::CountedPointer<Util::BinaryStream>& stream);
     // A new file of levelCount empty levels (sized by whoever fills them) in the cheapest of the
     // formats firstFormat .. firstFormat + formatCount - 1 (255 when the range is empty); levels
     // of 1,024 pixels or more are written imploded. Both dimensions must be powers of two
@@ -64,15 +73,27 @@ public:
     U8 GetFormat() const { return m_format; }
     U32 GetWidthExponent() const { return m_widthExponent; }
     U32 GetHeightExponent() const { return m_heightExponent; }
+    // The sides of a level from the header, without reading the level; asserts level <
+    // GetBitmapCount().
+    U32 GetLevelWidth(U32 level) const override;
+    U32 GetLevelHeight(U32 level) const override;
     // Whether the level bytes still wait to be read.
     bool HasUndecodedLevels() const { return bool(m_undecoded); }
+    // The bytes of the levels and the trailer that the file holds (once read, or as kept).
+    U64 GetHeldBytes() const { return m_reservation.GetBytes(); }
 
     static constexpr U32 HeaderSize = 24;
+    // The most bytes after level 0 that are kept.
+    static constexpr U64 TrailerLimit = 4096;
 
 private:
     N4MipFile() = default;
     const PixelFormat& Format() const;
     void DecodeLevels() const;
+    // The header, from offset 0, up to the first level.
+    void ReadFileHeader(Util::RecordReader& reader);
+    // Copies the levels' bytes (and a short trailer) from the stream's position.
+    void KeepLevelBytes(Util::BinaryStream& stream);
 
     mutable std::vector<Util::CountedPointer<GPLBMAPSection>> m_levels;
     U16 m_version = 0;
@@ -89,8 +110,11 @@ private:
     std::vector<U32> m_unknownInts;
     std::vector<float> m_unknownFloats;
     std::string m_name;
-    mutable Util::CountedPointer<std::vector<U8>> m_undecoded;
+    // The stream the levels are read from, at m_levelsAt, until they are read.
+    mutable Util::CountedPointer<Util::BinaryStream> m_undecoded;
+    U64 m_levelsAt = 0;
     // Bytes after level 0, written back after it.
     mutable std::vector<U8> m_trailer;
+    mutable Util::MemoryBound::Reservation m_reservation;
 };
 } // namespace Velmo::Papy

@@ -10,14 +10,21 @@
 #include "Papy/Factory/MakeFacets.h"
 #include "Util/Exception.h"
 #include "Util/OpenGL/XOpenGL.h"
+#include "Util/PkCompression.h"
 #include "Vantrel/Drawing/DrawingMessages.h"
 #include "Vantrel/Drawing/DrawingReport.h"
 #include "Vantrel/Drawing/FileErrors.h"
+#include "Vantrel/Drawing/FrameBudget.h"
 
 using namespace Velmo;
 using namespace Velmo::Papy;
 
 TextureCache::TextureCache() : m_uploader(new TextureUploader) {}
+
+std::uint64_t TextureCache::BytesMade()
+{
+    return Util::PkCompression::GetDecodedBytes();
+}
 
 std::string TextureCache::TooLargeMessage(const std::string& name)
 {
@@ -70,29 +77,33 @@ unsigned TextureCache::Upload(const Bitmap& bitmap, bool repeatHorizontally, boo
         repeatHorizontally, repeatVertically);
 }
 
-TextureCache::Loaded TextureCache::LoadLevel(const MipChainFile& file, std::uint32_t levels, bool proxyTest,
-                                             bool repeatHorizontally, bool repeatVertically, bool& accepted,
-                                             DrawingReport& report)
+TextureCache::Loaded TextureCache::LoadLevel(const std::string& name, const MipChainFile& file, std::uint32_t levels,
+                                             bool proxyTest, bool repeatHorizontally, bool repeatVertically,
+                                             bool& accepted, DrawingReport& report)
 {
     accepted = false;
     for (U32 level = 0; level < levels; ++level)
     {
-        Util::CountedPointer<Bitmap> bitmap = file.GetBitmap(level);
-        if (!bitmap || !Accepts(bitmap->GetWidth(), bitmap->GetHeight(), proxyTest))
+        const std::uint32_t width = file.GetLevelWidth(level), height = file.GetLevelHeight(level);
+        if (!Accepts(width, height, proxyTest))
             continue;
         accepted = true;
-        // Weighed before anything is decoded; a texture past the total is not tried at a
-        // smaller level: the textures that fit keep the pixels they came with. The pixels are
-        // taken once the upload is done: a level that fails takes none.
-        const std::uint64_t pixels = std::uint64_t(bitmap->GetWidth()) * bitmap->GetHeight();
+        // Weighed before anything of the level is read or decoded; a texture past the total
+        // is not tried at a smaller level: the textures that fit keep the pixels they came
+        // with. The pixels are taken once the upload is done: a level that fails takes none.
+        const std::uint64_t pixels = std::uint64_t(width) * height;
         if (pixels > TotalPixelLimit - m_pixelsTaken)
         {
             report.AddNotice(DrawingMessages::TexturesTooLarge());
             return {};
         }
+        Util::MemoryBound::Reservation memory(name, pixels * 4);
+        Util::CountedPointer<Bitmap> bitmap = file.GetBitmap(level);
+        if (!bitmap || bitmap->GetWidth() != width || bitmap->GetHeight() != height)
+            continue;
         const unsigned texture = Upload(*bitmap, repeatHorizontally, repeatVertically);
         m_pixelsTaken += pixels;
-        return {texture, pixels};
+        return {texture, pixels, std::move(memory)};
     }
     return {};
 }
@@ -125,9 +136,10 @@ unsigned TextureCache::Hold(Files<File>& files, const Util::CountedPointer<File>
         files.ByName[name] = file.Get();
         throw;
     }
-    files.ByFile.emplace(file.Get(), Held<File>{file, loaded, name});
+    const unsigned texture = loaded.Texture;
+    files.ByFile.emplace(file.Get(), Held<File>{file, std::move(loaded), name});
     files.ByName[name] = file.Get();
-    return loaded.Texture;
+    return texture;
 }
 
 template <class File>
@@ -137,7 +149,7 @@ void TextureCache::Drop(Files<File>& files, const File* file)
     if (held == files.ByFile.end())
         return;
     std::erase_if(files.ByName, [file](const auto& entry) { return entry.second == file; });
-    const Loaded texture = held->second.Texture;
+    const Loaded texture = std::move(held->second.Texture);
     // The entry goes first: the file is let go even when the driver refuses the deletion.
     files.ByFile.erase(held);
     m_pixelsTaken -= std::min(m_pixelsTaken, texture.Pixels);
@@ -150,19 +162,22 @@ void TextureCache::Drop(Files<File>& files, const File* file)
 }
 
 unsigned TextureCache::GetMip(const std::string& name, MakeMip& facet, Util::CountedPointer<MipFile>& file,
-                              DrawingReport& report)
+                              DrawingReport& report, FrameBudget* budget)
 {
     file = nullptr;
     if (m_failedMips.contains(name))
         return 0;
+    const U64 made = BytesMade();
     unsigned texture = 0;
-    if (ReportFileErrors(report, [&] {
+    const bool had = ReportFileErrors(report, [&] {
+        try
+        {
             Util::CountedPointer<MipFile> made;
             facet.Make(made, name, "", false);
             texture = Hold(m_mips, made, name, [&] {
                 bool accepted = false;
-                const Loaded loaded = LoadLevel(*made, made->GetBitmapCount(), true, made->RepeatsHorizontally(),
-                                                made->RepeatsVertically(), accepted, report);
+                Loaded loaded = LoadLevel(name, *made, made->GetBitmapCount(), true, made->RepeatsHorizontally(),
+                                          made->RepeatsVertically(), accepted, report);
                 if (!accepted)
                     report.Add(TooLargeMessage(name));
                 return loaded;
@@ -170,7 +185,17 @@ unsigned TextureCache::GetMip(const std::string& name, MakeMip& facet, Util::Cou
             if (texture != 0)
                 file = made;
             return true;
-        }))
+        }
+        catch (const Util::XMemoryBound&)
+        {
+            // Past the memory bound: untextured, like a texture past the total.
+            report.AddNotice(DrawingMessages::TexturesTooLarge());
+            return false;
+        }
+    });
+    if (budget != nullptr)
+        budget->Take(FrameBudget::Pixels, double(BytesMade() - made) * PixelsPerByteMade);
+    if (had)
         return texture;
     m_failedMips.insert(name);
     return 0;
@@ -190,14 +215,21 @@ unsigned TextureCache::GetSrbTexture(const std::string& name, const Util::Counte
 {
     unsigned texture = 0;
     ReportFileErrors(report, [&] {
-        texture = Hold(m_srbs, file, name, [&] {
-            bool accepted = false;
-            const Loaded loaded =
-                LoadLevel(*file, std::min<U32>(file->GetBitmapCount(), 1), false, false, false, accepted, report);
-            if (!accepted)
-                report.Add(TooLargeMessage(name));
-            return loaded;
-        });
+        try
+        {
+            texture = Hold(m_srbs, file, name, [&] {
+                bool accepted = false;
+                Loaded loaded = LoadLevel(name, *file, std::min<U32>(file->GetBitmapCount(), 1), false, false,
+                                          false, accepted, report);
+                if (!accepted)
+                    report.Add(TooLargeMessage(name));
+                return loaded;
+            });
+        }
+        catch (const Util::XMemoryBound&)
+        {
+            report.AddNotice(DrawingMessages::TexturesTooLarge());
+        }
         return true;
     });
     return texture;

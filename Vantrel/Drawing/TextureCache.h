@@ -21,6 +21,17 @@
 // decoded pixels are freed as soon as they are copied for the upload, so that trying a chain
 // holds one level at a time.
 //
+// What textures hold is reserved from the memory bound (Util::MemoryBound): the RGBA bytes
+// the driver keeps of each upload, beside what the files reserve of their own (an unpacked
+// entry, a level's bytes). A texture that the bound refuses is drawn untextured and told by
+// the same notice as one past the total.
+//
+// A frame pays for its textures out of its budget: the walks charge a name for each texture a
+// node names, and GetMip charges what loading unpacked (BytesMade: every byte decoded from an
+// imploded stream into memory, an entry's or a level's) as Pixels (PixelsPerByteMade) once it
+// is made. A frame whose textures take its time is so cut like any other, and the textures it
+// did not reach are loaded by the next.
+//
 // A file that cannot be had (missing, unreadable, no level that fits, past the total) gives
 // texture name 0: the caller draws untextured. Its problem is added to the report once, and the
 // failure is remembered, so that no later paint asks the file system or the driver again.
@@ -30,6 +41,7 @@
 #include <string>
 
 #include "Util/CountedPointer.h"
+#include "Util/MemoryBound.h"
 #include "Vantrel/Drawing/TextureUploader.h"
 
 namespace Velmo::Papy
@@ -43,6 +55,7 @@ class SrbFile;
 } // namespace Velmo::Papy
 
 class DrawingReport;
+class FrameBudget;
 
 class TextureCache
 {
@@ -52,9 +65,11 @@ public:
     void SetUploader(const Velmo::Util::CountedPointer<TextureUploader>& uploader) { m_uploader = uploader; }
 
     // The OpenGL name of the MIP texture of the name (made with MakeMip: the name, no
-    // extension), with its file; 0 (and no file) when it cannot be had.
+    // extension), with its file; 0 (and no file) when it cannot be had. What loading unpacked
+    // is charged to the budget, when one is given.
     unsigned GetMip(const std::string& name, Velmo::Papy::MakeMip& facet,
-                    Velmo::Util::CountedPointer<Velmo::Papy::MipFile>& file, DrawingReport& report);
+                    Velmo::Util::CountedPointer<Velmo::Papy::MipFile>& file, DrawingReport& report,
+                    FrameBudget* budget = nullptr);
     // The SRB file of a scaled bitmap (made with MakeSrb: the name, no extension); empty when
     // it cannot be had.
     Velmo::Util::CountedPointer<Velmo::Papy::SrbFile> GetSrbFile(const std::string& name, Velmo::Papy::MakeSrb& facet,
@@ -82,15 +97,26 @@ public:
     // moment while it is copied.
     static constexpr std::uint64_t TotalPixelLimit = std::uint64_t(1) << 25;
 
+    // The Pixels a byte unpacked for a texture costs: a quarter, so that the whole total of
+    // textures, unpacked at four bytes a pixel, takes a third of a frame's Pixels, and a frame
+    // of textures past a few hundred megabytes unpacked is cut.
+    static constexpr double PixelsPerByteMade = 0.25;
+
+    // The bytes decoded from imploded streams into memory so far: what loading a texture
+    // unpacked is the rise of this across it.
+    static std::uint64_t BytesMade();
+
     // The message of a MIP file none of whose levels the driver accepts.
     static std::string TooLargeMessage(const std::string& name);
 
 private:
-    // An uploaded texture and the pixels it takes of the total; 0 and 0 when it could not be had.
+    // An uploaded texture, the pixels it takes of the total and the memory reserved for the
+    // driver's copy; 0, 0 and none when it could not be had.
     struct Loaded
     {
         unsigned Texture = 0;
         std::uint64_t Pixels = 0;
+        Velmo::Util::MemoryBound::Reservation Memory;
     };
     template <class File>
     struct Held
@@ -121,8 +147,10 @@ private:
 
     // The first of the file's first `levels` levels that the driver accepts, uploaded: nothing
     // when none is accepted (accepted false) or when it would pass the total (told in the
-    // report's notices).
-    Loaded LoadLevel(const Velmo::Papy::MipChainFile& file, std::uint32_t levels, bool proxyTest,
+    // report's notices). Each level is weighed on the sides its file declares, before it is
+    // read; the one taken is reserved (as name) before it is uploaded.
+    Loaded LoadLevel(const std::string& name, const Velmo::Papy::MipChainFile& file, std::uint32_t levels,
+                     bool proxyTest,
                      bool repeatHorizontally, bool repeatVertically, bool& accepted, DrawingReport& report);
     // Whether a level of the size can be uploaded: a side 0 or past the driver's largest,
     // more than PixelLimit pixels, or (when asked) the proxy's refusal say no.

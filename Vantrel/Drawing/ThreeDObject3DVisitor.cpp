@@ -912,13 +912,13 @@ TextureSlots::Entry ThreeDObject3DVisitor::LoadMip(const std::string& name)
 {
     TextureSlots::Entry entry;
     if (m_makeMip)
-        entry.Name = m_textures.GetMip(name, *m_makeMip, entry.File, GetReport());
+        entry.Name = m_textures.GetMip(name, *m_makeMip, entry.File, GetReport(), &GetBudget());
     return entry;
 }
 
 void ThreeDObject3DVisitor::PushTexture(const std::string& name)
 {
-    m_slots.Push(0, m_passOptions.Wireframe ? TextureSlots::Entry() : LoadMip(name));
+    m_slots.Push(0, !Spend(FrameBudget::Names, 1) || m_passOptions.Wireframe ? TextureSlots::Entry() : LoadMip(name));
 }
 
 void ThreeDObject3DVisitor::PushSelectedTexture(unsigned selector)

@@ -333,13 +333,15 @@ bool ThreeDObjectCheckVisitor::EnterTrackDetail(ThreeDObjectTrackDetail& node)
 
 bool ThreeDObjectCheckVisitor::EnterTexture(ThreeDObjectTexture& node)
 {
-    CheckTexture(node.GetTextureName());
+    if (Spend(FrameBudget::Names, 1))
+        CheckTexture(node.GetTextureName());
     return true;
 }
 
 void ThreeDObjectCheckVisitor::VisitTexture2(ThreeDObjectTexture2& node)
 {
-    CheckTexture(node.GetFileName());
+    if (Spend(FrameBudget::Names, 1))
+        CheckTexture(node.GetFileName());
 }
 
 bool ThreeDObjectCheckVisitor::EnterMultipleTextures(ThreeDObjectMultipleTextures& node)

@@ -7,6 +7,7 @@
 #include "BitmapTestSupport.h"
 #include "Papy/Bitmap/BitmapOperations.h"
 #include "Papy/Bitmap/BitmapSimple.h"
+#include "Util/MemoryBound.h"
 
 using namespace VelmoTest;
 using namespace Velmo;
@@ -158,4 +159,98 @@ TEST(N4MipFile, ALevelCutShortFailsAsAShortReadOfTheFile)
         }
         EXPECT_TRUE(file.HasUndecodedLevels());
     }
+}
+
+namespace
+{
+// A stream whose bytes are made as they are read, as an imploded entry's.
+class MadeOnRead : public Util::MemoryStream
+{
+public:
+    using MemoryStream::MemoryStream;
+    bool MakesBytesOnRead() const override { return true; }
+};
+} // namespace
+
+// A file that claims far more than its levels (an entry of a container whose directory size
+// runs on past them) keeps its levels' bytes only, reserved from the memory bound, whichever
+// way it is opened; saved, it is the levels' file. A short tail after them is kept.
+TEST(N4MipFile, KeepsOnlyItsLevelsBytes)
+{
+    const Bytes sample = ReadFileBytes(SampleFolder() + "/n4-256x64.mip");
+    Util::MemoryStream alone(sample, "alone.mip");
+    const U64 levelBytes = N4MipFile(alone).GetHeldBytes();
+    ASSERT_GT(levelBytes, 0u);
+    ASSERT_LT(levelBytes, sample.size());
+    struct Case
+    {
+        const char* what;
+        std::size_t tail;
+        U64 held;
+    };
+    const std::vector<Case> cases = {
+        {"a megabyte of zeros after the levels", 1 << 20, levelBytes},
+        {"a tail past the limit by one", N4MipFile::TrailerLimit + 1, levelBytes},
+        {"a tail at the limit", N4MipFile::TrailerLimit, levelBytes + N4MipFile::TrailerLimit},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        Bytes bytes = sample;
+        bytes.resize(sample.size() + c.tail, 0);
+        Bytes kept = c.held == levelBytes ? sample : bytes;
+        const U64 taken = Util::MemoryBound::GetTaken();
+        {
+            Util::MemoryStream stream(bytes, "lying.mip");
+            N4MipFile byReference(stream);
+            EXPECT_EQ(byReference.GetHeldBytes(), c.held);
+            EXPECT_EQ(Util::MemoryBound::GetTaken() - taken, c.held);
+            EXPECT_EQ(byReference.GetBitmap(0)->GetWidth(), 256u);
+            EXPECT_EQ(byReference.GetHeldBytes(), c.held);
+            Util::MemoryStream saved;
+            byReference.Save(saved);
+            EXPECT_EQ(saved.GetBytes(), kept);
+
+            CountedPointer<Util::BinaryStream> file(new Util::MemoryStream(bytes, "lying.mip"));
+            EXPECT_EQ(N4MipFile(file).GetHeldBytes(), c.held) << "a stream that holds its bytes is copied from";
+
+            CountedPointer<Util::BinaryStream> shared(new MadeOnRead(bytes, "lying.mip"));
+            N4MipFile byPointer(shared);
+            EXPECT_EQ(byPointer.GetHeldBytes(), 0u);
+            EXPECT_EQ(byPointer.GetLevelWidth(0), 256u);
+            EXPECT_EQ(byPointer.GetLevelHeight(8), 1u);
+            EXPECT_TRUE(byPointer.HasUndecodedLevels());
+            EXPECT_EQ(byPointer.GetBitmap(8)->GetWidth(), 1u);
+            EXPECT_EQ(byPointer.GetHeldBytes(), c.held);
+            shared = nullptr;
+            Util::MemoryStream resaved;
+            byPointer.Save(resaved);
+            EXPECT_EQ(resaved.GetBytes(), kept);
+        }
+        EXPECT_EQ(Util::MemoryBound::GetTaken(), taken);
+    }
+}
+
+// Imploded pixels are reserved from the memory bound before they are unpacked and given back
+// with them: past the bound the level refuses, naming its size, and holds nothing.
+TEST(N4MipFile, UnpackedPixelsAreWithinTheMemoryBound)
+{
+    N4MipFile built(64, 64, 8, 8, 8, 8, 2, true, true, false, 1, 7, 1, 2);
+    BitmapSimple source;
+    source.Resize(64, 64);
+    CopyBitmap(source, *built.GetBitmap(0));
+    Util::MemoryStream in(Saved([&](Util::BinaryStream& out) { built.Save(out); }), "built.mip");
+    N4MipFile file(in);
+    CountedPointer<Bitmap> level = file.GetBitmap(0);
+    const U64 taken = Util::MemoryBound::GetTaken();
+    {
+        const Util::MemoryBound::Scope bound(taken + 100);
+        EXPECT_EQ(ExceptionText([&] { level->GetPixel(0, 0); }),
+                  "64 x 64 bitmap level needs 16385 bytes, more than the 100 bytes left of the memory bound\n");
+        EXPECT_EQ(Util::MemoryBound::GetTaken(), taken);
+    }
+    level->GetPixel(0, 0);
+    EXPECT_EQ(Util::MemoryBound::GetTaken(), taken + 16385);
+    level->ReleaseDecoded();
+    EXPECT_EQ(Util::MemoryBound::GetTaken(), taken);
 }

@@ -10,6 +10,7 @@
 #include "Support/ByteBuilder.h"
 #include "Util/CharBuffer.h"
 #include "Util/Exception.h"
+#include "Util/MemoryBound.h"
 #include "Util/PkCompression.h"
 
 using namespace Velmo;
@@ -58,7 +59,10 @@ Bytes Pack(const std::string& text)
     return out;
 }
 
-const std::string sizeAssertion = "Assertion failure at .\\CompressedSubFile.cpp: 44\nresult_size == uncompressed_size\n";
+std::string Damaged(const std::string& what)
+{
+    return "A possible error was found in file game.dat\nentry is damaged: " + what + "\n";
+}
 } // namespace
 
 TEST(UncompressedSubFile, EntriesSharingOneParentReadTheirOwnBytes)
@@ -190,9 +194,13 @@ TEST(CompressedSubFile, RefusesEntriesThatDoNotMatchTheirDirectory)
         std::string error;
     };
     const std::vector<Case> cases = {
-        {"unpacks to fewer bytes", parent, 0, n, 301, sizeAssertion},
-        {"unpacks to more bytes", parent, 0, n, 299, sizeAssertion},
-        {"more than any stream of that size gives", parent, 0, n, 0xFFFFFFF0u, sizeAssertion},
+        {"unpacks to fewer bytes", parent, 0, n, 301,
+         Damaged("it unpacks to 300 bytes, not the 301 its directory gives")},
+        {"unpacks to more bytes", parent, 0, n, 299,
+         Damaged("it unpacks to more than the 299 bytes its directory gives")},
+        {"more than any stream of that size gives", parent, 0, n, 0xFFFFFFF0u,
+         Damaged("its directory gives 4294967280 bytes, more than any stream of " + std::to_string(n) +
+                 " bytes unpacks to")},
         {"packed bytes beyond the container", parent, 1, n, 300, "Couldn't read from game.dat\n"},
         {"huge packed size", parent, 0, 0xFFFFFFFFu, 300, "Couldn't read from game.dat\n"},
         {"offset beyond the container", parent, n + 1, 1, 300, "Couldn't seek in game.dat\n"},
@@ -224,4 +232,63 @@ TEST(CompressedSubFile, UnfulfilledDirectorySizeCostsNoMemoryOfThatSize)
               "Assertion failure at .\\PkCompression.cpp: 99\nresult == CMP_NO_ERROR && dp.InBytesRemaining == 0\n");
     getrusage(RUSAGE_SELF, &after);
     EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 64L << 10) << "KiB of peak memory";
+}
+
+// An entry larger than the prefix is checked whole at opening but kept only as far as it is
+// read: a reader of its header holds the prefix, and the whole entry is unpacked (once, and
+// reserved from the memory bound) only when a read goes past the prefix.
+TEST(CompressedSubFile, ALargeEntryIsKeptOnlyAsFarAsItIsRead)
+{
+    std::string text(CompressedSubFile::PrefixSize * 4, '\0');
+    for (std::size_t i = 0; i < text.size(); ++i)
+        text[i] = char('a' + (i * 7 + i / 1000) % 26);
+    Bytes packed = Pack(text);
+    Stream parent(new CharBuffer("game.dat", U32(packed.size()), packed.data()));
+    const U64 taken = Util::MemoryBound::GetTaken();
+    const U64 unpacks = CompressedSubFile::GetWholeUnpackCount();
+    {
+        CompressedSubFile entry(parent, "big.mip", 0, U32(packed.size()), U32(text.size()));
+        EXPECT_EQ(entry.Size(), text.size());
+        EXPECT_EQ(Util::MemoryBound::GetTaken() - taken, packed.size());
+        EXPECT_EQ(ReadText(entry, 24), text.substr(0, 24));
+        entry.Seek(CompressedSubFile::PrefixSize - 4);
+        EXPECT_EQ(ReadText(entry, 4), text.substr(CompressedSubFile::PrefixSize - 4, 4));
+        EXPECT_EQ(CompressedSubFile::GetWholeUnpackCount(), unpacks);
+        EXPECT_EQ(Util::MemoryBound::GetTaken() - taken, packed.size() + CompressedSubFile::PrefixSize);
+
+        EXPECT_EQ(ReadText(entry, 1), text.substr(CompressedSubFile::PrefixSize, 1));
+        EXPECT_EQ(CompressedSubFile::GetWholeUnpackCount(), unpacks + 1);
+        EXPECT_EQ(Util::MemoryBound::GetTaken() - taken, text.size() + 1); // the packed bytes are let go
+        entry.Seek(0);
+        EXPECT_EQ(ReadText(entry, U32(text.size())), text);
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(entry.GetBlock()), text.size()), text);
+        EXPECT_EQ(CompressedSubFile::GetWholeUnpackCount(), unpacks + 1);
+        EXPECT_THROW(ReadText(entry, 1), Util::XFileRead);
+    }
+    EXPECT_EQ(Util::MemoryBound::GetTaken(), taken);
+}
+
+// A large entry that unpacks to another size than its directory's fails at opening as a
+// small one does; one past the memory bound is refused when it would be unpacked, with the
+// bound's message, and nothing is held of it.
+TEST(CompressedSubFile, LargeEntriesAreCheckedAtOpeningAndBoundWhenRead)
+{
+    const std::string text(CompressedSubFile::PrefixSize * 2, 'z');
+    Bytes packed = Pack(text);
+    Stream parent(new CharBuffer("game.dat", U32(packed.size()), packed.data()));
+    const U32 n = U32(packed.size()), size = U32(text.size());
+    EXPECT_EQ(ErrorOf([&] { CompressedSubFile(parent, "entry", 0, n, size + 1); }),
+              Damaged("it unpacks to 131072 bytes, not the 131073 its directory gives"));
+    EXPECT_EQ(ErrorOf([&] { CompressedSubFile(parent, "entry", 0, n, size - 1); }),
+              Damaged("it unpacks to more than the 131071 bytes its directory gives"));
+
+    const U64 taken = Util::MemoryBound::GetTaken();
+    const Util::MemoryBound::Scope bound(taken + n + CompressedSubFile::PrefixSize + 100);
+    CompressedSubFile entry(parent, "entry", 0, n, size);
+    EXPECT_EQ(ReadText(entry, 8), "zzzzzzzz");
+    entry.Seek(size - 1);
+    EXPECT_EQ(ErrorOf([&] { ReadText(entry, 1); }),
+              "entry needs 131073 bytes, more than the 65636 bytes left of the memory bound\n");
+    EXPECT_EQ(Util::MemoryBound::GetTaken() - taken, n);
+    EXPECT_EQ(entry.Tell(), size - 1);
 }

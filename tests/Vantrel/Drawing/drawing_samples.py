@@ -53,6 +53,12 @@ Usage: drawing_samples.py OUTDIR [WIDTH HEIGHT]
                                                an N4 shape: a list of VERTICES vertices beside
                                                LEVELS shared groups over a transform of a
                                                degenerate triangle strip of 4 indices
+  drawing_samples.py shared-block FOLDER COUNT EXP [TAIL]
+                                               an N4 folder: textures.3do of COUNT squares (as
+                                               big-textures), their textures big0.mip .. entries
+                                               of FOLDER's DAT (named after it) whose records all
+                                               point at one imploded block: a one-level 2^EXP
+                                               square MIP of opaque white, then TAIL zero bytes
   drawing_samples.py textured FOLDER POLYGONS TEXTURES
                                                a GPL folder with an object of POLYGONS textured
                                                polygons over TEXTURES textures, and the textures
@@ -68,9 +74,11 @@ PAPY = os.path.join(HERE, "..", "..", "Papy")
 sys.path.insert(0, os.path.join(PAPY, "GPL"))
 sys.path.insert(0, os.path.join(PAPY, "N4"))
 sys.path.insert(0, os.path.join(PAPY, "Bitmap"))
+sys.path.insert(0, os.path.join(PAPY, "Container"))
 import gpl3do  # noqa: E402
 import n4archive  # noqa: E402
 import bitmap  # noqa: E402
+import datfile  # noqa: E402
 
 from gpl3do import Builder, object_list, polygon, transformation, ext_object, vertex_fixer  # noqa: E402
 from n4archive import Node, archive_bytes  # noqa: E402
@@ -1366,6 +1374,67 @@ def write_big_textures(folder, names, files, exp, fill):
             f.write("%s %r %r %r\n" % (name, x, y, half))
 
 
+def implode_runs(prefix, runs):
+    """A binary-mode implode stream (1024-byte dictionary) of the bytes prefix, as literals, then
+    of each run (byte, count) in turn: literals of the byte until the bits stand on a byte
+    boundary, then copies of the longest length from 1 byte back, whole groups of four (88 bits,
+    11 bytes) repeated as bytes, so that runs of hundreds of megabytes are written at once."""
+    w = datfile.BitWriter()
+    for b in prefix:
+        w.put(b << 1, 9)
+    group = datfile.BitWriter()
+    for _ in range(4):
+        datfile.put_match(group, 518, 4)
+    group = group.finish()
+    for byte, count in runs:
+        if count == 0:
+            continue
+        w.put(byte << 1, 9)
+        count -= 1
+        while count and w.count:
+            w.put(byte << 1, 9)
+            count -= 1
+        full, last = divmod(count, 518)
+        if not w.count:
+            w.out += group * (full // 4)
+            full %= 4
+        for _ in range(full):
+            datfile.put_match(w, 518, 4)
+        if last == 1:
+            w.put(byte << 1, 9)
+        elif last >= 2:
+            datfile.put_match(w, last, 4)
+    datfile.put_match(w, 519, 4)
+    stream = bytes([0, 4]) + w.finish()
+    return stream + b"\0" if len(stream) <= 4 else stream
+
+
+def write_shared_block(folder, count, exp, tail):
+    """textures.3do over big0.mip .. (as write_big_textures), the textures entries of the
+    folder's DAT whose records share one imploded block: a 2^exp square MIP of one stored level
+    of opaque white (format 7), then tail zero bytes."""
+    side = 1 << exp
+    pixels = bitmap.pixel_byte_count(7, side, side)
+    # The level up to its pixels, its chunks' sizes counting them: the DATA chunk's size word
+    # ends it.
+    level = bitmap.bmap(7, side, side, b"", size_delta=pixels)
+    head = bytearray(bitmap.n4_mip(4, 7, exp, exp, [level]))
+    struct.pack_into("<I", head, len(head) - 4, pixels)
+    block = implode_runs(bytes(head), [(255, pixels), (0, tail)])
+    size = len(head) + pixels + tail
+    names = ["big%d.mip" % k for k in range(count)]
+    entries = [(name, 2, size, block if k == 0 else b"") for k, name in enumerate(names)]
+    base = 10 + sum(16 + len(name) for name in names)
+    overrides = {k: {"packed": len(block), "offset": base} for k in range(1, count)}
+    write(os.path.join(folder, os.path.basename(os.path.normpath(folder)) + ".dat"),
+          datfile.n4_archive(entries, overrides=overrides))
+    write(os.path.join(folder, "textures.3do"), sample_texture_grid(names))
+    centres, half = texture_grid(len(names))
+    with open(os.path.join(folder, "centres.txt"), "w") as f:
+        for name, (x, y) in zip(names, centres):
+            f.write("%s %r %r %r\n" % (name, x, y, half))
+
+
 def sample_heavy_n4(levels, triangles=2, vertices=4):
     """An N4 group of `levels` levels, each naming the next twice, over one red shape of half
     size 5: its triangle list holds the square's two triangles, then degenerate ones (every
@@ -1517,6 +1586,10 @@ def main(argv):
         fill = int(argv[5]) if len(argv) > 5 else 255
         names = ["big%d.mip" % k for k in range(count)]
         write_big_textures(folder, names, names, exp, fill)
+        return 0
+    if len(argv) >= 2 and argv[1] == "shared-block":
+        tail = int(argv[5]) if len(argv) > 5 else 0
+        write_shared_block(argv[2], int(argv[3]), int(argv[4]), tail)
         return 0
     if len(argv) >= 2 and argv[1] == "spellings":
         folder, count, exp = argv[2], int(argv[3]), int(argv[4])
