@@ -21,8 +21,8 @@ bool CCommonSave::Save(const std::string& path, const Target& target)
     if (target.Ask && !target.KnownPath.empty() && path == target.KnownPath)
     {
         // A file gone since is no one's save: it is made again without a question.
-        const FileIdentity now = FileIdentity::Of(path);
-        if (now.Exists && now != target.Known &&
+        const Velmo::Util::FileIdentity now = Velmo::Util::FileIdentity::Of(path);
+        if (now.Exists() && now != target.Known &&
             !target.Ask(ChangedOnDiskText(Velmo::Util::PathName(path).GetFileName())))
             return false;
     }

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "Util/BinaryStream.h"
-#include "Vantrel/Doc/FileIdentity.h"
+#include "Util/FileIdentity.h"
 
 class CCommonSave
 {
@@ -30,7 +30,7 @@ public:
         // Ask (the question's text; true for Yes) when the file there is another or has
         // changed; a save without Ask does not check.
         std::string KnownPath;
-        FileIdentity Known;
+        Velmo::Util::FileIdentity Known;
         std::function<bool(const std::string& question)> Ask;
     };
 

@@ -25,7 +25,7 @@ bool CVantrelDoc::OnOpenDocument(const wxString& path)
 {
     const std::string file = CPathText::FromWx(path);
     // Taken before the read: a file written while it is read counts as changed.
-    const FileIdentity identity = FileIdentity::Of(file);
+    const Velmo::Util::FileIdentity identity = Velmo::Util::FileIdentity::Of(file);
     const bool opened = CCatchPattern::Run([&] {
         const std::string name = file.empty() ? file : Velmo::Util::PathName(file).GetFileName();
         CBusyOpen::Run(name, FileSize(file), [&] { Open(file); });
@@ -56,7 +56,7 @@ bool CVantrelDoc::OnSaveDocument(const wxString& path)
     if (!ran || !saved)
         return false;
     m_knownPath = file;
-    m_known = FileIdentity::Of(file);
+    m_known = Velmo::Util::FileIdentity::Of(file);
     Modify(false);
     SetDocumentSaved(true);
     return true;

@@ -10,7 +10,7 @@
 #include <wx/docview.h>
 
 #include "Vantrel/Doc/CommonSave.h"
-#include "Vantrel/Doc/FileIdentity.h"
+#include "Util/FileIdentity.h"
 
 class CVantrelDoc : public wxDocument
 {
@@ -38,7 +38,7 @@ protected:
 private:
     // The file last read or saved, and what it was then.
     std::string m_knownPath;
-    FileIdentity m_known;
+    Velmo::Util::FileIdentity m_known;
 
     wxDECLARE_ABSTRACT_CLASS(CVantrelDoc);
 };

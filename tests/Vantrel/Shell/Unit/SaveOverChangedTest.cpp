@@ -14,8 +14,10 @@
 #include "Util/BinaryFile.h"
 #include "Util/Exception.h"
 #include "Vantrel/Doc/CommonSave.h"
-#include "Vantrel/Doc/FileIdentity.h"
+#include "Util/FileIdentity.h"
 #include "Vantrel/Doc/SaveFailed.h"
+
+using Velmo::Util::FileIdentity;
 
 namespace
 {
@@ -95,7 +97,7 @@ TEST(SaveOverChanged, AsksOnlyWhenTheFileIsNoLongerTheOneRead)
             const std::string path = folder.Write("obj.3do", "read bytes");
             SetTime(path, 1700000000, 0);
             const FileIdentity read = FileIdentity::Of(path);
-            ASSERT_TRUE(read.Exists);
+            ASSERT_TRUE(read.Exists());
             c.change(folder, path);
             const bool existed = std::filesystem::exists(path);
             const std::string before = folder.Read("obj.3do");
