@@ -7,10 +7,12 @@
 //   before the listing, and a folder that changed is listed again. A folder changed so
 //   recently that a further change could still carry the same times (within the file
 //   system's clock step of the listing) is not trusted beyond the pass it was listed in.
-// - A pass is the span of one look-up, or of many that belong together (a frame's textures, a
-//   check of an object): while one is open, an index made in it is used whatever the times
-//   say, and a path found missing is not resolved again. Passes nest; the outermost one ends
-//   the pass, and what it remembered of missing paths is dropped.
+// - A pass is the span of one look-up of a file by a Make facet, with the look-ups it makes on
+//   the way (the name loose in the folder, in the shared folder, and once more for the error of
+//   a missing file): while one is open, an index made in it is used whatever the times say,
+//   and a path found missing is not resolved again. Passes nest (each of those steps opens its
+//   own); the outermost one ends the pass, and what it remembered of missing paths is dropped.
+//   Look-ups in separate passes share only the indexes of settled folders.
 //
 // One thread only, as the program is: the store is the process's own.
 #include <memory>

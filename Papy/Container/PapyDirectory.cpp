@@ -47,7 +47,9 @@ PapyDirectory::PapyDirectory(const std::string& path) : m_root(false)
 // - a missing path whose parent is a folder is a folder not yet made when its last
 //   component has no dot, else a file to be made in the parent;
 // - a missing path whose parent is missing too is a name inside that missing parent, which
-//   is taken as the folder; the grandparent must then exist.
+//   is taken as the folder, however many folders above it are missing (a folder known only
+//   to a DAT may lie inside another such folder; a path whose folders were moved away is
+//   then a file that its folder's factory does not find).
 void PapyDirectory::Resolve(const std::string& path)
 {
     std::string folder;
@@ -62,9 +64,15 @@ void PapyDirectory::Resolve(const std::string& path)
         kind = KindOf(parent);
         if (kind == Kind::Missing)
         {
-            VELMO_ASSERT_TEXT(parent != "/", "path_sep[depth] != 0");
-            kind = KindOf(CutLast(parent));
-            VELMO_ASSERT_TEXT(kind != Kind::Missing, "attributes != 0xFFFFFFFF");
+            // The nearest folder above that is there decides: below a file there is none.
+            std::string above = parent;
+            while (kind == Kind::Missing && above != "/")
+            {
+                above = CutLast(above);
+                kind = KindOf(above);
+            }
+            VELMO_ASSERT_TEXT(kind == Kind::Folder,
+                              "attributes != 0xFFFFFFFF && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0");
             folder = parent;
         }
         else if (kind != Kind::Folder || LastComponent(folder).find('.') != std::string::npos)

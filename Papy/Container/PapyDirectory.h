@@ -10,8 +10,8 @@ class PapyDirectory
 public:
     // The current folder.
     PapyDirectory();
-    // Resolves path (see the constructor's comment in the source); a path of which neither
-    // the path, its parent nor its grandparent exists fails an assertion.
+    // Resolves path (see the constructor's comment in the source); a missing path below a file
+    // fails an assertion.
     explicit PapyDirectory(const std::string& path);
 
     // The folder's last component; for the root, "/".

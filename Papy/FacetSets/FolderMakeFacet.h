@@ -45,6 +45,7 @@ public:
     void PurgeCache() { m_source.GetCache().ReleaseUnheld(); }
     void Forget(const void* object) override { m_source.GetCache().Forget(object); }
     void ForgetUnheld() override { m_source.GetCache().ForgetUnheld(); }
+    void TrimUnheld() override { m_source.GetCache().TrimUnheld(); }
 
     // The kinds whose objects documents edit and save.
     Util::CountedPointer<Object> Replace(const Util::CountedPointer<Object>& object, const std::string& name,

@@ -1,7 +1,10 @@
 #include "Papy/FacetSets/FolderMakeTrack.h"
 
 #include "Papy/Factory/FileFactoryRegistry.h"
+#include "Papy/Container/DatFile.h"
+#include "Papy/Factory/GetDat.h"
 #include "Papy/Factory/MakeLookup.h"
+#include "Util/LookupPass.h"
 #include "Util/Exception.h"
 
 namespace Velmo::Papy
@@ -17,32 +20,37 @@ void FolderMakeTrack::Make(Util::CountedPointer<Track>& object, const std::strin
 {
     const std::string base = name.empty() ? m_source.GetDirectory().GetName() : name;
     const std::string file = base + "." + (extension.empty() ? m_source.GetDefaultExtension() : extension);
-    const std::string key = MakeLookup::Key(file);
+    Util::LookupPass pass;
+    FileFactoryRegistry* registry = m_registry != nullptr ? m_registry : FileFactoryRegistry::Instance();
+    Util::CountedPointer<FileFactory> factory = registry->GetFactory(m_source.GetDirectory(), false);
+    VELMO_ASSERT(factory);
+    // The track is the track of its file as it is now: a loose file (a twin on disk has a track
+    // of its own, as it has a file object of its own), else the DAT's entry.
+    std::string entry = MakeLookup::Key(file);
+    bool twin = false;
+    MakeOrigin origin;
+    if (!datOnly)
+        origin = MakeLookup::LooseOrigin(m_source.GetDirectory(), file, entry, twin);
+    if (origin.path.empty())
+    {
+        entry = MakeLookup::Key(file);
+        twin = false;
+        if (factory->HasFacet<GetDat>())
+            if (Util::CountedPointer<DatFile> dat = factory->GetFacet<GetDat>()->GetDatFile())
+                origin = MakeLookup::DatOrigin(*dat);
+    }
     MakeCache<Track>& cache = m_source.GetCache();
-    if (auto cached = cache.Find(file, key))
+    if (auto cached = cache.FindCurrent(entry, twin, origin))
     {
         object = cached;
         return;
     }
-    // A track file with a twin on disk has a track of its own, as it has a file object of its own.
-    MakeLookup::LooseFile loose;
-    if (!datOnly)
-        loose = MakeLookup::FindLoose(m_source.GetDirectory(), file);
-    if (loose.twin)
-        if (auto cached = cache.FindTwin(loose.name))
-        {
-            object = cached;
-            return;
-        }
-    FileFactoryRegistry* registry = m_registry != nullptr ? m_registry : FileFactoryRegistry::Instance();
-    Util::CountedPointer<FileFactory> factory = registry->GetFactory(m_source.GetDirectory(), false);
-    VELMO_ASSERT(factory);
     const void* source = nullptr;
     Util::CountedPointer<Track> track = Load(*factory, base, datOnly, source);
-    if (loose.twin)
-        cache.StoreTwin(loose.name, track, source);
+    if (twin)
+        cache.StoreTwin(entry, track, origin, source);
     else
-        cache.Store(key, track, source);
+        cache.Store(entry, track, origin, source);
     object = track;
 }
 
@@ -54,6 +62,11 @@ void FolderMakeTrack::PurgeCache()
 void FolderMakeTrack::Forget(const void* object)
 {
     m_source.GetCache().Forget(object);
+}
+
+void FolderMakeTrack::TrimUnheld()
+{
+    m_source.GetCache().TrimUnheld();
 }
 
 void FolderMakeTrack::ForgetUnheld()

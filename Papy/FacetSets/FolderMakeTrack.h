@@ -27,6 +27,7 @@ public:
     // Forgets the track that is the object, and every track built from it.
     void Forget(const void* object) override;
     void ForgetUnheld() override;
+    void TrimUnheld() override;
 
     const MakeCache<Track>& GetCache() const { return m_source.GetCache(); }
 

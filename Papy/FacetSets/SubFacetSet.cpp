@@ -1,14 +1,48 @@
 #include "Papy/FacetSets/SubFacetSet.h"
 
+#include <algorithm>
+
+#include "Papy/Container/DatFile.h"
 #include "Papy/FacetSets/SubCreateMip.h"
 #include "Papy/FacetSets/SubCreatePbf.h"
 #include "Papy/FacetSets/SubGetDat.h"
 #include "Papy/FacetSets/SubMakeFacet.h"
+#include "Papy/FacetSets/SubRefusedMake.h"
 #include "Papy/Factory/FileFactoryRegistry.h"
 #include "Papy/Factory/GetDirectory.h"
+#include "Util/PathName.h"
 
 namespace Velmo::Papy
 {
+namespace
+{
+// The folder's path inside the container of the DAT's folder, '\' after each folder; the
+// folder's own name when the container lies elsewhere.
+std::string EntryPrefix(const PapyDirectory& directory, const Util::CountedPointer<DatFile>& dat)
+{
+    std::string prefix = directory.GetName() + "\\";
+    if (!dat)
+        return prefix;
+    std::string container = dat->GetPathName().GetDirectory();
+    if (!container.empty() && container.back() != '/')
+        container += '/';
+    const std::string& path = directory.GetPath();
+    if (container.size() >= path.size() || path.compare(0, container.size(), container) != 0)
+        return prefix;
+    prefix = path.substr(container.size());
+    std::replace(prefix.begin(), prefix.end(), '/', '\\');
+    return prefix;
+}
+
+// The kinds the folder cannot make, refused in plain words.
+template <class Kind>
+void RefuseUnless(FileFactory& factory, const std::string& prefix)
+{
+    if (!factory.HasFacet<Kind>())
+        factory.AddFacet<Kind>(new SubRefusedMake<Kind>(prefix));
+}
+} // namespace
+
 Util::CountedPointer<FileFactory> BuildSubFacetSet(const PapyDirectory& directory, bool writable,
                                                    FileFactoryRegistry& registry)
 {
@@ -27,6 +61,19 @@ Util::CountedPointer<FileFactory> BuildSubFacetSet(const PapyDirectory& director
         factory.AddFacet<MakePbf>(new SubMakePbf(parent->GetFacet<MakePbf>(), prefix));
     if (parent->HasFacet<CreatePbf>())
         factory.AddFacet<CreatePbf>(new SubCreatePbf(parent->GetFacet<CreatePbf>(), prefix));
+    const std::string entries = EntryPrefix(directory, factory.GetFacet<GetDat>()->GetDatFile());
+    RefuseUnless<MakeMip>(factory, entries);
+    RefuseUnless<MakePbf>(factory, entries);
+    RefuseUnless<MakeTdo>(factory, entries);
+    RefuseUnless<MakePtf>(factory, entries);
+    RefuseUnless<MakeCam>(factory, entries);
+    RefuseUnless<MakeTrk>(factory, entries);
+    RefuseUnless<MakeTrack>(factory, entries);
+    RefuseUnless<MakeLp>(factory, entries);
+    RefuseUnless<MakeRpy>(factory, entries);
+    RefuseUnless<MakeLyt>(factory, entries);
+    RefuseUnless<MakeSrb>(factory, entries);
+    RefuseUnless<MakeUnknown>(factory, entries);
     return result;
 }
 } // namespace Velmo::Papy

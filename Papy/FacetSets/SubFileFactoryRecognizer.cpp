@@ -5,6 +5,7 @@
 #include "Papy/Factory/FileFactoryRegistry.h"
 #include "Papy/Factory/GetDat.h"
 #include "Util/Exception.h"
+#include "Util/FileIdentity.h"
 #include "Util/FileSystem.h"
 
 namespace Velmo::Papy
@@ -50,7 +51,11 @@ bool SubFileFactoryRecognizer::RecognizeDirectory(const PapyDirectory& directory
     try
     {
         PapyDirectory parent(directory.GetParent());
-        if (parent.IsRoot() || !Util::FileExists(RecognizerChecks::OwnDatPath(parent)))
+        if (parent.IsRoot())
+            return false;
+        // A folder inside a folder that only the DAT knows (not on disk) is one too.
+        if (!Util::FileExists(RecognizerChecks::OwnDatPath(parent)) &&
+            (Util::FileIdentity::Of(parent.GetPath()).Exists() || !RecognizeDirectory(parent)))
             return false;
         Util::CountedPointer<FileFactory> factory = m_registry->GetFactory(parent, false);
         if (!factory || !factory->HasFacet<GetDat>())

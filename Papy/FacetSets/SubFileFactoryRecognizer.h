@@ -1,6 +1,7 @@
 #pragma once
 // Folders known only to their parent's DAT: a folder that is not a root, has no DAT named
-// after it, and whose parent has one (the parent's factory then has a container). Whether the
+// after it, and whose parent has one (the parent's factory then has a container), or whose
+// parent is not on disk and is such a folder itself (a folder inside a folder of the DAT). Whether the
 // parent's DAT holds any entry of the folder is not looked at. Never claims a DAT file.
 #include <string>
 

@@ -39,6 +39,9 @@ public:
         // their holders: each is handed out while another holder keeps it, and forgotten once only
         // the cache does (MakeCache::ForgetUnheld).
         virtual void ForgetUnheld() {}
+        // Drops the cached objects that nobody else holds beyond the cache's small share
+        // (MakeCache::TrimUnheld). A facet without a cache drops nothing.
+        virtual void TrimUnheld() {}
     };
 
     FileFactory() = default;
@@ -97,6 +100,13 @@ public:
     {
         for (const Util::CountedPointer<Facet>& facet : Facets())
             facet->ForgetUnheld();
+    }
+
+    // Every facet drops the objects that nobody else holds beyond its share (Facet::TrimUnheld).
+    void TrimUnheld()
+    {
+        for (const Util::CountedPointer<Facet>& facet : Facets())
+            facet->TrimUnheld();
     }
 
     // The assertion of a facet kind asked of a factory that does not carry it, in the unit and

@@ -167,7 +167,7 @@ FileFactoryRecognizer* FileFactoryRegistry::ChooseDirectoryRecognizer(const Papy
     return m_recognizers.front();
 }
 
-void FileFactoryRegistry::ForgetAll()
+void FileFactoryRegistry::ForgetUnheld()
 {
     // The factories taken first, as in Purge.
     std::vector<Util::CountedPointer<FileFactory>> factories;
@@ -178,6 +178,17 @@ void FileFactoryRegistry::ForgetAll()
         factory->ForgetUnheld();
     factories.clear();
     Purge();
+}
+
+void FileFactoryRegistry::TrimUnheld()
+{
+    // The factories taken first, as in Purge.
+    std::vector<Util::CountedPointer<FileFactory>> factories;
+    for (const auto& entry : m_cache)
+        if (entry.second.factory)
+            factories.push_back(entry.second.factory);
+    for (const Util::CountedPointer<FileFactory>& factory : factories)
+        factory->TrimUnheld();
 }
 
 void FileFactoryRegistry::Purge()

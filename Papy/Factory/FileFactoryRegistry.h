@@ -65,7 +65,11 @@ public:
     // keeps the others only while they are held (FileFactory::ForgetUnheld), so that a file an
     // open document holds is read again only as that document's object; then the factories that
     // only the cache holds are dropped.
-    void ForgetAll();
+    void ForgetUnheld();
+    // After documents closed: every factory drops the objects that nobody but its caches holds
+    // beyond the caches' small share (MakeCache, FileFactory::TrimUnheld), so that the memory
+    // of what the closed documents held is given back; objects still held stay as they are.
+    void TrimUnheld();
 
 private:
     struct Entry

@@ -84,6 +84,8 @@ public:
             m_source.GetCache().ForgetUnheld();
     }
 
+    void TrimUnheld() override { m_source.GetCache().TrimUnheld(); }
+
     // The kinds whose objects documents edit and save.
     Util::CountedPointer<Object> Replace(const Util::CountedPointer<Object>& object, const std::string& name,
                                          const std::string& extension)

@@ -11,6 +11,7 @@
 #include "Util/Exception.h"
 #include "Util/FileSystem.h"
 #include "Util/LookupPass.h"
+#include "Util/PathName.h"
 
 namespace Velmo::Papy::MakeLookup
 {
@@ -21,7 +22,8 @@ std::string StandardFileName(const PapyDirectory& directory, const std::string& 
     std::string ext;
     if (name.empty())
         base = directory.GetName();
-    else if (auto dot = name.rfind('.'); dot != std::string::npos)
+    else if (auto dot = name.rfind('.'), folder = name.find_last_of("\\/");
+             dot != std::string::npos && (folder == std::string::npos || dot > folder))
     {
         base = name.substr(0, dot);
         ext = name.substr(dot + 1);
@@ -39,9 +41,61 @@ std::string LooseFileName(const PapyDirectory& directory, const std::string& nam
     return (name.empty() ? directory.GetName() : name) + "." + (extension.empty() ? defaultExtension : extension);
 }
 
+namespace
+{
+// The components of a file name without the empty and "." ones, joined by separator.
+std::string Folded(const std::string& file, char separator)
+{
+    std::string folded;
+    folded.reserve(file.size());
+    std::size_t start = 0;
+    for (;;)
+    {
+        const std::size_t end = file.find_first_of("\\/", start);
+        const std::size_t length = (end == std::string::npos ? file.size() : end) - start;
+        if (length != 0 && !(length == 1 && file[start] == '.'))
+        {
+            if (!folded.empty())
+                folded += separator;
+            folded.append(file, start, length);
+        }
+        if (end == std::string::npos)
+            return folded;
+        start = end + 1;
+    }
+}
+} // namespace
+
 std::string Key(const std::string& file)
 {
-    return Util::ToLower(file);
+    return Util::ToLower(Folded(file, '/'));
+}
+
+std::string DatName(const std::string& file)
+{
+    return Folded(file, '\\');
+}
+
+MakeOrigin DatOrigin(const DatFile& dat)
+{
+    MakeOrigin origin;
+    origin.identity = Util::FileIdentity::Of(dat.GetPathName().GetFullPath());
+    return origin;
+}
+
+MakeOrigin LooseOrigin(const PapyDirectory& directory, const std::string& file, std::string& entry, bool& twin)
+{
+    const LooseFile loose = FindLoose(directory, file);
+    MakeOrigin origin;
+    twin = loose.twin;
+    entry = twin ? loose.name : Key(file);
+    if (!loose.path.empty())
+    {
+        origin.path = loose.path;
+        origin.identity = Util::FileIdentity::Of(loose.path);
+        origin.size = origin.identity.GetSize();
+    }
+    return origin;
 }
 
 namespace

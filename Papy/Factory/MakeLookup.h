@@ -2,7 +2,8 @@
 // How a Make facet turns a requested name into a cache key and finds the file behind it. Shared
 // by every Make source; the sources add the cache and the object.
 //
-// A key is the file name lower-cased (A to Z only). A name reaches the disk only as the
+// A key is the file name folded: '\' read as '/', empty and "." components dropped, lower-cased
+// (A to Z only), so that every spelling of one file is one key. A name reaches the disk only as the
 // factory's folder followed by the name, '\' read as '/', and only when it is a safe relative
 // name: a name with "..", an empty or an absolute component never leaves the folder (it can
 // still name a DAT entry). A name that exists as written is the file opened; only a name that
@@ -14,6 +15,7 @@
 #include "Papy/Factory/MakeCache.h"
 #include "Util/BinaryStream.h"
 #include "Util/CountedPointer.h"
+#include "Util/FileIdentity.h"
 #include "Util/LookupPass.h"
 
 namespace Velmo::Papy
@@ -22,7 +24,8 @@ class DatFile;
 
 namespace MakeLookup
 {
-// The file a standard source looks for: the name split at its last '.' (an empty name is the
+// The file a standard source looks for: the name split at the last '.' of its last component
+// (an empty name is the
 // folder's own name, without extension), the extension argument replacing the name's own when
 // given, else the default extension when the name has none; "base.ext", or "base" without one.
 std::string StandardFileName(const PapyDirectory& directory, const std::string& name, const std::string& extension,
@@ -33,8 +36,15 @@ std::string StandardFileName(const PapyDirectory& directory, const std::string& 
 std::string LooseFileName(const PapyDirectory& directory, const std::string& name, const std::string& extension,
                           const std::string& defaultExtension);
 
-// The cache key of a file name: lower-cased with the classic locale.
+// The cache key of a file name: its components without the empty and "." ones, joined by '/',
+// lower-cased with the classic locale (".\Sub//Tex.MIP" and "sub/tex.mip" are one key).
 std::string Key(const std::string& file);
+
+// The name of a file as a DAT entry: the components of Key, in the caller's case, joined by '\'.
+std::string DatName(const std::string& file);
+
+// Where an object of the DAT's entries comes from: the DAT file as it is now, without a path.
+MakeOrigin DatOrigin(const DatFile& dat);
 
 // A requested file as found loose in the folder.
 struct LooseFile
@@ -74,9 +84,13 @@ void ThrowIfUnopenable(const PapyDirectory& directory, const std::string& file);
 // dat is not empty), and cached; empty when the file is in neither. A twin's object is cached
 // under its name on disk, any other under the key.
 //
+// A cached object is handed out for the file it was read from as long as that file is still
+// the one the name finds and has the identity it had when it was read (for a DAT entry, while
+// the DAT file has); otherwise the file is read again. An object filed by Adopt is handed out
+// first.
+//
 // Each look-up is one pass (Util::LookupPass): the folder is listed at most once for it, and
-// not at all while the folder stays as it was at an earlier listing. A caller that makes many
-// look-ups that belong together opens a pass around them.
+// not at all while the folder stays as it was at an earlier listing.
 template <class Object, class Load>
 Util::CountedPointer<Object> Cached(MakeCache<Object>& cache, const PapyDirectory& directory,
                                     const Util::CountedPointer<DatFile>& dat, const std::string& file,
@@ -84,26 +98,47 @@ Util::CountedPointer<Object> Cached(MakeCache<Object>& cache, const PapyDirector
 {
     Util::LookupPass pass;
     const std::string key = Key(file);
-    if (auto cached = cache.Find(file, key))
-        return cached;
+    if (auto filed = cache.FindFiled(key))
+        return filed;
     LooseFile loose;
     if (!datOnly)
         loose = FindLoose(directory, file);
-    if (loose.twin)
-        if (auto cached = cache.FindTwin(loose.name))
+    MakeOrigin origin;
+    bool twin = false;
+    Util::CountedPointer<Util::BinaryStream> stream;
+    if (!loose.path.empty())
+    {
+        origin.path = loose.path;
+        origin.identity = Util::FileIdentity::Of(loose.path);
+        twin = loose.twin;
+        if (auto cached = cache.FindCurrent(twin ? loose.name : key, twin, origin))
             return cached;
-    Util::CountedPointer<Util::BinaryStream> stream = OpenLoose(loose);
-    const bool twin = stream && loose.twin;
-    if (!stream && dat)
-        stream = OpenEntry(dat, key);
+        stream = OpenLoose(loose);
+    }
     if (!stream)
-        return {};
+    {
+        if (!dat)
+            return {};
+        twin = false;
+        origin = DatOrigin(*dat);
+        if (auto cached = cache.FindCurrent(key, false, origin))
+            return cached;
+        stream = OpenEntry(dat, DatName(file));
+        if (!stream)
+            return {};
+    }
+    origin.size = stream->Size();
     Util::CountedPointer<Object> made = load(stream);
     if (twin)
-        cache.StoreTwin(loose.name, made);
+        cache.StoreTwin(loose.name, made, origin);
     else
-        cache.Store(key, made);
+        cache.Store(key, made, origin);
     return made;
 }
+
+// Where the object of a requested loose file comes from as it is now (the path empty when the
+// folder has no such file), and the entry that holds such an object: the twin's name on disk,
+// or the key.
+MakeOrigin LooseOrigin(const PapyDirectory& directory, const std::string& file, std::string& entry, bool& twin);
 } // namespace MakeLookup
 } // namespace Velmo::Papy

@@ -57,14 +57,21 @@ public:
     }
 
     // Files an object as the object of the file that Make of the name and extension reads: under
-    // its key, or under its name on disk when the folder has a case twin of it. What the cache
-    // had for that file is returned (empty when nothing).
+    // its key, or under its name on disk when the folder has a case twin of it, as read from that
+    // file as it is now (a saved object is the object of the file it was saved to, under every
+    // name of the file). A name the folder has no file of files the object as Adopt does. What
+    // the cache had for that file is returned (empty when nothing).
     Util::CountedPointer<Object> Replace(const Util::CountedPointer<Object>& object, const std::string& name,
                                          const std::string& extension)
     {
+        Util::LookupPass pass;
         const std::string file = MakeLookup::StandardFileName(m_directory, name, extension, m_defaultExtension);
-        const MakeLookup::LooseFile loose = MakeLookup::FindLoose(m_directory, file);
-        return loose.twin ? m_cache.StoreTwin(loose.name, object) : m_cache.Store(MakeLookup::Key(file), object);
+        std::string entry;
+        bool twin = false;
+        const MakeOrigin origin = MakeLookup::LooseOrigin(m_directory, file, entry, twin);
+        if (origin.path.empty())
+            return m_cache.Store(MakeLookup::Key(file), object);
+        return twin ? m_cache.StoreTwin(entry, object, origin) : m_cache.Store(entry, object, origin);
     }
 
     const PapyDirectory& GetDirectory() const { return m_directory; }

@@ -13,7 +13,7 @@
 
 CMainFrame::CMainFrame(wxDocManager* manager)
     : wxDocMDIParentFrame(manager, nullptr, wxID_ANY, "Vantrel", wxDefaultPosition, wxSize(1000, 750)),
-      m_manager(manager)
+      m_manager(manager), m_memoryReturn(*manager)
 {
     SetMenuBar(CMenuTables::CreateMenuBar(CTemplateTable::MainFrameId, m_mruMenus));
     SetIcon(GetWindowIcon(CTemplateTable::MainFrameId));
@@ -84,6 +84,7 @@ void CMainFrame::OnTile(wxCommandEvent&)
 void CMainFrame::OnIdle(wxIdleEvent& event)
 {
     event.Skip();
+    m_memoryReturn.OnIdle(event);
     wxStatusBar* status = GetStatusBar();
     if (status == nullptr)
         return;

@@ -3,10 +3,13 @@
 // four fields (text, caps lock, num lock, scroll lock) and the accelerators that are always
 // active (Ctrl+N, Ctrl+O, Ctrl+P, Ctrl+S). It is the last stop of every menu's events (the
 // document windows' menus are shown in it): a menu item whose update-UI no handler answered on
-// the way is disabled.
+// the way is disabled. Once documents have closed, its idle turns give their memory back
+// (CMemoryReturn).
 #include <vector>
 
 #include <wx/docmdi.h>
+
+#include "Vantrel/App/MemoryReturn.h"
 
 class CMainFrame : public wxDocMDIParentFrame
 {
@@ -27,4 +30,5 @@ private:
 
     wxDocManager* m_manager;
     std::vector<wxMenu*> m_mruMenus;
+    CMemoryReturn m_memoryReturn;
 };

@@ -278,7 +278,7 @@ void CVantrelApp::OnStrict(wxCommandEvent&)
     // once nobody holds it. What the open documents and panes hold stays theirs, and is what a
     // later request of its file gets while they hold it: one object per file.
     if (CDocumentPattern::UsesRegistry())
-        Velmo::Papy::FileFactoryRegistry::Instance()->ForgetAll();
+        Velmo::Papy::FileFactoryRegistry::Instance()->ForgetUnheld();
 }
 
 void CVantrelApp::OnUpdateStrict(wxUpdateUIEvent& event)

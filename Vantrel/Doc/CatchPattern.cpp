@@ -78,6 +78,13 @@ void CCatchPattern::ShowMessage(const std::string& text)
         wxMessageBox(wxString::FromUTF8(shown), caption, wxOK);
 }
 
+bool CCatchPattern::AskYesNo(const std::string& text)
+{
+    wxASSERT_MSG(wxIsMainThread(), "questions are asked on the GUI thread");
+    const wxString caption = wxTheApp != nullptr ? wxTheApp->GetAppDisplayName() : wxString("Vantrel");
+    return wxMessageBox(wxString::FromUTF8(CodePage1252::Shown(text)), caption, wxYES_NO | wxICON_QUESTION) == wxYES;
+}
+
 void CCatchPattern::SetReportBox(ReportBox box)
 {
     CurrentReportBox() = std::move(box);

@@ -22,6 +22,9 @@ public:
 
     // Shows a message (on the GUI thread only, which it asserts).
     static void ShowMessage(const std::string& text);
+    // Asks a question in a Yes/No box with the application's title (on the GUI thread); true
+    // for Yes. Questions never go to the sink: a test answers the box itself (wxTEST_DIALOG).
+    static bool AskYesNo(const std::string& text);
     // Replaces the sink; an empty one restores the message box. Returns the previous sink.
     static Sink SetSink(Sink sink);
     // The box of a long message, given the caption and the text as the user reads it (UTF-8);

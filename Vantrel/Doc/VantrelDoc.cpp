@@ -24,12 +24,16 @@ std::uint64_t FileSize(const std::string& path)
 bool CVantrelDoc::OnOpenDocument(const wxString& path)
 {
     const std::string file = CPathText::FromWx(path);
+    // Taken before the read: a file written while it is read counts as changed.
+    const Velmo::Util::FileIdentity identity = Velmo::Util::FileIdentity::Of(file);
     const bool opened = CCatchPattern::Run([&] {
         const std::string name = file.empty() ? file : Velmo::Util::PathName(file).GetFileName();
         CBusyOpen::Run(name, FileSize(file), [&] { Open(file); });
     });
     if (!opened)
         return false;
+    m_knownPath = file;
+    m_known = identity;
     SetPathName(file);
     Modify(false);
     SetDocumentSaved(true);
@@ -40,9 +44,19 @@ bool CVantrelDoc::OnSaveDocument(const wxString& path)
 {
     if (IsReadOnly())
         return false;
-    const bool saved = CCatchPattern::Run([&] { CCommonSave::Save(CPathText::FromWx(path), GetSaveTarget()); });
-    if (!saved)
+    const std::string file = CPathText::FromWx(path);
+    bool saved = false;
+    const bool ran = CCatchPattern::Run([&] {
+        CCommonSave::Target target = GetSaveTarget();
+        target.KnownPath = m_knownPath;
+        target.Known = m_known;
+        target.Ask = &CCatchPattern::AskYesNo;
+        saved = CCommonSave::Save(file, target);
+    });
+    if (!ran || !saved)
         return false;
+    m_knownPath = file;
+    m_known = Velmo::Util::FileIdentity::Of(file);
     Modify(false);
     SetDocumentSaved(true);
     return true;

@@ -2,12 +2,15 @@
 // The base of every document: the open runs inside the catch pattern with the wait cursor (and
 // the busy window for large files); a document that fails to open shows the message and is
 // never shown. Documents are read-only unless they say otherwise: a read-only document refuses
-// to save and never counts as modified. A writable document saves through the common save.
+// to save and never counts as modified. A writable document saves through the common save; it
+// remembers its file as it was when read and after each save, so that a save over a file that
+// another program has written since asks first.
 #include <string>
 
 #include <wx/docview.h>
 
 #include "Vantrel/Doc/CommonSave.h"
+#include "Util/FileIdentity.h"
 
 class CVantrelDoc : public wxDocument
 {
@@ -31,6 +34,11 @@ protected:
     virtual void Open(const std::string& path) = 0;
     // What the common save writes (writable documents).
     virtual CCommonSave::Target GetSaveTarget() { return {}; }
+
+private:
+    // The file last read or saved, and what it was then.
+    std::string m_knownPath;
+    Velmo::Util::FileIdentity m_known;
 
     wxDECLARE_ABSTRACT_CLASS(CVantrelDoc);
 };

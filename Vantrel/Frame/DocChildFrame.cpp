@@ -102,6 +102,13 @@ void CDocChildFrame::Abandon()
     m_views.clear();
     m_document = nullptr;
     ForgetMenus();
+#if defined(__WXGTK__)
+    // The toolkit's main window brings the page inserted last to the front on its next idle turn
+    // and attaches the menus of the page in front then, which, with this page gone, is one whose
+    // menus are attached already (a failed assertion).
+    if (wxMDIParentFrame* parent = GetMDIParent(); parent != nullptr)
+        parent->m_justInserted = false;
+#endif
     if (GetHandle() != nullptr)
         Destroy();
     else

@@ -24,9 +24,19 @@ CBitmapCanvas::CBitmapCanvas(wxWindow* parent)
     Bind(wxEVT_IDLE, &CBitmapCanvas::OnIdle, this);
 }
 
-void CBitmapCanvas::SetModel(BitmapViewModel model)
+Velmo::U64 CBitmapCanvas::BytesFor(const BitmapViewModel& model)
+{
+    if (model.IsTooLarge())
+        return 0;
+    const Velmo::U64 images = model.ShowsAlpha() ? 2 : 1;
+    // Below PixelLimit: no product can wrap.
+    return model.GetDeclaredPixels() * images * (BitmapImage::BytesPerPixel + TileBytesPerPixel);
+}
+
+void CBitmapCanvas::SetModel(BitmapViewModel model, Velmo::Util::MemoryBound::Reservation reservation)
 {
     m_model.emplace(std::move(model));
+    m_reservation = std::move(reservation);
     m_items = m_model->Layout(m_step);
     m_tiles.clear();
     m_madeTiles = 0;

@@ -4,7 +4,8 @@
 // images go to the screen in tiles of TileSide pixels: each tile becomes a toolkit bitmap once,
 // when a paint first shows it or when the program is idle, never again; a paint draws only the
 // lines and tiles that meet the part it repaints, so that neither the first paint of a large
-// bitmap nor a scroll waits for the whole of it.
+// bitmap nor a scroll waits for the whole of it. The bytes of its images and tiles are held in
+// the memory bound for as long as the page shows them (the reservation given with the model).
 #include <optional>
 #include <string>
 #include <utility>
@@ -13,17 +14,25 @@
 #include <wx/bitmap.h>
 #include <wx/scrolwin.h>
 
+#include "Util/MemoryBound.h"
 #include "Vantrel/Rows/BitmapViewModel.h"
 
 class CBitmapCanvas : public wxScrolled<wxWindow>
 {
 public:
     static constexpr int TileSide = 256;
+    // The toolkit's bitmap of a tile takes four bytes a pixel.
+    static constexpr unsigned TileBytesPerPixel = 4;
+
+    // The bytes that the page of a model holds once every image and tile is made: each image
+    // of every bitmap the file declares, and its tiles (0 for a file too large to show).
+    static Velmo::U64 BytesFor(const BitmapViewModel& model);
 
     explicit CBitmapCanvas(wxWindow* parent);
 
-    // Shows the model's lines and the images it has made.
-    void SetModel(BitmapViewModel model);
+    // Shows the model's lines and the images it has made; the reservation holds their bytes
+    // until another model is set or the page goes.
+    void SetModel(BitmapViewModel model, Velmo::Util::MemoryBound::Reservation reservation = {});
     const BitmapViewModel* GetModel() const { return m_model ? &*m_model : nullptr; }
 
     // The line step of the window's font.
@@ -54,6 +63,7 @@ private:
     void OnIdle(wxIdleEvent& event);
 
     std::optional<BitmapViewModel> m_model;
+    Velmo::Util::MemoryBound::Reservation m_reservation;
     std::vector<BitmapViewItem> m_items;
     std::vector<Tiles> m_tiles;
     int m_step = 1;

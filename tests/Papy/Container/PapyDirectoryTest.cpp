@@ -50,6 +50,10 @@ TEST(PapyDirectory, Resolution)
         // Missing with its parent: the missing parent is the folder.
         {"Games/New/sub.dat", "New", games + "New/"},
         {"games/new/Sub", "new", games + "new/"},
+        // Any number of missing folders above: the missing parent still.
+        {"Games/a/b/c", "b", games + "a/b/"},
+        {"Games/no/such/dir/x.trk", "dir", games + "no/such/dir/"},
+        {"games/New/Sub/deeper/x.mip", "deeper", games + "New/Sub/deeper/"},
         // Below an existing file: the file's folder.
         {"Games/Track/monza.trk/x", "Track", games + "Track/"},
     };
@@ -101,8 +105,10 @@ TEST(PapyDirectory, UnresolvablePathsFailAssertions)
 {
     TempFolder folder;
     folder.Write("file.txt", "f");
-    EXPECT_EQ(AssertionOf(folder.Path("a/b/c")), "attributes != 0xFFFFFFFF");
+    EXPECT_EQ(AssertionOf(folder.Path("a/b/c")), "(none)");
     EXPECT_EQ(AssertionOf(folder.Path("file.txt/a/b")),
+              "attributes != 0xFFFFFFFF && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0");
+    EXPECT_EQ(AssertionOf(folder.Path("file.txt/a/b/c/d")),
               "attributes != 0xFFFFFFFF && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0");
     EXPECT_EQ(AssertionOf("/" + std::string(PATH_MAX, 'x')), "result != 0 && result < sizeof(buf)");
     EXPECT_EQ(AssertionOf(""), "result != 0 && result < sizeof(buf)");

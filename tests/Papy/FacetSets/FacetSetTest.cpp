@@ -505,11 +505,11 @@ TEST_F(N4FacetSet, ForgettingThePtfForgetsItsTrack)
     EXPECT_EQ(oval.Ptf().Get(), again.Get());
 }
 
-// ForgetAll of the registry (the strict switch): an object nobody else holds is forgotten; one
+// ForgetUnheld of the registry (the strict switch): an object nobody else holds is forgotten; one
 // held (an open document's) is handed out again while it is held, so that its file has one
 // object, and read again once its holders let it go. The track cache empties whole: a new track
 // is built on the held object.
-TEST_F(N4FacetSet, ForgetAllKeepsHeldObjectsOnlyWhileTheyAreHeld)
+TEST_F(N4FacetSet, ForgetUnheldKeepsHeldObjectsOnlyWhileTheyAreHeld)
 {
     temp.Write("Oval/oval.ptf", N4Sample("track.ptf"));
     temp.Write("Oval/car.3do", good);
@@ -518,7 +518,7 @@ TEST_F(N4FacetSet, ForgetAllKeepsHeldObjectsOnlyWhileTheyAreHeld)
     const auto& cars = dynamic_cast<N4MakeTdo&>(*oval.factory->GetFacet<MakeTdo>()).GetLocal().GetCache().GetMap();
     const auto& ptfs = dynamic_cast<N4MakePtf&>(*oval.factory->GetFacet<MakePtf>()).GetSource().GetCache();
     ASSERT_EQ(cars.count("car.3do"), 1u);
-    FileFactoryRegistry::Instance()->ForgetAll();
+    FileFactoryRegistry::Instance()->ForgetUnheld();
     EXPECT_EQ(FileFactoryRegistry::Instance()->GetFactory(temp.Path("Oval"), false).Get(), oval.factory.Get())
         << "held here: kept";
     EXPECT_EQ(cars.count("car.3do"), 0u) << "held by nobody: forgotten";
@@ -534,7 +534,7 @@ TEST_F(N4FacetSet, ForgetAllKeepsHeldObjectsOnlyWhileTheyAreHeld)
     oval.track = rebuilt = nullptr;
     oval.ptf = nullptr;
     EXPECT_EQ(oval.Ptf().Get(), held);
-    FileFactoryRegistry::Instance()->ForgetAll();
+    FileFactoryRegistry::Instance()->ForgetUnheld();
     EXPECT_FALSE(ptfs.Find("oval.ptf")) << "handed out again";
     const CountedPointer<TdoFile> again = oval.Ptf();
     EXPECT_TRUE(again);

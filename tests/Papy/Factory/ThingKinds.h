@@ -12,7 +12,18 @@ namespace VelmoTest
 // A loaded test object: the file's bytes as text, where the loader keeps them.
 struct Thing
 {
+    // Counts the things alive, so that a test sees what a cache gives back.
+    struct Tally
+    {
+        Tally() { ++alive; }
+        Tally(const Tally&) { ++alive; }
+        Tally& operator=(const Tally&) = default;
+        ~Tally() { --alive; }
+        static inline int alive = 0;
+    };
+
     std::string text;
+    Tally tally;
 };
 
 class MakeThing : public Velmo::Papy::AdoptingMakeKind<Thing>

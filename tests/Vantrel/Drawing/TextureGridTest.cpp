@@ -216,7 +216,7 @@ TEST_F(TextureGrid, StrictSwitchesLeaveTheOneTextureUploadedOnce)
     EXPECT_TRUE(Draw().empty());
     for (int i = 0; i < 10; ++i)
     {
-        Velmo::Papy::FileFactoryRegistry::Instance()->ForgetAll();
+        Velmo::Papy::FileFactoryRegistry::Instance()->ForgetUnheld();
         EXPECT_TRUE(Draw().empty()) << "after switch " << i + 1;
     }
     EXPECT_EQ(uploader->Sizes.size(), 1u);

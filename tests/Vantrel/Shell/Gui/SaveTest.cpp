@@ -3,12 +3,19 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <wx/msgdlg.h>
+#include <wx/testing.h>
 #include <wx/uiaction.h>
 
 #include "GuiKit.h"
 #include "Vantrel/App/MainFrame.h"
 #include "Support/TempFolder.h"
+#include "Util/BinaryFile.h"
 #include "Util/Exception.h"
 #include "Vantrel/Frame/CommandIds.h"
 #include "Vantrel/App/FixedMultiDocTemplate.h"
@@ -75,6 +82,31 @@ CTestDoc* OpenTest(const std::string& path)
 {
     AddTestTemplate();
     return dynamic_cast<CTestDoc*>(Open(path));
+}
+
+// Answers a question box and keeps its text.
+class Answer : public wxExpectModalBase<wxMessageDialog, Answer>
+{
+public:
+    Answer(int answer, wxString* text) : m_answer(answer), m_text(text) {}
+
+protected:
+    int OnInvoked(wxMessageDialog* dialog) const override
+    {
+        *m_text = dialog->GetMessage();
+        return m_answer;
+    }
+
+private:
+    int m_answer;
+    wxString* m_text;
+};
+
+// Another program saves the file as this one does: a new file renamed over it.
+void SaveAsAnotherProgram(VelmoTest::TempFolder& folder, const std::string& name, const std::string& bytes)
+{
+    const std::string temporary = folder.Write(".other-program.tmp", bytes);
+    std::filesystem::rename(temporary, folder.Path(name));
 }
 } // namespace
 
@@ -172,6 +204,93 @@ TEST(Save, BadFileLeavesAnotherModifiedDocumentIntact)
     EXPECT_TRUE(document->IsModified());
     EXPECT_EQ(document->File->Bytes, "unsaved edit");
     EXPECT_EQ(Manager().GetCurrentDocument(), document);
+    document->Modify(false);
+    CloseAll();
+}
+
+// Two programs have the file open; the other saves first. This one's save asks before it
+// overwrites that save: No keeps both the file and the edit, Yes overwrites, and a file that
+// nobody changed since (the open, or this program's own last save) saves without asking (a
+// question would fail the test).
+TEST(Save, OverAnotherProgramsSaveAsksFirst)
+{
+    VelmoTest::TempFolder folder;
+    CTestDoc* document = OpenTest(folder.Write("a.tst", "original"));
+    ASSERT_NE(document, nullptr);
+    document->File->Bytes = "this program's edit";
+    document->Modify(true);
+    SaveAsAnotherProgram(folder, "a.tst", "the other program's save");
+
+    const wxString question = "a.tst has changed on disk since it was opened. Overwrite it?";
+    wxString asked;
+    wxTEST_DIALOG(Command(ID_FILE_SAVE), Answer(wxID_NO, &asked));
+    EXPECT_EQ(asked, question);
+    EXPECT_EQ(folder.Read("a.tst"), "the other program's save");
+    EXPECT_TRUE(document->IsModified());
+    EXPECT_EQ(document->File->Bytes, "this program's edit");
+
+    asked.clear();
+    wxTEST_DIALOG(Command(ID_FILE_SAVE), Answer(wxID_YES, &asked));
+    EXPECT_EQ(asked, question);
+    EXPECT_EQ(folder.Read("a.tst"), "this program's edit");
+    EXPECT_FALSE(document->IsModified());
+
+    // Its own save is what it knows now: the next edit saves without a question.
+    document->File->Bytes = "a second edit";
+    document->Modify(true);
+    Command(ID_FILE_SAVE);
+    EXPECT_EQ(folder.Read("a.tst"), "a second edit");
+    EXPECT_FALSE(document->IsModified());
+
+    // Written in place, same size: the time tells.
+    document->File->Bytes = "a third edit!";
+    document->Modify(true);
+    folder.Write("a.tst", "other's edit!");
+    const timespec later[2] = {{2000000000, 0}, {2000000000, 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, folder.Path("a.tst").c_str(), later, 0), 0);
+    asked.clear();
+    wxTEST_DIALOG(Command(ID_FILE_SAVE), Answer(wxID_NO, &asked));
+    EXPECT_EQ(asked, question);
+    EXPECT_EQ(folder.Read("a.tst"), "other's edit!");
+    EXPECT_TRUE(document->IsModified());
+    document->Modify(false);
+    CloseAll();
+}
+
+TEST(Save, UnchangedFileSavesWithoutAsking)
+{
+    VelmoTest::TempFolder folder;
+    CTestDoc* document = OpenTest(folder.Write("a.tst", "original"));
+    ASSERT_NE(document, nullptr);
+    for (const char* edit : {"first edit", "second edit"})
+    {
+        document->File->Bytes = edit;
+        document->Modify(true);
+        Command(ID_FILE_SAVE);
+        EXPECT_EQ(folder.Read("a.tst"), edit);
+        EXPECT_FALSE(document->IsModified());
+    }
+    CloseAll();
+}
+
+// A save the system refuses says it is the save that failed, with the system's reason.
+TEST(Save, RefusedSaveSaysCouldNotSave)
+{
+    VelmoTest::TempFolder folder;
+    Messages messages;
+    CTestDoc* document = OpenTest(folder.Write("a.tst", "original"));
+    ASSERT_NE(document, nullptr);
+    document->File->Bytes = "edited contents";
+    document->Modify(true);
+    {
+        // Another reader holds the file.
+        std::unique_ptr<Velmo::Util::BinaryFile> reader(Velmo::Util::BinaryFile::OpenRead(folder.Path("a.tst")));
+        Command(ID_FILE_SAVE);
+    }
+    EXPECT_EQ(messages.Texts,
+              std::vector<std::string>{"Couldn't save " + folder.Path("a.tst") + "\nDevice or resource busy\n"});
+    EXPECT_EQ(folder.Read("a.tst"), "original");
+    EXPECT_TRUE(document->IsModified());
     document->Modify(false);
     CloseAll();
 }
