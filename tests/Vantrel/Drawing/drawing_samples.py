@@ -53,6 +53,11 @@ Usage: drawing_samples.py OUTDIR [WIDTH HEIGHT]
                                                an N4 shape: a list of VERTICES vertices beside
                                                LEVELS shared groups over a transform of a
                                                degenerate triangle strip of 4 indices
+  drawing_samples.py splitter FILE ENTRIES [LEVELS]
+                                               a distance splitter of ENTRIES entries, none of
+                                               which ever applies (distance at most -1), each
+                                               naming the red square, under LEVELS shared levels
+                                               (default 0) below a root list
   drawing_samples.py textured FOLDER POLYGONS TEXTURES
                                                a GPL folder with an object of POLYGONS textured
                                                polygons over TEXTURES textures, and the textures
@@ -1425,6 +1430,24 @@ def sample_reprojected(levels, vertices):
     return archive_bytes(Node("Shape", name="", first=n4archive.appearance(n4archive.RED), second=geometry))
 
 
+def sample_splitter(entries, levels=0):
+    """A root list over `levels` object lists, each naming the next twice, over a distance
+    splitter (its vertex the origin, "less or equal") of `entries` entries whose distance is -1,
+    which no eye distance is: every entry is tested at each of the 2^levels visits and none
+    applies, so nothing is drawn. Each entry names the red square. About 8 bytes an entry."""
+    b = Builder()
+    b.root = "top"
+    first = "l0" if levels > 0 else "split"
+    b.add("top", object_list([first]))
+    for i in range(levels):
+        nxt = "l%d" % (i + 1) if i + 1 < levels else "split"
+        b.add("l%d" % i, object_list([nxt, nxt]))
+    origin = b.vertex(0.0, 0.0, 0.0)
+    b.add("split", gpl3do.splitter(0, origin, 1, [(-1.0, "sq")] * entries))
+    walk_square(b, "sq", 5.0, 0.0, WALK_RED)
+    return b.build()
+
+
 WALK_LEVELS = 40
 WALK_N4_LEVELS = 21
 WALK_CHAIN = (6, 64)
@@ -1536,6 +1559,9 @@ def main(argv):
         return 0
     if len(argv) >= 2 and argv[1] == "reprojected":
         write(argv[2], sample_reprojected(int(argv[3]), int(argv[4])))
+        return 0
+    if len(argv) >= 2 and argv[1] == "splitter":
+        write(argv[2], sample_splitter(int(argv[3]), int(argv[4]) if len(argv) > 4 else 0))
         return 0
     if len(argv) >= 2 and argv[1] == "textured":
         folder, polygons, textures = argv[2], int(argv[3]), int(argv[4])
