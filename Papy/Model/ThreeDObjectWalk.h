@@ -13,11 +13,14 @@
 //              exactly the opposite order
 // Leave and after are called whatever enter and before returned. An exception thrown by the
 // visitor ends the walk at once. Every descent goes through Descend, which holds the child
-// for the duration of its walk and refuses trees nested deeper than MaxDepth.
+// for the duration of its walk and refuses trees nested deeper than MaxDepth. Each descent and
+// each child of a list (whether before lets it be walked or not) is a step of the walk meter
+// (Util::WalkMeter), so that an armed deadline ends any walk, however long its lists.
 #include <cstddef>
 
 #include "Papy/Model/ThreeDObject.h"
 #include "Util/CountedPointer.h"
+#include "Util/WalkMeter.h"
 
 namespace Velmo::Papy
 {
@@ -94,6 +97,7 @@ public:
         const int n = (node.*count)();
         for (int i = 0; i < n; ++i)
         {
+            Util::WalkMeter::Tick();
             if ((visitor.*before)(node, i))
                 Descend(visitor, (node.*item)(i));
             (visitor.*after)(node, i);
@@ -108,6 +112,7 @@ public:
         const int n = (node.*count)();
         for (int i = 0; i < n; ++i)
         {
+            Util::WalkMeter::Tick();
             (visitor.*before)(node, i);
             Descend(visitor, (node.*item)(i));
             (visitor.*after)(node, i);
