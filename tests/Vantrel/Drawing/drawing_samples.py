@@ -53,11 +53,13 @@ Usage: drawing_samples.py OUTDIR [WIDTH HEIGHT]
                                                an N4 shape: a list of VERTICES vertices beside
                                                LEVELS shared groups over a transform of a
                                                degenerate triangle strip of 4 indices
-  drawing_samples.py splitter FILE ENTRIES [LEVELS]
+  drawing_samples.py splitter FILE ENTRIES [LEVELS [state]]
                                                a distance splitter of ENTRIES entries, none of
                                                which ever applies (distance at most -1), each
                                                naming the red square, under LEVELS shared levels
-                                               (default 0) below a root list
+                                               (default 0) below a root list; state: a state
+                                               splitter of a variable never set, each entry
+                                               "equal" to 1
   drawing_samples.py textured FOLDER POLYGONS TEXTURES
                                                a GPL folder with an object of POLYGONS textured
                                                polygons over TEXTURES textures, and the textures
@@ -1430,11 +1432,12 @@ def sample_reprojected(levels, vertices):
     return archive_bytes(Node("Shape", name="", first=n4archive.appearance(n4archive.RED), second=geometry))
 
 
-def sample_splitter(entries, levels=0):
+def sample_splitter(entries, levels=0, state=False):
     """A root list over `levels` object lists, each naming the next twice, over a distance
     splitter (its vertex the origin, "less or equal") of `entries` entries whose distance is -1,
     which no eye distance is: every entry is tested at each of the 2^levels visits and none
-    applies, so nothing is drawn. Each entry names the red square. About 8 bytes an entry."""
+    applies, so nothing is drawn. Each entry names the red square. About 8 bytes an entry.
+    state: a state splitter instead, of variable 9 (never set: 0), "equal" to 1 for every entry."""
     b = Builder()
     b.root = "top"
     first = "l0" if levels > 0 else "split"
@@ -1442,8 +1445,11 @@ def sample_splitter(entries, levels=0):
     for i in range(levels):
         nxt = "l%d" % (i + 1) if i + 1 < levels else "split"
         b.add("l%d" % i, object_list([nxt, nxt]))
-    origin = b.vertex(0.0, 0.0, 0.0)
-    b.add("split", gpl3do.splitter(0, origin, 1, [(-1.0, "sq")] * entries))
+    if state:
+        b.add("split", gpl3do.splitter(4, 9, 3, [(1, "sq")] * entries))
+    else:
+        origin = b.vertex(0.0, 0.0, 0.0)
+        b.add("split", gpl3do.splitter(0, origin, 1, [(-1.0, "sq")] * entries))
     walk_square(b, "sq", 5.0, 0.0, WALK_RED)
     return b.build()
 
@@ -1462,6 +1468,8 @@ WALK_BOW_TIE = 17
 WALK_TEXTURE_NAMES = (19, 2000)
 WALK_REPROJECTED = (19, 50000)
 WALK_POLYGONS = 50000
+# Splitters of 100,000 entries that never apply, a distance one and a state one.
+WALK_SPLITTER = 100000
 
 
 def walk_samples(out):
@@ -1469,7 +1477,8 @@ def walk_samples(out):
     naming the next 64 times), passed-over.3do, twins.3do naming Twin.3do, which names its case
     twin twin.3do (two files), Loop.3do naming "LOOP" (no such file: Loop.3do itself), dup-holder.3do and dup.3do,
     holder.3do, bow-tie.3do, texture-names.3do with tex0.mip, polygons.3do, and walks-n4/shared.3do,
-    heavy-triangles.3do, heavy-vertices.3do and reprojected.3do."""
+    heavy-triangles.3do, heavy-vertices.3do and reprojected.3do; splitter.3do and
+    splitter-state.3do."""
     folder = os.path.join(out, "walks")
     data, box = sample_shared_levels(WALK_LEVELS)
     write(os.path.join(folder, "shared.3do"), data)
@@ -1503,6 +1512,8 @@ def walk_samples(out):
     write(os.path.join(folder, "tex0.mip"), mip_file())
     write(os.path.join(out, "walks-n4", "reprojected.3do"), sample_reprojected(*WALK_REPROJECTED))
     write(os.path.join(folder, "polygons.3do"), gpl3do.polygons_file(WALK_POLYGONS, 11))
+    write(os.path.join(folder, "splitter.3do"), sample_splitter(WALK_SPLITTER))
+    write(os.path.join(folder, "splitter-state.3do"), sample_splitter(WALK_SPLITTER, state=True))
     # The objects of the cost fuzz harness's findings, kept as they were made, each as obj.3do
     # (the name its external objects may give) in a folder of its own: walks-fuzz/GAME-NAME.
     for game in ("gpl", "n4"):
@@ -1561,7 +1572,8 @@ def main(argv):
         write(argv[2], sample_reprojected(int(argv[3]), int(argv[4])))
         return 0
     if len(argv) >= 2 and argv[1] == "splitter":
-        write(argv[2], sample_splitter(int(argv[3]), int(argv[4]) if len(argv) > 4 else 0))
+        write(argv[2], sample_splitter(int(argv[3]), int(argv[4]) if len(argv) > 4 else 0,
+                                       len(argv) > 5 and argv[5] == "state"))
         return 0
     if len(argv) >= 2 and argv[1] == "textured":
         folder, polygons, textures = argv[2], int(argv[3]), int(argv[4])
