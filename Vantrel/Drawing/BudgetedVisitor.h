@@ -1,8 +1,8 @@
 #pragma once
 // The base of every walk of the 3D pane: the drawing and its highlight passes, the bounds step,
 // the check, the clip test and the track plan with its measuring walks. Each walk keeps to a
-// FrameBudget: every descent is a node visit (Descends, which no walk can change), and what a
-// visit costs beyond that (primitives, vertices, pixels, track points) is asked for with Spend
+// FrameBudget: every descent is a node visit (Descends, which no walk can change), and so is
+// every splitter entry tested (ChooseChild), and what a visit costs beyond that (primitives, vertices, pixels, track points) is asked for with Spend
 // before it is done. Past the budget the walk descends no further and unwinds where it is,
 // what it did stays done, and the report tells DrawingMessages::TooLarge once, as a notice.
 //

@@ -29,7 +29,7 @@ class FrameBudget
 public:
     enum Cost
     {
-        Nodes,          // node visits
+        Nodes,          // node visits, and the splitter entries a walk tests to choose a child
         Primitives,     // primitives sent: polygons, lines, quads, client-array calls
         Vertices,       // vertices and indices sent or copied into an array, vertex values read
                         // (a client array's triangles cost their indices)

@@ -167,9 +167,21 @@ void ThreeDObject3DVisitor::DestroyGL()
 
 namespace
 {
-// Puts back what a frame cut short by an exception had changed, so that the next frame starts
-// from the pane's own state: its pushes popped, clip planes, stencil, logic operation and
-// texturing off, client arrays freed.
+// Puts back what a frame cut short had changed, so that the next frame starts from the pane's
+// own state: its pushes popped, clip planes, stencil, logic operation and texturing off, client
+// arrays freed.
+void PutBack(ModelviewStack& matrices, ClientArrays& arrays)
+{
+    matrices.Unwind();
+    for (int i = 0; i < 4; ++i)
+        glDisable(GLenum(GL_CLIP_PLANE0 + i));
+    glDisable(GL_STENCIL_TEST);
+    glDisable(GL_COLOR_LOGIC_OP);
+    glDisable(GL_TEXTURE_2D);
+    arrays.ReleaseQuietly();
+}
+
+// PutBack when the frame is cut short by an exception.
 class FrameGuard
 {
 public:
@@ -179,15 +191,8 @@ public:
     }
     ~FrameGuard()
     {
-        if (std::uncaught_exceptions() == m_exceptions)
-            return;
-        m_matrices.Unwind();
-        for (int i = 0; i < 4; ++i)
-            glDisable(GLenum(GL_CLIP_PLANE0 + i));
-        glDisable(GL_STENCIL_TEST);
-        glDisable(GL_COLOR_LOGIC_OP);
-        glDisable(GL_TEXTURE_2D);
-        m_arrays.ReleaseQuietly();
+        if (std::uncaught_exceptions() != m_exceptions)
+            PutBack(m_matrices, m_arrays);
     }
     FrameGuard(const FrameGuard&) = delete;
     FrameGuard& operator=(const FrameGuard&) = delete;
@@ -198,6 +203,11 @@ private:
     int m_exceptions;
 };
 } // namespace
+
+void ThreeDObject3DVisitor::Unwind()
+{
+    PutBack(m_matrices, m_arrays);
+}
 
 void Draw(const DrawOptions& options, ThreeDObject3DVisitor& visitor, Util::CountedPointer<ThreeDObject> shown,
           Util::CountedPointer<ThreeDObject> highlighted)

@@ -186,6 +186,10 @@ public:
     bool BeforeWSectionAppearance(Velmo::Papy::ThreeDObjectWSection& node, int subsection, int entry) override;
     void AfterWSectionTextureCoords(Velmo::Papy::ThreeDObjectWSection& node, int subsection, int entry) override;
 
+protected:
+    // A walk of this visitor alone (Walk) that the deadline cut: what a cut frame puts back.
+    void Unwind() override;
+
 private:
     friend void Draw(const DrawOptions&, ThreeDObject3DVisitor&, Velmo::Util::CountedPointer<Velmo::Papy::ThreeDObject>,
                      Velmo::Util::CountedPointer<Velmo::Papy::ThreeDObject>);
