@@ -2,8 +2,8 @@
 // The base of every walk of the 3D pane: the drawing and its highlight passes, the bounds step,
 // the check, the clip test and the track plan with its measuring walks. Each walk keeps to a
 // FrameBudget: every descent is a node visit (Descends, which no walk can change), and so is
-// every splitter entry tested (ChooseChild), and what a visit costs beyond that (primitives, vertices, pixels, track points) is asked for with Spend
-// before it is done. Past the budget the walk descends no further and unwinds where it is,
+// every splitter entry tested (ChooseChild); what a visit costs beyond that (primitives,
+// vertices, pixels, track points) is asked for with Spend before it is done. Past the budget the walk descends no further and unwinds where it is,
 // what it did stays done, and the report tells DrawingMessages::TooLarge once, as a notice.
 //
 // A walk keeps to a budget of its own unless it is handed the frame's (ShareBudget): the walks
@@ -49,8 +49,6 @@ public:
     // deadline cut it, the budget spent on its time and the report told. An error other than
     // the deadline passes through, as from Accept.
     bool KeepToDeadline(const std::function<void()>& walk);
-    // The splitter entries this walk has tested so far.
-    std::size_t GetSplitterTests() const { return m_choices.GetTests(); }
 
     const DrawingReport& GetReport() const { return m_report; }
     DrawingReport& GetReport() { return m_report; }

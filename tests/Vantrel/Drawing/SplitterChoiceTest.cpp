@@ -12,6 +12,7 @@
 #include "WalkRuns.h"
 #include "Util/WalkMeter.h"
 #include "Vantrel/Drawing/FrameBudget.h"
+#include "Vantrel/Drawing/SplitterChoice.h"
 
 namespace
 {
@@ -51,4 +52,59 @@ TEST(SplitterChoice, AVisitOfASplitterCostsStepsAndChargesLinearInItsEntries)
             EXPECT_LE(run.Spent[FrameBudget::Nodes], Entries + Around);
         }
     }
+}
+
+// The choice itself: the first entry that holds, each test paid for first (a refused payment
+// chooses none and tests no further); an inner splitter's choice hides its outer one's until it
+// is left, and a leave of another splitter than the innermost changes nothing.
+TEST(SplitterChoice, ChoosesTheFirstEntryThatHoldsEachTestPaidAndNestsWithItsSplitters)
+{
+    // Two nodes stand for the splitters: only their addresses matter.
+    const CountedPointer<TdoFile> one = Samples::Get().Gpl("rotated"), other = Samples::Get().Gpl("state");
+    const CountedPointer<ThreeDObject> outer = Samples::Root(one), inner = Samples::Root(other);
+    ASSERT_NE(outer.Get(), inner.Get());
+    struct Case
+    {
+        const char* name;
+        int count;
+        int holds;      // the first entry that holds (-1: none)
+        int paid;       // payments accepted before one is refused (-1: all)
+        int chosen;
+        std::size_t tests;
+    };
+    const Case cases[] = {
+        {"the fourth holds", 10, 3, -1, 3, 4},
+        {"the first holds", 10, 0, -1, 0, 1},
+        {"none holds", 10, -1, -1, SplitterChoice::None, 10},
+        {"no entries", 0, -1, -1, SplitterChoice::None, 0},
+        {"refused before the one that holds", 10, 3, 2, SplitterChoice::None, 2},
+        {"refused at once", 10, 0, 0, SplitterChoice::None, 0},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        SplitterChoice choice;
+        int payments = 0;
+        choice.Enter(*outer, c.count, [&](int i) { return i >= c.holds && c.holds >= 0; },
+                     [&] { return c.paid < 0 || payments++ < c.paid; });
+        EXPECT_EQ(choice.GetTests(), c.tests);
+        for (int i = 0; i < c.count; ++i)
+            EXPECT_EQ(choice.IsChosen(*outer, i), i == c.chosen) << i;
+        choice.Leave(*outer);
+        EXPECT_FALSE(choice.IsChosen(*outer, c.chosen));
+    }
+
+    SplitterChoice choice;
+    const auto always = [] { return true; };
+    choice.Enter(*outer, 5, [](int i) { return i == 1; }, always);
+    choice.Enter(*inner, 5, [](int i) { return i == 4; }, always);
+    EXPECT_TRUE(choice.IsChosen(*inner, 4));
+    EXPECT_FALSE(choice.IsChosen(*outer, 1));
+    choice.Leave(*outer);
+    EXPECT_TRUE(choice.IsChosen(*inner, 4));
+    choice.Leave(*inner);
+    EXPECT_TRUE(choice.IsChosen(*outer, 1));
+    EXPECT_EQ(choice.GetTests(), 7u);
+    choice.Clear();
+    EXPECT_FALSE(choice.IsChosen(*outer, 1));
 }
