@@ -97,9 +97,11 @@ public:
         const int n = (node.*count)();
         for (int i = 0; i < n; ++i)
         {
-            Util::WalkMeter::Tick();
+            // One step a child: its descent's, or its own when it is passed by.
             if ((visitor.*before)(node, i))
                 Descend(visitor, (node.*item)(i));
+            else
+                Util::WalkMeter::Tick();
             (visitor.*after)(node, i);
         }
     }
@@ -112,7 +114,6 @@ public:
         const int n = (node.*count)();
         for (int i = 0; i < n; ++i)
         {
-            Util::WalkMeter::Tick();
             (visitor.*before)(node, i);
             Descend(visitor, (node.*item)(i));
             (visitor.*after)(node, i);
