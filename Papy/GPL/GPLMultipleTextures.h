@@ -6,6 +6,7 @@
 #include "Papy/Model/ThreeDObjectMultipleTextures.h"
 #include "Util/Exception.h"
 #include "Util/RecordReader.h"
+#include "Util/WalkMeter.h"
 
 namespace Velmo::Papy
 {
@@ -38,8 +39,10 @@ public:
     }
 
 private:
+    // A name index checked against the count; every read of a name is a step of the walk meter.
     std::size_t Name(int i) const
     {
+        Util::WalkMeter::Tick();
         VELMO_ASSERT(i >= 0 && i < GetTextureCount());
         return std::size_t(i);
     }

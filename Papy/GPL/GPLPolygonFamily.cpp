@@ -2,6 +2,7 @@
 
 #include "Papy/GPL/GPLRecord.h"
 #include "Util/Exception.h"
+#include "Util/WalkMeter.h"
 
 namespace Velmo::Papy
 {
@@ -131,6 +132,7 @@ int GPLPolygonFamily<Index>::GetVertexCount() const
 template <int Index>
 Vertex GPLPolygonFamily<Index>::GetVertex(int i) const
 {
+    Util::WalkMeter::Tick();
     return m_file->GetVertex(m_vertexIds[i]);
 }
 
@@ -183,6 +185,7 @@ bool GPLPolygonFamily<Index>::HasShades() const
 template <int Index>
 Colour GPLPolygonFamily<Index>::GetShade(int i) const
 {
+    Util::WalkMeter::Tick();
     if (!Variant.Gouraud)
         return ThreeDObjectPolygon::GetShade(i);
     return m_shades[i];
@@ -205,6 +208,7 @@ bool GPLPolygonFamily<Index>::HasNormals() const
 template <int Index>
 Normal GPLPolygonFamily<Index>::GetNormal(int i) const
 {
+    Util::WalkMeter::Tick();
     if (!Variant.Phong)
         return ThreeDObjectPolygon::GetNormal(i);
     return m_file->GetNormal(m_normalIds[i]);
@@ -235,6 +239,7 @@ bool GPLPolygonFamily<Index>::HasTextureVertices() const
 template <int Index>
 TextureVertex GPLPolygonFamily<Index>::GetTextureVertex(int i) const
 {
+    Util::WalkMeter::Tick();
     if (!Variant.Textured)
         return ThreeDObjectPolygon::GetTextureVertex(i);
     return m_textureVertices[i];

@@ -11,6 +11,7 @@
 #include "Papy/GPL/GPLSplitterRecord.h"
 #include "Util/Exception.h"
 #include "Util/RecordReader.h"
+#include "Util/WalkMeter.h"
 
 namespace Velmo::Papy
 {
@@ -50,9 +51,11 @@ protected:
     {
     }
 
-    // An entry index checked against the count.
+    // An entry index checked against the count; every read of an entry is a step of the walk
+    // meter.
     std::size_t Entry(int i) const
     {
+        Util::WalkMeter::Tick();
         VELMO_ASSERT(i >= 0 && std::size_t(i) < m_record.ChildIds.size());
         return std::size_t(i);
     }

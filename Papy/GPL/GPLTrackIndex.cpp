@@ -3,6 +3,7 @@
 #include "Papy/GPL/GPLListContents.h"
 #include "Papy/GPL/GPLRecord.h"
 #include "Util/Exception.h"
+#include "Util/WalkMeter.h"
 
 namespace Velmo::Papy
 {
@@ -20,6 +21,7 @@ GPLTrackIndex::GPLTrackIndex(GPLTdoFile& file, int id, std::vector<int> numbers)
 
 int GPLTrackIndex::GetIndex(int i) const
 {
+    Util::WalkMeter::Tick();
     VELMO_ASSERT(i >= 0 && i < GetIndexCount());
     return m_numbers[i];
 }

@@ -2,6 +2,7 @@
 
 #include "Papy/GPL/GPLRecord.h"
 #include "Util/Exception.h"
+#include "Util/WalkMeter.h"
 
 namespace Velmo::Papy
 {
@@ -14,6 +15,7 @@ GPLVertexFixer::GPLVertexFixer(GPLTdoFile& file, int id, Util::RecordReader& rea
 
 Vertex GPLVertexFixer::GetVertex(int i) const
 {
+    Util::WalkMeter::Tick();
     VELMO_ASSERT(i >= 0 && i < GetVertexCount());
     return m_file->GetVertex(m_vertexIds[i]);
 }

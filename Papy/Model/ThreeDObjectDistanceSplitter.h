@@ -6,6 +6,7 @@
 #include "Papy/Model/ThreeDObjectWalk.h"
 #include "Papy/Model/Vertex.h"
 #include "Util/CountedPointer.h"
+#include "Util/WalkMeter.h"
 #include "Util/Types.h"
 
 namespace Velmo::Papy
@@ -24,9 +25,10 @@ public:
     virtual void SetVertexId(int id) = 0;
     virtual U32 GetComparisonOperator() const = 0;
 
-    // Whether child i applies at the given distance.
+    // Whether child i applies at the given distance (a step of the walk meter).
     bool IsChildActive(int i, double distance) const
     {
+        Util::WalkMeter::Tick();
         return EvaluateComparison(ComparisonOperator(GetComparisonOperator()), i, distance, GetSplitDistance(i));
     }
 

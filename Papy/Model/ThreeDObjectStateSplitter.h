@@ -5,6 +5,7 @@
 #include "Papy/Model/ThreeDObjectVisitor.h"
 #include "Papy/Model/ThreeDObjectWalk.h"
 #include "Util/CountedPointer.h"
+#include "Util/WalkMeter.h"
 #include "Util/Types.h"
 
 namespace Velmo::Papy
@@ -18,9 +19,10 @@ public:
     virtual Util::CountedPointer<ThreeDObject> GetChild(int i) const = 0;
     virtual U32 GetValue(int i) const = 0;
 
-    // Whether child i applies at the given state value.
+    // Whether child i applies at the given state value (a step of the walk meter).
     bool IsChildActive(int i, double value) const
     {
+        Util::WalkMeter::Tick();
         return EvaluateComparison(ComparisonOperator(GetComparisonOperator()), i, value, double(GetValue(i)));
     }
 

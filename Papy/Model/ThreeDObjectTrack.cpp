@@ -1,6 +1,7 @@
 #include "Papy/Model/ThreeDObjectTrack.h"
 
 #include "Util/Exception.h"
+#include "Util/WalkMeter.h"
 
 namespace Velmo::Papy
 {
@@ -10,6 +11,8 @@ namespace
 // here rather than followed.
 Util::CountedPointer<ThreeDObjectTrackSegment> GetSegmentNode(const ThreeDObjectTrack& track, int i)
 {
+    // A step of the walk meter, as every look-up of a list in a walk.
+    Util::WalkMeter::Tick();
     Util::CountedPointer<ThreeDObjectTrackSegment> segment = track.GetSegment(i);
     VELMO_ASSERT_TEXT(segment.Get() != nullptr, "segment != 0");
     return segment;

@@ -5,6 +5,7 @@
 #include "Papy/Model/TrackSegmentLookup.h"
 #include "Util/Angles.h"
 #include "Util/Exception.h"
+#include "Util/WalkMeter.h"
 
 namespace Velmo::Papy
 {
@@ -30,9 +31,11 @@ void Unwrap(double& a, double& b)
 }
 
 // A section reference that names a node of another kind yields no section; that is refused
-// here rather than followed.
+// here rather than followed. Each section looked up is a step of the walk meter, so that a walk
+// that places many points along a segment of many sections keeps to its deadline.
 Util::CountedPointer<ThreeDObjectXSection> GetXSectionNode(const ThreeDObjectTrackSegment& segment, int i)
 {
+    Util::WalkMeter::Tick();
     Util::CountedPointer<ThreeDObjectXSection> section = segment.GetXSection(i);
     VELMO_ASSERT_TEXT(section.Get() != nullptr, "xSection != 0");
     return section;
@@ -40,6 +43,7 @@ Util::CountedPointer<ThreeDObjectXSection> GetXSectionNode(const ThreeDObjectTra
 
 Util::CountedPointer<ThreeDObjectFSection> GetFSectionNode(const ThreeDObjectTrackSegment& segment, int i)
 {
+    Util::WalkMeter::Tick();
     Util::CountedPointer<ThreeDObjectFSection> section = segment.GetFSection(i);
     VELMO_ASSERT_TEXT(section.Get() != nullptr, "fSection != 0");
     return section;

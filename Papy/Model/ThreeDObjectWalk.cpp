@@ -2,6 +2,7 @@
 
 #include "Papy/Model/ThreeDObjectVisitor.h"
 #include "Util/Exception.h"
+#include "Util/WalkMeter.h"
 
 namespace Velmo::Papy
 {
@@ -28,6 +29,7 @@ public:
 void ThreeDObjectWalk::Descend(ThreeDObjectVisitor& visitor, const Util::CountedPointer<ThreeDObject>& child)
 {
     VELMO_ASSERT_TEXT(child.Get() != nullptr, "child != 0");
+    Util::WalkMeter::Tick();
     if (!visitor.Descends(*child))
         return;
     DepthScope scope;

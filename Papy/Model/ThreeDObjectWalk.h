@@ -13,11 +13,14 @@
 //              exactly the opposite order
 // Leave and after are called whatever enter and before returned. An exception thrown by the
 // visitor ends the walk at once. Every descent goes through Descend, which holds the child
-// for the duration of its walk and refuses trees nested deeper than MaxDepth.
+// for the duration of its walk and refuses trees nested deeper than MaxDepth. Each descent and
+// each child of a list (whether before lets it be walked or not) is a step of the walk meter
+// (Util::WalkMeter), so that an armed deadline ends any walk, however long its lists.
 #include <cstddef>
 
 #include "Papy/Model/ThreeDObject.h"
 #include "Util/CountedPointer.h"
+#include "Util/WalkMeter.h"
 
 namespace Velmo::Papy
 {
@@ -94,8 +97,11 @@ public:
         const int n = (node.*count)();
         for (int i = 0; i < n; ++i)
         {
+            // One step a child: its descent's, or its own when it is passed by.
             if ((visitor.*before)(node, i))
                 Descend(visitor, (node.*item)(i));
+            else
+                Util::WalkMeter::Tick();
             (visitor.*after)(node, i);
         }
     }

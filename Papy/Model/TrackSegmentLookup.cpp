@@ -31,6 +31,7 @@ TrackSegmentLookup::TrackSegmentLookup(const ThreeDObjectTrackSegment& segment) 
     m_crossEdges.reserve(std::size_t(crossCount));
     for (int i = 0; i < crossCount && m_regular; ++i)
     {
+        Util::WalkMeter::Tick();
         Util::CountedPointer<ThreeDObjectXSection> section = segment.GetXSection(i);
         m_regular = section.Get() != nullptr;
         if (m_regular)
@@ -41,6 +42,7 @@ TrackSegmentLookup::TrackSegmentLookup(const ThreeDObjectTrackSegment& segment) 
     m_floorTypes.reserve(std::size_t(floorCount));
     for (int k = 0; k < floorCount && m_regular; ++k)
     {
+        Util::WalkMeter::Tick();
         Util::CountedPointer<ThreeDObjectFSection> floor = segment.GetFSection(k);
         m_regular = floor.Get() != nullptr;
         if (m_regular)
@@ -88,6 +90,7 @@ int TrackSegmentLookup::FirstBeyond(const std::vector<Edge>& edges, bool ordered
         int low = first, high = count;
         while (low < high)
         {
+            Util::WalkMeter::Tick();
             const int middle = low + (high - low) / 2;
             if (value(edges[middle].Start, edges[middle].End, f) > latitude)
                 high = middle;

@@ -8,6 +8,8 @@
 // whose sections the segment itself would refuse (none, or a reference to a node of another
 // kind) is left to the segment, which refuses it as before.
 //
+// Every section read or looked at is a step of the walk meter (Util::WalkMeter).
+//
 // The segment must outlive the look-up, and its sections must not change while it is in use.
 #include <vector>
 
@@ -15,6 +17,7 @@
 #include "Papy/Model/TrackPosition.h"
 #include "Papy/Model/Vertex.h"
 #include "Util/CountedPointer.h"
+#include "Util/WalkMeter.h"
 
 namespace Velmo::Papy
 {
@@ -42,13 +45,17 @@ public:
 
     // The section choice of the segment and of the look-up: the first index from first on below
     // count whose latitude, as latitudeAt(index) gives it, exceeds the latitude; count when
-    // none does. The segment's lists are walked so.
+    // none does. The segment's lists are walked so, each section looked at a step of the walk
+    // meter.
     template <class LatitudeAt>
     static int FirstSectionBeyond(int first, int count, double latitude, LatitudeAt latitudeAt)
     {
         for (int i = first; i < count; ++i)
+        {
+            Util::WalkMeter::Tick();
             if (latitudeAt(i) > latitude)
                 return i;
+        }
         return count;
     }
 

@@ -10,6 +10,7 @@
 #include "Util/CountedPointer.h"
 #include "Util/Exception.h"
 #include "Util/Types.h"
+#include "Util/WalkMeter.h"
 
 namespace Velmo::Papy
 {
@@ -29,10 +30,12 @@ protected:
     S32 OffsetOf(int id) const { return S32(U32(m_file->GetSubObject(id)->GetFileOffset())); }
     void SetFileOffset(U32 offset) { m_fileOffset = offset; }
 
-    // A list position checked against the list's size.
+    // A list position checked against the list's size; every read of a list is a step of the
+    // walk meter.
     template <class List>
     static std::size_t At(const List& list, int i)
     {
+        Util::WalkMeter::Tick();
         VELMO_ASSERT(i >= 0 && std::size_t(i) < list.size());
         return std::size_t(i);
     }

@@ -2,6 +2,7 @@
 
 #include "Papy/N2/N2Record.h"
 #include "Util/Exception.h"
+#include "Util/WalkMeter.h"
 
 namespace Velmo::Papy
 {
@@ -47,6 +48,7 @@ void N2PolygonFamily<Index>::Write(Util::BinaryStream& stream, U32 offset)
 template <int Index>
 Vertex N2PolygonFamily<Index>::GetVertex(int i) const
 {
+    Util::WalkMeter::Tick();
     return GetFile().GetVertex(Word(0, i));
 }
 
@@ -73,6 +75,7 @@ Colour N2PolygonFamily<Index>::GetColour() const
 template <int Index>
 Colour N2PolygonFamily<Index>::GetShade(int i) const
 {
+    Util::WalkMeter::Tick();
     if (!Variant.Shaded)
         return ThreeDObjectPolygon::GetShade(i);
     return Colour::FromWord(Word(ShadeBlock, i));
@@ -89,6 +92,7 @@ void N2PolygonFamily<Index>::SetShade(int i, const Colour& colour)
 template <int Index>
 Normal N2PolygonFamily<Index>::GetNormal(int i) const
 {
+    Util::WalkMeter::Tick();
     if (!Variant.Phong)
         return ThreeDObjectPolygon::GetNormal(i);
     return GetFile().GetNormal(Word(NormalBlock, i));
@@ -113,6 +117,7 @@ void N2PolygonFamily<Index>::SetNormalId(int i, int id)
 template <int Index>
 TextureVertex N2PolygonFamily<Index>::GetTextureVertex(int i) const
 {
+    Util::WalkMeter::Tick();
     if (!Variant.Textured)
         return ThreeDObjectPolygon::GetTextureVertex(i);
     const U32 word = Word(TextureBlock, i);

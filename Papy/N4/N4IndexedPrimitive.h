@@ -7,6 +7,7 @@
 
 #include "Papy/N4/N4Node.h"
 #include "Util/Exception.h"
+#include "Util/WalkMeter.h"
 
 namespace Velmo::Papy
 {
@@ -20,6 +21,7 @@ public:
     int GetIndexCount() const override { return int(m_indices.size()); }
     int GetIndex(int i) const override
     {
+        Util::WalkMeter::Tick();
         VELMO_ASSERT(i >= 0 && i < int(m_indices.size()));
         return m_indices[i];
     }

@@ -1,6 +1,7 @@
 #include "Papy/N4/N4LodSwitch.h"
 
 #include "Util/Exception.h"
+#include "Util/WalkMeter.h"
 
 namespace Velmo::Papy
 {
@@ -34,6 +35,7 @@ Util::CountedPointer<ThreeDObject> N4LodSwitch::GetChild(int i) const
 
 double N4LodSwitch::GetSplitDistance(int i) const
 {
+    Util::WalkMeter::Tick();
     VELMO_ASSERT(i >= 0 && size_t(i) < m_distances.size());
     return m_distances[i];
 }

@@ -1,6 +1,7 @@
 #include "Papy/N4/N4Portal.h"
 
 #include "Util/Exception.h"
+#include "Util/WalkMeter.h"
 
 namespace Velmo::Papy
 {
@@ -20,6 +21,7 @@ N4Portal::N4Portal(N4TdoFile& file, N4Archiver& archive, int id, U64 position) :
 
 int N4Portal::GetIndex(int i) const
 {
+    Util::WalkMeter::Tick();
     VELMO_ASSERT(i >= 0 && i < int(m_indices.size()));
     return m_indices[i];
 }

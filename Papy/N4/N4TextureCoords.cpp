@@ -1,6 +1,7 @@
 #include "Papy/N4/N4TextureCoords.h"
 
 #include "Util/Exception.h"
+#include "Util/WalkMeter.h"
 
 namespace Velmo::Papy
 {
@@ -66,6 +67,7 @@ double N4TextureCoords::GetFloat(int i) const
 
 TextureVertex N4TextureCoords::GetTextureVertex(int i) const
 {
+    Util::WalkMeter::Tick();
     VELMO_ASSERT(i >= 0 && i < int(m_textureVertices.size()));
     return m_textureVertices[i];
 }

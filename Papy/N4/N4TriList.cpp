@@ -1,6 +1,7 @@
 #include "Papy/N4/N4TriList.h"
 
 #include "Util/Exception.h"
+#include "Util/WalkMeter.h"
 
 namespace Velmo::Papy
 {
@@ -28,6 +29,7 @@ N4TriList::N4TriList(N4TdoFile& file, int id, const std::vector<U32>& indices)
 
 U32 N4TriList::GetIndex(int i) const
 {
+    Util::WalkMeter::Tick();
     VELMO_ASSERT(i >= 0 && size_t(i) < m_indices.size());
     return U32(m_indices[i]);
 }

@@ -2,6 +2,7 @@
 
 #include "Papy/N4/N4VertexArrays.h"
 #include "Util/Exception.h"
+#include "Util/WalkMeter.h"
 
 namespace Velmo::Papy
 {
@@ -66,6 +67,7 @@ double N4VertexData::GetFloat(int i) const
 
 Vertex N4VertexData::GetVertex(int i) const
 {
+    Util::WalkMeter::Tick();
     VELMO_ASSERT(i >= 0 && size_t(i) < m_vertices.size());
     return m_vertices[i];
 }
@@ -78,6 +80,7 @@ void N4VertexData::SetVertex(int i, const Vertex& vertex)
 
 Normal N4VertexData::GetNormal(int i) const
 {
+    Util::WalkMeter::Tick();
     VELMO_ASSERT(i >= 0 && size_t(i) < m_normals.size());
     return m_normals[i];
 }
@@ -90,6 +93,7 @@ void N4VertexData::SetNormal(int i, const Normal& normal)
 
 TextureVertex N4VertexData::GetTextureVertex(int i) const
 {
+    Util::WalkMeter::Tick();
     VELMO_ASSERT(i >= 0 && size_t(i) < m_textureVertices.size());
     return m_textureVertices[i];
 }
@@ -102,6 +106,7 @@ void N4VertexData::SetTextureVertex(int i, const TextureVertex& vertex)
 
 TextureVertex N4VertexData::GetSpecularTextureVertex(int i) const
 {
+    Util::WalkMeter::Tick();
     VELMO_ASSERT(i >= 0 && size_t(i) < m_specularTextureVertices.size());
     return m_specularTextureVertices[i];
 }

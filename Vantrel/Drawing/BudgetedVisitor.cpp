@@ -1,11 +1,13 @@
 #include "Vantrel/Drawing/BudgetedVisitor.h"
 
+#include "Papy/Model/ThreeDObject.h"
 #include "Papy/Model/TrackSegmentLookup.h"
+#include "Util/WalkMeter.h"
 #include "Vantrel/Drawing/DrawingMessages.h"
 
 BudgetedVisitor::BudgetedVisitor(const BudgetedVisitor& other)
     : Velmo::Papy::ThreeDObjectVisitor(other), m_report(other.m_report), m_own(other.m_own),
-      m_budget(other.m_budget == &other.m_own ? &m_own : other.m_budget)
+      m_budget(other.m_budget == &other.m_own ? &m_own : other.m_budget), m_choices(other.m_choices)
 {
 }
 
@@ -17,6 +19,7 @@ BudgetedVisitor& BudgetedVisitor::operator=(const BudgetedVisitor& other)
     m_report = other.m_report;
     m_own = other.m_own;
     m_budget = other.m_budget == &other.m_own ? &m_own : other.m_budget;
+    m_choices = other.m_choices;
     return *this;
 }
 
@@ -30,6 +33,32 @@ bool BudgetedVisitor::Told(bool fits)
 bool BudgetedVisitor::Descends(Velmo::Papy::ThreeDObject&)
 {
     return Told(m_budget->Take(FrameBudget::Nodes, 1));
+}
+
+bool BudgetedVisitor::KeepToDeadline(const std::function<void()>& walk)
+{
+    // The budget in force when the meter looks: walk may share a frame's first.
+    Velmo::Util::WalkMeter::Scope armed([this] { return m_budget->IsPastDeadline(); });
+    // The choices of splitters that an earlier walk left entered when it was cut.
+    m_choices.Clear();
+    try
+    {
+        walk();
+        return true;
+    }
+    catch (const Velmo::Util::WalkMeter::XDeadline&)
+    {
+        // The meter spent the budget on its time as it looked.
+        m_choices.Clear();
+        Told(false);
+        return false;
+    }
+}
+
+void BudgetedVisitor::Walk(Velmo::Papy::ThreeDObject& node)
+{
+    if (!KeepToDeadline([&] { node.Accept(*this); }))
+        Unwind();
 }
 
 bool BudgetedVisitor::Spend(const FrameBudget::Amounts& amounts)

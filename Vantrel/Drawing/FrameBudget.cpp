@@ -68,6 +68,18 @@ void FrameBudget::Tick()
     m_taken[Seconds] = now - m_start;
 }
 
+bool FrameBudget::IsPastDeadline()
+{
+    if (m_spent && m_spentOn == Seconds)
+        return true;
+    Tick();
+    // Written so that a NaN time is past it too, as a NaN charge is over its limit.
+    if (m_taken[Seconds] <= m_limits[Seconds])
+        return false;
+    Spend(Seconds);
+    return true;
+}
+
 FrameBudget::Cost FrameBudget::FirstOver(const Amounts& amounts) const
 {
     for (int i = 0; i < CostCount; ++i)

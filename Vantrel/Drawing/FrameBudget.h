@@ -14,6 +14,11 @@
 // Limits[Seconds] since its first charge is spent as well, whatever it has taken, so that a walk
 // that some file still makes slow ends anyway. The clock is the budget's to be handed: tests
 // drive it without waiting.
+//
+// A charge reads the deadline, but a loop that charges nothing would never reach it: so each
+// walk arms the walk meter (Util::WalkMeter) with IsPastDeadline for as long as it runs
+// (BudgetedVisitor::Walk), and every node visit and every read of a list that a walk loops over
+// ticks the meter, which looks at the deadline every so many steps and ends the walk past it.
 #include <array>
 #include <cstddef>
 #include <functional>
@@ -24,7 +29,7 @@ class FrameBudget
 public:
     enum Cost
     {
-        Nodes,          // node visits
+        Nodes,          // node visits, and the splitter entries a walk tests to choose a child
         Primitives,     // primitives sent: polygons, lines, quads, client-array calls
         Vertices,       // vertices and indices sent or copied into an array, vertex values read
                         // (a client array's triangles cost their indices)
@@ -62,6 +67,10 @@ public:
     std::size_t TakeItems(std::size_t count, const Amounts& each, const std::vector<double>& pixels);
 
     bool IsSpent() const { return m_spent; }
+    // Whether the frame has run past its deadline: reads the clock (the first read starts the
+    // deadline when nothing was charged yet); past it, the budget is spent on Seconds if it was
+    // not spent already.
+    bool IsPastDeadline();
     // The cost whose limit was reached; CostCount while the budget is not spent.
     Cost GetSpentOn() const { return m_spentOn; }
     const Amounts& GetTaken() const { return m_taken; }

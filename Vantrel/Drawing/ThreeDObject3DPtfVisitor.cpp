@@ -102,7 +102,7 @@ double ThreeDObject3DPtfVisitor::FitStep(const Velmo::Util::CountedPointer<Three
         return Step;
     LoadVisitor loads;
     loads.ShareBudget(frame);
-    node->Accept(loads);
+    loads.Walk(*node);
     if (report != nullptr)
     {
         for (const std::string& message : loads.GetReport().GetMessages())
@@ -150,7 +150,7 @@ bool ThreeDObject3DPtfVisitor::SpendPiece(const double corners[4][2])
 void ThreeDObject3DPtfVisitor::Measure(const Velmo::Util::CountedPointer<ThreeDObject>& node)
 {
     Start(true, false, node);
-    node->Accept(*this);
+    Walk(*node);
 }
 
 void ThreeDObject3DPtfVisitor::Run(bool recordBounds, const Velmo::Util::CountedPointer<ThreeDObject>& node)
@@ -163,7 +163,7 @@ void ThreeDObject3DPtfVisitor::Run(bool recordBounds, const Velmo::Util::Counted
     CheckError();
     glClear(GL_COLOR_BUFFER_BIT);
     CheckError();
-    node->Accept(*this);
+    Walk(*node);
 }
 
 void ThreeDObject3DPtfVisitor::PlotPoint(double x, double y)

@@ -167,9 +167,21 @@ void ThreeDObject3DVisitor::DestroyGL()
 
 namespace
 {
-// Puts back what a frame cut short by an exception had changed, so that the next frame starts
-// from the pane's own state: its pushes popped, clip planes, stencil, logic operation and
-// texturing off, client arrays freed.
+// Puts back what a frame cut short had changed, so that the next frame starts from the pane's
+// own state: its pushes popped, clip planes, stencil, logic operation and texturing off, client
+// arrays freed.
+void PutBack(ModelviewStack& matrices, ClientArrays& arrays)
+{
+    matrices.Unwind();
+    for (int i = 0; i < 4; ++i)
+        glDisable(GLenum(GL_CLIP_PLANE0 + i));
+    glDisable(GL_STENCIL_TEST);
+    glDisable(GL_COLOR_LOGIC_OP);
+    glDisable(GL_TEXTURE_2D);
+    arrays.ReleaseQuietly();
+}
+
+// PutBack when the frame is cut short by an exception.
 class FrameGuard
 {
 public:
@@ -179,15 +191,8 @@ public:
     }
     ~FrameGuard()
     {
-        if (std::uncaught_exceptions() == m_exceptions)
-            return;
-        m_matrices.Unwind();
-        for (int i = 0; i < 4; ++i)
-            glDisable(GLenum(GL_CLIP_PLANE0 + i));
-        glDisable(GL_STENCIL_TEST);
-        glDisable(GL_COLOR_LOGIC_OP);
-        glDisable(GL_TEXTURE_2D);
-        m_arrays.ReleaseQuietly();
+        if (std::uncaught_exceptions() != m_exceptions)
+            PutBack(m_matrices, m_arrays);
     }
     FrameGuard(const FrameGuard&) = delete;
     FrameGuard& operator=(const FrameGuard&) = delete;
@@ -199,8 +204,27 @@ private:
 };
 } // namespace
 
+void ThreeDObject3DVisitor::Unwind()
+{
+    PutBack(m_matrices, m_arrays);
+}
+
 void Draw(const DrawOptions& options, ThreeDObject3DVisitor& visitor, Util::CountedPointer<ThreeDObject> shown,
           Util::CountedPointer<ThreeDObject> highlighted)
+{
+    // The frame's deadline may cut any of its walks, in whatever loop: the guard inside puts
+    // the state back on the way out, and the frame then ends as a whole frame does.
+    if (visitor.KeepToDeadline([&] { ThreeDObject3DVisitor::DrawPasses(options, visitor, shown, highlighted); }))
+        return;
+    visitor.Reset();
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glDisable(GL_CULL_FACE);
+    CheckError();
+}
+
+void ThreeDObject3DVisitor::DrawPasses(const DrawOptions& options, ThreeDObject3DVisitor& visitor,
+                                       const Util::CountedPointer<ThreeDObject>& shown,
+                                       const Util::CountedPointer<ThreeDObject>& highlighted)
 {
     FrameGuard guard(visitor.m_matrices, visitor.m_arrays);
     visitor.Reset();
@@ -464,13 +488,24 @@ bool ThreeDObject3DVisitor::BeforeStateSwitchChild(ThreeDObjectStateSwitch&, int
     return i == 0;
 }
 
+// A distance or state splitter draws the first child that applies, chosen as it is entered.
+bool ThreeDObject3DVisitor::EnterDistanceSplitter(ThreeDObjectDistanceSplitter& node)
+{
+    const bool entered = Enter(static_cast<ThreeDObject&>(node));
+    const double distance = entered ? EyeDistance(node.GetVertex()) : 0.0;
+    ChooseChild(node, entered, node.GetChildCount(), [&](int i) { return node.IsChildActive(i, distance); });
+    return entered;
+}
+
 bool ThreeDObject3DVisitor::BeforeDistanceSplitterChild(ThreeDObjectDistanceSplitter& node, int i)
 {
-    const double distance = EyeDistance(node.GetVertex());
-    for (int j = 0; j < i; ++j)
-        if (node.IsChildActive(j, distance))
-            return false;
-    return node.IsChildActive(i, distance);
+    return IsChosenChild(node, i);
+}
+
+void ThreeDObject3DVisitor::LeaveDistanceSplitter(ThreeDObjectDistanceSplitter& node)
+{
+    LeaveChoice(node);
+    Leave(static_cast<ThreeDObject&>(node));
 }
 
 bool ThreeDObject3DVisitor::BeforeLodSwitchChild(ThreeDObjectLodSwitch& node, int i)
@@ -481,14 +516,24 @@ bool ThreeDObject3DVisitor::BeforeLodSwitchChild(ThreeDObjectLodSwitch& node, in
     return i == 0 || node.GetSplitDistance(i - 1) > distance;
 }
 
-bool ThreeDObject3DVisitor::BeforeStateSplitterChild(ThreeDObjectStateSplitter& node, int i)
+bool ThreeDObject3DVisitor::EnterStateSplitter(ThreeDObjectStateSplitter& node)
 {
+    const bool entered = Enter(static_cast<ThreeDObject&>(node));
     auto found = m_stateValues.find(node.GetVariable());
     const double value = found == m_stateValues.end() ? 0.0 : double(found->second);
-    for (int j = 0; j < i; ++j)
-        if (node.IsChildActive(j, value))
-            return false;
-    return node.IsChildActive(i, value);
+    ChooseChild(node, entered, node.GetChildCount(), [&](int i) { return node.IsChildActive(i, value); });
+    return entered;
+}
+
+bool ThreeDObject3DVisitor::BeforeStateSplitterChild(ThreeDObjectStateSplitter& node, int i)
+{
+    return IsChosenChild(node, i);
+}
+
+void ThreeDObject3DVisitor::LeaveStateSplitter(ThreeDObjectStateSplitter& node)
+{
+    LeaveChoice(node);
+    Leave(static_cast<ThreeDObject&>(node));
 }
 
 void ThreeDObject3DVisitor::VisitStateValueSetter(ThreeDObjectStateValueSetter& node)

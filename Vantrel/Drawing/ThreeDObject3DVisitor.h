@@ -10,7 +10,7 @@
 // array, too few texture coordinates, a coordinate or an angle that is not a number, a
 // texture or an external object that cannot be had, an external object that includes itself,
 // transforms nested deeper than the modelview stack, an unknown blend code, a walk of the shown
-// node past its budget (FrameBudget: the rest is not drawn). Each problem's
+// node past its budget or its deadline (FrameBudget: the rest is not drawn). Each problem's
 // text is added to the visitor's report, which keeps each text once; the pane shows the texts
 // it has not shown yet after the paint. OpenGL errors and the fixed-vertex solve's failure
 // end the frame with their exception; the OpenGL state the frame had changed (matrices,
@@ -102,9 +102,13 @@ public:
     bool BeforeLatitudeSplitterChild(Velmo::Papy::ThreeDObjectLatitudeSplitter& node, int i) override;
     bool BeforeLongitudeSplitterChild(Velmo::Papy::ThreeDObjectLongitudeSplitter& node, int i) override;
     bool BeforeStateSwitchChild(Velmo::Papy::ThreeDObjectStateSwitch& node, int i) override;
+    bool EnterDistanceSplitter(Velmo::Papy::ThreeDObjectDistanceSplitter& node) override;
     bool BeforeDistanceSplitterChild(Velmo::Papy::ThreeDObjectDistanceSplitter& node, int i) override;
+    void LeaveDistanceSplitter(Velmo::Papy::ThreeDObjectDistanceSplitter& node) override;
     bool BeforeLodSwitchChild(Velmo::Papy::ThreeDObjectLodSwitch& node, int i) override;
+    bool EnterStateSplitter(Velmo::Papy::ThreeDObjectStateSplitter& node) override;
     bool BeforeStateSplitterChild(Velmo::Papy::ThreeDObjectStateSplitter& node, int i) override;
+    void LeaveStateSplitter(Velmo::Papy::ThreeDObjectStateSplitter& node) override;
     void VisitStateValueSetter(Velmo::Papy::ThreeDObjectStateValueSetter& node) override;
     bool EnterDisplayClass(Velmo::Papy::ThreeDObjectDisplayClass& node) override;
     bool BeforeCarRootShadow(Velmo::Papy::ThreeDObjectCarRoot& node) override;
@@ -182,9 +186,17 @@ public:
     bool BeforeWSectionAppearance(Velmo::Papy::ThreeDObjectWSection& node, int subsection, int entry) override;
     void AfterWSectionTextureCoords(Velmo::Papy::ThreeDObjectWSection& node, int subsection, int entry) override;
 
+protected:
+    // A walk of this visitor alone (Walk) that the deadline cut: what a cut frame puts back.
+    void Unwind() override;
+
 private:
     friend void Draw(const DrawOptions&, ThreeDObject3DVisitor&, Velmo::Util::CountedPointer<Velmo::Papy::ThreeDObject>,
                      Velmo::Util::CountedPointer<Velmo::Papy::ThreeDObject>);
+    // Draw's passes, within the frame's deadline.
+    static void DrawPasses(const DrawOptions& options, ThreeDObject3DVisitor& visitor,
+                           const Velmo::Util::CountedPointer<Velmo::Papy::ThreeDObject>& shown,
+                           const Velmo::Util::CountedPointer<Velmo::Papy::ThreeDObject>& highlighted);
 
     // One prepared vertex of an immediate-mode primitive: everything is worked out before
     // glBegin, so that nothing between glBegin and glEnd can throw or ask OpenGL anything.

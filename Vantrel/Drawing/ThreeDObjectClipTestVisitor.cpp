@@ -67,6 +67,11 @@ void ThreeDObjectClipTestVisitor::Reset()
     m_matrices.Unwind();
 }
 
+void ThreeDObjectClipTestVisitor::Unwind()
+{
+    Reset();
+}
+
 bool ThreeDObjectClipTestVisitor::Passes(int side, double x)
 {
     if (side < 0)

@@ -113,6 +113,10 @@ public:
     bool EnterObjectLocatorList(Velmo::Papy::ThreeDObjectObjectLocatorList& node) override;
     bool EnterExtObjectListObjects(Velmo::Papy::ThreeDObjectExtObjectList& node) override;
 
+protected:
+    // A walk that the deadline cut: Reset.
+    void Unwind() override;
+
 private:
     struct PlaneRecord
     {

@@ -62,6 +62,7 @@ double ThreeDObjectGetBoundsVisitor::GetSpriteScale(bool hasScale, double scale,
 bool ThreeDObjectGetBoundsVisitor::PushTransform(double x, double y, double z, double xDegrees, double yDegrees,
                                                  double zDegrees)
 {
+    ++m_pending;
     if (!m_stack.Push())
     {
         GetReport().Add(BoundsTransformStack::OverflowMessage());
@@ -76,7 +77,15 @@ bool ThreeDObjectGetBoundsVisitor::PushTransform(double x, double y, double z, d
 
 void ThreeDObjectGetBoundsVisitor::PopTransform()
 {
+    if (m_pending > 0)
+        --m_pending;
     m_stack.Pop();
+}
+
+void ThreeDObjectGetBoundsVisitor::Unwind()
+{
+    while (m_pending > 0)
+        PopTransform();
 }
 
 void ThreeDObjectGetBoundsVisitor::Include(const Vertex& point)
@@ -166,6 +175,7 @@ void ThreeDObjectGetBoundsVisitor::LeaveTsoReference(ThreeDObjectTsoReference&)
 
 bool ThreeDObjectGetBoundsVisitor::EnterBillboard(ThreeDObjectBillboard& node)
 {
+    ++m_pending;
     if (!m_stack.Push())
     {
         GetReport().Add(BoundsTransformStack::OverflowMessage());
@@ -351,14 +361,22 @@ void ThreeDObjectGetBoundsVisitor::VisitStateValueSetter(ThreeDObjectStateValueS
     m_states[node.GetStateIndex()] = node.GetStateValue();
 }
 
-bool ThreeDObjectGetBoundsVisitor::BeforeStateSplitterChild(ThreeDObjectStateSplitter& node, int i)
+// Only the first active child counts, chosen as the splitter is entered.
+bool ThreeDObjectGetBoundsVisitor::EnterStateSplitter(ThreeDObjectStateSplitter& node)
 {
     const double value = m_states[node.GetVariable()];
-    // Only the first active child counts.
-    for (int j = 0; j < i; ++j)
-        if (node.IsChildActive(j, value))
-            return false;
-    return node.IsChildActive(i, value);
+    ChooseChild(node, true, node.GetChildCount(), [&](int i) { return node.IsChildActive(i, value); });
+    return true;
+}
+
+bool ThreeDObjectGetBoundsVisitor::BeforeStateSplitterChild(ThreeDObjectStateSplitter& node, int i)
+{
+    return IsChosenChild(node, i);
+}
+
+void ThreeDObjectGetBoundsVisitor::LeaveStateSplitter(ThreeDObjectStateSplitter& node)
+{
+    LeaveChoice(node);
 }
 
 bool ThreeDObjectGetBoundsVisitor::BeforeStateSwitchChild(ThreeDObjectStateSwitch&, int i)

@@ -9,7 +9,8 @@
 // its own walk is passed over (one message naming the chain); a scaled bitmap is passed over
 // when the folder's game has no scaled bitmaps; a missing or unreadable external object or
 // scaled bitmap is passed over, its error told once, as the drawing walk passes it over; a
-// walk past its budget (FrameBudget) stops with the bounds it has. The problems are
+// walk past its budget or its deadline (FrameBudget) stops with the bounds it has, its
+// transforms popped. The problems are
 // kept in GetReport().
 #include <map>
 #include <optional>
@@ -72,7 +73,9 @@ public:
     bool EnterTrackDetail(Velmo::Papy::ThreeDObjectTrackDetail& node) override;
 
     void VisitStateValueSetter(Velmo::Papy::ThreeDObjectStateValueSetter& node) override;
+    bool EnterStateSplitter(Velmo::Papy::ThreeDObjectStateSplitter& node) override;
     bool BeforeStateSplitterChild(Velmo::Papy::ThreeDObjectStateSplitter& node, int i) override;
+    void LeaveStateSplitter(Velmo::Papy::ThreeDObjectStateSplitter& node) override;
     bool BeforeStateSwitchChild(Velmo::Papy::ThreeDObjectStateSwitch& node, int i) override;
     bool BeforeTrackDetailSplitLevelChild(Velmo::Papy::ThreeDObjectTrackDetailSplit& node, int level,
                                           int i) override;
@@ -81,6 +84,10 @@ public:
     bool EnterExtObjectListObjects(Velmo::Papy::ThreeDObjectExtObjectList& node) override;
     bool EnterHandle(Velmo::Papy::ThreeDObjectHandle& node) override;
     bool EnterObjectLocatorList(Velmo::Papy::ThreeDObjectObjectLocatorList& node) override;
+
+protected:
+    // Pops the transforms of a walk that the deadline cut.
+    void Unwind() override;
 
 private:
     struct FixedVertex
@@ -109,6 +116,8 @@ private:
     std::map<unsigned, unsigned> m_states;
     std::map<std::pair<unsigned, int>, FixedVertex> m_fixed;
     BoundsTransformStack m_stack;
+    // The pushes of m_stack not yet popped.
+    int m_pending = 0;
     ExternalObjectChain m_chain;
     // The names that could not be made, one set per kind of file.
     std::set<std::string> m_failedSprites;

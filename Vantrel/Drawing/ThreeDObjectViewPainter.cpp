@@ -124,7 +124,7 @@ void ThreeDObjectViewPainter::PreDraw(ThreeDObjectViewState& state, const TdoFil
             ThreeDObjectGetBoundsVisitor visitor(factory, state.GetOptions());
             FrameBudget part = m_frame.Part(BoundsShare);
             visitor.ShareBudget(&part);
-            node->Accept(visitor);
+            visitor.Walk(*node);
             m_frame.Absorb(part);
             bounds = visitor.GetBounds();
             Merge(visitor.GetReport(), report);

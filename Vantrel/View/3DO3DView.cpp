@@ -233,7 +233,7 @@ void C3DO3DView::RunClipTest(const ThreeDObjectViewPainter::Node& shown)
     visitor.Reset();
     try
     {
-        shown->Accept(visitor);
+        visitor.Walk(*shown);
     }
     catch (...)
     {
@@ -292,7 +292,7 @@ void C3DO3DView::Check()
     const bool passed = CCatchPattern::Run([&] {
         ThreeDObjectCheckVisitor visitor(document->GetFactory());
         visitor.ClearRecords();
-        document->GetFile()->GetSubObject(m_state.GetShownId())->Accept(visitor);
+        visitor.Walk(*document->GetFile()->GetSubObject(m_state.GetShownId()));
         passedOver = visitor.GetReport();
     });
     // The files the check passed over are its answer; a check that passed needs none: a line

@@ -145,6 +145,57 @@ TEST(FrameBudgetArithmetic, TheDeadlineAndThePartsOfAFrame)
 // fan, each clamped to the part of the window its box covers; nothing off the window; under a
 // perspective (w = -z), nothing for a square wholly behind the eye, and the part in front of the
 // eye of one that crosses the eye plane.
+// The deadline as the walk meter asks it: not past within the limit (the first look starts
+// it), past beyond it and on a time that is not a number, which spends the budget on its time
+// unless it was spent already; a budget without a deadline or without a clock is never past.
+TEST(FrameBudgetArithmetic, IsPastDeadlineReadsTheClockAndSpendsTheBudgetOnItsTime)
+{
+    double now = 100;
+    const FrameBudget::Clock clock = [&now] { return now; };
+    struct Case
+    {
+        const char* name;
+        double after;       // seconds after the first look
+        bool spentBefore;   // the nodes' limit reached first
+        bool past;
+        FrameBudget::Cost spentOn;
+    };
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const Case cases[] = {
+        {"within", 5, false, false, FrameBudget::CostCount},
+        {"beyond", 5.5, false, true, FrameBudget::Seconds},
+        {"not a number", nan, false, true, FrameBudget::Seconds},
+        {"within, spent on nodes", 1, true, false, FrameBudget::Nodes},
+        {"beyond, spent on nodes", 6, true, true, FrameBudget::Nodes},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        now = 100;
+        FrameBudget budget(LimitsOf(FrameBudget::Nodes, 1), clock);
+        EXPECT_FALSE(budget.IsPastDeadline());
+        if (c.spentBefore)
+        {
+            EXPECT_FALSE(budget.Take(FrameBudget::Nodes, 2));
+        }
+        now = 100 + c.after;
+        EXPECT_EQ(budget.IsPastDeadline(), c.past);
+        EXPECT_EQ(budget.GetSpentOn(), c.spentOn);
+        // Past stays past.
+        if (c.past)
+        {
+            EXPECT_TRUE(budget.IsPastDeadline());
+        }
+    }
+    now = 100;
+    FrameBudget endless(FrameBudget::WithoutDeadline(), clock);
+    EXPECT_FALSE(endless.IsPastDeadline());
+    now = 1e9;
+    EXPECT_FALSE(endless.IsPastDeadline());
+    FrameBudget clockless(FrameBudget::Limits, FrameBudget::Clock());
+    EXPECT_FALSE(clockless.IsPastDeadline());
+}
+
 TEST(ScreenArea, ChargesTheWindowAreaAPrimitiveMayCover)
 {
     // glOrtho(-10, 10, -10, 10, -1, 1), column-major; a 200 x 100 window.

@@ -120,7 +120,7 @@ inline WalkRun RunWalk(Walk walk, const CountedPointer<FileFactory>& factory, co
             {
                 ~Pushed() { glPopMatrix(); }
             } pushed;
-            node->Accept(visitor);
+            visitor.Walk(*node);
             run.Bounds = visitor.GetBounds();
             run.Messages = visitor.GetReport().GetMessages();
             run.Notices = visitor.GetReport().GetNotices();
@@ -133,7 +133,7 @@ inline WalkRun RunWalk(Walk walk, const CountedPointer<FileFactory>& factory, co
             ThreeDObjectCheckVisitor visitor(factory);
             visitor.SetLimits(limits);
             visitor.ClearRecords();
-            node->Accept(visitor);
+            visitor.Walk(*node);
             run.Messages = visitor.GetReport().GetMessages();
             run.Notices = visitor.GetReport().GetNotices();
             run.Spent = visitor.GetBudget().GetTaken();
@@ -146,7 +146,7 @@ inline WalkRun RunWalk(Walk walk, const CountedPointer<FileFactory>& factory, co
             ThreeDObjectClipTestVisitor visitor(factory);
             visitor.SetLimits(limits);
             visitor.Reset();
-            node->Accept(visitor);
+            visitor.Walk(*node);
             visitor.Reset();
             run.Messages = visitor.GetReport().GetMessages();
             run.Notices = visitor.GetReport().GetNotices();

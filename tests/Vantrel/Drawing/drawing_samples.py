@@ -59,6 +59,13 @@ Usage: drawing_samples.py OUTDIR [WIDTH HEIGHT]
                                                of FOLDER's DAT (named after it) whose records all
                                                point at one imploded block: a one-level 2^EXP
                                                square MIP of opaque white, then TAIL zero bytes
+  drawing_samples.py splitter FILE ENTRIES [LEVELS [state]]
+                                               a distance splitter of ENTRIES entries, none of
+                                               which ever applies (distance at most -1), each
+                                               naming the red square, under LEVELS shared levels
+                                               (default 0) below a root list; state: a state
+                                               splitter of a variable never set, each entry
+                                               "equal" to 1
   drawing_samples.py textured FOLDER POLYGONS TEXTURES
                                                a GPL folder with an object of POLYGONS textured
                                                polygons over TEXTURES textures, and the textures
@@ -1494,6 +1501,28 @@ def sample_reprojected(levels, vertices):
     return archive_bytes(Node("Shape", name="", first=n4archive.appearance(n4archive.RED), second=geometry))
 
 
+def sample_splitter(entries, levels=0, state=False):
+    """A root list over `levels` object lists, each naming the next twice, over a distance
+    splitter (its vertex the origin, "less or equal") of `entries` entries whose distance is -1,
+    which no eye distance is: every entry is tested at each of the 2^levels visits and none
+    applies, so nothing is drawn. Each entry names the red square. About 8 bytes an entry.
+    state: a state splitter instead, of variable 9 (never set: 0), "equal" to 1 for every entry."""
+    b = Builder()
+    b.root = "top"
+    first = "l0" if levels > 0 else "split"
+    b.add("top", object_list([first]))
+    for i in range(levels):
+        nxt = "l%d" % (i + 1) if i + 1 < levels else "split"
+        b.add("l%d" % i, object_list([nxt, nxt]))
+    if state:
+        b.add("split", gpl3do.splitter(4, 9, 3, [(1, "sq")] * entries))
+    else:
+        origin = b.vertex(0.0, 0.0, 0.0)
+        b.add("split", gpl3do.splitter(0, origin, 1, [(-1.0, "sq")] * entries))
+    walk_square(b, "sq", 5.0, 0.0, WALK_RED)
+    return b.build()
+
+
 WALK_LEVELS = 40
 WALK_N4_LEVELS = 21
 WALK_CHAIN = (6, 64)
@@ -1508,6 +1537,8 @@ WALK_BOW_TIE = 17
 WALK_TEXTURE_NAMES = (19, 2000)
 WALK_REPROJECTED = (19, 50000)
 WALK_POLYGONS = 50000
+# Splitters of 100,000 entries that never apply, a distance one and a state one.
+WALK_SPLITTER = 100000
 
 
 def walk_samples(out):
@@ -1515,7 +1546,8 @@ def walk_samples(out):
     naming the next 64 times), passed-over.3do, twins.3do naming Twin.3do, which names its case
     twin twin.3do (two files), Loop.3do naming "LOOP" (no such file: Loop.3do itself), dup-holder.3do and dup.3do,
     holder.3do, bow-tie.3do, texture-names.3do with tex0.mip, polygons.3do, and walks-n4/shared.3do,
-    heavy-triangles.3do, heavy-vertices.3do and reprojected.3do."""
+    heavy-triangles.3do, heavy-vertices.3do and reprojected.3do; splitter.3do and
+    splitter-state.3do."""
     folder = os.path.join(out, "walks")
     data, box = sample_shared_levels(WALK_LEVELS)
     write(os.path.join(folder, "shared.3do"), data)
@@ -1549,6 +1581,8 @@ def walk_samples(out):
     write(os.path.join(folder, "tex0.mip"), mip_file())
     write(os.path.join(out, "walks-n4", "reprojected.3do"), sample_reprojected(*WALK_REPROJECTED))
     write(os.path.join(folder, "polygons.3do"), gpl3do.polygons_file(WALK_POLYGONS, 11))
+    write(os.path.join(folder, "splitter.3do"), sample_splitter(WALK_SPLITTER))
+    write(os.path.join(folder, "splitter-state.3do"), sample_splitter(WALK_SPLITTER, state=True))
     # The objects of the cost fuzz harness's findings, kept as they were made, each as obj.3do
     # (the name its external objects may give) in a folder of its own: walks-fuzz/GAME-NAME.
     for game in ("gpl", "n4"):
@@ -1609,6 +1643,10 @@ def main(argv):
         return 0
     if len(argv) >= 2 and argv[1] == "reprojected":
         write(argv[2], sample_reprojected(int(argv[3]), int(argv[4])))
+        return 0
+    if len(argv) >= 2 and argv[1] == "splitter":
+        write(argv[2], sample_splitter(int(argv[3]), int(argv[4]) if len(argv) > 4 else 0,
+                                       len(argv) > 5 and argv[5] == "state"))
         return 0
     if len(argv) >= 2 and argv[1] == "textured":
         folder, polygons, textures = argv[2], int(argv[3]), int(argv[4])

@@ -11,7 +11,9 @@
 // (a self-crossing square over 17 shared levels), texture-names 19 2000 (a material naming
 // 2,000 textures over 19 shared levels) and reprojected 19 50000 (an N4 list of 50,000 vertices
 // beside 19 shared levels over a transform of a degenerate triangle strip); and the
-// 50,000-polygon object seen from the centre of its bounds.
+// 50,000-polygon object seen from the centre of its bounds; splitter 100000 (a GPL distance
+// splitter of 100,000 entries that never apply, about 800 KB) and splitter 12000 4 (one of
+// 12,000 under 4 shared levels).
 // Ordinary: gpl3do.py's large track-shaped object of the load benchmark (250,000 records, about
 // 10 MB) and a 50,000-polygon object, n4archive.py's 300,000-triangle mesh, drawing_samples.py's
 // 5,000- and 3,000-segment tracks. The files are written into a folder under the temporary
@@ -78,6 +80,8 @@ const File Files[] = {
     {"bow-tie 17", "gpl", "bow-tie", "3do", true},
     {"texture-names 19 2000", "gpl", "texture-names", "3do", true},
     {"reprojected 19 50000", "n4", "reprojected", "3do", true},
+    {"splitter 100000", "gpl", "splitter", "3do", true},
+    {"splitter 12000 4", "gpl", "splitter-shared", "3do", true},
     {"GPL load object", "large", "large", "3do", false},
     {"GPL 50000 polygons", "gpl", "polygons", "3do", false},
     {"GPL 50000 polygons, inside", "gpl", "polygons", "3do", false, true},
@@ -99,6 +103,8 @@ bool Generate(const std::string& top)
            Run(drawing, "bow-tie \"" + top + "/gpl/bow-tie.3do\" 17") &&
            Run(drawing, "texture-names \"" + top + "/gpl/texture-names.3do\" 19 2000") &&
            Run(drawing, "reprojected \"" + top + "/n4/reprojected.3do\" 19 50000") &&
+           Run(drawing, "splitter \"" + top + "/gpl/splitter.3do\" 100000") &&
+           Run(drawing, "splitter \"" + top + "/gpl/splitter-shared.3do\" 12000 4") &&
            Run("Papy/GPL/gpl3do.py", "large \"" + top + "/large/large.3do\" --records 250000") &&
            Run("Papy/GPL/gpl3do.py", "polygons \"" + top + "/gpl/polygons.3do\" --count 50000") &&
            Run("Papy/N4/n4archive.py", "mesh \"" + top + "/mesh/mesh.3do\" 300000") &&
