@@ -52,6 +52,7 @@ struct LooseFile
     std::string path; // its full path on disk; empty when the folder has no such file
     std::string name; // its name relative to the folder as it is on disk, '/' between folders
     bool twin = false; // the name, or a folder on the way, differs only in case from another
+    Util::FileIdentity identity; // the file's, as the look-up found it
 };
 
 // The loose file of a requested name (in the caller's case): the file of that very name when
@@ -109,7 +110,7 @@ Util::CountedPointer<Object> Cached(MakeCache<Object>& cache, const PapyDirector
     if (!loose.path.empty())
     {
         origin.path = loose.path;
-        origin.identity = Util::FileIdentity::Of(loose.path);
+        origin.identity = loose.identity;
         twin = loose.twin;
         if (auto cached = cache.FindCurrent(twin ? loose.name : key, twin, origin))
             return cached;
