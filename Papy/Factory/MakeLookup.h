@@ -3,8 +3,8 @@
 // by every Make source; the sources add the cache and the object.
 //
 // A key is the file name folded: '\' read as '/', empty and "." components dropped, lower-cased
-// (A to Z only), so that every spelling of one file is one key. A name reaches the disk only as the
-// factory's folder followed by the name, '\' read as '/', and only when it is a safe relative
+// (A to Z only), so that every spelling of one file is one key. A name reaches the disk only as
+// the factory's folder followed by the name, '\' read as '/', and only when it is a safe relative
 // name: a name with "..", an empty or an absolute component never leaves the folder (it can
 // still name a DAT entry). A name that exists as written is the file opened; only a name that
 // does not is matched without regard to case, component by component. Two files whose names
@@ -25,9 +25,9 @@ class DatFile;
 namespace MakeLookup
 {
 // The file a standard source looks for: the name split at the last '.' of its last component
-// (an empty name is the
-// folder's own name, without extension), the extension argument replacing the name's own when
-// given, else the default extension when the name has none; "base.ext", or "base" without one.
+// (an empty name is the folder's own name, without extension), the extension argument replacing
+// the name's own when given, else the default extension when the name has none; "base.ext", or
+// "base" without one.
 std::string StandardFileName(const PapyDirectory& directory, const std::string& name, const std::string& extension,
                              const std::string& defaultExtension);
 
