@@ -105,7 +105,8 @@ TEST(SubFolder, EntriesAtAnyDepthAndKindsTheFolderCannotMake)
                                        {"art\\sub\\deeper\\y.mip", mip},
                                        {"art\\car.3do", N4Sample("structure.3do")},
                                        {"art\\note.txt", "a note"},
-                                       {"art\\readme", "read me"}}));
+                                       {"art\\readme", "read me"},
+                                       {"noext", "no extension"}}));
     const std::string oval = temp.Path("Oval");
     ASSERT_EQ(FacetSetOf(*Factory(oval)), "N4");
 
@@ -142,6 +143,13 @@ TEST(SubFolder, EntriesAtAnyDepthAndKindsTheFolderCannotMake)
          "art\\readme.3do can't be opened: its folder holds no files of that kind"},
         {"track", [&] { sub->GetFacet<MakeTrack>()->Make(track, "x.trk", "", false); },
          "art\\sub\\x.trk can't be opened: its folder holds no files of that kind"},
+        // The path of an entry without extension is taken for a folder's: asked for by its own name.
+        {"no extension, as a folder",
+         [&] { Factory(oval + "/art/readme")->GetFacet<MakeUnknown>()->Make(stream, "readme", "", false); },
+         "art\\readme can't be opened: it has no extension"},
+        {"no extension at the top",
+         [&] { Factory(oval + "/noext")->GetFacet<MakeUnknown>()->Make(stream, "noext", "", false); },
+         "noext can't be opened: it has no extension"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(TextOf(c.open), c.text) << c.entry;
