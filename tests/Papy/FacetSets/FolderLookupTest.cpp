@@ -3,11 +3,13 @@
 // folders at any depth, the plain sentence of an entry its folder cannot make, and the missing
 // file of a path whose folders are missing at any depth.
 #include <functional>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "FacetSetsTestSupport.h"
 #include "Papy/Bitmap/MipFile.h"
+#include "Papy/FacetSets/N4MakeFacets.h"
 #include "Papy/Factory/FileFactoryRegistry.h"
 #include "Papy/Factory/MakeFacets.h"
 #include "Papy/Model/TdoFile.h"
@@ -173,4 +175,39 @@ TEST(MissingFolders, AreFilesNotFoundAtAnyDepth)
                   }),
                   "Couldn't open " + path + "\nFile not found\n");
     }
+}
+
+// Once the documents let their objects go, the registry's call gives back what nobody holds
+// beyond each cache's small share, in every factory.
+TEST(SharedFolder, TrimmingTheRegistryGivesBackWhatNobodyHolds)
+{
+    VelmoTest::TempFolder temp;
+    temp.Write("tracks/A/car.3do", N4Sample("structure.3do"));
+    temp.Write("tracks/shared/shared.dat", N4Dat({{"wall.mip", BitmapSample("n4-256x64.mip")}}));
+    constexpr int textures = 10;
+    for (int i = 0; i < textures; ++i)
+    {
+        temp.Write("tracks/A/t" + std::to_string(i) + ".mip", BitmapSample("n4-256x64.mip"));
+        temp.Write("tracks/shared/s" + std::to_string(i) + ".mip", BitmapSample("n4-256x64.mip"));
+    }
+    CountedPointer<FileFactory> a = Factory(temp.Path("tracks/A"));
+    auto& local = dynamic_cast<N4MakeMip&>(*a->GetFacet<MakeMip>());
+    std::vector<CountedPointer<MipFile>> held;
+    for (int i = 0; i < textures; ++i)
+        for (const std::string& name : {"t" + std::to_string(i), "s" + std::to_string(i)})
+        {
+            CountedPointer<MipFile> mip;
+            a->GetFacet<MakeMip>()->Make(mip, name, "", false);
+            held.push_back(mip);
+        }
+    EXPECT_EQ(local.GetLocal().GetCache().GetMap().size(), std::size_t(textures));
+    EXPECT_EQ(local.GetShared().GetCache().GetMap().size(), std::size_t(textures));
+    const MipFile* last = held.back().Get();
+    held.clear();
+    FileFactoryRegistry::Instance()->TrimUnheld();
+    EXPECT_EQ(local.GetLocal().GetCache().GetMap().size(), MakeCache<MipFile>::keptUnheld);
+    EXPECT_EQ(local.GetShared().GetCache().GetMap().size(), MakeCache<MipFile>::keptUnheld);
+    CountedPointer<MipFile> again;
+    a->GetFacet<MakeMip>()->Make(again, "s" + std::to_string(textures - 1), "", false);
+    EXPECT_EQ(again.Get(), last) << "the last used are kept";
 }
