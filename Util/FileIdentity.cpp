@@ -21,6 +21,12 @@ FileIdentity FileIdentity::Of(const std::string& path, int& error)
         error = path.empty() ? ENOENT : errno;
         return identity;
     }
+    return Of(info);
+}
+
+FileIdentity FileIdentity::Of(const struct stat& info)
+{
+    FileIdentity identity;
     auto nanoseconds = [](const timespec& time) { return S64(time.tv_sec) * 1000000000 + time.tv_nsec; };
     identity.m_exists = true;
     identity.m_folder = S_ISDIR(info.st_mode);

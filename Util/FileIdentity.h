@@ -16,6 +16,8 @@
 
 #include "Util/Types.h"
 
+struct stat;
+
 namespace Velmo::Util
 {
 class FileIdentity
@@ -28,6 +30,8 @@ public:
     // system's error code in error, when given) when the system cannot look at it.
     static FileIdentity Of(const std::string& path);
     static FileIdentity Of(const std::string& path, int& error);
+    // The identity of what a successful stat described.
+    static FileIdentity Of(const struct stat& info);
 
     // Whether a file was there when the identity was taken.
     bool Exists() const { return m_exists; }

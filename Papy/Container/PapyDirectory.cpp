@@ -49,9 +49,11 @@ PapyDirectory::PapyDirectory(const std::string& path) : m_root(false)
 // - a missing path whose parent is missing too is a name inside that missing parent, which
 //   is taken as the folder, however many folders above it are missing (a folder known only
 //   to a DAT may lie inside another such folder; a path whose folders were moved away is
-//   then a file that its folder's factory does not find).
+//   then a file that its folder's factory does not find); given with a trailing separator
+//   (a folder's own path, as GetPath gives it), it is that folder itself.
 void PapyDirectory::Resolve(const std::string& path)
 {
+    const bool asFolder = !path.empty() && (path.back() == '/' || path.back() == '\\');
     std::string folder;
     bool made = Util::ResolvePath(path, folder);
     VELMO_ASSERT_TEXT(made, "result != 0 && result < sizeof(buf)");
@@ -73,7 +75,8 @@ void PapyDirectory::Resolve(const std::string& path)
             }
             VELMO_ASSERT_TEXT(kind == Kind::Folder,
                               "attributes != 0xFFFFFFFF && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0");
-            folder = parent;
+            if (!asFolder)
+                folder = parent;
         }
         else if (kind != Kind::Folder || LastComponent(folder).find('.') != std::string::npos)
             folder = parent;

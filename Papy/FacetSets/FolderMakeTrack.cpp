@@ -1,11 +1,11 @@
 #include "Papy/FacetSets/FolderMakeTrack.h"
 
-#include "Papy/Factory/FileFactoryRegistry.h"
 #include "Papy/Container/DatFile.h"
+#include "Papy/Factory/FileFactoryRegistry.h"
 #include "Papy/Factory/GetDat.h"
 #include "Papy/Factory/MakeLookup.h"
-#include "Util/LookupPass.h"
 #include "Util/Exception.h"
+#include "Util/LookupPass.h"
 
 namespace Velmo::Papy
 {

@@ -1,9 +1,10 @@
 #pragma once
 // The common part of the MakeTrack facets that build a folder's track through another facet of
 // the folder's factory (TrkMakeTrack, N4MakeTrack): the key is the name (or the folder's name)
-// with the asked extension (or the default one), lower-cased; a cached track is returned, else
-// the subclass loads the track from the folder's factory, found through the registry, and it is
-// cached under the key. A purge forgets them all (a track held elsewhere lives on, and the next
+// with the asked extension (or the default one), folded as MakeLookup::Key folds it; the cached
+// track is returned while its file (the loose file, else the folder's DAT) is as it was when the
+// track was built, else the subclass loads the track from the folder's factory, found through
+// the registry, and it is cached under the key. A purge forgets them all (a track held elsewhere lives on, and the next
 // request loads a new one). Each track's cache entry names the file object it was built from, so
 // that forgetting that object (an edit never saved) forgets the track too.
 #include <string>

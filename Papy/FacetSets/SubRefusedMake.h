@@ -44,6 +44,13 @@ public:
 private:
     [[noreturn]] void Refuse(const std::string& name, const std::string& extension) const
     {
+        // A path of an entry without extension names a folder not yet made (PapyDirectory): the
+        // request is then that folder's own name, and the folder is the entry.
+        const std::string own = name + "\\";
+        if (extension.empty() && name.find('.') == std::string::npos && m_prefix.size() >= own.size() &&
+            m_prefix.compare(m_prefix.size() - own.size(), own.size(), own) == 0 &&
+            (m_prefix.size() == own.size() || m_prefix[m_prefix.size() - own.size() - 1] == '\\'))
+            throw Util::XUsage(SubRefusedText(m_prefix.substr(0, m_prefix.size() - 1)));
         std::string entry = name;
         if (!extension.empty())
         {

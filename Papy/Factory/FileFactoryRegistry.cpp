@@ -124,7 +124,9 @@ Util::CountedPointer<FileFactory> FileFactoryRegistry::GetFactory(const std::str
     }
     else
     {
-        PapyDirectory directory(path);
+        // As a folder: a folder not on disk (one of a DAT, or missing) is that folder, whatever
+        // is missing above it.
+        PapyDirectory directory(path + "/");
         FileFactoryRecognizer* recognizer = ChooseDirectoryRecognizer(directory);
         factory = recognizer->MakeDirectoryFactory(directory, writable);
     }

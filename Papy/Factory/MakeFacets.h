@@ -1,7 +1,8 @@
 #pragma once
 // The Make facet kinds: each loads a file object of one type by name and keeps it in a cache,
-// so that every request for one name through one factory gives the same object. Operations in
-// declaration order; the object comes back through the out-parameter first.
+// so that every request for one file (under any spelling of its name) through one factory gives
+// the same object while the file stays as it was read (MakeCache). Operations in declaration
+// order; the object comes back through the out-parameter first.
 //
 //   MakeCam, MakeMip, MakePbf, MakeSrb, MakeTdo, MakeUnknown   Make (with datOnly), Adopt, PurgeCache
 //   MakeLp                                                     Make, Adopt, PurgeCache, GetTypeCount, GetTypeName

@@ -92,7 +92,7 @@ MakeOrigin LooseOrigin(const PapyDirectory& directory, const std::string& file, 
     if (!loose.path.empty())
     {
         origin.path = loose.path;
-        origin.identity = Util::FileIdentity::Of(loose.path);
+        origin.identity = loose.identity;
         origin.size = origin.identity.GetSize();
     }
     return origin;
@@ -137,6 +137,7 @@ LooseFile FindLoose(const PapyDirectory& directory, const std::string& file)
         return found;
     const std::string& folder = directory.GetPath();
     found.path = path;
+    found.identity = Util::FileIdentity::Of(info);
     // The folder is resolved already, so the file's path begins with it.
     std::string relative = file;
     std::replace(relative.begin(), relative.end(), '\\', '/');

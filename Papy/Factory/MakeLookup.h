@@ -3,8 +3,8 @@
 // by every Make source; the sources add the cache and the object.
 //
 // A key is the file name folded: '\' read as '/', empty and "." components dropped, lower-cased
-// (A to Z only), so that every spelling of one file is one key. A name reaches the disk only as the
-// factory's folder followed by the name, '\' read as '/', and only when it is a safe relative
+// (A to Z only), so that every spelling of one file is one key. A name reaches the disk only as
+// the factory's folder followed by the name, '\' read as '/', and only when it is a safe relative
 // name: a name with "..", an empty or an absolute component never leaves the folder (it can
 // still name a DAT entry). A name that exists as written is the file opened; only a name that
 // does not is matched without regard to case, component by component. Two files whose names
@@ -25,9 +25,9 @@ class DatFile;
 namespace MakeLookup
 {
 // The file a standard source looks for: the name split at the last '.' of its last component
-// (an empty name is the
-// folder's own name, without extension), the extension argument replacing the name's own when
-// given, else the default extension when the name has none; "base.ext", or "base" without one.
+// (an empty name is the folder's own name, without extension), the extension argument replacing
+// the name's own when given, else the default extension when the name has none; "base.ext", or
+// "base" without one.
 std::string StandardFileName(const PapyDirectory& directory, const std::string& name, const std::string& extension,
                              const std::string& defaultExtension);
 
@@ -52,6 +52,7 @@ struct LooseFile
     std::string path; // its full path on disk; empty when the folder has no such file
     std::string name; // its name relative to the folder as it is on disk, '/' between folders
     bool twin = false; // the name, or a folder on the way, differs only in case from another
+    Util::FileIdentity identity; // the file's, as the look-up found it
 };
 
 // The loose file of a requested name (in the caller's case): the file of that very name when
@@ -109,7 +110,7 @@ Util::CountedPointer<Object> Cached(MakeCache<Object>& cache, const PapyDirector
     if (!loose.path.empty())
     {
         origin.path = loose.path;
-        origin.identity = Util::FileIdentity::Of(loose.path);
+        origin.identity = loose.identity;
         twin = loose.twin;
         if (auto cached = cache.FindCurrent(twin ? loose.name : key, twin, origin))
             return cached;

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -64,7 +65,6 @@ TEST(FileIdentity, ReadingKeepsItAndEveryChangeLosesIt)
 
     // Another file renamed onto it.
     const std::string other = folder.Write("other.mip", "other");
-    const FileIdentity before = FileIdentity::Of(other);
     ASSERT_EQ(std::rename(other.c_str(), path.c_str()), 0);
     EXPECT_NE(FileIdentity::Of(path), rewritten);
     EXPECT_NE(FileIdentity::Of(path), first);

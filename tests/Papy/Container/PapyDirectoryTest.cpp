@@ -54,6 +54,10 @@ TEST(PapyDirectory, Resolution)
         {"Games/a/b/c", "b", games + "a/b/"},
         {"Games/no/such/dir/x.trk", "dir", games + "no/such/dir/"},
         {"games/New/Sub/deeper/x.mip", "deeper", games + "New/Sub/deeper/"},
+        // A folder's own path (a trailing separator) is that folder, however deep.
+        {"Games/no/such/dir/", "dir", games + "no/such/dir/"},
+        {"games\\New\\Sub\\", "Sub", games + "New/Sub/"},
+        {"Games/New/", "New", games + "New/"},
         // Below an existing file: the file's folder.
         {"Games/Track/monza.trk/x", "Track", games + "Track/"},
     };

@@ -43,32 +43,33 @@ struct KindRow
 {
     const char* kind;
     bool (*has)(const FileFactory&);
-    const char* games; // the sets that carry it
+    const char* games; // the sets that carry it (a Sub folder carries every Make kind, refusing
+                       // in plain words those it cannot make)
 };
 
 const std::vector<KindRow> Kinds = {
-    {"MakeTdo", &Has<MakeTdo>, "GPL N2 N4"},
-    {"MakePtf", &Has<MakePtf>, "N4"},
-    {"MakeCam", &Has<MakeCam>, "GPL N2 N4"},
+    {"MakeTdo", &Has<MakeTdo>, "GPL N2 N4 Sub SubN2"},
+    {"MakePtf", &Has<MakePtf>, "N4 Sub SubN2"},
+    {"MakeCam", &Has<MakeCam>, "GPL N2 N4 Sub SubN2"},
     {"GetDirectory", &Has<GetDirectory>, "GPL N2 N4 Sub SubN2"},
     {"GetDat", &Has<GetDat>, "GPL N2 N4 Sub SubN2"},
-    {"MakeTrack", &Has<MakeTrack>, "GPL N2 N4"},
+    {"MakeTrack", &Has<MakeTrack>, "GPL N2 N4 Sub SubN2"},
     {"CreatePbf", &Has<CreatePbf>, "GPL N4 Sub"},
-    {"MakeUnknown", &Has<MakeUnknown>, "GPL N2 N4"},
+    {"MakeUnknown", &Has<MakeUnknown>, "GPL N2 N4 Sub SubN2"},
     {"MakeMip", &Has<MakeMip>, "GPL N2 N4 Sub SubN2"},
     {"CreateTdo", &Has<CreateTdo>, "GPL N4"},
-    {"MakeRpy", &Has<MakeRpy>, "GPL N2 N4"},
+    {"MakeRpy", &Has<MakeRpy>, "GPL N2 N4 Sub SubN2"},
     {"CreateDat", &Has<CreateDat>, "GPL N4"},
     {"CreateMip", &Has<CreateMip>, "GPL N2 N4 Sub SubN2"},
     {"CreateLp", &Has<CreateLp>, "GPL N2 N4"},
-    {"MakeSrb", &Has<MakeSrb>, "GPL N2"},
-    {"MakeLyt", &Has<MakeLyt>, "GPL"},
+    {"MakeSrb", &Has<MakeSrb>, "GPL N2 Sub SubN2"},
+    {"MakeLyt", &Has<MakeLyt>, "GPL Sub SubN2"},
     {"CreateSrb", &Has<CreateSrb>, "GPL N2"},
     {"CreateTrk", &Has<CreateTrk>, "GPL"},
-    {"MakeTrk", &Has<MakeTrk>, "GPL N2"},
+    {"MakeTrk", &Has<MakeTrk>, "GPL N2 Sub SubN2"},
     {"CreateCam", &Has<CreateCam>, "GPL"},
-    {"MakeLp", &Has<MakeLp>, "GPL N2 N4"},
-    {"MakePbf", &Has<MakePbf>, "GPL N4 Sub"},
+    {"MakeLp", &Has<MakeLp>, "GPL N2 N4 Sub SubN2"},
+    {"MakePbf", &Has<MakePbf>, "GPL N4 Sub SubN2"},
     {"PurgeFactory", &Has<PurgeFactory>, "GPL N2 N4"},
     {"PaletteServer", &Has<PaletteServer>, "N2"},
     {"MakePcx", &Has<MakePcx>, "N2"},
@@ -77,6 +78,20 @@ const std::vector<KindRow> Kinds = {
 bool Carries(const std::string& games, const std::string& game)
 {
     return (" " + games + " ").find(" " + game + " ") != std::string::npos;
+}
+
+// The text of the error an action raises; empty when it raises none.
+std::string TextOf(const std::function<void()>& action)
+{
+    try
+    {
+        action();
+    }
+    catch (const Util::Exception& error)
+    {
+        return error.GetText();
+    }
+    return "";
 }
 
 void ExpectFileOpen(const std::function<void()>& action, const std::string& text)
@@ -586,14 +601,14 @@ TEST(SubFacetSet, ForwardsToTheParentWithTheFolderPrefix)
     body = fromParent = CountedPointer<MipFile>();
     sub->GetFacet<MakeMip>()->PurgeCache();
     auto& parentMip = dynamic_cast<GPLMakeMip&>(*parent->GetFacet<MakeMip>());
-    EXPECT_TRUE(parentMip.GetSource().GetCache().Find("cars\\body.mip"));
+    EXPECT_TRUE(parentMip.GetSource().GetCache().Find("cars/body.mip"));
 
     // Created through the Sub folder, filed in the parent under the prefixed key.
     std::string extension;
     CountedPointer<MipFile> wheel;
     sub->GetFacet<CreateMip>()->Create(wheel, "Wheel", 64, 64, 5, 6, 5, 0, 0, false, 0, false, false, false, false,
                                       true, 0, extension);
-    EXPECT_EQ(parentMip.GetSource().GetCache().Find("cars\\wheel.mip").Get(), wheel.Get());
+    EXPECT_EQ(parentMip.GetSource().GetCache().Find("cars/wheel.mip").Get(), wheel.Get());
 
     // A folder whose name has a dot keeps its name: the name is split before the prefix goes
     // in front, so the default extension or the name's own is the file's.
@@ -633,6 +648,11 @@ TEST(SubFacetSet, ForwardsToTheParentWithTheFolderPrefix)
         EXPECT_EQ(e.GetLine(), 28);
     }
     EXPECT_TRUE(sub->GetFacet<GetDat>()->GetDatFile());
-    EXPECT_THROW(sub->GetFacet<MakeTdo>(), Util::XAssertion);
-    EXPECT_THROW(sub->GetFacet<MakeUnknown>(), Util::XAssertion);
+    // The kinds the folder cannot make say so.
+    CountedPointer<TdoFile> tdo;
+    EXPECT_EQ(TextOf([&] { sub->GetFacet<MakeTdo>()->Make(tdo, "car.3do", "", false); }),
+              "Cars\\car.3do can't be opened: its folder holds no files of that kind");
+    CountedPointer<Util::BinaryStream> stream;
+    EXPECT_EQ(TextOf([&] { sub->GetFacet<MakeUnknown>()->Make(stream, "readme", "", false); }),
+              "Cars\\readme can't be opened: it has no extension");
 }

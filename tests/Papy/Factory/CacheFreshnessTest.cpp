@@ -28,7 +28,7 @@ using namespace VelmoTest;
 namespace
 {
 int loads = 0;
-int& alive = Thing::Tally::alive;
+int& alive = Thing::alive;
 
 CountedPointer<Thing> LoadThing(const CountedPointer<Util::BinaryStream>& stream)
 {

@@ -2,6 +2,7 @@
 // The test object of the factory's suites and its two kinds: one found loose or in the DAT
 // and adoptable, one of the form of the racing-line and replay kinds (loose files only).
 #include <string>
+#include <utility>
 
 #include "Papy/Factory/FileFactory.h"
 #include "Papy/Factory/MakeFacets.h"
@@ -12,18 +13,14 @@ namespace VelmoTest
 // A loaded test object: the file's bytes as text, where the loader keeps them.
 struct Thing
 {
-    // Counts the things alive, so that a test sees what a cache gives back.
-    struct Tally
-    {
-        Tally() { ++alive; }
-        Tally(const Tally&) { ++alive; }
-        Tally& operator=(const Tally&) = default;
-        ~Tally() { --alive; }
-        static inline int alive = 0;
-    };
+    Thing(std::string given = "") : text(std::move(given)) { ++alive; }
+    Thing(const Thing& other) : text(other.text) { ++alive; }
+    Thing& operator=(const Thing&) = default;
+    ~Thing() { --alive; }
 
     std::string text;
-    Tally tally;
+    // The things alive, so that a test sees what a cache gives back.
+    static inline int alive = 0;
 };
 
 class MakeThing : public Velmo::Papy::AdoptingMakeKind<Thing>

@@ -266,7 +266,7 @@ TEST_F(DatView, ADoubleClickOpensTheEntry)
     // The entry without an extension: asked for without a trailing dot, as a dump (seen by a
     // document of template 132 that records its path). The folder rule of the library takes that
     // missing name without a dot for a folder not yet made, whose factory (a folder inside the
-    // archive's) has no facet for unknown files: its assertion is shown and nothing opens.
+    // archive's) makes no unknown files: it says the entry has no extension and nothing opens.
     {
         const CTemplateTable::Entry* entry = CTemplateTable::Find(132);
         ASSERT_NE(entry, nullptr);
@@ -289,8 +289,7 @@ TEST_F(DatView, ADoubleClickOpensTheEntry)
     {
         Messages messages;
         DoubleClick(view, 4);
-        EXPECT_EQ(messages.Texts, std::vector<std::string>{"Assertion failure at .\\Papy\\FileFactory.cpp: 89\n"
-                                                           "HasFacet<FacetT>()\n"});
+        EXPECT_EQ(messages.Texts, std::vector<std::string>{"noext can't be opened: it has no extension"});
     }
     EXPECT_EQ(DocumentCount(), 2);
     // Opening it again shows the open document.
