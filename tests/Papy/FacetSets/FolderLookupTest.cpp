@@ -226,6 +226,12 @@ TEST(FolderTrack, ATrackFileWrittenOverGivesANewTrack)
     temp.Write("Monza/Monza.trk", TrackSample("gpl-1668.trk"));
     Factory(monza)->GetFacet<MakeTrack>()->Make(next, "", "", false);
     EXPECT_NE(next.Get(), first.Get());
-    Factory(monza)->GetFacet<MakeTrack>()->Make(same, "monza.trk", "", false);
+    Factory(monza)->GetFacet<MakeTrack>()->Make(same, "monza", "trk", false);
     EXPECT_EQ(same.Get(), next.Get());
+    // Asked for with the file's whole name, the file it is built on is the same file.
+    CountedPointer<Track> whole, wholeAgain;
+    Factory(monza)->GetFacet<MakeTrack>()->Make(whole, "Monza.trk", "", false);
+    temp.Write("Monza/Monza.trk", TrackSample("gpl-minimal.trk"));
+    Factory(monza)->GetFacet<MakeTrack>()->Make(wholeAgain, "Monza.trk", "", false);
+    EXPECT_NE(wholeAgain.Get(), whole.Get());
 }
