@@ -24,13 +24,18 @@ void FolderMakeTrack::Make(Util::CountedPointer<Track>& object, const std::strin
     FileFactoryRegistry* registry = m_registry != nullptr ? m_registry : FileFactoryRegistry::Instance();
     Util::CountedPointer<FileFactory> factory = registry->GetFactory(m_source.GetDirectory(), false);
     VELMO_ASSERT(factory);
-    // The track is the track of its file as it is now: a loose file (a twin on disk has a track
-    // of its own, as it has a file object of its own), else the DAT's entry.
+    // The track is the track of its file as it is now: the file the subclass reads (the name
+    // with the default extension), loose (a twin on disk has a track of its own, as it has a
+    // file object of its own), else the DAT's entry.
+    const std::string read =
+        MakeLookup::StandardFileName(m_source.GetDirectory(), base, m_source.GetDefaultExtension(), "");
     std::string entry = MakeLookup::Key(file);
     bool twin = false;
     MakeOrigin origin;
     if (!datOnly)
-        origin = MakeLookup::LooseOrigin(m_source.GetDirectory(), file, entry, twin);
+        origin = MakeLookup::LooseOrigin(m_source.GetDirectory(), read, entry, twin);
+    if (!twin)
+        entry = MakeLookup::Key(file);
     if (origin.path.empty())
     {
         entry = MakeLookup::Key(file);

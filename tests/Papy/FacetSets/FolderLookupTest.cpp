@@ -211,3 +211,27 @@ TEST(SharedFolder, TrimmingTheRegistryGivesBackWhatNobodyHolds)
     a->GetFacet<MakeMip>()->Make(again, "s" + std::to_string(textures - 1), "", false);
     EXPECT_EQ(again.Get(), last) << "the last used are kept";
 }
+
+// A folder's track is the track of its file as it is now: the file written over gives a new
+// track; while it stays, the same track.
+TEST(FolderTrack, ATrackFileWrittenOverGivesANewTrack)
+{
+    VelmoTest::TempFolder temp;
+    temp.Write("Monza/Monza.trk", TrackSample("gpl-minimal.trk"));
+    const std::string monza = temp.Path("Monza");
+    CountedPointer<Track> first, same, next;
+    Factory(monza)->GetFacet<MakeTrack>()->Make(first, "", "", false);
+    Factory(monza)->GetFacet<MakeTrack>()->Make(same, "MONZA", "TRK", false);
+    EXPECT_EQ(first.Get(), same.Get());
+    temp.Write("Monza/Monza.trk", TrackSample("gpl-1668.trk"));
+    Factory(monza)->GetFacet<MakeTrack>()->Make(next, "", "", false);
+    EXPECT_NE(next.Get(), first.Get());
+    Factory(monza)->GetFacet<MakeTrack>()->Make(same, "monza", "trk", false);
+    EXPECT_EQ(same.Get(), next.Get());
+    // Asked for with the file's whole name, the file it is built on is the same file.
+    CountedPointer<Track> whole, wholeAgain;
+    Factory(monza)->GetFacet<MakeTrack>()->Make(whole, "Monza.trk", "", false);
+    temp.Write("Monza/Monza.trk", TrackSample("gpl-minimal.trk"));
+    Factory(monza)->GetFacet<MakeTrack>()->Make(wholeAgain, "Monza.trk", "", false);
+    EXPECT_NE(wholeAgain.Get(), whole.Get());
+}
