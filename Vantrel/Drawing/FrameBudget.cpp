@@ -1,5 +1,7 @@
 #include "Vantrel/Drawing/FrameBudget.h"
 
+#include "Util/WalkMeter.h"
+
 #include <algorithm>
 #include <chrono>
 #include <limits>
@@ -197,4 +199,18 @@ const char* FrameBudget::NameOf(Cost cost)
     case CostCount: break;
     }
     return "none";
+}
+
+bool FrameBudget::KeepToDeadline(const std::function<void()>& walk)
+{
+    Velmo::Util::WalkMeter::Scope armed([this] { return IsPastDeadline(); });
+    try
+    {
+        walk();
+        return true;
+    }
+    catch (const Velmo::Util::WalkMeter::XDeadline&)
+    {
+        return false;
+    }
 }

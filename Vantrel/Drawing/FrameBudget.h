@@ -71,6 +71,10 @@ public:
     // deadline when nothing was charged yet); past it, the budget is spent on Seconds if it was
     // not spent already.
     bool IsPastDeadline();
+    // Runs walk with the walk meter armed with IsPastDeadline, for a walk that is no visitor
+    // (the plans of the track and replay panes): true when it ended by itself; false when the
+    // meter ended it at the deadline (the budget is then spent on Seconds).
+    bool KeepToDeadline(const std::function<void()>& walk);
     // The cost whose limit was reached; CostCount while the budget is not spent.
     Cost GetSpentOn() const { return m_spentOn; }
     const Amounts& GetTaken() const { return m_taken; }

@@ -44,20 +44,23 @@ int ReplayPath::Draw(const Papy::Track& track, const Papy::RpyFile& replay, int 
     std::vector<Papy::Vertex> points;
     points.reserve(std::size_t(end - first));
     TrackPlanPoints places(budget);
-    for (int frame = first; frame < end; ++frame)
-    {
-        if (!replay.IsSampleValid(d, frame))
-            continue;
-        const double longitude = replay.GetSampleLongitude(d, frame);
-        const double latitude = replay.GetSampleLatitude(d, frame);
-        if (!std::isfinite(longitude) || !std::isfinite(latitude))
-            continue;
-        Papy::Vertex point;
-        if (!places.TrackPoint(track, longitude, latitude, point))
-            break;
-        if (std::isfinite(point.GetX()) && std::isfinite(point.GetY()) && std::isfinite(point.GetZ()))
-            points.push_back(point);
-    }
+    // Past the deadline the path ends at the last place found.
+    budget.KeepToDeadline([&] {
+        for (int frame = first; frame < end; ++frame)
+        {
+            if (!replay.IsSampleValid(d, frame))
+                continue;
+            const double longitude = replay.GetSampleLongitude(d, frame);
+            const double latitude = replay.GetSampleLatitude(d, frame);
+            if (!std::isfinite(longitude) || !std::isfinite(latitude))
+                continue;
+            Papy::Vertex point;
+            if (!places.TrackPoint(track, longitude, latitude, point))
+                break;
+            if (std::isfinite(point.GetX()) && std::isfinite(point.GetY()) && std::isfinite(point.GetZ()))
+                points.push_back(point);
+        }
+    });
     glColor3d(1, 0, 0);
     glBegin(GL_LINE_STRIP);
     for (const Papy::Vertex& point : points)

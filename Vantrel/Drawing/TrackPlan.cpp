@@ -282,8 +282,11 @@ double TrackPlan::Draw(const Track& track, int segment, double step, FrameBudget
     const double fitted = FittedStep(track, segment, step);
     {
         TrackPlanPoints plan(budget);
-        DrawSink sink;
-        Walk(track, segment, fitted, plan, sink);
+        // Ended at the deadline, the sink closes what it had open as it goes.
+        budget.KeepToDeadline([&] {
+            DrawSink sink;
+            Walk(track, segment, fitted, plan, sink);
+        });
     }
     OpenGL::CheckError();
     return fitted;
@@ -301,7 +304,7 @@ double TrackPlan::Measure(const Track& track, int segment, double step, TrackPla
     const double fitted = FittedStep(track, segment, step);
     TrackPlanPoints plan(budget);
     MeasureSink sink(bounds);
-    Walk(track, segment, fitted, plan, sink);
+    budget.KeepToDeadline([&] { Walk(track, segment, fitted, plan, sink); });
     return fitted;
 }
 
