@@ -81,3 +81,14 @@ foreach(dir ${velmo_gui_dirs})
     set_tests_properties(${test} PROPERTIES ENVIRONMENT "${environment}")
   endforeach()
 endforeach()
+
+# The program itself, of this build (the sanitizer build's with its own options), through a
+# user's session of keys (program_session.py): it draws a 3D object and a track's plan, answers
+# every key, and ends with status 0 and no sanitizer report.
+if(VELMO_XVFB_RUN)
+  add_test(NAME VantrelGui.Shell.ProgramSession
+           COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/Vantrel/Shell/Gui/program_session.py
+                   --program $<TARGET_FILE:vantrel> --deadline 300
+                   --shot ${PROJECT_BINARY_DIR}/artifacts/program_session/failed.png)
+  set_tests_properties(VantrelGui.Shell.ProgramSession PROPERTIES LABELS gui TIMEOUT 400)
+endif()
