@@ -8,6 +8,10 @@ export HOME="$home" XDG_CONFIG_HOME="$home/.config" NO_AT_BRIDGE=1 GTK_OVERLAY_S
 # A starting display number of its own, so that runs started together do not race for one.
 # VELMO_GUI_SCREEN: another screen size, for a suite that needs one (a scaled screen).
 log="$home/output.log"
+# VELMO_GUI_ASAN_OPTIONS: sanitizer options for a suite that needs its own, after those given.
+if [ -n "${VELMO_GUI_ASAN_OPTIONS:-}" ]; then
+  export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}$VELMO_GUI_ASAN_OPTIONS"
+fi
 run() {
   set +e
   xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 ${VELMO_GUI_SCREEN:-1280x1024x24}" "$@" 2>&1 | tee "$log"
