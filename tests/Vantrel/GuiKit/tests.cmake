@@ -8,15 +8,16 @@ find_package(Python3 COMPONENTS Interpreter REQUIRED)
 find_package(OpenGL REQUIRED COMPONENTS OpenGL)
 set(velmo_gui_kit_dir ${CMAKE_CURRENT_LIST_DIR})
 # The suites that drive the toolkit's real file chooser run with its leftovers suppressed as well
-# (lsan-chooser.supp), on top of the program's own suppressions. The suppressions name the
-# functions that make the leftovers, deep in their stacks: these suites take the stacks of
-# allocations in full (and deep enough to reach them), and so draw with Mesa's rasteriser that
-# compiles no code at run time (softpipe): the other one registers the unwind tables of the code
-# it compiles under the unwinder's lock, and a whole-stack walk of an allocation made there would
-# wait for that lock for ever.
+# (lsan-chooser.supp), on top of the program's own suppressions, and with the chooser's settings
+# of chooser-settings.keyfile. The suppressions name the functions of GLib's that make the
+# leftovers, under the toolkit's functions that keep no frame pointers: these suites take the
+# stacks of allocations in full, and so draw with Mesa's rasteriser that compiles no code at run
+# time (softpipe): the other one registers the unwind tables of the code it compiles under the
+# unwinder's lock, and a whole-stack walk of an allocation made there would wait for that lock
+# for ever.
 set(velmo_gui_chooser_suites ShellTest)
-set(velmo_gui_chooser_environment "VELMO_GUI_ASAN_OPTIONS=fast_unwind_on_malloc=0:malloc_context_size=256"
-                                  "GALLIUM_DRIVER=softpipe")
+set(velmo_gui_chooser_environment "VELMO_GUI_ASAN_OPTIONS=fast_unwind_on_malloc=0" "GALLIUM_DRIVER=softpipe"
+                                  "VELMO_GUI_SETTINGS=${velmo_gui_kit_dir}/chooser-settings.keyfile")
 set(velmo_gui_chooser_suppressions ${CMAKE_CURRENT_BINARY_DIR}/lsan-chooser-suites.supp)
 file(READ ${VANTREL_LSAN_SUPPRESSIONS_FILE} velmo_gui_program_suppressions)
 file(READ ${velmo_gui_kit_dir}/lsan-chooser.supp velmo_gui_chooser_extra)

@@ -2,8 +2,9 @@
 """The real program through a user's session: it draws, answers every key and ends cleanly.
 
 The program (`vantrel OBJECT`, the build's own, the sanitizer build's included) runs in an X
-display of its own (Xvfb) with an empty home folder, as a user starts it: no suppressions' file
-named, the sanitizer build's own options and suppressions in force. Keys are typed by xdotool:
+display of its own (Xvfb) with an empty home folder, as a user's desktop starts it: no
+suppressions' file named, the accessibility bridge on, the sanitizer build's own options and
+suppressions in force. Keys are typed by xdotool:
 
   1. the 3D object named on the command line (the drawing tests' 50,000-polygon object, made
      small) shows its window; a click selects the tree's root;
@@ -19,6 +20,9 @@ The test passes when every step was seen, the program ended with exit status 0 a
 holds no sanitizer report (an error, a leak report, a runtime error).
 
 Usage: program_session.py --program PATH [--deadline SECONDS] [--shot PNG]
+       program_session.py --program PATH --open-times POLYGONS [--runs N]
+         prints the seconds the program takes to open the drawing benchmark's object of so many
+         polygons (named on its command line) and answer a key, run after run
 """
 import argparse
 import os
@@ -53,21 +57,25 @@ class Failure(Exception):
 
 
 class Session:
-    def __init__(self, program, folder, display, screen, deadline):
+    def __init__(self, program, folder, display, screen, deadline, opened=None):
         self.folder, self.display, self.screen, self.deadline = folder, display, screen, deadline
         self.home = os.path.join(folder, "home")
         os.makedirs(self.home)
-        env = dict(os.environ, DISPLAY=display, HOME=self.home, TMPDIR=folder, NO_AT_BRIDGE="1",
+        env = dict(os.environ, DISPLAY=display, HOME=self.home, TMPDIR=folder,
                    XDG_CONFIG_HOME=os.path.join(self.home, ".config"), GTK_OVERLAY_SCROLLING="0")
-        # As a user starts it: the program's own leak suppressions, nothing the tests add.
-        env.pop("LSAN_OPTIONS", None)
+        # As a user's desktop starts it: the program's own leak suppressions and the accessibility
+        # bridge on, nothing the tests add.
+        for name in ("LSAN_OPTIONS", "NO_AT_BRIDGE"):
+            env.pop(name, None)
         self.output = os.path.join(folder, "output.txt")
-        self.object = os.path.join(folder, "polygons.3do")
-        subprocess.run([sys.executable, GPL3DO, "polygons", self.object, "--count", str(POLYGONS)],
-                       check=True, stdout=subprocess.DEVNULL)
+        self.object = opened or os.path.join(folder, "polygons.3do")
+        if opened is None:
+            subprocess.run([sys.executable, GPL3DO, "polygons", self.object, "--count", str(POLYGONS)],
+                           check=True, stdout=subprocess.DEVNULL)
         self.track = os.path.join(folder, "corners.trk")
         with open(self.track, "wb") as f:
             f.write(trk.write_gpl(trk.gpl_corners()))
+        self.started = time.monotonic()
         with open(self.output, "w") as log:
             self.process = subprocess.Popen([program, self.object], env=env, stdout=log,
                                             stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL)
@@ -195,16 +203,66 @@ class Session:
             return f.read()
 
 
+def open_times(program, count, runs, deadline):
+    """The seconds from the program's start with the drawing benchmark's object of `count`
+    polygons to its 3D pane's window, and from there to the tree's root selected by a click and
+    the File menu answered: one line per run."""
+    folder = tempfile.mkdtemp(prefix="program-session-open-")
+    opened = os.path.join(folder, "polygons.3do")
+    subprocess.run([sys.executable, GPL3DO, "polygons", opened, "--count", str(count)], check=True,
+                   stdout=subprocess.DEVNULL)
+    xvfb, display = screen_kit.start_xvfb()
+    screen = screen_kit.Screen(display)
+    try:
+        for run in range(1, runs + 1):
+            session = Session(program, tempfile.mkdtemp(dir=folder), display, screen,
+                              time.monotonic() + deadline, opened)
+            try:
+                pane = None
+                def main():
+                    shown = [w for w in session.shown() if not w.override and w.width >= 400]
+                    return max(shown, key=screen_kit.Window.area) if shown else None
+                session.main = session.wait(main, START_CAP, "the main window")
+                pane = session.wait(lambda: max(session.panes().values(), key=screen_kit.Window.area,
+                                                default=None), START_CAP, "the 3D object's window")
+                shown = time.monotonic() - session.started
+                session.focus()
+                x, y = screen_kit.ROOT_ITEM
+                screen_kit.xdotool(display, "mousemove", str(session.main.x + x), str(session.main.y + y),
+                                   "click", "1")
+                session.answers("the object's window")
+                answered = time.monotonic() - session.started
+                print("run %d: %d polygons: window with its 3D pane %.2f s, a key answered %.2f s"
+                      % (run, count, shown, answered), flush=True)
+                session.quit()
+            except Failure as e:
+                print("run %d: %s" % (run, e), flush=True)
+            finally:
+                session.kill()
+    finally:
+        screen.close()
+        xvfb.terminate()
+        xvfb.wait(10)
+        shutil.rmtree(folder, ignore_errors=True)
+    return 0
+
+
 def main(argv):
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--program", required=True)
     parser.add_argument("--deadline", type=float, default=300.0, help="seconds for the whole session")
     parser.add_argument("--shot", help="where a failed session leaves a shot of the screen (PNG)")
+    parser.add_argument("--open-times", type=int, metavar="POLYGONS",
+                        help="print how long the program takes to open the drawing benchmark's object "
+                             "of this many polygons (no session, no verdict)")
+    parser.add_argument("--runs", type=int, default=3, help="runs of --open-times")
     args = parser.parse_args(argv[1:])
     for tool in ("Xvfb", "xdotool"):
         if shutil.which(tool) is None:
             print("%s is missing (scripts/packages.txt lists its package)" % tool)
             return 1
+    if args.open_times:
+        return open_times(args.program, args.open_times, args.runs, args.deadline)
     deadline = time.monotonic() + args.deadline
     folder = tempfile.mkdtemp(prefix="program-session-")
     xvfb, display = screen_kit.start_xvfb()
