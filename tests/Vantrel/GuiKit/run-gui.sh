@@ -8,6 +8,17 @@ export HOME="$home" XDG_CONFIG_HOME="$home/.config" NO_AT_BRIDGE=1 GTK_OVERLAY_S
 # A starting display number of its own, so that runs started together do not race for one.
 # VELMO_GUI_SCREEN: another screen size, for a suite that needs one (a scaled screen).
 log="$home/output.log"
+# VELMO_GUI_SETTINGS: a key file of GLib's settings for a suite that needs its own, read from
+# the home folder through GLib's key-file settings.
+if [ -n "${VELMO_GUI_SETTINGS:-}" ]; then
+  mkdir -p "$XDG_CONFIG_HOME/glib-2.0/settings"
+  cp "$VELMO_GUI_SETTINGS" "$XDG_CONFIG_HOME/glib-2.0/settings/keyfile"
+  export GSETTINGS_BACKEND=keyfile
+fi
+# VELMO_GUI_ASAN_OPTIONS: sanitizer options for a suite that needs its own, after those given.
+if [ -n "${VELMO_GUI_ASAN_OPTIONS:-}" ]; then
+  export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}$VELMO_GUI_ASAN_OPTIONS"
+fi
 run() {
   set +e
   xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 ${VELMO_GUI_SCREEN:-1280x1024x24}" "$@" 2>&1 | tee "$log"

@@ -8,8 +8,16 @@ find_package(Python3 COMPONENTS Interpreter REQUIRED)
 find_package(OpenGL REQUIRED COMPONENTS OpenGL)
 set(velmo_gui_kit_dir ${CMAKE_CURRENT_LIST_DIR})
 # The suites that drive the toolkit's real file chooser run with its leftovers suppressed as well
-# (lsan-chooser.supp), on top of the program's own suppressions.
+# (lsan-chooser.supp), on top of the program's own suppressions, and with the chooser's settings
+# of chooser-settings.keyfile. The suppressions name the functions of GLib's that make the
+# leftovers, under the toolkit's functions that keep no frame pointers: these suites take the
+# stacks of allocations in full, and so draw with Mesa's rasteriser that compiles no code at run
+# time (softpipe): the other one registers the unwind tables of the code it compiles under the
+# unwinder's lock, and a whole-stack walk of an allocation made there would wait for that lock
+# for ever.
 set(velmo_gui_chooser_suites ShellTest)
+set(velmo_gui_chooser_environment "VELMO_GUI_ASAN_OPTIONS=fast_unwind_on_malloc=0" "GALLIUM_DRIVER=softpipe"
+                                  "VELMO_GUI_SETTINGS=${velmo_gui_kit_dir}/chooser-settings.keyfile")
 set(velmo_gui_chooser_suppressions ${CMAKE_CURRENT_BINARY_DIR}/lsan-chooser-suites.supp)
 file(READ ${VANTREL_LSAN_SUPPRESSIONS_FILE} velmo_gui_program_suppressions)
 file(READ ${velmo_gui_kit_dir}/lsan-chooser.supp velmo_gui_chooser_extra)
@@ -71,7 +79,7 @@ foreach(dir ${velmo_gui_dirs})
       set_tests_properties(${test} PROPERTIES LABELS gui TIMEOUT 400)
     endif()
     if(stem IN_LIST velmo_gui_chooser_suites)
-      set(environment "LSAN_OPTIONS=suppressions=${velmo_gui_chooser_suppressions}")
+      set(environment "LSAN_OPTIONS=suppressions=${velmo_gui_chooser_suppressions}" ${velmo_gui_chooser_environment})
     else()
       set(environment "LSAN_OPTIONS=suppressions=${VANTREL_LSAN_SUPPRESSIONS_FILE}")
     endif()
@@ -81,3 +89,27 @@ foreach(dir ${velmo_gui_dirs})
     set_tests_properties(${test} PROPERTIES ENVIRONMENT "${environment}")
   endforeach()
 endforeach()
+
+# The program itself, of this build (the sanitizer build's with its own options), through a
+# user's session of keys (program_session.py): it draws a 3D object and a track's plan, answers
+# every key, and ends with status 0 and no sanitizer report.
+if(VELMO_XVFB_RUN)
+  add_test(NAME VantrelGui.Shell.ProgramSession
+           COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/Vantrel/Shell/Gui/program_session.py
+                   --program $<TARGET_FILE:vantrel> --deadline 300
+                   --shot ${PROJECT_BINARY_DIR}/artifacts/program_session/failed.png)
+  set_tests_properties(VantrelGui.Shell.ProgramSession PROPERTIES LABELS gui TIMEOUT 400)
+endif()
+
+# The suppressions of the suites that drive the real file chooser keep our own leaks in sight: a
+# program that leaks strings of GLib's from handlers of its own, run as those suites run, must
+# have each leak reported, naming the handler.
+if(VANTREL_SANITIZE AND VELMO_XVFB_RUN)
+  add_executable(VantrelLeakOfAGLibString ${velmo_gui_kit_dir}/LeakOfAGLibString.cpp)
+  target_link_libraries(VantrelLeakOfAGLibString PRIVATE VantrelShell)
+  add_test(NAME VantrelGui.ChooserSuites.LeakOfAGLibStringIsReported
+           COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/Vantrel/Shell/leak-reported.sh $<TARGET_FILE:VantrelLeakOfAGLibString>
+                   ${velmo_gui_kit_dir}/run-gui.sh LeakAChoosersName LeakAGLibCopy)
+  set_tests_properties(VantrelGui.ChooserSuites.LeakOfAGLibStringIsReported PROPERTIES LABELS gui
+                       ENVIRONMENT "LSAN_OPTIONS=suppressions=${velmo_gui_chooser_suppressions};${velmo_gui_chooser_environment}")
+endif()
