@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "Papy/N4/N4TdoFile.h"
-#include "Papy/N4/N4Track.h"
 #include "Util/Exception.h"
 #include "Util/StreamIO.h"
 
@@ -66,9 +65,6 @@ int N4Archiver::Load(Util::RecordReader& reader, N4TdoFile& file, U64 base)
     m_counter = 1;
     m_depth = 0;
     m_padding = 0;
-    m_size = reader.Remaining();
-    m_trackAllowance = GetTrackExpansionAllowance(m_size);
-    m_readingTrack = false;
 
     int root = ReadObject();
 
@@ -100,15 +96,6 @@ void N4Archiver::SetEntry(U32 number, Entry entry)
     m_entries[number] = entry;
 }
 
-U32 N4Archiver::GetTrackExpansionAllowance(U64 archiveSize)
-{
-    // Past the walk's own bound the size cannot matter (and the product cannot wrap).
-    if (archiveSize >= (U64(MaxExpandedNodes) * ExpandedNodeBytes) / TrackExpansionBytesPerFileByte)
-        return MaxExpandedNodes;
-    const U64 bytes = TrackExpansionBytes + archiveSize * TrackExpansionBytesPerFileByte;
-    return U32(std::min<U64>(MaxExpandedNodes, bytes / ExpandedNodeBytes));
-}
-
 void N4Archiver::CountReference(U32 expandedSize)
 {
     if (m_expanding.empty())
@@ -117,16 +104,6 @@ void N4Archiver::CountReference(U32 expandedSize)
     if (expandedSize > MaxExpandedNodes - total)
         Fail("N4 archive shared objects expand to too many nodes");
     total += expandedSize;
-    // A track holds everything below it: what it has expanded to so far is checked as it grows.
-    if (m_readingTrack && m_expanding.size() == 1)
-        CheckTrackExpansion(total);
-}
-
-void N4Archiver::CheckTrackExpansion(U32 expandedSize) const
-{
-    if (expandedSize > m_trackAllowance)
-        Fail("N4 ptf Track shared objects expand to more than " + std::to_string(m_trackAllowance) +
-             " nodes, the most allowed for a file of " + std::to_string(m_size) + " bytes");
 }
 
 int N4Archiver::ReadObject()
@@ -169,8 +146,6 @@ int N4Archiver::ReadObject()
     auto p = LoadClassMap.find(classId);
     VELMO_ASSERT_AT(p != LoadClassMap.end(), "p != LoadClassMap.end()", ".\\Papy\\N4Archiver.cpp", __LINE__);
 
-    if (m_depth == 0)
-        m_readingTrack = p->second == &g_N4ArchiverTrack;
     ++m_depth;
     m_expanding.push_back(1);
     p->second->Create(*this, int(id), position, *m_file);

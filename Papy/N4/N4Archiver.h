@@ -51,16 +51,6 @@ public:
     // to it. Objects shared inside shared objects multiply: a small file could otherwise hold a
     // tree whose every walk never ends. Far above what real files hold; refused at load.
     static constexpr U32 MaxExpandedNodes = U32(1) << 24;
-    // A track is made into the track model, which makes an object for every section of every
-    // segment reference: there the expanded tree is memory, about ExpandedNodeBytes a node. A
-    // track's expansion may cost TrackExpansionBytes, and TrackExpansionBytesPerFileByte more
-    // for every byte of its file (about 300 MB for a file of 100 KB); refused at load. (A 3D
-    // object's tree is only walked, under the frame budget: MaxExpandedNodes bounds it.)
-    static constexpr U64 ExpandedNodeBytes = 96;
-    static constexpr U64 TrackExpansionBytes = U64(192) << 20;
-    static constexpr U64 TrackExpansionBytesPerFileByte = 1024;
-    // The most nodes the expansion of a track in an archive of that many bytes may make.
-    static U32 GetTrackExpansionAllowance(U64 archiveSize);
     // Longest run of zero bytes accepted (and kept) after the root object.
     static constexpr U32 MaxPadding = 16;
 
@@ -164,8 +154,6 @@ private:
     void SetEntry(U32 number, Entry entry);
     // Counts a reference to the object (of that expanded size) in the object being read.
     void CountReference(U32 expandedSize);
-    // Refuses the expansion of a track past its allowance.
-    void CheckTrackExpansion(U32 expandedSize) const;
     // Room for the next bytes at the end of the output when it is a memory block (else null).
     U8* Append(U64 bytes);
     const N4ArchivedTdoType* ReadClassAnnouncement();
@@ -179,9 +167,6 @@ private:
     U32 m_counter = 0;
     int m_depth = 0;
     U32 m_padding = 0;
-    U64 m_size = 0; // the size of the archive being loaded
-    U32 m_trackAllowance = 0; // GetTrackExpansionAllowance(m_size)
-    bool m_readingTrack = false; // the root object is a track
     std::map<U32, const N4ArchivedTdoType*> LoadClassMap;
     std::vector<Entry> m_entries; // what each number of the load stands for
     // Per object number: the nodes a walk from the object visits (see MaxExpandedNodes).
