@@ -964,9 +964,10 @@ const std::string& Folder()
         {
             std::filesystem::create_directories(top + "/" + game);
             const std::string dat = std::string("/") + game + "/" + game + ".dat";
+            // A link to the DAT (each process of a campaign makes folders of its own).
             std::error_code error;
-            std::filesystem::copy_file(textures + dat, top + dat, std::filesystem::copy_options::overwrite_existing,
-                                       error);
+            std::filesystem::remove(top + dat, error);
+            std::filesystem::create_symlink(std::filesystem::absolute(textures + dat), top + dat, error);
             if (error)
                 std::fprintf(stderr, "no textures: %s%s: %s\n", textures.c_str(), dat.c_str(), error.message().c_str());
         }
@@ -1248,13 +1249,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // COST_FUZZ_VERBOSE=1: why a made object did not load (the generator's own faults).
         static const bool verbose = std::getenv("COST_FUZZ_VERBOSE") != nullptr;
         if (verbose)
-            std::fprintf(stderr, "not loaded (%s): %s\n", n4 ? "N4" : "GPL", error.GetText().c_str());
+        {
+            const auto* assertion = dynamic_cast<const Util::XAssertion*>(&error);
+            std::fprintf(stderr, "not loaded (%s): %s%s%s\n", n4 ? "N4" : "GPL", error.GetText().c_str(),
+                         assertion != nullptr ? ": " : "", assertion != nullptr ? assertion->GetExpression() : "");
+        }
         return 0;
     }
     Judge(Frame(track3D, inside, tdo, factory));
     for (const WalkCost& cost : OwnWalks(tdo, factory))
         Judge(cost);
-    if (ptf)
+    // COST_FUZZ_NO_TRACK_WINDOW=1: the track window is left out (its plan, slow on most
+    // tracks while it charges nothing, would hide the other walks' findings).
+    static const bool trackWindow = std::getenv("COST_FUZZ_NO_TRACK_WINDOW") == nullptr;
+    if (ptf && trackWindow)
     {
         PurgeCaches(factory);
         Judge(TrackWindow(factory));

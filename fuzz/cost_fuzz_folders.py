@@ -7,9 +7,9 @@ drawing asks is a texture unpacked anew while the DAT stays small. The N4 DAT's 
 imploded too (the block unpacks to the MIP, whose levels unpack again).
 
 The names, in the harness's order (ThreeDObjectCostFuzz.cpp keeps the same lists):
-  GPL: tex0.mip .. tex7.mip (2^EXP squares of 32-bit texels), sprite.srb (a scaled bitmap over
-       the same chain); other.mip is missing on purpose.
-  N4:  tex0.mip .. tex7.mip; other.mip is missing.
+  GPL: tex0.mip .. tex7.mip (2^(EXP-1) squares of 32-bit texels, stored), sprite.srb (a scaled
+       bitmap over the same chain); other.mip is missing on purpose.
+  N4:  tex0.mip .. tex7.mip (2^EXP squares, imploded); other.mip is missing.
 
 Usage: cost_fuzz_folders.py DIR [EXP]   (EXP 10 by default: 1024 x 1024, 11 levels)
 """
@@ -27,18 +27,23 @@ TEXTURES = ["tex%d.mip" % k for k in range(8)]
 CODE = 7  # 32-bit texels, alpha
 
 
-def levels(exp, fill):
-    """BMAP chunks, level 0 first: 2^exp square down to 1 x 1, each of imploded bytes fill."""
+def levels(exp, fill, imploded):
+    """BMAP chunks, level 0 first: 2^exp square down to 1 x 1, each of bytes fill, imploded (N4)
+    or stored (GPL, whose MIP levels are never imploded)."""
     out = []
     for m in range(exp + 1):
         side = 1 << (exp - m)
         count = bitmap.pixel_byte_count(CODE, side, side)
-        out.append(bitmap.bmap(CODE, side, side, None, method=1, imploded=bitmap.implode_zeros(count, fill)))
+        if imploded:
+            out.append(bitmap.bmap(CODE, side, side, None, method=1, imploded=bitmap.implode_zeros(count, fill)))
+        else:
+            out.append(bitmap.bmap(CODE, side, side, bytes([fill]) * count))
     return out
 
 
 def gpl_dat(exp):
-    chain = bitmap.mip(CODE, exp, exp, levels(exp, 0xC0))
+    # Stored levels: one square smaller than the N4 chain keeps the DAT at about 1.4 MB.
+    chain = bitmap.mip(CODE, exp - 1, exp - 1, levels(exp - 1, 0xC0, False))
     sprite = bitmap.srb((1.0, 1.0, 1.0, 1.0, 0.0, 0.0), tuple(range(1, 10)), chain)
     names = TEXTURES + ["sprite.srb"]
     # The ICR2 layout: every record of a texture at the offset of the one chain, the sprite's
@@ -52,7 +57,7 @@ def gpl_dat(exp):
 
 
 def n4_dat(exp):
-    chain = bitmap.n4_mip(4, CODE, exp, exp, levels(exp, 0xC0))
+    chain = bitmap.n4_mip(4, CODE, exp, exp, levels(exp, 0xC0, True))
     packed = datfile.implode_literal(chain)
     directory = sum(16 + len(name) for name in TEXTURES)
     base = 10 + directory
