@@ -661,6 +661,21 @@ private:
         {
             n.Kind = "Shape";
             int appearance = PickKind("Appearance");
+            // Often an appearance of its own over a texture of its own: objects of many
+            // textures, each unpacked when drawn.
+            if (appearance < 0 && m_in.ConsumeBool())
+            {
+                N4Node texture;
+                texture.Kind = "Texture";
+                texture.Count = m_in.ConsumeIntegralInRange(0, N4TextureCount - 1);
+                m_pool.push_back(texture);
+                N4Node look;
+                look.Kind = "Appearance";
+                look.Children = {int(m_pool.size()) - 1};
+                look.Count = m_in.ConsumeIntegralInRange(0, 3);
+                m_pool.push_back(look);
+                appearance = int(m_pool.size()) - 1;
+            }
             n.Children = {appearance, Pick()};
             break;
         }
