@@ -477,8 +477,12 @@ struct N4Node
 };
 
 // The texture names of N4 objects: the folder's DAT holds all but the last.
-constexpr const char* N4Textures[] = {"tex0.mip", "tex1.mip", "tex2.mip", "tex3.mip", "tex4.mip",
-                                      "tex5.mip", "tex6.mip", "tex7.mip", "other.mip"};
+constexpr const char* N4Textures[] = {
+    "tex0.mip",  "tex1.mip",  "tex2.mip",  "tex3.mip",  "tex4.mip",  "tex5.mip",  "tex6.mip",  "tex7.mip",
+    "tex8.mip",  "tex9.mip",  "tex10.mip", "tex11.mip", "tex12.mip", "tex13.mip", "tex14.mip", "tex15.mip",
+    "tex16.mip", "tex17.mip", "tex18.mip", "tex19.mip", "tex20.mip", "tex21.mip", "tex22.mip", "tex23.mip",
+    "tex24.mip", "tex25.mip", "tex26.mip", "tex27.mip", "tex28.mip", "tex29.mip", "tex30.mip", "tex31.mip",
+    "other.mip"};
 constexpr int N4TextureCount = int(sizeof N4Textures / sizeof N4Textures[0]);
 
 class N4Maker

@@ -9,7 +9,7 @@ imploded too (the block unpacks to the MIP, whose levels unpack again).
 The names, in the harness's order (ThreeDObjectCostFuzz.cpp keeps the same lists):
   GPL: tex0.mip .. tex7.mip (2^(EXP-1) squares of 32-bit texels, stored), sprite.srb (a scaled
        bitmap over the same chain); other.mip is missing on purpose.
-  N4:  tex0.mip .. tex7.mip (2^EXP squares, imploded); other.mip is missing.
+  N4:  tex0.mip .. tex31.mip (2^EXP squares, imploded); other.mip is missing.
 
 Usage: cost_fuzz_folders.py DIR [EXP]   (EXP 10 by default: 1024 x 1024, 11 levels)
 """
@@ -24,6 +24,8 @@ import bitmap  # noqa: E402
 import datfile  # noqa: E402
 
 TEXTURES = ["tex%d.mip" % k for k in range(8)]
+# The N4 DAT names more: each name a texture unpacked anew.
+N4_TEXTURES = ["tex%d.mip" % k for k in range(32)]
 CODE = 7  # 32-bit texels, alpha
 
 
@@ -59,10 +61,10 @@ def gpl_dat(exp):
 def n4_dat(exp):
     chain = bitmap.n4_mip(4, CODE, exp, exp, levels(exp, 0xC0, True))
     packed = datfile.implode_literal(chain)
-    directory = sum(16 + len(name) for name in TEXTURES)
+    directory = sum(16 + len(name) for name in N4_TEXTURES)
     base = 10 + directory
-    overrides = {i: {"offset": base} for i in range(len(TEXTURES))}
-    entries = [(name, 2, len(chain), packed) for name in TEXTURES]
+    overrides = {i: {"offset": base} for i in range(len(N4_TEXTURES))}
+    entries = [(name, 2, len(chain), packed) for name in N4_TEXTURES]
     blob = datfile.n4_archive(entries, overrides=overrides)
     return blob[:base] + packed
 
