@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 #include "Papy/Model/ThreeDObjectRoot.h"
 #include "Util/BinaryFile.h"
@@ -19,12 +20,20 @@ PtfTrack::PtfTrack(const Util::CountedPointer<TdoFile>& ptf, const std::string& 
     m_node = root->GetChild(0);
     if (!m_node)
         throw Util::XFileFormat(name, "N4 ptf file has no track");
+    // A segment node that the track names many times is one segment of the model: its sections
+    // are taken once, not at every reference (a file of a few kilobytes may name one segment of
+    // thousands of sections thousands of times).
+    std::unordered_map<const ThreeDObjectTrackSegment*, Util::CountedPointer<PtfTrackSegment>> made;
     const int count = m_node->GetSegmentCount();
     for (int i = 0; i < count; ++i)
     {
-        m_segments.emplace_back(new PtfTrackSegment(m_node->GetSegment(i)));
+        const Util::CountedPointer<ThreeDObjectTrackSegment> node = m_node->GetSegment(i);
+        Util::CountedPointer<PtfTrackSegment>& segment = made[node.Get()];
+        if (!segment)
+            segment = Util::CountedPointer<PtfTrackSegment>(new PtfTrackSegment(node));
+        m_segments.push_back(segment);
         m_starts.push_back(m_length);
-        m_length += m_segments.back()->GetLength3D();
+        m_length += segment->GetLength3D();
     }
 }
 

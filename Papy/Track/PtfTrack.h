@@ -1,7 +1,7 @@
 #pragma once
 // An N4 track (.ptf object) seen through the track model: the track node, the first child of
-// the object's root, and one PtfTrackSegment per segment node. Geometry is the nodes'; 2D and
-// 3D longitudes are the same.
+// the object's root, and one PtfTrackSegment per segment node (a node named several times is
+// one segment at each of its places). Geometry is the nodes'; 2D and 3D longitudes are the same.
 #include <string>
 #include <vector>
 

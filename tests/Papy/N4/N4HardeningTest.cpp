@@ -6,6 +6,8 @@
 
 #include "N4F2Support.h"
 #include "Papy/Model/ThreeDObjectTexture2.h"
+#include "Papy/Model/ThreeDObjectGroup.h"
+#include "Papy/Model/ThreeDObjectTrack.h"
 #include "Papy/Model/ThreeDObjectXSection.h"
 
 using namespace Velmo;
@@ -85,6 +87,28 @@ TEST(N4Hardening, SharingThatExpandsWithoutBoundIsRefused)
     N4Builder huge;
     DoublingGroups(huge, 40);
     EXPECT_EQ(FormatError(huge.Get()), "N4 archive shared objects expand to too many nodes");
+}
+
+// Shared objects are kept once, as one node named by number: a small file naming one segment
+// of many sections many times, or one group of many children many times, loads without making
+// a node at each reference and saves back to its bytes.
+TEST(N4Hardening, ManyTimesSharedObjectsLoadAsOneNode)
+{
+    const Bytes track = SharedSegmentTrack(1000, 10000);
+    EXPECT_EQ(track.size(), 44416u);
+    auto ptf = RoundTrip(track, Ptf());
+    auto node = NodeAs<ThreeDObjectTrack>(*ptf, 1);
+    ASSERT_EQ(node->GetSegmentCount(), 1000);
+    EXPECT_EQ(node->GetSegment(0).Get(), node->GetSegment(999).Get());
+    EXPECT_EQ(node->GetSegment(999)->GetFSectionCount(), 6667);
+    EXPECT_EQ(node->GetSegment(999)->GetXSectionCount(), 3333);
+
+    const Bytes groups = SharedGroups(1000, 10000);
+    EXPECT_EQ(groups.size(), 44220u);
+    auto tdo = RoundTrip(groups, GetN4TdoArchivers());
+    auto outer = NodeAs<ThreeDObjectGroup>(*tdo, 1);
+    ASSERT_EQ(outer->GetChildCount(), 1000);
+    EXPECT_EQ(outer->GetChild(0).Get(), outer->GetChild(999).Get());
 }
 
 // A root over a null node has no archive to write: saving refuses and leaves the target as it

@@ -149,6 +149,70 @@ inline std::string AssertionError(const Bytes& bytes)
     return "loaded";
 }
 
+// A track naming one straight segment of length 3000 segmentReferences times; the segment names
+// one cross section and two floor sections, in turn, sectionReferences times in all, and holds
+// fillerRecords surface records of 16 bytes. Expanded, the track has about segmentReferences x
+// sectionReferences nodes.
+inline Bytes SharedSegmentTrack(std::uint32_t segmentReferences, std::uint32_t sectionReferences,
+                         std::uint32_t fillerRecords = 0)
+{
+    N4Builder b;
+    b.New("TrackDescriptor");
+    b.Words({1, 0, 8}).U32(segmentReferences).U8(0).Doubles({1, 1, 1}).F32(0).U32(0);
+    b.S32(0).U32(0).U32(0).U32(segmentReferences * 4);
+    const std::uint32_t segment = b.New("SegmentDescriptor");
+    b.Words({1, 0, 2});
+    const std::uint32_t crosses = sectionReferences / 3;
+    const std::uint32_t floors = sectionReferences - crosses;
+    b.U32(crosses).U32(crosses * 4);
+    const std::uint32_t cross = b.New("X_SectionDescriptor");
+    b.Words({1, 0, 2}).Doubles({-20, 0, 0, 20, 0, 0}).U8(0);
+    for (std::uint32_t i = 1; i < crosses; ++i)
+        b.U32(cross);
+    b.U32(floors).U32(floors * 4);
+    std::uint32_t floor[2] = {};
+    for (std::uint32_t i = 0; i < floors; ++i)
+    {
+        std::uint32_t& id = floor[i % 2];
+        if (id != 0)
+        {
+            b.U32(id);
+            continue;
+        }
+        id = b.New("F_SectionDescriptor");
+        b.Words({1, 0, 4}).Doubles({i == 0 ? -4.0 : 4.0, i == 0 ? -4.0 : 4.0}).U8(0).Words({1, 1, 0});
+    }
+    b.U32(0).S32(0).Doubles({0, 0, 0, 3000, 0, 0}).U8(0).U8(0);
+    b.U32(0).U32(fillerRecords);
+    if (fillerRecords != 0)
+        b.U32(fillerRecords * 16);
+    for (std::uint32_t i = 0; i < fillerRecords; ++i)
+        b.F32(0).F32(1).F32(1).F32(1);
+    for (std::uint32_t i = 1; i < segmentReferences; ++i)
+        b.U32(segment);
+    return b.Get();
+}
+
+// A group naming one group outerReferences times, which names one empty node innerReferences
+// times: the 3D object of the same expansion.
+inline Bytes SharedGroups(std::uint32_t outerReferences, std::uint32_t innerReferences)
+{
+    N4Builder b;
+    auto group = [&b](std::uint32_t count) {
+        std::uint32_t id = b.New("GroupDescriptor");
+        b.S32(1).Str("g").Words({1, 1}).Doubles({0, 0, 0, 0, 0, 0}).S32(1).U32(count).U32(count * 4);
+        return id;
+    };
+    group(outerReferences);
+    const std::uint32_t inner = group(innerReferences);
+    const std::uint32_t empty = b.New("EmptyDescriptor");
+    b.Words({1, 0});
+    for (std::uint32_t i = 1; i < innerReferences; ++i)
+        b.U32(empty);
+    for (std::uint32_t i = 1; i < outerReferences; ++i)
+        b.U32(inner);
+    return b.Get();
+}
 inline Bytes ReadSample(const std::string& name)
 {
     std::ifstream in(std::string(VELMO_N4_SAMPLE_DIR) + "/" + name, std::ios::binary);
