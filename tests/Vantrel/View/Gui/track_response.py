@@ -22,7 +22,6 @@ asserts nothing.
 Usage: track_response.py --program PATH [--runs N] [--shape SEGMENTS CROSS ORDER]... [--cap S]
 """
 import argparse
-import importlib.util
 import os
 import shutil
 import subprocess
@@ -33,9 +32,8 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 SAMPLES = os.path.join(HERE, "..", "..", "Drawing", "plan_samples.py")
 
-spec = importlib.util.spec_from_file_location("program_response", os.path.join(HERE, "program_response.py"))
-response = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(response)
+sys.path.insert(0, HERE)
+import program_response as response  # noqa: E402
 
 PICTURE_TARGET, MENU_TARGET, QUIT_TARGET = 2.0, 0.3, 0.3
 START_CAP, MENU_CAP, QUIT_CAP = 30.0, 10.0, 20.0
