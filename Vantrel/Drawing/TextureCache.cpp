@@ -21,6 +21,12 @@ using namespace Velmo::Papy;
 
 TextureCache::TextureCache() : m_uploader(new TextureUploader) {}
 
+void TextureCache::NewFrame()
+{
+    m_frameMips.clear();
+    m_frameSrbs.clear();
+}
+
 std::uint64_t TextureCache::BytesMade()
 {
     return Util::PkCompression::GetDecodedBytes();
@@ -149,6 +155,9 @@ void TextureCache::Drop(Files<File>& files, const File* file)
     if (held == files.ByFile.end())
         return;
     std::erase_if(files.ByName, [file](const auto& entry) { return entry.second == file; });
+    // A name asked earlier in the frame is asked again rather than given a deleted texture.
+    std::erase_if(m_frameMips, [file](const auto& entry) { return entry.second.File.Get() == (const void*)file; });
+    std::erase_if(m_frameSrbs, [file](const auto& entry) { return entry.second.Get() == (const void*)file; });
     const Loaded texture = std::move(held->second.Texture);
     // The entry goes first: the file is let go even when the driver refuses the deletion.
     files.ByFile.erase(held);
@@ -167,6 +176,11 @@ unsigned TextureCache::GetMip(const std::string& name, MakeMip& facet, Util::Cou
     file = nullptr;
     if (m_failedMips.contains(name))
         return 0;
+    if (const auto asked = m_frameMips.find(name); asked != m_frameMips.end())
+    {
+        file = asked->second.File;
+        return asked->second.Texture;
+    }
     const U64 made = BytesMade();
     unsigned texture = 0;
     const bool had = ReportFileErrors(report, [&] {
@@ -196,7 +210,10 @@ unsigned TextureCache::GetMip(const std::string& name, MakeMip& facet, Util::Cou
     if (budget != nullptr)
         budget->Take(FrameBudget::Pixels, double(BytesMade() - made) * PixelsPerByteMade);
     if (had)
+    {
+        m_frameMips[name] = AskedMip{texture, file};
         return texture;
+    }
     m_failedMips.insert(name);
     return 0;
 }
@@ -204,9 +221,12 @@ unsigned TextureCache::GetMip(const std::string& name, MakeMip& facet, Util::Cou
 Util::CountedPointer<SrbFile> TextureCache::GetSrbFile(const std::string& name, MakeSrb& facet,
                                                       DrawingReport& report)
 {
+    if (const auto asked = m_frameSrbs.find(name); asked != m_frameSrbs.end())
+        return asked->second;
     Util::CountedPointer<SrbFile> made;
     if (!MakeOnce(facet, made, name, m_failedSrbs, report))
         return nullptr;
+    m_frameSrbs[name] = made;
     return made;
 }
 
@@ -271,5 +291,6 @@ void TextureCache::DeleteAll()
     };
     deleteAll(m_mips);
     deleteAll(m_srbs);
+    NewFrame();
     m_pixelsTaken = 0;
 }

@@ -7,9 +7,12 @@
 // written: the factory matches names without regard to case, so "tex.mip" and "TEX.MIP" are one
 // file and one texture, while two files whose names differ only in case are two. The cache
 // holds each file it has seen, so that no other file can take its place in memory. The factory
-// is asked at each use: when it gives a name another object than before (it has forgotten the
-// file's object), the old object's texture goes, its texture name deleted and its pixels given
-// back, and the new object's is loaded once.
+// is asked at the first use of a name in each frame (NewFrame begins one): when it gives a name
+// another object than before (it has forgotten the file's object, or the file changed on disk),
+// the old object's texture goes, its texture name deleted and its pixels given back, and the
+// new object's is loaded once. Later uses of the name in the frame are answered from what the
+// first was given, so that a material naming one texture thousands of times asks the file
+// system once a frame, not once a use.
 //
 // A MIP file is uploaded at its first level that the driver accepts (largest first); an SRB
 // file at its first level. A level is accepted only within the driver's largest side and within
@@ -63,6 +66,9 @@ public:
     TextureCache();
 
     void SetUploader(const Velmo::Util::CountedPointer<TextureUploader>& uploader) { m_uploader = uploader; }
+
+    // Begins a frame: the next use of each name asks the factory again.
+    void NewFrame();
 
     // The OpenGL name of the MIP texture of the name (made with MakeMip: the name, no
     // extension), with its file; 0 (and no file) when it cannot be had. What loading unpacked
@@ -163,6 +169,14 @@ private:
     // SRB textures are kept apart: a MIP and an SRB file may share a name.
     Files<Velmo::Papy::MipFile> m_mips;
     Files<Velmo::Papy::SrbFile> m_srbs;
+    // What each name was given in this frame: its texture name and file (MIP), its file (SRB).
+    struct AskedMip
+    {
+        unsigned Texture = 0;
+        Velmo::Util::CountedPointer<Velmo::Papy::MipFile> File;
+    };
+    std::map<std::string, AskedMip> m_frameMips;
+    std::map<std::string, Velmo::Util::CountedPointer<Velmo::Papy::SrbFile>> m_frameSrbs;
     // Names that could not be made into a file.
     std::set<std::string> m_failedMips;
     std::set<std::string> m_failedSrbs;

@@ -157,6 +157,7 @@ void ThreeDObject3DVisitor::Reset()
     m_externalDepth = 0;
     m_externals.Clear();
     m_matrices.Unwind();
+    m_textures.NewFrame();
 }
 
 void ThreeDObject3DVisitor::DestroyGL()

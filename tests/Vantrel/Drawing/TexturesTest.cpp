@@ -5,6 +5,7 @@
 
 #include <GL/gl.h>
 
+#include "CountingMake.h"
 #include "DrawingTestSupport.h"
 #include "Vantrel/Drawing/TextureSlots.h"
 #include "Vantrel/Drawing/ThreeDObject3DVisitor.h"
@@ -126,6 +127,27 @@ TEST_F(Textures, SecondUseOfANameUploadsNothing)
     ExpectTexels(context, CheckTexels);
     EXPECT_EQ(scene.visitor.GetTextureCache().GetMipNames().size(), 1u);
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+// The folder is asked for a texture at its first use in a frame, not at every use: a material
+// naming a file thousands of times would otherwise look the file up on disk as often.
+TEST_F(Textures, EachFrameAsksTheFolderOnceForEachName)
+{
+    const auto folder = FactoryOf("gpl-textures");
+    auto* mips = new DrawingTest::CountingMake<Velmo::Papy::MakeMip>(folder->GetFacet<Velmo::Papy::MakeMip>());
+    CountedPointer<FileFactory> factory(new FileFactory);
+    factory->AddFacet<Velmo::Papy::MakeMip>(mips);
+    factory->AddFacet<Velmo::Papy::MakeTdo>(
+        new DrawingTest::CountingMake<Velmo::Papy::MakeTdo>(folder->GetFacet<Velmo::Papy::MakeTdo>()));
+    ThreeDObject3DVisitor visitor(factory);
+    const auto file = LoadObject(factory, "twice");
+    for (int frame = 1; frame <= 3; ++frame)
+    {
+        ::Draw(DrawOptions(), visitor, RootOf(file), nullptr);
+        ASSERT_EQ(mips->Requests.size(), 1u);
+        EXPECT_EQ(mips->Requests.begin()->second, frame) << mips->Requests.begin()->first;
+    }
+    ExpectTexels(context, CheckTexels);
 }
 
 TEST_F(Textures, WireframeTexturePushesNothingWhileMultipleTexturesStillLoad)
