@@ -3,7 +3,8 @@
 find_package(Python3 COMPONENTS Interpreter REQUIRED)
 set(VELMO_DRAWING_SAMPLE_DIR ${CMAKE_CURRENT_BINARY_DIR}/drawing-samples)
 # The objects of the cost fuzz harness's findings, copied among the walk samples.
-file(GLOB velmo_cost_fuzz_findings CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/../../data/cost-fuzz/*/*.3do)
+file(GLOB velmo_cost_fuzz_findings CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/../../data/cost-fuzz/*/*.3do
+     ${CMAKE_CURRENT_LIST_DIR}/../../data/cost-fuzz/*/*.dat)
 add_custom_command(OUTPUT ${VELMO_DRAWING_SAMPLE_DIR}/expected.txt
                    COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/drawing_samples.py ${VELMO_DRAWING_SAMPLE_DIR} 96 64
                    DEPENDS ${CMAKE_CURRENT_LIST_DIR}/drawing_samples.py ${CMAKE_CURRENT_LIST_DIR}/../../Papy/GPL/gpl3do.py

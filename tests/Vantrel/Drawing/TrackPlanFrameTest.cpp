@@ -8,9 +8,12 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <limits>
 #include <memory>
 #include <string>
@@ -349,4 +352,46 @@ TEST(TrackPlanFrame, EveryWalkOfAPaintStopsAtTheFramesDeadline)
     EXPECT_EQ(next.GetNotices(), std::vector<std::string>{Cut});
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
     scene.ReleaseGL();
+}
+
+// The tracks of the cost fuzz harness's findings (tests/data/cost-fuzz/ptf): segments of up to
+// 100 km, segments naming up to 10,000 sections. Each first paint of the track window keeps to
+// its frame and says at most once that it was cut; the time bound only catches a paint that
+// does not end.
+TEST(TrackPlanFrame, EveryCostFindingOfATrackIsPaintedWithinItsFrame)
+{
+    GLContext context(200, 150);
+    VELMO_REQUIRE_GL(context);
+    int tracks = 0;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::string(VELMO_TEST_SOURCE_DIR) + "/data/cost-fuzz/ptf"))
+    {
+        const std::string what = entry.path().filename().string();
+        ++tracks;
+        CountedPointer<Velmo::Papy::Track> track;
+        try
+        {
+            track = VelmoTest::LoadPtfTrack(entry.path().string());
+        }
+        catch (const Velmo::Util::Exception& e)
+        {
+            ADD_FAILURE() << what << ": " << e.GetText();
+            continue;
+        }
+        TrackPlanScene scene;
+        DrawingReport report;
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_TRUE(scene.Paint(track.Get(), 200.0 / 150, report)) << what;
+        glFinish();
+        EXPECT_LT(std::chrono::steady_clock::now() - start, Generous) << what;
+        ExpectWithinLimits(scene.GetFrameBudget());
+        EXPECT_TRUE(report.GetMessages().empty()) << what << ": " << report.GetMessages().front();
+        EXPECT_LE(std::count(report.GetNotices().begin(), report.GetNotices().end(), Cut), 1) << what;
+        EXPECT_TRUE(scene.IsCompiled()) << what;
+        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << what;
+        std::printf("%s: %.3f s\n", what.c_str(),
+                    std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        scene.ReleaseGL();
+    }
+    EXPECT_GE(tracks, 2);
 }

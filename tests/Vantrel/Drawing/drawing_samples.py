@@ -1584,12 +1584,21 @@ def walk_samples(out):
     write(os.path.join(folder, "splitter.3do"), sample_splitter(WALK_SPLITTER))
     write(os.path.join(folder, "splitter-state.3do"), sample_splitter(WALK_SPLITTER, state=True))
     # The objects of the cost fuzz harness's findings, kept as they were made, each as obj.3do
-    # (the name its external objects may give) in a folder of its own: walks-fuzz/GAME-NAME.
+    # (the name its external objects may give) in a folder of its own: walks-fuzz/GAME-NAME,
+    # with NAME.dat beside it as that folder's own DAT (its textures).
     for game in ("gpl", "n4"):
         found = os.path.join(HERE, "..", "..", "data", "cost-fuzz", game)
         for name in sorted(os.listdir(found)) if os.path.isdir(found) else []:
+            stem, extension = os.path.splitext(name)
+            if extension != ".3do":
+                continue
+            folder = os.path.join(out, "walks-fuzz", game + "-" + stem)
             with open(os.path.join(found, name), "rb") as f:
-                write(os.path.join(out, "walks-fuzz", game + "-" + os.path.splitext(name)[0], "obj.3do"), f.read())
+                write(os.path.join(folder, "obj.3do"), f.read())
+            dat = os.path.join(found, stem + ".dat")
+            if os.path.isfile(dat):
+                with open(dat, "rb") as f:
+                    write(os.path.join(folder, game + "-" + stem + ".dat"), f.read())
     with open(os.path.join(out, "expected.txt"), "a") as f:
         f.write("\n".join(lines) + "\n")
 
