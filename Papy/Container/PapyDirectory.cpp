@@ -1,5 +1,6 @@
 #include "Papy/Container/PapyDirectory.h"
 
+#include <cerrno>
 #include <sys/stat.h>
 
 #include "Util/Exception.h"
@@ -46,17 +47,22 @@ PapyDirectory::PapyDirectory(const std::string& path) : m_root(false)
 // - a path that exists is the folder itself, or, naming a file, the folder holding it;
 // - a missing path whose parent is a folder is a folder not yet made when its last
 //   component has no dot, else a file to be made in the parent;
+// - a missing path whose parent is a file lies in the file's folder, unless it is given as a
+//   folder's own path (with a trailing separator): it is then that folder;
 // - a missing path whose parent is missing too is a name inside that missing parent, which
-//   is taken as the folder, however many folders above it are missing (a folder known only
-//   to a DAT may lie inside another such folder; a path whose folders were moved away is
-//   then a file that its folder's factory does not find); given with a trailing separator
-//   (a folder's own path, as GetPath gives it), it is that folder itself.
+//   is taken as the folder, whatever lies above it: missing folders (a folder known only to a
+//   DAT may lie inside another such folder) or a file; a path whose folders were moved away,
+//   or that goes on below a file, is then a file that its folder's factory does not find. Given
+//   with a trailing separator (a folder's own path, as GetPath gives it), it is that folder
+//   itself.
 void PapyDirectory::Resolve(const std::string& path)
 {
     const bool asFolder = !path.empty() && (path.back() == '/' || path.back() == '\\');
     std::string folder;
-    bool made = Util::ResolvePath(path, folder);
-    VELMO_ASSERT_TEXT(made, "result != 0 && result < sizeof(buf)");
+    // A path that names nothing, or one too long for the system, is refused as the system
+    // would refuse it.
+    if (!Util::ResolvePath(path, folder))
+        throw Util::XFileOpen(path, path.empty() ? "File not found" : Util::SystemErrorText(ENAMETOOLONG));
     Kind kind = KindOf(folder);
 
     if (kind == Kind::Missing)
@@ -66,18 +72,13 @@ void PapyDirectory::Resolve(const std::string& path)
         kind = KindOf(parent);
         if (kind == Kind::Missing)
         {
-            // The nearest folder above that is there decides: below a file there is none.
-            std::string above = parent;
-            while (kind == Kind::Missing && above != "/")
-            {
-                above = CutLast(above);
-                kind = KindOf(above);
-            }
-            VELMO_ASSERT_TEXT(kind == Kind::Folder,
-                              "attributes != 0xFFFFFFFF && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0");
+            // Whatever lies above, a missing folder or a file below which nothing lies, the
+            // missing parent is the folder, one whose factory finds no file.
             if (!asFolder)
                 folder = parent;
         }
+        else if (kind == Kind::File && asFolder)
+            kind = Kind::Missing; // a folder's own path below a file: that folder, with nothing in it
         else if (kind != Kind::Folder || LastComponent(folder).find('.') != std::string::npos)
             folder = parent;
     }

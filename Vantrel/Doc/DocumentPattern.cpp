@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <sys/stat.h>
 
+#include "Papy/FacetSets/SubRefusedMake.h"
 #include "Util/FileSystem.h"
 
 namespace
@@ -25,4 +26,20 @@ void CDocumentPattern::RefuseFolder(const std::string& path)
     struct stat info;
     if (!path.empty() && stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
         throw Velmo::Util::XFileOpen(path, Velmo::Util::SystemErrorText(EISDIR));
+}
+
+CDocumentPattern::Factory CDocumentPattern::FolderFactory(const std::string& path)
+{
+    const Velmo::Papy::PapyDirectory folder(path);
+    Factory factory = Velmo::Papy::FileFactoryRegistry::Instance()->GetFactory(folder, false);
+    // Only a file that no reader takes for a container gives no factory: the path goes on
+    // below it.
+    if (factory.Get() == nullptr)
+        throw Velmo::Util::XFileOpen(path, Velmo::Util::SystemErrorText(ENOTDIR));
+    return factory;
+}
+
+void CDocumentPattern::RefuseKind(const std::string& path)
+{
+    throw Velmo::Util::XUsage(Velmo::Papy::SubRefusedText(path));
 }

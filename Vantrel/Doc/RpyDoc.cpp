@@ -29,13 +29,12 @@ void CRpyDoc::Open(const std::string& path)
 {
     CDocumentPattern::RefuseFolder(path);
     const Papy::PapyDirectory folder(path);
-    FactoryPointer factory = Papy::FileFactoryRegistry::Instance()->GetFactory(folder, false);
-    VELMO_ASSERT(factory.Get() != nullptr);
+    FactoryPointer factory = CDocumentPattern::FolderFactory(path);
     // The facet adds the extension to the base name; the path's own extension is given so that
     // the file opened is the one named ("race.rpl" beside "race.rpy").
     const Util::PathName name(path);
     ReplayPointer replay;
-    factory->GetFacet<Papy::MakeRpy>()->Make(replay, name.GetBaseName(), name.GetExtension());
+    CDocumentPattern::FacetOf<Papy::MakeRpy>(factory, path)->Make(replay, name.GetBaseName(), name.GetExtension());
     m_replay = replay;
 
     const std::string tracks = GetTracksFolder(folder);

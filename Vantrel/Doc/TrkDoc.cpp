@@ -20,9 +20,7 @@ void CTrkDoc::Open(const std::string& path)
 
 void CTrkDoc::OpenTrack(const std::string& path)
 {
-    const Papy::PapyDirectory folder(path);
-    FactoryPointer factory = Papy::FileFactoryRegistry::Instance()->GetFactory(folder, false);
-    VELMO_ASSERT(factory.Get() != nullptr);
+    FactoryPointer factory = CDocumentPattern::FolderFactory(path);
     m_factory = factory;
 
     // The facet wants the base name: it adds the extension itself. A base name that still holds
@@ -33,7 +31,7 @@ void CTrkDoc::OpenTrack(const std::string& path)
     if (base.find('.') != std::string::npos && !name.GetExtension().empty())
         base = name.GetFileName();
     TrackPointer track;
-    factory->GetFacet<Papy::MakeTrack>()->Make(track, base, name.GetExtension(), false);
+    CDocumentPattern::FacetOf<Papy::MakeTrack>(factory, path)->Make(track, base, name.GetExtension(), false);
     if (track.Get() != m_track.Get())
         m_track = track;
 }

@@ -105,15 +105,30 @@ TEST(PapyDirectory, RootCurrentAndCopies)
     EXPECT_EQ(copy.GetName(), "here");
 }
 
-TEST(PapyDirectory, UnresolvablePathsFailAssertions)
+// What a user can type never fails an assertion: below missing folders or below a file, the
+// nearest missing folder or the file is the folder (its factory finds nothing in it); a path
+// of no name or too long for the system is refused with the system's reason.
+TEST(PapyDirectory, UnresolvablePathsAreRefusedInPlainWords)
 {
     TempFolder folder;
     folder.Write("file.txt", "f");
     EXPECT_EQ(AssertionOf(folder.Path("a/b/c")), "(none)");
-    EXPECT_EQ(AssertionOf(folder.Path("file.txt/a/b")),
-              "attributes != 0xFFFFFFFF && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0");
-    EXPECT_EQ(AssertionOf(folder.Path("file.txt/a/b/c/d")),
-              "attributes != 0xFFFFFFFF && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0");
-    EXPECT_EQ(AssertionOf("/" + std::string(PATH_MAX, 'x')), "result != 0 && result < sizeof(buf)");
-    EXPECT_EQ(AssertionOf(""), "result != 0 && result < sizeof(buf)");
+    EXPECT_EQ(PapyDirectory(folder.Path("file.txt/a/b")).GetPath(), folder.Path("file.txt/a/"));
+    EXPECT_EQ(PapyDirectory(folder.Path("file.txt/a/b/c/d")).GetPath(), folder.Path("file.txt/a/b/c/"));
+    EXPECT_EQ(PapyDirectory(folder.Path("file.txt/x.3do")).GetPath(), folder.Path(""));
+    EXPECT_EQ(PapyDirectory(folder.Path("file.txt/a/")).GetPath(), folder.Path("file.txt/a/"));
+    const std::string tooLong = "/" + std::string(PATH_MAX, 'x');
+    for (const auto& [path, text] : {std::pair{tooLong, "Couldn't open " + tooLong + "\nFile name too long\n"},
+                                     std::pair{std::string(), std::string("Couldn't open \nFile not found\n")}})
+    {
+        try
+        {
+            PapyDirectory directory(path);
+            ADD_FAILURE() << "resolved " << path.size() << " characters";
+        }
+        catch (const Velmo::Util::XFileOpen& e)
+        {
+            EXPECT_EQ(e.GetText(), text);
+        }
+    }
 }

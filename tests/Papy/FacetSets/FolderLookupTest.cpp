@@ -162,7 +162,19 @@ TEST(SubFolder, EntriesAtAnyDepthAndKindsTheFolderCannotMake)
 TEST(MissingFolders, AreFilesNotFoundAtAnyDepth)
 {
     VelmoTest::TempFolder temp;
-    for (const char* relative : {"nosuch/x.trk", "no/such/dir/x.trk", "no/such/dir/deeper/x.trk"})
+    // A file where a folder is named is no folder: what lies below it is refused with the
+    // system's reason (right below it, the file is taken for a container: see OpenError).
+    temp.Write("plain.3do", "not a folder");
+    const struct
+    {
+        const char* relative;
+        const char* reason;
+    } cases[] = {{"nosuch/x.trk", "File not found"},
+                 {"no/such/dir/x.trk", "File not found"},
+                 {"no/such/dir/deeper/x.trk", "File not found"},
+                 {"plain.3do/sub/x.trk", "Not a directory"},
+                 {"plain.3do/sub/deeper/x.trk", "Not a directory"}};
+    for (const auto& [relative, reason] : cases)
     {
         SCOPED_TRACE(relative);
         const std::string path = temp.Path(relative);
@@ -173,7 +185,7 @@ TEST(MissingFolders, AreFilesNotFoundAtAnyDepth)
                       CountedPointer<Track> track;
                       factory->GetFacet<MakeTrack>()->Make(track, "x", "trk", false);
                   }),
-                  "Couldn't open " + path + "\nFile not found\n");
+                  "Couldn't open " + path + "\n" + reason + "\n");
     }
 }
 

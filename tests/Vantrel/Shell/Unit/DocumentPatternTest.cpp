@@ -77,18 +77,18 @@ TEST(DocumentPattern, OpensThroughTheFoldersFactory)
     EXPECT_EQ(CDocumentPattern::Make<Velmo::Papy::MakeUnknown>(folder.Path("GAME/Dump.Bin"), "dump", "Bin", again).Get(),
               factory.Get());
 
-    // A factory without the facet: the assertion's text, and nothing handed over.
+    // A factory without the facet: a plain sentence, and nothing handed over.
     CountedPointer<Velmo::Util::BinaryStream> none;
     std::string text;
     try
     {
         CDocumentPattern::Make<Velmo::Papy::MakeUnknown>(folder.Path("bare/x.ptf"), "x", "ptf", none);
     }
-    catch (const Velmo::Util::XAssertion& assertion)
+    catch (const Velmo::Util::XUsage& refused)
     {
-        text = assertion.GetExpression();
+        text = refused.GetText();
     }
-    EXPECT_EQ(text, "HasFacet<FacetT>()");
+    EXPECT_EQ(text, folder.Path("bare/x.ptf") + " can't be opened: its folder holds no files of that kind");
     EXPECT_EQ(none.Get(), nullptr);
 
     // The hexadecimal dump takes its stream the same way once the registry is in use.

@@ -607,7 +607,7 @@ TEST_F(Tdo, HintAboutAMissingNodeLeavesThePanes)
     EXPECT_EQ(tree.GetSelection(), list);
 }
 
-TEST_F(Tdo, PtfInAGplFolderShowsTheAssertionAndOpensNoWindow)
+TEST_F(Tdo, PtfInAGplFolderIsRefusedInPlainWordsAndOpensNoWindow)
 {
     VelmoTest::TempFolder folder;
     const std::string gpl = WriteGplSamples(folder);
@@ -617,7 +617,10 @@ TEST_F(Tdo, PtfInAGplFolderShowsTheAssertionAndOpensNoWindow)
     Messages messages;
     EXPECT_EQ(Open(gpl + "/X.PTF"), nullptr);
     ASSERT_EQ(messages.Texts.size(), 1u);
-    EXPECT_NE(messages.Texts[0].find("\nHasFacet<FacetT>()"), std::string::npos) << messages.Texts[0];
+    EXPECT_NE(messages.Texts[0].find(gpl + "/X.PTF can't be opened: its folder holds no files of that kind"),
+              std::string::npos)
+        << messages.Texts[0];
+    EXPECT_EQ(messages.Texts[0].find("Assertion"), std::string::npos) << messages.Texts[0];
     EXPECT_EQ(DocumentCount(), 1);
     // A bad .3do: its reader's message, no window, the other document as it was.
     folder.Write("gpl/bad.3do", "3DO4 is not what this is");
