@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "GLContext.h"
+#include "Support/PeakMemory.h"
 #include "Papy/N4/N4ArchiverLists.h"
 #include "Papy/N4/N4TdoFile.h"
 #include "Papy/Track/PtfTrack.h"
@@ -35,27 +36,6 @@ struct Shape
     std::string Cross;
     std::string Order;
 };
-
-double Milliseconds(const std::function<void()>& step)
-{
-    const auto start = std::chrono::steady_clock::now();
-    step();
-    glFinish();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
-// The peak resident memory since the last call, in MB (Linux: VmHWM, then reset).
-double PeakMegabytes()
-{
-    double kb = 0;
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmHWM:", 0) == 0)
-            kb = std::atof(line.c_str() + 6);
-    malloc_trim(0);
-    std::ofstream("/proc/self/clear_refs") << "5";
-    return kb / 1024;
-}
 
 std::vector<char> ReadFile(const std::string& path)
 {
@@ -85,17 +65,17 @@ void Bench(const VelmoTest::TempFolder& folder, const Shape& shape, int runs)
         std::printf("failed: %s\n", line.c_str());
         return;
     }
-    PeakMegabytes();
+    TestSupport::PeakMegabytesSinceLastCall();
     Velmo::Util::CountedPointer<Velmo::Papy::Track> track;
-    const double load = Milliseconds([&] { track = LoadPtf(path); });
+    const double load = FinishedMilliseconds([&] { track = LoadPtf(path); });
     std::printf("%-40s file %zu bytes, loaded in %.0f ms, peak %.0f MB\n", what.c_str(), ReadFile(path).size(), load,
-                PeakMegabytes());
+                TestSupport::PeakMegabytesSinceLastCall());
     const double aspect = 1024.0 / 768;
     double first = 0, best = 1e9;
     for (int run = 0; run < runs; ++run)
     {
         TrackPlanScene scene;
-        const double ms = Milliseconds([&] {
+        const double ms = FinishedMilliseconds([&] {
             scene.SetUpView(track.Get(), aspect);
             scene.DrawPlan(track.Get());
         });
@@ -106,13 +86,15 @@ void Bench(const VelmoTest::TempFolder& folder, const Shape& shape, int runs)
             const FrameBudget& frame = scene.GetFrameBudget();
             std::printf("  charged: %.0f track points, %.0f section look-ups%s%s\n",
                         frame.GetTaken()[FrameBudget::TrackPoints], frame.GetTaken()[FrameBudget::SectionLookups],
-                        frame.IsSpent() ? "; spent on " : "", frame.IsSpent() ? FrameBudget::NameOf(frame.GetSpentOn()) : "");
+                        frame.IsSpent() ? "; spent on " : "",
+                        frame.IsSpent() ? FrameBudget::NameOf(frame.GetSpentOn()) : "");
             for (const std::string& notice : scene.GetNotices())
                 std::printf("  notice: %s\n", notice.c_str());
         }
         scene.ReleaseGL();
     }
-    std::printf("  first frame %9.1f ms  best %9.1f ms  (target 2000 ms), peak %.0f MB\n", first, best, PeakMegabytes());
+    std::printf("  first frame %9.1f ms  best %9.1f ms  (target 2000 ms), peak %.0f MB\n", first, best,
+                TestSupport::PeakMegabytesSinceLastCall());
 }
 } // namespace
 

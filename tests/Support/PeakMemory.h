@@ -3,6 +3,8 @@
 // mark's rise is its peak. Linux only; where the mark cannot be reset, nothing is measured.
 #pragma once
 
+#include <malloc.h>
+
 #include <cstdint>
 #include <fstream>
 #include <optional>
@@ -53,5 +55,16 @@ std::optional<std::uint64_t> PeakRise(Operation operation)
     if (!start || !peak)
         return std::nullopt;
     return *peak > *start ? *peak - *start : 0;
+}
+
+// The benchmarks' figure: the peak resident memory since the last call, in MB (0 when the
+// system gives none). Freed blocks go back to the system first, so that the next peak starts
+// from what is in use.
+inline double PeakMegabytesSinceLastCall()
+{
+    const std::optional<std::uint64_t> peak = StatusBytes("VmHWM");
+    malloc_trim(0);
+    std::ofstream("/proc/self/clear_refs") << "5";
+    return peak ? double(*peak) / (1024 * 1024) : 0;
 }
 } // namespace TestSupport

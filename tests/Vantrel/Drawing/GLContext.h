@@ -7,7 +7,9 @@
 #include <GL/gl.h>
 
 #include <array>
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class GLContext
@@ -90,3 +92,12 @@ private:
 #define VELMO_REQUIRE_GL(context)                                                                  \
     if (!(context).IsCurrent())                                                                    \
     GTEST_SKIP() << "no OpenGL context (EGL surfaceless) on this machine"
+
+// The time of a step of drawing until the driver has done it (glFinish), in milliseconds.
+inline double FinishedMilliseconds(const std::function<void()>& step)
+{
+    const auto start = std::chrono::steady_clock::now();
+    step();
+    glFinish();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}

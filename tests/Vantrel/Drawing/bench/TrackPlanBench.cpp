@@ -22,6 +22,7 @@
 #include <string>
 
 #include "GLContext.h"
+#include "Support/PeakMemory.h"
 #include "Papy/Factory/FileFactoryRegistry.h"
 #include "Papy/N4/N4ArchiverLists.h"
 #include "Papy/Model/ThreeDObjectRoot.h"
@@ -49,14 +50,6 @@ bool Chosen(const std::string& what)
     return what.find(only) != std::string::npos;
 }
 
-double Milliseconds(const std::function<void()>& step)
-{
-    const auto start = std::chrono::steady_clock::now();
-    step();
-    glFinish();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
 void Report(const char* what, double first, double best, double target)
 {
     std::printf("%-48s first %9.1f ms  best %9.1f ms  (target %6.0f ms)\n", what, first, best, target);
@@ -77,20 +70,6 @@ std::string WritePtf(const VelmoTest::TempFolder& folder, const std::string& nam
     return ptf;
 }
 
-// The peak resident memory since the last call, in MB (Linux: VmHWM, then reset).
-double PeakMegabytes()
-{
-    double kb = 0;
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmHWM:", 0) == 0)
-            kb = std::atof(line.c_str() + 6);
-    // Freed blocks go back to the system first, so that the next peak starts from what is in use.
-    malloc_trim(0);
-    std::ofstream("/proc/self/clear_refs") << "5";
-    return kb / 1024;
-}
-
 // The track pane's first paints of a track, each with a new scene: bounds walk, plan compiled into
 // the display list and drawn.
 void TrackFirstPaint(const Velmo::Util::CountedPointer<Velmo::Papy::Track>& track, int runs, const char* what)
@@ -99,11 +78,11 @@ void TrackFirstPaint(const Velmo::Util::CountedPointer<Velmo::Papy::Track>& trac
         return;
     const double aspect = 1024.0 / 768;
     double first = 0, best = 1e9;
-    PeakMegabytes();
+    TestSupport::PeakMegabytesSinceLastCall();
     for (int run = 0; run < runs; ++run)
     {
         TrackPlanScene scene;
-        const double ms = Milliseconds([&] {
+        const double ms = FinishedMilliseconds([&] {
             scene.SetUpView(track.Get(), aspect);
             scene.DrawPlan(track.Get());
         });
@@ -112,7 +91,7 @@ void TrackFirstPaint(const Velmo::Util::CountedPointer<Velmo::Papy::Track>& trac
         scene.ReleaseGL();
     }
     Report(what, first, best, 3000);
-    std::printf("  peak memory %.0f MB\n", PeakMegabytes());
+    std::printf("  peak memory %.0f MB\n", TestSupport::PeakMegabytesSinceLastCall());
 }
 
 // The 3D-object pane's first paint of the file's root in the mode: the bounds step (PreDraw),
@@ -135,7 +114,7 @@ void PanePaint(const std::string& path, ThreeDObjectViewState::Command mode, int
         Velmo::Papy::FileFactoryRegistry::Instance()->GetFactory(path.substr(0, path.find_last_of('/')), false);
     double first = 0, best = 1e9;
     std::string message;
-    PeakMegabytes();
+    TestSupport::PeakMegabytesSinceLastCall();
     for (int run = 0; run < runs; ++run)
     {
         ThreeDObjectViewState state;
@@ -152,10 +131,10 @@ void PanePaint(const std::string& path, ThreeDObjectViewState::Command mode, int
                                                                const ThreeDObjectViewPainter::Node& highlighted) {
             Draw(options, visitor, shown, highlighted);
         };
-        const double measure = Milliseconds([&] {
+        const double measure = FinishedMilliseconds([&] {
             painter.PreDraw(state, file.Get(), factory, report);
         });
-        const double ms = measure + Milliseconds([&] { painter.DrawScene(state, file.Get(), draw, {}); });
+        const double ms = measure + FinishedMilliseconds([&] { painter.DrawScene(state, file.Get(), draw, {}); });
         if (!visitor.GetReport().HasNoProblems())
             report.Add(visitor.GetReport().GetMessages().front());
         std::printf("  bounds step %.1f ms, scene %.1f ms\n", measure, ms - measure);
@@ -165,7 +144,8 @@ void PanePaint(const std::string& path, ThreeDObjectViewState::Command mode, int
         painter.Destroy(state);
     }
     Report(what.c_str(), first, best, 2000);
-    std::printf("  peak memory %.0f MB%s%s\n", PeakMegabytes(), message.empty() ? "" : "; ", message.c_str());
+    std::printf("  peak memory %.0f MB%s%s\n", TestSupport::PeakMegabytesSinceLastCall(), message.empty() ? "" : "; ",
+                message.c_str());
 }
 } // namespace
 
@@ -202,7 +182,7 @@ int main(int argc, char** argv)
         first = 0, best = 1e9;
         for (int run = 0; run < runs; ++run)
         {
-            const double ms = Milliseconds([&] {
+            const double ms = FinishedMilliseconds([&] {
                 scene.SetUpView(track.Get(), aspect);
                 scene.DrawPlan(track.Get());
             });
@@ -218,7 +198,7 @@ int main(int argc, char** argv)
         first = 0, best = 1e9;
         for (int run = 0; run < runs; ++run)
         {
-            const double ms = Milliseconds([&] {
+            const double ms = FinishedMilliseconds([&] {
                 scene.SetUpView(track.Get(), aspect);
                 scene.DrawPlan(track.Get());
                 points = ReplayPath::Draw(*track, replay, 0, 0, 0);
