@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "EntriesDat.h"
 #include "Papy/Container/DatFile.h"
 #include "Papy/Factory/MakeFacet.h"
 #include "Papy/Factory/StandardMakeSource.h"
@@ -40,37 +41,6 @@ CountedPointer<Thing> LoadThing(const CountedPointer<Util::BinaryStream>& stream
 
 typedef MakeFacet<MakeThing, StandardMakeSource<Thing>, &LoadThing> ThingFacet;
 
-// A container whose entries a test may change; its file is a real file whose identity stands
-// for the container's.
-class ChangingDat : public DatFile
-{
-public:
-    explicit ChangingDat(const std::string& path) : m_path(path) {}
-    const Util::PathName& GetPathName() const override { return m_path; }
-    int GetEntryCount() const override { return int(entries.size()); }
-    std::string GetEntryName(int) const override { return ""; }
-    std::string GetEntryExtension(int) const override { return ""; }
-    std::string GetEntryFolder(int) const override { return ""; }
-    U32 GetEntrySize(int) const override { return 0; }
-    U32 GetEntryCompressedSize(int) const override { return 0; }
-    CountedPointer<Util::BinaryStream> OpenEntry(int) override { return {}; }
-    CountedPointer<Util::BinaryStream> OpenEntry(const std::string& name) override
-    {
-        for (const auto& [entry, text] : entries)
-            if (Util::CompareNoCase(entry, name) == 0)
-                return CountedPointer<Util::BinaryStream>(
-                    new Util::MemoryStream(std::vector<U8>(text.begin(), text.end()), "dat:" + entry));
-        return {};
-    }
-    void Build(bool) override {}
-    void Save() override {}
-
-    std::map<std::string, std::string> entries;
-
-private:
-    Util::PathName m_path;
-};
-
 std::string TextOf(const std::function<void()>& action)
 {
     try
@@ -89,7 +59,7 @@ struct Scene
     Scene()
     {
         folder.Write("track.dat", "a container");
-        dat.Reset(new ChangingDat(folder.Path("track.dat")));
+        dat.Reset(new EntriesDat(folder.Path("track.dat")));
         loads = 0;
     }
 
@@ -102,7 +72,7 @@ struct Scene
 
     TempFolder folder;
     PapyDirectory directory{folder.MakeFolder("Track")};
-    CountedPointer<ChangingDat> dat;
+    CountedPointer<EntriesDat> dat;
     ThingFacet facet{{directory, CountedPointer<DatFile>(), "mip"}};
 };
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "EntriesDat.h"
 #include "Papy/Container/DatFile.h"
 #include "Papy/Factory/LooseMakeSource.h"
 #include "Papy/Factory/MakeFacet.h"
@@ -48,38 +49,6 @@ CountedPointer<Thing> LoadLooseThing(const CountedPointer<Util::BinaryStream>& s
 typedef MakeFacet<MakeThing, StandardMakeSource<Thing>, &LoadThing> ThingFacet;
 typedef MakeFacet<MakeLooseThing, LooseMakeSource<Thing>, &LoadLooseThing> LooseThingFacet;
 
-// A container of a few named entries, compared without regard to case.
-class FakeDat : public DatFile
-{
-public:
-    explicit FakeDat(std::map<std::string, std::string> entries) : m_entries(std::move(entries)) {}
-    const Util::PathName& GetPathName() const override { return m_path; }
-    int GetEntryCount() const override { return int(m_entries.size()); }
-    std::string GetEntryName(int) const override { return ""; }
-    std::string GetEntryExtension(int) const override { return ""; }
-    std::string GetEntryFolder(int) const override { return ""; }
-    U32 GetEntrySize(int) const override { return 0; }
-    U32 GetEntryCompressedSize(int) const override { return 0; }
-    CountedPointer<Util::BinaryStream> OpenEntry(int) override { return {}; }
-    CountedPointer<Util::BinaryStream> OpenEntry(const std::string& name) override
-    {
-        ++opened;
-        for (const auto& [entry, text] : m_entries)
-            if (Util::CompareNoCase(entry, name) == 0)
-                return CountedPointer<Util::BinaryStream>(
-                    new Util::MemoryStream(std::vector<U8>(text.begin(), text.end()), "dat:" + entry));
-        return {};
-    }
-    void Build(bool) override {}
-    void Save() override {}
-
-    int opened = 0;
-
-private:
-    std::map<std::string, std::string> m_entries;
-    Util::PathName m_path{"/fake.dat"};
-};
-
 // The folder Monza with its files, and a DAT of a few entries.
 struct Scene
 {
@@ -95,7 +64,8 @@ struct Scene
         folder.Write("x", "outside");
         folder.Write("Monza/secret", "inside");
         directory = PapyDirectory(folder.Path("Monza"));
-        dat.Reset(new FakeDat({{"both.3do", "dat both"}, {"DatOnly.3do", "dat only"}, {"..\\x", "dat x"}}));
+        dat.Reset(new EntriesDat("/fake.dat",
+                                 {{"both.3do", "dat both"}, {"DatOnly.3do", "dat only"}, {"..\\x", "dat x"}}));
         loads = 0;
     }
 
@@ -120,7 +90,7 @@ struct Scene
 
     VelmoTest::TempFolder folder;
     PapyDirectory directory;
-    CountedPointer<FakeDat> dat;
+    CountedPointer<EntriesDat> dat;
 };
 } // namespace
 
