@@ -9,31 +9,12 @@
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
 
+#include "MessageAnswer.h"
 #include "GuiKit.h"
 #include "Util/Exception.h"
 #include "Vantrel/Doc/CatchPattern.h"
 
 using namespace GuiTest;
-
-namespace
-{
-// Answers a message box with OK and keeps its text.
-class MessageText : public wxExpectModalBase<wxMessageDialog, MessageText>
-{
-public:
-    explicit MessageText(wxString* text) : m_text(text) {}
-
-protected:
-    int OnInvoked(wxMessageDialog* dialog) const override
-    {
-        *m_text = dialog->GetMessage();
-        return wxID_OK;
-    }
-
-private:
-    wxString* m_text;
-};
-} // namespace
 
 TEST(MessageText, NamesFromGameFilesAreShownInTheMessageBox)
 {
@@ -56,7 +37,7 @@ TEST(MessageText, NamesFromGameFilesAreShownInTheMessageBox)
     {
         wxString text;
         bool ran = true;
-        wxTEST_DIALOG(ran = CCatchPattern::Run(c.fail), MessageText(&text));
+        wxTEST_DIALOG(ran = CCatchPattern::Run(c.fail), MessageAnswer(wxID_OK, &text));
         EXPECT_FALSE(ran);
         EXPECT_FALSE(text.empty());
         EXPECT_EQ(text.utf8_string(), c.shown);

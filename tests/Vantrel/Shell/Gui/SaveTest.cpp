@@ -10,6 +10,9 @@
 
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
+
+#include "MessageAnswer.h"
+#include "MessageAnswer.h"
 #include <wx/uiaction.h>
 
 #include "GuiKit.h"
@@ -83,24 +86,6 @@ CTestDoc* OpenTest(const std::string& path)
     AddTestTemplate();
     return dynamic_cast<CTestDoc*>(Open(path));
 }
-
-// Answers a question box and keeps its text.
-class Answer : public wxExpectModalBase<wxMessageDialog, Answer>
-{
-public:
-    Answer(int answer, wxString* text) : m_answer(answer), m_text(text) {}
-
-protected:
-    int OnInvoked(wxMessageDialog* dialog) const override
-    {
-        *m_text = dialog->GetMessage();
-        return m_answer;
-    }
-
-private:
-    int m_answer;
-    wxString* m_text;
-};
 
 // Another program saves the file as this one does: a new file renamed over it.
 void SaveAsAnotherProgram(VelmoTest::TempFolder& folder, const std::string& name, const std::string& bytes)
@@ -223,14 +208,14 @@ TEST(Save, OverAnotherProgramsSaveAsksFirst)
 
     const wxString question = "a.tst has changed on disk since it was opened. Overwrite it?";
     wxString asked;
-    wxTEST_DIALOG(Command(ID_FILE_SAVE), Answer(wxID_NO, &asked));
+    wxTEST_DIALOG(Command(ID_FILE_SAVE), MessageAnswer(wxID_NO, &asked));
     EXPECT_EQ(asked, question);
     EXPECT_EQ(folder.Read("a.tst"), "the other program's save");
     EXPECT_TRUE(document->IsModified());
     EXPECT_EQ(document->File->Bytes, "this program's edit");
 
     asked.clear();
-    wxTEST_DIALOG(Command(ID_FILE_SAVE), Answer(wxID_YES, &asked));
+    wxTEST_DIALOG(Command(ID_FILE_SAVE), MessageAnswer(wxID_YES, &asked));
     EXPECT_EQ(asked, question);
     EXPECT_EQ(folder.Read("a.tst"), "this program's edit");
     EXPECT_FALSE(document->IsModified());
@@ -249,7 +234,7 @@ TEST(Save, OverAnotherProgramsSaveAsksFirst)
     const timespec later[2] = {{2000000000, 0}, {2000000000, 0}};
     ASSERT_EQ(utimensat(AT_FDCWD, folder.Path("a.tst").c_str(), later, 0), 0);
     asked.clear();
-    wxTEST_DIALOG(Command(ID_FILE_SAVE), Answer(wxID_NO, &asked));
+    wxTEST_DIALOG(Command(ID_FILE_SAVE), MessageAnswer(wxID_NO, &asked));
     EXPECT_EQ(asked, question);
     EXPECT_EQ(folder.Read("a.tst"), "other's edit!");
     EXPECT_TRUE(document->IsModified());

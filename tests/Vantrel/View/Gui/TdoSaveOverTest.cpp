@@ -8,6 +8,7 @@
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
 
+#include "MessageAnswer.h"
 #include "TdoSupport.h"
 #include "Vantrel/Dialogs/EditStringDlg.h"
 #include "Vantrel/Frame/CommandIds.h"
@@ -17,24 +18,6 @@ using namespace TdoTest;
 
 namespace
 {
-// Answers a message box and keeps its text.
-class Answer : public wxExpectModalBase<wxMessageDialog, Answer>
-{
-public:
-    Answer(int answer, wxString* text) : m_answer(answer), m_text(text) {}
-
-protected:
-    int OnInvoked(wxMessageDialog* dialog) const override
-    {
-        *m_text = dialog->GetMessage();
-        return m_answer;
-    }
-
-private:
-    int m_answer;
-    wxString* m_text;
-};
-
 // Renames the listed handle through its field's dialog.
 void Rename(Panes& panes, wxTreeCtrl& tree, const std::string& name)
 {
@@ -77,7 +60,7 @@ TEST(TdoSaveOver, TheSecondProgramsSaveAsksBeforeOverwritingTheFirsts)
     const std::string theirs = ReadFile(path);
 
     wxString asked;
-    wxTEST_DIALOG(Command(ID_FILE_SAVE), Answer(wxID_NO, &asked));
+    wxTEST_DIALOG(Command(ID_FILE_SAVE), MessageAnswer(wxID_NO, &asked));
     EXPECT_EQ(asked, "basic.3do has changed on disk since it was opened. Overwrite it?");
     EXPECT_EQ(ReadFile(path), theirs);
     EXPECT_TRUE(panes.Doc->IsModified());
@@ -85,7 +68,7 @@ TEST(TdoSaveOver, TheSecondProgramsSaveAsksBeforeOverwritingTheFirsts)
     EXPECT_EQ(tree.GetItemText(Child(tree, RootItem(tree), 2)).utf8_string(), "mine");
 
     asked.clear();
-    wxTEST_DIALOG(Command(ID_FILE_SAVE), Answer(wxID_YES, &asked));
+    wxTEST_DIALOG(Command(ID_FILE_SAVE), MessageAnswer(wxID_YES, &asked));
     EXPECT_FALSE(asked.empty());
     EXPECT_FALSE(panes.Doc->IsModified());
     const std::string mine = ReadFile(path);
