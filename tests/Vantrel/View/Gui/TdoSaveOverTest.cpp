@@ -18,24 +18,13 @@ using namespace TdoTest;
 
 namespace
 {
-// Renames the listed handle through its field's dialog.
+// Renames the second handle, "wheel", through its field's dialog.
 void Rename(Panes& panes, wxTreeCtrl& tree, const std::string& name)
 {
-    tree.SelectItem(Child(tree, RootItem(tree), 2)); // the second handle, "wheel"
+    tree.SelectItem(Handle(tree, 1));
     Pump();
-    DialogTest::Script script;
-    bool shown = false;
-    script.onShow = [&](wxDialog& dialog) {
-        shown = true;
-        DialogTest::Text(dialog, CEditStringDlg::ValueId).SetValue(wxString::FromUTF8(name));
-        DialogTest::Click(dialog, DialogId::Ok);
-    };
-    const int row = RowNamed(*panes.Fields->GetList(), "Name");
-    ASSERT_GE(row, 0);
-    panes.Fields->EditRow(row);
-    EXPECT_TRUE(shown);
+    EditField(panes, "Name", CEditStringDlg::ValueId, name);
 }
-
 bool Holds(const std::string& bytes, const std::string& text)
 {
     return bytes.find(text) != std::string::npos;

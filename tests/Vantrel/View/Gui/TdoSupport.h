@@ -228,4 +228,27 @@ inline void EnterAndOk(wxDialog& dialog, int field, const std::string& text)
     DialogTest::Text(dialog, field).SetValue(wxString::FromUTF8(text));
     DialogTest::Click(dialog, DialogId::Ok);
 }
+
+// Edits a field of the listed node through its dialog: the text typed into the value field,
+// then OK (or Cancel).
+inline void EditField(Panes& panes, const std::string& label, int field, const std::string& text, bool ok = true)
+{
+    DialogTest::Script script;
+    bool shown = false;
+    script.onShow = [&](wxDialog& dialog) {
+        shown = true;
+        DialogTest::Text(dialog, field).SetValue(wxString::FromUTF8(text));
+        DialogTest::Click(dialog, ok ? DialogId::Ok : DialogId::Cancel);
+    };
+    const int row = RowNamed(*panes.Fields->GetList(), label);
+    ASSERT_GE(row, 0) << label;
+    panes.Fields->EditRow(row);
+    EXPECT_TRUE(shown) << label;
+}
+
+// The root's children: the root object (the file's top list), then the handles.
+inline wxTreeItemId Handle(wxTreeCtrl& tree, std::size_t index)
+{
+    return Child(tree, RootItem(tree), index + 1);
+}
 } // namespace TdoTest

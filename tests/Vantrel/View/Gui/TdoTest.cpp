@@ -69,23 +69,6 @@ void RightClick(wxTreeCtrl& tree, const wxPoint& point)
     Pump();
 }
 
-// Edits a field of the listed node through its dialog: the text typed into the value field,
-// then OK (or Cancel).
-void EditField(Panes& panes, const std::string& label, int field, const std::string& text, bool ok = true)
-{
-    DialogTest::Script script;
-    bool shown = false;
-    script.onShow = [&](wxDialog& dialog) {
-        shown = true;
-        DialogTest::Text(dialog, field).SetValue(wxString::FromUTF8(text));
-        DialogTest::Click(dialog, ok ? DialogId::Ok : DialogId::Cancel);
-    };
-    const int row = RowNamed(*panes.Fields->GetList(), label);
-    ASSERT_GE(row, 0) << label;
-    panes.Fields->EditRow(row);
-    EXPECT_TRUE(shown) << label;
-}
-
 // The items of a node id, anywhere in the tree.
 std::vector<wxTreeItemId> ItemsOf(C3DOTreeView& view, int id)
 {
@@ -111,12 +94,6 @@ void FindThroughDialog(int id)
     DialogTest::Script script;
     script.onShow = [&](wxDialog& dialog) { EnterAndOk(dialog, CFindIdDlg::IdId, std::to_string(id)); };
     Command(ID_FIND);
-}
-
-// The root's children: the root object (the file's top list), then the handles.
-wxTreeItemId Handle(wxTreeCtrl& tree, std::size_t index)
-{
-    return Child(tree, RootItem(tree), index + 1);
 }
 
 void CopyFile(const std::string& from, const std::string& to)
