@@ -80,6 +80,7 @@ class Session:
             self.process = subprocess.Popen([program, self.object], env=env, stdout=log,
                                             stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL)
         self.main = None
+        self.pane_shown = None
 
     def wait(self, condition, cap, what):
         """Polls the condition until it holds (its value); a cap or the deadline passed fails."""
@@ -159,6 +160,7 @@ class Session:
         self.main = self.wait(main, START_CAP, "the main window")
         pane = self.wait(lambda: max(self.panes().values(), key=screen_kit.Window.area, default=None),
                          START_CAP, "the 3D object's window")
+        self.pane_shown = time.monotonic()
         self.focus()
         x, y = screen_kit.ROOT_ITEM
         screen_kit.xdotool(self.display, "mousemove", str(self.main.x + x), str(self.main.y + y), "click", "1")
@@ -219,38 +221,23 @@ def open_times(program, count, runs, deadline):
     opened = os.path.join(folder, "polygons.3do")
     subprocess.run([sys.executable, GPL3DO, "polygons", opened, "--count", str(count)], check=True,
                    stdout=subprocess.DEVNULL)
-    xvfb, display = screen_kit.start_xvfb()
-    screen = screen_kit.Screen(display)
     try:
-        for run in range(1, runs + 1):
-            session = Session(program, tempfile.mkdtemp(dir=folder), display, screen,
-                              time.monotonic() + deadline, opened)
-            try:
-                pane = None
-                def main():
-                    shown = [w for w in session.shown() if not w.override and w.width >= 400]
-                    return max(shown, key=screen_kit.Window.area) if shown else None
-                session.main = session.wait(main, START_CAP, "the main window")
-                pane = session.wait(lambda: max(session.panes().values(), key=screen_kit.Window.area,
-                                                default=None), START_CAP, "the 3D object's window")
-                shown = time.monotonic() - session.started
-                session.focus()
-                x, y = screen_kit.ROOT_ITEM
-                screen_kit.xdotool(display, "mousemove", str(session.main.x + x), str(session.main.y + y),
-                                   "click", "1")
-                session.answers("the object's window")
-                answered = time.monotonic() - session.started
-                print("run %d: %d polygons: window with its 3D pane %.2f s, a key answered %.2f s"
-                      % (run, count, shown, answered), flush=True)
-                session.quit()
-            except Failure as e:
-                print("run %d: %s" % (run, e), flush=True)
-            finally:
-                session.kill()
+        with screen_kit.own_display() as (display, screen):
+            for run in range(1, runs + 1):
+                session = Session(program, tempfile.mkdtemp(dir=folder), display, screen,
+                                  time.monotonic() + deadline, opened)
+                try:
+                    session.start()
+                    shown = session.pane_shown - session.started
+                    answered = time.monotonic() - session.started
+                    print("run %d: %d polygons: window with its 3D pane %.2f s, a key answered %.2f s"
+                          % (run, count, shown, answered), flush=True)
+                    session.quit()
+                except Failure as e:
+                    print("run %d: %s" % (run, e), flush=True)
+                finally:
+                    session.kill()
     finally:
-        screen.close()
-        xvfb.terminate()
-        xvfb.wait(10)
         shutil.rmtree(folder, ignore_errors=True)
     return 0
 
@@ -273,32 +260,27 @@ def main(argv):
         return open_times(args.program, args.open_times, args.runs, args.deadline)
     deadline = time.monotonic() + args.deadline
     folder = tempfile.mkdtemp(prefix="program-session-")
-    xvfb, display = screen_kit.start_xvfb()
-    screen, session, failure, status = None, None, None, None
-    try:
-        screen = screen_kit.Screen(display)
-        session = Session(args.program, folder, display, screen, deadline)
-        pane = session.start()
-        print("the object's window is shown, a key answered", flush=True)
-        session.view_3d(pane)
-        print("View > 3D drew the object, a key answered", flush=True)
-        session.open_track()
-        print("the track's window drew its plan, a key answered", flush=True)
-        status = session.quit()
-        print("Ctrl+Q ended the program with status %d" % status, flush=True)
-    except Failure as e:
-        failure = str(e)
-        if args.shot and shutil.which("import"):
-            os.makedirs(os.path.dirname(os.path.abspath(args.shot)), exist_ok=True)
-            subprocess.run(["import", "-window", "root", args.shot], env=dict(os.environ, DISPLAY=display),
-                           timeout=30)
-    finally:
-        if session is not None:
-            session.kill()
-        if screen is not None:
-            screen.close()
-        xvfb.terminate()
-        xvfb.wait(10)
+    session, failure, status = None, None, None
+    with screen_kit.own_display() as (display, screen):
+        try:
+            session = Session(args.program, folder, display, screen, deadline)
+            pane = session.start()
+            print("the object's window is shown, a key answered", flush=True)
+            session.view_3d(pane)
+            print("View > 3D drew the object, a key answered", flush=True)
+            session.open_track()
+            print("the track's window drew its plan, a key answered", flush=True)
+            status = session.quit()
+            print("Ctrl+Q ended the program with status %d" % status, flush=True)
+        except Failure as e:
+            failure = str(e)
+            if args.shot and shutil.which("import"):
+                os.makedirs(os.path.dirname(os.path.abspath(args.shot)), exist_ok=True)
+                subprocess.run(["import", "-window", "root", args.shot], env=dict(os.environ, DISPLAY=display),
+                               timeout=30)
+        finally:
+            if session is not None:
+                session.kill()
     output = session.log() if session is not None else ""
     shutil.rmtree(folder, ignore_errors=True)
     reports = [r for r in REPORTS if r in output]

@@ -30,6 +30,7 @@ Usage: program_response.py --program PATH [--runs N] [--only NAME] [--mode 3D|Tr
                            [--shots DIR]
 """
 import argparse
+import contextlib
 import ctypes
 import ctypes.util
 import os
@@ -547,6 +548,21 @@ def start_xvfb():
     return xvfb, ":" + number.decode()
 
 
+@contextlib.contextmanager
+def own_display():
+    """An X display of its own (Xvfb) and its screen: (display, screen), both closed at the end."""
+    xvfb, display = start_xvfb()
+    screen = None
+    try:
+        screen = Screen(display)
+        yield display, screen
+    finally:
+        if screen is not None:
+            screen.close()
+        xvfb.terminate()
+        xvfb.wait(10)
+
+
 def uptime():
     with open("/proc/loadavg") as f:
         return "load average " + " ".join(f.read().split()[:3])
@@ -583,39 +599,33 @@ def main(argv):
     if args.shots:
         os.makedirs(args.shots, exist_ok=True)
     samples = tempfile.mkdtemp(prefix="program-response-samples-")
-    xvfb, display = start_xvfb()
-    screen = None
     try:
         generate(samples, cases)
-        screen = Screen(display)
-        print("program %s, display %s %dx%d; targets: picture %.0f s, menus %.0f s, quit %.0f s, "
-              "peak %d MB" % (args.program, display, SCREEN[0], SCREEN[1], PICTURE_TARGET, MENU_TARGET,
-                              QUIT_TARGET, PEAK_TARGET))
-        figures = ("frame", "picture", "menu@cmd", "box", "menu@pic", "quit", "exit", "peak")
-        rows = []
-        for number in range(1, args.runs + 1):
-            print("round %d, %s" % (number, uptime()), flush=True)
-            for name, _, file in cases:
-                for mode, mode_key in modes:
-                    shot = "%s-%s-%d" % (name.replace(" ", "-"), mode, number)
-                    run = measure(args.program, os.path.join(samples, file), display, screen, mode_key,
-                                  args.shots, shot)
-                    rows.append((name, mode, number, run))
-                    print("  %-16s %-8s %s%s" % (name, mode, "  ".join(
-                        "%s %s" % (f, cell(run, f)) for f in figures if f in run.figures),
-                        "".join("\n      miss: " + m for m in run.misses) +
-                        "".join("\n      note: " + n for n in run.notes)), flush=True)
-            print("round %d done, %s" % (number, uptime()), flush=True)
-        print("\n%-16s %-8s %3s %6s %8s %8s %6s %8s %6s %6s %6s  misses" %
-              (("case", "mode", "run") + figures))
-        for name, mode, number, run in rows:
-            print("%-16s %-8s %3d %6s %8s %8s %6s %8s %6s %6s %6s  %d" %
-                  ((name, mode, number) + tuple(cell(run, f) for f in figures) + (len(run.misses),)))
+        with own_display() as (display, screen):
+            print("program %s, display %s %dx%d; targets: picture %.0f s, menus %.0f s, quit %.0f s, "
+                  "peak %d MB" % (args.program, display, SCREEN[0], SCREEN[1], PICTURE_TARGET, MENU_TARGET,
+                                  QUIT_TARGET, PEAK_TARGET))
+            figures = ("frame", "picture", "menu@cmd", "box", "menu@pic", "quit", "exit", "peak")
+            rows = []
+            for number in range(1, args.runs + 1):
+                print("round %d, %s" % (number, uptime()), flush=True)
+                for name, _, file in cases:
+                    for mode, mode_key in modes:
+                        shot = "%s-%s-%d" % (name.replace(" ", "-"), mode, number)
+                        run = measure(args.program, os.path.join(samples, file), display, screen, mode_key,
+                                      args.shots, shot)
+                        rows.append((name, mode, number, run))
+                        print("  %-16s %-8s %s%s" % (name, mode, "  ".join(
+                            "%s %s" % (f, cell(run, f)) for f in figures if f in run.figures),
+                            "".join("\n      miss: " + m for m in run.misses) +
+                            "".join("\n      note: " + n for n in run.notes)), flush=True)
+                print("round %d done, %s" % (number, uptime()), flush=True)
+            print("\n%-16s %-8s %3s %6s %8s %8s %6s %8s %6s %6s %6s  misses" %
+                  (("case", "mode", "run") + figures))
+            for name, mode, number, run in rows:
+                print("%-16s %-8s %3d %6s %8s %8s %6s %8s %6s %6s %6s  %d" %
+                      ((name, mode, number) + tuple(cell(run, f) for f in figures) + (len(run.misses),)))
     finally:
-        if screen is not None:
-            screen.close()
-        xvfb.terminate()
-        xvfb.wait(10)
         shutil.rmtree(samples, ignore_errors=True)
     return 0
 

@@ -133,29 +133,23 @@ def main(argv):
             return 1
     shapes = args.shape or [["1000", "1000", "alternate"]]
     samples = tempfile.mkdtemp(prefix="track-response-samples-")
-    xvfb, display = response.start_xvfb()
-    screen = None
     try:
-        screen = response.Screen(display)
-        print("program %s, display %s; targets: picture %g s, menu %g s, quit %g s" %
-              (args.program, display, PICTURE_TARGET, MENU_TARGET, QUIT_TARGET))
-        for segments, cross, order in shapes:
-            track = os.path.join(samples, "n4-%s-%s-%s" % (segments, cross, order), "tracks", "Heavy")
-            subprocess.run([sys.executable, SAMPLES, "repeat-track", os.path.join(track, "heavy.ptf"), segments,
-                            cross, "3000", order], check=True)
-            for number in range(1, args.runs + 1):
-                figures, misses, _ = measure(args.program, os.path.join(track, "heavy.track"), display, screen,
-                                             args.cap)
-                print("  %s x %s %-9s run %d: %s%s" % (
-                    segments, cross, order, number,
-                    "  ".join("%s %.2f" % (f, figures[f]) if f != "peak" else "peak %.0f MB" % figures[f]
-                              for f in ("picture", "menu", "closed", "quit", "peak") if f in figures),
-                    "".join("\n      miss: " + m for m in misses)), flush=True)
+        with response.own_display() as (display, screen):
+            print("program %s, display %s; targets: picture %g s, menu %g s, quit %g s" %
+                  (args.program, display, PICTURE_TARGET, MENU_TARGET, QUIT_TARGET))
+            for segments, cross, order in shapes:
+                track = os.path.join(samples, "n4-%s-%s-%s" % (segments, cross, order), "tracks", "Heavy")
+                subprocess.run([sys.executable, SAMPLES, "repeat-track", os.path.join(track, "heavy.ptf"), segments,
+                                cross, "3000", order], check=True)
+                for number in range(1, args.runs + 1):
+                    figures, misses, _ = measure(args.program, os.path.join(track, "heavy.track"), display, screen,
+                                                 args.cap)
+                    print("  %s x %s %-9s run %d: %s%s" % (
+                        segments, cross, order, number,
+                        "  ".join("%s %.2f" % (f, figures[f]) if f != "peak" else "peak %.0f MB" % figures[f]
+                                  for f in ("picture", "menu", "closed", "quit", "peak") if f in figures),
+                        "".join("\n      miss: " + m for m in misses)), flush=True)
     finally:
-        if screen is not None:
-            screen.close()
-        xvfb.terminate()
-        xvfb.wait(10)
         shutil.rmtree(samples, ignore_errors=True)
     return 0
 
