@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "DrawingSamples.h"
@@ -177,12 +178,14 @@ private:
     SteppingClock& m_clock;
 };
 
-// The drawing and the bounds walks with the loop planted in their polygons.
-class PlantedDrawing : public ThreeDObject3DVisitor
+// A walk with the loop planted in its polygons.
+template <class Walk>
+class PlantedPolygons : public Walk
 {
 public:
-    PlantedDrawing(const CountedPointer<FileFactory>& factory, SteppingClock& clock)
-        : ThreeDObject3DVisitor(factory), m_clock(clock)
+    template <class... More>
+    PlantedPolygons(const CountedPointer<FileFactory>& factory, SteppingClock& clock, More&&... more)
+        : Walk(factory, std::forward<More>(more)...), m_clock(clock)
     {
     }
     void VisitPolygon(ThreeDObjectPolygon& node) override
@@ -197,24 +200,17 @@ private:
     SteppingClock& m_clock;
 };
 
-class PlantedBounds : public ThreeDObjectGetBoundsVisitor
+// The drawing runs on the frame it is given; the bounds walk on its own budget, on the clock.
+using PlantedDrawing = PlantedPolygons<ThreeDObject3DVisitor>;
+
+class PlantedBounds : public PlantedPolygons<ThreeDObjectGetBoundsVisitor>
 {
 public:
     PlantedBounds(const CountedPointer<FileFactory>& factory, SteppingClock& clock)
-        : ThreeDObjectGetBoundsVisitor(factory, DrawOptions()), m_clock(clock)
+        : PlantedPolygons(factory, clock, DrawOptions())
     {
         GetBudget().SetClock(clock.Get());
     }
-    void VisitPolygon(ThreeDObjectPolygon& node) override
-    {
-        Over<ThreeDObjectPolygon>([](ThreeDObjectPolygon& p, long k) {
-            sink = p.GetVertex(Modulo(k, p.GetVertexCount())).GetX();
-        })(node, m_clock, Planting);
-    }
-    Progress Planting;
-
-private:
-    SteppingClock& m_clock;
 };
 
 GLint ModelviewDepth()
