@@ -18,7 +18,10 @@
 
 #include "GuiKit.h"
 #include "Support/TempFolder.h"
+#include "Papy/Race/RpyFile.h"
 #include "Vantrel/Doc/VantrelDoc.h"
+#include "Vantrel/Drawing/ReplayPath.h"
+#include "Vantrel/Rows/RpyHint.h"
 #include "Vantrel/Rows/TrkRow.h"
 #include "Vantrel/View/HintListView.h"
 #include "Vantrel/View/HintTreeView.h"
@@ -148,5 +151,18 @@ inline int Count(const wxImage& image, const Rgb& colour)
         if (std::abs(p[0] - colour[0]) <= 2 && std::abs(p[1] - colour[1]) <= 2 && std::abs(p[2] - colour[2]) <= 2)
             ++count;
     return count;
+}
+
+// The code of the first lap of driver d that has frames; 0 when none has.
+inline int FirstLapWithFrames(const Velmo::Papy::RpyFile& replay, int d)
+{
+    for (int table = 0; table < replay.GetLapTableCount(); ++table)
+        for (int lap = 0; lap < replay.GetLapCount(table, d); ++lap)
+        {
+            int first = 0, end = 0;
+            if (ReplayPath::GetFrames(replay, d, table, lap, first, end))
+                return RpyHint::Lap(d, table, lap);
+        }
+    return 0;
 }
 } // namespace TrkDocTest

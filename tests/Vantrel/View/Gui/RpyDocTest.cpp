@@ -49,19 +49,6 @@ wxImage Plan(wxDocument* document, const std::string& name = "")
     return GLShot(view->GetCanvas(), view->GetContext(), name, [view] { view->Render(); });
 }
 
-// The code of the first lap of driver d that has frames.
-int FirstLapWithFrames(const Velmo::Papy::RpyFile& replay, int d)
-{
-    for (int table = 0; table < replay.GetLapTableCount(); ++table)
-        for (int lap = 0; lap < replay.GetLapCount(table, d); ++lap)
-        {
-            int first = 0, end = 0;
-            if (ReplayPath::GetFrames(replay, d, table, lap, first, end))
-                return RpyHint::Lap(d, table, lap);
-        }
-    return 0;
-}
-
 // The replay's window: panes, rows, the path of a lap over the plan and the shot.
 void ExpectReplay(const std::string& relative, const std::string& expected, const std::string& shot)
 {

@@ -57,18 +57,6 @@ void ExpectPlanInPart(CTrk3DView& view)
     EXPECT_EQ(view.GetNotices().GetShown(), (std::vector<std::string>{Steps2, Cut}));
 }
 
-// The code of the first lap of driver d that has frames; 0 when none has.
-int FirstLapWithFrames(const Velmo::Papy::RpyFile& replay, int d)
-{
-    for (int table = 0; table < replay.GetLapTableCount(); ++table)
-        for (int lap = 0; lap < replay.GetLapCount(table, d); ++lap)
-        {
-            int first = 0, end = 0;
-            if (ReplayPath::GetFrames(replay, d, table, lap, first, end))
-                return RpyHint::Lap(d, table, lap);
-        }
-    return 0;
-}
 } // namespace
 
 TEST(TrkPlanNotices, TheTracksPlanIsDrawnInPartAndTheBarSaysSo)
@@ -105,7 +93,7 @@ TEST(TrkPlanNotices, TheReplaysPlanIsDrawnInPartAndItsPathOverIt)
 
     // A lap: its path over the plan replayed from the list, with the whole of the paint's budget;
     // the plan tells its notices again for the lap.
-    const int lap = FirstLapWithFrames(*document->GetReplay(), 0);
+    const int lap = TrkDocTest::FirstLapWithFrames(*document->GetReplay(), 0);
     ASSERT_NE(lap, 0);
     ASSERT_TRUE(TrkDocTest::Select(document, lap));
     ASSERT_TRUE(PumpUntil([&] { return view->IsPathShown() && view->GetPathPoints() > 1; }));
