@@ -158,6 +158,7 @@ void ThreeDObject3DVisitor::Reset()
     m_externals.Clear();
     m_matrices.Unwind();
     m_textures.NewFrame();
+    m_objects.NewFrame();
 }
 
 void ThreeDObject3DVisitor::DestroyGL()
@@ -583,7 +584,7 @@ void ThreeDObject3DVisitor::DrawExternal(const std::string& name, bool nested)
         return;
     // Missing or unreadable: drawn past, told once, not looked for again.
     Util::CountedPointer<TdoFile> file;
-    if (!MakeOnce(*m_makeTdo, file, name, m_failedObjects, GetReport()))
+    if (!m_objects.Make(*m_makeTdo, file, name, GetReport()))
         return;
     WalkExternalObject(*this, *file, name, m_externals, nested ? &m_externalDepth : nullptr, GetReport(), "drawn");
 }

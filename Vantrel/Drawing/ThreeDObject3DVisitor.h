@@ -23,12 +23,14 @@
 #include <string>
 #include <vector>
 
+#include "Papy/Model/TdoFile.h"
 #include "Papy/Model/Colour.h"
 #include "Papy/Model/Plane.h"
 #include "Papy/Model/ThreeDObjectVisitor.h"
 #include "Papy/Model/TrackSegmentLookup.h"
 #include "Papy/Model/Vertex.h"
 #include "Util/CountedPointer.h"
+#include "Vantrel/Drawing/FrameFiles.h"
 #include "Vantrel/Drawing/BudgetedVisitor.h"
 #include "Vantrel/Drawing/ClientArrays.h"
 #include "Vantrel/Drawing/DrawOptions.h"
@@ -311,7 +313,7 @@ private:
 
     unsigned m_externalDepth = 0;
     ExternalObjectStack m_externals;
-    std::set<std::string> m_failedObjects;
+    FrameFiles<Velmo::Papy::TdoFile> m_objects;
     ModelviewStack m_matrices;
 
     std::map<unsigned, unsigned> m_stateValues;

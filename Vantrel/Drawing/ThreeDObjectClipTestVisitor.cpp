@@ -65,6 +65,8 @@ void ThreeDObjectClipTestVisitor::Reset()
     m_externalDepth = 0;
     m_externals.Clear();
     m_matrices.Unwind();
+    m_objects.NewFrame();
+    m_sprites.NewFrame();
 }
 
 void ThreeDObjectClipTestVisitor::Unwind()
@@ -314,7 +316,7 @@ void ThreeDObjectClipTestVisitor::VisitExtObject(ThreeDObjectExtObject& node)
     if (!m_makeTdo)
         return;
     Util::CountedPointer<TdoFile> file;
-    if (!MakeOnce(*m_makeTdo, file, name, m_failedObjects, GetReport()))
+    if (!m_objects.Make(*m_makeTdo, file, name, GetReport()))
         return;
     WalkExternalObject(*this, *file, name, m_externals, &m_externalDepth, GetReport(), "tested");
 }
@@ -400,7 +402,7 @@ void ThreeDObjectClipTestVisitor::VisitScaledBitmap(ThreeDObjectScaledBitmap& no
         return;
     }
     Util::CountedPointer<SrbFile> srb;
-    if (!MakeOnce(*m_makeSrb, srb, node.GetSrbName(), m_failedSprites, GetReport()))
+    if (!m_sprites.Make(*m_makeSrb, srb, node.GetSrbName(), GetReport()))
         return;
     const double scale = ThreeDObjectGetBoundsVisitor::GetSpriteScale(
         node.HasScale(), node.HasScale() ? node.GetScale() : 0, node.GetHeight(), srb->GetCorner(0).GetZ(),

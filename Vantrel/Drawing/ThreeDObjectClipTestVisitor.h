@@ -23,10 +23,13 @@
 #include <utility>
 #include <vector>
 
+#include "Papy/Bitmap/SrbFile.h"
+#include "Papy/Model/TdoFile.h"
 #include "Papy/Model/Plane.h"
 #include "Papy/Model/ThreeDObjectVisitor.h"
 #include "Papy/Model/Vertex.h"
 #include "Util/CountedPointer.h"
+#include "Vantrel/Drawing/FrameFiles.h"
 #include "Vantrel/Drawing/BudgetedVisitor.h"
 #include "Vantrel/Drawing/DrawingReport.h"
 #include "Vantrel/Drawing/ExternalObjectStack.h"
@@ -144,8 +147,8 @@ private:
     ModelviewStack m_matrices;
     ExternalObjectStack m_externals;
     // The names that could not be made, one set per kind of file.
-    std::set<std::string> m_failedSprites;
-    std::set<std::string> m_failedObjects;
+    FrameFiles<Velmo::Papy::SrbFile> m_sprites;
+    FrameFiles<Velmo::Papy::TdoFile> m_objects;
     double m_modelview[16] = {};
 
     std::vector<Failure> m_failures;

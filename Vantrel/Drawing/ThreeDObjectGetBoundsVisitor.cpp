@@ -249,7 +249,7 @@ void ThreeDObjectGetBoundsVisitor::VisitScaledBitmap(ThreeDObjectScaledBitmap& n
     if (!m_makeSrb || !Spend(FrameBudget::Vertices, 4))
         return;
     CountedPointer<SrbFile> srb;
-    if (!MakeOnce(*m_makeSrb, srb, node.GetSrbName(), m_failedSprites, GetReport()))
+    if (!m_sprites.Make(*m_makeSrb, srb, node.GetSrbName(), GetReport()))
         return;
     const double scale = GetSpriteScale(node.HasScale(), node.HasScale() ? node.GetScale() : 0, node.GetHeight(),
                                         srb->GetCorner(0).GetZ(), srb->GetCorner(2).GetZ());
@@ -265,7 +265,7 @@ void ThreeDObjectGetBoundsVisitor::VisitScaledBitmap(ThreeDObjectScaledBitmap& n
 void ThreeDObjectGetBoundsVisitor::WalkObject(const std::string& name, bool nested)
 {
     CountedPointer<TdoFile> object;
-    if (!MakeOnce(*m_makeTdo, object, name, m_failedObjects, GetReport()))
+    if (!m_objects.Make(*m_makeTdo, object, name, GetReport()))
         return;
     CountedPointer<ThreeDObject> root;
     root = object->GetRoot();

@@ -18,12 +18,15 @@
 #include <string>
 #include <utility>
 
+#include "Papy/Bitmap/SrbFile.h"
+#include "Papy/Model/TdoFile.h"
 #include "Papy/Factory/FileFactory.h"
 #include "Papy/Factory/MakeFacets.h"
 #include "Papy/Model/ThreeDObjectVisitor.h"
 #include "Papy/Model/TrackSegmentLookup.h"
 #include "Papy/Model/Vertex.h"
 #include "Util/CountedPointer.h"
+#include "Vantrel/Drawing/FrameFiles.h"
 #include "Vantrel/Drawing/BudgetedVisitor.h"
 #include "Vantrel/Drawing/DrawOptions.h"
 #include "Vantrel/Drawing/DrawingReport.h"
@@ -120,6 +123,6 @@ private:
     int m_pending = 0;
     ExternalObjectChain m_chain;
     // The names that could not be made, one set per kind of file.
-    std::set<std::string> m_failedSprites;
-    std::set<std::string> m_failedObjects;
+    FrameFiles<Velmo::Papy::SrbFile> m_sprites;
+    FrameFiles<Velmo::Papy::TdoFile> m_objects;
 };

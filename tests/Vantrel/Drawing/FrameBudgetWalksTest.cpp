@@ -18,6 +18,7 @@
 #include <initializer_list>
 #include <limits>
 
+#include "CountingMake.h"
 #include "DrawingSamples.h"
 #include "GLContext.h"
 #include "WalkRuns.h"
@@ -107,6 +108,28 @@ TEST(FrameBudget, EveryWalkOfAHostileSampleEndsKeepsWhatItDidAndSaysSoOnce)
         }
     }
     EXPECT_EQ(DrawingMessages::TooLarge(), "Drawn in part: the object is too large to show in full.");
+}
+
+// Each walk asks the folder for an external object once, however often the objects name it:
+// seven objects that each name the next 64 times (64^6 paths to the last) make one request of
+// each in a walk, and the next frame asks again (a file changed on disk is then read again).
+TEST(FrameBudget, EachWalkAsksTheFolderOnceForEachExternalObject)
+{
+    GLContext context(16, 16);
+    VELMO_REQUIRE_GL(context);
+    const auto folder = Samples::Get().Factory("walks");
+    const CountedPointer<TdoFile> file = Load("walks", "chain0");
+    for (const Walk walk : {Walk::Draw, Walk::Bounds, Walk::ClipTest})
+    {
+        auto* objects = new CountingMake<Velmo::Papy::MakeTdo>(folder->GetFacet<Velmo::Papy::MakeTdo>());
+        CountedPointer<Velmo::Papy::FileFactory> factory(new Velmo::Papy::FileFactory);
+        factory->AddFacet<Velmo::Papy::MakeTdo>(objects);
+        const WalkRun run = RunWalk(walk, factory, Samples::Root(file));
+        EXPECT_EQ(run.Error, "") << NameOf(walk);
+        EXPECT_EQ(objects->Requests.size(), 6u) << NameOf(walk);
+        for (const auto& [name, requests] : objects->Requests)
+            EXPECT_EQ(requests, 1) << NameOf(walk) << ": " << name;
+    }
 }
 
 TEST(FrameBudget, EachFrameDrawsAgainWithTheWholeBudget)
