@@ -1,5 +1,7 @@
 #include "Util/PathName.h"
 
+#include <cerrno>
+
 #include "Util/Exception.h"
 #include "Util/FileSystem.h"
 
@@ -14,10 +16,11 @@ PathName::PathName(const std::string& path) : m_root(false)
     if (path.empty())
         return;
 
+    // A name a user types or a file holds: one that names nothing (it holds a NUL) or is too
+    // long for the system is refused as the system would refuse it.
     std::string absolute;
-    bool made = MakeAbsolutePath(path, absolute);
-    VELMO_ASSERT_TEXT(made || !absolute.empty(), "result != 0");
-    VELMO_ASSERT_TEXT(made, "result < sizeof(buf)");
+    if (!MakeAbsolutePath(path, absolute))
+        throw XFileOpen(path, absolute.empty() ? "File not found" : SystemErrorText(ENAMETOOLONG));
 
     if (absolute == "/")
     {

@@ -24,8 +24,16 @@ void CDocumentPattern::SetUsesRegistry(bool uses)
 void CDocumentPattern::RefuseFolder(const std::string& path)
 {
     struct stat info;
-    if (!path.empty() && stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
-        throw Velmo::Util::XFileOpen(path, Velmo::Util::SystemErrorText(EISDIR));
+    if (path.empty())
+        return;
+    if (stat(path.c_str(), &info) == 0)
+    {
+        if (S_ISDIR(info.st_mode))
+            throw Velmo::Util::XFileOpen(path, Velmo::Util::SystemErrorText(EISDIR));
+    }
+    // A path that goes on below a file ("notes.txt/x.3do", "notes.txt/") names nothing.
+    else if (errno == ENOTDIR)
+        throw Velmo::Util::XFileOpen(path, Velmo::Util::SystemErrorText(ENOTDIR));
 }
 
 CDocumentPattern::Factory CDocumentPattern::FolderFactory(const std::string& path)

@@ -5,9 +5,9 @@
 // the documents that keep it.
 //
 // What a user can name is refused in plain words, never by an assertion: a path that goes on
-// below a file that is no container is XFileOpen(path, "Not a directory"), as the system says
-// of it; a file of a kind its folder's game does not read (a .ptf among GPL files) is
-// "<path> can't be opened: its folder holds no files of that kind".
+// below a file is XFileOpen(path, "Not a directory"), as the system says of it; a file of a
+// kind its folder's game does not read (a .ptf among GPL files) is "<path> can't be opened: its
+// folder holds no files of that kind".
 //
 // The name: the standard Make sources split the name at its last '.', so a document gives its
 // whole file name ("a.b.3do", with or without the extension argument) to find exactly the file
@@ -42,7 +42,8 @@ public:
         return factory;
     }
 
-    // Raises XFileOpen(path, the system's text for a folder) when the path names a folder.
+    // Raises XFileOpen(path, the system's text) when the path names a folder, or goes on below
+    // a file.
     static void RefuseFolder(const std::string& path);
 
     // The factory of the folder of the file at path (its PapyDirectory).

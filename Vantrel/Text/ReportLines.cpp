@@ -77,12 +77,14 @@ std::vector<std::string> Split(const std::string& text)
 
 bool IsLong(const std::string& text)
 {
-    std::size_t lines = 0;
-    for (std::size_t at = text.find('\n'); at != std::string::npos && at + 1 < text.size();
-         at = text.find('\n', at + 1))
-        if (++lines >= MaxLines)
+    std::size_t lines = 0, start = 0;
+    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', start))
+    {
+        if (at - start > MaxPlainLineLength || (at + 1 < text.size() && ++lines >= MaxLines))
             return true;
-    return false;
+        start = at + 1;
+    }
+    return text.size() - start > MaxPlainLineLength;
 }
 
 std::string Shorten(const std::string& text)

@@ -138,6 +138,28 @@ TEST(ReportLines, LongLinesOfALongReportAreCutAtACharacter)
     }
 }
 
+// A line no plain box is wide enough for makes a report long, however few its lines: its start
+// is shown, the whole behind Details.
+TEST(ReportLines, ALineTooWideForAPlainBoxMakesTheReportLong)
+{
+    const std::string path = "Couldn't open /" + std::string(5000, 'x') + ".3do";
+    const struct
+    {
+        std::string text;
+        bool isLong;
+    } cases[] = {
+        {std::string(300, 'a'), false},
+        {std::string(301, 'a'), true},
+        {std::string(300, 'a') + "\n" + std::string(300, 'b') + "\n", false},
+        {"first\n" + std::string(301, 'b'), true},
+        {std::string(301, 'a') + "\nlast", true},
+        {path + "\nFile name too long\n", true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ReportLines::IsLong(c.text), c.isLong) << c.text.substr(0, 20) << " (" << c.text.size() << ")";
+    EXPECT_EQ(ReportLines::Shorten(path + "\nFile name too long\n"), path.substr(0, 150) + "...\nFile name too long");
+}
+
 TEST(ReportLines, SplitsAtEachNewline)
 {
     EXPECT_EQ(ReportLines::Split(""), std::vector<std::string>{});

@@ -147,6 +147,19 @@ TEST(ReportBox, TwoHundredLongLinesFitTheScreen)
     EXPECT_NE(shown.Summary.find("... and 180 more"), std::string::npos);
 }
 
+// A path of thousands of characters: no plain box could be that wide (the toolkit refuses a
+// window of more than 32,767 pixels, and the box never shows): the report box fits the screen.
+TEST(ReportBox, AMessageOfAVeryLongPathFitsTheScreen)
+{
+    RealMessageBoxes boxes;
+    DialogTest::Script script;
+    const std::string text = "Couldn't open /" + std::string(5000, 'x') + ".3do\nFile name too long\n";
+    const Shown shown = ShowAndCheck(text, "report_long_path", script);
+    ASSERT_TRUE(shown.Report) << "a plain message box";
+    EXPECT_EQ(shown.Details, text);
+    EXPECT_NE(shown.Summary.find("File name too long"), std::string::npos) << shown.Summary;
+}
+
 // Twenty lines or fewer: the plain message box, with the whole text.
 TEST(ReportBox, AShortMessageKeepsThePlainBox)
 {
