@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "TextureSquares.h"
 #include "DrawingTestSupport.h"
 #include "Papy/Container/CompressedSubFile.h"
 #include "Papy/Factory/FileFactoryRegistry.h"
@@ -36,15 +37,6 @@ using Velmo::Util::MemoryBound;
 
 namespace
 {
-struct Square
-{
-    std::string Name;
-    double X = 0;
-    double Y = 0;
-};
-
-const Rgb Tint = Green;
-
 bool Contains(const std::vector<std::string>& texts, const std::string& text)
 {
     return std::find(texts.begin(), texts.end(), text) != texts.end();
@@ -60,28 +52,11 @@ protected:
     }
 
     // Writes the folder (named "blocks", so that its DAT is blocks.dat) with drawing_samples.py.
-    void Write(const std::string& arguments)
-    {
-        const std::string command = std::string(VELMO_PYTHON3) + " \"" + VELMO_TEST_SOURCE_DIR +
-                                    "/Vantrel/Drawing/drawing_samples.py\" shared-block \"" + Folder() + "\" " +
-                                    arguments;
-        if (std::system(command.c_str()) != 0)
-            throw std::runtime_error("failed: " + command);
-    }
+    void Write(const std::string& arguments) { WriteTextureFolder("shared-block", Folder(), arguments); }
 
     std::string Folder() const { return temp.Path("blocks"); }
 
-    std::vector<Square> Squares() const
-    {
-        std::ifstream in(Folder() + "/centres.txt");
-        std::vector<Square> squares;
-        Square square;
-        double half = 0;
-        while (in >> square.Name >> square.X >> square.Y >> half)
-            squares.push_back(square);
-        return squares;
-    }
-
+    std::vector<Square> Squares() const { return SquaresIn(Folder()); }
     ThreeDObject3DVisitor& Visitor()
     {
         if (!visitor)

@@ -24,6 +24,7 @@
 #include "DrawingTestSupport.h"
 #include "Support/PeakMemory.h"
 #include "Support/TempFolder.h"
+#include "TextureSquares.h"
 #include "Papy/Factory/FileFactoryRegistry.h"
 #include "Vantrel/Drawing/DrawingMessages.h"
 #include "Vantrel/Drawing/TextureCache.h"
@@ -40,27 +41,6 @@ void RunScript(const std::string& script, const std::string& arguments)
     if (std::system(command.c_str()) != 0)
         throw std::runtime_error("failed: " + command);
 }
-
-struct Square
-{
-    std::string Name;
-    double X = 0;
-    double Y = 0;
-};
-
-// The squares of the folder's centres.txt, in the object's order.
-std::vector<Square> SquaresOf(const VelmoTest::TempFolder& folder)
-{
-    std::ifstream in(folder.Path("centres.txt"));
-    std::vector<Square> squares;
-    Square square;
-    double half = 0;
-    while (in >> square.Name >> square.X >> square.Y >> half)
-        squares.push_back(square);
-    return squares;
-}
-
-const Rgb Tint = Green;
 
 CountedPointer<FileFactory> FactoryAt(const std::string& path)
 {
@@ -82,7 +62,7 @@ protected:
     // Writes the folder with drawing_samples.py (mode and its arguments after the folder).
     void Write(const std::string& mode, const std::string& arguments)
     {
-        RunScript("Vantrel/Drawing/drawing_samples.py", mode + " \"" + folder.Path() + "\" " + arguments);
+        WriteTextureFolder(mode, folder.Path(), arguments);
     }
 
     // Draws textures.3do `frames` times; the report is emptied before each frame, as the pane
@@ -127,7 +107,7 @@ TEST_F(TextureGrid, OneFileNamedByManySpellingsIsUploadedOnce)
     {
         SCOPED_TRACE(c.what);
         VelmoTest::TempFolder own;
-        RunScript("Vantrel/Drawing/drawing_samples.py", std::string("spellings \"") + own.Path() + "\" " + c.arguments);
+        WriteTextureFolder("spellings", own.Path(), c.arguments);
         CountedPointer<FileFactory> ownFactory = FactoryAt(own.Path());
         CountedPointer<CountingUploader> counting(new CountingUploader);
         ThreeDObject3DVisitor drawing(ownFactory);
@@ -139,7 +119,7 @@ TEST_F(TextureGrid, OneFileNamedByManySpellingsIsUploadedOnce)
         ASSERT_EQ(names.size(), 1u);
         EXPECT_EQ(names.begin()->first, "tex.mip");
         EXPECT_TRUE(drawing.GetReport().HasNoProblems()) << drawing.GetReport().GetText();
-        for (const Square& square : SquaresOf(own))
+        for (const Square& square : SquaresIn(own.Path()))
             EXPECT_COLOUR_AT(context, square.X, square.Y, White) << square.Name;
     }
 }
@@ -151,7 +131,7 @@ TEST_F(TextureGrid, TwoFilesWhoseNamesDifferOnlyInCaseAreTwoTextures)
     RunScript("Papy/Bitmap/bitmap.py", "zero-n4 \"" + folder.Path("TEX.mip") + "\" 7 3 3 4 --fill 64");
     Draw(2);
     EXPECT_EQ(uploader->Sizes.size(), 2u);
-    const std::vector<Square> squares = SquaresOf(folder);
+    const std::vector<Square> squares = SquaresIn(folder.Path());
     ASSERT_EQ(squares.size(), 24u);
     ASSERT_EQ(squares[0].Name, "tex.mip");
     ASSERT_EQ(squares[7].Name, "TEX.mip");
@@ -175,7 +155,7 @@ TEST_F(TextureGrid, TexturesPastTheTotalAreNeitherDecodedNorUploaded)
     for (const auto& size : uploader->Sizes)
         EXPECT_EQ(size, (std::pair<std::uint32_t, std::uint32_t>{2048, 2048}));
     EXPECT_EQ(visitor->GetTextureCache().GetPixelsTaken(), fit * level);
-    const std::vector<Square> squares = SquaresOf(folder);
+    const std::vector<Square> squares = SquaresIn(folder.Path());
     ASSERT_EQ(squares.size(), 24u);
     for (std::size_t k = 0; k < squares.size(); ++k)
         EXPECT_COLOUR_AT(context, squares[k].X, squares[k].Y, k < fit ? White : Tint) << squares[k].Name;
@@ -201,7 +181,7 @@ TEST_F(TextureGrid, AnUploadedLevelKeepsNoDecodedCopy)
     Draw();
     const std::optional<std::uint64_t> after = TestSupport::StatusBytes("VmRSS");
     ASSERT_EQ(uploader->Sizes.size(), 1u);
-    EXPECT_COLOUR_AT(context, SquaresOf(folder).at(0).X, SquaresOf(folder).at(0).Y, White);
+    EXPECT_COLOUR_AT(context, SquaresIn(folder.Path()).at(0).X, SquaresIn(folder.Path()).at(0).Y, White);
     ASSERT_TRUE(before && after);
     if (!TestSupport::ResidentFiguresHold)
         GTEST_SKIP() << "the resident set's figures do not hold here";
@@ -222,7 +202,7 @@ TEST_F(TextureGrid, StrictSwitchesLeaveTheOneTextureUploadedOnce)
     EXPECT_EQ(uploader->Sizes.size(), 1u);
     EXPECT_EQ(visitor->GetTextureCache().GetPixelsTaken(), std::uint64_t(1) << 24);
     EXPECT_EQ(visitor->GetTextureCache().GetMipNames().size(), 1u);
-    const Square square = SquaresOf(folder).at(0);
+    const Square square = SquaresIn(folder.Path()).at(0);
     EXPECT_COLOUR_AT(context, square.X, square.Y, White);
 }
 
@@ -247,7 +227,7 @@ TEST_F(TextureGrid, AForgottenFileGivesItsTextureBackForTheNewOne)
     EXPECT_EQ(uploader->Sizes.size(), 11u);
     EXPECT_EQ(visitor->GetTextureCache().GetPixelsTaken(), std::uint64_t(1) << 24);
     EXPECT_EQ(visitor->GetTextureCache().GetMipNames().size(), 1u);
-    const Square square = SquaresOf(folder).at(0);
+    const Square square = SquaresIn(folder.Path()).at(0);
     EXPECT_COLOUR_AT(context, square.X, square.Y, White);
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
@@ -278,7 +258,7 @@ TEST_F(TextureGrid, ATextureThatFailsToDecodeTakesNothingOfTheTotal)
         << "the exploded level's own failure, and no notice about the total";
     EXPECT_EQ(uploader->Sizes.size(), 3u);
     EXPECT_EQ(visitor->GetTextureCache().GetPixelsTaken(), 2 * level);
-    const std::vector<Square> squares = SquaresOf(folder);
+    const std::vector<Square> squares = SquaresIn(folder.Path());
     ASSERT_EQ(squares.size(), 3u);
     EXPECT_COLOUR_AT(context, squares[0].X, squares[0].Y, Tint);
     EXPECT_COLOUR_AT(context, squares[1].X, squares[1].Y, White);
