@@ -38,7 +38,12 @@ void CDocumentPattern::RefuseFolder(const std::string& path)
 
 CDocumentPattern::Factory CDocumentPattern::FolderFactory(const std::string& path)
 {
-    const Velmo::Papy::PapyDirectory folder(path);
+    return FolderFactory(Velmo::Papy::PapyDirectory(path), path);
+}
+
+CDocumentPattern::Factory CDocumentPattern::FolderFactory(const Velmo::Papy::PapyDirectory& folder,
+                                                          const std::string& path)
+{
     Factory factory = Velmo::Papy::FileFactoryRegistry::Instance()->GetFactory(folder, false);
     // Only a file that no reader takes for a container gives no factory: the path goes on
     // below it.

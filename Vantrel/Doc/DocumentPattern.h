@@ -46,8 +46,9 @@ public:
     // a file.
     static void RefuseFolder(const std::string& path);
 
-    // The factory of the folder of the file at path (its PapyDirectory).
+    // The factory of the folder of the file at path (its PapyDirectory, resolved here or given).
     static Factory FolderFactory(const std::string& path);
+    static Factory FolderFactory(const Velmo::Papy::PapyDirectory& folder, const std::string& path);
     // The factory's Make facet of the kind; XUsage when its game reads no files of the kind.
     template <class FacetT>
     static Velmo::Util::CountedPointer<FacetT> FacetOf(const Factory& factory, const std::string& path)

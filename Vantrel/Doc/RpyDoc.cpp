@@ -29,7 +29,7 @@ void CRpyDoc::Open(const std::string& path)
 {
     CDocumentPattern::RefuseFolder(path);
     const Papy::PapyDirectory folder(path);
-    FactoryPointer factory = CDocumentPattern::FolderFactory(path);
+    FactoryPointer factory = CDocumentPattern::FolderFactory(folder, path);
     // The facet adds the extension to the base name; the path's own extension is given so that
     // the file opened is the one named ("race.rpl" beside "race.rpy").
     const Util::PathName name(path);

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <type_traits>
 
 #include "Papy/Bitmap/Bitmap.h"
 #include "Papy/Bitmap/MipFile.h"
@@ -24,7 +25,7 @@ TextureCache::TextureCache() : m_uploader(new TextureUploader) {}
 void TextureCache::NewFrame()
 {
     m_frameMips.clear();
-    m_frameSrbs.clear();
+    m_srbFiles.NewFrame();
 }
 
 std::uint64_t TextureCache::BytesMade()
@@ -155,9 +156,10 @@ void TextureCache::Drop(Files<File>& files, const File* file)
     if (held == files.ByFile.end())
         return;
     std::erase_if(files.ByName, [file](const auto& entry) { return entry.second == file; });
-    // A name asked earlier in the frame is asked again rather than given a deleted texture.
-    std::erase_if(m_frameMips, [file](const auto& entry) { return entry.second.File.Get() == (const void*)file; });
-    std::erase_if(m_frameSrbs, [file](const auto& entry) { return entry.second.Get() == (const void*)file; });
+    // A MIP name asked earlier in the frame is asked again rather than given a deleted texture
+    // (an SRB name keeps its file, whose texture Hold loads again).
+    if constexpr (std::is_same_v<File, MipFile>)
+        std::erase_if(m_frameMips, [file](const auto& entry) { return entry.second.File.Get() == file; });
     const Loaded texture = std::move(held->second.Texture);
     // The entry goes first: the file is let go even when the driver refuses the deletion.
     files.ByFile.erase(held);
@@ -221,12 +223,9 @@ unsigned TextureCache::GetMip(const std::string& name, MakeMip& facet, Util::Cou
 Util::CountedPointer<SrbFile> TextureCache::GetSrbFile(const std::string& name, MakeSrb& facet,
                                                       DrawingReport& report)
 {
-    if (const auto asked = m_frameSrbs.find(name); asked != m_frameSrbs.end())
-        return asked->second;
     Util::CountedPointer<SrbFile> made;
-    if (!MakeOnce(facet, made, name, m_failedSrbs, report))
+    if (!m_srbFiles.Make(facet, made, name, report))
         return nullptr;
-    m_frameSrbs[name] = made;
     return made;
 }
 

@@ -45,6 +45,7 @@
 
 #include "Util/CountedPointer.h"
 #include "Util/MemoryBound.h"
+#include "Vantrel/Drawing/FrameFiles.h"
 #include "Vantrel/Drawing/TextureUploader.h"
 
 namespace Velmo::Papy
@@ -169,17 +170,17 @@ private:
     // SRB textures are kept apart: a MIP and an SRB file may share a name.
     Files<Velmo::Papy::MipFile> m_mips;
     Files<Velmo::Papy::SrbFile> m_srbs;
-    // What each name was given in this frame: its texture name and file (MIP), its file (SRB).
+    // What each MIP name was given in this frame: its texture name and file.
     struct AskedMip
     {
         unsigned Texture = 0;
         Velmo::Util::CountedPointer<Velmo::Papy::MipFile> File;
     };
     std::map<std::string, AskedMip> m_frameMips;
-    std::map<std::string, Velmo::Util::CountedPointer<Velmo::Papy::SrbFile>> m_frameSrbs;
-    // Names that could not be made into a file.
+    // MIP names that could not be made into a file.
     std::set<std::string> m_failedMips;
-    std::set<std::string> m_failedSrbs;
+    // The SRB files, asked once a frame.
+    FrameFiles<Velmo::Papy::SrbFile> m_srbFiles;
     std::uint64_t m_pixelsTaken = 0;
     std::uint32_t m_maxSize = 0;
 };

@@ -23,20 +23,20 @@
 #include <string>
 #include <vector>
 
-#include "Papy/Model/TdoFile.h"
 #include "Papy/Model/Colour.h"
 #include "Papy/Model/Plane.h"
+#include "Papy/Model/TdoFile.h"
 #include "Papy/Model/ThreeDObjectVisitor.h"
 #include "Papy/Model/TrackSegmentLookup.h"
 #include "Papy/Model/Vertex.h"
 #include "Util/CountedPointer.h"
-#include "Vantrel/Drawing/FrameFiles.h"
 #include "Vantrel/Drawing/BudgetedVisitor.h"
 #include "Vantrel/Drawing/ClientArrays.h"
 #include "Vantrel/Drawing/DrawOptions.h"
 #include "Vantrel/Drawing/DrawingReport.h"
 #include "Vantrel/Drawing/ExternalObjectStack.h"
 #include "Vantrel/Drawing/FixedVertexMap.h"
+#include "Vantrel/Drawing/FrameFiles.h"
 #include "Vantrel/Drawing/ModelviewStack.h"
 #include "Vantrel/Drawing/ScreenArea.h"
 #include "Vantrel/Drawing/TextureCache.h"

@@ -24,16 +24,16 @@
 #include <vector>
 
 #include "Papy/Bitmap/SrbFile.h"
-#include "Papy/Model/TdoFile.h"
 #include "Papy/Model/Plane.h"
+#include "Papy/Model/TdoFile.h"
 #include "Papy/Model/ThreeDObjectVisitor.h"
 #include "Papy/Model/Vertex.h"
 #include "Util/CountedPointer.h"
-#include "Vantrel/Drawing/FrameFiles.h"
 #include "Vantrel/Drawing/BudgetedVisitor.h"
 #include "Vantrel/Drawing/DrawingReport.h"
 #include "Vantrel/Drawing/ExternalObjectStack.h"
 #include "Vantrel/Drawing/FixedVertexMap.h"
+#include "Vantrel/Drawing/FrameFiles.h"
 #include "Vantrel/Drawing/ModelviewStack.h"
 
 namespace Velmo::Papy
@@ -146,7 +146,7 @@ private:
     std::vector<PlaneRecord> m_planes;
     ModelviewStack m_matrices;
     ExternalObjectStack m_externals;
-    // The names that could not be made, one set per kind of file.
+    // The files made by name, asked once a walk; one kind each.
     FrameFiles<Velmo::Papy::SrbFile> m_sprites;
     FrameFiles<Velmo::Papy::TdoFile> m_objects;
     double m_modelview[16] = {};

@@ -19,19 +19,19 @@
 #include <utility>
 
 #include "Papy/Bitmap/SrbFile.h"
-#include "Papy/Model/TdoFile.h"
 #include "Papy/Factory/FileFactory.h"
 #include "Papy/Factory/MakeFacets.h"
+#include "Papy/Model/TdoFile.h"
 #include "Papy/Model/ThreeDObjectVisitor.h"
 #include "Papy/Model/TrackSegmentLookup.h"
 #include "Papy/Model/Vertex.h"
 #include "Util/CountedPointer.h"
-#include "Vantrel/Drawing/FrameFiles.h"
+#include "Vantrel/Drawing/BoundsTransformStack.h"
 #include "Vantrel/Drawing/BudgetedVisitor.h"
 #include "Vantrel/Drawing/DrawOptions.h"
 #include "Vantrel/Drawing/DrawingReport.h"
 #include "Vantrel/Drawing/ExternalObjectChain.h"
-#include "Vantrel/Drawing/BoundsTransformStack.h"
+#include "Vantrel/Drawing/FrameFiles.h"
 #include "Vantrel/Drawing/ViewCamera.h"
 
 class ThreeDObjectGetBoundsVisitor : public BudgetedVisitor
@@ -122,7 +122,7 @@ private:
     // The pushes of m_stack not yet popped.
     int m_pending = 0;
     ExternalObjectChain m_chain;
-    // The names that could not be made, one set per kind of file.
+    // The files made by name, asked once a walk; one kind each.
     FrameFiles<Velmo::Papy::SrbFile> m_sprites;
     FrameFiles<Velmo::Papy::TdoFile> m_objects;
 };
